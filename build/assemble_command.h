@@ -1,0 +1,20 @@
+#pragma once
+// The assemble command without its window: reset, run the assembler on the
+// saved source, load what it produced. Reports to the user through
+// AfxMessageBox only.
+#include <string>
+
+// Starts SourceFolder + "tasm" (or, where that file does not exist, the tasm
+// installed beside this program) with "-1684" and SourceFileName, in
+// SourceFolder, and waits for it. What it printed lands in *output when
+// given. Returns false when the process could not be started.
+bool RunAssembler(std::string* output = nullptr);
+
+// Checks the listing's verdict and loads the object file into the program
+// image; sets ListingFileName and ProgramEnd.
+void LoadAssemblerOutput();
+
+// The whole command: ResetForLoad, RunAssembler, LoadAssemblerOutput, with
+// "GRESKA: Proces nije dobro kreiran" when the assembler cannot be started.
+// What the assembler printed lands in *output when given.
+void OnAssemble(std::string* output = nullptr);

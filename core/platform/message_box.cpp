@@ -1,0 +1,22 @@
+#include "platform/message_box.h"
+
+#include <atomic>
+#include <cstdio>
+
+namespace {
+std::atomic<CMessageBoxHook*> g_hook{nullptr};
+}
+
+void SetMessageBoxHook(CMessageBoxHook* hook) { g_hook.store(hook); }
+
+void AfxMessageBox(const std::string& text) {
+    if (CMessageBoxHook* hook = g_hook.load()) {
+        hook->Show(text);
+        return;
+    }
+    std::fprintf(stderr, "%s\n", text.c_str());
+}
+
+void CloseAllMessageBoxes() {
+    if (CMessageBoxHook* hook = g_hook.load()) hook->CloseAll();
+}

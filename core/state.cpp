@@ -1,0 +1,112 @@
+#include "state.h"
+
+Relaxed<uint8_t> RegisterFile[kRegisterFileSize];
+Relaxed<uint8_t> W;
+Relaxed<uint16_t> PC;
+Relaxed<int> BankOffset;
+Relaxed<char> ProgramImage[kProgramImageSize];
+Relaxed<int> ProgramEnd;
+std::atomic<const char*> LastMnemonic{""};
+
+CBreakLabelTable BreakLabels;
+Relaxed<int> BreakLabelCount;
+Relaxed<int> BreakAddresses[kBreakSlots];
+
+Relaxed<int> SimSpeedMs{200};
+
+Relaxed<int> Tmr0Inhibit;
+Relaxed<int> PrescaleCount;
+Relaxed<int> PrevTmr0;
+Relaxed<int> PrevRa4;
+Relaxed<bool> Tmr0Overflowed;
+Relaxed<uint8_t> PrevPortB;
+Relaxed<bool> IrqPending;
+Relaxed<bool> IrqArmed;
+Relaxed<bool> PcChanged;
+
+std::unique_ptr<CReturnStack> ReturnStack;
+std::atomic<CView*> LastRefreshedView{nullptr};
+
+std::string CBreakLabelTable::Get(int index) const {
+    if (index < 0 || index >= kBreakSlots) return {};
+    std::lock_guard lock(m_mutex);
+    return m_labels[index];
+}
+
+void CBreakLabelTable::Set(int index, const std::string& label) {
+    if (index < 0 || index >= kBreakSlots) return;
+    std::lock_guard lock(m_mutex);
+    m_labels[index] = label;
+}
+
+void CBreakLabelTable::ClearAll() {
+    std::lock_guard lock(m_mutex);
+    for (auto& label : m_labels) label.clear();
+}
+
+namespace {
+void ClearRegisterFile() {
+    for (auto& reg : RegisterFile) reg = 0;
+}
+
+// The power-on values of the direction and option registers.
+void SetPowerOnDirections() {
+    RegisterFile[TRISB] = 0xFF;
+    RegisterFile[OPTION_REG] = 0xFF;
+    RegisterFile[TRISA] = 0x1F;
+}
+}  // namespace
+
+void ClearProgramImage() {
+    for (auto& ch : ProgramImage) ch = 0;
+}
+
+void ResetForLoad() {
+    ClearProgramImage();
+    ClearRegisterFile();
+    SetPowerOnDirections();
+    W = 0;
+    PC = kStartAddress;
+    BankOffset = 0;
+}
+
+void ResetForNewDocument() {
+    ClearProgramImage();
+    ClearRegisterFile();
+    W = 0;
+    BankOffset = 0;
+    PC = kStartAddress;
+}
+
+void ResetForRunBegin() {
+    ReturnStack = std::make_unique<CReturnStack>();
+    PcChanged = false;
+    IrqPending = false;
+    IrqArmed = false;
+
+    for (auto& address : BreakAddresses) address = 0;
+    BreakLabels.ClearAll();
+
+    W = 0;
+    PC = kStartAddress;
+    ClearRegisterFile();
+    SetPowerOnDirections();
+    RegisterFile[STATUS_BANK1] = 0x18;
+    RegisterFile[STATUS] = 0x18;
+    RegisterFile[PCL_BANK1] = kStartAddress;
+    RegisterFile[PCL] = kStartAddress;
+
+    BankOffset = 0;
+    Tmr0Inhibit = 0;
+}
+
+void ResetForRunEnd() {
+    PrevRa4 = RegisterFile[PORTA] & 0x10;
+    PrevPortB = RegisterFile[PORTB] & 0xF0;
+    LastMnemonic = "";
+}
+
+void ResetForRun() {
+    ResetForRunBegin();
+    ResetForRunEnd();
+}
