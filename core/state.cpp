@@ -27,6 +27,11 @@ Relaxed<bool> PcChanged;
 std::unique_ptr<CReturnStack> ReturnStack;
 std::atomic<CView*> LastRefreshedView{nullptr};
 
+CReturnStack& CurrentReturnStack() {
+    if (!ReturnStack) ReturnStack = std::make_unique<CReturnStack>();
+    return *ReturnStack;
+}
+
 std::string CBreakLabelTable::Get(int index) const {
     if (index < 0 || index >= kBreakSlots) return {};
     std::lock_guard lock(m_mutex);

@@ -14,7 +14,7 @@
 
 class CView;
 
-constexpr int kRegisterFileSize = 140;  // 0x00-0x7F bank 0, 0x80-0x8B bank 1
+constexpr int kRegisterFileSize = 140;   // 0x00-0x7F bank 0, 0x80-0x8B bank 1
 constexpr int kProgramImageSize = 4096;  // 1024 words of four hex characters
 constexpr int kBreakSlots = 10;          // only the first 8 are ever used
 constexpr int kBreakpointsUsed = 8;
@@ -84,6 +84,9 @@ extern Relaxed<bool> PcChanged;
 // The return stack of the current run; only the thread that runs the program
 // touches it.
 extern std::unique_ptr<CReturnStack> ReturnStack;
+// The stack of the current run; creates one when no run has made it yet, so
+// an instruction executed outside a run never meets a missing stack.
+CReturnStack& CurrentReturnStack();
 
 // The view most recently asked to repaint by a refresh (the register display).
 extern std::atomic<CView*> LastRefreshedView;

@@ -1,0 +1,5 @@
+#include "source_file.h"
+
+std::string SourceFolder;
+std::string SourceFileName;
+std::string ListingFileName;

@@ -1,0 +1,89 @@
+#pragma once
+// Shared by the core, build and command-line tests: a message box that records
+// instead of showing, and a fixture that puts words into the program image and
+// steps through them.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <initializer_list>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "instruction_set.h"
+#include "platform/message_box.h"
+#include "run_loop.h"
+#include "state.h"
+
+class CRecordingMessageBox : public CMessageBoxHook {
+public:
+    CRecordingMessageBox() { SetMessageBoxHook(this); }
+    ~CRecordingMessageBox() override { SetMessageBoxHook(nullptr); }
+    CRecordingMessageBox(const CRecordingMessageBox&) = delete;
+    CRecordingMessageBox& operator=(const CRecordingMessageBox&) = delete;
+
+    void Show(const std::string& text) override {
+        std::lock_guard lock(m_mutex);
+        m_messages.push_back(text);
+    }
+    void CloseAll() override {}
+
+    std::vector<std::string> Messages() const {
+        std::lock_guard lock(m_mutex);
+        return m_messages;
+    }
+    void Clear() {
+        std::lock_guard lock(m_mutex);
+        m_messages.clear();
+    }
+
+private:
+    mutable std::mutex m_mutex;
+    std::vector<std::string> m_messages;
+};
+
+// Writes one program word into the image as four upper-case hex characters.
+inline void PutWord(int address, uint16_t word) {
+    char text[5];
+    std::snprintf(text, sizeof text, "%04X", word);
+    for (int i = 0; i < 4; ++i) ProgramImage[4 * address + i] = text[i];
+}
+
+// Writes four raw characters (which need not be hex digits) as one word.
+inline void PutText(int address, const char* text) {
+    for (int i = 0; i < 4; ++i) ProgramImage[4 * address + i] = text[i];
+}
+
+class CoreTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ResetForLoad();
+        ProgramEnd = kProgramImageSize;
+        PrescaleCount = 0;
+        PrevTmr0 = 0;
+        Tmr0Overflowed = false;
+        ResetForRun();
+    }
+
+    // Fills the image with NOPs and places the words from word 5 on.
+    void Load(std::initializer_list<uint16_t> words, int at = kStartAddress) {
+        for (int address = 0; address < kProgramImageSize / 4; ++address) PutWord(address, 0);
+        for (uint16_t word : words) PutWord(at++, word);
+    }
+
+    // Runs n passes of the instruction loop; returns whether the last one
+    // stopped on a breakpoint.
+    bool Step(int n = 1) {
+        bool paused = false;
+        for (int i = 0; i < n; ++i) paused = RunOnePass(m_cpu);
+        return paused;
+    }
+
+    static std::string Mnemonic() { return LastMnemonic.load(); }
+    static uint8_t Reg(int index) { return RegisterFile[index]; }
+    static uint8_t Status() { return RegisterFile[STATUS]; }
+
+    CInstructionSet m_cpu;
+    CRecordingMessageBox m_messages;
+};
