@@ -4,7 +4,7 @@
 
 void CReturnStack::Push(int32_t address) {
     // A full stack still takes the address, over the oldest entry.
-    slots[top] = address;
+    m_slots[top] = address;
     if (count < 8) {
         ++count;
     } else {
@@ -21,7 +21,7 @@ int32_t CReturnStack::Pop() {
     }
     top = top == 0 ? 7 : top - 1;
     // Slots without a live entry hold 0, so an empty stack returns 0.
-    const int32_t address = slots[top];
-    slots[top] = 0;
+    const int32_t address = m_slots[top];
+    m_slots[top] = 0;
     return address;
 }

@@ -13,7 +13,7 @@ public:
     int32_t Count() const { return count; }
 
 private:
-    int32_t slots[8] = {};
+    int32_t m_slots[8] = {};
     int32_t top = 0;
     int32_t count = 0;
 };
