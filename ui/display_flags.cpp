@@ -1,0 +1,25 @@
+#include "display_flags.h"
+
+#include "platform/view.h"
+#include "state.h"
+
+bool ShowHex = false;
+bool ShowSpecialRegs = true;
+bool ShowGeneralRegs = true;
+
+namespace {
+void Toggle(bool& flag) {
+    flag = !flag;
+    if (CView* view = LastRefreshedView.load()) view->InvalidateRect(true);
+}
+}  // namespace
+
+void OnShowHex() {
+    Toggle(ShowHex);
+}
+void OnShowSpecialRegs() {
+    Toggle(ShowSpecialRegs);
+}
+void OnShowGeneralRegs() {
+    Toggle(ShowGeneralRegs);
+}

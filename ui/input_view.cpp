@@ -1,0 +1,55 @@
+#include "input_view.h"
+
+#include <QPainter>
+#include <QPixmap>
+
+#include "panel_art.h"
+#include "pin_table.h"
+#include "platform/message_box.h"
+#include "state.h"
+
+namespace {
+// Made at the first paint and kept for the life of the process: every later
+// paint only copies from it.
+const QPixmap& PanelPixmap() {
+    static const QPixmap pixmap = QPixmap::fromImage(DrawPanelImage());
+    return pixmap;
+}
+}  // namespace
+
+CInputView::CInputView(QWidget* parent) : CPaneView(parent) {}
+
+void CInputView::PaintPane(QPainter& painter) {
+    const QPixmap& panel = PanelPixmap();
+    painter.drawPixmap(QPoint(0, 0), panel, QRect(0, 0, kPanelWidth, kBoardHeight));
+
+    // Read each port once, so switch and LED of a pin agree in this frame.
+    const uint8_t portA = RegisterFile[PORTA];
+    const uint8_t portB = RegisterFile[PORTB];
+    auto level = [&](const PinInfo& pin) {
+        return ((pin.port == PORTA ? portA : portB) & pin.mask) != 0;
+    };
+    for (const PinInfo& pin : kPins)
+        painter.drawPixmap(QPoint(pin.switchX, kPinTop), panel,
+                           level(pin) ? kSwitchOnSource : kSwitchOffSource);
+    for (const PinInfo& pin : kPins)
+        painter.drawPixmap(QPoint(pin.ledX, kPinTop), panel,
+                           level(pin) ? kLedLitSource : kLedDarkSource);
+}
+
+void CInputView::OnLButtonDown(const QPoint& point) {
+    if (const PinInfo* pin = PinAt(point.x(), point.y())) {
+        if ((RegisterFile[pin->tris] & pin->mask) == 0) {
+            AfxMessageBox("Port je setovan kao izlazni");
+        } else {
+            // An atomic flip: the worker may rewrite the port in the same
+            // moment, and then one of the two wins whole.
+            RegisterFile[pin->port].fetch_xor(pin->mask);
+            InvalidateRect(false);
+        }
+    }
+    if (m_pRegisterDisplay) {
+        m_pRegisterDisplay->InvalidateRect(false);
+        LastRefreshedView.store(m_pRegisterDisplay);
+    }
+}
