@@ -4,6 +4,7 @@
 // steps through them.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdint>
 #include <cstdio>
 #include <initializer_list>
@@ -11,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "decoder.h"
 #include "instruction_set.h"
 #include "platform/message_box.h"
 #include "run_loop.h"
@@ -55,6 +57,27 @@ inline void PutText(int address, const char* text) {
     for (int i = 0; i < 4; ++i) ProgramImage[4 * address + i] = text[i];
 }
 
+// Everything an instruction may change, to show that a refused one changed
+// nothing.
+struct ProcessorSnapshot {
+    std::array<uint8_t, kRegisterFileSize> registers{};
+    uint8_t w = 0;
+    uint16_t pc = 0;
+    int bankOffset = 0;
+    int tmr0Inhibit = 0;
+
+    static ProcessorSnapshot Take() {
+        ProcessorSnapshot s;
+        for (int i = 0; i < kRegisterFileSize; ++i) s.registers[i] = RegisterFile[i];
+        s.w = W;
+        s.pc = PC;
+        s.bankOffset = BankOffset;
+        s.tmr0Inhibit = Tmr0Inhibit;
+        return s;
+    }
+    bool operator==(const ProcessorSnapshot&) const = default;
+};
+
 class CoreTest : public testing::Test {
 protected:
     void SetUp() override {
@@ -79,6 +102,9 @@ protected:
         for (int i = 0; i < n; ++i) paused = RunOnePass(m_cpu);
         return paused;
     }
+
+    // The instruction alone, without Timer 0, interrupts or the PC advance.
+    void DecodeAndExecuteOnly() { DecodeAndExecute(m_cpu); }
 
     static std::string Mnemonic() { return LastMnemonic.load(); }
     static uint8_t Reg(int index) { return RegisterFile[index]; }
