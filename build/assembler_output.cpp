@@ -1,0 +1,60 @@
+#include "assembler_output.h"
+
+#include "assemble_command.h"
+#include "file_read.h"
+#include "object_loader.h"
+#include "platform/message_box.h"
+#include "source_file.h"
+#include "state.h"
+
+namespace {
+// Enough of the listing's end for any error count.
+constexpr int kListingTailBytes = 64;
+constexpr int kShortestListing = 5;
+}  // namespace
+
+bool ListingReportsNoErrors(const std::string& tail) {
+    const size_t size = tail.size();
+    if (size < 3 || tail[size - 2] != '\r' || tail[size - 1] != '\n') return false;
+    size_t digits = 0;
+    for (size_t i = size - 2; i > 0 && tail[i - 1] >= '0' && tail[i - 1] <= '9'; --i) {
+        if (tail[i - 1] != '0') return false;
+        ++digits;
+    }
+    return digits > 0;
+}
+
+std::string OutputFileName(const std::string& sourceFileName, const char* extension) {
+    const size_t keep = sourceFileName.size() > 3 ? sourceFileName.size() - 3 : 0;
+    return sourceFileName.substr(0, keep) + extension;
+}
+
+void LoadAssemblerOutput() {
+    ListingFileName = OutputFileName(SourceFileName, "lst");
+    const std::string listingPath = SourceFolder + ListingFileName;
+    std::string tail;
+    long long length = 0;
+    std::string error;
+    if (!ReadFileTail(listingPath, kListingTailBytes, &tail, &length, &error)) {
+        AfxMessageBox(error);
+        return;
+    }
+    if (length < kShortestListing) {
+        AfxMessageBox(listingPath + " is too short to be a listing (" + std::to_string(length) +
+                      " bytes).");
+        return;
+    }
+    if (!ListingReportsNoErrors(tail)) {
+        AfxMessageBox("GRESKA: Greske ispravljati u editoru.");
+        return;
+    }
+
+    const std::string objectPath = SourceFolder + OutputFileName(SourceFileName, "obj");
+    std::string object;
+    if (!ReadFileHead(objectPath, kObjectReadLimit, &object, &error)) {
+        AfxMessageBox(error);
+        return;
+    }
+    LoadObjectRecords(object.data(), static_cast<int>(object.size()));
+    ProgramEnd = kProgramImageSize;
+}
