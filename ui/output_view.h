@@ -3,13 +3,14 @@
 // 0x00-0x2F as a grid, and the last executed mnemonic. It keeps no copy of the
 // processor state; every paint reads the live values.
 #include <QFontMetrics>
-#include <string>
 
 #include "pane_view.h"
+#include "register_layout.h"
 
 class COutputView : public CPaneView {
     Q_OBJECT
 public:
+    // The grey field; the display never draws outside it.
     static constexpr int kFieldWidth = 800;
     static constexpr int kFieldHeight = 150;
 
@@ -19,10 +20,7 @@ protected:
     void PaintPane(QPainter& painter) override;
 
 private:
-    // One text with its cell filled in the given colour, top-left at (x, y).
-    void DrawCell(QPainter& painter, int x, int y, const std::string& text,
-                  const QColor& background);
-
     QFont m_font;
     QFontMetrics m_metrics;
+    DisplayCells m_cells;  // kept between paints so their texts keep their buffers
 };

@@ -1,0 +1,82 @@
+#include "register_layout.h"
+
+#include "display_flags.h"
+#include "register_text.h"
+#include "state.h"
+
+namespace {
+constexpr int kFirstLine = 2;
+constexpr int kSecondLine = 22;
+constexpr int kColumnStep = 81;
+constexpr int kRowStep = 17;
+constexpr int kLastColumnStart = 700;
+constexpr int kGridRegisters = 48;
+constexpr int kMnemonicXWithGrid = 630;
+constexpr int kMnemonicXAlone = 255;
+constexpr const char* kNoMnemonic = "               ";  // 15 blanks keep the field's width
+
+struct BitField {
+    int x;
+    const char* label;
+    uint8_t reg;
+};
+// These ignore ShowHex: only W and the grid change with it.
+constexpr BitField kBitFields[] = {
+    {62, "INTCON=", INTCON}, {222, "STATUS=", STATUS}, {382, "OPT=", OPTION_REG},
+    {512, "TRISA=", TRISA},  {652, "TRISB=", TRISB},
+};
+
+void AppendValue(std::string& text, int value) {
+    text += ShowHex ? ToHex(value) : ToDecimal(value);
+}
+}  // namespace
+
+int LayOutRegisterDisplay(DisplayCells& cells) {
+    int count = 0;
+    auto next = [&](int x, int y, CellBackground background) -> std::string& {
+        DisplayCell& cell = cells[count++];
+        cell.x = x;
+        cell.y = y;
+        cell.background = background;
+        cell.text.clear();
+        return cell.text;
+    };
+
+    int y = kFirstLine;
+    if (ShowSpecialRegs) {
+        std::string& w = next(2, y, CellBackground::White);
+        w += "W=";
+        AppendValue(w, W);
+        for (const BitField& field : kBitFields) {
+            std::string& text = next(field.x, y, CellBackground::White);
+            text += field.label;
+            text += ToBinary(RegisterFile[field.reg]);
+        }
+        y = kSecondLine;
+    }
+
+    if (ShowGeneralRegs) {
+        int x = 2;
+        for (int i = 0; i < kGridRegisters; ++i) {
+            std::string& text = next(x, y, CellBackground::Grey);
+            text += 'R';
+            text += ToDecimal(i);
+            text += '=';
+            AppendValue(text, RegisterFile[i]);
+            if (x >= kLastColumnStart) {
+                y += kRowStep;
+                x = 2;
+            } else {
+                x += kColumnStep;
+            }
+        }
+    }
+
+    // The worker swaps the pointer whole, so one load gives one whole mnemonic.
+    const char* mnemonic = LastMnemonic.load();
+    std::string& line =
+        next(ShowGeneralRegs ? kMnemonicXWithGrid : kMnemonicXAlone, y, CellBackground::Green);
+    line += "Izvrsila se: ";
+    line += (mnemonic && *mnemonic) ? mnemonic : kNoMnemonic;
+    return count;
+}
