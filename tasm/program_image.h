@@ -1,0 +1,21 @@
+#pragma once
+// What the assembler produced for the chip: program words, and the
+// configuration word and ID locations when the source set them.
+#include <array>
+#include <cstdint>
+#include <optional>
+
+namespace tasm {
+
+constexpr int kProgramWords = 1024;
+constexpr int kUnusedWord = -1;
+
+struct CProgramImage {
+    CProgramImage() { words.fill(kUnusedWord); }
+
+    std::array<int32_t, kProgramWords> words;            // 14-bit words or kUnusedWord
+    std::optional<uint16_t> config;                      // chip word 0x2007
+    std::optional<std::array<uint16_t, 4>> idLocations;  // chip words 0x2000-0x2003
+};
+
+}  // namespace tasm

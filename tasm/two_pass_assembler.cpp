@@ -1,0 +1,420 @@
+#include "two_pass_assembler.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "chip_names.h"
+#include "hex_writer.h"
+#include "lexer.h"
+
+namespace tasm {
+
+namespace {
+
+// A #define that expands into more tokens than this is a runaway.
+constexpr size_t kMaxExpandedTokens = 10000;
+constexpr int kMaxDefineNesting = 32;
+
+bool IsKeyword(const std::string& name) {
+    return FindInstruction(name) != nullptr || FindDirective(name) != EDirective::None;
+}
+
+bool IsAssignment(const CToken& token) {
+    if (token.Is("=")) return true;
+    if (token.kind != ETokenKind::Identifier) return false;
+    EDirective d = FindDirective(token.text);
+    return d == EDirective::Equ || d == EDirective::Set;
+}
+
+std::string Location(const std::string& file, int line) {
+    return Printable(file, 200) + ":" + std::to_string(line);
+}
+
+}  // namespace
+
+CTwoPassAssembler::CTwoPassAssembler(const CSourceFile& source, CIncludeSource* includes)
+    : m_pIncludes(includes) {
+    m_vFiles.push_back(
+        CFile{source.name, source.key.empty() ? source.name : source.key, source.text});
+}
+
+CAssemblyResult CTwoPassAssembler::Run() {
+    RunPass(1);
+    RunPass(2);
+    if (!m_bStopped && m_bInCblock) ReportAtEnd("CBLOCK without ENDC");
+    AppendListingEnd(m_result.listing, m_result.errors, m_result.warnings);
+    if (m_result.errors == 0) m_result.object = WriteIntelHex(m_image);
+    return std::move(m_result);
+}
+
+void CTwoPassAssembler::RunPass(int pass) {
+    m_nPass = pass;
+    m_nSeq = 0;
+    m_nRadix = 10;
+    m_nAddress = 0;
+    m_bEnded = false;
+    m_bInCblock = false;
+    m_nCblockNext.reset();
+    m_mapDefines.clear();
+    m_image = CProgramImage();
+    m_symbols.ForgetVariables();
+    m_nPassBytes = m_vFiles[0].text.size();
+    ProcessFile(0, 0);
+}
+
+void CTwoPassAssembler::ProcessFile(int file, int depth) {
+    m_vOpenFiles.push_back(file);
+    std::string_view text = m_vFiles[file].text;
+    size_t pos = 0;
+    int lineNumber = 0;
+    while (pos < text.size() && !m_bStopped) {
+        size_t newline = text.find('\n', pos);
+        size_t end = newline == std::string_view::npos ? text.size() : newline;
+        std::string_view lineText = text.substr(pos, end - pos);
+        if (!lineText.empty() && lineText.back() == '\r') lineText.remove_suffix(1);
+        pos = end + 1;
+        ++m_nSeq;
+        CListingLine line;
+        line.line = ++lineNumber;
+        line.text = lineText;
+        std::optional<int> include;
+        if (!m_bEnded) include = ProcessLine(line, depth);
+        if (m_nPass == 2) Report(line, file);
+        if (include) ProcessFile(*include, depth + 1);
+    }
+    if (file == 0) m_nMainLines = lineNumber;
+    m_vOpenFiles.pop_back();
+}
+
+void CTwoPassAssembler::Report(const CListingLine& line, int file) {
+    AppendListingLine(m_result.listing, line);
+    for (const CDiagnostic& diagnostic : line.diagnostics) {
+        if (!diagnostic.error) {
+            ++m_result.warnings;
+            continue;
+        }
+        ++m_result.errors;
+        if (m_result.messages.size() < kMaxMessages) {
+            m_result.messages.push_back(Location(m_vFiles[file].name, line.line) +
+                                        ": error: " + diagnostic.text);
+        }
+    }
+    if (m_result.errors >= kMaxErrors && !m_bStopped) {
+        m_bStopped = true;
+        ReportAtEnd("too many errors; the rest of the source was not assembled");
+    }
+}
+
+void CTwoPassAssembler::ReportAtEnd(const std::string& text) {
+    AppendListingDiagnostic(m_result.listing, CDiagnostic{true, text});
+    ++m_result.errors;
+    if (m_result.messages.size() < kMaxMessages) {
+        m_result.messages.push_back(Location(m_vFiles[0].name, m_nMainLines) + ": error: " + text);
+    }
+}
+
+void CTwoPassAssembler::Error(std::string text) {
+    if (m_nPass == 2) m_pLine->diagnostics.push_back(CDiagnostic{true, std::move(text)});
+}
+
+void CTwoPassAssembler::Warning(std::string text) {
+    if (m_nPass == 2) m_pLine->diagnostics.push_back(CDiagnostic{false, std::move(text)});
+}
+
+bool CTwoPassAssembler::LookUp(const std::string& name, CValue* value, std::string* error) const {
+    if (const CSymbol* symbol = m_symbols.Find(name)) {
+        if (symbol->known || m_nPass == 1) {
+            *value = CValue{symbol->value, symbol->known};
+            return true;
+        }
+        *error = "'" + Printable(name) + "' is used before it gets its value";
+        return false;
+    }
+    if (auto chip = ChipNameValue(name)) {
+        *value = CValue{*chip, true};
+        return true;
+    }
+    if (m_nPass == 1) {
+        *value = CValue{0, false};
+        return true;
+    }
+    *error = "undefined symbol '" + Printable(name) + "'";
+    return false;
+}
+
+std::optional<int> CTwoPassAssembler::ProcessLine(CListingLine& line, int depth) {
+    m_pLine = &line;
+    m_nLineAddress = m_nAddress;
+    m_bLabelNeedsColon = false;
+    m_bBeyondReported = false;
+    std::string_view text = line.text;
+    size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return std::nullopt;
+    if (text[first] == '#') return HashLine(text, first, depth);
+    size_t wordEnd = text.find_first_of(" \t;\"<", first);
+    if (FindDirective(text.substr(first, wordEnd - first)) == EDirective::Include) {
+        return Include(text.substr(std::min(wordEnd, text.size())), depth);
+    }
+    std::string error;
+    if (!LexLine(text, m_vTokens, &error)) {
+        Error(error);
+        return std::nullopt;
+    }
+    if (m_vTokens.empty()) return std::nullopt;
+    if (m_bInCblock && CblockLine()) return std::nullopt;
+
+    // A label is a name followed by ':', or a name in column 1 that is no
+    // mnemonic or directive; "NAME EQU value" may stand anywhere.
+    const CToken& head = m_vTokens[0];
+    std::string label;
+    size_t from = 0;
+    if (head.kind == ETokenKind::Identifier) {
+        bool colon = m_vTokens.size() > 1 && m_vTokens[1].Is(":") && m_vTokens[1].begin == head.end;
+        bool assignment = m_vTokens.size() > 1 && IsAssignment(m_vTokens[1]);
+        if (colon) {
+            label = head.text;
+            from = 2;
+        } else if (assignment || (head.begin == 0 && !IsKeyword(head.text))) {
+            label = head.text;
+            from = 1;
+            m_bLabelNeedsColon = !assignment;
+            m_nLabelEnd = head.end;
+        }
+    }
+    if (!ExpandDefines(from)) {
+        if (!label.empty()) DefineAddressLabel(label);
+        return std::nullopt;
+    }
+    ProcessStatement(from, label);
+    return std::nullopt;
+}
+
+void CTwoPassAssembler::ProcessStatement(size_t from, const std::string& label) {
+    if (from >= m_vTokens.size()) {
+        if (!label.empty()) DefineAddressLabel(label);
+        return;
+    }
+    const CToken& op = m_vTokens[from];
+    if (op.Is("=")) {
+        Assign(label, from + 1, ESymbolKind::Variable);
+        return;
+    }
+    if (op.kind == ETokenKind::Identifier) {
+        if (const CInstruction* instruction = FindInstruction(op.text)) {
+            if (!label.empty()) DefineAddressLabel(label);
+            Instruction(*instruction, from + 1);
+            return;
+        }
+        if (EDirective directive = FindDirective(op.text); directive != EDirective::None) {
+            Directive(directive, label, from + 1);
+            return;
+        }
+    }
+    if (!label.empty()) DefineAddressLabel(label);
+    if (op.kind == ETokenKind::Identifier) {
+        Error("unknown mnemonic or directive '" + Printable(op.text) + "'");
+    } else {
+        Error("mnemonic or directive expected instead of '" + Printable(op.text) + "'");
+    }
+}
+
+void CTwoPassAssembler::DefineAddressLabel(const std::string& name) {
+    m_pLine->hasAddress = true;
+    m_pLine->address = static_cast<int>(m_nAddress);
+    if (m_bLabelNeedsColon) m_pLine->colonAt = m_nLabelEnd;
+    DefineSymbol(name, m_nAddress, true, ESymbolKind::Label);
+}
+
+void CTwoPassAssembler::DefineSymbol(const std::string& name, int64_t value, bool known,
+                                     ESymbolKind kind) {
+    CSymbol fresh;
+    fresh.value = value;
+    fresh.known = known;
+    fresh.kind = kind;
+    fresh.definedAt = m_nSeq;
+    fresh.file = m_vOpenFiles.back();
+    fresh.line = m_pLine->line;
+    bool added = false;
+    CSymbol& symbol = m_symbols.Add(name, fresh, &added);
+    bool redefinable = kind == ESymbolKind::Variable && symbol.kind == ESymbolKind::Variable;
+    if (!added && symbol.definedAt != m_nSeq && !redefinable) {
+        Error("symbol '" + Printable(name) + "' is already defined at " +
+              Location(m_vFiles[symbol.file].name, symbol.line));
+        return;
+    }
+    symbol.value = value;
+    symbol.known = known;
+    if (auto chip = ChipNameValue(name); chip && known && *chip != value) {
+        Warning("'" + name + "' hides the chip's own name of that name");
+    }
+}
+
+void CTwoPassAssembler::EmitWord(std::optional<uint16_t> word) {
+    if (m_nPass == 2) {
+        if (m_nAddress >= kProgramWords || m_nAddress < 0) {
+            if (!m_bBeyondReported) Error("code beyond word 1023");
+            m_bBeyondReported = true;
+        } else {
+            if (!m_pLine->hasAddress) {
+                m_pLine->hasAddress = true;
+                m_pLine->address = static_cast<int>(m_nAddress);
+            }
+            int32_t& slot = m_image.words[static_cast<size_t>(m_nAddress)];
+            if (slot != kUnusedWord) {
+                char buf[64];
+                std::snprintf(buf, sizeof buf, "word 0x%03X is already used",
+                              static_cast<unsigned>(m_nAddress));
+                Error(buf);
+            } else if (word) {
+                slot = *word;
+            }
+            if (word) m_pLine->words.push_back(*word);
+        }
+    }
+    ++m_nAddress;
+}
+
+bool CTwoPassAssembler::ExpandDefines(size_t from) {
+    if (m_mapDefines.empty()) return true;
+    bool any =
+        std::any_of(m_vTokens.begin() + static_cast<std::ptrdiff_t>(from), m_vTokens.end(),
+                    [&](const CToken& t) {
+                        return t.kind == ETokenKind::Identifier && m_mapDefines.count(t.text) != 0;
+                    });
+    if (!any) return true;
+    std::vector<CToken> out(m_vTokens.begin(),
+                            m_vTokens.begin() + static_cast<std::ptrdiff_t>(from));
+    std::vector<std::string> active;
+    if (!ExpandInto(CTokenSpan(m_vTokens).subspan(from), out, active, 0)) {
+        Error("#define expansion too long");
+        return false;
+    }
+    m_vTokens.swap(out);
+    return true;
+}
+
+bool CTwoPassAssembler::ExpandInto(CTokenSpan in, std::vector<CToken>& out,
+                                   std::vector<std::string>& active, int depth) const {
+    for (const CToken& token : in) {
+        auto it = token.kind == ETokenKind::Identifier ? m_mapDefines.find(token.text)
+                                                       : m_mapDefines.end();
+        // A name is not expanded inside its own expansion, so #define A A ends.
+        if (it != m_mapDefines.end() && depth < kMaxDefineNesting &&
+            std::find(active.begin(), active.end(), token.text) == active.end()) {
+            active.push_back(token.text);
+            size_t first = out.size();
+            if (!ExpandInto(it->second, out, active, depth + 1)) return false;
+            for (size_t i = first; i < out.size(); ++i) {
+                out[i].begin = token.begin;
+                out[i].end = token.end;
+            }
+            active.pop_back();
+        } else {
+            out.push_back(token);
+        }
+        if (out.size() > kMaxExpandedTokens) return false;
+    }
+    return true;
+}
+
+std::vector<CTokenSpan> CTwoPassAssembler::SplitOperands(size_t from) const {
+    std::vector<CTokenSpan> operands;
+    if (from >= m_vTokens.size()) return operands;
+    CTokenSpan all(m_vTokens);
+    int depth = 0;
+    size_t start = from;
+    for (size_t i = from; i < m_vTokens.size(); ++i) {
+        const CToken& t = m_vTokens[i];
+        if (t.Is("(")) ++depth;
+        if (t.Is(")")) --depth;
+        if (t.Is(",") && depth <= 0) {
+            operands.push_back(all.subspan(start, i - start));
+            start = i + 1;
+        }
+    }
+    operands.push_back(all.subspan(start));
+    return operands;
+}
+
+bool CTwoPassAssembler::EvaluateOperand(CTokenSpan tokens, int64_t* value) {
+    if (tokens.empty()) {
+        Error("missing operand");
+        return false;
+    }
+    CValue result;
+    std::string error;
+    if (!Evaluate(tokens, *this, &result, &error)) {
+        Error(error);
+        return false;
+    }
+    *value = result.value;
+    return result.known;
+}
+
+bool CTwoPassAssembler::EarlyValue(CTokenSpan tokens, size_t item, int64_t* value) {
+    auto key = std::make_pair(m_nSeq, item);
+    CValue result;
+    std::string error;
+    bool ok = !tokens.empty() && Evaluate(tokens, *this, &result, &error) && result.known;
+    if (m_nPass == 1) {
+        m_mapEarlyValues[key] = ok ? std::optional<int64_t>(result.value) : std::nullopt;
+        if (ok) *value = result.value;
+        return ok;
+    }
+    auto it = m_mapEarlyValues.find(key);
+    if (it != m_mapEarlyValues.end() && it->second) {
+        *value = *it->second;
+        return true;
+    }
+    if (tokens.empty()) {
+        Error("missing operand");
+    } else if (!error.empty()) {
+        Error(error);
+    } else {
+        Error("this value must not depend on symbols defined further down");
+    }
+    return false;
+}
+
+void CTwoPassAssembler::Instruction(const CInstruction& instruction, size_t from) {
+    if (m_nPass == 1) {  // the first pass needs only the address
+        EmitWord(std::nullopt);
+        return;
+    }
+    std::vector<CTokenSpan> operands = SplitOperands(from);
+    size_t least = 0;
+    size_t most = 0;
+    OperandCount(instruction.operands, &least, &most);
+    std::vector<int64_t> values;
+    bool ok = true;
+    if (operands.size() < least) {
+        Error("missing operand");
+        ok = false;
+    } else if (operands.size() > most) {
+        Error("extra operand");
+        ok = false;
+    }
+    for (size_t i = 0; ok && i < operands.size(); ++i) {
+        int64_t value = 0;
+        ok = EvaluateOperand(operands[i], &value);
+        values.push_back(value);
+    }
+    if (!ok) {
+        EmitWord(std::nullopt);
+        return;
+    }
+    CEncoding encoding = EncodeInstruction(instruction, values);
+    if (!encoding.warning.empty()) Warning(encoding.warning);
+    if (!encoding.error.empty()) {
+        Error(encoding.error);
+        EmitWord(std::nullopt);
+        return;
+    }
+    EmitWord(encoding.word);
+}
+
+CAssemblyResult Assemble(const CSourceFile& source, CIncludeSource* includes) {
+    return CTwoPassAssembler(source, includes).Run();
+}
+
+}  // namespace tasm

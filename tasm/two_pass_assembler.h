@@ -1,0 +1,119 @@
+#pragma once
+// Runs the source twice: the first pass learns every label's address, the
+// second encodes with all of them known, reports every error and writes the
+// listing. Both passes walk the same lines in the same order, so the
+// sequence number of a line identifies it in both.
+#include <cstdint>
+#include <deque>
+#include <map>
+#include <optional>
+#include <span>
+#include <string>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+#include "assembler.h"
+#include "directive_names.h"
+#include "expression.h"
+#include "instruction_set.h"
+#include "listing_writer.h"
+#include "program_image.h"
+#include "symbol_table.h"
+#include "token.h"
+
+namespace tasm {
+
+using CTokenSpan = std::span<const CToken>;
+
+class CTwoPassAssembler : private CExpressionContext {
+public:
+    CTwoPassAssembler(const CSourceFile& source, CIncludeSource* includes);
+    CAssemblyResult Run();
+
+private:
+    struct CFile {
+        std::string name;
+        std::string key;
+        std::string_view text;
+    };
+
+    // CExpressionContext
+    int Radix() const override { return m_nRadix; }
+    int64_t CurrentAddress() const override { return m_nLineAddress; }
+    bool LookUp(const std::string& name, CValue* value, std::string* error) const override;
+
+    // Walking the source (two_pass_assembler.cpp)
+    void RunPass(int pass);
+    void ProcessFile(int file, int depth);
+    std::optional<int> ProcessLine(CListingLine& line, int depth);
+    void ProcessStatement(size_t from, const std::string& label);
+    void Report(const CListingLine& line, int file);
+    void ReportAtEnd(const std::string& text);
+    void Error(std::string text);
+    void Warning(std::string text);
+
+    // Symbols and words
+    void DefineAddressLabel(const std::string& name);
+    void DefineSymbol(const std::string& name, int64_t value, bool known, ESymbolKind kind);
+    void EmitWord(std::optional<uint16_t> word);
+    bool ExpandDefines(size_t from);
+    bool ExpandInto(CTokenSpan in, std::vector<CToken>& out, std::vector<std::string>& active,
+                    int depth) const;
+    std::vector<CTokenSpan> SplitOperands(size_t from) const;
+    bool EvaluateOperand(CTokenSpan tokens, int64_t* value);
+    bool EarlyValue(CTokenSpan tokens, size_t item, int64_t* value);
+    void Instruction(const CInstruction& instruction, size_t from);
+
+    // Directives (directives.cpp)
+    std::optional<int> HashLine(std::string_view line, size_t at, int depth);
+    std::optional<int> Include(std::string_view rest, int depth);
+    std::optional<int> OpenInclude(const std::string& name, int depth);
+    void Define(std::string_view rest);
+    void Directive(EDirective directive, const std::string& label, size_t from);
+    void Assign(const std::string& label, size_t from, ESymbolKind kind);
+    void Org(const std::string& label, size_t from);
+    void Data(EDirective directive, size_t from);
+    void DataWord(EDirective directive, int64_t value);
+    void ListOptions(size_t from);
+    void CheckProcessor(const std::string& name);
+    void SetRadix(const std::string& name);
+    void Config(size_t from);
+    void IdLocations(size_t from);
+    void CblockStart(size_t from);
+    bool CblockLine();
+
+    CIncludeSource* m_pIncludes;
+    std::deque<std::string> m_vIncludedTexts;                 // owns what the include source gave
+    std::vector<CFile> m_vFiles;                              // 0 is the main source
+    std::unordered_map<std::string, int> m_mapIncludeByName;  // -1: no such file
+    std::vector<int> m_vOpenFiles;
+    size_t m_nPassBytes = 0;
+
+    int m_nPass = 1;
+    uint64_t m_nSeq = 0;
+    CSymbolTable m_symbols;
+    std::unordered_map<std::string, std::vector<CToken>> m_mapDefines;
+    // Values that must be known when their line is reached (ORG, CBLOCK),
+    // as the first pass found them, so that both passes place code alike.
+    std::map<std::pair<uint64_t, size_t>, std::optional<int64_t>> m_mapEarlyValues;
+    int m_nRadix = 10;
+    int64_t m_nAddress = 0;
+    int64_t m_nLineAddress = 0;
+    bool m_bEnded = false;
+    bool m_bInCblock = false;
+    std::optional<int64_t> m_nCblockNext;
+    CProgramImage m_image;
+
+    CListingLine* m_pLine = nullptr;
+    std::vector<CToken> m_vTokens;
+    size_t m_nLabelEnd = 0;
+    bool m_bLabelNeedsColon = false;
+    bool m_bBeyondReported = false;
+
+    CAssemblyResult m_result;
+    bool m_bStopped = false;
+    int m_nMainLines = 0;
+};
+
+}  // namespace tasm
