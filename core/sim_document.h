@@ -3,6 +3,8 @@
 // its ordered list of views, its worker and the four run commands. It has no
 // Qt in it, so the worker and its tests build without the window; the
 // window's document derives from it.
+#include <atomic>
+#include <cstddef>
 #include <vector>
 
 #include "platform/auto_reset_event.h"
@@ -12,22 +14,32 @@ class CCPUNit;
 
 class CSimDocument {
 public:
-    CSimDocument();
-    virtual ~CSimDocument();  // ends the worker first
+    CSimDocument() = default;
+    // Ends the worker first. A derived document whose views die before this
+    // base part must call StopWorker itself, earlier.
+    virtual ~CSimDocument();
     CSimDocument(const CSimDocument&) = delete;
     CSimDocument& operator=(const CSimDocument&) = delete;
 
     // Views in creation order: source editor, pin panel, register display.
+    // Added on the user-interface thread; each must outlive the worker.
     void AddView(CView* view);
+    // For the user-interface thread.
     const std::vector<CView*>& GetViews() const { return m_views; }
+    // The view at a creation index below kSharedViews, or null while there is
+    // none; safe from any thread, also while views are being added.
+    static constexpr std::size_t kSharedViews = 3;
+    CView* GetViewAt(std::size_t index) const;
 
     // Creates and starts the worker unless this document already has one.
     void CreateWorker();
-    // Ends the worker in whatever state it is and joins it. Afterwards
-    // nothing touches this document, its views or its events.
+    // Ends the worker in whatever state it is, including blocked in a
+    // message box, and joins it. Afterwards nothing touches this document,
+    // its views or its events.
     void StopWorker();
 
-    // The run commands.
+    // The run commands. Each only sets the worker's flags and, except stop,
+    // signals StepEvent; without a worker they do nothing.
     void OnSingleStep();
     void OnContinuousRun();
     void OnStopSimulation();
@@ -39,4 +51,5 @@ public:
 
 private:
     std::vector<CView*> m_views;
+    std::atomic<CView*> m_sharedViews[kSharedViews] = {};
 };

@@ -9,8 +9,13 @@ class CMessageBoxHook {
 public:
     virtual ~CMessageBoxHook() = default;
     virtual void Show(const std::string& text) = 0;
-    // Close every box that is open now, so that blocked callers return.
-    // Used at shutdown; must not wait for the user.
+    // Releases every Show call in progress, whether its box is on screen yet
+    // or still on its way there. Used at shutdown, on the user-interface
+    // thread while it waits for the worker to end; so it must neither wait
+    // for the user nor need that thread's event loop, and a Show from another
+    // thread must never wait for the event loop in a way CloseAll cannot
+    // break. A Show that begins after CloseAll has returned may block again:
+    // the caller repeats CloseAll until the thread it waits for has ended.
     virtual void CloseAll() = 0;
 };
 

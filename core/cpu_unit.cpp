@@ -1,0 +1,81 @@
+#include "cpu_unit.h"
+
+#include <algorithm>
+
+#include "instruction_set.h"
+#include "platform/view.h"
+#include "run_loop.h"
+#include "sim_document.h"
+#include "state.h"
+
+void CCPUNit::Start() {
+    m_thread = std::thread([this] {
+        m_exitCode = Run();
+        m_ended.Set();
+    });
+}
+
+int CCPUNit::Run() {
+    if (m_pDoc == nullptr) return -1;
+    CInstructionSet cpu;
+    // A worker told to end before its first run still reports a run end, so
+    // whoever waits for one is released.
+    bool startRun = !m_bTerminate;
+    for (;;) {
+        if (startRun) RunProgram(cpu);
+        m_pDoc->RunEndedEvent.Set();
+        ReturnStack.reset();
+        if (m_bTerminate) return 0;
+        startRun = true;
+    }
+}
+
+bool CCPUNit::WaitUntilEnded(int timeoutMs) {
+    if (!m_endSeen) m_endSeen = m_ended.Wait(timeoutMs);
+    return m_endSeen;
+}
+
+int CCPUNit::Join() {
+    if (m_thread.joinable()) m_thread.join();
+    return m_exitCode;
+}
+
+void CCPUNit::RunProgram(CInstructionSet& cpu) {
+    // A new run always starts paused, whatever the command that ended the
+    // last one, and shows its reset state before waiting.
+    ResetForRunBegin();
+    m_bRunning = true;
+    m_bPaused = true;
+    RefreshViews();
+    ResetForRunEnd();
+
+    CAutoResetEvent& step = m_pDoc->StepEvent;
+    step.Wait();
+    while (MayExecute()) {
+        if (RunOnePass(cpu)) m_bPaused = true;
+        RefreshViews();
+        if (m_bPaused) {
+            step.Wait();
+        } else {
+            // Read now, so a new speed takes effect at the very next pause; a
+            // negative value must not turn into an endless wait.
+            step.Wait(std::max(0, static_cast<int>(SimSpeedMs)));
+        }
+    }
+}
+
+bool CCPUNit::MayExecute() const {
+    // m_bTerminate belongs here as well: every run start sets m_bRunning
+    // again, so a shutdown that lands just before a run starts would
+    // otherwise leave the worker paused in the new run.
+    return PcInsideProgram() && m_bRunning && !m_bTerminate;
+}
+
+void CCPUNit::RefreshViews() {
+    // The first view is the source editor, which the program never changes.
+    if (CView* pinPanel = m_pDoc->GetViewAt(1)) pinPanel->InvalidateRect(false);
+    if (CView* registers = m_pDoc->GetViewAt(2)) {
+        registers->InvalidateRect(false);
+        LastRefreshedView.store(registers, std::memory_order_release);
+    }
+}

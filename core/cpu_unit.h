@@ -1,0 +1,48 @@
+#pragma once
+// The simulation worker: one thread per document that resets the processor,
+// waits for the user's run commands and executes one instruction per wake-up.
+// The user-interface thread steers it only through the three flags below and
+// the document's StepEvent; it answers only by asking views to repaint and by
+// signalling RunEndedEvent when a run ends.
+#include <thread>
+
+#include "platform/auto_reset_event.h"
+#include "relaxed.h"
+
+class CInstructionSet;
+class CSimDocument;
+
+class CCPUNit {
+public:
+    CCPUNit() = default;
+    // The thread must have been joined (CSimDocument::StopWorker does it).
+    ~CCPUNit() = default;
+    CCPUNit(const CCPUNit&) = delete;
+    CCPUNit& operator=(const CCPUNit&) = delete;
+
+    // Starts the thread, which runs Run(). m_pDoc must be set.
+    void Start();
+    // The worker's whole life: run after run until m_bTerminate is seen at
+    // the end of one. Returns -1 at once when there is no document, else 0.
+    int Run();
+    // Waits up to timeoutMs for Run to have returned on the worker thread;
+    // stays true once it was.
+    bool WaitUntilEnded(int timeoutMs);
+    // Joins the thread and gives Run's result.
+    int Join();
+
+    CSimDocument* m_pDoc = nullptr;
+    Relaxed<bool> m_bTerminate{false};  // end the worker at the end of this run
+    Relaxed<bool> m_bRunning{false};    // the current run goes on
+    Relaxed<bool> m_bPaused{false};     // wait for a command between instructions
+
+private:
+    void RunProgram(CInstructionSet& cpu);
+    bool MayExecute() const;
+    void RefreshViews();
+
+    std::thread m_thread;
+    CAutoResetEvent m_ended;
+    int m_exitCode = 0;
+    bool m_endSeen = false;  // touched only by the thread that ends the worker
+};

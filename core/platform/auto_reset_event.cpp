@@ -1,0 +1,31 @@
+#include "platform/auto_reset_event.h"
+
+#include <chrono>
+
+void CAutoResetEvent::Set() {
+    {
+        // Stored under the lock so that a waiter between its check and its
+        // sleep cannot miss the notification.
+        std::lock_guard lock(m_mutex);
+        m_signalled.store(true, std::memory_order_release);
+    }
+    m_cv.notify_one();
+}
+
+bool CAutoResetEvent::Wait(int timeoutMs) {
+    // The worker polls with a time-out of 0 after every instruction at full
+    // speed, so an unset event must cost one load here and nothing more.
+    if (m_signalled.load(std::memory_order_acquire) &&
+        m_signalled.exchange(false, std::memory_order_acquire)) {
+        return true;
+    }
+    if (timeoutMs == 0) return false;
+
+    auto consume = [this] { return m_signalled.exchange(false, std::memory_order_acquire); };
+    std::unique_lock lock(m_mutex);
+    if (timeoutMs < 0) {
+        m_cv.wait(lock, consume);
+        return true;
+    }
+    return m_cv.wait_for(lock, std::chrono::milliseconds(timeoutMs), consume);
+}

@@ -1,0 +1,50 @@
+#include "platform/auto_reset_event.h"
+
+#include <atomic>
+#include <thread>
+
+#include "worker_test_support.h"
+
+namespace {
+
+TEST(AutoResetEvent, ASetWithoutWaiterIsKeptForExactlyOneWait) {
+    CAutoResetEvent event;
+    EXPECT_FALSE(event.Wait(0));
+    event.Set();
+    event.Set();  // does not count twice
+    EXPECT_TRUE(event.Wait(0));
+    EXPECT_FALSE(event.Wait(0));
+    event.Set();
+    EXPECT_TRUE(event.Wait(CAutoResetEvent::kInfinite));
+    EXPECT_FALSE(event.Wait(1)) << "a timed wait on an unset event must time out";
+}
+
+TEST(AutoResetEvent, EachSetReleasesOneWaiter) {
+    CAutoResetEvent event;
+    std::atomic<int> released{0};
+    std::thread first([&] {
+        event.Wait();
+        released.fetch_add(1);
+    });
+    std::thread second([&] {
+        event.Wait();
+        released.fetch_add(1);
+    });
+
+    event.Set();
+    EXPECT_TRUE(Eventually([&] { return released.load() >= 1; }));
+    std::this_thread::sleep_for(kSettle);
+    EXPECT_EQ(released.load(), 1);
+
+    event.Set();
+    FinishesWithinDeadline(
+        [&] {
+            first.join();
+            second.join();
+        },
+        "the second waiter");
+    EXPECT_EQ(released.load(), 2);
+    EXPECT_FALSE(event.Wait(0));
+}
+
+}  // namespace
