@@ -75,16 +75,21 @@ fuzz_one() {
   if [ -d "tests/fuzz/corpus/$target" ]; then
     cp -R "tests/fuzz/corpus/$target/." "$run/corpus/"
   fi
-  local extra=()
-  if [ -d "tests/fuzz/regressions/$target" ]; then
-    cp -R "tests/fuzz/regressions/$target" "$run/regressions"
-    extra+=("$run/regressions")
+  # Per target: libFuzzer flags, one a line, in tests/fuzz/<target>.options;
+  # a dictionary in tests/fuzz/<target>.dict.
+  local flags=() inputs=("$run/corpus")
+  if [ -f "tests/fuzz/$target.options" ]; then
+    mapfile -t flags <"tests/fuzz/$target.options"
   fi
   if [ -f "tests/fuzz/$target.dict" ]; then
-    extra+=("-dict=tests/fuzz/$target.dict")
+    flags+=("-dict=tests/fuzz/$target.dict")
+  fi
+  if [ -d "tests/fuzz/regressions/$target" ]; then
+    cp -R "tests/fuzz/regressions/$target" "$run/regressions"
+    inputs+=("$run/regressions")
   fi
   "out-fuzz/bin/fuzz_$target" -max_total_time="$fuzz_seconds" -timeout=20 -rss_limit_mb=2048 \
-    -print_final_stats=1 -artifact_prefix="$run/artifacts/" "$run/corpus" "${extra[@]}" \
+    -print_final_stats=1 -artifact_prefix="$run/artifacts/" "${flags[@]}" "${inputs[@]}" \
     >"$run/log" 2>&1
 }
 
