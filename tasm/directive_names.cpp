@@ -2,14 +2,12 @@
 
 #include <strings.h>
 
-#include <string>
-
 namespace tasm {
 
 namespace {
 
 struct CDirectiveName {
-    const char* name;
+    std::string_view name;
     EDirective directive;
 };
 
@@ -42,8 +40,8 @@ constexpr CDirectiveName kDirectives[] = {
 EDirective FindDirective(std::string_view name) {
     if (!name.empty() && name[0] == '.') name.remove_prefix(1);
     for (const CDirectiveName& d : kDirectives) {
-        if (name.size() == std::char_traits<char>::length(d.name) &&
-            strncasecmp(name.data(), d.name, name.size()) == 0) {
+        if (name.size() == d.name.size() &&
+            strncasecmp(name.data(), d.name.data(), name.size()) == 0) {
             return d.directive;
         }
     }

@@ -105,6 +105,18 @@ private:
     bool UnaryInner(CValue* result) {
         if (AtEnd()) return Fail("operand expected");
         const CToken& t = Peek();
+        // Where an operand is due, '%' right before digits makes a binary
+        // number (%0101); after an operand it is the remainder.
+        if (t.Is("%") && m_nPos + 1 < m_tokens.size() &&
+            m_tokens[m_nPos + 1].kind == ETokenKind::Number &&
+            m_tokens[m_nPos + 1].begin == t.end) {
+            std::string text = "%" + m_tokens[m_nPos + 1].text;
+            m_nPos += 2;
+            auto value = ParseNumber(text, m_context.Radix());
+            if (!value) return Fail("bad number '" + Printable(text) + "'");
+            *result = CValue{*value, true};
+            return true;
+        }
         bool isHigh = t.kind == ETokenKind::Identifier && strcasecmp(t.text.c_str(), "HIGH") == 0;
         bool isLow = t.kind == ETokenKind::Identifier && strcasecmp(t.text.c_str(), "LOW") == 0;
         if (t.Is("-") || t.Is("+") || t.Is("~") || t.Is("!") || isHigh || isLow) {

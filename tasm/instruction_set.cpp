@@ -61,8 +61,8 @@ bool FileAddress(int64_t f, CEncoding* out, uint16_t* bits, bool warnBank = true
 const CInstruction* FindInstruction(std::string_view name) {
     if (name.size() > 6) return nullptr;
     for (const CInstruction& instruction : kInstructions) {
-        if (name.size() == std::char_traits<char>::length(instruction.mnemonic) &&
-            strncasecmp(name.data(), instruction.mnemonic, name.size()) == 0) {
+        if (name.size() == instruction.mnemonic.size() &&
+            strncasecmp(name.data(), instruction.mnemonic.data(), name.size()) == 0) {
             return &instruction;
         }
     }

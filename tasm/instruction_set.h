@@ -19,7 +19,7 @@ enum class EOperands {
 };
 
 struct CInstruction {
-    const char* mnemonic;
+    std::string_view mnemonic;
     uint16_t opcode;  // the word with every operand field 0
     EOperands operands;
 };

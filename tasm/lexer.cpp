@@ -20,14 +20,6 @@ bool IsHexDigit(char c) {
     return std::isxdigit(static_cast<unsigned char>(c)) != 0;
 }
 
-// After one of these a value has just ended, so '%' is the remainder
-// operator; anywhere else it starts a binary number.
-bool EndsValue(const std::vector<CToken>& tokens) {
-    if (tokens.empty()) return false;
-    const CToken& t = tokens.back();
-    return t.kind != ETokenKind::Operator || t.text == ")";
-}
-
 // Finds the closing quote of a quoted item starting at open; backslash
 // escapes the next character. Returns npos when the line ends first.
 size_t ClosingQuote(std::string_view line, size_t open, char quote) {
@@ -141,10 +133,6 @@ bool LexLine(std::string_view line, std::vector<CToken>& tokens, std::string* er
             } else {
                 push(ETokenKind::Dollar, "$", start, i);
             }
-        } else if (c == '%' && !EndsValue(tokens) && i + 1 < n && IsDigit(line[i + 1])) {
-            ++i;
-            while (i < n && IsIdentChar(line[i])) ++i;
-            push(ETokenKind::Number, std::string(line.substr(start, i - start)), start, i);
         } else if (c == '\'') {
             size_t close = ClosingQuote(line, i, '\'');
             if (close == std::string_view::npos) {

@@ -302,12 +302,7 @@ bool CTwoPassAssembler::ExpandInto(CTokenSpan in, std::vector<CToken>& out,
         if (it != m_mapDefines.end() && depth < kMaxDefineNesting &&
             std::find(active.begin(), active.end(), token.text) == active.end()) {
             active.push_back(token.text);
-            size_t first = out.size();
             if (!ExpandInto(it->second, out, active, depth + 1)) return false;
-            for (size_t i = first; i < out.size(); ++i) {
-                out[i].begin = token.begin;
-                out[i].end = token.end;
-            }
             active.pop_back();
         } else {
             out.push_back(token);

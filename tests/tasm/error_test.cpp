@@ -1,0 +1,101 @@
+// Sources that must fail: the message, the line it names, and the listing
+// that carries it below that line.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tasm_test_support.h"
+
+namespace {
+
+using tasm_test::AssembleText;
+using tasm_test::CMemoryIncludes;
+
+struct CFailCase {
+    const char* source;
+    const char* message;  // the whole first message on stdout
+};
+
+TEST(Errors, MessagesNameFileAndLine) {
+    const CFailCase cases[] = {
+        {" nop\n movlx 5\n", "t.asm:2: error: unknown mnemonic or directive 'movlx'"},
+        {" nop\n\n goto nowhere\n", "t.asm:3: error: undefined symbol 'nowhere'"},
+        {"a nop\nb nop\na nop\n", "t.asm:3: error: symbol 'a' is already defined at t.asm:1"},
+        {"x equ 1\nx equ 2\n", "t.asm:2: error: symbol 'x' is already defined at t.asm:1"},
+        {"lbl nop\nlbl set 1\n", "t.asm:2: error: symbol 'lbl' is already defined at t.asm:1"},
+        {" movlw 300\n", "t.asm:1: error: literal out of range (-128..255): 0x12C"},
+        {" movlw 12q4\n", "t.asm:1: error: bad number '12q4'"},
+        {" org 1023\n nop\n nop\n", "t.asm:3: error: code beyond word 1023"},
+        {" org 1024\n", "t.asm:1: error: ORG address out of range (0-1023)"},
+        {" org 5\n nop\n org 5\n nop\n", "t.asm:4: error: word 0x005 is already used"},
+        {"#include \"gone.inc\"\n", "t.asm:1: error: cannot open include file 'gone.inc'"},
+        {" org later\nlater nop\n",
+         "t.asm:1: error: this value must not depend on symbols defined further down"},
+        {" equ 5\n", "t.asm:1: error: EQU needs a name in front of it"},
+        {"5 nop\n", "t.asm:1: error: mnemonic or directive expected instead of '5'"},
+        {" nop\n\x01\n", "t.asm:2: error: unexpected character '\\x01'"},
+        {" movlw \"ab\n", "t.asm:1: error: missing closing quote"},
+        {" radix bin\n", "t.asm:1: error: unknown radix 'bin' (DEC, HEX or OCT)"},
+        {" endc\n", "t.asm:1: error: ENDC without CBLOCK"},
+        {" cblock 0x20\n a\n nop\n", "t.asm:3: error: ENDC missing before this line"},
+        {" cblock 0x20\n a\n", "t.asm:2: error: CBLOCK without ENDC"},
+        {" __config 1\n __config 2\n", "t.asm:2: error: the configuration word is set twice"},
+        {" __config 0x4000\n", "t.asm:1: error: configuration value out of range (0-0x3FFF)"},
+        {" dw 0x4000\n", "t.asm:1: error: value out of range (0-0x3FFF): 16384"},
+        {" movlw v\nv set 1\n", "t.asm:1: error: 'v' is used before it gets its value"},
+        {"#pragma x\n", "t.asm:1: error: unknown directive '#pragma'"},
+        {" end 5\n", "t.asm:1: error: extra operand"},
+    };
+    for (const CFailCase& c : cases) {
+        CMemoryIncludes none;
+        auto result = AssembleText(c.source, &none);
+        ASSERT_FALSE(result.messages.empty()) << c.source;
+        EXPECT_EQ(result.messages.front(), c.message) << c.source;
+        EXPECT_GE(result.errors, 1);
+        EXPECT_TRUE(result.object.empty()) << c.source;
+        EXPECT_EQ(result.listing.substr(result.listing.size() - 3, 1),
+                  std::to_string(result.errors % 10));
+    }
+}
+
+TEST(Errors, ErrorStandsBelowItsLineInTheListing) {
+    auto result = AssembleText(
+        " nop\n"
+        " bogus\n"
+        " nop\n");
+    EXPECT_NE(result.listing.find(" bogus\r\n***** error: unknown mnemonic or directive 'bogus'\r\n"
+                                  "   3   0001 0000"),
+              std::string::npos)
+        << result.listing;
+}
+
+TEST(Errors, IncludedLinesAreNamedByTheirOwnFile) {
+    CMemoryIncludes files;
+    files.files["part.inc"] = " nop\n nop\n wrong\n";
+    auto result = AssembleText("\n#include \"part.inc\"\n bad2\n", &files);
+    ASSERT_EQ(result.messages.size(), 2u);
+    EXPECT_EQ(result.messages[0], "part.inc:3: error: unknown mnemonic or directive 'wrong'");
+    EXPECT_EQ(result.messages[1], "t.asm:3: error: unknown mnemonic or directive 'bad2'");
+}
+
+TEST(Errors, EveryErrorIsCountedAndTheCountEndsTheListing) {
+    std::string source;
+    for (int i = 0; i < 12; ++i) source += " oops\n";
+    auto result = AssembleText(source);
+    EXPECT_EQ(result.errors, 12);
+    const std::string tail = "Number of errors = 12\r\n";
+    ASSERT_GE(result.listing.size(), tail.size());
+    EXPECT_EQ(result.listing.substr(result.listing.size() - tail.size()), tail);
+}
+
+TEST(Errors, ManyErrorsStopTheAssemblyAndLimitTheMessages) {
+    std::string source;
+    for (int i = 0; i < 5000; ++i) source += " oops\n";
+    auto result = AssembleText(source);
+    EXPECT_EQ(result.errors, tasm::kMaxErrors + 1);
+    EXPECT_EQ(result.messages.size(), tasm::kMaxMessages);
+    EXPECT_NE(result.listing.find("\n 500   "), std::string::npos);
+    EXPECT_EQ(result.listing.find("\n 600   "), std::string::npos) << "stopped before line 600";
+}
+
+}  // namespace
