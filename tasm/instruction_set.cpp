@@ -49,8 +49,12 @@ bool FileAddress(int64_t f, CEncoding* out, uint16_t* bits, bool warnBank = true
         return false;
     }
     if (f >= 0x80 && warnBank) {
-        out->warning = "register " + Hex(f) + " is in bank 1; the instruction uses " +
-                       Hex(f & 0x7F) + ", so RP0 must be set";
+        char text[96];
+        std::snprintf(
+            text, sizeof text,
+            "register 0x%02X is in bank 1; the instruction uses 0x%02X, so RP0 must be set",
+            static_cast<unsigned>(f), static_cast<unsigned>(f & 0x7F));
+        out->warning = text;
     }
     *bits = static_cast<uint16_t>(f & 0x7F);
     return true;
