@@ -1,0 +1,3 @@
+main:	nop
+	goto main
+	END
