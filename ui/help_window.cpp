@@ -1,0 +1,54 @@
+#include "help_window.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QPointer>
+#include <QTextBrowser>
+#include <QUrl>
+
+// The resources live in a static library, whose registration the linker
+// would drop unless something names it.
+static void RegisterHelpResources() {
+    Q_INIT_RESOURCE(help);
+}
+
+namespace {
+const QString kShippedDocument = QStringLiteral(":/help/Pomoc.html");
+QString g_documentPath;
+QPointer<QTextBrowser> g_window;
+}  // namespace
+
+QString HelpDocumentPath() {
+    return g_documentPath.isEmpty() ? kShippedDocument : g_documentPath;
+}
+
+void SetHelpDocumentPath(const QString& path) {
+    g_documentPath = path;
+}
+
+QTextBrowser* OpenHelpWindow() {
+    return g_window.data();
+}
+
+void OnHelp() {
+    static const bool registered = (RegisterHelpResources(), true);
+    Q_UNUSED(registered);
+    const QString path = HelpDocumentPath();
+    if (!QFileInfo(path).isFile()) return;
+    if (!g_window) {
+        g_window = new QTextBrowser();
+        g_window->setAttribute(Qt::WA_DeleteOnClose);
+        g_window->setAttribute(Qt::WA_QuitOnClose, false);
+        g_window->setOpenExternalLinks(true);
+        g_window->setWindowTitle(QStringLiteral("Pomoc"));
+        g_window->resize(720, 600);
+        // Nothing owns the window, so it goes when the program ends.
+        QObject::connect(qApp, &QCoreApplication::aboutToQuit, g_window.data(),
+                         [] { delete g_window.data(); });
+    }
+    g_window->setSource(path.startsWith(u':') ? QUrl(QStringLiteral("qrc") + path)
+                                              : QUrl::fromLocalFile(path));
+    g_window->show();
+    g_window->raise();
+    g_window->activateWindow();
+}
