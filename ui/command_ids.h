@@ -1,0 +1,30 @@
+#pragma once
+// The numeric command identifiers that menu items, accelerator keys and
+// toolbar buttons share.
+enum CommandId : int {
+    ID_FILE_NEW = 0xE100,
+    ID_FILE_OPEN = 0xE101,
+    ID_FILE_SAVE = 0xE103,
+    ID_FILE_SAVE_AS = 0xE104,
+    ID_APP_EXIT = 0xE141,
+    ID_EDIT_UNDO = 0xE12B,
+    ID_EDIT_CUT = 0xE123,
+    ID_EDIT_COPY = 0xE122,
+    ID_EDIT_PASTE = 0xE125,
+    ID_VIEW_TOOLBAR = 0xE800,
+    ID_VIEW_STATUS_BAR = 0xE801,
+    ID_VIEW_HEX = 0x800D,
+    ID_VIEW_SPECIAL_REGS = 0x8011,
+    ID_VIEW_GENERAL_REGS = 0x8012,
+    ID_ASSEMBLE = 0x8003,
+    ID_SINGLE_STEP = 0x8007,
+    ID_CONTINUOUS_RUN = 0x8009,
+    ID_STOP_SIMULATION = 0x8006,
+    ID_RESTART = 0x800F,
+    ID_SPEED = 0x800E,
+    ID_BREAK_LABELS = 0x98,
+    ID_HELP = 0xE146,
+    ID_APP_ABOUT = 0xE140,
+    ID_NEXT_PANE = 0xE150,
+    ID_PREV_PANE = 0xE151,
+};

@@ -1,0 +1,194 @@
+#include "lumo_doc.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include "platform/message_box.h"
+#include "source_file.h"
+#include "state.h"
+#include "user_dialogs.h"
+
+namespace {
+const QString kUntitled = QStringLiteral("Untitled");
+const QString kInitialFileName = QStringLiteral("Nemam_ime");
+const QString kSourceFilter = QStringLiteral("Asemblers Files (*.asm)");
+const QString kListingFilter = QStringLiteral("Execute Files (*.lst)");
+const QString kAllFilesFilter = QStringLiteral("All Files (*.*)");
+const QString kSourceSuffix = QStringLiteral("asm");
+constexpr int kDataRegistersClearedOnOpen = 0x30;
+
+void Report(const QString& text) {
+    AfxMessageBox(text.toStdString());
+}
+
+QString Shown(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+}  // namespace
+
+CLumoDoc::CLumoDoc() {
+    ResetForNewDocument();
+}
+
+CLumoDoc::~CLumoDoc() {
+    StopWorker();
+}
+
+void CLumoDoc::SetEditView(CEditView* editor) {
+    m_pEditView = editor;
+    AddView(editor);
+}
+
+bool CLumoDoc::OnNewDocument() {
+    SetPathName({});
+    SetModifiedFlag(false);
+    CreateWorker();
+    return true;
+}
+
+bool CLumoDoc::OpenDocumentFile(const QString& path) {
+    CreateWorker();
+    return LoadFile(QFileInfo(path).absoluteFilePath()) == LoadResult::Loaded;
+}
+
+void CLumoDoc::OnFileNew() {
+    if (!SaveModified()) return;
+    OnNewDocument();
+}
+
+void CLumoDoc::OnFileOpen() {
+    // Opening discards the text in the editor, so unsaved edits are offered
+    // for saving first.
+    if (!SaveModified()) return;
+    FileDialogRequest request{QStringLiteral("Open"),
+                              {kSourceFilter, kListingFilter, kAllFilesFilter},
+                              kSourceSuffix,
+                              kInitialFileName,
+                              QFile::decodeName(QByteArray::fromStdString(SourceFolder))};
+    const QString path = m_pDialogs->GetOpenFileName(request);
+    if (path.isEmpty()) return;
+    LoadFile(path);
+}
+
+void CLumoDoc::OnFileSave() {
+    if (!IsModified()) return;
+    if (!SourceFileName.empty()) {
+        StoreFile(QFile::decodeName(QByteArray::fromStdString(SourceFolder + SourceFileName)));
+        return;
+    }
+    const QString path = AskSaveName(QStringLiteral("Save As"), {kSourceFilter, kAllFilesFilter},
+                                     kSourceSuffix, kInitialFileName);
+    if (!path.isEmpty()) StoreFile(path);
+}
+
+bool CLumoDoc::OnFileSaveAs() {
+    const QString initialName =
+        m_strPathName.isEmpty() ? m_strTitle : QFileInfo(m_strPathName).fileName();
+    const QString path =
+        AskSaveName(QStringLiteral("Save As"), {kAllFilesFilter}, QString(), initialName);
+    return !path.isEmpty() && StoreFile(path);
+}
+
+bool CLumoDoc::SaveModified() {
+    if (!IsModified()) return true;
+    switch (m_pDialogs->AskSaveChanges(QStringLiteral("Save changes to %1?").arg(m_strTitle))) {
+        case CUserDialogs::Answer::Yes:
+            return DoFileSave();
+        case CUserDialogs::Answer::No:
+            return true;
+        case CUserDialogs::Answer::Cancel:
+            break;
+    }
+    return false;
+}
+
+bool CLumoDoc::IsModified() const {
+    return m_pEditView && m_pEditView->document()->isModified();
+}
+
+void CLumoDoc::SetModifiedFlag(bool modified) {
+    if (m_pEditView) m_pEditView->document()->setModified(modified);
+}
+
+CLumoDoc::LoadResult CLumoDoc::LoadFile(const QString& path) {
+    // A file that cannot be loaded changes nothing: text, program, registers
+    // and the recorded source file all stay as they were.
+    const SourceFileRead read = ReadSourceFile(path);
+    if (read.status == SourceFileRead::TooLarge) {
+        Report(QStringLiteral("The file is too large to open."));
+        return LoadResult::Failed;
+    }
+    if (read.status == SourceFileRead::Failed) {
+        Report(QStringLiteral("Failed to open document.\n\nCould not read %1: %2.")
+                   .arg(Shown(path), read.error));
+        return LoadResult::Failed;
+    }
+    DecodedSource decoded = DecodeSource(read.bytes);
+    m_pEditView->SetSourceText(decoded.text);
+    m_lineEnds = decoded.lineEnds;
+    SetSourceFile(path);
+    ClearProgramImage();
+    for (int i = 0; i < kDataRegistersClearedOnOpen; ++i) RegisterFile[i] = 0;
+    SetPathName(path);
+    SetModifiedFlag(false);
+    emit FileUsed(path);
+    return LoadResult::Loaded;
+}
+
+bool CLumoDoc::StoreFile(const QString& path) {
+    const EncodedSource encoded = EncodeSource(m_pEditView->SourceText(), m_lineEnds);
+    if (encoded.badLine > 0) {
+        Report(QStringLiteral("Failed to save document.\n\nLine %1 holds a character that a "
+                              "source file cannot hold (only single-byte characters can be "
+                              "saved). %2 was left as it was.")
+                   .arg(encoded.badLine)
+                   .arg(Shown(path)));
+        return false;
+    }
+    const QString reason = WriteFileReplacing(path, encoded.bytes);
+    if (!reason.isEmpty()) {
+        Report(QStringLiteral("Failed to save document.\n\nCould not write %1: %2.\nThe file on "
+                              "disk was left as it was; the text is still in the editor.")
+                   .arg(Shown(path), reason));
+        return false;
+    }
+    // The file just written is the one Save and the assembler work on from
+    // now on, and the one the caption names.
+    SetSourceFile(path);
+    SetPathName(path);
+    SetModifiedFlag(false);
+    emit FileUsed(path);
+    return true;
+}
+
+bool CLumoDoc::DoFileSave() {
+    if (m_strPathName.isEmpty()) return OnFileSaveAs();
+    return StoreFile(m_strPathName);
+}
+
+QString CLumoDoc::AskSaveName(const QString& caption, const QStringList& filters,
+                              const QString& suffix, const QString& initialName) {
+    QString folder = QFileInfo(m_strPathName).absolutePath();
+    if (m_strPathName.isEmpty())
+        folder = QFile::decodeName(QByteArray::fromStdString(SourceFolder));
+    return m_pDialogs->GetSaveFileName({caption, filters, suffix, initialName, folder});
+}
+
+void CLumoDoc::SetPathName(const QString& path) {
+    m_strPathName = path;
+    SetTitle(path.isEmpty() ? kUntitled : QFileInfo(path).fileName());
+}
+
+void CLumoDoc::SetTitle(const QString& title) {
+    m_strTitle = title;
+    emit TitleChanged(title);
+}
+
+void CLumoDoc::SetSourceFile(const QString& path) {
+    const QFileInfo info(path);
+    std::string folder = QFile::encodeName(info.absolutePath()).toStdString();
+    if (folder.empty() || folder.back() != '/') folder += '/';
+    SourceFolder = folder;
+    SourceFileName = QFile::encodeName(info.fileName()).toStdString();
+}

@@ -1,0 +1,70 @@
+#pragma once
+// The document: the source text (held by its first view, the editor), the
+// file commands, the title and modified flag, and the simulation worker
+// with its run commands (CSimDocument).
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include "edit_view.h"
+#include "sim_document.h"
+#include "source_text.h"
+
+class CUserDialogs;
+
+class CLumoDoc : public QObject, public CSimDocument {
+    Q_OBJECT
+public:
+    // The reset of document creation; no worker yet.
+    CLumoDoc();
+    ~CLumoDoc() override;
+
+    // The editor through which the document reads and writes its text.
+    void SetEditView(CEditView* editor);
+    CEditView* EditView() const { return m_pEditView; }
+    void SetUserDialogs(CUserDialogs* dialogs) { m_pDialogs = dialogs; }
+
+    // Untitled and not modified, the text kept; creates the worker once.
+    bool OnNewDocument();
+    // Loads path as Open does, without a dialog or a question: the start
+    // with a file on the command line. Reports failures to the user.
+    bool OpenDocumentFile(const QString& path);
+
+    void OnFileNew();
+    void OnFileOpen();
+    void OnFileSave();
+    bool OnFileSaveAs();
+    // Before the text is discarded: "Save changes to <title>?". False when
+    // the user cancels or the save fails, so the caller stops.
+    bool SaveModified();
+
+    bool IsModified() const;
+    void SetModifiedFlag(bool modified = true);
+    QString GetTitle() const { return m_strTitle; }
+    QString GetPathName() const { return m_strPathName; }
+    LineEnds GetLineEnds() const { return m_lineEnds; }
+
+signals:
+    void TitleChanged(const QString& title);
+    // A file was opened or saved (the recent-file list keeps it).
+    void FileUsed(const QString& path);
+
+private:
+    enum class LoadResult { Loaded, Failed };
+    LoadResult LoadFile(const QString& path);
+    // Writes the editor's text to path; reports a failure to the user.
+    bool StoreFile(const QString& path);
+    // The framework's save: to the document's path, or through Save As.
+    bool DoFileSave();
+    QString AskSaveName(const QString& caption, const QStringList& filters, const QString& suffix,
+                        const QString& initialName);
+    void SetPathName(const QString& path);
+    void SetTitle(const QString& title);
+    static void SetSourceFile(const QString& path);
+
+    QPointer<CEditView> m_pEditView;
+    CUserDialogs* m_pDialogs = nullptr;
+    QString m_strTitle;
+    QString m_strPathName;
+    LineEnds m_lineEnds = LineEnds::Lf;
+};
