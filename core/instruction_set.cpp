@@ -17,36 +17,43 @@ constexpr uint8_t kPrescalerBits = 0x07;
 constexpr int kBank1 = 0x80;
 constexpr int kLastRegister = kRegisterFileSize - 1;
 
-// The decoder never produces bad operands; this guards the interface for
-// every other caller.
-bool OperandsValid(bool valid) {
-    if (!valid) AfxMessageBox("GRESKA: Pogresna vrednost argumenta instrukcije");
-    return valid;
+[[gnu::cold, gnu::noinline]] void ShowBadOperand() {
+    AfxMessageBox("GRESKA: Pogresna vrednost argumenta instrukcije");
 }
 
-bool FileOperandsValid(uint8_t f, uint8_t d) {
+// The decoder never produces bad operands; this guards the interface for
+// every other caller, and costs the decoder's calls one compare.
+inline bool OperandsValid(bool valid) {
+    if (!valid) [[unlikely]] {
+        ShowBadOperand();
+        return false;
+    }
+    return true;
+}
+
+inline bool FileOperandsValid(uint8_t f, uint8_t d) {
     return OperandsValid(f <= 0x7F && d <= 1);
 }
 
 // The register file ends at 0x8B. Larger indices come from bank 1 or from
 // FSR; they fold back by 0x80 the way the chip mirrors its general-purpose
 // RAM into bank 1, so no access ever leaves the register file.
-int FoldIndex(int index) {
+inline int FoldIndex(int index) {
     while (index > kLastRegister) index -= 0x80;
     return index;
 }
 
 // The file address after indirection through the current bank's FSR.
-int ResolveAddress(uint8_t f) {
+inline int ResolveAddress(uint8_t f) {
     return f == INDF ? RegisterFile[BankOffset + FSR].load() : f;
 }
 
 // A write to TMR0 freezes the timer for two cycles.
-void NoteWrite(int address) {
+inline void NoteWrite(int address) {
     if (address == TMR0 && BankOffset == 0) Tmr0Inhibit = 2;
 }
 
-int EffectiveIndex(uint8_t f, bool writes) {
+inline int EffectiveIndex(uint8_t f, bool writes) {
     const int address = ResolveAddress(f);
     if (writes) NoteWrite(address);
     return FoldIndex(BankOffset + address);

@@ -1,0 +1,84 @@
+// Passes per second of the instruction loop, the code every run goes through.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <initializer_list>
+#include <utility>
+
+#include "instruction_set.h"
+#include "run_loop.h"
+#include "state.h"
+
+namespace {
+void Place(int address, std::initializer_list<uint16_t> words) {
+    for (uint16_t word : words) {
+        char text[5];
+        std::snprintf(text, sizeof text, "%04X", word);
+        for (int i = 0; i < 4; ++i) ProgramImage[4 * address + i] = text[i];
+        ++address;
+    }
+}
+
+void StartRun() {
+    ProgramEnd = kProgramImageSize;
+    ResetForRun();
+}
+
+void RunPasses(benchmark::State& state) {
+    CInstructionSet cpu;
+    int64_t passes = 0;
+    for (auto _ : state) {
+        for (int i = 0; i < 1000; ++i) {
+            if (!PcInsideProgram()) state.SkipWithError("the program left its image");
+            benchmark::DoNotOptimize(RunOnePass(cpu));
+        }
+        passes += 1000;
+    }
+    state.SetItemsProcessed(passes);
+    state.counters["passes/s"] =
+        benchmark::Counter(static_cast<double>(passes), benchmark::Counter::kIsRate);
+}
+
+// A counting delay loop, the most common inner loop of a teaching program.
+void BM_DelayLoop(benchmark::State& state) {
+    ResetForLoad();
+    Place(0, {0x2805});
+    Place(5, {0x30FF,    //  5: MOVLW 0xFF
+              0x008C,    //  6: MOVWF 0x0C
+              0x0B8C,    //  7: DECFSZ 0x0C,1
+              0x2807,    //  8: GOTO 7
+              0x2805});  //  9: GOTO 5
+    StartRun();
+    RunPasses(state);
+}
+BENCHMARK(BM_DelayLoop);
+
+// Subroutine calls, bit tests and a Timer 0 interrupt every 256 cycles.
+void BM_CallsBitTestsAndTimerInterrupt(benchmark::State& state) {
+    ResetForLoad();
+    Place(0, {0x2805});
+    Place(4, {0x2820});     //  4: GOTO isr
+    Place(5, {0x1683,       //  5: BSF STATUS,5
+              0x3008,       //  6: MOVLW 0x08      timer mode, no prescaler
+              0x0081,       //  7: MOVWF OPTION
+              0x1283,       //  8: BCF STATUS,5
+              0x30A0,       //  9: MOVLW 0xA0      GIE, T0IE
+              0x008B,       // 10: MOVWF INTCON
+              0x2030,       // 11: CALL sub
+              0x180C,       // 12: BTFSC 0x0C,0
+              0x0A8D,       // 13: INCF 0x0D,1
+              0x1F8D,       // 14: BTFSS 0x0D,7
+              0x280B,       // 15: GOTO 11
+              0x018D,       // 16: CLRF 0x0D
+              0x280B});     // 17: GOTO 11
+    Place(0x20, {0x110B,    // isr: BCF INTCON,T0IF
+                 0x0A8E,    //      INCF 0x0E,1
+                 0x0009});  //      RETFIE
+    Place(0x30, {0x0A8C,    // sub: INCF 0x0C,1
+                 0x0008});  //      RETURN
+    StartRun();
+    RunPasses(state);
+    if (RegisterFile[0x0E] == 0) state.SkipWithError("the interrupt never ran");
+}
+BENCHMARK(BM_CallsBitTestsAndTimerInterrupt);
+}  // namespace

@@ -1,0 +1,136 @@
+#include "options.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+
+#include "state.h"
+
+const char kUsage[] =
+    "usage: lumo-run [--steps N] [--break ADDR|LABEL]... [--pin NAME@K]... [--trace] [--json] "
+    "PROGRAM\n"
+    "  PROGRAM        an object file (*.obj) or an assembly source (*.asm)\n"
+    "  --steps N      run at most N instructions (default 1000)\n"
+    "  --break ADDR   pause at a word address (decimal or 0x-hex, 1-1023) or at a label\n"
+    "                 of the listing; at most 8\n"
+    "  --pin NAME@K   before instruction K (from 0) switch pin NAME (RA0-RA4, RB0-RB7)\n"
+    "  --trace        print the state after every instruction, not only after the last\n"
+    "  --json         print each state as one JSON object per line\n";
+
+namespace {
+// Whole, non-negative numbers only: decimal, or hexadecimal after 0x.
+bool ParseNumber(const std::string& text, int64_t limit, int64_t* value) {
+    int base = 10;
+    size_t start = 0;
+    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+        base = 16;
+        start = 2;
+    }
+    if (start >= text.size()) return false;
+    int64_t result = 0;
+    for (size_t i = start; i < text.size(); ++i) {
+        const char ch = static_cast<char>(std::toupper(static_cast<unsigned char>(text[i])));
+        int digit;
+        if (ch >= '0' && ch <= '9') {
+            digit = ch - '0';
+        } else if (base == 16 && ch >= 'A' && ch <= 'F') {
+            digit = ch - 'A' + 10;
+        } else {
+            return false;
+        }
+        result = result * base + digit;
+        if (result > limit) return false;
+    }
+    *value = result;
+    return true;
+}
+
+bool LooksLikeNumber(const std::string& text) {
+    return !text.empty() && std::isdigit(static_cast<unsigned char>(text[0]));
+}
+
+bool ParsePin(const std::string& text, SPinSwitch* pin) {
+    const size_t at = text.find('@');
+    if (at == std::string::npos) return false;
+    std::string name = text.substr(0, at);
+    std::transform(name.begin(), name.end(), name.begin(),
+                   [](unsigned char ch) { return static_cast<char>(std::toupper(ch)); });
+    if (name.size() != 3 || name[0] != 'R' || name[2] < '0' || name[2] > '7') return false;
+    const int bit = name[2] - '0';
+    if (name[1] == 'A' && bit <= 4) {
+        pin->port = PORTA;
+    } else if (name[1] == 'B') {
+        pin->port = PORTB;
+    } else {
+        return false;
+    }
+    pin->bit = bit;
+    pin->name = name;
+    return ParseNumber(text.substr(at + 1), INT64_MAX / 16, &pin->beforePass);
+}
+}  // namespace
+
+bool ParseRunOptions(int argc, char** argv, SRunOptions* options, std::string* error) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        const bool hasValue = i + 1 < argc;
+        if (arg == "--trace") {
+            options->trace = true;
+        } else if (arg == "--json") {
+            options->json = true;
+        } else if (arg == "--steps" || arg == "--break" || arg == "--pin") {
+            if (!hasValue) {
+                *error = arg + " needs a value";
+                return false;
+            }
+            const std::string value = argv[++i];
+            if (arg == "--steps") {
+                if (!ParseNumber(value, INT64_MAX / 16, &options->steps)) {
+                    *error = "--steps needs a whole number, not '" + value + "'";
+                    return false;
+                }
+            } else if (arg == "--break") {
+                SBreakpoint breakpoint;
+                int64_t address = 0;
+                if (!LooksLikeNumber(value)) {
+                    breakpoint.label = value;
+                } else if (ParseNumber(value, 1023, &address) && address > 0) {
+                    breakpoint.address = static_cast<int>(address);
+                } else {
+                    *error = "--break needs a word address from 1 to 1023 or a label, not '" +
+                             value + "'";
+                    return false;
+                }
+                if (options->breakpoints.size() == kBreakpointsUsed) {
+                    *error = "at most 8 breakpoints";
+                    return false;
+                }
+                options->breakpoints.push_back(breakpoint);
+            } else {
+                SPinSwitch pin;
+                if (!ParsePin(value, &pin)) {
+                    *error =
+                        "--pin needs NAME@K with NAME one of RA0-RA4, RB0-RB7, not '" + value + "'";
+                    return false;
+                }
+                options->pins.push_back(pin);
+            }
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            *error = "unknown option " + arg;
+            return false;
+        } else if (!options->program.empty()) {
+            *error = "only one PROGRAM, not also '" + arg + "'";
+            return false;
+        } else {
+            options->program = arg;
+        }
+    }
+    if (options->program.empty()) {
+        *error = "no PROGRAM given";
+        return false;
+    }
+    std::stable_sort(
+        options->pins.begin(), options->pins.end(),
+        [](const SPinSwitch& a, const SPinSwitch& b) { return a.beforePass < b.beforePass; });
+    return true;
+}

@@ -1,0 +1,31 @@
+#pragma once
+// The command line of lumo-run.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct SPinSwitch {
+    int port;            // register index of PORTA or PORTB
+    int bit;             // 0-7
+    int64_t beforePass;  // counting from 0
+    std::string name;
+};
+
+struct SBreakpoint {
+    int address = 0;    // word address, when label is empty
+    std::string label;  // resolved against the listing
+};
+
+struct SRunOptions {
+    int64_t steps = 1000;
+    std::vector<SBreakpoint> breakpoints;
+    std::vector<SPinSwitch> pins;  // in the order they take effect
+    bool trace = false;
+    bool json = false;
+    std::string program;
+};
+
+// Parses argv; on a mistake returns false with a one-line reason in *error.
+bool ParseRunOptions(int argc, char** argv, SRunOptions* options, std::string* error);
+
+extern const char kUsage[];

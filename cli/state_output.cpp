@@ -1,0 +1,85 @@
+#include "state_output.h"
+
+#include <string>
+
+#include "state.h"
+
+namespace {
+const char* StatusText(ERunStatus status) {
+    switch (status) {
+        case ERunStatus::Running:
+            return "running";
+        case ERunStatus::Paused:
+            return "paused";
+        case ERunStatus::Ended:
+            return "ended";
+    }
+    return "";
+}
+
+std::string Binary(uint8_t value) {
+    std::string text(8, '0');
+    for (int bit = 0; bit < 8; ++bit) {
+        if (value & (0x80 >> bit)) text[bit] = '1';
+    }
+    return text;
+}
+
+// Mnemonics are upper-case letters only, but the JSON stays valid whatever
+// they hold.
+std::string JsonString(const char* text) {
+    std::string quoted = "\"";
+    for (const char* p = text; *p; ++p) {
+        const auto ch = static_cast<unsigned char>(*p);
+        if (ch == '"' || ch == '\\') {
+            quoted += '\\';
+            quoted += static_cast<char>(ch);
+        } else if (ch < 0x20 || ch >= 0x7F) {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\u%04x", ch);
+            quoted += escape;
+        } else {
+            quoted += static_cast<char>(ch);
+        }
+    }
+    return quoted + "\"";
+}
+
+void PrintJson(std::FILE* out, int64_t pass, ERunStatus status) {
+    std::string line = "{\"pass\":" + std::to_string(pass) + ",\"pc\":" + std::to_string(PC) +
+                       ",\"w\":" + std::to_string(W) +
+                       ",\"bank\":" + (BankOffset != 0 ? "1" : "0") +
+                       ",\"mnemonic\":" + JsonString(LastMnemonic.load()) + ",\"status\":\"" +
+                       StatusText(status) + "\",\"registers\":[";
+    for (int i = 0; i < kRegisterFileSize; ++i) {
+        if (i) line += ',';
+        line += std::to_string(RegisterFile[i]);
+    }
+    line += "]}\n";
+    std::fputs(line.c_str(), out);
+}
+
+void PrintText(std::FILE* out, int64_t pass, ERunStatus status) {
+    std::string text = "pass " + std::to_string(pass) + "  " + StatusText(status) +
+                       "  PC=" + std::to_string(PC) + "  bank " + (BankOffset != 0 ? "1" : "0") +
+                       "\n";
+    text += "W=" + std::to_string(W) + "  INTCON=" + Binary(RegisterFile[INTCON]) +
+            "  STATUS=" + Binary(RegisterFile[STATUS]) +
+            "  OPT=" + Binary(RegisterFile[OPTION_REG]) + "  TRISA=" + Binary(RegisterFile[TRISA]) +
+            "  TRISB=" + Binary(RegisterFile[TRISB]) + "\n";
+    for (int i = 0; i < 48; ++i) {
+        text += "R" + std::to_string(i) + "=" + std::to_string(RegisterFile[i]);
+        text += (i % 10 == 9) ? "\n" : " ";
+    }
+    text += " Izvrsila se: " + std::string(LastMnemonic.load()) + "\n\n";
+    std::fputs(text.c_str(), out);
+}
+}  // namespace
+
+void PrintState(std::FILE* out, int64_t pass, ERunStatus status, bool json) {
+    if (json) {
+        PrintJson(out, pass, status);
+    } else {
+        PrintText(out, pass, status);
+    }
+}

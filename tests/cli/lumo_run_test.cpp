@@ -1,0 +1,201 @@
+// lumo-run as other tools use it: options, output, exit status, bad input.
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <sstream>
+
+#include "../build/build_test_support.h"
+#include "process_runner.h"
+
+namespace {
+// Word 5 on: MOVLW 0xFF; MOVWF 0x0C; DECFSZ 0x0C,1; GOTO 7; GOTO 5.
+const std::string kDelayLoop =
+    HexRecord(0x0000, "2805") + HexRecord(0x000A, "30FF008C0B8C28072805") + EndRecord();
+
+class LumoRunTest : public testing::Test {
+protected:
+    SProcessResult Run(std::vector<std::string> args) {
+        return RunProgram(BinPath("lumo-run"), std::move(args));
+    }
+    std::string Program(const std::string& object, const std::string& name = "prog.obj") {
+        return m_folder.Write(name, object).string();
+    }
+    static std::vector<std::string> Lines(const std::string& text) {
+        std::vector<std::string> lines;
+        std::istringstream stream(text);
+        for (std::string line; std::getline(stream, line);) lines.push_back(line);
+        return lines;
+    }
+    // The value of one key of a JSON state line.
+    static std::string Field(const std::string& line, const std::string& key) {
+        const std::regex pattern("\"" + key + "\":(\"[^\"]*\"|[0-9]+)");
+        std::smatch match;
+        return std::regex_search(line, match, pattern) ? match[1].str() : "?";
+    }
+
+    CScratchFolder m_folder;
+};
+
+TEST_F(LumoRunTest, JsonStateHasExactlyTheAgreedKeys) {
+    const auto result = Run({"--steps", "3", "--json", Program(kDelayLoop)});
+    ASSERT_EQ(result.exitStatus, 0) << result.err;
+    const auto lines = Lines(result.out);
+    ASSERT_EQ(lines.size(), 1u);
+    const std::string registers = "(,[0-9]+){139}";
+    const std::regex shape(
+        "\\{\"pass\":3,\"pc\":8,\"w\":255,\"bank\":0,\"mnemonic\":\"DECFSZ\","
+        "\"status\":\"ended\",\"registers\":\\[[0-9]+" +
+        registers + "\\]\\}");
+    EXPECT_TRUE(std::regex_match(lines[0], shape)) << lines[0];
+    EXPECT_NE(lines[0].find("\"registers\":[0,0,8,24,0,0,0,0,0,0,0,0,254,"), std::string::npos);
+    EXPECT_TRUE(result.err.empty()) << result.err;
+}
+
+TEST_F(LumoRunTest, TracePrintsEveryPassAndEndsAfterTheLast) {
+    const auto result = Run({"--steps", "4", "--trace", "--json", Program(kDelayLoop)});
+    const auto lines = Lines(result.out);
+    ASSERT_EQ(lines.size(), 4u);
+    const char* mnemonics[] = {"\"MOVLW\"", "\"MOVWF\"", "\"DECFSZ\"", "\"GOTO\""};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(Field(lines[i], "pass"), std::to_string(i + 1));
+        EXPECT_EQ(Field(lines[i], "mnemonic"), mnemonics[i]);
+        EXPECT_EQ(Field(lines[i], "status"), i < 3 ? "\"running\"" : "\"ended\"");
+    }
+}
+
+TEST_F(LumoRunTest, BreakpointPausesBeforeTheInstructionThere) {
+    const auto result = Run(
+        {"--break", "0x9", "--break", "300", "--json", "--steps", "100000", Program(kDelayLoop)});
+    ASSERT_EQ(result.exitStatus, 0) << result.err;
+    const auto lines = Lines(result.out);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(Field(lines[0], "status"), "\"paused\"");
+    EXPECT_EQ(Field(lines[0], "pc"), "9");
+    EXPECT_EQ(Field(lines[0], "pass"), std::to_string(2 + 255 * 2 - 1));
+}
+
+TEST_F(LumoRunTest, BreakpointOnTheLastAllowedPassReportsEnded) {
+    const auto result = Run({"--break", "6", "--steps", "1", "--json", Program(kDelayLoop)});
+    EXPECT_EQ(Field(result.out, "status"), "\"ended\"");
+    EXPECT_EQ(Field(result.out, "pc"), "6");
+}
+
+TEST_F(LumoRunTest, LeavingTheProgramEndsWithTheStateBeforeAnyReset) {
+    // Word 5: MOVLW 0x42; word 6: GOTO 0x400.
+    const auto program = Program(HexRecord(0x000A, "30422C00") + EndRecord());
+    const auto result = Run({"--steps", "50", "--json", program});
+    EXPECT_EQ(Field(result.out, "pass"), "2");
+    EXPECT_EQ(Field(result.out, "pc"), "1024");
+    EXPECT_EQ(Field(result.out, "w"), "66");
+    EXPECT_EQ(Field(result.out, "status"), "\"ended\"");
+}
+
+TEST_F(LumoRunTest, InputPinsFlipAndOutputPinsComplain) {
+    // Word 5 on: BSF STATUS,5; CLRF TRISB; BCF STATUS,5; then GOTO 8.
+    const auto program = Program(HexRecord(0x000A, "1683018612832808") + EndRecord());
+    const auto result = Run(
+        {"--pin", "RA4@0", "--pin", "rb3@1", "--pin", "RB3@4", "--json", "--steps", "5", program});
+    ASSERT_EQ(result.exitStatus, 0);
+    // RA4 flips (TRISA is all inputs); RB3 is still an input before pass 1
+    // and an output before pass 4.
+    EXPECT_NE(result.out.find("\"registers\":[0,0,8,28,0,16,8,"), std::string::npos) << result.out;
+    EXPECT_EQ(result.err, "Port je setovan kao izlazni\n");
+}
+
+TEST_F(LumoRunTest, CoreMessagesGoToStderrAndTheRunGoesOn) {
+    // Word 5: RETURN with an empty stack, continues at word 0: GOTO 5.
+    const auto program =
+        Program(HexRecord(0x0000, "2805") + HexRecord(0x000A, "0008") + EndRecord());
+    const auto result = Run({"--steps", "4", "--json", program});
+    EXPECT_EQ(result.exitStatus, 0);
+    EXPECT_EQ(result.err, "Stek je prazan\nStek je prazan\n");
+    EXPECT_EQ(Field(result.out, "pass"), "4");
+}
+
+TEST_F(LumoRunTest, TextOutputReadsLikeTheRegisterDisplay) {
+    const auto result = Run({"--steps", "2", Program(kDelayLoop)});
+    EXPECT_NE(result.out.find("PC=7"), std::string::npos);
+    EXPECT_NE(result.out.find("W=255  INTCON=00000000  STATUS=00011000  OPT=11111111  "
+                              "TRISA=00011111  TRISB=11111111"),
+              std::string::npos);
+    EXPECT_NE(result.out.find("R12=255"), std::string::npos);
+    EXPECT_NE(result.out.find("R47=0"), std::string::npos);
+    EXPECT_NE(result.out.find("Izvrsila se: MOVWF"), std::string::npos);
+}
+
+TEST_F(LumoRunTest, ZeroStepsPrintsTheResetState) {
+    const auto result = Run({"--steps", "0", "--json", Program(kDelayLoop)});
+    EXPECT_EQ(Field(result.out, "pass"), "0");
+    EXPECT_EQ(Field(result.out, "pc"), "5");
+    EXPECT_EQ(Field(result.out, "mnemonic"), "\"\"");
+    EXPECT_EQ(Field(result.out, "status"), "\"ended\"");
+}
+
+struct UsageCase {
+    const char* name;
+    std::vector<std::string> args;
+};
+
+void PrintTo(const UsageCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class BadUsage : public LumoRunTest, public testing::WithParamInterface<UsageCase> {};
+
+TEST_P(BadUsage, ExitsWith2AndShowsTheUsage) {
+    const auto result = Run(GetParam().args);
+    EXPECT_EQ(result.exitStatus, 2);
+    EXPECT_NE(result.err.find("usage: lumo-run"), std::string::npos);
+    EXPECT_TRUE(result.out.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, BadUsage,
+    testing::Values(UsageCase{"no_program", {}}, UsageCase{"unknown_option", {"--fast", "a.obj"}},
+                    UsageCase{"steps_not_a_number", {"--steps", "ten", "a.obj"}},
+                    UsageCase{"negative_steps", {"--steps", "-1", "a.obj"}},
+                    UsageCase{"steps_without_value", {"a.obj", "--steps"}},
+                    UsageCase{"break_zero", {"--break", "0", "a.obj"}},
+                    UsageCase{"break_beyond_program", {"--break", "1024", "a.obj"}},
+                    UsageCase{"nine_breakpoints",
+                              {"--break", "1", "--break", "2", "--break", "3", "--break", "4",
+                               "--break", "5", "--break", "6", "--break", "7", "--break", "8",
+                               "--break", "9", "a.obj"}},
+                    UsageCase{"pin_without_pass", {"--pin", "RB0", "a.obj"}},
+                    UsageCase{"no_such_pin", {"--pin", "RA5@0", "a.obj"}},
+                    UsageCase{"two_programs", {"a.obj", "b.obj"}},
+                    UsageCase{"not_a_program", {"a.hex"}}),
+    [](const testing::TestParamInfo<UsageCase>& info) { return std::string(info.param.name); });
+
+TEST_F(LumoRunTest, UnloadableProgramsExitWith1AndNameTheFile) {
+    const std::string missing = m_folder.Folder() + "missing.obj";
+    auto result = Run({missing});
+    EXPECT_EQ(result.exitStatus, 1);
+    EXPECT_NE(result.err.find(missing), std::string::npos);
+    EXPECT_TRUE(result.out.empty());
+
+    std::filesystem::create_directory(m_folder.Path() / "folder.obj");
+    result = Run({m_folder.Folder() + "folder.obj"});
+    EXPECT_EQ(result.exitStatus, 1);
+    EXPECT_NE(result.err.find("folder.obj"), std::string::npos);
+}
+
+TEST_F(LumoRunTest, EmptyGarbageAndHugeObjectFilesRunToTheImageEnd) {
+    std::string garbage;
+    for (int i = 0; i < 4096; ++i) garbage += static_cast<char>((i * 7919) & 0xFF);
+    const std::string huge = kDelayLoop + std::string(10 * 1024 * 1024, 'F');
+    for (const auto& [name, text] : std::vector<std::pair<std::string, std::string>>{
+             {"empty.obj", ""}, {"garbage.obj", garbage}, {"huge.obj", huge}}) {
+        const auto result = Run({"--steps", "100000", "--json", Program(text, name)});
+        EXPECT_EQ(result.exitStatus, 0) << name << result.err;
+        EXPECT_EQ(Lines(result.out).size(), 1u) << name;
+        if (name == "huge.obj") {
+            EXPECT_EQ(Field(result.out, "status"), "\"ended\"");
+            EXPECT_EQ(Field(result.out, "pass"), "100000");
+        } else if (name == "empty.obj") {
+            EXPECT_EQ(Field(result.out, "pass"), "1019");
+            EXPECT_EQ(Field(result.out, "pc"), "1024");
+        }
+    }
+}
+}  // namespace
