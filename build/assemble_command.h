@@ -11,10 +11,12 @@
 bool RunAssembler(std::string* output = nullptr);
 
 // Checks the listing's verdict and loads the object file into the program
-// image; sets ListingFileName and ProgramEnd.
-void LoadAssemblerOutput();
+// image; sets ListingFileName and ProgramEnd. Returns whether a program was
+// loaded; every failure has been shown to the user.
+bool LoadAssemblerOutput();
 
 // The whole command: ResetForLoad, RunAssembler, LoadAssemblerOutput, with
 // "GRESKA: Proces nije dobro kreiran" when the assembler cannot be started.
-// What the assembler printed lands in *output when given.
-void OnAssemble(std::string* output = nullptr);
+// What the assembler printed lands in *output when given. Returns whether a
+// program was loaded.
+bool OnAssemble(std::string* output = nullptr);

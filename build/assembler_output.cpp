@@ -25,11 +25,12 @@ bool ListingReportsNoErrors(const std::string& tail) {
 }
 
 std::string OutputFileName(const std::string& sourceFileName, const char* extension) {
-    const size_t keep = sourceFileName.size() > 3 ? sourceFileName.size() - 3 : 0;
-    return sourceFileName.substr(0, keep) + extension;
+    // A name shorter than three characters is kept whole.
+    const size_t size = sourceFileName.size();
+    return (size < 3 ? sourceFileName : sourceFileName.substr(0, size - 3)) + extension;
 }
 
-void LoadAssemblerOutput() {
+bool LoadAssemblerOutput() {
     ListingFileName = OutputFileName(SourceFileName, "lst");
     const std::string listingPath = SourceFolder + ListingFileName;
     std::string tail;
@@ -37,24 +38,25 @@ void LoadAssemblerOutput() {
     std::string error;
     if (!ReadFileTail(listingPath, kListingTailBytes, &tail, &length, &error)) {
         AfxMessageBox(error);
-        return;
+        return false;
     }
     if (length < kShortestListing) {
         AfxMessageBox(listingPath + " is too short to be a listing (" + std::to_string(length) +
                       " bytes).");
-        return;
+        return false;
     }
     if (!ListingReportsNoErrors(tail)) {
         AfxMessageBox("GRESKA: Greske ispravljati u editoru.");
-        return;
+        return false;
     }
 
     const std::string objectPath = SourceFolder + OutputFileName(SourceFileName, "obj");
     std::string object;
     if (!ReadFileHead(objectPath, kObjectReadLimit, &object, &error)) {
         AfxMessageBox(error);
-        return;
+        return false;
     }
     LoadObjectRecords(object.data(), static_cast<int>(object.size()));
     ProgramEnd = kProgramImageSize;
+    return true;
 }

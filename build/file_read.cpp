@@ -69,6 +69,18 @@ bool ReadFileHead(const std::string& path, int maxBytes, std::string* data, std:
     return ok;
 }
 
+std::FILE* OpenRegularFileForReading(const std::string& path, std::string* error) {
+    struct stat info {};
+    const int fd = OpenRegularFile(path, &info, error);
+    if (fd < 0) return nullptr;
+    std::FILE* file = ::fdopen(fd, "rb");
+    if (!file) {
+        *error = path + " could not be opened: " + std::strerror(errno) + ".";
+        ::close(fd);
+    }
+    return file;
+}
+
 bool ReadFileTail(const std::string& path, int maxBytes, std::string* data, long long* length,
                   std::string* error) {
     struct stat info {};

@@ -3,11 +3,13 @@
 #include <cstdio>
 #include <string>
 
+#include "break_labels.h"
 #include "instruction_set.h"
 #include "options.h"
 #include "pin_switch.h"
 #include "program_loader.h"
 #include "run_loop.h"
+#include "source_file.h"
 #include "state.h"
 #include "state_output.h"
 
@@ -15,15 +17,35 @@ namespace {
 constexpr int kExitLoadFailed = 1;
 constexpr int kExitUsage = 2;
 
+bool IsBreakLabel(const std::string& label) {
+    for (int i = 0; i < BreakLabelCount; ++i) {
+        if (BreakLabels.Get(i) == label) return true;
+    }
+    return false;
+}
+
 int Usage(const std::string& reason) {
     std::fprintf(stderr, "lumo-run: %s\n%s", reason.c_str(), kUsage);
     return kExitUsage;
 }
 
+// Labels first, resolved against the listing as the labels dialog does;
+// then the plain addresses in the slots after them.
 void EnterBreakpoints(const SRunOptions& options) {
-    int slot = 0;
+    int labels = 0;
     for (const SBreakpoint& breakpoint : options.breakpoints) {
-        BreakAddresses[slot++] = breakpoint.address;
+        if (!breakpoint.label.empty()) BreakLabels.Set(labels++, breakpoint.label);
+    }
+    BreakLabelCount = labels;
+    if (labels > 0) ResolveBreakLabels();
+    int slot = BreakLabelCount;
+    for (const SBreakpoint& breakpoint : options.breakpoints) {
+        if (breakpoint.label.empty()) {
+            BreakAddresses[slot++] = breakpoint.address;
+        } else if (!IsBreakLabel(breakpoint.label)) {
+            std::fprintf(stderr, "lumo-run: label %s not found in %s%s; no breakpoint for it\n",
+                         breakpoint.label.c_str(), SourceFolder.c_str(), ListingFileName.c_str());
+        }
     }
 }
 
@@ -63,7 +85,8 @@ int main(int argc, char** argv) {
     std::string error;
     if (!ParseRunOptions(argc, argv, &options, &error)) return Usage(error);
     if (!IsLoadableProgram(options.program)) {
-        return Usage("PROGRAM must be an object file (*.obj), not '" + options.program + "'");
+        return Usage("PROGRAM must be an object file (*.obj) or an assembly source (*.asm), not '" +
+                     options.program + "'");
     }
     if (!LoadProgram(options.program)) return kExitLoadFailed;
     Run(options);

@@ -1,9 +1,13 @@
 #include "program_loader.h"
 
+#include <cctype>
 #include <cstdio>
 
+#include "assemble_command.h"
+#include "assembler_output.h"
 #include "file_read.h"
 #include "object_loader.h"
+#include "platform/message_box.h"
 #include "source_file.h"
 #include "state.h"
 
@@ -28,6 +32,8 @@ void RecordSourceFile(const std::string& path) {
 
 bool LoadObjectFile(const std::string& path) {
     ResetForLoad();
+    // Labels are looked up in a listing beside the object file, if there is one.
+    ListingFileName = OutputFileName(SourceFileName, "lst");
     std::string text;
     std::string error;
     if (!ReadFileHead(path, kObjectReadLimit, &text, &error)) {
@@ -38,13 +44,37 @@ bool LoadObjectFile(const std::string& path) {
     ProgramEnd = kProgramImageSize;
     return true;
 }
+
+// What F7 does, with the assembler's own messages shown before the verdict.
+bool AssembleSource(const std::string& path) {
+    std::string error;
+    std::FILE* source = OpenRegularFileForReading(path, &error);
+    if (!source) {
+        std::fprintf(stderr, "lumo-run: %s\n", error.c_str());
+        return false;
+    }
+    std::fclose(source);
+
+    ResetForLoad();
+    std::string output;
+    const bool started = RunAssembler(&output);
+    if (!output.empty()) {
+        std::fputs(output.c_str(), stderr);
+        if (output.back() != '\n') std::fputc('\n', stderr);
+    }
+    if (!started) {
+        AfxMessageBox("GRESKA: Proces nije dobro kreiran");
+        return false;
+    }
+    return LoadAssemblerOutput();
+}
 }  // namespace
 
 bool IsLoadableProgram(const std::string& path) {
-    return HasExtension(path, ".obj");
+    return HasExtension(path, ".obj") || HasExtension(path, ".asm");
 }
 
 bool LoadProgram(const std::string& path) {
     RecordSourceFile(path);
-    return LoadObjectFile(path);
+    return HasExtension(path, ".asm") ? AssembleSource(path) : LoadObjectFile(path);
 }

@@ -19,6 +19,7 @@ Relaxed<int> PrescaleCount;
 Relaxed<int> PrevTmr0;
 Relaxed<int> PrevRa4;
 Relaxed<bool> Tmr0Overflowed;
+Relaxed<bool> Tmr0WrapPending;
 Relaxed<uint8_t> PrevPortB;
 Relaxed<bool> IrqPending;
 Relaxed<bool> IrqArmed;

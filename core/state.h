@@ -74,6 +74,10 @@ extern Relaxed<int> PrescaleCount;
 extern Relaxed<int> PrevTmr0;
 extern Relaxed<int> PrevRa4;
 extern Relaxed<bool> Tmr0Overflowed;
+// TMR0 wrapped since the last interrupt check. A two-cycle instruction can
+// carry TMR0 from 0xFF through 0x00 to 0x01 before the check looks, and the
+// overflow must not get lost on the way.
+extern Relaxed<bool> Tmr0WrapPending;
 extern Relaxed<uint8_t> PrevPortB;
 extern Relaxed<bool> IrqPending;
 extern Relaxed<bool> IrqArmed;

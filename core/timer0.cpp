@@ -25,6 +25,7 @@ constexpr uint8_t kPortBChangeFlag = 0x01;
 
 uint8_t Increment(uint8_t tmr0) {
     Tmr0Overflowed = tmr0 == 0xFF;
+    if (tmr0 == 0xFF) Tmr0WrapPending = true;
     const auto next = static_cast<uint8_t>(tmr0 + 1);
     RegisterFile[TMR0] = next;
     return next;
@@ -68,7 +69,8 @@ uint8_t Timer0CycleStep() {
 void InterruptCheck() {
     uint8_t intcon = RegisterFile[INTCON];
     const uint8_t intconBefore = intcon;
-    if (RegisterFile[TMR0] == 0 && Tmr0Overflowed) intcon |= kTimer0Flag;
+    if ((RegisterFile[TMR0] == 0 && Tmr0Overflowed) || Tmr0WrapPending) intcon |= kTimer0Flag;
+    Tmr0WrapPending = false;
 
     // The pin panel may flip port bits at any moment: read the port once.
     const uint8_t portB = RegisterFile[PORTB];

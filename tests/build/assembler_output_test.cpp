@@ -31,10 +31,10 @@ INSTANTIATE_TEST_SUITE_P(Endings, ListingVerdict,
                                          VerdictCase{"0\r\n\x1a", false}, VerdictCase{"0\n", false},
                                          VerdictCase{"0", false}, VerdictCase{"\r\n", false}));
 
-TEST(OutputFileNameTest, DropsTheLastThreeCharacters) {
+TEST(OutputFileNameTest, DropsTheLastThreeCharactersOfLongerNames) {
     EXPECT_EQ(OutputFileName("prog.asm", "lst"), "prog.lst");
     EXPECT_EQ(OutputFileName("x.s", "obj"), "obj");
-    EXPECT_EQ(OutputFileName("ab", "lst"), "lst");
+    EXPECT_EQ(OutputFileName("ab", "lst"), "ablst");
     EXPECT_EQ(OutputFileName("my prog.ASM", "obj"), "my prog.obj");
 }
 

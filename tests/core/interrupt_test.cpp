@@ -26,6 +26,22 @@ TEST_F(CoreTest, TimerWrapIsEnteredAfterTheFollowingInstruction) {
     EXPECT_EQ(ReturnStack->Pop(), 7);
 }
 
+TEST_F(CoreTest, AWrapInsideATwoCycleInstructionIsNotLost) {
+    // The GOTO's own cycle takes TMR0 from 0xFF to 0x00, the loop's cycle on
+    // to 0x01: the check after the instruction still sees the overflow.
+    Load({0x2805});  // GOTO 5
+    RegisterFile[OPTION_REG] = 0x08;
+    RegisterFile[TMR0] = 0xFF;
+    RegisterFile[INTCON] = GIE | T0IE;
+    Step();
+    EXPECT_EQ(Reg(TMR0), 1);
+    EXPECT_EQ(Reg(INTCON), T0IE | T0IF);
+    EXPECT_TRUE(IrqPending);
+    RegisterFile[INTCON] = 0;  // the flag, once cleared, stays clear
+    Step();
+    EXPECT_EQ(Reg(INTCON), 0);
+}
+
 TEST_F(CoreTest, InterruptRoutineReturnsToTheInterruptedProgram) {
     Load({0x0000, 0x0000, 0x0000, 0x0000});
     PutWord(4, 0x110B);  // BCF INTCON,T0IF

@@ -1,0 +1,13 @@
+#include "assemble_command.h"
+
+#include "platform/message_box.h"
+#include "state.h"
+
+bool OnAssemble(std::string* output) {
+    ResetForLoad();
+    if (!RunAssembler(output)) {
+        AfxMessageBox("GRESKA: Proces nije dobro kreiran");
+        return false;
+    }
+    return LoadAssemblerOutput();
+}

@@ -1,0 +1,93 @@
+#include "break_labels.h"
+
+#include <cstdio>
+#include <memory>
+
+#include "file_read.h"
+#include "hex_digit.h"
+#include "source_file.h"
+
+namespace {
+// Lines are looked at in pieces of at most this many characters, so a long
+// line cannot hide a definition behind its first 99 characters' worth of
+// text and no piece costs more than a fixed buffer.
+constexpr size_t kPieceLength = 99;
+
+int AddressOf(const std::string& piece) {
+    int address = 0;
+    for (size_t i = 7; i <= 10; ++i) {
+        address = 16 * address + (i < piece.size() ? HexDigitValue(piece[i]) : 0);
+    }
+    return address;
+}
+
+struct SFileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+// Calls visit for every piece of every line of the file; the line ends are
+// not part of a line.
+template <class Visit>
+void ForEachPiece(const std::string& path, Visit visit) {
+    std::string error;
+    std::unique_ptr<std::FILE, SFileCloser> file(OpenRegularFileForReading(path, &error));
+    if (!file) return;
+    std::string line;
+    auto finishLine = [&] {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        for (size_t at = 0; at < line.size(); at += kPieceLength) {
+            visit(line.substr(at, kPieceLength));
+        }
+        line.clear();
+    };
+    for (int ch; (ch = std::getc(file.get())) != EOF;) {
+        if (ch == '\n') {
+            finishLine();
+        } else {
+            line += static_cast<char>(ch);
+        }
+    }
+    finishLine();
+}
+}  // namespace
+
+void ResolveBreakLabels() {
+    const int count = std::min<int>(std::max<int>(BreakLabelCount, 0), kBreakpointsUsed);
+    std::string patterns[kBreakpointsUsed];
+    int addresses[kBreakpointsUsed] = {};
+    for (int i = 0; i < count; ++i) {
+        const std::string label = BreakLabels.Get(i);
+        // An empty label would match every " :" in the listing.
+        if (!label.empty()) patterns[i] = " " + label + ":";
+    }
+
+    // The first matching line with a nonzero address wins: a comment that
+    // mentions "LOOP:" on an earlier line has no address and must not hide
+    // the definition.
+    ForEachPiece(SourceFolder + ListingFileName, [&](const std::string& piece) {
+        for (int i = 0; i < count; ++i) {
+            if (addresses[i] != 0 || patterns[i].empty()) continue;
+            if (piece.find(patterns[i]) != std::string::npos) addresses[i] = AddressOf(piece);
+        }
+    });
+
+    int kept = 0;
+    for (int i = 0; i < count; ++i) {
+        if (addresses[i] == 0) continue;
+        BreakLabels.Set(kept, BreakLabels.Get(i));
+        BreakAddresses[kept] = addresses[i];
+        ++kept;
+    }
+    BreakLabelCount = kept;
+    for (int i = kept; i < kBreakpointsUsed; ++i) BreakAddresses[i] = 0;
+}
+
+void SetBreakLabelsFromFields(const std::array<std::string, kBreakpointsUsed>& fields) {
+    int count = 0;
+    for (const std::string& field : fields) {
+        if (!field.empty()) BreakLabels.Set(count++, field);
+    }
+    BreakLabelCount = count;
+    for (int i = 0; i < kBreakpointsUsed; ++i) BreakAddresses[i] = 0;
+    ResolveBreakLabels();
+}

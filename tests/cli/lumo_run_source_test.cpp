@@ -1,0 +1,84 @@
+// lumo-run on assembly sources: assembled as F7 does, with label breakpoints.
+#include <gtest/gtest.h>
+
+#include <regex>
+
+#include "../build/build_test_support.h"
+#include "process_runner.h"
+
+namespace {
+const char kSource[] =
+    "        org 0\n"
+    "        goto start\n"
+    "        org 5\n"
+    "start:  movlw 3\n"
+    "        movwf 0x0C\n"
+    "again:  decfsz 0x0C,F\n"
+    "        goto again\n"
+    "done:   goto done\n"
+    "        end\n";
+
+class LumoRunSourceTest : public testing::Test {
+protected:
+    void SetUp() override {
+        if (!std::filesystem::exists(BinPath("tasm"))) GTEST_SKIP() << "tasm not built";
+    }
+    SProcessResult Run(std::vector<std::string> args) {
+        return RunProgram(BinPath("lumo-run"), std::move(args));
+    }
+    static std::string Field(const std::string& line, const std::string& key) {
+        const std::regex pattern("\"" + key + "\":(\"[^\"]*\"|[0-9]+)");
+        std::smatch match;
+        return std::regex_search(line, match, pattern) ? match[1].str() : "?";
+    }
+
+    CScratchFolder m_folder{"lumo run "};
+};
+
+TEST_F(LumoRunSourceTest, AssemblesAndPausesAtALabel) {
+    const auto source = m_folder.Write("count down.asm", kSource).string();
+    const auto result = Run({"--break", "done", "--json", source});
+    ASSERT_EQ(result.exitStatus, 0) << result.err;
+    EXPECT_EQ(Field(result.out, "status"), "\"paused\"");
+    EXPECT_EQ(Field(result.out, "pc"), "9");
+    EXPECT_EQ(Field(result.out, "pass"), "7");
+    EXPECT_TRUE(std::filesystem::exists(m_folder.Path() / "count down.lst"));
+}
+
+TEST_F(LumoRunSourceTest, LabelsAndAddressesMix) {
+    const auto source = m_folder.Write("prog.asm", kSource).string();
+    const auto result = Run({"--break", "0x7", "--break", "again", "--json", "--trace", source});
+    ASSERT_EQ(result.exitStatus, 0) << result.err;
+    // "again" is word 7 as well: the run pauses after its second pass.
+    const std::string last = result.out.substr(result.out.rfind('{'));
+    EXPECT_EQ(Field(result.out, "status"), "\"running\"");
+    EXPECT_EQ(Field(last, "pass"), "2");
+    EXPECT_EQ(Field(last, "status"), "\"paused\"");
+}
+
+TEST_F(LumoRunSourceTest, AnUnknownLabelIsReportedAndTheRunGoesOn) {
+    const auto source = m_folder.Write("prog.asm", kSource).string();
+    const auto result = Run({"--break", "nowhere", "--steps", "5", "--json", source});
+    EXPECT_EQ(result.exitStatus, 0);
+    EXPECT_NE(result.err.find("nowhere"), std::string::npos) << result.err;
+    EXPECT_EQ(Field(result.out, "status"), "\"ended\"");
+}
+
+TEST_F(LumoRunSourceTest, SourceErrorsGoToStderrWithTheVerdict) {
+    const auto source =
+        m_folder.Write("bad.asm", "        org 5\n        movlw 1\n        bogus 3\n        end\n");
+    const auto result = Run({source.string()});
+    EXPECT_EQ(result.exitStatus, 1);
+    EXPECT_TRUE(result.out.empty());
+    EXPECT_NE(result.err.find("bad.asm:3"), std::string::npos) << result.err;
+    EXPECT_NE(result.err.find("GRESKA: Greske ispravljati u editoru.\n"), std::string::npos)
+        << result.err;
+}
+
+TEST_F(LumoRunSourceTest, AMissingSourceIsNamed) {
+    const std::string missing = m_folder.Folder() + "missing.asm";
+    const auto result = Run({missing});
+    EXPECT_EQ(result.exitStatus, 1);
+    EXPECT_NE(result.err.find(missing), std::string::npos) << result.err;
+}
+}  // namespace
