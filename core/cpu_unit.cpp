@@ -8,6 +8,17 @@
 #include "sim_document.h"
 #include "state.h"
 
+namespace {
+// The first view is the source editor, which the program never changes.
+inline void RefreshViews(const CSimDocument& doc) {
+    if (CView* pinPanel = doc.GetViewAt(1)) pinPanel->InvalidateRect(false);
+    if (CView* registers = doc.GetViewAt(2)) {
+        registers->InvalidateRect(false);
+        LastRefreshedView.store(registers, std::memory_order_release);
+    }
+}
+}  // namespace
+
 void CCPUNit::Start() {
     m_thread = std::thread([this] {
         m_exitCode = Run();
@@ -41,19 +52,20 @@ int CCPUNit::Join() {
 }
 
 void CCPUNit::RunProgram(CInstructionSet& cpu) {
+    const CSimDocument& doc = *m_pDoc;
     // A new run always starts paused, whatever the command that ended the
     // last one, and shows its reset state before waiting.
     ResetForRunBegin();
     m_bRunning = true;
     m_bPaused = true;
-    RefreshViews();
+    RefreshViews(doc);
     ResetForRunEnd();
 
     CAutoResetEvent& step = m_pDoc->StepEvent;
     step.Wait();
     while (MayExecute()) {
         if (RunOnePass(cpu)) m_bPaused = true;
-        RefreshViews();
+        RefreshViews(doc);
         if (m_bPaused) {
             step.Wait();
         } else {
@@ -69,13 +81,4 @@ bool CCPUNit::MayExecute() const {
     // again, so a shutdown that lands just before a run starts would
     // otherwise leave the worker paused in the new run.
     return PcInsideProgram() && m_bRunning && !m_bTerminate;
-}
-
-void CCPUNit::RefreshViews() {
-    // The first view is the source editor, which the program never changes.
-    if (CView* pinPanel = m_pDoc->GetViewAt(1)) pinPanel->InvalidateRect(false);
-    if (CView* registers = m_pDoc->GetViewAt(2)) {
-        registers->InvalidateRect(false);
-        LastRefreshedView.store(registers, std::memory_order_release);
-    }
 }

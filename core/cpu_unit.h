@@ -39,7 +39,6 @@ public:
 private:
     void RunProgram(CInstructionSet& cpu);
     bool MayExecute() const;
-    void RefreshViews();
 
     std::thread m_thread;
     CAutoResetEvent m_ended;

@@ -20,11 +20,6 @@ void CSimDocument::AddView(CView* view) {
     m_views.push_back(view);
 }
 
-CView* CSimDocument::GetViewAt(std::size_t index) const {
-    if (index >= kSharedViews) return nullptr;
-    return m_sharedViews[index].load(std::memory_order_acquire);
-}
-
 void CSimDocument::CreateWorker() {
     if (m_pWorker != nullptr) return;
     // The events must be as if new: a signal left over from an earlier worker

@@ -29,7 +29,10 @@ public:
     // The view at a creation index below kSharedViews, or null while there is
     // none; safe from any thread, also while views are being added.
     static constexpr std::size_t kSharedViews = 3;
-    CView* GetViewAt(std::size_t index) const;
+    CView* GetViewAt(std::size_t index) const {
+        return index < kSharedViews ? m_sharedViews[index].load(std::memory_order_acquire)
+                                    : nullptr;
+    }
 
     // Creates and starts the worker unless this document already has one.
     void CreateWorker();

@@ -12,9 +12,7 @@ void CAutoResetEvent::Set() {
     m_cv.notify_one();
 }
 
-bool CAutoResetEvent::Wait(int timeoutMs) {
-    // The worker polls with a time-out of 0 after every instruction at full
-    // speed, so an unset event must cost one load here and nothing more.
+bool CAutoResetEvent::WaitOrConsume(int timeoutMs) {
     if (m_signalled.load(std::memory_order_acquire) &&
         m_signalled.exchange(false, std::memory_order_acquire)) {
         return true;

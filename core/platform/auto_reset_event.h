@@ -11,10 +11,16 @@ public:
 
     void Set();
     // Returns true when the event was set (and is now consumed), false on
-    // time-out. A time-out of 0 on an unset event takes no lock.
-    bool Wait(int timeoutMs = kInfinite);
+    // time-out. A time-out of 0 on an unset event costs one atomic load: the
+    // worker polls like that after every instruction at full speed.
+    bool Wait(int timeoutMs = kInfinite) {
+        if (timeoutMs == 0 && !m_signalled.load(std::memory_order_acquire)) return false;
+        return WaitOrConsume(timeoutMs);
+    }
 
 private:
+    bool WaitOrConsume(int timeoutMs);
+
     std::atomic<bool> m_signalled{false};
     std::mutex m_mutex;
     std::condition_variable m_cv;
