@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -39,16 +38,9 @@ protected:
 
     // Runs tasm in the test folder; returns its exit status, stdout in *out.
     int Run(const std::string& arguments, std::string* out = nullptr) {
-        std::string command =
-            "cd '" + m_folder.string() + "' && '" LUMO_BIN_DIR "/tasm' " + arguments + " 2>&1";
-        FILE* pipe = popen(command.c_str(), "r");
-        std::string text;
-        char buf[4096];
-        size_t n;
-        while ((n = fread(buf, 1, sizeof buf, pipe)) > 0) text.append(buf, n);
-        int status = pclose(pipe);
-        if (out) *out = text;
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        return tasm_test::RunCommand(
+            "cd '" + m_folder.string() + "' && '" LUMO_BIN_DIR "/tasm' " + arguments + " 2>&1",
+            out);
     }
 
     fs::path m_folder;

@@ -2,7 +2,9 @@
 // Helpers shared by the assembler tests: assemble text in memory, read the
 // object file back the way a programmer would, and supply include files.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
+#include <cstdio>
 #include <map>
 #include <optional>
 #include <string>
@@ -82,6 +84,20 @@ inline std::string FirstError(const tasm::CAssemblyResult& result) {
     const std::string& m = result.messages.front();
     size_t at = m.find(": error: ");
     return at == std::string::npos ? m : m.substr(at + 9);
+}
+
+// Runs a shell command; returns its exit status, what it printed on stdout
+// in *out.
+inline int RunCommand(const std::string& command, std::string* out) {
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) return -1;
+    std::string text;
+    char buf[4096];
+    size_t n;
+    while ((n = fread(buf, 1, sizeof buf, pipe)) > 0) text.append(buf, n);
+    int status = pclose(pipe);
+    if (out) *out = text;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 }  // namespace tasm_test
