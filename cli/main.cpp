@@ -84,6 +84,7 @@ int main(int argc, char** argv) {
     SRunOptions options;
     std::string error;
     if (!ParseRunOptions(argc, argv, &options, &error)) return Usage(error);
+    if (!CheckProgramReadable(options.program)) return kExitLoadFailed;
     if (!IsLoadableProgram(options.program)) {
         return Usage("PROGRAM must be an object file (*.obj) or an assembly source (*.asm), not '" +
                      options.program + "'");

@@ -46,15 +46,7 @@ bool LoadObjectFile(const std::string& path) {
 }
 
 // What F7 does, with the assembler's own messages shown before the verdict.
-bool AssembleSource(const std::string& path) {
-    std::string error;
-    std::FILE* source = OpenRegularFileForReading(path, &error);
-    if (!source) {
-        std::fprintf(stderr, "lumo-run: %s\n", error.c_str());
-        return false;
-    }
-    std::fclose(source);
-
+bool AssembleSource() {
     ResetForLoad();
     std::string output;
     const bool started = RunAssembler(&output);
@@ -76,5 +68,16 @@ bool IsLoadableProgram(const std::string& path) {
 
 bool LoadProgram(const std::string& path) {
     RecordSourceFile(path);
-    return HasExtension(path, ".asm") ? AssembleSource(path) : LoadObjectFile(path);
+    return HasExtension(path, ".asm") ? AssembleSource() : LoadObjectFile(path);
+}
+
+bool CheckProgramReadable(const std::string& path) {
+    std::string error;
+    std::FILE* file = OpenRegularFileForReading(path, &error);
+    if (!file) {
+        std::fprintf(stderr, "lumo-run: %s\n", error.c_str());
+        return false;
+    }
+    std::fclose(file);
+    return true;
 }

@@ -7,5 +7,8 @@
 // when nothing could be loaded.
 bool LoadProgram(const std::string& path);
 
+// Whether the path names a readable regular file; says why not on stderr.
+bool CheckProgramReadable(const std::string& path);
+
 // Whether the path names a kind of file lumo-run can load.
 bool IsLoadableProgram(const std::string& path);

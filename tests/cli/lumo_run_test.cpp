@@ -164,7 +164,7 @@ INSTANTIATE_TEST_SUITE_P(
                     UsageCase{"pin_without_pass", {"--pin", "RB0", "a.obj"}},
                     UsageCase{"no_such_pin", {"--pin", "RA5@0", "a.obj"}},
                     UsageCase{"two_programs", {"a.obj", "b.obj"}},
-                    UsageCase{"not_a_program", {"a.hex"}}),
+                    UsageCase{"not_a_program", {LUMO_SOURCE_DIR "/README.md"}}),
     [](const testing::TestParamInfo<UsageCase>& info) { return std::string(info.param.name); });
 
 TEST_F(LumoRunTest, UnloadableProgramsExitWith1AndNameTheFile) {
@@ -174,10 +174,15 @@ TEST_F(LumoRunTest, UnloadableProgramsExitWith1AndNameTheFile) {
     EXPECT_NE(result.err.find(missing), std::string::npos);
     EXPECT_TRUE(result.out.empty());
 
-    std::filesystem::create_directory(m_folder.Path() / "folder.obj");
-    result = Run({m_folder.Folder() + "folder.obj"});
+    for (const char* folder : {"folder.obj", "folder"}) {
+        std::filesystem::create_directory(m_folder.Path() / folder);
+        result = Run({m_folder.Folder() + folder});
+        EXPECT_EQ(result.exitStatus, 1);
+        EXPECT_NE(result.err.find(m_folder.Folder() + folder + " is a folder"), std::string::npos)
+            << result.err;
+    }
+    result = Run({m_folder.Folder() + "missing"});
     EXPECT_EQ(result.exitStatus, 1);
-    EXPECT_NE(result.err.find("folder.obj"), std::string::npos);
 }
 
 TEST_F(LumoRunTest, EmptyGarbageAndHugeObjectFilesRunToTheImageEnd) {
