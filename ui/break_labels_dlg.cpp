@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "break_labels.h"
 #include "dialog_units.h"
 #include "state.h"
 
@@ -54,4 +55,12 @@ void CBreakLabelsDlg::showEvent(QShowEvent* event) {
 void CBreakLabelsDlg::accept() {
     for (size_t i = 0; i < kFields; ++i) m_strLabels[i] = m_pFields[i]->text().toStdString();
     QDialog::accept();
+}
+
+void OnBreakLabels(QWidget* owner) {
+    CBreakLabelsDlg dialog(owner);
+    const int count = BreakLabelCount;
+    for (int i = 0; i < CBreakLabelsDlg::kFields && i < count; ++i)
+        dialog.m_strLabels[static_cast<size_t>(i)] = BreakLabels.Get(i);
+    if (dialog.exec() == QDialog::Accepted) SetBreakLabelsFromFields(dialog.m_strLabels);
 }

@@ -5,13 +5,15 @@
 #include <array>
 #include <string>
 
+#include "state.h"
+
 class QLineEdit;
 class QPushButton;
 
 class CBreakLabelsDlg : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int kFields = 8;
+    static constexpr int kFields = kBreakpointsUsed;
 
     explicit CBreakLabelsDlg(QWidget* parent = nullptr);
 
@@ -33,3 +35,8 @@ private:
     QPushButton* m_pCancel;
     std::array<QLineEdit*, kFields> m_pFields{};
 };
+
+// The "&Labele prekidnih tacaka" command: the dialog filled from the current
+// labels; on OK the labels are looked up in the last listing and the
+// breakpoints rebuilt; Cancel changes nothing.
+void OnBreakLabels(QWidget* owner);

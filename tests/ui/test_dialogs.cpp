@@ -1,16 +1,22 @@
 // The speed dialog's checks and its effect on SimSpeedMs, the About box, the
 // breakpoint labels dialog, and the help command.
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QtTest>
+#include <atomic>
 
 #include "about_dlg.h"
+#include "assemble_command.h"
 #include "break_labels_dlg.h"
+#include "cpu_unit.h"
 #include "help_window.h"
+#include "sim_document.h"
+#include "source_file.h"
 #include "speed_dlg.h"
 #include "state.h"
 #include "view_test_hooks.h"
@@ -43,6 +49,23 @@ void VerifyLayoutHoldsItsTexts(QDialog& dialog) {
             QVERIFY(button->fontMetrics().horizontalAdvance(button->text()) < button->width());
     }
 }
+
+// A view the worker may repaint from its own thread.
+class CThreadSafeView : public CView {
+public:
+    void InvalidateRect(bool) override { m_nRequests.fetch_add(1); }
+    std::atomic<int> m_nRequests{0};
+};
+
+// Labels at word 0, 5 and 6 of a program that loops between 6 and 7.
+const char* const kLabelProgram =
+    "        org 0\r\n"
+    "nula:   goto start\r\n"
+    "        org 5\r\n"
+    "start:  clrf 0x0C\r\n"
+    "petlja: incf 0x0C, f          ; petlja: counts\r\n"
+    "        goto petlja\r\n"
+    "        end\r\n";
 
 QWidget* FocusAfterTabs(QWidget& window, int tabs) {
     for (int i = 0; i < tabs; ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -201,6 +224,93 @@ private slots:
         }
         VerifyLayoutHoldsItsTexts(dialog);
         dialog.reject();
+    }
+
+    void breakLabelsResolveCompactAndReopen() {
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        QFile source(folder.filePath("prog.asm"));
+        QVERIFY(source.open(QIODevice::WriteOnly));
+        source.write(kLabelProgram);
+        source.close();
+        SourceFolder = QDir(folder.path()).absolutePath().toStdString() + "/";
+        SourceFileName = "prog.asm";
+        CRecordingMessageBox box;
+        QVERIFY(OnAssemble());
+        QVERIFY(box.m_texts.empty());
+
+        // Fields 3 and 6 filled, plus a label at word 0 and one in the wrong case.
+        WhenModal<CBreakLabelsDlg>([](CBreakLabelsDlg& dialog) {
+            dialog.Field(2)->setText("petlja");
+            dialog.Field(4)->setText("nula");
+            dialog.Field(5)->setText("start");
+            dialog.Field(7)->setText("Petlja");
+            dialog.OkButton()->click();
+        });
+        OnBreakLabels(nullptr);
+        QCOMPARE(int(BreakLabelCount), 2);
+        QCOMPARE(BreakLabels.Get(0), std::string("petlja"));
+        QCOMPARE(BreakLabels.Get(1), std::string("start"));
+        QCOMPARE(int(BreakAddresses[0]), 6);
+        QCOMPARE(int(BreakAddresses[1]), 5);
+        for (int i = 2; i < kBreakpointsUsed; ++i) QCOMPARE(int(BreakAddresses[i]), 0);
+
+        // Reopened, the kept labels stand in the first fields; Cancel after
+        // editing leaves everything as it was.
+        WhenModal<CBreakLabelsDlg>([](CBreakLabelsDlg& dialog) {
+            QCOMPARE(dialog.Field(0)->text(), QString("petlja"));
+            QCOMPARE(dialog.Field(1)->text(), QString("start"));
+            for (int i = 2; i < CBreakLabelsDlg::kFields; ++i)
+                QVERIFY(dialog.Field(i)->text().isEmpty());
+            dialog.Field(0)->setText("nula");
+            dialog.Field(3)->setText("start");
+            dialog.CancelButton()->click();
+        });
+        OnBreakLabels(nullptr);
+        QCOMPARE(int(BreakLabelCount), 2);
+        QCOMPARE(BreakLabels.Get(0), std::string("petlja"));
+        QCOMPARE(int(BreakAddresses[0]), 6);
+        QCOMPARE(int(BreakAddresses[1]), 5);
+    }
+
+    void breakpointPausesAContinuousRunAtItsLabel() {
+        QTemporaryDir folder;
+        QFile source(folder.filePath("prog.asm"));
+        QVERIFY(source.open(QIODevice::WriteOnly));
+        source.write(kLabelProgram);
+        source.close();
+        SourceFolder = QDir(folder.path()).absolutePath().toStdString() + "/";
+        SourceFileName = "prog.asm";
+        CRecordingMessageBox box;
+        QVERIFY(OnAssemble());
+
+        CSimDocument doc;
+        CThreadSafeView editor, panel, display;
+        doc.AddView(&editor);
+        doc.AddView(&panel);
+        doc.AddView(&display);
+        doc.CreateWorker();
+        // The worker's reset at the start of a run clears the breakpoints;
+        // its first refresh comes after that.
+        QTRY_VERIFY_WITH_TIMEOUT(display.m_nRequests.load() > 0, 20000);
+
+        WhenModal<CBreakLabelsDlg>([](CBreakLabelsDlg& dialog) {
+            dialog.Field(0)->setText("petlja");
+            dialog.OkButton()->click();
+        });
+        OnBreakLabels(nullptr);
+        QCOMPARE(int(BreakAddresses[0]), 6);
+
+        SimSpeedMs = 0;
+        doc.OnContinuousRun();
+        QTRY_VERIFY_WITH_TIMEOUT(doc.m_pWorker->m_bPaused && PC == 6, 20000);
+        QCOMPARE(int(RegisterFile[0x0C]), 0);  // only the word at 5 ran
+        doc.OnContinuousRun();                 // on from the label: once round the loop
+        QTRY_VERIFY_WITH_TIMEOUT(doc.m_pWorker->m_bPaused && RegisterFile[0x0C] == 1, 20000);
+        QCOMPARE(int(PC), 6);
+        doc.StopWorker();
+        SimSpeedMs = 200;
+        QVERIFY(box.m_texts.empty());
     }
 
     void helpWithoutItsDocumentShowsNothing() {
