@@ -16,7 +16,7 @@
 #include "assembler.h"
 #include "directive_names.h"
 #include "expression.h"
-#include "instruction_set.h"
+#include "instruction_table.h"
 #include "listing_writer.h"
 #include "program_image.h"
 #include "symbol_table.h"

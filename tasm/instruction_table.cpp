@@ -1,4 +1,4 @@
-#include "instruction_set.h"
+#include "instruction_table.h"
 
 #include <strings.h>
 
