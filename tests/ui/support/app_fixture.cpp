@@ -1,0 +1,79 @@
+#include "app_fixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QtTest>
+
+#include "main_frame.h"
+
+QString CScriptedDialogs::GetOpenFileName(const FileDialogRequest& request) {
+    m_openRequests.append(request);
+    return m_openPaths.isEmpty() ? QString() : m_openPaths.takeFirst();
+}
+
+QString CScriptedDialogs::GetSaveFileName(const FileDialogRequest& request) {
+    m_saveRequests.append(request);
+    return m_savePaths.isEmpty() ? QString() : m_savePaths.takeFirst();
+}
+
+CUserDialogs::Answer CScriptedDialogs::AskSaveChanges(const QString& question) {
+    m_questions.append(question);
+    if (m_answers.isEmpty()) {
+        QTest::qFail("an unexpected save question", __FILE__, __LINE__);
+        return Answer::Cancel;
+    }
+    return m_answers.takeFirst();
+}
+
+void CRecordedMessages::Show(const std::string& text) {
+    std::lock_guard lock(m_mutex);
+    m_texts.push_back(text);
+}
+
+std::vector<std::string> CRecordedMessages::Texts() const {
+    std::lock_guard lock(m_mutex);
+    return m_texts;
+}
+
+void CRecordedMessages::Clear() {
+    std::lock_guard lock(m_mutex);
+    m_texts.clear();
+}
+
+CAppUnderTest::CAppUnderTest(const QString& fileName, Boxes boxes) {
+    QStandardPaths::setTestModeEnabled(true);
+    m_pApp = std::make_unique<CSimulatorApp>();
+    if (boxes == RecordedBoxes) SetMessageBoxHook(&m_messages);
+    m_pApp->SetUserDialogs(&m_dialogs);
+    m_bStarted = m_pApp->InitInstance(fileName);
+    if (m_bStarted) {
+        CMainFrame* frame = m_pApp->MainFrame();
+        frame->activateWindow();
+        if (!QTest::qWaitForWindowActive(frame)) qWarning("the window did not become active");
+    }
+}
+
+CAppUnderTest::~CAppUnderTest() {
+    m_pApp.reset();
+    SetMessageBoxHook(nullptr);
+}
+
+CScratchFolder::CScratchFolder()
+    : m_dir(QDir::tempPath() + QStringLiteral("/lumo ui test XXXXXX")) {}
+
+QString CScratchFolder::Path(const QString& name) const {
+    return m_dir.filePath(name);
+}
+
+void WriteBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(path));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QByteArray ReadBytes(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return file.readAll();
+}

@@ -1,0 +1,281 @@
+#include "main_frame.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QFile>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPixmap>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "app_title.h"
+#include "assemble_command.h"
+#include "assembler_output_window.h"
+#include "command_ids.h"
+#include "command_table.h"
+#include "edit_view.h"
+#include "input_view.h"
+#include "lock_key_indicators.h"
+#include "lumo_doc.h"
+#include "output_view.h"
+#include "platform/message_box.h"
+#include "source_file.h"
+#include "state.h"
+
+// Resources of a static library must be registered by name, outside any
+// namespace.
+static void InitLumoResources() {
+    Q_INIT_RESOURCE(lumo);
+}
+
+namespace {
+const char kIdleMessage[] = "Spreman";
+const char kFirstCaption[] = "Simulator";
+
+bool IsCheckable(int id) {
+    return id == ID_VIEW_TOOLBAR || id == ID_VIEW_STATUS_BAR || id == ID_VIEW_HEX ||
+           id == ID_VIEW_SPECIAL_REGS || id == ID_VIEW_GENERAL_REGS;
+}
+}  // namespace
+
+CMainFrame::CMainFrame(CLumoDoc& doc, QWidget* parent) : QMainWindow(parent), m_doc(doc) {
+    InitLumoResources();
+    move(0, 0);
+    resize(kWidth, kHeight);
+    setWindowTitle(QString::fromLatin1(kFirstCaption));
+    setWindowIcon(QIcon(QStringLiteral(":/lumo_icon.png")));
+
+    CreateActions();
+    CreateMenus();
+    CreateToolBar();
+    CreateStatusBar();
+    CreateAccelerators();
+    CreatePanes();
+    ConnectCommands();
+
+    connect(&m_doc, &CLumoDoc::TitleChanged, this, [this](const QString& title) {
+        setWindowTitle(title + QStringLiteral(" - ") + QString::fromLatin1(kDocTemplateTitle));
+    });
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget*, QWidget* now) { OnFocusChanged(now); });
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
+            &CMainFrame::UpdateEditCommands);
+    UpdateEditCommands();
+}
+
+CMainFrame::~CMainFrame() {
+    EndWorker();
+    // The register display is about to go; nothing may repaint it later.
+    CView* display = m_pOutputView;
+    LastRefreshedView.compare_exchange_strong(display, nullptr);
+}
+
+QAction* CMainFrame::Action(int commandId) const {
+    return m_actions.value(commandId, nullptr);
+}
+
+QString CMainFrame::StatusMessage() const {
+    const QString message = statusBar()->currentMessage();
+    return message.isEmpty() ? m_pIdleMessage->text() : message;
+}
+
+void CMainFrame::CreateActions() {
+    const QPixmap strip(QStringLiteral(":/toolbar.png"));
+    for (const CommandInfo& command : Commands()) {
+        auto* action = new QAction(QString::fromLatin1(command.text), this);
+        action->setStatusTip(QString::fromLatin1(command.prompt));
+        if (command.toolTip) action->setToolTip(QString::fromLatin1(command.toolTip));
+        if (command.image >= 0) {
+            action->setIcon(QIcon(strip.copy(command.image * kToolbarImageSize, 0,
+                                             kToolbarImageSize, kToolbarImageSize)));
+        }
+        action->setCheckable(IsCheckable(command.id));
+        // Menus show the key as part of the item's text, as the table has it.
+        action->setIconVisibleInMenu(false);
+        m_actions.insert(command.id, action);
+    }
+}
+
+void CMainFrame::CreateMenus() {
+    for (const MenuInfo& info : MainMenu()) {
+        QMenu* menu = menuBar()->addMenu(QString::fromLatin1(info.title));
+        for (int id : info.items) {
+            if (id == kSeparator) {
+                menu->addSeparator();
+            } else {
+                menu->addAction(Action(id));
+            }
+        }
+    }
+}
+
+void CMainFrame::CreateToolBar() {
+    m_pToolBar = new QToolBar(QStringLiteral("Toolbar"), this);
+    m_pToolBar->setObjectName(QStringLiteral("toolbar"));
+    m_pToolBar->setIconSize(QSize(kToolbarImageSize, kToolbarImageSize));
+    m_pToolBar->setAllowedAreas(Qt::AllToolBarAreas);
+    m_pToolBar->setMovable(true);
+    m_pToolBar->setFloatable(true);
+    m_pToolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    for (int id : ToolbarButtons()) {
+        if (id == kSeparator) {
+            m_pToolBar->addSeparator();
+        } else {
+            m_pToolBar->addAction(Action(id));
+        }
+    }
+    addToolBar(Qt::TopToolBarArea, m_pToolBar);
+    setDockOptions(dockOptions() | QMainWindow::AnimatedDocks);
+}
+
+void CMainFrame::CreateStatusBar() {
+    QStatusBar* bar = statusBar();
+    m_pIdleMessage = new QLabel(QString::fromLatin1(kIdleMessage), bar);
+    bar->addWidget(m_pIdleMessage, 1);
+    m_pIndicators = new CLockKeyIndicators(bar);
+}
+
+void CMainFrame::CreateAccelerators() {
+    // One table of keys, as the menu texts announce them. The keys live apart
+    // from the menu items so that each item's text stays exactly as written.
+    for (const AcceleratorInfo& accelerator : Accelerators()) {
+        auto* key = new QAction(this);
+        key->setShortcut(QKeySequence(accelerator.key));
+        key->setShortcutContext(Qt::WindowShortcut);
+        const int id = accelerator.id;
+        connect(key, &QAction::triggered, this, [this, id] { Action(id)->trigger(); });
+        addAction(key);
+    }
+}
+
+void CMainFrame::CreatePanes() {
+    m_pSplitter = new QSplitter(Qt::Vertical, this);
+    // Created in the order editor, pin panel, register display: the worker
+    // repaints the second and third views of the document.
+    m_pEditView = new CEditView;
+    m_doc.SetEditView(m_pEditView);
+    m_pInputView = new CInputView;
+    m_doc.AddView(m_pInputView);
+    m_pOutputView = new COutputView;
+    m_doc.AddView(m_pOutputView);
+    m_pInputView->SetRegisterDisplay(m_pOutputView);
+
+    m_panesByRow = {m_pEditView, m_pOutputView, m_pInputView};
+    for (QWidget* pane : m_panesByRow) m_pSplitter->addWidget(pane);
+    m_pSplitter->setStretchFactor(0, 0);
+    m_pSplitter->setStretchFactor(1, 0);
+    m_pSplitter->setStretchFactor(2, 1);
+    m_pSplitter->setSizes({kEditorHeight, kRegisterDisplayHeight, kPinPanelHeight});
+    setCentralWidget(m_pSplitter);
+
+    m_pActivePane = m_pEditView;
+    m_pEditView->setFocus();
+}
+
+void CMainFrame::ConnectCommands() {
+    connect(Action(ID_FILE_NEW), &QAction::triggered, &m_doc, &CLumoDoc::OnFileNew);
+    connect(Action(ID_FILE_OPEN), &QAction::triggered, &m_doc, &CLumoDoc::OnFileOpen);
+    connect(Action(ID_FILE_SAVE), &QAction::triggered, &m_doc, &CLumoDoc::OnFileSave);
+    connect(Action(ID_FILE_SAVE_AS), &QAction::triggered, &m_doc, &CLumoDoc::OnFileSaveAs);
+    connect(Action(ID_APP_EXIT), &QAction::triggered, this, &QWidget::close);
+
+    connect(Action(ID_EDIT_UNDO), &QAction::triggered, m_pEditView, &CEditView::undo);
+    connect(Action(ID_EDIT_CUT), &QAction::triggered, m_pEditView, &CEditView::cut);
+    connect(Action(ID_EDIT_COPY), &QAction::triggered, m_pEditView, &CEditView::copy);
+    connect(Action(ID_EDIT_PASTE), &QAction::triggered, m_pEditView, &CEditView::paste);
+    connect(m_pEditView, &CEditView::copyAvailable, this, &CMainFrame::UpdateEditCommands);
+    connect(m_pEditView, &CEditView::undoAvailable, this, &CMainFrame::UpdateEditCommands);
+
+    QAction* toolbarToggle = Action(ID_VIEW_TOOLBAR);
+    toolbarToggle->setChecked(true);
+    connect(toolbarToggle, &QAction::toggled, m_pToolBar, &QToolBar::setVisible);
+    connect(m_pToolBar, &QToolBar::visibilityChanged, toolbarToggle, &QAction::setChecked);
+    QAction* statusToggle = Action(ID_VIEW_STATUS_BAR);
+    statusToggle->setChecked(true);
+    connect(statusToggle, &QAction::toggled, statusBar(), &QStatusBar::setVisible);
+
+    connect(Action(ID_ASSEMBLE), &QAction::triggered, this, &CMainFrame::OnAssemble);
+    connect(Action(ID_SINGLE_STEP), &QAction::triggered, this, [this] { m_doc.OnSingleStep(); });
+    connect(Action(ID_CONTINUOUS_RUN), &QAction::triggered, this,
+            [this] { m_doc.OnContinuousRun(); });
+    connect(Action(ID_STOP_SIMULATION), &QAction::triggered, this,
+            [this] { m_doc.OnStopSimulation(); });
+    connect(Action(ID_RESTART), &QAction::triggered, this, [this] { m_doc.OnRestart(); });
+
+    connect(Action(ID_NEXT_PANE), &QAction::triggered, this, [this] { ActivateNextPane(1); });
+    connect(Action(ID_PREV_PANE), &QAction::triggered, this, [this] { ActivateNextPane(-1); });
+    // The View toggles of the register display, Speed, Labels, About and
+    // Help are connected by InstallViewAndDialogCommands.
+}
+
+void CMainFrame::OnAssemble() {
+    std::string output;
+    ::OnAssemble(&output);
+    if (output.empty()) return;
+    if (!m_pAssemblerOutput) m_pAssemblerOutput = new CAssemblerOutputWindow(this);
+    m_pAssemblerOutput->ShowOutput(
+        QFile::decodeName(QByteArray::fromStdString(SourceFileName)),
+        QString::fromLocal8Bit(output.c_str(), static_cast<qsizetype>(output.size())));
+    // The output sits beside the window; typing and the run keys stay here.
+    activateWindow();
+}
+
+void CMainFrame::ActivateNextPane(int step) {
+    const int count = static_cast<int>(m_panesByRow.size());
+    const int row = std::max(0, static_cast<int>(m_panesByRow.indexOf(m_pActivePane)));
+    m_panesByRow[(row + step + count) % count]->setFocus(Qt::OtherFocusReason);
+}
+
+void CMainFrame::OnFocusChanged(QWidget* now) {
+    for (QWidget* widget = now; widget; widget = widget->parentWidget()) {
+        if (m_panesByRow.contains(widget)) {
+            m_pActivePane = widget;
+            UpdateEditCommands();
+            return;
+        }
+    }
+}
+
+void CMainFrame::UpdateEditCommands() {
+    // The editing commands belong to the editor; they are offered only while
+    // it is the active pane and has something to act on.
+    const bool editorActive = m_pActivePane == m_pEditView;
+    const bool selection = m_pEditView->textCursor().hasSelection();
+    const QMimeData* clipboard = QGuiApplication::clipboard()->mimeData();
+    Action(ID_EDIT_UNDO)->setEnabled(editorActive && m_pEditView->document()->isUndoAvailable());
+    Action(ID_EDIT_CUT)->setEnabled(editorActive && selection);
+    Action(ID_EDIT_COPY)->setEnabled(editorActive && selection);
+    Action(ID_EDIT_PASTE)->setEnabled(editorActive && clipboard && clipboard->hasText());
+}
+
+void CMainFrame::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (m_bPaneSizesSet) return;
+    m_bPaneSizesSet = true;
+    // The editor and the register display start at their own heights; the
+    // pin panel takes what is left.
+    const int total = m_pSplitter->height() - 2 * m_pSplitter->handleWidth();
+    m_pSplitter->setSizes({kEditorHeight, kRegisterDisplayHeight,
+                           std::max(0, total - kEditorHeight - kRegisterDisplayHeight)});
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (!m_doc.SaveModified()) {
+        event->ignore();
+        return;
+    }
+    EndWorker();
+    if (m_pAssemblerOutput) m_pAssemblerOutput->close();
+    QMainWindow::closeEvent(event);
+}
+
+void CMainFrame::EndWorker() {
+    // A box the worker is showing would keep it from ending.
+    CloseAllMessageBoxes();
+    m_doc.StopWorker();
+}

@@ -1,0 +1,83 @@
+#pragma once
+// The main window: menu bar, dockable toolbar, status bar and the three
+// panes (editor, register display, pin panel) stacked in a splitter. Every
+// command of the program has one action here, shared by its menu item, its
+// accelerator keys and its toolbar button; Action(id) finds it.
+#include <QMainWindow>
+#include <QMap>
+#include <QPointer>
+
+class CAssemblerOutputWindow;
+class CEditView;
+class CInputView;
+class CLockKeyIndicators;
+class CLumoDoc;
+class COutputView;
+class QAction;
+class QLabel;
+class QSplitter;
+class QToolBar;
+
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    static constexpr int kWidth = 800;
+    static constexpr int kHeight = 570;
+    static constexpr int kEditorHeight = 150;
+    static constexpr int kRegisterDisplayHeight = 110;
+    static constexpr int kPinPanelHeight = 310;
+
+    // Creates the window, its bars and its panes, and joins the panes to
+    // doc in the order editor, pin panel, register display.
+    explicit CMainFrame(CLumoDoc& doc, QWidget* parent = nullptr);
+    // Ends the worker before the panes it repaints go.
+    ~CMainFrame() override;
+
+    QAction* Action(int commandId) const;
+    CEditView* EditView() const { return m_pEditView; }
+    COutputView* OutputView() const { return m_pOutputView; }
+    CInputView* InputView() const { return m_pInputView; }
+    QToolBar* ToolBar() const { return m_pToolBar; }
+    QSplitter* Splitter() const { return m_pSplitter; }
+    // The pane that last had the keyboard (the editor at start).
+    QWidget* ActivePane() const { return m_pActivePane; }
+    // The window with the assembler's output, once an assemble command
+    // has shown it.
+    CAssemblerOutputWindow* AssemblerOutput() const { return m_pAssemblerOutput; }
+    // What the message pane of the status bar reads now.
+    QString StatusMessage() const;
+
+    // F7: assemble the saved source and load the program.
+    void OnAssemble();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void CreateActions();
+    void CreateMenus();
+    void CreateToolBar();
+    void CreateStatusBar();
+    void CreateAccelerators();
+    void CreatePanes();
+    void ConnectCommands();
+    void ActivateNextPane(int step);
+    void OnFocusChanged(QWidget* now);
+    void UpdateEditCommands();
+    void EndWorker();
+
+    CLumoDoc& m_doc;
+    QMap<int, QAction*> m_actions;
+    QToolBar* m_pToolBar = nullptr;
+    QLabel* m_pIdleMessage = nullptr;
+    CLockKeyIndicators* m_pIndicators = nullptr;
+    QSplitter* m_pSplitter = nullptr;
+    CEditView* m_pEditView = nullptr;
+    CInputView* m_pInputView = nullptr;
+    COutputView* m_pOutputView = nullptr;
+    QList<QWidget*> m_panesByRow;
+    QPointer<QWidget> m_pActivePane;
+    CAssemblerOutputWindow* m_pAssemblerOutput = nullptr;
+    bool m_bPaneSizesSet = false;
+};
