@@ -26,6 +26,7 @@
 #include "platform/message_box.h"
 #include "source_file.h"
 #include "state.h"
+#include "view_commands.h"
 
 // Resources of a static library must be registered by name, outside any
 // namespace.
@@ -57,6 +58,7 @@ CMainFrame::CMainFrame(CLumoDoc& doc, QWidget* parent) : QMainWindow(parent), m_
     CreateAccelerators();
     CreatePanes();
     ConnectCommands();
+    InstallViewAndDialogCommands(*this, m_doc);
 
     connect(&m_doc, &CLumoDoc::TitleChanged, this, [this](const QString& title) {
         setWindowTitle(title + QStringLiteral(" - ") + QString::fromLatin1(kDocTemplateTitle));

@@ -25,19 +25,6 @@ namespace {
 const char* const kNotInteger = "Please enter an integer.";
 const char* const kOutOfRange = "Please enter an integer between 0 and 10000.";
 
-// Runs body on the modal dialog that the command opens, once it is up and
-// active; closes it afterwards if body left it open (a failed check), so a
-// failure never leaves the test waiting on a modal loop.
-template <class Dialog, class Body>
-void WhenModal(Body body) {
-    QTimer::singleShot(0, [body] {
-        QWidget* modal = QApplication::activeModalWidget();
-        auto* dialog = qobject_cast<Dialog*>(modal);
-        if (dialog && QTest::qWaitForWindowActive(dialog)) body(*dialog);
-        if (modal && modal->isVisible()) modal->close();
-    });
-}
-
 // Every child lies inside the dialog and no text is cut off.
 void VerifyLayoutHoldsItsTexts(QDialog& dialog) {
     const QRect inside(QPoint(0, 0), dialog.size());
