@@ -8,15 +8,15 @@ namespace {
 // Slots are read without a lock while the dialog may rewrite them; an empty
 // slot holds 0. Written out without branches: a loop with a branch per slot
 // cost a third of the whole pass.
-bool SlotMatches(int slot, int pc) {
+int SlotMatches(int slot, int pc) {
     const int address = BreakAddresses[slot];
     return (address != 0) & (address == pc);
 }
 
 bool AtBreakpoint(int pc) {
     static_assert(kBreakpointsUsed == 8);
-    return SlotMatches(0, pc) | SlotMatches(1, pc) | SlotMatches(2, pc) | SlotMatches(3, pc) |
-           SlotMatches(4, pc) | SlotMatches(5, pc) | SlotMatches(6, pc) | SlotMatches(7, pc);
+    return (SlotMatches(0, pc) | SlotMatches(1, pc) | SlotMatches(2, pc) | SlotMatches(3, pc) |
+            SlotMatches(4, pc) | SlotMatches(5, pc) | SlotMatches(6, pc) | SlotMatches(7, pc)) != 0;
 }
 }  // namespace
 
