@@ -15,35 +15,9 @@
 #include "decoder.h"
 #include "instruction_set.h"
 #include "platform/message_box.h"
+#include "recording_message_box.h"
 #include "run_loop.h"
 #include "state.h"
-
-class CRecordingMessageBox : public CMessageBoxHook {
-public:
-    CRecordingMessageBox() { SetMessageBoxHook(this); }
-    ~CRecordingMessageBox() override { SetMessageBoxHook(nullptr); }
-    CRecordingMessageBox(const CRecordingMessageBox&) = delete;
-    CRecordingMessageBox& operator=(const CRecordingMessageBox&) = delete;
-
-    void Show(const std::string& text) override {
-        std::lock_guard lock(m_mutex);
-        m_messages.push_back(text);
-    }
-    void CloseAll() override {}
-
-    std::vector<std::string> Messages() const {
-        std::lock_guard lock(m_mutex);
-        return m_messages;
-    }
-    void Clear() {
-        std::lock_guard lock(m_mutex);
-        m_messages.clear();
-    }
-
-private:
-    mutable std::mutex m_mutex;
-    std::vector<std::string> m_messages;
-};
 
 // Writes one program word into the image as four upper-case hex characters.
 inline void PutWord(int address, uint16_t word) {

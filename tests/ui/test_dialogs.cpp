@@ -119,12 +119,12 @@ private slots:
         dialog.SpeedField()->setText(typed);
         QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
         if (message.isEmpty()) {
-            QVERIFY(box.m_texts.empty());
+            QVERIFY(box.Messages().empty());
             QVERIFY(!dialog.isVisible());
             QCOMPARE(dialog.result(), int(QDialog::Accepted));
             QCOMPARE(dialog.m_nSpeed, speed);
         } else {
-            QCOMPARE(box.m_texts, std::vector<std::string>{message.toStdString()});
+            QCOMPARE(box.Messages(), std::vector<std::string>{message.toStdString()});
             QVERIFY(dialog.isVisible());
             QCOMPARE(dialog.m_nSpeed, 200);
             QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(dialog.SpeedField()));
@@ -224,7 +224,7 @@ private slots:
         SourceFileName = "prog.asm";
         CRecordingMessageBox box;
         QVERIFY(OnAssemble());
-        QVERIFY(box.m_texts.empty());
+        QVERIFY(box.Messages().empty());
 
         // Fields 3 and 6 filled, plus a label at word 0 and one in the wrong case.
         WhenModal<CBreakLabelsDlg>([](CBreakLabelsDlg& dialog) {
@@ -297,7 +297,7 @@ private slots:
         QCOMPARE(int(PC), 6);
         doc.StopWorker();
         SimSpeedMs = 200;
-        QVERIFY(box.m_texts.empty());
+        QVERIFY(box.Messages().empty());
     }
 
     void helpWithoutItsDocumentShowsNothing() {
@@ -308,7 +308,7 @@ private slots:
         QCoreApplication::processEvents();
         QVERIFY(!OpenHelpWindow());
         QCOMPARE(QApplication::topLevelWidgets().size(), windows);
-        QVERIFY(box.m_texts.empty());
+        QVERIFY(box.Messages().empty());
         SetHelpDocumentPath(QString());
     }
 

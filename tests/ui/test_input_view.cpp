@@ -131,12 +131,12 @@ private slots:
         QTest::mouseClick(m_pView->viewport(), Qt::LeftButton, {}, QPoint(536, 170));
         QCOMPARE(int(RegisterFile[PORTB]), 0x80);
         QCOMPARE(int(RegisterFile[PORTA]), 0x00);
-        QCOMPARE(box.m_texts, std::vector<std::string>(2, "Port je setovan kao izlazni"));
+        QCOMPARE(box.Messages(), std::vector<std::string>(2, "Port je setovan kao izlazni"));
         QCOMPARE(m_display.m_nRequests, 2);
         // An input pin next to it still switches.
         QTest::mouseClick(m_pView->viewport(), Qt::LeftButton, {}, QPoint(89, 170));
         QCOMPARE(int(RegisterFile[PORTB]), 0xC0);
-        QCOMPARE(box.m_texts.size(), size_t(2));
+        QCOMPARE(box.Messages().size(), size_t(2));
     }
 
     void rb0ClickEntersTheInterruptOneInstructionLater() {

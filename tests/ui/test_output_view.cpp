@@ -70,15 +70,15 @@ private slots:
         QCOMPARE(ToDecimal(255), std::string("255"));
         QCOMPARE(ToDecimal(0), std::string("0"));
         QCOMPARE(CifraToHex(15), 'F');
-        QVERIFY(box.m_texts.empty());
+        QVERIFY(box.Messages().empty());
     }
 
     void reportsValuesOutOfRangeAndGoesOn() {
         CRecordingMessageBox box;
         QCOMPARE(ToHex(256).size(), size_t(2));
-        QVERIFY(!box.m_texts.empty());
-        QCOMPARE(box.m_texts.front(), std::string("Greska u f-ji ToHex"));
-        QCOMPARE(box.m_texts.back(), std::string("Greska u f-ji CifraToHex"));
+        QVERIFY(!box.Messages().empty());
+        QCOMPARE(box.Messages().front(), std::string("Greska u f-ji ToHex"));
+        QCOMPARE(box.Messages().back(), std::string("Greska u f-ji CifraToHex"));
     }
 
     void layOutFourCombinations_data() {

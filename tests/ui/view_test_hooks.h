@@ -10,19 +10,7 @@
 
 #include "platform/message_box.h"
 #include "platform/view.h"
-
-class CRecordingMessageBox : public CMessageBoxHook {
-public:
-    CRecordingMessageBox() { SetMessageBoxHook(this); }
-    ~CRecordingMessageBox() override { SetMessageBoxHook(nullptr); }
-    CRecordingMessageBox(const CRecordingMessageBox&) = delete;
-    CRecordingMessageBox& operator=(const CRecordingMessageBox&) = delete;
-
-    void Show(const std::string& text) override { m_texts.push_back(text); }
-    void CloseAll() override {}
-
-    std::vector<std::string> m_texts;
-};
+#include "recording_message_box.h"
 
 class CRecordingView : public CView {
 public:
