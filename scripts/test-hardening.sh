@@ -75,6 +75,11 @@ fuzz_one() {
   if [ -d "tests/fuzz/corpus/$target" ]; then
     cp -R "tests/fuzz/corpus/$target/." "$run/corpus/"
   fi
+  # The example programs seed the assembler straight from examples/, so the
+  # seeds follow the examples as they change.
+  if [ "$target" = assembler ]; then
+    cp examples/*.asm "$run/corpus/"
+  fi
   # Per target: libFuzzer flags, one a line, in tests/fuzz/<target>.options;
   # a dictionary in tests/fuzz/<target>.dict.
   local flags=() inputs=("$run/corpus")

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <string>
 #include <vector>
 
 #include "fuzz_support.h"
@@ -19,6 +20,20 @@ const fs::path kFuzzDir = fs::path(LUMO_SOURCE_DIR) / "tests" / "fuzz";
 std::vector<uint8_t> ReadAll(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// A folder of inputs; an extension, when given, keeps out other files there
+// (examples/ also gathers the listings and object files of local runs).
+struct SeedFolder {
+    fs::path path;
+    std::string onlyExtension;
+};
+
+// Seeds that live elsewhere in the tree: the example programs seed the
+// assembler, as the fuzz stage of the test run does.
+std::vector<SeedFolder> SharedSeedFolders(const std::string& target) {
+    if (target == "assembler") return {{fs::path(LUMO_SOURCE_DIR) / "examples", ".asm"}};
+    return {};
 }
 
 bool IsTarget(const std::string& name) {
@@ -42,10 +57,17 @@ TEST(FuzzReplay, EveryTargetKeepsItsInvariantsOnItsCorpusAndRegressions) {
     ASSERT_FALSE(FuzzTargets().empty());
     for (const FuzzTarget& target : FuzzTargets()) {
         int inputs = 0;
+        std::vector<SeedFolder> folders = SharedSeedFolders(target.name);
         for (const char* kind : {"corpus", "regressions"}) {
-            const fs::path folder = kFuzzDir / kind / target.name;
-            if (!fs::exists(folder)) continue;
-            for (const auto& entry : fs::directory_iterator(folder)) {
+            folders.push_back({kFuzzDir / kind / target.name, ""});
+        }
+        for (const SeedFolder& folder : folders) {
+            if (!fs::exists(folder.path)) continue;
+            for (const auto& entry : fs::directory_iterator(folder.path)) {
+                if (!folder.onlyExtension.empty() &&
+                    entry.path().extension() != folder.onlyExtension) {
+                    continue;
+                }
                 const std::vector<uint8_t> bytes = ReadAll(entry.path());
                 SetFuzzInputName(entry.path().string());
                 target.check(bytes.data(), bytes.size());
