@@ -2,6 +2,7 @@
 // The assemble command without its window: reset, run the assembler on the
 // saved source, load what it produced. Reports to the user through
 // AfxMessageBox only.
+#include <functional>
 #include <string>
 
 // Starts SourceFolder + "tasm" (or, where that file does not exist, the tasm
@@ -17,6 +18,8 @@ bool LoadAssemblerOutput();
 
 // The whole command: ResetForLoad, RunAssembler, LoadAssemblerOutput, with
 // "GRESKA: Proces nije dobro kreiran" when the assembler cannot be started.
-// What the assembler printed lands in *output when given. Returns whether a
-// program was loaded.
-bool OnAssemble(std::string* output = nullptr);
+// What the assembler printed lands in *output when given. assembled, when
+// given, runs once the assembler has ended and before the listing is read,
+// so whatever it shows of the output comes before the verdict's message.
+// Returns whether a program was loaded.
+bool OnAssemble(std::string* output = nullptr, const std::function<void()>& assembled = {});

@@ -21,6 +21,19 @@ int AddressOf(const std::string& piece) {
     return address;
 }
 
+// Whether everything before `at` is what the listing puts in front of the
+// source text: the line number, the address, code words and values, blanks.
+// A mnemonic or a comment there means the label is only mentioned.
+bool OnlyListingColumnsBefore(const std::string& piece, size_t at) {
+    for (size_t i = 0; i < at; ++i) {
+        const char c = piece[i];
+        const bool column =
+            c == ' ' || c == '=' || (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F');
+        if (!column) return false;
+    }
+    return true;
+}
+
 struct SFileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
 };
@@ -61,13 +74,22 @@ void ResolveBreakLabels() {
         if (!label.empty()) patterns[i] = " " + label + ":";
     }
 
-    // The first matching line with a nonzero address wins: a comment that
-    // mentions "LOOP:" on an earlier line has no address and must not hide
-    // the definition.
+    // The line that defines a label wins: there the label stands first in
+    // the line's source text. Failing such a line, the first matching line
+    // with a nonzero address does, so a comment that mentions "LOOP:" on an
+    // earlier line never hides the definition.
+    bool defined[kBreakpointsUsed] = {};
     ForEachPiece(SourceFolder + ListingFileName, [&](const std::string& piece) {
         for (int i = 0; i < count; ++i) {
-            if (addresses[i] != 0 || patterns[i].empty()) continue;
-            if (piece.find(patterns[i]) != std::string::npos) addresses[i] = AddressOf(piece);
+            if (defined[i] || patterns[i].empty()) continue;
+            const size_t at = piece.find(patterns[i]);
+            if (at == std::string::npos) continue;
+            if (OnlyListingColumnsBefore(piece, at)) {
+                defined[i] = true;
+                addresses[i] = AddressOf(piece);
+            } else if (addresses[i] == 0) {
+                addresses[i] = AddressOf(piece);
+            }
         }
     });
 

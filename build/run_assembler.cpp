@@ -56,10 +56,12 @@ void Drain(int fd, std::string* output) {
 }
 
 // The files an earlier run left must not pass for the output of this one,
-// should this assembler fail to write its own.
+// should this assembler fail to write its own (or, being another assembler,
+// write no map at all).
 void RemovePreviousOutput() {
     ::unlink((SourceFolder + OutputFileName(SourceFileName, "lst")).c_str());
     ::unlink((SourceFolder + OutputFileName(SourceFileName, "obj")).c_str());
+    ::unlink((SourceFolder + OutputFileName(SourceFileName, "map")).c_str());
 }
 
 class CSpawnActions {

@@ -1,6 +1,7 @@
 #include "run_loop.h"
 
 #include "decoder.h"
+#include "line_breakpoints.h"
 #include "state.h"
 #include "timer0.h"
 
@@ -50,5 +51,5 @@ bool RunOnePass(CInstructionSet& cpu) {
     RegisterFile[PCL] = pcl;
     RegisterFile[PCL_BANK1] = pcl;
 
-    return AtBreakpoint(pc);
+    return (static_cast<int>(AtBreakpoint(pc)) | static_cast<int>(AtLineBreakpoint(pc))) != 0;
 }

@@ -66,6 +66,22 @@ TEST_F(BreakLabelsTest, AnEarlierMentionWithoutAddressDoesNotHideTheDefinition) 
     EXPECT_EQ(Breakpoints(), (List{{"LOOP", 6}}));
 }
 
+// A mention in a comment on a line with code comes before the definition;
+// the definition still gives the address. Without any defining line, a
+// mention at a nonzero address is all there is.
+TEST_F(BreakLabelsTest, TheDefiningLineWinsOverAnEarlierMentionWithAddress) {
+    m_folder.Write("prog.lst",
+                   "   3   0005 2807           main:   goto x ; back to LOOP: later\r\n"
+                   "   4   0006 0000           ; ONLY: in a comment\r\n"
+                   "   5   0007 0000   =0007   LOOP:   nop\r\n"
+                   "   6   0008 2807                   goto LOOP ; LOOP: again\r\n"
+                   "   7   0000                ZERO:\r\n"
+                   "   8   0009 2809                   goto $ ; ZERO: is at 0\r\n"
+                   "Number of errors = 0\r\n");
+    SetBreakLabelsFromFields(Fields{"LOOP", "ONLY", "ZERO"});
+    EXPECT_EQ(Breakpoints(), (List{{"LOOP", 7}, {"ONLY", 6}}));
+}
+
 TEST_F(BreakLabelsTest, ALabelAtWordZeroIsDropped) {
     SetBreakLabelsFromFields(Fields{"start", "main"});
     EXPECT_EQ(Breakpoints(), (List{{"main", 5}}));

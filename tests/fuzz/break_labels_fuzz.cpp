@@ -1,10 +1,13 @@
 // Label breakpoints on arbitrary listing text and arbitrary labels: blanks,
 // colons, line breaks, empty ones, longer than a line piece. The result must
 // be what the listing says: the labels found at a nonzero address, in the
-// order given, each with the address of the first line piece that defines
-// it; every other slot empty; no message.
+// order given, each with the address of the first line piece where it stands
+// right after the listing's columns (or, without such a piece, of the first
+// piece that mentions it at a nonzero address); every other slot empty; no
+// message.
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstdlib>
@@ -42,12 +45,18 @@ int Digit(char ch) {
     return 0;
 }
 
+bool ListingColumn(char ch) {
+    return ch == ' ' || ch == '=' || (ch >= '0' && ch <= '9') || (ch >= 'A' && ch <= 'F');
+}
+
 // The address the listing gives a label: the first piece of at most 99
-// characters of a line (without its line end) that holds " label:" and a
-// nonzero address at positions 7-10.
+// characters of a line (without its line end) where " label:" follows
+// nothing but listing columns; failing one, the first piece that holds it
+// with a nonzero address at positions 7-10.
 int ExpectedAddress(const std::string& listing, const std::string& label) {
     if (label.empty()) return 0;
     const std::string pattern = " " + label + ":";
+    int mentioned = 0;
     size_t start = 0;
     while (start <= listing.size()) {
         size_t end = listing.find('\n', start);
@@ -56,15 +65,18 @@ int ExpectedAddress(const std::string& listing, const std::string& label) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         for (size_t at = 0; at < line.size(); at += kPiece) {
             const std::string piece = line.substr(at, kPiece);
-            if (piece.find(pattern) == std::string::npos) continue;
+            const size_t found = piece.find(pattern);
+            if (found == std::string::npos) continue;
             int address = 0;
             for (size_t i = 7; i <= 10; ++i)
                 address = 16 * address + (i < piece.size() ? Digit(piece[i]) : 0);
-            if (address != 0) return address;
+            if (std::all_of(piece.begin(), piece.begin() + static_cast<long>(found), ListingColumn))
+                return address;
+            if (mentioned == 0) mentioned = address;
         }
         start = end + 1;
     }
-    return 0;
+    return mentioned;
 }
 
 }  // namespace
