@@ -24,7 +24,9 @@ public:
 struct CAssemblyResult {
     std::string listing;  // CR LF lines, the last one "Number of errors = N"
     std::string object;   // Intel HEX, CR LF; empty when there were errors
-    // "FILE:LINE: error: TEXT", at most kMaxMessages of them.
+    std::string map;      // which line made each word; empty when there were errors
+    // "FILE:LINE: error: TEXT" and "FILE:LINE: warning: TEXT" in source
+    // order, at most kMaxMessages of them.
     std::vector<std::string> messages;
     int errors = 0;
     int warnings = 0;

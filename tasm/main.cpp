@@ -1,5 +1,6 @@
-// tasm -1684 FILE: assembles FILE and writes FILE's listing and object file
-// beside it (its name less the last 3 characters, plus "lst" and "obj").
+// tasm -1684 FILE: assembles FILE and writes FILE's listing, object file and
+// source map beside it (its name less the last 3 characters, plus "lst",
+// "obj" and "map").
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -8,6 +9,7 @@
 #include <sstream>
 #include <string>
 #include <system_error>
+#include <utility>
 
 #include "assembler.h"
 #include "listing_writer.h"
@@ -18,8 +20,9 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: tasm -1684 FILE\n"
-    "Assembles PIC16C84 source FILE and writes the listing and the object file\n"
-    "beside it: FILE less its last 3 characters, followed by lst and obj.\n"
+    "Assembles PIC16C84 source FILE and writes the listing, the object file and\n"
+    "the source map beside it: FILE less its last 3 characters, followed by lst,\n"
+    "obj and map. Errors and warnings are printed as FILE:LINE: error: TEXT.\n"
     "Exit status: 0 without errors, 1 with errors, 2 for a wrong command line.\n";
 
 // Larger files are refused rather than read whole into memory.
@@ -79,6 +82,7 @@ int main(int argc, char** argv) {
         sourceName.size() < 3 ? sourceName : sourceName.substr(0, sourceName.size() - 3);
     const std::string listingName = base + "lst";
     const std::string objectName = base + "obj";
+    const std::string mapName = base + "map";
 
     tasm::CAssemblyResult result;
     if (auto text = ReadFile(sourceName)) {
@@ -96,9 +100,10 @@ int main(int argc, char** argv) {
     }
 
     for (const std::string& message : result.messages) std::cout << message << '\n';
-    if (static_cast<size_t>(result.errors) > result.messages.size()) {
-        std::cout << "... " << result.errors - static_cast<int>(result.messages.size())
-                  << " more errors in " << listingName << '\n';
+    const int messages = result.errors + result.warnings;
+    if (static_cast<size_t>(messages) > result.messages.size()) {
+        std::cout << "... " << messages - static_cast<int>(result.messages.size())
+                  << " more errors and warnings in " << listingName << '\n';
     }
     std::cout << sourceName << ": " << result.errors << " error(s), " << result.warnings
               << " warning(s)\n";
@@ -106,13 +111,18 @@ int main(int argc, char** argv) {
     bool written = WriteFile(listingName, result.listing);
     if (!written) std::cout << "tasm: cannot write " << listingName << '\n';
     if (result.errors == 0) {
-        if (!WriteFile(objectName, result.object)) {
-            std::cout << "tasm: cannot write " << objectName << '\n';
-            written = false;
+        for (const auto& [name, text] :
+             {std::pair{&objectName, &result.object}, std::pair{&mapName, &result.map}}) {
+            if (!WriteFile(*name, *text)) {
+                std::cout << "tasm: cannot write " << *name << '\n';
+                written = false;
+            }
         }
     } else {
+        // Stale ones would describe an older program.
         std::error_code ec;
         fs::remove(objectName, ec);
+        fs::remove(mapName, ec);
     }
     return result.errors == 0 && written ? 0 : 1;
 }

@@ -43,7 +43,12 @@ CAssemblyResult CTwoPassAssembler::Run() {
     RunPass(2);
     if (!m_bStopped && m_bInCblock) ReportAtEnd("CBLOCK without ENDC");
     AppendListingEnd(m_result.listing, m_result.errors, m_result.warnings);
-    if (m_result.errors == 0) m_result.object = WriteIntelHex(m_image);
+    if (m_result.errors == 0) {
+        m_result.object = WriteIntelHex(m_image);
+        std::vector<std::string> names;
+        for (const CFile& file : m_vFiles) names.push_back(file.name);
+        m_result.map = WriteSourceMap(names, m_origins);
+    }
     return std::move(m_result);
 }
 
@@ -57,6 +62,7 @@ void CTwoPassAssembler::RunPass(int pass) {
     m_nCblockNext.reset();
     m_mapDefines.clear();
     m_image = CProgramImage();
+    m_origins = CSourceMap();
     m_symbols.ForgetVariables();
     m_nPassBytes = m_vFiles[0].text.size();
     ProcessFile(0, 0);
@@ -77,6 +83,7 @@ void CTwoPassAssembler::ProcessFile(int file, int depth) {
         CListingLine line;
         line.line = ++lineNumber;
         line.text = lineText;
+        m_origin = CWordOrigin{file, lineNumber};
         std::optional<int> include;
         if (!m_bEnded) include = ProcessLine(line, depth);
         if (m_nPass == 2) Report(line, file);
@@ -88,17 +95,7 @@ void CTwoPassAssembler::ProcessFile(int file, int depth) {
 
 void CTwoPassAssembler::Report(const CListingLine& line, int file) {
     AppendListingLine(m_result.listing, line);
-    for (const CDiagnostic& diagnostic : line.diagnostics) {
-        if (!diagnostic.error) {
-            ++m_result.warnings;
-            continue;
-        }
-        ++m_result.errors;
-        if (m_result.messages.size() < kMaxMessages) {
-            m_result.messages.push_back(Location(m_vFiles[file].name, line.line) +
-                                        ": error: " + diagnostic.text);
-        }
-    }
+    for (const CDiagnostic& diagnostic : line.diagnostics) AddMessage(file, line.line, diagnostic);
     if (m_result.errors >= kMaxErrors && !m_bStopped) {
         m_bStopped = true;
         ReportAtEnd("too many errors; the rest of the source was not assembled");
@@ -106,10 +103,17 @@ void CTwoPassAssembler::Report(const CListingLine& line, int file) {
 }
 
 void CTwoPassAssembler::ReportAtEnd(const std::string& text) {
-    AppendListingDiagnostic(m_result.listing, CDiagnostic{true, text});
-    ++m_result.errors;
+    CDiagnostic diagnostic{true, text};
+    AppendListingDiagnostic(m_result.listing, diagnostic);
+    AddMessage(0, m_nMainLines, diagnostic);
+}
+
+void CTwoPassAssembler::AddMessage(int file, int line, const CDiagnostic& diagnostic) {
+    ++(diagnostic.error ? m_result.errors : m_result.warnings);
     if (m_result.messages.size() < kMaxMessages) {
-        m_result.messages.push_back(Location(m_vFiles[0].name, m_nMainLines) + ": error: " + text);
+        m_result.messages.push_back(Location(m_vFiles[file].name, line) +
+                                    (diagnostic.error ? ": error: " : ": warning: ") +
+                                    diagnostic.text);
     }
 }
 
@@ -267,6 +271,7 @@ void CTwoPassAssembler::EmitWord(std::optional<uint16_t> word) {
                 Error(buf);
             } else if (word) {
                 slot = *word;
+                m_origins[static_cast<size_t>(m_nAddress)] = m_origin;
             }
             if (word) m_pLine->words.push_back(*word);
         }

@@ -19,6 +19,7 @@
 #include "instruction_table.h"
 #include "listing_writer.h"
 #include "program_image.h"
+#include "source_map_writer.h"
 #include "symbol_table.h"
 #include "token.h"
 
@@ -50,6 +51,7 @@ private:
     void ProcessStatement(size_t from, const std::string& label);
     void Report(const CListingLine& line, int file);
     void ReportAtEnd(const std::string& text);
+    void AddMessage(int file, int line, const CDiagnostic& diagnostic);
     void Error(std::string text);
     void Warning(std::string text);
 
@@ -104,6 +106,8 @@ private:
     bool m_bInCblock = false;
     std::optional<int64_t> m_nCblockNext;
     CProgramImage m_image;
+    CSourceMap m_origins;
+    CWordOrigin m_origin;  // the line in a source file that the current line stems from
 
     CListingLine* m_pLine = nullptr;
     std::vector<CToken> m_vTokens;

@@ -65,15 +65,19 @@ TEST_F(TasmProgram, CleanSourceWritesListingAndObjectBesideIt) {
     auto expected = tasm::Assemble(tasm::CSourceFile{"my prog.asm", "", source}, &includes);
     EXPECT_EQ(Read("my prog.lst"), expected.listing);
     EXPECT_EQ(Read("my prog.obj"), expected.object);
+    EXPECT_EQ(Read("my prog.map"),
+              "LUMOMAP 1\nF 0 my prog.asm\nF 1 defs.inc\nW 0005 0 3\nW 0006 0 4\n");
 }
 
 TEST_F(TasmProgram, ErrorsAreReportedAndAnOlderObjectIsRemoved) {
     Write("p.asm", " nop\n nop\n goto nowhere\n");
     Write("p.obj", ":00000001FF\r\n");
+    Write("p.map", "LUMOMAP 1\n");
     std::string out;
     EXPECT_EQ(Run("-1684 p.asm", &out), 1);
     EXPECT_NE(out.find("p.asm:3: error: undefined symbol 'nowhere'\n"), std::string::npos) << out;
     EXPECT_FALSE(Exists("p.obj"));
+    EXPECT_FALSE(Exists("p.map"));
     std::string listing = Read("p.lst");
     EXPECT_EQ(listing.substr(listing.size() - 3), "1\r\n");
 }

@@ -80,10 +80,11 @@ inline unsigned WordOf(const std::string& line) {
 
 // The first error message, without its "t.asm:LINE: error: " head.
 inline std::string FirstError(const tasm::CAssemblyResult& result) {
-    if (result.messages.empty()) return "";
-    const std::string& m = result.messages.front();
-    size_t at = m.find(": error: ");
-    return at == std::string::npos ? m : m.substr(at + 9);
+    for (const std::string& m : result.messages) {
+        size_t at = m.find(": error: ");
+        if (at != std::string::npos) return m.substr(at + 9);
+    }
+    return "";
 }
 
 // Runs a shell command; returns its exit status, what it printed on stdout

@@ -1,0 +1,73 @@
+// The source map and the messages the editor marks lines with.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tasm_test_support.h"
+
+namespace {
+
+using tasm_test::AssembleText;
+
+TEST(SourceMap, EveryWordNamesItsFileAndLine) {
+    tasm_test::CMemoryIncludes includes;
+    includes.files["sub.inc"] = "; helper\nhelp:\n  return\n";
+    auto result = AssembleText(
+        "  org 0\n"
+        "  goto 5\n"
+        "  org 5\n"
+        "  movlw 1\n"
+        "\n"
+        "  #include \"sub.inc\"\n"
+        "  dw 1, 2\n"
+        "  __config 0x3FF1\n",
+        &includes);
+    ASSERT_EQ(result.errors, 0) << result.listing;
+    EXPECT_EQ(result.map,
+              "LUMOMAP 1\n"
+              "F 0 t.asm\n"
+              "F 1 sub.inc\n"
+              "W 0000 0 2\n"
+              "W 0005 0 4\n"
+              "W 0006 1 3\n"
+              "W 0007 0 7\n"
+              "W 0008 0 7\n");
+}
+
+TEST(SourceMap, NoMapWhenThereAreErrors) {
+    auto result = AssembleText(" nop\n goto nowhere\n");
+    EXPECT_EQ(result.errors, 1);
+    EXPECT_TRUE(result.map.empty());
+}
+
+TEST(Messages, WarningsAndErrorsComeInSourceOrderWithTheirFiles) {
+    tasm_test::CMemoryIncludes includes;
+    includes.files["bank.inc"] = " movwf TRISB\n";
+    auto result = AssembleText(" list p=16f877\n#include \"bank.inc\"\n goto nowhere\n", &includes);
+    ASSERT_EQ(result.messages.size(), 3u);
+    EXPECT_EQ(result.messages[0].rfind("t.asm:1: warning: processor '16f877'", 0), 0u);
+    EXPECT_EQ(result.messages[1].rfind("bank.inc:1: warning: ", 0), 0u);
+    EXPECT_EQ(result.messages[2], "t.asm:3: error: undefined symbol 'nowhere'");
+    EXPECT_EQ(result.errors, 1);
+    EXPECT_EQ(result.warnings, 2);
+}
+
+TEST(Messages, BytesAboveAsciiPassInCommentsAndStrings) {
+    // "čađ" in UTF-8, then "š" in Windows-1250.
+    auto result = AssembleText(
+        " movlw 1 ; \xC4\x8D"
+        "a\xC4\x91\n"
+        " dt \"\xC5\xA1\x9A\"\n"
+        "; \x9A\xE8\n");
+    EXPECT_EQ(result.errors, 0) << result.listing;
+    EXPECT_EQ(result.warnings, 0) << result.listing;
+    auto words = tasm_test::ObjectWords(result.object);
+    EXPECT_EQ(words[1], 0x34C5u);
+    EXPECT_EQ(words[2], 0x34A1u);
+    EXPECT_EQ(words[3], 0x349Au);
+    EXPECT_NE(result.listing.find("; \xC4\x8D"
+                                  "a\xC4\x91"),
+              std::string::npos);
+}
+
+}  // namespace
