@@ -2,7 +2,16 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QScrollBar>
+#include <algorithm>
+
+namespace {
+// More updates than this per second cost the user-interface thread without
+// showing anything more.
+constexpr qreal kMaxFramesPerSecond = 60;
+constexpr qint64 kNsPerMs = 1000 * 1000;
+}  // namespace
 
 CPaneView::CPaneView(QWidget* parent) : QAbstractScrollArea(parent) {
     setFrameShape(QFrame::NoFrame);
@@ -13,19 +22,47 @@ CPaneView::CPaneView(QWidget* parent) : QAbstractScrollArea(parent) {
     viewport()->setAutoFillBackground(false);
     viewport()->setFocusPolicy(Qt::NoFocus);
     setFocusPolicy(Qt::StrongFocus);
+    m_heldUpdate.setSingleShot(true);
+    // A coarse timer may fire early, which would break the frame limit.
+    m_heldUpdate.setTimerType(Qt::PreciseTimer);
+    connect(&m_heldUpdate, &QTimer::timeout, this, &CPaneView::SendUpdate);
 }
 
 void CPaneView::InvalidateRect(bool bErase) {
     if (bErase) m_bEraseRequested.store(true, std::memory_order_relaxed);
+    // While an update is pending, as it is nearly all the time at full speed,
+    // a request is one plain load: no locked instruction for the worker.
+    if (m_bPending.load(std::memory_order_acquire)) return;
     if (m_bPending.exchange(true, std::memory_order_acq_rel)) return;
     QMetaObject::invokeMethod(this, &CPaneView::DeliverRepaint, Qt::QueuedConnection);
 }
 
 void CPaneView::DeliverRepaint() {
+    if (m_sinceUpdate.isValid()) {
+        const qint64 waitNs = FrameIntervalNs() - m_sinceUpdate.nsecsElapsed();
+        if (waitNs > 0) {
+            // Rounded up, so the update never goes out before its frame.
+            m_heldUpdate.start(static_cast<int>((waitNs + kNsPerMs - 1) / kNsPerMs));
+            return;
+        }
+    }
+    SendUpdate();
+}
+
+void CPaneView::SendUpdate() {
     // Cleared before the paint, so a request made while painting is not lost.
     m_bPending.store(false, std::memory_order_release);
     if (m_bEraseRequested.exchange(false, std::memory_order_relaxed)) m_bEraseNextPaint = true;
+    m_sinceUpdate.start();
     viewport()->update();
+}
+
+qint64 CPaneView::FrameIntervalNs() const {
+    const QScreen* shown = screen();
+    const qreal screenRate = shown ? shown->refreshRate() : 0;
+    const qreal rate =
+        screenRate > 0 ? std::min(screenRate, kMaxFramesPerSecond) : kMaxFramesPerSecond;
+    return static_cast<qint64>(1e9 / rate);
 }
 
 void CPaneView::paintEvent(QPaintEvent* /*event*/) {

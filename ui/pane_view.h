@@ -3,11 +3,16 @@
 // repaint after every instruction, from its own thread and far faster than a
 // screen can follow; the request is therefore one atomic flag, and only the
 // first request of a burst queues an update on the user-interface thread.
+// Updates go out no faster than the screen shows them (at most 60 a second):
+// a request that comes too soon after the last update is held back, not
+// dropped, so the last state always reaches the screen.
 //
 // The panes draw at fixed pixel positions whatever the pane's size or scroll
 // position. The scroll extent is 100 x 100, so scroll bars show only when the
 // pane is smaller than that.
 #include <QAbstractScrollArea>
+#include <QElapsedTimer>
+#include <QTimer>
 #include <atomic>
 
 #include "platform/view.h"
@@ -38,7 +43,10 @@ protected:
     void scrollContentsBy(int dx, int dy) override;
 
 private:
+    // UI thread: sends the pending update now, or once a frame has passed.
     void DeliverRepaint();
+    void SendUpdate();
+    qint64 FrameIntervalNs() const;
     void UpdateScrollRanges();
 
     std::atomic<bool> m_bPending{false};
@@ -46,4 +54,6 @@ private:
     // UI thread only: the next paint fills the background first. True for the
     // first paint, since nothing has been drawn yet.
     bool m_bEraseNextPaint = true;
+    QElapsedTimer m_sinceUpdate;  // UI thread only; invalid before the first update
+    QTimer m_heldUpdate;          // fires when a held-back update may go out
 };

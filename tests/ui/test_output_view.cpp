@@ -1,9 +1,11 @@
 // The register display: its number formats, what it writes where for each
 // combination of the View flags, the colours it paints, its toggles, and the
 // repaint requests of its pane base.
+#include <QElapsedTimer>
 #include <QImage>
 #include <QScrollBar>
 #include <QtTest>
+#include <atomic>
 #include <thread>
 
 #include "display_flags.h"
@@ -38,9 +40,15 @@ class CCountingPane : public CPaneView {
 public:
     int m_nPaints = 0;
     int m_nQueuedCalls = 0;  // requests that reached the user-interface thread
+    // What a paint shows: the value of m_shown when it painted.
+    std::atomic<int> m_shown{0};
+    int m_painted = -1;
 
 protected:
-    void PaintPane(QPainter&) override { ++m_nPaints; }
+    void PaintPane(QPainter&) override {
+        ++m_nPaints;
+        m_painted = m_shown.load();
+    }
     bool event(QEvent* event) override {
         if (event->type() == QEvent::MetaCall) ++m_nQueuedCalls;
         return CPaneView::event(event);
@@ -232,6 +240,36 @@ private slots:
         pane.InvalidateRect(false);  // after a delivered burst, the next request counts again
         QTRY_COMPARE(pane.m_nPaints, before + 2);
         QCOMPARE(pane.m_nQueuedCalls, 2);
+    }
+
+    // A worker asking without pause for a second: the pane paints at most 60
+    // times a second, and the last state it was asked to show reaches the
+    // screen even though that request came while an update was held back.
+    void capsPaintsAtScreenRateAndShowsTheLastState() {
+        CCountingPane pane;
+        pane.resize(200, 200);
+        pane.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&pane));
+        QTest::qWait(50);
+        const int before = pane.m_nPaints;
+        QElapsedTimer elapsed;
+        elapsed.start();
+        std::atomic<bool> done{false};
+        std::thread worker([&] {
+            for (int state = 1; !done.load(); ++state) {
+                pane.m_shown.store(state);
+                pane.InvalidateRect(false);
+            }
+        });
+        QTest::qWait(1000);
+        done = true;
+        worker.join();
+        const int last = pane.m_shown.load();
+        QTRY_COMPARE(pane.m_painted, last);
+        const double seconds = elapsed.nsecsElapsed() / 1e9;
+        const int paints = pane.m_nPaints - before;
+        QVERIFY2(paints <= 60 * seconds + 1, qPrintable(QString::number(paints)));
+        QVERIFY(paints >= 2);  // the worker's requests were painted, not only the last
     }
 
     void scrollBarsOnlyBelowHundredPixels() {
