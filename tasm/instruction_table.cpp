@@ -11,7 +11,7 @@ namespace {
 
 constexpr CInstruction kInstructions[] = {
     {"ADDWF", 0x0700, EOperands::FileDest},  {"ANDWF", 0x0500, EOperands::FileDest},
-    {"CLRF", 0x0180, EOperands::File},       {"CLRW", 0x0100, EOperands::None},
+    {"CLRF", 0x0180, EOperands::File},       {"CLRW", 0x0103, EOperands::None},
     {"COMF", 0x0900, EOperands::FileDest},   {"DECF", 0x0300, EOperands::FileDest},
     {"DECFSZ", 0x0B00, EOperands::FileDest}, {"INCF", 0x0A00, EOperands::FileDest},
     {"INCFSZ", 0x0F00, EOperands::FileDest}, {"IORWF", 0x0400, EOperands::FileDest},
@@ -124,8 +124,9 @@ CEncoding EncodeInstruction(const CInstruction& instruction, const std::vector<i
         }
         case EOperands::Literal: {
             int64_t k = operands[0];
-            if (k < -128 || k > 255) {
-                out.error = "literal out of range (-128..255): " + Hex(k);
+            // Down to -255, as other PIC assemblers read -d'195'.
+            if (k < -255 || k > 255) {
+                out.error = "literal out of range (-255..255): " + Hex(k);
                 return out;
             }
             word |= static_cast<uint16_t>(k & 0xFF);

@@ -55,7 +55,7 @@ CAssemblyResult CTwoPassAssembler::Run() {
 void CTwoPassAssembler::RunPass(int pass) {
     m_nPass = pass;
     m_nSeq = 0;
-    m_nRadix = 10;
+    m_nRadix = 16;
     m_nAddress = 0;
     m_bEnded = false;
     m_bInCblock = false;

@@ -99,7 +99,7 @@ private:
     // Values that must be known when their line is reached (ORG, CBLOCK),
     // as the first pass found them, so that both passes place code alike.
     std::map<std::pair<uint64_t, size_t>, std::optional<int64_t>> m_mapEarlyValues;
-    int m_nRadix = 10;
+    int m_nRadix = 16;
     int64_t m_nAddress = 0;
     int64_t m_nLineAddress = 0;
     bool m_bEnded = false;

@@ -13,6 +13,11 @@ using tasm_test::AssembleText;
 using tasm_test::FirstError;
 using tasm_test::WordOf;
 
+// Bare numbers are hexadecimal; the tests write their decimal values as .N.
+std::string Dec(unsigned n) {
+    return "." + std::to_string(n);
+}
+
 struct COperands {
     unsigned f = 0, d = 0, b = 0, k = 0;
 };
@@ -79,7 +84,7 @@ TEST(Encoding, ByteOperationsWithEveryDestinationSpelling) {
     for (const CFormat& op : kByteOps) {
         for (unsigned f : {0x00u, 0x0Cu, 0x2Fu, 0x7Fu}) {
             std::string m = op.mnemonic;
-            std::string reg = std::to_string(f);
+            std::string reg = Dec(f);
             EXPECT_EQ(WordOf(" " + m + " " + reg + ",W"), Fill(op.pattern, {f, 0, 0, 0})) << m;
             EXPECT_EQ(WordOf(" " + m + " " + reg + ",0"), Fill(op.pattern, {f, 0, 0, 0})) << m;
             EXPECT_EQ(WordOf(" " + m + " " + reg + ",F"), Fill(op.pattern, {f, 1, 0, 0})) << m;
@@ -92,10 +97,12 @@ TEST(Encoding, ByteOperationsWithEveryDestinationSpelling) {
 
 TEST(Encoding, ClearAndMoveToFile) {
     for (unsigned f : {0x00u, 0x06u, 0x7Fu}) {
-        EXPECT_EQ(WordOf(" CLRF " + std::to_string(f)), Fill("00 0001 1fff ffff", {f}));
-        EXPECT_EQ(WordOf(" MOVWF " + std::to_string(f)), Fill("00 0000 1fff ffff", {f}));
+        EXPECT_EQ(WordOf(" CLRF " + Dec(f)), Fill("00 0001 1fff ffff", {f}));
+        EXPECT_EQ(WordOf(" MOVWF " + Dec(f)), Fill("00 0000 1fff ffff", {f}));
     }
-    EXPECT_EQ(WordOf(" CLRW"), Fill("00 0001 0xxx xxxx", {}));
+    // The don't-care bits of CLRW are written as 0000011, as other PIC
+    // assemblers do.
+    EXPECT_EQ(WordOf(" CLRW"), Fill("00 0001 0000 0011", {}));
     EXPECT_EQ(WordOf(" NOP"), Fill("00 0000 0xx0 0000", {}));
 }
 
@@ -109,8 +116,8 @@ TEST(Encoding, BitOperations) {
     for (const CFormat& op : kBitOps) {
         for (unsigned b = 0; b < 8; ++b) {
             for (unsigned f : {0x03u, 0x0Bu, 0x7Fu}) {
-                std::string line = std::string(" ") + op.mnemonic + " " + std::to_string(f) + "," +
-                                   std::to_string(b);
+                std::string line = std::string(" ") + op.mnemonic + " " + Dec(f) + "," +
+                                   Dec(b);
                 EXPECT_EQ(WordOf(line), Fill(op.pattern, {f, 0, b, 0})) << line;
             }
         }
@@ -126,21 +133,26 @@ TEST(Encoding, LiteralOperations) {
     };
     for (const CFormat& op : kLiteralOps) {
         for (unsigned k : {0u, 1u, 0x5Au, 0xFFu}) {
-            std::string line = std::string(" ") + op.mnemonic + " " + std::to_string(k);
+            std::string line = std::string(" ") + op.mnemonic + " " + Dec(k);
             EXPECT_EQ(WordOf(line), Fill(op.pattern, {0, 0, 0, k})) << line;
         }
         // A negative literal is its 8-bit two's complement.
         EXPECT_EQ(WordOf(std::string(" ") + op.mnemonic + " -1"),
                   Fill(op.pattern, {0, 0, 0, 0xFF}));
-        EXPECT_EQ(WordOf(std::string(" ") + op.mnemonic + " -128"),
+        EXPECT_EQ(WordOf(std::string(" ") + op.mnemonic + " -.128"),
                   Fill(op.pattern, {0, 0, 0, 0x80}));
+        // Down to -255 the low eight bits count.
+        EXPECT_EQ(WordOf(std::string(" ") + op.mnemonic + " -d'195'"),
+                  Fill(op.pattern, {0, 0, 0, 0x3D}));
+        EXPECT_EQ(WordOf(std::string(" ") + op.mnemonic + " -0xFF"),
+                  Fill(op.pattern, {0, 0, 0, 0x01}));
     }
 }
 
 TEST(Encoding, JumpsAndControl) {
     for (unsigned k : {0u, 5u, 0x210u, 1023u}) {
-        EXPECT_EQ(WordOf(" CALL " + std::to_string(k)), Fill("10 0kkk kkkk kkkk", {0, 0, 0, k}));
-        EXPECT_EQ(WordOf(" GOTO " + std::to_string(k)), Fill("10 1kkk kkkk kkkk", {0, 0, 0, k}));
+        EXPECT_EQ(WordOf(" CALL " + Dec(k)), Fill("10 0kkk kkkk kkkk", {0, 0, 0, k}));
+        EXPECT_EQ(WordOf(" GOTO " + Dec(k)), Fill("10 1kkk kkkk kkkk", {0, 0, 0, k}));
     }
     EXPECT_EQ(WordOf(" CLRWDT"), Fill("00 0000 0110 0100", {}));
     EXPECT_EQ(WordOf(" RETFIE"), Fill("00 0000 0000 1001", {}));
@@ -171,9 +183,9 @@ TEST(Encoding, OperandsOutOfRangeAreErrors) {
         const char* line;
         const char* error;
     } cases[] = {
-        {" movlw 256", "literal out of range"},       {" movlw -129", "literal out of range"},
+        {" movlw .256", "literal out of range"},      {" movlw -.256", "literal out of range"},
         {" bsf 3,8", "bit number out of range"},      {" bcf 3,-1", "bit number out of range"},
-        {" goto 1024", "jump target out of range"},   {" call -1", "jump target out of range"},
+        {" goto .1024", "jump target out of range"},  {" call -1", "jump target out of range"},
         {" clrf 0x100", "file address out of range"}, {" movf -1,W", "file address out of range"},
         {" addwf 5,2", "destination must be W or F"}, {" tris 8", "TRIS needs a port register"},
     };

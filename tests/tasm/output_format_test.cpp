@@ -120,7 +120,7 @@ TEST(OutputFormat, LineNumbersAboveNineThousandKeepTheAddressInPlace) {
 }
 
 TEST(OutputFormat, WordHighByteAtTheEvenAddress) {
-    auto result = AssembleText(" org 3\n goto 10\n");
+    auto result = AssembleText(" org 3\n goto .10\n");
     EXPECT_EQ(result.object.substr(0, 13), ":02000600280A");
 }
 
@@ -144,7 +144,7 @@ TEST(OutputFormat, AnyLayoutOfWordsStaysUnder5000Bytes) {
         for (int run = 1; run <= 17; ++run) {
             std::ostringstream source;
             for (int w = 0; w < 1024; w += run + stride - 1) {
-                source << " org " << w << "\n";
+                source << " org ." << w << "\n";
                 for (int k = 0; k < run && w + k < 1024; ++k) source << " nop\n";
             }
             auto result = AssembleText(source.str() + " __config 0x3FF1\n __idlocs 1\n");

@@ -17,6 +17,11 @@ using tasm_test::WordsOf;
 unsigned Literal(const std::string& expression) {
     return WordOf(" movlw " + expression) & 0xFF;
 }
+// The same in decimal radix.
+unsigned DecimalLiteral(const std::string& expression) {
+    auto words = WordsOf(" radix dec\n movlw " + expression + "\n");
+    return words.empty() ? 0xFFFFFFFF : words.begin()->second & 0xFF;
+}
 unsigned Jump(const std::string& expression) {
     return WordOf(" goto " + expression) & 0x7FF;
 }
@@ -26,17 +31,17 @@ TEST(Numbers, EveryWrittenForm) {
         const char* text;
         unsigned value;
     } cases[] = {
-        {"10", 10},      {".10", 10},     {"D'10'", 10}, {"d'10'", 10},  {"12d", 12},
+        {"10", 0x10},    {".10", 10},     {"D'10'", 10}, {"d'10'", 10},  {"0FF", 0xFF},
         {"0x1F", 0x1F},  {"0X1f", 0x1F},  {"1Fh", 0x1F}, {"0FFh", 0xFF}, {"H'1F'", 0x1F},
-        {"h'ff'", 0xFF}, {"$1F", 0x1F},   {"0b0101", 5}, {"0101b", 5},   {"B'0101'", 5},
+        {"h'ff'", 0xFF}, {"$1F", 0x1F},   {"0b0101", 5}, {"1e", 0x1E},   {"B'0101'", 5},
         {"%0101", 5},    {"O'17'", 15},   {"17o", 15},   {"'A'", 65},    {"A'A'", 65},
-        {"a'z'", 'z'},   {"'\\''", '\''}, {"' '", 32},   {"0", 0},       {"255", 255},
+        {"a'z'", 'z'},   {"'\\''", '\''}, {"' '", 32},   {"0", 0},       {".255", 255},
     };
     for (const CCase& c : cases) EXPECT_EQ(Literal(c.text), c.value) << c.text;
 }
 
 TEST(Numbers, BadNumbersAreErrors) {
-    const char* bad[] = {"12a",         "0x",  "0x1G",  "B'102'", "O'8'", "1Fz",
+    const char* bad[] = {"12g",         "0x",  "0x1G",  "B'102'", "O'8'", "1Fz",
                          "99999999999", "H''", "D'1A'", "''",     "'ab'"};
     for (const char* text : bad) {
         auto result = AssembleText(std::string(" movlw ") + text + "\n");
@@ -48,23 +53,27 @@ TEST(Numbers, BadNumbersAreErrors) {
 
 TEST(Numbers, RadixChangesBareNumbersOnly) {
     auto words = WordsOf(
+        " movlw 10\n"  // hexadecimal until told otherwise
+        " dw 0101b\n"   // all hex digits: hex in hex radix
+        " radix dec\n"
         " movlw 10\n"
-        " radix hex\n"
-        " movlw 10\n"
-        " dw 0101b\n"  // all hex digits: hex in hex radix
-        " movlw D'10'\n"
+        " dw 0101b\n"
+        " movlw 12d\n"
+        " movlw H'10'\n"
         " list r=oct\n"
         " movlw 17\n"
         " processor 16F84\n"
-        " list p=16C84, r=dec\n"
+        " list p=16C84, r=hex\n"
         " movlw 10\n");
-    ASSERT_EQ(words.size(), 6u);
-    EXPECT_EQ(words[0] & 0xFF, 10u);
-    EXPECT_EQ(words[1] & 0xFF, 0x10u);
-    EXPECT_EQ(words[2], 0x101Bu);
-    EXPECT_EQ(words[3] & 0xFF, 10u);
-    EXPECT_EQ(words[4] & 0xFF, 15u);
-    EXPECT_EQ(words[5] & 0xFF, 10u);
+    ASSERT_EQ(words.size(), 8u);
+    EXPECT_EQ(words[0] & 0xFF, 0x10u);
+    EXPECT_EQ(words[1], 0x101Bu);
+    EXPECT_EQ(words[2] & 0xFF, 10u);
+    EXPECT_EQ(words[3], 5u);
+    EXPECT_EQ(words[4] & 0xFF, 12u);
+    EXPECT_EQ(words[5] & 0xFF, 0x10u);
+    EXPECT_EQ(words[6] & 0xFF, 15u);
+    EXPECT_EQ(words[7] & 0xFF, 0x10u);
 }
 
 TEST(Expressions, CPrecedenceAndOperators) {
@@ -79,7 +88,7 @@ TEST(Expressions, CPrecedenceAndOperators) {
         {"LOW 0x1234", 0x34}, {"high(0x2ABC)", 0x2A}, {"-(-5)", 5},        {"- -5", 5},
         {"6/-3+3", 1},        {"7 % 3 * 2", 2},       {"((((1))))", 1},    {"20 % %101", 0},
     };
-    for (const CCase& c : cases) EXPECT_EQ(Literal(c.text), c.value) << c.text;
+    for (const CCase& c : cases) EXPECT_EQ(DecimalLiteral(c.text), c.value) << c.text;
 }
 
 TEST(Expressions, DollarIsTheCurrentWord) {
@@ -137,7 +146,7 @@ TEST(Labels, ForwardReferencesResolve) {
         " goto later\n"
         " movlw value\n"
         "later nop\n"
-        "value equ 42\n");
+        "value equ .42\n");
     EXPECT_EQ(words[0], 0x2802u);
     EXPECT_EQ(words[1], 0x3000u | 42);
 }
