@@ -89,36 +89,61 @@ const std::unordered_map<std::string, int64_t>& Names() {
         // Destinations
         {"W", 0},
         {"F", 1},
-        // Configuration word
+        // Configuration word: the values that do not differ between chips,
+        // the old names and the current ones
         {"_CONFIG", 0x2007},
-        {"_CP_ON", 0x3FEF},
+        {"_CONFIG1", 0x2007},
         {"_CP_OFF", 0x3FFF},
-        {"_PWRTE_ON", 0x3FFF},
-        {"_PWRTE_OFF", 0x3FF7},
         {"_WDT_ON", 0x3FFF},
+        {"_WDTE_ON", 0x3FFF},
         {"_WDT_OFF", 0x3FFB},
+        {"_WDTE_OFF", 0x3FFB},
         {"_LP_OSC", 0x3FFC},
+        {"_FOSC_LP", 0x3FFC},
         {"_XT_OSC", 0x3FFD},
+        {"_FOSC_XT", 0x3FFD},
         {"_HS_OSC", 0x3FFE},
+        {"_FOSC_HS", 0x3FFE},
         {"_RC_OSC", 0x3FFF},
+        {"_FOSC_EXTRC", 0x3FFF},
     };
     return names;
 }
 
-constexpr size_t kLongestName = 10;  // OPTION_REG, _PWRTE_OFF
+// Code protection and the power-up timer bit read differently on the
+// PIC16C84 and the PIC16F84(A).
+struct CChipValues {
+    int64_t cpOn, pwrteOn, pwrteOff;
+};
+constexpr CChipValues k16C84{0x3FEF, 0x3FFF, 0x3FF7};
+constexpr CChipValues k16F84{0x000F, 0x3FF7, 0x3FFF};
+
+constexpr size_t kLongestName = 11;  // _FOSC_EXTRC
 
 }  // namespace
 
-std::optional<int64_t> ChipNameValue(std::string_view name) {
+std::optional<int64_t> ChipNameValue(std::string_view name, std::string_view chip) {
     if (name.size() > kLongestName) return std::nullopt;
-    auto it = Names().find(Upper(name));
+    std::string upper = Upper(name);
+    const CChipValues& values = chip == "16C84" ? k16C84 : k16F84;
+    if (upper == "_CP_ON") return values.cpOn;
+    if (upper == "_PWRTE_ON") return values.pwrteOn;
+    if (upper == "_PWRTE_OFF") return values.pwrteOff;
+    auto it = Names().find(upper);
     if (it == Names().end()) return std::nullopt;
     return it->second;
 }
 
-bool IsChipHeader(std::string_view fileName) {
+bool IsChipName(std::string_view name) {
+    return ChipNameValue(name, "16C84") && Upper(name) == name;
+}
+
+std::optional<std::string> ChipOfHeader(std::string_view fileName) {
     std::string name = Upper(fileName);
-    return name == "P16C84.INC" || name == "P16F84.INC" || name == "P16F84A.INC";
+    for (const char* chip : {"16C84", "16F84", "16F84A"}) {
+        if (name == std::string("P") + chip + ".INC") return chip;
+    }
+    return std::nullopt;
 }
 
 }  // namespace tasm

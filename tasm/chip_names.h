@@ -8,10 +8,14 @@
 
 namespace tasm {
 
-std::optional<int64_t> ChipNameValue(std::string_view name);
+// chip is "16C84", "16F84" or "16F84A": the configuration values differ.
+std::optional<int64_t> ChipNameValue(std::string_view name, std::string_view chip);
 
-// True for the header names that stand for the built-in names:
-// p16c84.inc, p16f84.inc, p16f84a.inc, in any case.
-bool IsChipHeader(std::string_view fileName);
+// True when name is one of the chip's names exactly as the headers write it.
+bool IsChipName(std::string_view name);
+
+// The chip that a header file name stands for ("16F84" for p16f84.inc, in
+// any case), or nothing when it is no header of a chip of this family.
+std::optional<std::string> ChipOfHeader(std::string_view fileName);
 
 }  // namespace tasm

@@ -22,7 +22,28 @@ enum class EDirective {
     Cblock,
     Endc,
     Include,
-    ListingControl,  // NOLIST, TITLE, PAGE, ERRORLEVEL: no effect on the code
+    Data,  // DATA: DW
+    De,    // one word per byte, also into the data EEPROM
+    Da,    // two 7-bit characters per word
+    Macro,
+    Endm,
+    Local,
+    Exitm,
+    If,
+    Ifdef,
+    Ifndef,
+    Else,
+    Endif,
+    Banksel,
+    Pagesel,
+    Bankisel,
+    Expand,
+    Noexpand,
+    Messg,
+    Error,
+    Errorlevel,
+    ListingControl,  // NOLIST, TITLE, PAGE, __MAXRAM: no effect on the code
+    Unsupported,     // known from other assemblers, named in the error
 };
 
 EDirective FindDirective(std::string_view name);

@@ -5,6 +5,7 @@
 
 #include "chip_names.h"
 #include "lexer.h"
+#include "number.h"
 #include "two_pass_assembler.h"
 
 namespace tasm {
@@ -79,7 +80,8 @@ std::optional<int> CTwoPassAssembler::Include(std::string_view rest, int depth) 
 
 std::optional<int> CTwoPassAssembler::OpenInclude(const std::string& name, int depth) {
     size_t slash = name.find_last_of("/\\");
-    if (IsChipHeader(slash == std::string::npos ? name : name.substr(slash + 1))) {
+    if (auto chip = ChipOfHeader(slash == std::string::npos ? name : name.substr(slash + 1))) {
+        m_strChip = *chip;
         return std::nullopt;  // the chip's names are built in
     }
     int index = -1;
@@ -151,6 +153,23 @@ void CTwoPassAssembler::Directive(EDirective directive, const std::string& label
         case EDirective::Include:
             Error("INCLUDE must stand first on its line");
             return;
+        case EDirective::Macro:
+            DefineMacro(label, from);
+            return;
+        case EDirective::Endm:
+            Error("ENDM without MACRO");
+            return;
+        case EDirective::If:
+        case EDirective::Ifdef:
+        case EDirective::Ifndef:
+        case EDirective::Else:
+        case EDirective::Endif:
+            Error(Upper(m_vTokens[from - 1].text) + " must stand first on its line");
+            return;
+        case EDirective::Unsupported:
+            Error("'" + Upper(m_vTokens[from - 1].text) +
+                  "' is a directive this assembler does not support");
+            return;
         default:
             break;
     }
@@ -165,7 +184,41 @@ void CTwoPassAssembler::Directive(EDirective directive, const std::string& label
         case EDirective::Dw:
         case EDirective::Db:
         case EDirective::Dt:
+        case EDirective::De:
+        case EDirective::Da:
             Data(directive, from);
+            break;
+        case EDirective::Banksel:
+        case EDirective::Pagesel:
+        case EDirective::Bankisel:
+            BankSelect(directive, from);
+            break;
+        case EDirective::Local:
+            Local(from);
+            break;
+        case EDirective::Exitm:
+            if (m_vExpansions.empty()) {
+                Error("EXITM outside a macro");
+            } else {
+                m_vExpansions.back().exited = true;
+            }
+            break;
+        case EDirective::Expand:
+        case EDirective::Noexpand:
+            m_bExpandListing = directive == EDirective::Expand;
+            break;
+        case EDirective::Messg:
+        case EDirective::Error:
+            if (m_vTokens.size() != from + 1 || m_vTokens[from].kind != ETokenKind::String) {
+                Error(Upper(m_vTokens[from - 1].text) + " needs one quoted text");
+            } else if (directive == EDirective::Error) {
+                Error(m_vTokens[from].text);
+            } else if (m_nPass == 2) {
+                m_pLine->diagnostics.push_back(CDiagnostic{false, m_vTokens[from].text, true});
+            }
+            break;
+        case EDirective::Errorlevel:
+            ErrorLevel(from);
             break;
         case EDirective::List:
             ListOptions(from);
@@ -226,8 +279,8 @@ void CTwoPassAssembler::Org(const std::string& label, size_t from) {
     } else if (operands.empty()) {
         Error("missing operand");
     } else if (EarlyValue(operands[0], 0, &address)) {
-        if (address < 0 || address >= kProgramWords) {
-            Error("ORG address out of range (0-1023)");
+        if ((address < 0 || address >= kProgramWords) && !IsEepromAddress(address)) {
+            Error("ORG address out of range (0-1023, data EEPROM 0x2100-0x213F)");
         } else {
             m_nAddress = address;
         }
@@ -240,7 +293,7 @@ void CTwoPassAssembler::Data(EDirective directive, size_t from) {
     if (operands.empty()) Error("missing operand");
     for (CTokenSpan operand : operands) {
         if (operand.size() == 1 && operand[0].kind == ETokenKind::String) {
-            for (char c : operand[0].text) DataWord(directive, static_cast<unsigned char>(c));
+            DataString(directive, operand[0].text);
         } else if (m_nPass == 1) {
             EmitWord(std::nullopt);
         } else {
@@ -254,8 +307,21 @@ void CTwoPassAssembler::Data(EDirective directive, size_t from) {
     }
 }
 
+void CTwoPassAssembler::DataString(EDirective directive, const std::string& text) {
+    if (directive != EDirective::Da) {
+        for (char c : text) DataWord(directive, static_cast<unsigned char>(c));
+        return;
+    }
+    // Two 7-bit characters to a word, the first in the upper half.
+    for (size_t i = 0; i < text.size(); i += 2) {
+        unsigned high = static_cast<unsigned char>(text[i]) & 0x7F;
+        unsigned low = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) & 0x7F : 0;
+        EmitWord(static_cast<uint16_t>(high << 7 | low));
+    }
+}
+
 void CTwoPassAssembler::DataWord(EDirective directive, int64_t value) {
-    if (directive == EDirective::Dw) {
+    if (directive == EDirective::Dw || directive == EDirective::Da) {
         if (value < -0x2000 || value > 0x3FFF) {
             Error("value out of range (0-0x3FFF): " + std::to_string(value));
             EmitWord(std::nullopt);
@@ -287,12 +353,38 @@ void CTwoPassAssembler::ListOptions(size_t from) {
     }
 }
 
+// ERRORLEVEL -302 silences the bank message, +302 brings it back; 0 shows
+// everything, 1 and 2 leave only errors.
+void CTwoPassAssembler::ErrorLevel(size_t from) {
+    for (CTokenSpan item : SplitOperands(from)) {
+        bool sign = !item.empty() && (item[0].Is("-") || item[0].Is("+"));
+        CTokenSpan number = sign ? item.subspan(1) : item;
+        std::optional<int64_t> value;
+        if (number.size() == 1 && number[0].kind == ETokenKind::Number) {
+            value = ParseNumber(number[0].text, 10);
+        }
+        if (!value) {
+            Error("bad ERRORLEVEL item '" + Printable(Joined(item)) + "'");
+        } else if (!sign) {
+            m_bNoWarnings = *value >= 1;
+        } else if (item[0].Is("-")) {
+            m_setSilenced.insert(static_cast<int>(*value));
+        } else {
+            m_setSilenced.erase(static_cast<int>(*value));
+        }
+    }
+}
+
 void CTwoPassAssembler::CheckProcessor(const std::string& name) {
     std::string chip = Upper(name);
     if (chip.rfind("PIC", 0) == 0) chip.erase(0, 3);
     if (chip.empty()) {
         Error("processor name missing");
-    } else if (chip != "16C84" && chip != "16F84" && chip != "16F84A" && chip != "16CR84") {
+    } else if (chip == "16C84" || chip == "16CR84") {
+        m_strChip = "16C84";
+    } else if (chip == "16F84" || chip == "16F84A") {
+        m_strChip = chip;
+    } else {
         Warning("processor '" + Printable(name) + "' is no PIC16C84; the code is for the PIC16C84");
     }
 }

@@ -40,12 +40,16 @@ private:
     int Precedence() const {
         if (AtEnd() || Peek().kind != ETokenKind::Operator) return 0;
         const std::string& op = Peek().text;
-        if (op == "|") return 1;
-        if (op == "^") return 2;
-        if (op == "&") return 3;
-        if (op == "<<" || op == ">>") return 4;
-        if (op == "+" || op == "-") return 5;
-        if (op == "*" || op == "/" || op == "%") return 6;
+        if (op == "||") return 1;
+        if (op == "&&") return 2;
+        if (op == "|") return 3;
+        if (op == "^") return 4;
+        if (op == "&") return 5;
+        if (op == "==" || op == "!=") return 6;
+        if (op == "<" || op == "<=" || op == ">" || op == ">=") return 7;
+        if (op == "<<" || op == ">>") return 8;
+        if (op == "+" || op == "-") return 9;
+        if (op == "*" || op == "/" || op == "%") return 10;
         return 0;
     }
 
@@ -81,6 +85,22 @@ private:
             v = Wrap(a | b);
         else if (op == "^")
             v = Wrap(a ^ b);
+        else if (op == "||")
+            v = (a != 0 || b != 0) ? 1 : 0;
+        else if (op == "&&")
+            v = (a != 0 && b != 0) ? 1 : 0;
+        else if (op == "==")
+            v = a == b ? 1 : 0;
+        else if (op == "!=")
+            v = a != b ? 1 : 0;
+        else if (op == "<")
+            v = left->value < right.value ? 1 : 0;
+        else if (op == "<=")
+            v = left->value <= right.value ? 1 : 0;
+        else if (op == ">")
+            v = left->value > right.value ? 1 : 0;
+        else if (op == ">=")
+            v = left->value >= right.value ? 1 : 0;
         else if (op == "<<" || op == ">>") {
             if (right.value < 0 || right.value > 63) return Fail("shift count out of range");
             v = op == "<<" ? Wrap(a << right.value) : v >> right.value;

@@ -1,6 +1,7 @@
 #pragma once
 // Evaluates operand expressions with C precedence:
-//   unary - + ~ ! HIGH LOW, then * / %, + -, << >>, &, ^, |
+//   unary - + ~ ! HIGH LOW, then * / %, + -, << >>, < <= > >=, == !=, &, ^,
+//   |, &&, ||; comparisons and logical operators give 1 or 0
 // In the first pass a symbol may not be known yet; the result is then
 // marked unknown instead of failing, so forward references work.
 #include <cstdint>

@@ -1,5 +1,6 @@
 #include "hex_writer.h"
 
+#include <span>
 #include <vector>
 
 namespace tasm {
@@ -39,20 +40,18 @@ void AppendRecord(std::string& out, unsigned byteAddress, unsigned type,
     out += "\r\n";
 }
 
-}  // namespace
-
-std::string WriteIntelHex(const CProgramImage& image) {
-    std::string out;
-    const auto& words = image.words;
+// Runs of used words as records; words[i] lies at word address base + i.
+void AppendWords(std::string& out, std::span<const int32_t> words, unsigned base) {
+    const int size = static_cast<int>(words.size());
     int w = 0;
-    while (w < kProgramWords) {
+    while (w < size) {
         if (words[w] == kUnusedWord) {
             ++w;
             continue;
         }
         int start = w;
         int end = w + 1;  // one past the last used word of this record
-        for (int next = end; next < start + kWordsPerRecord && next < kProgramWords; ++next) {
+        for (int next = end; next < start + kWordsPerRecord && next < size; ++next) {
             if (words[next] == kUnusedWord) {
                 if (next - end >= kLargestFilledGap) break;
                 continue;
@@ -63,13 +62,22 @@ std::string WriteIntelHex(const CProgramImage& image) {
         for (int i = start; i < end; ++i) {
             data.push_back(words[i] == kUnusedWord ? 0 : static_cast<uint16_t>(words[i]));
         }
-        AppendRecord(out, static_cast<unsigned>(start * 2), 0, data);
+        AppendRecord(out, (base + static_cast<unsigned>(start)) * 2, 0, data);
         w = end;
     }
+}
+
+}  // namespace
+
+std::string WriteIntelHex(const CProgramImage& image) {
+    std::string out;
+    AppendWords(out, image.words, 0);
     if (image.idLocations) {
         AppendRecord(out, 0x2000 * 2, 0, {image.idLocations->begin(), image.idLocations->end()});
     }
     if (image.config) AppendRecord(out, 0x2007 * 2, 0, {*image.config});
+    // Beyond what the simulator loads, for a programmer of the real chip.
+    AppendWords(out, image.eeprom, kEepromStart);
     AppendRecord(out, 0, 1, {});
     return out;
 }

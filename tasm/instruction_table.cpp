@@ -49,11 +49,13 @@ bool FileAddress(int64_t f, CEncoding* out, uint16_t* bits, bool warnBank = true
         return false;
     }
     if (f >= 0x80 && warnBank) {
+        // Whether RP0 is set here is not known while assembling: the
+        // message says what to check, and ERRORLEVEL -302 silences it.
         char text[96];
         std::snprintf(
             text, sizeof text,
-            "register 0x%02X is in bank 1; the instruction uses 0x%02X, so RP0 must be set",
-            static_cast<unsigned>(f), static_cast<unsigned>(f & 0x7F));
+            "Register 0x%02X lies in bank 1: make sure RP0 is set before this instruction",
+            static_cast<unsigned>(f));
         out->warning = text;
     }
     *bits = static_cast<uint16_t>(f & 0x7F);

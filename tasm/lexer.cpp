@@ -62,6 +62,13 @@ bool IsRadixPrefix(char c) {
     }
 }
 
+bool IsTwoCharOperator(std::string_view text) {
+    for (std::string_view op : {"<<", ">>", "==", "!=", "<=", ">=", "&&", "||"}) {
+        if (text == op) return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 size_t CommentStart(std::string_view line) {
@@ -153,10 +160,10 @@ bool LexLine(std::string_view line, std::vector<CToken>& tokens, std::string* er
             }
             i = close + 1;
             push(ETokenKind::String, std::move(text), start, i);
-        } else if ((c == '<' || c == '>') && i + 1 < n && line[i + 1] == c) {
+        } else if (IsTwoCharOperator(line.substr(i, 2))) {
             i += 2;
             push(ETokenKind::Operator, std::string(line.substr(start, 2)), start, i);
-        } else if (std::string_view("+-*/%&|^~!(),:=").find(c) != std::string_view::npos) {
+        } else if (std::string_view("+-*/%&|^~!(),:=<>").find(c) != std::string_view::npos) {
             ++i;
             push(ETokenKind::Operator, std::string(1, c), start, i);
         } else {

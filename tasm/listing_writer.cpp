@@ -93,7 +93,9 @@ void AppendListingLine(std::string& out, const CListingLine& line) {
 void AppendListingDiagnostic(std::string& out, const CDiagnostic& diagnostic) {
     // Positions 7-10 hold no upper-case hex digit here, so a label named in a
     // message never picks up an address from it.
-    out += diagnostic.error ? "***** error: " : "***** warning: ";
+    out += diagnostic.error     ? "***** error: "
+           : diagnostic.message ? "***** message: "
+                                : "***** warning: ";
     out += diagnostic.text;
     out += "\r\n";
 }

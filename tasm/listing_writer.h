@@ -15,6 +15,7 @@ namespace tasm {
 struct CDiagnostic {
     bool error;
     std::string text;
+    bool message = false;  // what MESSG prints: neither error nor warning
 };
 
 struct CListingLine {

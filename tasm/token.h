@@ -10,7 +10,7 @@ enum class ETokenKind {
     Identifier,  // names, mnemonics, directives (a leading '.' is kept)
     Number,      // any number or character literal, as written
     String,      // "..." with its escapes already resolved
-    Operator,    // + - * / % & | ^ ~ ! ( ) , : = << >>
+    Operator,    // + - * / % & | ^ ~ ! ( ) , : = < > << >> == != <= >= && ||
     Dollar,      // $ alone: the current word address
 };
 

@@ -19,11 +19,12 @@ bool IsKeyword(const std::string& name) {
     return FindInstruction(name) != nullptr || FindDirective(name) != EDirective::None;
 }
 
+// Directives whose name stands in front of them, wherever the line starts.
 bool IsAssignment(const CToken& token) {
     if (token.Is("=")) return true;
     if (token.kind != ETokenKind::Identifier) return false;
     EDirective d = FindDirective(token.text);
-    return d == EDirective::Equ || d == EDirective::Set;
+    return d == EDirective::Equ || d == EDirective::Set || d == EDirective::Macro;
 }
 
 std::string Location(const std::string& file, int line) {
@@ -56,6 +57,18 @@ void CTwoPassAssembler::RunPass(int pass) {
     m_nPass = pass;
     m_nSeq = 0;
     m_nRadix = 16;
+    m_strChip = "16C84";
+    m_setSilenced.clear();
+    m_bNoWarnings = false;
+    m_setUnknownReported.clear();
+    m_bBelowStartWarned = false;
+    m_bBeyondReported = false;
+    m_vConditionals.clear();
+    m_mapMacros.clear();
+    m_pDefining = nullptr;
+    m_nExpandedLines = 0;
+    m_nExpansions = 0;
+    m_bExpandListing = true;
     m_nAddress = 0;
     m_bEnded = false;
     m_bInCblock = false;
@@ -66,6 +79,10 @@ void CTwoPassAssembler::RunPass(int pass) {
     m_symbols.ForgetVariables();
     m_nPassBytes = m_vFiles[0].text.size();
     ProcessFile(0, 0);
+    if (m_nPass == 2 && !m_bStopped) {
+        if (m_pDefining) ReportAtEnd("MACRO without ENDM");
+        if (!m_vConditionals.empty()) ReportAtEnd("IF without ENDIF");
+    }
 }
 
 void CTwoPassAssembler::ProcessFile(int file, int depth) {
@@ -87,10 +104,21 @@ void CTwoPassAssembler::ProcessFile(int file, int depth) {
         std::optional<int> include;
         if (!m_bEnded) include = ProcessLine(line, depth);
         if (m_nPass == 2) Report(line, file);
-        if (include) ProcessFile(*include, depth + 1);
+        FollowLine(include, depth);
     }
     if (file == 0) m_nMainLines = lineNumber;
     m_vOpenFiles.pop_back();
+}
+
+// What the line just assembled asked for: a file to read or a macro to
+// expand, after the line itself is in the listing.
+void CTwoPassAssembler::FollowLine(std::optional<int> include, int depth) {
+    if (include) {
+        CWordOrigin origin = m_origin;
+        ProcessFile(*include, depth + 1);
+        m_origin = origin;
+    }
+    if (m_pendingExpansion) Expand(depth);
 }
 
 void CTwoPassAssembler::Report(const CListingLine& line, int file) {
@@ -109,20 +137,29 @@ void CTwoPassAssembler::ReportAtEnd(const std::string& text) {
 }
 
 void CTwoPassAssembler::AddMessage(int file, int line, const CDiagnostic& diagnostic) {
-    ++(diagnostic.error ? m_result.errors : m_result.warnings);
+    if (!diagnostic.message) ++(diagnostic.error ? m_result.errors : m_result.warnings);
     if (m_result.messages.size() < kMaxMessages) {
         m_result.messages.push_back(Location(m_vFiles[file].name, line) +
-                                    (diagnostic.error ? ": error: " : ": warning: ") +
+                                    (diagnostic.error     ? ": error: "
+                                     : diagnostic.message ? ": message: "
+                                                          : ": warning: ") +
                                     diagnostic.text);
     }
 }
 
 void CTwoPassAssembler::Error(std::string text) {
-    if (m_nPass == 2) m_pLine->diagnostics.push_back(CDiagnostic{true, std::move(text)});
+    if (m_nPass != 2) return;
+    if (!m_vExpansions.empty()) {
+        const CExpansion& expansion = m_vExpansions.back();
+        text += " (in macro " + Printable(expansion.name) + " at " +
+                Location(m_vFiles[expansion.at->file].name, expansion.at->line) + ")";
+    }
+    m_pLine->diagnostics.push_back(CDiagnostic{true, std::move(text)});
 }
 
-void CTwoPassAssembler::Warning(std::string text) {
-    if (m_nPass == 2) m_pLine->diagnostics.push_back(CDiagnostic{false, std::move(text)});
+void CTwoPassAssembler::Warning(std::string text, int number) {
+    if (m_nPass != 2 || m_bNoWarnings || m_setSilenced.count(number) != 0) return;
+    m_pLine->diagnostics.push_back(CDiagnostic{false, std::move(text)});
 }
 
 bool CTwoPassAssembler::LookUp(const std::string& name, CValue* value, std::string* error) const {
@@ -134,7 +171,7 @@ bool CTwoPassAssembler::LookUp(const std::string& name, CValue* value, std::stri
         *error = "'" + Printable(name) + "' is used before it gets its value";
         return false;
     }
-    if (auto chip = ChipNameValue(name)) {
+    if (auto chip = ChipNameValue(name, m_strChip)) {
         *value = CValue{*chip, true};
         return true;
     }
@@ -150,8 +187,9 @@ std::optional<int> CTwoPassAssembler::ProcessLine(CListingLine& line, int depth)
     m_pLine = &line;
     m_nLineAddress = m_nAddress;
     m_bLabelNeedsColon = false;
-    m_bBeyondReported = false;
     std::string_view text = line.text;
+    if (m_pDefining && CollectMacroLine(text)) return std::nullopt;
+    if (ConditionalLine(text) || !Active()) return std::nullopt;
     size_t first = text.find_first_not_of(" \t");
     if (first == std::string_view::npos) return std::nullopt;
     if (text[first] == '#') return HashLine(text, first, depth);
@@ -190,6 +228,19 @@ std::optional<int> CTwoPassAssembler::ProcessLine(CListingLine& line, int depth)
         return std::nullopt;
     }
     ProcessStatement(from, label);
+    if (m_pendingExpansion) {
+        // The arguments as written, up to the comment: they are text, put
+        // into the body before it is read.
+        const CToken& name = m_vTokens[from];
+        std::string_view rest = text.substr(std::min(name.end, text.size()));
+        rest = rest.substr(0, CommentStart(rest));
+        if (text.substr(name.begin, name.end - name.begin) != name.text) {
+            Error("a macro cannot be invoked through a #define");
+            m_pendingExpansion.reset();
+        } else {
+            InvokeMacro(name.text, *m_pendingExpansion->macro, rest);
+        }
+    }
     return std::nullopt;
 }
 
@@ -204,9 +255,21 @@ void CTwoPassAssembler::ProcessStatement(size_t from, const std::string& label) 
         return;
     }
     if (op.kind == ETokenKind::Identifier) {
+        // A program's own macro wins over a pseudo-instruction of that name,
+        // as older sources define SKPZ and the like themselves.
+        if (auto macro = m_mapMacros.find(op.text); macro != m_mapMacros.end()) {
+            if (!label.empty()) DefineAddressLabel(label);
+            m_pendingExpansion = CExpansion{op.text, &macro->second, {}, nullptr, false, 0};
+            return;
+        }
         if (const CInstruction* instruction = FindInstruction(op.text)) {
             if (!label.empty()) DefineAddressLabel(label);
             Instruction(*instruction, from + 1);
+            return;
+        }
+        if (const CPseudoInstruction* pseudo = FindPseudoInstruction(op.text)) {
+            if (!label.empty()) DefineAddressLabel(label);
+            PseudoInstruction(*pseudo, from + 1);
             return;
         }
         if (EDirective directive = FindDirective(op.text); directive != EDirective::None) {
@@ -216,7 +279,11 @@ void CTwoPassAssembler::ProcessStatement(size_t from, const std::string& label) 
     }
     if (!label.empty()) DefineAddressLabel(label);
     if (op.kind == ETokenKind::Identifier) {
-        Error("unknown mnemonic or directive '" + Printable(op.text) + "'");
+        // Once per name: a missing macro or header must not bury the
+        // listing under the same error on every line that uses it.
+        if (m_setUnknownReported.insert(op.text).second) {
+            Error("unknown mnemonic, directive or macro '" + Printable(op.text) + "'");
+        }
     } else {
         Error("mnemonic or directive expected instead of '" + Printable(op.text) + "'");
     }
@@ -236,8 +303,8 @@ void CTwoPassAssembler::DefineSymbol(const std::string& name, int64_t value, boo
     fresh.known = known;
     fresh.kind = kind;
     fresh.definedAt = m_nSeq;
-    fresh.file = m_vOpenFiles.back();
-    fresh.line = m_pLine->line;
+    fresh.file = m_origin.file;
+    fresh.line = m_origin.line;
     bool added = false;
     CSymbol& symbol = m_symbols.Add(name, fresh, &added);
     bool redefinable = kind == ESymbolKind::Variable && symbol.kind == ESymbolKind::Variable;
@@ -248,15 +315,32 @@ void CTwoPassAssembler::DefineSymbol(const std::string& name, int64_t value, boo
     }
     symbol.value = value;
     symbol.known = known;
-    if (auto chip = ChipNameValue(name); chip && known && *chip != value) {
+    // Symbols are case-sensitive: TrisA is a name of its own, only TRISA
+    // itself hides the chip's.
+    if (auto chip = ChipNameValue(name, m_strChip);
+        chip && known && *chip != value && IsChipName(name)) {
         Warning("'" + name + "' hides the chip's own name of that name");
     }
 }
 
 void CTwoPassAssembler::EmitWord(std::optional<uint16_t> word) {
-    if (m_nPass == 2) {
+    if (m_nPass == 2 && IsEepromAddress(m_nAddress)) {
+        int32_t& slot = m_image.eeprom[static_cast<size_t>(m_nAddress - kEepromStart)];
+        if (slot != kUnusedWord) Error("data EEPROM byte already set");
+        if (word) {
+            slot = *word;
+            m_pLine->words.push_back(*word);
+        }
+        if (!m_pLine->hasAddress) {
+            m_pLine->hasAddress = true;
+            m_pLine->address = static_cast<int>(m_nAddress);
+        }
+    } else if (m_nPass == 2) {
         if (m_nAddress >= kProgramWords || m_nAddress < 0) {
-            if (!m_bBeyondReported) Error("code beyond word 1023");
+            if (!m_bBeyondReported) {
+                Error(m_nAddress >= kEepromStart ? "data beyond the data EEPROM (0x2100-0x213F)"
+                                                 : "code beyond word 1023");
+            }
             m_bBeyondReported = true;
         } else {
             if (!m_pLine->hasAddress) {
@@ -272,6 +356,7 @@ void CTwoPassAssembler::EmitWord(std::optional<uint16_t> word) {
             } else if (word) {
                 slot = *word;
                 m_origins[static_cast<size_t>(m_nAddress)] = m_origin;
+                if (m_nAddress < 4) WarnBelowStart(*word);
             }
             if (word) m_pLine->words.push_back(*word);
         }
@@ -403,14 +488,94 @@ void CTwoPassAssembler::Instruction(const CInstruction& instruction, size_t from
         EmitWord(std::nullopt);
         return;
     }
+    EncodeWith(instruction, values);
+}
+
+void CTwoPassAssembler::EncodeWith(const CInstruction& instruction,
+                                   const std::vector<int64_t>& values) {
     CEncoding encoding = EncodeInstruction(instruction, values);
-    if (!encoding.warning.empty()) Warning(encoding.warning);
+    if (!encoding.warning.empty()) Warning(encoding.warning, kBankWarning);
     if (!encoding.error.empty()) {
         Error(encoding.error);
         EmitWord(std::nullopt);
         return;
     }
     EmitWord(encoding.word);
+}
+
+void CTwoPassAssembler::PseudoInstruction(const CPseudoInstruction& pseudo, size_t from) {
+    std::vector<CTokenSpan> operands = SplitOperands(from);
+    // Only the destination (the second operand) may be left out.
+    size_t least = pseudo.operands == 2 ? 1 : pseudo.operands;
+    std::vector<int64_t> own;
+    bool ok = m_nPass == 2;
+    if (operands.size() < least) {
+        Error("missing operand");
+        ok = false;
+    } else if (operands.size() > pseudo.operands) {
+        Error("extra operand");
+        ok = false;
+    }
+    for (size_t i = 0; ok && i < operands.size(); ++i) {
+        int64_t value = 0;
+        ok = EvaluateOperand(operands[i], &value);
+        own.push_back(value);
+    }
+    if (own.size() < 2) own.resize(2, 1);  // a destination left out means F
+    for (size_t i = 0; i < pseudo.stepCount; ++i) {
+        const CPseudoStep& step = pseudo.steps[i];
+        if (!ok) {
+            EmitWord(std::nullopt);
+            continue;
+        }
+        std::vector<int64_t> values;
+        for (size_t k = 0; k < step.count; ++k) {
+            int operand = step.operands[k];
+            values.push_back(operand == kFirstOperand    ? own[0]
+                             : operand == kSecondOperand ? own[1]
+                                                         : operand);
+        }
+        EncodeWith(*FindInstruction(step.mnemonic), values);
+    }
+}
+
+// BANKSEL sets RP0 as the register's address needs, BANKISEL sets IRP for
+// indirect access; PAGESEL has nothing to do on a chip of one page. The
+// operand is evaluated like any other, so a label defined further down
+// works for PAGESEL.
+void CTwoPassAssembler::BankSelect(EDirective directive, size_t from) {
+    std::vector<CTokenSpan> operands = SplitOperands(from);
+    if (operands.size() != 1) {
+        Error(operands.empty() ? "missing operand" : "extra operand");
+        return;
+    }
+    if (directive == EDirective::Pagesel) {
+        int64_t value = 0;
+        if (m_nPass == 2) EvaluateOperand(operands[0], &value);
+        return;
+    }
+    int64_t address = 0;
+    if (m_nPass == 1 || !EvaluateOperand(operands[0], &address)) {
+        EmitWord(std::nullopt);
+        return;
+    }
+    if (address < 0 || address > 0x1FF) {
+        Error("register address out of range (0-0x1FF): " + std::to_string(address));
+        EmitWord(std::nullopt);
+        return;
+    }
+    bool set = directive == EDirective::Banksel ? (address & 0x80) != 0 : (address & 0x100) != 0;
+    int bit = directive == EDirective::Banksel ? 5 : 7;  // RP0 or IRP of STATUS
+    EncodeWith(*FindInstruction(set ? "BSF" : "BCF"), {3, bit});
+}
+
+// The simulator starts at word 5, so anything but a jump in words 0-3 is
+// code that never runs unless the program jumps there.
+void CTwoPassAssembler::WarnBelowStart(uint16_t word) {
+    bool jump = (word & 0x3800) == 0x2800;
+    if (jump || word == 0 || m_bBelowStartWarned) return;
+    m_bBelowStartWarned = true;
+    Warning("this simulator starts at word 5; words 0-3 run only when jumped to");
 }
 
 CAssemblyResult Assemble(const CSourceFile& source, CIncludeSource* includes) {

@@ -7,6 +7,7 @@
 #include <deque>
 #include <map>
 #include <optional>
+#include <set>
 #include <span>
 #include <string>
 #include <unordered_map>
@@ -19,6 +20,7 @@
 #include "instruction_table.h"
 #include "listing_writer.h"
 #include "program_image.h"
+#include "pseudo_instructions.h"
 #include "source_map_writer.h"
 #include "symbol_table.h"
 #include "token.h"
@@ -38,6 +40,31 @@ private:
         std::string key;
         std::string_view text;
     };
+    struct CMacroLine {
+        std::string text;
+        int file;
+        int line;
+    };
+    struct CMacro {
+        std::vector<std::string> params;
+        std::vector<CMacroLine> body;
+    };
+    // One macro being expanded: what its parameters and LOCAL names become.
+    struct CExpansion {
+        std::string name;
+        const CMacro* macro;
+        std::unordered_map<std::string, std::string> replacements;
+        const CMacroLine* at = nullptr;  // the body line being assembled
+        bool exited = false;             // EXITM
+        int number = 0;                  // tells the LOCAL names of two invocations apart
+    };
+    struct CConditional {
+        bool active;   // this branch is assembled
+        bool decided;  // some branch was or will not be taken: ELSE stays off
+        bool seenElse;
+    };
+    // The chip's warnings that ERRORLEVEL can silence, by their usual numbers.
+    static constexpr int kBankWarning = 302;
 
     // CExpressionContext
     int Radix() const override { return m_nRadix; }
@@ -48,12 +75,13 @@ private:
     void RunPass(int pass);
     void ProcessFile(int file, int depth);
     std::optional<int> ProcessLine(CListingLine& line, int depth);
+    void FollowLine(std::optional<int> include, int depth);
     void ProcessStatement(size_t from, const std::string& label);
     void Report(const CListingLine& line, int file);
     void ReportAtEnd(const std::string& text);
     void AddMessage(int file, int line, const CDiagnostic& diagnostic);
     void Error(std::string text);
-    void Warning(std::string text);
+    void Warning(std::string text, int number = 0);
 
     // Symbols and words
     void DefineAddressLabel(const std::string& name);
@@ -66,6 +94,20 @@ private:
     bool EvaluateOperand(CTokenSpan tokens, int64_t* value);
     bool EarlyValue(CTokenSpan tokens, size_t item, int64_t* value);
     void Instruction(const CInstruction& instruction, size_t from);
+    void EncodeWith(const CInstruction& instruction, const std::vector<int64_t>& values);
+    void PseudoInstruction(const CPseudoInstruction& pseudo, size_t from);
+    void BankSelect(EDirective directive, size_t from);
+    void WarnBelowStart(uint16_t word);
+
+    // Conditionals and macros (macros.cpp)
+    bool Active() const { return m_vConditionals.empty() || m_vConditionals.back().active; }
+    bool ConditionalLine(std::string_view text);
+    bool IsDefined(const std::string& name);
+    bool CollectMacroLine(std::string_view text);
+    void DefineMacro(const std::string& name, size_t from);
+    void InvokeMacro(const std::string& name, const CMacro& macro, std::string_view arguments);
+    void Expand(int depth);
+    void Local(size_t from);
 
     // Directives (directives.cpp)
     std::optional<int> HashLine(std::string_view line, size_t at, int depth);
@@ -76,8 +118,10 @@ private:
     void Assign(const std::string& label, size_t from, ESymbolKind kind);
     void Org(const std::string& label, size_t from);
     void Data(EDirective directive, size_t from);
+    void DataString(EDirective directive, const std::string& text);
     void DataWord(EDirective directive, int64_t value);
     void ListOptions(size_t from);
+    void ErrorLevel(size_t from);
     void CheckProcessor(const std::string& name);
     void SetRadix(const std::string& name);
     void Config(size_t from);
@@ -100,6 +144,22 @@ private:
     // as the first pass found them, so that both passes place code alike.
     std::map<std::pair<uint64_t, size_t>, std::optional<int64_t>> m_mapEarlyValues;
     int m_nRadix = 16;
+    std::string m_strChip;  // 16C84 unless the source names another
+    std::set<int> m_setSilenced;
+    bool m_bNoWarnings = false;
+    std::set<std::string> m_setUnknownReported;
+    bool m_bBelowStartWarned = false;
+
+    std::vector<CConditional> m_vConditionals;
+    std::unordered_map<std::string, CMacro> m_mapMacros;
+    CMacro* m_pDefining = nullptr;
+    CMacro m_discarded;  // the body of a macro defined twice
+    std::vector<CExpansion> m_vExpansions;
+    std::optional<CExpansion> m_pendingExpansion;  // invoked by the line just assembled
+    size_t m_nExpandedLines = 0;
+    int m_nExpansions = 0;  // numbers the LOCAL names apart
+    bool m_bExpandListing = true;
+    std::map<uint64_t, bool> m_mapEarlyDefined;  // IFDEF as the first pass saw it
     int64_t m_nAddress = 0;
     int64_t m_nLineAddress = 0;
     bool m_bEnded = false;
@@ -113,7 +173,7 @@ private:
     std::vector<CToken> m_vTokens;
     size_t m_nLabelEnd = 0;
     bool m_bLabelNeedsColon = false;
-    bool m_bBeyondReported = false;
+    bool m_bBeyondReported = false;  // once: the words after it would only repeat it
 
     CAssemblyResult m_result;
     bool m_bStopped = false;

@@ -18,7 +18,7 @@ struct CFailCase {
 
 TEST(Errors, MessagesNameFileAndLine) {
     const CFailCase cases[] = {
-        {" nop\n movlx 5\n", "t.asm:2: error: unknown mnemonic or directive 'movlx'"},
+        {" nop\n movlx 5\n", "t.asm:2: error: unknown mnemonic, directive or macro 'movlx'"},
         {" nop\n\n goto nowhere\n", "t.asm:3: error: undefined symbol 'nowhere'"},
         {"a nop\nb nop\na nop\n", "t.asm:3: error: symbol 'a' is already defined at t.asm:1"},
         {"x equ 1\nx equ 2\n", "t.asm:2: error: symbol 'x' is already defined at t.asm:1"},
@@ -26,7 +26,8 @@ TEST(Errors, MessagesNameFileAndLine) {
         {" movlw .300\n", "t.asm:1: error: literal out of range (-255..255): 0x12C"},
         {" movlw 12q4\n", "t.asm:1: error: bad number '12q4'"},
         {" org .1023\n nop\n nop\n", "t.asm:3: error: code beyond word 1023"},
-        {" org .1024\n", "t.asm:1: error: ORG address out of range (0-1023)"},
+        {" org .1024\n",
+         "t.asm:1: error: ORG address out of range (0-1023, data EEPROM 0x2100-0x213F)"},
         {" org 5\n nop\n org 5\n nop\n", "t.asm:4: error: word 0x005 is already used"},
         {"#include \"gone.inc\"\n", "t.asm:1: error: cannot open include file 'gone.inc'"},
         {" org later\nlater nop\n",
@@ -63,8 +64,9 @@ TEST(Errors, ErrorStandsBelowItsLineInTheListing) {
         " nop\n"
         " bogus\n"
         " nop\n");
-    EXPECT_NE(result.listing.find(" bogus\r\n***** error: unknown mnemonic or directive 'bogus'\r\n"
-                                  "   3   0001 0000"),
+    EXPECT_NE(result.listing.find(
+                  " bogus\r\n***** error: unknown mnemonic, directive or macro 'bogus'\r\n"
+                  "   3   0001 0000"),
               std::string::npos)
         << result.listing;
 }
@@ -74,13 +76,14 @@ TEST(Errors, IncludedLinesAreNamedByTheirOwnFile) {
     files.files["part.inc"] = " nop\n nop\n wrong\n";
     auto result = AssembleText("\n#include \"part.inc\"\n bad2\n", &files);
     ASSERT_EQ(result.messages.size(), 2u);
-    EXPECT_EQ(result.messages[0], "part.inc:3: error: unknown mnemonic or directive 'wrong'");
-    EXPECT_EQ(result.messages[1], "t.asm:3: error: unknown mnemonic or directive 'bad2'");
+    EXPECT_EQ(result.messages[0],
+              "part.inc:3: error: unknown mnemonic, directive or macro 'wrong'");
+    EXPECT_EQ(result.messages[1], "t.asm:3: error: unknown mnemonic, directive or macro 'bad2'");
 }
 
 TEST(Errors, EveryErrorIsCountedAndTheCountEndsTheListing) {
     std::string source;
-    for (int i = 0; i < 12; ++i) source += " oops\n";
+    for (int i = 0; i < 12; ++i) source += " movlw .300\n";
     auto result = AssembleText(source);
     EXPECT_EQ(result.errors, 12);
     const std::string tail = "Number of errors = 12\r\n";
@@ -90,7 +93,7 @@ TEST(Errors, EveryErrorIsCountedAndTheCountEndsTheListing) {
 
 TEST(Errors, ManyErrorsStopTheAssemblyAndLimitTheMessages) {
     std::string source;
-    for (int i = 0; i < 5000; ++i) source += " oops\n";
+    for (int i = 0; i < 5000; ++i) source += " movlw .300\n";
     auto result = AssembleText(source);
     EXPECT_EQ(result.errors, tasm::kMaxErrors + 1);
     EXPECT_EQ(result.messages.size(), tasm::kMaxMessages);

@@ -42,11 +42,11 @@ TEST(SourceMap, NoMapWhenThereAreErrors) {
 
 TEST(Messages, WarningsAndErrorsComeInSourceOrderWithTheirFiles) {
     tasm_test::CMemoryIncludes includes;
-    includes.files["bank.inc"] = " movwf TRISB\n";
+    includes.files["bank.inc"] = " org 5\n movwf TRISB\n";
     auto result = AssembleText(" list p=16f877\n#include \"bank.inc\"\n goto nowhere\n", &includes);
     ASSERT_EQ(result.messages.size(), 3u);
     EXPECT_EQ(result.messages[0].rfind("t.asm:1: warning: processor '16f877'", 0), 0u);
-    EXPECT_EQ(result.messages[1].rfind("bank.inc:1: warning: ", 0), 0u);
+    EXPECT_EQ(result.messages[1].rfind("bank.inc:2: warning: Register 0x86", 0), 0u);
     EXPECT_EQ(result.messages[2], "t.asm:3: error: undefined symbol 'nowhere'");
     EXPECT_EQ(result.errors, 1);
     EXPECT_EQ(result.warnings, 2);
@@ -55,6 +55,7 @@ TEST(Messages, WarningsAndErrorsComeInSourceOrderWithTheirFiles) {
 TEST(Messages, BytesAboveAsciiPassInCommentsAndStrings) {
     // "čađ" in UTF-8, then "š" in Windows-1250.
     auto result = AssembleText(
+        " org 5\n"
         " movlw 1 ; \xC4\x8D"
         "a\xC4\x91\n"
         " dt \"\xC5\xA1\x9A\"\n"
@@ -62,9 +63,9 @@ TEST(Messages, BytesAboveAsciiPassInCommentsAndStrings) {
     EXPECT_EQ(result.errors, 0) << result.listing;
     EXPECT_EQ(result.warnings, 0) << result.listing;
     auto words = tasm_test::ObjectWords(result.object);
-    EXPECT_EQ(words[1], 0x34C5u);
-    EXPECT_EQ(words[2], 0x34A1u);
-    EXPECT_EQ(words[3], 0x349Au);
+    EXPECT_EQ(words[6], 0x34C5u);
+    EXPECT_EQ(words[7], 0x34A1u);
+    EXPECT_EQ(words[8], 0x349Au);
     EXPECT_NE(result.listing.find("; \xC4\x8D"
                                   "a\xC4\x91"),
               std::string::npos);

@@ -54,7 +54,7 @@ TEST(Numbers, BadNumbersAreErrors) {
 TEST(Numbers, RadixChangesBareNumbersOnly) {
     auto words = WordsOf(
         " movlw 10\n"  // hexadecimal until told otherwise
-        " dw 0101b\n"   // all hex digits: hex in hex radix
+        " dw 0101b\n"  // all hex digits: hex in hex radix
         " radix dec\n"
         " movlw 10\n"
         " dw 0101b\n"
@@ -207,14 +207,15 @@ TEST(BuiltInNames, AProgramsOwnDefinitionWins) {
         "STATUS equ 3\n"
         "w equ 0\n"
         "f equ 1\n"
+        " org 5\n"
         " movf STATUS,w\n"
         "Z equ 7\n"
         " bsf STATUS,Z\n");
     EXPECT_EQ(result.errors, 0) << result.listing;
     EXPECT_EQ(result.warnings, 1) << "Z with a value other than the chip's";
     auto words = tasm_test::ObjectWords(result.object);
-    EXPECT_EQ(words[0], 0x0803u);
-    EXPECT_EQ(words[1], 0x1783u);
+    EXPECT_EQ(words[5], 0x0803u);
+    EXPECT_EQ(words[6], 0x1783u);
 }
 
 }  // namespace
