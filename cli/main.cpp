@@ -6,7 +6,7 @@
 #include "break_labels.h"
 #include "instruction_set.h"
 #include "options.h"
-#include "pin_switch.h"
+#include "pin_input.h"
 #include "program_loader.h"
 #include "run_loop.h"
 #include "source_file.h"
@@ -60,7 +60,8 @@ void Run(const SRunOptions& options) {
     if (options.steps == 0 || !PcInsideProgram()) status = ERunStatus::Ended;
     while (status != ERunStatus::Ended) {
         while (nextPin < options.pins.size() && options.pins[nextPin].beforePass <= pass) {
-            if (options.pins[nextPin].beforePass == pass) SwitchPin(options.pins[nextPin]);
+            const SPinSwitch& pin = options.pins[nextPin];
+            if (pin.beforePass == pass) ClickPin(pin.port, static_cast<uint8_t>(1u << pin.bit));
             ++nextPin;
         }
         const bool atBreakpoint = RunOnePass(cpu);

@@ -46,8 +46,9 @@ std::string JsonString(const char* text) {
 }
 
 void PrintJson(std::FILE* out, int64_t pass, ERunStatus status) {
-    std::string line = "{\"pass\":" + std::to_string(pass) + ",\"pc\":" + std::to_string(PC) +
-                       ",\"w\":" + std::to_string(W) +
+    std::string line = "{\"pass\":" + std::to_string(pass) +
+                       ",\"cycles\":" + std::to_string(CycleCount) +
+                       ",\"pc\":" + std::to_string(PC) + ",\"w\":" + std::to_string(W) +
                        ",\"bank\":" + (BankOffset != 0 ? "1" : "0") +
                        ",\"mnemonic\":" + JsonString(LastMnemonic.load()) + ",\"status\":\"" +
                        StatusText(status) + "\",\"registers\":[";
@@ -62,7 +63,7 @@ void PrintJson(std::FILE* out, int64_t pass, ERunStatus status) {
 void PrintText(std::FILE* out, int64_t pass, ERunStatus status) {
     std::string text = "pass " + std::to_string(pass) + "  " + StatusText(status) +
                        "  PC=" + std::to_string(PC) + "  bank " + (BankOffset != 0 ? "1" : "0") +
-                       "\n";
+                       "  cycles " + std::to_string(CycleCount) + "\n";
     text += "W=" + std::to_string(W) + "  INTCON=" + Binary(RegisterFile[INTCON]) +
             "  STATUS=" + Binary(RegisterFile[STATUS]) +
             "  OPT=" + Binary(RegisterFile[OPTION_REG]) + "  TRISA=" + Binary(RegisterFile[TRISA]) +

@@ -1,8 +1,10 @@
 #include "cpu_unit.h"
 
 #include <algorithm>
+#include <chrono>
 
 #include "instruction_set.h"
+#include "pin_input.h"
 #include "platform/view.h"
 #include "run_loop.h"
 #include "sim_document.h"
@@ -35,7 +37,6 @@ int CCPUNit::Run() {
     for (;;) {
         if (startRun) RunProgram(cpu);
         m_pDoc->RunEndedEvent.Set();
-        ReturnStack.reset();
         if (m_bTerminate) return 0;
         startRun = true;
     }
@@ -61,18 +62,38 @@ void CCPUNit::RunProgram(CInstructionSet& cpu) {
     RefreshViews(doc);
     ResetForRunEnd();
 
-    CAutoResetEvent& step = m_pDoc->StepEvent;
-    step.Wait();
+    WaitForCommand(CAutoResetEvent::kInfinite);
     while (MayExecute()) {
         if (RunOnePass(cpu)) m_bPaused = true;
         RefreshViews(doc);
         if (m_bPaused) {
-            step.Wait();
+            WaitForCommand(CAutoResetEvent::kInfinite);
         } else {
             // Read now, so a new speed takes effect at the very next pause; a
             // negative value must not turn into an endless wait.
-            step.Wait(std::max(0, static_cast<int>(SimSpeedMs)));
+            WaitForCommand(std::max(0, static_cast<int>(SimSpeedMs)));
         }
+    }
+}
+
+void CCPUNit::WaitForCommand(int timeoutMs) {
+    CAutoResetEvent& step = m_pDoc->StepEvent;
+    // At full speed the next pass comes at once and applies the clicks itself.
+    if (timeoutMs == 0) {
+        step.Wait(0);
+        return;
+    }
+    using Clock = std::chrono::steady_clock;
+    const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+    for (;;) {
+        if (step.WaitOrWake(timeoutMs) != CAutoResetEvent::EWait::Woken) return;
+        // A click while waiting shows at once, and the pause goes on.
+        if (ApplyPinClicks()) RefreshViews(*m_pDoc);
+        if (timeoutMs == CAutoResetEvent::kInfinite) continue;
+        const auto left =
+            std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
+        if (left <= 0) return;
+        timeoutMs = static_cast<int>(left);
     }
 }
 

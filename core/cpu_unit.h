@@ -38,6 +38,9 @@ public:
 
 private:
     void RunProgram(CInstructionSet& cpu);
+    // Waits for the next command for up to timeoutMs (or kInfinite), applying
+    // pin clicks that arrive meanwhile.
+    void WaitForCommand(int timeoutMs);
     bool MayExecute() const;
 
     std::thread m_thread;

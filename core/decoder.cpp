@@ -6,7 +6,7 @@
 
 namespace {
 void Mnemonic(const char* text) {
-    LastMnemonic.store(text, std::memory_order_release);
+    LastMnemonic = text;
 }
 
 // Instructions with a file address and a destination bit, chosen by the

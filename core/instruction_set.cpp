@@ -123,7 +123,7 @@ uint8_t Subtract(uint8_t minuend, uint8_t subtrahend, uint8_t& flags) {
 }
 
 uint16_t PopAddress() {
-    return static_cast<uint16_t>(CurrentReturnStack().Pop());
+    return static_cast<uint16_t>(ReturnStack->Pop());
 }
 
 bool ValidTarget(int target) {
@@ -321,7 +321,7 @@ void CInstructionSet::RETLW(uint8_t k) {
 void CInstructionSet::CALL(int target) {
     if (!ValidTarget(target)) return;
     Timer0CycleStep();
-    CurrentReturnStack().Push(PC + 1);
+    ReturnStack->Push(PC + 1);
     PC = static_cast<uint16_t>(target);
 }
 

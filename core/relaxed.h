@@ -31,11 +31,6 @@ public:
     Relaxed& operator|=(T v) noexcept { return *this = T(load() | v); }
     Relaxed& operator^=(T v) noexcept { return *this = T(load() ^ v); }
 
-    // Atomic flip for the one writer that races the worker on purpose: the
-    // pin panel toggling an input bit while the program runs.
-    T fetch_xor(T v) noexcept { return m_value.fetch_xor(v, std::memory_order_relaxed); }
-    T exchange(T v) noexcept { return m_value.exchange(v, std::memory_order_relaxed); }
-
 private:
     std::atomic<T> m_value;
 };

@@ -4,24 +4,26 @@
 
 void CReturnStack::Push(int32_t address) {
     // A full stack still takes the address, over the oldest entry.
-    m_slots[top] = address;
+    const int32_t at = top;
+    m_slots[at] = address;
     if (count < 8) {
-        ++count;
+        count += 1;
     } else {
         AfxMessageBox("Stek je pun");
     }
-    top = top == 7 ? 0 : top + 1;
+    top = at == 7 ? 0 : at + 1;
 }
 
 int32_t CReturnStack::Pop() {
     if (count > 0) {
-        --count;
+        count -= 1;
     } else {
         AfxMessageBox("Stek je prazan");
     }
-    top = top == 0 ? 7 : top - 1;
+    const int32_t at = top == 0 ? 7 : top - 1;
+    top = at;
     // Slots without a live entry hold 0, so an empty stack returns 0.
-    const int32_t address = m_slots[top];
-    m_slots[top] = 0;
+    const int32_t address = m_slots[at];
+    m_slots[at] = 0;
     return address;
 }

@@ -2,6 +2,7 @@
 
 #include "decoder.h"
 #include "line_breakpoints.h"
+#include "pin_input.h"
 #include "state.h"
 #include "timer0.h"
 
@@ -28,9 +29,11 @@ bool PcInsideProgram() {
 }
 
 bool RunOnePass(CInstructionSet& cpu) {
+    ApplyPinClicks();
     // An interrupt accepted by the previous instruction waits for this one.
     if (IrqPending) IrqArmed = true;
 
+    InstructionCount += 1;
     DecodeAndExecute(cpu);
     Timer0CycleStep();
     InterruptCheck();
@@ -40,7 +43,7 @@ bool RunOnePass(CInstructionSet& cpu) {
 
     if (!PcChanged) PC += 1;
     if (IrqPending && IrqArmed) {
-        CurrentReturnStack().Push(PC);
+        ReturnStack->Push(PC);
         IrqArmed = false;
         IrqPending = false;
         PC = kInterruptVector;

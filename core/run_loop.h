@@ -8,7 +8,8 @@ class CInstructionSet;
 // loaded program (4 * PC + 4 <= ProgramEnd).
 bool PcInsideProgram();
 
-// Executes one instruction with everything that follows it: interrupt arming,
+// Executes one instruction with the pin clicks queued before it and everything
+// that follows it: interrupt arming,
 // decode and execute, Timer 0, the interrupt check, the bank-1 mirrors, the
 // PC advance, interrupt entry, PCL, and the breakpoint comparison. Returns
 // true when PC now stands on a breakpoint. The caller must have checked the

@@ -1,6 +1,7 @@
 #include "sim_document.h"
 
 #include "cpu_unit.h"
+#include "pin_input.h"
 #include "platform/message_box.h"
 
 namespace {
@@ -31,6 +32,7 @@ void CSimDocument::CreateWorker() {
     worker->m_pDoc = this;
     worker->m_bRunning = true;
     m_pWorker = worker;
+    SetPinClickWorker(&StepEvent);
     worker->Start();
 }
 
@@ -42,6 +44,7 @@ void CSimDocument::StopWorker() {
     // A worker blocked in a message box hears nothing until the box closes.
     while (!m_pWorker->WaitUntilEnded(kCloseBoxesEveryMs)) CloseAllMessageBoxes();
     m_pWorker->Join();
+    SetPinClickWorker(nullptr);
     delete m_pWorker;
     m_pWorker = nullptr;
 }

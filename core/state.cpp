@@ -1,12 +1,9 @@
 #include "state.h"
 
-Relaxed<uint8_t> RegisterFile[kRegisterFileSize];
-Relaxed<uint8_t> W;
-Relaxed<uint16_t> PC;
-Relaxed<int> BankOffset;
+constinit SChipState Chip;
+
 Relaxed<char> ProgramImage[kProgramImageSize];
 Relaxed<int> ProgramEnd;
-std::atomic<const char*> LastMnemonic{""};
 
 CBreakLabelTable BreakLabels;
 Relaxed<int> BreakLabelCount;
@@ -14,24 +11,7 @@ Relaxed<int> BreakAddresses[kBreakSlots];
 
 Relaxed<int> SimSpeedMs{200};
 
-Relaxed<int> Tmr0Inhibit;
-Relaxed<int> PrescaleCount;
-Relaxed<int> PrevTmr0;
-Relaxed<int> PrevRa4;
-Relaxed<bool> Tmr0Overflowed;
-Relaxed<bool> Tmr0WrapPending;
-Relaxed<uint8_t> PrevPortB;
-Relaxed<bool> IrqPending;
-Relaxed<bool> IrqArmed;
-Relaxed<bool> PcChanged;
-
-std::unique_ptr<CReturnStack> ReturnStack;
 std::atomic<CView*> LastRefreshedView{nullptr};
-
-CReturnStack& CurrentReturnStack() {
-    if (!ReturnStack) ReturnStack = std::make_unique<CReturnStack>();
-    return *ReturnStack;
-}
 
 std::string CBreakLabelTable::Get(int index) const {
     if (index < 0 || index >= kBreakSlots) return {};
@@ -85,7 +65,7 @@ void ResetForNewDocument() {
 }
 
 void ResetForRunBegin() {
-    ReturnStack = std::make_unique<CReturnStack>();
+    *ReturnStack = CReturnStack{};
     PcChanged = false;
     IrqPending = false;
     IrqArmed = false;
@@ -104,6 +84,8 @@ void ResetForRunBegin() {
 
     BankOffset = 0;
     Tmr0Inhibit = 0;
+    CycleCount = 0;
+    InstructionCount = 0;
 }
 
 void ResetForRunEnd() {

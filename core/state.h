@@ -1,11 +1,11 @@
 #pragma once
 // The one simulated PIC16C84 of the process. The worker thread changes it
-// while it simulates; the user-interface thread paints from it and flips port
-// input bits. Every item two threads touch is a relaxed atomic (see relaxed.h),
-// so no lock is needed and no read ever sees a torn value.
+// while it simulates; the user-interface thread paints from it (pin clicks
+// reach it through the worker, see pin_input.h). Every item two threads touch
+// is a relaxed atomic (see relaxed.h), so no lock is needed and no read ever
+// sees a torn value.
 #include <atomic>
 #include <cstdint>
-#include <memory>
 #include <mutex>
 #include <string>
 
@@ -39,14 +39,70 @@ enum : uint8_t {
     INTCON_BANK1 = 0x8B,
 };
 
-extern Relaxed<uint8_t> RegisterFile[kRegisterFileSize];
-extern Relaxed<uint8_t> W;
-extern Relaxed<uint16_t> PC;
-extern Relaxed<int> BankOffset;
+// Everything that evolves while a program runs, as one value: saving and
+// restoring the whole machine is one copy. Settings and wiring (the program
+// image, breakpoints, speed, views) stay outside it.
+struct SChipState {
+    Relaxed<uint8_t> registerFile[kRegisterFileSize];
+    Relaxed<uint8_t> w;
+    Relaxed<uint16_t> pc;
+    Relaxed<int> bankOffset;
+    // Always points at a static, constant mnemonic text ("" when none).
+    Relaxed<const char*> lastMnemonic{""};
+
+    // Timer 0 and interrupt bookkeeping.
+    Relaxed<int> tmr0Inhibit;
+    Relaxed<int> prescaleCount;
+    Relaxed<int> prevTmr0;
+    Relaxed<int> prevRa4;
+    Relaxed<bool> tmr0Overflowed;
+    // TMR0 wrapped since the last interrupt check. A two-cycle instruction can
+    // carry TMR0 from 0xFF through 0x00 to 0x01 before the check looks, and the
+    // overflow must not get lost on the way.
+    Relaxed<bool> tmr0WrapPending;
+    Relaxed<uint8_t> prevPortB;
+    Relaxed<bool> irqPending;
+    Relaxed<bool> irqArmed;
+
+    // Set by the decoder when the instruction loaded PC itself.
+    Relaxed<bool> pcChanged;
+
+    CReturnStack returnStack;
+
+    // Since the start of the run: one cycle per Timer 0 cycle, so the clock
+    // and the timer never disagree, and one instruction per pass of the loop.
+    Relaxed<uint64_t> cycleCount;
+    Relaxed<uint64_t> instructionCount;
+
+    bool operator==(const SChipState&) const = default;
+};
+
+extern constinit SChipState Chip;
+
+// The names the rest of the program uses, bound to the one machine. Constant
+// references, so every access compiles to the member's own address.
+inline constexpr auto& RegisterFile = Chip.registerFile;
+inline constexpr auto& W = Chip.w;
+inline constexpr auto& PC = Chip.pc;
+inline constexpr auto& BankOffset = Chip.bankOffset;
+inline constexpr auto& LastMnemonic = Chip.lastMnemonic;
+inline constexpr auto& Tmr0Inhibit = Chip.tmr0Inhibit;
+inline constexpr auto& PrescaleCount = Chip.prescaleCount;
+inline constexpr auto& PrevTmr0 = Chip.prevTmr0;
+inline constexpr auto& PrevRa4 = Chip.prevRa4;
+inline constexpr auto& Tmr0Overflowed = Chip.tmr0Overflowed;
+inline constexpr auto& Tmr0WrapPending = Chip.tmr0WrapPending;
+inline constexpr auto& PrevPortB = Chip.prevPortB;
+inline constexpr auto& IrqPending = Chip.irqPending;
+inline constexpr auto& IrqArmed = Chip.irqArmed;
+inline constexpr auto& PcChanged = Chip.pcChanged;
+inline constexpr CReturnStack* ReturnStack = &Chip.returnStack;
+inline constexpr auto& CycleCount = Chip.cycleCount;
+inline constexpr auto& InstructionCount = Chip.instructionCount;
+
+// Settings and wiring.
 extern Relaxed<char> ProgramImage[kProgramImageSize];
 extern Relaxed<int> ProgramEnd;
-// Always points at a static, constant mnemonic text ("" when none).
-extern std::atomic<const char*> LastMnemonic;
 
 // Breakpoint label names. Texts cannot be relaxed atomics, and both threads
 // touch them (the dialog on one, the reset at the start of every run on the
@@ -67,30 +123,6 @@ extern Relaxed<int> BreakLabelCount;
 extern Relaxed<int> BreakAddresses[kBreakSlots];
 
 extern Relaxed<int> SimSpeedMs;
-
-// Timer 0 and interrupt bookkeeping.
-extern Relaxed<int> Tmr0Inhibit;
-extern Relaxed<int> PrescaleCount;
-extern Relaxed<int> PrevTmr0;
-extern Relaxed<int> PrevRa4;
-extern Relaxed<bool> Tmr0Overflowed;
-// TMR0 wrapped since the last interrupt check. A two-cycle instruction can
-// carry TMR0 from 0xFF through 0x00 to 0x01 before the check looks, and the
-// overflow must not get lost on the way.
-extern Relaxed<bool> Tmr0WrapPending;
-extern Relaxed<uint8_t> PrevPortB;
-extern Relaxed<bool> IrqPending;
-extern Relaxed<bool> IrqArmed;
-
-// Set by the decoder when the instruction loaded PC itself.
-extern Relaxed<bool> PcChanged;
-
-// The return stack of the current run; only the thread that runs the program
-// touches it.
-extern std::unique_ptr<CReturnStack> ReturnStack;
-// The stack of the current run; creates one when no run has made it yet, so
-// an instruction executed outside a run never meets a missing stack.
-CReturnStack& CurrentReturnStack();
 
 // The view most recently asked to repaint by a refresh (the register display).
 extern std::atomic<CView*> LastRefreshedView;

@@ -33,6 +33,7 @@ uint8_t Increment(uint8_t tmr0) {
 }  // namespace
 
 uint8_t Timer0CycleStep() {
+    CycleCount += 1;
     if (Tmr0Inhibit > 0) {
         Tmr0Inhibit -= 1;
         PrescaleCount = 0;

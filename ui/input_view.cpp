@@ -4,8 +4,8 @@
 #include <QPixmap>
 
 #include "panel_art.h"
+#include "pin_input.h"
 #include "pin_table.h"
-#include "platform/message_box.h"
 #include "state.h"
 
 namespace {
@@ -39,14 +39,7 @@ void CInputView::PaintPane(QPainter& painter) {
 
 void CInputView::OnLButtonDown(const QPoint& point) {
     if (const PinInfo* pin = PinAt(point.x(), point.y())) {
-        if ((RegisterFile[pin->tris] & pin->mask) == 0) {
-            AfxMessageBox("Port je setovan kao izlazni");
-        } else {
-            // An atomic flip: the worker may rewrite the port in the same
-            // moment, and then one of the two wins whole.
-            RegisterFile[pin->port].fetch_xor(pin->mask);
-            InvalidateRect(false);
-        }
+        if (ClickPin(pin->port, pin->mask)) InvalidateRect(false);
     }
     if (m_pRegisterDisplay) {
         m_pRegisterDisplay->InvalidateRect(false);

@@ -6,7 +6,6 @@
 struct PinInfo {
     const char* label;  // as printed on the board
     uint8_t port;       // PORTA or PORTB
-    uint8_t tris;       // TRISA or TRISB; a set bit makes the pin an input
     uint8_t mask;
     int switchX;
     int ledX;

@@ -43,7 +43,7 @@ TEST_F(LumoRunTest, JsonStateHasExactlyTheAgreedKeys) {
     ASSERT_EQ(lines.size(), 1u);
     const std::string registers = "(,[0-9]+){139}";
     const std::regex shape(
-        "\\{\"pass\":3,\"pc\":8,\"w\":255,\"bank\":0,\"mnemonic\":\"DECFSZ\","
+        "\\{\"pass\":3,\"cycles\":3,\"pc\":8,\"w\":255,\"bank\":0,\"mnemonic\":\"DECFSZ\","
         "\"status\":\"ended\",\"registers\":\\[[0-9]+" +
         registers + "\\]\\}");
     EXPECT_TRUE(std::regex_match(lines[0], shape)) << lines[0];
@@ -56,8 +56,10 @@ TEST_F(LumoRunTest, TracePrintsEveryPassAndEndsAfterTheLast) {
     const auto lines = Lines(result.out);
     ASSERT_EQ(lines.size(), 4u);
     const char* mnemonics[] = {"\"MOVLW\"", "\"MOVWF\"", "\"DECFSZ\"", "\"GOTO\""};
+    const char* cycles[] = {"1", "2", "3", "5"};  // GOTO takes two
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(Field(lines[i], "pass"), std::to_string(i + 1));
+        EXPECT_EQ(Field(lines[i], "cycles"), cycles[i]);
         EXPECT_EQ(Field(lines[i], "mnemonic"), mnemonics[i]);
         EXPECT_EQ(Field(lines[i], "status"), i < 3 ? "\"running\"" : "\"ended\"");
     }

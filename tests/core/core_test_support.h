@@ -4,7 +4,6 @@
 // steps through them.
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cstdint>
 #include <cstdio>
 #include <initializer_list>
@@ -30,27 +29,6 @@ inline void PutWord(int address, uint16_t word) {
 inline void PutText(int address, const char* text) {
     for (int i = 0; i < 4; ++i) ProgramImage[4 * address + i] = text[i];
 }
-
-// Everything an instruction may change, to show that a refused one changed
-// nothing.
-struct ProcessorSnapshot {
-    std::array<uint8_t, kRegisterFileSize> registers{};
-    uint8_t w = 0;
-    uint16_t pc = 0;
-    int bankOffset = 0;
-    int tmr0Inhibit = 0;
-
-    static ProcessorSnapshot Take() {
-        ProcessorSnapshot s;
-        for (int i = 0; i < kRegisterFileSize; ++i) s.registers[i] = RegisterFile[i];
-        s.w = W;
-        s.pc = PC;
-        s.bankOffset = BankOffset;
-        s.tmr0Inhibit = Tmr0Inhibit;
-        return s;
-    }
-    bool operator==(const ProcessorSnapshot&) const = default;
-};
 
 class CoreTest : public testing::Test {
 protected:

@@ -23,8 +23,7 @@ int RunCheckedPasses(int maxPasses, const std::function<void(int pass)>& beforeP
         ++passes;
 
         FUZZ_REQUIRE(BankOffset == 0 || BankOffset == 0x80, std::to_string(BankOffset));
-        FUZZ_REQUIRE(ReturnStack && ReturnStack->Count() >= 0 && ReturnStack->Count() <= 8,
-                     "return stack depth");
+        FUZZ_REQUIRE(ReturnStack->Count() >= 0 && ReturnStack->Count() <= 8, "return stack depth");
         FUZZ_REQUIRE(Tmr0Inhibit >= 0 && Tmr0Inhibit <= 2, std::to_string(Tmr0Inhibit));
         FUZZ_REQUIRE(RegisterFile[INTCON_BANK1] == RegisterFile[INTCON], "INTCON mirror");
         FUZZ_REQUIRE(RegisterFile[STATUS_BANK1] == RegisterFile[STATUS], "STATUS mirror");

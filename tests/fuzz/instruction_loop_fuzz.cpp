@@ -48,7 +48,7 @@ std::vector<PinFlip> Prepare(CFuzzInput& in) {
     PrevRa4 = in.Byte() & 0x10;
     PrevPortB = in.Byte();
 
-    ReturnStack = std::make_unique<CReturnStack>();
+    *ReturnStack = CReturnStack{};
     for (int depth = in.Byte() % 12; depth > 0; --depth) ReturnStack->Push(in.Word());
 
     for (auto& address : BreakAddresses) address = 0;
@@ -81,7 +81,7 @@ Outcome Run(const uint8_t* data, size_t size) {
 
     const int passes = RunCheckedPasses(kMaxPasses, [&](int pass) {
         for (const PinFlip& flip : flips) {
-            if (flip.pass == pass) RegisterFile[flip.port].fetch_xor(flip.mask);
+            if (flip.pass == pass) RegisterFile[flip.port] ^= flip.mask;
         }
     });
 

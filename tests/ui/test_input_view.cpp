@@ -152,7 +152,7 @@ private slots:
         QCOMPARE(RegisterFile[INTCON] & 0x82, 0x02);  // INTF set, GIE cleared
         RunOnePass(cpu);                              // one more instruction, then the entry
         QCOMPARE(int(PC), 4);
-        QCOMPARE(CurrentReturnStack().Pop(), 7);
+        QCOMPARE(ReturnStack->Pop(), 7);
     }
 
     void ra4ClicksCountTimer0InCounterMode() {

@@ -133,11 +133,13 @@ private slots:
         CMainFrame& frame = app.Frame();
         QTRY_COMPARE(LastRefreshedView.load(), static_cast<CView*>(frame.OutputView()));
         LastRefreshedView = nullptr;
+        // The worker applies the click between two instructions, at once
+        // while it waits.
         QTest::mouseClick(frame.InputView()->viewport(), Qt::LeftButton, {}, QPoint(37, 170));
-        QCOMPARE(int(RegisterFile[PORTB]), 0x80);
+        QTRY_COMPARE(int(RegisterFile[PORTB]), 0x80);
         QCOMPARE(LastRefreshedView.load(), static_cast<CView*>(frame.OutputView()));
         QTest::mouseClick(frame.InputView()->viewport(), Qt::LeftButton, {}, QPoint(37, 170));
-        QCOMPARE(int(RegisterFile[PORTB]), 0x00);
+        QTRY_COMPARE(int(RegisterFile[PORTB]), 0x00);
     }
 
     void runningProgramShowsOnThePanel() {

@@ -47,4 +47,27 @@ TEST(AutoResetEvent, EachSetReleasesOneWaiter) {
     EXPECT_FALSE(event.Wait(0));
 }
 
+TEST(AutoResetEvent, WakeEndsOneWaitOrWakeWithoutSettingTheEvent) {
+    using EWait = CAutoResetEvent::EWait;
+    CAutoResetEvent event;
+    EXPECT_EQ(event.WaitOrWake(0), EWait::TimedOut);
+    EXPECT_EQ(event.WaitOrWake(1), EWait::TimedOut);
+    event.Wake();
+    EXPECT_FALSE(event.Wait(0)) << "a nudge must not pass a plain wait";
+    EXPECT_EQ(event.WaitOrWake(), EWait::Woken);
+    EXPECT_EQ(event.WaitOrWake(0), EWait::TimedOut);
+
+    event.Wake();
+    event.Set();
+    EXPECT_EQ(event.WaitOrWake(0), EWait::Signalled) << "a command wins over a nudge";
+    EXPECT_EQ(event.WaitOrWake(0), EWait::Woken) << "and the nudge is kept for the next wait";
+
+    std::thread nudger([&] {
+        std::this_thread::sleep_for(kSettle);
+        event.Wake();
+    });
+    FinishesWithinDeadline([&] { EXPECT_NE(event.WaitOrWake(), EWait::TimedOut); }, "a nudge");
+    nudger.join();
+}
+
 }  // namespace

@@ -9,6 +9,7 @@
 #include <random>
 #include <set>
 
+#include "pin_input.h"
 #include "worker_test_support.h"
 
 namespace {
@@ -90,12 +91,12 @@ public:
 private:
     int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_random); }
 
-    // As the pin panel does: only an input pin's switch changes the port.
+    // As the pin panel does, on input pins only: an output pin's message
+    // would wait for an answer.
     void ClickPin() {
-        const bool portB = Pick(13) < 8;
-        const auto mask = static_cast<uint8_t>(1u << Pick(portB ? 8 : 5));
-        const uint8_t tris = RegisterFile[portB ? TRISB : TRISA];
-        if (tris & mask) RegisterFile[portB ? PORTB : PORTA].fetch_xor(mask);
+        const uint8_t port = Pick(13) < 8 ? PORTB : PORTA;
+        const auto mask = static_cast<uint8_t>(1u << Pick(port == PORTB ? 8 : 5));
+        if (IsInputPin(port, mask)) ::ClickPin(port, mask);
     }
 
     // As the display flags do: repaint, with erase, the view the worker

@@ -1,0 +1,36 @@
+#pragma once
+// Clicks on the port pins. A click reaches the machine only between two
+// instructions: with a worker it is queued, the run loop applies it before
+// the next instruction, and a waiting worker is nudged to apply it at once.
+// So a run is a function of the program and its timed inputs, and replays
+// exactly. Without a worker the caller owns the machine and the click applies
+// at once.
+#include <atomic>
+#include <cstdint>
+
+class CAutoResetEvent;
+
+// What the user does with a pin switch: an output pin (its direction bit 0)
+// shows "Port je setovan kao izlazni" and changes nothing; an input pin's
+// port bit flips. port is PORTA or PORTB, mask the pin's bit. Returns whether
+// the flip was accepted.
+bool ClickPin(uint8_t port, uint8_t mask);
+
+// Whether the pin's direction bit makes it an input.
+bool IsInputPin(uint8_t port, uint8_t mask);
+
+// The worker's event while it exists, or null. Clearing it applies whatever
+// is still queued, on the calling thread, which owns the machine from then on.
+void SetPinClickWorker(CAutoResetEvent* step);
+
+namespace pin_input_detail {
+extern std::atomic<bool> ClicksQueued;
+bool ApplyQueuedClicks();
+}  // namespace pin_input_detail
+
+// The run loop's side: applies the queued clicks in order; returns whether
+// there were any. One relaxed load when there are none.
+inline bool ApplyPinClicks() {
+    if (!pin_input_detail::ClicksQueued.load(std::memory_order_relaxed)) return false;
+    return pin_input_detail::ApplyQueuedClicks();
+}

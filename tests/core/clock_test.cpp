@@ -1,0 +1,55 @@
+// The cycle and instruction counters: they move with Timer 0, start again at
+// every run, and travel with the rest of the machine when it is copied.
+#include "core_test_support.h"
+
+namespace {
+TEST_F(CoreTest, CyclesAgreeWithTimer0ThroughSkipsJumpsCallsAndInterrupts) {
+    Load({0x2006,                     //  5: CALL 6       (two cycles)
+          0x0B8C,                     //  6: DECFSZ 0x0C,1 (two cycles when it skips)
+          0x2806,                     //  7: GOTO 6
+          0x3405,                     //  8: RETLW 5      (back to 6 with the stack empty)
+          0x0000});                   //  9
+    PutWord(4, 0x0009);               // RETFIE at the vector
+    RegisterFile[OPTION_REG] = 0x08;  // timer mode, one count per cycle
+    RegisterFile[0x0C] = 3;
+    RegisterFile[INTCON] = 0xA0;  // GIE, T0IE: every wrap enters word 4
+    for (int pass = 1; pass <= 3000; ++pass) {
+        Step();
+        ASSERT_EQ(Reg(TMR0), CycleCount % 256) << "pass " << pass;
+        ASSERT_EQ(InstructionCount, static_cast<uint64_t>(pass));
+    }
+    EXPECT_GT(CycleCount, 3000u);
+}
+
+TEST_F(CoreTest, CountersStartAgainWithEveryRunButNotWithALoad) {
+    Load({0x2805});  // GOTO 5
+    Step(10);
+    EXPECT_EQ(CycleCount, 20u);
+    EXPECT_EQ(InstructionCount, 10u);
+    ResetForLoad();
+    EXPECT_EQ(CycleCount, 20u);
+    ResetForRun();
+    EXPECT_EQ(CycleCount, 0u);
+    EXPECT_EQ(InstructionCount, 0u);
+}
+
+TEST_F(CoreTest, CopyingTheMachineCarriesEveryPartOfIt) {
+    Load({0x2007,    // 5: CALL 7
+          0x0000,    // 6
+          0x0A8C,    // 7: INCF 0x0C,1
+          0x2807});  // 8: GOTO 7
+    Step(5);
+    const SChipState saved = Chip;
+    Step(7);
+    EXPECT_FALSE(Chip == saved);
+    Chip = saved;
+    EXPECT_TRUE(Chip == saved);
+    EXPECT_EQ(CycleCount, 8u);  // CALL 2, INCF 1, GOTO 2, INCF 1, GOTO 2
+    EXPECT_EQ(ReturnStack->Count(), 1);
+    Step(7);
+    const SChipState again = Chip;
+    Chip = saved;
+    Step(7);
+    EXPECT_TRUE(Chip == again) << "the same passes from the same state must end alike";
+}
+}  // namespace
