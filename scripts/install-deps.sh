@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake g++ pkg-config
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev libqscintilla2-qt6-dev
   fonts-dejavu-core
   clang libclang-rt-14-dev
   xvfb xauth

@@ -1,24 +1,52 @@
 #pragma once
-// The source editor pane: a plain-text editor that is also the first view of
-// the document. The worker never asks it to repaint, but it is a view like
-// the other two so the document's view list keeps the order the worker
-// relies on.
-#include <QPlainTextEdit>
+// The source editor pane: a code editor that is also the first view of the
+// document. It numbers the lines, highlights PIC assembly, offers mnemonics,
+// register names and the program's labels as one types, and shows what an
+// instruction does once its mnemonic is typed. The worker never asks it to
+// repaint, but it is a view like the other two so the document's view list
+// keeps the order the worker relies on.
+//
+// The text is held as UTF-8 bytes exactly as they came, line breaks of
+// every kind included, so a text saved without changes keeps every byte.
+#include <Qsci/qsciscintilla.h>
 
 #include "platform/view.h"
+#include "source_text.h"
 
-class CEditView : public QPlainTextEdit, public CView {
+class CPicLexer;
+
+class CEditView : public QsciScintilla, public CView {
     Q_OBJECT
 public:
+    // The margins: line numbers, then the marks of the simulator.
+    static constexpr int kNumberMargin = 0;
+    static constexpr int kMarkMargin = 1;
+
     explicit CEditView(QWidget* parent = nullptr);
 
     // Any thread.
     void InvalidateRect(bool bErase) override;
 
-    // The text with '\n' between lines, every character as typed (no
-    // character is replaced, unlike toPlainText, which turns no-break spaces
-    // into blanks).
-    QString SourceText() const;
-    // Replaces the whole text; the undo history starts anew.
-    void SetSourceText(const QString& text);
+    // The whole text, byte for byte.
+    QByteArray SourceBytes() const;
+    // Replaces the whole text; the undo history starts anew. New lines the
+    // user types end as lineEnds says.
+    void SetSourceBytes(const QByteArray& utf8, LineEnds lineEnds);
+
+    // Lets the window's own keys through: the editor no longer binds them.
+    void ReleaseKeys(const QList<QKeySequence>& keys);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void OnCharAdded(int ch);
+    void ShowCompletions();
+    void ShowCallTip(int ch);
+    // The bytes from one position to another, as they are.
+    QByteArray Range(long from, long to) const;
+    // The identifier that ends at the caret.
+    QString WordBeforeCaret() const;
+
+    CPicLexer* m_pLexer;
 };

@@ -42,7 +42,9 @@ void CLumoDoc::SetEditView(CEditView* editor) {
 
 bool CLumoDoc::OnNewDocument() {
     SetPathName({});
-    SetModifiedFlag(false);
+    // The text stays, but it belongs to no file now, and a new file is UTF-8.
+    m_encoding = SourceEncoding::Utf8;
+    ClearModifiedFlag();
     CreateWorker();
     return true;
 }
@@ -104,11 +106,11 @@ bool CLumoDoc::SaveModified() {
 }
 
 bool CLumoDoc::IsModified() const {
-    return m_pEditView && m_pEditView->document()->isModified();
+    return m_pEditView && m_pEditView->isModified();
 }
 
-void CLumoDoc::SetModifiedFlag(bool modified) {
-    if (m_pEditView) m_pEditView->document()->setModified(modified);
+void CLumoDoc::ClearModifiedFlag() {
+    if (m_pEditView) m_pEditView->setModified(false);
 }
 
 CLumoDoc::LoadResult CLumoDoc::LoadFile(const QString& path) {
@@ -124,24 +126,25 @@ CLumoDoc::LoadResult CLumoDoc::LoadFile(const QString& path) {
                    .arg(Shown(path), read.error));
         return LoadResult::Failed;
     }
-    DecodedSource decoded = DecodeSource(read.bytes);
-    m_pEditView->SetSourceText(decoded.text);
+    const DecodedSource decoded = DecodeSource(read.bytes);
+    m_pEditView->SetSourceBytes(decoded.utf8, decoded.lineEnds);
     m_lineEnds = decoded.lineEnds;
+    m_encoding = decoded.encoding;
     SetSourceFile(path);
     ClearProgramImage();
     for (int i = 0; i < kDataRegistersClearedOnOpen; ++i) RegisterFile[i] = 0;
     SetPathName(path);
-    SetModifiedFlag(false);
+    ClearModifiedFlag();
     emit FileUsed(path);
     return LoadResult::Loaded;
 }
 
 bool CLumoDoc::StoreFile(const QString& path) {
-    const EncodedSource encoded = EncodeSource(m_pEditView->SourceText(), m_lineEnds);
+    const EncodedSource encoded = EncodeSource(m_pEditView->SourceBytes(), m_encoding);
     if (encoded.badLine > 0) {
-        Report(QStringLiteral("Failed to save document.\n\nLine %1 holds a character that a "
-                              "source file cannot hold (only single-byte characters can be "
-                              "saved). %2 was left as it was.")
+        Report(QStringLiteral("Failed to save document.\n\nLine %1 holds a character that "
+                              "Windows-1250, the encoding of this file, cannot hold. %2 was "
+                              "left as it was.")
                    .arg(encoded.badLine)
                    .arg(Shown(path)));
         return false;
@@ -157,7 +160,7 @@ bool CLumoDoc::StoreFile(const QString& path) {
     // now on, and the one the caption names.
     SetSourceFile(path);
     SetPathName(path);
-    SetModifiedFlag(false);
+    ClearModifiedFlag();
     emit FileUsed(path);
     return true;
 }

@@ -39,10 +39,12 @@ public:
     bool SaveModified();
 
     bool IsModified() const;
-    void SetModifiedFlag(bool modified = true);
+    // Takes the current text as the saved one.
+    void ClearModifiedFlag();
     QString GetTitle() const { return m_strTitle; }
     QString GetPathName() const { return m_strPathName; }
     LineEnds GetLineEnds() const { return m_lineEnds; }
+    SourceEncoding GetEncoding() const { return m_encoding; }
 
 signals:
     void TitleChanged(const QString& title);
@@ -67,4 +69,5 @@ private:
     QString m_strTitle;
     QString m_strPathName;
     LineEnds m_lineEnds = LineEnds::Lf;
+    SourceEncoding m_encoding = SourceEncoding::Utf8;
 };

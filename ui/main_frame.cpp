@@ -161,6 +161,15 @@ void CMainFrame::CreatePanes() {
     // repaints the second and third views of the document.
     m_pEditView = new CEditView;
     m_doc.SetEditView(m_pEditView);
+    // The window's keys work while the editor has the keyboard; the editing
+    // keys stay the editor's own.
+    QList<QKeySequence> windowKeys;
+    for (const AcceleratorInfo& accelerator : Accelerators()) {
+        const int id = accelerator.id;
+        if (id != ID_EDIT_UNDO && id != ID_EDIT_CUT && id != ID_EDIT_COPY && id != ID_EDIT_PASTE)
+            windowKeys.append(QKeySequence(accelerator.key));
+    }
+    m_pEditView->ReleaseKeys(windowKeys);
     m_pInputView = new CInputView;
     m_doc.AddView(m_pInputView);
     m_pOutputView = new COutputView;
@@ -191,7 +200,7 @@ void CMainFrame::ConnectCommands() {
     connect(Action(ID_EDIT_COPY), &QAction::triggered, m_pEditView, &CEditView::copy);
     connect(Action(ID_EDIT_PASTE), &QAction::triggered, m_pEditView, &CEditView::paste);
     connect(m_pEditView, &CEditView::copyAvailable, this, &CMainFrame::UpdateEditCommands);
-    connect(m_pEditView, &CEditView::undoAvailable, this, &CMainFrame::UpdateEditCommands);
+    connect(m_pEditView, &CEditView::textChanged, this, &CMainFrame::UpdateEditCommands);
 
     QAction* toolbarToggle = Action(ID_VIEW_TOOLBAR);
     toolbarToggle->setChecked(true);
@@ -247,9 +256,9 @@ void CMainFrame::UpdateEditCommands() {
     // The editing commands belong to the editor; they are offered only while
     // it is the active pane and has something to act on.
     const bool editorActive = m_pActivePane == m_pEditView;
-    const bool selection = m_pEditView->textCursor().hasSelection();
+    const bool selection = m_pEditView->hasSelectedText();
     const QMimeData* clipboard = QGuiApplication::clipboard()->mimeData();
-    Action(ID_EDIT_UNDO)->setEnabled(editorActive && m_pEditView->document()->isUndoAvailable());
+    Action(ID_EDIT_UNDO)->setEnabled(editorActive && m_pEditView->isUndoAvailable());
     Action(ID_EDIT_CUT)->setEnabled(editorActive && selection);
     Action(ID_EDIT_COPY)->setEnabled(editorActive && selection);
     Action(ID_EDIT_PASTE)->setEnabled(editorActive && clipboard && clipboard->hasText());

@@ -1,30 +1,34 @@
 #pragma once
-// Source files as single-byte text. Every byte of a file is one character of
-// the editor's text (Latin-1), so bytes the user does not edit are written
-// back unchanged. The editor knows only one kind of line break; the file's
-// own style (CR LF or LF) is remembered and restored on saving, and a
-// missing final line break stays missing.
+// Source files and the editor's text. A file that is valid UTF-8 is edited
+// as UTF-8 and its bytes go to the editor as they are; any other file is
+// read as Windows-1250, in which every byte has a character. Either way a
+// file saved without changes gets back every byte, its line breaks (CR LF,
+// LF, a lone CR, mixed) and a missing final line break included.
 #include <QByteArray>
 #include <QString>
 
-enum class LineEnds { Lf, CrLf };
+// What a new line typed in the editor ends with: the file's most common
+// line break; LF for a file without any.
+enum class LineEnds { Lf, CrLf, Cr };
+enum class SourceEncoding { Utf8, Windows1250 };
 
 // The largest file the editor takes.
 inline constexpr qint64 kMaxSourceBytes = 0xFFFFF;
 
+bool IsValidUtf8(const QByteArray& bytes);
+
 struct DecodedSource {
-    QString text;  // lines separated by '\n'
+    QByteArray utf8;  // the editor's text
+    SourceEncoding encoding;
     LineEnds lineEnds;
 };
-// A file that ends more of its lines with CR LF than with a bare LF is
-// CR LF; one without any line break is LF.
 DecodedSource DecodeSource(const QByteArray& bytes);
 
 struct EncodedSource {
     QByteArray bytes;
-    int badLine = 0;  // > 0: the first line holding a character with no single-byte form
+    int badLine = 0;  // > 0: the first line holding a character the encoding cannot hold
 };
-EncodedSource EncodeSource(const QString& text, LineEnds lineEnds);
+EncodedSource EncodeSource(const QByteArray& utf8, SourceEncoding encoding);
 
 struct SourceFileRead {
     enum Status { Ok, TooLarge, Failed } status;

@@ -120,9 +120,9 @@ void AssembleTest::onlySavedTextIsAssembled() {
     CAppUnderTest app;
     Open(app, path);
     CEditView* editor = app.Frame().EditView();
-    const QString edited = editor->toPlainText().replace("0x0A", "0x0B");
+    const QString edited = editor->text().replace("0x0A", "0x0B");
     editor->selectAll();
-    editor->insertPlainText(edited);
+    editor->replaceSelectedText(edited);
     PressF7(app);
     QCOMPARE(Word(5), QStringLiteral("300A"));
     QTest::keyClick(editor, Qt::Key_S, Qt::ControlModifier);

@@ -5,8 +5,6 @@
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
-#include <QTextBlock>
-#include <QTextCursor>
 #include <QtTest>
 #include <csignal>
 
@@ -40,6 +38,7 @@ private slots:
     void unreadableFileChangesNothing();
     void failedWriteKeepsTheOldFile();
     void textThatNoByteCanHoldIsNotSaved();
+    void utf8FilesAndNewTextsSaveAsUtf8();
     void closingAsksToSave();
     void commandLineOpensLikeOpen();
     void commandLineWithAMissingFileFails();
@@ -69,8 +68,8 @@ void DocumentTest::Open(CAppUnderTest& app, const QString& path) {
 
 void DocumentTest::TypeAtEnd(CAppUnderTest& app, const QString& text) {
     CEditView* editor = app.Frame().EditView();
-    editor->moveCursor(QTextCursor::End);
-    editor->insertPlainText(text);
+    editor->append(text);
+    editor->SendScintilla(QsciScintillaBase::SCI_DOCUMENTEND);
 }
 
 bool DocumentTest::MessagesContain(CAppUnderTest& app, const QString& part) {
@@ -92,7 +91,7 @@ void DocumentTest::openLoadsTheFileAndNamesIt() {
 
     Open(app, path);
 
-    QCOMPARE(app.Frame().EditView()->toPlainText(), QStringLiteral("start\tgoto start\n"));
+    QCOMPARE(app.Frame().EditView()->text(), QStringLiteral("start\tgoto start\r\n"));
     QCOMPARE(app.Frame().windowTitle(), QStringLiteral("blink.asm - Lumo"));
     QVERIFY(!app.Doc().IsModified());
     QCOMPARE(QString::fromStdString(SourceFolder), QFileInfo(path).absolutePath() + "/");
@@ -119,7 +118,7 @@ void DocumentTest::openCancelledChangesNothing() {
     app.m_dialogs.m_answers = {Answer::No};
     Trigger(app, ID_FILE_OPEN);  // no path scripted: the dialog is cancelled
     QCOMPARE(app.m_dialogs.m_openRequests.size(), 1);
-    QCOMPARE(app.Frame().EditView()->toPlainText(), QStringLiteral("nop"));
+    QCOMPARE(app.Frame().EditView()->text(), QStringLiteral("nop"));
     QCOMPARE(app.Doc().GetTitle(), QStringLiteral("Untitled"));
     QVERIFY(SourceFileName.empty());
 }
@@ -149,7 +148,7 @@ void DocumentTest::openAsksBeforeDiscardingEdits() {
 
     QCOMPARE(app.m_dialogs.m_questions, QStringList({"Save changes to first file.asm?"}));
     QCOMPARE(ReadBytes(first), firstFileAfter);
-    QCOMPARE(app.Frame().EditView()->toPlainText(), opened ? "other\n" : "one\ntwo");
+    QCOMPARE(app.Frame().EditView()->text(), opened ? "other\n" : "one\ntwo");
     QCOMPARE(app.Doc().GetTitle(), opened ? "second.asm" : "first file.asm");
     QCOMPARE(SourceFileName, opened ? std::string("second.asm") : std::string("first file.asm"));
     QCOMPARE(app.Doc().IsModified(), !opened);
@@ -233,7 +232,7 @@ void DocumentTest::newKeepsTextSourceAndWorker() {
     Open(app, path);
     Trigger(app, ID_FILE_NEW);
     QCOMPARE(app.Frame().windowTitle(), QStringLiteral("Untitled - Lumo"));
-    QCOMPARE(app.Frame().EditView()->toPlainText(), QStringLiteral("nop\n"));
+    QCOMPARE(app.Frame().EditView()->text(), QStringLiteral("nop\n"));
     QCOMPARE(SourceFileName, std::string("a.asm"));
     QCOMPARE(app.Doc().m_pWorker, worker);
     QVERIFY(app.m_dialogs.m_questions.isEmpty());
@@ -288,9 +287,8 @@ void DocumentTest::anEditedLineIsAllThatChanges() {
     CAppUnderTest app;
     Open(app, path);
     CEditView* editor = app.Frame().EditView();
-    QTextCursor cursor(editor->document()->findBlockByNumber(0));
-    cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-    cursor.insertText(QStringLiteral("\tmovlw\t0x55"));
+    editor->setSelection(0, 0, 0, static_cast<int>(editor->text(0).indexOf(QLatin1Char('\r'))));
+    editor->replaceSelectedText(QStringLiteral("\tmovlw\t0x55"));
     Trigger(app, ID_FILE_SAVE);
     QCOMPARE(ReadBytes(path), QByteArray("\tmovlw\t0x55\r\n\tmovwf\t6 ; \xA0\xE9\r\n\tgoto\t5"));
 }
@@ -312,7 +310,7 @@ void DocumentTest::oversizeFileIsRefused() {
     RegisterFile[0x10] = 3;
     Open(app, tooLarge);
     QCOMPARE(app.m_messages.Texts(), std::vector<std::string>({"The file is too large to open."}));
-    QCOMPARE(app.Frame().EditView()->toPlainText(), QStringLiteral("nop\n"));
+    QCOMPARE(app.Frame().EditView()->text(), QStringLiteral("nop\n"));
     QCOMPARE(app.Doc().GetTitle(), QStringLiteral("small.asm"));
     QCOMPARE(SourceFileName, std::string("small.asm"));
     QCOMPARE(int(RegisterFile[0x10]), 3);
@@ -320,7 +318,7 @@ void DocumentTest::oversizeFileIsRefused() {
     app.m_messages.Clear();
     Open(app, largest);
     QVERIFY(app.m_messages.Texts().empty());
-    QCOMPARE(app.Frame().EditView()->SourceText().size(), limit.size());
+    QCOMPARE(app.Frame().EditView()->SourceBytes(), limit);
     QCOMPARE(SourceFileName, std::string("largest.asm"));
 }
 
@@ -335,7 +333,7 @@ void DocumentTest::unreadableFileChangesNothing() {
     QVERIFY(MessagesContain(app, QDir::toNativeSeparators(missing)));
     QVERIFY(MessagesContain(app, "No such file"));
     QCOMPARE(SourceFileName, std::string("small.asm"));
-    QCOMPARE(app.Frame().EditView()->toPlainText(), QStringLiteral("nop\n"));
+    QCOMPARE(app.Frame().EditView()->text(), QStringLiteral("nop\n"));
 }
 
 void DocumentTest::failedWriteKeepsTheOldFile() {
@@ -366,15 +364,44 @@ void DocumentTest::failedWriteKeepsTheOldFile() {
 }
 
 void DocumentTest::textThatNoByteCanHoldIsNotSaved() {
+    // A file that is not UTF-8 is Windows-1250: its letters come in as they
+    // are meant, a typed one goes out as its byte, and a character the code
+    // page has no byte for stops the save.
     const QString path = m_folder->Path("a.asm");
-    WriteBytes(path, "nop\n");
+    WriteBytes(path, "nop ; \x9A\xE6\n");
     CAppUnderTest app;
     Open(app, path);
+    QCOMPARE(app.Frame().EditView()->text(), QStringLiteral("nop ; \u0161\u0107\n"));
     TypeAtEnd(app, QStringLiteral("; \u010D\n"));
     Trigger(app, ID_FILE_SAVE);
-    QCOMPARE(ReadBytes(path), QByteArray("nop\n"));
+    QCOMPARE(ReadBytes(path), QByteArray("nop ; \x9A\xE6\n; \xE8\n"));
+
+    TypeAtEnd(app, QStringLiteral("; \u0436"));
+    Trigger(app, ID_FILE_SAVE);
+    QCOMPARE(ReadBytes(path), QByteArray("nop ; \x9A\xE6\n; \xE8\n"));
     QVERIFY(app.Doc().IsModified());
-    QVERIFY(MessagesContain(app, "Line 2"));
+    QVERIFY(MessagesContain(app, "Line 3"));
+}
+
+void DocumentTest::utf8FilesAndNewTextsSaveAsUtf8() {
+    const QString path = m_folder->Path("u.asm");
+    WriteBytes(path, "nop ; \xC5\xA1\r");  // a lone CR ends the line
+    CAppUnderTest app;
+    Open(app, path);
+    QCOMPARE(app.Doc().GetEncoding(), SourceEncoding::Utf8);
+    QCOMPARE(app.Frame().EditView()->lines(), 2);
+    TypeAtEnd(app, QStringLiteral("; \u010D\u0107\u017E\u0111"));
+    Trigger(app, ID_FILE_SAVE);
+    QCOMPARE(ReadBytes(path), QByteArray("nop ; \xC5\xA1\r; \xC4\x8D\xC4\x87\xC5\xBE\xC4\x91"));
+
+    // New keeps the text; saved under a new name it is UTF-8.
+    Trigger(app, ID_FILE_NEW);
+    TypeAtEnd(app, QStringLiteral("\u0160"));
+    const QString fresh = m_folder->Path("fresh.asm");
+    app.m_dialogs.m_savePaths.append(fresh);
+    Trigger(app, ID_FILE_SAVE_AS);
+    QCOMPARE(ReadBytes(fresh),
+             QByteArray("nop ; \xC5\xA1\r; \xC4\x8D\xC4\x87\xC5\xBE\xC4\x91\xC5\xA0"));
 }
 
 void DocumentTest::closingAsksToSave() {
