@@ -68,8 +68,8 @@ constexpr CDirectiveName kDirectives[] = {
     {"ENDW", EDirective::Unsupported},
     {"FILL", EDirective::Unsupported},
     {"RES", EDirective::Unsupported},
-    {"CONSTANT", EDirective::Unsupported},
-    {"VARIABLE", EDirective::Unsupported},
+    {"CONSTANT", EDirective::Constant},
+    {"VARIABLE", EDirective::Variable},
     {"PURGE", EDirective::Unsupported},
 };
 

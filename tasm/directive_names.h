@@ -42,6 +42,8 @@ enum class EDirective {
     Messg,
     Error,
     Errorlevel,
+    Constant,        // CONSTANT name=value, ...: EQU
+    Variable,        // VARIABLE name[=value], ...: SET
     ListingControl,  // NOLIST, TITLE, PAGE, __MAXRAM: no effect on the code
     Unsupported,     // known from other assemblers, named in the error
 };

@@ -220,6 +220,11 @@ void CTwoPassAssembler::Directive(EDirective directive, const std::string& label
         case EDirective::Errorlevel:
             ErrorLevel(from);
             break;
+        case EDirective::Constant:
+        case EDirective::Variable:
+            AssignList(from, directive == EDirective::Constant ? ESymbolKind::Constant
+                                                               : ESymbolKind::Variable);
+            break;
         case EDirective::List:
             ListOptions(from);
             break;
@@ -269,6 +274,28 @@ void CTwoPassAssembler::Assign(const std::string& label, size_t from, ESymbolKin
     }
     DefineSymbol(label, value.value, value.known, kind);
     if (value.known) m_pLine->value = value.value;
+}
+
+// CONSTANT a=1, b=a+1 and VARIABLE i, j=2: several names on one line; a
+// variable may start without a value.
+void CTwoPassAssembler::AssignList(size_t from, ESymbolKind kind) {
+    std::vector<CTokenSpan> items = SplitOperands(from);
+    if (items.empty()) Error("missing operand");
+    for (CTokenSpan item : items) {
+        bool named = !item.empty() && item[0].kind == ETokenKind::Identifier;
+        bool valued = item.size() > 2 && item[1].Is("=");
+        if (!named || (item.size() > 1 && !valued) || (!valued && kind == ESymbolKind::Constant)) {
+            Error("name=value expected instead of '" + Printable(Joined(item)) + "'");
+            continue;
+        }
+        CValue value{0, false};
+        std::string error;
+        if (valued && !Evaluate(item.subspan(2), *this, &value, &error)) {
+            Error(error);
+            value.known = false;
+        }
+        DefineSymbol(item[0].text, value.value, value.known, kind);
+    }
 }
 
 void CTwoPassAssembler::Org(const std::string& label, size_t from) {

@@ -14,10 +14,12 @@ namespace {
 
 // A macro invoking itself without end stops here, well before the stack does.
 constexpr size_t kMaxMacroNesting = 32;
-// Lines that expansions may add to one pass: far more than 1024 words need,
-// few enough that a macro invoking another ten times at every level ends
-// in an error instead of hours.
+// Lines and bytes that expansions may add to one pass: far more than 1024
+// words need, few enough that a macro invoking another ten times at every
+// level, or passing a long argument on doubled, ends in an error instead of
+// hours or gigabytes.
 constexpr size_t kMaxExpandedLines = 100000;
+constexpr size_t kMaxExpandedBytes = 16u << 20;
 
 bool IsNameStart(char c) {
     return std::isalpha(static_cast<unsigned char>(c)) || c == '_' || c == '?';
@@ -45,13 +47,15 @@ void FirstWords(std::string_view text, std::string_view* first, std::string_view
 }
 
 // Puts the replacements in place of whole names, outside strings and the
-// comment. A name right before a quote is a radix prefix (B'0101').
+// comment. A name right before a quote is a radix prefix (B'0101'). Stops
+// once the line grows past max characters.
 std::string Substitute(std::string_view text,
-                       const std::unordered_map<std::string, std::string>& replacements) {
+                       const std::unordered_map<std::string, std::string>& replacements,
+                       size_t max) {
     if (replacements.empty()) return std::string(text);
     std::string out;
     size_t i = 0;
-    while (i < text.size()) {
+    while (i < text.size() && out.size() <= max) {
         char c = text[i];
         if (c == ';') {
             out += text.substr(i);
@@ -253,16 +257,19 @@ void CTwoPassAssembler::Expand(int depth) {
         // Nested expansions may move the vector: look the entry up each time.
         CExpansion& expansion = m_vExpansions.back();
         if (expansion.exited || m_bEnded || m_bStopped) break;
-        if (++m_nExpandedLines > kMaxExpandedLines) {
+        expansion.at = &bodyLine;
+        std::string text =
+            Substitute(bodyLine.text, expansion.replacements, kMaxExpandedBytes - m_nExpandedBytes);
+        m_nExpandedBytes += text.size();
+        if (++m_nExpandedLines > kMaxExpandedLines || m_nExpandedBytes > kMaxExpandedBytes) {
             if (m_nPass == 2) {
                 ReportAtEnd("macros expanded into more than " + std::to_string(kMaxExpandedLines) +
-                            " lines; the rest of the source was not assembled");
+                            " lines or " + std::to_string(kMaxExpandedBytes >> 20) +
+                            " MB; the rest of the source was not assembled");
             }
             m_bEnded = true;
             break;
         }
-        expansion.at = &bodyLine;
-        std::string text = Substitute(bodyLine.text, expansion.replacements);
         ++m_nSeq;
         CListingLine line;
         line.line = m_origin.line;

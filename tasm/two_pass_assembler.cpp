@@ -67,6 +67,7 @@ void CTwoPassAssembler::RunPass(int pass) {
     m_mapMacros.clear();
     m_pDefining = nullptr;
     m_nExpandedLines = 0;
+    m_nExpandedBytes = 0;
     m_nExpansions = 0;
     m_bExpandListing = true;
     m_nAddress = 0;

@@ -116,6 +116,7 @@ private:
     void Define(std::string_view rest);
     void Directive(EDirective directive, const std::string& label, size_t from);
     void Assign(const std::string& label, size_t from, ESymbolKind kind);
+    void AssignList(size_t from, ESymbolKind kind);
     void Org(const std::string& label, size_t from);
     void Data(EDirective directive, size_t from);
     void DataString(EDirective directive, const std::string& text);
@@ -157,6 +158,7 @@ private:
     std::vector<CExpansion> m_vExpansions;
     std::optional<CExpansion> m_pendingExpansion;  // invoked by the line just assembled
     size_t m_nExpandedLines = 0;
+    size_t m_nExpandedBytes = 0;
     int m_nExpansions = 0;  // numbers the LOCAL names apart
     bool m_bExpandListing = true;
     std::map<uint64_t, bool> m_mapEarlyDefined;  // IFDEF as the first pass saw it

@@ -205,8 +205,18 @@ TEST(Macros, RunawaysEndInOneErrorNotACrash) {
     }
     auto result = AssembleText(bomb + " m6\n");
     EXPECT_EQ(result.errors, 1);
-    EXPECT_NE(result.listing.find("macros expanded into more than 100000 lines"),
+    EXPECT_NE(result.listing.find("macros expanded into more than 100000 lines or 16 MB"),
               std::string::npos);
+
+    // Each level passes its argument on four times over: 4^12 times 1000.
+    std::string doubling = "d0 macro a\n ; a\n endm\n";
+    for (int level = 1; level <= 12; ++level) {
+        doubling += "d" + std::to_string(level) + " macro a\n d" + std::to_string(level - 1) +
+                    " a a a a\n endm\n";
+    }
+    auto wide = AssembleText(doubling + " d12 " + std::string(1000, 'x') + "\n");
+    EXPECT_EQ(wide.errors, 1);
+    EXPECT_NE(wide.listing.find("macros expanded into more than"), std::string::npos);
 }
 
 TEST(Macros, DefinitionErrors) {
@@ -356,8 +366,18 @@ TEST(Directives, ListingAndMessageDirectives) {
     EXPECT_EQ(stop.messages, std::vector<std::string>{"t.asm:1: error: set the clock first"});
     EXPECT_EQ(FirstError(AssembleText(" code\n")),
               "'CODE' is a directive this assembler does not support");
+    EXPECT_EQ(FirstError(AssembleText(" constant a\n")), "name=value expected instead of 'a'");
     EXPECT_EQ(FirstError(AssembleText(" while 1\n")),
               "'WHILE' is a directive this assembler does not support");
+}
+
+TEST(Directives, ConstantAndVariableDefineSeveralNames) {
+    EXPECT_EQ(CodeFrom5(" constant A=1, B=A+1\n"
+                        " variable i, j=3\n"
+                        " movlw B\n"
+                        "i set j+1\n"
+                        " movlw i\n"),
+              (Words{0x3002, 0x3004}));
 }
 
 TEST(Directives, ErrorlevelSilencesAndRestoresTheBankMessage) {
