@@ -1,6 +1,8 @@
 #include "assemble_command.h"
 
+#include "event_log.h"
 #include "platform/message_box.h"
+#include "source_file.h"
 #include "state.h"
 
 bool OnAssemble(std::string* output, const std::function<void()>& assembled) {
@@ -10,5 +12,7 @@ bool OnAssemble(std::string* output, const std::function<void()>& assembled) {
         return false;
     }
     if (assembled) assembled();
-    return LoadAssemblerOutput();
+    if (!LoadAssemblerOutput()) return false;
+    EventLog.Record(Event(EEventKind::Load, 0, 0, SourceFileName));
+    return true;
 }

@@ -4,6 +4,8 @@
 #include <string>
 
 #include "break_labels.h"
+#include "event_log.h"
+#include "event_output.h"
 #include "instruction_set.h"
 #include "options.h"
 #include "pin_input.h"
@@ -75,6 +77,22 @@ void Run(const SRunOptions& options) {
         if (options.trace) PrintState(stdout, pass, status, options.json);
     }
     PrintState(stdout, pass, status, options.json);
+    EventLog.Record(Event(EEventKind::RunEnd));
+}
+
+// Every event from the run start on goes to the file as it happens, so a
+// long run keeps all of them, not only what the window's log holds.
+std::FILE* OpenEventFile(const std::string& path) {
+    std::FILE* file = std::fopen(path.c_str(), "w");
+    if (!file) {
+        std::fprintf(stderr, "lumo-run: cannot write the event file %s\n", path.c_str());
+        return nullptr;
+    }
+    EventLog.SetSink([file](const SEvent& event) {
+        const std::string line = EventJson(event) + "\n";
+        std::fputs(line.c_str(), file);
+    });
+    return file;
 }
 }  // namespace
 
@@ -91,7 +109,20 @@ int main(int argc, char** argv) {
                      options.program + "'");
     }
     if (!LoadProgram(options.program)) return kExitLoadFailed;
+    std::FILE* events = nullptr;
+    if (!options.eventsFile.empty()) {
+        events = OpenEventFile(options.eventsFile);
+        if (!events) return kExitLoadFailed;
+    }
     Run(options);
     std::fflush(stdout);
+    if (events) {
+        EventLog.SetSink(nullptr);
+        if (std::fclose(events) != 0) {
+            std::fprintf(stderr, "lumo-run: writing the event file %s failed\n",
+                         options.eventsFile.c_str());
+            return kExitLoadFailed;
+        }
+    }
     return 0;
 }

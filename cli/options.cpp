@@ -8,14 +8,16 @@
 
 const char kUsage[] =
     "usage: lumo-run [--steps N] [--break ADDR|LABEL]... [--pin NAME@K]... [--trace] [--json] "
-    "PROGRAM\n"
+    "[--events FILE] PROGRAM\n"
     "  PROGRAM        an object file (*.obj) or an assembly source (*.asm)\n"
     "  --steps N      run at most N instructions (default 1000)\n"
     "  --break ADDR   pause at a word address (decimal or 0x-hex, 1-1023) or at a label\n"
     "                 of the listing; at most 8\n"
     "  --pin NAME@K   before instruction K (from 0) switch pin NAME (RA0-RA4, RB0-RB7)\n"
     "  --trace        print the state after every instruction, not only after the last\n"
-    "  --json         print each state as one JSON object per line\n";
+    "  --json         print each state as one JSON object per line\n"
+    "  --events FILE  write what happened (interrupts, messages, clicks, ...) to FILE,\n"
+    "                 one JSON object per line\n";
 
 namespace {
 // Whole, non-negative numbers only: decimal, or hexadecimal after 0x.
@@ -78,6 +80,12 @@ bool ParseRunOptions(int argc, char** argv, SRunOptions* options, std::string* e
             options->trace = true;
         } else if (arg == "--json") {
             options->json = true;
+        } else if (arg == "--events") {
+            if (!hasValue) {
+                *error = arg + " needs a value";
+                return false;
+            }
+            options->eventsFile = argv[++i];
         } else if (arg == "--steps" || arg == "--break" || arg == "--pin") {
             if (!hasValue) {
                 *error = arg + " needs a value";

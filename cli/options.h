@@ -22,6 +22,7 @@ struct SRunOptions {
     std::vector<SPinSwitch> pins;  // in the order they take effect
     bool trace = false;
     bool json = false;
+    std::string eventsFile;  // empty: no event file
     std::string program;
 };
 

@@ -4,6 +4,26 @@
 
 #include "state.h"
 
+// Mnemonics are plain letters, but labels and file names may hold anything;
+// the JSON stays valid whatever they hold.
+std::string JsonString(const char* text) {
+    std::string quoted = "\"";
+    for (const char* p = text; *p; ++p) {
+        const auto ch = static_cast<unsigned char>(*p);
+        if (ch == '"' || ch == '\\') {
+            quoted += '\\';
+            quoted += static_cast<char>(ch);
+        } else if (ch < 0x20 || ch >= 0x7F) {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\u%04x", ch);
+            quoted += escape;
+        } else {
+            quoted += static_cast<char>(ch);
+        }
+    }
+    return quoted + "\"";
+}
+
 namespace {
 const char* StatusText(ERunStatus status) {
     switch (status) {
@@ -23,26 +43,6 @@ std::string Binary(uint8_t value) {
         if (value & (0x80 >> bit)) text[bit] = '1';
     }
     return text;
-}
-
-// Mnemonics are upper-case letters only, but the JSON stays valid whatever
-// they hold.
-std::string JsonString(const char* text) {
-    std::string quoted = "\"";
-    for (const char* p = text; *p; ++p) {
-        const auto ch = static_cast<unsigned char>(*p);
-        if (ch == '"' || ch == '\\') {
-            quoted += '\\';
-            quoted += static_cast<char>(ch);
-        } else if (ch < 0x20 || ch >= 0x7F) {
-            char escape[8];
-            std::snprintf(escape, sizeof escape, "\\u%04x", ch);
-            quoted += escape;
-        } else {
-            quoted += static_cast<char>(ch);
-        }
-    }
-    return quoted + "\"";
 }
 
 void PrintJson(std::FILE* out, int64_t pass, ERunStatus status) {

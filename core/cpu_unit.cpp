@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 
+#include "event_log.h"
 #include "instruction_set.h"
 #include "pin_input.h"
 #include "platform/view.h"
@@ -35,7 +36,10 @@ int CCPUNit::Run() {
     // whoever waits for one is released.
     bool startRun = !m_bTerminate;
     for (;;) {
-        if (startRun) RunProgram(cpu);
+        if (startRun) {
+            RunProgram(cpu);
+            EventLog.Record(Event(EEventKind::RunEnd));
+        }
         m_pDoc->RunEndedEvent.Set();
         if (m_bTerminate) return 0;
         startRun = true;

@@ -1,6 +1,6 @@
 #include "instruction_set.h"
 
-#include "platform/message_box.h"
+#include "event_log.h"
 #include "state.h"
 #include "timer0.h"
 
@@ -18,7 +18,7 @@ constexpr int kBank1 = 0x80;
 constexpr int kLastRegister = kRegisterFileSize - 1;
 
 [[gnu::cold, gnu::noinline]] void ShowBadOperand() {
-    AfxMessageBox("GRESKA: Pogresna vrednost argumenta instrukcije");
+    RunTimeMessage("GRESKA: Pogresna vrednost argumenta instrukcije");
 }
 
 // The decoder never produces bad operands; this guards the interface for
@@ -333,6 +333,7 @@ void CInstructionSet::GOTO(int target) {
 
 void CInstructionSet::RETFIE() {
     PC = PopAddress();
+    EventLog.RecordAtPassEnd(Event(EEventKind::Retfie, PC));
     Timer0CycleStep();
     RegisterFile[INTCON] |= kGlobalEnable;
 }

@@ -3,6 +3,7 @@
 #include <mutex>
 #include <vector>
 
+#include "event_log.h"
 #include "platform/auto_reset_event.h"
 #include "platform/message_box.h"
 #include "state.h"
@@ -20,7 +21,13 @@ std::atomic<CAutoResetEvent*> Worker{nullptr};
 // A flip is checked against the direction once more when it lands: the
 // program may have turned the pin into an output since the click.
 void Apply(const SPinClick& click) {
-    if (IsInputPin(click.port, click.mask)) RegisterFile[click.port] ^= click.mask;
+    if (!IsInputPin(click.port, click.mask)) return;
+    const auto level = static_cast<uint8_t>(RegisterFile[click.port] ^ click.mask);
+    RegisterFile[click.port] = level;
+    int bit = 0;
+    while ((click.mask >> bit) != 1) ++bit;
+    const char name[] = {'R', click.port == PORTA ? 'A' : 'B', static_cast<char>('0' + bit), 0};
+    EventLog.Record(Event(EEventKind::Pin, (level & click.mask) ? 1 : 0, 0, name));
 }
 }  // namespace
 

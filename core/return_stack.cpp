@@ -1,6 +1,6 @@
 #include "return_stack.h"
 
-#include "platform/message_box.h"
+#include "event_log.h"
 
 void CReturnStack::Push(int32_t address) {
     // A full stack still takes the address, over the oldest entry.
@@ -9,7 +9,7 @@ void CReturnStack::Push(int32_t address) {
     if (count < 8) {
         count += 1;
     } else {
-        AfxMessageBox("Stek je pun");
+        RunTimeMessage("Stek je pun");
     }
     top = at == 7 ? 0 : at + 1;
 }
@@ -18,7 +18,7 @@ int32_t CReturnStack::Pop() {
     if (count > 0) {
         count -= 1;
     } else {
-        AfxMessageBox("Stek je prazan");
+        RunTimeMessage("Stek je prazan");
     }
     const int32_t at = top == 0 ? 7 : top - 1;
     top = at;

@@ -1,6 +1,7 @@
 #include "run_loop.h"
 
 #include "decoder.h"
+#include "event_log.h"
 #include "line_breakpoints.h"
 #include "pin_input.h"
 #include "state.h"
@@ -19,6 +20,13 @@ bool AtBreakpoint(int pc) {
     static_assert(kBreakpointsUsed == 8);
     return (SlotMatches(0, pc) | SlotMatches(1, pc) | SlotMatches(2, pc) | SlotMatches(3, pc) |
             SlotMatches(4, pc) | SlotMatches(5, pc) | SlotMatches(6, pc) | SlotMatches(7, pc)) != 0;
+}
+[[gnu::cold, gnu::noinline]] void RecordBreakpoint(int pc) {
+    SEvent event = Event(EEventKind::Breakpoint, pc);
+    for (int slot = 0; slot < BreakLabelCount && slot < kBreakpointsUsed; ++slot) {
+        if (BreakAddresses[slot] == pc) event.text = BreakLabels.Get(slot);
+    }
+    EventLog.Record(std::move(event));
 }
 }  // namespace
 
@@ -43,6 +51,7 @@ bool RunOnePass(CInstructionSet& cpu) {
 
     if (!PcChanged) PC += 1;
     if (IrqPending && IrqArmed) {
+        EventLog.RecordAtPassEnd(Event(EEventKind::Interrupt, PC, IrqCause));
         ReturnStack->Push(PC);
         IrqArmed = false;
         IrqPending = false;
@@ -54,5 +63,11 @@ bool RunOnePass(CInstructionSet& cpu) {
     RegisterFile[PCL] = pcl;
     RegisterFile[PCL_BANK1] = pcl;
 
-    return (static_cast<int>(AtBreakpoint(pc)) | static_cast<int>(AtLineBreakpoint(pc))) != 0;
+    if (EventLog.HasUnstamped()) [[unlikely]]
+        EventLog.StampPassEnd();
+    const bool atBreakpoint =
+        (static_cast<int>(AtBreakpoint(pc)) | static_cast<int>(AtLineBreakpoint(pc))) != 0;
+    if (atBreakpoint) [[unlikely]]
+        RecordBreakpoint(pc);
+    return atBreakpoint;
 }

@@ -1,5 +1,7 @@
 #include "state.h"
 
+#include "event_log.h"
+
 constinit SChipState Chip;
 
 Relaxed<char> ProgramImage[kProgramImageSize];
@@ -92,6 +94,7 @@ void ResetForRunEnd() {
     PrevRa4 = RegisterFile[PORTA] & 0x10;
     PrevPortB = RegisterFile[PORTB] & 0xF0;
     LastMnemonic = "";
+    EventLog.Record(Event(EEventKind::RunStart));
 }
 
 void ResetForRun() {

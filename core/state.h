@@ -63,6 +63,8 @@ struct SChipState {
     Relaxed<uint8_t> prevPortB;
     Relaxed<bool> irqPending;
     Relaxed<bool> irqArmed;
+    // The enabled, flagged sources that made the pending interrupt.
+    Relaxed<uint8_t> irqCause;
 
     // Set by the decoder when the instruction loaded PC itself.
     Relaxed<bool> pcChanged;
@@ -95,6 +97,7 @@ inline constexpr auto& Tmr0WrapPending = Chip.tmr0WrapPending;
 inline constexpr auto& PrevPortB = Chip.prevPortB;
 inline constexpr auto& IrqPending = Chip.irqPending;
 inline constexpr auto& IrqArmed = Chip.irqArmed;
+inline constexpr auto& IrqCause = Chip.irqCause;
 inline constexpr auto& PcChanged = Chip.pcChanged;
 inline constexpr CReturnStack* ReturnStack = &Chip.returnStack;
 inline constexpr auto& CycleCount = Chip.cycleCount;

@@ -1,5 +1,6 @@
 #include "timer0.h"
 
+#include "event_log.h"
 #include "state.h"
 
 namespace {
@@ -83,12 +84,16 @@ void InterruptCheck() {
     if ((portB ^ prevPortB) & kPortBChangeBits) intcon |= kPortBChangeFlag;
     PrevPortB = portB;
 
-    const bool requested = ((intcon & kPortBChangeFlag) && (intcon & kPortBChangeEnable)) ||
-                           ((intcon & kRb0Flag) && (intcon & kRb0Enable)) ||
-                           ((intcon & kTimer0Flag) && (intcon & kTimer0Enable));
-    if ((intcon & kGlobalEnable) && requested) {
+    // Each enable bit stands three places above its flag.
+    static_assert(kTimer0Enable >> 3 == kTimer0Flag && kRb0Enable >> 3 == kRb0Flag &&
+                  kPortBChangeEnable >> 3 == kPortBChangeFlag);
+    const auto cause =
+        static_cast<uint8_t>(intcon & (intcon >> 3) & (kTimer0Flag | kRb0Flag | kPortBChangeFlag));
+    if ((intcon & kGlobalEnable) && cause != 0) {
         intcon &= static_cast<uint8_t>(~kGlobalEnable);
         IrqPending = true;
+        IrqCause = cause;
+        EventLog.RecordAtPassEnd(Event(EEventKind::Accept, 0, cause));
     }
     if (intcon != intconBefore) RegisterFile[INTCON] = intcon;
 }

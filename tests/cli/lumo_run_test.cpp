@@ -1,6 +1,7 @@
 // lumo-run as other tools use it: options, output, exit status, bad input.
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <regex>
 #include <sstream>
 
@@ -102,6 +103,42 @@ TEST_F(LumoRunTest, InputPinsFlipAndOutputPinsComplain) {
     // and an output before pass 4.
     EXPECT_NE(result.out.find("\"registers\":[0,0,8,28,0,16,8,"), std::string::npos) << result.out;
     EXPECT_EQ(result.err, "Port je setovan kao izlazni\n");
+}
+
+TEST_F(LumoRunTest, EventFileAgreesWithTheStatesOfThePasses) {
+    // Word 5 on: MOVLW 0x90; MOVWF INTCON; GOTO 7. Word 4: RETFIE. INTF is
+    // never cleared, so every RETFIE is followed by another acceptance.
+    const auto program =
+        Program(HexRecord(0x0008, "0009") + HexRecord(0x000A, "3090008B2807") + EndRecord());
+    const std::string events = (m_folder.Path() / "events.jsonl").string();
+    const auto result =
+        Run({"--pin", "RB0@3", "--events", events, "--steps", "6", "--json", program});
+    ASSERT_EQ(result.exitStatus, 0) << result.err;
+    std::ifstream file(events);
+    std::stringstream text;
+    text << file.rdbuf();
+    const auto lines = Lines(text.str());
+    const std::vector<std::string> expected = {
+        R"({"event":"start","pass":0,"cycle":0,"pc":5})",
+        R"({"event":"pin","pass":3,"cycle":4,"pc":7,"pin":"RB0","level":1})",
+        R"({"event":"accept","pass":4,"cycle":6,"pc":7,"cause":["INTF"]})",
+        R"({"event":"interrupt","pass":5,"cycle":8,"pc":4,"return":7,"cause":["INTF"]})",
+        R"({"event":"retfie","pass":6,"cycle":10,"pc":7})",
+        R"({"event":"accept","pass":6,"cycle":10,"pc":7,"cause":["INTF"]})",
+        R"({"event":"end","pass":6,"cycle":10,"pc":7})",
+    };
+    EXPECT_EQ(lines, expected);
+
+    // The state after the entry's pass stands at word 4 with the same cycle.
+    const auto state = Run({"--pin", "RB0@3", "--steps", "5", "--json", program});
+    EXPECT_EQ(Field(state.out, "pc"), "4");
+    EXPECT_EQ(Field(state.out, "cycles"), "8");
+}
+
+TEST_F(LumoRunTest, AnEventFileThatCannotBeWrittenFailsTheRun) {
+    const auto result = Run({"--events", m_folder.Path().string(), Program(kDelayLoop)});
+    EXPECT_EQ(result.exitStatus, 1);
+    EXPECT_NE(result.err.find("cannot write the event file"), std::string::npos) << result.err;
 }
 
 TEST_F(LumoRunTest, CoreMessagesGoToStderrAndTheRunGoesOn) {

@@ -1,0 +1,53 @@
+#include "event_output.h"
+
+#include "state_output.h"
+
+namespace {
+std::string Causes(uint8_t cause) {
+    std::string list = "[";
+    const auto add = [&](uint8_t flag, const char* name) {
+        if (!(cause & flag)) return;
+        if (list.size() > 1) list += ',';
+        list += std::string("\"") + name + "\"";
+    };
+    add(kCauseT0IF, "T0IF");
+    add(kCauseINTF, "INTF");
+    add(kCauseRBIF, "RBIF");
+    return list + "]";
+}
+}  // namespace
+
+std::string EventJson(const SEvent& event) {
+    std::string line = std::string("{\"event\":\"") + EventKindName(event.kind) +
+                       "\",\"pass\":" + std::to_string(event.pass) +
+                       ",\"cycle\":" + std::to_string(event.cycle) +
+                       ",\"pc\":" + std::to_string(event.pc);
+    switch (event.kind) {
+        case EEventKind::Interrupt:
+            line +=
+                ",\"return\":" + std::to_string(event.value) + ",\"cause\":" + Causes(event.cause);
+            break;
+        case EEventKind::Accept:
+            line += ",\"cause\":" + Causes(event.cause);
+            break;
+        case EEventKind::Message:
+            line += ",\"text\":" + JsonString(event.text.c_str());
+            break;
+        case EEventKind::Breakpoint:
+            line += ",\"address\":" + std::to_string(event.value);
+            if (!event.text.empty()) line += ",\"label\":" + JsonString(event.text.c_str());
+            break;
+        case EEventKind::Pin:
+            line += ",\"pin\":" + JsonString(event.text.c_str()) +
+                    ",\"level\":" + std::to_string(event.value);
+            break;
+        case EEventKind::Load:
+            line += ",\"file\":" + JsonString(event.text.c_str());
+            break;
+        case EEventKind::Retfie:
+        case EEventKind::RunStart:
+        case EEventKind::RunEnd:
+            break;
+    }
+    return line + "}";
+}

@@ -1,0 +1,9 @@
+#pragma once
+// The event log as JSON lines.
+#include <string>
+
+#include "event_log.h"
+
+// One event as one JSON object, without the line end: "event", "pass",
+// "cycle" and "pc" always, then the keys of its kind.
+std::string EventJson(const SEvent& event);

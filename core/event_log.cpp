@@ -1,0 +1,106 @@
+#include "event_log.h"
+
+#include <algorithm>
+
+#include "platform/message_box.h"
+#include "state.h"
+
+CEventLog EventLog;
+
+const char* EventKindName(EEventKind kind) {
+    switch (kind) {
+        case EEventKind::Accept:
+            return "accept";
+        case EEventKind::Interrupt:
+            return "interrupt";
+        case EEventKind::Retfie:
+            return "retfie";
+        case EEventKind::Message:
+            return "message";
+        case EEventKind::Breakpoint:
+            return "breakpoint";
+        case EEventKind::Pin:
+            return "pin";
+        case EEventKind::RunStart:
+            return "start";
+        case EEventKind::RunEnd:
+            return "end";
+        case EEventKind::Load:
+            return "load";
+    }
+    return "";
+}
+
+namespace {
+void Stamp(SEvent& event) {
+    event.pass = InstructionCount;
+    event.cycle = CycleCount;
+    event.pc = PC;
+}
+}  // namespace
+
+void CEventLog::Record(SEvent event) {
+    if (Muted()) return;
+    Stamp(event);
+    Keep(std::move(event));
+}
+
+void CEventLog::RecordAtPassEnd(SEvent event) {
+    if (Muted()) return;
+    m_pending.push_back(std::move(event));
+    m_unstamped.store(true, std::memory_order_relaxed);
+}
+
+void CEventLog::StampPassEnd() {
+    m_unstamped.store(false, std::memory_order_relaxed);
+    for (SEvent& event : m_pending) {
+        Stamp(event);
+        Keep(std::move(event));
+    }
+    m_pending.clear();
+}
+
+void CEventLog::Keep(SEvent event) {
+    std::lock_guard lock(m_mutex);
+    event.serial = ++m_serial;
+    // Under the lock, so the sink sees the events in their order.
+    if (m_sink) m_sink(event);
+    if (m_events.size() == kKept) m_events.pop_front();
+    m_events.push_back(std::move(event));
+}
+
+std::vector<SEvent> CEventLog::Since(uint64_t serial) const {
+    std::lock_guard lock(m_mutex);
+    const auto first =
+        std::upper_bound(m_events.begin(), m_events.end(), serial,
+                         [](uint64_t value, const SEvent& event) { return value < event.serial; });
+    return {first, m_events.end()};
+}
+
+uint64_t CEventLog::LastSerial() const {
+    std::lock_guard lock(m_mutex);
+    return m_serial;
+}
+
+void CEventLog::DropAfter(uint64_t pass) {
+    std::lock_guard lock(m_mutex);
+    // Only the current run's events can lie after a pass of it: every run
+    // ends with an end event, and nothing of an earlier run is dropped.
+    while (!m_events.empty()) {
+        const SEvent& last = m_events.back();
+        const bool later = last.pass > pass || (last.pass == pass && last.kind == EEventKind::Pin);
+        if (!later || last.kind == EEventKind::RunStart || last.kind == EEventKind::Load) break;
+        m_events.pop_back();
+    }
+}
+
+void CEventLog::SetSink(std::function<void(const SEvent&)> sink) {
+    std::lock_guard lock(m_mutex);
+    m_sink = std::move(sink);
+}
+
+void RunTimeMessage(const char* text) {
+    if (EventLog.Muted()) return;
+    EventLog.RecordAtPassEnd(Event(EEventKind::Message, 0, 0, text));
+    AfxMessageBox(text);
+}

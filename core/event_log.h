@@ -1,0 +1,98 @@
+#pragma once
+// What happened while programs ran: interrupts, returns from them, the
+// run-time messages, breakpoints, pin clicks, run starts and ends, loads.
+// Each event carries the pass (instructions executed in the run), the cycle
+// count and PC as the state after that pass shows them. Recording costs the
+// run loop one relaxed load per pass when nothing happens.
+#include <atomic>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <mutex>
+#include <string>
+#include <utility>
+#include <vector>
+
+enum class EEventKind : uint8_t {
+    Accept,      // an enabled, flagged source cleared GIE; cause
+    Interrupt,   // entered at word 4; cause, value = return address
+    Retfie,      // value = the address returned to
+    Message,     // text = one of the three run-time messages
+    Breakpoint,  // value = address, text = its label when it has one
+    Pin,         // text = pin name, value = its new level
+    RunStart,
+    RunEnd,
+    Load,  // text = the source file loaded by the assemble command
+};
+constexpr int kEventKinds = 9;
+
+// The interrupt sources, as INTCON flag bits.
+enum : uint8_t { kCauseT0IF = 0x04, kCauseINTF = 0x02, kCauseRBIF = 0x01 };
+
+struct SEvent {
+    uint64_t serial = 0;  // numbers every event ever recorded, from 1
+    EEventKind kind = EEventKind::RunStart;
+    uint64_t pass = 0;
+    uint64_t cycle = 0;
+    uint16_t pc = 0;
+    uint8_t cause = 0;
+    int32_t value = 0;
+    std::string text;
+};
+
+inline SEvent Event(EEventKind kind, int32_t value = 0, uint8_t cause = 0, std::string text = {}) {
+    SEvent event;
+    event.kind = kind;
+    event.value = value;
+    event.cause = cause;
+    event.text = std::move(text);
+    return event;
+}
+
+// The short, stable name of a kind ("interrupt", "pin", ...).
+const char* EventKindName(EEventKind kind);
+
+class CEventLog {
+public:
+    // Events kept for the window; older ones fall off the front.
+    static constexpr size_t kKept = 100000;
+
+    // Stamps the event with the machine's pass, cycle and PC and keeps it.
+    void Record(SEvent event);
+    // Kept while the current instruction runs, stamped when its pass ends.
+    void RecordAtPassEnd(SEvent event);
+    bool HasUnstamped() const { return m_unstamped.load(std::memory_order_relaxed); }
+    void StampPassEnd();
+
+    // While history is re-executed the events are already in the log.
+    void SetMuted(bool muted) { m_muted.store(muted, std::memory_order_relaxed); }
+    bool Muted() const { return m_muted.load(std::memory_order_relaxed); }
+
+    // Every event with a serial above the given one, oldest first.
+    std::vector<SEvent> Since(uint64_t serial) const;
+    // The serial of the newest event, 0 before the first.
+    uint64_t LastSerial() const;
+    // Forgets the events of a future that is being replaced: those of passes
+    // after the given one, and the clicks made at it.
+    void DropAfter(uint64_t pass);
+
+    // Also hands every new event to this function (lumo-run writes them out).
+    void SetSink(std::function<void(const SEvent&)> sink);
+
+private:
+    void Keep(SEvent event);
+
+    mutable std::mutex m_mutex;
+    std::deque<SEvent> m_events;
+    uint64_t m_serial = 0;
+    std::function<void(const SEvent&)> m_sink;
+    std::vector<SEvent> m_pending;  // the running instruction's, worker only
+    std::atomic<bool> m_unstamped{false};
+    std::atomic<bool> m_muted{false};
+};
+
+extern CEventLog EventLog;
+
+// One of the run-time messages: recorded, and shown unless history is being
+// re-executed.
+void RunTimeMessage(const char* text);

@@ -1,0 +1,145 @@
+// The event log: what the run loop, the instructions, the stack and the pins
+// record, with the pass, cycle and PC that the state after the pass shows.
+#include "event_log.h"
+
+#include "core_test_support.h"
+#include "pin_input.h"
+
+namespace {
+class EventLogTest : public CoreTest {
+protected:
+    void SetUp() override {
+        CoreTest::SetUp();
+        // Messages of instructions run outside a pass wait for one to stamp them.
+        if (EventLog.HasUnstamped()) EventLog.StampPassEnd();
+        m_from = EventLog.LastSerial();
+    }
+    std::vector<SEvent> Events(EEventKind kind) const {
+        std::vector<SEvent> found;
+        for (const SEvent& event : EventLog.Since(m_from)) {
+            if (event.kind == kind) found.push_back(event);
+        }
+        return found;
+    }
+    uint64_t m_from = 0;
+};
+
+TEST_F(EventLogTest, TimerInterruptIsAcceptedEnteredOnePassLaterAndLeft) {
+    Load({0x0000, 0x0000, 0x0000, 0x0000});
+    PutWord(4, 0x0009);               // RETFIE
+    RegisterFile[OPTION_REG] = 0x08;  // timer mode, one count per cycle
+    RegisterFile[TMR0] = 0xFE;
+    RegisterFile[INTCON] = 0xA0;  // GIE, T0IE
+    Step(2);                      // the second cycle wraps TMR0
+    const auto accepted = Events(EEventKind::Accept);
+    ASSERT_EQ(accepted.size(), 1u);
+    EXPECT_EQ(accepted[0].pass, 2u);
+    EXPECT_EQ(accepted[0].pc, 7);
+    EXPECT_EQ(accepted[0].cause, kCauseT0IF);
+    EXPECT_TRUE(Events(EEventKind::Interrupt).empty());
+
+    Step();  // one more instruction, then the entry
+    const auto entered = Events(EEventKind::Interrupt);
+    ASSERT_EQ(entered.size(), 1u);
+    EXPECT_EQ(entered[0].pass, 3u);
+    EXPECT_EQ(entered[0].cycle, 3u);
+    EXPECT_EQ(entered[0].pc, 4);
+    EXPECT_EQ(PC, 4);
+    EXPECT_EQ(entered[0].value, 8);
+    EXPECT_EQ(entered[0].cause, kCauseT0IF);
+
+    Step();  // RETFIE takes two cycles; T0IF is still set, so it is accepted again
+    const auto left = Events(EEventKind::Retfie);
+    ASSERT_EQ(left.size(), 1u);
+    EXPECT_EQ(left[0].pass, 4u);
+    EXPECT_EQ(left[0].cycle, 5u);
+    EXPECT_EQ(left[0].pc, 8);
+    EXPECT_EQ(Events(EEventKind::Accept).size(), 2u);
+}
+
+TEST_F(EventLogTest, CauseNamesOnlyEnabledFlaggedSources) {
+    Load({0x0000, 0x0000});
+    RegisterFile[INTCON] = 0x97;  // GIE, INTE; all three flags set
+    Step();
+    const auto accepted = Events(EEventKind::Accept);
+    ASSERT_EQ(accepted.size(), 1u);
+    EXPECT_EQ(accepted[0].cause, kCauseINTF);
+}
+
+TEST_F(EventLogTest, RunTimeMessagesAreRecordedAndMutedOnesNeitherShownNorRecorded) {
+    Load({0x0008, 0x0008});  // RETURN, RETURN
+    Step();
+    const auto messages = Events(EEventKind::Message);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, "Stek je prazan");
+    EXPECT_EQ(messages[0].pass, 1u);
+    EXPECT_EQ(messages[0].cycle, 2u);
+
+    EventLog.SetMuted(true);
+    PC = 6;
+    Step();
+    EventLog.SetMuted(false);
+    EXPECT_EQ(Events(EEventKind::Message).size(), 1u);
+    EXPECT_EQ(m_messages.Messages().size(), 1u);
+}
+
+TEST_F(EventLogTest, PinClicksCarryPinLevelAndThePassesDone) {
+    Load({0x0000, 0x0000, 0x0000});
+    ClickPin(PORTB, 0x01);
+    Step(2);
+    ClickPin(PORTB, 0x01);
+    ClickPin(PORTA, 0x10);
+    const auto pins = Events(EEventKind::Pin);
+    ASSERT_EQ(pins.size(), 3u);
+    EXPECT_EQ(pins[0].text, "RB0");
+    EXPECT_EQ(pins[0].value, 1);
+    EXPECT_EQ(pins[0].pass, 0u);
+    EXPECT_EQ(pins[1].text, "RB0");
+    EXPECT_EQ(pins[1].value, 0);
+    EXPECT_EQ(pins[1].pass, 2u);
+    EXPECT_EQ(pins[1].cycle, 2u);
+    EXPECT_EQ(pins[2].text, "RA4");
+}
+
+TEST_F(EventLogTest, BreakpointsNameTheirLabel) {
+    Load({0x2807, 0x0000, 0x2805});  // 5: GOTO 7; 7: GOTO 5
+    BreakLabels.Set(0, "petlja");
+    BreakLabelCount = 1;
+    BreakAddresses[0] = 7;
+    BreakAddresses[1] = 5;
+    EXPECT_TRUE(Step());
+    EXPECT_TRUE(Step());
+    const auto hits = Events(EEventKind::Breakpoint);
+    ASSERT_EQ(hits.size(), 2u);
+    EXPECT_EQ(hits[0].value, 7);
+    EXPECT_EQ(hits[0].text, "petlja");
+    EXPECT_EQ(hits[1].value, 5);
+    EXPECT_EQ(hits[1].text, "");
+}
+
+TEST_F(EventLogTest, ANewFutureDropsLaterEventsOfThisRunOnly) {
+    Load({0x0000, 0x0000, 0x0000, 0x0000});
+    Step(3);
+    ResetForRun();  // a second run, with events of its own
+    ClickPin(PORTB, 0x01);
+    Step(1);
+    ClickPin(PORTB, 0x01);
+    Step(1);
+    ClickPin(PORTB, 0x02);
+    EventLog.DropAfter(1);  // back at pass 1: the clicks made there go too
+    const auto pins = Events(EEventKind::Pin);
+    ASSERT_EQ(pins.size(), 1u);
+    EXPECT_EQ(pins[0].pass, 0u);
+    EXPECT_EQ(Events(EEventKind::RunStart).size(), 1u);
+}
+
+TEST_F(EventLogTest, SinceGivesOnlyNewerEventsOldestFirst) {
+    ResetForRun();
+    ResetForRun();
+    const auto events = EventLog.Since(m_from);
+    ASSERT_EQ(events.size(), 2u);
+    EXPECT_EQ(events[0].serial + 1, events[1].serial);
+    EXPECT_EQ(events[1].serial, EventLog.LastSerial());
+    EXPECT_TRUE(EventLog.Since(EventLog.LastSerial()).empty());
+}
+}  // namespace
