@@ -32,12 +32,16 @@ constexpr CommandInfo kCommands[] = {
     {ID_APP_ABOUT, "&O programu", "O programu", nullptr, -1},
     {ID_NEXT_PANE, "", "Switch to the next window pane", nullptr, -1},
     {ID_PREV_PANE, "", "Switch back to the previous window pane", nullptr, -1},
+    {ID_SAVE_BEFORE_ASSEMBLE, "Sacuvaj pre prevodjenja", "Sacuvaj tekst pre svakog prevodjenja (F7)", nullptr, -1},
+    {ID_NEXT_MESSAGE, "", "Sledeca poruka asemblera", nullptr, -1},
+    {ID_PREV_MESSAGE, "", "Prethodna poruka asemblera", nullptr, -1},
+    {ID_TOGGLE_BREAKPOINT, "", "Prekidna tacka na redu", nullptr, -1},
 };
 
 constexpr int kFileMenu[] = {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_SAVE_AS, kSeparator, ID_APP_EXIT};
 constexpr int kEditMenu[] = {ID_EDIT_UNDO, kSeparator, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE};
 constexpr int kViewMenu[] = {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_HEX, ID_VIEW_SPECIAL_REGS, ID_VIEW_GENERAL_REGS};
-constexpr int kOptionsMenu[] = {ID_ASSEMBLE, kSeparator, ID_SINGLE_STEP, ID_CONTINUOUS_RUN, ID_STOP_SIMULATION,
+constexpr int kOptionsMenu[] = {ID_ASSEMBLE, ID_SAVE_BEFORE_ASSEMBLE, kSeparator, ID_SINGLE_STEP, ID_CONTINUOUS_RUN, ID_STOP_SIMULATION,
                                 ID_RESTART, ID_SPEED, ID_BREAK_LABELS};
 constexpr int kHelpMenu[] = {ID_HELP, ID_APP_ABOUT};
 
@@ -78,6 +82,9 @@ constexpr AcceleratorInfo kAccelerators[] = {
     {Qt::SHIFT | Qt::Key_Insert, ID_EDIT_PASTE},
     {Qt::CTRL | Qt::Key_X, ID_EDIT_CUT},
     {Qt::CTRL | Qt::Key_Z, ID_EDIT_UNDO},
+    {QKeyCombination(Qt::Key_F4), ID_NEXT_MESSAGE},
+    {Qt::SHIFT | Qt::Key_F4, ID_PREV_MESSAGE},
+    {QKeyCombination(Qt::Key_F9), ID_TOGGLE_BREAKPOINT},
 };
 // clang-format on
 }  // namespace

@@ -44,6 +44,7 @@ CEditView::CEditView(QWidget* parent) : QsciScintilla(parent), m_pLexer(new CPic
     setMarginType(kMarkMargin, SymbolMargin);
     setMarginWidth(kMarkMargin, 16);
     setMarginSensitivity(kMarkMargin, true);
+    setMarginBackgroundColor(kMarkMargin, QColor(236, 236, 236));
 
     // Completion: Scintilla's list, filled from our own words as one types.
     SendScintilla(SCI_AUTOCSETIGNORECASE, true);
@@ -63,12 +64,16 @@ QByteArray CEditView::SourceBytes() const {
 }
 
 void CEditView::SetSourceBytes(const QByteArray& utf8, LineEnds lineEnds) {
+    // Markers of deleted lines would gather on the first line.
+    markerDeleteAll();
+    clearAnnotations();
     // Appended by length: a NUL byte in the file must not end the text.
     SendScintilla(SCI_CLEARALL);
     SendScintilla(SCI_APPENDTEXT, static_cast<unsigned long>(utf8.size()), utf8.constData());
     SendScintilla(SCI_EMPTYUNDOBUFFER);
     SendScintilla(SCI_GOTOPOS, 0);
     setEolMode(EolModeOf(lineEnds));
+    emit TextReplaced();
 }
 
 void CEditView::ReleaseKeys(const QList<QKeySequence>& keys) {

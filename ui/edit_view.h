@@ -33,6 +33,11 @@ public:
     // user types end as lineEnds says.
     void SetSourceBytes(const QByteArray& utf8, LineEnds lineEnds);
 
+signals:
+    // SetSourceBytes replaced the whole text, and every mark went with it.
+    void TextReplaced();
+
+public:
     // Lets the window's own keys through: the editor no longer binds them.
     void ReleaseKeys(const QList<QKeySequence>& keys);
 

@@ -15,7 +15,6 @@
 
 #include "app_title.h"
 #include "assemble_command.h"
-#include "assembler_output_window.h"
 #include "command_ids.h"
 #include "command_table.h"
 #include "edit_view.h"
@@ -24,6 +23,7 @@
 #include "lumo_doc.h"
 #include "output_view.h"
 #include "platform/message_box.h"
+#include "source_commands.h"
 #include "source_file.h"
 #include "state.h"
 #include "view_commands.h"
@@ -39,8 +39,8 @@ const char kIdleMessage[] = "Spreman";
 const char kFirstCaption[] = "Simulator";
 
 bool IsCheckable(int id) {
-    return id == ID_VIEW_TOOLBAR || id == ID_VIEW_STATUS_BAR || id == ID_VIEW_HEX ||
-           id == ID_VIEW_SPECIAL_REGS || id == ID_VIEW_GENERAL_REGS;
+    return id == ID_SAVE_BEFORE_ASSEMBLE || id == ID_VIEW_TOOLBAR || id == ID_VIEW_STATUS_BAR ||
+           id == ID_VIEW_HEX || id == ID_VIEW_SPECIAL_REGS || id == ID_VIEW_GENERAL_REGS;
 }
 }  // namespace
 
@@ -59,6 +59,7 @@ CMainFrame::CMainFrame(CLumoDoc& doc, QWidget* parent) : QMainWindow(parent), m_
     CreatePanes();
     ConnectCommands();
     InstallViewAndDialogCommands(*this, m_doc);
+    m_pSourceCommands = new CSourceCommands(*this, m_doc);
 
     connect(&m_doc, &CLumoDoc::TitleChanged, this, [this](const QString& title) {
         setWindowTitle(title + QStringLiteral(" - ") + QString::fromLatin1(kDocTemplateTitle));
@@ -225,15 +226,15 @@ void CMainFrame::ConnectCommands() {
 }
 
 void CMainFrame::OnAssemble() {
-    std::string output;
-    ::OnAssemble(&output);
-    if (output.empty()) return;
-    if (!m_pAssemblerOutput) m_pAssemblerOutput = new CAssemblerOutputWindow(this);
-    m_pAssemblerOutput->ShowOutput(
-        QFile::decodeName(QByteArray::fromStdString(SourceFileName)),
-        QString::fromLocal8Bit(output.c_str(), static_cast<qsizetype>(output.size())));
-    // The output sits beside the window; typing and the run keys stay here.
-    activateWindow();
+    m_pSourceCommands->Assemble();
+}
+
+CMessagesPane* CMainFrame::Messages() const {
+    return m_pSourceCommands->Messages();
+}
+
+CSourceMarks* CMainFrame::Marks() const {
+    return m_pSourceCommands->Marks();
 }
 
 void CMainFrame::ActivateNextPane(int step) {
@@ -281,7 +282,6 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         return;
     }
     EndWorker();
-    if (m_pAssemblerOutput) m_pAssemblerOutput->close();
     QMainWindow::closeEvent(event);
 }
 

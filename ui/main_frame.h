@@ -7,11 +7,13 @@
 #include <QMap>
 #include <QPointer>
 
-class CAssemblerOutputWindow;
 class CEditView;
 class CInputView;
 class CLockKeyIndicators;
 class CLumoDoc;
+class CMessagesPane;
+class CSourceCommands;
+class CSourceMarks;
 class COutputView;
 class QAction;
 class QLabel;
@@ -41,9 +43,10 @@ public:
     QSplitter* Splitter() const { return m_pSplitter; }
     // The pane that last had the keyboard (the editor at start).
     QWidget* ActivePane() const { return m_pActivePane; }
-    // The window with the assembler's output, once an assemble command
-    // has shown it.
-    CAssemblerOutputWindow* AssemblerOutput() const { return m_pAssemblerOutput; }
+    // The pane with the assembler's messages, docked under the panes.
+    CMessagesPane* Messages() const;
+    // The simulator's marks in the editor.
+    CSourceMarks* Marks() const;
     // What the message pane of the status bar reads now.
     QString StatusMessage() const;
 
@@ -78,6 +81,6 @@ private:
     COutputView* m_pOutputView = nullptr;
     QList<QWidget*> m_panesByRow;
     QPointer<QWidget> m_pActivePane;
-    CAssemblerOutputWindow* m_pAssemblerOutput = nullptr;
+    CSourceCommands* m_pSourceCommands = nullptr;
     bool m_bPaneSizesSet = false;
 };

@@ -6,11 +6,11 @@
 #include <QFile>
 #include <QtTest>
 
-#include "assembler_output_window.h"
 #include "command_ids.h"
 #include "edit_view.h"
 #include "lumo_doc.h"
 #include "main_frame.h"
+#include "messages_pane.h"
 #include "source_file.h"
 #include "state.h"
 #include "support/app_fixture.h"
@@ -82,10 +82,10 @@ void AssembleTest::f7AssemblesInAFolderWithBlanks() {
     QCOMPARE(Word(5), QStringLiteral("300A"));
     QCOMPARE(Word(6), QStringLiteral("00A0"));
     QVERIFY(QFile::exists(m_folder->Path("my programs/first try.lst")));
-    CAssemblerOutputWindow* output = app.Frame().AssemblerOutput();
-    QVERIFY(output && output->isVisible());
-    QVERIFY2(output->Output().contains("0 error"), qPrintable(output->Output()));
-    QVERIFY(output->windowTitle().contains("first try.asm"));
+    CMessagesPane* output = app.Frame().Messages();
+    QVERIFY(output->isVisible());
+    const QString lines = output->Lines().join('\n');
+    QVERIFY2(lines.contains("first try.asm: 0 error"), qPrintable(lines));
     // The keyboard stays with the editor.
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(app.Frame().EditView()));
 }
@@ -98,10 +98,10 @@ void AssembleTest::errorsAreReportedWithTheAssemblersOutput() {
     PressF7(app);
     QCOMPARE(app.m_messages.Texts(),
              std::vector<std::string>({"GRESKA: Greske ispravljati u editoru."}));
-    CAssemblerOutputWindow* output = app.Frame().AssemblerOutput();
-    QVERIFY(output && output->isVisible());
-    QVERIFY2(output->Output().contains("bad one.asm:2") && output->Output().contains("bogus"),
-             qPrintable(output->Output()));
+    CMessagesPane* output = app.Frame().Messages();
+    QVERIFY(output->isVisible());
+    const QString lines = output->Lines().join('\n');
+    QVERIFY2(lines.contains("bad one.asm:2") && lines.contains("bogus"), qPrintable(lines));
 }
 
 void AssembleTest::f7BeforeAnyFileCannotStartTheAssembler() {
@@ -111,7 +111,9 @@ void AssembleTest::f7BeforeAnyFileCannotStartTheAssembler() {
     QCOMPARE(app.m_messages.Texts(),
              std::vector<std::string>({"GRESKA: Proces nije dobro kreiran"}));
     QCOMPARE(int(RegisterFile[STATUS]), 0);  // the reset came first
-    QVERIFY(!app.Frame().AssemblerOutput());
+    // The pane says why, beside the message.
+    QVERIFY(app.Frame().Messages()->isVisible());
+    QVERIFY(app.Frame().Messages()->Lines().join(' ').contains("nije sacuvan"));
 }
 
 void AssembleTest::onlySavedTextIsAssembled() {
@@ -174,7 +176,7 @@ void AssembleTest::SaveScreenshotsIfAsked(CAppUnderTest& app) {
     app.Frame().Action(ID_STOP_SIMULATION)->trigger();
     QTest::qWait(100);
     QVERIFY(app.Frame().grab().save(folder + "/main_window.png"));
-    QVERIFY(app.Frame().AssemblerOutput()->grab().save(folder + "/assembler_output.png"));
+    QVERIFY(app.Frame().Messages()->grab().save(folder + "/assembler_output.png"));
 }
 
 QTEST_MAIN(AssembleTest)

@@ -81,9 +81,9 @@ void MainWindowTest::menusHoldTheirItemsInOrder() {
          {"&Toolbar", "&Status Bar", "&Heksa vrednosti      Ctrl+H   ",
           "Registri specijalne namene", "Registri opste namene"}},
         {"&Options",
-         {"&Prevedi  (F7)", "-", "&Korak po korak (Ctrl+F5)", "Kontinualna simulacija (F5)",
-          "&Prekid simulacije (Shift+F5)", "&Restart (Ctrl+R)", "&Brzina (Ctrl+B)",
-          "&Labele prekidnih tacaka (Ctrl+L)"}},
+         {"&Prevedi  (F7)", "Sacuvaj pre prevodjenja", "-", "&Korak po korak (Ctrl+F5)",
+          "Kontinualna simulacija (F5)", "&Prekid simulacije (Shift+F5)", "&Restart (Ctrl+R)",
+          "&Brzina (Ctrl+B)", "&Labele prekidnih tacaka (Ctrl+L)"}},
         {"&Help", {"&Pomoc", "&O programu"}},
     };
     const QList<QAction*> menus = app.Frame().menuBar()->actions();
