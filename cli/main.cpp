@@ -6,6 +6,7 @@
 #include "break_labels.h"
 #include "event_log.h"
 #include "event_output.h"
+#include "history.h"
 #include "instruction_set.h"
 #include "options.h"
 #include "pin_input.h"
@@ -75,6 +76,12 @@ void Run(const SRunOptions& options) {
         }
         if (status != ERunStatus::Running) break;
         if (options.trace) PrintState(stdout, pass, status, options.json);
+    }
+    if (options.back > 0) {
+        // A run that stops after fewer passes ends there.
+        History.GoTo(pass > options.back ? static_cast<uint64_t>(pass - options.back) : 0, cpu);
+        pass = static_cast<int64_t>(InstructionCount.load());
+        status = ERunStatus::Ended;
     }
     PrintState(stdout, pass, status, options.json);
     EventLog.Record(Event(EEventKind::RunEnd));

@@ -8,7 +8,7 @@
 
 const char kUsage[] =
     "usage: lumo-run [--steps N] [--break ADDR|LABEL]... [--pin NAME@K]... [--trace] [--json] "
-    "[--events FILE] PROGRAM\n"
+    "[--events FILE] [--back K] PROGRAM\n"
     "  PROGRAM        an object file (*.obj) or an assembly source (*.asm)\n"
     "  --steps N      run at most N instructions (default 1000)\n"
     "  --break ADDR   pause at a word address (decimal or 0x-hex, 1-1023) or at a label\n"
@@ -17,7 +17,9 @@ const char kUsage[] =
     "  --trace        print the state after every instruction, not only after the last\n"
     "  --json         print each state as one JSON object per line\n"
     "  --events FILE  write what happened (interrupts, messages, clicks, ...) to FILE,\n"
-    "                 one JSON object per line\n";
+    "                 one JSON object per line\n"
+    "  --back K       after the run go back K instructions and print that state instead,\n"
+    "                 as a run of that many instructions fewer prints it\n";
 
 namespace {
 // Whole, non-negative numbers only: decimal, or hexadecimal after 0x.
@@ -86,6 +88,12 @@ bool ParseRunOptions(int argc, char** argv, SRunOptions* options, std::string* e
                 return false;
             }
             options->eventsFile = argv[++i];
+        } else if (arg == "--back") {
+            if (!hasValue || !ParseNumber(argv[i + 1], INT64_MAX / 16, &options->back)) {
+                *error = "--back needs a whole number";
+                return false;
+            }
+            ++i;
         } else if (arg == "--steps" || arg == "--break" || arg == "--pin") {
             if (!hasValue) {
                 *error = arg + " needs a value";

@@ -23,6 +23,7 @@ struct SRunOptions {
     bool trace = false;
     bool json = false;
     std::string eventsFile;  // empty: no event file
+    int64_t back = 0;        // instructions to go back after the run
     std::string program;
 };
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "event_log.h"
+#include "history.h"
 #include "platform/auto_reset_event.h"
 #include "platform/message_box.h"
 #include "state.h"
@@ -22,6 +23,7 @@ std::atomic<CAutoResetEvent*> Worker{nullptr};
 // program may have turned the pin into an output since the click.
 void Apply(const SPinClick& click) {
     if (!IsInputPin(click.port, click.mask)) return;
+    History.RecordClick(click.port, click.mask);
     const auto level = static_cast<uint8_t>(RegisterFile[click.port] ^ click.mask);
     RegisterFile[click.port] = level;
     int bit = 0;

@@ -2,6 +2,7 @@
 
 #include "decoder.h"
 #include "event_log.h"
+#include "history.h"
 #include "line_breakpoints.h"
 #include "pin_input.h"
 #include "state.h"
@@ -37,7 +38,14 @@ bool PcInsideProgram() {
 }
 
 bool RunOnePass(CInstructionSet& cpu) {
+    History.BeforePass();
     ApplyPinClicks();
+    const bool atBreakpoint = ExecutePass(cpu);
+    History.AfterPass();
+    return atBreakpoint;
+}
+
+bool ExecutePass(CInstructionSet& cpu) {
     // An interrupt accepted by the previous instruction waits for this one.
     if (IrqPending) IrqArmed = true;
 

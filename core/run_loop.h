@@ -15,3 +15,7 @@ bool PcInsideProgram();
 // true when PC now stands on a breakpoint. The caller must have checked the
 // loop condition first.
 bool RunOnePass(CInstructionSet& cpu);
+
+// The pass without the inputs and the history around it: what going back
+// executes again, with the clicks it recorded.
+bool ExecutePass(CInstructionSet& cpu);

@@ -1,6 +1,7 @@
 #include "state.h"
 
 #include "event_log.h"
+#include "history.h"
 
 constinit SChipState Chip;
 
@@ -50,6 +51,7 @@ void ClearProgramImage() {
 }
 
 void ResetForLoad() {
+    History.RequestNewHistory();
     ClearProgramImage();
     ClearRegisterFile();
     SetPowerOnDirections();
@@ -94,6 +96,7 @@ void ResetForRunEnd() {
     PrevRa4 = RegisterFile[PORTA] & 0x10;
     PrevPortB = RegisterFile[PORTB] & 0xF0;
     LastMnemonic = "";
+    History.Start();
     EventLog.Record(Event(EEventKind::RunStart));
 }
 

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "history.h"
 #include "platform/message_box.h"
 #include "source_file.h"
 #include "state.h"
@@ -133,6 +134,7 @@ CLumoDoc::LoadResult CLumoDoc::LoadFile(const QString& path) {
     SetSourceFile(path);
     ClearProgramImage();
     for (int i = 0; i < kDataRegistersClearedOnOpen; ++i) RegisterFile[i] = 0;
+    History.RequestNewHistory();
     SetPathName(path);
     ClearModifiedFlag();
     emit FileUsed(path);

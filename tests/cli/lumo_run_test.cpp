@@ -135,6 +135,36 @@ TEST_F(LumoRunTest, EventFileAgreesWithTheStatesOfThePasses) {
     EXPECT_EQ(Field(state.out, "cycles"), "8");
 }
 
+TEST_F(LumoRunTest, BackKGivesTheStateOfTheRunKInstructionsShorter) {
+    // Timer 0 interrupts every 256 cycles on top of the delay loop, and pin
+    // clicks on RB0 and RB4 (inputs) that raise INTF and RBIF.
+    const auto program = Program(
+        HexRecord(0x0008, "2820") +  // 4: GOTO isr
+                                     // 5: INTCON 0xB8; OPTION 0x08 (timer mode, no prescaler)
+        HexRecord(0x000A, "30B8008B3008168300811283") +
+        HexRecord(0x0016, "30FF008C0B8C280D280B") +  // 11: delay loop
+        // isr: clear T0IF, INTF, RBIF; RETFIE
+        HexRecord(0x0040, "110B108B100B0009") + EndRecord());
+    const std::vector<std::string> pins = {"--pin", "RB0@100",  "--pin", "RB4@2000",
+                                           "--pin", "RB0@2001", "--pin", "RB4@5000"};
+    const int kPasses = 9000;
+    for (int back : {1, 7, 999, 4096, 5000, 8999}) {
+        std::vector<std::string> args = pins;
+        for (const char* arg : {"--json", "--steps"}) args.push_back(arg);
+        args.push_back(std::to_string(kPasses));
+        std::vector<std::string> shorter = args;
+        shorter.back() = std::to_string(kPasses - back);
+        args.insert(args.end(), {"--back", std::to_string(back)});
+        args.push_back(program);
+        shorter.push_back(program);
+        const auto wentBack = Run(args);
+        const auto ran = Run(shorter);
+        ASSERT_EQ(wentBack.exitStatus, 0) << wentBack.err;
+        EXPECT_EQ(wentBack.out, ran.out) << "back " << back;
+        EXPECT_NE(Field(ran.out, "cycles"), "?");
+    }
+}
+
 TEST_F(LumoRunTest, AnEventFileThatCannotBeWrittenFailsTheRun) {
     const auto result = Run({"--events", m_folder.Path().string(), Program(kDelayLoop)});
     EXPECT_EQ(result.exitStatus, 1);

@@ -1,0 +1,126 @@
+#include "history.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "event_log.h"
+#include "run_loop.h"
+
+CHistory History;
+
+void CHistory::Start() {
+    m_newHistoryRequested.store(false, std::memory_order_relaxed);
+    m_keyframes.clear();
+    m_clicks.clear();
+    m_nextClick = 0;
+    m_latest = InstructionCount;
+    m_replayEnd.store(0, std::memory_order_relaxed);
+    EventLog.SetMuted(false);
+    m_keyframes.push_back({InstructionCount, Chip});
+}
+
+void CHistory::RequestNewHistory() {
+    m_newHistoryRequested.store(true, std::memory_order_relaxed);
+    m_replayEnd.store(std::numeric_limits<uint64_t>::max(), std::memory_order_relaxed);
+}
+
+void CHistory::TakeNewHistoryRequest() {
+    if (m_newHistoryRequested.exchange(false, std::memory_order_relaxed)) Start();
+}
+
+void CHistory::BeforePastPass() {
+    TakeNewHistoryRequest();
+    const uint64_t pass = InstructionCount;
+    if (pass < m_latest) {
+        EventLog.SetMuted(true);
+        m_replayEnd.store(m_latest, std::memory_order_relaxed);
+        ReplayClicks(pass);
+    } else {
+        // Back in the present: what happens from here on is new.
+        EventLog.SetMuted(false);
+        m_replayEnd.store(0, std::memory_order_relaxed);
+    }
+}
+
+void CHistory::ReplayClicks(uint64_t pass) {
+    while (m_nextClick < m_clicks.size() && m_clicks[m_nextClick].pass == pass) {
+        const SClick& click = m_clicks[m_nextClick++];
+        RegisterFile[click.port] ^= click.mask;
+    }
+}
+
+void CHistory::Keyframe() {
+    TakeNewHistoryRequest();
+    const uint64_t pass = InstructionCount;
+    m_latest = std::max(m_latest, pass);
+    if (!m_keyframes.empty() && m_keyframes.back().pass >= pass) return;
+    m_keyframes.push_back({pass, Chip});
+    if (m_keyframes.size() > kMaxKeyframes) {
+        m_keyframes.pop_front();
+        const uint64_t earliest = m_keyframes.front().pass;
+        while (!m_clicks.empty() && m_clicks.front().pass < earliest) {
+            m_clicks.pop_front();
+            if (m_nextClick > 0) --m_nextClick;
+        }
+    }
+}
+
+void CHistory::ForgetFuture() {
+    const uint64_t pass = InstructionCount;
+    while (!m_keyframes.empty() && m_keyframes.back().pass > pass) m_keyframes.pop_back();
+    while (!m_clicks.empty() && m_clicks.back().pass >= pass) m_clicks.pop_back();
+    m_nextClick = m_clicks.size();
+    m_latest = pass;
+    m_replayEnd.store(0, std::memory_order_relaxed);
+    EventLog.SetMuted(false);
+    EventLog.DropAfter(pass);
+}
+
+void CHistory::RecordClick(uint8_t port, uint8_t mask) {
+    if (InPast()) ForgetFuture();
+    m_clicks.push_back({InstructionCount, port, mask});
+    m_nextClick = m_clicks.size();
+}
+
+uint64_t CHistory::Earliest() const {
+    return m_keyframes.empty() ? InstructionCount.load() : m_keyframes.front().pass;
+}
+
+uint64_t CHistory::Latest() const {
+    return std::max<uint64_t>(m_latest, InstructionCount);
+}
+
+void CHistory::GoTo(uint64_t pass, CInstructionSet& cpu) {
+    TakeNewHistoryRequest();
+    m_latest = Latest();
+    pass = std::clamp(pass, Earliest(), m_latest);
+    if (pass == InstructionCount) return;
+
+    auto keyframe =
+        std::upper_bound(m_keyframes.begin(), m_keyframes.end(), pass,
+                         [](uint64_t value, const SKeyframe& frame) { return value < frame.pass; });
+    // Going forward from the present state is cheaper when no keyframe lies between.
+    const bool fromHere =
+        pass > InstructionCount &&
+        (keyframe == m_keyframes.begin() || std::prev(keyframe)->pass <= InstructionCount);
+    if (!fromHere) {
+        Chip = std::prev(keyframe)->state;
+        m_nextClick = static_cast<size_t>(
+            std::lower_bound(
+                m_clicks.begin(), m_clicks.end(), InstructionCount.load(),
+                [](const SClick& click, uint64_t value) { return click.pass < value; }) -
+            m_clicks.begin());
+    }
+    EventLog.SetMuted(true);
+    while (InstructionCount < pass) {
+        ReplayClicks(InstructionCount);
+        ExecutePass(cpu);
+    }
+    const bool past = pass < m_latest;
+    EventLog.SetMuted(past);
+    m_replayEnd.store(past ? m_latest : 0, std::memory_order_relaxed);
+}
+
+size_t CHistory::MemoryBytes() const {
+    return m_keyframes.size() * sizeof(SKeyframe) + m_clicks.size() * sizeof(SClick);
+}

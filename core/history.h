@@ -1,0 +1,87 @@
+#pragma once
+// The history of the current run, for going back. Every kKeyframeEvery
+// instructions the whole chip state is kept; the pin clicks are kept with
+// the pass before which they landed. Any earlier point is reached by copying
+// the nearest keyframe at or before it and executing again from there with
+// the recorded clicks, silently: the events are in the log already and the
+// run-time messages are not shown twice. Going forward after going back
+// repeats the same clicks at the same passes; a new click made in the past
+// replaces the future from there.
+//
+// The state at pass P is the state after P instructions, before the clicks
+// made at P. Only the thread that runs the program touches the history,
+// except RequestNewHistory.
+#include <atomic>
+#include <cstdint>
+#include <deque>
+#include <vector>
+
+#include "state.h"
+
+class CInstructionSet;
+
+class CHistory {
+public:
+    static constexpr uint64_t kKeyframeEvery = 4096;
+    // 16384 keyframes reach 64 million instructions back in about 5 MB.
+    static constexpr size_t kMaxKeyframes = 16384;
+
+    // Starts a new history at the current state (a run start).
+    void Start();
+    // A new history at the next pass, asked for from another thread (a new
+    // program, an opened file).
+    void RequestNewHistory();
+
+    // The run loop, before a pass: repeats the recorded clicks of a past pass
+    // and notices the return to the present. One load and a compare when
+    // there is nothing to do.
+    void BeforePass() {
+        if (InstructionCount <= m_replayEnd.load(std::memory_order_relaxed)) [[unlikely]]
+            BeforePastPass();
+    }
+    // The run loop, after a pass: keeps a keyframe every kKeyframeEvery passes.
+    void AfterPass() {
+        if ((InstructionCount & (kKeyframeEvery - 1)) == 0) [[unlikely]]
+            Keyframe();
+    }
+    // A click the user made now; in the past it replaces the future.
+    void RecordClick(uint8_t port, uint8_t mask);
+
+    // Brings the machine to the state at the given pass, within
+    // [Earliest(), Latest()]; outside that range to the nearer end.
+    void GoTo(uint64_t pass, CInstructionSet& cpu);
+    uint64_t Earliest() const;
+    uint64_t Latest() const;
+    // Whether the machine stands before the latest point reached.
+    bool InPast() const { return InstructionCount < m_latest; }
+
+    size_t MemoryBytes() const;
+
+private:
+    struct SKeyframe {
+        uint64_t pass;
+        SChipState state;
+    };
+    struct SClick {
+        uint64_t pass;
+        uint8_t port;
+        uint8_t mask;
+    };
+
+    void BeforePastPass();
+    void Keyframe();
+    void ReplayClicks(uint64_t pass);
+    void TakeNewHistoryRequest();
+    void ForgetFuture();
+
+    std::deque<SKeyframe> m_keyframes;
+    std::deque<SClick> m_clicks;
+    size_t m_nextClick = 0;  // the first recorded click not yet repeated
+    uint64_t m_latest = 0;   // the furthest pass the run has reached
+    // Passes up to this one are in the past; 0 in the present. Another thread
+    // raises it to the top to have the next pass look at its request.
+    std::atomic<uint64_t> m_replayEnd{0};
+    std::atomic<bool> m_newHistoryRequested{false};
+};
+
+extern CHistory History;

@@ -1,0 +1,125 @@
+// Going back: random programs with random pin clicks, run N passes, go back
+// K and forward K again; every state on the way must be the one the run had.
+#include "history.h"
+
+#include <random>
+
+#include "core_test_support.h"
+#include "event_log.h"
+#include "pin_input.h"
+
+namespace {
+// A random word that decodes to something and never jumps out of the image.
+uint16_t RandomWord(std::mt19937& random) {
+    const uint16_t word = std::uniform_int_distribution<int>(0, 0x3FFF)(random);
+    if ((word >> 12) == 2) return word & 0x2BFF;  // GOTO and CALL below word 1024
+    return word;
+}
+
+class HistoryTest : public CoreTest {
+protected:
+    void LoadRandomProgram(unsigned seed) {
+        m_random.seed(seed);
+        for (int address = 0; address < 1023; ++address) PutWord(address, RandomWord(m_random));
+        PutWord(1023, 0x2805);  // GOTO 5
+        ResetForRun();
+        // Timer mode with the timer's interrupt on, so interrupts come often.
+        RegisterFile[OPTION_REG] = 0x08;
+        RegisterFile[INTCON] = 0xA0;
+        History.Start();
+    }
+
+    // Runs n passes with a click now and then; keeps every state before the
+    // clicks of its pass, as the history defines it.
+    void RunRecording(int n) {
+        for (int pass = 0; pass < n; ++pass) {
+            m_states.push_back(Chip);
+            if (std::uniform_int_distribution<int>(0, 40)(m_random) == 0) Click();
+            Step();
+        }
+        m_states.push_back(Chip);
+    }
+
+    void Click() {
+        const bool portB = std::uniform_int_distribution<int>(0, 12)(m_random) < 8;
+        const int bit = std::uniform_int_distribution<int>(0, portB ? 7 : 4)(m_random);
+        ClickPin(portB ? PORTB : PORTA, static_cast<uint8_t>(1u << bit));
+    }
+
+    std::mt19937 m_random;
+    std::vector<SChipState> m_states;
+};
+
+TEST_F(HistoryTest, BackAndForwardAgainGiveTheRecordedStatesBitForBit) {
+    constexpr int kPasses = 20000;
+    for (unsigned seed = 1; seed <= 4; ++seed) {
+        m_states.clear();
+        LoadRandomProgram(seed);
+        RunRecording(kPasses);
+        for (int back : {1, 2, 4095, 4096, 4097, 9000, kPasses}) {
+            History.GoTo(kPasses - back, m_cpu);
+            ASSERT_EQ(InstructionCount, static_cast<uint64_t>(kPasses - back));
+            ASSERT_TRUE(Chip == m_states[kPasses - back]) << "seed " << seed << " back " << back;
+            for (int forward = 1; forward <= std::min(back, 300); ++forward) {
+                Step();
+                ASSERT_TRUE(Chip == m_states[kPasses - back + forward])
+                    << "seed " << seed << " back " << back << " forward " << forward;
+            }
+            History.GoTo(kPasses, m_cpu);
+            ASSERT_TRUE(Chip == m_states[kPasses]) << "seed " << seed << " back " << back;
+        }
+    }
+}
+
+TEST_F(HistoryTest, ANewClickInThePastReplacesTheFuture) {
+    LoadRandomProgram(7);
+    RunRecording(6000);
+    History.GoTo(5000, m_cpu);
+    EXPECT_TRUE(History.InPast());
+    RegisterFile[TRISB] = 0xFF;
+    ClickPin(PORTB, 0x10);
+    EXPECT_FALSE(History.InPast());
+    EXPECT_EQ(History.Latest(), 5000u);
+
+    const SChipState clicked = Chip;
+    Step(700);
+    const SChipState ahead = Chip;
+    History.GoTo(4990, m_cpu);
+    EXPECT_TRUE(Chip == m_states[4990]) << "the past before the click stays";
+    History.GoTo(5700, m_cpu);
+    EXPECT_TRUE(Chip == ahead) << "the new future repeats the new click";
+    History.GoTo(5000, m_cpu);
+    EXPECT_FALSE(Chip == clicked) << "the state at a pass comes before its clicks";
+    Step();
+    History.GoTo(5000, m_cpu);
+    Step(700);
+    EXPECT_TRUE(Chip == ahead);
+}
+
+TEST_F(HistoryTest, GoingBackShowsNoMessageAndRecordsNoEventTwice) {
+    Load({0x0008});  // RETURN with an empty stack, then NOPs from word 0
+    History.Start();
+    Step(40);
+    const size_t shown = m_messages.Messages().size();
+    const uint64_t lastEvent = EventLog.LastSerial();
+    History.GoTo(3, m_cpu);
+    Step(30);
+    History.GoTo(39, m_cpu);
+    EXPECT_EQ(m_messages.Messages().size(), shown);
+    EXPECT_EQ(EventLog.LastSerial(), lastEvent);
+    Step(6);  // beyond the furthest point the run had reached: one more RETURN
+    EXPECT_EQ(m_messages.Messages().size(), shown + 1);
+    EXPECT_GT(EventLog.LastSerial(), lastEvent);
+}
+
+TEST_F(HistoryTest, ANewProgramStartsANewHistoryAtTheNextPass) {
+    Load({0x0A8C, 0x2805});  // INCF 0x0C; GOTO 5
+    History.Start();
+    Step(100);
+    History.RequestNewHistory();
+    Step(10);
+    EXPECT_EQ(History.Earliest(), 100u);
+    History.GoTo(0, m_cpu);
+    EXPECT_EQ(InstructionCount, 100u);
+}
+}  // namespace
