@@ -1,6 +1,6 @@
 #include "line_breakpoints.h"
 
-Relaxed<uint64_t> LineBreakBits[kLineBreakWords / 64];
+Relaxed<uint64_t> LineBreakBits[kLineBreakBitWords];
 
 void SetLineBreakpoint(int word, bool on) {
     if (word < 0 || word >= kLineBreakWords) return;

@@ -9,7 +9,11 @@
 #include "relaxed.h"
 
 constexpr int kLineBreakWords = 1024;
-extern Relaxed<uint64_t> LineBreakBits[kLineBreakWords / 64];
+// Twice the program memory: PC can reach up to 0x7FF (a GOTO above the
+// program) before the run ends, and the upper half, never set, answers for
+// those addresses without a comparison in the loop.
+constexpr int kLineBreakBitWords = 2 * kLineBreakWords / 64;
+extern Relaxed<uint64_t> LineBreakBits[kLineBreakBitWords];
 
 // Sets or clears the breakpoint at a program word; words outside program
 // memory are ignored.
@@ -18,7 +22,5 @@ void ClearLineBreakpoints();
 
 // Whether a line breakpoint stands at pc: one load and one test.
 inline bool AtLineBreakpoint(int pc) {
-    const uint64_t bits = LineBreakBits[(pc >> 6) & (kLineBreakWords / 64 - 1)];
-    const int inside = pc < kLineBreakWords;
-    return (inside & static_cast<int>((bits >> (pc & 63)) & 1u)) != 0;
+    return ((LineBreakBits[(pc >> 6) & (kLineBreakBitWords - 1)] >> (pc & 63)) & 1u) != 0;
 }

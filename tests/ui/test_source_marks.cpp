@@ -13,6 +13,7 @@
 #include "lumo_doc.h"
 #include "main_frame.h"
 #include "messages_pane.h"
+#include "platform/message_box.h"
 #include "source_commands.h"
 #include "source_file.h"
 #include "source_marks.h"
@@ -43,6 +44,7 @@ private slots:
     void init();
     void cleanup();
     void errorsAreMarkedListedAndJumpedTo();
+    void theVerdictComesAfterTheMarks();
     void unsavedTextAndSavingFirst();
     void currentLineFollowsCallReturnAndInterrupt();
     void fastRunsHideTheCurrentLineUntilTheyPause();
@@ -62,6 +64,8 @@ private:
     static bool HasMarker(CAppUnderTest& app, int line, int marker) {
         return app.Frame().EditView()->markersAtLine(line) & (1u << marker);
     }
+
+public:
     static int LinesWith(CAppUnderTest& app, int marker) {
         int count = 0;
         CEditView* editor = app.Frame().EditView();
@@ -69,6 +73,7 @@ private:
         return count;
     }
 
+private:
     std::unique_ptr<CScratchFolder> m_folder;
 };
 
@@ -151,6 +156,35 @@ void SourceMarksTest::errorsAreMarkedListedAndJumpedTo() {
     pane->close();
     F7(app);
     QVERIFY(pane->isVisible());
+}
+
+// The box with the verdict is shown once the lines are marked and the pane
+// lists them, so the student sees both while reading it.
+void SourceMarksTest::theVerdictComesAfterTheMarks() {
+    class CCheckingBoxes : public CMessageBoxHook {
+    public:
+        explicit CCheckingBoxes(CAppUnderTest& app) : m_app(app) {}
+        void Show(const std::string& text) override {
+            m_texts.push_back(text);
+            m_markedFirst = LinesWith(m_app, CSourceMarks::kErrorLine) == 1 &&
+                            m_app.Frame().Messages()->isVisible();
+        }
+        void CloseAll() override {}
+        CAppUnderTest& m_app;
+        std::vector<std::string> m_texts;
+        bool m_markedFirst = false;
+    };
+    QByteArray source = kProgram;
+    source.replace("\tmovwf\tINTCON", "\tmovwf\tnowhere");
+    const QString path = Write("prog.asm", source);
+    CAppUnderTest app;
+    Open(app, path);
+    CCheckingBoxes boxes(app);
+    SetMessageBoxHook(&boxes);
+    F7(app);
+    SetMessageBoxHook(&app.m_messages);
+    QCOMPARE(boxes.m_texts, std::vector<std::string>({"GRESKA: Greske ispravljati u editoru."}));
+    QVERIFY(boxes.m_markedFirst);
 }
 
 void SourceMarksTest::unsavedTextAndSavingFirst() {
