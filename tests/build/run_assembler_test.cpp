@@ -9,6 +9,7 @@
 #include "assemble_command.h"
 #include "build_test_support.h"
 #include "source_file.h"
+#include "source_map.h"
 
 namespace fs = std::filesystem;
 
@@ -176,3 +177,40 @@ TEST_F(BundledAssemblerTest, SourceErrorsLoadNothing) {
     EXPECT_EQ(ProgramImage[20], '\0');
 }
 }  // namespace
+
+// The map the bundled assembler writes, as the editor reads it after F7: a
+// word made by a macro maps to the line that invoked it, a word from an
+// included file to that file and line; without the map the listing gives
+// the main file's lines.
+TEST_F(BundledAssemblerTest, MapNamesMacroCallsAndIncludedLines) {
+    m_parent.Write("my defs.inc", "; mine\nsub:    return\n");
+    m_parent.Write("blink.asm",
+                   "twice   macro\n"             // 1
+                   "        nop\n"               // 2
+                   "        nop\n"               // 3
+                   "        endm\n"              // 4
+                   "        org 5\n"             // 5
+                   "start:  call sub\n"          // 6  word 5
+                   "        twice\n"             // 7  words 6, 7
+                   "        goto start\n"        // 8  word 8
+                   "#include \"my defs.inc\"\n"  // word 9
+                   "        end\n");
+    std::string output;
+    ASSERT_TRUE(OnAssemble(&output)) << output;
+    const CSourceMap map = LoadSourceMap();
+    ASSERT_EQ(map.files.size(), 2u);
+    EXPECT_EQ(map.files[0], "blink.asm");
+    EXPECT_EQ(map.files[1], "my defs.inc");
+    EXPECT_EQ(map.words[5], (CSourceLine{0, 6}));
+    EXPECT_EQ(map.words[6], (CSourceLine{0, 7}));
+    EXPECT_EQ(map.words[7], (CSourceLine{0, 7}));
+    EXPECT_EQ(map.words[8], (CSourceLine{0, 8}));
+    EXPECT_EQ(map.words[9], (CSourceLine{1, 2}));
+    EXPECT_EQ(map.FirstWordOf(0, 7), 6);
+
+    // An assembler that writes no map: the listing's line numbers serve.
+    fs::remove(m_parent.Path() / "blink.map");
+    const CSourceMap fromListing = LoadSourceMap();
+    EXPECT_EQ(fromListing.words[5], (CSourceLine{0, 6}));
+    EXPECT_EQ(fromListing.words[8], (CSourceLine{0, 8}));
+}
