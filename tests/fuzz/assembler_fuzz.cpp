@@ -6,6 +6,7 @@
 // Intel HEX that the simulator's loader puts where the records say.
 #include <map>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -115,6 +116,47 @@ void CheckLoads(const std::string& object, const std::vector<Record>& records) {
     }
 }
 
+// The map names each file once, from 0, and every program word the object
+// holds in ascending order, each with a file it names and a line from 1.
+void CheckMap(const std::string& map, const std::vector<Record>& records) {
+    std::vector<bool> inObject(tasm::kProgramWords, false);
+    for (const Record& r : records) {
+        for (int i = 0; i < r.count / 2; ++i) {
+            const int word = r.address / 2 + i;
+            if (r.type == 0 && word < tasm::kProgramWords)
+                inObject[static_cast<size_t>(word)] = true;
+        }
+    }
+    std::istringstream in(map);
+    std::string line;
+    FUZZ_REQUIRE(std::getline(in, line) && line == "LUMOMAP 1", "map header");
+    int files = 0;
+    int previous = -1;
+    while (std::getline(in, line)) {
+        std::istringstream fields(line);
+        std::string kind;
+        fields >> kind;
+        if (kind == "F") {
+            int index = -1;
+            fields >> index;
+            FUZZ_REQUIRE(index == files && previous < 0, "file line out of order: " + line);
+            ++files;
+            continue;
+        }
+        std::string address;
+        int file = -1;
+        int number = 0;
+        fields >> address >> file >> number;
+        FUZZ_REQUIRE(kind == "W" && address.size() == 4 && fields.eof(), "map line: " + line);
+        const int word = std::stoi(address, nullptr, 16);
+        FUZZ_REQUIRE(
+            word > previous && word < tasm::kProgramWords && inObject[static_cast<size_t>(word)],
+            "mapped word not in the object: " + line);
+        FUZZ_REQUIRE(file >= 0 && file < files && number >= 1, "map names no line: " + line);
+        previous = word;
+    }
+}
+
 void CheckListingEnd(const tasm::CAssemblyResult& result) {
     const std::string end = "Number of errors = " + std::to_string(result.errors) + "\r\n";
     const std::string& listing = result.listing;
@@ -170,6 +212,7 @@ LUMO_FUZZ_TARGET(assembler) {
             programEnd <= kLoaderReadLimit,
             "program words beyond what the simulator reads: " + std::to_string(programEnd));
         CheckLoads(result.object, records);
+        CheckMap(result.map, records);
     }
 
     // No state may survive from one assembly to the next.
