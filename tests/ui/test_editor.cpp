@@ -1,5 +1,8 @@
 // The source editor: the encoding rules, PIC highlighting, completion and
 // the call tips of the instructions.
+#include <Qsci/qscicommand.h>
+#include <Qsci/qscicommandset.h>
+
 #include <QtTest>
 
 #include "chip_names.h"
@@ -24,6 +27,7 @@ private slots:
     void tipsAndNamesAgreeWithTheAssembler();
     void completionOffersNamesAndLabels();
     void typingShowsCompletionAndCallTip();
+    void windowKeysAreNotTheEditors();
 };
 
 void EditorTest::utf8IsRecognisedExactly_data() {
@@ -179,6 +183,24 @@ void EditorTest::typingShowsCompletionAndCallTip() {
     QVERIFY(editor->SendScintilla(QsciScintillaBase::SCI_AUTOCACTIVE));
     QTest::keyClick(editor, Qt::Key_Return);
     QVERIFY2(editor->text().endsWith("goto start"), qPrintable(editor->text()));
+}
+
+// Scintilla binds Ctrl+L (cut the line) and others of the window's keys;
+// in this window they belong to the menu commands. The editing keys stay.
+void EditorTest::windowKeysAreNotTheEditors() {
+    CAppUnderTest app;
+    QSet<int> bound;
+    for (QsciCommand* command : app.Frame().EditView()->standardCommands()->commands()) {
+        bound.insert(command->key());
+        bound.insert(command->alternateKey());
+    }
+    for (QKeyCombination key :
+         {Qt::CTRL | Qt::Key_L, Qt::CTRL | Qt::Key_B, Qt::CTRL | Qt::Key_R, Qt::CTRL | Qt::Key_H,
+          QKeyCombination(Qt::Key_F5), Qt::CTRL | Qt::Key_F5, QKeyCombination(Qt::Key_F9)})
+        QVERIFY2(!bound.contains(key.toCombined()), qPrintable(QKeySequence(key).toString()));
+    for (QKeyCombination key : {Qt::CTRL | Qt::Key_Z, Qt::SHIFT | Qt::Key_Delete,
+                                Qt::CTRL | Qt::Key_Insert, Qt::SHIFT | Qt::Key_Insert})
+        QVERIFY2(bound.contains(key.toCombined()), qPrintable(QKeySequence(key).toString()));
 }
 
 QTEST_MAIN(EditorTest)
