@@ -11,6 +11,11 @@
 // given. Returns false when the process could not be started.
 bool RunAssembler(std::string* output = nullptr);
 
+// From now on the tasm installed beside this program is started even where
+// the source folder holds one: a grader must not run what a submission
+// brought along.
+void UseOnlyOwnAssembler();
+
 // Checks the listing's verdict and loads the object file into the program
 // image; sets ListingFileName and ProgramEnd. Returns whether a program was
 // loaded; every failure has been shown to the user.

@@ -62,16 +62,15 @@ void ForEachPiece(const std::string& path, Visit visit) {
     }
     finishLine();
 }
-}  // namespace
 
-void ResolveBreakLabels() {
-    const int count = std::min<int>(std::max<int>(BreakLabelCount, 0), kBreakpointsUsed);
+// Fills addresses[i] with the address of labels[i] in the listing, 0 where
+// the listing does not define it at a nonzero address.
+void FindLabels(const std::string* labels, int count, int* addresses) {
     std::string patterns[kBreakpointsUsed];
-    int addresses[kBreakpointsUsed] = {};
     for (int i = 0; i < count; ++i) {
-        const std::string label = BreakLabels.Get(i);
+        addresses[i] = 0;
         // An empty label would match every " :" in the listing.
-        if (!label.empty()) patterns[i] = " " + label + ":";
+        if (!labels[i].empty()) patterns[i] = " " + labels[i] + ":";
     }
 
     // The line that defines a label wins: there the label stands first in
@@ -92,6 +91,21 @@ void ResolveBreakLabels() {
             }
         }
     });
+}
+}  // namespace
+
+int LookUpLabel(const std::string& label) {
+    int address = 0;
+    FindLabels(&label, 1, &address);
+    return address;
+}
+
+void ResolveBreakLabels() {
+    const int count = std::min<int>(std::max<int>(BreakLabelCount, 0), kBreakpointsUsed);
+    std::string labels[kBreakpointsUsed];
+    int addresses[kBreakpointsUsed] = {};
+    for (int i = 0; i < count; ++i) labels[i] = BreakLabels.Get(i);
+    FindLabels(labels, count, addresses);
 
     int kept = 0;
     for (int i = 0; i < count; ++i) {

@@ -13,6 +13,10 @@
 // dropped silently, as are all of them when the listing cannot be read.
 void ResolveBreakLabels();
 
+// The word address the listing gives one label, found as the breakpoints
+// find theirs; 0 when the listing does not define it at a nonzero address.
+int LookUpLabel(const std::string& label);
+
 // What OK in the labels dialog does: the non-empty fields, in order, become
 // the labels, which are then resolved.
 void SetBreakLabelsFromFields(const std::array<std::string, kBreakpointsUsed>& fields);

@@ -33,11 +33,13 @@ std::string OwnFolder() {
     return exe.substr(0, exe.rfind('/') + 1);
 }
 
+bool OwnAssemblerOnly = false;
+
 // A tasm the user put beside the source wins; otherwise the one shipped with
 // the simulator, so that any folder can be assembled.
 std::string AssemblerPath() {
     const std::string local = SourceFolder + "tasm";
-    if (IsFile(local)) return local;
+    if (!OwnAssemblerOnly && IsFile(local)) return local;
     const std::string own = OwnFolder();
     return own.empty() ? local : own + "tasm";
 }
@@ -76,6 +78,10 @@ private:
     posix_spawn_file_actions_t m_actions;
 };
 }  // namespace
+
+void UseOnlyOwnAssembler() {
+    OwnAssemblerOnly = true;
+}
 
 bool RunAssembler(std::string* output) {
     if (SourceFolder.empty() || SourceFileName.empty()) return false;

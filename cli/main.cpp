@@ -12,12 +12,17 @@
 #include "pin_input.h"
 #include "program_loader.h"
 #include "run_loop.h"
+#include "scenario_reader.h"
+#include "scenario_report.h"
+#include "scenario_session.h"
 #include "source_file.h"
 #include "state.h"
 #include "state_output.h"
+#include "vcd_writer.h"
 
 namespace {
 constexpr int kExitLoadFailed = 1;
+constexpr int kExitScenarioFailed = 1;
 constexpr int kExitUsage = 2;
 
 bool IsBreakLabel(const std::string& label) {
@@ -52,29 +57,33 @@ void EnterBreakpoints(const SRunOptions& options) {
     }
 }
 
-void Run(const SRunOptions& options) {
+void Run(const SRunOptions& options, CVcdWriter* vcd) {
     CInstructionSet cpu;
     ResetForRun();
     EnterBreakpoints(options);
+    vcd->Sample(CycleCount);
 
     int64_t pass = 0;
     size_t nextPin = 0;
-    ERunStatus status = ERunStatus::Running;
-    if (options.steps == 0 || !PcInsideProgram()) status = ERunStatus::Ended;
-    while (status != ERunStatus::Ended) {
+    // "ended" only when PC has left the program; a run stopped by its pass
+    // count could go on and reads "running".
+    ERunStatus status = PcInsideProgram() ? ERunStatus::Running : ERunStatus::Ended;
+    while (status == ERunStatus::Running && pass < options.steps) {
         while (nextPin < options.pins.size() && options.pins[nextPin].beforePass <= pass) {
             const SPinSwitch& pin = options.pins[nextPin];
             if (pin.beforePass == pass) ClickPin(pin.port, static_cast<uint8_t>(1u << pin.bit));
             ++nextPin;
         }
+        vcd->Sample(CycleCount);
         const bool atBreakpoint = RunOnePass(cpu);
+        vcd->Sample(CycleCount);
         ++pass;
-        if (pass >= options.steps || !PcInsideProgram()) {
+        if (!PcInsideProgram()) {
             status = ERunStatus::Ended;
         } else if (atBreakpoint) {
             status = ERunStatus::Paused;
         }
-        if (status != ERunStatus::Running) break;
+        if (status != ERunStatus::Running || pass >= options.steps) break;
         if (options.trace) PrintState(stdout, pass, status, options.json);
     }
     if (options.back > 0) {
@@ -101,6 +110,54 @@ std::FILE* OpenEventFile(const std::string& path) {
     });
     return file;
 }
+
+// The VCD file, when one is asked for, for every scenario: the scenario's
+// file name goes into it when there are several, so none overwrites another.
+std::string VcdPathFor(const SRunOptions& options, const SScenario& scenario) {
+    if (options.vcd.empty() || options.scenarios.size() == 1) return options.vcd;
+    std::string stem = scenario.file.substr(scenario.file.rfind('/') + 1);
+    stem = stem.substr(0, stem.rfind('.'));
+    const size_t dot = options.vcd.rfind('.');
+    const size_t slash = options.vcd.rfind('/');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) {
+        return options.vcd + "." + stem;
+    }
+    return options.vcd.substr(0, dot) + "." + stem + options.vcd.substr(dot);
+}
+
+int RunScenarios(const SRunOptions& options) {
+    std::vector<SScenario> scenarios(options.scenarios.size());
+    for (size_t i = 0; i < scenarios.size(); ++i) {
+        std::string error;
+        if (!ReadScenarioFile(options.scenarios[i], &scenarios[i], &error)) {
+            std::fprintf(stderr, "lumo-run: %s\n", error.c_str());
+            return kExitUsage;
+        }
+        if (options.program.empty() && scenarios[i].program.empty()) {
+            return Usage("scenario " + options.scenarios[i] +
+                         " names no program: give PROGRAM or add 'program:' to it");
+        }
+    }
+    CScenarioSession session;
+    SSuite suite{options.program.empty() ? "lumo-run" : options.program, {}};
+    bool allPassed = true;
+    for (const SScenario& scenario : scenarios) {
+        const std::string& program = options.program.empty() ? scenario.program : options.program;
+        const SScenarioReport report =
+            session.Play(scenario, program, VcdPathFor(options, scenario));
+        const std::string text = options.json ? ReportJson(report) + "\n" : ReportText(report);
+        std::fputs(text.c_str(), stdout);
+        std::fflush(stdout);
+        suite.cases.push_back(Summarize(report));
+        allPassed = allPassed && report.passed;
+    }
+    std::string error;
+    if (!options.junit.empty() && !WriteJUnit(options.junit, {suite}, &error)) {
+        std::fprintf(stderr, "lumo-run: %s\n", error.c_str());
+        return kExitScenarioFailed;
+    }
+    return allPassed ? 0 : kExitScenarioFailed;
+}
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -110,10 +167,13 @@ int main(int argc, char** argv) {
     SRunOptions options;
     std::string error;
     if (!ParseRunOptions(argc, argv, &options, &error)) return Usage(error);
+    if (!options.scenarios.empty()) return RunScenarios(options);
     if (!CheckProgramReadable(options.program)) return kExitLoadFailed;
     if (!IsLoadableProgram(options.program)) {
-        return Usage("PROGRAM must be an object file (*.obj) or an assembly source (*.asm), not '" +
-                     options.program + "'");
+        return Usage(
+            "PROGRAM must be an object file (*.obj), an assembly source (*.asm) or an Intel HEX "
+            "file (*.hex), not '" +
+            options.program + "'");
     }
     if (!LoadProgram(options.program)) return kExitLoadFailed;
     std::FILE* events = nullptr;
@@ -121,8 +181,17 @@ int main(int argc, char** argv) {
         events = OpenEventFile(options.eventsFile);
         if (!events) return kExitLoadFailed;
     }
-    Run(options);
+    CVcdWriter vcd;
+    if (!options.vcd.empty() && !vcd.Open(options.vcd, options.clockHz, &error)) {
+        std::fprintf(stderr, "lumo-run: %s\n", error.c_str());
+        return kExitLoadFailed;
+    }
+    Run(options, &vcd);
     std::fflush(stdout);
+    if (!vcd.Close(CycleCount, &error)) {
+        std::fprintf(stderr, "lumo-run: %s\n", error.c_str());
+        return kExitLoadFailed;
+    }
     if (events) {
         EventLog.SetSink(nullptr);
         if (std::fclose(events) != 0) {

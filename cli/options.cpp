@@ -4,12 +4,15 @@
 #include <cctype>
 #include <cstring>
 
+#include "scenario_reader.h"
 #include "state.h"
 
 const char kUsage[] =
-    "usage: lumo-run [--steps N] [--break ADDR|LABEL]... [--pin NAME@K]... [--trace] [--json] "
-    "[--events FILE] [--back K] PROGRAM\n"
-    "  PROGRAM        an object file (*.obj) or an assembly source (*.asm)\n"
+    "usage: lumo-run [--steps N] [--break ADDR|LABEL]... [--pin NAME@K]... [--trace] [--json]\n"
+    "                [--events FILE] [--back K] [--vcd FILE] [--clock FREQ] PROGRAM\n"
+    "       lumo-run --scenario FILE... [--json] [--junit FILE] [--vcd FILE] [PROGRAM]\n"
+    "  PROGRAM        an object file (*.obj), an assembly source (*.asm) or a standard\n"
+    "                 Intel HEX file (*.hex)\n"
     "  --steps N      run at most N instructions (default 1000)\n"
     "  --break ADDR   pause at a word address (decimal or 0x-hex, 1-1023) or at a label\n"
     "                 of the listing; at most 8\n"
@@ -19,7 +22,12 @@ const char kUsage[] =
     "  --events FILE  write what happened (interrupts, messages, clicks, ...) to FILE,\n"
     "                 one JSON object per line\n"
     "  --back K       after the run go back K instructions and print that state instead,\n"
-    "                 as a run of that many instructions fewer prints it\n";
+    "                 as a run of that many instructions fewer prints it\n"
+    "  --vcd FILE     write the pins' levels and directions as a Value Change Dump\n"
+    "  --clock FREQ   oscillator frequency for the dump's time, e.g. 4MHz (default)\n"
+    "  --scenario FILE  play a scenario (YAML) on PROGRAM or on the program it names;\n"
+    "                 exit status 0 when every step held, 1 when one failed\n"
+    "  --junit FILE   write the scenarios' results as JUnit XML\n";
 
 namespace {
 // Whole, non-negative numbers only: decimal, or hexadecimal after 0x.
@@ -82,25 +90,33 @@ bool ParseRunOptions(int argc, char** argv, SRunOptions* options, std::string* e
             options->trace = true;
         } else if (arg == "--json") {
             options->json = true;
-        } else if (arg == "--events") {
-            if (!hasValue) {
-                *error = arg + " needs a value";
-                return false;
-            }
-            options->eventsFile = argv[++i];
         } else if (arg == "--back") {
             if (!hasValue || !ParseNumber(argv[i + 1], INT64_MAX / 16, &options->back)) {
                 *error = "--back needs a whole number";
                 return false;
             }
             ++i;
-        } else if (arg == "--steps" || arg == "--break" || arg == "--pin") {
+        } else if (arg == "--steps" || arg == "--break" || arg == "--pin" || arg == "--scenario" ||
+                   arg == "--junit" || arg == "--vcd" || arg == "--clock" || arg == "--events") {
             if (!hasValue) {
                 *error = arg + " needs a value";
                 return false;
             }
             const std::string value = argv[++i];
-            if (arg == "--steps") {
+            if (arg == "--events") {
+                options->eventsFile = value;
+            } else if (arg == "--scenario") {
+                options->scenarios.push_back(value);
+            } else if (arg == "--junit") {
+                options->junit = value;
+            } else if (arg == "--vcd") {
+                options->vcd = value;
+            } else if (arg == "--clock") {
+                if (!ParseClock(value, &options->clockHz)) {
+                    *error = "--clock needs a frequency from 4Hz to 1000MHz, not '" + value + "'";
+                    return false;
+                }
+            } else if (arg == "--steps") {
                 if (!ParseNumber(value, INT64_MAX / 16, &options->steps)) {
                     *error = "--steps needs a whole number, not '" + value + "'";
                     return false;
@@ -141,8 +157,12 @@ bool ParseRunOptions(int argc, char** argv, SRunOptions* options, std::string* e
             options->program = arg;
         }
     }
-    if (options->program.empty()) {
+    if (options->program.empty() && options->scenarios.empty()) {
         *error = "no PROGRAM given";
+        return false;
+    }
+    if (!options->junit.empty() && options->scenarios.empty()) {
+        *error = "--junit reports scenarios: give --scenario FILE";
         return false;
     }
     std::stable_sort(

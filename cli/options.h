@@ -25,6 +25,10 @@ struct SRunOptions {
     std::string eventsFile;  // empty: no event file
     int64_t back = 0;        // instructions to go back after the run
     std::string program;
+    std::vector<std::string> scenarios;  // with these, PROGRAM may be left out
+    std::string junit;                   // JUnit XML of the scenarios
+    std::string vcd;                     // the pins as a Value Change Dump
+    double clockHz = 4'000'000;          // the oscillator, for the dump's time
 };
 
 // Parses argv; on a mistake returns false with a one-line reason in *error.

@@ -6,6 +6,7 @@
 #include "assemble_command.h"
 #include "assembler_output.h"
 #include "file_read.h"
+#include "hex_loader.h"
 #include "object_loader.h"
 #include "platform/message_box.h"
 #include "source_file.h"
@@ -30,17 +31,25 @@ void RecordSourceFile(const std::string& path) {
     }
 }
 
-bool LoadObjectFile(const std::string& path) {
+// An object file of our assembler, or a standard HEX file of another
+// toolchain. Labels are looked up in a listing beside it, if there is one.
+bool LoadBuiltFile(const std::string& path, bool standardHex) {
     ResetForLoad();
-    // Labels are looked up in a listing beside the object file, if there is one.
     ListingFileName = OutputFileName(SourceFileName, "lst");
     std::string text;
     std::string error;
-    if (!ReadFileHead(path, kObjectReadLimit, &text, &error)) {
+    if (!ReadFileHead(path, standardHex ? kHexReadLimit : kObjectReadLimit, &text, &error)) {
         std::fprintf(stderr, "lumo-run: %s\n", error.c_str());
         return false;
     }
-    LoadObjectRecords(text.data(), static_cast<int>(text.size()));
+    if (standardHex) {
+        if (!LoadHexRecords(text, &error)) {
+            std::fprintf(stderr, "lumo-run: %s: %s\n", path.c_str(), error.c_str());
+            return false;
+        }
+    } else {
+        LoadObjectRecords(text.data(), static_cast<int>(text.size()));
+    }
     ProgramEnd = kProgramImageSize;
     return true;
 }
@@ -63,12 +72,13 @@ bool AssembleSource() {
 }  // namespace
 
 bool IsLoadableProgram(const std::string& path) {
-    return HasExtension(path, ".obj") || HasExtension(path, ".asm");
+    return HasExtension(path, ".obj") || HasExtension(path, ".asm") || HasExtension(path, ".hex");
 }
 
 bool LoadProgram(const std::string& path) {
     RecordSourceFile(path);
-    return HasExtension(path, ".asm") ? AssembleSource() : LoadObjectFile(path);
+    if (HasExtension(path, ".asm")) return AssembleSource();
+    return LoadBuiltFile(path, HasExtension(path, ".hex"));
 }
 
 bool CheckProgramReadable(const std::string& path) {

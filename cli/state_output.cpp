@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "json_text.h"
 #include "state.h"
 
 // Mnemonics are plain letters, but labels and file names may hold anything;

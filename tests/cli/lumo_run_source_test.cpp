@@ -61,7 +61,7 @@ TEST_F(LumoRunSourceTest, AnUnknownLabelIsReportedAndTheRunGoesOn) {
     const auto result = Run({"--break", "nowhere", "--steps", "5", "--json", source});
     EXPECT_EQ(result.exitStatus, 0);
     EXPECT_NE(result.err.find("nowhere"), std::string::npos) << result.err;
-    EXPECT_EQ(Field(result.out, "status"), "\"ended\"");
+    EXPECT_EQ(Field(result.out, "status"), "\"running\"");
 }
 
 TEST_F(LumoRunSourceTest, SourceErrorsGoToStderrWithTheVerdict) {

@@ -45,14 +45,15 @@ TEST_F(LumoRunTest, JsonStateHasExactlyTheAgreedKeys) {
     const std::string registers = "(,[0-9]+){139}";
     const std::regex shape(
         "\\{\"pass\":3,\"cycles\":3,\"pc\":8,\"w\":255,\"bank\":0,\"mnemonic\":\"DECFSZ\","
-        "\"status\":\"ended\",\"registers\":\\[[0-9]+" +
+        "\"status\":\"running\",\"registers\":\\[[0-9]+" +
         registers + "\\]\\}");
     EXPECT_TRUE(std::regex_match(lines[0], shape)) << lines[0];
     EXPECT_NE(lines[0].find("\"registers\":[0,0,8,24,0,0,0,0,0,0,0,0,254,"), std::string::npos);
     EXPECT_TRUE(result.err.empty()) << result.err;
 }
 
-TEST_F(LumoRunTest, TracePrintsEveryPassAndEndsAfterTheLast) {
+// The pass count stops the run, which could go on: "running" to the last.
+TEST_F(LumoRunTest, TracePrintsEveryPassAndTheLastStillRuns) {
     const auto result = Run({"--steps", "4", "--trace", "--json", Program(kDelayLoop)});
     const auto lines = Lines(result.out);
     ASSERT_EQ(lines.size(), 4u);
@@ -62,7 +63,7 @@ TEST_F(LumoRunTest, TracePrintsEveryPassAndEndsAfterTheLast) {
         EXPECT_EQ(Field(lines[i], "pass"), std::to_string(i + 1));
         EXPECT_EQ(Field(lines[i], "cycles"), cycles[i]);
         EXPECT_EQ(Field(lines[i], "mnemonic"), mnemonics[i]);
-        EXPECT_EQ(Field(lines[i], "status"), i < 3 ? "\"running\"" : "\"ended\"");
+        EXPECT_EQ(Field(lines[i], "status"), "\"running\"");
     }
 }
 
@@ -77,9 +78,9 @@ TEST_F(LumoRunTest, BreakpointPausesBeforeTheInstructionThere) {
     EXPECT_EQ(Field(lines[0], "pass"), std::to_string(2 + 255 * 2 - 1));
 }
 
-TEST_F(LumoRunTest, BreakpointOnTheLastAllowedPassReportsEnded) {
+TEST_F(LumoRunTest, BreakpointOnTheLastAllowedPassReportsPaused) {
     const auto result = Run({"--break", "6", "--steps", "1", "--json", Program(kDelayLoop)});
-    EXPECT_EQ(Field(result.out, "status"), "\"ended\"");
+    EXPECT_EQ(Field(result.out, "status"), "\"paused\"");
     EXPECT_EQ(Field(result.out, "pc"), "6");
 }
 
@@ -197,7 +198,7 @@ TEST_F(LumoRunTest, ZeroStepsPrintsTheResetState) {
     EXPECT_EQ(Field(result.out, "pass"), "0");
     EXPECT_EQ(Field(result.out, "pc"), "5");
     EXPECT_EQ(Field(result.out, "mnemonic"), "\"\"");
-    EXPECT_EQ(Field(result.out, "status"), "\"ended\"");
+    EXPECT_EQ(Field(result.out, "status"), "\"running\"");
 }
 
 struct UsageCase {
@@ -264,7 +265,7 @@ TEST_F(LumoRunTest, EmptyGarbageAndHugeObjectFilesRunToTheImageEnd) {
         EXPECT_EQ(result.exitStatus, 0) << name << result.err;
         EXPECT_EQ(Lines(result.out).size(), 1u) << name;
         if (name == "huge.obj") {
-            EXPECT_EQ(Field(result.out, "status"), "\"ended\"");
+            EXPECT_EQ(Field(result.out, "status"), "\"running\"");
             EXPECT_EQ(Field(result.out, "pass"), "100000");
         } else if (name == "empty.obj") {
             EXPECT_EQ(Field(result.out, "pass"), "1019");

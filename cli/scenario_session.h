@@ -1,0 +1,20 @@
+#pragma once
+// Plays scenarios on programs, loading (or assembling) a program only when
+// it differs from the one loaded before. Shared by lumo-run and lumo-grade.
+#include <string>
+
+#include "scenario_run.h"
+
+class CScenarioSession {
+public:
+    // Runs the scenario on the program; with vcdPath, the pins go there as
+    // a Value Change Dump. A program that cannot be loaded fails every step;
+    // what the assembler or loader said went to stderr.
+    SScenarioReport Play(const SScenario& scenario, const std::string& program,
+                         const std::string& vcdPath);
+
+private:
+    std::string m_program;
+    bool m_loaded = false;
+    bool m_tried = false;
+};

@@ -1,0 +1,220 @@
+// lumo-run --scenario and lumo-grade as a teacher uses them: exit statuses,
+// reports, a batch that survives looping, broken and missing submissions,
+// and the files they write.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <fstream>
+#include <sstream>
+
+#include "../build/build_test_support.h"
+#include "grade_batch.h"
+#include "process_runner.h"
+
+namespace {
+const char kCounter[] =
+    "        org 5\n"
+    "start:  movlw 3\n"
+    "        movwf 0x0C\n"
+    "again:  decfsz 0x0C,F\n"
+    "        goto again\n"
+    "done:   goto done\n"
+    "        end\n";
+
+const char kScenario[] =
+    "name: counts down to zero\n"
+    "limit: 1000\n"
+    "points: 3\n"
+    "steps:\n"
+    "  - run: {until: done}\n"
+    "  - expect: {'0x0C': 0, W: 3, cycles: '<= 20'}\n";
+
+std::string ReadAll(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+class GradeTest : public testing::Test {
+protected:
+    void SetUp() override {
+        if (!std::filesystem::exists(BinPath("tasm"))) GTEST_SKIP() << "tasm not built";
+    }
+    SProcessResult LumoRun(std::vector<std::string> args) {
+        return RunProgram(BinPath("lumo-run"), std::move(args));
+    }
+    SProcessResult LumoGrade(std::vector<std::string> args) {
+        return RunProgram(BinPath("lumo-grade"), std::move(args));
+    }
+    std::string Write(const std::string& name, const std::string& text) {
+        std::filesystem::create_directories((m_folder.Path() / name).parent_path());
+        return m_folder.Write(name, text).string();
+    }
+
+    CScratchFolder m_folder{"lumo grade "};
+};
+
+TEST_F(GradeTest, ExitStatusSaysWhetherEveryStepHeld) {
+    const auto program = Write("count.asm", kCounter);
+    const auto pass = Write("pass.yaml", kScenario);
+    const auto fail = Write("fail.yaml", "steps:\n  - run: {cycles: 4}\n  - expect: {W: 4}\n");
+    const auto passed = LumoRun({"--scenario", pass, program});
+    EXPECT_EQ(passed.exitStatus, 0) << passed.out << passed.err;
+    EXPECT_NE(passed.out.find("PROSAO (3/3 poena)"), std::string::npos) << passed.out;
+
+    const auto failed = LumoRun({"--scenario", pass, "--scenario", fail, program});
+    EXPECT_EQ(failed.exitStatus, 1);
+    EXPECT_NE(failed.out.find("W: ocekivano == 0x04 (00000100), stvarno 0x03 (00000011)"),
+              std::string::npos)
+        << failed.out;
+}
+
+TEST_F(GradeTest, TheScenarioNamesItsProgramUnlessTheCommandLineDoes) {
+    Write("sub/count.asm", kCounter);
+    const auto scenario = Write("sub/named.yaml", std::string("program: count.asm\n") + kScenario);
+    EXPECT_EQ(LumoRun({"--scenario", scenario}).exitStatus, 0);
+    // PROGRAM wins: this one never reaches done.
+    const auto other =
+        Write("other.asm", "        org 5\ndone:   goto done\nloop:   goto loop\n        end\n");
+    const auto result = LumoRun({"--scenario", scenario, other});
+    EXPECT_EQ(result.exitStatus, 1);
+    EXPECT_NE(result.out.find("program " + other), std::string::npos) << result.out;
+}
+
+TEST_F(GradeTest, MalformedScenariosAndWrongCommandLinesExitWithTwo) {
+    const auto program = Write("count.asm", kCounter);
+    const auto bad = Write("bad.yaml", "steps:\n  - run: {cycles: 1}\n  - frobnicate: 1\n");
+    const auto result = LumoRun({"--scenario", bad, program});
+    EXPECT_EQ(result.exitStatus, 2);
+    EXPECT_NE(result.err.find(bad + ":3:5: nepoznat korak 'frobnicate'"), std::string::npos)
+        << result.err;
+    const auto orphan = Write("orphan.yaml", "steps: []\n");
+    EXPECT_EQ(LumoRun({"--scenario", orphan}).exitStatus, 2);
+    EXPECT_EQ(LumoRun({"--junit", "x.xml", program}).exitStatus, 2);
+    EXPECT_EQ(LumoGrade({bad, "--", program}).exitStatus, 2);
+    EXPECT_EQ(LumoGrade({Write("ok.yaml", kScenario), program}).exitStatus, 2);
+    EXPECT_EQ(LumoGrade({"-j", "0", bad, "--", program}).exitStatus, 2);
+}
+
+TEST_F(GradeTest, ASourceThatDoesNotAssembleFailsWithTheAssemblersMessages) {
+    const auto program = Write("bad.asm", "        org 5\n        bogus 3\n        end\n");
+    const auto result = LumoRun({"--scenario", Write("s.yaml", kScenario), "--json", program});
+    EXPECT_EQ(result.exitStatus, 1);
+    EXPECT_NE(result.err.find("bad.asm:2"), std::string::npos) << result.err;
+    EXPECT_NE(result.out.find("\"loaded\":false"), std::string::npos) << result.out;
+    EXPECT_NE(result.out.find("\"result\":\"skipped\""), std::string::npos) << result.out;
+}
+
+TEST_F(GradeTest, JsonAndJUnitReports) {
+    const auto program = Write("count.asm", kCounter);
+    const auto junit = (m_folder.Path() / "report.xml").string();
+    const auto result =
+        LumoRun({"--scenario", Write("s.yaml", kScenario), "--json", "--junit", junit, program});
+    ASSERT_EQ(result.exitStatus, 0) << result.err;
+    EXPECT_EQ(result.out.rfind("{\"scenario\":\"counts down to zero\",", 0), 0u) << result.out;
+    EXPECT_NE(result.out.find("\"passed\":true,\"points\":3,\"earned\":3"), std::string::npos);
+    const std::string xml = ReadAll(junit);
+    EXPECT_NE(xml.find("<testsuites tests=\"1\" failures=\"0\">"), std::string::npos) << xml;
+    EXPECT_NE(xml.find("name=\"counts down to zero\""), std::string::npos) << xml;
+}
+
+TEST_F(GradeTest, ABatchSurvivesLoopingBrokenAndMissingSubmissions) {
+    Write("class/ana/main.asm", kCounter);
+    const auto looping = Write(
+        "class/loop.asm", "        org 5\nloop:   goto loop\ndone:   goto done\n        end\n");
+    const auto broken = Write("class/broken.asm", "        org 5\n        bogus\n        end\n");
+    std::filesystem::create_directories(m_folder.Path() / "class/empty");
+    const auto scenario = Write("s.yaml", kScenario);
+    // The looping submission meets its wall-clock bound here: a limit no run
+    // reaches in a second.
+    const auto endless =
+        Write("endless.yaml", "limit: 1000000000000\nsteps:\n  - run: {until: done}\n");
+    const auto csv = (m_folder.Path() / "class.csv").string();
+    const auto junit = (m_folder.Path() / "class.xml").string();
+    const auto vcd = (m_folder.Path() / "waves").string();
+
+    const auto started = std::chrono::steady_clock::now();
+    const auto result =
+        LumoGrade({"-j", "2", "--timeout", "1", "--csv", csv, "--junit", junit, "--vcd", vcd,
+                   scenario, endless, "--", (m_folder.Path() / "class/ana/").string(), looping,
+                   broken, (m_folder.Path() / "class/empty").string()});
+    const auto seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started);
+    ASSERT_EQ(result.exitStatus, 0) << result.err;
+    // One run meets the one-second bound; everything else is quick.
+    EXPECT_LT(seconds.count(), 30);
+
+    const std::string table = result.out;
+    EXPECT_NE(table.find("predaja"), std::string::npos) << table;
+    EXPECT_NE(table.find("prekoracena vremenska granica od 1 s po scenariju"), std::string::npos)
+        << table;
+    EXPECT_NE(table.find("dostignuta granica od 1000 ciklusa"), std::string::npos) << table;
+    EXPECT_NE(table.find("u folderu nema .asm datoteke"), std::string::npos) << table;
+
+    const std::string rows = ReadAll(csv);
+    const std::string ana = (m_folder.Path() / "class/ana").string();
+    EXPECT_EQ(rows, "predaja,s,endless,ukupno\n" + ana + ",3,1,4\n" + looping + ",0,0,0\n" +
+                        broken + ",0,0,0\n" + (m_folder.Path() / "class/empty").string() +
+                        ",0,0,0\n");
+    const std::string xml = ReadAll(junit);
+    EXPECT_NE(xml.find("<testsuites tests=\"8\" failures=\"6\">"), std::string::npos) << xml;
+    EXPECT_NE(xml.find("broken.asm:2"), std::string::npos) << "assembler messages kept";
+    std::string flat = ana;
+    std::replace(flat.begin(), flat.end(), '/', '_');
+    EXPECT_TRUE(std::filesystem::exists(vcd + "/" + flat + ".s.vcd")) << flat;
+    EXPECT_TRUE(std::filesystem::exists(vcd + "/" + flat + ".endless.vcd")) << flat;
+}
+
+TEST_F(GradeTest, AStandardHexProgramIsGradedAndDumpedToo) {
+    // The counter of kCounter as another toolchain writes it: words 5-9,
+    // low byte first, plus a configuration word that must not matter.
+    const auto hex = Write("count.hex", HexRecord(0x000A, "03308C008C0B07280928") +
+                                            HexRecord(0x400E, "F13F") + EndRecord());
+    const auto scenario =
+        Write("s.yaml", "steps:\n  - run: {until: 9}\n  - expect: {'0x0C': 0, W: 3, cycles: 10}\n");
+    const auto vcd = (m_folder.Path() / "w.vcd").string();
+    const auto result = LumoRun({"--scenario", scenario, "--vcd", vcd, hex});
+    EXPECT_EQ(result.exitStatus, 0) << result.out << result.err;
+    EXPECT_NE(ReadAll(vcd).find("$enddefinitions $end"), std::string::npos);
+
+    const auto plain = LumoRun({"--steps", "3", "--vcd", vcd, "--clock", "32.768kHz", hex});
+    EXPECT_EQ(plain.exitStatus, 0) << plain.err;
+    // Three cycles at 122070.3125 ns each, rounded.
+    EXPECT_NE(ReadAll(vcd).find("#366211\n"), std::string::npos) << ReadAll(vcd);
+}
+
+TEST(GradeWire, RecordsSurviveTheirTripWhateverTheyHold) {
+    SCaseSummary sent;
+    sent.passed = true;
+    sent.seconds = 0.25;
+    sent.failure = "a: b, c:1,";
+    sent.details = std::string("line\n\0binary,", 13);
+    std::string buffer = EncodeCase(7, sent) + EncodeCase(8, SCaseSummary{});
+    const std::string whole = buffer;
+    int index = -1;
+    SCaseSummary got;
+    bool malformed = false;
+    ASSERT_TRUE(DecodeCase(&buffer, &index, &got, &malformed));
+    EXPECT_EQ(index, 7);
+    EXPECT_TRUE(got.passed);
+    EXPECT_DOUBLE_EQ(got.seconds, 0.25);
+    EXPECT_EQ(got.failure, sent.failure);
+    EXPECT_EQ(got.details, sent.details);
+    ASSERT_TRUE(DecodeCase(&buffer, &index, &got, &malformed));
+    EXPECT_EQ(index, 8);
+    EXPECT_TRUE(buffer.empty());
+
+    // Cut anywhere, a record waits for the rest.
+    for (size_t cut = 0; cut < whole.size() / 2; ++cut) {
+        std::string part = whole.substr(0, cut);
+        EXPECT_FALSE(DecodeCase(&part, &index, &got, &malformed)) << cut;
+        EXPECT_FALSE(malformed) << cut;
+    }
+    for (std::string bad : {"x:1,", "1;7,", "1:7;", "99999999999:", "1:7,1:2,4:0.25,0:,0:,"}) {
+        malformed = false;
+        EXPECT_FALSE(DecodeCase(&bad, &index, &got, &malformed)) << bad;
+        EXPECT_TRUE(malformed) << bad;
+    }
+}
+}  // namespace
