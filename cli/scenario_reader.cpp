@@ -459,6 +459,11 @@ bool ReadScenarioText(const std::string& text, const std::string& file, SScenari
         *error = file + ":" + std::to_string(e.mark.line + 1) + ":" +
                  std::to_string(e.mark.column + 1) + ": " + e.msg;
     }
+    // The message quotes the scenario's own text: one line on the terminal,
+    // whatever bytes that held.
+    for (char& ch : *error) {
+        if (static_cast<unsigned char>(ch) < 0x20 || ch == 0x7F) ch = '?';
+    }
     return false;
 }
 
