@@ -8,6 +8,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev libqscintilla2-qt6-dev
   fonts-dejavu-core
+  libyaml-cpp-dev
   clang libclang-rt-14-dev
   xvfb xauth
 )
