@@ -90,7 +90,8 @@ void Run(const SRunOptions& options, CVcdWriter* vcd) {
         // A run that stops after fewer passes ends there.
         History.GoTo(pass > options.back ? static_cast<uint64_t>(pass - options.back) : 0, cpu);
         pass = static_cast<int64_t>(InstructionCount.load());
-        status = ERunStatus::Ended;
+        // As the shorter run would print it: it could go on.
+        status = ERunStatus::Running;
     }
     PrintState(stdout, pass, status, options.json);
     EventLog.Record(Event(EEventKind::RunEnd));
