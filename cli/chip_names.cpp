@@ -63,3 +63,10 @@ std::optional<SPinName> FindPin(const std::string& name) {
 const SPinName& PinAt(int index) {
     return kPins[index];
 }
+
+const char* RegisterNameAt(int address) {
+    for (const SRegisterName& entry : kRegisters) {
+        if (entry.address == address) return entry.name;
+    }
+    return nullptr;
+}

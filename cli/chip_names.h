@@ -27,6 +27,10 @@ std::optional<SRegisterName> FindRegister(const std::string& name);
 std::optional<SBitName> FindBit(const std::string& name);
 std::optional<SPinName> FindPin(const std::string& name);
 
+// The chip's name of the register at this register file index, nullptr
+// for one without a name.
+const char* RegisterNameAt(int address);
+
 // The 13 pins, port A's RA0-RA4 then port B's RB0-RB7.
 constexpr int kPinCount = 13;
 const SPinName& PinAt(int index);

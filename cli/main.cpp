@@ -15,6 +15,7 @@
 #include "scenario_reader.h"
 #include "scenario_report.h"
 #include "scenario_session.h"
+#include "session_recording.h"
 #include "source_file.h"
 #include "state.h"
 #include "state_output.h"
@@ -112,6 +113,21 @@ std::FILE* OpenEventFile(const std::string& path) {
     return file;
 }
 
+// The run as a scenario: the pin switches with the cycles the event log
+// gave them, and the state the run ended in.
+bool WriteRecording(const SRunOptions& options) {
+    std::vector<SRecordedClick> clicks;
+    for (const SEvent& event : EventLog.Since(0)) {
+        if (event.kind == EEventKind::Pin) clicks.push_back({event.cycle, event.text});
+    }
+    const std::string text =
+        RecordedScenario(options.record, options.program, options.clockHz, clicks);
+    std::FILE* file = std::fopen(options.record.c_str(), "w");
+    const bool written = file && std::fputs(text.c_str(), file) >= 0;
+    if (file && std::fclose(file) != 0) return false;
+    return written;
+}
+
 // The VCD file, when one is asked for, for every scenario: the scenario's
 // file name goes into it when there are several, so none overwrites another.
 std::string VcdPathFor(const SRunOptions& options, const SScenario& scenario) {
@@ -191,6 +207,10 @@ int main(int argc, char** argv) {
     std::fflush(stdout);
     if (!vcd.Close(CycleCount, &error)) {
         std::fprintf(stderr, "lumo-run: %s\n", error.c_str());
+        return kExitLoadFailed;
+    }
+    if (!options.record.empty() && !WriteRecording(options)) {
+        std::fprintf(stderr, "lumo-run: %s: upis nije uspeo\n", options.record.c_str());
         return kExitLoadFailed;
     }
     if (events) {

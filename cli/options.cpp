@@ -9,7 +9,8 @@
 
 const char kUsage[] =
     "usage: lumo-run [--steps N] [--break ADDR|LABEL]... [--pin NAME@K]... [--trace] [--json]\n"
-    "                [--events FILE] [--back K] [--vcd FILE] [--clock FREQ] PROGRAM\n"
+    "                [--events FILE] [--back K] [--vcd FILE] [--clock FREQ] [--record FILE]\n"
+    "                PROGRAM\n"
     "       lumo-run --scenario FILE... [--json] [--junit FILE] [--vcd FILE] [PROGRAM]\n"
     "  PROGRAM        an object file (*.obj), an assembly source (*.asm) or a standard\n"
     "                 Intel HEX file (*.hex)\n"
@@ -27,7 +28,9 @@ const char kUsage[] =
     "  --clock FREQ   oscillator frequency for the dump's time, e.g. 4MHz (default)\n"
     "  --scenario FILE  play a scenario (YAML) on PROGRAM or on the program it names;\n"
     "                 exit status 0 when every step held, 1 when one failed\n"
-    "  --junit FILE   write the scenarios' results as JUnit XML\n";
+    "  --junit FILE   write the scenarios' results as JUnit XML\n"
+    "  --record FILE  write the run as a scenario: its pin switches at their cycles and\n"
+    "                 the final state as what to expect\n";
 
 namespace {
 // Whole, non-negative numbers only: decimal, or hexadecimal after 0x.
@@ -97,7 +100,8 @@ bool ParseRunOptions(int argc, char** argv, SRunOptions* options, std::string* e
             }
             ++i;
         } else if (arg == "--steps" || arg == "--break" || arg == "--pin" || arg == "--scenario" ||
-                   arg == "--junit" || arg == "--vcd" || arg == "--clock" || arg == "--events") {
+                   arg == "--junit" || arg == "--vcd" || arg == "--clock" || arg == "--events" ||
+                   arg == "--record") {
             if (!hasValue) {
                 *error = arg + " needs a value";
                 return false;
@@ -105,6 +109,8 @@ bool ParseRunOptions(int argc, char** argv, SRunOptions* options, std::string* e
             const std::string value = argv[++i];
             if (arg == "--events") {
                 options->eventsFile = value;
+            } else if (arg == "--record") {
+                options->record = value;
             } else if (arg == "--scenario") {
                 options->scenarios.push_back(value);
             } else if (arg == "--junit") {
@@ -159,6 +165,10 @@ bool ParseRunOptions(int argc, char** argv, SRunOptions* options, std::string* e
     }
     if (options->program.empty() && options->scenarios.empty()) {
         *error = "no PROGRAM given";
+        return false;
+    }
+    if (!options->record.empty() && (options->back > 0 || !options->scenarios.empty())) {
+        *error = "--record writes the run it ends with: not with --back or --scenario";
         return false;
     }
     if (!options->junit.empty() && options->scenarios.empty()) {

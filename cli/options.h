@@ -28,6 +28,7 @@ struct SRunOptions {
     std::vector<std::string> scenarios;  // with these, PROGRAM may be left out
     std::string junit;                   // JUnit XML of the scenarios
     std::string vcd;                     // the pins as a Value Change Dump
+    std::string record;                  // the run as a scenario that replays it
     double clockHz = 4'000'000;          // the oscillator, for the dump's time
 };
 

@@ -184,6 +184,26 @@ TEST_F(GradeTest, AStandardHexProgramIsGradedAndDumpedToo) {
     EXPECT_NE(ReadAll(vcd).find("#366211\n"), std::string::npos) << ReadAll(vcd);
 }
 
+TEST_F(GradeTest, ARecordedRunReplaysAsAPassingScenario) {
+    const auto program = Write("rb0.asm",
+                               "        org 4\n        goto isr\n        org 5\n"
+                               "        movlw 0x90\n        movwf INTCON\n"
+                               "loop:   incf 0x0C,F\n        goto loop\n"
+                               "isr:    incf 0x0D,F\n        bcf INTCON,1\n        retfie\n"
+                               "        end\n");
+    const auto recording = (m_folder.Path() / "sub" / "rec.yaml").string();
+    std::filesystem::create_directories(m_folder.Path() / "sub");
+    const auto run = LumoRun({"--steps", "500", "--pin", "RB0@10", "--pin", "RB0@77", "--pin",
+                              "RB0@78", "--pin", "RA2@300", "--record", recording, program});
+    ASSERT_EQ(run.exitStatus, 0) << run.err;
+    const std::string text = ReadAll(recording);
+    EXPECT_NE(text.find("program: ../rb0.asm\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("  - click: RB0\n  - run:"), std::string::npos) << text;
+    const auto replay = LumoRun({"--scenario", recording});
+    EXPECT_EQ(replay.exitStatus, 0) << replay.out << replay.err;
+    EXPECT_EQ(LumoRun({"--record", recording, "--back", "3", program}).exitStatus, 2);
+}
+
 TEST(GradeWire, RecordsSurviveTheirTripWhateverTheyHold) {
     SCaseSummary sent;
     sent.passed = true;
