@@ -167,8 +167,10 @@ void CTwoPassAssembler::Directive(EDirective directive, const std::string& label
             Error(Upper(m_vTokens[from - 1].text) + " must stand first on its line");
             return;
         case EDirective::Unsupported:
-            Error("'" + Upper(m_vTokens[from - 1].text) +
-                  "' is a directive this assembler does not support");
+            if (m_setUnknownReported.insert(Upper(m_vTokens[from - 1].text)).second) {
+                Error("'" + Upper(m_vTokens[from - 1].text) +
+                      "' is a directive this assembler does not support");
+            }
             return;
         default:
             break;

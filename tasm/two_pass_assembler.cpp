@@ -61,6 +61,7 @@ void CTwoPassAssembler::RunPass(int pass) {
     m_setSilenced.clear();
     m_bNoWarnings = false;
     m_setUnknownReported.clear();
+    m_setMacroErrors.clear();
     m_bBelowStartWarned = false;
     m_bBeyondReported = false;
     m_vConditionals.clear();
@@ -154,6 +155,9 @@ void CTwoPassAssembler::Error(std::string text) {
         const CExpansion& expansion = m_vExpansions.back();
         text += " (in macro " + Printable(expansion.name) + " at " +
                 Location(m_vFiles[expansion.at->file].name, expansion.at->line) + ")";
+        // The same fault of the same body line at every invocation is one
+        // fault: reported at the first.
+        if (!m_setMacroErrors.insert(text).second) return;
     }
     m_pLine->diagnostics.push_back(CDiagnostic{true, std::move(text)});
 }

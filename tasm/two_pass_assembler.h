@@ -148,7 +148,8 @@ private:
     std::string m_strChip;  // 16C84 unless the source names another
     std::set<int> m_setSilenced;
     bool m_bNoWarnings = false;
-    std::set<std::string> m_setUnknownReported;
+    std::set<std::string> m_setUnknownReported;  // names of unknown or unsupported words
+    std::set<std::string> m_setMacroErrors;      // errors inside macros, as reported
     bool m_bBelowStartWarned = false;
 
     std::vector<CConditional> m_vConditionals;

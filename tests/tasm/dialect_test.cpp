@@ -239,11 +239,30 @@ TEST(Macros, DefinitionErrors) {
     }
 }
 
-TEST(Macros, AnUnknownNameIsReportedOnceNotOnEveryLine) {
+TEST(Macros, OneMissingFeatureIsOneErrorNotOneOnEveryLine) {
     auto result = AssembleText(" org 5\n delay 5\n delay 6\n nop\n delay 7\n");
     EXPECT_EQ(result.errors, 1);
     ASSERT_EQ(result.messages.size(), 1u);
     EXPECT_EQ(result.messages[0], "t.asm:2: error: unknown mnemonic, directive or macro 'delay'");
+
+    // An unsupported directive in a macro body, invoked three times; the
+    // argument-dependent error differs, so both invocations report it.
+    auto inMacro = AssembleText(
+        "m macro k\n"
+        " fill 0, 3\n"
+        " movlw k\n"
+        " endm\n"
+        " org 5\n"
+        " m .300\n"
+        " m .300\n"
+        " m .400\n");
+    EXPECT_EQ(inMacro.messages,
+              (std::vector<std::string>{
+                  "t.asm:6: error: 'FILL' is a directive this assembler does not support (in "
+                  "macro m at t.asm:2)",
+                  "t.asm:6: error: literal out of range (-255..255): 0x12C (in macro m at t.asm:3)",
+                  "t.asm:8: error: literal out of range (-255..255): 0x190 (in macro m at "
+                  "t.asm:3)"}));
 }
 
 TEST(PseudoInstructions, EachStandsForItsRealInstructions) {
