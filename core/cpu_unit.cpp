@@ -66,38 +66,57 @@ void CCPUNit::RunProgram(CInstructionSet& cpu) {
     RefreshViews(doc);
     ResetForRunEnd();
 
-    WaitForCommand(CAutoResetEvent::kInfinite);
+    WaitForCommand(true);
     while (MayExecute()) {
-        if (RunOnePass(cpu)) m_bPaused = true;
+        const bool atBreakpoint = RunOnePass(cpu);
+        if (atBreakpoint) m_bPaused = true;
+        // Read once, so the state on show is the wait that follows: a stop
+        // arriving from now on takes effect after the next instruction.
+        const bool paused = m_bPaused;
+        m_runState = atBreakpoint ? RunState::AtBreakpoint
+                     : paused     ? RunState::Paused
+                                  : RunState::Running;
         RefreshViews(doc);
-        if (m_bPaused) {
-            WaitForCommand(CAutoResetEvent::kInfinite);
-        } else {
-            // Read now, so a new speed takes effect at the very next pause; a
-            // negative value must not turn into an endless wait.
-            WaitForCommand(std::max(0, static_cast<int>(SimSpeedMs)));
-        }
+        WaitForCommand(paused);
+    }
+    // What ended the run stays on show until the next command; a restart
+    // simply starts afresh.
+    if (!m_bRunning || m_bTerminate) {
+        m_runState = RunState::WaitingToStart;
+    } else {
+        m_runState = ProgramEnd == 0 ? RunState::NoProgram : RunState::RanOffProgram;
     }
 }
 
-void CCPUNit::WaitForCommand(int timeoutMs) {
+void CCPUNit::WaitForCommand(bool paused) {
     CAutoResetEvent& step = m_pDoc->StepEvent;
-    // At full speed the next pass comes at once and applies the clicks itself.
-    if (timeoutMs == 0) {
+    // At full speed the next pass comes at once and applies the clicks itself;
+    // a negative speed must not turn into an endless wait.
+    if (!paused && SimSpeedMs <= 0) {
         step.Wait(0);
         return;
     }
     using Clock = std::chrono::steady_clock;
-    const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+    const Clock::time_point last = Clock::now();
     for (;;) {
+        int timeoutMs = CAutoResetEvent::kInfinite;
+        if (!paused) {
+            // The pause runs from the last instruction at the speed of this
+            // moment: a new speed wakes the wait, which then lasts until the
+            // new pause has passed, and ends at once when it already has.
+            const Clock::time_point due =
+                last + std::chrono::milliseconds(std::max(0, static_cast<int>(SimSpeedMs)));
+            const auto left =
+                std::chrono::ceil<std::chrono::milliseconds>(due - Clock::now()).count();
+            if (left <= 0) {
+                step.Wait(0);
+                return;
+            }
+            timeoutMs = static_cast<int>(left);
+        }
         if (step.WaitOrWake(timeoutMs) != CAutoResetEvent::EWait::Woken) return;
         // A click while waiting shows at once, and the pause goes on.
         if (ApplyPinClicks()) RefreshViews(*m_pDoc);
-        if (timeoutMs == CAutoResetEvent::kInfinite) continue;
-        const auto left =
-            std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
-        if (left <= 0) return;
-        timeoutMs = static_cast<int>(left);
     }
 }
 

@@ -4,6 +4,7 @@
 // The user-interface thread steers it only through the three flags below and
 // the document's StepEvent; it answers only by asking views to repaint and by
 // signalling RunEndedEvent when a run ends.
+#include <cstdint>
 #include <thread>
 
 #include "platform/auto_reset_event.h"
@@ -11,6 +12,17 @@
 
 class CInstructionSet;
 class CSimDocument;
+
+// What the worker is doing, for the user to see. Set by the worker before it
+// refreshes its views, so a repaint shows the state that goes with it.
+enum class RunState : uint8_t {
+    WaitingToStart,  // reset, waiting for the first command of a run
+    Paused,          // between instructions, waiting for a command
+    Running,         // continuous run
+    AtBreakpoint,    // paused because PC reached a breakpoint
+    RanOffProgram,   // PC left the program: the processor was reset, waiting
+    NoProgram,       // a command found nothing loaded: reset, waiting
+};
 
 class CCPUNit {
 public:
@@ -35,12 +47,13 @@ public:
     Relaxed<bool> m_bTerminate{false};  // end the worker at the end of this run
     Relaxed<bool> m_bRunning{false};    // the current run goes on
     Relaxed<bool> m_bPaused{false};     // wait for a command between instructions
+    Relaxed<RunState> m_runState{RunState::WaitingToStart};
 
 private:
     void RunProgram(CInstructionSet& cpu);
-    // Waits for the next command for up to timeoutMs (or kInfinite), applying
-    // pin clicks that arrive meanwhile.
-    void WaitForCommand(int timeoutMs);
+    // Waits for the next command, without end when paused, else for the
+    // pause of SimSpeedMs; applies pin clicks that arrive meanwhile.
+    void WaitForCommand(bool paused);
     bool MayExecute() const;
 
     std::thread m_thread;

@@ -73,3 +73,7 @@ void CSimDocument::OnRestart() {
     m_pWorker->m_bRunning = false;
     StepEvent.Set();
 }
+
+void CSimDocument::OnSpeedChanged() {
+    StepEvent.Wake();
+}

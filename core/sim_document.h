@@ -47,6 +47,9 @@ public:
     void OnContinuousRun();
     void OnStopSimulation();
     void OnRestart();
+    // SimSpeedMs has just changed: a running worker measures its current
+    // pause against the new value at once instead of waiting out the old one.
+    void OnSpeedChanged();
 
     CAutoResetEvent StepEvent;
     CAutoResetEvent RunEndedEvent;

@@ -17,7 +17,7 @@ const QPixmap& PanelPixmap() {
 }
 }  // namespace
 
-CInputView::CInputView(QWidget* parent) : CPaneView(parent) {}
+CInputView::CInputView(QWidget* parent) : CPaneView(QSize(kPanelWidth, kBoardHeight), parent) {}
 
 void CInputView::PaintPane(QPainter& painter) {
     const QPixmap& panel = PanelPixmap();
@@ -39,8 +39,11 @@ void CInputView::PaintPane(QPainter& painter) {
 
 void CInputView::OnLButtonDown(const QPoint& point) {
     if (const PinInfo* pin = PinAt(point.x(), point.y())) {
-        if (ClickPin(pin->port, pin->mask)) InvalidateRect(false);
+        ClickPin(pin->port, pin->mask);
     }
+    // Both panes, whatever the click hit: the panel and the register display
+    // must never show two different states side by side.
+    InvalidateRect(false);
     if (m_pRegisterDisplay) {
         m_pRegisterDisplay->InvalidateRect(false);
         LastRefreshedView.store(m_pRegisterDisplay);

@@ -76,7 +76,9 @@ void CLumoDoc::OnFileOpen() {
 
 void CLumoDoc::OnFileSave() {
     if (!IsModified()) return;
-    if (!SourceFileName.empty()) {
+    // After New the document is untitled again: its text no longer belongs to
+    // the file opened before, so it gets a name of its own first.
+    if (!SourceFileName.empty() && !m_strPathName.isEmpty()) {
         StoreFile(QFile::decodeName(QByteArray::fromStdString(SourceFolder + SourceFileName)));
         return;
     }
@@ -104,6 +106,16 @@ bool CLumoDoc::SaveModified() {
             break;
     }
     return false;
+}
+
+void CLumoDoc::UpdateAllViews() {
+    CView* last = nullptr;
+    for (CView* view : GetViews()) {
+        if (view == m_pEditView) continue;
+        view->InvalidateRect(false);
+        last = view;
+    }
+    if (last) LastRefreshedView.store(last);
 }
 
 bool CLumoDoc::IsModified() const {
@@ -137,6 +149,8 @@ CLumoDoc::LoadResult CLumoDoc::LoadFile(const QString& path) {
     History.RequestNewHistory();
     SetPathName(path);
     ClearModifiedFlag();
+    UpdateAllViews();
+    emit SourceLoaded();
     emit FileUsed(path);
     return LoadResult::Loaded;
 }

@@ -38,6 +38,10 @@ public:
     // the user cancels or the save fails, so the caller stops.
     bool SaveModified();
 
+    // Repaints the panes that show the chip (all views but the editor), as
+    // the worker does after an instruction.
+    void UpdateAllViews();
+
     bool IsModified() const;
     // Takes the current text as the saved one.
     void ClearModifiedFlag();
@@ -50,6 +54,9 @@ signals:
     void TitleChanged(const QString& title);
     // A file was opened or saved (the recent-file list keeps it).
     void FileUsed(const QString& path);
+    // A file was opened: its text is in the editor and the program memory
+    // has been emptied.
+    void SourceLoaded();
 
 private:
     enum class LoadResult { Loaded, Failed };

@@ -9,6 +9,8 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPixmap>
+#include <QProxyStyle>
+#include <QSettings>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QToolBar>
@@ -19,12 +21,15 @@
 #include "command_table.h"
 #include "edit_view.h"
 #include "input_view.h"
+#include "listing_labels.h"
 #include "lock_key_indicators.h"
 #include "lumo_doc.h"
 #include "output_view.h"
 #include "platform/message_box.h"
+#include "run_status_panes.h"
 #include "source_commands.h"
 #include "source_file.h"
+#include "speed_box.h"
 #include "state.h"
 #include "view_commands.h"
 
@@ -37,6 +42,17 @@ static void InitLumoResources() {
 namespace {
 const char kIdleMessage[] = "Spreman";
 const char kFirstCaption[] = "Simulator";
+const QString kGeometryKey = QStringLiteral("Prozor/Polozaj");
+const QString kSplitterKey = QStringLiteral("Prozor/Okna");
+
+class CMenuStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == SH_Menu_AllowActiveAndDisabled) return 1;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
 
 bool IsCheckable(int id) {
     return id == ID_SAVE_BEFORE_ASSEMBLE || id == ID_VIEW_TOOLBAR || id == ID_VIEW_STATUS_BAR ||
@@ -60,6 +76,7 @@ CMainFrame::CMainFrame(CLumoDoc& doc, QWidget* parent) : QMainWindow(parent), m_
     ConnectCommands();
     InstallViewAndDialogCommands(*this, m_doc);
     m_pSourceCommands = new CSourceCommands(*this, m_doc);
+    RestoreLayout();
 
     connect(&m_doc, &CLumoDoc::TitleChanged, this, [this](const QString& title) {
         setWindowTitle(title + QStringLiteral(" - ") + QString::fromLatin1(kDocTemplateTitle));
@@ -105,8 +122,13 @@ void CMainFrame::CreateActions() {
 }
 
 void CMainFrame::CreateMenus() {
+    // Items that are greyed out can still be highlighted, so the status bar
+    // tells what they would do, as it does for the others.
+    auto* menuStyle = new CMenuStyle;
+    menuStyle->setParent(this);
     for (const MenuInfo& info : MainMenu()) {
         QMenu* menu = menuBar()->addMenu(QString::fromLatin1(info.title));
+        menu->setStyle(menuStyle);
         for (int id : info.items) {
             if (id == kSeparator) {
                 menu->addSeparator();
@@ -132,6 +154,10 @@ void CMainFrame::CreateToolBar() {
             m_pToolBar->addAction(Action(id));
         }
     }
+    m_pToolBar->addSeparator();
+    m_pSpeedBox = new CSpeedBox(m_pToolBar);
+    m_pToolBar->addWidget(m_pSpeedBox);
+    connect(m_pSpeedBox, &CSpeedBox::SpeedChosen, this, &CMainFrame::OnSpeedChanged);
     addToolBar(Qt::TopToolBarArea, m_pToolBar);
     setDockOptions(dockOptions() | QMainWindow::AnimatedDocks);
 }
@@ -140,6 +166,7 @@ void CMainFrame::CreateStatusBar() {
     QStatusBar* bar = statusBar();
     m_pIdleMessage = new QLabel(QString::fromLatin1(kIdleMessage), bar);
     bar->addWidget(m_pIdleMessage, 1);
+    m_pRunStatus = new CRunStatusPanes(bar, m_doc);
     m_pIndicators = new CLockKeyIndicators(bar);
 }
 
@@ -179,9 +206,13 @@ void CMainFrame::CreatePanes() {
 
     m_panesByRow = {m_pEditView, m_pOutputView, m_pInputView};
     for (QWidget* pane : m_panesByRow) m_pSplitter->addWidget(pane);
-    m_pSplitter->setStretchFactor(0, 0);
+    // A taller window gives its extra height to the source text; the two
+    // drawings keep theirs.
+    m_pSplitter->setStretchFactor(0, 1);
     m_pSplitter->setStretchFactor(1, 0);
-    m_pSplitter->setStretchFactor(2, 1);
+    m_pSplitter->setStretchFactor(2, 0);
+    m_pSplitter->setChildrenCollapsible(false);
+    connect(m_pOutputView, &CPaneView::Refreshing, m_pRunStatus, &CRunStatusPanes::Update);
     m_pSplitter->setSizes({kEditorHeight, kRegisterDisplayHeight, kPinPanelHeight});
     setCentralWidget(m_pSplitter);
 
@@ -217,7 +248,15 @@ void CMainFrame::ConnectCommands() {
             [this] { m_doc.OnContinuousRun(); });
     connect(Action(ID_STOP_SIMULATION), &QAction::triggered, this,
             [this] { m_doc.OnStopSimulation(); });
-    connect(Action(ID_RESTART), &QAction::triggered, this, [this] { m_doc.OnRestart(); });
+    connect(Action(ID_RESTART), &QAction::triggered, this, [this] {
+        m_pRunStatus->SetLastMessage({});
+        m_doc.OnRestart();
+    });
+    // Open empties the program memory: its labels are gone with it.
+    connect(&m_doc, &CLumoDoc::SourceLoaded, this, [this] {
+        m_pRunStatus->SetListingLabels({});
+        m_pRunStatus->SetLastMessage({});
+    });
 
     connect(Action(ID_NEXT_PANE), &QAction::triggered, this, [this] { ActivateNextPane(1); });
     connect(Action(ID_PREV_PANE), &QAction::triggered, this, [this] { ActivateNextPane(-1); });
@@ -226,7 +265,12 @@ void CMainFrame::ConnectCommands() {
 }
 
 void CMainFrame::OnAssemble() {
-    m_pSourceCommands->Assemble();
+    const bool loaded = m_pSourceCommands->Assemble();
+    m_pRunStatus->SetListingLabels(loaded ? ReadListingLabels(SourceFolder + ListingFileName)
+                                          : std::map<int, std::string>());
+    m_pRunStatus->SetLastMessage({});
+    // The reset and the new program show at once, not at the next step.
+    m_doc.UpdateAllViews();
 }
 
 CMessagesPane* CMainFrame::Messages() const {
@@ -235,6 +279,16 @@ CMessagesPane* CMainFrame::Messages() const {
 
 CSourceMarks* CMainFrame::Marks() const {
     return m_pSourceCommands->Marks();
+}
+
+void CMainFrame::OnSpeedChanged() {
+    m_doc.OnSpeedChanged();
+    m_pSpeedBox->ShowCurrentSpeed();
+    m_pRunStatus->Update();
+}
+
+void CMainFrame::OnRunTimeMessage(const QString& text) {
+    m_pRunStatus->SetLastMessage(text);
 }
 
 void CMainFrame::ActivateNextPane(int step) {
@@ -269,11 +323,22 @@ void CMainFrame::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (m_bPaneSizesSet) return;
     m_bPaneSizesSet = true;
+    if (m_pSplitter->restoreState(QSettings().value(kSplitterKey).toByteArray())) return;
     // The editor and the register display start at their own heights; the
     // pin panel takes what is left.
     const int total = m_pSplitter->height() - 2 * m_pSplitter->handleWidth();
     m_pSplitter->setSizes({kEditorHeight, kRegisterDisplayHeight,
                            std::max(0, total - kEditorHeight - kRegisterDisplayHeight)});
+}
+
+void CMainFrame::RestoreLayout() {
+    restoreGeometry(QSettings().value(kGeometryKey).toByteArray());
+}
+
+void CMainFrame::SaveLayout() const {
+    QSettings settings;
+    settings.setValue(kGeometryKey, saveGeometry());
+    settings.setValue(kSplitterKey, m_pSplitter->saveState());
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
@@ -282,6 +347,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         return;
     }
     EndWorker();
+    SaveLayout();
     QMainWindow::closeEvent(event);
 }
 

@@ -15,6 +15,8 @@ class CMessagesPane;
 class CSourceCommands;
 class CSourceMarks;
 class COutputView;
+class CRunStatusPanes;
+class CSpeedBox;
 class QAction;
 class QLabel;
 class QSplitter;
@@ -49,9 +51,16 @@ public:
     CSourceMarks* Marks() const;
     // What the message pane of the status bar reads now.
     QString StatusMessage() const;
+    CRunStatusPanes* RunStatus() const { return m_pRunStatus; }
+    CSpeedBox* SpeedBox() const { return m_pSpeedBox; }
 
     // F7: assemble the saved source and load the program.
     void OnAssemble();
+    // SimSpeedMs has been set (dialog or toolbar): the run takes the new
+    // pace at once and every control shows it.
+    void OnSpeedChanged();
+    // A run-time message of the program, kept in the status bar.
+    void OnRunTimeMessage(const QString& text);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -69,12 +78,16 @@ private:
     void OnFocusChanged(QWidget* now);
     void UpdateEditCommands();
     void EndWorker();
+    void RestoreLayout();
+    void SaveLayout() const;
 
     CLumoDoc& m_doc;
     QMap<int, QAction*> m_actions;
     QToolBar* m_pToolBar = nullptr;
     QLabel* m_pIdleMessage = nullptr;
     CLockKeyIndicators* m_pIndicators = nullptr;
+    CRunStatusPanes* m_pRunStatus = nullptr;
+    CSpeedBox* m_pSpeedBox = nullptr;
     QSplitter* m_pSplitter = nullptr;
     CEditView* m_pEditView = nullptr;
     CInputView* m_pInputView = nullptr;

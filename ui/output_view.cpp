@@ -21,10 +21,17 @@ QColor CellColour(CellBackground background) {
 }  // namespace
 
 COutputView::COutputView(QWidget* parent)
-    : CPaneView(parent), m_font(RegisterDisplayFont()), m_metrics(m_font) {}
+    : CPaneView(QSize(kFieldWidth, kDrawingHeight), parent),
+      m_font(RegisterDisplayFont()),
+      m_metrics(m_font) {}
 
 void COutputView::PaintPane(QPainter& painter) {
-    painter.fillRect(0, 0, kFieldWidth, kFieldHeight, kFieldGrey);
+    // Around the field the pane shows the window's background, not whatever
+    // the last frame left there.
+    const QRect field(0, 0, kFieldWidth, kFieldHeight);
+    const QRegion outside = QRegion(VisibleDrawing()) - field;
+    for (const QRect& part : outside) painter.fillRect(part, palette().window());
+    painter.fillRect(field, kFieldGrey);
     painter.setFont(m_font);
     painter.setPen(Qt::black);
     const int count = LayOutRegisterDisplay(m_cells);

@@ -13,6 +13,8 @@ public:
     // The grey field; the display never draws outside it.
     static constexpr int kFieldWidth = 800;
     static constexpr int kFieldHeight = 150;
+    // Where the texts end: a pane lower than this scrolls.
+    static constexpr int kDrawingHeight = 110;
 
     explicit COutputView(QWidget* parent = nullptr);
 

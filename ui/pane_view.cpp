@@ -13,7 +13,8 @@ constexpr qreal kMaxFramesPerSecond = 60;
 constexpr qint64 kNsPerMs = 1000 * 1000;
 }  // namespace
 
-CPaneView::CPaneView(QWidget* parent) : QAbstractScrollArea(parent) {
+CPaneView::CPaneView(QSize drawing, QWidget* parent)
+    : QAbstractScrollArea(parent), m_drawing(drawing) {
     setFrameShape(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -55,6 +56,7 @@ void CPaneView::SendUpdate() {
     if (m_bEraseRequested.exchange(false, std::memory_order_relaxed)) m_bEraseNextPaint = true;
     m_sinceUpdate.start();
     viewport()->update();
+    emit Refreshing();
 }
 
 qint64 CPaneView::FrameIntervalNs() const {
@@ -71,13 +73,23 @@ void CPaneView::paintEvent(QPaintEvent* /*event*/) {
         painter.fillRect(viewport()->rect(), palette().window());
         m_bEraseNextPaint = false;
     }
+    painter.translate(-ScrollOffset());
     PaintPane(painter);
+}
+
+QPoint CPaneView::ScrollOffset() const {
+    return {horizontalScrollBar()->value(), verticalScrollBar()->value()};
+}
+
+QRect CPaneView::VisibleDrawing() const {
+    return viewport()->rect().translated(ScrollOffset());
 }
 
 void CPaneView::OnLButtonDown(const QPoint& /*point*/) {}
 
 void CPaneView::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) OnLButtonDown(event->position().toPoint());
+    if (event->button() == Qt::LeftButton)
+        OnLButtonDown(event->position().toPoint() + ScrollOffset());
     QAbstractScrollArea::mousePressEvent(event);
 }
 
@@ -89,14 +101,25 @@ void CPaneView::resizeEvent(QResizeEvent* event) {
 }
 
 void CPaneView::scrollContentsBy(int /*dx*/, int /*dy*/) {
-    // The drawing does not move with the scroll bars; repaint in place.
+    // Uncovered parts beside the drawing must not keep old pixels.
+    m_bEraseNextPaint = true;
     viewport()->update();
 }
 
 void CPaneView::UpdateScrollRanges() {
-    const QSize visible = viewport()->size();
-    horizontalScrollBar()->setRange(0, std::max(0, kScrollExtent - visible.width()));
+    // Decided from the whole area, not from the viewport, which is still
+    // narrowed by the bars of the size before.
+    const QSize area = maximumViewportSize();
+    const int barWidth = verticalScrollBar()->sizeHint().width();
+    const int barHeight = horizontalScrollBar()->sizeHint().height();
+    bool horizontal = m_drawing.width() > area.width();
+    bool vertical = m_drawing.height() > area.height();
+    if (horizontal && !vertical) vertical = m_drawing.height() > area.height() - barHeight;
+    if (vertical && !horizontal) horizontal = m_drawing.width() > area.width() - barWidth;
+    const QSize visible(area.width() - (vertical ? barWidth : 0),
+                        area.height() - (horizontal ? barHeight : 0));
+    horizontalScrollBar()->setRange(0, std::max(0, m_drawing.width() - visible.width()));
     horizontalScrollBar()->setPageStep(visible.width());
-    verticalScrollBar()->setRange(0, std::max(0, kScrollExtent - visible.height()));
+    verticalScrollBar()->setRange(0, std::max(0, m_drawing.height() - visible.height()));
     verticalScrollBar()->setPageStep(visible.height());
 }

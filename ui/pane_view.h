@@ -7,11 +7,12 @@
 // a request that comes too soon after the last update is held back, not
 // dropped, so the last state always reaches the screen.
 //
-// The panes draw at fixed pixel positions whatever the pane's size or scroll
-// position. The scroll extent is 100 x 100, so scroll bars show only when the
-// pane is smaller than that.
+// The panes draw at fixed pixel positions whatever the pane's size. A pane
+// made smaller than its drawing shows scroll bars, and the drawing moves with
+// them, so no switch is ever out of reach.
 #include <QAbstractScrollArea>
 #include <QElapsedTimer>
+#include <QSize>
 #include <QTimer>
 #include <atomic>
 
@@ -22,20 +23,29 @@ class QPainter;
 class CPaneView : public QAbstractScrollArea, public CView {
     Q_OBJECT
 public:
-    static constexpr int kScrollExtent = 100;
-
-    explicit CPaneView(QWidget* parent = nullptr);
+    // drawing: the size of what the pane draws that is worth scrolling to.
+    explicit CPaneView(QSize drawing, QWidget* parent = nullptr);
 
     // Any thread. Marks the whole pane for painting; with bErase the
     // background is filled before the pane draws, without it whatever the
     // pane does not draw keeps its pixels.
     void InvalidateRect(bool bErase) override;
 
+signals:
+    // User-interface thread: a burst of repaint requests is being delivered.
+    // Whatever follows the pane's repaints (the status bar) hangs on this.
+    void Refreshing();
+
 protected:
-    // Draws the pane's whole content, in viewport pixels.
+    // Draws the pane's whole content in drawing pixels; the painter is moved
+    // by the scroll position.
     virtual void PaintPane(QPainter& painter) = 0;
-    // A left button press at a point of the viewport.
+    // A left button press at a point of the drawing.
     virtual void OnLButtonDown(const QPoint& point);
+    // The scroll position: the point of the drawing at the viewport's corner.
+    QPoint ScrollOffset() const;
+    // The part of the drawing the viewport shows.
+    QRect VisibleDrawing() const;
 
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -49,6 +59,7 @@ private:
     qint64 FrameIntervalNs() const;
     void UpdateScrollRanges();
 
+    const QSize m_drawing;
     std::atomic<bool> m_bPending{false};
     std::atomic<bool> m_bEraseRequested{false};
     // UI thread only: the next paint fills the background first. True for the

@@ -47,8 +47,21 @@ void CQtMessageBoxHook::ShowForWorker(const std::shared_ptr<WorkerRequest>& requ
         std::lock_guard lock(m_mutex);
         if (request->done) return;  // released by CloseAll meanwhile
     }
-    ShowHere(QString::fromStdString(request->text));
-    Finish(request);
+    // The worker waits for this box, the window does not: Stop, Restart and
+    // closing the window stay within reach while a message that the program
+    // repeats keeps coming back.
+    const QString text = QString::fromStdString(request->text);
+    QMessageBox* box = NewBox(text);
+    box->setWindowModality(Qt::NonModal);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    connect(box, &QDialog::finished, this, [this, request, box] {
+        m_openBoxes.removeAll(box);
+        Finish(request);
+    });
+    m_openBoxes.append(box);
+    box->show();
+    emit WorkerMessage(text);
+    emit BoxShown();
 }
 
 void CQtMessageBoxHook::Finish(const std::shared_ptr<WorkerRequest>& request) {
@@ -60,9 +73,13 @@ void CQtMessageBoxHook::Finish(const std::shared_ptr<WorkerRequest>& request) {
     m_finished.notify_all();
 }
 
+QMessageBox* CQtMessageBoxHook::NewBox(const QString& text) const {
+    return new QMessageBox(QMessageBox::NoIcon, QString::fromLatin1(kAppTitle), text,
+                           QMessageBox::Ok, m_pOwner);
+}
+
 void CQtMessageBoxHook::ShowHere(const QString& text) {
-    QPointer<QMessageBox> box = new QMessageBox(QMessageBox::NoIcon, QString::fromLatin1(kAppTitle),
-                                                text, QMessageBox::Ok, m_pOwner);
+    QPointer<QMessageBox> box = NewBox(text);
     m_openBoxes.append(box);
     QMetaObject::invokeMethod(this, &CQtMessageBoxHook::BoxShown, Qt::QueuedConnection);
     box->exec();
@@ -86,7 +103,9 @@ void CQtMessageBoxHook::CloseAll() {
 }
 
 void CQtMessageBoxHook::CloseOpenBoxes() {
-    for (const QPointer<QMessageBox>& box : std::as_const(m_openBoxes)) {
+    // A copy: closing a worker's box takes it off the list.
+    const QList<QPointer<QMessageBox>> boxes = m_openBoxes;
+    for (const QPointer<QMessageBox>& box : boxes) {
         if (box) box->done(QMessageBox::Ok);
     }
 }

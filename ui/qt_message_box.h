@@ -1,7 +1,8 @@
 #pragma once
 // The message box hook of the window. On the user-interface thread it shows
-// the box at once. From the worker it hands the box to the user-interface
-// thread and blocks the worker (only) until the user has closed it. At
+// a modal box at once. From the worker it hands the box to the user-interface
+// thread, where it opens without blocking the window, and blocks the worker
+// (only) until the user has closed it. At
 // shutdown CloseAll closes every box and releases every waiting worker, and
 // from then on boxes return at once, so ending the worker never waits for a
 // user.
@@ -38,6 +39,9 @@ public:
 signals:
     // User-interface thread, right after a box has appeared.
     void BoxShown();
+    // User-interface thread: the worker has reported text (a run-time
+    // message), which is now on screen.
+    void WorkerMessage(const QString& text);
 
 private:
     struct WorkerRequest {
@@ -46,6 +50,7 @@ private:
     };
 
     bool OnUserInterfaceThread() const;
+    QMessageBox* NewBox(const QString& text) const;
     void ShowHere(const QString& text);
     void ShowForWorker(const std::shared_ptr<WorkerRequest>& request);
     void Finish(const std::shared_ptr<WorkerRequest>& request);

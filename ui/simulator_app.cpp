@@ -28,6 +28,8 @@ bool CSimulatorApp::InitInstance(const QString& fileName) {
     m_pMainFrame = std::make_unique<CMainFrame>(m_doc);
     m_qtDialogs.SetOwner(m_pMainFrame.get());
     m_messageBoxes.SetOwner(m_pMainFrame.get());
+    QObject::connect(&m_messageBoxes, &CQtMessageBoxHook::WorkerMessage, m_pMainFrame.get(),
+                     &CMainFrame::OnRunTimeMessage);
     QApplication::setWindowIcon(m_pMainFrame->windowIcon());
 
     const bool opened =

@@ -61,7 +61,7 @@ CSourceCommands::CSourceCommands(CMainFrame& frame, CLumoDoc& doc)
     frame.OutputView()->viewport()->installEventFilter(this);
 }
 
-void CSourceCommands::Assemble() {
+bool CSourceCommands::Assemble() {
     if (m_frame.Action(ID_SAVE_BEFORE_ASSEMBLE)->isChecked()) m_doc.OnFileSave();
     QStringList notes;
     if (SourceFileName.empty()) {
@@ -79,6 +79,7 @@ void CSourceCommands::Assemble() {
         m_pMarks->ClearMap();
     }
     UpdateCurrentLine();
+    return loaded;
 }
 
 void CSourceCommands::ShowAssemblerOutput(const QStringList& notes, const std::string& output) {

@@ -21,8 +21,8 @@ public:
 
     CSourceCommands(CMainFrame& frame, CLumoDoc& doc);
 
-    // F7.
-    void Assemble();
+    // F7. Returns whether a program was loaded.
+    bool Assemble();
 
     CMessagesPane* Messages() const { return m_pMessages; }
     CSourceMarks* Marks() const { return m_pMarks; }

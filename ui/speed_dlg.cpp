@@ -64,10 +64,10 @@ void CSpeedDlg::accept() {
     QDialog::accept();
 }
 
-void OnSpeed(QWidget* owner) {
+bool OnSpeed(QWidget* owner) {
     CSpeedDlg dialog(owner);
     dialog.m_nSpeed = SimSpeedMs;
-    // The worker reads SimSpeedMs at its next wait, so a run in progress
-    // takes the new pace at once.
-    if (dialog.exec() == QDialog::Accepted) SimSpeedMs = dialog.m_nSpeed;
+    if (dialog.exec() != QDialog::Accepted) return false;
+    SimSpeedMs = dialog.m_nSpeed;
+    return true;
 }

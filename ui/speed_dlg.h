@@ -38,5 +38,5 @@ private:
 };
 
 // The "&Brzina" command: the dialog, opened on SimSpeedMs, writes it back
-// only on OK.
-void OnSpeed(QWidget* owner);
+// only on OK, and then returns true.
+bool OnSpeed(QWidget* owner);

@@ -39,7 +39,9 @@ void InstallViewAndDialogCommands(CMainFrame& frame, CLumoDoc& /*doc*/) {
     InstallToggle(frame.Action(ID_VIEW_SPECIAL_REGS), ShowSpecialRegs, &OnShowSpecialRegs);
     InstallToggle(frame.Action(ID_VIEW_GENERAL_REGS), ShowGeneralRegs, &OnShowGeneralRegs);
 
-    InstallCommand(frame.Action(ID_SPEED), &frame, [&frame] { OnSpeed(&frame); });
+    InstallCommand(frame.Action(ID_SPEED), &frame, [&frame] {
+        if (OnSpeed(&frame)) frame.OnSpeedChanged();
+    });
     InstallCommand(frame.Action(ID_BREAK_LABELS), &frame, [&frame] { OnBreakLabels(&frame); });
     InstallCommand(frame.Action(ID_APP_ABOUT), &frame, [&frame] { OnAppAbout(&frame); });
     InstallCommand(frame.Action(ID_HELP), &frame, [] { OnHelp(); });

@@ -2,6 +2,7 @@
 // take a click, what a click does to the ports, and how clicks drive the
 // external interrupt and Timer 0 of a program that runs.
 #include <QImage>
+#include <QScrollBar>
 #include <QtTest>
 
 #include "input_view.h"
@@ -120,6 +121,22 @@ private slots:
         QTest::mouseClick(m_pView->viewport(), Qt::LeftButton, {}, QPoint(536, 170));
         QTest::mouseClick(m_pView->viewport(), Qt::LeftButton, {}, QPoint(745, 170));
         QCOMPARE(int(RegisterFile[PORTA]), 0x11);
+    }
+
+    // A pane lower than the board scrolls, and a click lands on the switch
+    // drawn under the mouse, not on the one the unscrolled board had there.
+    void scrolledPaneClicksTheSwitchUnderTheMouse() {
+        m_pView->resize(800, 120);
+        QCoreApplication::processEvents();
+        QScrollBar* bar = m_pView->verticalScrollBar();
+        QVERIFY(bar->isVisible());
+        bar->setValue(bar->maximum());
+        const int scrolled = bar->value();
+        QVERIFY(scrolled >= 200 - 120);
+        QTest::mouseClick(m_pView->viewport(), Qt::LeftButton, {}, QPoint(37, 170 - scrolled));
+        QCOMPARE(int(RegisterFile[PORTB]), 0x80);
+        const QImage image = Render(*m_pView);
+        QVERIFY(IsBrightRed(image.pixelColor(52 + 9, 156 + 9 - scrolled)));
     }
 
     void outputPinRefusesTheClick() {

@@ -19,6 +19,7 @@
 #include "lumo_doc.h"
 #include "main_frame.h"
 #include "output_view.h"
+#include "speed_box.h"
 #include "state.h"
 #include "support/app_fixture.h"
 
@@ -248,7 +249,13 @@ void MainWindowTest::toolbarButtonsTooltipsAndImages() {
                             ID_RESTART,
                             0,
                             ID_HELP};
-    const QList<QAction*> actions = frame.ToolBar()->actions();
+    QList<QAction*> actions = frame.ToolBar()->actions();
+    // After the buttons, apart from them: the speed control.
+    QCOMPARE(actions.size(), ids.size() + 2);
+    QVERIFY(actions[ids.size()]->isSeparator());
+    QCOMPARE(frame.ToolBar()->widgetForAction(actions.last()),
+             static_cast<QWidget*>(frame.SpeedBox()));
+    actions = actions.mid(0, ids.size());
     QStringList tips;
     QList<QImage> images;
     for (int i = 0; i < actions.size(); ++i) {
@@ -343,7 +350,8 @@ void MainWindowTest::statusBarHasLockKeyPanes() {
     for (QLabel* label : app.Frame().statusBar()->findChildren<QLabel*>()) {
         if (label->isVisible()) texts.append(label->text());
     }
-    QCOMPARE(texts, QStringList({"Spreman", "CAP", "NUM", "SCRL"}));
+    QCOMPARE(texts, QStringList({"Spreman", "Ceka prvu komandu (Ctrl+F5 korak, F5 kontinualno)",
+                                 "PC=0x0005", "CAP", "NUM", "SCRL"}));
 }
 
 void MainWindowTest::viewListAndPaneRows() {

@@ -56,7 +56,9 @@ void ShutdownTest::workerBoxBlocksOnlyTheWorker() {
     QString caption;
     QString text;
     connect(&hook, &CQtMessageBoxHook::BoxShown, this, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        // Not modal: the window stays usable while the worker waits.
+        QVERIFY(!QApplication::activeModalWidget());
+        QMessageBox* box = owner.findChild<QMessageBox*>();
         QVERIFY(box);
         caption = box->windowTitle();
         text = box->text();

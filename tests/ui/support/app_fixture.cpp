@@ -2,9 +2,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QtTest>
 
+#include "app_title.h"
 #include "main_frame.h"
 
 QString CScriptedDialogs::GetOpenFileName(const FileDialogRequest& request) {
@@ -41,8 +43,21 @@ void CRecordedMessages::Clear() {
     m_texts.clear();
 }
 
-CAppUnderTest::CAppUnderTest(const QString& fileName, Boxes boxes) {
+void CAppUnderTest::UseScratchSettings() {
+    // One folder per test program, so programs that run side by side never
+    // see each other's window layout or recent files.
+    static QTemporaryDir folder;
     QStandardPaths::setTestModeEnabled(true);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
+}
+
+void CAppUnderTest::ClearSettings() {
+    UseScratchSettings();
+    QSettings(QString::fromLatin1(kSettingsOrganisation), QString::fromLatin1(kAppTitle)).clear();
+}
+
+CAppUnderTest::CAppUnderTest(const QString& fileName, Boxes boxes) {
+    UseScratchSettings();
     m_pApp = std::make_unique<CSimulatorApp>();
     if (boxes == RecordedBoxes) SetMessageBoxHook(&m_messages);
     m_pApp->SetUserDialogs(&m_dialogs);

@@ -57,6 +57,9 @@ public:
     explicit CAppUnderTest(const QString& fileName = QString(), Boxes boxes = RecordedBoxes);
     ~CAppUnderTest();
 
+    // Forgets every setting of the program (window layout, recent files).
+    static void ClearSettings();
+
     bool Started() const { return m_bStarted; }
     CSimulatorApp& App() { return *m_pApp; }
     CLumoDoc& Doc() { return m_pApp->Document(); }
@@ -66,6 +69,8 @@ public:
     CRecordedMessages m_messages;
 
 private:
+    static void UseScratchSettings();
+
     std::unique_ptr<CSimulatorApp> m_pApp;
     bool m_bStarted = false;
 };

@@ -1,0 +1,46 @@
+#include "run_state_text.h"
+
+namespace {
+QString Hex(int value) {
+    return QString::asprintf("0x%04X", value);
+}
+
+QString StateWords(RunState state, int speedMs, const QString& place) {
+    switch (state) {
+        case RunState::WaitingToStart:
+            return QStringLiteral("Ceka prvu komandu (Ctrl+F5 korak, F5 kontinualno)");
+        case RunState::Paused:
+            return QStringLiteral("Pauza");
+        case RunState::Running:
+            return speedMs > 0 ? QStringLiteral("Radi, %1 ms po instrukciji").arg(speedMs)
+                               : QStringLiteral("Radi punom brzinom");
+        case RunState::AtBreakpoint:
+            return QStringLiteral("Stala na prekidnoj tacki %1").arg(place);
+        case RunState::RanOffProgram:
+            return QStringLiteral("PC je izasao iz programa: procesor je resetovan");
+        case RunState::NoProgram:
+            return QStringLiteral("Nema programa: prevedite ga (F7)");
+    }
+    return {};
+}
+}  // namespace
+
+QString RunStateText(RunState state, int speedMs, const QString& place,
+                     const QString& lastMessage) {
+    QString text = StateWords(state, speedMs, place);
+    if (!lastMessage.isEmpty()) text += QStringLiteral(" | Poruka: ") + lastMessage;
+    return text;
+}
+
+QString PlaceName(int address, const std::map<int, std::string>& labels) {
+    const auto it = labels.find(address);
+    if (it != labels.end()) return QString::fromStdString(it->second);
+    return QStringLiteral("na adresi ") + Hex(address);
+}
+
+QString PcText(int pc, const std::map<int, std::string>& labels) {
+    QString text = QStringLiteral("PC=") + Hex(pc);
+    const auto it = labels.find(pc);
+    if (it != labels.end()) text += QLatin1Char(' ') + QString::fromStdString(it->second);
+    return text;
+}
