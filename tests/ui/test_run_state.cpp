@@ -77,6 +77,9 @@ void RunStateTest::Load(CAppUnderTest& app, const QByteArray& source) {
     Trigger(app, ID_FILE_OPEN);
     Trigger(app, ID_ASSEMBLE);
     QCOMPARE(int(ProgramEnd), kProgramImageSize);
+    // The worker has begun its first run: a command from now on is not
+    // undone by the start of that run.
+    QTRY_VERIFY(app.Doc().m_pWorker->m_bPaused);
 }
 
 void RunStateTest::statusFollowsStepsRunsAndBreakpoints() {
