@@ -9,6 +9,7 @@
 
 #include "break_labels.h"
 #include "command_ids.h"
+#include "cpu_unit.h"
 #include "edit_view.h"
 #include "input_view.h"
 #include "lumo_doc.h"
