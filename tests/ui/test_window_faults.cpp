@@ -9,7 +9,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QTextCursor>
 #include <QToolBar>
 #include <QtTest>
 
@@ -189,11 +188,10 @@ void WindowFaultTest::saveAfterNewAsksForAName() {
     CAppUnderTest app;
     Open(app, opened);
     app.Frame().Action(ID_FILE_NEW)->trigger();
-    QCOMPARE(app.Frame().EditView()->SourceText(), QStringLiteral("nop\n"));
+    QCOMPARE(app.Frame().EditView()->text(), QStringLiteral("nop\n"));
 
     CEditView* editor = app.Frame().EditView();
-    editor->moveCursor(QTextCursor::End);
-    editor->insertPlainText("sleep\n");
+    editor->append("sleep\n");
     app.m_dialogs.m_savePaths = {named};
     app.Frame().Action(ID_FILE_SAVE)->trigger();
     QCOMPARE(app.m_dialogs.m_saveRequests.size(), 1);
