@@ -61,7 +61,7 @@ void CTwoPassAssembler::RunPass(int pass) {
     m_setSilenced.clear();
     m_bNoWarnings = false;
     m_setUnknownReported.clear();
-    m_setMacroErrors.clear();
+    m_setReportedOnce.clear();
     m_bBelowStartWarned = false;
     m_bBeyondReported = false;
     m_vConditionals.clear();
@@ -151,13 +151,16 @@ void CTwoPassAssembler::AddMessage(int file, int line, const CDiagnostic& diagno
 
 void CTwoPassAssembler::Error(std::string text) {
     if (m_nPass != 2) return;
+    // A name missing (a header not found, a typing error in an EQU) is one
+    // fault however often the program uses it: reported at the first use.
+    if (text.rfind("undefined symbol '", 0) == 0 && !m_setReportedOnce.insert(text).second) return;
     if (!m_vExpansions.empty()) {
         const CExpansion& expansion = m_vExpansions.back();
         text += " (in macro " + Printable(expansion.name) + " at " +
                 Location(m_vFiles[expansion.at->file].name, expansion.at->line) + ")";
         // The same fault of the same body line at every invocation is one
         // fault: reported at the first.
-        if (!m_setMacroErrors.insert(text).second) return;
+        if (!m_setReportedOnce.insert(text).second) return;
     }
     m_pLine->diagnostics.push_back(CDiagnostic{true, std::move(text)});
 }

@@ -149,7 +149,7 @@ private:
     std::set<int> m_setSilenced;
     bool m_bNoWarnings = false;
     std::set<std::string> m_setUnknownReported;  // names of unknown or unsupported words
-    std::set<std::string> m_setMacroErrors;      // errors inside macros, as reported
+    std::set<std::string> m_setReportedOnce;     // undefined names, errors inside macros
     bool m_bBelowStartWarned = false;
 
     std::vector<CConditional> m_vConditionals;

@@ -245,6 +245,19 @@ TEST(Macros, OneMissingFeatureIsOneErrorNotOneOnEveryLine) {
     ASSERT_EQ(result.messages.size(), 1u);
     EXPECT_EQ(result.messages[0], "t.asm:2: error: unknown mnemonic, directive or macro 'delay'");
 
+    // A missing header: each name it would have defined once.
+    auto names = AssembleText(
+        "#include \"gone.inc\"\n"
+        " org 5\n"
+        " movwf COUNT\n"
+        " incf COUNT,f\n"
+        " movlw LIMIT\n"
+        " decf COUNT,f\n");
+    EXPECT_EQ(names.messages,
+              (std::vector<std::string>{"t.asm:1: error: cannot open include file 'gone.inc'",
+                                        "t.asm:3: error: undefined symbol 'COUNT'",
+                                        "t.asm:5: error: undefined symbol 'LIMIT'"}));
+
     // An unsupported directive in a macro body, invoked three times; the
     // argument-dependent error differs, so both invocations report it.
     auto inMacro = AssembleText(
