@@ -21,6 +21,7 @@ constexpr CommandInfo kCommands[] = {
     {ID_VIEW_HEX, "&Heksa vrednosti      Ctrl+H   ", "Prikazi heksa ili dekadne vrednosti", nullptr, -1},
     {ID_VIEW_SPECIAL_REGS, "Registri specijalne namene", "Prikazi registre specijalne namene", nullptr, -1},
     {ID_VIEW_GENERAL_REGS, "Registri opste namene", "Prikazi registre opste namene", nullptr, -1},
+    {ID_VIEW_CHANGES, "Oznaci promene", "Crvenom bojom oznaci vrednosti koje je promenila poslednja instrukcija ili klik", nullptr, -1},
     {ID_ASSEMBLE, "&Prevedi  (F7)", "Prevedi ", "Prevedi", 6},
     {ID_SINGLE_STEP, "&Korak po korak (Ctrl+F5)", "Korak po korak ", "Simulacija korak po korak  (Ctrl+F5)", 7},
     {ID_CONTINUOUS_RUN, "Kontinualna simulacija (F5)", "Kontinualna simulacija ", "Kontinualna simulacija (F5)", 8},
@@ -40,7 +41,7 @@ constexpr CommandInfo kCommands[] = {
 
 constexpr int kFileMenu[] = {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_SAVE_AS, kSeparator, ID_APP_EXIT};
 constexpr int kEditMenu[] = {ID_EDIT_UNDO, kSeparator, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE};
-constexpr int kViewMenu[] = {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_HEX, ID_VIEW_SPECIAL_REGS, ID_VIEW_GENERAL_REGS};
+constexpr int kViewMenu[] = {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_HEX, ID_VIEW_SPECIAL_REGS, ID_VIEW_GENERAL_REGS, ID_VIEW_CHANGES};
 constexpr int kOptionsMenu[] = {ID_ASSEMBLE, ID_SAVE_BEFORE_ASSEMBLE, kSeparator, ID_SINGLE_STEP, ID_CONTINUOUS_RUN, ID_STOP_SIMULATION,
                                 ID_RESTART, ID_SPEED, ID_BREAK_LABELS};
 constexpr int kHelpMenu[] = {ID_HELP, ID_APP_ABOUT};

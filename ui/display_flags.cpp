@@ -6,6 +6,7 @@
 bool ShowHex = false;
 bool ShowSpecialRegs = true;
 bool ShowGeneralRegs = true;
+bool ShowChanges = true;
 
 namespace {
 void Toggle(bool& flag) {
@@ -22,4 +23,7 @@ void OnShowSpecialRegs() {
 }
 void OnShowGeneralRegs() {
     Toggle(ShowGeneralRegs);
+}
+void OnShowChanges() {
+    Toggle(ShowChanges);
 }

@@ -4,6 +4,8 @@
 extern bool ShowHex;
 extern bool ShowSpecialRegs;
 extern bool ShowGeneralRegs;
+// Values that the last instruction or pin click changed are drawn in red.
+extern bool ShowChanges;
 
 // The three View commands: flip the flag, then repaint with erase the view
 // that the last refresh recorded (the register display). Before any refresh
@@ -11,3 +13,4 @@ extern bool ShowGeneralRegs;
 void OnShowHex();
 void OnShowSpecialRegs();
 void OnShowGeneralRegs();
+void OnShowChanges();

@@ -56,7 +56,8 @@ public:
 
 bool IsCheckable(int id) {
     return id == ID_SAVE_BEFORE_ASSEMBLE || id == ID_VIEW_TOOLBAR || id == ID_VIEW_STATUS_BAR ||
-           id == ID_VIEW_HEX || id == ID_VIEW_SPECIAL_REGS || id == ID_VIEW_GENERAL_REGS;
+           id == ID_VIEW_HEX || id == ID_VIEW_SPECIAL_REGS || id == ID_VIEW_GENERAL_REGS ||
+           id == ID_VIEW_CHANGES;
 }
 }  // namespace
 

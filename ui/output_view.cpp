@@ -1,8 +1,12 @@
 #include "output_view.h"
 
+#include <QHelpEvent>
 #include <QPainter>
+#include <QToolTip>
 
+#include "display_flags.h"
 #include "pane_font.h"
+#include "register_names.h"
 
 namespace {
 const QColor kFieldGrey(160, 160, 160);
@@ -33,15 +37,54 @@ void COutputView::PaintPane(QPainter& painter) {
     for (const QRect& part : outside) painter.fillRect(part, palette().window());
     painter.fillRect(field, kFieldGrey);
     painter.setFont(m_font);
-    painter.setPen(Qt::black);
-    const int count = LayOutRegisterDisplay(m_cells);
-    for (int i = 0; i < count; ++i) {
+    const RegisterSnapshot now = TakeRegisterSnapshot();
+    const RegisterSnapshot* before = Before(now);
+    m_nCells = LayOutRegisterDisplay(m_cells, now, ShowChanges ? before : nullptr);
+    for (int i = 0; i < m_nCells; ++i) {
         const DisplayCell& cell = m_cells[i];
         const QString text =
             QString::fromLatin1(cell.text.data(), static_cast<qsizetype>(cell.text.size()));
         // Each text's cell is filled first, as an opaque text background would.
         painter.fillRect(cell.x, cell.y, m_metrics.horizontalAdvance(text), m_metrics.height(),
                          CellColour(cell.background));
+        painter.setPen(cell.changed ? kChangedColour : QColor(Qt::black));
         painter.drawText(cell.x, cell.y + m_metrics.ascent(), text);
     }
+}
+
+const RegisterSnapshot* COutputView::Before(const RegisterSnapshot& now) {
+    const uint64_t instructions = Chip.instructionCount;
+    // A new step: an instruction ran, or the values changed without one.
+    if (m_bPainted && (instructions != m_nShownInstructions || now != m_shown)) {
+        m_before = m_shown;
+        m_bHaveBefore = true;
+    }
+    m_shown = now;
+    m_nShownInstructions = instructions;
+    m_bPainted = true;
+    return m_bHaveBefore ? &m_before : nullptr;
+}
+
+const DisplayCell* COutputView::CellAt(QPoint drawingPoint) const {
+    for (int i = 0; i < m_nCells; ++i) {
+        const DisplayCell& cell = m_cells[i];
+        const QString text =
+            QString::fromLatin1(cell.text.data(), static_cast<qsizetype>(cell.text.size()));
+        const QRect box(cell.x, cell.y, m_metrics.horizontalAdvance(text), m_metrics.height());
+        if (box.contains(drawingPoint)) return &cell;
+    }
+    return nullptr;
+}
+
+bool COutputView::viewportEvent(QEvent* event) {
+    if (event->type() != QEvent::ToolTip) return CPaneView::viewportEvent(event);
+    auto* help = static_cast<QHelpEvent*>(event);
+    const DisplayCell* cell = CellAt(help->pos() + ScrollOffset());
+    if (cell && cell->reg != -1) {
+        QToolTip::showText(help->globalPos(), RegisterToolTip(cell->reg, cell->value), viewport());
+    } else {
+        QToolTip::hideText();
+        event->ignore();
+    }
+    return true;
 }

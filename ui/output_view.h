@@ -2,7 +2,9 @@
 // The register display: W and the special registers on one line, data memory
 // 0x00-0x2F as a grid, and the last executed mnemonic. It keeps no copy of the
 // processor state; every paint reads the live values.
+#include <QColor>
 #include <QFontMetrics>
+#include <cstdint>
 
 #include "pane_view.h"
 #include "register_layout.h"
@@ -18,11 +20,27 @@ public:
 
     explicit COutputView(QWidget* parent = nullptr);
 
+    // The colour of values that the last step changed.
+    static inline const QColor kChangedColour{255, 0, 0};
+
 protected:
     void PaintPane(QPainter& painter) override;
+    // Tooltips name the register under the mouse.
+    bool viewportEvent(QEvent* event) override;
 
 private:
+    // The values the last step (an instruction, a pin click, a load) changed,
+    // worked out from the last two states painted.
+    const RegisterSnapshot* Before(const RegisterSnapshot& now);
+    const DisplayCell* CellAt(QPoint drawingPoint) const;
+
     QFont m_font;
     QFontMetrics m_metrics;
     DisplayCells m_cells;  // kept between paints so their texts keep their buffers
+    int m_nCells = 0;
+    RegisterSnapshot m_shown;
+    RegisterSnapshot m_before;
+    uint64_t m_nShownInstructions = 0;
+    bool m_bPainted = false;
+    bool m_bHaveBefore = false;
 };

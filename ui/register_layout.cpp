@@ -1,6 +1,7 @@
 #include "register_layout.h"
 
 #include "display_flags.h"
+#include "register_names.h"
 #include "register_text.h"
 #include "state.h"
 
@@ -31,26 +32,45 @@ void AppendValue(std::string& text, int value) {
 }
 }  // namespace
 
+RegisterSnapshot TakeRegisterSnapshot() {
+    RegisterSnapshot snapshot;
+    snapshot.w = W;
+    for (int i = 0; i < kRegisterFileSize; ++i) snapshot.file[i] = RegisterFile[i];
+    return snapshot;
+}
+
 int LayOutRegisterDisplay(DisplayCells& cells) {
+    return LayOutRegisterDisplay(cells, TakeRegisterSnapshot());
+}
+
+int LayOutRegisterDisplay(DisplayCells& cells, const RegisterSnapshot& shown,
+                          const RegisterSnapshot* before) {
     int count = 0;
-    auto next = [&](int x, int y, CellBackground background) -> std::string& {
+    auto next = [&](int x, int y, CellBackground background, int reg = -1) -> std::string& {
         DisplayCell& cell = cells[count++];
         cell.x = x;
         cell.y = y;
         cell.background = background;
+        cell.reg = reg;
+        cell.value = reg == kWRegister ? shown.w : reg >= 0 ? shown.file[reg] : 0;
+        const uint8_t old = !before             ? 0
+                            : reg == kWRegister ? before->w
+                            : reg >= 0          ? before->file[reg]
+                                                : 0;
+        cell.changed = before && reg != -1 && old != cell.value;
         cell.text.clear();
         return cell.text;
     };
 
     int y = kFirstLine;
     if (ShowSpecialRegs) {
-        std::string& w = next(2, y, CellBackground::White);
+        std::string& w = next(2, y, CellBackground::White, kWRegister);
         w += "W=";
-        AppendValue(w, W);
+        AppendValue(w, shown.w);
         for (const BitField& field : kBitFields) {
-            std::string& text = next(field.x, y, CellBackground::White);
+            std::string& text = next(field.x, y, CellBackground::White, field.reg);
             text += field.label;
-            text += ToBinary(RegisterFile[field.reg]);
+            text += ToBinary(shown.file[field.reg]);
         }
         y = kSecondLine;
     }
@@ -58,11 +78,11 @@ int LayOutRegisterDisplay(DisplayCells& cells) {
     if (ShowGeneralRegs) {
         int x = 2;
         for (int i = 0; i < kGridRegisters; ++i) {
-            std::string& text = next(x, y, CellBackground::Grey);
+            std::string& text = next(x, y, CellBackground::Grey, i);
             text += 'R';
             text += ToDecimal(i);
             text += '=';
-            AppendValue(text, RegisterFile[i]);
+            AppendValue(text, shown.file[i]);
             if (x >= kLastColumnStart) {
                 y += kRowStep;
                 x = 2;

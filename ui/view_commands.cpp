@@ -38,6 +38,7 @@ void InstallViewAndDialogCommands(CMainFrame& frame, CLumoDoc& /*doc*/) {
     InstallToggle(frame.Action(ID_VIEW_HEX), ShowHex, &OnShowHex);
     InstallToggle(frame.Action(ID_VIEW_SPECIAL_REGS), ShowSpecialRegs, &OnShowSpecialRegs);
     InstallToggle(frame.Action(ID_VIEW_GENERAL_REGS), ShowGeneralRegs, &OnShowGeneralRegs);
+    InstallToggle(frame.Action(ID_VIEW_CHANGES), ShowChanges, &OnShowChanges);
 
     InstallCommand(frame.Action(ID_SPEED), &frame, [&frame] {
         if (OnSpeed(&frame)) frame.OnSpeedChanged();

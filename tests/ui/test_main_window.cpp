@@ -80,7 +80,7 @@ void MainWindowTest::menusHoldTheirItemsInOrder() {
         {"&Edit", {"&Undo\tCtrl+Z", "-", "Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V"}},
         {"&View",
          {"&Toolbar", "&Status Bar", "&Heksa vrednosti      Ctrl+H   ",
-          "Registri specijalne namene", "Registri opste namene"}},
+          "Registri specijalne namene", "Registri opste namene", "Oznaci promene"}},
         {"&Options",
          {"&Prevedi  (F7)", "Sacuvaj pre prevodjenja", "-", "&Korak po korak (Ctrl+F5)",
           "Kontinualna simulacija (F5)", "&Prekid simulacije (Shift+F5)", "&Restart (Ctrl+R)",

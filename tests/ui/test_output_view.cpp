@@ -63,6 +63,7 @@ private slots:
     void init() {
         ResetForLoad();
         ShowHex = false;
+        ShowChanges = false;
         ShowSpecialRegs = true;
         ShowGeneralRegs = true;
         LastMnemonic = "";

@@ -1,0 +1,74 @@
+#include "register_names.h"
+
+#include <QStringList>
+#include <array>
+
+#include "register_text.h"
+#include "state.h"
+
+namespace {
+struct NamedRegister {
+    int address;
+    const char* name;
+    // Bit 7 first; nullptr where the register's bits have no names.
+    std::array<const char*, 8> bits;
+};
+
+// clang-format off
+constexpr NamedRegister kNamed[] = {
+    {INDF, "INDF", {}},
+    {TMR0, "TMR0", {}},
+    {PCL, "PCL", {}},
+    {STATUS, "STATUS", {"IRP", "RP1", "RP0", "TO", "PD", "Z", "DC", "C"}},
+    {FSR, "FSR", {}},
+    {PORTA, "PORTA", {}},
+    {PORTB, "PORTB", {}},
+    {0x07, "nije implementiran", {}},
+    {0x08, "EEDATA", {}},
+    {0x09, "EEADR", {}},
+    {0x0A, "PCLATH", {}},
+    {INTCON, "INTCON", {"GIE", "EEIE", "T0IE", "INTE", "RBIE", "T0IF", "INTF", "RBIF"}},
+    {OPTION_REG, "OPTION", {"RBPU", "INTEDG", "T0CS", "T0SE", "PSA", "PS2", "PS1", "PS0"}},
+    {TRISA, "TRISA", {}},
+    {TRISB, "TRISB", {}},
+};
+// clang-format on
+constexpr int kFirstGeneral = 0x0C;
+
+const NamedRegister* Find(int address) {
+    for (const NamedRegister& named : kNamed) {
+        if (named.address == address) return &named;
+    }
+    return nullptr;
+}
+}  // namespace
+
+QString RegisterName(int address) {
+    if (address == kWRegister) return QStringLiteral("W (radni registar)");
+    if (const NamedRegister* named = Find(address)) return QString::fromLatin1(named->name);
+    if (address >= kFirstGeneral && address < 0x80)
+        return QString::asprintf("opsti registar 0x%02X", address);
+    return QString::asprintf("registar 0x%02X", address);
+}
+
+QString RegisterToolTip(int address, uint8_t value) {
+    QString tip = RegisterName(address);
+    if (address == kWRegister) {
+        tip += QStringLiteral("\nnema adresu u memoriji podataka");
+    } else {
+        tip += QString::asprintf("\nadresa 0x%02X", address);
+        if (address < 0x80) tip += QStringLiteral(" (R%1)").arg(address);
+    }
+    tip += QString::asprintf("\nvrednost 0x%02X = %d = ", value, value) +
+           QString::fromStdString(ToBinary(value));
+    const NamedRegister* named = address == kWRegister ? nullptr : Find(address);
+    if (named && named->bits[0]) {
+        QStringList bits;
+        for (int i = 0; i < 8; ++i)
+            bits.append(QStringLiteral("%1=%2")
+                            .arg(QLatin1String(named->bits[i]))
+                            .arg((value >> (7 - i)) & 1));
+        tip += QLatin1Char('\n') + bits.join(QLatin1Char(' '));
+    }
+    return tip;
+}
