@@ -4,6 +4,7 @@
 #include <chrono>
 
 #include "event_log.h"
+#include "history.h"
 #include "instruction_set.h"
 #include "pin_input.h"
 #include "platform/view.h"
@@ -115,9 +116,35 @@ void CCPUNit::WaitForCommand(bool paused) {
             timeoutMs = static_cast<int>(left);
         }
         if (step.WaitOrWake(timeoutMs) != CAutoResetEvent::EWait::Woken) return;
-        // A click while waiting shows at once, and the pause goes on.
-        if (ApplyPinClicks()) RefreshViews(*m_pDoc);
+        // A click while waiting shows at once, and the pause goes on; a move
+        // through the history pauses a run.
+        if (ServeNudge()) {
+            paused = true;
+            m_runState = RunState::Paused;
+        }
     }
+}
+
+void CCPUNit::RequestTravel(ETravel travel, uint64_t pass) {
+    m_bPaused = true;
+    m_travelPass = pass;
+    m_travel = static_cast<int>(travel);
+}
+
+bool CCPUNit::ServeNudge() {
+    const bool clicked = ApplyPinClicks();
+    const auto travel = static_cast<ETravel>(m_travel.load());
+    if (travel != ETravel::None) {
+        m_travel = static_cast<int>(ETravel::None);
+        const uint64_t now = InstructionCount;
+        uint64_t target = m_travelPass;
+        if (travel == ETravel::StepBack) target = now > 0 ? now - 1 : 0;
+        if (travel == ETravel::BackToEvent) target = EventLog.LandmarkBefore(now);
+        CInstructionSet cpu;
+        History.GoTo(target, cpu);
+    }
+    if (clicked || travel != ETravel::None) RefreshViews(*m_pDoc);
+    return travel != ETravel::None;
 }
 
 bool CCPUNit::MayExecute() const {

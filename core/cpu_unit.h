@@ -43,6 +43,11 @@ public:
     // Joins the thread and gives Run's result.
     int Join();
 
+    // A move through the history, made by the worker at its next wait; the
+    // worker pauses first.
+    enum class ETravel { None, StepBack, BackToEvent, ToPass };
+    void RequestTravel(ETravel travel, uint64_t pass);
+
     CSimDocument* m_pDoc = nullptr;
     Relaxed<bool> m_bTerminate{false};  // end the worker at the end of this run
     Relaxed<bool> m_bRunning{false};    // the current run goes on
@@ -54,10 +59,15 @@ private:
     // Waits for the next command, without end when paused, else for the
     // pause of SimSpeedMs; applies pin clicks that arrive meanwhile.
     void WaitForCommand(bool paused);
+    // What a nudge asks for: clicks to apply, a move through the history.
+    // Returns whether it moved.
+    bool ServeNudge();
     bool MayExecute() const;
 
     std::thread m_thread;
     CAutoResetEvent m_ended;
     int m_exitCode = 0;
+    Relaxed<int> m_travel{0};  // an ETravel
+    Relaxed<uint64_t> m_travelPass{0};
     bool m_endSeen = false;  // touched only by the thread that ends the worker
 };

@@ -77,6 +77,17 @@ std::vector<SEvent> CEventLog::Since(uint64_t serial) const {
     return {first, m_events.end()};
 }
 
+uint64_t CEventLog::LandmarkBefore(uint64_t pass) const {
+    std::lock_guard lock(m_mutex);
+    for (auto it = m_events.rbegin(); it != m_events.rend(); ++it) {
+        if (it->kind == EEventKind::RunStart) break;
+        const bool landmark = it->kind == EEventKind::Interrupt ||
+                              it->kind == EEventKind::Breakpoint || it->kind == EEventKind::Pin;
+        if (landmark && it->pass < pass) return it->pass;
+    }
+    return pass;
+}
+
 uint64_t CEventLog::LastSerial() const {
     std::lock_guard lock(m_mutex);
     return m_serial;

@@ -70,6 +70,9 @@ public:
 
     // Every event with a serial above the given one, oldest first.
     std::vector<SEvent> Since(uint64_t serial) const;
+    // The pass of the newest interrupt entry, breakpoint or pin click of the
+    // current run that lies before the given pass; the given pass when none.
+    uint64_t LandmarkBefore(uint64_t pass) const;
     // The serial of the newest event, 0 before the first.
     uint64_t LastSerial() const;
     // Forgets the events of a future that is being replaced: those of passes

@@ -68,6 +68,24 @@ void CSimDocument::OnStopSimulation() {
     m_pWorker->m_bPaused = true;
 }
 
+void CSimDocument::OnStepBack() {
+    if (m_pWorker == nullptr) return;
+    m_pWorker->RequestTravel(CCPUNit::ETravel::StepBack, 0);
+    StepEvent.Wake();
+}
+
+void CSimDocument::OnBackToEvent() {
+    if (m_pWorker == nullptr) return;
+    m_pWorker->RequestTravel(CCPUNit::ETravel::BackToEvent, 0);
+    StepEvent.Wake();
+}
+
+void CSimDocument::OnGoToPass(uint64_t pass) {
+    if (m_pWorker == nullptr) return;
+    m_pWorker->RequestTravel(CCPUNit::ETravel::ToPass, pass);
+    StepEvent.Wake();
+}
+
 void CSimDocument::OnRestart() {
     if (m_pWorker == nullptr) return;
     m_pWorker->m_bRunning = false;

@@ -5,6 +5,7 @@
 // window's document derives from it.
 #include <atomic>
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 #include "platform/auto_reset_event.h"
@@ -50,6 +51,12 @@ public:
     // SimSpeedMs has just changed: a running worker measures its current
     // pause against the new value at once instead of waiting out the old one.
     void OnSpeedChanged();
+    // Going back through the history: one instruction, to the latest
+    // interrupt entry, breakpoint or pin click, or to a given pass. Each
+    // pauses the worker and has it move while it waits.
+    void OnStepBack();
+    void OnBackToEvent();
+    void OnGoToPass(uint64_t pass);
 
     CAutoResetEvent StepEvent;
     CAutoResetEvent RunEndedEvent;

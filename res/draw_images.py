@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Draws the toolbar strip (12 images of 17 x 17, 16 colours) and the window
+"""Draws the toolbar strip (13 images of 17 x 17, 16 colours) and the window
 icon as indexed PNG files. Run once after changing a picture:
 
     python3 res/draw_images.py
@@ -255,6 +255,28 @@ HELP = """
 """
 
 
+# A step back: the step's arrow turned upward, in red.
+STEP_BACK = """
+.................
+.......krk.......
+......krrrk......
+.....krrrrrk.....
+....krrrrrrrk....
+...kkkkrrrkkkk...
+......krrrk......
+......krrrk......
+......krrrk......
+......krrrk......
+......kkkkk......
+..kk.........kk..
+..ksk.......ksk..
+..kskkkkkkkkksk..
+..ksssssssssssk..
+..kkkkkkkkkkkkk..
+.................
+"""
+
+
 def parse(picture):
     rows = [row for row in picture.strip("\n").split("\n")]
     assert len(rows) == SIZE, f"{len(rows)} rows"
@@ -328,7 +350,8 @@ def write_png(path, pixels):
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
     images = [parse(NEW), parse(OPEN), parse(SAVE), parse(CUT), parse(COPY), parse(PASTE),
-              parse(ASSEMBLE), parse(STEP), parse(RUN), stop_sign(), parse(RESTART), parse(HELP)]
+              parse(ASSEMBLE), parse(STEP), parse(RUN), stop_sign(), parse(RESTART), parse(HELP),
+              parse(STEP_BACK)]
     strip = [sum((image[y] for image in images), []) for y in range(SIZE)]
     write_png(os.path.join(here, "toolbar.png"), strip)
     write_png(os.path.join(here, "lumo_icon.png"), chip_icon())

@@ -37,13 +37,21 @@ constexpr CommandInfo kCommands[] = {
     {ID_NEXT_MESSAGE, "", "Sledeca poruka asemblera", nullptr, -1},
     {ID_PREV_MESSAGE, "", "Prethodna poruka asemblera", nullptr, -1},
     {ID_TOGGLE_BREAKPOINT, "", "Prekidna tacka na redu", nullptr, -1},
+    {ID_STEP_BACK, "Korak &unazad (Ctrl+Shift+F5)", "Vrati procesor za jednu instrukciju unazad", "Korak unazad (Ctrl+Shift+F5)", 12},
+    {ID_BACK_TO_EVENT, "Unazad do prethodnog &dogadjaja (Ctrl+Shift+D)", "Vrati procesor do poslednjeg prekida, prekidne tacke ili klika na pin", nullptr, -1},
+    {ID_OSCILLATOR, "&Takt oscilatora...", "Ucestanost oscilatora za stopericu", nullptr, -1},
+    {ID_ZERO_STOPWATCH, "&Nuliraj stopericu", "Stoperica pocinje od nule", nullptr, -1},
+    {ID_VIEW_STOPWATCH, "Stoperica", "Prikazi cikluse i proteklo vreme u status baru", nullptr, -1},
+    {ID_VIEW_EVENTS, "Dogadjaji", "Prikazi dogadjaje izvrsavanja", nullptr, -1},
 };
 
 constexpr int kFileMenu[] = {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_SAVE_AS, kSeparator, ID_APP_EXIT};
 constexpr int kEditMenu[] = {ID_EDIT_UNDO, kSeparator, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE};
-constexpr int kViewMenu[] = {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_HEX, ID_VIEW_SPECIAL_REGS, ID_VIEW_GENERAL_REGS, ID_VIEW_CHANGES};
+constexpr int kViewMenu[] = {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_HEX, ID_VIEW_SPECIAL_REGS, ID_VIEW_GENERAL_REGS, ID_VIEW_CHANGES,
+                             kSeparator, ID_VIEW_STOPWATCH, ID_VIEW_EVENTS};
 constexpr int kOptionsMenu[] = {ID_ASSEMBLE, ID_SAVE_BEFORE_ASSEMBLE, kSeparator, ID_SINGLE_STEP, ID_CONTINUOUS_RUN, ID_STOP_SIMULATION,
-                                ID_RESTART, ID_SPEED, ID_BREAK_LABELS};
+                                ID_RESTART, ID_SPEED, ID_BREAK_LABELS, kSeparator, ID_STEP_BACK, ID_BACK_TO_EVENT,
+                                kSeparator, ID_OSCILLATOR, ID_ZERO_STOPWATCH};
 constexpr int kHelpMenu[] = {ID_HELP, ID_APP_ABOUT};
 
 constexpr MenuInfo kMenus[] = {
@@ -55,7 +63,7 @@ constexpr int kToolbar[] = {
     ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, kSeparator,
     ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, kSeparator,
     ID_ASSEMBLE, kSeparator,
-    ID_SINGLE_STEP, ID_CONTINUOUS_RUN, ID_STOP_SIMULATION, ID_RESTART, kSeparator,
+    ID_SINGLE_STEP, ID_CONTINUOUS_RUN, ID_STOP_SIMULATION, ID_RESTART, ID_STEP_BACK, kSeparator,
     ID_HELP,
 };
 
@@ -86,6 +94,8 @@ constexpr AcceleratorInfo kAccelerators[] = {
     {QKeyCombination(Qt::Key_F4), ID_NEXT_MESSAGE},
     {Qt::SHIFT | Qt::Key_F4, ID_PREV_MESSAGE},
     {QKeyCombination(Qt::Key_F9), ID_TOGGLE_BREAKPOINT},
+    {Qt::CTRL | Qt::SHIFT | Qt::Key_F5, ID_STEP_BACK},
+    {Qt::CTRL | Qt::SHIFT | Qt::Key_D, ID_BACK_TO_EVENT},
 };
 // clang-format on
 }  // namespace

@@ -31,6 +31,7 @@
 #include "source_file.h"
 #include "speed_box.h"
 #include "state.h"
+#include "time_commands.h"
 #include "view_commands.h"
 
 // Resources of a static library must be registered by name, outside any
@@ -77,6 +78,7 @@ CMainFrame::CMainFrame(CLumoDoc& doc, QWidget* parent) : QMainWindow(parent), m_
     ConnectCommands();
     InstallViewAndDialogCommands(*this, m_doc);
     m_pSourceCommands = new CSourceCommands(*this, m_doc);
+    m_pTimeCommands = new CTimeCommands(*this, m_doc);
     RestoreLayout();
 
     connect(&m_doc, &CLumoDoc::TitleChanged, this, [this](const QString& title) {

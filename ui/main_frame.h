@@ -14,6 +14,7 @@ class CLumoDoc;
 class CMessagesPane;
 class CSourceCommands;
 class CSourceMarks;
+class CTimeCommands;
 class COutputView;
 class CRunStatusPanes;
 class CSpeedBox;
@@ -49,6 +50,8 @@ public:
     CMessagesPane* Messages() const;
     // The simulator's marks in the editor.
     CSourceMarks* Marks() const;
+    // The stopwatch, the oscillator, going back and the events pane.
+    CTimeCommands* Time() const { return m_pTimeCommands; }
     // What the message pane of the status bar reads now.
     QString StatusMessage() const;
     CRunStatusPanes* RunStatus() const { return m_pRunStatus; }
@@ -95,5 +98,6 @@ private:
     QList<QWidget*> m_panesByRow;
     QPointer<QWidget> m_pActivePane;
     CSourceCommands* m_pSourceCommands = nullptr;
+    CTimeCommands* m_pTimeCommands = nullptr;
     bool m_bPaneSizesSet = false;
 };

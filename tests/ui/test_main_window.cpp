@@ -80,11 +80,14 @@ void MainWindowTest::menusHoldTheirItemsInOrder() {
         {"&Edit", {"&Undo\tCtrl+Z", "-", "Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V"}},
         {"&View",
          {"&Toolbar", "&Status Bar", "&Heksa vrednosti      Ctrl+H   ",
-          "Registri specijalne namene", "Registri opste namene", "Oznaci promene"}},
+          "Registri specijalne namene", "Registri opste namene", "Oznaci promene", "-",
+          "Stoperica", "Dogadjaji"}},
         {"&Options",
          {"&Prevedi  (F7)", "Sacuvaj pre prevodjenja", "-", "&Korak po korak (Ctrl+F5)",
           "Kontinualna simulacija (F5)", "&Prekid simulacije (Shift+F5)", "&Restart (Ctrl+R)",
-          "&Brzina (Ctrl+B)", "&Labele prekidnih tacaka (Ctrl+L)"}},
+          "&Brzina (Ctrl+B)", "&Labele prekidnih tacaka (Ctrl+L)", "-",
+          "Korak &unazad (Ctrl+Shift+F5)", "Unazad do prethodnog &dogadjaja (Ctrl+Shift+D)", "-",
+          "&Takt oscilatora...", "&Nuliraj stopericu"}},
         {"&Help", {"&Pomoc", "&O programu"}},
     };
     const QList<QAction*> menus = app.Frame().menuBar()->actions();
@@ -132,6 +135,8 @@ void MainWindowTest::everyAcceleratorIssuesItsCommand_data() {
         {"Shift+Insert", Qt::Key_Insert, shift, ID_EDIT_PASTE},
         {"Ctrl+X", Qt::Key_X, ctrl, ID_EDIT_CUT},
         {"Ctrl+Z", Qt::Key_Z, ctrl, ID_EDIT_UNDO},
+        {"Ctrl+Shift+F5", Qt::Key_F5, ctrl | shift, ID_STEP_BACK},
+        {"Ctrl+Shift+D", Qt::Key_D, ctrl | shift, ID_BACK_TO_EVENT},
     };
     for (const auto& k : keys) QTest::newRow(k.name) << k.key << k.modifiers << k.command;
 }
@@ -230,6 +235,7 @@ void MainWindowTest::toolbarButtonsTooltipsAndImages() {
         "Kontinualna simulacija (F5)",
         "Prekid (Shift+F5)",
         " Restart",
+        "Korak unazad (Ctrl+Shift+F5)",
         "-",
         "Pomoc",
     };
@@ -247,6 +253,7 @@ void MainWindowTest::toolbarButtonsTooltipsAndImages() {
                             ID_CONTINUOUS_RUN,
                             ID_STOP_SIMULATION,
                             ID_RESTART,
+                            ID_STEP_BACK,
                             0,
                             ID_HELP};
     QList<QAction*> actions = frame.ToolBar()->actions();
@@ -346,12 +353,23 @@ void MainWindowTest::statusBarShowsPromptsAndIdleText() {
 
 void MainWindowTest::statusBarHasLockKeyPanes() {
     CAppUnderTest app;
+    // The stopwatch stands before the key-state panes; switched off in the
+    // View menu, the bar is the plain one.
+    QAction* stopwatch = app.Frame().Action(ID_VIEW_STOPWATCH);
+    QVERIFY(stopwatch->isChecked());
+    QStringList withStopwatch;
+    for (QLabel* label : app.Frame().statusBar()->findChildren<QLabel*>()) {
+        if (label->isVisible()) withStopwatch.append(label->text());
+    }
+    QVERIFY(withStopwatch.contains(QStringLiteral("Ciklusi: 0  Vreme: 0.000 us")));
+    stopwatch->trigger();
     QStringList texts;
     for (QLabel* label : app.Frame().statusBar()->findChildren<QLabel*>()) {
         if (label->isVisible()) texts.append(label->text());
     }
     QCOMPARE(texts, QStringList({"Spreman", "Ceka prvu komandu (Ctrl+F5 korak, F5 kontinualno)",
                                  "PC=0x0005", "CAP", "NUM", "SCRL"}));
+    QCOMPARE(withStopwatch.size(), texts.size() + 1);
 }
 
 void MainWindowTest::viewListAndPaneRows() {

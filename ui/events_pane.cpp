@@ -1,0 +1,163 @@
+#include "events_pane.h"
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int kPollMs = 200;
+
+// The filter's entries: every kind, then the kinds one by one.
+struct SKindChoice {
+    const char* text;
+    int kind;  // -1: all
+};
+constexpr SKindChoice kChoices[] = {
+    {"Svi dogadjaji", -1},
+    {"Prekidi", static_cast<int>(EEventKind::Interrupt)},
+    {"Prihvaceni prekidi", static_cast<int>(EEventKind::Accept)},
+    {"RETFIE", static_cast<int>(EEventKind::Retfie)},
+    {"Poruke", static_cast<int>(EEventKind::Message)},
+    {"Prekidne tacke", static_cast<int>(EEventKind::Breakpoint)},
+    {"Pinovi", static_cast<int>(EEventKind::Pin)},
+    {"Pocetak izvrsavanja", static_cast<int>(EEventKind::RunStart)},
+    {"Kraj izvrsavanja", static_cast<int>(EEventKind::RunEnd)},
+    {"Ucitavanje", static_cast<int>(EEventKind::Load)},
+};
+
+QString Causes(uint8_t cause) {
+    QStringList names;
+    if (cause & kCauseT0IF) names << QStringLiteral("T0IF");
+    if (cause & kCauseINTF) names << QStringLiteral("INTF");
+    if (cause & kCauseRBIF) names << QStringLiteral("RBIF");
+    return names.join(QLatin1Char(' '));
+}
+
+QString Hex(int value) {
+    return QStringLiteral("0x%1")
+        .arg(value, 3, 16, QLatin1Char('0'))
+        .toUpper()
+        .replace(QStringLiteral("0X"), QStringLiteral("0x"));
+}
+}  // namespace
+
+CEventsPane::CEventsPane(QWidget* parent)
+    : QDockWidget(QStringLiteral("Dogadjaji"), parent),
+      m_pFilter(new QComboBox),
+      m_pTable(new QTableWidget(0, 4)),
+      m_pPoll(new QTimer(this)) {
+    setObjectName(QStringLiteral("events"));
+    setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable |
+                QDockWidget::DockWidgetFloatable);
+    for (const SKindChoice& choice : kChoices) {
+        m_pFilter->addItem(QString::fromLatin1(choice.text), choice.kind);
+    }
+    m_pTable->setHorizontalHeaderLabels({QStringLiteral("Ciklus"), QStringLiteral("Instrukcija"),
+                                         QStringLiteral("PC"), QStringLiteral("Dogadjaj")});
+    m_pTable->horizontalHeader()->setStretchLastSection(true);
+    m_pTable->setColumnWidth(0, 70);
+    m_pTable->setColumnWidth(1, 80);
+    m_pTable->setColumnWidth(2, 50);
+    m_pTable->setWordWrap(false);
+    m_pTable->verticalHeader()->hide();
+    m_pTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_pTable->setSelectionBehavior(QAbstractItemView::SelectRows);
+
+    auto* body = new QWidget;
+    auto* layout = new QVBoxLayout(body);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->addWidget(m_pFilter);
+    layout->addWidget(m_pTable);
+    setWidget(body);
+
+    connect(m_pFilter, &QComboBox::currentIndexChanged, this, &CEventsPane::Refill);
+    connect(m_pTable, &QTableWidget::cellDoubleClicked, this, [this](int row, int) {
+        const QTableWidgetItem* item = m_pTable->item(row, 0);
+        if (item) emit GoToPass(item->data(Qt::UserRole).toULongLong());
+    });
+    // Only an open pane reads the log.
+    connect(m_pPoll, &QTimer::timeout, this, &CEventsPane::Update);
+    connect(this, &QDockWidget::visibilityChanged, this, [this](bool visible) {
+        if (visible) {
+            Update();
+            m_pPoll->start(kPollMs);
+        } else {
+            m_pPoll->stop();
+        }
+    });
+}
+
+QString CEventsPane::Describe(const SEvent& event) {
+    switch (event.kind) {
+        case EEventKind::Accept:
+            return QStringLiteral("Prekid prihvacen (%1)").arg(Causes(event.cause));
+        case EEventKind::Interrupt:
+            return QStringLiteral("Ulaz u prekid (%1), povratak na %2")
+                .arg(Causes(event.cause), Hex(event.value));
+        case EEventKind::Retfie:
+            return QStringLiteral("RETFIE, povratak na %1").arg(Hex(event.value));
+        case EEventKind::Message:
+            return QString::fromStdString(event.text);
+        case EEventKind::Breakpoint:
+            return event.text.empty()
+                       ? QStringLiteral("Prekidna tacka %1").arg(Hex(event.value))
+                       : QStringLiteral("Prekidna tacka %1 (%2)")
+                             .arg(QString::fromStdString(event.text), Hex(event.value));
+        case EEventKind::Pin:
+            return QStringLiteral("Pin %1 = %2")
+                .arg(QString::fromStdString(event.text))
+                .arg(event.value);
+        case EEventKind::RunStart:
+            return QStringLiteral("Pocetak izvrsavanja");
+        case EEventKind::RunEnd:
+            return QStringLiteral("Kraj izvrsavanja");
+        case EEventKind::Load:
+            return QStringLiteral("Ucitan program %1").arg(QString::fromStdString(event.text));
+    }
+    return {};
+}
+
+bool CEventsPane::Shown(const SEvent& event) const {
+    const int kind = m_pFilter->currentData().toInt();
+    return kind < 0 || kind == static_cast<int>(event.kind);
+}
+
+void CEventsPane::AddRow(const SEvent& event) {
+    const int row = m_pTable->rowCount();
+    m_pTable->insertRow(row);
+    auto* cycle = new QTableWidgetItem(QString::number(event.cycle));
+    cycle->setData(Qt::UserRole, QVariant::fromValue<quint64>(event.pass));
+    m_pTable->setItem(row, 0, cycle);
+    m_pTable->setItem(row, 1, new QTableWidgetItem(QString::number(event.pass)));
+    m_pTable->setItem(row, 2, new QTableWidgetItem(Hex(event.pc)));
+    m_pTable->setItem(row, 3, new QTableWidgetItem(Describe(event)));
+}
+
+void CEventsPane::Update() {
+    const std::vector<SEvent> fresh = EventLog.Since(m_lastSerial);
+    if (fresh.empty()) return;
+    m_lastSerial = fresh.back().serial;
+    for (const SEvent& event : fresh) {
+        m_events.push_back(event);
+        if (m_events.size() > kRows) m_events.pop_front();
+    }
+    if (fresh.size() >= kRows) {
+        Refill();
+        return;
+    }
+    for (const SEvent& event : fresh) {
+        if (Shown(event)) AddRow(event);
+    }
+    while (static_cast<size_t>(m_pTable->rowCount()) > kRows) m_pTable->removeRow(0);
+    m_pTable->scrollToBottom();
+}
+
+void CEventsPane::Refill() {
+    m_pTable->setRowCount(0);
+    for (const SEvent& event : m_events) {
+        if (Shown(event)) AddRow(event);
+    }
+    m_pTable->scrollToBottom();
+}

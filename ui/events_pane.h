@@ -1,0 +1,44 @@
+#pragma once
+// The "Dogadjaji" pane: what happened while the program ran, newest last,
+// with a filter by kind. A double-click on a row takes the machine to the
+// moment of that event through the history.
+#include <QDockWidget>
+#include <deque>
+
+#include "event_log.h"
+
+class QComboBox;
+class QTableWidget;
+class QTimer;
+
+class CEventsPane : public QDockWidget {
+    Q_OBJECT
+public:
+    // Rows kept in the pane; the log itself keeps more.
+    static constexpr size_t kRows = 5000;
+
+    explicit CEventsPane(QWidget* parent = nullptr);
+
+    // Reads the events recorded since the last look.
+    void Update();
+    QTableWidget* Table() const { return m_pTable; }
+    QComboBox* Filter() const { return m_pFilter; }
+
+    // One event as the pane words it.
+    static QString Describe(const SEvent& event);
+
+signals:
+    // The user asked to see the state at this pass.
+    void GoToPass(quint64 pass);
+
+private:
+    bool Shown(const SEvent& event) const;
+    void AddRow(const SEvent& event);
+    void Refill();
+
+    QComboBox* m_pFilter;
+    QTableWidget* m_pTable;
+    QTimer* m_pPoll;
+    std::deque<SEvent> m_events;
+    uint64_t m_lastSerial = 0;
+};

@@ -1,0 +1,113 @@
+#include "time_commands.h"
+
+#include <QAction>
+#include <QInputDialog>
+#include <QLabel>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTimer>
+
+#include "command_ids.h"
+#include "events_pane.h"
+#include "lumo_doc.h"
+#include "main_frame.h"
+#include "state.h"
+
+namespace {
+const char kOscillatorKey[] = "simulator/oscillatorHz";
+constexpr int kTickMs = 100;
+constexpr int kEventsPaneWidth = 420;
+}  // namespace
+
+CTimeCommands::CTimeCommands(CMainFrame& frame, CLumoDoc& doc)
+    : QObject(&frame),
+      m_frame(frame),
+      m_doc(doc),
+      m_pStopwatch(new QLabel(frame.statusBar())),
+      m_pTick(new QTimer(this)),
+      m_pEvents(new CEventsPane(&frame)) {
+    const double saved = QSettings().value(kOscillatorKey, kDefaultOscillatorHz).toDouble();
+    m_oscillatorHz = saved > 0 ? saved : kDefaultOscillatorHz;
+
+    m_pStopwatch->setObjectName(QStringLiteral("stopwatch"));
+    // Left of the key-state panes, right of the prompt.
+    frame.statusBar()->insertPermanentWidget(1, m_pStopwatch);
+    connect(m_pTick, &QTimer::timeout, this, &CTimeCommands::UpdateStopwatch);
+    m_pTick->start(kTickMs);
+    UpdateStopwatch();
+    QAction* showStopwatch = frame.Action(ID_VIEW_STOPWATCH);
+    showStopwatch->setCheckable(true);
+    showStopwatch->setChecked(true);
+    connect(showStopwatch, &QAction::toggled, m_pStopwatch, &QLabel::setVisible);
+
+    // The panes draw at fixed places, so the pane first comes floating beside
+    // the window rather than narrowing them; it docks where the user drops it.
+    frame.addDockWidget(Qt::RightDockWidgetArea, m_pEvents);
+    m_pEvents->setFloating(true);
+    m_pEvents->hide();
+    QAction* showEvents = frame.Action(ID_VIEW_EVENTS);
+    showEvents->setCheckable(true);
+    connect(showEvents, &QAction::toggled, this, [this](bool show) {
+        if (show && m_pEvents->isFloating() && !m_bEventsPlaced) {
+            m_bEventsPlaced = true;
+            const QRect window = m_frame.frameGeometry();
+            m_pEvents->setGeometry(window.right() + 1, window.top(), kEventsPaneWidth,
+                                   window.height());
+        }
+        m_pEvents->setVisible(show);
+    });
+    connect(m_pEvents, &QDockWidget::visibilityChanged, showEvents, &QAction::setChecked);
+    connect(m_pEvents, &CEventsPane::GoToPass, this,
+            [this](quint64 pass) { m_doc.OnGoToPass(pass); });
+
+    connect(frame.Action(ID_STEP_BACK), &QAction::triggered, this, [this] { m_doc.OnStepBack(); });
+    connect(frame.Action(ID_BACK_TO_EVENT), &QAction::triggered, this,
+            [this] { m_doc.OnBackToEvent(); });
+    connect(frame.Action(ID_ZERO_STOPWATCH), &QAction::triggered, this, [this] {
+        m_zeroAt = CycleCount;
+        UpdateStopwatch();
+    });
+    connect(frame.Action(ID_OSCILLATOR), &QAction::triggered, this, &CTimeCommands::AskOscillator);
+}
+
+QString CTimeCommands::StopwatchText(uint64_t cycles, double oscillatorHz) {
+    const double seconds = static_cast<double>(cycles) * 4.0 / oscillatorHz;
+    QString time;
+    if (seconds < 1e-3) {
+        time = QStringLiteral("%1 us").arg(seconds * 1e6, 0, 'f', 3);
+    } else if (seconds < 1.0) {
+        time = QStringLiteral("%1 ms").arg(seconds * 1e3, 0, 'f', 3);
+    } else {
+        time = QStringLiteral("%1 s").arg(seconds, 0, 'f', 3);
+    }
+    return QStringLiteral("Ciklusi: %1  Vreme: %2").arg(cycles).arg(time);
+}
+
+void CTimeCommands::UpdateStopwatch() {
+    const uint64_t cycles = CycleCount;
+    // A new run starts its clock at 0 again, and the stopwatch with it.
+    if (cycles < m_zeroAt) m_zeroAt = 0;
+    m_pStopwatch->setText(StopwatchText(cycles - m_zeroAt, m_oscillatorHz));
+}
+
+void CTimeCommands::SetOscillatorHz(double hz) {
+    if (hz <= 0) return;
+    m_oscillatorHz = hz;
+    QSettings().setValue(kOscillatorKey, hz);
+    UpdateStopwatch();
+}
+
+void CTimeCommands::AskOscillator() {
+    auto* dialog = new QInputDialog(&m_frame);
+    dialog->setObjectName(QStringLiteral("oscillator"));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowTitle(QStringLiteral("Takt oscilatora"));
+    dialog->setLabelText(QStringLiteral("Ucestanost oscilatora (MHz):"));
+    dialog->setInputMode(QInputDialog::DoubleInput);
+    dialog->setDoubleRange(0.001, 100.0);
+    dialog->setDoubleDecimals(3);
+    dialog->setDoubleValue(m_oscillatorHz / 1e6);
+    connect(dialog, &QInputDialog::doubleValueSelected, this,
+            [this](double mhz) { SetOscillatorHz(mhz * 1e6); });
+    dialog->open();
+}
