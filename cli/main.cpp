@@ -1,5 +1,6 @@
 // lumo-run: the simulator without its window. Loads a program, runs it as the
 // worker would but without pauses, and prints the processor state.
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -75,13 +76,19 @@ void Run(const SRunOptions& options, CVcdWriter* vcd) {
             if (pin.beforePass == pass) ClickPin(pin.port, static_cast<uint8_t>(1u << pin.bit));
             ++nextPin;
         }
+        // Up to the next pin switch or the last pass; one pass at a time when
+        // tracing or recording the pins.
+        int64_t slice = (options.trace || vcd->Recording()) ? 1 : options.steps - pass;
+        if (nextPin < options.pins.size()) {
+            slice = std::min(slice, options.pins[nextPin].beforePass - pass);
+        }
         vcd->Sample(CycleCount);
-        const bool atBreakpoint = RunOnePass(cpu);
+        const SPassesRun run = RunPasses(cpu, slice);
         vcd->Sample(CycleCount);
-        ++pass;
+        pass += run.passes;
         if (!PcInsideProgram()) {
             status = ERunStatus::Ended;
-        } else if (atBreakpoint) {
+        } else if (run.atBreakpoint) {
             status = ERunStatus::Paused;
         }
         if (status != ERunStatus::Running || pass >= options.steps) break;

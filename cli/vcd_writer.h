@@ -20,6 +20,7 @@ public:
     void Sample(uint64_t cycles) {
         if (m_file && PinWord() != m_last) WriteChanges(cycles);
     }
+    bool Recording() const { return m_file != nullptr; }
     // Marks the end of the run at this cycle count, so a viewer shows the
     // last levels up to there, and finishes the file; false with a reason
     // when it could not be written.

@@ -13,6 +13,11 @@
 #include "state.h"
 
 namespace {
+// Instructions run between two looks at the commands when no pause
+// separates them: a few microseconds, far below what a user notices, and
+// enough that looking costs nothing against the instructions.
+constexpr int64_t kPassesPerLook = 4096;
+
 // The first view is the source editor, which the program never changes.
 inline void RefreshViews(const CSimDocument& doc) {
     if (CView* pinPanel = doc.GetViewAt(1)) pinPanel->InvalidateRect(false);
@@ -69,7 +74,8 @@ void CCPUNit::RunProgram(CInstructionSet& cpu) {
 
     WaitForCommand(true);
     while (MayExecute()) {
-        const bool atBreakpoint = RunOnePass(cpu);
+        const bool fullSpeed = !m_bPaused && SimSpeedMs <= 0;
+        const bool atBreakpoint = RunPasses(cpu, fullSpeed ? kPassesPerLook : 1).atBreakpoint;
         if (atBreakpoint) m_bPaused = true;
         // Read once, so the state on show is the wait that follows: a stop
         // arriving from now on takes effect after the next instruction.

@@ -1,7 +1,6 @@
 #pragma once
-// Turns the four characters of the program word at PC into one call of the
-// instruction set. Sets LastMnemonic before the call and PcChanged for the
-// instructions that load PC themselves.
-class CInstructionSet;
-
-void DecodeAndExecute(CInstructionSet& cpu);
+// The instruction at PC alone, decoded from its four image characters on the
+// spot: sets LastMnemonic, executes the operation, and sets PcChanged for the
+// instructions that load PC themselves. The run loop itself executes the
+// program it keeps decoded (see instruction_set.h).
+void DecodeAndExecute();

@@ -36,8 +36,13 @@ public:
     // and notices the return to the present. One load and a compare when
     // there is nothing to do.
     void BeforePass() {
-        if (InstructionCount <= m_replayEnd.load(std::memory_order_relaxed)) [[unlikely]]
+        if (PastPassAt(InstructionCount)) [[unlikely]]
             BeforePastPass();
+    }
+    // Whether BeforePass has something to do before the pass that follows
+    // the given number of instructions.
+    bool PastPassAt(uint64_t instructions) const {
+        return instructions <= m_replayEnd.load(std::memory_order_relaxed);
     }
     // The run loop, after a pass: keeps a keyframe every kKeyframeEvery passes.
     void AfterPass() {

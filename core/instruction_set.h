@@ -1,12 +1,16 @@
 #pragma once
 // The chip's instructions, one operation per mnemonic, acting on the
-// process-wide processor state. The class holds nothing itself; the decoder
-// picks the operation and passes the operands it cut from the program word.
+// process-wide processor state; and the program as the run loop executes it,
+// each word decoded once, with the breakpoints as one bit per address. The
+// worker owns one for the life of its thread.
 #include <cstdint>
+
+#include "decoded_word.h"
+#include "wiring.h"
 
 class CInstructionSet {
 public:
-    virtual ~CInstructionSet() = default;
+    CInstructionSet();
 
     // File-register instructions: f is a 7-bit file address, d the
     // destination (0 W, 1 the register).
@@ -52,6 +56,34 @@ public:
     void SLEEP();
     void OPTION();
 
-    // A byte with only bit b set; 0 for b above 7.
-    static uint8_t BitMask(uint8_t b) { return b <= 7 ? static_cast<uint8_t>(1u << b) : 0; }
+    // For the run loop. Brings the decoded program, ProgramEnd and the
+    // breakpoints up to date when the settings have changed since the last
+    // call: one load when they have not. Returns whether they had changed.
+    bool Sync() {
+        const uint32_t version = WiringVersion.load(std::memory_order_acquire);
+        if (version == m_version) [[likely]]
+            return false;
+        Refresh(version);
+        return true;
+    }
+    // The loop condition's program part, against the ProgramEnd of the last
+    // Sync: the word at pc lies wholly inside the loaded program.
+    bool Inside(int pc) const { return 4 * pc + 4 <= m_programEnd; }
+    // The decoded word at pc; no instruction outside program memory.
+    const SDecodedWord& WordAt(int pc) const { return pc < kWords ? m_program[pc] : kNoWord; }
+    // The same for a pc that Inside has accepted.
+    const SDecodedWord& WordInside(int pc) const { return m_program[pc]; }
+    // Whether a label or line breakpoint stands at pc, as of the last Sync.
+    bool AtBreakpoint(uint16_t pc) const { return (m_breakBits[pc >> 6] >> (pc & 63)) & 1u; }
+
+private:
+    static constexpr int kWords = 1024;
+    static constexpr SDecodedWord kNoWord{};
+
+    void Refresh(uint32_t version);
+
+    uint32_t m_version;
+    int m_programEnd = 0;  // capped at the image's end
+    SDecodedWord m_program[kWords];
+    uint64_t m_breakBits[65536 / 64];
 };

@@ -1,15 +1,15 @@
 #include "line_breakpoints.h"
 
-Relaxed<uint64_t> LineBreakBits[kLineBreakBitWords];
+Watched<uint64_t> LineBreakBits[kLineBreakBitWords];
 
 void SetLineBreakpoint(int word, bool on) {
     if (word < 0 || word >= kLineBreakWords) return;
-    Relaxed<uint64_t>& bits = LineBreakBits[word >> 6];
+    Watched<uint64_t>& bits = LineBreakBits[word >> 6];
     const uint64_t bit = uint64_t{1} << (word & 63);
     // One writer: the load and the store need not be one atomic step.
     bits = on ? (bits | bit) : (bits & ~bit);
 }
 
 void ClearLineBreakpoints() {
-    for (Relaxed<uint64_t>& bits : LineBreakBits) bits = 0;
+    for (Watched<uint64_t>& bits : LineBreakBits) bits = 0;
 }

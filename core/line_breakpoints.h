@@ -2,18 +2,18 @@
 // Breakpoints the user sets on source lines, as one bit per program word.
 // They are wiring, not machine state: no reset clears them, only the user
 // does, and the editor sets them again from each new map. Written by the
-// user-interface thread only; the run loop reads one word of the set per
-// instruction.
+// user-interface thread only; the run loop folds them into its own copy of
+// the breakpoints whenever they change.
 #include <cstdint>
 
-#include "relaxed.h"
+#include "wiring.h"
 
 constexpr int kLineBreakWords = 1024;
 // Twice the program memory: PC can reach up to 0x7FF (a GOTO above the
 // program) before the run ends, and the upper half, never set, answers for
 // those addresses without a comparison in the loop.
 constexpr int kLineBreakBitWords = 2 * kLineBreakWords / 64;
-extern Relaxed<uint64_t> LineBreakBits[kLineBreakBitWords];
+extern Watched<uint64_t> LineBreakBits[kLineBreakBitWords];
 
 // Sets or clears the breakpoint at a program word; words outside program
 // memory are ignored.

@@ -28,9 +28,14 @@ extern std::atomic<bool> ClicksQueued;
 bool ApplyQueuedClicks();
 }  // namespace pin_input_detail
 
+// Whether clicks wait for the run loop: one relaxed load.
+inline bool PinClicksQueued() {
+    return pin_input_detail::ClicksQueued.load(std::memory_order_relaxed);
+}
+
 // The run loop's side: applies the queued clicks in order; returns whether
 // there were any. One relaxed load when there are none.
 inline bool ApplyPinClicks() {
-    if (!pin_input_detail::ClicksQueued.load(std::memory_order_relaxed)) return false;
+    if (!PinClicksQueued()) return false;
     return pin_input_detail::ApplyQueuedClicks();
 }

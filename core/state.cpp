@@ -5,12 +5,14 @@
 
 constinit SChipState Chip;
 
-Relaxed<char> ProgramImage[kProgramImageSize];
-Relaxed<int> ProgramEnd;
+std::atomic<uint32_t> WiringVersion{0};
+std::atomic<uint32_t> OutsideResets{0};
+Watched<char> ProgramImage[kProgramImageSize];
+Watched<int> ProgramEnd;
 
 CBreakLabelTable BreakLabels;
 Relaxed<int> BreakLabelCount;
-Relaxed<int> BreakAddresses[kBreakSlots];
+Watched<int> BreakAddresses[kBreakSlots];
 
 Relaxed<int> SimSpeedMs{200};
 
@@ -46,6 +48,15 @@ void SetPowerOnDirections() {
 }
 }  // namespace
 
+namespace {
+// A run going on keeps its own copy of W, PC and the bank; this tells it to
+// take the new ones at its next instruction.
+void TellRunAboutReset() {
+    OutsideResets.fetch_add(1, std::memory_order_release);
+    WiringVersion.fetch_add(1, std::memory_order_release);
+}
+}  // namespace
+
 void ClearProgramImage() {
     for (auto& ch : ProgramImage) ch = 0;
 }
@@ -58,6 +69,7 @@ void ResetForLoad() {
     W = 0;
     PC = kStartAddress;
     BankOffset = 0;
+    TellRunAboutReset();
 }
 
 void ResetForNewDocument() {
@@ -66,6 +78,7 @@ void ResetForNewDocument() {
     W = 0;
     BankOffset = 0;
     PC = kStartAddress;
+    TellRunAboutReset();
 }
 
 void ResetForRunBegin() {

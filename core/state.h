@@ -11,6 +11,7 @@
 
 #include "relaxed.h"
 #include "return_stack.h"
+#include "wiring.h"
 
 class CView;
 
@@ -104,8 +105,8 @@ inline constexpr auto& CycleCount = Chip.cycleCount;
 inline constexpr auto& InstructionCount = Chip.instructionCount;
 
 // Settings and wiring.
-extern Relaxed<char> ProgramImage[kProgramImageSize];
-extern Relaxed<int> ProgramEnd;
+extern Watched<char> ProgramImage[kProgramImageSize];
+extern Watched<int> ProgramEnd;
 
 // Breakpoint label names. Texts cannot be relaxed atomics, and both threads
 // touch them (the dialog on one, the reset at the start of every run on the
@@ -123,7 +124,7 @@ private:
 };
 extern CBreakLabelTable BreakLabels;
 extern Relaxed<int> BreakLabelCount;
-extern Relaxed<int> BreakAddresses[kBreakSlots];
+extern Watched<int> BreakAddresses[kBreakSlots];
 
 extern Relaxed<int> SimSpeedMs;
 

@@ -3,6 +3,8 @@
 #include <atomic>
 #include <cstdio>
 
+std::atomic<uint32_t> MessageBoxesShown{0};
+
 namespace {
 std::atomic<CMessageBoxHook*> g_hook{nullptr};
 }
@@ -10,6 +12,7 @@ std::atomic<CMessageBoxHook*> g_hook{nullptr};
 void SetMessageBoxHook(CMessageBoxHook* hook) { g_hook.store(hook); }
 
 void AfxMessageBox(const std::string& text) {
+    MessageBoxesShown.fetch_add(1, std::memory_order_relaxed);
     if (CMessageBoxHook* hook = g_hook.load()) {
         hook->Show(text);
         return;

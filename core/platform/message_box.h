@@ -1,4 +1,6 @@
 #pragma once
+#include <atomic>
+#include <cstdint>
 #include <string>
 
 // The program's modal OK box. Callable from any thread; it blocks its caller
@@ -23,3 +25,8 @@ public:
 void SetMessageBoxHook(CMessageBoxHook* hook);
 void AfxMessageBox(const std::string& text);
 void CloseAllMessageBoxes();
+
+// Boxes shown since the program started. The run loop ends a slice of
+// instructions after one, so that commands given while it was open (stop,
+// restart, closing the window) take effect before the next instruction.
+extern std::atomic<uint32_t> MessageBoxesShown;

@@ -56,7 +56,7 @@ protected:
     }
 
     // The instruction alone, without Timer 0, interrupts or the PC advance.
-    void DecodeAndExecuteOnly() { DecodeAndExecute(m_cpu); }
+    void DecodeAndExecuteOnly() { DecodeAndExecute(); }
 
     static std::string Mnemonic() { return LastMnemonic.load(); }
     static uint8_t Reg(int index) { return RegisterFile[index]; }

@@ -1,5 +1,6 @@
 // Results and flags of the byte-oriented instructions, run directly on the
 // instruction set with file address 0x20.
+#include "chip_executor.h"
 #include "core_test_support.h"
 
 namespace {
@@ -155,8 +156,8 @@ TEST_F(CoreTest, BadOperandsShowTheMessageAndChangeNothing) {
 }
 
 TEST(BitMaskTest, OneBitPerNumberAndNothingAbove7) {
-    for (uint8_t b = 0; b < 8; ++b) EXPECT_EQ(CInstructionSet::BitMask(b), 1 << b);
-    EXPECT_EQ(CInstructionSet::BitMask(8), 0);
-    EXPECT_EQ(CInstructionSet::BitMask(255), 0);
+    for (uint8_t b = 0; b < 8; ++b) EXPECT_EQ(CChipExecutor::BitMask(b), 1 << b);
+    EXPECT_EQ(CChipExecutor::BitMask(8), 0);
+    EXPECT_EQ(CChipExecutor::BitMask(255), 0);
 }
 }  // namespace

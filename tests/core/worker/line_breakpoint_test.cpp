@@ -27,25 +27,22 @@ TEST_F(LineBreakpointTest, PausesBeforeTheInstructionAndStaysAcrossRestarts) {
     StartWorker();
     m_doc->OnContinuousRun();
     ASSERT_TRUE(Eventually([&] { return Paused() && PC == 6; }));
-    ASSERT_TRUE(WaitRefreshes(2));
-    EXPECT_TRUE(StaysAt(2));
+    EXPECT_TRUE(StaysAtInstructions(1));
     EXPECT_EQ(Counter(), 0) << "the instruction at the breakpoint ran";
 
     // Going on runs the loop once round and pauses there again.
     m_doc->OnContinuousRun();
-    ASSERT_TRUE(WaitRefreshes(5));
-    EXPECT_TRUE(StaysAt(5));
+    EXPECT_TRUE(StaysAtInstructions(4));
     EXPECT_EQ(PC, 6);
     EXPECT_EQ(Counter(), 1);
 
     // A restart clears the label breakpoints, not the line ones.
     m_doc->OnRestart();
     ASSERT_TRUE(WaitRunEnded());
-    ASSERT_TRUE(WaitRefreshes(6));
+    ASSERT_TRUE(Eventually([&] { return Instructions() == 0; }));
     EXPECT_EQ(BreakAddresses[0], 0);
     m_doc->OnContinuousRun();
-    ASSERT_TRUE(WaitRefreshes(7));
-    EXPECT_TRUE(StaysAt(7));
+    EXPECT_TRUE(StaysAtInstructions(1));
     EXPECT_EQ(PC, 6);
 }
 

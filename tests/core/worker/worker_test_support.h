@@ -207,6 +207,16 @@ protected:
         std::this_thread::sleep_for(kSettle);
         return Refreshes() == n;
     }
+    // At full speed the worker refreshes once per slice of instructions, so
+    // the instruction counter, not the refreshes, tells how many ran.
+    static uint64_t Instructions() { return InstructionCount; }
+    // True when the run reaches n instructions and, after a while, has done
+    // no more.
+    bool StaysAtInstructions(uint64_t n) {
+        if (!Eventually([&] { return Instructions() >= n; })) return false;
+        std::this_thread::sleep_for(kSettle);
+        return Instructions() == n;
+    }
     bool Paused() const { return m_doc->m_pWorker->m_bPaused; }
     bool WaitRunEnded() { return m_doc->RunEndedEvent.Wait(kDeadlineMs); }
     static uint8_t Counter() { return RegisterFile[0x0C]; }

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Before and after, in one run: the two instruction-loop benchmarks of an
+# older build (the first argument, its lumo_bench) and of this one, taken in
+# turns so that both see the same machine load, with the median of each and
+# their ratio.
+#   bench/compare-loop.sh OLD_BUILD/bin/lumo_bench [ROUNDS]
+set -euo pipefail
+old=${1:?usage: bench/compare-loop.sh OLD_LUMO_BENCH [ROUNDS]}
+new=$(dirname "$0")/../out/bin/lumo_bench
+rounds=${2:-5}
+filter='BM_DelayLoop$|BM_CallsBitTestsAndTimerInterrupt$'
+
+rate() {  # benchmark binary -> "name passes/s" lines, in M passes per CPU second
+  "$1" --benchmark_filter="$filter" --benchmark_format=csv 2>/dev/null |
+    awk -F, '/^"BM_/ { gsub(/"/, "", $1); printf "%s %.1f\n", $1, $7 / 1e6 }'
+}
+
+declare -A before after
+for ((i = 1; i <= rounds; ++i)); do
+  while read -r name value; do before[$name]+="$value "; done < <(rate "$old")
+  while read -r name value; do after[$name]+="$value "; done < <(rate "$new")
+done
+
+median() { tr ' ' '\n' | grep . | sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+printf '%-36s %14s %14s %7s\n' benchmark 'before M/s' 'after M/s' ratio
+for name in BM_DelayLoop BM_CallsBitTestsAndTimerInterrupt; do
+  b=$(echo "${before[$name]}" | median)
+  a=$(echo "${after[$name]}" | median)
+  printf '%-36s %14s %14s %6.2fx\n' "$name" "$b" "$a" "$(echo "$a / $b" | bc -l)"
+done

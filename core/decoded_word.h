@@ -1,0 +1,71 @@
+#pragma once
+// A program word decoded once from its four characters into what the run
+// loop needs to execute it: which operation, and the operands cut from the
+// word. The run loop keeps the decoded program and decodes a word again only
+// after the image has changed.
+#include <cstdint>
+
+enum class EOp : uint8_t {
+    None,  // a word without instruction: nothing executes
+    NOP,
+    MOVWF,
+    CLRW,
+    CLRF,
+    SUBWF,
+    DECF,
+    IORWF,
+    ANDWF,
+    XORWF,
+    ADDWF,
+    MOVF,
+    COMF,
+    INCF,
+    DECFSZ,
+    RRF,
+    RLF,
+    SWAPF,
+    INCFSZ,
+    BCF,
+    BSF,
+    BTFSC,
+    BTFSS,
+    GOTO,
+    CALL,
+    ANDLW,
+    IORLW,
+    XORLW,
+    RETLW,
+    SUBLW,
+    MOVLW,
+    ADDLW,
+    RETURN,
+    RETFIE,
+    SLEEP,
+    OPTION,
+};
+
+struct SDecodedWord {
+    const char* mnemonic = nullptr;  // null: the last one stays
+    EOp op = EOp::None;
+    uint8_t f = 0;   // file address
+    uint8_t bd = 0;  // bit number, or destination
+    uint16_t k = 0;  // literal or jump address
+};
+
+// The decode of the four image characters at one word, c0 most significant.
+// Tests some characters as characters and others by their digit value, as
+// the instruction table does, so lower-case letters and NUL bytes decode as
+// they always have.
+SDecodedWord DecodeWord(char c0, char c1, char c2, char c3);
+
+// The mnemonic recorded for an operation; null for None, which leaves the
+// last one standing.
+inline const char* MnemonicOf(EOp op) {
+    static constexpr const char* kMnemonics[] = {
+        nullptr,  "NOP",   "MOVWF", "CLRW",  "CLRF",  "SUBWF",  "DECF",   "IORWF", "ANDWF",
+        "XORWF",  "ADDWF", "MOVF",  "COMF",  "INCF",  "DECFSZ", "RRF",    "RLF",   "SWAPF",
+        "INCFSZ", "BCF",   "BSF",   "BTFSC", "BTFSS", "GOTO",   "CALL",   "ANDLW", "IORLW",
+        "XORLW",  "RETLW", "SUBLW", "MOVLW", "ADDLW", "RETURN", "RETFIE", "SLEEP", "OPTION"};
+    static_assert(sizeof kMnemonics / sizeof kMnemonics[0] == static_cast<int>(EOp::OPTION) + 1);
+    return kMnemonics[static_cast<int>(op)];
+}

@@ -1,0 +1,292 @@
+// The run loop keeps the program decoded and the hot state in locals across
+// slices of passes. Random programs, with the image, the breakpoints, the
+// program end and the pins changed between passes, must run exactly as a
+// plain pass that decodes its word from the characters every time: compared
+// after every pass, and at the end of every slice.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "decoder.h"
+#include "instruction_set.h"
+#include "line_breakpoints.h"
+#include "pin_input.h"
+#include "recording_message_box.h"
+#include "run_loop.h"
+#include "state.h"
+#include "timer0.h"
+
+namespace {
+constexpr int kProgramWords = 64;  // where the random programs live
+constexpr int kPasses = 1500;
+
+// Something the user-interface thread does between two passes.
+struct SChange {
+    int64_t beforePass;
+    enum { ImageChar, BreakSlot, LineBreak, PinClick, End } kind;
+    int where;
+    int value;
+};
+
+struct SProgram {
+    std::string image;
+    SChipState start;
+    int breakSlots[kBreakpointsUsed];
+    std::vector<SChange> changes;
+};
+
+class CRandom {
+public:
+    explicit CRandom(unsigned seed) : m_engine(seed) {}
+    int Below(int n) { return static_cast<int>(m_engine() % static_cast<unsigned>(n)); }
+    bool Chance(int percent) { return Below(100) < percent; }
+
+private:
+    std::mt19937 m_engine;
+};
+
+// Mostly real instructions on the special registers and a few variables,
+// jumping within the program; some in lower case, some not hex at all.
+std::string RandomWord(CRandom& random) {
+    static const char kOddCharacters[] = {'a', 'f', 'G', '\0', ' ', '-', '\x80', '\xff'};
+    const int f = random.Chance(50) ? random.Below(0x0C) : 0x0C + random.Below(8);
+    const int target = random.Chance(95) ? random.Below(kProgramWords) : random.Below(0x800);
+    int word = 0;
+    switch (random.Below(8)) {
+        case 0:
+            word = (random.Below(16) << 8) | (random.Below(2) << 7) | f;  // byte operations
+            break;
+        case 1:
+        case 2:
+            word = 0x1000 | (random.Below(4) << 10) | (random.Below(8) << 7) | f;  // bit ops
+            break;
+        case 3:
+            word = (random.Chance(50) ? 0x2800 : 0x2000) | target;
+            break;
+        case 4:
+            word = 0x3000 | (random.Below(16) << 8) | random.Below(256);  // literals
+            break;
+        case 5: {
+            static const int kSpecial[] = {0x0000, 0x0008, 0x0009, 0x0062, 0x0063, 0x0064, 0x0020};
+            word = kSpecial[random.Below(7)];
+            break;
+        }
+        case 6:
+            word = 0x0080 | f;  // MOVWF
+            break;
+        default: {
+            std::string text(4, '0');
+            for (char& ch : text) {
+                ch = random.Chance(50) ? "0123456789ABCDEF"[random.Below(16)]
+                                       : kOddCharacters[random.Below(sizeof kOddCharacters)];
+            }
+            return text;
+        }
+    }
+    char text[5];
+    std::snprintf(text, sizeof text, random.Chance(85) ? "%04X" : "%04x", word);
+    return text;
+}
+
+SProgram RandomProgram(unsigned seed) {
+    CRandom random(seed);
+    SProgram program;
+    program.image.assign(kProgramImageSize, '\0');
+    for (int word = 0; word < kProgramWords; ++word) {
+        program.image.replace(4 * word, 4, RandomWord(random));
+    }
+
+    ResetForRun();
+    for (int i = 0; i < 0x30; ++i) RegisterFile[i] = static_cast<uint8_t>(random.Below(256));
+    RegisterFile[OPTION_REG] = static_cast<uint8_t>(random.Below(256));
+    RegisterFile[TRISA] = static_cast<uint8_t>(random.Below(32));
+    RegisterFile[TRISB] = static_cast<uint8_t>(random.Below(256));
+    W = static_cast<uint8_t>(random.Below(256));
+    PrescaleCount = random.Below(4);
+    PrevTmr0 = RegisterFile[TMR0];
+    Tmr0Overflowed = random.Chance(20);
+    program.start = Chip;
+
+    for (int& slot : program.breakSlots) slot = random.Chance(30) ? random.Below(kProgramWords) : 0;
+
+    for (int64_t pass = 1; pass < kPasses; pass += 1 + random.Below(60)) {
+        SChange change{pass, SChange::ImageChar, 0, 0};
+        switch (random.Below(5)) {
+            case 0:
+                change.kind = SChange::ImageChar;
+                change.where = random.Below(4 * kProgramWords);
+                change.value = static_cast<unsigned char>(RandomWord(random)[random.Below(4)]);
+                break;
+            case 1:
+                change.kind = SChange::BreakSlot;
+                change.where = random.Below(kBreakpointsUsed);
+                change.value = random.Chance(50) ? random.Below(kProgramWords) : 0;
+                break;
+            case 2:
+                change.kind = SChange::LineBreak;
+                change.where = random.Below(kProgramWords);
+                change.value = random.Below(2);
+                break;
+            case 3:
+                change.kind = SChange::PinClick;
+                change.where = random.Chance(50) ? PORTA : PORTB;
+                change.value = 1 << random.Below(change.where == PORTA ? 5 : 8);
+                break;
+            default:
+                change.kind = SChange::End;
+                change.value = random.Chance(80) ? kProgramImageSize : 4 * random.Below(80);
+                break;
+        }
+        program.changes.push_back(change);
+    }
+    return program;
+}
+
+void Apply(const SChange& change) {
+    switch (change.kind) {
+        case SChange::ImageChar:
+            ProgramImage[change.where] = static_cast<char>(change.value);
+            break;
+        case SChange::BreakSlot:
+            BreakAddresses[change.where] = change.value;
+            break;
+        case SChange::LineBreak:
+            SetLineBreakpoint(change.where, change.value != 0);
+            break;
+        case SChange::PinClick:  // no worker: the click lands at once
+            ClickPin(static_cast<uint8_t>(change.where), static_cast<uint8_t>(change.value));
+            break;
+        case SChange::End:
+            ProgramEnd = change.value;
+            break;
+    }
+}
+
+void Start(const SProgram& program) {
+    for (int i = 0; i < kProgramImageSize; ++i) ProgramImage[i] = program.image[i];
+    ProgramEnd = kProgramImageSize;
+    for (int slot = 0; slot < kBreakSlots; ++slot) {
+        BreakAddresses[slot] = slot < kBreakpointsUsed ? program.breakSlots[slot] : 0;
+    }
+    ClearLineBreakpoints();
+    Chip = program.start;
+}
+
+// One pass as the loop's order defines it, step by step on the chip, with
+// the word decoded from the image characters at PC and the breakpoints
+// compared one by one.
+bool PlainPass() {
+    if (IrqPending) IrqArmed = true;
+    InstructionCount += 1;
+    DecodeAndExecute();
+    Timer0CycleStep();
+    InterruptCheck();
+    RegisterFile[INTCON_BANK1] = RegisterFile[INTCON];
+    RegisterFile[STATUS_BANK1] = RegisterFile[STATUS];
+    if (!PcChanged) PC += 1;
+    if (IrqPending && IrqArmed) {
+        ReturnStack->Push(PC);
+        IrqArmed = false;
+        IrqPending = false;
+        PC = kInterruptVector;
+    }
+    PcChanged = false;
+    RegisterFile[PCL] = static_cast<uint8_t>(PC & 0xFF);
+    RegisterFile[PCL_BANK1] = static_cast<uint8_t>(PC & 0xFF);
+    bool atBreakpoint = false;
+    for (int slot = 0; slot < kBreakpointsUsed; ++slot) {
+        if (BreakAddresses[slot] != 0 && BreakAddresses[slot] == PC) atBreakpoint = true;
+    }
+    if (PC < kLineBreakWords && ((LineBreakBits[PC / 64] >> (PC % 64)) & 1)) atBreakpoint = true;
+    return atBreakpoint;
+}
+
+struct SStop {
+    int64_t pass;
+    bool atBreakpoint;
+    bool operator==(const SStop&) const = default;
+};
+
+// Runs the program to its end or kPasses, with slices of the given lengths
+// (0: plain passes). Returns the state after each pass that ends a slice,
+// indexed by pass, and where the runs stopped for breakpoints.
+template <class SliceLength>
+std::vector<SChipState> RunSlices(const SProgram& program, SliceLength sliceLength,
+                                  std::vector<SStop>* stops) {
+    Start(program);
+    std::vector<SChipState> states(kPasses + 1);
+    CInstructionSet kept;
+    size_t next = 0;
+    int64_t pass = 0;
+    while (pass < kPasses && PcInsideProgram()) {
+        while (next < program.changes.size() && program.changes[next].beforePass == pass) {
+            Apply(program.changes[next++]);
+        }
+        int64_t slice = sliceLength();
+        if (next < program.changes.size()) {
+            slice = std::min(slice, program.changes[next].beforePass - pass);
+        }
+        slice = std::min(slice, kPasses - pass);
+        SPassesRun run;
+        if (slice == 0) {
+            run = SPassesRun{1, PlainPass()};
+        } else {
+            run = RunPasses(kept, slice);
+        }
+        pass += run.passes;
+        states[pass] = Chip;
+        if (run.atBreakpoint) stops->push_back({pass, true});
+    }
+    states.resize(pass + 1);
+    return states;
+}
+
+class DecodedLoopTest : public testing::TestWithParam<unsigned> {
+protected:
+    void TearDown() override { ClearLineBreakpoints(); }
+    CRecordingMessageBox m_messages;
+};
+
+TEST_P(DecodedLoopTest, RunsAsDecodingEveryWordAfresh) {
+    const SProgram program = RandomProgram(GetParam());
+
+    std::vector<SStop> referenceStops;
+    const std::vector<SChipState> reference = RunSlices(
+        program, [] { return 0; }, &referenceStops);
+    const std::vector<std::string> referenceMessages = m_messages.Messages();
+    ASSERT_GT(reference.size(), 1u);
+
+    m_messages.Clear();
+    std::vector<SStop> singleStops;
+    const std::vector<SChipState> single = RunSlices(
+        program, [] { return 1; }, &singleStops);
+    ASSERT_EQ(single.size(), reference.size());
+    for (size_t pass = 1; pass < reference.size(); ++pass) {
+        ASSERT_TRUE(single[pass] == reference[pass]) << "after pass " << pass;
+    }
+    EXPECT_EQ(singleStops, referenceStops);
+    EXPECT_EQ(m_messages.Messages(), referenceMessages);
+
+    m_messages.Clear();
+    CRandom slices(GetParam());
+    std::vector<SStop> sliceStops;
+    const std::vector<SChipState> sliced = RunSlices(
+        program, [&] { return 1 + slices.Below(300); }, &sliceStops);
+    ASSERT_EQ(sliced.size(), reference.size());
+    int compared = 0;
+    for (size_t pass = 1; pass < reference.size(); ++pass) {
+        if (sliced[pass] == SChipState{}) continue;  // inside a slice
+        ASSERT_TRUE(sliced[pass] == reference[pass]) << "after pass " << pass;
+        ++compared;
+    }
+    EXPECT_GT(compared, 0);
+    EXPECT_EQ(sliceStops, referenceStops);
+    EXPECT_EQ(m_messages.Messages(), referenceMessages);
+}
+
+INSTANTIATE_TEST_SUITE_P(RandomPrograms, DecodedLoopTest, testing::Range(1u, 41u));
+}  // namespace
