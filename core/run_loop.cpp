@@ -5,6 +5,7 @@
 #include "history.h"
 #include "instruction_set.h"
 #include "pin_input.h"
+#include "platform/message_box.h"
 #include "state.h"
 
 namespace {
@@ -95,7 +96,8 @@ template <bool kInputs>
         }
         const uint16_t next = chip.PC;
         if (run.passes >= maxPasses || !cpu.Inside(next)) break;
-        if (MessageBoxesShown.load(std::memory_order_relaxed) != boxes) [[unlikely]] break;
+        if (MessageBoxesShown.load(std::memory_order_relaxed) != boxes) [[unlikely]]
+            break;
         word = &cpu.WordInside(next);
     }
     chip.PublishAll();
