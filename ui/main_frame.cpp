@@ -92,6 +92,11 @@ CMainFrame::CMainFrame(CLumoDoc& doc, QWidget* parent) : QMainWindow(parent), m_
 }
 
 CMainFrame::~CMainFrame() {
+    // The application outlives the window, and its focus and clipboard
+    // signals still fire while the widget part tears down, when this is no
+    // longer a main frame: nothing may call back into it from here on.
+    QObject::disconnect(qApp, nullptr, this, nullptr);
+    QObject::disconnect(QGuiApplication::clipboard(), nullptr, this, nullptr);
     EndWorker();
     // The register display is about to go; nothing may repaint it later.
     CView* display = m_pOutputView;
