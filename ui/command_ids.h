@@ -38,4 +38,7 @@ enum CommandId : int {
     ID_ZERO_STOPWATCH = 0x8063,
     ID_VIEW_STOPWATCH = 0x8064,
     ID_VIEW_EVENTS = 0x8065,
+    ID_RECORD_START = 0x8050,
+    ID_RECORD_END = 0x8051,
+    ID_EXPORT_VCD = 0x8052,
 };

@@ -43,6 +43,9 @@ constexpr CommandInfo kCommands[] = {
     {ID_ZERO_STOPWATCH, "&Nuliraj stopericu", "Stoperica pocinje od nule", nullptr, -1},
     {ID_VIEW_STOPWATCH, "Stoperica", "Prikazi cikluse i proteklo vreme u status baru", nullptr, -1},
     {ID_VIEW_EVENTS, "Dogadjaji", "Prikazi dogadjaje izvrsavanja", nullptr, -1},
+    {ID_RECORD_START, "Snimi sesiju", "Restartuj program i pamti svaki klik na pin sa njegovim ciklusom", nullptr, -1},
+    {ID_RECORD_END, "Zavrsi snimanje", "Upisi snimljenu sesiju kao scenario (*.yaml)", nullptr, -1},
+    {ID_EXPORT_VCD, "Izvezi talasne oblike (VCD)", "Upisi nivoe i smerove pinova od pocetka izvrsavanja u VCD fajl", nullptr, -1},
 };
 
 constexpr int kFileMenu[] = {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_SAVE_AS, kSeparator, ID_APP_EXIT};
@@ -51,7 +54,8 @@ constexpr int kViewMenu[] = {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_HEX, I
                              kSeparator, ID_VIEW_STOPWATCH, ID_VIEW_EVENTS};
 constexpr int kOptionsMenu[] = {ID_ASSEMBLE, ID_SAVE_BEFORE_ASSEMBLE, kSeparator, ID_SINGLE_STEP, ID_CONTINUOUS_RUN, ID_STOP_SIMULATION,
                                 ID_RESTART, ID_SPEED, ID_BREAK_LABELS, kSeparator, ID_STEP_BACK, ID_BACK_TO_EVENT,
-                                kSeparator, ID_OSCILLATOR, ID_ZERO_STOPWATCH};
+                                kSeparator, ID_OSCILLATOR, ID_ZERO_STOPWATCH, kSeparator, ID_RECORD_START,
+                                ID_RECORD_END, ID_EXPORT_VCD};
 constexpr int kHelpMenu[] = {ID_HELP, ID_APP_ABOUT};
 
 constexpr MenuInfo kMenus[] = {

@@ -23,6 +23,7 @@ public:
     void SetEditView(CEditView* editor);
     CEditView* EditView() const { return m_pEditView; }
     void SetUserDialogs(CUserDialogs* dialogs) { m_pDialogs = dialogs; }
+    CUserDialogs* Dialogs() const { return m_pDialogs; }
 
     // Untitled and not modified, the text kept; creates the worker once.
     bool OnNewDocument();

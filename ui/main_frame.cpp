@@ -27,6 +27,7 @@
 #include "output_view.h"
 #include "platform/message_box.h"
 #include "run_status_panes.h"
+#include "session_commands.h"
 #include "source_commands.h"
 #include "source_file.h"
 #include "speed_box.h"
@@ -79,6 +80,7 @@ CMainFrame::CMainFrame(CLumoDoc& doc, QWidget* parent) : QMainWindow(parent), m_
     InstallViewAndDialogCommands(*this, m_doc);
     m_pSourceCommands = new CSourceCommands(*this, m_doc);
     m_pTimeCommands = new CTimeCommands(*this, m_doc);
+    new CSessionCommands(*this, m_doc);
     RestoreLayout();
 
     connect(&m_doc, &CLumoDoc::TitleChanged, this, [this](const QString& title) {

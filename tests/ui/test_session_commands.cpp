@@ -1,0 +1,159 @@
+// A session recorded in the window plays in lumo-run to the same state, and
+// the waveform the window exports is the one lumo-run writes for that run.
+#include <QAction>
+#include <QProcess>
+#include <QStatusBar>
+#include <QtTest>
+
+#include "command_ids.h"
+#include "cpu_unit.h"
+#include "event_log.h"
+#include "lumo_doc.h"
+#include "main_frame.h"
+#include "pin_input.h"
+#include "source_file.h"
+#include "state.h"
+#include "support/app_fixture.h"
+
+namespace {
+// RB7 an output that toggles; the input pins of port B summed into 0x20,
+// so every click changes the state from its cycle on.
+const QByteArray kToggleAndSum =
+    "\torg\t5\n"
+    "\tbsf\t3,5\n"
+    "\tbcf\t6,7\n"
+    "\tbcf\t3,5\n"
+    "loop\tmovlw\t0x80\n"
+    "\txorwf\t6,f\n"
+    "\tmovf\t6,w\n"
+    "\taddwf\t0x20,f\n"
+    "\tgoto\tloop\n"
+    "\tend\n";
+}  // namespace
+
+class SessionCommandsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup() { SimSpeedMs = 200; }
+    void recordedSessionWithClicksPassesInLumoRun();
+    void exportedWaveformIsLumoRunsOwn();
+
+private:
+    void LoadAndRecord(CAppUnderTest& app);
+    static void Step(CAppUnderTest& app, int count);
+    static void Trigger(CAppUnderTest& app, int id) { app.Frame().Action(id)->trigger(); }
+    void EndRecording(CAppUnderTest& app, const QString& path);
+    static int LumoRun(const QStringList& arguments);
+
+    std::unique_ptr<CScratchFolder> m_folder;
+};
+
+void SessionCommandsTest::init() {
+    CAppUnderTest::ClearSettings();
+    m_folder = std::make_unique<CScratchFolder>();
+    QVERIFY(m_folder->IsValid());
+    SourceFolder.clear();
+    SourceFileName.clear();
+    SimSpeedMs = 0;
+}
+
+void SessionCommandsTest::LoadAndRecord(CAppUnderTest& app) {
+    const QString path = m_folder->Path("prog.asm");
+    WriteBytes(path, kToggleAndSum);
+    app.m_dialogs.m_openPaths.append(path);
+    Trigger(app, ID_FILE_OPEN);
+    Trigger(app, ID_ASSEMBLE);
+    QTRY_VERIFY(app.Doc().m_pWorker->m_bPaused);
+    QVERIFY(!app.Frame().Action(ID_RECORD_END)->isEnabled());
+
+    const uint64_t before = EventLog.LastSerial();
+    Trigger(app, ID_RECORD_START);
+    QVERIFY(!app.Frame().Action(ID_RECORD_START)->isEnabled());
+    QVERIFY(app.Frame().Action(ID_RECORD_END)->isEnabled());
+    // The restart that begins the recording has reached the worker.
+    const auto restarted = [before] {
+        for (const SEvent& event : EventLog.Since(before)) {
+            if (event.kind == EEventKind::RunStart) return true;
+        }
+        return false;
+    };
+    QTRY_VERIFY(restarted());
+    QTRY_COMPARE(app.Doc().m_pWorker->m_runState.load(), RunState::WaitingToStart);
+}
+
+void SessionCommandsTest::Step(CAppUnderTest& app, int count) {
+    for (int i = 0; i < count; ++i) {
+        const uint64_t passes = InstructionCount;
+        Trigger(app, ID_SINGLE_STEP);
+        QTRY_COMPARE(InstructionCount.load(), passes + 1);
+        QTRY_COMPARE(app.Doc().m_pWorker->m_runState.load(), RunState::Paused);
+    }
+}
+
+void SessionCommandsTest::EndRecording(CAppUnderTest& app, const QString& path) {
+    app.m_dialogs.m_savePaths.append(path);
+    Trigger(app, ID_RECORD_END);
+    QTRY_VERIFY(app.Frame().Action(ID_RECORD_START)->isEnabled());
+    QVERIFY(!app.Frame().Action(ID_RECORD_END)->isEnabled());
+    QCOMPARE(app.Frame().statusBar()->currentMessage(),
+             QStringLiteral("Sesija snimljena u ") + path);
+}
+
+int SessionCommandsTest::LumoRun(const QStringList& arguments) {
+    QProcess run;
+    run.start(QStringLiteral(LUMO_BIN_DIR "/lumo-run"), arguments);
+    if (!run.waitForFinished(60000)) return -1;
+    if (run.exitCode() != 0) qWarning("%s", run.readAll().constData());
+    return run.exitCode();
+}
+
+void SessionCommandsTest::recordedSessionWithClicksPassesInLumoRun() {
+    CAppUnderTest app;
+    LoadAndRecord(app);
+    Step(app, 6);
+    ClickPin(PORTB, 0x01);
+    Step(app, 5);
+    ClickPin(PORTB, 0x10);
+    ClickPin(PORTB, 0x01);
+    Step(app, 3);
+    // Clicks while the worker runs at full speed reach it between passes.
+    Trigger(app, ID_CONTINUOUS_RUN);
+    QTRY_VERIFY(InstructionCount > 2000);
+    ClickPin(PORTB, 0x40);
+    QTRY_VERIFY(InstructionCount > 4000);
+
+    const QString scenario = m_folder->Path("sesija.yaml");
+    EndRecording(app, scenario);
+    const QByteArray text = ReadBytes(scenario);
+    QCOMPARE(text.count("click:"), 4);
+    QVERIFY(text.contains("program: prog.asm"));
+    QCOMPARE(LumoRun({QStringLiteral("--scenario"), scenario}), 0);
+}
+
+void SessionCommandsTest::exportedWaveformIsLumoRunsOwn() {
+    CAppUnderTest app;
+    LoadAndRecord(app);
+    Step(app, 40);
+    const uint64_t passes = InstructionCount;
+    const QString scenario = m_folder->Path("sesija.yaml");
+    EndRecording(app, scenario);
+
+    const QString window = m_folder->Path("prozor.vcd");
+    app.m_dialogs.m_savePaths.append(window);
+    Trigger(app, ID_EXPORT_VCD);
+    QCOMPARE(app.Frame().statusBar()->currentMessage(),
+             QStringLiteral("Talasni oblici upisani u ") + window);
+    // The export goes back through the run and leaves the machine as it was.
+    QCOMPARE(InstructionCount.load(), passes);
+
+    const QString cli = m_folder->Path("lumo-run.vcd");
+    QCOMPARE(LumoRun({QStringLiteral("--scenario"), scenario, QStringLiteral("--vcd"), cli}), 0);
+    const QByteArray dump = ReadBytes(window);
+    QVERIFY(dump.contains("$enddefinitions"));
+    QVERIFY(dump.count("\n1m\n") >= 5);  // RB7 went high again and again
+    QCOMPARE(dump, ReadBytes(cli));
+}
+
+QTEST_MAIN(SessionCommandsTest)
+#include "test_session_commands.moc"

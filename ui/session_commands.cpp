@@ -1,0 +1,139 @@
+#include "session_commands.h"
+
+#include <QAction>
+#include <QFile>
+#include <QFileInfo>
+#include <QStatusBar>
+#include <QTimer>
+
+#include "command_ids.h"
+#include "cpu_unit.h"
+#include "event_log.h"
+#include "history.h"
+#include "instruction_set.h"
+#include "lumo_doc.h"
+#include "main_frame.h"
+#include "session_recording.h"
+#include "source_file.h"
+#include "state.h"
+#include "time_commands.h"
+#include "user_dialogs.h"
+#include "vcd_writer.h"
+
+namespace {
+constexpr int kStopPollMs = 10;
+constexpr int kMessageMs = 10000;
+
+std::string LocalPath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+}  // namespace
+
+CSessionCommands::CSessionCommands(CMainFrame& frame, CLumoDoc& doc)
+    : QObject(&frame), m_frame(frame), m_doc(doc) {
+    connect(frame.Action(ID_RECORD_START), &QAction::triggered, this,
+            &CSessionCommands::OnStartRecording);
+    connect(frame.Action(ID_RECORD_END), &QAction::triggered, this,
+            &CSessionCommands::OnEndRecording);
+    connect(frame.Action(ID_EXPORT_VCD), &QAction::triggered, this,
+            &CSessionCommands::OnExportWaveforms);
+    SetRecording(false);
+}
+
+void CSessionCommands::SetRecording(bool recording) {
+    m_frame.Action(ID_RECORD_START)->setEnabled(!recording);
+    m_frame.Action(ID_RECORD_END)->setEnabled(recording);
+}
+
+void CSessionCommands::OnStartRecording() {
+    if (ProgramEnd == 0) {
+        m_frame.statusBar()->showMessage(QStringLiteral("Prvo prevedite program (F7)"), kMessageMs);
+        return;
+    }
+    m_program = SourceFolder + SourceFileName;
+    m_startSerial = EventLog.LastSerial();
+    m_doc.OnRestart();
+    SetRecording(true);
+    m_frame.statusBar()->showMessage(QStringLiteral("Snimanje sesije..."), kMessageMs);
+}
+
+void CSessionCommands::OnEndRecording() {
+    WhenStopped([this] {
+        const QString path =
+            AskFileName(QStringLiteral("Zavrsi snimanje"), QStringLiteral("Scenario (*.yaml)"),
+                        QStringLiteral("yaml"));
+        if (path.isEmpty()) return;
+        WriteRecording(path);
+        SetRecording(false);
+    });
+}
+
+void CSessionCommands::OnExportWaveforms() {
+    WhenStopped([this] {
+        const QString path =
+            AskFileName(QStringLiteral("Izvezi talasne oblike (VCD)"),
+                        QStringLiteral("Value Change Dump (*.vcd)"), QStringLiteral("vcd"));
+        if (!path.isEmpty()) WriteWaveforms(path);
+    });
+}
+
+void CSessionCommands::WhenStopped(const std::function<void()>& action) {
+    const CCPUNit* worker = m_doc.m_pWorker;
+    if (worker && worker->m_runState == RunState::Running) {
+        m_doc.OnStopSimulation();
+        QTimer::singleShot(kStopPollMs, this, [this, action] { WhenStopped(action); });
+        return;
+    }
+    action();
+}
+
+QString CSessionCommands::AskFileName(const QString& caption, const QString& filter,
+                                      const QString& suffix) {
+    const QString folder = QFile::decodeName(QByteArray::fromStdString(SourceFolder));
+    return m_doc.Dialogs()->GetSaveFileName({caption, {filter}, suffix, {}, folder});
+}
+
+void CSessionCommands::WriteRecording(const QString& path) {
+    // Only the clicks of the run on show: those before a restart made while
+    // recording belong to a run the scenario does not replay, and those of a
+    // future left by stepping back have not happened in it.
+    std::vector<SRecordedClick> clicks;
+    for (const SEvent& event : EventLog.Since(m_startSerial)) {
+        if (event.kind == EEventKind::RunStart) clicks.clear();
+        const bool reached =
+            event.pass < InstructionCount || (event.pass == InstructionCount && !History.InPast());
+        if (event.kind == EEventKind::Pin && reached) clicks.push_back({event.cycle, event.text});
+    }
+    const std::string file = LocalPath(path);
+    const std::string text =
+        RecordedScenario(file, m_program, m_frame.Time()->OscillatorHz(), clicks);
+    QFile out(path);
+    const bool written = out.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+                         out.write(text.data(), static_cast<qint64>(text.size())) ==
+                             static_cast<qint64>(text.size()) &&
+                         out.flush();
+    m_frame.statusBar()->showMessage(written ? QStringLiteral("Sesija snimljena u ") + path
+                                             : path + QStringLiteral(": upis nije uspeo"),
+                                     kMessageMs);
+}
+
+void CSessionCommands::WriteWaveforms(const QString& path) {
+    // The history executes the run again from its start, silently, with the
+    // clicks at their passes; each pass is one sample, and the machine ends
+    // where it stood.
+    CInstructionSet cpu;
+    const uint64_t now = InstructionCount;
+    History.GoTo(History.Earliest(), cpu);
+    CVcdWriter vcd;
+    std::string error;
+    bool written = vcd.Open(LocalPath(path), m_frame.Time()->OscillatorHz(), &error);
+    for (uint64_t pass = InstructionCount + 1; written && pass <= now; ++pass) {
+        History.GoTo(pass, cpu);
+        vcd.Sample(CycleCount);
+    }
+    History.GoTo(now, cpu);
+    written = written && vcd.Close(CycleCount, &error);
+    m_frame.statusBar()->showMessage(written ? QStringLiteral("Talasni oblici upisani u ") + path
+                                             : QString::fromStdString(error),
+                                     kMessageMs);
+}

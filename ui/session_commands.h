@@ -1,0 +1,36 @@
+#pragma once
+// Options > "Snimi sesiju", "Zavrsi snimanje" and "Izvezi talasne oblike
+// (VCD)": the window's side of recorded sessions and waveforms. The files
+// come from the same writers lumo-run uses, so a session recorded here plays
+// in lumo-run exactly as it ran here.
+#include <QObject>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+class CMainFrame;
+class CLumoDoc;
+
+class CSessionCommands : public QObject {
+    Q_OBJECT
+public:
+    CSessionCommands(CMainFrame& frame, CLumoDoc& doc);
+
+private:
+    // A scenario replays from the reset, so a recording starts with a restart.
+    void OnStartRecording();
+    void OnEndRecording();
+    void OnExportWaveforms();
+    // Stops a continuous run and calls action once the worker stands between
+    // two instructions: the machine is then the window's to read.
+    void WhenStopped(const std::function<void()>& action);
+    void WriteRecording(const QString& path);
+    void WriteWaveforms(const QString& path);
+    QString AskFileName(const QString& caption, const QString& filter, const QString& suffix);
+    void SetRecording(bool recording);
+
+    CMainFrame& m_frame;
+    CLumoDoc& m_doc;
+    uint64_t m_startSerial = 0;  // the event log's newest event when recording began
+    std::string m_program;
+};
