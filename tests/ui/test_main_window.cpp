@@ -80,14 +80,15 @@ void MainWindowTest::menusHoldTheirItemsInOrder() {
         {"&Edit", {"&Undo\tCtrl+Z", "-", "Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V"}},
         {"&View",
          {"&Toolbar", "&Status Bar", "&Heksa vrednosti      Ctrl+H   ",
-          "Registri specijalne namene", "Registri opste namene", "Oznaci promene", "-",
-          "Stoperica", "Dogadjaji"}},
+          "Registri specijalne namene", "Registri opste namene", "Oznaci promene", "-", "Stoperica",
+          "Dogadjaji"}},
         {"&Options",
          {"&Prevedi  (F7)", "Sacuvaj pre prevodjenja", "-", "&Korak po korak (Ctrl+F5)",
           "Kontinualna simulacija (F5)", "&Prekid simulacije (Shift+F5)", "&Restart (Ctrl+R)",
           "&Brzina (Ctrl+B)", "&Labele prekidnih tacaka (Ctrl+L)", "-",
           "Korak &unazad (Ctrl+Shift+F5)", "Unazad do prethodnog &dogadjaja (Ctrl+Shift+D)", "-",
-          "&Takt oscilatora...", "&Nuliraj stopericu"}},
+          "&Takt oscilatora...", "&Nuliraj stopericu", "-", "Snimi sesiju", "Zavrsi snimanje",
+          "Izvezi talasne oblike (VCD)"}},
         {"&Help", {"&Pomoc", "&O programu"}},
     };
     const QList<QAction*> menus = app.Frame().menuBar()->actions();
