@@ -12,20 +12,12 @@
 #include "history.h"
 #include "instruction_set.h"
 #include "pin_input.h"
+#include "program_words.h"
 #include "run_loop.h"
 #include "state.h"
 
 namespace {
 constexpr uint64_t kDepth = 10'000'000;
-
-void Place(int address, std::initializer_list<uint16_t> words) {
-    for (uint16_t word : words) {
-        char text[5];
-        std::snprintf(text, sizeof text, "%04X", word);
-        for (int i = 0; i < 4; ++i) ProgramImage[4 * address + i] = text[i];
-        ++address;
-    }
-}
 
 void RunLongHistory(CInstructionSet& cpu) {
     ResetForLoad();

@@ -6,19 +6,11 @@
 #include <utility>
 
 #include "instruction_set.h"
+#include "program_words.h"
 #include "run_loop.h"
 #include "state.h"
 
 namespace {
-void Place(int address, std::initializer_list<uint16_t> words) {
-    for (uint16_t word : words) {
-        char text[5];
-        std::snprintf(text, sizeof text, "%04X", word);
-        for (int i = 0; i < 4; ++i) ProgramImage[4 * address + i] = text[i];
-        ++address;
-    }
-}
-
 void StartRun() {
     ProgramEnd = kProgramImageSize;
     ResetForRun();
