@@ -44,6 +44,10 @@ std::string EventJson(const SEvent& event) {
         case EEventKind::Load:
             line += ",\"file\":" + JsonString(event.text.c_str());
             break;
+        case EEventKind::Edit:
+            line += ",\"name\":" + JsonString(event.text.c_str()) +
+                    ",\"value\":" + std::to_string(event.value);
+            break;
         case EEventKind::Retfie:
         case EEventKind::RunStart:
         case EEventKind::RunEnd:

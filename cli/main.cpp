@@ -123,12 +123,12 @@ std::FILE* OpenEventFile(const std::string& path) {
 // The run as a scenario: the pin switches with the cycles the event log
 // gave them, and the state the run ended in.
 bool WriteRecording(const SRunOptions& options) {
-    std::vector<SRecordedClick> clicks;
+    std::vector<SRecordedInput> inputs;
     for (const SEvent& event : EventLog.Since(0)) {
-        if (event.kind == EEventKind::Pin) clicks.push_back({event.cycle, event.text});
+        if (IsUserInput(event.kind)) inputs.push_back(RecordedInputOf(event));
     }
     const std::string text =
-        RecordedScenario(options.record, options.program, options.clockHz, clicks);
+        RecordedScenario(options.record, options.program, options.clockHz, inputs);
     std::FILE* file = std::fopen(options.record.c_str(), "w");
     const bool written = file && std::fputs(text.c_str(), file) >= 0;
     if (file && std::fclose(file) != 0) return false;

@@ -57,12 +57,20 @@ std::string DescribeStep(const SStep& step) {
             return text + "}";
         }
         case EStepKind::Click:
-            return "click " + step.pins.front().pin.name;
+            return "click " + step.settings.front().target.name;
         case EStepKind::Set: {
             std::string text = "set {";
-            for (size_t i = 0; i < step.pins.size(); ++i) {
+            for (size_t i = 0; i < step.settings.size(); ++i) {
+                const SSetting& setting = step.settings[i];
                 if (i) text += ", ";
-                text += step.pins[i].pin.name + ": " + std::to_string(step.pins[i].level);
+                text += setting.target.name + ": ";
+                if (setting.target.kind == ETargetKind::Pin) {
+                    text += std::to_string(setting.value);
+                } else {
+                    char hex[8];
+                    std::snprintf(hex, sizeof hex, "0x%02X", static_cast<unsigned>(setting.value));
+                    text += hex;
+                }
             }
             return text + "}";
         }

@@ -29,9 +29,10 @@ struct SCondition {
     int column = 0;
 };
 
-struct SPinLevel {
-    STarget pin;
-    int level = 0;
+// A pin and its level, or W or a register and the value written into it.
+struct SSetting {
+    STarget target;
+    int value = 0;
 };
 
 enum class EStepKind { RunCycles, RunInstructions, RunMicroseconds, RunUntil, Click, Set, Expect };
@@ -43,7 +44,7 @@ struct SStep {
     int64_t count = 0;                   // RunCycles, RunInstructions
     double microseconds = 0;             // RunMicroseconds
     std::vector<SCondition> conditions;  // RunUntil (all at once), Expect (each)
-    std::vector<SPinLevel> pins;         // Click (one, level unused), Set
+    std::vector<SSetting> settings;      // Click (one pin, value unused), Set
 };
 
 constexpr int64_t kDefaultClockHz = 4'000'000;

@@ -10,6 +10,7 @@
 
 #include "chip_names.h"
 #include "state.h"
+#include "user_input.h"
 
 namespace {
 // A scenario is a few dozen lines; this bounds what a wrong file costs.
@@ -28,8 +29,8 @@ std::string Trim(const std::string& text) {
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
-// Decimal, 0x hexadecimal or 0b binary, with '_' between digits allowed;
-// never negative.
+}  // namespace
+
 bool ParseWhole(const std::string& text, int64_t* value) {
     int base = 10;
     size_t at = 0;
@@ -60,6 +61,7 @@ bool ParseWhole(const std::string& text, int64_t* value) {
     return true;
 }
 
+namespace {
 // A plain positive decimal number such as 4, 32.768 or 250.5.
 bool ParseDecimal(const std::string& text, double* value) {
     if (text.empty() || !std::isdigit(static_cast<unsigned char>(text[0]))) return false;
@@ -154,6 +156,7 @@ private:
     bool Condition(const YAML::Node& key, const YAML::Node& value, SCondition* condition);
     bool Target(const YAML::Node& key, STarget* target);
     bool Pin(const YAML::Node& node, STarget* pin);
+    bool Setting(const YAML::Node& key, const YAML::Node& value, SSetting* setting);
     bool Program(const YAML::Node& node);
 
     std::string m_file;
@@ -245,22 +248,20 @@ bool CReader::Step(const YAML::Node& node) {
         if (!Run(value, &step)) return false;
     } else if (kind == "click") {
         step.kind = EStepKind::Click;
-        SPinLevel pin;
-        if (!Pin(value, &pin.pin)) return false;
-        step.pins.push_back(pin);
+        SSetting pin;
+        if (!Pin(value, &pin.target)) return false;
+        step.settings.push_back(pin);
     } else if (kind == "set") {
         step.kind = EStepKind::Set;
         if (!value.IsMap() || value.size() == 0) {
-            return Fail(value, "set: ocekuje se mapa pinova i nivoa, na primer {RA0: 1}");
+            return Fail(value,
+                        "set: ocekuje se mapa pinova, registara ili W i vrednosti, "
+                        "na primer {RA0: 1, W: 5}");
         }
         for (const auto& entry : value) {
-            SPinLevel pin;
-            int64_t level = 0;
-            if (!Pin(entry.first, &pin.pin) || !Whole(entry.second, "nivo pina", 0, 1, &level)) {
-                return false;
-            }
-            pin.level = static_cast<int>(level);
-            step.pins.push_back(pin);
+            SSetting setting;
+            if (!Setting(entry.first, entry.second, &setting)) return false;
+            step.settings.push_back(setting);
         }
     } else if (kind == "expect") {
         step.kind = EStepKind::Expect;
@@ -380,6 +381,31 @@ bool CReader::Pin(const YAML::Node& node, STarget* pin) {
     pin->name = found->name;
     pin->address = found->port;
     pin->bit = found->bit;
+    return true;
+}
+
+// A pin's level, or a value for W or a register that the user could write
+// in the window.
+bool CReader::Setting(const YAML::Node& key, const YAML::Node& value, SSetting* setting) {
+    if (!Target(key, &setting->target)) return false;
+    int64_t number = 0;
+    switch (setting->target.kind) {
+        case ETargetKind::Pin:
+            if (!Whole(value, "nivo pina", 0, 1, &number)) return false;
+            break;
+        case ETargetKind::Register:
+            if (const char* refusal = RegisterEditRefusal(setting->target.address)) {
+                return Fail(key, "set: " + setting->target.name + ": " + refusal);
+            }
+            [[fallthrough]];
+        case ETargetKind::W:
+            if (!Whole(value, "vrednost registra", 0, 0xFF, &number)) return false;
+            break;
+        default:
+            return Fail(key, "set: postavlja se pin (RA0-RA4, RB0-RB7), W ili registar, a ne '" +
+                                 setting->target.name + "'");
+    }
+    setting->value = static_cast<int>(number);
     return true;
 }
 

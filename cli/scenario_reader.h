@@ -2,6 +2,7 @@
 // Reads a scenario from its YAML file. Anything the reader does not know (a
 // key, a register, a pin, a value out of range) is an error that names the
 // file, line and column; no input makes it crash.
+#include <cstdint>
 #include <string>
 
 #include "scenario.h"
@@ -18,3 +19,7 @@ bool ReadScenarioText(const std::string& text, const std::string& file, SScenari
 // A clock frequency: a number with Hz, kHz or MHz (any case, Hz when left
 // out), from 4 Hz to 1000 MHz.
 bool ParseClock(const std::string& text, double* hz);
+
+// A whole number as scenarios write it: decimal, 0x hexadecimal or 0b binary,
+// with '_' between digits allowed; never negative.
+bool ParseWhole(const std::string& text, int64_t* value);

@@ -203,13 +203,21 @@ void CScenarioPlayer::RunStep(const SStep& step, SStepReport* report) {
 }
 
 void CScenarioPlayer::ClickStep(const SStep& step, SStepReport* report) {
-    for (const SPinLevel& level : step.pins) {
-        const auto mask = static_cast<uint8_t>(1u << level.pin.bit);
-        const uint8_t port = static_cast<uint8_t>(level.pin.address);
+    for (const SSetting& setting : step.settings) {
+        const STarget& target = setting.target;
+        if (target.kind != ETargetKind::Pin) {
+            const auto kind =
+                target.kind == ETargetKind::W ? SUserInput::EKind::W : SUserInput::EKind::Register;
+            EditValue(
+                {kind, static_cast<uint8_t>(target.address), static_cast<uint8_t>(setting.value)});
+            continue;
+        }
+        const auto mask = static_cast<uint8_t>(1u << target.bit);
+        const uint8_t port = static_cast<uint8_t>(target.address);
         const bool wanted = step.kind == EStepKind::Click ||
-                            ((RegisterFile[port] & mask) != 0) != (level.level != 0);
+                            ((RegisterFile[port] & mask) != 0) != (setting.value != 0);
         if (!IsInputPin(port, mask) || (wanted && !ClickPin(port, mask))) {
-            report->failure = level.pin.name + ": Port je setovan kao izlazni";
+            report->failure = target.name + ": Port je setovan kao izlazni";
             return;
         }
     }

@@ -3,9 +3,11 @@
 #include <yaml-cpp/yaml.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 
 #include "chip_names.h"
+#include "event_log.h"
 #include "state.h"
 
 namespace fs = std::filesystem;
@@ -37,6 +39,17 @@ void EmitRegisters(YAML::Emitter& out) {
     }
 }
 
+void InputStep(YAML::Emitter& out, const SRecordedInput& input) {
+    out << YAML::BeginMap;
+    if (input.value) {
+        out << YAML::Key << "set" << YAML::Value << YAML::Flow << YAML::BeginMap << YAML::Key
+            << input.name << YAML::Value << Hex(*input.value, 2) << YAML::EndMap;
+    } else {
+        out << YAML::Key << "click" << YAML::Value << input.name;
+    }
+    out << YAML::EndMap;
+}
+
 void RunStep(YAML::Emitter& out, uint64_t cycles) {
     if (cycles == 0) return;
     out << YAML::BeginMap << YAML::Key << "run" << YAML::Value << YAML::Flow << YAML::BeginMap
@@ -44,8 +57,20 @@ void RunStep(YAML::Emitter& out, uint64_t cycles) {
 }
 }  // namespace
 
+SRecordedInput RecordedInputOf(const SEvent& event) {
+    SRecordedInput input{event.cycle, event.text, std::nullopt};
+    if (event.kind != EEventKind::Edit) return input;
+    input.value = static_cast<uint8_t>(event.value);
+    if (event.text != "W") {
+        const char* name =
+            RegisterNameAt(static_cast<int>(std::strtoul(event.text.c_str(), nullptr, 16)));
+        if (name) input.name = name;
+    }
+    return input;
+}
+
 std::string RecordedScenario(const std::string& scenarioPath, const std::string& program,
-                             double clockHz, const std::vector<SRecordedClick>& clicks) {
+                             double clockHz, const std::vector<SRecordedInput>& inputs) {
     const uint64_t end = CycleCount;
     char clock[32];
     std::snprintf(clock, sizeof clock, "%.9g Hz", clockHz);
@@ -58,10 +83,10 @@ std::string RecordedScenario(const std::string& scenarioPath, const std::string&
     out << YAML::Key << "limit" << YAML::Value << std::max<uint64_t>(end, 1);
     out << YAML::Key << "steps" << YAML::Value << YAML::BeginSeq;
     uint64_t at = 0;
-    for (const SRecordedClick& click : clicks) {
-        RunStep(out, click.cycle - at);
-        at = click.cycle;
-        out << YAML::BeginMap << YAML::Key << "click" << YAML::Value << click.pin << YAML::EndMap;
+    for (const SRecordedInput& input : inputs) {
+        RunStep(out, input.cycle - at);
+        at = input.cycle;
+        InputStep(out, input);
     }
     RunStep(out, end - at);
     out << YAML::BeginMap << YAML::Key << "expect" << YAML::Value << YAML::BeginMap;

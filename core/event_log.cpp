@@ -27,6 +27,8 @@ const char* EventKindName(EEventKind kind) {
             return "end";
         case EEventKind::Load:
             return "load";
+        case EEventKind::Edit:
+            return "edit";
     }
     return "";
 }
@@ -82,7 +84,7 @@ uint64_t CEventLog::LandmarkBefore(uint64_t pass) const {
     for (auto it = m_events.rbegin(); it != m_events.rend(); ++it) {
         if (it->kind == EEventKind::RunStart) break;
         const bool landmark = it->kind == EEventKind::Interrupt ||
-                              it->kind == EEventKind::Breakpoint || it->kind == EEventKind::Pin;
+                              it->kind == EEventKind::Breakpoint || IsUserInput(it->kind);
         if (landmark && it->pass < pass) return it->pass;
     }
     return pass;
@@ -99,7 +101,7 @@ void CEventLog::DropAfter(uint64_t pass) {
     // ends with an end event, and nothing of an earlier run is dropped.
     while (!m_events.empty()) {
         const SEvent& last = m_events.back();
-        const bool later = last.pass > pass || (last.pass == pass && last.kind == EEventKind::Pin);
+        const bool later = last.pass > pass || (last.pass == pass && IsUserInput(last.kind));
         if (!later || last.kind == EEventKind::RunStart || last.kind == EEventKind::Load) break;
         m_events.pop_back();
     }

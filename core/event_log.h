@@ -1,6 +1,7 @@
 #pragma once
 // What happened while programs ran: interrupts, returns from them, the
-// run-time messages, breakpoints, pin clicks, run starts and ends, loads.
+// run-time messages, breakpoints, pin clicks, edited values, run starts and
+// ends, loads.
 // Each event carries the pass (instructions executed in the run), the cycle
 // count and PC as the state after that pass shows them. Recording costs the
 // run loop one relaxed load per pass when nothing happens.
@@ -23,8 +24,9 @@ enum class EEventKind : uint8_t {
     RunStart,
     RunEnd,
     Load,  // text = the source file loaded by the assemble command
+    Edit,  // text = "W" or the register's address ("0x0C"), value = the value written
 };
-constexpr int kEventKinds = 9;
+constexpr int kEventKinds = 10;
 
 // The interrupt sources, as INTCON flag bits.
 enum : uint8_t { kCauseT0IF = 0x04, kCauseINTF = 0x02, kCauseRBIF = 0x01 };
@@ -52,6 +54,11 @@ inline SEvent Event(EEventKind kind, int32_t value = 0, uint8_t cause = 0, std::
 // The short, stable name of a kind ("interrupt", "pin", ...).
 const char* EventKindName(EEventKind kind);
 
+// A pin click or an edited value: what the user put into the run.
+inline bool IsUserInput(EEventKind kind) {
+    return kind == EEventKind::Pin || kind == EEventKind::Edit;
+}
+
 class CEventLog {
 public:
     // Events kept for the window; older ones fall off the front.
@@ -70,13 +77,14 @@ public:
 
     // Every event with a serial above the given one, oldest first.
     std::vector<SEvent> Since(uint64_t serial) const;
-    // The pass of the newest interrupt entry, breakpoint or pin click of the
-    // current run that lies before the given pass; the given pass when none.
+    // The pass of the newest interrupt entry, breakpoint, pin click or edit
+    // of the current run that lies before the given pass; the given pass
+    // when none.
     uint64_t LandmarkBefore(uint64_t pass) const;
     // The serial of the newest event, 0 before the first.
     uint64_t LastSerial() const;
     // Forgets the events of a future that is being replaced: those of passes
-    // after the given one, and the clicks made at it.
+    // after the given one, and the user's inputs made at it.
     void DropAfter(uint64_t pass);
 
     // Also hands every new event to this function (lumo-run writes them out).

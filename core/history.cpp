@@ -44,8 +44,7 @@ void CHistory::BeforePastPass() {
 
 void CHistory::ReplayClicks(uint64_t pass) {
     while (m_nextClick < m_clicks.size() && m_clicks[m_nextClick].pass == pass) {
-        const SClick& click = m_clicks[m_nextClick++];
-        RegisterFile[click.port] ^= click.mask;
+        ApplyUserInput(m_clicks[m_nextClick++].input);
     }
 }
 
@@ -76,9 +75,9 @@ void CHistory::ForgetFuture() {
     EventLog.DropAfter(pass);
 }
 
-void CHistory::RecordClick(uint8_t port, uint8_t mask) {
+void CHistory::RecordInput(const SUserInput& input) {
     if (InPast()) ForgetFuture();
-    m_clicks.push_back({InstructionCount, port, mask});
+    m_clicks.push_back({InstructionCount, input});
     m_nextClick = m_clicks.size();
 }
 

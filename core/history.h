@@ -1,14 +1,13 @@
 #pragma once
 // The history of the current run, for going back. Every kKeyframeEvery
-// instructions the whole chip state is kept; the pin clicks are kept with
-// the pass before which they landed. Any earlier point is reached by copying
-// the nearest keyframe at or before it and executing again from there with
-// the recorded clicks, silently: the events are in the log already and the
-// run-time messages are not shown twice. Going forward after going back
-// repeats the same clicks at the same passes; a new click made in the past
-// replaces the future from there.
+// instructions the whole chip state is kept; the user's inputs (pin clicks,
+// edited values) are kept with the pass before which they landed. Any earlier point is reached by
+// copying the nearest keyframe at or before it and executing again from there with the recorded
+// clicks, silently: the events are in the log already and the run-time messages are not shown
+// twice. Going forward after going back repeats the same clicks at the same passes; a new click
+// made in the past replaces the future from there.
 //
-// The state at pass P is the state after P instructions, before the clicks
+// The state at pass P is the state after P instructions, before the inputs
 // made at P. Only the thread that runs the program touches the history,
 // except RequestNewHistory.
 #include <atomic>
@@ -17,6 +16,7 @@
 #include <vector>
 
 #include "state.h"
+#include "user_input.h"
 
 class CInstructionSet;
 
@@ -32,7 +32,7 @@ public:
     // program, an opened file).
     void RequestNewHistory();
 
-    // The run loop, before a pass: repeats the recorded clicks of a past pass
+    // The run loop, before a pass: repeats the recorded inputs of a past pass
     // and notices the return to the present. One load and a compare when
     // there is nothing to do.
     void BeforePass() {
@@ -49,8 +49,8 @@ public:
         if ((InstructionCount & (kKeyframeEvery - 1)) == 0) [[unlikely]]
             Keyframe();
     }
-    // A click the user made now; in the past it replaces the future.
-    void RecordClick(uint8_t port, uint8_t mask);
+    // An input the user made now; in the past it replaces the future.
+    void RecordInput(const SUserInput& input);
 
     // Brings the machine to the state at the given pass, within
     // [Earliest(), Latest()]; outside that range to the nearer end.
@@ -69,8 +69,7 @@ private:
     };
     struct SClick {
         uint64_t pass;
-        uint8_t port;
-        uint8_t mask;
+        SUserInput input;
     };
 
     void BeforePastPass();
@@ -80,9 +79,9 @@ private:
     void ForgetFuture();
 
     std::deque<SKeyframe> m_keyframes;
-    std::deque<SClick> m_clicks;
-    size_t m_nextClick = 0;  // the first recorded click not yet repeated
-    uint64_t m_latest = 0;   // the furthest pass the run has reached
+    std::deque<SClick> m_clicks;  // every input, clicks and edits alike
+    size_t m_nextClick = 0;       // the first recorded input not yet repeated
+    uint64_t m_latest = 0;        // the furthest pass the run has reached
     // Passes up to this one are in the past; 0 in the present. Another thread
     // raises it to the top to have the next pass look at its request.
     std::atomic<uint64_t> m_replayEnd{0};

@@ -1,5 +1,6 @@
 #include "pin_input.h"
 
+#include <cstdio>
 #include <mutex>
 #include <vector>
 
@@ -10,26 +11,54 @@
 #include "state.h"
 
 namespace {
-struct SPinClick {
-    uint8_t port;
-    uint8_t mask;
-};
-
 std::mutex QueueMutex;
-std::vector<SPinClick> Queue;
+std::vector<SUserInput> Queue;
 std::atomic<CAutoResetEvent*> Worker{nullptr};
 
 // A flip is checked against the direction once more when it lands: the
 // program may have turned the pin into an output since the click.
-void Apply(const SPinClick& click) {
-    if (!IsInputPin(click.port, click.mask)) return;
-    History.RecordClick(click.port, click.mask);
-    const auto level = static_cast<uint8_t>(RegisterFile[click.port] ^ click.mask);
-    RegisterFile[click.port] = level;
+void ApplyClick(const SUserInput& click) {
+    if (!IsInputPin(click.address, click.value)) return;
+    History.RecordInput(click);
+    ApplyUserInput(click);
     int bit = 0;
-    while ((click.mask >> bit) != 1) ++bit;
-    const char name[] = {'R', click.port == PORTA ? 'A' : 'B', static_cast<char>('0' + bit), 0};
-    EventLog.Record(Event(EEventKind::Pin, (level & click.mask) ? 1 : 0, 0, name));
+    while ((click.value >> bit) != 1) ++bit;
+    const char name[] = {'R', click.address == PORTA ? 'A' : 'B', static_cast<char>('0' + bit), 0};
+    const int level = (RegisterFile[click.address] & click.value) ? 1 : 0;
+    EventLog.Record(Event(EEventKind::Pin, level, 0, name));
+}
+
+void ApplyEdit(const SUserInput& edit) {
+    History.RecordInput(edit);
+    ApplyUserInput(edit);
+    char name[8] = "W";
+    if (edit.kind == SUserInput::EKind::Register) {
+        std::snprintf(name, sizeof name, "0x%02X", static_cast<unsigned>(edit.address));
+    }
+    EventLog.Record(Event(EEventKind::Edit, edit.value, 0, name));
+}
+
+void Apply(const SUserInput& input) {
+    if (input.kind == SUserInput::EKind::Pin) {
+        ApplyClick(input);
+    } else {
+        ApplyEdit(input);
+    }
+}
+
+// Applies at once without a worker, else queues and nudges it.
+void Submit(const SUserInput& input) {
+    CAutoResetEvent* worker = Worker.load();
+    if (worker == nullptr) {
+        Apply(input);
+        return;
+    }
+    {
+        std::lock_guard lock(QueueMutex);
+        Queue.push_back(input);
+        pin_input_detail::ClicksQueued.store(true, std::memory_order_relaxed);
+    }
+    worker->Wake();
 }
 }  // namespace
 
@@ -37,14 +66,14 @@ namespace pin_input_detail {
 std::atomic<bool> ClicksQueued{false};
 
 bool ApplyQueuedClicks() {
-    std::vector<SPinClick> clicks;
+    std::vector<SUserInput> inputs;
     {
         std::lock_guard lock(QueueMutex);
-        clicks.swap(Queue);
+        inputs.swap(Queue);
         ClicksQueued.store(false, std::memory_order_relaxed);
     }
-    for (const SPinClick& click : clicks) Apply(click);
-    return !clicks.empty();
+    for (const SUserInput& input : inputs) Apply(input);
+    return !inputs.empty();
 }
 }  // namespace pin_input_detail
 
@@ -58,17 +87,16 @@ bool ClickPin(uint8_t port, uint8_t mask) {
         AfxMessageBox("Port je setovan kao izlazni");
         return false;
     }
-    CAutoResetEvent* worker = Worker.load();
-    if (worker == nullptr) {
-        Apply({port, mask});
-        return true;
+    Submit({SUserInput::EKind::Pin, port, mask});
+    return true;
+}
+
+bool EditValue(const SUserInput& edit) {
+    if (edit.kind == SUserInput::EKind::Pin) return false;
+    if (edit.kind == SUserInput::EKind::Register && RegisterEditRefusal(edit.address)) {
+        return false;
     }
-    {
-        std::lock_guard lock(QueueMutex);
-        Queue.push_back({port, mask});
-        pin_input_detail::ClicksQueued.store(true, std::memory_order_relaxed);
-    }
-    worker->Wake();
+    Submit(edit);
     return true;
 }
 

@@ -1,12 +1,15 @@
 #pragma once
-// Clicks on the port pins. A click reaches the machine only between two
-// instructions: with a worker it is queued, the run loop applies it before
-// the next instruction, and a waiting worker is nudged to apply it at once.
-// So a run is a function of the program and its timed inputs, and replays
-// exactly. Without a worker the caller owns the machine and the click applies
-// at once.
+// Clicks on the port pins and values the user writes into W or a register.
+// Both reach the machine only between two instructions, through one queue:
+// with a worker an input is queued, the run loop applies it before the next
+// instruction, and a waiting worker is nudged to apply it at once. So a run
+// is a function of the program and its timed inputs, and replays exactly.
+// Without a worker the caller owns the machine and the input applies at once.
+// The queue's names speak of clicks, the first input it carried.
 #include <atomic>
 #include <cstdint>
+
+#include "user_input.h"
 
 class CAutoResetEvent;
 
@@ -18,6 +21,11 @@ bool ClickPin(uint8_t port, uint8_t mask);
 
 // Whether the pin's direction bit makes it an input.
 bool IsInputPin(uint8_t port, uint8_t mask);
+
+// The user writes a value into W or a register (kind W or Register); the
+// edit is logged and kept in the history like a click. Returns false, and
+// changes nothing, for a register RegisterEditRefusal refuses.
+bool EditValue(const SUserInput& edit);
 
 // The worker's event while it exists, or null. Clearing it applies whatever
 // is still queued, on the calling thread, which owns the machine from then on.

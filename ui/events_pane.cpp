@@ -25,6 +25,7 @@ constexpr SKindChoice kChoices[] = {
     {"Pocetak izvrsavanja", static_cast<int>(EEventKind::RunStart)},
     {"Kraj izvrsavanja", static_cast<int>(EEventKind::RunEnd)},
     {"Ucitavanje", static_cast<int>(EEventKind::Load)},
+    {"Upisane vrednosti", static_cast<int>(EEventKind::Edit)},
 };
 
 QString Causes(uint8_t cause) {
@@ -115,6 +116,9 @@ QString CEventsPane::Describe(const SEvent& event) {
             return QStringLiteral("Kraj izvrsavanja");
         case EEventKind::Load:
             return QStringLiteral("Ucitan program %1").arg(QString::fromStdString(event.text));
+        case EEventKind::Edit:
+            return QString::asprintf("Upisano %s = 0x%02X", event.text.c_str(),
+                                     static_cast<unsigned>(event.value));
     }
     return {};
 }

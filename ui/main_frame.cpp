@@ -26,6 +26,7 @@
 #include "lumo_doc.h"
 #include "output_view.h"
 #include "platform/message_box.h"
+#include "register_edits.h"
 #include "run_status_panes.h"
 #include "session_commands.h"
 #include "source_commands.h"
@@ -81,6 +82,7 @@ CMainFrame::CMainFrame(CLumoDoc& doc, QWidget* parent) : QMainWindow(parent), m_
     m_pSourceCommands = new CSourceCommands(*this, m_doc);
     m_pTimeCommands = new CTimeCommands(*this, m_doc);
     new CSessionCommands(*this, m_doc);
+    new CRegisterEdits(*this, m_doc);
     RestoreLayout();
 
     connect(&m_doc, &CLumoDoc::TitleChanged, this, [this](const QString& title) {

@@ -1,6 +1,7 @@
 #include "output_view.h"
 
 #include <QHelpEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
 
@@ -74,6 +75,13 @@ const DisplayCell* COutputView::CellAt(QPoint drawingPoint) const {
         if (box.contains(drawingPoint)) return &cell;
     }
     return nullptr;
+}
+
+void COutputView::mouseDoubleClickEvent(QMouseEvent* event) {
+    const DisplayCell* cell = CellAt(event->position().toPoint() + ScrollOffset());
+    if (event->button() == Qt::LeftButton && cell && cell->reg != -1) {
+        emit ValueDoubleClicked(cell->reg);
+    }
 }
 
 bool COutputView::viewportEvent(QEvent* event) {

@@ -23,8 +23,13 @@ public:
     // The colour of values that the last step changed.
     static inline const QColor kChangedColour{255, 0, 0};
 
+signals:
+    // A value was double-clicked: the register (or kWRegister) it shows.
+    void ValueDoubleClicked(int reg);
+
 protected:
     void PaintPane(QPainter& painter) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     // Tooltips name the register under the mouse.
     bool viewportEvent(QEvent* event) override;
 

@@ -94,19 +94,19 @@ QString CSessionCommands::AskFileName(const QString& caption, const QString& fil
 }
 
 void CSessionCommands::WriteRecording(const QString& path) {
-    // Only the clicks of the run on show: those before a restart made while
-    // recording belong to a run the scenario does not replay, and those of a
-    // future left by stepping back have not happened in it.
-    std::vector<SRecordedClick> clicks;
+    // Only the clicks and edits of the run on show: those before a restart
+    // made while recording belong to a run the scenario does not replay, and
+    // those of a future left by stepping back have not happened in it.
+    std::vector<SRecordedInput> inputs;
     for (const SEvent& event : EventLog.Since(m_startSerial)) {
-        if (event.kind == EEventKind::RunStart) clicks.clear();
+        if (event.kind == EEventKind::RunStart) inputs.clear();
         const bool reached =
             event.pass < InstructionCount || (event.pass == InstructionCount && !History.InPast());
-        if (event.kind == EEventKind::Pin && reached) clicks.push_back({event.cycle, event.text});
+        if (IsUserInput(event.kind) && reached) inputs.push_back(RecordedInputOf(event));
     }
     const std::string file = LocalPath(path);
     const std::string text =
-        RecordedScenario(file, m_program, m_frame.Time()->OscillatorHz(), clicks);
+        RecordedScenario(file, m_program, m_frame.Time()->OscillatorHz(), inputs);
     QFile out(path);
     const bool written = out.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
                          out.write(text.data(), static_cast<qint64>(text.size())) ==

@@ -117,6 +117,32 @@ TEST(ScenarioReader, ClickSetAndEveryExpectTarget) {
     EXPECT_EQ(c[8].column, 7);
 }
 
+TEST(ScenarioReader, SetWritesPinsRegistersAndWInTheOrderGiven) {
+    const SScenario s =
+        Read("steps:\n  - set: {W: 5, PORTB: 0x10, '0x0C': 0b11, rb0: 1, OPTION: 7}\n");
+    const auto& set = s.steps[0].settings;
+    ASSERT_EQ(set.size(), 5u);
+    EXPECT_EQ(set[0].target.kind, ETargetKind::W);
+    EXPECT_EQ(set[0].value, 5);
+    EXPECT_EQ(set[1].target.kind, ETargetKind::Register);
+    EXPECT_EQ(set[1].target.address, PORTB);
+    EXPECT_EQ(set[1].value, 0x10);
+    EXPECT_EQ(set[2].target.address, 0x0C);
+    EXPECT_EQ(set[3].target.kind, ETargetKind::Pin);
+    EXPECT_EQ(set[4].target.address, OPTION_REG);
+    EXPECT_EQ(DescribeStep(s.steps[0]),
+              "set {W: 0x05, PORTB: 0x10, 0x0C: 0x03, rb0: 1, OPTION: 0x07}");
+
+    EXPECT_EQ(ErrorOf("steps:\n  - set: {PCL: 3}\n"),
+              "s.yaml:2:11: set: PCL: PCL prati PC i ne moze se menjati");
+    EXPECT_EQ(ErrorOf("steps:\n  - set: {INDF: 3}\n").substr(0, 28),
+              "s.yaml:2:11: set: INDF: INDF");
+    EXPECT_EQ(ErrorOf("steps:\n  - set: {W: 256}\n").substr(0, 16), "s.yaml:2:14: vre");
+    EXPECT_EQ(ErrorOf("steps:\n  - set: {RB0: 2}\n").substr(0, 16), "s.yaml:2:16: niv");
+    EXPECT_EQ(ErrorOf("steps:\n  - set: {Z: 1}\n"),
+              "s.yaml:2:11: set: postavlja se pin (RA0-RA4, RB0-RB7), W ili registar, a ne 'Z'");
+}
+
 TEST(ScenarioReader, MistakesNameTheirPlace) {
     EXPECT_EQ(ErrorOf("steps: []\ncolor: red\n"),
               "s.yaml:2:1: nepoznat kljuc 'color' (poznati: name, program, clock, limit, points, "

@@ -145,6 +145,20 @@ TEST_F(ScenarioRunTest, ClicksAndSetsDriveInputPinsAndRefuseOutputs) {
     EXPECT_EQ(Failure(set), "RB0: Port je setovan kao izlazni");
 }
 
+TEST_F(ScenarioRunTest, SetWritesWAndRegistersBeforeTheNextInstruction) {
+    // After MOVWF 0x0C the loop calls sub, which writes W to PORTB.
+    const auto report = Play(
+        "steps:\n"
+        "  - run: {until: loop}\n"
+        "  - set: {W: 0x33, '0x0C': 7, STATUS: 0x20}\n"
+        "  - expect: {W: 0x33, '0x0C': 7, RP0: 1, STATUS: 0x20}\n"
+        "  - run: {until: sub}\n"
+        "  - set: {STATUS: 0}\n"
+        "  - run: {instructions: 1}\n"
+        "  - expect: {PORTB: 0x33, TRISB: 0}\n");
+    EXPECT_TRUE(report.passed) << Failure(report);
+}
+
 TEST_F(ScenarioRunTest, TheLimitStopsEveryKindOfRun) {
     EXPECT_EQ(Failure(Play("limit: 20\nsteps:\n  - run: {cycles: 100}\n")),
               "dostignuta granica od 20 ciklusa (PC 0x000A, ciklus 21)");

@@ -1,6 +1,7 @@
 // A session recorded as a scenario replays to the very same machine: random
-// clicks on every pin, at random moments, into a program whose interrupts,
-// counter and port reads all depend on them.
+// clicks on every pin and random values written into W and the registers, at
+// random moments, into a program whose interrupts, counter and port reads
+// all depend on them.
 #include "session_recording.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +9,7 @@
 #include <random>
 
 #include "../build/build_test_support.h"
+#include "event_log.h"
 #include "instruction_set.h"
 #include "pin_input.h"
 #include "recording_message_box.h"
@@ -49,22 +51,35 @@ TEST(SessionRecording, ReplayReachesTheRecordedMachineBitForBit) {
         LoadProgram();
         ResetForRun();
         std::mt19937 random(seed);
-        std::vector<SRecordedClick> clicks;
+        const uint64_t from = EventLog.LastSerial();
         CInstructionSet cpu;
         const int passes = 500 + static_cast<int>(random() % 1500);
         for (int pass = 0; pass < passes; ++pass) {
-            // Now and then a burst of clicks, some at the same moment.
+            // Now and then a burst of clicks and edits, some at the same moment.
             while (random() % 8 == 0) {
+                if (random() % 4 == 0) {
+                    // W, a special register or one of the program's counters.
+                    const int targets[] = {-1, TMR0, STATUS, PORTB, INTCON, 0x0C, 0x0E, TRISB};
+                    const int target = targets[random() % std::size(targets)];
+                    const auto value = static_cast<uint8_t>(random());
+                    EditValue({target < 0 ? SUserInput::EKind::W : SUserInput::EKind::Register,
+                               static_cast<uint8_t>(target < 0 ? 0 : target), value});
+                    continue;
+                }
                 const char* pin = kPins[random() % std::size(kPins)];
                 const uint8_t port = pin[1] == 'A' ? PORTA : PORTB;
                 const auto mask = static_cast<uint8_t>(1u << (pin[2] - '0'));
-                if (ClickPin(port, mask)) clicks.push_back({CycleCount, pin});
+                ClickPin(port, mask);
             }
             RunOnePass(cpu);
         }
+        std::vector<SRecordedInput> inputs;
+        for (const SEvent& event : EventLog.Since(from)) {
+            if (IsUserInput(event.kind)) inputs.push_back(RecordedInputOf(event));
+        }
         const SChipState recorded = Chip;
         const std::string path = (folder.Path() / "session.yaml").string();
-        const std::string text = RecordedScenario(path, program, 3.2768e6, clicks);
+        const std::string text = RecordedScenario(path, program, 3.2768e6, inputs);
 
         SScenario scenario;
         std::string error;
@@ -92,5 +107,30 @@ TEST(SessionRecording, TheExpectNamesRegistersAndLeavesOutZeros) {
     EXPECT_NE(text.find("0x0C: 0x01"), std::string::npos) << text;
     EXPECT_EQ(text.find("0x0E:"), std::string::npos) << text;
     EXPECT_NE(text.find("PC: 0x000E"), std::string::npos) << text;
+}
+
+TEST(SessionRecording, EditsBecomeSetStepsByTheRegistersName) {
+    SEvent edit = Event(EEventKind::Edit, 0x10, 0, "0x06");
+    edit.cycle = 4;
+    SEvent general = Event(EEventKind::Edit, 3, 0, "0x0C");
+    general.cycle = 4;
+    SEvent w = Event(EEventKind::Edit, 0xFF, 0, "W");
+    w.cycle = 7;
+    SEvent click = Event(EEventKind::Pin, 1, 0, "RB0");
+    click.cycle = 7;
+    std::vector<SRecordedInput> inputs;
+    for (const SEvent& event : {edit, general, w, click}) inputs.push_back(RecordedInputOf(event));
+    ResetForRun();
+    CycleCount = 9;
+    const std::string text = RecordedScenario("/tmp/s.yaml", "/tmp/p.asm", 4e6, inputs);
+    EXPECT_NE(text.find("  - run: {cycles: 4}\n"
+                        "  - set: {PORTB: 0x10}\n"
+                        "  - set: {0x0C: 0x03}\n"
+                        "  - run: {cycles: 3}\n"
+                        "  - set: {W: 0xFF}\n"
+                        "  - click: RB0\n"
+                        "  - run: {cycles: 2}\n"),
+              std::string::npos)
+        << text;
 }
 }  // namespace

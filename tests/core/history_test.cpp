@@ -1,5 +1,6 @@
-// Going back: random programs with random pin clicks, run N passes, go back
-// K and forward K again; every state on the way must be the one the run had.
+// Going back: random programs with random pin clicks and edited values, run
+// N passes, go back K and forward K again; every state on the way must be the
+// one the run had.
 #include "history.h"
 
 #include <random>
@@ -29,15 +30,29 @@ protected:
         History.Start();
     }
 
-    // Runs n passes with a click now and then; keeps every state before the
-    // clicks of its pass, as the history defines it.
+    // Runs n passes with a click or an edit now and then; keeps every state
+    // before the inputs of its pass, as the history defines it.
     void RunRecording(int n) {
         for (int pass = 0; pass < n; ++pass) {
             m_states.push_back(Chip);
-            if (std::uniform_int_distribution<int>(0, 40)(m_random) == 0) Click();
+            const int dice = std::uniform_int_distribution<int>(0, 80)(m_random);
+            if (dice < 2) Click();
+            if (dice == 2) Edit();
             Step();
         }
         m_states.push_back(Chip);
+    }
+
+    // W or any register the user may write, STATUS and TMR0 included.
+    void Edit() {
+        const int target = std::uniform_int_distribution<int>(-1, kRegisterFileSize - 1)(m_random);
+        const auto value =
+            static_cast<uint8_t>(std::uniform_int_distribution<int>(0, 255)(m_random));
+        if (target < 0) {
+            EditValue({SUserInput::EKind::W, 0, value});
+        } else if (!RegisterEditRefusal(target)) {
+            EditValue({SUserInput::EKind::Register, static_cast<uint8_t>(target), value});
+        }
     }
 
     void Click() {
@@ -94,6 +109,26 @@ TEST_F(HistoryTest, ANewClickInThePastReplacesTheFuture) {
     History.GoTo(5000, m_cpu);
     Step(700);
     EXPECT_TRUE(Chip == ahead);
+}
+
+TEST_F(HistoryTest, AnEditInThePastStartsANewFutureThatReplaysIt) {
+    Load({0x0A8C, 0x2805});  // INCF 0x0C; GOTO 5
+    History.Start();
+    Step(100);
+    History.GoTo(40, m_cpu);
+    EditValue({SUserInput::EKind::Register, 0x0C, 0xF0});
+    EXPECT_FALSE(History.InPast());
+    EXPECT_EQ(History.Latest(), 40u) << "the old future is gone";
+    Step(20);
+    const uint8_t ahead = Reg(0x0C);
+    EXPECT_EQ(ahead, 0xF0 + 10);  // one INCF every two passes
+    History.GoTo(39, m_cpu);
+    EXPECT_EQ(Reg(0x0C), 20) << "before the edit";
+    History.GoTo(60, m_cpu);
+    EXPECT_EQ(Reg(0x0C), ahead) << "forward again repeats the edit";
+    History.GoTo(39, m_cpu);
+    Step(21);
+    EXPECT_EQ(Reg(0x0C), ahead) << "stepping over it repeats it as well";
 }
 
 TEST_F(HistoryTest, GoingBackShowsNoMessageAndRecordsNoEventTwice) {

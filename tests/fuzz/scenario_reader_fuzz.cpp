@@ -73,11 +73,14 @@ LUMO_FUZZ_TARGET(scenario_reader) {
                 }
                 break;
             case EStepKind::Click:
-                FUZZ_REQUIRE(step.pins.size() == 1, "click needs one pin");
+                FUZZ_REQUIRE(step.settings.size() == 1, "click needs one pin");
                 break;
             case EStepKind::Set:
-                FUZZ_REQUIRE(!step.pins.empty(), "set of nothing");
-                for (const SPinLevel& pin : step.pins) FUZZ_REQUIRE(pin.level <= 1, "level");
+                FUZZ_REQUIRE(!step.settings.empty(), "set of nothing");
+                for (const SSetting& setting : step.settings) {
+                    const int high = setting.target.kind == ETargetKind::Pin ? 1 : 0xFF;
+                    FUZZ_REQUIRE(setting.value >= 0 && setting.value <= high, "set value");
+                }
                 break;
         }
         FUZZ_REQUIRE(!DescribeStep(step).empty(), "a step without a description");

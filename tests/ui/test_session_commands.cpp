@@ -1,6 +1,7 @@
 // A session recorded in the window plays in lumo-run to the same state, and
 // the waveform the window exports is the one lumo-run writes for that run.
 #include <QAction>
+#include <QLineEdit>
 #include <QProcess>
 #include <QStatusBar>
 #include <QtTest>
@@ -10,10 +11,13 @@
 #include "event_log.h"
 #include "lumo_doc.h"
 #include "main_frame.h"
+#include "output_view.h"
 #include "pin_input.h"
+#include "register_edit_dlg.h"
 #include "source_file.h"
 #include "state.h"
 #include "support/app_fixture.h"
+#include "view_test_hooks.h"
 
 namespace {
 // RB7 an output that toggles; the input pins of port B summed into 0x20,
@@ -37,6 +41,7 @@ private slots:
     void init();
     void cleanup() { SimSpeedMs = 200; }
     void recordedSessionWithClicksPassesInLumoRun();
+    void recordedSessionWithEditsPassesInLumoRun();
     void exportedWaveformIsLumoRunsOwn();
 
 private:
@@ -128,6 +133,29 @@ void SessionCommandsTest::recordedSessionWithClicksPassesInLumoRun() {
     const QByteArray text = ReadBytes(scenario);
     QCOMPARE(text.count("click:"), 4);
     QVERIFY(text.contains("program: prog.asm"));
+    QCOMPARE(LumoRun({QStringLiteral("--scenario"), scenario}), 0);
+}
+
+void SessionCommandsTest::recordedSessionWithEditsPassesInLumoRun() {
+    CAppUnderTest app;
+    LoadAndRecord(app);
+    Step(app, 5);
+    // Register 0x20, the sum, and then W, through the editor of the display.
+    for (const auto& [point, value] : {std::pair{QPoint(194, 80), "0x40"}, {QPoint(20, 8), "7"}}) {
+        WhenModal<CRegisterEditDlg>([value = value](CRegisterEditDlg& dialog) {
+            dialog.ValueField()->setText(QString::fromLatin1(value));
+            dialog.accept();
+        });
+        QTest::mouseDClick(app.Frame().OutputView()->viewport(), Qt::LeftButton, {}, point);
+    }
+    QTRY_COMPARE(int(W), 7);
+    QCOMPARE(int(RegisterFile[0x20]), 0x40);
+    Step(app, 3);
+
+    const QString scenario = m_folder->Path("sesija.yaml");
+    EndRecording(app, scenario);
+    const QByteArray text = ReadBytes(scenario);
+    QVERIFY2(text.contains("- set: {0x20: 0x40}\n  - set: {W: 0x07}\n"), text.constData());
     QCOMPARE(LumoRun({QStringLiteral("--scenario"), scenario}), 0);
 }
 

@@ -1,0 +1,56 @@
+#include "user_input.h"
+
+#include "state.h"
+
+namespace {
+constexpr int kBank1 = 0x80;
+constexpr uint8_t kBankSelect = 0x20;  // RP0
+constexpr int kTimerHold = 2;
+
+void WriteRegister(int address, uint8_t value) {
+    switch (address) {
+        case STATUS:
+        case STATUS_BANK1:
+            RegisterFile[STATUS] = value;
+            RegisterFile[STATUS_BANK1] = value;
+            BankOffset = (value & kBankSelect) ? kBank1 : 0;
+            break;
+        case INTCON:
+        case INTCON_BANK1:
+            RegisterFile[INTCON] = value;
+            RegisterFile[INTCON_BANK1] = value;
+            break;
+        case TMR0:
+            RegisterFile[TMR0] = value;
+            Tmr0Inhibit = kTimerHold;
+            break;
+        default:
+            RegisterFile[address] = value;
+            break;
+    }
+}
+}  // namespace
+
+void ApplyUserInput(const SUserInput& input) {
+    switch (input.kind) {
+        case SUserInput::EKind::Pin:
+            RegisterFile[input.address] ^= input.value;
+            break;
+        case SUserInput::EKind::Register:
+            WriteRegister(input.address, input.value);
+            break;
+        case SUserInput::EKind::W:
+            W = input.value;
+            break;
+    }
+}
+
+const char* RegisterEditRefusal(int address) {
+    if (address < 0 || address >= kRegisterFileSize) return "Takav registar ne postoji";
+    if (address == INDF || address == INDF + kBank1) {
+        return "INDF nije registar: upis ide u registar na koji pokazuje FSR, "
+               "upisite vrednost tamo";
+    }
+    if (address == PCL || address == PCL_BANK1) return "PCL prati PC i ne moze se menjati";
+    return nullptr;
+}

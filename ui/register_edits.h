@@ -1,0 +1,22 @@
+#pragma once
+// A double-click on a value of the register display, while the simulation
+// stands, lets the user write W or that register. The value reaches the
+// machine the way a pin click does, between two instructions, so it is
+// logged, kept in the history and recorded with the session.
+#include <QObject>
+
+class CMainFrame;
+class CLumoDoc;
+
+class CRegisterEdits : public QObject {
+    Q_OBJECT
+public:
+    CRegisterEdits(CMainFrame& frame, CLumoDoc& doc);
+
+    // reg: a register file index or kWRegister.
+    void OnEdit(int reg);
+
+private:
+    CMainFrame& m_frame;
+    CLumoDoc& m_doc;
+};
