@@ -60,7 +60,7 @@ public:
 bool IsCheckable(int id) {
     return id == ID_SAVE_BEFORE_ASSEMBLE || id == ID_VIEW_TOOLBAR || id == ID_VIEW_STATUS_BAR ||
            id == ID_VIEW_HEX || id == ID_VIEW_SPECIAL_REGS || id == ID_VIEW_GENERAL_REGS ||
-           id == ID_VIEW_CHANGES;
+           id == ID_VIEW_CHANGES || id == ID_VIEW_TOOLBAR_EXTRAS;
 }
 }  // namespace
 
@@ -166,10 +166,28 @@ void CMainFrame::CreateToolBar() {
             m_pToolBar->addAction(Action(id));
         }
     }
-    m_pToolBar->addSeparator();
+    QAction* speedSeparator = m_pToolBar->addSeparator();
     m_pSpeedBox = new CSpeedBox(m_pToolBar);
-    m_pToolBar->addWidget(m_pSpeedBox);
+    QAction* speedBox = m_pToolBar->addWidget(m_pSpeedBox);
     connect(m_pSpeedBox, &CSpeedBox::SpeedChosen, this, &CMainFrame::OnSpeedChanged);
+    // Without its additions the bar has the twelve buttons of old. The step
+    // back button's action also serves the menu, so it leaves the bar rather
+    // than hiding, and comes back before the same neighbour.
+    QAction* stepBack = Action(ID_STEP_BACK);
+    const QList<QAction*> buttons = m_pToolBar->actions();
+    QAction* afterStepBack = buttons.value(buttons.indexOf(stepBack) + 1);
+    QAction* showExtras = Action(ID_VIEW_TOOLBAR_EXTRAS);
+    showExtras->setChecked(true);
+    connect(showExtras, &QAction::toggled, this,
+            [this, speedSeparator, speedBox, stepBack, afterStepBack](bool show) {
+                speedSeparator->setVisible(show);
+                speedBox->setVisible(show);
+                if (show) {
+                    m_pToolBar->insertAction(afterStepBack, stepBack);
+                } else {
+                    m_pToolBar->removeAction(stepBack);
+                }
+            });
     addToolBar(Qt::TopToolBarArea, m_pToolBar);
     setDockOptions(dockOptions() | QMainWindow::AnimatedDocks);
 }

@@ -34,6 +34,7 @@ private slots:
     void editCommandsBelongToTheEditorPane();
     void toolbarButtonsTooltipsAndImages();
     void toolbarDocksOnEverySide();
+    void toolbarAdditionsSwitchOffInTheViewMenu();
     void statusBarShowsPromptsAndIdleText();
     void statusBarHasLockKeyPanes();
     void viewListAndPaneRows();
@@ -81,7 +82,7 @@ void MainWindowTest::menusHoldTheirItemsInOrder() {
         {"&View",
          {"&Toolbar", "&Status Bar", "&Heksa vrednosti      Ctrl+H   ",
           "Registri specijalne namene", "Registri opste namene", "Oznaci promene", "-", "Stoperica",
-          "Dogadjaji"}},
+          "Dodaci na traci sa alatima", "Dogadjaji"}},
         {"&Options",
          {"&Prevedi  (F7)", "Sacuvaj pre prevodjenja", "-", "&Korak po korak (Ctrl+F5)",
           "Kontinualna simulacija (F5)", "&Prekid simulacije (Shift+F5)", "&Restart (Ctrl+R)",
@@ -278,6 +279,48 @@ void MainWindowTest::toolbarButtonsTooltipsAndImages() {
     }
     QCOMPARE(tips, expected);
     QCOMPARE(frame.ToolBar()->iconSize(), QSize(17, 17));
+}
+
+// Without the speed control and the step back button the bar shows the
+// twelve buttons of old, in their places; switched on again, it is as before.
+void MainWindowTest::toolbarAdditionsSwitchOffInTheViewMenu() {
+    CAppUnderTest app;
+    CMainFrame& frame = app.Frame();
+    QToolBar* bar = frame.ToolBar();
+    QAction* extras = frame.Action(ID_VIEW_TOOLBAR_EXTRAS);
+    QVERIFY(extras->isChecked());
+    const QList<QAction*> withExtras = bar->actions();
+    QVERIFY(frame.SpeedBox()->isVisible());
+    const auto shownButtons = [bar] {
+        QList<QPair<int, QString>> shown;
+        for (QAction* action : bar->actions()) {
+            QWidget* widget = bar->widgetForAction(action);
+            if (!action->isVisible() || !widget || !widget->isVisible()) continue;
+            shown.append(
+                {widget->x(), action->isSeparator() ? QStringLiteral("-") : action->toolTip()});
+        }
+        std::sort(shown.begin(), shown.end());
+        QStringList tips;
+        for (const auto& entry : shown) tips.append(entry.second);
+        return tips;
+    };
+
+    extras->trigger();
+    QVERIFY(!extras->isChecked());
+    QTRY_VERIFY(!frame.SpeedBox()->isVisible());
+    QTRY_COMPARE(
+        shownButtons(),
+        QStringList({"New", "Open", "Save", "-", "Cut", "Copy", "Paste", "-", "Prevedi", "-",
+                     "Simulacija korak po korak  (Ctrl+F5)", "Kontinualna simulacija (F5)",
+                     "Prekid (Shift+F5)", " Restart", "-", "Pomoc"}));
+    // The command itself stays in the Options menu and keeps its key.
+    QVERIFY(
+        frame.menuBar()->actions().at(3)->menu()->actions().contains(frame.Action(ID_STEP_BACK)));
+
+    extras->trigger();
+    QCOMPARE(bar->actions(), withExtras);
+    QTRY_VERIFY(frame.SpeedBox()->isVisible());
+    QTRY_COMPARE(shownButtons().size(), withExtras.size());
 }
 
 void MainWindowTest::toolbarDocksOnEverySide() {
