@@ -40,15 +40,7 @@ std::string FileName(const std::string& path) {
 std::string FirstFailure(const SScenarioReport& report) {
     if (!report.loaded) return report.loadFailure;
     for (const SStepReport& step : report.steps) {
-        if (step.result != EStepResult::Failed) continue;
-        std::string failure = FileName(report.file) + ":" + std::to_string(step.line) + " " +
-                              step.step + ": " + step.failure;
-        if (!step.mismatches.empty()) {
-            const SMismatch& first = step.mismatches.front();
-            failure +=
-                "; " + first.key + ": ocekivano " + first.expected + ", stvarno " + first.actual;
-        }
-        return failure;
+        if (step.result == EStepResult::Failed) return StepFailureText(report, step);
     }
     return {};
 }
@@ -83,6 +75,16 @@ std::string XmlText(const std::string& text) {
     return out;
 }
 }  // namespace
+
+std::string StepFailureText(const SScenarioReport& report, const SStepReport& step) {
+    std::string failure = FileName(report.file) + ":" + std::to_string(step.line) + " " +
+                          step.step + ": " + step.failure;
+    if (!step.mismatches.empty()) {
+        const SMismatch& first = step.mismatches.front();
+        failure += "; " + first.key + ": ocekivano " + first.expected + ", stvarno " + first.actual;
+    }
+    return failure;
+}
 
 std::string ReportText(const SScenarioReport& report) {
     const std::string file = FileName(report.file);

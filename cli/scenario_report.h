@@ -7,6 +7,9 @@
 #include "scenario_run.h"
 
 std::string ReportText(const SScenarioReport& report);
+// A failed step on one line: "FILE:LINE step: why; KEY: ocekivano X, stvarno Y"
+// with the first key that did not hold.
+std::string StepFailureText(const SScenarioReport& report, const SStepReport& step);
 std::string ReportJson(const SScenarioReport& report);
 
 // One scenario of one program, as a batch keeps it and JUnit shows it.

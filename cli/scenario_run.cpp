@@ -1,11 +1,13 @@
 #include "scenario_run.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <utility>
 
 #include "break_labels.h"
+#include "history.h"
 #include "instruction_set.h"
 #include "pin_input.h"
 #include "platform/message_box.h"
@@ -96,64 +98,179 @@ std::string Shown(const STarget& target, int64_t value) {
     }
 }
 
-class CScenarioPlayer {
-public:
-    CScenarioPlayer(const SScenario& scenario, CVcdWriter* vcd)
-        : m_scenario(scenario), m_vcd(vcd) {}
+// The passes that surely end before the cycle count reaches end: no
+// instruction takes more than two cycles.
+int64_t PassesBelow(uint64_t end) {
+    const uint64_t now = CycleCount;
+    return now >= end ? 1 : std::max<int64_t>(1, static_cast<int64_t>((end - now) / 2));
+}
+}  // namespace
 
-    void Play(SScenarioReport* report);
-
-private:
-    enum class EStop { Done, Limit, LeftProgram };
-
-    // Runs passes until done() holds after one of them; at least one pass
-    // when atLeastOne, otherwise done() is asked first.
-    template <class Done>
-    EStop RunUntil(bool atLeastOne, Done done);
-    // A copy of the conditions with every label replaced by its address.
-    bool Resolve(const std::vector<SCondition>& conditions, std::vector<SCondition>* resolved,
-                 std::string* failure) const;
-    void RunStep(const SStep& step, SStepReport* report);
-    void ClickStep(const SStep& step, SStepReport* report);
-    void ExpectStep(const SStep& step, SStepReport* report);
-    std::string StopReason(EStop stop) const;
-    void Sample() {
-        if (m_vcd) m_vcd->Sample(CycleCount);
-    }
-
-    const SScenario& m_scenario;
-    CVcdWriter* m_vcd;
-    CInstructionSet m_cpu;
-    CStepMessages m_messages;
-    uint16_t m_lastPc = kStartAddress;
-};
-
-template <class Done>
-CScenarioPlayer::EStop CScenarioPlayer::RunUntil(bool atLeastOne, Done done) {
-    if (!atLeastOne && done()) return EStop::Done;
-    for (;;) {
-        if (!PcInsideProgram()) return EStop::LeftProgram;
-        if (CycleCount >= static_cast<uint64_t>(m_scenario.limit)) return EStop::Limit;
-        m_lastPc = PC;
-        RunOnePass(m_cpu);
-        Sample();
-        if (done()) return EStop::Done;
+CScenarioStepper::CScenarioStepper(SScenario scenario, const std::string& program, CVcdWriter* vcd)
+    : m_scenario(std::move(scenario)), m_vcd(vcd) {
+    m_report.file = m_scenario.file;
+    m_report.name = m_scenario.name;
+    m_report.program = program;
+    m_report.points = m_scenario.points;
+    for (const SStep& step : m_scenario.steps) {
+        SStepReport& out = m_report.steps.emplace_back();
+        out.line = step.line;
+        out.step = DescribeStep(step);
     }
 }
 
-std::string CScenarioPlayer::StopReason(EStop stop) const {
+void CScenarioStepper::Sample() {
+    if (m_vcd) m_vcd->Sample(CycleCount);
+}
+
+int64_t CScenarioStepper::PassesBeforeLook(int64_t maxPasses) {
+    while (!m_over) {
+        if (m_current == m_scenario.steps.size()) {
+            // Only a scenario without steps gets here.
+            m_over = true;
+            m_report.passed = true;
+            break;
+        }
+        SStepReport& out = m_report.steps[m_current];
+        if (m_running) {
+            const EStop stop = Look();
+            if (stop == EStop::Going) return Slice(maxPasses);
+            m_running = false;
+            if (stop != EStop::Done) {
+                out.failure = StopReason(stop);
+                if (m_scenario.steps[m_current].kind == EStepKind::RunUntil) {
+                    std::string wanted;
+                    for (const SCondition& condition : m_scenario.steps[m_current].conditions) {
+                        wanted += (wanted.empty() ? "" : ", ") + DescribeCondition(condition);
+                    }
+                    out.failure = "uslov '" + wanted + "' nije ispunjen: " + out.failure;
+                }
+            }
+            if (EndStep()) break;
+            continue;
+        }
+        const SStep& step = m_scenario.steps[m_current];
+        switch (step.kind) {
+            case EStepKind::Click:
+            case EStepKind::Set:
+                ClickStep(step, &out);
+                break;
+            case EStepKind::Expect:
+                ExpectStep(step, &out);
+                break;
+            default:
+                BeginRun(step);
+                if (m_running) continue;
+                break;
+        }
+        if (EndStep()) break;
+    }
+    return 0;
+}
+
+bool CScenarioStepper::EndStep() {
+    const size_t index = m_current++;
+    SStepReport& out = m_report.steps[index];
+    if (takeMessages) out.messages = takeMessages();
+    out.cycles = CycleCount;
+    const bool failed = !out.failure.empty();
+    out.result = failed ? EStepResult::Failed : EStepResult::Held;
+    m_over = failed || m_current == m_scenario.steps.size();
+    if (m_over) {
+        m_report.passed = !failed;
+        m_report.cycles = CycleCount;
+        m_report.instructions = InstructionCount;
+    }
+    const bool checkpoint = m_over || m_scenario.steps[index].kind == EStepKind::Expect;
+    if (checkpoint && onCheckpoint) onCheckpoint(index);
+    return checkpoint;
+}
+
+void CScenarioStepper::BeginRun(const SStep& step) {
+    m_ranPasses = false;
+    if (step.kind == EStepKind::RunUntil) {
+        // Labels first: a misspelt one must fail at once, not after the limit.
+        if (!Resolve(step.conditions, &m_conditions, &m_report.steps[m_current].failure)) return;
+    } else if (step.kind == EStepKind::RunInstructions) {
+        m_end = InstructionCount + static_cast<uint64_t>(step.count);
+    } else {
+        const int64_t cycles = step.kind == EStepKind::RunCycles
+                                   ? step.count
+                                   : std::llround(step.microseconds * m_scenario.clockHz / 4e6);
+        m_end = CycleCount + static_cast<uint64_t>(cycles);
+    }
+    m_running = true;
+}
+
+bool CScenarioStepper::Arrived() const {
+    switch (m_scenario.steps[m_current].kind) {
+        case EStepKind::RunUntil:
+            // An until runs at least one instruction, as a breakpoint does.
+            if (!m_ranPasses) return false;
+            for (const SCondition& condition : m_conditions) {
+                if (!Compare(Current(condition.target), condition.compare, condition.value)) {
+                    return false;
+                }
+            }
+            return true;
+        case EStepKind::RunInstructions:
+            return InstructionCount >= m_end;
+        default:
+            return CycleCount >= m_end;
+    }
+}
+
+CScenarioStepper::EStop CScenarioStepper::Look() const {
+    if (Arrived()) return EStop::Done;
+    if (!PcInsideProgram()) return EStop::LeftProgram;
+    if (CycleCount >= static_cast<uint64_t>(m_scenario.limit)) return EStop::Limit;
+    return EStop::Going;
+}
+
+int64_t CScenarioStepper::Slice(int64_t maxPasses) {
+    // No slice passes a point where the step or the limit must be looked at.
+    int64_t passes = std::min(maxPasses, PassesBelow(static_cast<uint64_t>(m_scenario.limit)));
+    switch (m_scenario.steps[m_current].kind) {
+        case EStepKind::RunUntil:
+            passes = 1;
+            break;
+        case EStepKind::RunInstructions:
+            passes = std::min(passes, static_cast<int64_t>(m_end - InstructionCount));
+            break;
+        default:
+            passes = std::min(passes, PassesBelow(m_end));
+            break;
+    }
+    m_ranPasses = true;
+    m_lastPc = PC;
+    m_sliceStart = InstructionCount;
+    return std::max<int64_t>(1, passes);
+}
+
+uint16_t CScenarioStepper::PcBeforeLastPass() const {
+    const uint64_t now = InstructionCount;
+    if (now <= m_sliceStart + 1) return m_lastPc;
+    // The last slice ran many passes: the history knows where the last began.
+    CInstructionSet cpu;
+    History.GoTo(now - 1, cpu);
+    const uint16_t pc = PC;
+    History.GoTo(now, cpu);
+    return pc;
+}
+
+std::string CScenarioStepper::StopReason(EStop stop) const {
     const std::string where = "PC " + Hex(PC, 4) + ", ciklus " + std::to_string(CycleCount.load());
     if (stop == EStop::Limit) {
         return "dostignuta granica od " + std::to_string(m_scenario.limit) + " ciklusa (" + where +
                ")";
     }
     return std::string("PC je napustio program: ") + LastMnemonic.load() + " na adresi " +
-           Hex(m_lastPc, 4) + " odveo je PC na " + Hex(PC, 4) + " (ciklus " +
+           Hex(PcBeforeLastPass(), 4) + " odveo je PC na " + Hex(PC, 4) + " (ciklus " +
            std::to_string(CycleCount.load()) + ")";
 }
 
-bool CScenarioPlayer::Resolve(const std::vector<SCondition>& conditions,
-                              std::vector<SCondition>* resolved, std::string* failure) const {
+bool CScenarioStepper::Resolve(const std::vector<SCondition>& conditions,
+                               std::vector<SCondition>* resolved, std::string* failure) const {
     *resolved = conditions;
     for (SCondition& condition : *resolved) {
         if (condition.label.empty()) continue;
@@ -167,42 +284,7 @@ bool CScenarioPlayer::Resolve(const std::vector<SCondition>& conditions,
     return true;
 }
 
-void CScenarioPlayer::RunStep(const SStep& step, SStepReport* report) {
-    EStop stop = EStop::Done;
-    if (step.kind == EStepKind::RunUntil) {
-        // Labels first: a misspelt one must fail at once, not after the limit.
-        std::vector<SCondition> conditions;
-        if (!Resolve(step.conditions, &conditions, &report->failure)) return;
-        stop = RunUntil(true, [&] {
-            for (const SCondition& condition : conditions) {
-                if (!Compare(Current(condition.target), condition.compare, condition.value)) {
-                    return false;
-                }
-            }
-            return true;
-        });
-        if (stop != EStop::Done) {
-            std::string wanted;
-            for (const SCondition& condition : step.conditions) {
-                wanted += (wanted.empty() ? "" : ", ") + DescribeCondition(condition);
-            }
-            report->failure = "uslov '" + wanted + "' nije ispunjen: " + StopReason(stop);
-            return;
-        }
-    } else if (step.kind == EStepKind::RunInstructions) {
-        const uint64_t end = InstructionCount + static_cast<uint64_t>(step.count);
-        stop = RunUntil(false, [&] { return InstructionCount >= end; });
-    } else {
-        const int64_t cycles = step.kind == EStepKind::RunCycles
-                                   ? step.count
-                                   : std::llround(step.microseconds * m_scenario.clockHz / 4e6);
-        const uint64_t end = CycleCount + static_cast<uint64_t>(cycles);
-        stop = RunUntil(false, [&] { return CycleCount >= end; });
-    }
-    if (stop != EStop::Done) report->failure = StopReason(stop);
-}
-
-void CScenarioPlayer::ClickStep(const SStep& step, SStepReport* report) {
+void CScenarioStepper::ClickStep(const SStep& step, SStepReport* report) {
     for (const SSetting& setting : step.settings) {
         const STarget& target = setting.target;
         if (target.kind != ETargetKind::Pin) {
@@ -221,10 +303,13 @@ void CScenarioPlayer::ClickStep(const SStep& step, SStepReport* report) {
             return;
         }
     }
+    // The clicks land now, so that what follows sees them.
+    ApplyPinClicks();
     Sample();
 }
 
-void CScenarioPlayer::ExpectStep(const SStep& step, SStepReport* report) {
+void CScenarioStepper::ExpectStep(const SStep& step, SStepReport* report) {
+    ApplyPinClicks();
     std::vector<SCondition> conditions;
     if (!Resolve(step.conditions, &conditions, &report->failure)) return;
     for (const SCondition& condition : conditions) {
@@ -243,51 +328,25 @@ void CScenarioPlayer::ExpectStep(const SStep& step, SStepReport* report) {
     }
 }
 
-void CScenarioPlayer::Play(SScenarioReport* report) {
-    ResetForRun();
-    Sample();
-    bool failed = false;
-    for (const SStep& step : m_scenario.steps) {
-        SStepReport& out = report->steps.emplace_back();
-        out.line = step.line;
-        out.step = DescribeStep(step);
-        if (failed) continue;
-        switch (step.kind) {
-            case EStepKind::Click:
-            case EStepKind::Set:
-                ClickStep(step, &out);
-                break;
-            case EStepKind::Expect:
-                ExpectStep(step, &out);
-                break;
-            default:
-                RunStep(step, &out);
-                break;
-        }
-        out.messages = m_messages.Take();
-        out.cycles = CycleCount;
-        failed = !out.failure.empty();
-        out.result = failed ? EStepResult::Failed : EStepResult::Held;
-    }
-    report->passed = !failed;
-    report->cycles = CycleCount;
-    report->instructions = InstructionCount;
-}
-}  // namespace
-
 std::string HexAndBinary(unsigned value) {
     return Hex(value, 2) + " (" + Binary(value) + ")";
 }
 
 SScenarioReport RunScenario(const SScenario& scenario, const std::string& program,
                             CVcdWriter* vcd) {
-    SScenarioReport report;
-    report.file = scenario.file;
-    report.name = scenario.name;
-    report.program = program;
-    report.points = scenario.points;
     const auto start = std::chrono::steady_clock::now();
-    CScenarioPlayer(scenario, vcd).Play(&report);
+    CInstructionSet cpu;
+    CStepMessages messages;
+    ResetForRun();
+    if (vcd) vcd->Sample(CycleCount);
+    CScenarioStepper stepper(scenario, program, vcd);
+    stepper.takeMessages = [&messages] { return messages.Take(); };
+    while (!stepper.Over()) {
+        if (stepper.PassesBeforeLook(1) == 0) continue;
+        RunOnePass(cpu);
+        if (vcd) vcd->Sample(CycleCount);
+    }
+    SScenarioReport report = stepper.TakeReport();
     report.seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     return report;

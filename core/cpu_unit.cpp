@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <chrono>
+#include <utility>
 
 #include "event_log.h"
 #include "history.h"
 #include "instruction_set.h"
 #include "pin_input.h"
 #include "platform/view.h"
+#include "run_goal.h"
 #include "run_loop.h"
 #include "sim_document.h"
 #include "state.h"
@@ -64,19 +66,28 @@ int CCPUNit::Join() {
 
 void CCPUNit::RunProgram(CInstructionSet& cpu) {
     const CSimDocument& doc = *m_pDoc;
-    // A new run always starts paused, whatever the command that ended the
-    // last one, and shows its reset state before waiting.
+    // A new run starts paused, whatever the command that ended the last one,
+    // and shows its reset state before waiting; a run with a goal is under
+    // way at once.
     ResetForRunBegin();
+    {
+        std::lock_guard lock(m_goalMutex);
+        m_goal = std::exchange(m_nextGoal, nullptr);
+        m_dropGoal = false;
+    }
     m_bRunning = true;
-    m_bPaused = true;
+    m_bPaused = m_goal == nullptr;
     RefreshViews(doc);
     ResetForRunEnd();
 
-    WaitForCommand(true);
-    while (MayExecute()) {
+    WaitForCommand(m_bPaused);
+    while (m_bRunning && !m_bTerminate) {
         const bool fullSpeed = !m_bPaused && SimSpeedMs <= 0;
-        const bool atBreakpoint = RunPasses(cpu, fullSpeed ? kPassesPerLook : 1).atBreakpoint;
-        if (atBreakpoint) m_bPaused = true;
+        // The goal looks first, so it sees PC leave the program.
+        const int64_t passes = GoalSlice(fullSpeed ? kPassesPerLook : 1);
+        if (passes > 0 && !PcInsideProgram()) break;
+        const bool atBreakpoint = passes > 0 && RunPasses(cpu, passes).atBreakpoint;
+        if (atBreakpoint || passes == 0) m_bPaused = true;
         // Read once, so the state on show is the wait that follows: a stop
         // arriving from now on takes effect after the next instruction.
         const bool paused = m_bPaused;
@@ -86,6 +97,7 @@ void CCPUNit::RunProgram(CInstructionSet& cpu) {
         RefreshViews(doc);
         WaitForCommand(paused);
     }
+    m_goal.reset();
     // What ended the run stays on show until the next command; a restart
     // simply starts afresh.
     if (!m_bRunning || m_bTerminate) {
@@ -93,6 +105,22 @@ void CCPUNit::RunProgram(CInstructionSet& cpu) {
     } else {
         m_runState = ProgramEnd == 0 ? RunState::NoProgram : RunState::RanOffProgram;
     }
+}
+
+int64_t CCPUNit::GoalSlice(int64_t passes) {
+    if (m_dropGoal) {
+        m_dropGoal = false;
+        m_goal.reset();
+    }
+    if (m_goal == nullptr) return passes;
+    const int64_t allowed = m_goal->PassesBeforeLook(passes);
+    if (m_goal->Over()) m_goal.reset();
+    return allowed;
+}
+
+void CCPUNit::SetNextRunGoal(std::shared_ptr<CRunGoal> goal) {
+    std::lock_guard lock(m_goalMutex);
+    m_nextGoal = std::move(goal);
 }
 
 void CCPUNit::WaitForCommand(bool paused) {
@@ -151,11 +179,4 @@ bool CCPUNit::ServeNudge() {
     }
     if (clicked || travel != ETravel::None) RefreshViews(*m_pDoc);
     return travel != ETravel::None;
-}
-
-bool CCPUNit::MayExecute() const {
-    // m_bTerminate belongs here as well: every run start sets m_bRunning
-    // again, so a shutdown that lands just before a run starts would
-    // otherwise leave the worker paused in the new run.
-    return PcInsideProgram() && m_bRunning && !m_bTerminate;
 }

@@ -5,12 +5,15 @@
 // the document's StepEvent; it answers only by asking views to repaint and by
 // signalling RunEndedEvent when a run ends.
 #include <cstdint>
+#include <memory>
+#include <mutex>
 #include <thread>
 
 #include "platform/auto_reset_event.h"
 #include "relaxed.h"
 
 class CInstructionSet;
+class CRunGoal;
 class CSimDocument;
 
 // What the worker is doing, for the user to see. Set by the worker before it
@@ -48,6 +51,12 @@ public:
     enum class ETravel { None, StepBack, BackToEvent, ToPass };
     void RequestTravel(ETravel travel, uint64_t pass);
 
+    // The next run (the one the next restart begins) is steered toward goal
+    // and starts running at once; null for a run of the user's own.
+    void SetNextRunGoal(std::shared_ptr<CRunGoal> goal);
+    // The current run goes on without its goal from the next slice on.
+    void DropRunGoal() { m_dropGoal = true; }
+
     CSimDocument* m_pDoc = nullptr;
     Relaxed<bool> m_bTerminate{false};  // end the worker at the end of this run
     Relaxed<bool> m_bRunning{false};    // the current run goes on
@@ -62,7 +71,8 @@ private:
     // What a nudge asks for: clicks to apply, a move through the history.
     // Returns whether it moved.
     bool ServeNudge();
-    bool MayExecute() const;
+    // The passes the next slice may run: passes, or fewer as the goal says.
+    int64_t GoalSlice(int64_t passes);
 
     std::thread m_thread;
     CAutoResetEvent m_ended;
@@ -70,4 +80,8 @@ private:
     Relaxed<int> m_travel{0};  // an ETravel
     Relaxed<uint64_t> m_travelPass{0};
     bool m_endSeen = false;  // touched only by the thread that ends the worker
+    std::mutex m_goalMutex;
+    std::shared_ptr<CRunGoal> m_nextGoal;  // guarded by m_goalMutex
+    std::shared_ptr<CRunGoal> m_goal;      // the current run's, the worker's own
+    Relaxed<bool> m_dropGoal{false};
 };

@@ -1,5 +1,7 @@
 #include "sim_document.h"
 
+#include <utility>
+
 #include "cpu_unit.h"
 #include "pin_input.h"
 #include "platform/message_box.h"
@@ -90,6 +92,16 @@ void CSimDocument::OnRestart() {
     if (m_pWorker == nullptr) return;
     m_pWorker->m_bRunning = false;
     StepEvent.Set();
+}
+
+void CSimDocument::OnRestartToward(std::shared_ptr<CRunGoal> goal) {
+    if (m_pWorker == nullptr) return;
+    m_pWorker->SetNextRunGoal(std::move(goal));
+    OnRestart();
+}
+
+void CSimDocument::DropRunGoal() {
+    if (m_pWorker != nullptr) m_pWorker->DropRunGoal();
 }
 
 void CSimDocument::OnSpeedChanged() {

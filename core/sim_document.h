@@ -6,12 +6,14 @@
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "platform/auto_reset_event.h"
 
 class CView;
 class CCPUNit;
+class CRunGoal;
 
 class CSimDocument {
 public:
@@ -48,6 +50,10 @@ public:
     void OnContinuousRun();
     void OnStopSimulation();
     void OnRestart();
+    // A restart whose run is steered toward goal and starts running at once.
+    void OnRestartToward(std::shared_ptr<CRunGoal> goal);
+    // The current run goes on as the user's own, without its goal.
+    void DropRunGoal();
     // SimSpeedMs has just changed: a running worker measures its current
     // pause against the new value at once instead of waiting out the old one.
     void OnSpeedChanged();

@@ -42,4 +42,5 @@ enum CommandId : int {
     ID_RECORD_START = 0x8050,
     ID_RECORD_END = 0x8051,
     ID_EXPORT_VCD = 0x8052,
+    ID_REPLAY = 0x8053,
 };

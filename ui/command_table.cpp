@@ -46,6 +46,7 @@ constexpr CommandInfo kCommands[] = {
     {ID_VIEW_EVENTS, "Dogadjaji", "Prikazi dogadjaje izvrsavanja", nullptr, -1},
     {ID_RECORD_START, "Snimi sesiju", "Restartuj program i pamti svaki klik na pin sa njegovim ciklusom", nullptr, -1},
     {ID_RECORD_END, "Zavrsi snimanje", "Upisi snimljenu sesiju kao scenario (*.yaml)", nullptr, -1},
+    {ID_REPLAY, "Pusti snimak", "Restartuj program i pusti scenario (*.yaml): klikovi u svojim ciklusima, pauza na svakoj proveri", nullptr, -1},
     {ID_EXPORT_VCD, "Izvezi talasne oblike (VCD)", "Upisi nivoe i smerove pinova od pocetka izvrsavanja u VCD fajl", nullptr, -1},
 };
 
@@ -56,7 +57,7 @@ constexpr int kViewMenu[] = {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_HEX, I
 constexpr int kOptionsMenu[] = {ID_ASSEMBLE, ID_SAVE_BEFORE_ASSEMBLE, kSeparator, ID_SINGLE_STEP, ID_CONTINUOUS_RUN, ID_STOP_SIMULATION,
                                 ID_RESTART, ID_SPEED, ID_BREAK_LABELS, kSeparator, ID_STEP_BACK, ID_BACK_TO_EVENT,
                                 kSeparator, ID_OSCILLATOR, ID_ZERO_STOPWATCH, kSeparator, ID_RECORD_START,
-                                ID_RECORD_END, ID_EXPORT_VCD};
+                                ID_RECORD_END, ID_REPLAY, ID_EXPORT_VCD};
 constexpr int kHelpMenu[] = {ID_HELP, ID_APP_ABOUT};
 
 constexpr MenuInfo kMenus[] = {

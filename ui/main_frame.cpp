@@ -28,6 +28,7 @@
 #include "platform/message_box.h"
 #include "register_edits.h"
 #include "run_status_panes.h"
+#include "scenario_replay.h"
 #include "session_commands.h"
 #include "source_commands.h"
 #include "source_file.h"
@@ -83,6 +84,7 @@ CMainFrame::CMainFrame(CLumoDoc& doc, QWidget* parent) : QMainWindow(parent), m_
     m_pTimeCommands = new CTimeCommands(*this, m_doc);
     new CSessionCommands(*this, m_doc);
     new CRegisterEdits(*this, m_doc);
+    new CScenarioReplay(*this, m_doc);
     RestoreLayout();
 
     connect(&m_doc, &CLumoDoc::TitleChanged, this, [this](const QString& title) {

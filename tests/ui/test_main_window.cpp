@@ -88,7 +88,7 @@ void MainWindowTest::menusHoldTheirItemsInOrder() {
           "Kontinualna simulacija (F5)", "&Prekid simulacije (Shift+F5)", "&Restart (Ctrl+R)",
           "&Brzina (Ctrl+B)", "&Labele prekidnih tacaka (Ctrl+L)", "-",
           "Korak &unazad (Ctrl+Shift+F5)", "Unazad do prethodnog &dogadjaja (Ctrl+Shift+D)", "-",
-          "&Takt oscilatora...", "&Nuliraj stopericu", "-", "Snimi sesiju", "Zavrsi snimanje",
+          "&Takt oscilatora...", "&Nuliraj stopericu", "-", "Snimi sesiju", "Zavrsi snimanje", "Pusti snimak",
           "Izvezi talasne oblike (VCD)"}},
         {"&Help", {"&Pomoc", "&O programu"}},
     };

@@ -1,0 +1,278 @@
+// A scenario replayed in the window: the clicks come at their cycles as the
+// user's own, the run pauses at every expect and at a failure with lumo-run's
+// words, and a recorded session replays to the state it was recorded in.
+#include <QAction>
+#include <QProcess>
+#include <QStatusBar>
+#include <QtTest>
+
+#include "command_ids.h"
+#include "cpu_unit.h"
+#include "event_log.h"
+#include "lumo_doc.h"
+#include "main_frame.h"
+#include "pin_input.h"
+#include "source_file.h"
+#include "state.h"
+#include "support/app_fixture.h"
+
+namespace {
+// RB7 an output that toggles; the input pins of port B summed into 0x20.
+const QByteArray kToggleAndSum =
+    "\torg\t5\n"
+    "\tbsf\t3,5\n"
+    "\tbcf\t6,7\n"
+    "\tbcf\t3,5\n"
+    "loop\tmovlw\t0x80\n"
+    "\txorwf\t6,f\n"
+    "\tmovf\t6,w\n"
+    "\taddwf\t0x20,f\n"
+    "\tgoto\tloop\n"
+    "\tend\n";
+
+// Runs off the end of program memory after four cycles.
+const QByteArray kOffTheEnd = "\torg\t5\n\tgoto\t0x3FE\n\torg\t0x3FE\n\tnop\n\tnop\n\tend\n";
+}  // namespace
+
+class ScenarioReplayTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup() { SimSpeedMs = 200; }
+    void pausesAtEachExpectWithClickAtItsCycle();
+    void recordedSessionReplaysToTheRecordedState();
+    void failuresPauseWithLumoRunsWords_data();
+    void failuresPauseWithLumoRunsWords();
+    void stopEndsTheReplay();
+    void malformedScenarioIsReportedWithItsPlace();
+
+private:
+    QString Write(const QString& name, const QByteArray& text) const;
+    static void Trigger(CAppUnderTest& app, int id) { app.Frame().Action(id)->trigger(); }
+    static QString Status(CAppUnderTest& app) { return app.Frame().statusBar()->currentMessage(); }
+    static void Replay(CAppUnderTest& app, const QString& scenario);
+    static RunState State(CAppUnderTest& app) { return app.Doc().m_pWorker->m_runState; }
+    static QString LumoRunReport(const QString& scenario);
+
+    std::unique_ptr<CScratchFolder> m_folder;
+};
+
+void ScenarioReplayTest::init() {
+    CAppUnderTest::ClearSettings();
+    m_folder = std::make_unique<CScratchFolder>();
+    QVERIFY(m_folder->IsValid());
+    SourceFolder.clear();
+    SourceFileName.clear();
+    SimSpeedMs = 0;
+}
+
+QString ScenarioReplayTest::Write(const QString& name, const QByteArray& text) const {
+    const QString path = m_folder->Path(name);
+    WriteBytes(path, text);
+    return path;
+}
+
+void ScenarioReplayTest::Replay(CAppUnderTest& app, const QString& scenario) {
+    app.m_dialogs.m_openPaths.append(scenario);
+    Trigger(app, ID_REPLAY);
+}
+
+QString ScenarioReplayTest::LumoRunReport(const QString& scenario) {
+    QProcess run;
+    run.start(QStringLiteral(LUMO_BIN_DIR "/lumo-run"), {QStringLiteral("--scenario"), scenario});
+    if (!run.waitForFinished(60000)) return {};
+    return QString::fromUtf8(run.readAllStandardOutput());
+}
+
+void ScenarioReplayTest::pausesAtEachExpectWithClickAtItsCycle() {
+    Write(QStringLiteral("prog.asm"), kToggleAndSum);
+    const QString scenario = Write(QStringLiteral("koraci.yaml"),
+                                   "program: prog.asm\n"
+                                   "steps:\n"
+                                   "  - run: {until: loop}\n"
+                                   "  - expect: {PC: loop, cycles: 3}\n"
+                                   "  - click: RB0\n"
+                                   "  - run: {instructions: 4}\n"
+                                   "  - expect: {\"0x20\": 0x81, W: 0x81}\n"
+                                   "  - run: {us: 10}\n");
+    SimSpeedMs = 5;  // a visible pace: the pauses come from the scenario
+    CAppUnderTest app;
+    const uint64_t before = EventLog.LastSerial();
+    Replay(app, scenario);
+    QTRY_COMPARE(Status(app), QStringLiteral("Snimak: korak 2 od 6 (koraci.yaml:4 expect) je "
+                                             "ispunjen. F5 ili Ctrl+F5 nastavlja, Shift+F5 "
+                                             "prekida."));
+    QTRY_COMPARE(State(app), RunState::Paused);
+    QCOMPARE(InstructionCount.load(), 3u);
+    QTest::qWait(50);
+    QCOMPARE(InstructionCount.load(), 3u);  // it waits for the user
+
+    // Ctrl+F5 goes on by one instruction, F5 to the next checkpoint; the
+    // click lands before the fourth instruction, as a click of the user's.
+    Trigger(app, ID_SINGLE_STEP);
+    QTRY_COMPARE(InstructionCount.load(), 4u);
+    QTRY_COMPARE(State(app), RunState::Paused);
+    QCOMPARE(RegisterFile[PORTB] & 1, 1);
+    Trigger(app, ID_CONTINUOUS_RUN);
+    QTRY_VERIFY(Status(app).startsWith(QStringLiteral("Snimak: korak 5 od 6")));
+    QCOMPARE(InstructionCount.load(), 7u);
+    std::vector<SEvent> clicks;
+    for (const SEvent& event : EventLog.Since(before)) {
+        if (event.kind == EEventKind::Pin) clicks.push_back(event);
+    }
+    QCOMPARE(clicks.size(), size_t{1});
+    QCOMPARE(clicks[0].text, std::string("RB0"));
+    QCOMPARE(clicks[0].pass, 3u);
+    QCOMPARE(clicks[0].cycle, 3u);
+
+    Trigger(app, ID_CONTINUOUS_RUN);
+    QTRY_VERIFY(Status(app).startsWith(QStringLiteral("Snimak zavrsen: PROSAO, korak 6 od 6")));
+    QTRY_COMPARE(State(app), RunState::Paused);
+    QVERIFY(CycleCount >= 7u + 10u);
+    QVERIFY(CycleCount <= 7u + 11u);
+}
+
+void ScenarioReplayTest::recordedSessionReplaysToTheRecordedState() {
+    const QString program = Write(QStringLiteral("prog.asm"), kToggleAndSum);
+    CAppUnderTest app;
+    app.m_dialogs.m_openPaths.append(program);
+    Trigger(app, ID_FILE_OPEN);
+    Trigger(app, ID_ASSEMBLE);
+    const uint64_t serial = EventLog.LastSerial();
+    Trigger(app, ID_RECORD_START);
+    const auto restarted = [serial] {
+        for (const SEvent& event : EventLog.Since(serial)) {
+            if (event.kind == EEventKind::RunStart) return true;
+        }
+        return false;
+    };
+    QTRY_VERIFY(restarted());
+    QTRY_COMPARE(State(app), RunState::WaitingToStart);
+    const uint8_t pins[] = {0x01, 0x10, 0x01, 0x40, 0x02};
+    for (const uint8_t pin : pins) {
+        for (int i = 0; i < 3; ++i) {
+            const uint64_t passes = InstructionCount;
+            Trigger(app, ID_SINGLE_STEP);
+            QTRY_COMPARE(InstructionCount.load(), passes + 1);
+            QTRY_COMPARE(State(app), RunState::Paused);
+        }
+        ClickPin(PORTB, pin);
+    }
+    Trigger(app, ID_CONTINUOUS_RUN);
+    QTRY_VERIFY(InstructionCount > 3000);
+    ClickPin(PORTB, 0x20);
+    QTRY_VERIFY(InstructionCount > 6000);
+    const QString scenario = m_folder->Path(QStringLiteral("sesija.yaml"));
+    app.m_dialogs.m_savePaths.append(scenario);
+    Trigger(app, ID_RECORD_END);
+    QTRY_VERIFY(Status(app).startsWith(QStringLiteral("Sesija snimljena")));
+    const SChipState recorded = Chip;
+
+    // Elsewhere first, so the replay has to get there itself.
+    Trigger(app, ID_RESTART);
+    ClickPin(PORTB, 0x80 >> 1);
+    Replay(app, scenario);
+    QTRY_VERIFY(Status(app).startsWith(QStringLiteral("Snimak zavrsen: PROSAO")));
+    QTRY_COMPARE(State(app), RunState::Paused);
+    QVERIFY(Chip == recorded);
+}
+
+void ScenarioReplayTest::failuresPauseWithLumoRunsWords_data() {
+    QTest::addColumn<QByteArray>("program");
+    QTest::addColumn<QByteArray>("steps");
+    QTest::addColumn<int>("speedMs");
+    QTest::addColumn<int>("failing");
+    // At full speed the worker runs long slices: they must end where
+    // lumo-run's single passes do.
+    QTest::newRow("expect") << kToggleAndSum
+                            << QByteArray(
+                                   "  - run: {cycles: 1001}\n"
+                                   "  - expect: {W: 0x55, cycles: 0}\n")
+                            << 0 << 2;
+    QTest::newRow("limit") << kToggleAndSum
+                           << QByteArray("  - run: {until: {RB0: 1}}\n  - expect: {W: 0}\n") << 0
+                           << 1;
+    QTest::newRow("left the program")
+        << kOffTheEnd << QByteArray("  - run: {cycles: 100}\n  - expect: {W: 0}\n") << 0 << 1;
+    QTest::newRow("output pin") << kToggleAndSum
+                                << QByteArray("  - run: {instructions: 4}\n  - click: RB7\n") << 1
+                                << 2;
+}
+
+void ScenarioReplayTest::failuresPauseWithLumoRunsWords() {
+    QFETCH(QByteArray, program);
+    QFETCH(QByteArray, steps);
+    QFETCH(int, speedMs);
+    QFETCH(int, failing);
+    Write(QStringLiteral("prog.asm"), program);
+    const QString scenario =
+        Write(QStringLiteral("pada.yaml"), "program: prog.asm\nlimit: 5000\nsteps:\n" + steps);
+    SimSpeedMs = speedMs;
+    CAppUnderTest app;
+    Replay(app, scenario);
+    const QString prefix =
+        QStringLiteral("Snimak: korak %1 od 2 nije prosao: pada.yaml:").arg(failing);
+    QTRY_VERIFY2(Status(app).startsWith(prefix), qPrintable(Status(app)));
+    QTRY_COMPARE(State(app), RunState::Paused);
+    // "LINE step: why; KEY: ocekivano X, stvarno Y" as lumo-run reports it.
+    const QString failure = Status(app).mid(prefix.size());
+    const QString line = failure.section(QLatin1Char(' '), 0, 0);
+    const QString why = failure.section(QLatin1Char(' '), 1).section(QStringLiteral("; "), 0, 0);
+    const QString report = LumoRunReport(scenario);
+    QVERIFY2(report.contains(QStringLiteral("GRESKA     ") + why), qPrintable(report + why));
+    QVERIFY(report.contains(QStringLiteral("pada.yaml:") + line));
+    if (failure.contains(QStringLiteral("; "))) {
+        const QString mismatch = failure.section(QStringLiteral("; "), 1);
+        QVERIFY2(report.contains(mismatch.section(QStringLiteral(": "), 1)),
+                 qPrintable(report + mismatch));
+    }
+    // After a failure the run is the user's again.
+    const uint64_t passes = InstructionCount;
+    Trigger(app, ID_SINGLE_STEP);
+    QTRY_VERIFY(InstructionCount > passes || State(app) == RunState::RanOffProgram);
+    QVERIFY(Status(app).startsWith(prefix));
+}
+
+void ScenarioReplayTest::stopEndsTheReplay() {
+    Write(QStringLiteral("prog.asm"), kToggleAndSum);
+    const QString scenario = Write(QStringLiteral("dva.yaml"),
+                                   "program: prog.asm\n"
+                                   "steps:\n"
+                                   "  - run: {cycles: 10}\n"
+                                   "  - expect: {cycles: \">= 10\"}\n"
+                                   "  - run: {cycles: 10}\n"
+                                   "  - expect: {cycles: \">= 20\"}\n");
+    CAppUnderTest app;
+    Replay(app, scenario);
+    QTRY_VERIFY(Status(app).startsWith(QStringLiteral("Snimak: korak 2 od 4")));
+    Trigger(app, ID_STOP_SIMULATION);
+    QCOMPARE(Status(app), QStringLiteral("Snimak prekinut"));
+    // The second expect no longer stops the run.
+    Trigger(app, ID_CONTINUOUS_RUN);
+    QTRY_VERIFY(InstructionCount > 10000);
+    QCOMPARE(State(app), RunState::Running);
+    QCOMPARE(Status(app), QStringLiteral("Snimak prekinut"));
+    Trigger(app, ID_STOP_SIMULATION);
+}
+
+void ScenarioReplayTest::malformedScenarioIsReportedWithItsPlace() {
+    Write(QStringLiteral("prog.asm"), kToggleAndSum);
+    const QString scenario = Write(QStringLiteral("lose.yaml"),
+                                   "program: prog.asm\n"
+                                   "steps:\n"
+                                   "  - run: {cycles: 10}\n"
+                                   "  - klik: RB0\n");
+    CAppUnderTest app;
+    Replay(app, scenario);
+    const QString status = Status(app);
+    QVERIFY2(status.startsWith(QStringLiteral("Snimak nije pusten: ") + scenario + ":4:"),
+             qPrintable(status));
+    QCOMPARE(State(app), RunState::WaitingToStart);
+
+    Replay(app, m_folder->Path(QStringLiteral("nema.yaml")));
+    QVERIFY(Status(app).startsWith(QStringLiteral("Snimak nije pusten: ")));
+    QVERIFY(Status(app).contains(QStringLiteral("nema.yaml")));
+}
+
+QTEST_MAIN(ScenarioReplayTest)
+#include "test_scenario_replay.moc"

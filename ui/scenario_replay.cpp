@@ -1,0 +1,146 @@
+#include "scenario_replay.h"
+
+#include <QAction>
+#include <QFile>
+#include <QFileInfo>
+#include <QStatusBar>
+#include <mutex>
+
+#include "command_ids.h"
+#include "lumo_doc.h"
+#include "main_frame.h"
+#include "scenario_reader.h"
+#include "scenario_report.h"
+#include "scenario_run.h"
+#include "source_file.h"
+#include "state.h"
+#include "user_dialogs.h"
+
+struct CScenarioReplay::SLink {
+    std::mutex mutex;
+    CScenarioReplay* owner = nullptr;
+};
+
+namespace {
+std::string LocalPath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+// What the status bar says at a checkpoint, in the report's own words where
+// a step failed.
+QString CheckpointText(const SScenarioReport& report, size_t index, bool over) {
+    const SStepReport& step = report.steps[index];
+    const QString where = QFileInfo(QString::fromStdString(report.file)).fileName() +
+                          QStringLiteral(":") + QString::number(step.line) + QStringLiteral(" ") +
+                          QString::fromStdString(step.step);
+    const QString number = QStringLiteral("korak %1 od %2").arg(index + 1).arg(report.steps.size());
+    if (step.result == EStepResult::Failed) {
+        return QStringLiteral("Snimak: ") + number + QStringLiteral(" nije prosao: ") +
+               QString::fromStdString(StepFailureText(report, step));
+    }
+    if (over) {
+        return QStringLiteral("Snimak zavrsen: PROSAO, ") + number + QStringLiteral(" (") + where +
+               QStringLiteral(") ispunjen, ") + QString::number(report.cycles) +
+               QStringLiteral(" ciklusa");
+    }
+    return QStringLiteral("Snimak: ") + number + QStringLiteral(" (") + where +
+           QStringLiteral(") je ispunjen. F5 ili Ctrl+F5 nastavlja, Shift+F5 prekida.");
+}
+}  // namespace
+
+CScenarioReplay::CScenarioReplay(CMainFrame& frame, CLumoDoc& doc)
+    : QObject(&frame), m_frame(frame), m_doc(doc), m_link(std::make_shared<SLink>()) {
+    m_link->owner = this;
+    connect(frame.Action(ID_REPLAY), &QAction::triggered, this, &CScenarioReplay::OnReplay);
+    // The stop command pauses the run as always; here it also ends the
+    // replay. A restart begins a run of the user's own.
+    connect(frame.Action(ID_STOP_SIMULATION), &QAction::triggered, this, [this] {
+        if (!m_replaying) return;
+        m_doc.DropRunGoal();
+        OnEnded();
+    });
+    connect(frame.Action(ID_RESTART), &QAction::triggered, this, [this] {
+        if (m_replaying) OnEnded();
+    });
+}
+
+CScenarioReplay::~CScenarioReplay() {
+    std::lock_guard lock(m_link->mutex);
+    m_link->owner = nullptr;
+}
+
+void CScenarioReplay::Say(const QString& text) {
+    m_frame.statusBar()->showMessage(text);
+}
+
+void CScenarioReplay::OnReplay() {
+    const QString folder = QFile::decodeName(QByteArray::fromStdString(SourceFolder));
+    const QString path = m_doc.Dialogs()->GetOpenFileName(
+        {QStringLiteral("Pusti snimak"),
+         {QStringLiteral("Scenario (*.yaml *.yml)"), QStringLiteral("Svi fajlovi (*)")},
+         QStringLiteral("yaml"),
+         {},
+         folder});
+    if (!path.isEmpty()) Start(path);
+}
+
+void CScenarioReplay::OnEnded() {
+    m_replaying = false;
+    Say(QStringLiteral("Snimak prekinut"));
+}
+
+bool CScenarioReplay::LoadProgram(const std::string& program) {
+    const QString path =
+        QFileInfo(QFile::decodeName(QByteArray::fromStdString(program))).absoluteFilePath();
+    if (QFileInfo(m_doc.GetPathName()) != QFileInfo(path)) {
+        if (!m_doc.SaveModified() || !m_doc.OpenDocumentFile(path)) return false;
+    }
+    m_frame.OnAssemble();
+    return ProgramEnd != 0;
+}
+
+bool CScenarioReplay::Start(const QString& path) {
+    SScenario scenario;
+    std::string error;
+    if (!ReadScenarioFile(LocalPath(path), &scenario, &error)) {
+        Say(QStringLiteral("Snimak nije pusten: ") + QString::fromStdString(error));
+        return false;
+    }
+    if (!scenario.program.empty() && !LoadProgram(scenario.program)) {
+        Say(QStringLiteral("Snimak nije pusten: program ") +
+            QString::fromStdString(scenario.program) + QStringLiteral(" se nije preveo"));
+        return false;
+    }
+    if (ProgramEnd == 0) {
+        Say(QStringLiteral("Snimak nije pusten: prvo prevedite program (F7)"));
+        return false;
+    }
+    const std::string program =
+        scenario.program.empty() ? SourceFolder + SourceFileName : scenario.program;
+    const QString name = QString::fromStdString(scenario.name);
+    auto stepper = std::make_shared<CScenarioStepper>(std::move(scenario), program);
+    const uint64_t generation = ++m_generation;
+    // Told on the worker's thread, which owns the report then: the text is
+    // made there and handed to this thread.
+    stepper->onCheckpoint = [link = m_link, replay = stepper.get(), generation](size_t index) {
+        const QString text = CheckpointText(replay->Report(), index, replay->Over());
+        const bool over = replay->Over();
+        std::lock_guard lock(link->mutex);
+        if (CScenarioReplay* owner = link->owner) {
+            QMetaObject::invokeMethod(
+                owner,
+                [owner, generation, text, over] { owner->ShowCheckpoint(generation, text, over); },
+                Qt::QueuedConnection);
+        }
+    };
+    m_replaying = true;
+    m_doc.OnRestartToward(std::move(stepper));
+    Say(QStringLiteral("Snimak: ") + name);
+    return true;
+}
+
+void CScenarioReplay::ShowCheckpoint(uint64_t generation, const QString& text, bool over) {
+    if (generation != m_generation || !m_replaying) return;
+    if (over) m_replaying = false;
+    Say(text);
+}
