@@ -1,6 +1,8 @@
 #include "register_edits.h"
 
+#include <QCursor>
 #include <QStatusBar>
+#include <QToolTip>
 
 #include "cpu_unit.h"
 #include "input_view.h"
@@ -21,20 +23,24 @@ CRegisterEdits::CRegisterEdits(CMainFrame& frame, CLumoDoc& doc)
     connect(frame.OutputView(), &COutputView::ValueDoubleClicked, this, &CRegisterEdits::OnEdit);
 }
 
+void CRegisterEdits::Refuse(const QString& why) {
+    m_frame.statusBar()->showMessage(why, kMessageMs);
+    // Also where the user looks: the status bar's message pane can be narrow.
+    QToolTip::showText(QCursor::pos(), why, m_frame.OutputView());
+}
+
 void CRegisterEdits::OnEdit(int reg) {
     // A value typed in while instructions run would land at a moment the
     // user cannot see.
     const CCPUNit* worker = m_doc.m_pWorker;
     if (worker && (!worker->m_bPaused || worker->m_runState == RunState::Running)) {
-        m_frame.statusBar()->showMessage(
-            QStringLiteral("Vrednosti se menjaju samo dok simulacija stoji (Prekid, Shift+F5)"),
-            kMessageMs);
+        Refuse(QStringLiteral("Vrednosti se menjaju samo dok simulacija stoji (Prekid, Shift+F5)"));
         return;
     }
     const bool isW = reg == kWRegister;
     if (!isW) {
         if (const char* refusal = RegisterEditRefusal(reg)) {
-            m_frame.statusBar()->showMessage(QString::fromLatin1(refusal), kMessageMs);
+            Refuse(QString::fromLatin1(refusal));
             return;
         }
     }

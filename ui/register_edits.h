@@ -17,6 +17,9 @@ public:
     void OnEdit(int reg);
 
 private:
+    // Says why no editor opens.
+    void Refuse(const QString& why);
+
     CMainFrame& m_frame;
     CLumoDoc& m_doc;
 };

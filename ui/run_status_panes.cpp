@@ -1,6 +1,7 @@
 #include "run_status_panes.h"
 
 #include <QLabel>
+#include <QPainter>
 #include <QStatusBar>
 #include <algorithm>
 
@@ -10,21 +11,51 @@
 #include "state.h"
 
 namespace {
-QLabel* AddPane(QStatusBar* statusBar, const QString& widest) {
-    auto* label = new QLabel(statusBar);
+// A pane that gives way when the window is narrow, so a long state or label
+// never pushes the prompts out of the status bar: what does not fit ends in
+// an ellipsis, and the tooltip holds the whole text.
+class CElidingLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        drawFrame(&painter);
+        const QRect room = contentsRect().adjusted(kTextMargin, 0, -kTextMargin, 0);
+        painter.drawText(room, Qt::AlignLeft | Qt::AlignVCenter,
+                         fontMetrics().elidedText(text(), Qt::ElideRight, room.width()));
+    }
+
+private:
+    static constexpr int kTextMargin = 2;
+};
+
+// The prompts hide the status bar's ordinary widgets, so only a bound on
+// the panes keeps room for them.
+QLabel* AddPane(QStatusBar* statusBar, const QString& narrowest, const QString& widest) {
+    auto* label = new CElidingLabel(statusBar);
     label->setFrameShape(QFrame::Panel);
     label->setFrameShadow(QFrame::Sunken);
-    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(widest) + 12);
+    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(narrowest) + 12);
+    label->setMaximumWidth(label->fontMetrics().horizontalAdvance(widest) + 12);
     statusBar->addPermanentWidget(label);
     return label;
+}
+
+void SetText(QLabel* label, const QString& text) {
+    label->setText(text);
+    label->setToolTip(text);
 }
 }  // namespace
 
 CRunStatusPanes::CRunStatusPanes(QStatusBar* statusBar, const CSimDocument& doc)
     : QObject(statusBar),
       m_doc(doc),
-      m_pState(AddPane(statusBar, QStringLiteral("Radi, 1000 ms po instrukciji"))),
-      m_pPc(AddPane(statusBar, QStringLiteral("PC=0x0000 label_name"))) {
+      m_pState(AddPane(statusBar, QStringLiteral("Stala na prekidnoj tacki"),
+                       QStringLiteral("Radi, 1000 ms po instrukciji"))),
+      m_pPc(AddPane(statusBar, QStringLiteral("PC=0x0000 label"),
+                    QStringLiteral("PC=0x0000 label_name"))) {
     Update();
 }
 
@@ -34,8 +65,8 @@ void CRunStatusPanes::Update() {
         m_doc.m_pWorker ? RunState(m_doc.m_pWorker->m_runState) : RunState::WaitingToStart;
     const QString place = state == RunState::AtBreakpoint ? BreakpointName(pc) : QString();
     // setText repaints a label only when its text changes.
-    m_pState->setText(RunStateText(state, SimSpeedMs, place, m_lastMessage));
-    m_pPc->setText(::PcText(pc, m_labels));
+    SetText(m_pState, RunStateText(state, SimSpeedMs, place, m_lastMessage));
+    SetText(m_pPc, ::PcText(pc, m_labels));
 }
 
 void CRunStatusPanes::SetListingLabels(std::map<int, std::string> labels) {

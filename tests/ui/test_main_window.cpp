@@ -19,6 +19,7 @@
 #include "lumo_doc.h"
 #include "main_frame.h"
 #include "output_view.h"
+#include "run_status_panes.h"
 #include "speed_box.h"
 #include "state.h"
 #include "support/app_fixture.h"
@@ -37,6 +38,7 @@ private slots:
     void toolbarAdditionsSwitchOffInTheViewMenu();
     void statusBarShowsPromptsAndIdleText();
     void statusBarHasLockKeyPanes();
+    void promptsKeepTheirRoomBesideLongStates();
     void viewListAndPaneRows();
     void f6MovesTheFocusBetweenPanes();
     void viewMenuTogglesBars();
@@ -71,6 +73,31 @@ void MainWindowTest::captionGeometryAndIcon() {
     CAppUnderTest app;
     QCOMPARE(app.Frame().windowTitle(), QStringLiteral("Untitled - Lumo"));
     QVERIFY(app.Frame().isVisible());
+}
+
+// At the window's first size, a long state and a long label give way to the
+// prompt, which hides the ordinary panes; their whole texts are tooltips.
+void MainWindowTest::promptsKeepTheirRoomBesideLongStates() {
+    CAppUnderTest app;
+    CMainFrame& frame = app.Frame();
+    QCOMPARE(frame.width(), 800);
+    const QString message = QStringLiteral("GRESKA: Pogresna vrednost argumenta instrukcije");
+    frame.RunStatus()->SetLastMessage(message);
+    frame.RunStatus()->SetListingLabels({{5, "a_very_long_label_of_the_program"}});
+    const QString prompt = QStringLiteral("Kontinualna simulacija ");
+    frame.statusBar()->showMessage(prompt);
+    QTRY_COMPARE(frame.statusBar()->currentMessage(), prompt);
+    int firstPane = frame.width();
+    for (QLabel* label : frame.statusBar()->findChildren<QLabel*>()) {
+        if (label->isVisible() && label->text() != prompt)
+            firstPane = std::min(firstPane, label->x());
+        if (label->text().contains(message)) QCOMPARE(label->toolTip(), label->text());
+    }
+    QVERIFY2(firstPane > frame.statusBar()->fontMetrics().horizontalAdvance(prompt),
+             qPrintable(QString::number(firstPane)));
+    QVERIFY(frame.RunStatus()->StateText().endsWith(message));
+    QVERIFY(
+        frame.RunStatus()->PcText().endsWith(QStringLiteral("a_very_long_label_of_the_program")));
 }
 
 void MainWindowTest::menusHoldTheirItemsInOrder() {
