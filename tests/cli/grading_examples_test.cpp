@@ -5,23 +5,22 @@
 
 #include <filesystem>
 
-#include "../build/build_test_support.h"
-#include "process_runner.h"
+#include "program_test.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-class GradingExamplesTest : public testing::Test {
+class GradingExamplesTest : public ProgramTest {
 protected:
+    GradingExamplesTest() : ProgramTest("lumo grading examples ") {}
     void SetUp() override {
-        if (!fs::exists(BinPath("tasm"))) GTEST_SKIP() << "tasm not built";
+        ProgramTest::SetUp();
+        if (IsSkipped()) return;
         // A copy, so the assembler's output files stay out of the source tree.
         fs::copy(fs::path(LUMO_SOURCE_DIR) / "examples", m_folder.Path() / "examples",
                  fs::copy_options::recursive);
     }
     fs::path Grading() const { return m_folder.Path() / "examples" / "grading"; }
-
-    CScratchFolder m_folder{"lumo grading examples "};
 };
 
 TEST_F(GradingExamplesTest, EveryScenarioPassesOnItsExample) {
@@ -29,7 +28,7 @@ TEST_F(GradingExamplesTest, EveryScenarioPassesOnItsExample) {
     for (const auto& entry : fs::directory_iterator(Grading())) {
         if (entry.path().extension() != ".yaml") continue;
         ++scenarios;
-        const auto result = RunProgram(BinPath("lumo-run"), {"--scenario", entry.path().string()});
+        const auto result = LumoRun({"--scenario", entry.path().string()});
         EXPECT_EQ(result.exitStatus, 0) << entry.path() << "\n" << result.out << result.err;
     }
     EXPECT_EQ(scenarios, 6);
@@ -37,10 +36,9 @@ TEST_F(GradingExamplesTest, EveryScenarioPassesOnItsExample) {
 
 TEST_F(GradingExamplesTest, TheWrongSubmissionsFailTheirScenarios) {
     const auto grade =
-        RunProgram(BinPath("lumo-grade"),
-                   {(Grading() / "counter.yaml").string(), (Grading() / "buttons.yaml").string(),
-                    "--", (Grading() / "wrong" / "counter_down.asm").string(),
-                    (Grading() / "wrong" / "buttons_no_bank.asm").string()});
+        LumoGrade({(Grading() / "counter.yaml").string(), (Grading() / "buttons.yaml").string(),
+                   "--", (Grading() / "wrong" / "counter_down.asm").string(),
+                   (Grading() / "wrong" / "buttons_no_bank.asm").string()});
     ASSERT_EQ(grade.exitStatus, 0) << grade.err;
     EXPECT_NE(grade.out.find("counter_down.asm     0/1      0/2      0/3"), std::string::npos)
         << grade.out;

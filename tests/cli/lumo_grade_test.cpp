@@ -8,9 +8,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "../build/build_test_support.h"
 #include "grade_batch.h"
-#include "process_runner.h"
+#include "program_test.h"
 
 namespace {
 const char kCounter[] =
@@ -37,23 +36,9 @@ std::string ReadAll(const std::filesystem::path& path) {
     return text.str();
 }
 
-class GradeTest : public testing::Test {
+class GradeTest : public ProgramTest {
 protected:
-    void SetUp() override {
-        if (!std::filesystem::exists(BinPath("tasm"))) GTEST_SKIP() << "tasm not built";
-    }
-    SProcessResult LumoRun(std::vector<std::string> args) {
-        return RunProgram(BinPath("lumo-run"), std::move(args));
-    }
-    SProcessResult LumoGrade(std::vector<std::string> args) {
-        return RunProgram(BinPath("lumo-grade"), std::move(args));
-    }
-    std::string Write(const std::string& name, const std::string& text) {
-        std::filesystem::create_directories((m_folder.Path() / name).parent_path());
-        return m_folder.Write(name, text).string();
-    }
-
-    CScratchFolder m_folder{"lumo grade "};
+    GradeTest() : ProgramTest("lumo grade ") {}
 };
 
 TEST_F(GradeTest, ExitStatusSaysWhetherEveryStepHeld) {

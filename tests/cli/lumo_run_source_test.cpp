@@ -3,8 +3,7 @@
 
 #include <regex>
 
-#include "../build/build_test_support.h"
-#include "process_runner.h"
+#include "program_test.h"
 
 namespace {
 const char kSource[] =
@@ -18,26 +17,19 @@ const char kSource[] =
     "done:   goto done\n"
     "        end\n";
 
-class LumoRunSourceTest : public testing::Test {
+class LumoRunSourceTest : public ProgramTest {
 protected:
-    void SetUp() override {
-        if (!std::filesystem::exists(BinPath("tasm"))) GTEST_SKIP() << "tasm not built";
-    }
-    SProcessResult Run(std::vector<std::string> args) {
-        return RunProgram(BinPath("lumo-run"), std::move(args));
-    }
+    LumoRunSourceTest() : ProgramTest("lumo run ") {}
     static std::string Field(const std::string& line, const std::string& key) {
         const std::regex pattern("\"" + key + "\":(\"[^\"]*\"|[0-9]+)");
         std::smatch match;
         return std::regex_search(line, match, pattern) ? match[1].str() : "?";
     }
-
-    CScratchFolder m_folder{"lumo run "};
 };
 
 TEST_F(LumoRunSourceTest, AssemblesAndPausesAtALabel) {
-    const auto source = m_folder.Write("count down.asm", kSource).string();
-    const auto result = Run({"--break", "done", "--json", source});
+    const auto source = Write("count down.asm", kSource);
+    const auto result = LumoRun({"--break", "done", "--json", source});
     ASSERT_EQ(result.exitStatus, 0) << result.err;
     EXPECT_EQ(Field(result.out, "status"), "\"paused\"");
     EXPECT_EQ(Field(result.out, "pc"), "9");
@@ -46,8 +38,9 @@ TEST_F(LumoRunSourceTest, AssemblesAndPausesAtALabel) {
 }
 
 TEST_F(LumoRunSourceTest, LabelsAndAddressesMix) {
-    const auto source = m_folder.Write("prog.asm", kSource).string();
-    const auto result = Run({"--break", "0x7", "--break", "again", "--json", "--trace", source});
+    const auto source = Write("prog.asm", kSource);
+    const auto result =
+        LumoRun({"--break", "0x7", "--break", "again", "--json", "--trace", source});
     ASSERT_EQ(result.exitStatus, 0) << result.err;
     // "again" is word 7 as well: the run pauses after its second pass.
     const std::string last = result.out.substr(result.out.rfind('{'));
@@ -57,8 +50,8 @@ TEST_F(LumoRunSourceTest, LabelsAndAddressesMix) {
 }
 
 TEST_F(LumoRunSourceTest, AnUnknownLabelIsReportedAndTheRunGoesOn) {
-    const auto source = m_folder.Write("prog.asm", kSource).string();
-    const auto result = Run({"--break", "nowhere", "--steps", "5", "--json", source});
+    const auto source = Write("prog.asm", kSource);
+    const auto result = LumoRun({"--break", "nowhere", "--steps", "5", "--json", source});
     EXPECT_EQ(result.exitStatus, 0);
     EXPECT_NE(result.err.find("nowhere"), std::string::npos) << result.err;
     EXPECT_EQ(Field(result.out, "status"), "\"running\"");
@@ -66,8 +59,8 @@ TEST_F(LumoRunSourceTest, AnUnknownLabelIsReportedAndTheRunGoesOn) {
 
 TEST_F(LumoRunSourceTest, SourceErrorsGoToStderrWithTheVerdict) {
     const auto source =
-        m_folder.Write("bad.asm", "        org 5\n        movlw 1\n        bogus 3\n        end\n");
-    const auto result = Run({source.string()});
+        Write("bad.asm", "        org 5\n        movlw 1\n        bogus 3\n        end\n");
+    const auto result = LumoRun({source});
     EXPECT_EQ(result.exitStatus, 1);
     EXPECT_TRUE(result.out.empty());
     EXPECT_NE(result.err.find("bad.asm:3"), std::string::npos) << result.err;
@@ -77,7 +70,7 @@ TEST_F(LumoRunSourceTest, SourceErrorsGoToStderrWithTheVerdict) {
 
 TEST_F(LumoRunSourceTest, AMissingSourceIsNamed) {
     const std::string missing = m_folder.Folder() + "missing.asm";
-    const auto result = Run({missing});
+    const auto result = LumoRun({missing});
     EXPECT_EQ(result.exitStatus, 1);
     EXPECT_NE(result.err.find(missing), std::string::npos) << result.err;
 }
