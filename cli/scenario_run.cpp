@@ -294,6 +294,8 @@ void CScenarioStepper::ClickStep(const SStep& step, SStepReport* report) {
                 {kind, static_cast<uint8_t>(target.address), static_cast<uint8_t>(setting.value)});
             continue;
         }
+        // A level is compared with the port as the settings before it left it.
+        ApplyPinClicks();
         const auto mask = static_cast<uint8_t>(1u << target.bit);
         const uint8_t port = static_cast<uint8_t>(target.address);
         const bool wanted = step.kind == EStepKind::Click ||

@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "../build/build_test_support.h"
+#include "pin_input.h"
+#include "platform/auto_reset_event.h"
 #include "scenario_reader.h"
 #include "source_file.h"
 #include "state.h"
@@ -156,6 +158,19 @@ TEST_F(ScenarioRunTest, SetWritesWAndRegistersBeforeTheNextInstruction) {
         "  - set: {STATUS: 0}\n"
         "  - run: {instructions: 1}\n"
         "  - expect: {PORTB: 0x33, TRISB: 0}\n");
+    EXPECT_TRUE(report.passed) << Failure(report);
+}
+
+// In the window the inputs wait in the worker's queue: a pin level is still
+// compared with the port the settings before it wrote.
+TEST_F(ScenarioRunTest, ASetComparesPinsWithThePortItsEarlierSettingsWrote) {
+    CAutoResetEvent worker;
+    SetPinClickWorker(&worker);
+    const auto report = Play(
+        "steps:\n"
+        "  - set: {PORTB: 0x01, RB0: 0, RA1: 1}\n"
+        "  - expect: {PORTB: 0, PORTA: 0x02}\n");
+    SetPinClickWorker(nullptr);
     EXPECT_TRUE(report.passed) << Failure(report);
 }
 
