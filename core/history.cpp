@@ -36,15 +36,18 @@ void CHistory::BeforePastPass() {
         m_replayEnd.store(m_latest, std::memory_order_relaxed);
         ReplayClicks(pass);
     } else {
-        // Back in the present: what happens from here on is new.
+        // Back in the present, with the inputs made at its pass: what
+        // happens from here on is new.
+        ReplayClicks(pass);
         EventLog.SetMuted(false);
         m_replayEnd.store(0, std::memory_order_relaxed);
     }
 }
 
-void CHistory::ReplayClicks(uint64_t pass) {
+void CHistory::ReplayClicks(uint64_t pass, CReplayWatcher* watcher) {
     while (m_nextClick < m_clicks.size() && m_clicks[m_nextClick].pass == pass) {
         ApplyUserInput(m_clicks[m_nextClick++].input);
+        if (watcher) watcher->Seen();
     }
 }
 
@@ -89,7 +92,7 @@ uint64_t CHistory::Latest() const {
     return std::max<uint64_t>(m_latest, InstructionCount);
 }
 
-void CHistory::GoTo(uint64_t pass, CInstructionSet& cpu) {
+void CHistory::GoTo(uint64_t pass, CInstructionSet& cpu, CReplayWatcher* watcher) {
     TakeNewHistoryRequest();
     m_latest = Latest();
     pass = std::clamp(pass, Earliest(), m_latest);
@@ -112,10 +115,13 @@ void CHistory::GoTo(uint64_t pass, CInstructionSet& cpu) {
     }
     EventLog.SetMuted(true);
     while (InstructionCount < pass) {
-        ReplayClicks(InstructionCount);
+        ReplayClicks(InstructionCount, watcher);
         ExecutePass(cpu);
+        if (watcher) watcher->Seen();
     }
     const bool past = pass < m_latest;
+    // The present is as the user left it, inputs made at its pass included.
+    if (!past) ReplayClicks(pass, watcher);
     EventLog.SetMuted(past);
     m_replayEnd.store(past ? m_latest : 0, std::memory_order_relaxed);
 }

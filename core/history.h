@@ -20,6 +20,16 @@
 
 class CInstructionSet;
 
+// Told of every state GoTo goes through on its way forward: after each
+// input repeated before a pass, and after each pass.
+class CReplayWatcher {
+public:
+    virtual void Seen() = 0;
+
+protected:
+    ~CReplayWatcher() = default;
+};
+
 class CHistory {
 public:
     static constexpr uint64_t kKeyframeEvery = 4096;
@@ -54,7 +64,8 @@ public:
 
     // Brings the machine to the state at the given pass, within
     // [Earliest(), Latest()]; outside that range to the nearer end.
-    void GoTo(uint64_t pass, CInstructionSet& cpu);
+    // The present includes the inputs made at its pass.
+    void GoTo(uint64_t pass, CInstructionSet& cpu, CReplayWatcher* watcher = nullptr);
     uint64_t Earliest() const;
     uint64_t Latest() const;
     // Whether the machine stands before the latest point reached.
@@ -74,7 +85,7 @@ private:
 
     void BeforePastPass();
     void Keyframe();
-    void ReplayClicks(uint64_t pass);
+    void ReplayClicks(uint64_t pass, CReplayWatcher* watcher = nullptr);
     void TakeNewHistoryRequest();
     void ForgetFuture();
 

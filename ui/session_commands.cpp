@@ -119,17 +119,24 @@ void CSessionCommands::WriteRecording(const QString& path) {
 
 void CSessionCommands::WriteWaveforms(const QString& path) {
     // The history executes the run again from its start, silently, with the
-    // clicks at their passes; each pass is one sample, and the machine ends
-    // where it stood.
+    // clicks at their passes; the pins are sampled at the start, after every
+    // click and after every pass, as lumo-run samples a scenario, and the
+    // machine ends where it stood.
+    struct CSampler : CReplayWatcher {
+        explicit CSampler(CVcdWriter& writer) : vcd(writer) {}
+        void Seen() override { vcd.Sample(CycleCount); }
+        CVcdWriter& vcd;
+    };
     CInstructionSet cpu;
     const uint64_t now = InstructionCount;
     History.GoTo(History.Earliest(), cpu);
     CVcdWriter vcd;
+    CSampler sampler(vcd);
     std::string error;
     bool written = vcd.Open(LocalPath(path), m_frame.Time()->OscillatorHz(), &error);
+    if (written) sampler.Seen();
     for (uint64_t pass = InstructionCount + 1; written && pass <= now; ++pass) {
-        History.GoTo(pass, cpu);
-        vcd.Sample(CycleCount);
+        History.GoTo(pass, cpu, &sampler);
     }
     History.GoTo(now, cpu);
     written = written && vcd.Close(CycleCount, &error);

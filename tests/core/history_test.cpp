@@ -147,6 +147,44 @@ TEST_F(HistoryTest, GoingBackShowsNoMessageAndRecordsNoEventTwice) {
     EXPECT_GT(EventLog.LastSerial(), lastEvent);
 }
 
+TEST_F(HistoryTest, InputsMadeAtTheLatestPassSurviveGoingBackAndForth) {
+    Load({0x0A8C, 0x2805});  // INCF 0x0C; GOTO 5
+    RegisterFile[TRISB] = 0xFF;
+    History.Start();
+    Step(100);
+    ClickPin(PORTB, 0x01);
+    EditValue({SUserInput::EKind::W, 0, 0x5A});
+    const SChipState present = Chip;
+    History.GoTo(10, m_cpu);
+    History.GoTo(100, m_cpu);
+    EXPECT_TRUE(Chip == present) << "going to the present";
+    Step();
+    const SChipState next = Chip;
+    History.GoTo(99, m_cpu);
+    Step(2);
+    EXPECT_TRUE(Chip == next) << "stepping through the pass of the inputs";
+}
+
+// What GoTo shows a watcher: the state after the inputs of a pass, then
+// after the pass, as a run with those inputs saw them.
+TEST_F(HistoryTest, AWatcherSeesTheInputsBeforeTheirPass) {
+    struct CLevels : CReplayWatcher {
+        void Seen() override { levels.emplace_back(CycleCount.load(), RegisterFile[PORTB] & 1); }
+        std::vector<std::pair<uint64_t, int>> levels;
+    } watcher;
+    Load({0x0A8C, 0x2805});  // INCF 0x0C; GOTO 5
+    RegisterFile[TRISB] = 0xFF;
+    History.Start();
+    Step(3);
+    ClickPin(PORTB, 0x01);
+    Step(2);
+    History.GoTo(0, m_cpu);
+    for (uint64_t pass = 1; pass <= 5; ++pass) History.GoTo(pass, m_cpu, &watcher);
+    const std::vector<std::pair<uint64_t, int>> expected = {{1, 0}, {3, 0}, {4, 0},
+                                                            {4, 1}, {6, 1}, {7, 1}};
+    EXPECT_EQ(watcher.levels, expected);
+}
+
 TEST_F(HistoryTest, ANewProgramStartsANewHistoryAtTheNextPass) {
     Load({0x0A8C, 0x2805});  // INCF 0x0C; GOTO 5
     History.Start();

@@ -42,6 +42,7 @@ private slots:
     void cleanup() { SimSpeedMs = 200; }
     void recordedSessionWithClicksPassesInLumoRun();
     void recordedSessionWithEditsPassesInLumoRun();
+    void exportedWaveformIsLumoRunsOwn_data();
     void exportedWaveformIsLumoRunsOwn();
 
 private:
@@ -159,10 +160,23 @@ void SessionCommandsTest::recordedSessionWithEditsPassesInLumoRun() {
     QCOMPARE(LumoRun({QStringLiteral("--scenario"), scenario}), 0);
 }
 
+void SessionCommandsTest::exportedWaveformIsLumoRunsOwn_data() {
+    QTest::addColumn<QList<int>>("clicks");  // the passes of RB0 clicks
+    QTest::newRow("without clicks") << QList<int>{};
+    // At the start, in the middle, twice at one pass and at the pass on show.
+    QTest::newRow("with clicks") << QList<int>{0, 7, 19, 19, 40};
+}
+
 void SessionCommandsTest::exportedWaveformIsLumoRunsOwn() {
+    QFETCH(QList<int>, clicks);
     CAppUnderTest app;
     LoadAndRecord(app);
-    Step(app, 40);
+    for (int pass = 0; pass <= 40; ++pass) {
+        for (const int at : clicks) {
+            if (at == pass) ClickPin(PORTB, 0x01);
+        }
+        if (pass < 40) Step(app, 1);
+    }
     const uint64_t passes = InstructionCount;
     const QString scenario = m_folder->Path("sesija.yaml");
     EndRecording(app, scenario);
