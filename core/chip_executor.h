@@ -221,11 +221,11 @@ public:
     // destination (0 W, 1 the register).
     void ADDWF(uint8_t f, uint8_t d) {
         FlagsThenResult(f, d, kCarry | kDigitCarry | kZero,
-                        [this](uint8_t value, uint8_t& flags) { return Add(W, value, flags); });
+                        [w = W](uint8_t value, uint8_t& flags) { return Add(w, value, flags); });
     }
     void ANDWF(uint8_t f, uint8_t d) {
-        FlagsThenResult(f, d, kZero, [this](uint8_t value, uint8_t& flags) {
-            const uint8_t result = W & value;
+        FlagsThenResult(f, d, kZero, [w = W](uint8_t value, uint8_t& flags) {
+            const uint8_t result = w & value;
             flags = ZeroFlag(result);
             return result;
         });
@@ -271,7 +271,7 @@ public:
         Store(d, index, result);
     }
     void IORWF(uint8_t f, uint8_t d) {
-        ResultThenZero(f, d, [this](uint8_t value) { return static_cast<uint8_t>(W | value); });
+        ResultThenZero(f, d, [w = W](uint8_t value) { return static_cast<uint8_t>(w | value); });
     }
     void MOVF(uint8_t f, uint8_t d) {
         FlagsThenResult(f, d, kZero, [](uint8_t value, uint8_t& flags) {
@@ -299,8 +299,8 @@ public:
         });
     }
     void SUBWF(uint8_t f, uint8_t d) {
-        FlagsThenResult(f, d, kCarry | kDigitCarry | kZero, [this](uint8_t value, uint8_t& flags) {
-            return Subtract(value, W, flags);
+        FlagsThenResult(f, d, kCarry | kDigitCarry | kZero, [w = W](uint8_t value, uint8_t& flags) {
+            return Subtract(value, w, flags);
         });
     }
     void SWAPF(uint8_t f, uint8_t d) {
@@ -310,8 +310,8 @@ public:
         });
     }
     void XORWF(uint8_t f, uint8_t d) {
-        FlagsThenResult(f, d, kZero, [this](uint8_t value, uint8_t& flags) {
-            const uint8_t result = W ^ value;
+        FlagsThenResult(f, d, kZero, [w = W](uint8_t value, uint8_t& flags) {
+            const uint8_t result = w ^ value;
             flags = ZeroFlag(result);
             return result;
         });
@@ -423,13 +423,16 @@ public:
         const uint8_t option = RegisterFile[OPTION_REG];
         uint8_t tmr0 = RegisterFile[TMR0];
         if (option & kCounterMode) {
-            const bool edge = (option & kCountFallingEdge) ? (PrevRa4 != 0 && ra4 == 0)
-                                                           : (PrevRa4 == 0 && ra4 != 0);
-            // An edge right after a write to TMR0 is lost unless the value
-            // written equals the one the counter last produced.
-            if (edge) {
-                Tmr0Overflowed = tmr0 == 0xFF;
-                if (tmr0 == PrevTmr0) tmr0 = IncrementTmr0(tmr0);
+            // Either edge is a change of the pin; most cycles see none.
+            if (ra4 != PrevRa4) [[unlikely]] {
+                const bool edge = (option & kCountFallingEdge) ? (PrevRa4 != 0 && ra4 == 0)
+                                                               : (PrevRa4 == 0 && ra4 != 0);
+                // An edge right after a write to TMR0 is lost unless the value
+                // written equals the one the counter last produced.
+                if (edge) {
+                    Tmr0Overflowed = tmr0 == 0xFF;
+                    if (tmr0 == PrevTmr0) tmr0 = IncrementTmr0(tmr0);
+                }
             }
         } else {
             const int scale = option & kPrescalerBits;
@@ -453,18 +456,21 @@ public:
     [[gnu::always_inline]] uint8_t InterruptCheck() {
         uint8_t intcon = RegisterFile[INTCON];
         const uint8_t intconBefore = intcon;
-        if ((RegisterFile[TMR0] == 0 && Tmr0Overflowed) || Tmr0WrapPending) intcon |= kTimer0Flag;
+        if ((Tmr0Overflowed && RegisterFile[TMR0] == 0) || Tmr0WrapPending) intcon |= kTimer0Flag;
         Tmr0WrapPending = false;
 
         // The port may change under us between two reads: read it once.
         const uint8_t portB = RegisterFile[PORTB];
         const uint8_t prevPortB = PrevPortB;
-        const uint8_t changed = portB ^ prevPortB;
-        // A changed RB0 that is now high rose; one that was high fell.
-        const bool risingEdgeWanted = RegisterFile[OPTION_REG] & kInterruptOnRisingEdge;
-        if (changed & (risingEdgeWanted ? portB : prevPortB) & kRb0) intcon |= kRb0Flag;
-        if (changed & kPortBChangeBits) intcon |= kPortBChangeFlag;
-        PrevPortB = portB;
+        // Most cycles see no change of the port, and then no flag to raise.
+        if (portB != prevPortB) [[unlikely]] {
+            const uint8_t changed = portB ^ prevPortB;
+            // A changed RB0 that is now high rose; one that was high fell.
+            const bool risingEdgeWanted = RegisterFile[OPTION_REG] & kInterruptOnRisingEdge;
+            if (changed & (risingEdgeWanted ? portB : prevPortB) & kRb0) intcon |= kRb0Flag;
+            if (changed & kPortBChangeBits) intcon |= kPortBChangeFlag;
+            PrevPortB = portB;
+        }
 
         // Each enable bit stands three places above its flag.
         static_assert(kTimer0Enable >> 3 == kTimer0Flag && kRb0Enable >> 3 == kRb0Flag &&

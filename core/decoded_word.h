@@ -50,6 +50,9 @@ struct SDecodedWord {
     uint8_t f = 0;   // file address
     uint8_t bd = 0;  // bit number, or destination
     uint16_t k = 0;  // literal or jump address
+    // Not the decode's: the run loop's copy of the program marks the words
+    // before which it must look closer (a breakpoint, the program's end).
+    bool stop = false;
 };
 
 // The decode of the four image characters at one word, c0 most significant.

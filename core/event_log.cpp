@@ -51,6 +51,7 @@ void CEventLog::RecordAtPassEnd(SEvent event) {
     if (Muted()) return;
     m_pending.push_back(std::move(event));
     m_unstamped.store(true, std::memory_order_relaxed);
+    SignalRunLoop();
 }
 
 void CEventLog::StampPassEnd() {

@@ -4,7 +4,8 @@
 // ends, loads.
 // Each event carries the pass (instructions executed in the run), the cycle
 // count and PC as the state after that pass shows them. Recording costs the
-// run loop one relaxed load per pass when nothing happens.
+// run loop nothing while nothing happens: an event kept for the end of the
+// pass signals the loop (see Attention).
 #include <atomic>
 #include <cstdint>
 #include <deque>

@@ -22,6 +22,7 @@ void CHistory::Start() {
 void CHistory::RequestNewHistory() {
     m_newHistoryRequested.store(true, std::memory_order_relaxed);
     m_replayEnd.store(std::numeric_limits<uint64_t>::max(), std::memory_order_relaxed);
+    SignalRunLoop();
 }
 
 void CHistory::TakeNewHistoryRequest() {

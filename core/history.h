@@ -51,9 +51,11 @@ public:
     }
     // Whether BeforePass has something to do before the pass that follows
     // the given number of instructions.
-    bool PastPassAt(uint64_t instructions) const {
-        return instructions <= m_replayEnd.load(std::memory_order_relaxed);
-    }
+    bool PastPassAt(uint64_t instructions) const { return instructions <= ReplayEnd(); }
+    // BeforePass has something to do before the passes that follow up to this
+    // many instructions. It changes only in BeforePass, in GoTo, with a click
+    // (RecordClick), and with RequestNewHistory, which signals the run loop.
+    uint64_t ReplayEnd() const { return m_replayEnd.load(std::memory_order_relaxed); }
     // The run loop, after a pass: keeps a keyframe every kKeyframeEvery passes.
     void AfterPass() {
         if ((InstructionCount & (kKeyframeEvery - 1)) == 0) [[unlikely]]

@@ -28,6 +28,8 @@ void CInstructionSet::Refresh(uint32_t version) {
     }
     static_assert(kLineBreakBitWords <= sizeof m_breakBits / sizeof m_breakBits[0]);
     for (int i = 0; i < kLineBreakBitWords; ++i) m_breakBits[i] |= LineBreakBits[i];
+
+    for (int pc = 0; pc < kWords; ++pc) m_program[pc].stop = AtBreakpoint(pc) || !Inside(pc);
 }
 
 // Each operation runs on the chip itself: the working copy is taken before

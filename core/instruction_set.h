@@ -75,6 +75,10 @@ public:
     const SDecodedWord& WordInside(int pc) const { return m_program[pc]; }
     // Whether a label or line breakpoint stands at pc, as of the last Sync.
     bool AtBreakpoint(uint16_t pc) const { return (m_breakBits[pc >> 6] >> (pc & 63)) & 1u; }
+    // Whether the loop must look closer before it executes the word at pc: a
+    // breakpoint stands there, or the word lies outside the program. Read
+    // from the word the loop fetches next anyway.
+    bool StopBefore(uint16_t pc) const { return pc >= kWords || m_program[pc].stop; }
 
 private:
     static constexpr int kWords = 1024;

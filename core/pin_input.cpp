@@ -58,6 +58,7 @@ void Submit(const SUserInput& input) {
         Queue.push_back(input);
         pin_input_detail::ClicksQueued.store(true, std::memory_order_relaxed);
     }
+    SignalRunLoop();
     worker->Wake();
 }
 }  // namespace

@@ -1,5 +1,7 @@
 #include "run_loop.h"
 
+#include <algorithm>
+
 #include "chip_executor.h"
 #include "event_log.h"
 #include "history.h"
@@ -17,26 +19,56 @@ namespace {
     EventLog.Record(std::move(event));
 }
 
+// The history's replay end, or the present pass when clicks wait: the inputs
+// and the history look before every pass up to this instruction count.
+template <bool kInputs>
+uint64_t InputsUntil(uint64_t instructions) {
+    if constexpr (!kInputs) return 0;
+    const uint64_t replayEnd = History.ReplayEnd();
+    return PinClicksQueued() ? std::max(replayEnd, instructions) : replayEnd;
+}
+
+// Passes until the next one after which the loop must look closer: the end
+// of the slice, or a keyframe.
+template <bool kInputs>
+int64_t PassesToLook(int64_t passesLeft, uint64_t instructions) {
+    if constexpr (!kInputs) return passesLeft;
+    const auto toKeyframe = static_cast<int64_t>(CHistory::kKeyframeEvery -
+                                                 (instructions & (CHistory::kKeyframeEvery - 1)));
+    return std::min(passesLeft, toKeyframe);
+}
+
 // The passes, with (kInputs) or without the clicks and the history. Whatever
 // reads the chip state from outside the loop (the history, the event log, a
 // message) is reached only on rare paths, after the working copy has been
-// published.
+// published. A pass that nothing disturbs tests three things after it: a
+// bit for its next word (a breakpoint, or the end of the program), a local
+// countdown to the next pass that needs a look (the slice's end, a keyframe)
+// and the Attention counter for everything else.
 template <bool kInputs>
 [[gnu::always_inline]] inline SPassesRun Passes(CInstructionSet& cpu, int64_t maxPasses) {
     SPassesRun run;
     CChipExecutor chip;
+    uint32_t seen = Attention.load(std::memory_order_acquire);
     chip.LoadAll();
     cpu.Sync();
     const uint32_t boxes = MessageBoxesShown.load(std::memory_order_relaxed);
     uint32_t resets = OutsideResets.load(std::memory_order_acquire);
+
+    // The inputs and the history look before every pass up to this
+    // instruction count.
+    uint64_t inputsUntil = InputsUntil<kInputs>(chip.InstructionCount);
+    int64_t countdown = PassesToLook<kInputs>(maxPasses - run.passes, chip.InstructionCount);
     const SDecodedWord* word = &cpu.WordAt(chip.PC);
     for (;;) {
         if constexpr (kInputs) {
-            if (History.PastPassAt(chip.InstructionCount) || PinClicksQueued()) [[unlikely]] {
+            if (chip.InstructionCount <= inputsUntil) [[unlikely]] {
                 chip.PublishAll();
                 History.BeforePass();
                 ApplyPinClicks();
                 chip.LoadAll();
+                inputsUntil = InputsUntil<kInputs>(chip.InstructionCount);
+                countdown = PassesToLook<kInputs>(maxPasses - run.passes, chip.InstructionCount);
             }
         }
         // An interrupt accepted by the previous instruction waits for this one.
@@ -65,40 +97,49 @@ template <bool kInputs>
         RegisterFile[PCL_BANK1] = pcl;
 
         ++run.passes;
-        if (EventLog.HasUnstamped()) [[unlikely]] {
-            chip.PublishAll();
-            EventLog.StampPassEnd();
-        }
-        if (cpu.Sync()) [[unlikely]] {
-            // A program loaded meanwhile starts at its first word: take the
-            // reset values. The working copy is published only when the slice
-            // ends, so it can hardly ever overwrite them.
-            const uint32_t now = OutsideResets.load(std::memory_order_acquire);
-            if (now != resets) {
-                resets = now;
-                chip.LoadShared();
+        --countdown;
+        if (cpu.StopBefore(pc) | (countdown == 0) |
+            (Attention.load(std::memory_order_relaxed) != seen)) [[unlikely]] {
+            if (Attention.load(std::memory_order_relaxed) != seen) {
+                seen = Attention.load(std::memory_order_acquire);
+                if (EventLog.HasUnstamped()) {
+                    chip.PublishAll();
+                    EventLog.StampPassEnd();
+                }
+                if (cpu.Sync()) {
+                    // A program loaded meanwhile starts at its first word:
+                    // take the reset values. The working copy is published
+                    // only when the slice ends, so it can hardly ever
+                    // overwrite them.
+                    const uint32_t now = OutsideResets.load(std::memory_order_acquire);
+                    if (now != resets) {
+                        resets = now;
+                        chip.LoadShared();
+                    }
+                }
+                inputsUntil = InputsUntil<kInputs>(chip.InstructionCount);
             }
-        }
-        const bool atBreakpoint = cpu.AtBreakpoint(pc);
-        if (atBreakpoint) [[unlikely]] {
-            chip.PublishAll();
-            RecordBreakpoint(pc);
-        }
-        if constexpr (kInputs) {
-            if ((chip.InstructionCount & (CHistory::kKeyframeEvery - 1)) == 0) [[unlikely]] {
+            const bool atBreakpoint = cpu.AtBreakpoint(pc);
+            if (atBreakpoint) {
                 chip.PublishAll();
-                History.AfterPass();
+                RecordBreakpoint(pc);
             }
+            if constexpr (kInputs) {
+                if ((chip.InstructionCount & (CHistory::kKeyframeEvery - 1)) == 0) {
+                    chip.PublishAll();
+                    History.AfterPass();
+                }
+            }
+            if (atBreakpoint) {
+                run.atBreakpoint = true;
+                break;
+            }
+            const uint16_t next = chip.PC;
+            if (run.passes >= maxPasses || !cpu.Inside(next)) break;
+            if (MessageBoxesShown.load(std::memory_order_relaxed) != boxes) break;
+            countdown = PassesToLook<kInputs>(maxPasses - run.passes, chip.InstructionCount);
         }
-        if (atBreakpoint) {
-            run.atBreakpoint = true;
-            break;
-        }
-        const uint16_t next = chip.PC;
-        if (run.passes >= maxPasses || !cpu.Inside(next)) break;
-        if (MessageBoxesShown.load(std::memory_order_relaxed) != boxes) [[unlikely]]
-            break;
-        word = &cpu.WordInside(next);
+        word = &cpu.WordInside(chip.PC);
     }
     chip.PublishAll();
     return run;

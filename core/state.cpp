@@ -5,6 +5,7 @@
 
 constinit SChipState Chip;
 
+std::atomic<uint32_t> Attention{0};
 std::atomic<uint32_t> WiringVersion{0};
 std::atomic<uint32_t> OutsideResets{0};
 Watched<char> ProgramImage[kProgramImageSize];
@@ -54,6 +55,7 @@ namespace {
 void TellRunAboutReset() {
     OutsideResets.fetch_add(1, std::memory_order_release);
     WiringVersion.fetch_add(1, std::memory_order_release);
+    SignalRunLoop();
 }
 }  // namespace
 

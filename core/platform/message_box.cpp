@@ -3,16 +3,21 @@
 #include <atomic>
 #include <cstdio>
 
+#include "wiring.h"
+
 std::atomic<uint32_t> MessageBoxesShown{0};
 
 namespace {
 std::atomic<CMessageBoxHook*> g_hook{nullptr};
 }
 
-void SetMessageBoxHook(CMessageBoxHook* hook) { g_hook.store(hook); }
+void SetMessageBoxHook(CMessageBoxHook* hook) {
+    g_hook.store(hook);
+}
 
 void AfxMessageBox(const std::string& text) {
     MessageBoxesShown.fetch_add(1, std::memory_order_relaxed);
+    SignalRunLoop();  // a run stops after the pass that showed a message
     if (CMessageBoxHook* hook = g_hook.load()) {
         hook->Show(text);
         return;
