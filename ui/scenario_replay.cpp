@@ -26,31 +26,34 @@ std::string LocalPath(const QString& path) {
     return QFile::encodeName(path).toStdString();
 }
 
-// What the status bar says at a checkpoint, in the report's own words where
-// a step failed.
+// What the status bar says at a checkpoint: the step and whether it held
+// first, as the bar beside the panes shows only the beginning; a failure in
+// the report's own words.
 QString CheckpointText(const SScenarioReport& report, size_t index, bool over) {
     const SStepReport& step = report.steps[index];
     const QString where = QFileInfo(QString::fromStdString(report.file)).fileName() +
                           QStringLiteral(":") + QString::number(step.line) + QStringLiteral(" ") +
                           QString::fromStdString(step.step);
-    const QString number = QStringLiteral("korak %1 od %2").arg(index + 1).arg(report.steps.size());
+    const QString number = QStringLiteral("Korak %1/%2").arg(index + 1).arg(report.steps.size());
     if (step.result == EStepResult::Failed) {
-        return QStringLiteral("Snimak: ") + number + QStringLiteral(" nije prosao: ") +
+        return number + QStringLiteral(" nije prosao: ") +
                QString::fromStdString(StepFailureText(report, step));
     }
     if (over) {
-        return QStringLiteral("Snimak zavrsen: PROSAO, ") + number + QStringLiteral(" (") + where +
-               QStringLiteral(") ispunjen, ") + QString::number(report.cycles) +
-               QStringLiteral(" ciklusa");
+        return number + QStringLiteral(" ispunjen, snimak zavrsen: PROSAO (") + where +
+               QStringLiteral(", ") + QString::number(report.cycles) + QStringLiteral(" ciklusa)");
     }
-    return QStringLiteral("Snimak: ") + number + QStringLiteral(" (") + where +
-           QStringLiteral(") je ispunjen. F5 ili Ctrl+F5 nastavlja, Shift+F5 prekida.");
+    return number + QStringLiteral(" ispunjen (") + where +
+           QStringLiteral("). F5 ili Ctrl+F5 nastavlja, Shift+F5 prekida.");
 }
 }  // namespace
 
 CScenarioReplay::CScenarioReplay(CMainFrame& frame, CLumoDoc& doc)
     : QObject(&frame), m_frame(frame), m_doc(doc), m_link(std::make_shared<SLink>()) {
     m_link->owner = this;
+    connect(frame.statusBar(), &QStatusBar::messageChanged, this, [this](const QString& message) {
+        if (message.isEmpty()) m_frame.statusBar()->setToolTip({});
+    });
     connect(frame.Action(ID_REPLAY), &QAction::triggered, this, &CScenarioReplay::OnReplay);
     // The stop command pauses the run as always; here it also ends the
     // replay. A restart begins a run of the user's own.
@@ -71,6 +74,8 @@ CScenarioReplay::~CScenarioReplay() {
 
 void CScenarioReplay::Say(const QString& text) {
     m_frame.statusBar()->showMessage(text);
+    // The whole text, however narrow the window.
+    m_frame.statusBar()->setToolTip(text);
 }
 
 void CScenarioReplay::OnReplay() {

@@ -99,9 +99,9 @@ void ScenarioReplayTest::pausesAtEachExpectWithClickAtItsCycle() {
     CAppUnderTest app;
     const uint64_t before = EventLog.LastSerial();
     Replay(app, scenario);
-    QTRY_COMPARE(Status(app), QStringLiteral("Snimak: korak 2 od 6 (koraci.yaml:4 expect) je "
-                                             "ispunjen. F5 ili Ctrl+F5 nastavlja, Shift+F5 "
-                                             "prekida."));
+    QTRY_COMPARE(Status(app), QStringLiteral("Korak 2/6 ispunjen (koraci.yaml:4 expect). F5 ili "
+                                             "Ctrl+F5 nastavlja, Shift+F5 prekida."));
+    QCOMPARE(app.Frame().statusBar()->toolTip(), Status(app));
     QTRY_COMPARE(State(app), RunState::Paused);
     QCOMPARE(InstructionCount.load(), 3u);
     QTest::qWait(50);
@@ -114,7 +114,7 @@ void ScenarioReplayTest::pausesAtEachExpectWithClickAtItsCycle() {
     QTRY_COMPARE(State(app), RunState::Paused);
     QCOMPARE(RegisterFile[PORTB] & 1, 1);
     Trigger(app, ID_CONTINUOUS_RUN);
-    QTRY_VERIFY(Status(app).startsWith(QStringLiteral("Snimak: korak 5 od 6")));
+    QTRY_VERIFY(Status(app).startsWith(QStringLiteral("Korak 5/6 ispunjen")));
     QCOMPARE(InstructionCount.load(), 7u);
     std::vector<SEvent> clicks;
     for (const SEvent& event : EventLog.Since(before)) {
@@ -126,7 +126,8 @@ void ScenarioReplayTest::pausesAtEachExpectWithClickAtItsCycle() {
     QCOMPARE(clicks[0].cycle, 3u);
 
     Trigger(app, ID_CONTINUOUS_RUN);
-    QTRY_VERIFY(Status(app).startsWith(QStringLiteral("Snimak zavrsen: PROSAO, korak 6 od 6")));
+    QTRY_VERIFY(
+        Status(app).startsWith(QStringLiteral("Korak 6/6 ispunjen, snimak zavrsen: PROSAO")));
     QTRY_COMPARE(State(app), RunState::Paused);
     QVERIFY(CycleCount >= 7u + 10u);
     QVERIFY(CycleCount <= 7u + 11u);
@@ -172,7 +173,7 @@ void ScenarioReplayTest::recordedSessionReplaysToTheRecordedState() {
     Trigger(app, ID_RESTART);
     ClickPin(PORTB, 0x80 >> 1);
     Replay(app, scenario);
-    QTRY_VERIFY(Status(app).startsWith(QStringLiteral("Snimak zavrsen: PROSAO")));
+    QTRY_VERIFY(Status(app).contains(QStringLiteral(" ispunjen, snimak zavrsen: PROSAO")));
     QTRY_COMPARE(State(app), RunState::Paused);
     QVERIFY(Chip == recorded);
 }
@@ -210,8 +211,7 @@ void ScenarioReplayTest::failuresPauseWithLumoRunsWords() {
     SimSpeedMs = speedMs;
     CAppUnderTest app;
     Replay(app, scenario);
-    const QString prefix =
-        QStringLiteral("Snimak: korak %1 od 2 nije prosao: pada.yaml:").arg(failing);
+    const QString prefix = QStringLiteral("Korak %1/2 nije prosao: pada.yaml:").arg(failing);
     QTRY_VERIFY2(Status(app).startsWith(prefix), qPrintable(Status(app)));
     QTRY_COMPARE(State(app), RunState::Paused);
     // "LINE step: why; KEY: ocekivano X, stvarno Y" as lumo-run reports it.
@@ -244,7 +244,7 @@ void ScenarioReplayTest::stopEndsTheReplay() {
                                    "  - expect: {cycles: \">= 20\"}\n");
     CAppUnderTest app;
     Replay(app, scenario);
-    QTRY_VERIFY(Status(app).startsWith(QStringLiteral("Snimak: korak 2 od 4")));
+    QTRY_VERIFY(Status(app).startsWith(QStringLiteral("Korak 2/4 ispunjen")));
     Trigger(app, ID_STOP_SIMULATION);
     QCOMPARE(Status(app), QStringLiteral("Snimak prekinut"));
     // The second expect no longer stops the run.
