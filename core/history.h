@@ -56,6 +56,13 @@ public:
     // many instructions. It changes only in BeforePass, in GoTo, with a click
     // (RecordClick), and with RequestNewHistory, which signals the run loop.
     uint64_t ReplayEnd() const { return m_replayEnd.load(std::memory_order_relaxed); }
+    // After a slice of passes: a run that has just come back to the latest
+    // pass takes the inputs made at it at once, so they show now rather than
+    // before the next pass.
+    void SettleAtPresent() {
+        if (!InPast() && PastPassAt(InstructionCount)) [[unlikely]]
+            BeforePastPass();
+    }
     // The run loop, after a pass: keeps a keyframe every kKeyframeEvery passes.
     void AfterPass() {
         if ((InstructionCount & (kKeyframeEvery - 1)) == 0) [[unlikely]]

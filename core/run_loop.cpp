@@ -154,7 +154,9 @@ bool PcInsideProgram() {
 
 // Flattened, so the working copy of the chip lives in registers.
 [[gnu::flatten]] SPassesRun RunPasses(CInstructionSet& cpu, int64_t maxPasses) {
-    return Passes<true>(cpu, maxPasses);
+    const SPassesRun run = Passes<true>(cpu, maxPasses);
+    History.SettleAtPresent();
+    return run;
 }
 
 bool ExecutePass(CInstructionSet& cpu) {

@@ -155,6 +155,9 @@ TEST_F(HistoryTest, InputsMadeAtTheLatestPassSurviveGoingBackAndForth) {
     ClickPin(PORTB, 0x01);
     EditValue({SUserInput::EKind::W, 0, 0x5A});
     const SChipState present = Chip;
+    History.GoTo(99, m_cpu);
+    Step();
+    EXPECT_TRUE(Chip == present) << "stepping into the present";
     History.GoTo(10, m_cpu);
     History.GoTo(100, m_cpu);
     EXPECT_TRUE(Chip == present) << "going to the present";
