@@ -7,6 +7,7 @@
 //
 // The members carry the names of the chip's items, so that inside the
 // executor W, PC or Tmr0Inhibit mean the working copy.
+#include <array>
 #include <cstdint>
 
 #include "decoded_word.h"
@@ -26,13 +27,13 @@ public:
     int PrescaleCount = 0;
     int PrevTmr0 = 0;
     int PrevRa4 = 0;
-    bool Tmr0Overflowed = false;
-    bool Tmr0WrapPending = false;
     uint8_t PrevPortB = 0;
-    bool IrqPending = false;
-    bool IrqArmed = false;
     uint8_t IrqCause = 0;
-    bool PcChanged = false;
+    bool Tmr0Overflowed : 1 = false;
+    bool Tmr0WrapPending : 1 = false;
+    bool IrqPending : 1 = false;
+    bool IrqArmed : 1 = false;
+    bool PcChanged : 1 = false;
     const char* LastMnemonic = "";
     uint64_t CycleCount = 0;
     uint64_t InstructionCount = 0;
@@ -88,128 +89,167 @@ public:
         PublishOwn();
     }
 
-    // One decoded word: the mnemonic, the operation, and PcChanged for the
+    // One decoded word: the mnemonic (each operation names its own, as a
+    // constant), the operation, and PcChanged for the
     // instructions that load PC themselves (GOTO, CALL, RETURN, RETFIE,
     // RETLW). None executes nothing.
     // Inlined into the run loop, so the working copy stays in registers.
     [[gnu::always_inline]] void Execute(const SDecodedWord& word) {
-        // The decoder's operands are always in range; the masks say so to the
-        // compiler, which then drops the operations' own range checks.
-        const auto f = static_cast<uint8_t>(word.f & 0x7F);
-        const auto d = static_cast<uint8_t>(word.bd & 1);
-        const auto b = static_cast<uint8_t>(word.bd & 7);
+        // The decoder's operands are always in range; telling the compiler
+        // so drops the operations' own range checks at no cost.
+        const uint8_t f = word.f;
+        const uint8_t d = word.bd;
+        const uint8_t b = word.bd;
         const auto k = static_cast<uint8_t>(word.k);
-        const int target = word.k & 0x7FF;
-        if (word.mnemonic) LastMnemonic = word.mnemonic;
+        const int target = word.k;
+        if (f > 0x7F || b > 7 || target > 0x7FF) __builtin_unreachable();
+        const bool fileOperation = word.op >= EOp::SUBWF && word.op <= EOp::INCFSZ;
+        if (fileOperation && d > 1) __builtin_unreachable();
         switch (word.op) {
-            case EOp::None:
+            case EOp::None:  // the last mnemonic stays
+                break;
             case EOp::NOP:
+                LastMnemonic = MnemonicOf(EOp::NOP);
                 break;
             case EOp::MOVWF:
+                LastMnemonic = MnemonicOf(EOp::MOVWF);
                 MOVWF(f);
                 break;
             case EOp::CLRW:
+                LastMnemonic = MnemonicOf(EOp::CLRW);
                 CLRW();
                 break;
             case EOp::CLRF:
+                LastMnemonic = MnemonicOf(EOp::CLRF);
                 CLRF(f);
                 break;
             case EOp::SUBWF:
+                LastMnemonic = MnemonicOf(EOp::SUBWF);
                 SUBWF(f, d);
                 break;
             case EOp::DECF:
+                LastMnemonic = MnemonicOf(EOp::DECF);
                 DECF(f, d);
                 break;
             case EOp::IORWF:
+                LastMnemonic = MnemonicOf(EOp::IORWF);
                 IORWF(f, d);
                 break;
             case EOp::ANDWF:
+                LastMnemonic = MnemonicOf(EOp::ANDWF);
                 ANDWF(f, d);
                 break;
             case EOp::XORWF:
+                LastMnemonic = MnemonicOf(EOp::XORWF);
                 XORWF(f, d);
                 break;
             case EOp::ADDWF:
+                LastMnemonic = MnemonicOf(EOp::ADDWF);
                 ADDWF(f, d);
                 break;
             case EOp::MOVF:
+                LastMnemonic = MnemonicOf(EOp::MOVF);
                 MOVF(f, d);
                 break;
             case EOp::COMF:
+                LastMnemonic = MnemonicOf(EOp::COMF);
                 COMF(f, d);
                 break;
             case EOp::INCF:
+                LastMnemonic = MnemonicOf(EOp::INCF);
                 INCF(f, d);
                 break;
             case EOp::DECFSZ:
+                LastMnemonic = MnemonicOf(EOp::DECFSZ);
                 DECFSZ(f, d);
                 break;
             case EOp::RRF:
+                LastMnemonic = MnemonicOf(EOp::RRF);
                 RRF(f, d);
                 break;
             case EOp::RLF:
+                LastMnemonic = MnemonicOf(EOp::RLF);
                 RLF(f, d);
                 break;
             case EOp::SWAPF:
+                LastMnemonic = MnemonicOf(EOp::SWAPF);
                 SWAPF(f, d);
                 break;
             case EOp::INCFSZ:
+                LastMnemonic = MnemonicOf(EOp::INCFSZ);
                 INCFSZ(f, d);
                 break;
             case EOp::BCF:
+                LastMnemonic = MnemonicOf(EOp::BCF);
                 BCF(f, b);
                 break;
             case EOp::BSF:
+                LastMnemonic = MnemonicOf(EOp::BSF);
                 BSF(f, b);
                 break;
             case EOp::BTFSC:
+                LastMnemonic = MnemonicOf(EOp::BTFSC);
                 BTFSC(f, b);
                 break;
             case EOp::BTFSS:
+                LastMnemonic = MnemonicOf(EOp::BTFSS);
                 BTFSS(f, b);
                 break;
             case EOp::GOTO:
+                LastMnemonic = MnemonicOf(EOp::GOTO);
                 GOTO(target);
                 PcChanged = true;
                 break;
             case EOp::CALL:
+                LastMnemonic = MnemonicOf(EOp::CALL);
                 CALL(target);
                 PcChanged = true;
                 break;
             case EOp::ANDLW:
+                LastMnemonic = MnemonicOf(EOp::ANDLW);
                 ANDLW(k);
                 break;
             case EOp::IORLW:
+                LastMnemonic = MnemonicOf(EOp::IORLW);
                 IORLW(k);
                 break;
             case EOp::XORLW:
+                LastMnemonic = MnemonicOf(EOp::XORLW);
                 XORLW(k);
                 break;
             case EOp::RETLW:
+                LastMnemonic = MnemonicOf(EOp::RETLW);
                 RETLW(k);
                 PcChanged = true;
                 break;
             case EOp::SUBLW:
+                LastMnemonic = MnemonicOf(EOp::SUBLW);
                 SUBLW(k);
                 break;
             case EOp::MOVLW:
+                LastMnemonic = MnemonicOf(EOp::MOVLW);
                 MOVLW(k);
                 break;
             case EOp::ADDLW:
+                LastMnemonic = MnemonicOf(EOp::ADDLW);
                 ADDLW(k);
                 break;
             case EOp::RETURN:
+                LastMnemonic = MnemonicOf(EOp::RETURN);
                 RETURN();
                 PcChanged = true;
                 break;
             case EOp::RETFIE:
+                LastMnemonic = MnemonicOf(EOp::RETFIE);
                 RETFIE();
                 PcChanged = true;
                 break;
             case EOp::SLEEP:
+                LastMnemonic = MnemonicOf(EOp::SLEEP);
                 SLEEP();
                 break;
             case EOp::OPTION:
+                LastMnemonic = MnemonicOf(EOp::OPTION);
                 OPTION();
                 break;
             default:
@@ -435,8 +475,7 @@ public:
                 }
             }
         } else {
-            const int scale = option & kPrescalerBits;
-            const int divisor = (option & kPrescalerToWatchdog) ? (1 << scale) : (2 << scale);
+            const int divisor = kPrescaleDivisor[option & (kPrescalerToWatchdog | kPrescalerBits)];
             const int count = PrescaleCount + 1;
             if (count >= divisor) {
                 tmr0 = IncrementTmr0(tmr0);
@@ -472,12 +511,8 @@ public:
             PrevPortB = portB;
         }
 
-        // Each enable bit stands three places above its flag.
-        static_assert(kTimer0Enable >> 3 == kTimer0Flag && kRb0Enable >> 3 == kRb0Flag &&
-                      kPortBChangeEnable >> 3 == kPortBChangeFlag);
-        const auto cause = static_cast<uint8_t>(intcon & (intcon >> 3) &
-                                                (kTimer0Flag | kRb0Flag | kPortBChangeFlag));
-        if ((intcon & kGlobalEnable) && cause != 0) [[unlikely]] {
+        const uint8_t cause = kAcceptedCause[intcon];
+        if (cause != 0) [[unlikely]] {
             intcon &= static_cast<uint8_t>(~kGlobalEnable);
             IrqPending = true;
             IrqCause = cause;
@@ -529,6 +564,31 @@ private:
     static constexpr uint8_t kTimer0Flag = 0x04;
     static constexpr uint8_t kRb0Flag = 0x02;
     static constexpr uint8_t kPortBChangeFlag = 0x01;
+
+    // Cycles per TMR0 increment on the instruction clock, by OPTION's PSA and
+    // prescaler bits: one table lookup instead of shifts in every cycle.
+    static constexpr auto kPrescaleDivisor = [] {
+        std::array<uint16_t, 16> divisors{};
+        for (int bits = 0; bits < 16; ++bits) {
+            const int scale = bits & kPrescalerBits;
+            divisors[bits] =
+                static_cast<uint16_t>((bits & kPrescalerToWatchdog) ? (1 << scale) : (2 << scale));
+        }
+        return divisors;
+    }();
+
+    // The sources an INTCON value makes the chip accept: GIE set, and each
+    // flag whose enable bit stands three places above it; 0 for none.
+    static constexpr auto kAcceptedCause = [] {
+        static_assert(kTimer0Enable >> 3 == kTimer0Flag && kRb0Enable >> 3 == kRb0Flag &&
+                      kPortBChangeEnable >> 3 == kPortBChangeFlag);
+        std::array<uint8_t, 256> causes{};
+        for (int intcon = 0; intcon < 256; ++intcon) {
+            const int cause = intcon & (intcon >> 3) & (kTimer0Flag | kRb0Flag | kPortBChangeFlag);
+            causes[intcon] = static_cast<uint8_t>((intcon & kGlobalEnable) ? cause : 0);
+        }
+        return causes;
+    }();
 
     [[gnu::cold, gnu::noinline]] static void ShowBadOperand() {
         RunTimeMessage("GRESKA: Pogresna vrednost argumenta instrukcije");
@@ -642,8 +702,12 @@ private:
     static bool ValidTarget(int target) { return target >= 0 && target <= 0x7FF; }
 
     uint8_t IncrementTmr0(uint8_t tmr0) {
-        Tmr0Overflowed = tmr0 == 0xFF;
-        if (tmr0 == 0xFF) Tmr0WrapPending = true;
+        if (tmr0 == 0xFF) [[unlikely]] {
+            Tmr0Overflowed = true;
+            Tmr0WrapPending = true;
+        } else {
+            Tmr0Overflowed = false;
+        }
         const auto next = static_cast<uint8_t>(tmr0 + 1);
         RegisterFile[TMR0] = next;
         return next;

@@ -4,7 +4,7 @@
 
 namespace {
 SDecodedWord Word(EOp op, uint8_t f = 0, uint8_t bd = 0, uint16_t k = 0) {
-    return SDecodedWord{MnemonicOf(op), op, f, bd, k};
+    return SDecodedWord{op, f, bd, k};
 }
 
 // Instructions with a file address and a destination bit, chosen by the

@@ -44,12 +44,12 @@ enum class EOp : uint8_t {
     OPTION,
 };
 
-struct SDecodedWord {
-    const char* mnemonic = nullptr;  // null: the last one stays
-    EOp op = EOp::None;
-    uint8_t f = 0;   // file address
-    uint8_t bd = 0;  // bit number, or destination
-    uint16_t k = 0;  // literal or jump address
+// Eight bytes, so that the program's words lie at a shift of the address.
+struct alignas(8) SDecodedWord {
+    EOp op = EOp::None;  // its mnemonic is MnemonicOf(op)
+    uint8_t f = 0;       // file address
+    uint8_t bd = 0;      // bit number, or destination
+    uint16_t k = 0;      // literal or jump address
     // Not the decode's: the run loop's copy of the program marks the words
     // before which it must look closer (a breakpoint, the program's end).
     bool stop = false;

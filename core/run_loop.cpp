@@ -19,60 +19,59 @@ namespace {
     EventLog.Record(std::move(event));
 }
 
-// The history's replay end, or the present pass when clicks wait: the inputs
-// and the history look before every pass up to this instruction count.
+// Whether the inputs and the history must look before the pass that follows
+// the given number of instructions: while the history replays its past, or
+// when clicks wait.
 template <bool kInputs>
-uint64_t InputsUntil(uint64_t instructions) {
-    if constexpr (!kInputs) return 0;
-    const uint64_t replayEnd = History.ReplayEnd();
-    return PinClicksQueued() ? std::max(replayEnd, instructions) : replayEnd;
+bool InputsBefore(uint64_t instructions) {
+    if constexpr (!kInputs) return false;
+    return History.PastPassAt(instructions) || PinClicksQueued();
 }
 
 // Passes until the next one after which the loop must look closer: the end
-// of the slice, or a keyframe.
+// of the slice, a keyframe, or the very next pass while the inputs need a
+// look before every pass.
 template <bool kInputs>
 int64_t PassesToLook(int64_t passesLeft, uint64_t instructions) {
     if constexpr (!kInputs) return passesLeft;
+    if (InputsBefore<kInputs>(instructions)) return std::min<int64_t>(passesLeft, 1);
     const auto toKeyframe = static_cast<int64_t>(CHistory::kKeyframeEvery -
                                                  (instructions & (CHistory::kKeyframeEvery - 1)));
     return std::min(passesLeft, toKeyframe);
+}
+
+// Before a pass: the history's replay of its past, and the clicks.
+[[gnu::always_inline]] inline void LookAtInputs(CChipExecutor& chip) {
+    chip.PublishAll();
+    History.BeforePass();
+    ApplyPinClicks();
+    chip.LoadAll();
 }
 
 // The passes, with (kInputs) or without the clicks and the history. Whatever
 // reads the chip state from outside the loop (the history, the event log, a
 // message) is reached only on rare paths, after the working copy has been
 // published. A pass that nothing disturbs tests three things after it: a
-// bit for its next word (a breakpoint, or the end of the program), a local
-// countdown to the next pass that needs a look (the slice's end, a keyframe)
-// and the Attention counter for everything else.
+// flag on its next word (a breakpoint, or the end of the program), a local
+// countdown to the next pass that needs a look (the slice's end, a keyframe,
+// the inputs) and the Attention counter for everything else.
 template <bool kInputs>
 [[gnu::always_inline]] inline SPassesRun Passes(CInstructionSet& cpu, int64_t maxPasses) {
     SPassesRun run;
     CChipExecutor chip;
-    uint32_t seen = Attention.load(std::memory_order_acquire);
     chip.LoadAll();
     cpu.Sync();
     const uint32_t boxes = MessageBoxesShown.load(std::memory_order_relaxed);
     uint32_t resets = OutsideResets.load(std::memory_order_acquire);
 
-    // The inputs and the history look before every pass up to this
-    // instruction count.
-    uint64_t inputsUntil = InputsUntil<kInputs>(chip.InstructionCount);
-    int64_t countdown = PassesToLook<kInputs>(maxPasses - run.passes, chip.InstructionCount);
+    if (InputsBefore<kInputs>(chip.InstructionCount)) LookAtInputs(chip);
+    // This stretch of passes, and what is left of it.
+    int64_t stretch = PassesToLook<kInputs>(maxPasses, chip.InstructionCount);
+    int64_t countdown = stretch;
     const SDecodedWord* word = &cpu.WordAt(chip.PC);
     for (;;) {
-        if constexpr (kInputs) {
-            if (chip.InstructionCount <= inputsUntil) [[unlikely]] {
-                chip.PublishAll();
-                History.BeforePass();
-                ApplyPinClicks();
-                chip.LoadAll();
-                inputsUntil = InputsUntil<kInputs>(chip.InstructionCount);
-                countdown = PassesToLook<kInputs>(maxPasses - run.passes, chip.InstructionCount);
-            }
-        }
         // An interrupt accepted by the previous instruction waits for this one.
-        if (chip.IrqPending) chip.IrqArmed = true;
+        chip.IrqArmed = chip.IrqArmed | chip.IrqPending;
 
         chip.InstructionCount += 1;
         chip.Execute(*word);
@@ -96,12 +95,13 @@ template <bool kInputs>
         RegisterFile[PCL] = pcl;
         RegisterFile[PCL_BANK1] = pcl;
 
-        ++run.passes;
         --countdown;
         if (cpu.StopBefore(pc) | (countdown == 0) |
-            (Attention.load(std::memory_order_relaxed) != seen)) [[unlikely]] {
-            if (Attention.load(std::memory_order_relaxed) != seen) {
-                seen = Attention.load(std::memory_order_acquire);
+            (Attention.load(std::memory_order_relaxed) != 0)) [[unlikely]] {
+            run.passes += stretch - countdown;
+            // Cleared before the sources are looked at, so a signal that
+            // comes meanwhile is seen after the next pass.
+            if (Attention.exchange(0, std::memory_order_acquire) != 0) {
                 if (EventLog.HasUnstamped()) {
                     chip.PublishAll();
                     EventLog.StampPassEnd();
@@ -117,7 +117,6 @@ template <bool kInputs>
                         chip.LoadShared();
                     }
                 }
-                inputsUntil = InputsUntil<kInputs>(chip.InstructionCount);
             }
             const bool atBreakpoint = cpu.AtBreakpoint(pc);
             if (atBreakpoint) {
@@ -137,7 +136,9 @@ template <bool kInputs>
             const uint16_t next = chip.PC;
             if (run.passes >= maxPasses || !cpu.Inside(next)) break;
             if (MessageBoxesShown.load(std::memory_order_relaxed) != boxes) break;
-            countdown = PassesToLook<kInputs>(maxPasses - run.passes, chip.InstructionCount);
+            if (InputsBefore<kInputs>(chip.InstructionCount)) LookAtInputs(chip);
+            stretch = PassesToLook<kInputs>(maxPasses - run.passes, chip.InstructionCount);
+            countdown = stretch;
         }
         word = &cpu.WordInside(chip.PC);
     }

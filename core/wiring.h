@@ -14,9 +14,9 @@
 // a reset for a load, a queued pin click or other input, a request for a new
 // history, a message box, an event waiting for its stamp at the end of the
 // pass. The loop reads this counter once per pass and looks at the
-// particular sources only when it has moved, so a new kind of outside change
-// costs the loop nothing as long as its writer calls SignalRunLoop after its
-// own store.
+// particular sources only when it is not zero (clearing it first), so a new
+// kind of outside change costs the loop nothing as long as its writer calls
+// SignalRunLoop after its own store.
 extern std::atomic<uint32_t> Attention;
 
 // Released after the writer's own stores, so a loop that sees the new count

@@ -1,6 +1,7 @@
 // The decoder works on characters, not on a 14-bit value: some digits are
 // compared as characters, others by value, and lower-case letters count as 0.
 #include "core_test_support.h"
+#include "decoded_word.h"
 #include "hex_digit.h"
 
 namespace {
@@ -96,3 +97,24 @@ TEST_F(CoreTest, FetchOutsideTheImageDecodesNothing) {
     EXPECT_FALSE(PcInsideProgram());
 }
 }  // namespace
+
+// The run loop takes the decoded operands as they are, without range checks:
+// every word of any characters must decode to operands in range.
+TEST(DecodedWordTest, AnyCharactersGiveOperandsInRange) {
+    const char kCharacters[] = "0123456789ABCDEFaf:G \x80\xff";
+    const int count = sizeof kCharacters;  // the NUL byte too
+    for (int i = 0; i < count * count * count * count; ++i) {
+        const int n[4] = {i % count, i / count % count, i / count / count % count,
+                          i / count / count / count};
+        const SDecodedWord word =
+            DecodeWord(kCharacters[n[0]], kCharacters[n[1]], kCharacters[n[2]], kCharacters[n[3]]);
+        ASSERT_LE(word.f, 0x7F) << i;
+        ASSERT_LE(word.bd, 7) << i;
+        ASSERT_LE(word.k, 0x7FF) << i;
+        ASSERT_LE(static_cast<int>(word.op), static_cast<int>(EOp::OPTION)) << i;
+        if (word.op >= EOp::SUBWF && word.op <= EOp::INCFSZ) {
+            ASSERT_LE(word.bd, 1) << i;
+        }
+        ASSERT_FALSE(word.stop) << i;
+    }
+}
