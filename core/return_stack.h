@@ -11,14 +11,40 @@
 // because the window may copy the machine while the worker runs.
 class CReturnStack {
 public:
-    void Push(int32_t address);
-    int32_t Pop();
+    // Inline: every call, return and interrupt of the run loop goes through
+    // these.
+    void Push(int32_t address) {
+        // A full stack still takes the address, over the oldest entry.
+        const int32_t at = top;
+        m_slots[at] = address;
+        if (count < 8) [[likely]] {
+            count += 1;
+        } else {
+            Tell("Stek je pun");
+        }
+        top = at == 7 ? 0 : at + 1;
+    }
+    int32_t Pop() {
+        if (count > 0) [[likely]] {
+            count -= 1;
+        } else {
+            Tell("Stek je prazan");
+        }
+        const int32_t at = top == 0 ? 7 : top - 1;
+        top = at;
+        // Slots without a live entry hold 0, so an empty stack returns 0.
+        const int32_t address = m_slots[at];
+        m_slots[at] = 0;
+        return address;
+    }
 
     int32_t Count() const { return count; }
 
     bool operator==(const CReturnStack&) const = default;
 
 private:
+    [[gnu::cold, gnu::noinline]] static void Tell(const char* message);
+
     Relaxed<int32_t> m_slots[8];
     Relaxed<int32_t> top;
     Relaxed<int32_t> count;
