@@ -96,8 +96,11 @@ template <bool kInputs>
         RegisterFile[PCL_BANK1] = pcl;
 
         --countdown;
-        if (cpu.StopBefore(pc) | (countdown == 0) |
-            (Attention.load(std::memory_order_relaxed) != 0)) [[unlikely]] {
+        // One branch for the three tests.
+        const uint32_t look = static_cast<uint32_t>(cpu.StopBefore(pc)) |
+                              static_cast<uint32_t>(countdown == 0) |
+                              Attention.load(std::memory_order_relaxed);
+        if (look != 0) [[unlikely]] {
             run.passes += stretch - countdown;
             // Cleared before the sources are looked at, so a signal that
             // comes meanwhile is seen after the next pass.
