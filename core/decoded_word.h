@@ -3,7 +3,9 @@
 // loop needs to execute it: which operation, and the operands cut from the
 // word. The run loop keeps the decoded program and decodes a word again only
 // after the image has changed.
+#include <cstddef>
 #include <cstdint>
+#include <iterator>
 
 enum class EOp : uint8_t {
     None,  // a word without instruction: nothing executes
@@ -61,14 +63,19 @@ struct alignas(8) SDecodedWord {
 // they always have.
 SDecodedWord DecodeWord(char c0, char c1, char c2, char c3);
 
+// The mnemonic texts as one inline variable: it has a single address in the
+// whole program, so every translation unit records the same pointer for a
+// mnemonic and two chip states compare equal. String literals promise no
+// such thing (a sanitizer build keeps a copy per unit).
+inline constexpr char kMnemonicTexts[][7] = {
+    "",       "NOP",   "MOVWF", "CLRW",  "CLRF",  "SUBWF",  "DECF",   "IORWF", "ANDWF",
+    "XORWF",  "ADDWF", "MOVF",  "COMF",  "INCF",  "DECFSZ", "RRF",    "RLF",   "SWAPF",
+    "INCFSZ", "BCF",   "BSF",   "BTFSC", "BTFSS", "GOTO",   "CALL",   "ANDLW", "IORLW",
+    "XORLW",  "RETLW", "SUBLW", "MOVLW", "ADDLW", "RETURN", "RETFIE", "SLEEP", "OPTION"};
+static_assert(std::size(kMnemonicTexts) == static_cast<size_t>(EOp::OPTION) + 1);
+
 // The mnemonic recorded for an operation; null for None, which leaves the
 // last one standing.
 inline const char* MnemonicOf(EOp op) {
-    static constexpr const char* kMnemonics[] = {
-        nullptr,  "NOP",   "MOVWF", "CLRW",  "CLRF",  "SUBWF",  "DECF",   "IORWF", "ANDWF",
-        "XORWF",  "ADDWF", "MOVF",  "COMF",  "INCF",  "DECFSZ", "RRF",    "RLF",   "SWAPF",
-        "INCFSZ", "BCF",   "BSF",   "BTFSC", "BTFSS", "GOTO",   "CALL",   "ANDLW", "IORLW",
-        "XORLW",  "RETLW", "SUBLW", "MOVLW", "ADDLW", "RETURN", "RETFIE", "SLEEP", "OPTION"};
-    static_assert(sizeof kMnemonics / sizeof kMnemonics[0] == static_cast<int>(EOp::OPTION) + 1);
-    return kMnemonics[static_cast<int>(op)];
+    return op == EOp::None ? nullptr : kMnemonicTexts[static_cast<int>(op)];
 }
