@@ -17,23 +17,8 @@
 #include "source_file.h"
 #include "state.h"
 #include "support/app_fixture.h"
+#include "support/toggle_and_sum.h"
 #include "view_test_hooks.h"
-
-namespace {
-// RB7 an output that toggles; the input pins of port B summed into 0x20,
-// so every click changes the state from its cycle on.
-const QByteArray kToggleAndSum =
-    "\torg\t5\n"
-    "\tbsf\t3,5\n"
-    "\tbcf\t6,7\n"
-    "\tbcf\t3,5\n"
-    "loop\tmovlw\t0x80\n"
-    "\txorwf\t6,f\n"
-    "\tmovf\t6,w\n"
-    "\taddwf\t0x20,f\n"
-    "\tgoto\tloop\n"
-    "\tend\n";
-}  // namespace
 
 class SessionCommandsTest : public QObject {
     Q_OBJECT
