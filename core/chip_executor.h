@@ -29,19 +29,19 @@ public:
     int PrevRa4 = 0;
     uint8_t PrevPortB = 0;
     uint8_t IrqCause = 0;
-    bool Tmr0Overflowed : 1 = false;
-    bool Tmr0WrapPending : 1 = false;
-    bool IrqPending : 1 = false;
-    bool IrqArmed : 1 = false;
-    bool PcChanged : 1 = false;
+    bool Tmr0Overflowed = false;
+    bool Tmr0WrapPending = false;
+    bool IrqPending = false;
+    bool IrqArmed = false;
+    bool PcChanged = false;
     const char* LastMnemonic = "";
-    uint64_t CycleCount = 0;
     uint64_t InstructionCount = 0;
 
     void LoadShared() {
         W = ::W;
         PC = ::PC;
         BankOffset = ::BankOffset;
+        ForgetShortcuts();
     }
     void PublishShared() const {
         ::W = W;
@@ -49,6 +49,7 @@ public:
         ::BankOffset = BankOffset;
     }
     void LoadOwn() {
+        ForgetShortcuts();
         Tmr0Inhibit = ::Tmr0Inhibit;
         PrescaleCount = ::PrescaleCount;
         PrevTmr0 = ::PrevTmr0;
@@ -61,12 +62,12 @@ public:
         IrqCause = ::IrqCause;
         PcChanged = ::PcChanged;
         LastMnemonic = ::LastMnemonic;
-        CycleCount = ::CycleCount;
+        m_timerDue = ::CycleCount;
         InstructionCount = ::InstructionCount;
     }
     void PublishOwn() const {
         ::Tmr0Inhibit = Tmr0Inhibit;
-        ::PrescaleCount = PrescaleCount;
+        ::PrescaleCount = m_timerTicks ? m_tickPeriod - m_cyclesToDue : PrescaleCount;
         ::PrevTmr0 = PrevTmr0;
         ::PrevRa4 = PrevRa4;
         ::Tmr0Overflowed = Tmr0Overflowed;
@@ -77,7 +78,7 @@ public:
         ::IrqCause = IrqCause;
         ::PcChanged = PcChanged;
         ::LastMnemonic = LastMnemonic;
-        ::CycleCount = CycleCount;
+        ::CycleCount = CycleCount();
         ::InstructionCount = InstructionCount;
     }
     void LoadAll() {
@@ -272,7 +273,7 @@ public:
     }
     void CLRF(uint8_t f) {
         if (!OperandsValid(f <= 0x7F)) return;
-        RegisterFile[EffectiveIndex(f, true)] = 0;
+        StoreFile(EffectiveIndex(f, true), 0);
         SetFlags(kZero, kZero);
     }
     void CLRW() {
@@ -321,7 +322,7 @@ public:
     }
     void MOVWF(uint8_t f) {
         if (!OperandsValid(f <= 0x7F)) return;
-        RegisterFile[EffectiveIndex(f, true)] = W;
+        StoreFile(EffectiveIndex(f, true), W);
     }
     void NOP() {}
     void RLF(uint8_t f, uint8_t d) {
@@ -367,7 +368,8 @@ public:
             BankOffset = 0;
             RegisterFile[STATUS_BANK1] &= static_cast<uint8_t>(~kBankSelect);
         }
-        RegisterFile[FoldIndex(BankOffset + address)] &= static_cast<uint8_t>(~BitMask(b));
+        const int index = FoldIndex(BankOffset + address);
+        StoreFile(index, RegisterFile[index] & static_cast<uint8_t>(~BitMask(b)));
     }
     void BSF(uint8_t f, uint8_t b) {
         if (!OperandsValid(f <= 0x7F && b <= 7)) return;
@@ -378,7 +380,8 @@ public:
             RegisterFile[STATUS] |= kBankSelect;
             RegisterFile[STATUS_BANK1] |= kBankSelect;
         }
-        RegisterFile[FoldIndex(BankOffset + address)] |= BitMask(b);
+        const int index = FoldIndex(BankOffset + address);
+        StoreFile(index, RegisterFile[index] | BitMask(b));
     }
     void BTFSC(uint8_t f, uint8_t b) {
         if (!OperandsValid(f <= 0x7F && b <= 7)) return;
@@ -437,7 +440,7 @@ public:
         PC = PopAddress();
         EventLog.RecordAtPassEnd(Event(EEventKind::Retfie, PC));
         Timer0CycleStep();
-        RegisterFile[INTCON] |= kGlobalEnable;
+        StoreFile(INTCON, RegisterFile[INTCON] | kGlobalEnable);
     }
     void RETURN() {
         Timer0CycleStep();
@@ -445,48 +448,43 @@ public:
     }
     void SLEEP() {
         if (RegisterFile[OPTION_REG] & kPrescalerToWatchdog) {
-            RegisterFile[OPTION_REG] &= static_cast<uint8_t>(~kPrescalerBits);
+            StoreFile(OPTION_REG, RegisterFile[OPTION_REG] & static_cast<uint8_t>(~kPrescalerBits));
         }
         SetFlags(kPowerDown | kTimeOut, kTimeOut);
     }
-    void OPTION() { RegisterFile[OPTION_REG] = W; }
+    void OPTION() { StoreFile(OPTION_REG, W); }
 
-    // Advances TMR0 by one instruction cycle; returns the new TMR0.
-    [[gnu::always_inline]] uint8_t Timer0CycleStep() {
-        CycleCount += 1;
-        if (Tmr0Inhibit > 0) {
-            Tmr0Inhibit -= 1;
-            PrescaleCount = 0;
-            return RegisterFile[TMR0];
+    // Advances TMR0 by one instruction cycle. While nothing the timer reads
+    // changes, most cycles only count, and in timer mode the next increment
+    // is known without reading anything (see m_timerIdle).
+    [[gnu::always_inline]] void Timer0CycleStep() {
+        m_cyclesToDue -= 1;
+        if (m_cyclesToDue > 0) [[likely]]
+            return;
+        if (m_timerTicks) [[likely]] {
+            // As the full step would do it: TMR0 and OPTION stand as it last
+            // saw them, and the prescaler's count reaches its divisor now.
+            PrevTmr0 = IncrementTmr0(static_cast<uint8_t>(PrevTmr0));
+            m_timerDue += m_tickPeriod;
+            m_cyclesToDue = m_tickPeriod;
+            return;
         }
-        const int ra4 = RegisterFile[PORTA] & kRa4;
-        const uint8_t option = RegisterFile[OPTION_REG];
-        uint8_t tmr0 = RegisterFile[TMR0];
-        if (option & kCounterMode) {
-            // Either edge is a change of the pin; most cycles see none.
-            if (ra4 != PrevRa4) [[unlikely]] {
-                const bool edge = (option & kCountFallingEdge) ? (PrevRa4 != 0 && ra4 == 0)
-                                                               : (PrevRa4 == 0 && ra4 != 0);
-                // An edge right after a write to TMR0 is lost unless the value
-                // written equals the one the counter last produced.
-                if (edge) {
-                    Tmr0Overflowed = tmr0 == 0xFF;
-                    if (tmr0 == PrevTmr0) tmr0 = IncrementTmr0(tmr0);
-                }
-            }
-        } else {
-            const int divisor = kPrescaleDivisor[option & (kPrescalerToWatchdog | kPrescalerBits)];
-            const int count = PrescaleCount + 1;
-            if (count >= divisor) {
-                tmr0 = IncrementTmr0(tmr0);
-                PrescaleCount = 0;
-            } else {
-                PrescaleCount = count;
-            }
-        }
-        PrevRa4 = ra4;
-        PrevTmr0 = tmr0;
-        return tmr0;
+        Timer0FullStep();
+    }
+
+    // The pass's end after its instruction and timer cycles: the interrupt
+    // check and the bank-1 mirrors of STATUS and INTCON, each only when
+    // something it reads may have changed since it last ran (m_pending).
+    // Between two runs the mirrors equal their originals and the check would
+    // raise nothing.
+    [[gnu::always_inline]] void EndPass() {
+        if (m_pending == 0) [[likely]]
+            return;
+        if (m_pending & kMirrorStatus) RegisterFile[STATUS_BANK1] = RegisterFile[STATUS];
+        if (m_pending & kRecheckInterrupts) RegisterFile[INTCON_BANK1] = InterruptCheck();
+        // After an overflow the check raises T0IF again for as long as TMR0
+        // stays 0.
+        m_pending = Tmr0Overflowed ? kRecheckInterrupts : 0;
     }
 
     // Raises the INTCON flags from Timer 0, RB0 and RB4-RB7, and accepts an
@@ -590,6 +588,122 @@ private:
         return causes;
     }();
 
+    // What a store into a register makes the pass's end or the timer look
+    // at again (see StoreFile).
+    static constexpr uint8_t kMirrorStatus = 0x01;
+    static constexpr uint8_t kRecheckInterrupts = 0x02;
+    static constexpr uint8_t kWakesTimer = 0x04;
+    static constexpr uint8_t kEverything = kMirrorStatus | kRecheckInterrupts | kWakesTimer;
+    static constexpr auto kStoreEffects = [] {
+        std::array<uint8_t, kRegisterFileSize> effects{};
+        effects[TMR0] = kWakesTimer;
+        effects[PORTA] = kWakesTimer;
+        effects[OPTION_REG] = kWakesTimer;
+        effects[PORTB] = kRecheckInterrupts;
+        effects[INTCON] = kRecheckInterrupts;
+        effects[INTCON_BANK1] = kRecheckInterrupts;
+        effects[STATUS] = kMirrorStatus;
+        effects[STATUS_BANK1] = kMirrorStatus;
+        return effects;
+    }();
+
+    // The cycle count, as the cycle at which the timer next takes a step
+    // and the cycles until then: one decrement per cycle.
+    uint64_t m_timerDue = 0;
+    int64_t m_cyclesToDue = 0;
+    uint64_t CycleCount() const { return m_timerDue - m_cyclesToDue; }
+
+    // Shortcuts of this working copy, never published. The timer is settled
+    // while no write holds it and TMR0 (equal to PrevTmr0), RA4 and OPTION
+    // stand as it last saw them. Then the cycles before m_timerDue only
+    // count. In timer mode (m_timerTicks) those cycles run the prescaler's
+    // count up, so that it stands at m_tickPeriod - m_cyclesToDue, and the
+    // cycle at m_timerDue increments TMR0, as does every m_tickPeriod-th
+    // cycle after it.
+    int m_tickPeriod = 1;
+    bool m_timerTicks = false;
+    // What this pass's stores ask of its end (kMirrorStatus, kRecheckInterrupts).
+    uint8_t m_pending = kEverything;
+
+    // Every store an instruction makes into the register file.
+    [[gnu::always_inline]] void StoreFile(int index, uint8_t value) {
+        RegisterFile[index] = value;
+        const uint8_t effects = kStoreEffects[index];
+        m_pending |= effects;
+        if (effects & kWakesTimer) [[unlikely]]
+            WakeTimer();
+    }
+
+    // The timer's next step comes in the given number of cycles.
+    void Due(int64_t cycles) {
+        m_timerDue = CycleCount() + cycles;
+        m_cyclesToDue = cycles;
+    }
+
+    // The next timer cycle takes the full step.
+    void WakeTimer() {
+        if (m_timerTicks) PrescaleCount = static_cast<int>(m_tickPeriod - m_cyclesToDue);
+        m_timerDue = CycleCount();
+        m_cyclesToDue = 0;
+        m_timerTicks = false;
+    }
+
+    // For a working copy loaded afresh, or a register file reset under it:
+    // nothing is known to be settled.
+    void ForgetShortcuts() {
+        WakeTimer();
+        m_pending = kEverything;
+    }
+
+    // One cycle of Timer 0 with everything it reads. When no write holds the
+    // timer, it then knows how many cycles will only count: in counter mode
+    // all of them until RA4 or a register it reads changes, in timer mode the
+    // prescaler's count up to its divisor.
+    [[gnu::always_inline]] void Timer0FullStep() {
+        // Until the timer settles below, the next cycle takes this step again.
+        if (Tmr0Inhibit > 0) {
+            Tmr0Inhibit -= 1;
+            PrescaleCount = 0;
+            return;
+        }
+        const int ra4 = RegisterFile[PORTA] & kRa4;
+        const uint8_t option = RegisterFile[OPTION_REG];
+        uint8_t tmr0 = RegisterFile[TMR0];
+        if (option & kCounterMode) {
+            // Either edge is a change of the pin.
+            if (ra4 != PrevRa4) {
+                const bool edge = (option & kCountFallingEdge) ? (PrevRa4 != 0 && ra4 == 0)
+                                                               : (PrevRa4 == 0 && ra4 != 0);
+                // An edge right after a write to TMR0 is lost unless the value
+                // written equals the one the counter last produced.
+                if (edge) {
+                    Tmr0Overflowed = tmr0 == 0xFF;
+                    m_pending |= kRecheckInterrupts;
+                    if (tmr0 == PrevTmr0) tmr0 = IncrementTmr0(tmr0);
+                }
+            }
+            // A settled timer in counter mode only counts cycles until
+            // something wakes it.
+            Due(int64_t{1} << 62);
+        } else {
+            const int divisor = kPrescaleDivisor[option & (kPrescalerToWatchdog | kPrescalerBits)];
+            const int count = PrescaleCount + 1;
+            if (count >= divisor) {
+                tmr0 = IncrementTmr0(tmr0);
+                PrescaleCount = 0;
+            } else {
+                PrescaleCount = count;
+            }
+            // The count is now below the divisor: the cycle that reaches it
+            // increments TMR0.
+            Due(divisor - PrescaleCount);
+            m_timerTicks = true;
+            m_tickPeriod = divisor;
+        }
+        PrevRa4 = ra4;
+        PrevTmr0 = tmr0;
+    }
+
     [[gnu::cold, gnu::noinline]] static void ShowBadOperand() {
         RunTimeMessage("GRESKA: Pogresna vrednost argumenta instrukcije");
     }
@@ -622,7 +736,10 @@ private:
 
     // A write to TMR0 freezes the timer for two cycles.
     void NoteWrite(int address) {
-        if (address == TMR0 && BankOffset == 0) Tmr0Inhibit = 2;
+        if (address == TMR0 && BankOffset == 0) {
+            Tmr0Inhibit = 2;
+            WakeTimer();
+        }
     }
 
     int EffectiveIndex(uint8_t f, bool writes) {
@@ -632,8 +749,9 @@ private:
     }
 
     // Flags always go to the bank-0 STATUS; the run loop mirrors it afterwards.
-    static void SetFlags(uint8_t mask, uint8_t values) {
+    void SetFlags(uint8_t mask, uint8_t values) {
         RegisterFile[STATUS] = static_cast<uint8_t>((RegisterFile[STATUS] & ~mask) | values);
+        m_pending |= kMirrorStatus;
     }
 
     static uint8_t ZeroFlag(uint8_t result) { return result == 0 ? kZero : 0; }
@@ -642,7 +760,7 @@ private:
         if (d == 0) {
             W = value;
         } else {
-            RegisterFile[index] = value;
+            StoreFile(index, value);
         }
     }
 
@@ -705,6 +823,7 @@ private:
         if (tmr0 == 0xFF) [[unlikely]] {
             Tmr0Overflowed = true;
             Tmr0WrapPending = true;
+            m_pending |= kRecheckInterrupts;
         } else {
             Tmr0Overflowed = false;
         }

@@ -76,10 +76,7 @@ template <bool kInputs>
         chip.InstructionCount += 1;
         chip.Execute(*word);
         chip.Timer0CycleStep();
-        const uint8_t intcon = chip.InterruptCheck();
-
-        RegisterFile[INTCON_BANK1] = intcon;
-        RegisterFile[STATUS_BANK1] = RegisterFile[STATUS];
+        chip.EndPass();
 
         if (!chip.PcChanged) chip.PC += 1;
         if (chip.IrqPending && chip.IrqArmed) [[unlikely]] {

@@ -3,9 +3,8 @@
 #include "chip_executor.h"
 
 uint8_t Timer0CycleStep() {
-    uint8_t tmr0 = 0;
-    OnChip([&](CChipExecutor& chip) { tmr0 = chip.Timer0CycleStep(); });
-    return tmr0;
+    OnChip([](CChipExecutor& chip) { chip.Timer0CycleStep(); });
+    return RegisterFile[TMR0];
 }
 
 void InterruptCheck() {

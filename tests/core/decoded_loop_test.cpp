@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "decoder.h"
@@ -49,11 +50,24 @@ private:
     std::mt19937 m_engine;
 };
 
+// Programs of the second kind keep writing what Timer 0, the interrupt check
+// and the bank-1 mirrors read, directly, through FSR and from either bank,
+// where the loop's shortcuts must notice every change.
+enum class EMix { Broad, TimerAndInterrupts };
+
+int RandomFile(CRandom& random, EMix mix) {
+    if (mix == EMix::TimerAndInterrupts && random.Chance(70)) {
+        static const int kRead[] = {INDF, TMR0, STATUS, FSR, PORTA, PORTB, INTCON};
+        return kRead[random.Below(7)];
+    }
+    return random.Chance(50) ? random.Below(0x0C) : 0x0C + random.Below(8);
+}
+
 // Mostly real instructions on the special registers and a few variables,
 // jumping within the program; some in lower case, some not hex at all.
-std::string RandomWord(CRandom& random) {
+std::string RandomWord(CRandom& random, EMix mix) {
     static const char kOddCharacters[] = {'a', 'f', 'G', '\0', ' ', '-', '\x80', '\xff'};
-    const int f = random.Chance(50) ? random.Below(0x0C) : 0x0C + random.Below(8);
+    const int f = RandomFile(random, mix);
     const int target = random.Chance(95) ? random.Below(kProgramWords) : random.Below(0x800);
     int word = 0;
     switch (random.Below(8)) {
@@ -61,9 +75,12 @@ std::string RandomWord(CRandom& random) {
             word = (random.Below(16) << 8) | (random.Below(2) << 7) | f;  // byte operations
             break;
         case 1:
-        case 2:
-            word = 0x1000 | (random.Below(4) << 10) | (random.Below(8) << 7) | f;  // bit ops
+        case 2: {
+            // The second kind also switches banks often.
+            const bool bank = mix == EMix::TimerAndInterrupts && f == STATUS && random.Chance(50);
+            word = 0x1000 | (random.Below(4) << 10) | ((bank ? 5 : random.Below(8)) << 7) | f;
             break;
+        }
         case 3:
             word = (random.Chance(50) ? 0x2800 : 0x2000) | target;
             break;
@@ -92,12 +109,12 @@ std::string RandomWord(CRandom& random) {
     return text;
 }
 
-SProgram RandomProgram(unsigned seed) {
+SProgram RandomProgram(unsigned seed, EMix mix) {
     CRandom random(seed);
     SProgram program;
     program.image.assign(kProgramImageSize, '\0');
     for (int word = 0; word < kProgramWords; ++word) {
-        program.image.replace(4 * word, 4, RandomWord(random));
+        program.image.replace(4 * word, 4, RandomWord(random, mix));
     }
 
     ResetForRun();
@@ -109,6 +126,14 @@ SProgram RandomProgram(unsigned seed) {
     PrescaleCount = random.Below(4);
     PrevTmr0 = RegisterFile[TMR0];
     Tmr0Overflowed = random.Chance(20);
+    if (mix == EMix::TimerAndInterrupts) {
+        // Timer mode at the faster prescaler rates, interrupts enabled, and
+        // FSR on the registers the shortcuts watch, in either bank.
+        RegisterFile[OPTION_REG] = static_cast<uint8_t>(random.Below(256) & ~0x26);
+        RegisterFile[INTCON] = static_cast<uint8_t>(0x80 | (random.Below(8) << 3));
+        static const int kWatched[] = {TMR0, PORTA, PORTB, INTCON, STATUS, 0x81, 0x83, 0x8B};
+        RegisterFile[FSR] = static_cast<uint8_t>(kWatched[random.Below(8)]);
+    }
     program.start = Chip;
 
     for (int& slot : program.breakSlots) slot = random.Chance(30) ? random.Below(kProgramWords) : 0;
@@ -119,7 +144,7 @@ SProgram RandomProgram(unsigned seed) {
             case 0:
                 change.kind = SChange::ImageChar;
                 change.where = random.Below(4 * kProgramWords);
-                change.value = static_cast<unsigned char>(RandomWord(random)[random.Below(4)]);
+                change.value = static_cast<unsigned char>(RandomWord(random, mix)[random.Below(4)]);
                 break;
             case 1:
                 change.kind = SChange::BreakSlot;
@@ -245,14 +270,15 @@ std::vector<SChipState> RunSlices(const SProgram& program, SliceLength sliceLeng
     return states;
 }
 
-class DecodedLoopTest : public testing::TestWithParam<unsigned> {
+class DecodedLoopTest : public testing::TestWithParam<std::tuple<unsigned, EMix>> {
 protected:
     void TearDown() override { ClearLineBreakpoints(); }
     CRecordingMessageBox m_messages;
 };
 
 TEST_P(DecodedLoopTest, RunsAsDecodingEveryWordAfresh) {
-    const SProgram program = RandomProgram(GetParam());
+    const auto [seed, mix] = GetParam();
+    const SProgram program = RandomProgram(seed, mix);
 
     std::vector<SStop> referenceStops;
     const std::vector<SChipState> reference = RunSlices(
@@ -272,7 +298,7 @@ TEST_P(DecodedLoopTest, RunsAsDecodingEveryWordAfresh) {
     EXPECT_EQ(m_messages.Messages(), referenceMessages);
 
     m_messages.Clear();
-    CRandom slices(GetParam());
+    CRandom slices(seed);
     std::vector<SStop> sliceStops;
     const std::vector<SChipState> sliced = RunSlices(
         program, [&] { return 1 + slices.Below(300); }, &sliceStops);
@@ -288,5 +314,7 @@ TEST_P(DecodedLoopTest, RunsAsDecodingEveryWordAfresh) {
     EXPECT_EQ(m_messages.Messages(), referenceMessages);
 }
 
-INSTANTIATE_TEST_SUITE_P(RandomPrograms, DecodedLoopTest, testing::Range(1u, 41u));
+INSTANTIATE_TEST_SUITE_P(RandomPrograms, DecodedLoopTest,
+                         testing::Combine(testing::Range(1u, 41u),
+                                          testing::Values(EMix::Broad, EMix::TimerAndInterrupts)));
 }  // namespace
