@@ -1,6 +1,7 @@
 #include "event_log.h"
 
 #include <algorithm>
+#include <ranges>
 
 #include "platform/message_box.h"
 #include "state.h"
@@ -44,18 +45,23 @@ void Stamp(SEvent& event) {
 void CEventLog::Record(SEvent event) {
     if (Muted()) return;
     Stamp(event);
+    std::lock_guard lock(m_mutex);
     Keep(std::move(event));
 }
 
 void CEventLog::RecordAtPassEnd(SEvent event) {
     if (Muted()) return;
     m_pending.push_back(std::move(event));
-    m_unstamped.store(true, std::memory_order_relaxed);
-    SignalRunLoop();
+    // One signal for all the pass's events: they are stamped together.
+    if (!m_unstamped.load(std::memory_order_relaxed)) {
+        m_unstamped.store(true, std::memory_order_relaxed);
+        SignalRunLoop();
+    }
 }
 
 void CEventLog::StampPassEnd() {
     m_unstamped.store(false, std::memory_order_relaxed);
+    std::lock_guard lock(m_mutex);
     for (SEvent& event : m_pending) {
         Stamp(event);
         Keep(std::move(event));
@@ -63,30 +69,33 @@ void CEventLog::StampPassEnd() {
     m_pending.clear();
 }
 
-void CEventLog::Keep(SEvent event) {
-    std::lock_guard lock(m_mutex);
+void CEventLog::Keep(SEvent&& event) {
     event.serial = ++m_serial;
     // Under the lock, so the sink sees the events in their order.
     if (m_sink) m_sink(event);
-    if (m_events.size() == kKept) m_events.pop_front();
     m_events.push_back(std::move(event));
 }
 
 std::vector<SEvent> CEventLog::Since(uint64_t serial) const {
     std::lock_guard lock(m_mutex);
-    const auto first =
-        std::upper_bound(m_events.begin(), m_events.end(), serial,
-                         [](uint64_t value, const SEvent& event) { return value < event.serial; });
-    return {first, m_events.end()};
+    // The serials rise from the oldest event kept to the newest.
+    const auto indices = std::views::iota(size_t{0}, m_events.size());
+    const size_t first = *std::ranges::partition_point(
+        indices, [&](size_t index) { return m_events[index].serial <= serial; });
+    std::vector<SEvent> events;
+    events.reserve(m_events.size() - first);
+    for (size_t index = first; index < m_events.size(); ++index) events.push_back(m_events[index]);
+    return events;
 }
 
 uint64_t CEventLog::LandmarkBefore(uint64_t pass) const {
     std::lock_guard lock(m_mutex);
-    for (auto it = m_events.rbegin(); it != m_events.rend(); ++it) {
-        if (it->kind == EEventKind::RunStart) break;
-        const bool landmark = it->kind == EEventKind::Interrupt ||
-                              it->kind == EEventKind::Breakpoint || IsUserInput(it->kind);
-        if (landmark && it->pass < pass) return it->pass;
+    for (size_t index = m_events.size(); index-- > 0;) {
+        const SEvent& event = m_events[index];
+        if (event.kind == EEventKind::RunStart) break;
+        const bool landmark = event.kind == EEventKind::Interrupt ||
+                              event.kind == EEventKind::Breakpoint || IsUserInput(event.kind);
+        if (landmark && event.pass < pass) return event.pass;
     }
     return pass;
 }

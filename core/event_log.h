@@ -8,12 +8,13 @@
 // pass signals the loop (see Attention).
 #include <atomic>
 #include <cstdint>
-#include <deque>
 #include <functional>
 #include <mutex>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "ring_buffer.h"
 
 enum class EEventKind : uint8_t {
     Accept,      // an enabled, flagged source cleared GIE; cause
@@ -92,10 +93,11 @@ public:
     void SetSink(std::function<void(const SEvent&)> sink);
 
 private:
-    void Keep(SEvent event);
+    // With m_mutex held.
+    void Keep(SEvent&& event);
 
     mutable std::mutex m_mutex;
-    std::deque<SEvent> m_events;
+    CRingBuffer<SEvent> m_events{kKept};
     uint64_t m_serial = 0;
     std::function<void(const SEvent&)> m_sink;
     std::vector<SEvent> m_pending;  // the running instruction's, worker only

@@ -142,4 +142,18 @@ TEST_F(EventLogTest, SinceGivesOnlyNewerEventsOldestFirst) {
     EXPECT_EQ(events[1].serial, EventLog.LastSerial());
     EXPECT_TRUE(EventLog.Since(EventLog.LastSerial()).empty());
 }
+
+TEST_F(EventLogTest, KeepsTheNewestEventsWhenFull) {
+    const uint64_t first = EventLog.LastSerial() + 1;
+    const size_t extra = 5;
+    for (size_t n = 0; n < CEventLog::kKept + extra; ++n) {
+        EventLog.Record(Event(EEventKind::Pin, static_cast<int32_t>(n), 0, "RB0"));
+    }
+    const auto events = EventLog.Since(0);
+    ASSERT_EQ(events.size(), CEventLog::kKept);
+    EXPECT_EQ(events.front().serial, first + extra);
+    EXPECT_EQ(events.front().value, static_cast<int32_t>(extra));
+    EXPECT_EQ(events.back().serial, EventLog.LastSerial());
+    EXPECT_EQ(EventLog.Since(EventLog.LastSerial() - 2).size(), 2u);
+}
 }  // namespace

@@ -1,0 +1,48 @@
+#pragma once
+// A sequence of at most a fixed number of items that drops its oldest to
+// make room for a new one. Once it has grown to its capacity it reuses its
+// slots, so keeping an item never allocates: the event log keeps one for
+// every interrupt of a program running at full speed.
+#include <cstddef>
+#include <utility>
+#include <vector>
+
+template <class T>
+class CRingBuffer {
+public:
+    explicit CRingBuffer(size_t capacity) : m_capacity(capacity) {}
+
+    size_t size() const { return m_size; }
+    bool empty() const { return m_size == 0; }
+    // The items oldest first: 0 is the oldest, size() - 1 the newest.
+    const T& operator[](size_t index) const { return m_slots[Slot(index)]; }
+    const T& back() const { return (*this)[m_size - 1]; }
+
+    void push_back(T&& item) {
+        if (m_size == m_capacity) {
+            m_slots[m_first] = std::move(item);
+            m_first = Slot(1);
+            return;
+        }
+        // Slots stay allocated after pop_back; they fill again first.
+        if (m_size < m_slots.size()) {
+            m_slots[Slot(m_size)] = std::move(item);
+        } else {
+            m_slots.push_back(std::move(item));
+        }
+        ++m_size;
+    }
+    void pop_back() { --m_size; }
+
+private:
+    // Until the buffer first fills, m_first is 0 and the slots are in order.
+    size_t Slot(size_t index) const {
+        const size_t slot = m_first + index;
+        return slot >= m_capacity ? slot - m_capacity : slot;
+    }
+
+    size_t m_capacity;
+    std::vector<T> m_slots;
+    size_t m_first = 0;
+    size_t m_size = 0;
+};
