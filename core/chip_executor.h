@@ -91,10 +91,12 @@ public:
     }
 
     // One decoded word: the mnemonic (each operation names its own, as a
-    // constant), the operation, and PcChanged for the
-    // instructions that load PC themselves (GOTO, CALL, RETURN, RETFIE,
-    // RETLW). None executes nothing.
+    // constant), the operation, and for the instructions that load PC
+    // themselves (GOTO, CALL, RETURN, RETFIE, RETLW) PcChanged, so that the
+    // caller leaves PC alone. None executes nothing. The run loop's form
+    // (kAdvancePc) moves PC on past every other word itself instead.
     // Inlined into the run loop, so the working copy stays in registers.
+    template <bool kAdvancePc = false>
     [[gnu::always_inline]] void Execute(const SDecodedWord& word) {
         // The decoder's operands are always in range; telling the compiler
         // so drops the operations' own range checks at no cost.
@@ -199,13 +201,11 @@ public:
             case EOp::GOTO:
                 LastMnemonic = MnemonicOf(EOp::GOTO);
                 GOTO(target);
-                PcChanged = true;
-                break;
+                return Jumped<kAdvancePc>();
             case EOp::CALL:
                 LastMnemonic = MnemonicOf(EOp::CALL);
                 CALL(target);
-                PcChanged = true;
-                break;
+                return Jumped<kAdvancePc>();
             case EOp::ANDLW:
                 LastMnemonic = MnemonicOf(EOp::ANDLW);
                 ANDLW(k);
@@ -221,8 +221,7 @@ public:
             case EOp::RETLW:
                 LastMnemonic = MnemonicOf(EOp::RETLW);
                 RETLW(k);
-                PcChanged = true;
-                break;
+                return Jumped<kAdvancePc>();
             case EOp::SUBLW:
                 LastMnemonic = MnemonicOf(EOp::SUBLW);
                 SUBLW(k);
@@ -238,13 +237,11 @@ public:
             case EOp::RETURN:
                 LastMnemonic = MnemonicOf(EOp::RETURN);
                 RETURN();
-                PcChanged = true;
-                break;
+                return Jumped<kAdvancePc>();
             case EOp::RETFIE:
                 LastMnemonic = MnemonicOf(EOp::RETFIE);
                 RETFIE();
-                PcChanged = true;
-                break;
+                return Jumped<kAdvancePc>();
             case EOp::SLEEP:
                 LastMnemonic = MnemonicOf(EOp::SLEEP);
                 SLEEP();
@@ -256,6 +253,22 @@ public:
             default:
                 __builtin_unreachable();  // DecodeWord makes no other value
         }
+        if constexpr (kAdvancePc) PC += 1;
+    }
+
+    template <bool kAdvancePc>
+    void Jumped() {
+        if constexpr (!kAdvancePc) PcChanged = true;
+    }
+
+    // Enters the interrupt accepted the pass before: the return address is
+    // the word after this pass's.
+    void EnterInterrupt() {
+        EventLog.RecordAtPassEnd(Event(EEventKind::Interrupt, PC, IrqCause));
+        Push(PC);
+        IrqArmed = false;
+        IrqPending = false;
+        PC = kInterruptVector;
     }
 
     // File-register instructions: f is a 7-bit file address, d the
@@ -515,6 +528,8 @@ public:
             IrqPending = true;
             IrqCause = cause;
             EventLog.RecordAtPassEnd(Event(EEventKind::Accept, 0, cause));
+            // The run loop arms it when it looks after this pass.
+            SignalRunLoop();
         }
         if (intcon != intconBefore) RegisterFile[INTCON] = intcon;
         return intcon;

@@ -48,13 +48,23 @@ int64_t PassesToLook(int64_t passesLeft, uint64_t instructions) {
     chip.LoadAll();
 }
 
+// An interrupt accepted by the previous instruction waits for this one: it
+// is armed before the pass and entered after it. Returns how many passes the
+// loop may run before it must look again: one, for the entry, when armed.
+int64_t ArmPendingInterrupt(CChipExecutor& chip, int64_t passes) {
+    if (!chip.IrqPending) return passes;
+    chip.IrqArmed = true;
+    return std::min<int64_t>(passes, 1);
+}
+
 // The passes, with (kInputs) or without the clicks and the history. Whatever
 // reads the chip state from outside the loop (the history, the event log, a
 // message) is reached only on rare paths, after the working copy has been
 // published. A pass that nothing disturbs tests three things after it: a
-// flag on its next word (a breakpoint, or the end of the program), a local
-// countdown to the next pass that needs a look (the slice's end, a keyframe,
-// the inputs) and the Attention counter for everything else.
+// flag on its next word (a breakpoint, or the end of the program), whether
+// the instruction count reached the next pass that needs a look (the
+// slice's end, a keyframe, the inputs, an interrupt's entry) and the
+// Attention counter for everything else (an accepted interrupt among them).
 template <bool kInputs>
 [[gnu::always_inline]] inline SPassesRun Passes(CInstructionSet& cpu, int64_t maxPasses) {
     SPassesRun run;
@@ -65,40 +75,34 @@ template <bool kInputs>
     uint32_t resets = OutsideResets.load(std::memory_order_acquire);
 
     if (InputsBefore<kInputs>(chip.InstructionCount)) LookAtInputs(chip);
-    // This stretch of passes, and what is left of it.
-    int64_t stretch = PassesToLook<kInputs>(maxPasses, chip.InstructionCount);
-    int64_t countdown = stretch;
+    // This stretch of passes, and the instruction count that ends it.
+    int64_t stretch =
+        ArmPendingInterrupt(chip, PassesToLook<kInputs>(maxPasses, chip.InstructionCount));
+    uint64_t lookAt = chip.InstructionCount + stretch;
     const SDecodedWord* word = &cpu.WordAt(chip.PC);
     for (;;) {
-        // An interrupt accepted by the previous instruction waits for this one.
-        chip.IrqArmed = chip.IrqArmed | chip.IrqPending;
-
         chip.InstructionCount += 1;
-        chip.Execute(*word);
+        chip.Execute<true>(*word);
         chip.Timer0CycleStep();
         chip.EndPass();
-
-        if (!chip.PcChanged) chip.PC += 1;
-        if (chip.IrqPending && chip.IrqArmed) [[unlikely]] {
-            EventLog.RecordAtPassEnd(Event(EEventKind::Interrupt, chip.PC, chip.IrqCause));
-            chip.Push(chip.PC);
-            chip.IrqArmed = false;
-            chip.IrqPending = false;
-            chip.PC = kInterruptVector;
-        }
-        chip.PcChanged = false;
-        const uint16_t pc = chip.PC;
-        const auto pcl = static_cast<uint8_t>(pc & 0xFF);
+        uint16_t pc = chip.PC;
+        auto pcl = static_cast<uint8_t>(pc & 0xFF);
         RegisterFile[PCL] = pcl;
         RegisterFile[PCL_BANK1] = pcl;
 
-        --countdown;
         // One branch for the three tests.
         const uint32_t look = static_cast<uint32_t>(cpu.StopBefore(pc)) |
-                              static_cast<uint32_t>(countdown == 0) |
+                              static_cast<uint32_t>(chip.InstructionCount == lookAt) |
                               Attention.load(std::memory_order_relaxed);
         if (look != 0) [[unlikely]] {
-            run.passes += stretch - countdown;
+            run.passes += stretch - static_cast<int64_t>(lookAt - chip.InstructionCount);
+            if (chip.IrqPending && chip.IrqArmed) {
+                chip.EnterInterrupt();
+                pc = chip.PC;
+                pcl = static_cast<uint8_t>(pc & 0xFF);
+                RegisterFile[PCL] = pcl;
+                RegisterFile[PCL_BANK1] = pcl;
+            }
             // Cleared before the sources are looked at, so a signal that
             // comes meanwhile is seen after the next pass.
             if (Attention.exchange(0, std::memory_order_acquire) != 0) {
@@ -137,8 +141,9 @@ template <bool kInputs>
             if (run.passes >= maxPasses || !cpu.Inside(next)) break;
             if (MessageBoxesShown.load(std::memory_order_relaxed) != boxes) break;
             if (InputsBefore<kInputs>(chip.InstructionCount)) LookAtInputs(chip);
-            stretch = PassesToLook<kInputs>(maxPasses - run.passes, chip.InstructionCount);
-            countdown = stretch;
+            stretch = ArmPendingInterrupt(
+                chip, PassesToLook<kInputs>(maxPasses - run.passes, chip.InstructionCount));
+            lookAt = chip.InstructionCount + stretch;
         }
         word = &cpu.WordInside(chip.PC);
     }
