@@ -264,7 +264,7 @@ public:
     // Enters the interrupt accepted the pass before: the return address is
     // the word after this pass's.
     void EnterInterrupt() {
-        EventLog.RecordAtPassEnd(Event(EEventKind::Interrupt, PC, IrqCause));
+        EventLog.RecordAtPassEnd(EEventKind::Interrupt, PC, IrqCause);
         Push(PC);
         IrqArmed = false;
         IrqPending = false;
@@ -451,7 +451,7 @@ public:
     }
     void RETFIE() {
         PC = PopAddress();
-        EventLog.RecordAtPassEnd(Event(EEventKind::Retfie, PC));
+        EventLog.RecordAtPassEnd(EEventKind::Retfie, PC);
         Timer0CycleStep();
         StoreFile(INTCON, RegisterFile[INTCON] | kGlobalEnable);
     }
@@ -527,7 +527,7 @@ public:
             intcon &= static_cast<uint8_t>(~kGlobalEnable);
             IrqPending = true;
             IrqCause = cause;
-            EventLog.RecordAtPassEnd(Event(EEventKind::Accept, 0, cause));
+            EventLog.RecordAtPassEnd(EEventKind::Accept, 0, cause);
             // The run loop arms it when it looks after this pass.
             SignalRunLoop();
         }

@@ -46,12 +46,14 @@ void CEventLog::Record(SEvent event) {
     if (Muted()) return;
     Stamp(event);
     std::lock_guard lock(m_mutex);
-    Keep(std::move(event));
+    SEvent& kept = m_events.Append();
+    kept = std::move(event);
+    Kept(kept);
 }
 
-void CEventLog::RecordAtPassEnd(SEvent event) {
+void CEventLog::RecordAtPassEnd(EEventKind kind, int32_t value, uint8_t cause, const char* text) {
     if (Muted()) return;
-    m_pending.push_back(std::move(event));
+    m_pending.push_back({kind, cause, value, text});
     // One signal for all the pass's events: they are stamped together.
     if (!m_unstamped.load(std::memory_order_relaxed)) {
         m_unstamped.store(true, std::memory_order_relaxed);
@@ -62,18 +64,23 @@ void CEventLog::RecordAtPassEnd(SEvent event) {
 void CEventLog::StampPassEnd() {
     m_unstamped.store(false, std::memory_order_relaxed);
     std::lock_guard lock(m_mutex);
-    for (SEvent& event : m_pending) {
+    for (const SPending& pending : m_pending) {
+        // Filled in place: a slot reused holds an older event's text.
+        SEvent& event = m_events.Append();
+        event.kind = pending.kind;
+        event.cause = pending.cause;
+        event.value = pending.value;
+        event.text.assign(pending.text);
         Stamp(event);
-        Keep(std::move(event));
+        Kept(event);
     }
     m_pending.clear();
 }
 
-void CEventLog::Keep(SEvent&& event) {
+void CEventLog::Kept(SEvent& event) {
     event.serial = ++m_serial;
     // Under the lock, so the sink sees the events in their order.
     if (m_sink) m_sink(event);
-    m_events.push_back(std::move(event));
 }
 
 std::vector<SEvent> CEventLog::Since(uint64_t serial) const {
@@ -124,6 +131,6 @@ void CEventLog::SetSink(std::function<void(const SEvent&)> sink) {
 
 void RunTimeMessage(const char* text) {
     if (EventLog.Muted()) return;
-    EventLog.RecordAtPassEnd(Event(EEventKind::Message, 0, 0, text));
+    EventLog.RecordAtPassEnd(EEventKind::Message, 0, 0, text);
     AfxMessageBox(text);
 }

@@ -69,7 +69,9 @@ public:
     // Stamps the event with the machine's pass, cycle and PC and keeps it.
     void Record(SEvent event);
     // Kept while the current instruction runs, stamped when its pass ends.
-    void RecordAtPassEnd(SEvent event);
+    // The text, if any, is a constant that outlives the pass.
+    void RecordAtPassEnd(EEventKind kind, int32_t value = 0, uint8_t cause = 0,
+                         const char* text = "");
     bool HasUnstamped() const { return m_unstamped.load(std::memory_order_relaxed); }
     void StampPassEnd();
 
@@ -93,14 +95,23 @@ public:
     void SetSink(std::function<void(const SEvent&)> sink);
 
 private:
-    // With m_mutex held.
-    void Keep(SEvent&& event);
+    // With m_mutex held: numbers the newest event and hands it to the sink.
+    void Kept(SEvent& event);
+
+    // An event of the running pass: small, so that recording one in the
+    // middle of an instruction costs little.
+    struct SPending {
+        EEventKind kind;
+        uint8_t cause;
+        int32_t value;
+        const char* text;
+    };
 
     mutable std::mutex m_mutex;
     CRingBuffer<SEvent> m_events{kKept};
     uint64_t m_serial = 0;
     std::function<void(const SEvent&)> m_sink;
-    std::vector<SEvent> m_pending;  // the running instruction's, worker only
+    std::vector<SPending> m_pending;  // the running instruction's, worker only
     std::atomic<bool> m_unstamped{false};
     std::atomic<bool> m_muted{false};
 };

@@ -18,19 +18,20 @@ public:
     const T& operator[](size_t index) const { return m_slots[Slot(index)]; }
     const T& back() const { return (*this)[m_size - 1]; }
 
-    void push_back(T&& item) {
+    void push_back(T&& item) { Append() = std::move(item); }
+    // The slot of a new newest item, to be filled in place: the oldest
+    // item's when full, else one that pop_back left or a fresh one.
+    T& Append() {
         if (m_size == m_capacity) {
-            m_slots[m_first] = std::move(item);
+            T& slot = m_slots[m_first];
             m_first = Slot(1);
-            return;
-        }
-        // Slots stay allocated after pop_back; they fill again first.
-        if (m_size < m_slots.size()) {
-            m_slots[Slot(m_size)] = std::move(item);
-        } else {
-            m_slots.push_back(std::move(item));
+            return slot;
         }
         ++m_size;
+        if (m_size <= m_slots.size()) return m_slots[Slot(m_size - 1)];
+        // All at once, so that growing never moves the items.
+        if (m_slots.capacity() == 0) m_slots.reserve(m_capacity);
+        return m_slots.emplace_back();
     }
     void pop_back() { --m_size; }
 

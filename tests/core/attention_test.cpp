@@ -56,7 +56,7 @@ TEST_F(AttentionTest, EveryOutsideWriterSignalsTheRunLoop) {
     EXPECT_TRUE(Signals([] { AfxMessageBox("x"); }));
     SetPinClickWorker(&m_worker);
     EXPECT_TRUE(Signals([] { ClickPin(PORTB, 0x01); }));
-    EXPECT_TRUE(Signals([] { EventLog.RecordAtPassEnd(Event(EEventKind::Retfie, 0)); }));
+    EXPECT_TRUE(Signals([] { EventLog.RecordAtPassEnd(EEventKind::Retfie); }));
     EventLog.StampPassEnd();
 }
 
