@@ -1,7 +1,5 @@
 #include "event_log.h"
 
-#include <algorithm>
-#include <ranges>
 
 #include "platform/message_box.h"
 #include "state.h"
@@ -85,10 +83,18 @@ void CEventLog::Kept(SEvent& event) {
 
 std::vector<SEvent> CEventLog::Since(uint64_t serial) const {
     std::lock_guard lock(m_mutex);
-    // The serials rise from the oldest event kept to the newest.
-    const auto indices = std::views::iota(size_t{0}, m_events.size());
-    const size_t first = *std::ranges::partition_point(
-        indices, [&](size_t index) { return m_events[index].serial <= serial; });
+    // The serials rise from the oldest event kept to the newest: the first
+    // newer one is found by halving.
+    size_t first = 0;
+    size_t end = m_events.size();
+    while (first < end) {
+        const size_t middle = first + (end - first) / 2;
+        if (m_events[middle].serial <= serial) {
+            first = middle + 1;
+        } else {
+            end = middle;
+        }
+    }
     std::vector<SEvent> events;
     events.reserve(m_events.size() - first);
     for (size_t index = first; index < m_events.size(); ++index) events.push_back(m_events[index]);
