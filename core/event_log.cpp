@@ -1,6 +1,5 @@
 #include "event_log.h"
 
-
 #include "platform/message_box.h"
 #include "state.h"
 
