@@ -4,6 +4,7 @@
 // The user-interface thread steers it only through the three flags below and
 // the document's StepEvent; it answers only by asking views to repaint and by
 // signalling RunEndedEvent when a run ends.
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <mutex>
@@ -61,7 +62,9 @@ public:
     Relaxed<bool> m_bTerminate{false};  // end the worker at the end of this run
     Relaxed<bool> m_bRunning{false};    // the current run goes on
     Relaxed<bool> m_bPaused{false};     // wait for a command between instructions
-    Relaxed<RunState> m_runState{RunState::WaitingToStart};
+    // Set after the slice has published the chip, and not relaxed: whoever
+    // reads it first and the chip after sees the chip the state speaks of.
+    std::atomic<RunState> m_runState{RunState::WaitingToStart};
 
 private:
     void RunProgram(CInstructionSet& cpu);

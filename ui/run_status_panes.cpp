@@ -60,9 +60,11 @@ CRunStatusPanes::CRunStatusPanes(QStatusBar* statusBar, const CSimDocument& doc)
 }
 
 void CRunStatusPanes::Update() {
-    const int pc = PC;
+    // The state before PC: a stop at a breakpoint then never shows with the
+    // PC of a pass before it.
     const RunState state =
         m_doc.m_pWorker ? RunState(m_doc.m_pWorker->m_runState) : RunState::WaitingToStart;
+    const int pc = PC;
     const QString place = state == RunState::AtBreakpoint ? BreakpointName(pc) : QString();
     // setText repaints a label only when its text changes.
     SetText(m_pState, RunStateText(state, SimSpeedMs, place, m_lastMessage));

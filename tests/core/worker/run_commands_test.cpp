@@ -129,10 +129,12 @@ TEST_F(WorkerTest, ContinuousRunAtSpeedZeroDoesNotPause) {
 }
 
 // Stop sends no signal: the pause under way runs out, one more instruction
-// executes, and then the worker waits for the next command.
+// executes, and then the worker waits for the next command. The pause is long,
+// so that a loaded machine cannot stall the test past it before the stop.
 TEST_F(WorkerTest, StopWhileRunningExecutesOneMoreInstruction) {
+    constexpr int kPauseMs = 2000;
     LoadProgram({{5, words::kIncfCounter}, {6, words::kGoto5}});
-    SimSpeedMs = 500;
+    SimSpeedMs = kPauseMs;
     StartWorker();
     m_doc->OnContinuousRun();
     ASSERT_TRUE(WaitRefreshes(2));
@@ -141,7 +143,8 @@ TEST_F(WorkerTest, StopWhileRunningExecutesOneMoreInstruction) {
     m_doc->OnStopSimulation();
 
     ASSERT_TRUE(WaitRefreshes(3));
-    std::this_thread::sleep_for(std::chrono::milliseconds(3 * 500));
+    // Longer than a pause: a fourth instruction would have come by now.
+    std::this_thread::sleep_for(std::chrono::milliseconds(kPauseMs * 5 / 4));
     EXPECT_EQ(Refreshes(), 3);
     EXPECT_TRUE(Paused());
 }
