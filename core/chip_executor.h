@@ -469,7 +469,7 @@ public:
 
     // Advances TMR0 by one instruction cycle. While nothing the timer reads
     // changes, most cycles only count, and in timer mode the next increment
-    // is known without reading anything (see m_timerIdle).
+    // is known without reading anything (see m_timerDue).
     [[gnu::always_inline]] void Timer0CycleStep() {
         m_cyclesToDue -= 1;
         if (m_cyclesToDue > 0) [[likely]]
@@ -608,7 +608,7 @@ private:
     static constexpr uint8_t kMirrorStatus = 0x01;
     static constexpr uint8_t kRecheckInterrupts = 0x02;
     static constexpr uint8_t kWakesTimer = 0x04;
-    static constexpr uint8_t kEverything = kMirrorStatus | kRecheckInterrupts | kWakesTimer;
+    static constexpr uint8_t kEverything = kMirrorStatus | kRecheckInterrupts;
     static constexpr auto kStoreEffects = [] {
         std::array<uint8_t, kRegisterFileSize> effects{};
         effects[TMR0] = kWakesTimer;
@@ -644,6 +644,7 @@ private:
     [[gnu::always_inline]] void StoreFile(int index, uint8_t value) {
         RegisterFile[index] = value;
         const uint8_t effects = kStoreEffects[index];
+        // A timer bit among them only costs the pass's end one look.
         m_pending |= effects;
         if (effects & kWakesTimer) [[unlikely]]
             WakeTimer();
