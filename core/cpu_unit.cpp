@@ -16,10 +16,9 @@
 
 namespace {
 // Instructions run between two looks at the commands when no pause
-// separates them: well under a millisecond, far below what a user notices,
-// and enough that looking costs next to nothing against the instructions, so
-// the window's worker keeps pace with a headless run.
-constexpr int64_t kPassesPerLook = 65536;
+// separates them: a few microseconds, far below what a user notices, and
+// enough that looking costs nothing against the instructions.
+constexpr int64_t kPassesPerLook = 4096;
 
 // The first view is the source editor, which the program never changes.
 inline void RefreshViews(const CSimDocument& doc) {
