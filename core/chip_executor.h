@@ -67,7 +67,7 @@ public:
     }
     void PublishOwn() const {
         ::Tmr0Inhibit = Tmr0Inhibit;
-        ::PrescaleCount = m_timerTicks ? m_tickPeriod - m_cyclesToDue : PrescaleCount;
+        ::PrescaleCount = PrescaleCountNow();
         ::PrevTmr0 = PrevTmr0;
         ::PrevRa4 = PrevRa4;
         ::Tmr0Overflowed = Tmr0Overflowed;
@@ -656,9 +656,14 @@ private:
         m_cyclesToDue = cycles;
     }
 
+    // The prescaler's count as the cycles so far have left it.
+    int PrescaleCountNow() const {
+        return m_timerTicks ? static_cast<int>(m_tickPeriod - m_cyclesToDue) : PrescaleCount;
+    }
+
     // The next timer cycle takes the full step.
     void WakeTimer() {
-        if (m_timerTicks) PrescaleCount = static_cast<int>(m_tickPeriod - m_cyclesToDue);
+        if (m_timerTicks) PrescaleCount = PrescaleCountNow();
         m_timerDue = CycleCount();
         m_cyclesToDue = 0;
         m_timerTicks = false;

@@ -48,6 +48,13 @@ int64_t PassesToLook(int64_t passesLeft, uint64_t instructions) {
     chip.LoadAll();
 }
 
+// PCL shows the low byte of PC in both banks after every pass.
+void ShowPcl(uint16_t pc) {
+    const auto pcl = static_cast<uint8_t>(pc & 0xFF);
+    RegisterFile[PCL] = pcl;
+    RegisterFile[PCL_BANK1] = pcl;
+}
+
 // An interrupt accepted by the previous instruction waits for this one: it
 // is armed before the pass and entered after it. Returns how many passes the
 // loop may run before it must look again: one, for the entry, when armed.
@@ -86,9 +93,7 @@ template <bool kInputs>
         chip.Timer0CycleStep();
         chip.EndPass();
         uint16_t pc = chip.PC;
-        auto pcl = static_cast<uint8_t>(pc & 0xFF);
-        RegisterFile[PCL] = pcl;
-        RegisterFile[PCL_BANK1] = pcl;
+        ShowPcl(pc);
 
         // One branch for the three tests.
         const uint32_t look = static_cast<uint32_t>(cpu.StopBefore(pc)) |
@@ -99,9 +104,7 @@ template <bool kInputs>
             if (chip.IrqPending && chip.IrqArmed) {
                 chip.EnterInterrupt();
                 pc = chip.PC;
-                pcl = static_cast<uint8_t>(pc & 0xFF);
-                RegisterFile[PCL] = pcl;
-                RegisterFile[PCL_BANK1] = pcl;
+                ShowPcl(pc);
             }
             // Cleared before the sources are looked at, so a signal that
             // comes meanwhile is seen after the next pass.
