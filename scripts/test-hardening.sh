@@ -4,8 +4,7 @@
 #         AddressSanitizer and UndefinedBehaviorSanitizer (out-asan). Any
 #         sanitizer report fails, also one from a program a test starts
 #         (tasm, lumo-run), which the test itself might not notice: reports
-#         go to files that are checked after the run. Only reports from
-#         inside Qt are suppressed (tests/sanitizer/qt-*.supp).
+#         go to files that are checked after the run. Nothing is suppressed.
 #   fuzz: each libFuzzer target (out-fuzz) for LUMO_FUZZ_SECONDS seconds
 #         (default 60) on a copy of its seed corpus, two at a time. A crash,
 #         a hang or a sanitizer report fails; the input that caused it stays
