@@ -16,6 +16,8 @@
 #include "state.h"
 #include "user_dialogs.h"
 
+using namespace scenario;
+
 struct CScenarioReplay::SLink {
     std::mutex mutex;
     CScenarioReplay* owner = nullptr;

@@ -18,6 +18,8 @@
 #include "scenario_run.h"
 #include "state.h"
 
+using namespace scenario;
+
 namespace {
 // 4 GOTO isr
 // 5 BSF STATUS,RP0; MOVLW 0xF1; MOVWF TRISB (RB1-RB3 outputs); MOVLW 0x28;
