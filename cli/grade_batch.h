@@ -19,8 +19,8 @@ struct SGradeOptions {
 };
 
 struct SSubmissionResult {
-    std::string name;                 // as given on the command line
-    std::string program;              // the file graded, empty when none was found
+    std::string name;                           // as given on the command line
+    std::string program;                        // the file graded, empty when none was found
     std::vector<scenario::SCaseSummary> cases;  // one per scenario, in order
     int earned = 0;
 };

@@ -72,8 +72,8 @@ void EnterBreakpoints(const SRunOptions& options) {
 std::shared_ptr<CRunGoal> PinSwitches(const SRunOptions& options) {
     std::vector<SPinSwitchAt> switches;
     for (const SPinSwitch& pin : options.pins) {
-        switches.push_back({pin.beforePass, static_cast<uint8_t>(pin.port),
-                            static_cast<uint8_t>(1u << pin.bit)});
+        switches.push_back(
+            {pin.beforePass, static_cast<uint8_t>(pin.port), static_cast<uint8_t>(1u << pin.bit)});
     }
     return std::make_shared<CPinSwitchGoal>(std::move(switches));
 }
@@ -209,7 +209,8 @@ int main(int argc, char** argv) {
             "file (*.hex), not '" +
             options.program + "'");
     }
-    if (!LoadProgram(options.program, &error, scenario::PrintAssemblerOutput)) return LoadFailed(error);
+    if (!LoadProgram(options.program, &error, scenario::PrintAssemblerOutput))
+        return LoadFailed(error);
     std::FILE* events = nullptr;
     if (!options.eventsFile.empty()) {
         events = OpenEventFile(options.eventsFile);

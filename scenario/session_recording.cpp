@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "scenario_names.h"
 #include "event_log.h"
+#include "scenario_names.h"
 #include "state.h"
 
 namespace scenario {

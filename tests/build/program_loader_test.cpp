@@ -57,8 +57,8 @@ TEST(ProgramLoader, TheThreeKindsLoadOneImageAndSayWhyNot) {
         } else {
             EXPECT_EQ(error, "");
         }
-        EXPECT_EQ(boxes.Messages(), *c.box ? std::vector<std::string>{c.box}
-                                            : std::vector<std::string>{});
+        EXPECT_EQ(boxes.Messages(),
+                  *c.box ? std::vector<std::string>{c.box} : std::vector<std::string>{});
         EXPECT_EQ(!assembled.empty(), std::string(c.file).ends_with(".asm"));
         // The object file's filler below the first record is its own.
         if (c.loaded) {

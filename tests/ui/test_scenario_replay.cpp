@@ -279,8 +279,9 @@ void ScenarioReplayTest::hexProgramPlaysBesideTheEditorsSource() {
     Trigger(app, ID_FILE_OPEN);
 
     Replay(app, good);
-    QTRY_VERIFY2(Status(app).startsWith(QStringLiteral("Korak 2/2 ispunjen, snimak zavrsen: PROSAO")),
-                 qPrintable(Status(app)));
+    QTRY_VERIFY2(
+        Status(app).startsWith(QStringLiteral("Korak 2/2 ispunjen, snimak zavrsen: PROSAO")),
+        qPrintable(Status(app)));
     QCOMPARE(app.Doc().GetPathName(), source);
     Replay(app, bad);
     QVERIFY2(Status(app).startsWith(QStringLiteral("Snimak nije pusten: program ") +
