@@ -88,7 +88,13 @@ void CCPUNit::RunProgram() {
         }
         const CRunDriver::SSlice slice = m_driver.Slice(fullSpeed ? kPassesPerLook : 1);
         if (slice.leftProgram) break;
-        if (slice.atBreakpoint || slice.goalPaused) m_bPaused = true;
+        if (slice.atBreakpoint || slice.goalPaused) {
+            m_bPaused = true;
+            // A command sets its flag before its signal, so the run may have
+            // been under way before the signal came: the signal left over
+            // would step past the pause the run has just made.
+            m_pDoc->StepEvent.Wait(0);
+        }
         // Read once, so the state on show is the wait that follows: a stop
         // arriving from now on takes effect after the next instruction.
         const bool paused = m_bPaused;
