@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <thread>
 
 #include "break_labels.h"
 #include "event_log.h"
@@ -12,6 +13,7 @@
 #include "options.h"
 #include "pin_switch_goal.h"
 #include "program_loader.h"
+#include "real_time_pacer.h"
 #include "run_driver.h"
 #include "run_loop.h"
 #include "scenario_reader.h"
@@ -85,6 +87,12 @@ void Run(const SRunOptions& options, CVcdWriter* vcd) {
     vcd->Sample(CycleCount);
     driver.onChange = [vcd] { vcd->Sample(CycleCount); };
 
+    // A paced run waits between slices until the wall clock has caught up.
+    CRealTimePacer pacer;
+    if (options.realTime > 0) {
+        pacer.Start(CycleCount, CRealTimePacer::Clock::now(),
+                    CRealTimePacer::CyclesPerSecond(options.clockHz, options.realTime));
+    }
     int64_t pass = 0;
     // "ended" only when PC has left the program; a run stopped by its pass
     // count could go on and reads "running".
@@ -92,7 +100,16 @@ void Run(const SRunOptions& options, CVcdWriter* vcd) {
     while (status == ERunStatus::Running && pass < options.steps) {
         // Up to the next pin switch or the last pass; one pass at a time when
         // tracing or recording the pins.
-        const int64_t slice = (options.trace || vcd->Recording()) ? 1 : options.steps - pass;
+        int64_t slice = (options.trace || vcd->Recording()) ? 1 : options.steps - pass;
+        if (pacer.Started()) {
+            const CRealTimePacer::SNext next =
+                pacer.Next(CycleCount, CRealTimePacer::Clock::now(), slice);
+            if (next.passes == 0) {
+                std::this_thread::sleep_until(next.resumeAt);
+                continue;
+            }
+            slice = next.passes;
+        }
         const CRunDriver::SSlice run = driver.Slice(slice);
         pass += run.passes;
         if (!PcInsideProgram()) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 #include <cstring>
 
 #include "scenario_reader.h"
@@ -12,7 +13,7 @@ using namespace scenario;
 const char kUsage[] =
     "usage: lumo-run [--steps N] [--break ADDR|LABEL]... [--pin NAME@K]... [--trace] [--json]\n"
     "                [--events FILE] [--back K] [--vcd FILE] [--clock FREQ] [--record FILE]\n"
-    "                PROGRAM\n"
+    "                [--realtime [FACTOR]] PROGRAM\n"
     "       lumo-run --scenario FILE... [--json] [--junit FILE] [--vcd FILE] [PROGRAM]\n"
     "  PROGRAM        an object file (*.obj), an assembly source (*.asm) or a standard\n"
     "                 Intel HEX file (*.hex)\n"
@@ -28,6 +29,8 @@ const char kUsage[] =
     "                 as a run of that many instructions fewer prints it\n"
     "  --vcd FILE     write the pins' levels and directions as a Value Change Dump\n"
     "  --clock FREQ   oscillator frequency for the dump's time, e.g. 4MHz (default)\n"
+    "  --realtime [FACTOR]  run as fast as the chip at --clock would, or FACTOR times\n"
+    "                 that (0.1 or 1/10: ten times slower); scenarios are not paced\n"
     "  --scenario FILE  play a scenario (YAML) on PROGRAM or on the program it names;\n"
     "                 exit status 0 when every step held, 1 when one failed\n"
     "  --junit FILE   write the scenarios' results as JUnit XML\n"
@@ -87,6 +90,27 @@ bool ParsePin(const std::string& text, SPinSwitch* pin) {
 }
 }  // namespace
 
+// A pace: a number such as 1 or 0.25, or a fraction such as 1/10; above 0 and
+// at most 1000.
+bool ParseFactor(const std::string& text, double* factor) {
+    const size_t slash = text.find('/');
+    const std::string top = text.substr(0, slash);
+    const std::string bottom = slash == std::string::npos ? "1" : text.substr(slash + 1);
+    auto number = [](const std::string& part, double* value) {
+        if (part.empty() || part.find_first_not_of("0123456789.") != std::string::npos) {
+            return false;
+        }
+        char* end = nullptr;
+        *value = std::strtod(part.c_str(), &end);
+        return *end == '\0';
+    };
+    double over = 0;
+    double under = 0;
+    if (!number(top, &over) || !number(bottom, &under) || under == 0) return false;
+    *factor = over / under;
+    return *factor > 0 && *factor <= 1000;
+}
+
 bool ParseRunOptions(int argc, char** argv, SRunOptions* options, std::string* error) {
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -95,6 +119,19 @@ bool ParseRunOptions(int argc, char** argv, SRunOptions* options, std::string* e
             options->trace = true;
         } else if (arg == "--json") {
             options->json = true;
+        } else if (arg == "--realtime") {
+            // The factor may be left out; what follows is then the program
+            // (a file name is never made of digits, points and a slash only).
+            options->realTime = 1;
+            const std::string next = hasValue ? argv[i + 1] : "";
+            if (!next.empty() && next.find_first_not_of("0123456789./") == std::string::npos) {
+                if (!ParseFactor(argv[i + 1], &options->realTime)) {
+                    *error = std::string("--realtime needs a factor above 0 and at most 1000 ") +
+                             "(1, 0.1, 1/10), not '" + argv[i + 1] + "'";
+                    return false;
+                }
+                ++i;
+            }
         } else if (arg == "--back") {
             if (!hasValue || !ParseNumber(argv[i + 1], INT64_MAX / 16, &options->back)) {
                 *error = "--back needs a whole number";

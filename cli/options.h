@@ -30,6 +30,7 @@ struct SRunOptions {
     std::string vcd;                     // the pins as a Value Change Dump
     std::string record;                  // the run as a scenario that replays it
     double clockHz = 4'000'000;          // the oscillator, for the dump's time
+    double realTime = 0;                 // chip seconds per wall second; 0 unpaced
 };
 
 // Parses argv; on a mistake returns false with a one-line reason in *error.

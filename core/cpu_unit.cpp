@@ -8,6 +8,7 @@
 #include "history.h"
 #include "instruction_set.h"
 #include "pin_input.h"
+#include "platform/message_box.h"
 #include "platform/view.h"
 #include "run_goal.h"
 #include "sim_document.h"
@@ -81,12 +82,21 @@ void CCPUNit::RunProgram() {
 
     WaitForCommand(m_bPaused);
     while (m_bRunning && !m_bTerminate) {
+        const bool paced = !m_bPaused && RealTimeFactor > 0;
         const bool fullSpeed = !m_bPaused && SimSpeedMs <= 0;
         if (m_dropGoal) {
             m_dropGoal = false;
             m_driver.DropGoal();
         }
-        const CRunDriver::SSlice slice = m_driver.Slice(fullSpeed ? kPassesPerLook : 1);
+        int64_t passes = fullSpeed ? kPassesPerLook : 1;
+        if (paced) {
+            passes = PacedPasses();
+            if (passes == 0) continue;
+        } else {
+            m_pacer.Stop();
+            RealTimeLagUs = 0;
+        }
+        const CRunDriver::SSlice slice = m_driver.Slice(passes);
         if (slice.leftProgram) break;
         if (slice.atBreakpoint || slice.goalPaused) {
             m_bPaused = true;
@@ -123,7 +133,7 @@ void CCPUNit::WaitForCommand(bool paused) {
     CAutoResetEvent& step = m_pDoc->StepEvent;
     // At full speed the next pass comes at once and applies the clicks itself;
     // a negative speed must not turn into an endless wait.
-    if (!paused && SimSpeedMs <= 0) {
+    if (!paused && (SimSpeedMs <= 0 || RealTimeFactor > 0)) {
         step.Wait(0);
         return;
     }
@@ -131,6 +141,8 @@ void CCPUNit::WaitForCommand(bool paused) {
     const Clock::time_point last = Clock::now();
     for (;;) {
         int timeoutMs = CAutoResetEvent::kInfinite;
+        // Real time chosen during the pause: the paced run waits its own way.
+        if (!paused && RealTimeFactor > 0) return;
         if (!paused) {
             // The pause runs from the last instruction at the speed of this
             // moment: a new speed wakes the wait, which then lasts until the
@@ -153,6 +165,39 @@ void CCPUNit::WaitForCommand(bool paused) {
             m_runState = RunState::Paused;
         }
     }
+}
+
+int64_t CCPUNit::PacedPasses() {
+    using Clock = CRealTimePacer::Clock;
+    const double rate = CRealTimePacer::CyclesPerSecond(OscillatorHz, RealTimeFactor);
+    const uint32_t boxes = MessageBoxesShown.load(std::memory_order_relaxed);
+    Clock::time_point now = Clock::now();
+    // Time spent paused or in a message box is not made up for.
+    if (!m_pacer.Started() || m_pacer.Rate() != rate || boxes != m_pacedBoxes) {
+        m_pacer.Start(CycleCount, now, rate);
+        m_pacedBoxes = boxes;
+    }
+    const CRealTimePacer::SNext next = m_pacer.Next(CycleCount, now, kPassesPerLook);
+    RealTimeLagUs =
+        std::chrono::duration_cast<std::chrono::microseconds>(m_pacer.Lag(CycleCount, now)).count();
+    if (next.passes > 0) return next.passes;
+    // A short wait at a time, so Stop, which only sets the flag, is seen
+    // soon even at the slowest pace.
+    constexpr auto kLongestWait = std::chrono::milliseconds(50);
+    const auto until = std::min(next.resumeAt, now + kLongestWait);
+    CAutoResetEvent& step = m_pDoc->StepEvent;
+    while ((now = Clock::now()) < until) {
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(until - now).count();
+        const CAutoResetEvent::EWait wait = step.WaitOrWake(static_cast<int>(left));
+        // A command: the loop looks at the flags again (a step runs at once).
+        if (wait == CAutoResetEvent::EWait::Signalled) break;
+        if (wait == CAutoResetEvent::EWait::Woken && ServeNudge()) {
+            m_bPaused = true;
+            m_runState = RunState::Paused;
+            break;
+        }
+    }
+    return 0;
 }
 
 void CCPUNit::RequestTravel(ETravel travel, uint64_t pass) {

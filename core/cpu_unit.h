@@ -11,6 +11,7 @@
 #include <thread>
 
 #include "platform/auto_reset_event.h"
+#include "real_time_pacer.h"
 #include "relaxed.h"
 #include "run_driver.h"
 
@@ -71,6 +72,9 @@ private:
     // Waits for the next command, without end when paused, else for the
     // pause of SimSpeedMs; applies pin clicks that arrive meanwhile.
     void WaitForCommand(bool paused);
+    // The passes of a paced run's next slice: none while it is ahead of the
+    // wall clock, after a wait that commands and clicks end early.
+    int64_t PacedPasses();
     // What a nudge asks for: clicks to apply, a move through the history.
     // Returns whether it moved.
     bool ServeNudge();
@@ -85,4 +89,6 @@ private:
     std::shared_ptr<CRunGoal> m_nextGoal;  // guarded by m_goalMutex
     CRunDriver m_driver;                   // the worker's own
     Relaxed<bool> m_dropGoal{false};
+    CRealTimePacer m_pacer;
+    uint32_t m_pacedBoxes = 0;  // the message boxes shown when pacing began
 };

@@ -5,15 +5,31 @@ QString Hex(int value) {
     return QString::asprintf("0x%04X", value);
 }
 
-QString StateWords(RunState state, int speedMs, const QString& place) {
+// A lag below this is the slice of a paced run, not one it cannot keep up with.
+constexpr int64_t kShownLagUs = 50'000;
+
+QString RunningWords(const SRunPace& pace) {
+    if (pace.realTimeFactor <= 0) {
+        return pace.speedMs > 0 ? QStringLiteral("Radi, %1 ms po instrukciji").arg(pace.speedMs)
+                                : QStringLiteral("Radi punom brzinom");
+    }
+    const int divisor = static_cast<int>(1 / pace.realTimeFactor + 0.5);
+    QString text = divisor <= 1 ? QStringLiteral("Radi u realnom vremenu")
+                                : QStringLiteral("Radi, 1/%1 realnog vremena").arg(divisor);
+    if (pace.lagUs >= kShownLagUs) {
+        text += QStringLiteral(" (ne stize: kasni %1 s)").arg(pace.lagUs / 1e6, 0, 'f', 1);
+    }
+    return text;
+}
+
+QString StateWords(RunState state, const SRunPace& pace, const QString& place) {
     switch (state) {
         case RunState::WaitingToStart:
             return QStringLiteral("Ceka prvu komandu (Ctrl+F5 korak, F5 kontinualno)");
         case RunState::Paused:
             return QStringLiteral("Pauza");
         case RunState::Running:
-            return speedMs > 0 ? QStringLiteral("Radi, %1 ms po instrukciji").arg(speedMs)
-                               : QStringLiteral("Radi punom brzinom");
+            return RunningWords(pace);
         case RunState::AtBreakpoint:
             return QStringLiteral("Stala na prekidnoj tacki %1").arg(place);
         case RunState::RanOffProgram:
@@ -25,9 +41,9 @@ QString StateWords(RunState state, int speedMs, const QString& place) {
 }
 }  // namespace
 
-QString RunStateText(RunState state, int speedMs, const QString& place,
+QString RunStateText(RunState state, const SRunPace& pace, const QString& place,
                      const QString& lastMessage) {
-    QString text = StateWords(state, speedMs, place);
+    QString text = StateWords(state, pace, place);
     if (!lastMessage.isEmpty()) text += QStringLiteral(" | Poruka: ") + lastMessage;
     return text;
 }

@@ -2,14 +2,24 @@
 // The words of the status bar for what the simulation does and where PC
 // stands.
 #include <QString>
+#include <cstdint>
 #include <map>
 #include <string>
 
 #include "cpu_unit.h"
 
+// How fast a continuous run goes: a pause per instruction, or real time at
+// a factor (then the pause does not count) and how far it lags behind.
+struct SRunPace {
+    int speedMs = 0;
+    double realTimeFactor = 0;  // 0: not paced
+    int64_t lagUs = 0;
+};
+
 // place names where a breakpoint stopped the run; lastMessage, when not
 // empty, is the last run-time message of the program.
-QString RunStateText(RunState state, int speedMs, const QString& place, const QString& lastMessage);
+QString RunStateText(RunState state, const SRunPace& pace, const QString& place,
+                     const QString& lastMessage);
 // PC in hex and the label defined at it, if any.
 QString PcText(int pc, const std::map<int, std::string>& labels);
 // A label of the listing at the address, else the address in hex.

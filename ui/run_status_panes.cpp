@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "cpu_unit.h"
+#include "real_time_pacer.h"
 #include "run_state_text.h"
 #include "sim_document.h"
 #include "state.h"
@@ -67,7 +68,8 @@ void CRunStatusPanes::Update() {
     const int pc = PC;
     const QString place = state == RunState::AtBreakpoint ? BreakpointName(pc) : QString();
     // setText repaints a label only when its text changes.
-    SetText(m_pState, RunStateText(state, SimSpeedMs, place, m_lastMessage));
+    const SRunPace pace{SimSpeedMs, RealTimeFactor, RealTimeLagUs};
+    SetText(m_pState, RunStateText(state, pace, place, m_lastMessage));
     SetText(m_pPc, ::PcText(pc, m_labels));
 }
 

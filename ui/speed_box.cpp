@@ -2,11 +2,22 @@
 
 #include <algorithm>
 
+#include "real_time_pacer.h"
 #include "state.h"
 
 namespace {
 QString ItemText(int ms) {
     return QStringLiteral("%1 ms").arg(ms);
+}
+
+QString RealTimeText(int divisor) {
+    return divisor == 1 ? QStringLiteral("realno vreme")
+                        : QStringLiteral("1/%1 realnog vremena").arg(divisor);
+}
+
+// A real-time item's data: the divisor, negated, beside the pauses in ms.
+int RealTimeData(int divisor) {
+    return -divisor;
 }
 }  // namespace
 
@@ -30,11 +41,20 @@ void CSpeedBox::ShowCurrentSpeed() {
     const QSignalBlocker quiet(this);
     clear();
     for (int value : values) addItem(ItemText(value), value);
-    setCurrentIndex(findData(speed));
+    for (int divisor : kRealTimeDivisors) addItem(RealTimeText(divisor), RealTimeData(divisor));
+    const double factor = RealTimeFactor;
+    const int current = factor > 0 ? RealTimeData(static_cast<int>(1 / factor + 0.5)) : speed;
+    setCurrentIndex(findData(current));
 }
 
 void CSpeedBox::OnActivated(int index) {
-    SimSpeedMs = itemData(index).toInt();
+    const int data = itemData(index).toInt();
+    if (data < 0) {
+        RealTimeFactor = 1.0 / -data;
+    } else {
+        RealTimeFactor = 0;
+        SimSpeedMs = data;
+    }
     ShowCurrentSpeed();
     emit SpeedChosen();
 }

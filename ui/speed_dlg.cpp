@@ -8,6 +8,7 @@
 #include "dialog_integer.h"
 #include "dialog_units.h"
 #include "platform/message_box.h"
+#include "real_time_pacer.h"
 #include "state.h"
 
 CSpeedDlg::CSpeedDlg(QWidget* parent) : QDialog(parent) {
@@ -69,5 +70,6 @@ bool OnSpeed(QWidget* owner) {
     dialog.m_nSpeed = SimSpeedMs;
     if (dialog.exec() != QDialog::Accepted) return false;
     SimSpeedMs = dialog.m_nSpeed;
+    RealTimeFactor = 0;
     return true;
 }

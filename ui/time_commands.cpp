@@ -11,6 +11,7 @@
 #include "events_pane.h"
 #include "lumo_doc.h"
 #include "main_frame.h"
+#include "real_time_pacer.h"
 #include "state.h"
 
 namespace {
@@ -28,6 +29,7 @@ CTimeCommands::CTimeCommands(CMainFrame& frame, CLumoDoc& doc)
       m_pEvents(new CEventsPane(&frame)) {
     const double saved = QSettings().value(kOscillatorKey, kDefaultOscillatorHz).toDouble();
     m_oscillatorHz = saved > 0 ? saved : kDefaultOscillatorHz;
+    ::OscillatorHz = m_oscillatorHz;
 
     m_pStopwatch->setObjectName(QStringLiteral("stopwatch"));
     // Left of the key-state panes, right of the prompt.
@@ -93,6 +95,7 @@ void CTimeCommands::UpdateStopwatch() {
 void CTimeCommands::SetOscillatorHz(double hz) {
     if (hz <= 0) return;
     m_oscillatorHz = hz;
+    ::OscillatorHz = hz;
     QSettings().setValue(kOscillatorKey, hz);
     UpdateStopwatch();
 }

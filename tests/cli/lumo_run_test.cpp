@@ -234,6 +234,9 @@ INSTANTIATE_TEST_SUITE_P(
                     UsageCase{"pin_without_pass", {"--pin", "RB0", "a.obj"}},
                     UsageCase{"no_such_pin", {"--pin", "RA5@0", "a.obj"}},
                     UsageCase{"two_programs", {"a.obj", "b.obj"}},
+                    UsageCase{"realtime_zero", {"--realtime", "0", "a.obj"}},
+                    UsageCase{"realtime_over_zero", {"--realtime", "1/0", "a.obj"}},
+                    UsageCase{"realtime_too_fast", {"--realtime", "5000", "a.obj"}},
                     UsageCase{"not_a_program", {LUMO_SOURCE_DIR "/README.md"}}),
     [](const testing::TestParamInfo<UsageCase>& info) { return std::string(info.param.name); });
 

@@ -16,6 +16,7 @@
 #include "main_frame.h"
 #include "output_view.h"
 #include "qt_message_box.h"
+#include "real_time_pacer.h"
 #include "run_status_panes.h"
 #include "source_file.h"
 #include "speed_box.h"
@@ -143,7 +144,8 @@ void RunStateTest::toolbarSpeedTakesEffectInTheCurrentPause() {
     QStringList items;
     for (int i = 0; i < box->count(); ++i) items.append(box->itemText(i));
     QCOMPARE(items, QStringList({"1000 ms", "500 ms", "200 ms", "100 ms", "50 ms", "10 ms", "1 ms",
-                                 "0 ms"}));
+                                 "0 ms", "realno vreme", "1/10 realnog vremena",
+                                 "1/100 realnog vremena", "1/1000 realnog vremena"}));
     QCOMPARE(box->currentText(), QStringLiteral("200 ms"));
 
     // A pace of ten minutes: the first instruction comes at once, the next
@@ -151,17 +153,28 @@ void RunStateTest::toolbarSpeedTakesEffectInTheCurrentPause() {
     SimSpeedMs = 600000;
     app.Frame().OnSpeedChanged();
     QCOMPARE(box->currentText(), QStringLiteral("600000 ms"));
-    QCOMPARE(box->count(), 9);
+    QCOMPARE(box->count(), 13);
     Trigger(app, ID_CONTINUOUS_RUN);
     QTRY_COMPARE(int(PC), 6);
     QTRY_COMPARE(State(app), QStringLiteral("Radi, 600000 ms po instrukciji"));
 
-    // Choosing 0 from the list ends the pause in progress.
+    // Real time ends the pause in progress too, and says how it runs.
     box->setFocus();
     QTest::keyClick(box, Qt::Key_End);
+    QCOMPARE(box->currentText(), QStringLiteral("1/1000 realnog vremena"));
+    QCOMPARE(double(RealTimeFactor), 0.001);
+    QTRY_COMPARE(State(app), QStringLiteral("Radi, 1/1000 realnog vremena"));
+    QTRY_VERIFY(RegisterFile[0x20] > 2);
+
+    // Choosing 0 from the list ends real time: a pace per instruction again.
+    QTest::keyClick(box, Qt::Key_Up);
+    QTest::keyClick(box, Qt::Key_Up);
+    QTest::keyClick(box, Qt::Key_Up);
+    QTest::keyClick(box, Qt::Key_Up);
     QCOMPARE(int(SimSpeedMs), 0);
+    QCOMPARE(double(RealTimeFactor), 0.0);
     QCOMPARE(box->currentText(), QStringLiteral("0 ms"));
-    QCOMPARE(box->count(), 8);
+    QCOMPARE(box->count(), 12);
     QTRY_VERIFY_WITH_TIMEOUT(RegisterFile[0x20] > 10, 5000);
     QTRY_COMPARE(State(app), QStringLiteral("Radi punom brzinom"));
     Trigger(app, ID_STOP_SIMULATION);
