@@ -153,6 +153,7 @@ private:
 void CBatch::Fail(size_t submission, size_t scenario, const std::string& failure) {
     SCaseSummary& c = m_results[submission].cases[scenario];
     c.passed = false;
+    c.earned = 0;
     c.failure = failure;
     c.details = failure + "\n";
 }
@@ -295,7 +296,7 @@ std::vector<SSubmissionResult> CBatch::Run() {
     }
 
     for (SSubmissionResult& result : m_results) {
-        for (const SCaseSummary& c : result.cases) result.earned += c.passed ? c.points : 0;
+        for (const SCaseSummary& c : result.cases) result.earned += c.earned;
     }
     return m_results;
 }
@@ -356,12 +357,13 @@ std::string EncodeCase(int index, const SCaseSummary& summary) {
     char seconds[32];
     std::snprintf(seconds, sizeof seconds, "%.6f", summary.seconds);
     return Netstring(std::to_string(index)) + Netstring(summary.passed ? "1" : "0") +
-           Netstring(seconds) + Netstring(summary.failure) + Netstring(summary.details);
+           Netstring(std::to_string(summary.earned)) + Netstring(seconds) +
+           Netstring(summary.failure) + Netstring(summary.details);
 }
 
 bool DecodeCase(std::string* buffer, int* index, SCaseSummary* summary, bool* malformed) {
     size_t at = 0;
-    std::string fields[5];
+    std::string fields[6];
     for (std::string& field : fields) {
         const EField got = TakeField(*buffer, &at, &field);
         if (got == EField::Partial) return false;
@@ -371,17 +373,20 @@ bool DecodeCase(std::string* buffer, int* index, SCaseSummary* summary, bool* ma
         }
     }
     buffer->erase(0, at);
-    const bool numeric = !fields[0].empty() && fields[0].size() < 9 &&
-                         fields[0].find_first_not_of("0123456789") == std::string::npos;
-    if (!numeric || (fields[1] != "0" && fields[1] != "1")) {
+    const auto numeric = [](const std::string& field) {
+        return !field.empty() && field.size() < 9 &&
+               field.find_first_not_of("0123456789") == std::string::npos;
+    };
+    if (!numeric(fields[0]) || (fields[1] != "0" && fields[1] != "1") || !numeric(fields[2])) {
         *malformed = true;
         return false;
     }
     *index = std::stoi(fields[0]);
     summary->passed = fields[1] == "1";
-    summary->seconds = std::strtod(fields[2].c_str(), nullptr);
-    summary->failure = fields[3];
-    summary->details = fields[4];
+    summary->earned = std::stoi(fields[2]);
+    summary->seconds = std::strtod(fields[3].c_str(), nullptr);
+    summary->failure = fields[4];
+    summary->details = fields[5];
     return true;
 }
 
@@ -402,9 +407,8 @@ std::string ResultTable(const std::vector<SScenario>& scenarios,
         text += Padded(r.name, nameWidth);
         for (size_t i = 0; i < r.cases.size(); ++i) {
             const SCaseSummary& c = r.cases[i];
-            text += "  " +
-                    Padded(std::to_string(c.passed ? c.points : 0) + "/" + std::to_string(c.points),
-                           widths[i]);
+            text +=
+                "  " + Padded(std::to_string(c.earned) + "/" + std::to_string(c.points), widths[i]);
         }
         text += "  " + std::to_string(r.earned) + "/" + std::to_string(total) + "\n";
         // A submission that failed as a whole says so once, not per scenario.
@@ -425,7 +429,7 @@ std::string ResultCsv(const std::vector<SScenario>& scenarios,
     csv += ",ukupno\n";
     for (const SSubmissionResult& r : results) {
         csv += CsvField(r.name);
-        for (const SCaseSummary& c : r.cases) csv += "," + std::to_string(c.passed ? c.points : 0);
+        for (const SCaseSummary& c : r.cases) csv += "," + std::to_string(c.earned);
         csv += "," + std::to_string(r.earned) + "\n";
     }
     return csv;
