@@ -16,8 +16,10 @@
 #include <cstring>
 #include <deque>
 #include <filesystem>
+#include <thread>
 
 #include "scenario_session.h"
+#include "scenario_speed.h"
 
 using namespace scenario;
 
@@ -137,9 +139,10 @@ private:
     // Ends a child for good; the scenario it was in the middle of fails
     // with the reason, and the submission goes on with the next one.
     void Bury(SChild& child, const std::string& reason, bool kill);
-    Clock::duration Bound() const {
+    double BoundSeconds(size_t scenario) const;
+    Clock::duration Bound(size_t scenario) const {
         return std::chrono::duration_cast<Clock::duration>(
-            std::chrono::duration<double>(m_options.timeoutSeconds));
+            std::chrono::duration<double>(BoundSeconds(scenario)));
     }
 
     const std::vector<SScenario>& m_scenarios;
@@ -149,6 +152,12 @@ private:
     std::deque<std::pair<size_t, size_t>> m_queue;  // submission, first scenario
     std::vector<SChild> m_children;
 };
+
+double CBatch::BoundSeconds(size_t scenario) const {
+    if (m_options.timeoutSeconds > 0) return m_options.timeoutSeconds;
+    return WallClockBound(m_scenarios[scenario].limit, m_options.cyclesPerSecond, m_options.jobs,
+                          static_cast<int>(std::thread::hardware_concurrency()));
+}
 
 void CBatch::Fail(size_t submission, size_t scenario, const std::string& failure) {
     SCaseSummary& c = m_results[submission].cases[scenario];
@@ -269,7 +278,9 @@ std::vector<SSubmissionResult> CBatch::Run() {
         Clock::time_point nearest = Clock::time_point::max();
         for (const SChild& child : m_children) {
             fds.push_back({child.fd, POLLIN, 0});
-            nearest = std::min(nearest, child.started + Bound());
+            if (child.current < m_scenarios.size()) {
+                nearest = std::min(nearest, child.started + Bound(child.current));
+            }
         }
         const auto wait =
             std::chrono::duration_cast<std::chrono::milliseconds>(nearest - Clock::now());
@@ -282,9 +293,10 @@ std::vector<SSubmissionResult> CBatch::Run() {
             SChild& child = m_children[i];
             if (fds[i].revents != 0 && !Read(child)) {
                 Bury(child, {}, true);
-            } else if (child.current < m_scenarios.size() && now - child.started > Bound()) {
+            } else if (child.current < m_scenarios.size() &&
+                       now - child.started > Bound(child.current)) {
                 char bound[64];
-                std::snprintf(bound, sizeof bound, "%g", m_options.timeoutSeconds);
+                std::snprintf(bound, sizeof bound, "%.0f", BoundSeconds(child.current));
                 Bury(child,
                      std::string("prekoracena vremenska granica od ") + bound + " s po scenariju",
                      true);

@@ -210,6 +210,13 @@ TEST_F(GradeTest, ARecordedRunReplaysAsAPassingScenario) {
     EXPECT_NE(text.find("  - click: RB0\n  - run:"), std::string::npos) << text;
     const auto replay = LumoRun({"--scenario", recording});
     EXPECT_EQ(replay.exitStatus, 0) << replay.out << replay.err;
+    // Its limit is its own length, and the grader gives the recording's own
+    // program full marks under the wall-clock bound that limit brings.
+    const size_t limitAt = text.find("\nlimit: ") + 8;
+    const std::string limit = text.substr(limitAt, text.find('\n', limitAt) - limitAt);
+    EXPECT_NE(text.find("cycles: " + limit + "\n"), std::string::npos) << text;
+    const auto grade = LumoGrade({recording, "--", program});
+    EXPECT_NE(grade.out.find("1/1      1/1"), std::string::npos) << grade.out << grade.err;
     EXPECT_EQ(LumoRun({"--record", recording, "--back", "3", program}).exitStatus, 2);
 }
 
