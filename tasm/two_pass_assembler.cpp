@@ -118,7 +118,9 @@ void CTwoPassAssembler::ProcessFile(int file, int depth) {
 void CTwoPassAssembler::FollowLine(std::optional<int> include, int depth) {
     if (include) {
         CWordOrigin origin = m_origin;
+        m_vIncludedAt.push_back(origin);
         ProcessFile(*include, depth + 1);
+        m_vIncludedAt.pop_back();
         m_origin = origin;
     }
     if (m_pendingExpansion) Expand(depth);
@@ -142,11 +144,17 @@ void CTwoPassAssembler::ReportAtEnd(const std::string& text) {
 void CTwoPassAssembler::AddMessage(int file, int line, const CDiagnostic& diagnostic) {
     if (!diagnostic.message) ++(diagnostic.error ? m_result.errors : m_result.warnings);
     if (m_result.messages.size() < kMaxMessages) {
-        m_result.messages.push_back(Location(m_vFiles[file].name, line) +
-                                    (diagnostic.error     ? ": error: "
-                                     : diagnostic.message ? ": message: "
-                                                          : ": warning: ") +
-                                    diagnostic.text);
+        std::string text = Location(m_vFiles[file].name, line) +
+                           (diagnostic.error     ? ": error: "
+                            : diagnostic.message ? ": message: "
+                                                 : ": warning: ") +
+                           diagnostic.text;
+        // The main file's #include line that led here, so that it can be shown.
+        if (file != 0 && !m_vIncludedAt.empty()) {
+            const CWordOrigin& at = m_vIncludedAt.front();
+            text += " (included from " + Location(m_vFiles[at.file].name, at.line) + ")";
+        }
+        m_result.messages.push_back(std::move(text));
     }
 }
 

@@ -138,6 +138,7 @@ private:
     std::vector<CFile> m_vFiles;                              // 0 is the main source
     std::unordered_map<std::string, int> m_mapIncludeByName;  // -1: no such file
     std::vector<int> m_vOpenFiles;
+    std::vector<CWordOrigin> m_vIncludedAt;  // the #include line of each file being read
     size_t m_nPassBytes = 0;
 
     int m_nPass = 1;

@@ -74,12 +74,18 @@ TEST(Errors, ErrorStandsBelowItsLineInTheListing) {
 
 TEST(Errors, IncludedLinesAreNamedByTheirOwnFile) {
     CMemoryIncludes files;
-    files.files["part.inc"] = " nop\n nop\n wrong\n";
+    files.files["part.inc"] = " nop\n nop\n wrong\n#include \"deep.inc\"\n";
+    files.files["deep.inc"] = "\n movlw .300\n";
     auto result = AssembleText("\n#include \"part.inc\"\n bad2\n", &files);
-    ASSERT_EQ(result.messages.size(), 2u);
-    EXPECT_EQ(result.messages[0],
-              "part.inc:3: error: unknown mnemonic, directive or macro 'wrong'");
-    EXPECT_EQ(result.messages[1], "t.asm:3: error: unknown mnemonic, directive or macro 'bad2'");
+    // Each names its own file and line, and the main file's #include line that
+    // led there.
+    EXPECT_EQ(result.messages,
+              (std::vector<std::string>{
+                  "part.inc:3: error: unknown mnemonic, directive or macro 'wrong' (included "
+                  "from t.asm:2)",
+                  "deep.inc:2: error: literal out of range (-255..255): 0x12C (included from "
+                  "t.asm:2)",
+                  "t.asm:3: error: unknown mnemonic, directive or macro 'bad2'"}));
 }
 
 // Every line in error has its own message; a line that is right in itself
