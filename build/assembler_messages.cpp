@@ -21,6 +21,25 @@ bool ReadKind(const std::string& line, size_t at, bool* error, size_t* textAt) {
     }
     return false;
 }
+// Takes the include note off the end of the text and keeps its last place.
+void ReadIncludeNote(CAssemblerMessage* message) {
+    static const std::string kNote = " (included from ";
+    std::string& text = message->text;
+    const size_t at = text.rfind(kNote);
+    if (at == std::string::npos || text.back() != ')') return;
+    const std::string places = text.substr(at + kNote.size(), text.size() - 1 - at - kNote.size());
+    const size_t comma = places.rfind(", ");
+    const std::string last = comma == std::string::npos ? places : places.substr(comma + 2);
+    const size_t colon = last.rfind(':');
+    int line = 0;
+    if (colon == std::string::npos || colon == 0) return;
+    const auto [ptr, ec] =
+        std::from_chars(last.data() + colon + 1, last.data() + last.size(), line);
+    if (ec != std::errc() || ptr != last.data() + last.size() || line < 1) return;
+    message->mainFile = last.substr(0, colon);
+    message->mainLine = line;
+    text.erase(at);
+}
 }  // namespace
 
 bool ParseAssemblerMessage(const std::string& line, CAssemblerMessage* message) {
@@ -37,7 +56,8 @@ bool ParseAssemblerMessage(const std::string& line, CAssemblerMessage* message) 
         int number = 0;
         const auto [ptr, ec] = std::from_chars(line.data() + digits, line.data() + end, number);
         if (ec != std::errc() || ptr != line.data() + end) continue;
-        *message = {line.substr(0, colon), number, error, line.substr(textAt)};
+        *message = {line.substr(0, colon), number, error, line.substr(textAt), {}, 0};
+        ReadIncludeNote(message);
         return true;
     }
     return false;

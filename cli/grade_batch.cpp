@@ -16,8 +16,10 @@
 #include <cstring>
 #include <deque>
 #include <filesystem>
+#include <thread>
 
 #include "scenario_session.h"
+#include "scenario_speed.h"
 
 using namespace scenario;
 
@@ -137,9 +139,10 @@ private:
     // Ends a child for good; the scenario it was in the middle of fails
     // with the reason, and the submission goes on with the next one.
     void Bury(SChild& child, const std::string& reason, bool kill);
-    Clock::duration Bound() const {
+    double BoundSeconds(size_t scenario) const;
+    Clock::duration Bound(size_t scenario) const {
         return std::chrono::duration_cast<Clock::duration>(
-            std::chrono::duration<double>(m_options.timeoutSeconds));
+            std::chrono::duration<double>(BoundSeconds(scenario)));
     }
 
     const std::vector<SScenario>& m_scenarios;
@@ -150,9 +153,16 @@ private:
     std::vector<SChild> m_children;
 };
 
+double CBatch::BoundSeconds(size_t scenario) const {
+    if (m_options.timeoutSeconds > 0) return m_options.timeoutSeconds;
+    return WallClockBound(m_scenarios[scenario].limit, m_options.cyclesPerSecond, m_options.jobs,
+                          static_cast<int>(std::thread::hardware_concurrency()));
+}
+
 void CBatch::Fail(size_t submission, size_t scenario, const std::string& failure) {
     SCaseSummary& c = m_results[submission].cases[scenario];
     c.passed = false;
+    c.earned = 0;
     c.failure = failure;
     c.details = failure + "\n";
 }
@@ -268,7 +278,9 @@ std::vector<SSubmissionResult> CBatch::Run() {
         Clock::time_point nearest = Clock::time_point::max();
         for (const SChild& child : m_children) {
             fds.push_back({child.fd, POLLIN, 0});
-            nearest = std::min(nearest, child.started + Bound());
+            if (child.current < m_scenarios.size()) {
+                nearest = std::min(nearest, child.started + Bound(child.current));
+            }
         }
         const auto wait =
             std::chrono::duration_cast<std::chrono::milliseconds>(nearest - Clock::now());
@@ -281,9 +293,10 @@ std::vector<SSubmissionResult> CBatch::Run() {
             SChild& child = m_children[i];
             if (fds[i].revents != 0 && !Read(child)) {
                 Bury(child, {}, true);
-            } else if (child.current < m_scenarios.size() && now - child.started > Bound()) {
+            } else if (child.current < m_scenarios.size() &&
+                       now - child.started > Bound(child.current)) {
                 char bound[64];
-                std::snprintf(bound, sizeof bound, "%g", m_options.timeoutSeconds);
+                std::snprintf(bound, sizeof bound, "%.0f", BoundSeconds(child.current));
                 Bury(child,
                      std::string("prekoracena vremenska granica od ") + bound + " s po scenariju",
                      true);
@@ -295,7 +308,7 @@ std::vector<SSubmissionResult> CBatch::Run() {
     }
 
     for (SSubmissionResult& result : m_results) {
-        for (const SCaseSummary& c : result.cases) result.earned += c.passed ? c.points : 0;
+        for (const SCaseSummary& c : result.cases) result.earned += c.earned;
     }
     return m_results;
 }
@@ -356,12 +369,13 @@ std::string EncodeCase(int index, const SCaseSummary& summary) {
     char seconds[32];
     std::snprintf(seconds, sizeof seconds, "%.6f", summary.seconds);
     return Netstring(std::to_string(index)) + Netstring(summary.passed ? "1" : "0") +
-           Netstring(seconds) + Netstring(summary.failure) + Netstring(summary.details);
+           Netstring(std::to_string(summary.earned)) + Netstring(seconds) +
+           Netstring(summary.failure) + Netstring(summary.details);
 }
 
 bool DecodeCase(std::string* buffer, int* index, SCaseSummary* summary, bool* malformed) {
     size_t at = 0;
-    std::string fields[5];
+    std::string fields[6];
     for (std::string& field : fields) {
         const EField got = TakeField(*buffer, &at, &field);
         if (got == EField::Partial) return false;
@@ -371,17 +385,20 @@ bool DecodeCase(std::string* buffer, int* index, SCaseSummary* summary, bool* ma
         }
     }
     buffer->erase(0, at);
-    const bool numeric = !fields[0].empty() && fields[0].size() < 9 &&
-                         fields[0].find_first_not_of("0123456789") == std::string::npos;
-    if (!numeric || (fields[1] != "0" && fields[1] != "1")) {
+    const auto numeric = [](const std::string& field) {
+        return !field.empty() && field.size() < 9 &&
+               field.find_first_not_of("0123456789") == std::string::npos;
+    };
+    if (!numeric(fields[0]) || (fields[1] != "0" && fields[1] != "1") || !numeric(fields[2])) {
         *malformed = true;
         return false;
     }
     *index = std::stoi(fields[0]);
     summary->passed = fields[1] == "1";
-    summary->seconds = std::strtod(fields[2].c_str(), nullptr);
-    summary->failure = fields[3];
-    summary->details = fields[4];
+    summary->earned = std::stoi(fields[2]);
+    summary->seconds = std::strtod(fields[3].c_str(), nullptr);
+    summary->failure = fields[4];
+    summary->details = fields[5];
     return true;
 }
 
@@ -402,9 +419,8 @@ std::string ResultTable(const std::vector<SScenario>& scenarios,
         text += Padded(r.name, nameWidth);
         for (size_t i = 0; i < r.cases.size(); ++i) {
             const SCaseSummary& c = r.cases[i];
-            text += "  " +
-                    Padded(std::to_string(c.passed ? c.points : 0) + "/" + std::to_string(c.points),
-                           widths[i]);
+            text +=
+                "  " + Padded(std::to_string(c.earned) + "/" + std::to_string(c.points), widths[i]);
         }
         text += "  " + std::to_string(r.earned) + "/" + std::to_string(total) + "\n";
         // A submission that failed as a whole says so once, not per scenario.
@@ -425,7 +441,7 @@ std::string ResultCsv(const std::vector<SScenario>& scenarios,
     csv += ",ukupno\n";
     for (const SSubmissionResult& r : results) {
         csv += CsvField(r.name);
-        for (const SCaseSummary& c : r.cases) csv += "," + std::to_string(c.passed ? c.points : 0);
+        for (const SCaseSummary& c : r.cases) csv += "," + std::to_string(c.earned);
         csv += "," + std::to_string(r.earned) + "\n";
     }
     return csv;

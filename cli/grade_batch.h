@@ -14,8 +14,11 @@
 
 struct SGradeOptions {
     int jobs = 1;
-    double timeoutSeconds = 20;  // wall clock, per run of one scenario
-    std::string vcdFolder;       // one dump per submission and scenario, when given
+    // The wall-clock bound of one scenario's run: fixed when given, else
+    // from the scenario's cycle limit at the measured speed.
+    double timeoutSeconds = 0;
+    double cyclesPerSecond = 0;
+    std::string vcdFolder;  // one dump per submission and scenario, when given
 };
 
 struct SSubmissionResult {

@@ -10,6 +10,7 @@
 #include "assemble_command.h"
 #include "grade_batch.h"
 #include "scenario_reader.h"
+#include "scenario_speed.h"
 
 using namespace scenario;
 
@@ -25,7 +26,9 @@ const char kGradeUsage[] =
     "  --csv FILE      one row per submission: the points of each scenario and the total\n"
     "  --junit FILE    JUnit XML: a test suite per submission, a test case per scenario\n"
     "  --vcd FOLDER    the pins of every run as a Value Change Dump in FOLDER\n"
-    "  --timeout S     wall-clock bound of one scenario run in seconds (default 20)\n"
+    "  --timeout S     wall-clock bound of one scenario run in seconds (default: four\n"
+    "                  times what the scenario's limit takes at this machine's\n"
+    "                  measured speed, at least 20)\n"
     "Exit status: 0 when the batch was graded (whatever the points), 1 when a report\n"
     "could not be written, 2 for a wrong command line or a malformed scenario.\n";
 
@@ -123,6 +126,7 @@ int main(int argc, char** argv) {
         }
     }
     UseOnlyOwnAssembler();
+    if (options.timeoutSeconds == 0) options.cyclesPerSecond = MeasureScenarioSpeed();
     const std::vector<SSubmissionResult> results = GradeBatch(scenarios, submissions, options);
     std::fputs(ResultTable(scenarios, results).c_str(), stdout);
     std::fflush(stdout);

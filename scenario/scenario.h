@@ -47,6 +47,7 @@ struct SStep {
     double microseconds = 0;             // RunMicroseconds
     std::vector<SCondition> conditions;  // RunUntil (all at once), Expect (each)
     std::vector<SSetting> settings;      // Click (one pin, value unused), Set
+    int points = 0;  // Expect, RunUntil: earned when the step holds; 0 when it has none
 };
 
 constexpr int64_t kDefaultClockHz = 4'000'000;
@@ -58,7 +59,8 @@ struct SScenario {
     std::string program;  // relative paths already joined to the file's folder
     double clockHz = kDefaultClockHz;
     int64_t limit = kDefaultCycleLimit;
-    int points = 1;
+    int points = 1;  // what it is worth: the sum of its steps' points when they carry any
+    bool stepPoints = false;
     std::vector<SStep> steps;
 };
 

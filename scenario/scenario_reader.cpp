@@ -6,6 +6,7 @@
 #include <cmath>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <sstream>
 
 #include "scenario_names.h"
@@ -126,6 +127,9 @@ private:
     bool Fail(const YAML::Node& node, const std::string& message) {
         YAML::Mark mark = node.Mark();
         if (mark.is_null() || node.IsNull()) mark = m_lastMark;
+        return FailAt(mark, message);
+    }
+    bool FailAt(const YAML::Mark& mark, const std::string& message) {
         m_error = m_file + ":" + std::to_string(mark.line + 1) + ":" +
                   std::to_string(mark.column + 1) + ": " + message;
         return false;
@@ -151,6 +155,7 @@ private:
 
     bool Clock(const YAML::Node& node);
     bool Steps(const YAML::Node& node);
+    bool StepKey(const YAML::Node& node, std::string* kind, YAML::Node* value, SStep* step);
     bool Step(const YAML::Node& node);
     bool Run(const YAML::Node& node, SStep* step);
     bool Until(const YAML::Node& node, SStep* step);
@@ -165,6 +170,8 @@ private:
     SScenario* m_scenario;
     std::string m_error;
     YAML::Mark m_lastMark;
+    YAML::Mark m_kindMark;  // where the step being read has its kind and its points
+    YAML::Mark m_pointsMark;
 };
 
 bool CReader::SingleKey(const YAML::Node& node, const char* what, std::string* key,
@@ -181,6 +188,7 @@ bool CReader::SingleKey(const YAML::Node& node, const char* what, std::string* k
 bool CReader::Document(const YAML::Node& root) {
     if (!root.IsMap()) return Fail(root, "scenario mora biti mapa kljuceva (name, steps, ...)");
     bool haveSteps = false;
+    std::optional<YAML::Mark> pointsMark;
     for (const auto& entry : root) {
         std::string key;
         if (!Scalar(entry.first, "kljuc", &key)) return false;
@@ -197,6 +205,7 @@ bool CReader::Document(const YAML::Node& root) {
             int64_t points = 0;
             if (!Whole(value, "points", 0, 1'000'000, &points)) return false;
             m_scenario->points = static_cast<int>(points);
+            pointsMark = entry.first.Mark();
         } else if (key == "steps") {
             if (!Steps(value)) return false;
             haveSteps = true;
@@ -206,6 +215,13 @@ bool CReader::Document(const YAML::Node& root) {
         }
     }
     if (!haveSteps) return Fail(root, "nedostaje kljuc 'steps'");
+    if (!m_scenario->stepPoints) return true;
+    if (pointsMark) {
+        return FailAt(*pointsMark,
+                      "points: bodovi se daju celom scenariju ili koracima, ne i jednom i drugom");
+    }
+    m_scenario->points = 0;
+    for (const SStep& step : m_scenario->steps) m_scenario->points += step.points;
     return true;
 }
 
@@ -239,11 +255,36 @@ bool CReader::Steps(const YAML::Node& node) {
     return true;
 }
 
+// A step is one key, and the points it earns beside it where it has any.
+bool CReader::StepKey(const YAML::Node& node, std::string* kind, YAML::Node* value, SStep* step) {
+    if (!node.IsMap() || node.size() == 0 || node.size() > 2) {
+        return Fail(node, "korak: ocekuje se tacno jedan kljuc, i po zelji points");
+    }
+    for (const auto& entry : node) {
+        std::string key;
+        if (!Scalar(entry.first, "korak", &key)) return false;
+        if (key == "points") {
+            int64_t points = 0;
+            if (!Whole(entry.second, "points", 1, 1'000'000, &points)) return false;
+            step->points = static_cast<int>(points);
+            m_pointsMark = entry.first.Mark();
+        } else if (kind->empty()) {
+            *kind = key;
+            *value = entry.second;
+            m_kindMark = entry.first.Mark();
+        } else {
+            return Fail(entry.first, "korak: ocekuje se tacno jedan kljuc, i po zelji points");
+        }
+    }
+    if (kind->empty()) return Fail(node, "korak: points bez koraka");
+    return true;
+}
+
 bool CReader::Step(const YAML::Node& node) {
     std::string kind;
     YAML::Node value;
-    if (!SingleKey(node, "korak", &kind, &value)) return false;
     SStep step;
+    if (!StepKey(node, &kind, &value, &step)) return false;
     step.line = node.Mark().line + 1;
     step.column = node.Mark().column + 1;
     if (kind == "run") {
@@ -269,8 +310,15 @@ bool CReader::Step(const YAML::Node& node) {
         step.kind = EStepKind::Expect;
         if (!Conditions(value, &step.conditions)) return false;
     } else {
-        return Fail(node.begin()->first,
-                    "nepoznat korak '" + kind + "' (poznati: run, click, set, expect)");
+        return FailAt(m_kindMark,
+                      "nepoznat korak '" + kind + "' (poznati: run, click, set, expect)");
+    }
+    if (step.points > 0) {
+        // What earns points is a check the program can pass or fail.
+        if (step.kind != EStepKind::Expect && step.kind != EStepKind::RunUntil) {
+            return FailAt(m_pointsMark, "points: bodove nosi samo korak expect ili run until");
+        }
+        m_scenario->stepPoints = true;
     }
     m_scenario->steps.push_back(step);
     return true;

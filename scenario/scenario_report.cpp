@@ -101,6 +101,10 @@ std::string ReportText(const SScenarioReport& report) {
         std::string where = file + ":" + std::to_string(step.line);
         where.resize(width, ' ');
         text += "  " + where + "  " + ResultLabel(step.result) + "  " + step.step;
+        if (step.points > 0) {
+            text += " [" + std::to_string(step.result == EStepResult::Held ? step.points : 0) +
+                    "/" + std::to_string(step.points) + "]";
+        }
         if (!step.failure.empty()) text += ": " + step.failure;
         text += "\n";
         for (const SMismatch& mismatch : step.mismatches) {
@@ -109,7 +113,7 @@ std::string ReportText(const SScenarioReport& report) {
         }
         for (const std::string& message : step.messages) text += "      poruka: " + message + "\n";
     }
-    const int earned = report.passed ? report.points : 0;
+    const int earned = EarnedPoints(report);
     text += std::string(report.passed ? "PROSAO" : "PAO") + " (" + std::to_string(earned) + "/" +
             std::to_string(report.points) + " poena), " + std::to_string(report.cycles) +
             " ciklusa\n";
@@ -122,7 +126,7 @@ std::string ReportJson(const SScenarioReport& report) {
                        ",\"program\":" + JsonString(report.program) +
                        ",\"passed\":" + (report.passed ? "true" : "false") +
                        ",\"points\":" + std::to_string(report.points) +
-                       ",\"earned\":" + std::to_string(report.passed ? report.points : 0) +
+                       ",\"earned\":" + std::to_string(EarnedPoints(report)) +
                        ",\"loaded\":" + (report.loaded ? "true" : "false") +
                        ",\"load_failure\":" + JsonString(report.loadFailure) +
                        ",\"cycles\":" + std::to_string(report.cycles) +
@@ -133,7 +137,8 @@ std::string ReportJson(const SScenarioReport& report) {
         json += "{\"line\":" + std::to_string(step.line) + ",\"step\":" + JsonString(step.step) +
                 ",\"result\":\"" + ResultText(step.result) +
                 "\",\"failure\":" + JsonString(step.failure) +
-                ",\"cycles\":" + std::to_string(step.cycles) + ",\"mismatches\":[";
+                ",\"cycles\":" + std::to_string(step.cycles) +
+                ",\"points\":" + std::to_string(step.points) + ",\"mismatches\":[";
         for (size_t m = 0; m < step.mismatches.size(); ++m) {
             const SMismatch& mismatch = step.mismatches[m];
             if (m) json += ',';
@@ -156,6 +161,7 @@ SCaseSummary Summarize(const SScenarioReport& report) {
     summary.name = report.name;
     summary.passed = report.passed;
     summary.points = report.points;
+    summary.earned = EarnedPoints(report);
     summary.seconds = report.seconds;
     summary.failure = FirstFailure(report);
     summary.details = ReportText(report);

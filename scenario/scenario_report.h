@@ -19,6 +19,7 @@ struct SCaseSummary {
     std::string name;
     bool passed = false;
     int points = 0;  // what the scenario is worth
+    int earned = 0;
     double seconds = 0;
     std::string failure;  // the first failure, one line
     std::string details;  // the text report

@@ -120,10 +120,12 @@ CScenarioStepper::CScenarioStepper(SScenario scenario, const std::string& progra
     m_report.name = m_scenario.name;
     m_report.program = program;
     m_report.points = m_scenario.points;
+    m_report.stepPoints = m_scenario.stepPoints;
     for (const SStep& step : m_scenario.steps) {
         SStepReport& out = m_report.steps.emplace_back();
         out.line = step.line;
         out.step = DescribeStep(step);
+        out.points = step.points;
     }
 }
 
@@ -183,13 +185,16 @@ bool CScenarioStepper::EndStep() {
     out.cycles = CycleCount;
     const bool failed = !out.failure.empty();
     out.result = failed ? EStepResult::Failed : EStepResult::Held;
-    m_over = failed || m_current == m_scenario.steps.size();
+    const SStep& step = m_scenario.steps[index];
+    const bool goesOn = !failed || (step.kind == EStepKind::Expect && step.points > 0);
+    m_failed = m_failed || failed;
+    m_over = !goesOn || m_current == m_scenario.steps.size();
     if (m_over) {
-        m_report.passed = !failed;
+        m_report.passed = !m_failed;
         m_report.cycles = CycleCount;
         m_report.instructions = InstructionCount;
     }
-    const bool checkpoint = m_over || m_scenario.steps[index].kind == EStepKind::Expect;
+    const bool checkpoint = m_over || step.kind == EStepKind::Expect;
     if (checkpoint && onCheckpoint) onCheckpoint(index);
     return checkpoint;
 }
@@ -338,6 +343,15 @@ void CScenarioStepper::ExpectStep(const SStep& step, SStepReport* report) {
     }
 }
 
+int EarnedPoints(const SScenarioReport& report) {
+    if (!report.stepPoints) return report.passed ? report.points : 0;
+    int earned = 0;
+    for (const SStepReport& step : report.steps) {
+        if (step.result == EStepResult::Held) earned += step.points;
+    }
+    return earned;
+}
+
 std::string HexAndBinary(unsigned value) {
     return Hex(value, 2) + " (" + Binary(value) + ")";
 }
@@ -370,12 +384,14 @@ SScenarioReport UnloadedReport(const SScenario& scenario, const std::string& pro
     report.name = scenario.name;
     report.program = program;
     report.points = scenario.points;
+    report.stepPoints = scenario.stepPoints;
     report.loaded = false;
     report.loadFailure = failure;
     for (const SStep& step : scenario.steps) {
         SStepReport& out = report.steps.emplace_back();
         out.line = step.line;
         out.step = DescribeStep(step);
+        out.points = step.points;
     }
     return report;
 }

@@ -31,13 +31,15 @@ struct SStepReport {
     std::vector<SMismatch> mismatches;
     std::vector<std::string> messages;  // the chip's run-time messages during the step
     uint64_t cycles = 0;                // after the step
+    int points = 0;                     // what it earns when it holds, as the scenario gives
 };
 
 struct SScenarioReport {
     std::string file;
     std::string name;
     std::string program;
-    int points = 0;
+    int points = 0;           // what the scenario is worth
+    bool stepPoints = false;  // its steps carry the points, not the scenario as a whole
     bool loaded = true;
     std::string loadFailure;  // what the assembler or loader said
     bool passed = false;
@@ -52,8 +54,10 @@ struct SScenarioReport {
 // a run step says how many passes may go before it must look again. The
 // run driver asks it before every slice, in the window and headless alike,
 // so both play a scenario the same way. It answers 0 once at every checkpoint: after
-// an expect, after a failure (which ends the scenario) and after the last
-// step. Every step after a failed one is skipped.
+// an expect, after a failure and after the last step. A failure ends the
+// scenario, and every step after it is skipped, except that of an expect with
+// points of its own: that loses only its points, as the machine stands where
+// the run left it and the steps after it can still be judged.
 class CScenarioStepper : public CRunGoal {
 public:
     // A VCD writer, when given, sees the pins after every click.
@@ -96,6 +100,7 @@ private:
     CVcdWriter* m_vcd;
     size_t m_current = 0;  // the step under way or next
     bool m_over = false;
+    bool m_failed = false;  // some step failed
     // The run step under way.
     bool m_running = false;
     bool m_ranPasses = false;
@@ -116,6 +121,10 @@ SScenarioReport RunScenario(const SScenario& scenario, const std::string& progra
 // The report of a scenario whose program could not be loaded: nothing held.
 SScenarioReport UnloadedReport(const SScenario& scenario, const std::string& program,
                                const std::string& failure);
+
+// The points a report earns: those of the steps that held where the steps
+// carry points, else all of the scenario's when every step held.
+int EarnedPoints(const SScenarioReport& report);
 
 // A register value as the report shows it: "0x0C (00001100)".
 std::string HexAndBinary(unsigned value);

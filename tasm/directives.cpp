@@ -100,6 +100,7 @@ std::optional<int> CTwoPassAssembler::OpenInclude(const std::string& name, int d
     }
     if (index < 0) {
         Error("cannot open include file '" + Printable(name, 200) + "'");
+        m_bIncludeMissing = true;
         return std::nullopt;
     }
     for (int open : m_vOpenFiles) {
@@ -167,10 +168,8 @@ void CTwoPassAssembler::Directive(EDirective directive, const std::string& label
             Error(Upper(m_vTokens[from - 1].text) + " must stand first on its line");
             return;
         case EDirective::Unsupported:
-            if (m_setUnknownReported.insert(Upper(m_vTokens[from - 1].text)).second) {
-                Error("'" + Upper(m_vTokens[from - 1].text) +
-                      "' is a directive this assembler does not support");
-            }
+            Error("'" + Upper(m_vTokens[from - 1].text) +
+                  "' is a directive this assembler does not support");
             return;
         default:
             break;
@@ -267,14 +266,12 @@ void CTwoPassAssembler::Assign(const std::string& label, size_t from, ESymbolKin
     }
     CValue value;
     std::string error;
-    if (operands[0].empty()) {
-        Error("missing operand");
-        value.known = false;
-    } else if (!Evaluate(operands[0], *this, &value, &error)) {
-        Error(error);
+    bool failed = operands[0].empty() || !Evaluate(operands[0], *this, &value, &error);
+    if (failed) {
+        Error(operands[0].empty() ? "missing operand" : error);
         value.known = false;
     }
-    DefineSymbol(label, value.value, value.known, kind);
+    DefineSymbol(label, value.value, value.known, kind, failed);
     if (value.known) m_pLine->value = value.value;
 }
 
@@ -292,11 +289,12 @@ void CTwoPassAssembler::AssignList(size_t from, ESymbolKind kind) {
         }
         CValue value{0, false};
         std::string error;
-        if (valued && !Evaluate(item.subspan(2), *this, &value, &error)) {
+        bool failed = valued && !Evaluate(item.subspan(2), *this, &value, &error);
+        if (failed) {
             Error(error);
             value.known = false;
         }
-        DefineSymbol(item[0].text, value.value, value.known, kind);
+        DefineSymbol(item[0].text, value.value, value.known, kind, failed);
     }
 }
 
@@ -530,7 +528,8 @@ bool CTwoPassAssembler::CblockLine() {
             DefineSymbol(item[0].text, *m_nCblockNext, true, ESymbolKind::Constant);
             *m_nCblockNext += size;
         } else {
-            DefineSymbol(item[0].text, 0, false, ESymbolKind::Constant);
+            // The block's start is in error: so is every name in it.
+            DefineSymbol(item[0].text, 0, false, ESymbolKind::Constant, true);
         }
     }
     return true;

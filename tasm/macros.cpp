@@ -188,12 +188,19 @@ bool CTwoPassAssembler::CollectMacroLine(std::string_view text) {
     std::string_view second;
     FirstWords(text, &first, &second);
     if (FindDirective(first) == EDirective::Endm || FindDirective(second) == EDirective::Endm) {
-        m_pDefining = nullptr;
+        if (m_nNestedDefinitions > 0) {
+            --m_nNestedDefinitions;
+        } else {
+            m_pDefining = nullptr;
+        }
         return true;
     }
     if (FindDirective(first) == EDirective::Macro || FindDirective(second) == EDirective::Macro) {
+        // Its body is dropped up to its own ENDM, which must not end the
+        // outer macro and leave the rest of it to fail as code.
         Error("a macro cannot be defined inside another macro");
-    } else {
+        ++m_nNestedDefinitions;
+    } else if (m_nNestedDefinitions == 0) {
         m_pDefining->body.push_back(CMacroLine{std::string(text), m_origin.file, m_origin.line});
     }
     return true;
@@ -201,7 +208,11 @@ bool CTwoPassAssembler::CollectMacroLine(std::string_view text) {
 
 void CTwoPassAssembler::DefineMacro(const std::string& name, size_t from) {
     if (name.empty()) {
+        // Its body is still read, or it would fail line by line as code and
+        // end in an ENDM without MACRO.
         Error("MACRO needs a name in front of it");
+        m_discarded = CMacro();
+        m_pDefining = &m_discarded;
         return;
     }
     if (!m_vExpansions.empty()) {
@@ -261,6 +272,7 @@ void CTwoPassAssembler::Expand(int depth) {
         std::string text =
             Substitute(bodyLine.text, expansion.replacements, kMaxExpandedBytes - m_nExpandedBytes);
         m_nExpandedBytes += text.size();
+        expansion.substituted = text != bodyLine.text;
         if (++m_nExpandedLines > kMaxExpandedLines || m_nExpandedBytes > kMaxExpandedBytes) {
             if (m_nPass == 2) {
                 ReportAtEnd("macros expanded into more than " + std::to_string(kMaxExpandedLines) +

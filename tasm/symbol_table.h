@@ -14,6 +14,7 @@ enum class ESymbolKind { Label, Constant, Variable };
 struct CSymbol {
     int64_t value = 0;
     bool known = false;
+    bool failed = false;  // its definition was in error: a use is no new error
     ESymbolKind kind = ESymbolKind::Label;
     uint64_t definedAt = 0;  // sequence number of the defining line
     int file = 0;            // where it was defined, for messages

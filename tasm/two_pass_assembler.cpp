@@ -60,13 +60,14 @@ void CTwoPassAssembler::RunPass(int pass) {
     m_strChip = "16C84";
     m_setSilenced.clear();
     m_bNoWarnings = false;
-    m_setUnknownReported.clear();
     m_setReportedOnce.clear();
+    m_bIncludeMissing = false;
     m_bBelowStartWarned = false;
     m_bBeyondReported = false;
     m_vConditionals.clear();
     m_mapMacros.clear();
     m_pDefining = nullptr;
+    m_nNestedDefinitions = 0;
     m_nExpandedLines = 0;
     m_nExpandedBytes = 0;
     m_nExpansions = 0;
@@ -117,7 +118,9 @@ void CTwoPassAssembler::ProcessFile(int file, int depth) {
 void CTwoPassAssembler::FollowLine(std::optional<int> include, int depth) {
     if (include) {
         CWordOrigin origin = m_origin;
+        m_vIncludedAt.push_back(origin);
         ProcessFile(*include, depth + 1);
+        m_vIncludedAt.pop_back();
         m_origin = origin;
     }
     if (m_pendingExpansion) Expand(depth);
@@ -141,26 +144,36 @@ void CTwoPassAssembler::ReportAtEnd(const std::string& text) {
 void CTwoPassAssembler::AddMessage(int file, int line, const CDiagnostic& diagnostic) {
     if (!diagnostic.message) ++(diagnostic.error ? m_result.errors : m_result.warnings);
     if (m_result.messages.size() < kMaxMessages) {
-        m_result.messages.push_back(Location(m_vFiles[file].name, line) +
-                                    (diagnostic.error     ? ": error: "
-                                     : diagnostic.message ? ": message: "
-                                                          : ": warning: ") +
-                                    diagnostic.text);
+        std::string text = Location(m_vFiles[file].name, line) +
+                           (diagnostic.error     ? ": error: "
+                            : diagnostic.message ? ": message: "
+                                                 : ": warning: ") +
+                           diagnostic.text;
+        // The main file's #include line that led here, so that it can be shown.
+        if (file != 0 && !m_vIncludedAt.empty()) {
+            const CWordOrigin& at = m_vIncludedAt.front();
+            text += " (included from " + Location(m_vFiles[at.file].name, at.line) + ")";
+        }
+        m_result.messages.push_back(std::move(text));
     }
 }
 
 void CTwoPassAssembler::Error(std::string text) {
-    if (m_nPass != 2) return;
-    // A name missing (a header not found, a typing error in an EQU) is one
-    // fault however often the program uses it: reported at the first use.
-    if (text.rfind("undefined symbol '", 0) == 0 && !m_setReportedOnce.insert(text).second) return;
+    // No text: the fault follows from one already reported where it began.
+    if (m_nPass != 2 || text.empty()) return;
+    // With an include file missing, the names it would have defined are one
+    // fault each, not one on every line that uses them.
+    bool missingName = text.rfind("undefined symbol '", 0) == 0 ||
+                       text.rfind("unknown mnemonic, directive or macro '", 0) == 0;
+    if (m_bIncludeMissing && missingName && !m_setReportedOnce.insert(text).second) return;
     if (!m_vExpansions.empty()) {
         const CExpansion& expansion = m_vExpansions.back();
         text += " (in macro " + Printable(expansion.name) + " at " +
                 Location(m_vFiles[expansion.at->file].name, expansion.at->line) + ")";
-        // The same fault of the same body line at every invocation is one
-        // fault: reported at the first.
-        if (!m_setReportedOnce.insert(text).second) return;
+        // A body line that reads the same at every invocation has one fault,
+        // reported at the first; one that takes an argument may be wrong at
+        // each invocation on its own.
+        if (!expansion.substituted && !m_setReportedOnce.insert(text).second) return;
     }
     m_pLine->diagnostics.push_back(CDiagnostic{true, std::move(text)});
 }
@@ -172,6 +185,10 @@ void CTwoPassAssembler::Warning(std::string text, int number) {
 
 bool CTwoPassAssembler::LookUp(const std::string& name, CValue* value, std::string* error) const {
     if (const CSymbol* symbol = m_symbols.Find(name)) {
+        if (symbol->failed && m_nPass == 2) {
+            error->clear();  // its definition's line carries the error
+            return false;
+        }
         if (symbol->known || m_nPass == 1) {
             *value = CValue{symbol->value, symbol->known};
             return true;
@@ -287,11 +304,7 @@ void CTwoPassAssembler::ProcessStatement(size_t from, const std::string& label) 
     }
     if (!label.empty()) DefineAddressLabel(label);
     if (op.kind == ETokenKind::Identifier) {
-        // Once per name: a missing macro or header must not bury the
-        // listing under the same error on every line that uses it.
-        if (m_setUnknownReported.insert(op.text).second) {
-            Error("unknown mnemonic, directive or macro '" + Printable(op.text) + "'");
-        }
+        Error("unknown mnemonic, directive or macro '" + Printable(op.text) + "'");
     } else {
         Error("mnemonic or directive expected instead of '" + Printable(op.text) + "'");
     }
@@ -305,10 +318,11 @@ void CTwoPassAssembler::DefineAddressLabel(const std::string& name) {
 }
 
 void CTwoPassAssembler::DefineSymbol(const std::string& name, int64_t value, bool known,
-                                     ESymbolKind kind) {
+                                     ESymbolKind kind, bool failed) {
     CSymbol fresh;
     fresh.value = value;
     fresh.known = known;
+    fresh.failed = failed;
     fresh.kind = kind;
     fresh.definedAt = m_nSeq;
     fresh.file = m_origin.file;
@@ -323,6 +337,7 @@ void CTwoPassAssembler::DefineSymbol(const std::string& name, int64_t value, boo
     }
     symbol.value = value;
     symbol.known = known;
+    symbol.failed = failed;
     // Symbols are case-sensitive: TrisA is a name of its own, only TRISA
     // itself hides the chip's.
     if (auto chip = ChipNameValue(name, m_strChip);
@@ -448,7 +463,8 @@ bool CTwoPassAssembler::EarlyValue(CTokenSpan tokens, size_t item, int64_t* valu
     auto key = std::make_pair(m_nSeq, item);
     CValue result;
     std::string error;
-    bool ok = !tokens.empty() && Evaluate(tokens, *this, &result, &error) && result.known;
+    bool evaluated = !tokens.empty() && Evaluate(tokens, *this, &result, &error);
+    bool ok = evaluated && result.known;
     if (m_nPass == 1) {
         m_mapEarlyValues[key] = ok ? std::optional<int64_t>(result.value) : std::nullopt;
         if (ok) *value = result.value;
@@ -461,7 +477,7 @@ bool CTwoPassAssembler::EarlyValue(CTokenSpan tokens, size_t item, int64_t* valu
     }
     if (tokens.empty()) {
         Error("missing operand");
-    } else if (!error.empty()) {
+    } else if (!evaluated) {
         Error(error);
     } else {
         Error("this value must not depend on symbols defined further down");

@@ -57,6 +57,7 @@ private:
         const CMacroLine* at = nullptr;  // the body line being assembled
         bool exited = false;             // EXITM
         int number = 0;                  // tells the LOCAL names of two invocations apart
+        bool substituted = false;        // the arguments or LOCAL names changed the body line
     };
     struct CConditional {
         bool active;   // this branch is assembled
@@ -85,7 +86,9 @@ private:
 
     // Symbols and words
     void DefineAddressLabel(const std::string& name);
-    void DefineSymbol(const std::string& name, int64_t value, bool known, ESymbolKind kind);
+    // failed: the definition's line is in error, so its uses are not.
+    void DefineSymbol(const std::string& name, int64_t value, bool known, ESymbolKind kind,
+                      bool failed = false);
     void EmitWord(std::optional<uint16_t> word);
     bool ExpandDefines(size_t from);
     bool ExpandInto(CTokenSpan in, std::vector<CToken>& out, std::vector<std::string>& active,
@@ -135,6 +138,7 @@ private:
     std::vector<CFile> m_vFiles;                              // 0 is the main source
     std::unordered_map<std::string, int> m_mapIncludeByName;  // -1: no such file
     std::vector<int> m_vOpenFiles;
+    std::vector<CWordOrigin> m_vIncludedAt;  // the #include line of each file being read
     size_t m_nPassBytes = 0;
 
     int m_nPass = 1;
@@ -148,14 +152,15 @@ private:
     std::string m_strChip;  // 16C84 unless the source names another
     std::set<int> m_setSilenced;
     bool m_bNoWarnings = false;
-    std::set<std::string> m_setUnknownReported;  // names of unknown or unsupported words
-    std::set<std::string> m_setReportedOnce;     // undefined names, errors inside macros
+    std::set<std::string> m_setReportedOnce;  // missing names, errors inside macros
+    bool m_bIncludeMissing = false;
     bool m_bBelowStartWarned = false;
 
     std::vector<CConditional> m_vConditionals;
     std::unordered_map<std::string, CMacro> m_mapMacros;
     CMacro* m_pDefining = nullptr;
-    CMacro m_discarded;  // the body of a macro defined twice
+    CMacro m_discarded;            // the body of a macro defined twice or without a name
+    int m_nNestedDefinitions = 0;  // MACRO lines inside a body, each dropped up to its ENDM
     std::vector<CExpansion> m_vExpansions;
     std::optional<CExpansion> m_pendingExpansion;  // invoked by the line just assembled
     size_t m_nExpandedLines = 0;

@@ -42,9 +42,14 @@ QString CheckpointText(const SScenarioReport& report, size_t index, bool over) {
         return number + QStringLiteral(" nije prosao: ") +
                QString::fromStdString(StepFailureText(report, step));
     }
-    if (over) {
+    if (over && report.passed) {
         return number + QStringLiteral(" ispunjen, snimak zavrsen: PROSAO (") + where +
                QStringLiteral(", ") + QString::number(report.cycles) + QStringLiteral(" ciklusa)");
+    }
+    if (over) {  // an earlier check with points of its own failed
+        return number + QStringLiteral(" ispunjen, snimak zavrsen: PAO (%1/%2 poena)")
+                            .arg(EarnedPoints(report))
+                            .arg(report.points);
     }
     return number + QStringLiteral(" ispunjen (") + where +
            QStringLiteral("). F5 ili Ctrl+F5 nastavlja, Shift+F5 prekida.");

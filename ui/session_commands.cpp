@@ -31,6 +31,14 @@ std::string LocalPath(const QString& path) {
 }
 }  // namespace
 
+QString RecordingLength(uint64_t cycles, double oscillatorHz) {
+    const double seconds = static_cast<double>(cycles) * 4 / oscillatorHz;
+    QString shown = QString::number(seconds, 'f', 6);
+    while (shown.endsWith(QLatin1Char('0'))) shown.chop(1);
+    if (shown.endsWith(QLatin1Char('.'))) shown.chop(1);
+    return QStringLiteral("%1 ciklusa, %2 s rada procesora").arg(cycles).arg(shown);
+}
+
 CSessionCommands::CSessionCommands(CMainFrame& frame, CLumoDoc& doc)
     : QObject(&frame), m_frame(frame), m_doc(doc) {
     connect(frame.Action(ID_RECORD_START), &QAction::triggered, this,
@@ -114,9 +122,11 @@ void CSessionCommands::WriteRecording(const QString& path) {
                          out.write(text.data(), static_cast<qint64>(text.size())) ==
                              static_cast<qint64>(text.size()) &&
                          out.flush();
-    m_frame.statusBar()->showMessage(written ? QStringLiteral("Sesija snimljena u ") + path
-                                             : path + QStringLiteral(": upis nije uspeo"),
-                                     kMessageMs);
+    m_frame.statusBar()->showMessage(
+        written ? QStringLiteral("Sesija snimljena u ") + path + QStringLiteral(": ") +
+                      RecordingLength(CycleCount, m_frame.Time()->OscillatorHz())
+                : path + QStringLiteral(": upis nije uspeo"),
+        kMessageMs);
 }
 
 void CSessionCommands::WriteWaveforms(const QString& path) {

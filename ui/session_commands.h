@@ -4,12 +4,17 @@
 // come from the same writers lumo-run uses, so a session recorded here plays
 // in lumo-run exactly as it ran here.
 #include <QObject>
+#include <QString>
 #include <cstdint>
 #include <functional>
 #include <string>
 
 class CMainFrame;
 class CLumoDoc;
+
+// How long a recording runs, as a scenario's limit counts it and as the chip
+// lives it: "1300000 ciklusa, 1.3 s rada procesora" at 4 MHz.
+QString RecordingLength(uint64_t cycles, double oscillatorHz);
 
 class CSessionCommands : public QObject {
     Q_OBJECT

@@ -1,8 +1,10 @@
 #include "source_commands.h"
 
 #include <QAction>
+#include <QDir>
 #include <QEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStyle>
 
@@ -88,8 +90,16 @@ void CSourceCommands::ShowAssemblerOutput(const QStringList& notes, const std::s
     std::vector<CLineMessage> marks;
     for (const std::string& line : lines) {
         CAssemblerMessage message;
-        if (ParseAssemblerMessage(line, &message) && message.file == SourceFileName)
+        if (!ParseAssemblerMessage(line, &message)) continue;
+        if (message.file == SourceFileName) {
             marks.push_back({message.line, message.error, QString::fromUtf8(message.text)});
+        } else if (message.mainFile == SourceFileName) {
+            // An included file's message marks the #include line that led
+            // to it, naming its own file and line.
+            marks.push_back({message.mainLine, message.error,
+                             QString::fromUtf8(message.file + ":" + std::to_string(message.line) +
+                                               ": " + message.text)});
+        }
     }
     m_pMarks->ShowMessages(marks);
     if (notes.isEmpty() && lines.empty()) {
@@ -118,8 +128,16 @@ void CSourceCommands::OnMessagesPaneShown(bool visible) {
 }
 
 void CSourceCommands::GoToMessage(const QString& file, int line) {
-    // Only the main file is in the editor; the pane names the others.
-    if (file != FromLocal(SourceFileName) || line < 1) return;
+    if (line < 1) return;
+    if (file != FromLocal(SourceFileName)) {
+        // An included file's message opens that file, as Open would, named
+        // as the assembler found it: beside the source unless absolute.
+        const QString path =
+            QFileInfo(file).isAbsolute() ? file : QDir(FromLocal(SourceFolder)).filePath(file);
+        if (!QFileInfo(path).isFile() || !m_doc.SaveModified() || !m_doc.OpenDocumentFile(path)) {
+            return;
+        }
+    }
     CEditView* editor = m_frame.EditView();
     editor->setCursorPosition(line - 1, 0);
     editor->ensureLineVisible(line - 1);

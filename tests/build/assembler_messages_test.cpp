@@ -11,7 +11,7 @@ struct Read {
 };
 
 Read Parse(const std::string& line) {
-    Read read{false, {"untouched", -1, false, ""}};
+    Read read{false, {"untouched", -1, false, "", "", 0}};
     read.ok = ParseAssemblerMessage(line, &read.message);
     return read;
 }
@@ -34,6 +34,29 @@ TEST(AssemblerMessagesTest, ErrorsAndWarningsWithTheirFileAndLine) {
     r = Parse("prog.asm:0: error: cannot read the source file");
     ASSERT_TRUE(r.ok);
     EXPECT_EQ(r.message.line, 0);
+}
+
+// A message in an included file leads back to the main file's #include line.
+TEST(AssemblerMessagesTest, AnIncludedFilesMessageNamesTheMainFilesIncludeLine) {
+    struct CCase {
+        const char* line;
+        const char* text;
+        const char* mainFile;
+        int mainLine;
+    } cases[] = {
+        {"part.inc:3: error: bad (included from prog.asm:2)", "bad", "prog.asm", 2},
+        {"deep.inc:2: warning: w (x) (included from my: prog.asm:17)", "w (x)", "my: prog.asm", 17},
+        {"prog.asm:5: error: bad (in macro m at defs.inc:3)", "bad (in macro m at defs.inc:3)", "",
+         0},
+        {"part.inc:3: error: bad (included from prog.asm)", "bad (included from prog.asm)", "", 0},
+    };
+    for (const CCase& c : cases) {
+        const Read r = Parse(c.line);
+        ASSERT_TRUE(r.ok) << c.line;
+        EXPECT_EQ(r.message.text, c.text) << c.line;
+        EXPECT_EQ(r.message.mainFile, c.mainFile) << c.line;
+        EXPECT_EQ(r.message.mainLine, c.mainLine) << c.line;
+    }
 }
 
 TEST(AssemblerMessagesTest, OtherLinesAreNotMessages) {

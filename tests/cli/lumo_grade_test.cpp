@@ -153,6 +153,28 @@ TEST_F(GradeTest, ABatchSurvivesLoopingBrokenAndMissingSubmissions) {
     EXPECT_TRUE(std::filesystem::exists(vcd + "/" + flat + ".endless.vcd")) << flat;
 }
 
+TEST_F(GradeTest, ChecksWithPointsOfTheirOwnGiveAPartOfTheScenario) {
+    // The counter leaves W at 3, not 4: two of the three checks hold.
+    const auto partly = Write("partly.yaml",
+                              "limit: 1000\n"
+                              "steps:\n"
+                              "  - run: {until: {'0x0C': 0}}\n"
+                              "    points: 2\n"
+                              "  - expect: {W: 4}\n"
+                              "    points: 3\n"
+                              "  - expect: {cycles: '<= 20'}\n"
+                              "    points: 1\n");
+    const auto csv = (m_folder.Path() / "class.csv").string();
+    const auto program = Write("count.asm", kCounter);
+    const auto result = LumoGrade({"--csv", csv, partly, "--", program});
+    ASSERT_EQ(result.exitStatus, 0) << result.err;
+    EXPECT_NE(result.out.find("3/6      3/6"), std::string::npos) << result.out;
+    EXPECT_EQ(ReadAll(csv), "predaja,partly,ukupno\n" + program + ",3,3\n");
+    const auto json = LumoRun({"--json", "--scenario", partly, program});
+    EXPECT_NE(json.out.find("\"passed\":false,\"points\":6,\"earned\":3"), std::string::npos)
+        << json.out;
+}
+
 TEST_F(GradeTest, AStandardHexProgramIsGradedAndDumpedToo) {
     // The counter of kCounter as another toolchain writes it: words 5-9,
     // low byte first, plus a configuration word that must not matter.
@@ -188,12 +210,20 @@ TEST_F(GradeTest, ARecordedRunReplaysAsAPassingScenario) {
     EXPECT_NE(text.find("  - click: RB0\n  - run:"), std::string::npos) << text;
     const auto replay = LumoRun({"--scenario", recording});
     EXPECT_EQ(replay.exitStatus, 0) << replay.out << replay.err;
+    // Its limit is its own length, and the grader gives the recording's own
+    // program full marks under the wall-clock bound that limit brings.
+    const size_t limitAt = text.find("\nlimit: ") + 8;
+    const std::string limit = text.substr(limitAt, text.find('\n', limitAt) - limitAt);
+    EXPECT_NE(text.find("cycles: " + limit + "\n"), std::string::npos) << text;
+    const auto grade = LumoGrade({recording, "--", program});
+    EXPECT_NE(grade.out.find("1/1      1/1"), std::string::npos) << grade.out << grade.err;
     EXPECT_EQ(LumoRun({"--record", recording, "--back", "3", program}).exitStatus, 2);
 }
 
 TEST(GradeWire, RecordsSurviveTheirTripWhateverTheyHold) {
     SCaseSummary sent;
     sent.passed = true;
+    sent.earned = 12;
     sent.seconds = 0.25;
     sent.failure = "a: b, c:1,";
     sent.details = std::string("line\n\0binary,", 13);
@@ -205,6 +235,7 @@ TEST(GradeWire, RecordsSurviveTheirTripWhateverTheyHold) {
     ASSERT_TRUE(DecodeCase(&buffer, &index, &got, &malformed));
     EXPECT_EQ(index, 7);
     EXPECT_TRUE(got.passed);
+    EXPECT_EQ(got.earned, 12);
     EXPECT_DOUBLE_EQ(got.seconds, 0.25);
     EXPECT_EQ(got.failure, sent.failure);
     EXPECT_EQ(got.details, sent.details);
@@ -218,7 +249,8 @@ TEST(GradeWire, RecordsSurviveTheirTripWhateverTheyHold) {
         EXPECT_FALSE(DecodeCase(&part, &index, &got, &malformed)) << cut;
         EXPECT_FALSE(malformed) << cut;
     }
-    for (std::string bad : {"x:1,", "1;7,", "1:7;", "99999999999:", "1:7,1:2,4:0.25,0:,0:,"}) {
+    for (std::string bad : {"x:1,", "1;7,", "1:7;", "99999999999:", "1:7,1:2,1:0,4:0.25,0:,0:,",
+                            "1:7,1:1,1:x,4:0.25,0:,0:,"}) {
         malformed = false;
         EXPECT_FALSE(DecodeCase(&bad, &index, &got, &malformed)) << bad;
         EXPECT_TRUE(malformed) << bad;

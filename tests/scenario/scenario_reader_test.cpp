@@ -174,6 +174,37 @@ TEST(ScenarioReader, MistakesNameTheirPlace) {
     EXPECT_EQ(ErrorOf("steps:\n  - expect:\n").substr(0, 12), "s.yaml:2:5: ");
 }
 
+TEST(ScenarioReader, ChecksMayCarryTheirOwnPoints) {
+    const SScenario s = Read(
+        "steps:\n"
+        "  - run: {until: {RB0: 1}}\n"
+        "    points: 2\n"
+        "  - expect: {W: 1}\n"
+        "  - points: 3\n"
+        "    expect: {W: 2}\n");
+    EXPECT_TRUE(s.stepPoints);
+    EXPECT_EQ(s.points, 5);
+    ASSERT_EQ(s.steps.size(), 3u);
+    EXPECT_EQ(s.steps[0].points, 2);
+    EXPECT_EQ(s.steps[1].points, 0);
+    EXPECT_EQ(s.steps[2].kind, EStepKind::Expect);
+    EXPECT_EQ(s.steps[2].points, 3);
+    EXPECT_FALSE(Read("points: 4\nsteps:\n  - expect: {W: 1}\n").stepPoints);
+
+    EXPECT_EQ(ErrorOf("steps:\n  - click: RB0\n    points: 1\n"),
+              "s.yaml:3:5: points: bodove nosi samo korak expect ili run until");
+    EXPECT_EQ(ErrorOf("steps:\n  - run: {cycles: 5}\n    points: 1\n").substr(0, 19),
+              "s.yaml:3:5: points:");
+    EXPECT_EQ(ErrorOf("points: 2\nsteps:\n  - expect: {W: 1}\n    points: 1\n"),
+              "s.yaml:1:1: points: bodovi se daju celom scenariju ili koracima, ne i jednom i "
+              "drugom");
+    EXPECT_EQ(ErrorOf("steps:\n  - expect: {W: 1}\n    points: 0\n").substr(0, 21),
+              "s.yaml:3:13: points: ");
+    EXPECT_EQ(ErrorOf("steps:\n  - points: 1\n"), "s.yaml:2:5: korak: points bez koraka");
+    EXPECT_EQ(ErrorOf("steps:\n  - expect: {W: 1}\n    click: RB0\n"),
+              "s.yaml:3:5: korak: ocekuje se tacno jedan kljuc, i po zelji points");
+}
+
 TEST(ScenarioReader, BrokenYamlAndUnreadableFilesAreErrorsToo) {
     EXPECT_EQ(ErrorOf("steps: [\n").substr(0, 9), "s.yaml:2:");
     EXPECT_EQ(ErrorOf("steps:\n  - run: {cycles: 1\n").substr(0, 7), "s.yaml:");

@@ -11,6 +11,7 @@
 #include "pin_input.h"
 #include "platform/auto_reset_event.h"
 #include "scenario_reader.h"
+#include "scenario_report.h"
 #include "source_file.h"
 #include "state.h"
 #include "vcd_writer.h"
@@ -197,6 +198,38 @@ TEST_F(ScenarioRunTest, LeavingTheProgramSaysWhichInstructionAndWhere) {
     EXPECT_EQ(Failure(report),
               "PC je napustio program: NOP na adresi 0x03FF odveo je PC na 0x0400 (ciklus 4)");
     EXPECT_EQ(report.steps[1].result, EStepResult::Skipped);
+}
+
+// A check with points of its own that fails loses them and the run goes on;
+// one without ends the scenario, and what follows it earns nothing.
+TEST_F(ScenarioRunTest, ChecksWithPointsEarnPartOfTheScenario) {
+    const auto report = Play(
+        "steps:\n"
+        "  - run: {cycles: 5}\n"
+        "  - expect: {W: 0x2A}\n"
+        "    points: 2\n"
+        "  - expect: {W: 0x2B}\n"
+        "    points: 3\n"
+        "  - run: {until: sub}\n"
+        "    points: 1\n"
+        "  - expect: {stack: 2}\n"
+        "  - expect: {stack: 1}\n"
+        "    points: 4\n");
+    std::vector<EStepResult> results;
+    for (const SStepReport& step : report.steps) results.push_back(step.result);
+    EXPECT_EQ(results, (std::vector<EStepResult>{EStepResult::Held, EStepResult::Held,
+                                                 EStepResult::Failed, EStepResult::Held,
+                                                 EStepResult::Failed, EStepResult::Skipped}));
+    EXPECT_FALSE(report.passed);
+    EXPECT_EQ(report.points, 10);
+    EXPECT_EQ(EarnedPoints(report), 3);
+    const std::string text = ReportText(report);
+    EXPECT_NE(text.find("GRESKA     expect [0/3]: 1 od 1"), std::string::npos) << text;
+    EXPECT_NE(text.find("PAO (3/10 poena)"), std::string::npos) << text;
+
+    // Without points of their own, all of the scenario's or nothing.
+    EXPECT_EQ(EarnedPoints(Play("points: 4\nsteps:\n  - expect: {W: 1}\n")), 0);
+    EXPECT_EQ(EarnedPoints(Play("points: 4\nsteps:\n  - expect: {W: 0}\n")), 4);
 }
 
 TEST_F(ScenarioRunTest, AnUnknownLabelFailsAtOnce) {

@@ -90,10 +90,12 @@ TEST(BadInput, IncludeCycles) {
     files.files["b.inc"] = "#include \"a.inc\"\n";
     auto self = AssembleText("#include \"self.inc\"\n", &files);
     EXPECT_EQ(self.messages.front(),
-              "self.inc:2: error: include cycle: 'self.inc' is already being read");
+              "self.inc:2: error: include cycle: 'self.inc' is already being read (included from "
+              "t.asm:1)");
     auto pair = AssembleText("#include \"a.inc\"\n", &files);
     EXPECT_EQ(pair.errors, 1);
-    EXPECT_EQ(FirstError(pair), "include cycle: 'a.inc' is already being read");
+    EXPECT_EQ(FirstError(pair),
+              "include cycle: 'a.inc' is already being read (included from t.asm:1)");
 }
 
 TEST(BadInput, IncludeNestingDeeperThanSixteen) {
@@ -104,7 +106,8 @@ TEST(BadInput, IncludeNestingDeeperThanSixteen) {
     }
     auto result = AssembleText("#include \"n1.inc\"\n", &files);
     ASSERT_EQ(result.errors, 1) << result.listing;
-    EXPECT_EQ(result.messages.front(), "n16.inc:2: error: include nesting deeper than 16");
+    EXPECT_EQ(result.messages.front(),
+              "n16.inc:2: error: include nesting deeper than 16 (included from t.asm:1)");
 }
 
 TEST(BadInput, IncludeFanOutIsBounded) {
@@ -119,7 +122,8 @@ TEST(BadInput, IncludeFanOutIsBounded) {
     files.files["f16.inc"] = "; leaf\n";
     auto result = AssembleText("#include \"f1.inc\"\n", &files);
     EXPECT_GT(result.errors, 0);
-    EXPECT_EQ(FirstError(result), "the source and its included files are larger than 64 MB");
+    EXPECT_EQ(FirstError(result),
+              "the source and its included files are larger than 64 MB (included from t.asm:1)");
 }
 
 TEST(BadInput, LabelsLongerThanTwoHundredCharacters) {

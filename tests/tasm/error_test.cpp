@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "tasm_test_support.h"
 
@@ -73,12 +74,75 @@ TEST(Errors, ErrorStandsBelowItsLineInTheListing) {
 
 TEST(Errors, IncludedLinesAreNamedByTheirOwnFile) {
     CMemoryIncludes files;
-    files.files["part.inc"] = " nop\n nop\n wrong\n";
+    files.files["part.inc"] = " nop\n nop\n wrong\n#include \"deep.inc\"\n";
+    files.files["deep.inc"] = "\n movlw .300\n";
     auto result = AssembleText("\n#include \"part.inc\"\n bad2\n", &files);
-    ASSERT_EQ(result.messages.size(), 2u);
-    EXPECT_EQ(result.messages[0],
-              "part.inc:3: error: unknown mnemonic, directive or macro 'wrong'");
-    EXPECT_EQ(result.messages[1], "t.asm:3: error: unknown mnemonic, directive or macro 'bad2'");
+    // Each names its own file and line, and the main file's #include line that
+    // led there.
+    EXPECT_EQ(result.messages,
+              (std::vector<std::string>{
+                  "part.inc:3: error: unknown mnemonic, directive or macro 'wrong' (included "
+                  "from t.asm:2)",
+                  "deep.inc:2: error: literal out of range (-255..255): 0x12C (included from "
+                  "t.asm:2)",
+                  "t.asm:3: error: unknown mnemonic, directive or macro 'bad2'"}));
+}
+
+// Every line in error has its own message; a line that is right in itself
+// and fails only through an earlier error has none.
+TEST(Errors, EachLineInErrorIsReportedAndCascadesAreNot) {
+    struct CCase {
+        const char* source;
+        std::vector<std::string> messages;  // "LINE: TEXT" of each error
+    } cases[] = {
+        {" movlf 1\n nop\n movlf 2\n",
+         {"1: unknown mnemonic, directive or macro 'movlf'",
+          "3: unknown mnemonic, directive or macro 'movlf'"}},
+        {" goto nowhere\n nop\n call nowhere\n movwf nowhere\n",
+         {"1: undefined symbol 'nowhere'", "3: undefined symbol 'nowhere'",
+          "4: undefined symbol 'nowhere'"}},
+        {" fill 0, 3\n fill 0, 3\n",
+         {"1: 'FILL' is a directive this assembler does not support",
+          "2: 'FILL' is a directive this assembler does not support"}},
+        // The dialect's structures: a branch taken, a block, bank selection.
+        {" if 1\n movlf 1\n else\n movlf 2\n endif\n movlf 3\n",
+         {"2: unknown mnemonic, directive or macro 'movlf'",
+          "6: unknown mnemonic, directive or macro 'movlf'"}},
+        {" cblock 0x20\n a, b\n endc\n banksel cnt\n movwf cnt\n banksel a\n",
+         {"4: undefined symbol 'cnt'", "5: undefined symbol 'cnt'"}},
+        // A name whose definition is in error: only the definition.
+        {"x equ bogus\ny equ x + 1\n movlw x\n movlw y\n org y\n", {"1: undefined symbol 'bogus'"}},
+        {" constant k = 1 / 0\n movlw k\n if k\n endif\n", {"1: division by zero"}},
+        {" cblock\n a\n endc\n movwf a\n", {"1: the first CBLOCK needs a start address"}},
+        // A macro definition in error keeps its body and ENDM quiet.
+        {" macro\n nop\n endm\n", {"1: MACRO needs a name in front of it"}},
+        {"m macro\nn macro\n nop\n endm\n nop\n endm\n m\n",
+         {"2: a macro cannot be defined inside another macro"}},
+        // A body line that reads alike at each invocation is one fault; one
+        // with an argument is at fault at each invocation that gives it.
+        {"m macro k\n movlf 1\n movlw k\n endm\n m nowhere\n m nowhere\n m 1\n",
+         {"5: unknown mnemonic, directive or macro 'movlf' (in macro m at t.asm:2)",
+          "5: undefined symbol 'nowhere' (in macro m at t.asm:3)",
+          "6: undefined symbol 'nowhere' (in macro m at t.asm:3)"}},
+        // A missing header: each name it would have defined once.
+        {"#include \"gone.inc\"\n movwf COUNT\n delay\n incf COUNT,f\n delay\n",
+         {"1: cannot open include file 'gone.inc'", "2: undefined symbol 'COUNT'",
+          "3: unknown mnemonic, directive or macro 'delay'"}},
+    };
+    for (const CCase& c : cases) {
+        CMemoryIncludes none;
+        auto result = AssembleText(c.source, &none);
+        std::vector<std::string> errors;
+        for (const std::string& m : result.messages) {
+            size_t at = m.find(": error: ");
+            if (at != std::string::npos)
+                errors.push_back(m.substr(6, at - 6) + ": " + m.substr(at + 9));
+        }
+        EXPECT_EQ(errors, c.messages) << c.source << result.listing;
+        EXPECT_EQ(result.errors, static_cast<int>(c.messages.size())) << c.source;
+        const std::string tail = "Number of errors = " + std::to_string(c.messages.size()) + "\r\n";
+        EXPECT_NE(result.listing.find(tail), std::string::npos) << c.source << result.listing;
+    }
 }
 
 TEST(Errors, EveryErrorIsCountedAndTheCountEndsTheListing) {

@@ -14,10 +14,12 @@
 #include "output_view.h"
 #include "pin_input.h"
 #include "register_edit_dlg.h"
+#include "session_commands.h"
 #include "source_file.h"
 #include "state.h"
 #include "support/app_fixture.h"
 #include "support/toggle_and_sum.h"
+#include "time_commands.h"
 #include "view_test_hooks.h"
 
 class SessionCommandsTest : public QObject {
@@ -29,6 +31,7 @@ private slots:
     void recordedSessionWithEditsPassesInLumoRun();
     void exportedWaveformIsLumoRunsOwn_data();
     void exportedWaveformIsLumoRunsOwn();
+    void recordingLengthInCyclesAndChipSeconds();
 
 private:
     void LoadAndRecord(CAppUnderTest& app);
@@ -88,7 +91,8 @@ void SessionCommandsTest::EndRecording(CAppUnderTest& app, const QString& path) 
     QTRY_VERIFY(app.Frame().Action(ID_RECORD_START)->isEnabled());
     QVERIFY(!app.Frame().Action(ID_RECORD_END)->isEnabled());
     QCOMPARE(app.Frame().statusBar()->currentMessage(),
-             QStringLiteral("Sesija snimljena u ") + path);
+             QStringLiteral("Sesija snimljena u ") + path + QStringLiteral(": ") +
+                 RecordingLength(CycleCount, app.Frame().Time()->OscillatorHz()));
 }
 
 int SessionCommandsTest::LumoRun(const QStringList& arguments) {
@@ -180,6 +184,15 @@ void SessionCommandsTest::exportedWaveformIsLumoRunsOwn() {
     QVERIFY(dump.contains("$enddefinitions"));
     QVERIFY(dump.count("\n1m\n") >= 3);  // RB7 went high again and again
     QCOMPARE(dump, ReadBytes(cli));
+}
+
+// The length a finished recording reports: the cycles its limit covers and
+// what they last on the chip at its clock.
+void SessionCommandsTest::recordingLengthInCyclesAndChipSeconds() {
+    QCOMPARE(RecordingLength(1'300'000'000, 4e6),
+             QStringLiteral("1300000000 ciklusa, 1300 s rada procesora"));
+    QCOMPARE(RecordingLength(12, 4e6), QStringLiteral("12 ciklusa, 0.000012 s rada procesora"));
+    QCOMPARE(RecordingLength(32768, 32768), QStringLiteral("32768 ciklusa, 4 s rada procesora"));
 }
 
 QTEST_MAIN(SessionCommandsTest)

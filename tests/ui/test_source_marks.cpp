@@ -49,7 +49,7 @@ private slots:
     void currentLineFollowsCallReturnAndInterrupt();
     void fastRunsHideTheCurrentLineUntilTheyPause();
     void lineBreakpointsPauseAndStay();
-    void includedFileIsNamedButNotMarked();
+    void anIncludedFilesErrorMarksItsIncludeLineAndOpensTheFile();
 
 private:
     QString Write(const QString& name, const QByteArray& bytes);
@@ -312,7 +312,7 @@ void SourceMarksTest::lineBreakpointsPauseAndStay() {
     QVERIFY(!AtLineBreakpoint(7));
 }
 
-void SourceMarksTest::includedFileIsNamedButNotMarked() {
+void SourceMarksTest::anIncludedFilesErrorMarksItsIncludeLineAndOpensTheFile() {
     Write("my defs.inc", "sub\treturn\n\tbogus\n");
     const QString path = Write("main.asm",
                                "\torg\t5\n"
@@ -326,15 +326,22 @@ void SourceMarksTest::includedFileIsNamedButNotMarked() {
     CMessagesPane* pane = app.Frame().Messages();
     QVERIFY2(pane->Lines().value(0).startsWith("my defs.inc:2: error"),
              qPrintable(pane->Lines().join('\n')));
-    QCOMPARE(LinesWith(app, CSourceMarks::kErrorLine), 0);
-    // Choosing it opens nothing and leaves the cursor alone.
+    // The #include line carries the mark, and the message with its own file
+    // and line.
+    QCOMPARE(LinesWith(app, CSourceMarks::kErrorLine), 1);
+    QVERIFY(HasMarker(app, 3, CSourceMarks::kErrorLine));
+    const QString note = app.Frame().EditView()->annotation(3);
+    QVERIFY2(note.contains("my defs.inc:2: ") && note.contains("bogus"), qPrintable(note));
+    // Choosing it opens the included file at that line.
     QTest::keyClick(app.Frame().EditView(), Qt::Key_F4);
+    QTRY_VERIFY(app.Frame().EditView()->text().startsWith("sub\treturn\n\tbogus"));
     int line = -1;
     int index = -1;
     app.Frame().EditView()->getCursorPosition(&line, &index);
-    QCOMPARE(line, 0);
+    QCOMPARE(line, 1);
 
     Write("my defs.inc", "sub\treturn\n");
+    Open(app, path);
     F7(app);
     QVERIFY(app.m_messages.Texts().size() == 1);
     CSourceMarks& marks = Marks(app);
