@@ -6,6 +6,7 @@
 #include <cctype>
 #include <cmath>
 #include <fstream>
+#include <iomanip>
 #include <iterator>
 #include <set>
 #include <sstream>
@@ -122,7 +123,7 @@ bool CReader::Number(const YAML::Node& node, const std::string& what, double low
     if (!ParseNumber(text, value) || *value < low || *value > high) {
         std::ostringstream range;
         range.imbue(std::locale::classic());
-        range << low << " do " << high;
+        range << std::setprecision(10) << low << " do " << high;
         return Fail(node, what + ": ocekuje se broj od " + range.str() + ", a ne '" + text + "'");
     }
     return true;
