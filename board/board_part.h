@@ -39,10 +39,10 @@ constexpr uint64_t kNever = std::numeric_limits<uint64_t>::max();
 
 // What a part sees when it is called.
 struct SPinView {
-    uint64_t cycle = 0;     // instruction cycles since the run began
-    PinMask levels = 0;     // the level of every pin as resolved
-    PinMask outputs = 0;    // the pins the chip drives (their direction bit clear)
-    double cycleHz = 1e6;   // instruction cycles a second: a quarter of the clock
+    uint64_t cycle = 0;    // instruction cycles since the run began
+    PinMask levels = 0;    // the level of every pin as resolved
+    PinMask outputs = 0;   // the pins the chip drives (their direction bit clear)
+    double cycleHz = 1e6;  // instruction cycles a second: a quarter of the clock
 
     bool Level(int pin) const { return pin >= 0 && (levels >> pin & 1); }
     bool Output(int pin) const { return pin >= 0 && (outputs >> pin & 1); }
@@ -50,15 +50,17 @@ struct SPinView {
 
 // What a part answers.
 struct SPartStep {
-    PinMask drive = 0;    // the pins the part drives now
-    PinMask level = 0;    // their levels (bits outside drive are 0)
+    PinMask drive = 0;  // the pins the part drives now
+    PinMask level = 0;  // their levels (bits outside drive are 0)
     uint64_t due = kNever;
 
     void Drive(int pin, bool high) {
         if (pin < 0) return;
         drive |= PinBit(pin);
-        if (high) level |= PinBit(pin);
-        else level &= static_cast<PinMask>(~PinBit(pin));
+        if (high)
+            level |= PinBit(pin);
+        else
+            level &= static_cast<PinMask>(~PinBit(pin));
     }
 };
 

@@ -7,9 +7,8 @@
 namespace board {
 
 namespace {
-constexpr const char* kPinNames[kPinCount] = {"RA0", "RA1", "RA2", "RA3", "RA4",
-                                              "RB0", "RB1", "RB2", "RB3", "RB4",
-                                              "RB5", "RB6", "RB7"};
+constexpr const char* kPinNames[kPinCount] = {"RA0", "RA1", "RA2", "RA3", "RA4", "RB0", "RB1",
+                                              "RB2", "RB3", "RB4", "RB5", "RB6", "RB7"};
 }
 
 int PinNamed(std::string_view name) {

@@ -35,8 +35,10 @@ bool ParseNumber(const std::string& text, double* value) {
     if (text.empty() || !std::isdigit(static_cast<unsigned char>(text[0]))) return false;
     int dots = 0;
     for (char ch : text) {
-        if (ch == '.') ++dots;
-        else if (!std::isdigit(static_cast<unsigned char>(ch))) return false;
+        if (ch == '.')
+            ++dots;
+        else if (!std::isdigit(static_cast<unsigned char>(ch)))
+            return false;
     }
     if (dots > 1 || text.back() == '.') return false;
     std::istringstream in(text);
@@ -111,8 +113,8 @@ private:
     SBoard* m_board;
     std::string m_error;
     YAML::Mark m_lastMark;
-    SPinUse m_use;                               // of the part being read
-    std::array<int, kPinCount> m_driver{};       // part index + 1 that drives each pin
+    SPinUse m_use;                          // of the part being read
+    std::array<int, kPinCount> m_driver{};  // part index + 1 that drives each pin
     std::array<YAML::Mark, kPinCount> m_driverMark;
 };
 
@@ -175,8 +177,9 @@ bool CReader::Pin(const YAML::Node& node, const std::string& what, int* pin) {
 bool CReader::Pins(const YAML::Node& node, const std::string& what, size_t fewest, size_t most,
                    std::vector<int>* pins) {
     if (!node.Mark().is_null()) m_lastMark = node.Mark();
-    const std::string count = fewest == most ? std::to_string(fewest)
-                                             : std::to_string(fewest) + " do " + std::to_string(most);
+    const std::string count = fewest == most
+                                  ? std::to_string(fewest)
+                                  : std::to_string(fewest) + " do " + std::to_string(most);
     if (!node.IsSequence() || node.size() < fewest || node.size() > most) {
         return Fail(node, what + ": ocekuje se lista od " + count + " pinova");
     }
@@ -191,7 +194,8 @@ bool CReader::Pins(const YAML::Node& node, const std::string& what, size_t fewes
 // Every key of a part's settings must be one it knows, and only once.
 bool CReader::Settings(const YAML::Node& node, const std::string& type,
                        const std::vector<std::string>& known) {
-    if (!node.IsMap()) return Fail(node, type + ": ocekuje se mapa podesavanja, na primer {pin: RB0}");
+    if (!node.IsMap())
+        return Fail(node, type + ": ocekuje se mapa podesavanja, na primer {pin: RB0}");
     std::set<std::string> seen;
     for (const auto& entry : node) {
         std::string key;
@@ -217,7 +221,8 @@ bool CReader::Document(const YAML::Node& root) {
     for (const auto& entry : root) {
         std::string key;
         if (!Scalar(entry.first, "kljuc", &key)) return false;
-        if (key != "parts") return Fail(entry.first, "nepoznat kljuc '" + key + "' (poznat: parts)");
+        if (key != "parts")
+            return Fail(entry.first, "nepoznat kljuc '" + key + "' (poznat: parts)");
         const YAML::Node& parts = entry.second;
         if (parts.IsNull()) continue;
         if (!parts.IsSequence()) return Fail(parts, "parts: ocekuje se lista delova");
@@ -231,8 +236,9 @@ bool CReader::Document(const YAML::Node& root) {
 
 bool CReader::Part(const YAML::Node& node, int index) {
     if (!node.IsMap() || node.size() != 1) {
-        return Fail(node, "deo: ocekuje se tacno jedan kljuc, vrsta dela (lcd, seven_segment, "
-                          "keypad, button, led, switch, serial)");
+        return Fail(node,
+                    "deo: ocekuje se tacno jedan kljuc, vrsta dela (lcd, seven_segment, "
+                    "keypad, button, led, switch, serial)");
     }
     const auto entry = node.begin();
     std::string type;
@@ -299,8 +305,8 @@ bool CReader::CheckDrives(const SPart& part) {
         if (!(drives & PinBit(pin))) continue;
         if (m_driver[pin] != 0) {
             const SBoardPart& other = m_board->parts[m_driver[pin] - 1];
-            return Fail(m_use.marks[pin], std::string("pin ") + PinName(pin) + " vec pokrece deo '" +
-                                              other.name + "' (red " +
+            return Fail(m_use.marks[pin], std::string("pin ") + PinName(pin) +
+                                              " vec pokrece deo '" + other.name + "' (red " +
                                               std::to_string(m_driverMark[pin].line + 1) +
                                               "); dva dela ne mogu pokretati isti pin");
         }
@@ -329,7 +335,8 @@ bool CReader::Lcd(const YAML::Node& node, SPart* part) {
         } else if (s == "20x4") {
             wiring.columns = 20, wiring.rows = 4;
         } else {
-            return Fail(size, "lcd: size: ocekuje se 16x1, 16x2, 20x2 ili 20x4, a ne '" + text + "'");
+            return Fail(size,
+                        "lcd: size: ocekuje se 16x1, 16x2, 20x2 ili 20x4, a ne '" + text + "'");
         }
     }
     if (!node["data"]) return Fail(node, "lcd: nedostaje 'data' (4 pina D4-D7 ili 8 pinova D0-D7)");
@@ -352,7 +359,8 @@ bool CReader::Lcd(const YAML::Node& node, SPart* part) {
 }
 
 bool CReader::SevenSegment(const YAML::Node& node, SPart* part) {
-    if (!Settings(node, "seven_segment", {"name", "segments", "digits", "common", "digit_active"})) {
+    if (!Settings(node, "seven_segment",
+                  {"name", "segments", "digits", "common", "digit_active"})) {
         return false;
     }
     SSevenSegmentWiring wiring;
@@ -376,8 +384,8 @@ bool CReader::SevenSegment(const YAML::Node& node, SPart* part) {
         if (Lower(text) == "anode") {
             wiring.commonAnode = true;
         } else if (Lower(text) != "cathode") {
-            return Fail(common, "seven_segment: common: ocekuje se cathode ili anode, a ne '" +
-                                    text + "'");
+            return Fail(common,
+                        "seven_segment: common: ocekuje se cathode ili anode, a ne '" + text + "'");
         }
     }
     wiring.digitActiveHigh = wiring.commonAnode;
@@ -405,9 +413,9 @@ bool CReader::Keypad(const YAML::Node& node, SPart* part) {
     for (size_t i = 0; i < columns.size(); ++i) wiring.columns[i] = columns[i];
     wiring.rowCount = static_cast<int>(rows.size());
     wiring.columnCount = static_cast<int>(columns.size());
-    std::vector<std::string> labels =
-        columns.size() == 4 ? std::vector<std::string>{"123A", "456B", "789C", "*0#D"}
-                            : std::vector<std::string>{"123", "456", "789", "*0#"};
+    std::vector<std::string> labels = columns.size() == 4
+                                          ? std::vector<std::string>{"123A", "456B", "789C", "*0#D"}
+                                          : std::vector<std::string>{"123", "456", "789", "*0#"};
     if (const YAML::Node keys = node["keys"]; keys) {
         if (!keys.IsSequence() || keys.size() != rows.size()) {
             return Fail(keys, "keypad: keys: ocekuje se lista od " + std::to_string(rows.size()) +
@@ -427,8 +435,8 @@ bool CReader::Keypad(const YAML::Node& node, SPart* part) {
                     return Fail(row, "keypad: keys: taster mora biti jedan vidljiv znak osim '.'");
                 }
                 if (!seen.insert(ch).second) {
-                    return Fail(row, std::string("keypad: keys: taster '") + ch +
-                                         "' je naveden dvaput");
+                    return Fail(row,
+                                std::string("keypad: keys: taster '") + ch + "' je naveden dvaput");
                 }
             }
             labels.push_back(text);
@@ -505,8 +513,7 @@ bool CReader::Serial(const YAML::Node& node, SPart* part) {
     return true;
 }
 
-bool ReadYaml(const std::string& text, const std::string& file, SBoard* board,
-              std::string* error) {
+bool ReadYaml(const std::string& text, const std::string& file, SBoard* board, std::string* error) {
     SBoard read;
     try {
         const YAML::Node root = YAML::Load(text);

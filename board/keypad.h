@@ -21,8 +21,8 @@ struct SKeypadWiring {
     int rowCount = 4;
     int columnCount = 4;
     // The key at row r, column c is labels[r * kMaxLines + c].
-    std::array<char, kMaxLines * kMaxLines> labels = {'1', '2', '3', 'A', '4', '5', '6', 'B',
-                                                      '7', '8', '9', 'C', '*', '0', '#', 'D'};
+    std::array<char, kMaxLines* kMaxLines> labels = {'1', '2', '3', 'A', '4', '5', '6', 'B',
+                                                     '7', '8', '9', 'C', '*', '0', '#', 'D'};
 };
 
 class CKeypad {

@@ -83,7 +83,8 @@ SPartStep CLcd::Update(const SPinView& view) {
     if (e && read && m_wiring.rw != kNoPin) {
         uint8_t out = m_readByte;
         if (!m_eightBit) out = m_secondNibble ? static_cast<uint8_t>(out << 4) : out;
-        for (int bit = m_eightBit ? 0 : 4; bit < 8; ++bit) step.Drive(m_wiring.data[bit], out >> bit & 1);
+        for (int bit = m_eightBit ? 0 : 4; bit < 8; ++bit)
+            step.Drive(m_wiring.data[bit], out >> bit & 1);
     }
     return step;
 }
@@ -190,11 +191,15 @@ void CLcd::Step(bool up) {
     }
     const uint8_t a = m_address;
     if (m_twoLines) {
-        if (up) m_address = a == 0x27 ? 0x40 : a == 0x67 ? 0x00 : static_cast<uint8_t>((a + 1) & 0x7F);
-        else m_address = a == 0x40 ? 0x27 : a == 0x00 ? 0x67 : static_cast<uint8_t>((a - 1) & 0x7F);
+        if (up)
+            m_address = a == 0x27 ? 0x40 : a == 0x67 ? 0x00 : static_cast<uint8_t>((a + 1) & 0x7F);
+        else
+            m_address = a == 0x40 ? 0x27 : a == 0x00 ? 0x67 : static_cast<uint8_t>((a - 1) & 0x7F);
     } else {
-        if (up) m_address = a >= 0x4F ? 0x00 : static_cast<uint8_t>(a + 1);
-        else m_address = a == 0x00 ? 0x4F : static_cast<uint8_t>(a - 1);
+        if (up)
+            m_address = a >= 0x4F ? 0x00 : static_cast<uint8_t>(a + 1);
+        else
+            m_address = a == 0x00 ? 0x4F : static_cast<uint8_t>(a - 1);
     }
 }
 

@@ -47,8 +47,8 @@ private:
     SBounce m_bounce;
     uint64_t m_random;
     bool m_held = false;
-    bool m_contact;          // the level on the pin, bounces included
-    bool m_moved = false;    // a press or release waits for its Update
+    bool m_contact;        // the level on the pin, bounces included
+    bool m_moved = false;  // a press or release waits for its Update
     // The bounce under way: its edges alternate, the first to the new
     // level, and the last (edge m_edges - 1) leaves it there.
     uint64_t m_moveCycle = 0;

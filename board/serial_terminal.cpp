@@ -98,8 +98,10 @@ SPartStep CSerialTerminal::Update(const SPinView& view) {
     if (m_sending) {
         while (EdgeCycle(m_sendBit + 1, cyclesPerBit) <= view.cycle) ++m_sendBit;
         const auto byte = static_cast<uint8_t>(m_queue[m_queueFirst]);
-        if (m_sendBit == 0) level = false;
-        else if (m_sendBit < kStopBit) level = byte >> (m_sendBit - 1) & 1;
+        if (m_sendBit == 0)
+            level = false;
+        else if (m_sendBit < kStopBit)
+            level = byte >> (m_sendBit - 1) & 1;
         step.due = std::min(step.due, EdgeCycle(m_sendBit + 1, cyclesPerBit));
     }
     step.Drive(m_wiring.rx, level != m_wiring.inverted);

@@ -16,12 +16,10 @@ namespace board {
 
 struct SSevenSegmentWiring {
     // a, b, c, d, e, f, g and the decimal point (kNoPin when not wired).
-    std::array<int, 8> segments = {kNoPin, kNoPin, kNoPin, kNoPin,
-                                   kNoPin, kNoPin, kNoPin, kNoPin};
+    std::array<int, 8> segments = {kNoPin, kNoPin, kNoPin, kNoPin, kNoPin, kNoPin, kNoPin, kNoPin};
     // The digits' commons from left to right; none for a single digit that
     // is always selected.
-    std::array<int, 8> digits = {kNoPin, kNoPin, kNoPin, kNoPin,
-                                 kNoPin, kNoPin, kNoPin, kNoPin};
+    std::array<int, 8> digits = {kNoPin, kNoPin, kNoPin, kNoPin, kNoPin, kNoPin, kNoPin, kNoPin};
     int digitCount = 1;
     bool commonAnode = false;
     // A common cathode lights with its segments high and its common low; a

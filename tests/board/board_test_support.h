@@ -41,8 +41,10 @@ public:
 
 private:
     void Set(int pin, bool high) {
-        if (high) m_view.levels |= PinBit(pin);
-        else m_view.levels &= static_cast<PinMask>(~PinBit(pin));
+        if (high)
+            m_view.levels |= PinBit(pin);
+        else
+            m_view.levels &= static_cast<PinMask>(~PinBit(pin));
         Call(m_view.cycle);
     }
     void Call(uint64_t cycle) {

@@ -1,14 +1,13 @@
 // A bouncing push button: its edges stay inside the bounce time, settle at
 // the pressed level, and come out the same whenever the run is replayed,
 // from the start or from a copy taken half way.
-#include "push_button.h"
-
 #include <gtest/gtest.h>
 
 #include <utility>
 #include <vector>
 
 #include "board_test_support.h"
+#include "push_button.h"
 
 using namespace board;
 

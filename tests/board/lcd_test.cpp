@@ -68,8 +68,8 @@ public:
             m_lcd.Out(RA3, true);
             uint8_t bus = 0;
             for (int bit = 0; bit < 8; ++bit) bus |= m_lcd.Level(RB0 + bit) << bit;
-            value = m_fourBit ? static_cast<uint8_t>(half == 0 ? (bus & 0xF0) : value | bus >> 4)
-                              : bus;
+            value =
+                m_fourBit ? static_cast<uint8_t>(half == 0 ? (bus & 0xF0) : value | bus >> 4) : bus;
             m_lcd.Out(RA3, false);
         }
         m_lcd.Out(RA1, false);
@@ -187,7 +187,8 @@ TEST(Lcd, BusyFlagAddressAndDataReadBack) {
 TEST(Lcd, LineAddressesWrapAndShift) {
     CLcdBus bus(false, 20, 4);
     bus.InitEightBit();
-    const std::pair<uint8_t, const char*> rows[] = {{0x54, "4"}, {0x14, "3"}, {0x40, "2"}, {0x00, "1"}};
+    const std::pair<uint8_t, const char*> rows[] = {
+        {0x54, "4"}, {0x14, "3"}, {0x40, "2"}, {0x00, "1"}};
     for (const auto& [start, text] : rows) {
         bus.Command(0x80 | start);
         bus.Print(text);

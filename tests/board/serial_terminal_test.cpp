@@ -77,7 +77,8 @@ TEST(SerialTerminal, TypedBytesGoOutFramedBackToBack) {
         for (int byte = 0; byte < 2; ++byte) {
             int frame = 0;
             for (int b = 0; b < 10; ++b) {
-                terminal.RunTo(start + static_cast<uint64_t>(std::llround((byte * 10 + b + 0.5) * bit)));
+                terminal.RunTo(start +
+                               static_cast<uint64_t>(std::llround((byte * 10 + b + 0.5) * bit)));
                 frame |= (terminal.Level(RB2) != inverted) << b;
             }
             EXPECT_EQ(frame & 0x201, 0x200) << "start low, stop high";

@@ -16,8 +16,8 @@ constexpr uint8_t kOne = 0x06, kTwo = 0x5B;
 
 struct SScan {
     bool anode;
-    uint64_t digitUs;   // how long each digit stays selected
-    uint64_t overlapUs; // new segments out before the old digit is let go
+    uint64_t digitUs;    // how long each digit stays selected
+    uint64_t overlapUs;  // new segments out before the old digit is let go
 };
 
 // Shows "12" by selecting RA0 and RA1 in turn for the time given.
