@@ -240,10 +240,12 @@ bool CReader::Part(const YAML::Node& node, int index) {
                     "deo: ocekuje se tacno jedan kljuc, vrsta dela (lcd, seven_segment, "
                     "keypad, button, led, switch, serial)");
     }
+    // Copies: the iterator's pair is a proxy that ends with the statement.
     const auto entry = node.begin();
+    const YAML::Node key = entry->first;
+    const YAML::Node settings = entry->second;
     std::string type;
-    if (!Scalar(entry->first, "deo", &type)) return false;
-    const YAML::Node& settings = entry->second;
+    if (!Scalar(key, "deo", &type)) return false;
     m_use = SPinUse{};
     // Each type's reader puts its part here; an LED on no pin stands in
     // until then, the variant having no empty state.
@@ -265,7 +267,7 @@ bool CReader::Part(const YAML::Node& node, int index) {
     } else if (type == "serial") {
         ok = Serial(settings, made);
     } else {
-        return Fail(entry->first, "nepoznata vrsta dela '" + type +
+        return Fail(key, "nepoznata vrsta dela '" + type +
                                       "' (poznate: lcd, seven_segment, keypad, button, led, "
                                       "switch, serial)");
     }
