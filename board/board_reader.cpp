@@ -268,8 +268,8 @@ bool CReader::Part(const YAML::Node& node, int index) {
         ok = Serial(settings, made);
     } else {
         return Fail(key, "nepoznata vrsta dela '" + type +
-                                      "' (poznate: lcd, seven_segment, keypad, button, led, "
-                                      "switch, serial)");
+                             "' (poznate: lcd, seven_segment, keypad, button, led, "
+                             "switch, serial)");
     }
     if (!ok) return false;
 
@@ -515,6 +515,24 @@ bool CReader::Serial(const YAML::Node& node, SPart* part) {
     return true;
 }
 
+// yaml-cpp quotes the character it stumbled on as it is, a line break or a
+// control character too; a message stays on one line.
+std::string Printable(const std::string& message) {
+    static const char kHex[] = "0123456789ABCDEF";
+    std::string text;
+    for (char ch : message) {
+        const auto byte = static_cast<unsigned char>(ch);
+        if (byte < 0x20 || byte == 0x7F) {
+            text += "\\x";
+            text += kHex[byte >> 4];
+            text += kHex[byte & 0xF];
+        } else {
+            text += ch;
+        }
+    }
+    return text;
+}
+
 bool ReadYaml(const std::string& text, const std::string& file, SBoard* board, std::string* error) {
     SBoard read;
     try {
@@ -526,7 +544,7 @@ bool ReadYaml(const std::string& text, const std::string& file, SBoard* board, s
         }
     } catch (const YAML::Exception& e) {
         *error = file + ":" + std::to_string(e.mark.line + 1) + ":" +
-                 std::to_string(e.mark.column + 1) + ": " + e.msg;
+                 std::to_string(e.mark.column + 1) + ": " + Printable(e.msg);
         return false;
     }
     *board = std::move(read);
