@@ -56,6 +56,25 @@ bool ValidName(const std::string& name) {
     return true;
 }
 
+// A message quotes what the file holds (and yaml-cpp the character it
+// stumbled on) as it is, line breaks and control characters too; written
+// as \xNN they keep the message on one line.
+std::string Printable(const std::string& message) {
+    static const char kHex[] = "0123456789ABCDEF";
+    std::string text;
+    for (char ch : message) {
+        const auto byte = static_cast<unsigned char>(ch);
+        if (byte < 0x20 || byte == 0x7F) {
+            text += "\\x";
+            text += kHex[byte >> 4];
+            text += kHex[byte & 0xF];
+        } else {
+            text += ch;
+        }
+    }
+    return text;
+}
+
 // The pins one part names, with the place of each, for the check across
 // parts.
 struct SPinUse {
@@ -73,7 +92,7 @@ public:
 private:
     bool Fail(const YAML::Mark& mark, const std::string& message) {
         m_error = m_file + ":" + std::to_string(mark.line + 1) + ":" +
-                  std::to_string(mark.column + 1) + ": " + message;
+                  std::to_string(mark.column + 1) + ": " + Printable(message);
         return false;
     }
     // An empty value has no place of its own (yaml-cpp puts it where the
@@ -513,24 +532,6 @@ bool CReader::Serial(const YAML::Node& node, SPart* part) {
     }
     *part = CSerialTerminal(wiring);
     return true;
-}
-
-// yaml-cpp quotes the character it stumbled on as it is, a line break or a
-// control character too; a message stays on one line.
-std::string Printable(const std::string& message) {
-    static const char kHex[] = "0123456789ABCDEF";
-    std::string text;
-    for (char ch : message) {
-        const auto byte = static_cast<unsigned char>(ch);
-        if (byte < 0x20 || byte == 0x7F) {
-            text += "\\x";
-            text += kHex[byte >> 4];
-            text += kHex[byte & 0xF];
-        } else {
-            text += ch;
-        }
-    }
-    return text;
 }
 
 bool ReadYaml(const std::string& text, const std::string& file, SBoard* board, std::string* error) {
