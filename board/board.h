@@ -1,0 +1,50 @@
+#pragma once
+// A lab board: the parts a board file names, each with its name and where
+// the file wrote it. The parts are values of one variant type, so the whole
+// board copies as one value with the machine.
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "board_part.h"
+#include "keypad.h"
+#include "lcd.h"
+#include "led.h"
+#include "push_button.h"
+#include "serial_terminal.h"
+#include "seven_segment.h"
+#include "toggle_switch.h"
+
+namespace board {
+
+using SPart = std::variant<CLcd, CSevenSegment, CKeypad, CButton, CLed, CSwitch, CSerialTerminal>;
+
+struct SBoardPart {
+    std::string name;
+    SPart part;
+    int line = 0;
+    int column = 0;
+};
+
+struct SBoard {
+    std::vector<SBoardPart> parts;
+};
+
+// The type's name as a board file writes it: "lcd", "seven_segment", ...
+const char* PartTypeName(const SPart& part);
+SPartStep UpdatePart(SPart& part, const SPinView& view);
+PinMask PartPins(const SPart& part);
+// The pins the part may put a level of its own on.
+PinMask PartDrivenPins(const SPart& part);
+// What the part shows, as a scenario compares it: the LCD's text, the digits,
+// the terminal's text, the keys held; "1" or "0" for a button held, a lit
+// LED, a switch's level.
+std::string PartText(const SPart& part);
+
+// Two parts' answers as one: where both drive a pin, low wins (a contact to
+// ground beats a resistor or a weaker source); the earlier due cycle.
+SPartStep CombineSteps(const SPartStep& a, const SPartStep& b);
+// Every part of the board called at once, their answers combined.
+SPartStep UpdateBoard(SBoard& board, const SPinView& view);
+
+}  // namespace board
