@@ -58,6 +58,17 @@ public:
     }
 };
 
+// What acts on the program, the machine or the source file waits while the
+// assembler runs; looking, editing and the views do not.
+bool WaitsForAssembler(int id) {
+    static constexpr int kWaiting[] = {
+        ID_FILE_NEW,   ID_FILE_OPEN,   ID_FILE_SAVE,      ID_FILE_SAVE_AS,
+        ID_ASSEMBLE,   ID_SINGLE_STEP, ID_CONTINUOUS_RUN, ID_STOP_SIMULATION,
+        ID_RESTART,    ID_STEP_BACK,   ID_BACK_TO_EVENT,  ID_RECORD_START,
+        ID_RECORD_END, ID_REPLAY,      ID_EXPORT_VCD,     ID_BREAK_LABELS};
+    return std::find(std::begin(kWaiting), std::end(kWaiting), id) != std::end(kWaiting);
+}
+
 bool IsCheckable(int id) {
     return id == ID_SAVE_BEFORE_ASSEMBLE || id == ID_VIEW_TOOLBAR || id == ID_VIEW_STATUS_BAR ||
            id == ID_VIEW_HEX || id == ID_VIEW_SPECIAL_REGS || id == ID_VIEW_GENERAL_REGS ||
@@ -85,6 +96,7 @@ CMainFrame::CMainFrame(CLumoDoc& doc, QWidget* parent) : QMainWindow(parent), m_
     new CSessionCommands(*this, m_doc);
     new CRegisterEdits(*this, m_doc);
     new CScenarioReplay(*this, m_doc);
+    connect(m_pSourceCommands, &CSourceCommands::Assembled, this, &CMainFrame::OnAssembled);
     RestoreLayout();
 
     connect(&m_doc, &CLumoDoc::TitleChanged, this, [this](const QString& title) {
@@ -210,7 +222,13 @@ void CMainFrame::CreateAccelerators() {
         key->setShortcut(QKeySequence(accelerator.key));
         key->setShortcutContext(Qt::WindowShortcut);
         const int id = accelerator.id;
-        connect(key, &QAction::triggered, this, [this, id] { Action(id)->trigger(); });
+        connect(key, &QAction::triggered, this, [this, id] {
+            if (Assembling() && WaitsForAssembler(id)) {
+                m_heldKeys.append(id);
+            } else {
+                Action(id)->trigger();
+            }
+        });
         addAction(key);
     }
 }
@@ -297,12 +315,40 @@ void CMainFrame::ConnectCommands() {
 }
 
 void CMainFrame::OnAssemble() {
-    const bool loaded = m_pSourceCommands->Assemble();
+    if (Assembling()) return;
+    HoldCommands();
+    m_pSourceCommands->Assemble();
+}
+
+bool CMainFrame::Assembling() const {
+    return m_pSourceCommands->Assembling();
+}
+
+void CMainFrame::OnAssembled(bool loaded) {
     m_pRunStatus->SetListingLabels(loaded ? ReadListingLabels(SourceFolder + ListingFileName)
                                           : std::map<int, std::string>());
     m_pRunStatus->SetLastMessage({});
     // The reset and the new program show at once, not at the next step.
     m_doc.UpdateAllViews();
+    emit Assembled(loaded);
+    ReleaseCommands();
+}
+
+void CMainFrame::HoldCommands() {
+    for (auto it = m_actions.cbegin(); it != m_actions.cend(); ++it) {
+        if (!WaitsForAssembler(it.key())) continue;
+        m_heldEnabled.insert(it.key(), it.value()->isEnabled());
+        it.value()->setEnabled(false);
+    }
+}
+
+void CMainFrame::ReleaseCommands() {
+    for (auto it = m_heldEnabled.cbegin(); it != m_heldEnabled.cend(); ++it)
+        Action(it.key())->setEnabled(it.value());
+    m_heldEnabled.clear();
+    // A key held for a command is carried out as if pressed now; one that
+    // starts the assembler again holds the rest for its own end.
+    while (!m_heldKeys.isEmpty() && !Assembling()) Action(m_heldKeys.takeFirst())->trigger();
 }
 
 CMessagesPane* CMainFrame::Messages() const {

@@ -65,6 +65,7 @@ CScenarioReplay::CScenarioReplay(CMainFrame& frame, CLumoDoc& doc)
     connect(frame.Action(ID_RESTART), &QAction::triggered, this, [this] {
         if (m_replaying) OnEnded();
     });
+    connect(&frame, &CMainFrame::Assembled, this, &CScenarioReplay::OnAssembled);
 }
 
 CScenarioReplay::~CScenarioReplay() {
@@ -101,7 +102,18 @@ bool CScenarioReplay::LoadProgram(const std::string& program) {
         if (!m_doc.SaveModified() || !m_doc.OpenDocumentFile(path)) return false;
     }
     m_frame.OnAssemble();
-    return ProgramEnd != 0;
+    return true;
+}
+
+void CScenarioReplay::OnAssembled(bool loaded) {
+    if (!m_pWaiting) return;
+    const std::unique_ptr<SScenario> scenario = std::move(m_pWaiting);
+    if (!loaded) {
+        Say(QStringLiteral("Snimak nije pusten: program ") +
+            QString::fromStdString(scenario->program) + QStringLiteral(" se nije preveo"));
+        return;
+    }
+    Play(std::move(*scenario));
 }
 
 bool CScenarioReplay::Start(const QString& path) {
@@ -111,14 +123,24 @@ bool CScenarioReplay::Start(const QString& path) {
         Say(QStringLiteral("Snimak nije pusten: ") + QString::fromStdString(error));
         return false;
     }
-    if (!scenario.program.empty() && !LoadProgram(scenario.program)) {
+    if (scenario.program.empty()) {
+        Play(std::move(scenario));
+        return true;
+    }
+    m_pWaiting = std::make_unique<SScenario>(scenario);
+    if (!LoadProgram(scenario.program)) {
+        m_pWaiting.reset();
         Say(QStringLiteral("Snimak nije pusten: program ") +
             QString::fromStdString(scenario.program) + QStringLiteral(" se nije preveo"));
         return false;
     }
+    return true;
+}
+
+void CScenarioReplay::Play(SScenario scenario) {
     if (ProgramEnd == 0) {
         Say(QStringLiteral("Snimak nije pusten: prvo prevedite program (F7)"));
-        return false;
+        return;
     }
     const std::string program =
         scenario.program.empty() ? SourceFolder + SourceFileName : scenario.program;
@@ -141,7 +163,6 @@ bool CScenarioReplay::Start(const QString& path) {
     m_replaying = true;
     m_doc.OnRestartToward(std::move(stepper));
     Say(QStringLiteral("Snimak: ") + name);
-    return true;
 }
 
 void CScenarioReplay::ShowCheckpoint(uint64_t generation, const QString& text, bool over) {

@@ -56,6 +56,7 @@ void AssembleTest::init() {
 
 void AssembleTest::PressF7(CAppUnderTest& app) {
     QTest::keyClick(app.Frame().EditView(), Qt::Key_F7);
+    QVERIFY(AssemblerEnded(app.Frame()));
 }
 
 void AssembleTest::Open(CAppUnderTest& app, const QString& path) {

@@ -77,6 +77,7 @@ void RunStateTest::Load(CAppUnderTest& app, const QByteArray& source) {
     app.m_dialogs.m_openPaths.append(path);
     Trigger(app, ID_FILE_OPEN);
     Trigger(app, ID_ASSEMBLE);
+    QVERIFY(AssemblerEnded(app.Frame()));
     QCOMPARE(int(ProgramEnd), kProgramImageSize);
     // The worker has begun its first run: a command from now on is not
     // undone by the start of that run.

@@ -92,3 +92,7 @@ QByteArray ReadBytes(const QString& path) {
     if (!file.open(QIODevice::ReadOnly)) return {};
     return file.readAll();
 }
+
+bool AssemblerEnded(CMainFrame& frame) {
+    return QTest::qWaitFor([&] { return !frame.Assembling(); }, 30000);
+}
