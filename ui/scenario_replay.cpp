@@ -9,12 +9,15 @@
 #include "command_ids.h"
 #include "lumo_doc.h"
 #include "main_frame.h"
+#include "program_loader.h"
 #include "scenario_reader.h"
 #include "scenario_report.h"
 #include "scenario_run.h"
 #include "source_file.h"
 #include "state.h"
 #include "user_dialogs.h"
+
+using namespace scenario;
 
 struct CScenarioReplay::SLink {
     std::mutex mutex;
@@ -95,7 +98,7 @@ void CScenarioReplay::OnEnded() {
     Say(QStringLiteral("Snimak prekinut"));
 }
 
-bool CScenarioReplay::LoadProgram(const std::string& program) {
+bool CScenarioReplay::AssembleSource(const std::string& program) {
     const QString path =
         QFileInfo(QFile::decodeName(QByteArray::fromStdString(program))).absoluteFilePath();
     if (QFileInfo(m_doc.GetPathName()) != QFileInfo(path)) {
@@ -127,8 +130,23 @@ bool CScenarioReplay::Start(const QString& path) {
         Play(std::move(scenario));
         return true;
     }
+    const EProgramKind kind = ProgramKindOf(scenario.program);
+    if (kind == EProgramKind::Object || kind == EProgramKind::Hex) {
+        // Loaded as lumo-run loads it; the editor keeps its text and its file.
+        std::string error;
+        const bool loaded = ::LoadProgram(scenario.program, &error);
+        m_doc.UpdateAllViews();
+        if (!loaded) {
+            Say(QStringLiteral("Snimak nije pusten: program ") +
+                QString::fromStdString(scenario.program + " se nije ucitao" +
+                                       (error.empty() ? std::string() : ": " + error)));
+            return false;
+        }
+        Play(std::move(scenario));
+        return true;
+    }
     m_pWaiting = std::make_unique<SScenario>(scenario);
-    if (!LoadProgram(scenario.program)) {
+    if (!AssembleSource(scenario.program)) {
         m_pWaiting.reset();
         Say(QStringLiteral("Snimak nije pusten: program ") +
             QString::fromStdString(scenario.program) + QStringLiteral(" se nije preveo"));

@@ -36,11 +36,12 @@ private:
     void OnReplay();
     void OnEnded();
     void ShowCheckpoint(uint64_t generation, const QString& text, bool over);
-    // The scenario's program, opened and assembled as F7 does; Play follows
-    // once it is loaded.
-    bool LoadProgram(const std::string& program);
+    // The scenario's source, opened and assembled as F7 does; Play follows
+    // once it is loaded. An object or HEX file is loaded at once instead,
+    // beside the editor's text.
+    bool AssembleSource(const std::string& program);
     void OnAssembled(bool loaded);
-    void Play(SScenario scenario);
+    void Play(scenario::SScenario scenario);
     void Say(const QString& text);
 
     CMainFrame& m_frame;
@@ -49,5 +50,5 @@ private:
     uint64_t m_generation = 0;  // counts the replays, so a late word of an old one is ignored
     bool m_replaying = false;
     // The scenario whose program is being assembled.
-    std::unique_ptr<SScenario> m_pWaiting;
+    std::unique_ptr<scenario::SScenario> m_pWaiting;
 };

@@ -114,6 +114,7 @@ void CSourceCommands::AskTimeLimit() {
 
 void CSourceCommands::Assemble() {
     if (m_frame.Action(ID_SAVE_BEFORE_ASSEMBLE)->isChecked()) m_doc.OnFileSave();
+    m_doc.RecordOwnSourceFile();
     m_notes.clear();
     if (SourceFileName.empty()) {
         // Said beside the message box that follows.

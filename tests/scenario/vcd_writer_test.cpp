@@ -14,6 +14,8 @@
 #include "scenario_run.h"
 #include "state.h"
 
+using namespace scenario;
+
 namespace {
 // 5 BSF STATUS,RP0; 6 BCF TRISB,0; 7 BCF STATUS,RP0;
 // 8 BSF PORTB,0; 9 BCF PORTB,0; 10 GOTO 8.

@@ -1,10 +1,12 @@
-#include "chip_names.h"
+#include "scenario_names.h"
 
 #include <algorithm>
 #include <cctype>
 #include <iterator>
 
 #include "state.h"
+
+namespace scenario {
 
 namespace {
 constexpr SRegisterName kRegisters[] = {
@@ -70,3 +72,5 @@ const char* RegisterNameAt(int address) {
     }
     return nullptr;
 }
+
+}  // namespace scenario

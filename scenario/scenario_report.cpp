@@ -7,6 +7,8 @@
 
 #include "json_text.h"
 
+namespace scenario {
+
 namespace {
 const char* ResultText(EStepResult result) {
     switch (result) {
@@ -210,3 +212,5 @@ bool WriteJUnit(const std::string& path, const std::vector<SSuite>& suites, std:
     }
     return true;
 }
+
+}  // namespace scenario

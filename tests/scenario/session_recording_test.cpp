@@ -13,10 +13,13 @@
 #include "instruction_set.h"
 #include "pin_input.h"
 #include "recording_message_box.h"
+#include "run_driver.h"
 #include "run_loop.h"
 #include "scenario_reader.h"
 #include "scenario_run.h"
 #include "state.h"
+
+using namespace scenario;
 
 namespace {
 // 4 GOTO isr

@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <memory>
 #include <utility>
 
 #include "break_labels.h"
@@ -11,11 +12,18 @@
 #include "instruction_set.h"
 #include "pin_input.h"
 #include "platform/message_box.h"
+#include "run_driver.h"
 #include "run_loop.h"
 #include "state.h"
 #include "vcd_writer.h"
 
+namespace scenario {
+
 namespace {
+// Passes a slice may run when the scenario sets no nearer point: a scenario
+// without a window to serve runs as far as its next checkpoint allows.
+constexpr int64_t kPassesPerSlice = int64_t{1} << 30;
+
 // Keeps the chip's run-time messages for the step that caused them instead
 // of showing them.
 class CStepMessages : public CMessageBoxHook {
@@ -337,18 +345,19 @@ std::string HexAndBinary(unsigned value) {
 SScenarioReport RunScenario(const SScenario& scenario, const std::string& program,
                             CVcdWriter* vcd) {
     const auto start = std::chrono::steady_clock::now();
-    CInstructionSet cpu;
     CStepMessages messages;
-    ResetForRun();
+    auto stepper = std::make_shared<CScenarioStepper>(scenario, program, vcd);
+    stepper->takeMessages = [&messages] { return messages.Take(); };
+    CRunDriver driver;
+    driver.Reset();
     if (vcd) vcd->Sample(CycleCount);
-    CScenarioStepper stepper(scenario, program, vcd);
-    stepper.takeMessages = [&messages] { return messages.Take(); };
-    while (!stepper.Over()) {
-        if (stepper.PassesBeforeLook(1) == 0) continue;
-        RunOnePass(cpu);
-        if (vcd) vcd->Sample(CycleCount);
-    }
-    SScenarioReport report = stepper.TakeReport();
+    driver.Start(stepper);
+    // A waveform sees the pins after every pass; otherwise the stepper alone
+    // says how far each slice goes.
+    const bool recording = vcd && vcd->Recording();
+    if (recording) driver.onChange = [vcd] { vcd->Sample(CycleCount); };
+    while (!stepper->Over()) driver.Slice(recording ? 1 : kPassesPerSlice);
+    SScenarioReport report = stepper->TakeReport();
     report.seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     return report;
@@ -370,3 +379,5 @@ SScenarioReport UnloadedReport(const SScenario& scenario, const std::string& pro
     }
     return report;
 }
+
+}  // namespace scenario

@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+namespace scenario {
+
 struct SRegisterName {
     const char* name;
     int address;  // register file index
@@ -34,3 +36,5 @@ const char* RegisterNameAt(int address);
 // The 13 pins, port A's RA0-RA4 then port B's RB0-RB7.
 constexpr int kPinCount = 13;
 const SPinName& PinAt(int index);
+
+}  // namespace scenario

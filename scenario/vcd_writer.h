@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <string>
 
+namespace scenario {
+
 class CVcdWriter {
 public:
     CVcdWriter() = default;
@@ -37,3 +39,5 @@ private:
     bool m_started = false;
     long long m_lastTime = -1;
 };
+
+}  // namespace scenario

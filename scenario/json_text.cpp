@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+namespace scenario {
+
 std::string JsonString(const std::string& text) {
     std::string quoted = "\"";
     for (char c : text) {
@@ -19,3 +21,5 @@ std::string JsonString(const std::string& text) {
     }
     return quoted + "\"";
 }
+
+}  // namespace scenario

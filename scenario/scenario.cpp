@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+namespace scenario {
+
 const char* CompareText(ECompare compare) {
     switch (compare) {
         case ECompare::Equal:
@@ -79,3 +81,5 @@ std::string DescribeStep(const SStep& step) {
     }
     return "";
 }
+
+}  // namespace scenario

@@ -7,6 +7,8 @@
 
 #include "scenario.h"
 
+namespace scenario {
+
 // Reads the file at path. On failure returns false with "FILE:LINE:COLUMN:
 // what" (or "FILE: what" when the file cannot be read) in *error.
 bool ReadScenarioFile(const std::string& path, SScenario* scenario, std::string* error);
@@ -23,3 +25,5 @@ bool ParseClock(const std::string& text, double* hz);
 // A whole number as scenarios write it: decimal, 0x hexadecimal or 0b binary,
 // with '_' between digits allowed; never negative.
 bool ParseWhole(const std::string& text, int64_t* value);
+
+}  // namespace scenario

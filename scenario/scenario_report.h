@@ -6,6 +6,8 @@
 
 #include "scenario_run.h"
 
+namespace scenario {
+
 std::string ReportText(const SScenarioReport& report);
 // A failed step on one line: "FILE:LINE step: why; KEY: ocekivano X, stvarno Y"
 // with the first key that did not hold.
@@ -30,3 +32,5 @@ struct SSuite {
 };
 // Writes the suites as JUnit XML; false with a reason in *error.
 bool WriteJUnit(const std::string& path, const std::vector<SSuite>& suites, std::string* error);
+
+}  // namespace scenario

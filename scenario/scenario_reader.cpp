@@ -8,9 +8,11 @@
 #include <iterator>
 #include <sstream>
 
-#include "chip_names.h"
+#include "scenario_names.h"
 #include "state.h"
 #include "user_input.h"
+
+namespace scenario {
 
 namespace {
 // A scenario is a few dozen lines; this bounds what a wrong file costs.
@@ -512,3 +514,5 @@ bool ReadScenarioFile(const std::string& path, SScenario* scenario, std::string*
     }
     return ReadScenarioText(text, path, scenario, error);
 }
+
+}  // namespace scenario

@@ -15,6 +15,8 @@
 #include "state.h"
 #include "vcd_writer.h"
 
+using namespace scenario;
+
 namespace {
 // Word 5 on:
 //  5 BSF STATUS,RP0   6 CLRF TRISB   7 BCF STATUS,RP0   8 MOVLW 0x2A

@@ -5,16 +5,26 @@
 
 #include "scenario_run.h"
 
+namespace scenario {
+
+// What the programs without a window do with the assembler's output: it goes
+// to stderr as it is, ending with a newline.
+void PrintAssemblerOutput(const std::string& output);
+
 class CScenarioSession {
 public:
     // Runs the scenario on the program; with vcdPath, the pins go there as
     // a Value Change Dump. A program that cannot be loaded fails every step;
-    // what the assembler or loader said went to stderr.
+    // what the assembler or loader said goes to stderr.
     SScenarioReport Play(const SScenario& scenario, const std::string& program,
                          const std::string& vcdPath);
 
 private:
+    bool Load(const std::string& program);
+
     std::string m_program;
     bool m_loaded = false;
     bool m_tried = false;
 };
+
+}  // namespace scenario

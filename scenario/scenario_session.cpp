@@ -6,13 +6,28 @@
 #include "state.h"
 #include "vcd_writer.h"
 
+namespace scenario {
+
+void PrintAssemblerOutput(const std::string& output) {
+    if (output.empty()) return;
+    std::fputs(output.c_str(), stderr);
+    if (output.back() != '\n') std::fputc('\n', stderr);
+}
+
+bool CScenarioSession::Load(const std::string& program) {
+    std::string error;
+    const bool loaded = CheckProgramReadable(program, &error) && IsLoadableProgram(program) &&
+                        LoadProgram(program, &error, PrintAssemblerOutput);
+    if (!error.empty()) std::fprintf(stderr, "lumo-run: %s\n", error.c_str());
+    return loaded;
+}
+
 SScenarioReport CScenarioSession::Play(const SScenario& scenario, const std::string& program,
                                        const std::string& vcdPath) {
     if (!m_tried || program != m_program) {
         m_program = program;
         m_tried = true;
-        m_loaded =
-            CheckProgramReadable(program) && IsLoadableProgram(program) && LoadProgram(program);
+        m_loaded = Load(program);
     }
     if (!m_loaded) {
         return UnloadedReport(
@@ -30,3 +45,5 @@ SScenarioReport CScenarioSession::Play(const SScenario& scenario, const std::str
     if (!vcd.Close(CycleCount, &error)) std::fprintf(stderr, "lumo-run: %s\n", error.c_str());
     return report;
 }
+
+}  // namespace scenario

@@ -6,9 +6,11 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "chip_names.h"
 #include "event_log.h"
+#include "scenario_names.h"
 #include "state.h"
+
+namespace scenario {
 
 namespace fs = std::filesystem;
 
@@ -100,3 +102,5 @@ std::string RecordedScenario(const std::string& scenarioPath, const std::string&
     out << YAML::EndSeq << YAML::EndMap;
     return std::string(out.c_str()) + "\n";
 }
+
+}  // namespace scenario

@@ -4,8 +4,10 @@
 #include <cmath>
 #include <cstring>
 
-#include "chip_names.h"
+#include "scenario_names.h"
 #include "state.h"
+
+namespace scenario {
 
 namespace {
 // Pins in the packed word: port A's five bits, then port B's eight, then
@@ -94,3 +96,5 @@ bool CVcdWriter::Close(uint64_t cycles, std::string* error) {
     *error = m_path + ": upis nije uspeo";
     return false;
 }
+
+}  // namespace scenario

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace scenario {
+
 enum class ECompare { Equal, NotEqual, Less, LessOrEqual, Greater, GreaterOrEqual };
 
 // What a condition looks at.
@@ -64,3 +66,5 @@ struct SScenario {
 std::string DescribeStep(const SStep& step);
 std::string DescribeCondition(const SCondition& condition);
 const char* CompareText(ECompare compare);
+
+}  // namespace scenario

@@ -6,6 +6,8 @@
 
 #include "state.h"
 
+using namespace scenario;
+
 namespace {
 SScenario Read(const std::string& text) {
     SScenario scenario;

@@ -10,6 +10,8 @@
 #include "run_goal.h"
 #include "scenario.h"
 
+namespace scenario {
+
 class CVcdWriter;
 
 // One key of an expect (or the condition of an until) that did not hold.
@@ -47,9 +49,9 @@ struct SScenarioReport {
 
 // Plays a scenario's steps as the goal of a run that has just been reset:
 // clicks and sets go through the pin queue, expects look at the machine, and
-// a run step says how many passes may go before it must look again. lumo-run
-// asks it before every pass, the window's worker before every slice, so
-// both play a scenario alike. It answers 0 once at every checkpoint: after
+// a run step says how many passes may go before it must look again. The
+// run driver asks it before every slice, in the window and headless alike,
+// so both play a scenario the same way. It answers 0 once at every checkpoint: after
 // an expect, after a failure (which ends the scenario) and after the last
 // step. Every step after a failed one is skipped.
 class CScenarioStepper : public CRunGoal {
@@ -104,9 +106,10 @@ private:
     uint64_t m_sliceStart = 0;
 };
 
-// Resets the machine for a run and plays the scenario on the loaded program;
-// every step after a failed one is skipped. A VCD writer, when given, sees
-// the pins after every pass and every click.
+// Resets the machine for a run and plays the scenario on the loaded program,
+// in slices as long as the steps allow; every step after a failed one is
+// skipped. A recording VCD writer, when given, sees the pins after every
+// pass and every click.
 SScenarioReport RunScenario(const SScenario& scenario, const std::string& program,
                             CVcdWriter* vcd = nullptr);
 
@@ -116,3 +119,5 @@ SScenarioReport UnloadedReport(const SScenario& scenario, const std::string& pro
 
 // A register value as the report shows it: "0x0C (00001100)".
 std::string HexAndBinary(unsigned value);
+
+}  // namespace scenario

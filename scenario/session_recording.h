@@ -11,6 +11,8 @@
 
 struct SEvent;
 
+namespace scenario {
+
 struct SRecordedInput {
     uint64_t cycle = 0;  // the cycle count when the input reached the machine
     // A click's pin (RA0-RA4, RB0-RB7); an edit's W or register, by the
@@ -28,3 +30,5 @@ SRecordedInput RecordedInputOf(const SEvent& event);
 // scenario's folder where it can be.
 std::string RecordedScenario(const std::string& scenarioPath, const std::string& program,
                              double clockHz, const std::vector<SRecordedInput>& inputs);
+
+}  // namespace scenario
