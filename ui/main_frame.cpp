@@ -10,6 +10,7 @@
 #include <QMimeData>
 #include <QPixmap>
 #include <QProxyStyle>
+#include <QScreen>
 #include <QSettings>
 #include <QSplitter>
 #include <QStatusBar>
@@ -24,6 +25,7 @@
 #include "listing_labels.h"
 #include "lock_key_indicators.h"
 #include "lumo_doc.h"
+#include "messages_pane.h"
 #include "output_view.h"
 #include "platform/message_box.h"
 #include "register_edits.h"
@@ -45,6 +47,7 @@ static void InitLumoResources() {
 
 namespace {
 const char kIdleMessage[] = "Spreman";
+const char kNotAssembledMessage[] = "Tekst nije preveden: nijedan program nije ucitan (F7)";
 const char kFirstCaption[] = "Simulator";
 const QString kGeometryKey = QStringLiteral("Prozor/Polozaj");
 const QString kSplitterKey = QStringLiteral("Prozor/Okna");
@@ -97,6 +100,7 @@ CMainFrame::CMainFrame(CLumoDoc& doc, QWidget* parent) : QMainWindow(parent), m_
     new CRegisterEdits(*this, m_doc);
     new CScenarioReplay(*this, m_doc);
     connect(m_pSourceCommands, &CSourceCommands::Assembled, this, &CMainFrame::OnAssembled);
+    connect(m_pRunStatus, &CRunStatusPanes::Stopped, Messages(), &CMessagesPane::AddLine);
     RestoreLayout();
 
     connect(&m_doc, &CLumoDoc::TitleChanged, this, [this](const QString& title) {
@@ -296,16 +300,23 @@ void CMainFrame::ConnectCommands() {
     connect(Action(ID_SINGLE_STEP), &QAction::triggered, this, [this] { m_doc.OnSingleStep(); });
     connect(Action(ID_CONTINUOUS_RUN), &QAction::triggered, this,
             [this] { m_doc.OnContinuousRun(); });
-    connect(Action(ID_STOP_SIMULATION), &QAction::triggered, this,
-            [this] { m_doc.OnStopSimulation(); });
+    connect(Action(ID_STOP_SIMULATION), &QAction::triggered, this, [this] {
+        m_doc.OnStopSimulation();
+        m_pRunStatus->Update();
+    });
     connect(Action(ID_RESTART), &QAction::triggered, this, [this] {
         m_pRunStatus->SetLastMessage({});
         m_doc.OnRestart();
     });
     // Open empties the program memory: its labels are gone with it.
+    // The old file's messages go with it, and until F7 the bar says that no
+    // program of the text shown is loaded.
     connect(&m_doc, &CLumoDoc::SourceLoaded, this, [this] {
         m_pRunStatus->SetListingLabels({});
         m_pRunStatus->SetLastMessage({});
+        Messages()->ShowLines({}, {});
+        Messages()->close();
+        m_pIdleMessage->setText(QString::fromLatin1(kNotAssembledMessage));
     });
 
     connect(Action(ID_NEXT_PANE), &QAction::triggered, this, [this] { ActivateNextPane(1); });
@@ -325,6 +336,7 @@ bool CMainFrame::Assembling() const {
 }
 
 void CMainFrame::OnAssembled(bool loaded) {
+    m_pIdleMessage->setText(QString::fromLatin1(kIdleMessage));
     m_pRunStatus->SetListingLabels(loaded ? ReadListingLabels(SourceFolder + ListingFileName)
                                           : std::map<int, std::string>());
     m_pRunStatus->SetLastMessage({});
@@ -399,6 +411,7 @@ void CMainFrame::UpdateEditCommands() {
 
 void CMainFrame::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
+    ClampToScreen();
     if (m_bPaneSizesSet) return;
     m_bPaneSizesSet = true;
     if (m_pSplitter->restoreState(QSettings().value(kSplitterKey).toByteArray())) return;
@@ -411,6 +424,24 @@ void CMainFrame::showEvent(QShowEvent* event) {
 
 void CMainFrame::RestoreLayout() {
     restoreGeometry(QSettings().value(kGeometryKey).toByteArray());
+    ClampToScreen();
+}
+
+void CMainFrame::ClampToScreen() {
+    if (isMaximized() || isFullScreen() || !screen()) return;
+    const QRect room = screen()->availableGeometry();
+    const QRect frame = frameGeometry();
+    // The side borders may reach past the edges; the caption above and the
+    // status bar below must not.
+    const QSize most = room.size() - QSize(0, frame.height() - height());
+    const QSize fitted = size().boundedTo(most);
+    if (fitted != size()) resize(fitted);
+    const QRect now = frameGeometry();
+    const int x =
+        std::clamp(now.x(), room.left(), std::max(room.left(), room.right() + 1 - now.width()));
+    const int y =
+        std::clamp(now.y(), room.top(), std::max(room.top(), room.bottom() + 1 - now.height()));
+    if (x != now.x() || y != now.y()) move(x, y);
 }
 
 void CMainFrame::SaveLayout() const {

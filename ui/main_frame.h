@@ -65,6 +65,9 @@ public:
     // SimSpeedMs has been set (dialog or toolbar): the run takes the new
     // pace at once and every control shows it.
     void OnSpeedChanged();
+    // Keeps the whole window, frame and status bar, on its screen's
+    // available area.
+    void ClampToScreen();
     // A run-time message of the program, kept in the status bar.
     void OnRunTimeMessage(const QString& text);
 

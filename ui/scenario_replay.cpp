@@ -9,6 +9,7 @@
 #include "command_ids.h"
 #include "lumo_doc.h"
 #include "main_frame.h"
+#include "messages_pane.h"
 #include "program_loader.h"
 #include "scenario_reader.h"
 #include "scenario_report.h"
@@ -78,8 +79,10 @@ CScenarioReplay::~CScenarioReplay() {
 
 void CScenarioReplay::Say(const QString& text) {
     m_frame.statusBar()->showMessage(text);
-    // The whole text, however narrow the window.
+    // The whole text, however narrow the window, and kept where it can be
+    // read again.
     m_frame.statusBar()->setToolTip(text);
+    m_frame.Messages()->AddLine(text);
 }
 
 void CScenarioReplay::OnReplay() {

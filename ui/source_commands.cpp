@@ -189,6 +189,9 @@ void CSourceCommands::ShowMessagesPane(const QStringList& notes,
         kMessagesPaneHeight + m_frame.style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent);
     m_frame.resize(m_frame.width(), m_frame.height() + m_grownBy);
     m_frame.resizeDocks({m_pMessages}, {kMessagesPaneHeight}, Qt::Vertical);
+    const int before = m_frame.height();
+    m_frame.ClampToScreen();
+    m_grownBy -= before - m_frame.height();
 }
 
 void CSourceCommands::OnMessagesPaneShown(bool visible) {
