@@ -37,8 +37,11 @@ void CBreakLabelTable::ClearAll() {
 }
 
 namespace {
+// The pins' outside levels go with the register file: in the classic
+// profile the panel's switches show the register bits.
 void ClearRegisterFile() {
     for (auto& reg : RegisterFile) reg = 0;
+    Chip.pinDrives = SPinDrives{};
 }
 
 // The power-on values of the direction and option registers.
@@ -85,6 +88,7 @@ void ResetForNewDocument() {
 
 void ResetForRunBegin() {
     *ReturnStack = CReturnStack{};
+    Chip.cycleTimers.Clear();
     PcChanged = false;
     IrqPending = false;
     IrqArmed = false;
