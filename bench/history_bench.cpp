@@ -13,6 +13,7 @@
 #include "instruction_set.h"
 #include "pin_input.h"
 #include "program_words.h"
+#include "run_driver.h"
 #include "run_loop.h"
 #include "state.h"
 

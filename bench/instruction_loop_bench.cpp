@@ -7,6 +7,7 @@
 
 #include "instruction_set.h"
 #include "program_words.h"
+#include "run_driver.h"
 #include "run_loop.h"
 #include "state.h"
 

@@ -19,6 +19,8 @@
 
 #include "scenario_session.h"
 
+using namespace scenario;
+
 namespace fs = std::filesystem;
 
 namespace {

@@ -19,9 +19,9 @@ struct SGradeOptions {
 };
 
 struct SSubmissionResult {
-    std::string name;                 // as given on the command line
-    std::string program;              // the file graded, empty when none was found
-    std::vector<SCaseSummary> cases;  // one per scenario, in order
+    std::string name;                           // as given on the command line
+    std::string program;                        // the file graded, empty when none was found
+    std::vector<scenario::SCaseSummary> cases;  // one per scenario, in order
     int earned = 0;
 };
 
@@ -30,21 +30,21 @@ struct SSubmissionResult {
 bool FindSubmissionProgram(const std::string& submission, std::string* program,
                            std::string* failure);
 
-std::vector<SSubmissionResult> GradeBatch(const std::vector<SScenario>& scenarios,
+std::vector<SSubmissionResult> GradeBatch(const std::vector<scenario::SScenario>& scenarios,
                                           const std::vector<std::string>& submissions,
                                           const SGradeOptions& options);
 
 // The table for the terminal: a row per submission, points per scenario and
 // in total, and the first failure of each row's scenarios below it.
-std::string ResultTable(const std::vector<SScenario>& scenarios,
+std::string ResultTable(const std::vector<scenario::SScenario>& scenarios,
                         const std::vector<SSubmissionResult>& results);
 
 // One row per submission: its name, the points of every scenario, the total.
-std::string ResultCsv(const std::vector<SScenario>& scenarios,
+std::string ResultCsv(const std::vector<scenario::SScenario>& scenarios,
                       const std::vector<SSubmissionResult>& results);
 
 // The child's report of one scenario to the batch, and its reading; a
 // record cut short waits for more bytes (false, *buffer kept), a malformed
 // one is refused (false, *malformed set).
-std::string EncodeCase(int index, const SCaseSummary& summary);
-bool DecodeCase(std::string* buffer, int* index, SCaseSummary* summary, bool* malformed);
+std::string EncodeCase(int index, const scenario::SCaseSummary& summary);
+bool DecodeCase(std::string* buffer, int* index, scenario::SCaseSummary* summary, bool* malformed);

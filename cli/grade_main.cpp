@@ -11,6 +11,8 @@
 #include "grade_batch.h"
 #include "scenario_reader.h"
 
+using namespace scenario;
+
 namespace {
 constexpr int kExitUsage = 2;
 

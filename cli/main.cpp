@@ -1,7 +1,7 @@
 // lumo-run: the simulator without its window. Loads a program, runs it as the
 // worker would but without pauses, and prints the processor state.
-#include <algorithm>
 #include <cstdio>
+#include <memory>
 #include <string>
 
 #include "break_labels.h"
@@ -10,8 +10,9 @@
 #include "history.h"
 #include "instruction_set.h"
 #include "options.h"
-#include "pin_input.h"
+#include "pin_switch_goal.h"
 #include "program_loader.h"
+#include "run_driver.h"
 #include "run_loop.h"
 #include "scenario_reader.h"
 #include "scenario_report.h"
@@ -21,6 +22,8 @@
 #include "state.h"
 #include "state_output.h"
 #include "vcd_writer.h"
+
+using namespace scenario;
 
 namespace {
 constexpr int kExitLoadFailed = 1;
@@ -32,6 +35,12 @@ bool IsBreakLabel(const std::string& label) {
         if (BreakLabels.Get(i) == label) return true;
     }
     return false;
+}
+
+// A load that failed: why, unless the assembler's verdict has said it.
+int LoadFailed(const std::string& error) {
+    if (!error.empty()) std::fprintf(stderr, "lumo-run: %s\n", error.c_str());
+    return kExitLoadFailed;
 }
 
 int Usage(const std::string& reason) {
@@ -59,32 +68,32 @@ void EnterBreakpoints(const SRunOptions& options) {
     }
 }
 
+// The --pin switches steer the run as its goal.
+std::shared_ptr<CRunGoal> PinSwitches(const SRunOptions& options) {
+    std::vector<SPinSwitchAt> switches;
+    for (const SPinSwitch& pin : options.pins) {
+        switches.push_back(
+            {pin.beforePass, static_cast<uint8_t>(pin.port), static_cast<uint8_t>(1u << pin.bit)});
+    }
+    return std::make_shared<CPinSwitchGoal>(std::move(switches));
+}
+
 void Run(const SRunOptions& options, CVcdWriter* vcd) {
-    CInstructionSet cpu;
-    ResetForRun();
+    CRunDriver driver;
+    driver.Begin(PinSwitches(options));
     EnterBreakpoints(options);
     vcd->Sample(CycleCount);
+    driver.onChange = [vcd] { vcd->Sample(CycleCount); };
 
     int64_t pass = 0;
-    size_t nextPin = 0;
     // "ended" only when PC has left the program; a run stopped by its pass
     // count could go on and reads "running".
     ERunStatus status = PcInsideProgram() ? ERunStatus::Running : ERunStatus::Ended;
     while (status == ERunStatus::Running && pass < options.steps) {
-        while (nextPin < options.pins.size() && options.pins[nextPin].beforePass <= pass) {
-            const SPinSwitch& pin = options.pins[nextPin];
-            if (pin.beforePass == pass) ClickPin(pin.port, static_cast<uint8_t>(1u << pin.bit));
-            ++nextPin;
-        }
         // Up to the next pin switch or the last pass; one pass at a time when
         // tracing or recording the pins.
-        int64_t slice = (options.trace || vcd->Recording()) ? 1 : options.steps - pass;
-        if (nextPin < options.pins.size()) {
-            slice = std::min(slice, options.pins[nextPin].beforePass - pass);
-        }
-        vcd->Sample(CycleCount);
-        const SPassesRun run = RunPasses(cpu, slice);
-        vcd->Sample(CycleCount);
+        const int64_t slice = (options.trace || vcd->Recording()) ? 1 : options.steps - pass;
+        const CRunDriver::SSlice run = driver.Slice(slice);
         pass += run.passes;
         if (!PcInsideProgram()) {
             status = ERunStatus::Ended;
@@ -96,6 +105,7 @@ void Run(const SRunOptions& options, CVcdWriter* vcd) {
     }
     if (options.back > 0) {
         // A run that stops after fewer passes ends there.
+        CInstructionSet cpu;
         History.GoTo(pass > options.back ? static_cast<uint64_t>(pass - options.back) : 0, cpu);
         pass = static_cast<int64_t>(InstructionCount.load());
         // As the shorter run would print it: it could go on.
@@ -192,14 +202,15 @@ int main(int argc, char** argv) {
     std::string error;
     if (!ParseRunOptions(argc, argv, &options, &error)) return Usage(error);
     if (!options.scenarios.empty()) return RunScenarios(options);
-    if (!CheckProgramReadable(options.program)) return kExitLoadFailed;
+    if (!CheckProgramReadable(options.program, &error)) return LoadFailed(error);
     if (!IsLoadableProgram(options.program)) {
         return Usage(
             "PROGRAM must be an object file (*.obj), an assembly source (*.asm) or an Intel HEX "
             "file (*.hex), not '" +
             options.program + "'");
     }
-    if (!LoadProgram(options.program)) return kExitLoadFailed;
+    if (!LoadProgram(options.program, &error, scenario::PrintAssemblerOutput))
+        return LoadFailed(error);
     std::FILE* events = nullptr;
     if (!options.eventsFile.empty()) {
         events = OpenEventFile(options.eventsFile);

@@ -7,6 +7,8 @@
 #include "scenario_reader.h"
 #include "state.h"
 
+using namespace scenario;
+
 const char kUsage[] =
     "usage: lumo-run [--steps N] [--break ADDR|LABEL]... [--pin NAME@K]... [--trace] [--json]\n"
     "                [--events FILE] [--back K] [--vcd FILE] [--clock FREQ] [--record FILE]\n"

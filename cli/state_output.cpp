@@ -5,6 +5,8 @@
 #include "json_text.h"
 #include "state.h"
 
+using namespace scenario;
+
 // Mnemonics are plain letters, but labels and file names may hold anything;
 // the JSON stays valid whatever they hold.
 std::string JsonString(const char* text) {

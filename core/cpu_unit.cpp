@@ -10,7 +10,6 @@
 #include "pin_input.h"
 #include "platform/view.h"
 #include "run_goal.h"
-#include "run_loop.h"
 #include "sim_document.h"
 #include "state.h"
 
@@ -39,13 +38,12 @@ void CCPUNit::Start() {
 
 int CCPUNit::Run() {
     if (m_pDoc == nullptr) return -1;
-    CInstructionSet cpu;
     // A worker told to end before its first run still reports a run end, so
     // whoever waits for one is released.
     bool startRun = !m_bTerminate;
     for (;;) {
         if (startRun) {
-            RunProgram(cpu);
+            RunProgram();
             EventLog.Record(Event(EEventKind::RunEnd));
         }
         m_pDoc->RunEndedEvent.Set();
@@ -64,40 +62,49 @@ int CCPUNit::Join() {
     return m_exitCode;
 }
 
-void CCPUNit::RunProgram(CInstructionSet& cpu) {
+void CCPUNit::RunProgram() {
     const CSimDocument& doc = *m_pDoc;
     // A new run starts paused, whatever the command that ended the last one,
     // and shows its reset state before waiting; a run with a goal is under
     // way at once.
-    ResetForRunBegin();
+    m_driver.Reset();
+    std::shared_ptr<CRunGoal> goal;
     {
         std::lock_guard lock(m_goalMutex);
-        m_goal = std::exchange(m_nextGoal, nullptr);
+        goal = std::exchange(m_nextGoal, nullptr);
         m_dropGoal = false;
     }
     m_bRunning = true;
-    m_bPaused = m_goal == nullptr;
+    m_bPaused = goal == nullptr;
     RefreshViews(doc);
-    ResetForRunEnd();
+    m_driver.Start(std::move(goal));
 
     WaitForCommand(m_bPaused);
     while (m_bRunning && !m_bTerminate) {
         const bool fullSpeed = !m_bPaused && SimSpeedMs <= 0;
-        // The goal looks first, so it sees PC leave the program.
-        const int64_t passes = GoalSlice(fullSpeed ? kPassesPerLook : 1);
-        if (passes > 0 && !PcInsideProgram()) break;
-        const bool atBreakpoint = passes > 0 && RunPasses(cpu, passes).atBreakpoint;
-        if (atBreakpoint || passes == 0) m_bPaused = true;
+        if (m_dropGoal) {
+            m_dropGoal = false;
+            m_driver.DropGoal();
+        }
+        const CRunDriver::SSlice slice = m_driver.Slice(fullSpeed ? kPassesPerLook : 1);
+        if (slice.leftProgram) break;
+        if (slice.atBreakpoint || slice.goalPaused) {
+            m_bPaused = true;
+            // A command sets its flag before its signal, so the run may have
+            // been under way before the signal came: the signal left over
+            // would step past the pause the run has just made.
+            m_pDoc->StepEvent.Wait(0);
+        }
         // Read once, so the state on show is the wait that follows: a stop
         // arriving from now on takes effect after the next instruction.
         const bool paused = m_bPaused;
-        m_runState = atBreakpoint ? RunState::AtBreakpoint
-                     : paused     ? RunState::Paused
-                                  : RunState::Running;
+        m_runState = slice.atBreakpoint ? RunState::AtBreakpoint
+                     : paused           ? RunState::Paused
+                                        : RunState::Running;
         RefreshViews(doc);
         WaitForCommand(paused);
     }
-    m_goal.reset();
+    m_driver.DropGoal();
     // What ended the run stays on show until the next command; a restart
     // simply starts afresh.
     if (!m_bRunning || m_bTerminate) {
@@ -105,17 +112,6 @@ void CCPUNit::RunProgram(CInstructionSet& cpu) {
     } else {
         m_runState = ProgramEnd == 0 ? RunState::NoProgram : RunState::RanOffProgram;
     }
-}
-
-int64_t CCPUNit::GoalSlice(int64_t passes) {
-    if (m_dropGoal) {
-        m_dropGoal = false;
-        m_goal.reset();
-    }
-    if (m_goal == nullptr) return passes;
-    const int64_t allowed = m_goal->PassesBeforeLook(passes);
-    if (m_goal->Over()) m_goal.reset();
-    return allowed;
 }
 
 void CCPUNit::SetNextRunGoal(std::shared_ptr<CRunGoal> goal) {

@@ -12,8 +12,8 @@
 
 #include "platform/auto_reset_event.h"
 #include "relaxed.h"
+#include "run_driver.h"
 
-class CInstructionSet;
 class CRunGoal;
 class CSimDocument;
 
@@ -67,15 +67,13 @@ public:
     std::atomic<RunState> m_runState{RunState::WaitingToStart};
 
 private:
-    void RunProgram(CInstructionSet& cpu);
+    void RunProgram();
     // Waits for the next command, without end when paused, else for the
     // pause of SimSpeedMs; applies pin clicks that arrive meanwhile.
     void WaitForCommand(bool paused);
     // What a nudge asks for: clicks to apply, a move through the history.
     // Returns whether it moved.
     bool ServeNudge();
-    // The passes the next slice may run: passes, or fewer as the goal says.
-    int64_t GoalSlice(int64_t passes);
 
     std::thread m_thread;
     CAutoResetEvent m_ended;
@@ -85,6 +83,6 @@ private:
     bool m_endSeen = false;  // touched only by the thread that ends the worker
     std::mutex m_goalMutex;
     std::shared_ptr<CRunGoal> m_nextGoal;  // guarded by m_goalMutex
-    std::shared_ptr<CRunGoal> m_goal;      // the current run's, the worker's own
+    CRunDriver m_driver;                   // the worker's own
     Relaxed<bool> m_dropGoal{false};
 };

@@ -25,7 +25,7 @@ enum class EEventKind : uint8_t {
     Pin,         // text = pin name, value = its new level
     RunStart,
     RunEnd,
-    Load,  // text = the source file loaded by the assemble command
+    Load,  // text = the program file loaded (a source by the assemble command)
     Edit,  // text = "W" or the register's address ("0x0C"), value = the value written
 };
 constexpr int kEventKinds = 10;

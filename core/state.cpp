@@ -1,6 +1,5 @@
 #include "state.h"
 
-#include "event_log.h"
 #include "history.h"
 
 constinit SChipState Chip;
@@ -115,11 +114,4 @@ void ResetForRunEnd() {
     PrevRa4 = RegisterFile[PORTA] & 0x10;
     PrevPortB = RegisterFile[PORTB] & 0xF0;
     LastMnemonic = "";
-    History.Start();
-    EventLog.Record(Event(EEventKind::RunStart));
-}
-
-void ResetForRun() {
-    ResetForRunBegin();
-    ResetForRunEnd();
 }

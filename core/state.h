@@ -93,9 +93,8 @@ void ResetForLoad();
 // The reset at document creation.
 void ResetForNewDocument();
 
-// The reset at the start of every run, in two halves, because the worker sets
-// its own run flags and refreshes its views between them.
+// The chip's reset at the start of every run, in two halves, because the
+// worker sets its own run flags and refreshes its views between them. The
+// run driver calls them and then starts the session's services.
 void ResetForRunBegin();  // new stack, breakpoints and registers cleared, PC 5
 void ResetForRunEnd();    // edge detectors from the fresh ports, mnemonic cleared
-// Both halves, for callers without views or run flags (the headless runner).
-void ResetForRun();

@@ -11,6 +11,7 @@ packages=(
   libyaml-cpp-dev
   clang libclang-rt-14-dev
   xvfb xauth
+  dpkg-dev file lintian
 )
 
 missing=()

@@ -78,8 +78,10 @@ void CLumoDoc::OnFileSave() {
     if (!IsModified()) return;
     // After New the document is untitled again: its text no longer belongs to
     // the file opened before, so it gets a name of its own first.
+    // The document's own file: the program last loaded may be another one (a
+    // replayed scenario's object or HEX file).
     if (!SourceFileName.empty() && !m_strPathName.isEmpty()) {
-        StoreFile(QFile::decodeName(QByteArray::fromStdString(SourceFolder + SourceFileName)));
+        StoreFile(m_strPathName);
         return;
     }
     const QString path = AskSaveName(QStringLiteral("Save As"), {kSourceFilter, kAllFilesFilter},

@@ -49,6 +49,12 @@ public:
     QString GetTitle() const { return m_strTitle; }
     QString GetPathName() const { return m_strPathName; }
     LineEnds GetLineEnds() const { return m_lineEnds; }
+    // Makes the document's file the source the assembler works on again, as
+    // opening it did; a program loaded from elsewhere since (a replayed
+    // scenario's object or HEX file) does not stay the source.
+    void RecordOwnSourceFile() const {
+        if (!m_strPathName.isEmpty()) SetSourceFile(m_strPathName);
+    }
     SourceEncoding GetEncoding() const { return m_encoding; }
 
 signals:

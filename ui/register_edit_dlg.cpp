@@ -10,6 +10,8 @@
 #include "register_names.h"
 #include "scenario_reader.h"
 
+using namespace scenario;
+
 bool ParseRegisterValue(const QString& text, uint8_t* value) {
     int64_t number = 0;
     if (!ParseWhole(text.trimmed().toStdString(), &number) || number > 0xFF) return false;

@@ -9,12 +9,15 @@
 #include "command_ids.h"
 #include "lumo_doc.h"
 #include "main_frame.h"
+#include "program_loader.h"
 #include "scenario_reader.h"
 #include "scenario_report.h"
 #include "scenario_run.h"
 #include "source_file.h"
 #include "state.h"
 #include "user_dialogs.h"
+
+using namespace scenario;
 
 struct CScenarioReplay::SLink {
     std::mutex mutex;
@@ -94,7 +97,17 @@ void CScenarioReplay::OnEnded() {
     Say(QStringLiteral("Snimak prekinut"));
 }
 
-bool CScenarioReplay::LoadProgram(const std::string& program) {
+bool CScenarioReplay::LoadProgram(const std::string& program, std::string* failure) {
+    const EProgramKind kind = ProgramKindOf(program);
+    if (kind == EProgramKind::Object || kind == EProgramKind::Hex) {
+        // Loaded as lumo-run loads it; the editor keeps its text and its file.
+        std::string error;
+        const bool loaded = ::LoadProgram(program, &error);
+        *failure = " se nije ucitao" + (error.empty() ? std::string() : ": " + error);
+        m_doc.UpdateAllViews();
+        return loaded;
+    }
+    *failure = " se nije preveo";
     const QString path =
         QFileInfo(QFile::decodeName(QByteArray::fromStdString(program))).absoluteFilePath();
     if (QFileInfo(m_doc.GetPathName()) != QFileInfo(path)) {
@@ -111,9 +124,10 @@ bool CScenarioReplay::Start(const QString& path) {
         Say(QStringLiteral("Snimak nije pusten: ") + QString::fromStdString(error));
         return false;
     }
-    if (!scenario.program.empty() && !LoadProgram(scenario.program)) {
+    std::string failure;
+    if (!scenario.program.empty() && !LoadProgram(scenario.program, &failure)) {
         Say(QStringLiteral("Snimak nije pusten: program ") +
-            QString::fromStdString(scenario.program) + QStringLiteral(" se nije preveo"));
+            QString::fromStdString(scenario.program + failure));
         return false;
     }
     if (ProgramEnd == 0) {

@@ -33,8 +33,10 @@ private:
     void OnReplay();
     void OnEnded();
     void ShowCheckpoint(uint64_t generation, const QString& text, bool over);
-    // The scenario's program, opened and assembled as F7 does.
-    bool LoadProgram(const std::string& program);
+    // The scenario's program: a source opened and assembled as F7 does, an
+    // object or HEX file loaded beside the editor's text. *failure ends the
+    // status bar's sentence when it did not load.
+    bool LoadProgram(const std::string& program, std::string* failure);
     void Say(const QString& text);
 
     CMainFrame& m_frame;

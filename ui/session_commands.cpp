@@ -20,6 +20,8 @@
 #include "user_dialogs.h"
 #include "vcd_writer.h"
 
+using namespace scenario;
+
 namespace {
 constexpr int kStopPollMs = 10;
 constexpr int kMessageMs = 10000;

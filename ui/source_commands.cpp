@@ -63,6 +63,7 @@ CSourceCommands::CSourceCommands(CMainFrame& frame, CLumoDoc& doc)
 
 bool CSourceCommands::Assemble() {
     if (m_frame.Action(ID_SAVE_BEFORE_ASSEMBLE)->isChecked()) m_doc.OnFileSave();
+    m_doc.RecordOwnSourceFile();
     QStringList notes;
     if (SourceFileName.empty()) {
         // Said beside the message box that follows.

@@ -24,6 +24,7 @@
 #include "command_ids.h"
 #include "instruction_set.h"
 #include "main_frame.h"
+#include "run_driver.h"
 #include "run_loop.h"
 #include "simulator_app.h"
 #include "state.h"

@@ -5,6 +5,7 @@
 
 #include "../core/core_test_support.h"
 #include "build_test_support.h"
+#include "run_driver.h"
 #include "source_file.h"
 
 namespace {

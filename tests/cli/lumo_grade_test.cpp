@@ -11,6 +11,8 @@
 #include "grade_batch.h"
 #include "program_test.h"
 
+using namespace scenario;
+
 namespace {
 const char kCounter[] =
     "        org 5\n"

@@ -15,6 +15,7 @@
 #include "instruction_set.h"
 #include "platform/message_box.h"
 #include "recording_message_box.h"
+#include "run_driver.h"
 #include "run_loop.h"
 #include "state.h"
 

@@ -17,6 +17,7 @@
 #include "line_breakpoints.h"
 #include "pin_input.h"
 #include "recording_message_box.h"
+#include "run_driver.h"
 #include "run_loop.h"
 #include "state.h"
 #include "timer0.h"

@@ -12,6 +12,7 @@
 #include "checked_run.h"
 #include "fuzz_support.h"
 #include "object_loader.h"
+#include "run_driver.h"
 #include "state.h"
 
 namespace {

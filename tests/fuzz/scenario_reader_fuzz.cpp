@@ -10,6 +10,8 @@
 #include "scenario_reader.h"
 #include "state.h"
 
+using namespace scenario;
+
 namespace {
 void CheckCondition(const SCondition& c, bool inUntil) {
     const int64_t v = c.value;

@@ -8,6 +8,7 @@
 #include "input_view.h"
 #include "instruction_set.h"
 #include "pin_table.h"
+#include "run_driver.h"
 #include "run_loop.h"
 #include "state.h"
 #include "view_test_hooks.h"

@@ -18,6 +18,8 @@
 #include "support/toggle_and_sum.h"
 
 namespace {
+// At word 5: movlw 0x81, movwf 0x20, then goto itself.
+const QByteArray kStoreHex = ":06000A008130A000072870\n:00000001FF\n";
 // Runs off the end of program memory after four cycles.
 const QByteArray kOffTheEnd = "\torg\t5\n\tgoto\t0x3FE\n\torg\t0x3FE\n\tnop\n\tnop\n\tend\n";
 }  // namespace
@@ -33,6 +35,7 @@ private slots:
     void failuresPauseWithLumoRunsWords();
     void stopEndsTheReplay();
     void malformedScenarioIsReportedWithItsPlace();
+    void hexProgramPlaysBesideTheEditorsSource();
 
 private:
     QString Write(const QString& name, const QByteArray& text) const;
@@ -260,6 +263,36 @@ void ScenarioReplayTest::malformedScenarioIsReportedWithItsPlace() {
     Replay(app, m_folder->Path(QStringLiteral("nema.yaml")));
     QVERIFY(Status(app).startsWith(QStringLiteral("Snimak nije pusten: ")));
     QVERIFY(Status(app).contains(QStringLiteral("nema.yaml")));
+}
+
+void ScenarioReplayTest::hexProgramPlaysBesideTheEditorsSource() {
+    const QString source = Write(QStringLiteral("prog.asm"), kToggleAndSum);
+    Write(QStringLiteral("gotov.hex"), kStoreHex);
+    Write(QStringLiteral("los.hex"), ":0600\n");
+    const QString steps = QStringLiteral(
+        "steps:\n  - run: {instructions: 2}\n  - expect: {\"0x20\": 0x81, W: 0x81, PC: 7}\n");
+    const QString good =
+        Write(QStringLiteral("gotov.yaml"), ("program: gotov.hex\n" + steps).toUtf8());
+    const QString bad = Write(QStringLiteral("los.yaml"), ("program: los.hex\n" + steps).toUtf8());
+    CAppUnderTest app;
+    app.m_dialogs.m_openPaths.append(source);
+    Trigger(app, ID_FILE_OPEN);
+
+    Replay(app, good);
+    QTRY_VERIFY2(
+        Status(app).startsWith(QStringLiteral("Korak 2/2 ispunjen, snimak zavrsen: PROSAO")),
+        qPrintable(Status(app)));
+    QCOMPARE(app.Doc().GetPathName(), source);
+    Replay(app, bad);
+    QVERIFY2(Status(app).startsWith(QStringLiteral("Snimak nije pusten: program ") +
+                                    m_folder->Path(QStringLiteral("los.hex")) +
+                                    QStringLiteral(" se nije ucitao: ")),
+             qPrintable(Status(app)));
+
+    // F7 assembles the editor's source again, not the file the replay loaded.
+    Trigger(app, ID_ASSEMBLE);
+    QCOMPARE(SourceFileName, std::string("prog.asm"));
+    QVERIFY(ProgramEnd != 0);
 }
 
 QTEST_MAIN(ScenarioReplayTest)

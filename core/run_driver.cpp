@@ -1,0 +1,56 @@
+#include "run_driver.h"
+
+#include <utility>
+
+#include "event_log.h"
+#include "history.h"
+#include "run_goal.h"
+#include "run_loop.h"
+#include "state.h"
+
+namespace {
+// What the session keeps of a run begins with the run's reset state.
+void StartRunSession() {
+    History.Start();
+    EventLog.Record(Event(EEventKind::RunStart));
+}
+}  // namespace
+
+void CRunDriver::Reset() {
+    ResetForRunBegin();
+}
+
+void CRunDriver::Start(std::shared_ptr<CRunGoal> goal) {
+    ResetForRunEnd();
+    StartRunSession();
+    m_goal = std::move(goal);
+}
+
+CRunDriver::SSlice CRunDriver::Slice(int64_t maxPasses) {
+    SSlice slice;
+    int64_t passes = maxPasses;
+    if (m_goal) {
+        passes = m_goal->PassesBeforeLook(maxPasses);
+        if (m_goal->Over()) m_goal.reset();
+        if (onChange) onChange();
+    }
+    if (passes == 0) {
+        slice.goalPaused = true;
+        return slice;
+    }
+    if (!PcInsideProgram()) {
+        slice.leftProgram = true;
+        return slice;
+    }
+    const SPassesRun run = RunPasses(m_cpu, passes);
+    if (onChange) onChange();
+    slice.passes = run.passes;
+    slice.atBreakpoint = run.atBreakpoint;
+    return slice;
+}
+
+void ResetForRun() {
+    ResetForRunBegin();
+    ResetForRunEnd();
+    StartRunSession();
+}

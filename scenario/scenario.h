@@ -1,0 +1,70 @@
+#pragma once
+// A grading scenario as read from its YAML file: what to run, what to click,
+// and what must hold afterwards. Every step keeps the line it came from, so
+// a report can point the teacher at it.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace scenario {
+
+enum class ECompare { Equal, NotEqual, Less, LessOrEqual, Greater, GreaterOrEqual };
+
+// What a condition looks at.
+enum class ETargetKind { Register, W, Bit, Pin, PC, Stack, Cycles, Instructions };
+
+struct STarget {
+    ETargetKind kind = ETargetKind::W;
+    int address = 0;   // register file index (Register, Bit, Pin)
+    int bit = 0;       // Bit, Pin
+    std::string name;  // as the scenario wrote it, for the report
+};
+
+// "target op value"; a PC value may be a label, resolved once the program is
+// loaded.
+struct SCondition {
+    STarget target;
+    ECompare compare = ECompare::Equal;
+    int64_t value = 0;
+    std::string label;
+    int line = 0;
+    int column = 0;
+};
+
+// A pin and its level, or W or a register and the value written into it.
+struct SSetting {
+    STarget target;
+    int value = 0;
+};
+
+enum class EStepKind { RunCycles, RunInstructions, RunMicroseconds, RunUntil, Click, Set, Expect };
+
+struct SStep {
+    EStepKind kind = EStepKind::RunCycles;
+    int line = 0;
+    int column = 0;
+    int64_t count = 0;                   // RunCycles, RunInstructions
+    double microseconds = 0;             // RunMicroseconds
+    std::vector<SCondition> conditions;  // RunUntil (all at once), Expect (each)
+    std::vector<SSetting> settings;      // Click (one pin, value unused), Set
+};
+
+constexpr int64_t kDefaultClockHz = 4'000'000;
+constexpr int64_t kDefaultCycleLimit = 10'000'000;
+
+struct SScenario {
+    std::string file;     // as given
+    std::string name;     // the file name when the scenario has none
+    std::string program;  // relative paths already joined to the file's folder
+    double clockHz = kDefaultClockHz;
+    int64_t limit = kDefaultCycleLimit;
+    int points = 1;
+    std::vector<SStep> steps;
+};
+
+// The text that names a step in a report: "run {cycles: 500}", "click RB0".
+std::string DescribeStep(const SStep& step);
+std::string DescribeCondition(const SCondition& condition);
+const char* CompareText(ECompare compare);
+
+}  // namespace scenario

@@ -1,0 +1,518 @@
+#include "scenario_reader.h"
+
+#include <yaml-cpp/yaml.h>
+
+#include <cctype>
+#include <cmath>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+#include "scenario_names.h"
+#include "state.h"
+#include "user_input.h"
+
+namespace scenario {
+
+namespace {
+// A scenario is a few dozen lines; this bounds what a wrong file costs.
+constexpr std::streamsize kMaxScenarioBytes = 1 << 20;
+constexpr int kLastWord = 1023;
+constexpr int kStackDepth = 8;
+
+std::string Upper(std::string text) {
+    for (char& ch : text) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+    return text;
+}
+
+std::string Trim(const std::string& text) {
+    const size_t first = text.find_first_not_of(" \t");
+    if (first == std::string::npos) return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+}  // namespace
+
+bool ParseWhole(const std::string& text, int64_t* value) {
+    int base = 10;
+    size_t at = 0;
+    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+        base = 16;
+        at = 2;
+    } else if (text.size() > 2 && text[0] == '0' && (text[1] == 'b' || text[1] == 'B')) {
+        base = 2;
+        at = 2;
+    }
+    if (at >= text.size() || text[at] == '_' || text.back() == '_') return false;
+    int64_t result = 0;
+    for (; at < text.size(); ++at) {
+        const char ch = static_cast<char>(std::toupper(static_cast<unsigned char>(text[at])));
+        if (ch == '_') continue;
+        int digit;
+        if (ch >= '0' && ch <= '9') {
+            digit = ch - '0';
+        } else if (ch >= 'A' && ch <= 'F') {
+            digit = ch - 'A' + 10;
+        } else {
+            return false;
+        }
+        if (digit >= base || result > (INT64_MAX - digit) / base) return false;
+        result = result * base + digit;
+    }
+    *value = result;
+    return true;
+}
+
+namespace {
+// A plain positive decimal number such as 4, 32.768 or 250.5.
+bool ParseDecimal(const std::string& text, double* value) {
+    if (text.empty() || !std::isdigit(static_cast<unsigned char>(text[0]))) return false;
+    size_t dots = 0;
+    for (char ch : text) {
+        if (ch == '.') {
+            ++dots;
+        } else if (!std::isdigit(static_cast<unsigned char>(ch))) {
+            return false;
+        }
+    }
+    if (dots > 1 || text.back() == '.') return false;
+    std::istringstream in(text);
+    in.imbue(std::locale::classic());
+    in >> *value;
+    return static_cast<bool>(in) && std::isfinite(*value) && *value > 0;
+}
+
+}  // namespace
+
+bool ParseClock(const std::string& given, double* hz) {
+    const std::string text = Trim(given);
+    size_t unitAt = 0;
+    while (unitAt < text.size() &&
+           (std::isdigit(static_cast<unsigned char>(text[unitAt])) || text[unitAt] == '.')) {
+        ++unitAt;
+    }
+    const std::string unit = Upper(Trim(text.substr(unitAt)));
+    double scale = 0;
+    if (unit.empty() || unit == "HZ") {
+        scale = 1;
+    } else if (unit == "KHZ") {
+        scale = 1e3;
+    } else if (unit == "MHZ") {
+        scale = 1e6;
+    }
+    double value = 0;
+    // Four hertz make one instruction cycle a second; no PIC16C84 ever ran
+    // near a gigahertz.
+    if (scale == 0 || !ParseDecimal(text.substr(0, unitAt), &value) || value * scale < 4 ||
+        value * scale > 1e9) {
+        return false;
+    }
+    *hz = value * scale;
+    return true;
+}
+
+namespace {
+class CReader {
+public:
+    CReader(const std::string& file, SScenario* scenario) : m_file(file), m_scenario(scenario) {}
+
+    bool Document(const YAML::Node& root);
+    const std::string& Error() const { return m_error; }
+
+private:
+    // An empty value has no place of its own (yaml-cpp puts it where the
+    // next token starts, often lines later); the key last looked at stands
+    // in for it.
+    bool Fail(const YAML::Node& node, const std::string& message) {
+        YAML::Mark mark = node.Mark();
+        if (mark.is_null() || node.IsNull()) mark = m_lastMark;
+        m_error = m_file + ":" + std::to_string(mark.line + 1) + ":" +
+                  std::to_string(mark.column + 1) + ": " + message;
+        return false;
+    }
+    bool Scalar(const YAML::Node& node, const char* what, std::string* text) {
+        if (!node.Mark().is_null()) m_lastMark = node.Mark();
+        if (!node.IsScalar()) return Fail(node, std::string(what) + ": ocekuje se jedna vrednost");
+        *text = Trim(node.Scalar());
+        return true;
+    }
+    bool Whole(const YAML::Node& node, const char* what, int64_t low, int64_t high,
+               int64_t* value) {
+        std::string text;
+        if (!Scalar(node, what, &text)) return false;
+        if (!ParseWhole(text, value) || *value < low || *value > high) {
+            return Fail(node, std::string(what) + ": ocekuje se ceo broj od " +
+                                  std::to_string(low) + " do " + std::to_string(high) + ", a ne '" +
+                                  text + "'");
+        }
+        return true;
+    }
+    bool SingleKey(const YAML::Node& node, const char* what, std::string* key, YAML::Node* value);
+
+    bool Clock(const YAML::Node& node);
+    bool Steps(const YAML::Node& node);
+    bool Step(const YAML::Node& node);
+    bool Run(const YAML::Node& node, SStep* step);
+    bool Until(const YAML::Node& node, SStep* step);
+    bool Conditions(const YAML::Node& node, std::vector<SCondition>* conditions);
+    bool Condition(const YAML::Node& key, const YAML::Node& value, SCondition* condition);
+    bool Target(const YAML::Node& key, STarget* target);
+    bool Pin(const YAML::Node& node, STarget* pin);
+    bool Setting(const YAML::Node& key, const YAML::Node& value, SSetting* setting);
+    bool Program(const YAML::Node& node);
+
+    std::string m_file;
+    SScenario* m_scenario;
+    std::string m_error;
+    YAML::Mark m_lastMark;
+};
+
+bool CReader::SingleKey(const YAML::Node& node, const char* what, std::string* key,
+                        YAML::Node* value) {
+    if (!node.IsMap() || node.size() != 1) {
+        return Fail(node, std::string(what) + ": ocekuje se tacno jedan kljuc");
+    }
+    const auto entry = node.begin();
+    if (!Scalar(entry->first, what, key)) return false;
+    *value = entry->second;
+    return true;
+}
+
+bool CReader::Document(const YAML::Node& root) {
+    if (!root.IsMap()) return Fail(root, "scenario mora biti mapa kljuceva (name, steps, ...)");
+    bool haveSteps = false;
+    for (const auto& entry : root) {
+        std::string key;
+        if (!Scalar(entry.first, "kljuc", &key)) return false;
+        const YAML::Node& value = entry.second;
+        if (key == "name") {
+            if (!Scalar(value, "name", &m_scenario->name)) return false;
+        } else if (key == "program") {
+            if (!Program(value)) return false;
+        } else if (key == "clock") {
+            if (!Clock(value)) return false;
+        } else if (key == "limit") {
+            if (!Whole(value, "limit", 1, INT64_MAX / 4, &m_scenario->limit)) return false;
+        } else if (key == "points") {
+            int64_t points = 0;
+            if (!Whole(value, "points", 0, 1'000'000, &points)) return false;
+            m_scenario->points = static_cast<int>(points);
+        } else if (key == "steps") {
+            if (!Steps(value)) return false;
+            haveSteps = true;
+        } else {
+            return Fail(entry.first, "nepoznat kljuc '" + key +
+                                         "' (poznati: name, program, clock, limit, points, steps)");
+        }
+    }
+    if (!haveSteps) return Fail(root, "nedostaje kljuc 'steps'");
+    return true;
+}
+
+bool CReader::Program(const YAML::Node& node) {
+    std::string path;
+    if (!Scalar(node, "program", &path)) return false;
+    if (path.empty()) return Fail(node, "program: prazno ime datoteke");
+    const size_t slash = m_file.rfind('/');
+    if (path[0] != '/' && slash != std::string::npos) path = m_file.substr(0, slash + 1) + path;
+    m_scenario->program = path;
+    return true;
+}
+
+bool CReader::Clock(const YAML::Node& node) {
+    std::string text;
+    if (!Scalar(node, "clock", &text)) return false;
+    if (!ParseClock(text, &m_scenario->clockHz)) {
+        return Fail(node,
+                    "clock: ocekuje se frekvencija od 4 Hz do 1000 MHz, na primer '4 MHz' "
+                    "ili '32.768 kHz', a ne '" +
+                        text + "'");
+    }
+    return true;
+}
+
+bool CReader::Steps(const YAML::Node& node) {
+    if (!node.IsSequence()) return Fail(node, "steps: ocekuje se lista koraka");
+    for (const auto& step : node) {
+        if (!Step(step)) return false;
+    }
+    return true;
+}
+
+bool CReader::Step(const YAML::Node& node) {
+    std::string kind;
+    YAML::Node value;
+    if (!SingleKey(node, "korak", &kind, &value)) return false;
+    SStep step;
+    step.line = node.Mark().line + 1;
+    step.column = node.Mark().column + 1;
+    if (kind == "run") {
+        if (!Run(value, &step)) return false;
+    } else if (kind == "click") {
+        step.kind = EStepKind::Click;
+        SSetting pin;
+        if (!Pin(value, &pin.target)) return false;
+        step.settings.push_back(pin);
+    } else if (kind == "set") {
+        step.kind = EStepKind::Set;
+        if (!value.IsMap() || value.size() == 0) {
+            return Fail(value,
+                        "set: ocekuje se mapa pinova, registara ili W i vrednosti, "
+                        "na primer {RA0: 1, W: 5}");
+        }
+        for (const auto& entry : value) {
+            SSetting setting;
+            if (!Setting(entry.first, entry.second, &setting)) return false;
+            step.settings.push_back(setting);
+        }
+    } else if (kind == "expect") {
+        step.kind = EStepKind::Expect;
+        if (!Conditions(value, &step.conditions)) return false;
+    } else {
+        return Fail(node.begin()->first,
+                    "nepoznat korak '" + kind + "' (poznati: run, click, set, expect)");
+    }
+    m_scenario->steps.push_back(step);
+    return true;
+}
+
+bool CReader::Run(const YAML::Node& node, SStep* step) {
+    std::string kind;
+    YAML::Node value;
+    if (!SingleKey(node, "run", &kind, &value)) return false;
+    if (kind == "cycles" || kind == "instructions") {
+        step->kind = kind == "cycles" ? EStepKind::RunCycles : EStepKind::RunInstructions;
+        return Whole(value, kind == "cycles" ? "cycles" : "instructions", 1, INT64_MAX / 4,
+                     &step->count);
+    }
+    if (kind == "us") {
+        std::string text;
+        if (!Scalar(value, "us", &text)) return false;
+        step->kind = EStepKind::RunMicroseconds;
+        if (!ParseDecimal(text, &step->microseconds) || step->microseconds > 1e12) {
+            return Fail(value, "us: ocekuje se pozitivan broj mikrosekundi, a ne '" + text + "'");
+        }
+        return true;
+    }
+    if (kind == "until") return Until(value, step);
+    return Fail(node.begin()->first,
+                "run: nepoznat kljuc '" + kind + "' (poznati: cycles, instructions, us, until)");
+}
+
+bool CReader::Until(const YAML::Node& node, SStep* step) {
+    step->kind = EStepKind::RunUntil;
+    if (node.IsMap()) {
+        if (node.size() == 0) return Fail(node, "until: prazan uslov");
+        return Conditions(node, &step->conditions);
+    }
+    // A bare label or address: until PC stands there.
+    SCondition condition;
+    condition.target.kind = ETargetKind::PC;
+    condition.target.name = "PC";
+    condition.line = node.Mark().line + 1;
+    condition.column = node.Mark().column + 1;
+    std::string text;
+    if (!Scalar(node, "until", &text)) return false;
+    if (text.empty()) return Fail(node, "until: ocekuje se labela, adresa ili uslov");
+    if (std::isdigit(static_cast<unsigned char>(text[0]))) {
+        if (!Whole(node, "until", 0, kLastWord, &condition.value)) return false;
+    } else {
+        condition.label = text;
+    }
+    step->conditions.push_back(condition);
+    return true;
+}
+
+bool CReader::Conditions(const YAML::Node& node, std::vector<SCondition>* conditions) {
+    if (!node.IsMap() || node.size() == 0) {
+        return Fail(node, "ocekuje se mapa uslova, na primer {PORTB: 0x01, Z: 1}");
+    }
+    for (const auto& entry : node) {
+        SCondition condition;
+        if (!Condition(entry.first, entry.second, &condition)) return false;
+        conditions->push_back(condition);
+    }
+    return true;
+}
+
+bool CReader::Target(const YAML::Node& key, STarget* target) {
+    std::string name;
+    if (!Scalar(key, "ime", &name)) return false;
+    target->name = name;
+    const std::string upper = Upper(name);
+    if (!name.empty() && std::isdigit(static_cast<unsigned char>(name[0]))) {
+        int64_t address = 0;
+        if (!Whole(key, "adresa registra", 0, kRegisterFileSize - 1, &address)) return false;
+        target->kind = ETargetKind::Register;
+        target->address = static_cast<int>(address);
+    } else if (upper == "W") {
+        target->kind = ETargetKind::W;
+    } else if (upper == "PC") {
+        target->kind = ETargetKind::PC;
+    } else if (upper == "STACK") {
+        target->kind = ETargetKind::Stack;
+    } else if (upper == "CYCLES") {
+        target->kind = ETargetKind::Cycles;
+    } else if (upper == "INSTRUCTIONS") {
+        target->kind = ETargetKind::Instructions;
+    } else if (const auto reg = FindRegister(name)) {
+        target->kind = ETargetKind::Register;
+        target->address = reg->address;
+    } else if (const auto bit = FindBit(name)) {
+        target->kind = ETargetKind::Bit;
+        target->address = bit->address;
+        target->bit = bit->bit;
+    } else if (const auto pin = FindPin(name)) {
+        target->kind = ETargetKind::Pin;
+        target->address = pin->port;
+        target->bit = pin->bit;
+    } else {
+        return Fail(key, "nepoznato ime '" + name +
+                             "' (registar, adresa registra, W, bit STATUS/INTCON/OPTION, pin, "
+                             "PC, stack, cycles ili instructions)");
+    }
+    return true;
+}
+
+bool CReader::Pin(const YAML::Node& node, STarget* pin) {
+    std::string name;
+    if (!Scalar(node, "pin", &name)) return false;
+    const auto found = FindPin(name);
+    if (!found) return Fail(node, "nepoznat pin '" + name + "' (RA0-RA4, RB0-RB7)");
+    pin->kind = ETargetKind::Pin;
+    pin->name = found->name;
+    pin->address = found->port;
+    pin->bit = found->bit;
+    return true;
+}
+
+// A pin's level, or a value for W or a register that the user could write
+// in the window.
+bool CReader::Setting(const YAML::Node& key, const YAML::Node& value, SSetting* setting) {
+    if (!Target(key, &setting->target)) return false;
+    int64_t number = 0;
+    switch (setting->target.kind) {
+        case ETargetKind::Pin:
+            if (!Whole(value, "nivo pina", 0, 1, &number)) return false;
+            break;
+        case ETargetKind::Register:
+            if (const char* refusal = RegisterEditRefusal(setting->target.address)) {
+                return Fail(key, "set: " + setting->target.name + ": " + refusal);
+            }
+            [[fallthrough]];
+        case ETargetKind::W:
+            if (!Whole(value, "vrednost registra", 0, 0xFF, &number)) return false;
+            break;
+        default:
+            return Fail(key, "set: postavlja se pin (RA0-RA4, RB0-RB7), W ili registar, a ne '" +
+                                 setting->target.name + "'");
+    }
+    setting->value = static_cast<int>(number);
+    return true;
+}
+
+bool CReader::Condition(const YAML::Node& key, const YAML::Node& value, SCondition* condition) {
+    if (!Target(key, &condition->target)) return false;
+    condition->line = key.Mark().line + 1;
+    condition->column = key.Mark().column + 1;
+    std::string text;
+    if (!Scalar(value, condition->target.name.c_str(), &text)) return false;
+
+    static const std::pair<const char*, ECompare> kOperators[] = {
+        {"==", ECompare::Equal},          {"!=", ECompare::NotEqual}, {"<=", ECompare::LessOrEqual},
+        {">=", ECompare::GreaterOrEqual}, {"<", ECompare::Less},      {">", ECompare::Greater},
+    };
+    for (const auto& [symbol, compare] : kOperators) {
+        if (text.rfind(symbol, 0) == 0) {
+            condition->compare = compare;
+            text = Trim(text.substr(std::char_traits<char>::length(symbol)));
+            break;
+        }
+    }
+
+    int64_t high = 0;
+    const char* what = "";
+    switch (condition->target.kind) {
+        case ETargetKind::Register:
+        case ETargetKind::W:
+            high = 0xFF;
+            what = "vrednost registra";
+            break;
+        case ETargetKind::Bit:
+        case ETargetKind::Pin:
+            high = 1;
+            what = "nivo bita";
+            break;
+        case ETargetKind::PC:
+            high = kLastWord + 1;
+            what = "adresa ili labela";
+            break;
+        case ETargetKind::Stack:
+            high = kStackDepth;
+            what = "dubina steka";
+            break;
+        case ETargetKind::Cycles:
+        case ETargetKind::Instructions:
+            high = INT64_MAX;
+            what = "broj";
+            break;
+    }
+    if (condition->target.kind == ETargetKind::PC && !text.empty() &&
+        !std::isdigit(static_cast<unsigned char>(text[0]))) {
+        condition->label = text;
+        return true;
+    }
+    if (!ParseWhole(text, &condition->value) || condition->value > high) {
+        return Fail(value, condition->target.name + ": " + what + " od 0 do " +
+                               std::to_string(high) +
+                               ", s poredjenjem ==, !=, <, <=, > ili >= "
+                               "ispred po zelji, a ne '" +
+                               value.Scalar() + "'");
+    }
+    return true;
+}
+}  // namespace
+
+bool ReadScenarioText(const std::string& text, const std::string& file, SScenario* scenario,
+                      std::string* error) {
+    *scenario = SScenario{};
+    scenario->file = file;
+    const size_t slash = file.rfind('/');
+    scenario->name = slash == std::string::npos ? file : file.substr(slash + 1);
+    CReader reader(file, scenario);
+    try {
+        if (reader.Document(YAML::Load(text))) return true;
+        *error = reader.Error();
+    } catch (const YAML::Exception& e) {
+        *error = file + ":" + std::to_string(e.mark.line + 1) + ":" +
+                 std::to_string(e.mark.column + 1) + ": " + e.msg;
+    }
+    // The message quotes the scenario's own text: one line on the terminal,
+    // whatever bytes that held.
+    for (char& ch : *error) {
+        if (static_cast<unsigned char>(ch) < 0x20 || ch == 0x7F) ch = '?';
+    }
+    return false;
+}
+
+bool ReadScenarioFile(const std::string& path, SScenario* scenario, std::string* error) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        *error = path + ": datoteka se ne moze procitati";
+        return false;
+    }
+    std::string text(static_cast<size_t>(kMaxScenarioBytes) + 1, '\0');
+    in.read(text.data(), kMaxScenarioBytes + 1);
+    if (in.bad()) {
+        *error = path + ": datoteka se ne moze procitati";
+        return false;
+    }
+    text.resize(static_cast<size_t>(in.gcount()));
+    if (text.size() > static_cast<size_t>(kMaxScenarioBytes)) {
+        *error = path + ": scenario je veci od 1 MB";
+        return false;
+    }
+    return ReadScenarioText(text, path, scenario, error);
+}
+
+}  // namespace scenario

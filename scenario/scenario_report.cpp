@@ -1,0 +1,216 @@
+#include "scenario_report.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include "json_text.h"
+
+namespace scenario {
+
+namespace {
+const char* ResultText(EStepResult result) {
+    switch (result) {
+        case EStepResult::Held:
+            return "held";
+        case EStepResult::Failed:
+            return "failed";
+        case EStepResult::Skipped:
+            return "skipped";
+    }
+    return "";
+}
+
+const char* ResultLabel(EStepResult result) {
+    switch (result) {
+        case EStepResult::Held:
+            return "ok       ";
+        case EStepResult::Failed:
+            return "GRESKA   ";
+        case EStepResult::Skipped:
+            return "preskocen";
+    }
+    return "";
+}
+
+std::string FileName(const std::string& path) {
+    const size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string FirstFailure(const SScenarioReport& report) {
+    if (!report.loaded) return report.loadFailure;
+    for (const SStepReport& step : report.steps) {
+        if (step.result == EStepResult::Failed) return StepFailureText(report, step);
+    }
+    return {};
+}
+
+// Text for XML content and attribute values. Control characters other than
+// tab and line ends are not allowed in XML 1.0 at all, so they become '?'.
+std::string XmlText(const std::string& text) {
+    std::string out;
+    for (char ch : text) {
+        switch (ch) {
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            default:
+                if (static_cast<unsigned char>(ch) < 0x20 && ch != '\n' && ch != '\t' &&
+                    ch != '\r') {
+                    out += '?';
+                } else {
+                    out += ch;
+                }
+        }
+    }
+    return out;
+}
+}  // namespace
+
+std::string StepFailureText(const SScenarioReport& report, const SStepReport& step) {
+    std::string failure = FileName(report.file) + ":" + std::to_string(step.line) + " " +
+                          step.step + ": " + step.failure;
+    if (!step.mismatches.empty()) {
+        const SMismatch& first = step.mismatches.front();
+        failure += "; " + first.key + ": ocekivano " + first.expected + ", stvarno " + first.actual;
+    }
+    return failure;
+}
+
+std::string ReportText(const SScenarioReport& report) {
+    const std::string file = FileName(report.file);
+    std::string text =
+        "Scenario \"" + report.name + "\" (" + report.file + "), program " + report.program + "\n";
+    if (!report.loaded) text += "  " + report.loadFailure + "\n";
+    size_t width = 0;
+    for (const SStepReport& step : report.steps) {
+        width = std::max(width, file.size() + 1 + std::to_string(step.line).size());
+    }
+    for (const SStepReport& step : report.steps) {
+        std::string where = file + ":" + std::to_string(step.line);
+        where.resize(width, ' ');
+        text += "  " + where + "  " + ResultLabel(step.result) + "  " + step.step;
+        if (!step.failure.empty()) text += ": " + step.failure;
+        text += "\n";
+        for (const SMismatch& mismatch : step.mismatches) {
+            text += "      " + mismatch.key + ": ocekivano " + mismatch.expected + ", stvarno " +
+                    mismatch.actual + "\n";
+        }
+        for (const std::string& message : step.messages) text += "      poruka: " + message + "\n";
+    }
+    const int earned = report.passed ? report.points : 0;
+    text += std::string(report.passed ? "PROSAO" : "PAO") + " (" + std::to_string(earned) + "/" +
+            std::to_string(report.points) + " poena), " + std::to_string(report.cycles) +
+            " ciklusa\n";
+    return text;
+}
+
+std::string ReportJson(const SScenarioReport& report) {
+    std::string json = "{\"scenario\":" + JsonString(report.name) +
+                       ",\"file\":" + JsonString(report.file) +
+                       ",\"program\":" + JsonString(report.program) +
+                       ",\"passed\":" + (report.passed ? "true" : "false") +
+                       ",\"points\":" + std::to_string(report.points) +
+                       ",\"earned\":" + std::to_string(report.passed ? report.points : 0) +
+                       ",\"loaded\":" + (report.loaded ? "true" : "false") +
+                       ",\"load_failure\":" + JsonString(report.loadFailure) +
+                       ",\"cycles\":" + std::to_string(report.cycles) +
+                       ",\"instructions\":" + std::to_string(report.instructions) + ",\"steps\":[";
+    for (size_t i = 0; i < report.steps.size(); ++i) {
+        const SStepReport& step = report.steps[i];
+        if (i) json += ',';
+        json += "{\"line\":" + std::to_string(step.line) + ",\"step\":" + JsonString(step.step) +
+                ",\"result\":\"" + ResultText(step.result) +
+                "\",\"failure\":" + JsonString(step.failure) +
+                ",\"cycles\":" + std::to_string(step.cycles) + ",\"mismatches\":[";
+        for (size_t m = 0; m < step.mismatches.size(); ++m) {
+            const SMismatch& mismatch = step.mismatches[m];
+            if (m) json += ',';
+            json += "{\"key\":" + JsonString(mismatch.key) +
+                    ",\"expected\":" + JsonString(mismatch.expected) +
+                    ",\"actual\":" + JsonString(mismatch.actual) + "}";
+        }
+        json += "],\"messages\":[";
+        for (size_t m = 0; m < step.messages.size(); ++m) {
+            if (m) json += ',';
+            json += JsonString(step.messages[m]);
+        }
+        json += "]}";
+    }
+    return json + "]}";
+}
+
+SCaseSummary Summarize(const SScenarioReport& report) {
+    SCaseSummary summary;
+    summary.name = report.name;
+    summary.passed = report.passed;
+    summary.points = report.points;
+    summary.seconds = report.seconds;
+    summary.failure = FirstFailure(report);
+    summary.details = ReportText(report);
+    return summary;
+}
+
+bool WriteJUnit(const std::string& path, const std::vector<SSuite>& suites, std::string* error) {
+    int tests = 0;
+    int failures = 0;
+    for (const SSuite& suite : suites) {
+        for (const SCaseSummary& c : suite.cases) {
+            ++tests;
+            failures += c.passed ? 0 : 1;
+        }
+    }
+    std::string xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<testsuites tests=\"" +
+                      std::to_string(tests) + "\" failures=\"" + std::to_string(failures) + "\">\n";
+    for (const SSuite& suite : suites) {
+        int suiteFailures = 0;
+        double seconds = 0;
+        for (const SCaseSummary& c : suite.cases) {
+            suiteFailures += c.passed ? 0 : 1;
+            seconds += c.seconds;
+        }
+        char time[32];
+        std::snprintf(time, sizeof time, "%.3f", seconds);
+        xml += "  <testsuite name=\"" + XmlText(suite.name) + "\" tests=\"" +
+               std::to_string(suite.cases.size()) + "\" failures=\"" +
+               std::to_string(suiteFailures) + "\" time=\"" + time + "\">\n";
+        for (const SCaseSummary& c : suite.cases) {
+            std::snprintf(time, sizeof time, "%.3f", c.seconds);
+            xml += "    <testcase classname=\"" + XmlText(suite.name) + "\" name=\"" +
+                   XmlText(c.name) + "\" time=\"" + time + "\"";
+            if (c.passed) {
+                xml += "/>\n";
+                continue;
+            }
+            xml += ">\n      <failure message=\"" + XmlText(c.failure) + "\">" +
+                   XmlText(c.details) + "</failure>\n    </testcase>\n";
+        }
+        xml += "  </testsuite>\n";
+    }
+    xml += "</testsuites>\n";
+
+    std::FILE* file = std::fopen(path.c_str(), "w");
+    if (!file) {
+        *error = path + ": " + std::strerror(errno);
+        return false;
+    }
+    const bool written = std::fwrite(xml.data(), 1, xml.size(), file) == xml.size();
+    if (std::fclose(file) != 0 || !written) {
+        *error = path + ": upis nije uspeo";
+        return false;
+    }
+    return true;
+}
+
+}  // namespace scenario

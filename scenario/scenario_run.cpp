@@ -1,0 +1,383 @@
+#include "scenario_run.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <memory>
+#include <utility>
+
+#include "break_labels.h"
+#include "history.h"
+#include "instruction_set.h"
+#include "pin_input.h"
+#include "platform/message_box.h"
+#include "run_driver.h"
+#include "run_loop.h"
+#include "state.h"
+#include "vcd_writer.h"
+
+namespace scenario {
+
+namespace {
+// Passes a slice may run when the scenario sets no nearer point: a scenario
+// without a window to serve runs as far as its next checkpoint allows.
+constexpr int64_t kPassesPerSlice = int64_t{1} << 30;
+
+// Keeps the chip's run-time messages for the step that caused them instead
+// of showing them.
+class CStepMessages : public CMessageBoxHook {
+public:
+    CStepMessages() { SetMessageBoxHook(this); }
+    ~CStepMessages() override { SetMessageBoxHook(nullptr); }
+    CStepMessages(const CStepMessages&) = delete;
+    CStepMessages& operator=(const CStepMessages&) = delete;
+
+    void Show(const std::string& text) override { m_messages.push_back(text); }
+    void CloseAll() override {}
+    std::vector<std::string> Take() { return std::exchange(m_messages, {}); }
+
+private:
+    std::vector<std::string> m_messages;
+};
+
+std::string Binary(unsigned value) {
+    std::string text(8, '0');
+    for (int bit = 0; bit < 8; ++bit) {
+        if (value & (0x80u >> bit)) text[bit] = '1';
+    }
+    return text;
+}
+
+std::string Hex(unsigned value, int digits) {
+    char text[16];
+    std::snprintf(text, sizeof text, "0x%0*X", digits, value);
+    return text;
+}
+
+bool Compare(int64_t actual, ECompare compare, int64_t expected) {
+    switch (compare) {
+        case ECompare::Equal:
+            return actual == expected;
+        case ECompare::NotEqual:
+            return actual != expected;
+        case ECompare::Less:
+            return actual < expected;
+        case ECompare::LessOrEqual:
+            return actual <= expected;
+        case ECompare::Greater:
+            return actual > expected;
+        case ECompare::GreaterOrEqual:
+            return actual >= expected;
+    }
+    return false;
+}
+
+int64_t Current(const STarget& target) {
+    switch (target.kind) {
+        case ETargetKind::Register:
+            return RegisterFile[target.address];
+        case ETargetKind::W:
+            return W;
+        case ETargetKind::Bit:
+        case ETargetKind::Pin:
+            return (RegisterFile[target.address] >> target.bit) & 1;
+        case ETargetKind::PC:
+            return PC;
+        case ETargetKind::Stack:
+            return ReturnStack->Count();
+        case ETargetKind::Cycles:
+            return static_cast<int64_t>(CycleCount.load());
+        case ETargetKind::Instructions:
+            return static_cast<int64_t>(InstructionCount.load());
+    }
+    return 0;
+}
+
+std::string Shown(const STarget& target, int64_t value) {
+    switch (target.kind) {
+        case ETargetKind::Register:
+        case ETargetKind::W:
+            return HexAndBinary(static_cast<unsigned>(value));
+        case ETargetKind::PC:
+            return Hex(static_cast<unsigned>(value), 4);
+        default:
+            return std::to_string(value);
+    }
+}
+
+// The passes that surely end before the cycle count reaches end: no
+// instruction takes more than two cycles.
+int64_t PassesBelow(uint64_t end) {
+    const uint64_t now = CycleCount;
+    return now >= end ? 1 : std::max<int64_t>(1, static_cast<int64_t>((end - now) / 2));
+}
+}  // namespace
+
+CScenarioStepper::CScenarioStepper(SScenario scenario, const std::string& program, CVcdWriter* vcd)
+    : m_scenario(std::move(scenario)), m_vcd(vcd) {
+    m_report.file = m_scenario.file;
+    m_report.name = m_scenario.name;
+    m_report.program = program;
+    m_report.points = m_scenario.points;
+    for (const SStep& step : m_scenario.steps) {
+        SStepReport& out = m_report.steps.emplace_back();
+        out.line = step.line;
+        out.step = DescribeStep(step);
+    }
+}
+
+void CScenarioStepper::Sample() {
+    if (m_vcd) m_vcd->Sample(CycleCount);
+}
+
+int64_t CScenarioStepper::PassesBeforeLook(int64_t maxPasses) {
+    while (!m_over) {
+        if (m_current == m_scenario.steps.size()) {
+            // Only a scenario without steps gets here.
+            m_over = true;
+            m_report.passed = true;
+            break;
+        }
+        SStepReport& out = m_report.steps[m_current];
+        if (m_running) {
+            const EStop stop = Look();
+            if (stop == EStop::Going) return Slice(maxPasses);
+            m_running = false;
+            if (stop != EStop::Done) {
+                out.failure = StopReason(stop);
+                if (m_scenario.steps[m_current].kind == EStepKind::RunUntil) {
+                    std::string wanted;
+                    for (const SCondition& condition : m_scenario.steps[m_current].conditions) {
+                        wanted += (wanted.empty() ? "" : ", ") + DescribeCondition(condition);
+                    }
+                    out.failure = "uslov '" + wanted + "' nije ispunjen: " + out.failure;
+                }
+            }
+            if (EndStep()) break;
+            continue;
+        }
+        const SStep& step = m_scenario.steps[m_current];
+        switch (step.kind) {
+            case EStepKind::Click:
+            case EStepKind::Set:
+                ClickStep(step, &out);
+                break;
+            case EStepKind::Expect:
+                ExpectStep(step, &out);
+                break;
+            default:
+                BeginRun(step);
+                if (m_running) continue;
+                break;
+        }
+        if (EndStep()) break;
+    }
+    return 0;
+}
+
+bool CScenarioStepper::EndStep() {
+    const size_t index = m_current++;
+    SStepReport& out = m_report.steps[index];
+    if (takeMessages) out.messages = takeMessages();
+    out.cycles = CycleCount;
+    const bool failed = !out.failure.empty();
+    out.result = failed ? EStepResult::Failed : EStepResult::Held;
+    m_over = failed || m_current == m_scenario.steps.size();
+    if (m_over) {
+        m_report.passed = !failed;
+        m_report.cycles = CycleCount;
+        m_report.instructions = InstructionCount;
+    }
+    const bool checkpoint = m_over || m_scenario.steps[index].kind == EStepKind::Expect;
+    if (checkpoint && onCheckpoint) onCheckpoint(index);
+    return checkpoint;
+}
+
+void CScenarioStepper::BeginRun(const SStep& step) {
+    m_ranPasses = false;
+    if (step.kind == EStepKind::RunUntil) {
+        // Labels first: a misspelt one must fail at once, not after the limit.
+        if (!Resolve(step.conditions, &m_conditions, &m_report.steps[m_current].failure)) return;
+    } else if (step.kind == EStepKind::RunInstructions) {
+        m_end = InstructionCount + static_cast<uint64_t>(step.count);
+    } else {
+        const int64_t cycles = step.kind == EStepKind::RunCycles
+                                   ? step.count
+                                   : std::llround(step.microseconds * m_scenario.clockHz / 4e6);
+        m_end = CycleCount + static_cast<uint64_t>(cycles);
+    }
+    m_running = true;
+}
+
+bool CScenarioStepper::Arrived() const {
+    switch (m_scenario.steps[m_current].kind) {
+        case EStepKind::RunUntil:
+            // An until runs at least one instruction, as a breakpoint does.
+            if (!m_ranPasses) return false;
+            for (const SCondition& condition : m_conditions) {
+                if (!Compare(Current(condition.target), condition.compare, condition.value)) {
+                    return false;
+                }
+            }
+            return true;
+        case EStepKind::RunInstructions:
+            return InstructionCount >= m_end;
+        default:
+            return CycleCount >= m_end;
+    }
+}
+
+CScenarioStepper::EStop CScenarioStepper::Look() const {
+    if (Arrived()) return EStop::Done;
+    if (!PcInsideProgram()) return EStop::LeftProgram;
+    if (CycleCount >= static_cast<uint64_t>(m_scenario.limit)) return EStop::Limit;
+    return EStop::Going;
+}
+
+int64_t CScenarioStepper::Slice(int64_t maxPasses) {
+    // No slice passes a point where the step or the limit must be looked at.
+    int64_t passes = std::min(maxPasses, PassesBelow(static_cast<uint64_t>(m_scenario.limit)));
+    switch (m_scenario.steps[m_current].kind) {
+        case EStepKind::RunUntil:
+            passes = 1;
+            break;
+        case EStepKind::RunInstructions:
+            passes = std::min(passes, static_cast<int64_t>(m_end - InstructionCount));
+            break;
+        default:
+            passes = std::min(passes, PassesBelow(m_end));
+            break;
+    }
+    m_ranPasses = true;
+    m_lastPc = PC;
+    m_sliceStart = InstructionCount;
+    return std::max<int64_t>(1, passes);
+}
+
+uint16_t CScenarioStepper::PcBeforeLastPass() const {
+    const uint64_t now = InstructionCount;
+    if (now <= m_sliceStart + 1) return m_lastPc;
+    // The last slice ran many passes: the history knows where the last began.
+    CInstructionSet cpu;
+    History.GoTo(now - 1, cpu);
+    const uint16_t pc = PC;
+    History.GoTo(now, cpu);
+    return pc;
+}
+
+std::string CScenarioStepper::StopReason(EStop stop) const {
+    const std::string where = "PC " + Hex(PC, 4) + ", ciklus " + std::to_string(CycleCount.load());
+    if (stop == EStop::Limit) {
+        return "dostignuta granica od " + std::to_string(m_scenario.limit) + " ciklusa (" + where +
+               ")";
+    }
+    return std::string("PC je napustio program: ") + LastMnemonic.load() + " na adresi " +
+           Hex(PcBeforeLastPass(), 4) + " odveo je PC na " + Hex(PC, 4) + " (ciklus " +
+           std::to_string(CycleCount.load()) + ")";
+}
+
+bool CScenarioStepper::Resolve(const std::vector<SCondition>& conditions,
+                               std::vector<SCondition>* resolved, std::string* failure) const {
+    *resolved = conditions;
+    for (SCondition& condition : *resolved) {
+        if (condition.label.empty()) continue;
+        condition.value = LookUpLabel(condition.label);
+        if (condition.value == 0) {
+            *failure = condition.target.name + ": labela '" + condition.label +
+                       "' nije nadjena u listingu programa";
+            return false;
+        }
+    }
+    return true;
+}
+
+void CScenarioStepper::ClickStep(const SStep& step, SStepReport* report) {
+    for (const SSetting& setting : step.settings) {
+        const STarget& target = setting.target;
+        if (target.kind != ETargetKind::Pin) {
+            const auto kind =
+                target.kind == ETargetKind::W ? SUserInput::EKind::W : SUserInput::EKind::Register;
+            EditValue(
+                {kind, static_cast<uint8_t>(target.address), static_cast<uint8_t>(setting.value)});
+            continue;
+        }
+        // A level is compared with the port as the settings before it left it.
+        ApplyPinClicks();
+        const auto mask = static_cast<uint8_t>(1u << target.bit);
+        const uint8_t port = static_cast<uint8_t>(target.address);
+        const bool wanted = step.kind == EStepKind::Click ||
+                            ((RegisterFile[port] & mask) != 0) != (setting.value != 0);
+        if (!IsInputPin(port, mask) || (wanted && !ClickPin(port, mask))) {
+            report->failure = target.name + ": Port je setovan kao izlazni";
+            return;
+        }
+    }
+    // The clicks land now, so that what follows sees them.
+    ApplyPinClicks();
+    Sample();
+}
+
+void CScenarioStepper::ExpectStep(const SStep& step, SStepReport* report) {
+    ApplyPinClicks();
+    std::vector<SCondition> conditions;
+    if (!Resolve(step.conditions, &conditions, &report->failure)) return;
+    for (const SCondition& condition : conditions) {
+        const int64_t actual = Current(condition.target);
+        if (Compare(actual, condition.compare, condition.value)) continue;
+        SMismatch& mismatch = report->mismatches.emplace_back();
+        mismatch.key = condition.target.name;
+        mismatch.expected = std::string(CompareText(condition.compare)) + " " +
+                            Shown(condition.target, condition.value);
+        if (!condition.label.empty()) mismatch.expected += " (" + condition.label + ")";
+        mismatch.actual = Shown(condition.target, actual);
+    }
+    if (!report->mismatches.empty()) {
+        report->failure = std::to_string(report->mismatches.size()) + " od " +
+                          std::to_string(conditions.size()) + " ocekivanja nije ispunjeno";
+    }
+}
+
+std::string HexAndBinary(unsigned value) {
+    return Hex(value, 2) + " (" + Binary(value) + ")";
+}
+
+SScenarioReport RunScenario(const SScenario& scenario, const std::string& program,
+                            CVcdWriter* vcd) {
+    const auto start = std::chrono::steady_clock::now();
+    CStepMessages messages;
+    auto stepper = std::make_shared<CScenarioStepper>(scenario, program, vcd);
+    stepper->takeMessages = [&messages] { return messages.Take(); };
+    CRunDriver driver;
+    driver.Reset();
+    if (vcd) vcd->Sample(CycleCount);
+    driver.Start(stepper);
+    // A waveform sees the pins after every pass; otherwise the stepper alone
+    // says how far each slice goes.
+    const bool recording = vcd && vcd->Recording();
+    if (recording) driver.onChange = [vcd] { vcd->Sample(CycleCount); };
+    while (!stepper->Over()) driver.Slice(recording ? 1 : kPassesPerSlice);
+    SScenarioReport report = stepper->TakeReport();
+    report.seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    return report;
+}
+
+SScenarioReport UnloadedReport(const SScenario& scenario, const std::string& program,
+                               const std::string& failure) {
+    SScenarioReport report;
+    report.file = scenario.file;
+    report.name = scenario.name;
+    report.program = program;
+    report.points = scenario.points;
+    report.loaded = false;
+    report.loadFailure = failure;
+    for (const SStep& step : scenario.steps) {
+        SStepReport& out = report.steps.emplace_back();
+        out.line = step.line;
+        out.step = DescribeStep(step);
+    }
+    return report;
+}
+
+}  // namespace scenario

@@ -1,0 +1,123 @@
+#pragma once
+// Runs a scenario on the program already loaded, step by step, through the
+// same pass of the instruction loop as the window and lumo-run, and says for
+// every step whether it held.
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "run_goal.h"
+#include "scenario.h"
+
+namespace scenario {
+
+class CVcdWriter;
+
+// One key of an expect (or the condition of an until) that did not hold.
+struct SMismatch {
+    std::string key;
+    std::string expected;  // "== 0x01 (00000001)"
+    std::string actual;    // "0x00 (00000000)"
+};
+
+enum class EStepResult { Held, Failed, Skipped };
+
+struct SStepReport {
+    int line = 0;
+    std::string step;  // as DescribeStep gives it
+    EStepResult result = EStepResult::Skipped;
+    std::string failure;  // why it failed, one line
+    std::vector<SMismatch> mismatches;
+    std::vector<std::string> messages;  // the chip's run-time messages during the step
+    uint64_t cycles = 0;                // after the step
+};
+
+struct SScenarioReport {
+    std::string file;
+    std::string name;
+    std::string program;
+    int points = 0;
+    bool loaded = true;
+    std::string loadFailure;  // what the assembler or loader said
+    bool passed = false;
+    std::vector<SStepReport> steps;
+    uint64_t cycles = 0;
+    uint64_t instructions = 0;
+    double seconds = 0;  // wall time of the run
+};
+
+// Plays a scenario's steps as the goal of a run that has just been reset:
+// clicks and sets go through the pin queue, expects look at the machine, and
+// a run step says how many passes may go before it must look again. The
+// run driver asks it before every slice, in the window and headless alike,
+// so both play a scenario the same way. It answers 0 once at every checkpoint: after
+// an expect, after a failure (which ends the scenario) and after the last
+// step. Every step after a failed one is skipped.
+class CScenarioStepper : public CRunGoal {
+public:
+    // A VCD writer, when given, sees the pins after every click.
+    CScenarioStepper(SScenario scenario, const std::string& program, CVcdWriter* vcd = nullptr);
+
+    int64_t PassesBeforeLook(int64_t maxPasses) override;
+    bool Over() const override { return m_over; }
+
+    // The report so far: one entry per step, filled as the steps end.
+    const SScenarioReport& Report() const { return m_report; }
+    SScenarioReport TakeReport() { return std::move(m_report); }
+
+    // Told of every checkpoint, with the index of the step that ended there,
+    // on the thread that asked.
+    std::function<void(size_t step)> onCheckpoint;
+    // Gives the chip's run-time messages to keep with the step that ends;
+    // unset where they are shown instead.
+    std::function<std::vector<std::string>()> takeMessages;
+
+private:
+    enum class EStop { Going, Done, Limit, LeftProgram };
+
+    void BeginRun(const SStep& step);
+    EStop Look() const;
+    bool Arrived() const;
+    int64_t Slice(int64_t maxPasses);
+    // A copy of the conditions with every label replaced by its address.
+    bool Resolve(const std::vector<SCondition>& conditions, std::vector<SCondition>* resolved,
+                 std::string* failure) const;
+    void ClickStep(const SStep& step, SStepReport* report);
+    void ExpectStep(const SStep& step, SStepReport* report);
+    std::string StopReason(EStop stop) const;
+    uint16_t PcBeforeLastPass() const;
+    // Ends the current step; returns whether the run stops here.
+    bool EndStep();
+    void Sample();
+
+    SScenario m_scenario;
+    SScenarioReport m_report;
+    CVcdWriter* m_vcd;
+    size_t m_current = 0;  // the step under way or next
+    bool m_over = false;
+    // The run step under way.
+    bool m_running = false;
+    bool m_ranPasses = false;
+    uint64_t m_end = 0;  // cycles or instructions
+    std::vector<SCondition> m_conditions;
+    // Where the last slice began.
+    uint16_t m_lastPc = 0;
+    uint64_t m_sliceStart = 0;
+};
+
+// Resets the machine for a run and plays the scenario on the loaded program,
+// in slices as long as the steps allow; every step after a failed one is
+// skipped. A recording VCD writer, when given, sees the pins after every
+// pass and every click.
+SScenarioReport RunScenario(const SScenario& scenario, const std::string& program,
+                            CVcdWriter* vcd = nullptr);
+
+// The report of a scenario whose program could not be loaded: nothing held.
+SScenarioReport UnloadedReport(const SScenario& scenario, const std::string& program,
+                               const std::string& failure);
+
+// A register value as the report shows it: "0x0C (00001100)".
+std::string HexAndBinary(unsigned value);
+
+}  // namespace scenario

@@ -1,0 +1,49 @@
+#include "scenario_session.h"
+
+#include <cstdio>
+
+#include "program_loader.h"
+#include "state.h"
+#include "vcd_writer.h"
+
+namespace scenario {
+
+void PrintAssemblerOutput(const std::string& output) {
+    if (output.empty()) return;
+    std::fputs(output.c_str(), stderr);
+    if (output.back() != '\n') std::fputc('\n', stderr);
+}
+
+bool CScenarioSession::Load(const std::string& program) {
+    std::string error;
+    const bool loaded = CheckProgramReadable(program, &error) && IsLoadableProgram(program) &&
+                        LoadProgram(program, &error, PrintAssemblerOutput);
+    if (!error.empty()) std::fprintf(stderr, "lumo-run: %s\n", error.c_str());
+    return loaded;
+}
+
+SScenarioReport CScenarioSession::Play(const SScenario& scenario, const std::string& program,
+                                       const std::string& vcdPath) {
+    if (!m_tried || program != m_program) {
+        m_program = program;
+        m_tried = true;
+        m_loaded = Load(program);
+    }
+    if (!m_loaded) {
+        return UnloadedReport(
+            scenario, program,
+            "program " + program +
+                (IsLoadableProgram(program) ? " nije preveden ili ucitan"
+                                            : " nije ucitan: mora biti *.asm, *.obj ili *.hex"));
+    }
+    CVcdWriter vcd;
+    std::string error;
+    if (!vcdPath.empty() && !vcd.Open(vcdPath, scenario.clockHz, &error)) {
+        std::fprintf(stderr, "lumo-run: %s\n", error.c_str());
+    }
+    SScenarioReport report = RunScenario(scenario, program, &vcd);
+    if (!vcd.Close(CycleCount, &error)) std::fprintf(stderr, "lumo-run: %s\n", error.c_str());
+    return report;
+}
+
+}  // namespace scenario

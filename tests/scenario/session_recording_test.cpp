@@ -1,0 +1,139 @@
+// A session recorded as a scenario replays to the very same machine: random
+// clicks on every pin and random values written into W and the registers, at
+// random moments, into a program whose interrupts, counter and port reads
+// all depend on them.
+#include "session_recording.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "../build/build_test_support.h"
+#include "event_log.h"
+#include "instruction_set.h"
+#include "pin_input.h"
+#include "recording_message_box.h"
+#include "run_driver.h"
+#include "run_loop.h"
+#include "scenario_reader.h"
+#include "scenario_run.h"
+#include "state.h"
+
+using namespace scenario;
+
+namespace {
+// 4 GOTO isr
+// 5 BSF STATUS,RP0; MOVLW 0xF1; MOVWF TRISB (RB1-RB3 outputs); MOVLW 0x28;
+//   MOVWF OPTION_REG (Timer 0 counts RA4 edges); BCF STATUS,RP0; MOVLW 0xB8;
+//   MOVWF INTCON (GIE, T0IE, INTE, RBIE)
+// 13 loop: INCF 0x0C,F; MOVF PORTB,W; GOTO loop
+// 16 isr: INCF 0x0D,F; MOVF PORTB,W; MOVWF 0x0E; MOVF TMR0,W; MOVWF 0x0F;
+//   BCF INTCON,RBIF; BCF INTCON,INTF; BCF INTCON,T0IF; RETFIE
+const uint16_t kProgram[] = {0x2810, 0x1683, 0x30F1, 0x0086, 0x3028, 0x0081, 0x1283,
+                             0x30B8, 0x008B, 0x0A8C, 0x0806, 0x280D, 0x0A8D, 0x0806,
+                             0x008E, 0x0801, 0x008F, 0x100B, 0x108B, 0x110B, 0x0009};
+const char* const kPins[] = {"RA0", "RA1", "RA2", "RA3", "RA4", "RB0",
+                             "RB1", "RB2", "RB4", "RB5", "RB6", "RB7"};
+
+void LoadProgram() {
+    ResetForLoad();
+    for (size_t i = 0; i < std::size(kProgram); ++i) {
+        char text[5];
+        std::snprintf(text, sizeof text, "%04X", kProgram[i]);
+        for (int c = 0; c < 4; ++c) ProgramImage[4 * (4 + i) + c] = text[c];
+    }
+    ProgramEnd = kProgramImageSize;
+}
+
+TEST(SessionRecording, ReplayReachesTheRecordedMachineBitForBit) {
+    CScratchFolder folder;
+    const std::string program = (folder.Path() / "prog.asm").string();
+    for (unsigned seed = 1; seed <= 20; ++seed) {
+        // Clicks on output pins are refused with a message, which stays here.
+        CRecordingMessageBox messages;
+        LoadProgram();
+        ResetForRun();
+        std::mt19937 random(seed);
+        const uint64_t from = EventLog.LastSerial();
+        CInstructionSet cpu;
+        const int passes = 500 + static_cast<int>(random() % 1500);
+        for (int pass = 0; pass < passes; ++pass) {
+            // Now and then a burst of clicks and edits, some at the same moment.
+            while (random() % 8 == 0) {
+                if (random() % 4 == 0) {
+                    // W, a special register or one of the program's counters.
+                    const int targets[] = {-1, TMR0, STATUS, PORTB, INTCON, 0x0C, 0x0E, TRISB};
+                    const int target = targets[random() % std::size(targets)];
+                    const auto value = static_cast<uint8_t>(random());
+                    EditValue({target < 0 ? SUserInput::EKind::W : SUserInput::EKind::Register,
+                               static_cast<uint8_t>(target < 0 ? 0 : target), value});
+                    continue;
+                }
+                const char* pin = kPins[random() % std::size(kPins)];
+                const uint8_t port = pin[1] == 'A' ? PORTA : PORTB;
+                const auto mask = static_cast<uint8_t>(1u << (pin[2] - '0'));
+                ClickPin(port, mask);
+            }
+            RunOnePass(cpu);
+        }
+        std::vector<SRecordedInput> inputs;
+        for (const SEvent& event : EventLog.Since(from)) {
+            if (IsUserInput(event.kind)) inputs.push_back(RecordedInputOf(event));
+        }
+        const SChipState recorded = Chip;
+        const std::string path = (folder.Path() / "session.yaml").string();
+        const std::string text = RecordedScenario(path, program, 3.2768e6, inputs);
+
+        SScenario scenario;
+        std::string error;
+        ASSERT_TRUE(ReadScenarioText(text, path, &scenario, &error)) << error << "\n" << text;
+        EXPECT_EQ(scenario.program, program);
+        EXPECT_DOUBLE_EQ(scenario.clockHz, 3.2768e6);
+        const SScenarioReport report = RunScenario(scenario, program);
+        EXPECT_TRUE(report.passed) << "seed " << seed << "\n" << text;
+        EXPECT_TRUE(Chip == recorded) << "seed " << seed;
+        EXPECT_GT(RegisterFile[0x0D], 0) << "seed " << seed << ": no interrupt ever ran";
+    }
+}
+
+TEST(SessionRecording, TheExpectNamesRegistersAndLeavesOutZeros) {
+    CRecordingMessageBox messages;
+    LoadProgram();
+    ResetForRun();
+    CInstructionSet cpu;
+    for (int pass = 0; pass < 9; ++pass) RunOnePass(cpu);
+    const std::string text = RecordedScenario("/tmp/s.yaml", "/tmp/p.asm", 4e6, {});
+    EXPECT_NE(text.find("program: p.asm\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("  - run: {cycles: 9}\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("INTCON: 0xB8"), std::string::npos) << text;
+    EXPECT_NE(text.find("TRISB: 0xF1"), std::string::npos) << text;
+    EXPECT_NE(text.find("0x0C: 0x01"), std::string::npos) << text;
+    EXPECT_EQ(text.find("0x0E:"), std::string::npos) << text;
+    EXPECT_NE(text.find("PC: 0x000E"), std::string::npos) << text;
+}
+
+TEST(SessionRecording, EditsBecomeSetStepsByTheRegistersName) {
+    SEvent edit = Event(EEventKind::Edit, 0x10, 0, "0x06");
+    edit.cycle = 4;
+    SEvent general = Event(EEventKind::Edit, 3, 0, "0x0C");
+    general.cycle = 4;
+    SEvent w = Event(EEventKind::Edit, 0xFF, 0, "W");
+    w.cycle = 7;
+    SEvent click = Event(EEventKind::Pin, 1, 0, "RB0");
+    click.cycle = 7;
+    std::vector<SRecordedInput> inputs;
+    for (const SEvent& event : {edit, general, w, click}) inputs.push_back(RecordedInputOf(event));
+    ResetForRun();
+    CycleCount = 9;
+    const std::string text = RecordedScenario("/tmp/s.yaml", "/tmp/p.asm", 4e6, inputs);
+    EXPECT_NE(text.find("  - run: {cycles: 4}\n"
+                        "  - set: {PORTB: 0x10}\n"
+                        "  - set: {0x0C: 0x03}\n"
+                        "  - run: {cycles: 3}\n"
+                        "  - set: {W: 0xFF}\n"
+                        "  - click: RB0\n"
+                        "  - run: {cycles: 2}\n"),
+              std::string::npos)
+        << text;
+}
+}  // namespace
