@@ -37,9 +37,8 @@ public:
 #undef LUMO_LOAD_FIELD
         PrescaleCount = ::PrescaleCount;
         m_timerTicks = false;
-        m_due = ::CycleCount;
+        m_timerDue = ::CycleCount;
         m_cyclesToDue = 0;
-        m_eventDue = Chip.cycleTimers.NextDue();
         ForgetShortcuts();
     }
     void PublishOwn() const {
@@ -66,7 +65,7 @@ public:
     }
 
     uint64_t CycleCount() const {
-        return m_due - m_cyclesToDue;
+        return m_timerDue - m_cyclesToDue;
     }
 
 protected:
@@ -76,51 +75,45 @@ protected:
         return static_cast<uint16_t>(ReturnStack->Pop());
     }
 
-    // The countdown. m_due is the next cycle at which anything is due: the
-    // timer's next step (m_timerDue) or the queue's first event (m_eventDue),
-    // whichever comes first.
-    uint64_t m_due = 0;
+    // The countdown: the cycle at which the timer next takes a step, or the
+    // queue's first event falls due, and the cycles until then, one
+    // decrement per cycle.
+    uint64_t m_timerDue = 0;
     int64_t m_cyclesToDue = 0;
-    uint64_t m_eventDue = CCycleTimers::kNever;
 
     // Shortcuts of this working copy, never published. The timer is settled
     // while no write holds it and TMR0 (equal to PrevTmr0), RA4 and OPTION
-    // stand as it last saw them; then the cycles before m_timerDue only
+    // stand as it last saw them. Then the cycles before m_timerDue only
     // count. In timer mode (m_timerTicks) those cycles run the prescaler's
-    // count up, so that it stands at m_tickPeriod - (m_timerDue - the cycle
-    // count), and the cycle at m_timerDue increments TMR0, as does every
-    // m_tickPeriod-th cycle after it. While m_fastTick, nothing else falls
-    // due before the timer's next increment: the countdown ends exactly at it
-    // and m_due stands for m_timerDue.
-    uint64_t m_timerDue = 0;
+    // count up, so that it stands at m_tickPeriod - m_cyclesToDue, and the
+    // cycle at m_timerDue increments TMR0, as does every m_tickPeriod-th
+    // cycle after it. While an event waits, the timer never ticks this way
+    // (see executor_timer0.h), so these are all the countdown needs.
     int m_tickPeriod = 1;
     bool m_timerTicks = false;
-    bool m_fastTick = false;
 
     // What this pass's stores ask of its end (kMirrorStatus,
     // kRecheckInterrupts).
     static constexpr uint8_t kEverything = kMirrorStatus | kRecheckInterrupts;
     uint8_t m_pending = kEverything;
 
-    uint64_t TimerDue() const {
-        return m_fastTick ? m_due : m_timerDue;
+    // The timer's next step comes in the given number of cycles.
+    void Due(int64_t cycles) {
+        m_timerDue = CycleCount() + cycles;
+        m_cyclesToDue = cycles;
     }
 
     // The prescaler's count as the cycles so far have left it.
     int PrescaleCountNow() const {
-        return m_timerTicks ? static_cast<int>(m_tickPeriod - (TimerDue() - CycleCount()))
-                            : PrescaleCount;
+        return m_timerTicks ? static_cast<int>(m_tickPeriod - m_cyclesToDue) : PrescaleCount;
     }
 
-    // The next timer cycle takes the full step.
+    // The next cycle takes the full step (and looks at the queue).
     void WakeTimer() {
         if (m_timerTicks) PrescaleCount = PrescaleCountNow();
-        const uint64_t now = CycleCount();
+        m_timerDue = CycleCount();
+        m_cyclesToDue = 0;
         m_timerTicks = false;
-        m_fastTick = false;
-        m_timerDue = now + 1;
-        m_due = std::min(m_timerDue, m_eventDue);
-        m_cyclesToDue = static_cast<int64_t>(m_due - now);
     }
 
     // For a working copy loaded afresh, or a register file reset under it:

@@ -2,6 +2,7 @@
 // Timer 0 and the cycle-timer queue, one instruction cycle at a time. Both
 // hang on the working copy's countdown: a cycle that nothing falls due in
 // costs one decrement and one compare.
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -18,70 +19,49 @@ public:
         m_cyclesToDue -= 1;
         if (m_cyclesToDue > 0) [[likely]]
             return;
-        if (m_fastTick) [[likely]] {
+        if (m_timerTicks) [[likely]] {
             // As the full step would do it: TMR0 and OPTION stand as it last
             // saw them, and the prescaler's count reaches its divisor now.
             PrevTmr0 = IncrementTmr0(static_cast<uint8_t>(PrevTmr0));
-            m_due += m_tickPeriod;
+            m_timerDue += m_tickPeriod;
             m_cyclesToDue = m_tickPeriod;
-            if (m_due >= m_eventDue) [[unlikely]]
-                StopAtEvent();
             return;
         }
-        CycleDue();
+        Timer0FullStep();
+        if (Chip.cycleTimers.Count() != 0) [[unlikely]]
+            EventsDue();
     }
 
-    // Keeps an event for the cycle delay cycles after this one's end.
+    // Keeps an event for the cycle delay cycles after this one's end (at
+    // least one).
     bool ScheduleCycleEvent(uint64_t delay, const SCycleEvent& event) {
-        const uint64_t due = CycleCount() + delay;
-        if (!Chip.cycleTimers.Add(due, event)) return false;
-        if (due < m_eventDue) {
-            m_eventDue = due;
-            // The countdown ends at the event; a tick due then is the slow
-            // path's to take, with the event.
-            if (m_due >= due) {
-                if (m_fastTick) {
-                    m_timerDue = m_due;
-                    m_fastTick = false;
-                }
-                m_cyclesToDue -= static_cast<int64_t>(m_due - due);
-                m_due = due;
-            }
-        }
+        if (!Chip.cycleTimers.Add(CycleCount() + std::max<uint64_t>(delay, 1), event)) return false;
+        // The next cycle looks at the queue.
+        WakeTimer();
         return true;
     }
 
 protected:
-    // The countdown ran out at a cycle that is not only the timer's tick.
-    void CycleDue() {
+    // After the timer's step of a cycle while events wait: fires those due
+    // (what they change, the timer sees from the next cycle on, as after an
+    // instruction's store) and ends the countdown at the next one. A ticking
+    // timer takes its full step every cycle meanwhile instead of counting
+    // ahead, so the fast path above never has to look at the queue: the
+    // classic chip, which schedules nothing, pays nothing for it.
+    void EventsDue() {
         const uint64_t now = CycleCount();
+        FireDueEvents(now);
+        if (Chip.cycleTimers.Count() == 0 || m_cyclesToDue <= 0) return;
         if (m_timerTicks) {
-            if (now >= m_timerDue) {
-                PrevTmr0 = IncrementTmr0(static_cast<uint8_t>(PrevTmr0));
-                m_timerDue += m_tickPeriod;
-            }
-        } else if (now >= m_timerDue) {
-            Timer0FullStep(now);
+            PrescaleCount = PrescaleCountNow();
+            m_timerTicks = false;
+            Due(1);
+            return;
         }
-        // After the timer's step: what an event changes, the timer sees from
-        // the next cycle on, as after an instruction's store.
-        if (now >= m_eventDue) [[unlikely]]
-            FireDueEvents(now);
-        m_due = std::min(m_timerDue, m_eventDue);
-        m_cyclesToDue = static_cast<int64_t>(m_due - now);
-        m_fastTick = m_timerTicks && m_timerDue < m_eventDue;
+        Due(std::min(m_cyclesToDue, static_cast<int64_t>(Chip.cycleTimers.NextDue() - now)));
     }
 
-    // A ticking timer's countdown would run past the queue's first event:
-    // it ends at the event instead, and the timer's tick waits in m_timerDue.
-    void StopAtEvent() {
-        m_timerDue = m_due;
-        m_fastTick = false;
-        m_cyclesToDue -= static_cast<int64_t>(m_due - m_eventDue);
-        m_due = m_eventDue;
-    }
-
-    [[gnu::noinline]] void FireDueEvents(uint64_t now) {
+    void FireDueEvents(uint64_t now) {
         SCycleEvent event;
         while (Chip.cycleTimers.TakeDue(now, event)) {
             switch (event.kind) {
@@ -90,7 +70,6 @@ protected:
                     break;
             }
         }
-        m_eventDue = Chip.cycleTimers.NextDue();
     }
 
     // The outside drives a pin while the program runs: the register byte
@@ -110,9 +89,8 @@ protected:
     // timer, it then knows how many cycles will only count: in counter mode
     // all of them until RA4 or a register it reads changes, in timer mode the
     // prescaler's count up to its divisor.
-    void Timer0FullStep(uint64_t now) {
+    [[gnu::always_inline]] void Timer0FullStep() {
         // Until the timer settles below, the next cycle takes this step again.
-        m_timerDue = now + 1;
         if (Tmr0Inhibit > 0) {
             Tmr0Inhibit -= 1;
             PrescaleCount = 0;
@@ -136,7 +114,7 @@ protected:
             }
             // A settled timer in counter mode only counts cycles until
             // something wakes it.
-            m_timerDue = now + (uint64_t{1} << 62);
+            Due(int64_t{1} << 62);
         } else {
             const int divisor = kPrescaleDivisor[option & (kPrescalerToWatchdog | kPrescalerBits)];
             const int count = PrescaleCount + 1;
@@ -148,7 +126,7 @@ protected:
             }
             // The count is now below the divisor: the cycle that reaches it
             // increments TMR0.
-            m_timerDue = now + static_cast<uint64_t>(divisor - PrescaleCount);
+            Due(divisor - PrescaleCount);
             m_timerTicks = true;
             m_tickPeriod = divisor;
         }
