@@ -49,6 +49,20 @@ void SetPowerOnDirections() {
     RegisterFile[OPTION_REG] = 0xFF;
     RegisterFile[TRISA] = 0x1F;
 }
+
+// What Timer 0 and the interrupt check remember of the cycles before,
+// started afresh from the register file as it now stands, so that nothing of
+// an earlier program or run reaches the next one's first cycles.
+void RebaseBookkeeping() {
+    PrevRa4 = RegisterFile[PORTA] & 0x10;
+    PrevPortB = RegisterFile[PORTB] & 0xF0;
+    PrevTmr0 = RegisterFile[TMR0];
+    Tmr0Inhibit = 0;
+    PrescaleCount = 0;
+    Tmr0Overflowed = false;
+    Tmr0WrapPending = false;
+    IrqCause = 0;
+}
 }  // namespace
 
 namespace {
@@ -70,6 +84,7 @@ void ResetForLoad() {
     ClearProgramImage();
     ClearRegisterFile();
     SetPowerOnDirections();
+    RebaseBookkeeping();
     W = 0;
     PC = kStartAddress;
     BankOffset = 0;
@@ -79,6 +94,7 @@ void ResetForLoad() {
 void ResetForNewDocument() {
     ClearProgramImage();
     ClearRegisterFile();
+    RebaseBookkeeping();
     W = 0;
     BankOffset = 0;
     PC = kStartAddress;
@@ -111,7 +127,6 @@ void ResetForRunBegin() {
 }
 
 void ResetForRunEnd() {
-    PrevRa4 = RegisterFile[PORTA] & 0x10;
-    PrevPortB = RegisterFile[PORTB] & 0xF0;
+    RebaseBookkeeping();
     LastMnemonic = "";
 }

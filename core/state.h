@@ -97,4 +97,4 @@ void ResetForNewDocument();
 // worker sets its own run flags and refreshes its views between them. The
 // run driver calls them and then starts the session's services.
 void ResetForRunBegin();  // new stack, breakpoints and registers cleared, PC 5
-void ResetForRunEnd();    // edge detectors from the fresh ports, mnemonic cleared
+void ResetForRunEnd();    // the timer and edge bookkeeping from the fresh ports, mnemonic cleared
