@@ -70,6 +70,9 @@ void ResetForLoad() {
     W = 0;
     PC = kStartAddress;
     BankOffset = 0;
+    // A new program's clock starts at 0.
+    CycleCount = 0;
+    InstructionCount = 0;
     TellRunAboutReset();
 }
 
