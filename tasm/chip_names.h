@@ -11,6 +11,10 @@ namespace tasm {
 // chip is "16C84", "16F84" or "16F84A": the configuration values differ.
 std::optional<int64_t> ChipNameValue(std::string_view name, std::string_view chip);
 
+// The register's name at that address (bank 1 ones with their bank bit), or
+// empty where the chip has none.
+std::string_view RegisterName(int64_t address);
+
 // True when name is one of the chip's names exactly as the headers write it.
 bool IsChipName(std::string_view name);
 

@@ -310,6 +310,13 @@ void CTwoPassAssembler::Org(const std::string& label, size_t from) {
             Error("ORG address out of range (0-1023, data EEPROM 0x2100-0x213F)");
         } else {
             m_nAddress = address;
+            // The reset vector starts in bank 0; any other place is reached
+            // by a vector or a jump in either bank.
+            if (address == 0) {
+                m_bank.Reset();
+            } else {
+                m_bank.Forget();
+            }
         }
     }
     if (!label.empty()) DefineAddressLabel(label);

@@ -43,20 +43,10 @@ std::string Hex(int64_t value) {
 
 // A register address of bank 1 (0x80-0xFF) keeps its low 7 bits: the
 // instruction word has no room for the bank bit, RP0 selects the bank.
-bool FileAddress(int64_t f, CEncoding* out, uint16_t* bits, bool warnBank = true) {
+bool FileAddress(int64_t f, CEncoding* out, uint16_t* bits) {
     if (f < 0 || f > 0xFF) {
         out->error = "file address out of range (0-0xFF): " + Hex(f);
         return false;
-    }
-    if (f >= 0x80 && warnBank) {
-        // Whether RP0 is set here is not known while assembling: the
-        // message says what to check, and ERRORLEVEL -302 silences it.
-        char text[96];
-        std::snprintf(
-            text, sizeof text,
-            "Register 0x%02X lies in bank 1: make sure RP0 is set before this instruction",
-            static_cast<unsigned>(f));
-        out->warning = text;
     }
     *bits = static_cast<uint16_t>(f & 0x7F);
     return true;
@@ -145,7 +135,7 @@ CEncoding EncodeInstruction(const CInstruction& instruction, const std::vector<i
         }
         case EOperands::Tris:
             // TRIS names the port; TRISB means the same register here.
-            if (!FileAddress(operands[0], &out, &f, false)) return out;
+            if (!FileAddress(operands[0], &out, &f)) return out;
             if (f < 5 || f > 7) {
                 out.error = "TRIS needs a port register (5-7): " + Hex(operands[0]);
                 return out;

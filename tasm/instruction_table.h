@@ -27,12 +27,10 @@ struct CInstruction {
 // Case-insensitive; nullptr when name is no instruction.
 const CInstruction* FindInstruction(std::string_view name);
 
-// What encoding one instruction found: the word, or an error; a warning may
-// come with either.
+// What encoding one instruction found: the word, or an error.
 struct CEncoding {
     uint16_t word = 0;
     std::string error;
-    std::string warning;
 };
 
 // operands holds the evaluated operand values as written (one or two).

@@ -63,6 +63,7 @@ void CTwoPassAssembler::RunPass(int pass) {
     m_setReportedOnce.clear();
     m_bIncludeMissing = false;
     m_bBelowStartWarned = false;
+    m_bank.Reset();
     m_bBeyondReported = false;
     m_vConditionals.clear();
     m_mapMacros.clear();
@@ -315,6 +316,7 @@ void CTwoPassAssembler::DefineAddressLabel(const std::string& name) {
     m_pLine->address = static_cast<int>(m_nAddress);
     if (m_bLabelNeedsColon) m_pLine->colonAt = m_nLabelEnd;
     DefineSymbol(name, m_nAddress, true, ESymbolKind::Label);
+    m_bank.Forget();  // a jump may come here in either bank
 }
 
 void CTwoPassAssembler::DefineSymbol(const std::string& name, int64_t value, bool known,
@@ -512,13 +514,17 @@ void CTwoPassAssembler::Instruction(const CInstruction& instruction, size_t from
         EmitWord(std::nullopt);
         return;
     }
-    EncodeWith(instruction, values);
+    EncodeWith(instruction, values, !operands.empty() && operands[0].size() == 1);
 }
 
 void CTwoPassAssembler::EncodeWith(const CInstruction& instruction,
-                                   const std::vector<int64_t>& values) {
+                                   const std::vector<int64_t>& values, bool named) {
     CEncoding encoding = EncodeInstruction(instruction, values);
-    if (!encoding.warning.empty()) Warning(encoding.warning, kBankWarning);
+    // A wrong bank is a fault of the program, not a reminder: ERRORLEVEL
+    // silences only the advisory.
+    CBankMessage bank = m_bank.Check(instruction, values, named);
+    if (!bank.text.empty()) Warning(bank.text, bank.advisory ? kBankWarning : 0);
+    m_bank.Follow(instruction, values);
     if (!encoding.error.empty()) {
         Error(encoding.error);
         EmitWord(std::nullopt);
@@ -559,7 +565,8 @@ void CTwoPassAssembler::PseudoInstruction(const CPseudoInstruction& pseudo, size
                              : operand == kSecondOperand ? own[1]
                                                          : operand);
         }
-        EncodeWith(*FindInstruction(step.mnemonic), values);
+        EncodeWith(*FindInstruction(step.mnemonic), values,
+                   !operands.empty() && operands[0].size() == 1);
     }
 }
 

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "assembler.h"
+#include "bank_tracker.h"
 #include "directive_names.h"
 #include "expression.h"
 #include "instruction_table.h"
@@ -97,7 +98,9 @@ private:
     bool EvaluateOperand(CTokenSpan tokens, int64_t* value);
     bool EarlyValue(CTokenSpan tokens, size_t item, int64_t* value);
     void Instruction(const CInstruction& instruction, size_t from);
-    void EncodeWith(const CInstruction& instruction, const std::vector<int64_t>& values);
+    // named: the file operand is written as one name or number.
+    void EncodeWith(const CInstruction& instruction, const std::vector<int64_t>& values,
+                    bool named = true);
     void PseudoInstruction(const CPseudoInstruction& pseudo, size_t from);
     void BankSelect(EDirective directive, size_t from);
     void WarnBelowStart(uint16_t word);
@@ -155,6 +158,7 @@ private:
     std::set<std::string> m_setReportedOnce;  // missing names, errors inside macros
     bool m_bIncludeMissing = false;
     bool m_bBelowStartWarned = false;
+    CBankTracker m_bank;
 
     std::vector<CConditional> m_vConditionals;
     std::unordered_map<std::string, CMacro> m_mapMacros;
