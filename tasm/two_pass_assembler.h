@@ -98,6 +98,7 @@ private:
     bool EarlyValue(CTokenSpan tokens, size_t item, int64_t* value);
     void Instruction(const CInstruction& instruction, size_t from);
     void EncodeWith(const CInstruction& instruction, const std::vector<int64_t>& values);
+    std::vector<CMapSymbol> MapSymbols() const;
     void PseudoInstruction(const CPseudoInstruction& pseudo, size_t from);
     void BankSelect(EDirective directive, size_t from);
     void WarnBelowStart(uint16_t word);
@@ -175,6 +176,8 @@ private:
     std::optional<int64_t> m_nCblockNext;
     CProgramImage m_image;
     CSourceMap m_origins;
+    CFileAddresses m_fileAddresses{};
+    std::set<std::string> m_setRegisterNames;  // constants named as a file operand
     CWordOrigin m_origin;  // the line in a source file that the current line stems from
 
     CListingLine* m_pLine = nullptr;
