@@ -22,6 +22,14 @@ constexpr int kBreakpointsUsed = 8;
 constexpr uint16_t kStartAddress = 5;
 constexpr uint16_t kInterruptVector = 4;
 
+// The register file index of a register address up to 0x1FF. The file ends
+// at 0x8B; larger addresses fold back by 0x80 the way the chip mirrors its
+// general-purpose RAM into bank 1, so no access ever leaves the file.
+constexpr int RegisterFileIndex(int address) {
+    while (address >= kRegisterFileSize) address -= 0x80;
+    return address;
+}
+
 // Register file indices the program treats specially.
 enum : uint8_t {
     INDF = 0x00,
