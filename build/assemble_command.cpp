@@ -12,6 +12,15 @@ bool OnAssemble(std::string* output, const std::function<void()>& assembled) {
         return false;
     }
     if (assembled) assembled();
+    const std::string missing = MissingAssemblerOutput();
+    if (!missing.empty()) {
+        AfxMessageBox(missing);
+        return false;
+    }
+    return LoadAssembledProgram();
+}
+
+bool LoadAssembledProgram() {
     if (!LoadAssemblerOutput()) return false;
     EventLog.Record(Event(EEventKind::Load, 0, 0, SourceFileName));
     return true;

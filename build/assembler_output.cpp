@@ -1,5 +1,7 @@
 #include "assembler_output.h"
 
+#include <sys/stat.h>
+
 #include "assemble_command.h"
 #include "file_read.h"
 #include "object_loader.h"
@@ -28,6 +30,24 @@ std::string OutputFileName(const std::string& sourceFileName, const char* extens
     // A name shorter than three characters is kept whole.
     const size_t size = sourceFileName.size();
     return (size < 3 ? sourceFileName : sourceFileName.substr(0, size - 3)) + extension;
+}
+
+std::string MissingAssemblerOutput() {
+    const auto exists = [](const std::string& path) {
+        struct stat info {};
+        return ::stat(path.c_str(), &info) == 0;
+    };
+    const std::string listing = OutputFileName(SourceFileName, "lst");
+    if (!exists(SourceFolder + listing)) return "Prevodilac nije napravio listing " + listing + ".";
+    std::string tail;
+    long long length = 0;
+    std::string error;
+    const std::string object = OutputFileName(SourceFileName, "obj");
+    if (ReadFileTail(SourceFolder + listing, kListingTailBytes, &tail, &length, &error) &&
+        ListingReportsNoErrors(tail) && !exists(SourceFolder + object)) {
+        return "Prevodilac nije napravio objektni fajl " + object + ".";
+    }
+    return {};
 }
 
 bool LoadAssemblerOutput() {

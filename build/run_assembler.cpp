@@ -83,13 +83,20 @@ void UseOnlyOwnAssembler() {
     OwnAssemblerOnly = true;
 }
 
-bool RunAssembler(std::string* output) {
-    if (SourceFolder.empty() || SourceFileName.empty()) return false;
+SAssemblerCommand PrepareAssemblerCommand() {
+    if (SourceFolder.empty() || SourceFileName.empty()) return {};
     const std::string program = AssemblerPath();
     if (program.size() + std::string(" -1684 ").size() + SourceFileName.size() >
         kLongestCommandLine) {
-        return false;
+        return {};
     }
+    RemovePreviousOutput();
+    return {program, {"-1684", SourceFileName}, SourceFolder};
+}
+
+bool RunAssembler(std::string* output) {
+    SAssemblerCommand command = PrepareAssemblerCommand();
+    if (command.program.empty()) return false;
 
     int pipeFds[2];
     if (::pipe2(pipeFds, O_CLOEXEC) != 0) return false;
@@ -101,15 +108,14 @@ bool RunAssembler(std::string* output) {
     posix_spawn_file_actions_adddup2(actions.Get(), pipeFds[1], 1);
     posix_spawn_file_actions_adddup2(actions.Get(), pipeFds[1], 2);
     posix_spawn_file_actions_addclosefrom_np(actions.Get(), 3);
-    posix_spawn_file_actions_addchdir_np(actions.Get(), SourceFolder.c_str());
+    posix_spawn_file_actions_addchdir_np(actions.Get(), command.folder.c_str());
 
-    std::string option = "-1684";
-    std::string name = SourceFileName;
-    std::string programArg = program;
-    char* argv[] = {programArg.data(), option.data(), name.data(), nullptr};
-    RemovePreviousOutput();
+    std::vector<char*> argv{command.program.data()};
+    for (std::string& argument : command.arguments) argv.push_back(argument.data());
+    argv.push_back(nullptr);
     pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, program.c_str(), actions.Get(), nullptr, argv, environ);
+    const int spawned =
+        posix_spawn(&pid, command.program.c_str(), actions.Get(), nullptr, argv.data(), environ);
     ::close(pipeFds[1]);
     if (spawned != 0) {
         ::close(pipeFds[0]);

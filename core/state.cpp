@@ -36,8 +36,11 @@ void CBreakLabelTable::ClearAll() {
 }
 
 namespace {
+// The pins' outside levels go with the register file: in the classic
+// profile the panel's switches show the register bits.
 void ClearRegisterFile() {
     for (auto& reg : RegisterFile) reg = 0;
+    Chip.pinDrives = SPinDrives{};
 }
 
 // The power-on values of the direction and option registers.
@@ -45,6 +48,20 @@ void SetPowerOnDirections() {
     RegisterFile[TRISB] = 0xFF;
     RegisterFile[OPTION_REG] = 0xFF;
     RegisterFile[TRISA] = 0x1F;
+}
+
+// What Timer 0 and the interrupt check remember of the cycles before,
+// started afresh from the register file as it now stands, so that nothing of
+// an earlier program or run reaches the next one's first cycles.
+void RebaseBookkeeping() {
+    PrevRa4 = RegisterFile[PORTA] & 0x10;
+    PrevPortB = RegisterFile[PORTB] & 0xF0;
+    PrevTmr0 = RegisterFile[TMR0];
+    Tmr0Inhibit = 0;
+    PrescaleCount = 0;
+    Tmr0Overflowed = false;
+    Tmr0WrapPending = false;
+    IrqCause = 0;
 }
 }  // namespace
 
@@ -67,15 +84,20 @@ void ResetForLoad() {
     ClearProgramImage();
     ClearRegisterFile();
     SetPowerOnDirections();
+    RebaseBookkeeping();
     W = 0;
     PC = kStartAddress;
     BankOffset = 0;
+    // A new program's clock starts at 0.
+    CycleCount = 0;
+    InstructionCount = 0;
     TellRunAboutReset();
 }
 
 void ResetForNewDocument() {
     ClearProgramImage();
     ClearRegisterFile();
+    RebaseBookkeeping();
     W = 0;
     BankOffset = 0;
     PC = kStartAddress;
@@ -84,6 +106,7 @@ void ResetForNewDocument() {
 
 void ResetForRunBegin() {
     *ReturnStack = CReturnStack{};
+    Chip.cycleTimers.Clear();
     PcChanged = false;
     IrqPending = false;
     IrqArmed = false;
@@ -107,7 +130,6 @@ void ResetForRunBegin() {
 }
 
 void ResetForRunEnd() {
-    PrevRa4 = RegisterFile[PORTA] & 0x10;
-    PrevPortB = RegisterFile[PORTB] & 0xF0;
+    RebaseBookkeeping();
     LastMnemonic = "";
 }

@@ -43,4 +43,5 @@ enum CommandId : int {
     ID_RECORD_END = 0x8051,
     ID_EXPORT_VCD = 0x8052,
     ID_REPLAY = 0x8053,
+    ID_ASSEMBLER_TIME_LIMIT = 0x8034,
 };

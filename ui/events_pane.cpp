@@ -143,11 +143,24 @@ void CEventsPane::Update() {
     const std::vector<SEvent> fresh = EventLog.Since(m_lastSerial);
     if (fresh.empty()) return;
     m_lastSerial = fresh.back().serial;
+    bool loaded = false;
     for (const SEvent& event : fresh) {
+        // A newly loaded program starts the pane afresh: the previous
+        // program's events are not mixed with its own.
+        // The reset that preceded the load started the new program's run, so
+        // its run start stays.
+        if (event.kind == EEventKind::Load) {
+            auto start = m_events.end();
+            for (auto it = m_events.begin(); it != m_events.end(); ++it) {
+                if (it->kind == EEventKind::RunStart) start = it;
+            }
+            m_events.erase(m_events.begin(), start);
+            loaded = true;
+        }
         m_events.push_back(event);
         if (m_events.size() > kRows) m_events.pop_front();
     }
-    if (fresh.size() >= kRows) {
+    if (loaded || fresh.size() >= kRows) {
         Refill();
         return;
     }

@@ -147,6 +147,12 @@ CLumoDoc::LoadResult CLumoDoc::LoadFile(const QString& path) {
     m_encoding = decoded.encoding;
     SetSourceFile(path);
     ClearProgramImage();
+    // The previous program is unloaded with its text: the next step finds
+    // nothing loaded rather than running it as if it were the text shown,
+    // and the clock of the next program starts at 0.
+    ProgramEnd = 0;
+    CycleCount = 0;
+    InstructionCount = 0;
     for (int i = 0; i < kDataRegistersClearedOnOpen; ++i) RegisterFile[i] = 0;
     History.RequestNewHistory();
     SetPathName(path);

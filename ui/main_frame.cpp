@@ -10,6 +10,7 @@
 #include <QMimeData>
 #include <QPixmap>
 #include <QProxyStyle>
+#include <QScreen>
 #include <QSettings>
 #include <QSplitter>
 #include <QStatusBar>
@@ -24,6 +25,7 @@
 #include "listing_labels.h"
 #include "lock_key_indicators.h"
 #include "lumo_doc.h"
+#include "messages_pane.h"
 #include "output_view.h"
 #include "platform/message_box.h"
 #include "register_edits.h"
@@ -45,6 +47,7 @@ static void InitLumoResources() {
 
 namespace {
 const char kIdleMessage[] = "Spreman";
+const char kNotAssembledMessage[] = "Tekst nije preveden: nijedan program nije ucitan (F7)";
 const char kFirstCaption[] = "Simulator";
 const QString kGeometryKey = QStringLiteral("Prozor/Polozaj");
 const QString kSplitterKey = QStringLiteral("Prozor/Okna");
@@ -57,6 +60,17 @@ public:
         return QProxyStyle::styleHint(hint, option, widget, returnData);
     }
 };
+
+// What acts on the program, the machine or the source file waits while the
+// assembler runs; looking, editing and the views do not.
+bool WaitsForAssembler(int id) {
+    static constexpr int kWaiting[] = {
+        ID_FILE_NEW,   ID_FILE_OPEN,   ID_FILE_SAVE,      ID_FILE_SAVE_AS,
+        ID_ASSEMBLE,   ID_SINGLE_STEP, ID_CONTINUOUS_RUN, ID_STOP_SIMULATION,
+        ID_RESTART,    ID_STEP_BACK,   ID_BACK_TO_EVENT,  ID_RECORD_START,
+        ID_RECORD_END, ID_REPLAY,      ID_EXPORT_VCD,     ID_BREAK_LABELS};
+    return std::find(std::begin(kWaiting), std::end(kWaiting), id) != std::end(kWaiting);
+}
 
 bool IsCheckable(int id) {
     return id == ID_SAVE_BEFORE_ASSEMBLE || id == ID_VIEW_TOOLBAR || id == ID_VIEW_STATUS_BAR ||
@@ -85,6 +99,8 @@ CMainFrame::CMainFrame(CLumoDoc& doc, QWidget* parent) : QMainWindow(parent), m_
     new CSessionCommands(*this, m_doc);
     new CRegisterEdits(*this, m_doc);
     new CScenarioReplay(*this, m_doc);
+    connect(m_pSourceCommands, &CSourceCommands::Assembled, this, &CMainFrame::OnAssembled);
+    connect(m_pRunStatus, &CRunStatusPanes::Stopped, Messages(), &CMessagesPane::AddLine);
     RestoreLayout();
 
     connect(&m_doc, &CLumoDoc::TitleChanged, this, [this](const QString& title) {
@@ -210,7 +226,13 @@ void CMainFrame::CreateAccelerators() {
         key->setShortcut(QKeySequence(accelerator.key));
         key->setShortcutContext(Qt::WindowShortcut);
         const int id = accelerator.id;
-        connect(key, &QAction::triggered, this, [this, id] { Action(id)->trigger(); });
+        connect(key, &QAction::triggered, this, [this, id] {
+            if (Assembling() && WaitsForAssembler(id)) {
+                m_heldKeys.append(id);
+            } else {
+                Action(id)->trigger();
+            }
+        });
         addAction(key);
     }
 }
@@ -278,16 +300,23 @@ void CMainFrame::ConnectCommands() {
     connect(Action(ID_SINGLE_STEP), &QAction::triggered, this, [this] { m_doc.OnSingleStep(); });
     connect(Action(ID_CONTINUOUS_RUN), &QAction::triggered, this,
             [this] { m_doc.OnContinuousRun(); });
-    connect(Action(ID_STOP_SIMULATION), &QAction::triggered, this,
-            [this] { m_doc.OnStopSimulation(); });
+    connect(Action(ID_STOP_SIMULATION), &QAction::triggered, this, [this] {
+        m_doc.OnStopSimulation();
+        m_pRunStatus->Update();
+    });
     connect(Action(ID_RESTART), &QAction::triggered, this, [this] {
         m_pRunStatus->SetLastMessage({});
         m_doc.OnRestart();
     });
     // Open empties the program memory: its labels are gone with it.
+    // The old file's messages go with it, and until F7 the bar says that no
+    // program of the text shown is loaded.
     connect(&m_doc, &CLumoDoc::SourceLoaded, this, [this] {
         m_pRunStatus->SetListingLabels({});
         m_pRunStatus->SetLastMessage({});
+        Messages()->ShowLines({}, {});
+        Messages()->close();
+        m_pIdleMessage->setText(QString::fromLatin1(kNotAssembledMessage));
     });
 
     connect(Action(ID_NEXT_PANE), &QAction::triggered, this, [this] { ActivateNextPane(1); });
@@ -297,12 +326,41 @@ void CMainFrame::ConnectCommands() {
 }
 
 void CMainFrame::OnAssemble() {
-    const bool loaded = m_pSourceCommands->Assemble();
+    if (Assembling()) return;
+    HoldCommands();
+    m_pSourceCommands->Assemble();
+}
+
+bool CMainFrame::Assembling() const {
+    return m_pSourceCommands->Assembling();
+}
+
+void CMainFrame::OnAssembled(bool loaded) {
+    m_pIdleMessage->setText(QString::fromLatin1(kIdleMessage));
     m_pRunStatus->SetListingLabels(loaded ? ReadListingLabels(SourceFolder + ListingFileName)
                                           : std::map<int, std::string>());
     m_pRunStatus->SetLastMessage({});
     // The reset and the new program show at once, not at the next step.
     m_doc.UpdateAllViews();
+    emit Assembled(loaded);
+    ReleaseCommands();
+}
+
+void CMainFrame::HoldCommands() {
+    for (auto it = m_actions.cbegin(); it != m_actions.cend(); ++it) {
+        if (!WaitsForAssembler(it.key())) continue;
+        m_heldEnabled.insert(it.key(), it.value()->isEnabled());
+        it.value()->setEnabled(false);
+    }
+}
+
+void CMainFrame::ReleaseCommands() {
+    for (auto it = m_heldEnabled.cbegin(); it != m_heldEnabled.cend(); ++it)
+        Action(it.key())->setEnabled(it.value());
+    m_heldEnabled.clear();
+    // A key held for a command is carried out as if pressed now; one that
+    // starts the assembler again holds the rest for its own end.
+    while (!m_heldKeys.isEmpty() && !Assembling()) Action(m_heldKeys.takeFirst())->trigger();
 }
 
 CMessagesPane* CMainFrame::Messages() const {
@@ -353,6 +411,7 @@ void CMainFrame::UpdateEditCommands() {
 
 void CMainFrame::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
+    ClampToScreen();
     if (m_bPaneSizesSet) return;
     m_bPaneSizesSet = true;
     if (m_pSplitter->restoreState(QSettings().value(kSplitterKey).toByteArray())) return;
@@ -365,6 +424,24 @@ void CMainFrame::showEvent(QShowEvent* event) {
 
 void CMainFrame::RestoreLayout() {
     restoreGeometry(QSettings().value(kGeometryKey).toByteArray());
+    ClampToScreen();
+}
+
+void CMainFrame::ClampToScreen() {
+    if (isMaximized() || isFullScreen() || !screen()) return;
+    const QRect room = screen()->availableGeometry();
+    const QRect frame = frameGeometry();
+    // The side borders may reach past the edges; the caption above and the
+    // status bar below must not.
+    const QSize most = room.size() - QSize(0, frame.height() - height());
+    const QSize fitted = size().boundedTo(most);
+    if (fitted != size()) resize(fitted);
+    const QRect now = frameGeometry();
+    const int x =
+        std::clamp(now.x(), room.left(), std::max(room.left(), room.right() + 1 - now.width()));
+    const int y =
+        std::clamp(now.y(), room.top(), std::max(room.top(), room.bottom() + 1 - now.height()));
+    if (x != now.x() || y != now.y()) move(x, y);
 }
 
 void CMainFrame::SaveLayout() const {

@@ -57,13 +57,23 @@ public:
     CRunStatusPanes* RunStatus() const { return m_pRunStatus; }
     CSpeedBox* SpeedBox() const { return m_pSpeedBox; }
 
-    // F7: assemble the saved source and load the program.
+    // F7: assemble the saved source and load the program. The window answers
+    // meanwhile; the commands that act on the program or its file wait until
+    // the load is done (their keys are then carried out in order).
     void OnAssemble();
+    bool Assembling() const;
     // SimSpeedMs has been set (dialog or toolbar): the run takes the new
     // pace at once and every control shows it.
     void OnSpeedChanged();
+    // Keeps the whole window, frame and status bar, on its screen's
+    // available area.
+    void ClampToScreen();
     // A run-time message of the program, kept in the status bar.
     void OnRunTimeMessage(const QString& text);
+
+signals:
+    // F7 has ended: the program is loaded, or not.
+    void Assembled(bool loaded);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -81,6 +91,9 @@ private:
     void OnFocusChanged(QWidget* now);
     void UpdateEditCommands();
     void EndWorker();
+    void OnAssembled(bool loaded);
+    void HoldCommands();
+    void ReleaseCommands();
     void RestoreLayout();
     void SaveLayout() const;
 
@@ -100,4 +113,8 @@ private:
     CSourceCommands* m_pSourceCommands = nullptr;
     CTimeCommands* m_pTimeCommands = nullptr;
     bool m_bPaneSizesSet = false;
+    // While the assembler runs: the waiting commands' earlier enabled states,
+    // and the keys pressed for them meanwhile.
+    QMap<int, bool> m_heldEnabled;
+    QList<int> m_heldKeys;
 };

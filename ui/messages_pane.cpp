@@ -47,6 +47,12 @@ void CMessagesPane::ShowLines(const QStringList& notes, const std::vector<std::s
     show();
 }
 
+void CMessagesPane::AddLine(const QString& text) {
+    new QListWidgetItem(text, m_pList);
+    m_pList->scrollToBottom();
+    show();
+}
+
 QStringList CMessagesPane::Lines() const {
     QStringList lines;
     for (int row = 0; row < m_pList->count(); ++row) lines.append(m_pList->item(row)->text());

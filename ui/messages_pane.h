@@ -19,6 +19,9 @@ public:
     // Shows the pane without taking the keyboard.
     void ShowLines(const QStringList& notes, const std::vector<std::string>& output);
     QStringList Lines() const;
+    // One line more below the others (what the run or a replay has to say,
+    // whole, where the status bar would cut it), shown as ShowLines does.
+    void AddLine(const QString& text);
     QListWidget* List() const { return m_pList; }
 
     // Chooses the message step places after (or, negative, before) the

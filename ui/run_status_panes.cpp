@@ -63,14 +63,26 @@ CRunStatusPanes::CRunStatusPanes(QStatusBar* statusBar, const CSimDocument& doc)
 void CRunStatusPanes::Update() {
     // The state before PC: a stop at a breakpoint then never shows with the
     // PC of a pass before it.
-    const RunState state =
+    RunState state =
         m_doc.m_pWorker ? RunState(m_doc.m_pWorker->m_runState) : RunState::WaitingToStart;
+    // A run held inside an instruction (a message box open) has been told to
+    // pause: it pauses as soon as the instruction ends, so it says so now.
+    if (state == RunState::Running && m_doc.m_pWorker->m_bPaused) state = RunState::Paused;
     const int pc = PC;
     const QString place = state == RunState::AtBreakpoint ? BreakpointName(pc) : QString();
-    // setText repaints a label only when its text changes.
     const SRunPace pace{SimSpeedMs, RealTimeFactor, RealTimeLagUs};
-    SetText(m_pState, RunStateText(state, pace, place, m_lastMessage));
+    const QString text = RunStateText(state, pace, place, m_lastMessage);
+    // setText repaints a label only when its text changes.
+    SetText(m_pState, text);
     SetText(m_pPc, ::PcText(pc, m_labels));
+    const bool stopped = state == RunState::AtBreakpoint || state == RunState::RanOffProgram ||
+                         !m_lastMessage.isEmpty();
+    if (!stopped) {
+        m_lastStop.clear();
+    } else if (text != m_lastStop) {
+        m_lastStop = text;
+        emit Stopped(text);
+    }
 }
 
 void CRunStatusPanes::SetListingLabels(std::map<int, std::string> labels) {

@@ -29,6 +29,11 @@ public:
     QString StateText() const;
     QString PcText() const;
 
+signals:
+    // The run has stopped for a reason of its own (a breakpoint, PC leaving
+    // the program, a run-time message): the state pane's whole text.
+    void Stopped(const QString& text);
+
 private:
     QString BreakpointName(int pc) const;
 
@@ -37,4 +42,5 @@ private:
     QLabel* m_pPc;
     std::map<int, std::string> m_labels;
     QString m_lastMessage;
+    QString m_lastStop;  // the stop told last, so each is told once
 };

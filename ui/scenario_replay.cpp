@@ -9,6 +9,7 @@
 #include "command_ids.h"
 #include "lumo_doc.h"
 #include "main_frame.h"
+#include "messages_pane.h"
 #include "program_loader.h"
 #include "scenario_reader.h"
 #include "scenario_report.h"
@@ -73,6 +74,7 @@ CScenarioReplay::CScenarioReplay(CMainFrame& frame, CLumoDoc& doc)
     connect(frame.Action(ID_RESTART), &QAction::triggered, this, [this] {
         if (m_replaying) OnEnded();
     });
+    connect(&frame, &CMainFrame::Assembled, this, &CScenarioReplay::OnAssembled);
 }
 
 CScenarioReplay::~CScenarioReplay() {
@@ -82,8 +84,10 @@ CScenarioReplay::~CScenarioReplay() {
 
 void CScenarioReplay::Say(const QString& text) {
     m_frame.statusBar()->showMessage(text);
-    // The whole text, however narrow the window.
+    // The whole text, however narrow the window, and kept where it can be
+    // read again.
     m_frame.statusBar()->setToolTip(text);
+    m_frame.Messages()->AddLine(text);
 }
 
 void CScenarioReplay::OnReplay() {
@@ -102,24 +106,25 @@ void CScenarioReplay::OnEnded() {
     Say(QStringLiteral("Snimak prekinut"));
 }
 
-bool CScenarioReplay::LoadProgram(const std::string& program, std::string* failure) {
-    const EProgramKind kind = ProgramKindOf(program);
-    if (kind == EProgramKind::Object || kind == EProgramKind::Hex) {
-        // Loaded as lumo-run loads it; the editor keeps its text and its file.
-        std::string error;
-        const bool loaded = ::LoadProgram(program, &error);
-        *failure = " se nije ucitao" + (error.empty() ? std::string() : ": " + error);
-        m_doc.UpdateAllViews();
-        return loaded;
-    }
-    *failure = " se nije preveo";
+bool CScenarioReplay::AssembleSource(const std::string& program) {
     const QString path =
         QFileInfo(QFile::decodeName(QByteArray::fromStdString(program))).absoluteFilePath();
     if (QFileInfo(m_doc.GetPathName()) != QFileInfo(path)) {
         if (!m_doc.SaveModified() || !m_doc.OpenDocumentFile(path)) return false;
     }
     m_frame.OnAssemble();
-    return ProgramEnd != 0;
+    return true;
+}
+
+void CScenarioReplay::OnAssembled(bool loaded) {
+    if (!m_pWaiting) return;
+    const std::unique_ptr<SScenario> scenario = std::move(m_pWaiting);
+    if (!loaded) {
+        Say(QStringLiteral("Snimak nije pusten: program ") +
+            QString::fromStdString(scenario->program) + QStringLiteral(" se nije preveo"));
+        return;
+    }
+    Play(std::move(*scenario));
 }
 
 bool CScenarioReplay::Start(const QString& path) {
@@ -129,15 +134,39 @@ bool CScenarioReplay::Start(const QString& path) {
         Say(QStringLiteral("Snimak nije pusten: ") + QString::fromStdString(error));
         return false;
     }
-    std::string failure;
-    if (!scenario.program.empty() && !LoadProgram(scenario.program, &failure)) {
+    if (scenario.program.empty()) {
+        Play(std::move(scenario));
+        return true;
+    }
+    const EProgramKind kind = ProgramKindOf(scenario.program);
+    if (kind == EProgramKind::Object || kind == EProgramKind::Hex) {
+        // Loaded as lumo-run loads it; the editor keeps its text and its file.
+        std::string error;
+        const bool loaded = ::LoadProgram(scenario.program, &error);
+        m_doc.UpdateAllViews();
+        if (!loaded) {
+            Say(QStringLiteral("Snimak nije pusten: program ") +
+                QString::fromStdString(scenario.program + " se nije ucitao" +
+                                       (error.empty() ? std::string() : ": " + error)));
+            return false;
+        }
+        Play(std::move(scenario));
+        return true;
+    }
+    m_pWaiting = std::make_unique<SScenario>(scenario);
+    if (!AssembleSource(scenario.program)) {
+        m_pWaiting.reset();
         Say(QStringLiteral("Snimak nije pusten: program ") +
-            QString::fromStdString(scenario.program + failure));
+            QString::fromStdString(scenario.program) + QStringLiteral(" se nije preveo"));
         return false;
     }
+    return true;
+}
+
+void CScenarioReplay::Play(SScenario scenario) {
     if (ProgramEnd == 0) {
         Say(QStringLiteral("Snimak nije pusten: prvo prevedite program (F7)"));
-        return false;
+        return;
     }
     const std::string program =
         scenario.program.empty() ? SourceFolder + SourceFileName : scenario.program;
@@ -160,7 +189,6 @@ bool CScenarioReplay::Start(const QString& path) {
     m_replaying = true;
     m_doc.OnRestartToward(std::move(stepper));
     Say(QStringLiteral("Snimak: ") + name);
-    return true;
 }
 
 void CScenarioReplay::ShowCheckpoint(uint64_t generation, const QString& text, bool over) {

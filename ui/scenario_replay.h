@@ -11,6 +11,8 @@
 #include <cstdint>
 #include <memory>
 
+#include "scenario.h"
+
 class CMainFrame;
 class CLumoDoc;
 
@@ -22,8 +24,9 @@ public:
     CScenarioReplay(const CScenarioReplay&) = delete;
     CScenarioReplay& operator=(const CScenarioReplay&) = delete;
 
-    // Replays the scenario at path; false, with the reason in the status
-    // bar, when the scenario is malformed or its program does not load.
+    // Replays the scenario at path, once its program has been assembled
+    // when it names one; false, with the reason in the status bar, when the
+    // scenario is malformed or its program cannot be opened.
     bool Start(const QString& path);
 
     // How the worker reaches this object while both live.
@@ -33,10 +36,12 @@ private:
     void OnReplay();
     void OnEnded();
     void ShowCheckpoint(uint64_t generation, const QString& text, bool over);
-    // The scenario's program: a source opened and assembled as F7 does, an
-    // object or HEX file loaded beside the editor's text. *failure ends the
-    // status bar's sentence when it did not load.
-    bool LoadProgram(const std::string& program, std::string* failure);
+    // The scenario's source, opened and assembled as F7 does; Play follows
+    // once it is loaded. An object or HEX file is loaded at once instead,
+    // beside the editor's text.
+    bool AssembleSource(const std::string& program);
+    void OnAssembled(bool loaded);
+    void Play(scenario::SScenario scenario);
     void Say(const QString& text);
 
     CMainFrame& m_frame;
@@ -44,4 +49,6 @@ private:
     std::shared_ptr<SLink> m_link;
     uint64_t m_generation = 0;  // counts the replays, so a late word of an old one is ignored
     bool m_replaying = false;
+    // The scenario whose program is being assembled.
+    std::unique_ptr<scenario::SScenario> m_pWaiting;
 };

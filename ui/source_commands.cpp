@@ -5,8 +5,14 @@
 #include <QEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QHBoxLayout>
+#include <QInputDialog>
+#include <QLabel>
+#include <QPushButton>
 #include <QSettings>
+#include <QStatusBar>
 #include <QStyle>
+#include <QTimer>
 
 #include "assemble_command.h"
 #include "assembler_messages.h"
@@ -17,6 +23,7 @@
 #include "main_frame.h"
 #include "messages_pane.h"
 #include "output_view.h"
+#include "platform/message_box.h"
 #include "source_file.h"
 #include "source_map.h"
 #include "source_marks.h"
@@ -24,6 +31,11 @@
 
 namespace {
 const QString kSaveBeforeAssembleKey = QStringLiteral("Editor/SaveBeforeAssemble");
+const QString kTimeLimitKey = QStringLiteral("Editor/AssemblerTimeLimit");
+constexpr int kLongestTimeLimitSeconds = 3600;
+const QString kCancelledNote = QStringLiteral("Prevodjenje je prekinuto.");
+const QString kTimedOutNote = QStringLiteral(
+    "Prevodilac nije zavrsio za %1 s i prekinut je (Options, Vreme za prevodjenje).");
 const QString kUnsavedNote =
     QStringLiteral("Izmene u editoru nisu sacuvane: preveden je sacuvani fajl (Ctrl+S).");
 const QString kNeverSavedNote =
@@ -57,32 +69,101 @@ CSourceCommands::CSourceCommands(CMainFrame& frame, CLumoDoc& doc)
             [this] { m_pMessages->ChooseNext(-1); });
     connect(frame.Action(ID_TOGGLE_BREAKPOINT), &QAction::triggered, this,
             &CSourceCommands::ToggleBreakpointAtCursor);
+    connect(frame.Action(ID_ASSEMBLER_TIME_LIMIT), &QAction::triggered, this,
+            &CSourceCommands::AskTimeLimit);
+    connect(&m_assembler, &CAssemblerProcess::Ended, this, &CSourceCommands::OnAssemblerEnded);
+    CreateAssemblingNote();
 
     // The register display repaints whenever the processor has moved on:
     // the mark is set then, on this thread, from the state it paints.
     frame.OutputView()->viewport()->installEventFilter(this);
 }
 
-bool CSourceCommands::Assemble() {
+void CSourceCommands::CreateAssemblingNote() {
+    m_pAssemblingNote = new QWidget(m_frame.statusBar());
+    m_pAssemblingNote->setObjectName(QStringLiteral("assembling"));
+    auto* layout = new QHBoxLayout(m_pAssemblingNote);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(new QLabel(QStringLiteral("Prevodjenje..."), m_pAssemblingNote));
+    auto* cancel = new QPushButton(QStringLiteral("Prekini"), m_pAssemblingNote);
+    layout->addWidget(cancel);
+    connect(cancel, &QPushButton::clicked, &m_assembler, &CAssemblerProcess::Cancel);
+    m_frame.statusBar()->addPermanentWidget(m_pAssemblingNote);
+    m_pAssemblingNote->hide();
+    m_pNoteDelay = new QTimer(this);
+    m_pNoteDelay->setSingleShot(true);
+    connect(m_pNoteDelay, &QTimer::timeout, m_pAssemblingNote, &QWidget::show);
+}
+
+int CSourceCommands::TimeLimitSeconds() const {
+    const int seconds = QSettings().value(kTimeLimitKey, kDefaultTimeLimitSeconds).toInt();
+    return seconds > 0 ? seconds : kDefaultTimeLimitSeconds;
+}
+
+void CSourceCommands::AskTimeLimit() {
+    auto* dialog = new QInputDialog(&m_frame);
+    dialog->setObjectName(QStringLiteral("timeLimit"));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowTitle(QStringLiteral("Vreme za prevodjenje"));
+    dialog->setLabelText(QStringLiteral("Prevodilac se prekida posle (s):"));
+    dialog->setInputMode(QInputDialog::IntInput);
+    dialog->setIntRange(1, kLongestTimeLimitSeconds);
+    dialog->setIntValue(TimeLimitSeconds());
+    connect(dialog, &QInputDialog::intValueSelected, this,
+            [](int seconds) { QSettings().setValue(kTimeLimitKey, seconds); });
+    dialog->open();
+}
+
+void CSourceCommands::Assemble() {
     if (m_frame.Action(ID_SAVE_BEFORE_ASSEMBLE)->isChecked()) m_doc.OnFileSave();
     m_doc.RecordOwnSourceFile();
-    QStringList notes;
+    m_notes.clear();
     if (SourceFileName.empty()) {
         // Said beside the message box that follows.
-        notes.append(kNeverSavedNote);
-        ShowMessagesPane(notes, {});
+        m_notes.append(kNeverSavedNote);
+        ShowMessagesPane(m_notes, {});
     } else if (m_doc.IsModified()) {
-        notes.append(kUnsavedNote);
+        m_notes.append(kUnsavedNote);
     }
-    std::string output;
-    const bool loaded = ::OnAssemble(&output, [&] { ShowAssemblerOutput(notes, output); });
+    ResetForLoad();
+    m_pNoteDelay->start(kAssemblingNoteDelayMs);
+    m_assembler.Start(PrepareAssemblerCommand(), TimeLimitSeconds());
+}
+
+void CSourceCommands::OnAssemblerEnded(const QByteArray& bytes, CAssemblerProcess::EEnd how) {
+    m_pNoteDelay->stop();
+    m_pAssemblingNote->hide();
+    const std::string output = bytes.toStdString();
+    bool loaded = false;
+    switch (how) {
+        case CAssemblerProcess::EEnd::FailedToStart:
+            AfxMessageBox("GRESKA: Proces nije dobro kreiran");
+            break;
+        case CAssemblerProcess::EEnd::Cancelled:
+            m_notes.append(kCancelledNote);
+            ShowAssemblerOutput(m_notes, output);
+            break;
+        case CAssemblerProcess::EEnd::TimedOut:
+            m_notes.append(kTimedOutNote.arg(TimeLimitSeconds()));
+            ShowAssemblerOutput(m_notes, output);
+            break;
+        case CAssemblerProcess::EEnd::Exited: {
+            // A file the assembler did not write is its fault, told beside
+            // what it printed, not in a box of its own.
+            const std::string missing = MissingAssemblerOutput();
+            if (!missing.empty()) m_notes.append(QString::fromStdString(missing));
+            ShowAssemblerOutput(m_notes, output);
+            loaded = missing.empty() && LoadAssembledProgram();
+            break;
+        }
+    }
     if (loaded) {
         m_pMarks->SetMap(LoadSourceMap());
     } else {
         m_pMarks->ClearMap();
     }
     UpdateCurrentLine();
-    return loaded;
+    emit Assembled(loaded);
 }
 
 void CSourceCommands::ShowAssemblerOutput(const QStringList& notes, const std::string& output) {
@@ -118,6 +199,9 @@ void CSourceCommands::ShowMessagesPane(const QStringList& notes,
         kMessagesPaneHeight + m_frame.style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent);
     m_frame.resize(m_frame.width(), m_frame.height() + m_grownBy);
     m_frame.resizeDocks({m_pMessages}, {kMessagesPaneHeight}, Qt::Vertical);
+    const int before = m_frame.height();
+    m_frame.ClampToScreen();
+    m_grownBy -= before - m_frame.height();
 }
 
 void CSourceCommands::OnMessagesPaneShown(bool visible) {

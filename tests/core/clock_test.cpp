@@ -21,13 +21,16 @@ TEST_F(CoreTest, CyclesAgreeWithTimer0ThroughSkipsJumpsCallsAndInterrupts) {
     EXPECT_GT(CycleCount, 3000u);
 }
 
-TEST_F(CoreTest, CountersStartAgainWithEveryRunButNotWithALoad) {
+TEST_F(CoreTest, CountersStartAgainWithEveryRunAndEveryLoad) {
     Load({0x2805});  // GOTO 5
     Step(10);
     EXPECT_EQ(CycleCount, 20u);
     EXPECT_EQ(InstructionCount, 10u);
+    // A newly loaded program's clock does not go on from the previous one's.
     ResetForLoad();
-    EXPECT_EQ(CycleCount, 20u);
+    EXPECT_EQ(CycleCount, 0u);
+    EXPECT_EQ(InstructionCount, 0u);
+    Step(10);
     ResetForRun();
     EXPECT_EQ(CycleCount, 0u);
     EXPECT_EQ(InstructionCount, 0u);

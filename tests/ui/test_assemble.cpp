@@ -56,6 +56,10 @@ void AssembleTest::init() {
 
 void AssembleTest::PressF7(CAppUnderTest& app) {
     QTest::keyClick(app.Frame().EditView(), Qt::Key_F7);
+    // A key lost on the way (a window not yet active) must not pass for an
+    // assembler that ended at once.
+    QVERIFY(app.Frame().Assembling());
+    QVERIFY(AssemblerEnded(app.Frame()));
 }
 
 void AssembleTest::Open(CAppUnderTest& app, const QString& path) {

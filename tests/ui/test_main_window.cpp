@@ -111,7 +111,7 @@ void MainWindowTest::menusHoldTheirItemsInOrder() {
           "Registri specijalne namene", "Registri opste namene", "Oznaci promene", "-", "Stoperica",
           "Dodaci na traci sa alatima", "Dogadjaji"}},
         {"&Options",
-         {"&Prevedi  (F7)", "Sacuvaj pre prevodjenja", "-", "&Korak po korak (Ctrl+F5)",
+         {"&Prevedi  (F7)", "Sacuvaj pre prevodjenja", "Vreme za prevodjenje...", "-", "&Korak po korak (Ctrl+F5)",
           "Kontinualna simulacija (F5)", "&Prekid simulacije (Shift+F5)", "&Restart (Ctrl+R)",
           "&Brzina (Ctrl+B)", "&Labele prekidnih tacaka (Ctrl+L)", "-",
           "Korak &unazad (Ctrl+Shift+F5)", "Unazad do prethodnog &dogadjaja (Ctrl+Shift+D)", "-",

@@ -85,6 +85,7 @@ void RegisterEditsTest::Load(CAppUnderTest& app) {
     app.m_dialogs.m_openPaths.append(path);
     app.Frame().Action(ID_FILE_OPEN)->trigger();
     app.Frame().Action(ID_ASSEMBLE)->trigger();
+    QVERIFY(AssemblerEnded(app.Frame()));
     QTRY_VERIFY(app.Doc().m_pWorker->m_bPaused);
 }
 

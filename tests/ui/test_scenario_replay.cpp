@@ -130,6 +130,7 @@ void ScenarioReplayTest::recordedSessionReplaysToTheRecordedState() {
     app.m_dialogs.m_openPaths.append(program);
     Trigger(app, ID_FILE_OPEN);
     Trigger(app, ID_ASSEMBLE);
+    QVERIFY(AssemblerEnded(app.Frame()));
     const uint64_t serial = EventLog.LastSerial();
     Trigger(app, ID_RECORD_START);
     const auto restarted = [serial] {

@@ -58,6 +58,7 @@ void SessionCommandsTest::LoadAndRecord(CAppUnderTest& app) {
     app.m_dialogs.m_openPaths.append(path);
     Trigger(app, ID_FILE_OPEN);
     Trigger(app, ID_ASSEMBLE);
+    QVERIFY(AssemblerEnded(app.Frame()));
     QTRY_VERIFY(app.Doc().m_pWorker->m_bPaused);
     QVERIFY(!app.Frame().Action(ID_RECORD_END)->isEnabled());
 

@@ -54,7 +54,10 @@ private slots:
 private:
     QString Write(const QString& name, const QByteArray& bytes);
     static void Open(CAppUnderTest& app, const QString& path);
-    static void F7(CAppUnderTest& app) { QTest::keyClick(app.Frame().EditView(), Qt::Key_F7); }
+    static void F7(CAppUnderTest& app) {
+        QTest::keyClick(app.Frame().EditView(), Qt::Key_F7);
+        QVERIFY(AssemblerEnded(app.Frame()));
+    }
     static CSourceMarks& Marks(CAppUnderTest& app) { return *app.Frame().Marks(); }
     static QString Word(int word) {
         QString text;

@@ -38,6 +38,7 @@ private slots:
         CTimeCommands& time = *frame.Time();
         QCOMPARE(time.OscillatorHz(), 4e6);
         frame.Action(ID_ASSEMBLE)->trigger();
+        QVERIFY(AssemblerEnded(frame));
         QVERIFY(ProgramEnd > 0);
         for (int step = 1; step <= 4; ++step) {
             frame.Action(ID_SINGLE_STEP)->trigger();

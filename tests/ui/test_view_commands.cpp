@@ -147,6 +147,7 @@ private slots:
         QVERIFY(app.Started());
         CMainFrame& frame = app.Frame();
         frame.Action(ID_ASSEMBLE)->trigger();
+        QVERIFY(AssemblerEnded(frame));
         QVERIFY(ProgramEnd > 0);
         SimSpeedMs = 0;
         frame.Action(ID_CONTINUOUS_RUN)->trigger();

@@ -119,6 +119,7 @@ void WindowFaultTest::f7OpenAndClicksRepaintBothPanes() {
     // F7 resets for the new program.
     settle();
     QTest::keyClick(frame.EditView(), Qt::Key_F7);
+    QVERIFY(AssemblerEnded(frame));
     QCOMPARE(int(ProgramEnd), kProgramImageSize);
     bothRepainted();
 

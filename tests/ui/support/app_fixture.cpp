@@ -56,6 +56,10 @@ void CAppUnderTest::ClearSettings() {
     QSettings(QString::fromLatin1(kSettingsOrganisation), QString::fromLatin1(kAppTitle)).clear();
 }
 
+namespace {
+constexpr int kActivationWaitMs = 30000;
+}  // namespace
+
 CAppUnderTest::CAppUnderTest(const QString& fileName, Boxes boxes) {
     UseScratchSettings();
     m_pApp = std::make_unique<CSimulatorApp>();
@@ -65,7 +69,10 @@ CAppUnderTest::CAppUnderTest(const QString& fileName, Boxes boxes) {
     if (m_bStarted) {
         CMainFrame* frame = m_pApp->MainFrame();
         frame->activateWindow();
-        if (!QTest::qWaitForWindowActive(frame)) qWarning("the window did not become active");
+        // The window's shortcuts (F7, Ctrl+F5) reach only an active window; on
+        // a loaded machine activation can take longer than the usual wait.
+        if (!QTest::qWaitForWindowActive(frame, kActivationWaitMs))
+            qWarning("the window did not become active");
     }
 }
 
@@ -91,4 +98,8 @@ QByteArray ReadBytes(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return {};
     return file.readAll();
+}
+
+bool AssemblerEnded(CMainFrame& frame) {
+    return QTest::qWaitFor([&] { return !frame.Assembling(); }, 30000);
 }

@@ -88,3 +88,7 @@ private:
 
 void WriteBytes(const QString& path, const QByteArray& bytes);
 QByteArray ReadBytes(const QString& path);
+
+// F7 runs the assembler without waiting for it: this waits until the load
+// is done (false when it took more than 30 s).
+bool AssemblerEnded(CMainFrame& frame);

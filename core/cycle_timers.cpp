@@ -1,0 +1,36 @@
+#include "cycle_timers.h"
+
+#include "chip_executor.h"
+
+bool CCycleTimers::Add(uint64_t due, const SCycleEvent& event) {
+    int at = m_count;
+    if (at == kCapacity) return false;
+    for (; at > 0 && m_slots[at - 1].due > due; --at) m_slots[at] = m_slots[at - 1];
+    m_slots[at].due = due;
+    m_slots[at].kind = event.kind;
+    m_slots[at].pin = event.pin;
+    m_slots[at].level = event.level;
+    m_count = m_count + 1;
+    return true;
+}
+
+bool CCycleTimers::TakeDue(uint64_t cycle, SCycleEvent& event) {
+    if (m_count == 0 || m_slots[0].due > cycle) return false;
+    event = {m_slots[0].kind, m_slots[0].pin, m_slots[0].level};
+    const int count = m_count;
+    for (int at = 1; at < count; ++at) m_slots[at - 1] = m_slots[at];
+    m_slots[count - 1] = SSlot{};
+    m_count = count - 1;
+    return true;
+}
+
+void CCycleTimers::Clear() {
+    for (SSlot& slot : m_slots) slot = SSlot{};
+    m_count = 0;
+}
+
+bool ScheduleCycleEvent(uint64_t delay, const SCycleEvent& event) {
+    bool kept = false;
+    OnChip([&](CChipExecutor& chip) { kept = chip.ScheduleCycleEvent(delay, event); });
+    return kept;
+}

@@ -1,0 +1,85 @@
+#pragma once
+// The end of every pass: the interrupt check and the bank-1 mirrors of
+// STATUS and INTCON; and the entry of an accepted interrupt.
+#include <array>
+#include <cstdint>
+
+#include "event_log.h"
+#include "executor_timer0.h"
+
+class CExecutorInterrupts : public CExecutorTimer0 {
+public:
+    // Enters the interrupt accepted the pass before: the return address is
+    // the word after this pass's.
+    void EnterInterrupt() {
+        EventLog.RecordAtPassEnd(EEventKind::Interrupt, PC, IrqCause);
+        Push(PC);
+        IrqArmed = false;
+        IrqPending = false;
+        PC = kInterruptVector;
+    }
+
+    // The pass's end after its instruction and timer cycles: the interrupt
+    // check and the bank-1 mirrors of STATUS and INTCON, each only when
+    // something it reads may have changed since it last ran (m_pending).
+    // Between two runs the mirrors equal their originals and the check would
+    // raise nothing.
+    [[gnu::always_inline]] void EndPass() {
+        if (m_pending == 0) [[likely]]
+            return;
+        if (m_pending & kMirrorStatus) RegisterFile[STATUS_BANK1] = RegisterFile[STATUS];
+        if (m_pending & kRecheckInterrupts) RegisterFile[INTCON_BANK1] = InterruptCheck();
+        // After an overflow the check raises T0IF again for as long as TMR0
+        // stays 0.
+        m_pending = Tmr0Overflowed ? kRecheckInterrupts : 0;
+    }
+
+    // Raises the INTCON flags from Timer 0, RB0 and RB4-RB7, and accepts an
+    // enabled interrupt by clearing GIE and setting IrqPending. Returns
+    // INTCON as it now stands.
+    [[gnu::always_inline]] uint8_t InterruptCheck() {
+        uint8_t intcon = RegisterFile[INTCON];
+        const uint8_t intconBefore = intcon;
+        if ((Tmr0Overflowed && RegisterFile[TMR0] == 0) || Tmr0WrapPending) intcon |= kTimer0Flag;
+        Tmr0WrapPending = false;
+
+        // The port may change under us between two reads: read it once.
+        const uint8_t portB = RegisterFile[PORTB];
+        const uint8_t prevPortB = PrevPortB;
+        // Most cycles see no change of the port, and then no flag to raise.
+        if (portB != prevPortB) [[unlikely]] {
+            const uint8_t changed = portB ^ prevPortB;
+            // A changed RB0 that is now high rose; one that was high fell.
+            const bool risingEdgeWanted = RegisterFile[OPTION_REG] & kInterruptOnRisingEdge;
+            if (changed & (risingEdgeWanted ? portB : prevPortB) & kRb0) intcon |= kRb0Flag;
+            if (changed & kPortBChangeBits) intcon |= kPortBChangeFlag;
+            PrevPortB = portB;
+        }
+
+        const uint8_t cause = kAcceptedCause[intcon];
+        if (cause != 0) [[unlikely]] {
+            intcon &= static_cast<uint8_t>(~kGlobalEnable);
+            IrqPending = true;
+            IrqCause = cause;
+            EventLog.RecordAtPassEnd(EEventKind::Accept, 0, cause);
+            // The run loop arms it when it looks after this pass.
+            SignalRunLoop();
+        }
+        if (intcon != intconBefore) RegisterFile[INTCON] = intcon;
+        return intcon;
+    }
+
+private:
+    // The sources an INTCON value makes the chip accept: GIE set, and each
+    // flag whose enable bit stands three places above it; 0 for none.
+    static constexpr auto kAcceptedCause = [] {
+        static_assert(kTimer0Enable >> 3 == kTimer0Flag && kRb0Enable >> 3 == kRb0Flag &&
+                      kPortBChangeEnable >> 3 == kPortBChangeFlag);
+        std::array<uint8_t, 256> causes{};
+        for (int intcon = 0; intcon < 256; ++intcon) {
+            const int cause = intcon & (intcon >> 3) & (kTimer0Flag | kRb0Flag | kPortBChangeFlag);
+            causes[intcon] = static_cast<uint8_t>((intcon & kGlobalEnable) ? cause : 0);
+        }
+        return causes;
+    }();
+};

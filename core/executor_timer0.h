@@ -1,0 +1,161 @@
+#pragma once
+// Timer 0 and the cycle-timer queue, one instruction cycle at a time. Both
+// hang on the working copy's countdown: a cycle that nothing falls due in
+// costs one decrement and one compare.
+#include <algorithm>
+#include <array>
+#include <cstdint>
+
+#include "executor_store.h"
+#include "pin_wire.h"
+
+class CExecutorTimer0 : public CExecutorStore {
+public:
+    // Advances TMR0 by one instruction cycle and fires the events due at it.
+    // While nothing the timer reads changes, most cycles only count, and in
+    // timer mode the next increment is known without reading anything (see
+    // m_timerDue).
+    [[gnu::always_inline]] void Timer0CycleStep() {
+        m_cyclesToDue -= 1;
+        if (m_cyclesToDue > 0) [[likely]]
+            return;
+        if (m_timerTicks) [[likely]] {
+            // As the full step would do it: TMR0 and OPTION stand as it last
+            // saw them, and the prescaler's count reaches its divisor now.
+            PrevTmr0 = IncrementTmr0(static_cast<uint8_t>(PrevTmr0));
+            m_timerDue += m_tickPeriod;
+            m_cyclesToDue = m_tickPeriod;
+            return;
+        }
+        Timer0FullStep();
+        if (Chip.cycleTimers.Count() != 0) [[unlikely]]
+            EventsDue();
+    }
+
+    // Keeps an event for the cycle delay cycles after this one's end (at
+    // least one).
+    bool ScheduleCycleEvent(uint64_t delay, const SCycleEvent& event) {
+        if (!Chip.cycleTimers.Add(CycleCount() + std::max<uint64_t>(delay, 1), event)) return false;
+        // The next cycle looks at the queue.
+        WakeTimer();
+        return true;
+    }
+
+protected:
+    // After the timer's step of a cycle while events wait: fires those due
+    // (what they change, the timer sees from the next cycle on, as after an
+    // instruction's store) and ends the countdown at the next one. A ticking
+    // timer takes its full step every cycle meanwhile instead of counting
+    // ahead, so the fast path above never has to look at the queue: the
+    // classic chip, which schedules nothing, pays nothing for it.
+    void EventsDue() {
+        const uint64_t now = CycleCount();
+        FireDueEvents(now);
+        if (Chip.cycleTimers.Count() == 0 || m_cyclesToDue <= 0) return;
+        if (m_timerTicks) {
+            PrescaleCount = PrescaleCountNow();
+            m_timerTicks = false;
+            Due(1);
+            return;
+        }
+        Due(std::min(m_cyclesToDue, static_cast<int64_t>(Chip.cycleTimers.NextDue() - now)));
+    }
+
+    void FireDueEvents(uint64_t now) {
+        SCycleEvent event;
+        while (Chip.cycleTimers.TakeDue(now, event)) {
+            switch (event.kind) {
+                case ECycleEvent::DrivePin:
+                    DrivePinNow(event.pin, event.level != 0);
+                    break;
+            }
+        }
+    }
+
+    // The outside drives a pin while the program runs: the register byte
+    // changes through the store path, with its hooks.
+    void DrivePinNow(int pin, bool level) {
+        const SChipPin& info = kChipPins[pin];
+        const uint8_t mask = info.Mask();
+        Relaxed<uint8_t>& drives = info.port == PORTA ? Chip.pinDrives.portA : Chip.pinDrives.portB;
+        drives = level ? static_cast<uint8_t>(drives | mask) : static_cast<uint8_t>(drives & ~mask);
+        const bool input = (RegisterFile[info.Direction()] & mask) != 0;
+        const uint8_t port = RegisterFile[info.port];
+        const uint8_t after = PortAfterDrive(kProfile, port, mask, level, input);
+        if (after != port) StoreFile(info.port, after);
+    }
+
+    // One cycle of Timer 0 with everything it reads. When no write holds the
+    // timer, it then knows how many cycles will only count: in counter mode
+    // all of them until RA4 or a register it reads changes, in timer mode the
+    // prescaler's count up to its divisor.
+    [[gnu::always_inline]] void Timer0FullStep() {
+        // Until the timer settles below, the next cycle takes this step again.
+        if (Tmr0Inhibit > 0) {
+            Tmr0Inhibit -= 1;
+            PrescaleCount = 0;
+            return;
+        }
+        const int ra4 = RegisterFile[PORTA] & kRa4;
+        const uint8_t option = RegisterFile[OPTION_REG];
+        uint8_t tmr0 = RegisterFile[TMR0];
+        if (option & kCounterMode) {
+            // Either edge is a change of the pin.
+            if (ra4 != PrevRa4) {
+                const bool edge = (option & kCountFallingEdge) ? (PrevRa4 != 0 && ra4 == 0)
+                                                               : (PrevRa4 == 0 && ra4 != 0);
+                // An edge right after a write to TMR0 is lost unless the value
+                // written equals the one the counter last produced.
+                if (edge) {
+                    Tmr0Overflowed = tmr0 == 0xFF;
+                    m_pending |= kRecheckInterrupts;
+                    if (tmr0 == PrevTmr0) tmr0 = IncrementTmr0(tmr0);
+                }
+            }
+            // A settled timer in counter mode only counts cycles until
+            // something wakes it.
+            Due(int64_t{1} << 62);
+        } else {
+            const int divisor = kPrescaleDivisor[option & (kPrescalerToWatchdog | kPrescalerBits)];
+            const int count = PrescaleCount + 1;
+            if (count >= divisor) {
+                tmr0 = IncrementTmr0(tmr0);
+                PrescaleCount = 0;
+            } else {
+                PrescaleCount = count;
+            }
+            // The count is now below the divisor: the cycle that reaches it
+            // increments TMR0.
+            Due(divisor - PrescaleCount);
+            m_timerTicks = true;
+            m_tickPeriod = divisor;
+        }
+        PrevRa4 = ra4;
+        PrevTmr0 = tmr0;
+    }
+
+    uint8_t IncrementTmr0(uint8_t tmr0) {
+        if (tmr0 == 0xFF) [[unlikely]] {
+            Tmr0Overflowed = true;
+            Tmr0WrapPending = true;
+            m_pending |= kRecheckInterrupts;
+        } else {
+            Tmr0Overflowed = false;
+        }
+        const auto next = static_cast<uint8_t>(tmr0 + 1);
+        RegisterFile[TMR0] = next;
+        return next;
+    }
+
+    // Cycles per TMR0 increment on the instruction clock, by OPTION's PSA and
+    // prescaler bits: one table lookup instead of shifts in every cycle.
+    static constexpr auto kPrescaleDivisor = [] {
+        std::array<uint16_t, 16> divisors{};
+        for (int bits = 0; bits < 16; ++bits) {
+            const int scale = bits & kPrescalerBits;
+            divisors[bits] =
+                static_cast<uint16_t>((bits & kPrescalerToWatchdog) ? (1 << scale) : (2 << scale));
+        }
+        return divisors;
+    }();
+};
