@@ -13,8 +13,6 @@ public:
     static constexpr EChipProfile kProfile = kRunProfile;
 
 protected:
-    static constexpr int kLastRegister = kRegisterFileSize - 1;
-
     // Every store an instruction makes into the register file.
     [[gnu::always_inline]] void StoreFile(int index, uint8_t value) {
         RegisterFile[index] = value;
