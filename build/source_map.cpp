@@ -77,6 +77,54 @@ bool ParseWordLine(std::string_view rest, CSourceMap* map, int* lastWord) {
     return true;
 }
 
+// "-1F" or "1F": upper-case hex with an optional sign.
+bool SignedHex(std::string_view field, int64_t* value) {
+    const bool negative = !field.empty() && field[0] == '-';
+    if (negative) field.remove_prefix(1);
+    if (field.empty() || field.size() > 15) return false;
+    int64_t magnitude = 0;
+    for (char c : field) {
+        if (!IsUpperHex(c)) return false;
+        magnitude = 16 * magnitude + HexDigitValue(c);
+    }
+    *value = negative ? -magnitude : magnitude;
+    return true;
+}
+
+bool ParseSymbolLine(std::string_view rest, CSourceMap* map) {
+    const std::string_view kindField = NextField(&rest);
+    const std::string_view valueField = NextField(&rest);
+    CProgramSymbol symbol;
+    if (kindField == "L") {
+        symbol.kind = CProgramSymbol::EKind::Label;
+    } else if (kindField == "R") {
+        symbol.kind = CProgramSymbol::EKind::Register;
+    } else if (kindField != "C") {
+        return false;
+    }
+    if (!SignedHex(valueField, &symbol.value) || rest.empty() ||
+        rest.find(' ') != std::string_view::npos) {
+        return false;
+    }
+    if (!map->symbols.empty() && map->symbols.back().name >= rest) return false;
+    symbol.name = rest;
+    map->symbols.push_back(std::move(symbol));
+    return true;
+}
+
+bool ParseFileAddressLine(std::string_view rest, CSourceMap* map, int* lastWord) {
+    const std::string_view wordField = NextField(&rest);
+    const int word = wordField.size() == 4 ? Hex4At(wordField, 0) : -1;
+    int64_t address = -1;
+    if (word < 0 || word >= kProgramWords || word <= *lastWord || rest.size() != 3 ||
+        rest[0] == '-' || !SignedHex(rest, &address) || address > 0x1FF) {
+        return false;
+    }
+    map->fileAddresses[static_cast<size_t>(word)] = static_cast<int>(address);
+    *lastWord = word;
+    return true;
+}
+
 // The line number at the start of a listing line: blanks, then digits that
 // end by position 5 and are followed by a blank. -1 when there is none.
 int ListingLineNumber(std::string_view line) {
@@ -101,15 +149,36 @@ int CSourceMap::FirstWordOf(int file, int line) const {
     return -1;
 }
 
+const CProgramSymbol* CSourceMap::RegisterName(int address) const {
+    for (const CProgramSymbol& symbol : symbols) {
+        if (symbol.kind == CProgramSymbol::EKind::Register && symbol.value == address) {
+            return &symbol;
+        }
+    }
+    return nullptr;
+}
+
+const CProgramSymbol* CSourceMap::LabelAt(int address) const {
+    for (const CProgramSymbol& symbol : symbols) {
+        if (symbol.kind == CProgramSymbol::EKind::Label && symbol.value == address) return &symbol;
+    }
+    return nullptr;
+}
+
 bool ParseSourceMap(const std::string& text, CSourceMap* map) {
     CSourceMap parsed;
     bool sawHeader = false;
+    int version = 0;
     bool ok = true;
     int lastWord = -1;
+    int lastFileWord = -1;
     bool sawEmptyLine = false;
     ForEachLine(text, [&](std::string_view line) {
         if (sawEmptyLine) return ok = false;  // only the end may be empty
-        if (!sawHeader) return ok = sawHeader = line == "LUMOMAP 1";
+        if (!sawHeader) {
+            version = line == "LUMOMAP 1" ? 1 : line == "LUMOMAP 2" ? 2 : 0;
+            return ok = sawHeader = version != 0;
+        }
         if (line.empty()) return sawEmptyLine = true;
         if (line.size() < 2 || line[1] != ' ') return ok = false;
         std::string_view rest = line.substr(2);
@@ -120,6 +189,10 @@ bool ParseSourceMap(const std::string& text, CSourceMap* map) {
             return true;
         }
         if (line[0] == 'W') return ok = ParseWordLine(rest, &parsed, &lastWord);
+        if (version >= 2 && line[0] == 'S') return ok = ParseSymbolLine(rest, &parsed);
+        if (version >= 2 && line[0] == 'A') {
+            return ok = ParseFileAddressLine(rest, &parsed, &lastFileWord);
+        }
         return ok = false;
     });
     if (!ok || !sawHeader) return false;

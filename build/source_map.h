@@ -9,11 +9,18 @@
 //     F <index> <file name as the assembler's messages spell it>
 //     W <word address, 4 upper-case hex digits> <file index> <line>
 //
+// Version 2 adds, after the W lines, the program's names and the registers
+// its words name:
+//
+//     S <L label | R register variable | C constant> <hex value> <name>
+//     A <word address, 4 hex digits> <register address, 3 hex digits>
+//
 // File 0 is the source the assembler was started on; lines count from 1;
 // one W line per program word, in ascending order. An assembler that writes
 // no map leaves the listing, whose line numbers (positions 0-3) and word
 // addresses (positions 7-10) give the same for a program of one file.
 #include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -25,12 +32,35 @@ struct CSourceLine {
     bool operator==(const CSourceLine&) const = default;
 };
 
+struct CProgramSymbol {
+    enum class EKind { Label, Register, Constant };
+    std::string name;
+    int64_t value = 0;
+    EKind kind = EKind::Constant;
+    bool operator==(const CProgramSymbol&) const = default;
+};
+
 struct CSourceMap {
     std::vector<std::string> files;
     std::array<CSourceLine, kProgramWords> words{};
+    std::vector<CProgramSymbol> symbols;  // sorted by name
+    // The register each word's file operand names in full (with its bank),
+    // -1 for a word without one or a map that does not say.
+    std::array<int, kProgramWords> fileAddresses = FilledWith(-1);
 
     // The lowest word that line `line` of file `file` produced, or -1.
     int FirstWordOf(int file, int line) const;
+    // The program's name for register `address` (0-0x1FF), or nullptr.
+    const CProgramSymbol* RegisterName(int address) const;
+    // The label at program word `address`, or nullptr.
+    const CProgramSymbol* LabelAt(int address) const;
+
+private:
+    static std::array<int, kProgramWords> FilledWith(int value) {
+        std::array<int, kProgramWords> out;
+        out.fill(value);
+        return out;
+    }
 };
 
 // Reads a map file's text. False, with *map left empty, for anything that is

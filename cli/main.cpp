@@ -21,6 +21,7 @@
 #include "scenario_session.h"
 #include "session_recording.h"
 #include "source_file.h"
+#include "source_map.h"
 #include "state.h"
 #include "state_output.h"
 #include "vcd_writer.h"
@@ -81,6 +82,7 @@ std::shared_ptr<CRunGoal> PinSwitches(const SRunOptions& options) {
 }
 
 void Run(const SRunOptions& options, CVcdWriter* vcd) {
+    const CSourceMap names = LoadSourceMap();
     CRunDriver driver;
     driver.Begin(PinSwitches(options));
     EnterBreakpoints(options);
@@ -118,7 +120,7 @@ void Run(const SRunOptions& options, CVcdWriter* vcd) {
             status = ERunStatus::Paused;
         }
         if (status != ERunStatus::Running || pass >= options.steps) break;
-        if (options.trace) PrintState(stdout, pass, status, options.json);
+        if (options.trace) PrintState(stdout, pass, status, options.json, names);
     }
     if (options.back > 0) {
         // A run that stops after fewer passes ends there.
@@ -128,7 +130,7 @@ void Run(const SRunOptions& options, CVcdWriter* vcd) {
         // As the shorter run would print it: it could go on.
         status = ERunStatus::Running;
     }
-    PrintState(stdout, pass, status, options.json);
+    PrintState(stdout, pass, status, options.json, names);
     EventLog.Record(Event(EEventKind::RunEnd));
 }
 

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "json_text.h"
+#include "source_map.h"
 #include "state.h"
 
 using namespace scenario;
@@ -48,7 +49,32 @@ std::string Binary(uint8_t value) {
     return text;
 }
 
-void PrintJson(std::FILE* out, int64_t pass, ERunStatus status) {
+// The program's register variables with their values, by name.
+std::string SymbolsJson(const CSourceMap& names) {
+    std::string text = "{";
+    for (const CProgramSymbol& symbol : names.symbols) {
+        if (symbol.kind != CProgramSymbol::EKind::Register || symbol.value < 0 ||
+            symbol.value > 0x1FF) {
+            continue;
+        }
+        if (text.size() > 1) text += ',';
+        text += JsonString(symbol.name.c_str()) + ":" +
+                std::to_string(RegisterFile[RegisterFileIndex(static_cast<int>(symbol.value))]);
+    }
+    return text + "}";
+}
+
+// The return addresses, the oldest first, so the next RETURN's is the last.
+std::string StackJson() {
+    std::string text = "[";
+    ReturnStack->ForEachEntry([&](int32_t address) {
+        if (text.size() > 1) text += ',';
+        text += std::to_string(address);
+    });
+    return text + "]";
+}
+
+void PrintJson(std::FILE* out, int64_t pass, ERunStatus status, const CSourceMap& names) {
     std::string line = "{\"pass\":" + std::to_string(pass) +
                        ",\"cycles\":" + std::to_string(CycleCount) +
                        ",\"pc\":" + std::to_string(PC) + ",\"w\":" + std::to_string(W) +
@@ -59,7 +85,7 @@ void PrintJson(std::FILE* out, int64_t pass, ERunStatus status) {
         if (i) line += ',';
         line += std::to_string(RegisterFile[i]);
     }
-    line += "]}\n";
+    line += "],\"symbols\":" + SymbolsJson(names) + ",\"stack\":" + StackJson() + "}\n";
     std::fputs(line.c_str(), out);
 }
 
@@ -80,9 +106,10 @@ void PrintText(std::FILE* out, int64_t pass, ERunStatus status) {
 }
 }  // namespace
 
-void PrintState(std::FILE* out, int64_t pass, ERunStatus status, bool json) {
+void PrintState(std::FILE* out, int64_t pass, ERunStatus status, bool json,
+                const CSourceMap& names) {
     if (json) {
-        PrintJson(out, pass, status);
+        PrintJson(out, pass, status, names);
     } else {
         PrintText(out, pass, status);
     }

@@ -7,7 +7,12 @@
 
 enum class ERunStatus { Running, Paused, Ended };
 
-void PrintState(std::FILE* out, int64_t pass, ERunStatus status, bool json);
+struct CSourceMap;
+
+// The JSON names the program's register variables and shows the return
+// stack as the map and the chip hold them.
+void PrintState(std::FILE* out, int64_t pass, ERunStatus status, bool json,
+                const CSourceMap& names);
 
 // The text as a JSON string, quotes included.
 std::string JsonString(const char* text);

@@ -12,6 +12,14 @@
 
 constexpr int kRegisterFileSize = 140;  // 0x00-0x7F bank 0, 0x80-0x8B bank 1
 
+// The register file index of a register address up to 0x1FF. The file ends
+// at 0x8B; larger addresses fold back by 0x80 the way the chip mirrors its
+// general-purpose RAM into bank 1, so no access ever leaves the file.
+constexpr int RegisterFileIndex(int address) {
+    while (address >= kRegisterFileSize) address -= 0x80;
+    return address;
+}
+
 // Register file indices the program treats specially.
 enum : uint8_t {
     INDF = 0x00,

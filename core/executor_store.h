@@ -13,8 +13,6 @@ public:
     static constexpr EChipProfile kProfile = kRunProfile;
 
 protected:
-    static constexpr int kLastRegister = kRegisterFileSize - 1;
-
     // Every store an instruction makes into the register file.
     [[gnu::always_inline]] void StoreFile(int index, uint8_t value) {
         RegisterFile[index] = value;
@@ -40,13 +38,8 @@ protected:
         }
     }
 
-    // The register file ends at 0x8B. Larger indices come from bank 1 or from
-    // FSR; they fold back by 0x80 the way the chip mirrors its general-purpose
-    // RAM into bank 1, so no access ever leaves the register file.
-    static int FoldIndex(int index) {
-        while (index > kLastRegister) index -= 0x80;
-        return index;
-    }
+    // Larger indices come from bank 1 or from FSR.
+    static int FoldIndex(int index) { return RegisterFileIndex(index); }
 
     // The file address after indirection through the current bank's FSR.
     int ResolveAddress(uint8_t f) const {

@@ -39,6 +39,15 @@ public:
     }
 
     int32_t Count() const { return count; }
+    // The ring as it stands, for a view of it: slot 0-7, and the slot the
+    // next push writes (over the oldest entry when the stack is full).
+    int32_t Slot(int index) const { return m_slots[index]; }
+    int32_t NextSlot() const { return top; }
+    // The live return addresses, the oldest first and the next return last.
+    template <class Visit>
+    void ForEachEntry(Visit visit) const {
+        for (int k = count; k > 0; --k) visit(m_slots[(top - k + 8) % 8].load());
+    }
 
     bool operator==(const CReturnStack&) const = default;
 

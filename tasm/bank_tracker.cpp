@@ -12,11 +12,6 @@ namespace {
 constexpr int64_t kStatus = 0x03;
 constexpr int64_t kRp0 = 5;
 
-bool HasFileOperand(const CInstruction& instruction) {
-    return instruction.operands == EOperands::File || instruction.operands == EOperands::FileDest ||
-           instruction.operands == EOperands::FileBit;
-}
-
 // TMR0/OPTION_REG, PORTA/TRISA, PORTB/TRISB, EEDATA/EECON1, EEADR/EECON2
 // share their low address bits; every other register of the chip is the
 // same in both banks or missing in both.

@@ -65,6 +65,11 @@ const CInstruction* FindInstruction(std::string_view name) {
     return nullptr;
 }
 
+bool HasFileOperand(const CInstruction& instruction) {
+    return instruction.operands == EOperands::FileDest || instruction.operands == EOperands::File ||
+           instruction.operands == EOperands::FileBit;
+}
+
 void OperandCount(EOperands operands, size_t* least, size_t* most) {
     switch (operands) {
         case EOperands::None:

@@ -36,6 +36,9 @@ struct CEncoding {
 // operands holds the evaluated operand values as written (one or two).
 CEncoding EncodeInstruction(const CInstruction& instruction, const std::vector<int64_t>& operands);
 
+// Whether the first operand names a register (f).
+bool HasFileOperand(const CInstruction& instruction);
+
 // How many operands the instruction takes at least and at most.
 void OperandCount(EOperands operands, size_t* least, size_t* most);
 

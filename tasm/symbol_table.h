@@ -31,6 +31,11 @@ public:
     // first SET of the pass is caught.
     void ForgetVariables();
 
+    template <class Visit>
+    void ForEach(Visit visit) const {
+        for (const auto& [name, symbol] : m_symbols) visit(name, symbol);
+    }
+
 private:
     std::unordered_map<std::string, CSymbol> m_symbols;
 };

@@ -48,7 +48,7 @@ CAssemblyResult CTwoPassAssembler::Run() {
         m_result.object = WriteIntelHex(m_image);
         std::vector<std::string> names;
         for (const CFile& file : m_vFiles) names.push_back(file.name);
-        m_result.map = WriteSourceMap(names, m_origins);
+        m_result.map = WriteSourceMap(names, m_origins, MapSymbols(), m_fileAddresses);
     }
     return std::move(m_result);
 }
@@ -80,6 +80,8 @@ void CTwoPassAssembler::RunPass(int pass) {
     m_mapDefines.clear();
     m_image = CProgramImage();
     m_origins = CSourceMap();
+    m_fileAddresses.fill(-1);
+    m_setRegisterNames.clear();
     m_symbols.ForgetVariables();
     m_nPassBytes = m_vFiles[0].text.size();
     ProcessFile(0, 0);
@@ -514,7 +516,26 @@ void CTwoPassAssembler::Instruction(const CInstruction& instruction, size_t from
         EmitWord(std::nullopt);
         return;
     }
+    if (HasFileOperand(instruction) && operands[0].size() == 1 &&
+        operands[0][0].kind == ETokenKind::Identifier) {
+        m_setRegisterNames.insert(operands[0][0].text);
+    }
     EncodeWith(instruction, values, !operands.empty() && operands[0].size() == 1);
+}
+
+// SET variables are left out: they have no one value a view could show.
+std::vector<CMapSymbol> CTwoPassAssembler::MapSymbols() const {
+    std::vector<CMapSymbol> out;
+    m_symbols.ForEach([&](const std::string& name, const CSymbol& symbol) {
+        if (!symbol.known || symbol.kind == ESymbolKind::Variable) return;
+        const char kind = symbol.kind == ESymbolKind::Label ? 'L'
+                          : m_setRegisterNames.count(name)  ? 'R'
+                                                            : 'C';
+        out.push_back({name, symbol.value, kind});
+    });
+    std::sort(out.begin(), out.end(),
+              [](const CMapSymbol& a, const CMapSymbol& b) { return a.name < b.name; });
+    return out;
 }
 
 void CTwoPassAssembler::EncodeWith(const CInstruction& instruction,
@@ -529,6 +550,10 @@ void CTwoPassAssembler::EncodeWith(const CInstruction& instruction,
         Error(encoding.error);
         EmitWord(std::nullopt);
         return;
+    }
+    if (m_nPass == 2 && HasFileOperand(instruction) && !values.empty() && values[0] >= 0 &&
+        values[0] <= 0x1FF && m_nAddress >= 0 && m_nAddress < kProgramWords) {
+        m_fileAddresses[static_cast<size_t>(m_nAddress)] = static_cast<int>(values[0]);
     }
     EmitWord(encoding.word);
 }

@@ -101,6 +101,7 @@ private:
     // named: the file operand is written as one name or number.
     void EncodeWith(const CInstruction& instruction, const std::vector<int64_t>& values,
                     bool named = true);
+    std::vector<CMapSymbol> MapSymbols() const;
     void PseudoInstruction(const CPseudoInstruction& pseudo, size_t from);
     void BankSelect(EDirective directive, size_t from);
     void WarnBelowStart(uint16_t word);
@@ -179,6 +180,8 @@ private:
     std::optional<int64_t> m_nCblockNext;
     CProgramImage m_image;
     CSourceMap m_origins;
+    CFileAddresses m_fileAddresses{};
+    std::set<std::string> m_setRegisterNames;  // constants named as a file operand
     CWordOrigin m_origin;  // the line in a source file that the current line stems from
 
     CListingLine* m_pLine = nullptr;

@@ -39,11 +39,44 @@ TEST(SourceMapTest, ReadsFilesAndWords) {
     EXPECT_EQ(lf.words, map.words);
 }
 
+TEST(SourceMapTest, ReadsNamesAndRegisterOperands) {
+    CSourceMap map;
+    ASSERT_TRUE(
+        ParseSourceMap("LUMOMAP 2\nF 0 a.asm\nW 0005 0 3\nW 0006 0 4\n"
+                       "S C -2 MINUS\nS L 5 loop\nS R C presses\n"
+                       "A 0005 086\nA 0006 00C\n",
+                       &map));
+    using EKind = CProgramSymbol::EKind;
+    EXPECT_EQ(map.symbols, (std::vector<CProgramSymbol>{{"MINUS", -2, EKind::Constant},
+                                                        {"loop", 5, EKind::Label},
+                                                        {"presses", 12, EKind::Register}}));
+    EXPECT_EQ(map.fileAddresses[5], 0x86);
+    EXPECT_EQ(map.fileAddresses[6], 0x0C);
+    EXPECT_EQ(map.fileAddresses[7], -1);
+    ASSERT_NE(map.RegisterName(12), nullptr);
+    EXPECT_EQ(map.RegisterName(12)->name, "presses");
+    EXPECT_EQ(map.RegisterName(5), nullptr) << "a label is no register";
+    ASSERT_NE(map.LabelAt(5), nullptr);
+    EXPECT_EQ(map.LabelAt(5)->name, "loop");
+
+    ASSERT_TRUE(ParseSourceMap(kMapWithInclude, &map));
+    EXPECT_TRUE(map.symbols.empty()) << "a map of version 1 has none";
+    EXPECT_EQ(map.fileAddresses[5], -1);
+}
+
 TEST(SourceMapTest, RejectsWhatIsNotAMap) {
     const std::string head = "LUMOMAP 1\nF 0 a.asm\n";
+    const std::string head2 = "LUMOMAP 2\nF 0 a.asm\n";
     const std::vector<std::pair<const char*, std::string>> cases = {
         {"empty", ""},
-        {"another version", "LUMOMAP 2\nF 0 a.asm\n"},
+        {"another version", "LUMOMAP 3\nF 0 a.asm\n"},
+        {"names in version 1", head + "S L 5 start\n"},
+        {"unknown kind of name", head2 + "S X 5 start\n"},
+        {"lower-case value", head2 + "S C a start\n"},
+        {"name with a blank", head2 + "S C 1 a b\n"},
+        {"names not sorted", head2 + "S C 1 b\nS C 1 a\n"},
+        {"register beyond bank 3", head2 + "A 0005 200\n"},
+        {"register operands not ascending", head2 + "A 0006 001\nA 0005 001\n"},
         {"no header", "F 0 a.asm\nW 0005 0 1\n"},
         {"files out of order", "LUMOMAP 1\nF 1 a.asm\n"},
         {"file without a name", "LUMOMAP 1\nF 0\n"},

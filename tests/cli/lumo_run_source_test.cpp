@@ -43,10 +43,37 @@ TEST_F(LumoRunSourceTest, LabelsAndAddressesMix) {
         LumoRun({"--break", "0x7", "--break", "again", "--json", "--trace", source});
     ASSERT_EQ(result.exitStatus, 0) << result.err;
     // "again" is word 7 as well: the run pauses after its second pass.
-    const std::string last = result.out.substr(result.out.rfind('{'));
+    const std::string last = result.out.substr(result.out.rfind("{\"pass\""));
     EXPECT_EQ(Field(result.out, "status"), "\"running\"");
     EXPECT_EQ(Field(last, "pass"), "2");
     EXPECT_EQ(Field(last, "status"), "\"paused\"");
+}
+
+// Through two nested calls and back: the register variables by name with
+// their values, the return stack with the next return last.
+TEST_F(LumoRunSourceTest, JsonNamesTheVariablesAndShowsTheStack) {
+    const auto source = Write("nest.asm",
+                              "  cblock 0x0C\n  presses, depth\n  endc\nLIMIT equ 9\n"
+                              "  org 5\n  movlw LIMIT\n  movwf presses\n  call outer\n"
+                              "  goto $\n"
+                              "outer: incf depth, f\n  call inner\n  return\n"
+                              "inner: nop\n  return\n");
+    const struct {
+        const char* steps;
+        const char* tail;
+    } cases[] = {
+        {"2", R"("symbols":{"depth":0,"presses":9},"stack":[]})"},
+        {"5", R"("symbols":{"depth":1,"presses":9},"stack":[8,11]})"},
+        {"7", R"("symbols":{"depth":1,"presses":9},"stack":[8]})"},
+        {"8", R"("symbols":{"depth":1,"presses":9},"stack":[]})"},
+    };
+    for (const auto& c : cases) {
+        const auto result = LumoRun({"--steps", c.steps, "--json", source});
+        ASSERT_EQ(result.exitStatus, 0) << result.err;
+        const std::string tail = c.tail;
+        EXPECT_EQ(result.out.substr(result.out.find("\"symbols\"")), tail + "\n")
+            << c.steps << " steps";
+    }
 }
 
 TEST_F(LumoRunSourceTest, AnUnknownLabelIsReportedAndTheRunGoesOn) {

@@ -46,7 +46,7 @@ TEST_F(LumoRunTest, JsonStateHasExactlyTheAgreedKeys) {
     const std::regex shape(
         "\\{\"pass\":3,\"cycles\":3,\"pc\":8,\"w\":255,\"bank\":0,\"mnemonic\":\"DECFSZ\","
         "\"status\":\"running\",\"registers\":\\[[0-9]+" +
-        registers + "\\]\\}");
+        registers + "\\],\"symbols\":\\{\\},\"stack\":\\[\\]\\}");
     EXPECT_TRUE(std::regex_match(lines[0], shape)) << lines[0];
     EXPECT_NE(lines[0].find("\"registers\":[0,0,8,24,0,0,0,0,0,0,0,0,254,"), std::string::npos);
     EXPECT_TRUE(result.err.empty()) << result.err;

@@ -24,14 +24,50 @@ TEST(SourceMap, EveryWordNamesItsFileAndLine) {
         &includes);
     ASSERT_EQ(result.errors, 0) << result.listing;
     EXPECT_EQ(result.map,
-              "LUMOMAP 1\n"
+              "LUMOMAP 2\n"
               "F 0 t.asm\n"
               "F 1 sub.inc\n"
               "W 0000 0 2\n"
               "W 0005 0 4\n"
               "W 0006 1 3\n"
               "W 0007 0 7\n"
-              "W 0008 0 7\n");
+              "W 0008 0 7\n"
+              "S L 6 help\n");
+}
+
+// Names from an included CBLOCK and EQU, used directly and through a macro;
+// a name counts as a register only where a register operand names it, and a
+// chip register keeps the bank the source named.
+TEST(SourceMap, NamesTheProgramsSymbolsAndTheRegistersItsWordsName) {
+    tasm_test::CMemoryIncludes includes;
+    includes.files["vars.inc"] = "  cblock 0x0C\n  presses, temp:2\n  endc\nLIMIT equ 5\n";
+    auto result = AssembleText(
+        "#include \"vars.inc\"\n"
+        "bump macro reg\n"
+        "  incf reg, f\n"
+        "  endm\n"
+        "count set 1\n"
+        "  org 5\n"
+        "start\n"
+        "  clrf TRISB\n"
+        "loop\n"
+        "  bump presses\n"
+        "  movlw LIMIT\n"
+        "  subwf presses, w\n"
+        "  goto loop\n",
+        &includes);
+    ASSERT_EQ(result.errors, 0) << result.listing;
+    const std::string map = result.map;
+    EXPECT_EQ(map.substr(0, 10), "LUMOMAP 2\n");
+    EXPECT_EQ(map.substr(map.find("\nS ") + 1),
+              "S C 5 LIMIT\n"  // a literal only
+              "S L 6 loop\n"
+              "S R C presses\n"  // through the macro and directly
+              "S L 5 start\n"
+              "S C D temp\n"  // never a register operand; SET's count is no name to show
+              "A 0005 086\n"
+              "A 0006 00C\n"
+              "A 0008 00C\n");
 }
 
 TEST(SourceMap, NoMapWhenThereAreErrors) {

@@ -66,7 +66,8 @@ TEST_F(TasmProgram, CleanSourceWritesListingAndObjectBesideIt) {
     EXPECT_EQ(Read("my prog.lst"), expected.listing);
     EXPECT_EQ(Read("my prog.obj"), expected.object);
     EXPECT_EQ(Read("my prog.map"),
-              "LUMOMAP 1\nF 0 my prog.asm\nF 1 defs.inc\nW 0005 0 3\nW 0006 0 4\n");
+              "LUMOMAP 2\nF 0 my prog.asm\nF 1 defs.inc\nW 0005 0 3\nW 0006 0 4\n"
+              "S C 7 VALUE\nS L 5 start\n");
 }
 
 TEST_F(TasmProgram, ErrorsAreReportedAndAnOlderObjectIsRemoved) {
