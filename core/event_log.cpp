@@ -121,12 +121,15 @@ void CEventLog::DropAfter(uint64_t pass) {
     std::lock_guard lock(m_mutex);
     // Only the current run's events can lie after a pass of it: every run
     // ends with an end event, and nothing of an earlier run is dropped.
+    bool dropped = false;
     while (!m_events.empty()) {
         const SEvent& last = m_events.back();
         const bool later = last.pass > pass || (last.pass == pass && IsUserInput(last.kind));
         if (!later || last.kind == EEventKind::RunStart || last.kind == EEventKind::Load) break;
         m_events.pop_back();
+        dropped = true;
     }
+    if (dropped) m_drops.fetch_add(1, std::memory_order_release);
 }
 
 void CEventLog::SetSink(std::function<void(const SEvent&)> sink) {

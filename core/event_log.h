@@ -90,6 +90,9 @@ public:
     // Forgets the events of a future that is being replaced: those of passes
     // after the given one, and the user's inputs made at it.
     void DropAfter(uint64_t pass);
+    // Counts the calls of DropAfter that forgot something, so a reader that
+    // keeps copies of events knows when some of them are gone.
+    uint64_t Drops() const { return m_drops.load(std::memory_order_acquire); }
 
     // Also hands every new event to this function (lumo-run writes them out).
     void SetSink(std::function<void(const SEvent&)> sink);
@@ -114,6 +117,7 @@ private:
     std::vector<SPending> m_pending;  // the running instruction's, worker only
     std::atomic<bool> m_unstamped{false};
     std::atomic<bool> m_muted{false};
+    std::atomic<uint64_t> m_drops{0};
 };
 
 extern CEventLog EventLog;

@@ -140,11 +140,35 @@ void CEventsPane::AddRow(const SEvent& event) {
 }
 
 void CEventsPane::Update() {
+    // A new future after a step back has replaced the events of the old one:
+    // the pane reads the log afresh rather than keep what no longer happened.
+    const uint64_t drops = EventLog.Drops();
+    if (drops != m_drops) {
+        m_drops = drops;
+        m_events.clear();
+        const std::vector<SEvent> all = EventLog.Since(0);
+        m_lastSerial = all.empty() ? 0 : all.back().serial;
+        Take(all);
+        Refill();
+        return;
+    }
     const std::vector<SEvent> fresh = EventLog.Since(m_lastSerial);
     if (fresh.empty()) return;
     m_lastSerial = fresh.back().serial;
-    bool loaded = false;
+    if (Take(fresh) || fresh.size() >= kRows) {
+        Refill();
+        return;
+    }
     for (const SEvent& event : fresh) {
+        if (Shown(event)) AddRow(event);
+    }
+    while (static_cast<size_t>(m_pTable->rowCount()) > kRows) m_pTable->removeRow(0);
+    m_pTable->scrollToBottom();
+}
+
+bool CEventsPane::Take(const std::vector<SEvent>& events) {
+    bool loaded = false;
+    for (const SEvent& event : events) {
         // A newly loaded program starts the pane afresh: the previous
         // program's events are not mixed with its own.
         // The reset that preceded the load started the new program's run, so
@@ -160,15 +184,7 @@ void CEventsPane::Update() {
         m_events.push_back(event);
         if (m_events.size() > kRows) m_events.pop_front();
     }
-    if (loaded || fresh.size() >= kRows) {
-        Refill();
-        return;
-    }
-    for (const SEvent& event : fresh) {
-        if (Shown(event)) AddRow(event);
-    }
-    while (static_cast<size_t>(m_pTable->rowCount()) > kRows) m_pTable->removeRow(0);
-    m_pTable->scrollToBottom();
+    return loaded;
 }
 
 void CEventsPane::Refill() {

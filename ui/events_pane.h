@@ -35,10 +35,14 @@ private:
     bool Shown(const SEvent& event) const;
     void AddRow(const SEvent& event);
     void Refill();
+    // Keeps the events as the pane shows them; returns whether a load
+    // started the pane afresh.
+    bool Take(const std::vector<SEvent>& events);
 
     QComboBox* m_pFilter;
     QTableWidget* m_pTable;
     QTimer* m_pPoll;
     std::deque<SEvent> m_events;
     uint64_t m_lastSerial = 0;
+    uint64_t m_drops = 0;  // the log's Drops when the pane last read it
 };

@@ -11,6 +11,7 @@
 #include "history.h"
 #include "lumo_doc.h"
 #include "main_frame.h"
+#include "pin_input.h"
 #include "state.h"
 #include "support/app_fixture.h"
 #include "time_commands.h"
@@ -90,6 +91,42 @@ private slots:
         // Filtering by kind keeps only that kind.
         pane.Filter()->setCurrentIndex(pane.Filter()->findText(QStringLiteral("Pinovi")));
         QCOMPARE(table.rowCount(), 0);
+    }
+
+    // A step back and a new input start a new future: the pane forgets the
+    // events of the old one instead of listing them out of order.
+    void anAbandonedFutureLeavesTheEventsPane() {
+        CAppUnderTest app(QString::fromUtf8(LUMO_SOURCE_DIR "/examples/timer_blink.asm"));
+        QVERIFY(app.Started());
+        CMainFrame& frame = app.Frame();
+        frame.Action(ID_ASSEMBLE)->trigger();
+        QVERIFY(AssemblerEnded(frame));
+        CEventsPane& pane = *frame.Time()->Events();
+        auto pinRows = [&] {
+            pane.Update();
+            QStringList rows;
+            for (int row = 0; row < pane.Table()->rowCount(); ++row) {
+                const QString text = pane.Table()->item(row, 3)->text();
+                if (text.startsWith(QStringLiteral("Pin "))) rows << text;
+            }
+            return rows;
+        };
+        auto step = [&](QAction* action, uint64_t pass) {
+            action->trigger();
+            QTRY_COMPARE(InstructionCount, pass);
+        };
+        for (uint64_t pass = 1; pass <= 4; ++pass) step(frame.Action(ID_SINGLE_STEP), pass);
+        QVERIFY(ClickPin(PORTA, 0x01));
+        QTRY_COMPARE(pinRows().size(), 1);
+        const QString oldClick = pinRows().front();
+        step(frame.Action(ID_SINGLE_STEP), 5);
+        step(frame.Action(ID_STEP_BACK), 4);
+        step(frame.Action(ID_STEP_BACK), 3);
+        // Stepping back alone keeps the future.
+        QCOMPARE(pinRows(), QStringList{oldClick});
+
+        QVERIFY(ClickPin(PORTA, 0x02));
+        QTRY_VERIFY(pinRows().size() == 1 && pinRows().front() != oldClick);
     }
 };
 
