@@ -29,12 +29,17 @@ enum : uint8_t {
     FSR = 0x04,
     PORTA = 0x05,
     PORTB = 0x06,
+    EEDATA = 0x08,
+    EEADR = 0x09,
+    PCLATH = 0x0A,
     INTCON = 0x0B,
     OPTION_REG = 0x81,
     PCL_BANK1 = 0x82,
     STATUS_BANK1 = 0x83,
     TRISA = 0x85,
     TRISB = 0x86,
+    EECON1 = 0x88,
+    EECON2 = 0x89,
     INTCON_BANK1 = 0x8B,
 };
 
@@ -50,6 +55,14 @@ enum : uint8_t {
 enum class EWriteHook : uint8_t {
     None,
     WakeTimer0,  // the timer reads the register: its shortcuts no longer hold
+    // The data-sheet profile's (see register_hooks.h).
+    JumpThroughPcl,  // PC takes PCLATH<4:0> and the byte written
+    SelectBank,      // RP0 of the byte written chooses the bank
+    PortLatch,       // the byte written goes to the port's latches
+    Direction,       // TRIS: the pins resolve anew
+    Option,          // OPTION: the timer's shortcuts and port B's pull-ups
+    EepromControl,   // EECON1: a read or a write of the data EEPROM begins
+    EepromUnlock,    // EECON2: a step of the 0x55, 0xAA sequence
 };
 
 struct SChipRegister {
@@ -74,9 +87,9 @@ inline constexpr SChipRegister kChipRegisters[] = {
     {"PORTA", "", PORTA, 0, {}, 0, EWriteHook::WakeTimer0},
     // RB0 and RB4-RB7 raise interrupt flags.
     {"PORTB", "", PORTB, 0, {}, kRecheckInterrupts, EWriteHook::None},
-    {"EEDATA", "", 0x08, 0, {}, 0, EWriteHook::None},
-    {"EEADR", "", 0x09, 0, {}, 0, EWriteHook::None},
-    {"PCLATH", "", 0x0A, 0, {}, 0, EWriteHook::None},
+    {"EEDATA", "", EEDATA, 0, {}, 0, EWriteHook::None},
+    {"EEADR", "", EEADR, 0, {}, 0, EWriteHook::None},
+    {"PCLATH", "", PCLATH, 0, {}, 0, EWriteHook::None},
     {"INTCON", "", INTCON, INTCON_BANK1,
      {"RBIF", "INTF", "T0IF", "RBIE", "INTE", "T0IE", "EEIE", "GIE"}, kRecheckInterrupts,
      EWriteHook::None},
@@ -84,8 +97,8 @@ inline constexpr SChipRegister kChipRegisters[] = {
      {"PS0", "PS1", "PS2", "PSA", "T0SE", "T0CS", "INTEDG", "RBPU"}, 0, EWriteHook::WakeTimer0},
     {"TRISA", "", TRISA, 0, {}, 0, EWriteHook::None},
     {"TRISB", "", TRISB, 0, {}, 0, EWriteHook::None},
-    {"EECON1", "", 0x88, 0, {"RD", "WR", "WREN", "WRERR", "EEIF"}, 0, EWriteHook::None},
-    {"EECON2", "", 0x89, 0, {}, 0, EWriteHook::None},
+    {"EECON1", "", EECON1, 0, {"RD", "WR", "WREN", "WRERR", "EEIF"}, 0, EWriteHook::None},
+    {"EECON2", "", EECON2, 0, {}, 0, EWriteHook::None},
 };
 // clang-format on
 

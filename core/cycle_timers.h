@@ -16,6 +16,8 @@
 
 enum class ECycleEvent : uint8_t {
     DrivePin,  // the level driven from outside onto pin (an index of kChipPins) becomes level
+    WatchdogTimeOut,  // the data-sheet chip's watchdog runs out
+    EepromWritten,    // the data-sheet chip's EEPROM write completes
 };
 
 struct SCycleEvent {
@@ -37,6 +39,8 @@ public:
     uint64_t NextDue() const { return m_count > 0 ? m_slots[0].due.load() : kNever; }
     // Takes the first event when it is due at or before the cycle.
     bool TakeDue(uint64_t cycle, SCycleEvent& event);
+    // Drops every waiting event of the kind.
+    void Remove(ECycleEvent kind);
     int Count() const { return m_count; }
     void Clear();
 

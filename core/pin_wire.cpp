@@ -6,17 +6,47 @@ namespace {
 Relaxed<uint8_t>& DrivesOf(uint8_t port) {
     return port == PORTA ? Chip.pinDrives.portA : Chip.pinDrives.portB;
 }
+Relaxed<uint8_t>& HeldOf(uint8_t port) {
+    return port == PORTA ? Chip.pinDrives.heldA : Chip.pinDrives.heldB;
+}
+
+constexpr uint8_t kPortAPins = 0x1F;
+constexpr uint8_t kRa4OpenDrain = 0x10;
+constexpr uint8_t kPullUpsOff = 0x80;  // RBPU
+
+// Port B's pull-ups hold its inputs while RBPU is 0; port A has none.
+uint8_t PullUpsOf(uint8_t port) {
+    if (port == PORTA || (RegisterFile[OPTION_REG] & kPullUpsOff)) return 0;
+    return RegisterFile[TRISB];
+}
 }  // namespace
+
+uint8_t ResolvedPort(uint8_t port) {
+    const bool portA = port == PORTA;
+    const uint8_t latch = portA ? Chip.datasheet.latchA : Chip.datasheet.latchB;
+    const uint8_t levels =
+        PortLevels(latch, DrivesOf(port), HeldOf(port), RegisterFile[port + 0x80], PullUpsOf(port),
+                   portA ? kRa4OpenDrain : 0);
+    return portA ? static_cast<uint8_t>(levels & kPortAPins) : levels;
+}
 
 SPinWire PinWire(int pin) {
     const SChipPin& info = kChipPins[pin];
     const uint8_t mask = info.Mask();
-    return {(RegisterFile[info.port] & mask) != 0, (DrivesOf(info.port) & mask) != 0,
-            (RegisterFile[info.Direction()] & mask) != 0};
+    const bool datasheet = Chip.profile == EChipProfile::Datasheet;
+    const uint8_t latch = !datasheet           ? RegisterFile[info.port].load()
+                          : info.port == PORTA ? Chip.datasheet.latchA.load()
+                                               : Chip.datasheet.latchB.load();
+    return {(latch & mask) != 0,
+            (DrivesOf(info.port) & mask) != 0,
+            (RegisterFile[info.Direction()] & mask) != 0,
+            (HeldOf(info.port) & mask) != 0,
+            (PullUpsOf(info.port) & mask) != 0,
+            info.port == PORTA && (mask & kRa4OpenDrain) != 0};
 }
 
 bool PinLevel(int pin) {
-    return ResolvePinLevel(kRunProfile, PinWire(pin));
+    return ResolvePinLevel(Chip.profile, PinWire(pin));
 }
 
 uint32_t PinLevels() {
@@ -32,7 +62,12 @@ void DrivePin(int pin, bool level) {
     const uint8_t mask = info.Mask();
     Relaxed<uint8_t>& drives = DrivesOf(info.port);
     drives = level ? static_cast<uint8_t>(drives | mask) : static_cast<uint8_t>(drives & ~mask);
+    if (Chip.profile == EChipProfile::Datasheet) {
+        HeldOf(info.port) |= mask;
+        RegisterFile[info.port] = ResolvedPort(info.port);
+        return;
+    }
     const bool input = (RegisterFile[info.Direction()] & mask) != 0;
     RegisterFile[info.port] =
-        PortAfterDrive(kRunProfile, RegisterFile[info.port], mask, level, input);
+        PortAfterDrive(EChipProfile::Classic, RegisterFile[info.port], mask, level, input);
 }
