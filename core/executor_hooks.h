@@ -9,6 +9,18 @@
 
 template <EChipProfile P>
 void CExecutorStore::RunWriteHook(EWriteHook hook, int index, uint8_t value) {
+    // The classic loop keeps none of the other hooks' code, and the
+    // data-sheet loop keeps them out of line: they are rare beside stores.
+    if constexpr (P == EChipProfile::Classic) {
+        if (hook == EWriteHook::WakeTimer0) WakeTimer();
+    } else {
+        RunDatasheetHook(hook, index, value);
+    }
+}
+
+[[gnu::noinline]] inline void CExecutorStore::RunDatasheetHook(EWriteHook hook, int index,
+                                                               uint8_t value) {
+    constexpr EChipProfile P = EChipProfile::Datasheet;
     auto& chip = static_cast<CChipExecutor&>(*this);
     switch (hook) {
         case EWriteHook::None:

@@ -51,6 +51,7 @@ protected:
     // cycle of Timer 0 or schedule an event.
     template <EChipProfile P>
     void RunWriteHook(EWriteHook hook, int index, uint8_t value);
+    void RunDatasheetHook(EWriteHook hook, int index, uint8_t value);
 
     // Larger indices come from bank 1 or from FSR.
     static int FoldIndex(int index) { return RegisterFileIndex(index); }

@@ -92,8 +92,8 @@ private:
     static EChipProfile RunProfile();
 
     uint32_t m_version;
-    EChipProfile m_profile = EChipProfile::Classic;
     int m_programEnd = 0;  // capped at the image's end
     SDecodedWord m_program[kWords];
+    EChipProfile m_profile = EChipProfile::Classic;
     uint64_t m_breakBits[65536 / 64];
 };

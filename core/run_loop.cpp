@@ -186,11 +186,17 @@ bool PcInsideProgram() {
     return end <= ProgramEnd && end <= kProgramImageSize;
 }
 
-// Flattened, so the working copy of the chip lives in registers.
-[[gnu::flatten]] SPassesRun RunPasses(CInstructionSet& cpu, int64_t maxPasses) {
+// Flattened, so the working copy of the chip lives in registers; one
+// function per profile, so neither loop shares its registers with the other.
+template <EChipProfile P>
+[[gnu::flatten, gnu::noinline]] SPassesRun RunPassesOf(CInstructionSet& cpu, int64_t maxPasses) {
+    return Passes<true, P>(cpu, maxPasses);
+}
+
+SPassesRun RunPasses(CInstructionSet& cpu, int64_t maxPasses) {
     const SPassesRun run = Chip.profile == EChipProfile::Datasheet
-                               ? Passes<true, EChipProfile::Datasheet>(cpu, maxPasses)
-                               : Passes<true, EChipProfile::Classic>(cpu, maxPasses);
+                               ? RunPassesOf<EChipProfile::Datasheet>(cpu, maxPasses)
+                               : RunPassesOf<EChipProfile::Classic>(cpu, maxPasses);
     History.SettleAtPresent();
     return run;
 }
