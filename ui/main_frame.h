@@ -56,6 +56,8 @@ public:
     QString StatusMessage() const;
     CRunStatusPanes* RunStatus() const { return m_pRunStatus; }
     CSpeedBox* SpeedBox() const { return m_pSpeedBox; }
+    // The status bar's mark of a text changed since it was saved.
+    QLabel* ModifiedMark() const { return m_pModifiedMark; }
 
     // F7: assemble the saved source and load the program. The window answers
     // meanwhile; the commands that act on the program or its file wait until
@@ -101,6 +103,7 @@ private:
     QMap<int, QAction*> m_actions;
     QToolBar* m_pToolBar = nullptr;
     QLabel* m_pIdleMessage = nullptr;
+    QLabel* m_pModifiedMark = nullptr;
     CLockKeyIndicators* m_pIndicators = nullptr;
     CRunStatusPanes* m_pRunStatus = nullptr;
     CSpeedBox* m_pSpeedBox = nullptr;
