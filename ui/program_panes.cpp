@@ -23,7 +23,7 @@
 #include "watch_pane.h"
 
 namespace {
-const QString kPaneKey = QStringLiteral("Okna/");
+const QString kPaneKey = QStringLiteral("Pogledi/");
 constexpr int kMessageMs = 10000;
 // The first time a pane opens it floats beside the window rather than
 // narrowing the fixed drawings: two columns of two, each half the window's
