@@ -4,6 +4,7 @@
 #include <QTableWidget>
 
 #include "chip_map.h"
+#include "pane_table.h"
 #include "program_names.h"
 #include "register_names.h"
 #include "register_text.h"
@@ -22,7 +23,8 @@ QString NameOf(int address, int reg, const CProgramNames& names) {
     if ((address & 0x7F) == kUnimplemented) return QStringLiteral("-");
     QStringList parts;
     if (const SChipRegister* chip = ChipRegisterAt(reg)) {
-        parts.append(QString::fromLatin1(chip->name.data(), static_cast<qsizetype>(chip->name.size())));
+        parts.append(
+            QString::fromLatin1(chip->name.data(), static_cast<qsizetype>(chip->name.size())));
     }
     const QString program = names.RegisterNames(reg);
     if (!program.isEmpty()) parts.append(program);
@@ -48,9 +50,8 @@ CDataMemoryPane::CDataMemoryPane(const CProgramNames& names, QWidget* parent)
                << QStringLiteral("Binarno");
     }
     m_pTable->setHorizontalHeaderLabels(titles);
-    m_pTable->verticalHeader()->hide();
-    m_pTable->verticalHeader()->setDefaultSectionSize(m_pTable->fontMetrics().height() + 4);
-    m_pTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    SetUpPaneTable(m_pTable);
+    m_pTable->horizontalHeader()->setStretchLastSection(false);
     for (int row = 0; row < kRows; ++row) {
         for (int column = 0; column < 2 * kPerBank; ++column) {
             auto* item = new QTableWidgetItem;
@@ -58,7 +59,8 @@ CDataMemoryPane::CDataMemoryPane(const CProgramNames& names, QWidget* parent)
             m_pTable->setItem(row, column, item);
         }
         m_pTable->item(row, kAddress)->setText(QString::asprintf("0x%02X", row));
-        m_pTable->item(row, kPerBank + kAddress)->setText(QString::asprintf("0x%02X", kBank1 + row));
+        m_pTable->item(row, kPerBank + kAddress)
+            ->setText(QString::asprintf("0x%02X", kBank1 + row));
     }
     setWidget(m_pTable);
     Rename();

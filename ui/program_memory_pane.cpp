@@ -8,6 +8,7 @@
 #include "decoded_word.h"
 #include "disassembly.h"
 #include "line_breakpoints.h"
+#include "pane_table.h"
 #include "program_names.h"
 #include "source_line_text.h"
 #include "state.h"
@@ -48,11 +49,10 @@ int CProgramMemoryModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : kColumns;
 }
 
-QVariant CProgramMemoryModel::headerData(int section, Qt::Orientation orientation,
-                                         int role) const {
+QVariant CProgramMemoryModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
-    static const char* const kTitles[kColumns] = {"", "Adresa", "Rec", "Instrukcija", "Labela",
-                                                  "Red"};
+    static const char* const kTitles[kColumns] = {"",       "Adresa", "Rec", "Instrukcija",
+                                                  "Labela", "Red"};
     return QString::fromLatin1(kTitles[section]);
 }
 
@@ -67,8 +67,8 @@ std::string CProgramMemoryModel::OperandName(int word, int f) const {
 
 QString CProgramMemoryModel::Instruction(int word) const {
     const int at = 4 * word;
-    const SDecodedWord decoded =
-        DecodeWord(ProgramImage[at], ProgramImage[at + 1], ProgramImage[at + 2], ProgramImage[at + 3]);
+    const SDecodedWord decoded = DecodeWord(ProgramImage[at], ProgramImage[at + 1],
+                                            ProgramImage[at + 2], ProgramImage[at + 3]);
     SOperandNames names;
     names.file = [this, word](int f) { return OperandName(word, f); };
     names.label = [this](int target) {
@@ -118,11 +118,8 @@ CProgramMemoryPane::CProgramMemoryPane(const CProgramNames& names, QWidget* pare
       m_pView(new QTableView) {
     setObjectName(QStringLiteral("programMemory"));
     m_pView->setModel(m_pModel);
-    m_pView->verticalHeader()->hide();
-    m_pView->verticalHeader()->setDefaultSectionSize(m_pView->fontMetrics().height() + 4);
-    m_pView->setSelectionBehavior(QAbstractItemView::SelectRows);
+    SetUpPaneTable(m_pView);
     m_pView->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_pView->horizontalHeader()->setStretchLastSection(true);
     m_pView->setColumnWidth(CProgramMemoryModel::kBreak, 20);
     m_pView->setColumnWidth(CProgramMemoryModel::kAddress, 56);
     m_pView->setColumnWidth(CProgramMemoryModel::kWord, 44);

@@ -145,7 +145,8 @@ void CProgramPanes::Refresh() {
 
 void CProgramPanes::OnProgramChanged() {
     const bool loaded = !m_frame.Names()->Map().files.empty() && ProgramEnd > 0;
-    m_pWatch->SetProgram(loaded ? QString::fromStdString(SourceFolder + SourceFileName) : QString());
+    m_pWatch->SetProgram(loaded ? QString::fromStdString(SourceFolder + SourceFileName)
+                                : QString());
     m_pData->Rename();
     Refresh();
 }
@@ -159,7 +160,8 @@ void CProgramPanes::ShowHovered() {
         return;
     }
     const uint8_t value = m_hovered == kWRegister ? W : RegisterFile[m_hovered];
-    const QString names = m_hovered == kWRegister ? QString() : m_frame.Names()->RegisterNames(m_hovered);
+    const QString names =
+        m_hovered == kWRegister ? QString() : m_frame.Names()->RegisterNames(m_hovered);
     const QString text = RegisterStatusText(m_hovered, value, names);
     if (text == m_hoverText && bar->currentMessage() == text) return;
     m_hoverText = text;
@@ -170,13 +172,16 @@ void CProgramPanes::EditRegister(int reg) {
     if (auto* edits = m_frame.findChild<CRegisterEdits*>()) edits->OnEdit(reg);
 }
 
-void CProgramPanes::GoToWord(int word) {
+int CProgramPanes::LineOfWord(int word, const QString& otherwise) {
     const int line = m_frame.Marks()->LineOfWord(word);
-    if (line < 0) {
-        Say(QStringLiteral("Rec 0x%1 nema red u izvornom tekstu u editoru")
-                .arg(word, 3, 16, QLatin1Char('0')));
-        return;
-    }
+    if (line < 0) Say(otherwise.arg(word, 3, 16, QLatin1Char('0')));
+    return line;
+}
+
+void CProgramPanes::GoToWord(int word) {
+    const int line =
+        LineOfWord(word, QStringLiteral("Rec 0x%1 nema red u izvornom tekstu u editoru"));
+    if (line < 0) return;
     CEditView* editor = m_frame.EditView();
     editor->setCursorPosition(line, 0);
     editor->ensureLineVisible(line);
@@ -184,12 +189,10 @@ void CProgramPanes::GoToWord(int word) {
 }
 
 void CProgramPanes::ToggleBreakpoint(int word) {
-    const int line = m_frame.Marks()->LineOfWord(word);
-    if (line < 0) {
-        Say(QStringLiteral("Prekidna tacka se postavlja na red izvornog teksta: rec 0x%1 nema red")
-                .arg(word, 3, 16, QLatin1Char('0')));
-        return;
-    }
+    const int line = LineOfWord(
+        word,
+        QStringLiteral("Prekidna tacka se postavlja na red izvornog teksta: rec 0x%1 nema red"));
+    if (line < 0) return;
     m_frame.Marks()->ToggleBreakpoint(line);
     m_pProgram->Refresh();
 }

@@ -40,6 +40,9 @@ private:
     void SaveAll() const;
     void OnProgramChanged();
     void EditRegister(int reg);
+    // The editor's line (0-based) of a word, or -1 after telling the user
+    // otherwise (%1 the word's address).
+    int LineOfWord(int word, const QString& otherwise);
     void GoToWord(int word);
     void ToggleBreakpoint(int word);
     void Say(const QString& text);

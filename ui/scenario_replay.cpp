@@ -12,11 +12,11 @@
 #include "messages_pane.h"
 #include "program_loader.h"
 #include "program_names.h"
-#include "source_map.h"
 #include "scenario_reader.h"
 #include "scenario_report.h"
 #include "scenario_run.h"
 #include "source_file.h"
+#include "source_map.h"
 #include "state.h"
 #include "user_dialogs.h"
 

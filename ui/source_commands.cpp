@@ -24,9 +24,9 @@
 #include "messages_pane.h"
 #include "output_view.h"
 #include "platform/message_box.h"
+#include "program_names.h"
 #include "source_file.h"
 #include "source_map.h"
-#include "program_names.h"
 #include "source_marks.h"
 #include "state.h"
 

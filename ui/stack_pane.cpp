@@ -5,6 +5,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "pane_table.h"
 #include "program_names.h"
 #include "source_line_text.h"
 #include "state.h"
@@ -23,12 +24,8 @@ CStackPane::CStackPane(const CProgramNames& names, QWidget* parent)
     m_pTable->setHorizontalHeaderLabels({QStringLiteral("Nivo"), QStringLiteral("Povratak na"),
                                          QStringLiteral("Mesto"), QStringLiteral("Red"),
                                          QString()});
-    m_pTable->verticalHeader()->hide();
-    m_pTable->verticalHeader()->setDefaultSectionSize(m_pTable->fontMetrics().height() + 4);
+    SetUpPaneTable(m_pTable);
     m_pTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_pTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_pTable->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_pTable->horizontalHeader()->setStretchLastSection(true);
     for (int row = 0; row < kLevels; ++row) {
         for (int column = 0; column < kColumns; ++column)
             m_pTable->setItem(row, column, new QTableWidgetItem);
@@ -63,8 +60,8 @@ void CStackPane::Refresh() {
         addressItem->setText(live ? QString::asprintf("0x%03X", address) : QString());
         addressItem->setData(Qt::UserRole, live ? QVariant(address) : QVariant());
         m_pTable->item(row, kPlace)->setText(live ? m_names.PlaceOf(address) : QString());
-        m_pTable->item(row, kLine)->setText(live ? SourceLineText(m_names.Map(), address)
-                                                 : QString());
+        m_pTable->item(row, kLine)
+            ->setText(live ? SourceLineText(m_names.Map(), address) : QString());
         QString note;
         if (live && row == depth - 1) note = QStringLiteral("sledeci RETURN");
         if (row == nextLevel) {

@@ -68,8 +68,8 @@ bool ParseWatchEntry(const std::string& text, const CSourceMap& names, SWatchEnt
         }
     }
     if (parsed.reg < 0) {
-        *error = "'" + name +
-                 "' nije promenljiva programa, registar cipa, bit ni adresa (0x00-0x1FF)";
+        *error =
+            "'" + name + "' nije promenljiva programa, registar cipa, bit ni adresa (0x00-0x1FF)";
         return false;
     }
     *entry = parsed;

@@ -9,6 +9,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "pane_table.h"
 #include "program_names.h"
 #include "register_text.h"
 
@@ -35,12 +36,8 @@ CWatchPane::CWatchPane(const CProgramNames& names, QWidget* parent)
     m_pTable->setHorizontalHeaderLabels({QStringLiteral("Ime"), QStringLiteral("Adresa"),
                                          QStringLiteral("Heksa"), QStringLiteral("Dekadno"),
                                          QStringLiteral("Binarno"), QStringLiteral("Znak")});
-    m_pTable->verticalHeader()->hide();
-    m_pTable->verticalHeader()->setDefaultSectionSize(m_pTable->fontMetrics().height() + 4);
+    SetUpPaneTable(m_pTable);
     m_pTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_pTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_pTable->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_pTable->horizontalHeader()->setStretchLastSection(true);
     m_pTable->setToolTip(QStringLiteral("Dvoklik upisuje novu vrednost dok simulacija stoji"));
 
     auto* body = new QWidget;
@@ -61,7 +58,8 @@ CWatchPane::CWatchPane(const CProgramNames& names, QWidget* parent)
     connect(add, &QPushButton::clicked, this, addTyped);
     connect(remove, &QPushButton::clicked, this, &CWatchPane::RemoveSelected);
     connect(m_pTable, &QTableWidget::cellDoubleClicked, this, [this](int row, int) {
-        if (row >= 0 && row < static_cast<int>(m_entries.size())) emit EditRegister(m_entries[row].reg);
+        if (row >= 0 && row < static_cast<int>(m_entries.size()))
+            emit EditRegister(m_entries[row].reg);
     });
 }
 

@@ -156,7 +156,8 @@ TEST(ScenarioReader, OtherNamesAreTheProgramsVariables) {
     }
     EXPECT_EQ(s.steps[1].conditions[0].compare, ECompare::GreaterOrEqual);
     // The chip's names still come first.
-    EXPECT_FALSE(Read("steps:\n  - expect: {portb: 1}\n").steps[0].conditions[0].target.programName);
+    EXPECT_FALSE(
+        Read("steps:\n  - expect: {portb: 1}\n").steps[0].conditions[0].target.programName);
     EXPECT_EQ(ErrorOf("steps:\n  - expect: {presses: 256}\n").substr(0, 22),
               "s.yaml:2:23: presses: ");
 }

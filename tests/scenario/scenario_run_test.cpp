@@ -289,8 +289,7 @@ TEST_F(ScenarioRunTest, ScenariosNameTheProgramsVariables) {
         {"steps:\n  - expect: {pressed: 1}\n",
          "nepoznato ime 'pressed': nije registar, bit ni pin cipa, a program nema promenljivu "
          "tog imena (promenljive programa: pcl_copy, presses, start)"},
-        {"steps:\n  - set: {pcl_copy: 1}\n",
-         "set: pcl_copy: PCL prati PC i ne moze se menjati"},
+        {"steps:\n  - set: {pcl_copy: 1}\n", "set: pcl_copy: PCL prati PC i ne moze se menjati"},
     };
     for (const auto& refused : kRefused) {
         const auto failed = Play(refused.yaml);

@@ -142,9 +142,12 @@ void ProgramPanesTest::tooltipAndStatusBarUseTheProgramsNames() {
         const char* names;
         const char* text;
     } kLines[] = {
-        {12, 3, "presses", "R12 = presses = 3"}, {12, 3, "", "R12 = 3"},
-        {3, 24, "", "R3 = STATUS = 24"},        {0x81, 255, "", "OPTION = 255"},
-        {kWRegister, 10, "", "W = 10"},         {0x8C, 1, "", "0x8C = 1"},
+        {12, 3, "presses", "R12 = presses = 3"},
+        {12, 3, "", "R12 = 3"},
+        {3, 24, "", "R3 = STATUS = 24"},
+        {0x81, 255, "", "OPTION = 255"},
+        {kWRegister, 10, "", "W = 10"},
+        {0x8C, 1, "", "0x8C = 1"},
         {7, 0, "", "R7 = 0"},
     };
     for (const auto& line : kLines) {
@@ -160,14 +163,12 @@ void ProgramPanesTest::tooltipAndStatusBarUseTheProgramsNames() {
     Step(app);
     QWidget* viewport = app.Frame().OutputView()->viewport();
     QTest::mouseMove(viewport, QPoint(2 + 81 * 2 + 20, 22 + 17 + 8));
-    QTRY_COMPARE(app.Frame().statusBar()->currentMessage(),
-                 QStringLiteral("R12 = presses = 1"));
+    QTRY_COMPARE(app.Frame().statusBar()->currentMessage(), QStringLiteral("R12 = presses = 1"));
     // It follows the value while the mouse rests there, and goes with it.
     Step(app);
     Step(app);
     Step(app);
-    QTRY_COMPARE(app.Frame().statusBar()->currentMessage(),
-                 QStringLiteral("R12 = presses = 1"));
+    QTRY_COMPARE(app.Frame().statusBar()->currentMessage(), QStringLiteral("R12 = presses = 1"));
     QTest::mouseMove(viewport, QPoint(640, 98));  // the mnemonic
     QTRY_COMPARE(app.Frame().statusBar()->currentMessage(), QString());
 }
