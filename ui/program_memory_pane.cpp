@@ -109,7 +109,32 @@ QVariant CProgramMemoryModel::data(const QModelIndex& index, int role) const {
 
 void CProgramMemoryModel::Reread() {
     m_pc = PC;
+    for (int word = 0; word < kWords; ++word) m_breakpoints[word] = AtBreakpoint(word);
     emit dataChanged(index(0, 0), index(kWords - 1, kColumns - 1));
+}
+
+void CProgramMemoryModel::CellsChanged(int row, int firstColumn, int lastColumn) {
+    // One cell at a time: a range makes the view paint all it shows.
+    for (int column = firstColumn; column <= lastColumn; ++column) {
+        const QModelIndex cell = index(row, column);
+        emit dataChanged(cell, cell);
+    }
+}
+
+void CProgramMemoryModel::Follow() {
+    const int pc = PC;
+    if (pc != m_pc) {
+        const int before = m_pc;
+        m_pc = pc;
+        if (before >= 0 && before < kWords) CellsChanged(before, 0, kColumns - 1);
+        if (pc < kWords) CellsChanged(pc, 0, kColumns - 1);
+    }
+    for (int word = 0; word < kWords; ++word) {
+        const bool now = AtBreakpoint(word);
+        if (now == m_breakpoints[word]) continue;
+        m_breakpoints[word] = now;
+        CellsChanged(word, kBreak, kBreak);
+    }
 }
 
 CProgramMemoryPane::CProgramMemoryPane(const CProgramNames& names, QWidget* parent)
@@ -137,7 +162,7 @@ CProgramMemoryPane::CProgramMemoryPane(const CProgramNames& names, QWidget* pare
 
 void CProgramMemoryPane::Refresh() {
     const int before = m_pModel->ShownPc();
-    m_pModel->Reread();
+    m_pModel->Follow();
     const int pc = m_pModel->ShownPc();
     if (pc != before && pc >= 0 && pc < kWords) {
         m_pView->scrollTo(m_pModel->index(pc, CProgramMemoryModel::kAddress));

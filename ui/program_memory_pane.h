@@ -5,6 +5,7 @@
 // column sets or clears one), words the program does not fill greyed.
 #include <QAbstractTableModel>
 #include <QDockWidget>
+#include <bitset>
 
 class CProgramNames;
 class QTableView;
@@ -21,17 +22,23 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
-    // Everything may have changed (a load, a breakpoint); the view asks
-    // again only for the rows it shows.
+    // Everything may have changed (a load): the view asks again for the
+    // rows it shows.
     void Reread();
+    // What a step changes: the PC mark and the breakpoints. Only the cells
+    // that changed are painted again, so a run costs little.
+    void Follow();
     int ShownPc() const { return m_pc; }
 
 private:
+    void CellsChanged(int row, int firstColumn, int lastColumn);
+
     QString Instruction(int word) const;
     std::string OperandName(int word, int f) const;
 
     const CProgramNames& m_names;
     int m_pc = -1;
+    std::bitset<1024> m_breakpoints;  // as last shown
 };
 
 class CProgramMemoryPane : public QDockWidget {

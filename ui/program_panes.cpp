@@ -148,6 +148,7 @@ void CProgramPanes::OnProgramChanged() {
     m_pWatch->SetProgram(loaded ? QString::fromStdString(SourceFolder + SourceFileName)
                                 : QString());
     m_pData->Rename();
+    m_pProgram->Model()->Reread();
     Refresh();
 }
 
