@@ -272,6 +272,8 @@ void ProgramPanesTest::watchListIsKeptAndEditsGoThroughTheInputQueue() {
 
     Step(app);  // CLRF presses
     WhenModal<CRegisterEditDlg>([](CRegisterEditDlg& dialog) {
+        QVERIFY(dialog.findChild<QLabel*>()->text().startsWith(
+            QStringLiteral("opsti registar 0x0C = presses, sada 0x00")));
         dialog.ValueField()->setText(QStringLiteral("0x2A"));
         dialog.OkButton()->click();
     });
