@@ -18,6 +18,9 @@ struct STarget {
     int address = 0;   // register file index (Register, Bit, Pin)
     int bit = 0;       // Bit, Pin
     std::string name;  // as the scenario wrote it, for the report
+    // A Register named by the program (a variable such as `presses`): its
+    // address is found in the program's map once the program is loaded.
+    bool programName = false;
 };
 
 // "target op value"; a PC value may be a label, resolved once the program is

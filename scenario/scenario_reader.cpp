@@ -2,6 +2,7 @@
 
 #include <yaml-cpp/yaml.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <fstream>
@@ -24,6 +25,15 @@ constexpr int kStackDepth = 8;
 std::string Upper(std::string text) {
     for (char& ch : text) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
     return text;
+}
+
+// A name an assembler could give a variable.
+bool IsIdentifier(const std::string& name) {
+    const auto wordChar = [](char ch) {
+        return std::isalnum(static_cast<unsigned char>(ch)) || ch == '_';
+    };
+    return !name.empty() && !std::isdigit(static_cast<unsigned char>(name[0])) &&
+           std::all_of(name.begin(), name.end(), wordChar);
 }
 
 std::string Trim(const std::string& text) {
@@ -414,10 +424,14 @@ bool CReader::Target(const YAML::Node& key, STarget* target) {
         target->kind = ETargetKind::Pin;
         target->address = pin->port;
         target->bit = pin->bit;
+    } else if (IsIdentifier(name)) {
+        // Only the loaded program knows its variables.
+        target->kind = ETargetKind::Register;
+        target->programName = true;
     } else {
         return Fail(key, "nepoznato ime '" + name +
                              "' (registar, adresa registra, W, bit STATUS/INTCON/OPTION, pin, "
-                             "PC, stack, cycles ili instructions)");
+                             "PC, stack, cycles, instructions ili promenljiva programa)");
     }
     return true;
 }
@@ -444,7 +458,9 @@ bool CReader::Setting(const YAML::Node& key, const YAML::Node& value, SSetting* 
             if (!Whole(value, "nivo pina", 0, 1, &number)) return false;
             break;
         case ETargetKind::Register:
-            if (const char* refusal = RegisterEditRefusal(setting->target.address)) {
+            if (const char* refusal = setting->target.programName
+                                          ? nullptr
+                                          : RegisterEditRefusal(setting->target.address)) {
                 return Fail(key, "set: " + setting->target.name + ": " + refusal);
             }
             [[fallthrough]];

@@ -28,6 +28,7 @@
 #include "messages_pane.h"
 #include "output_view.h"
 #include "platform/message_box.h"
+#include "program_panes.h"
 #include "register_edits.h"
 #include "run_status_panes.h"
 #include "scenario_replay.h"
@@ -103,6 +104,7 @@ CMainFrame::CMainFrame(CLumoDoc& doc, QWidget* parent) : QMainWindow(parent), m_
     new CSessionCommands(*this, m_doc);
     new CRegisterEdits(*this, m_doc);
     new CScenarioReplay(*this, m_doc);
+    new CProgramPanes(*this);
     connect(m_pSourceCommands, &CSourceCommands::Assembled, this, &CMainFrame::OnAssembled);
     connect(m_pRunStatus, &CRunStatusPanes::Stopped, Messages(), &CMessagesPane::AddLine);
     RestoreLayout();
@@ -382,6 +384,10 @@ CMessagesPane* CMainFrame::Messages() const {
 
 CSourceMarks* CMainFrame::Marks() const {
     return m_pSourceCommands->Marks();
+}
+
+CProgramNames* CMainFrame::Names() const {
+    return m_pSourceCommands->Names();
 }
 
 void CMainFrame::OnSpeedChanged() {

@@ -12,6 +12,7 @@ class CInputView;
 class CLockKeyIndicators;
 class CLumoDoc;
 class CMessagesPane;
+class CProgramNames;
 class CSourceCommands;
 class CSourceMarks;
 class CTimeCommands;
@@ -50,6 +51,8 @@ public:
     CMessagesPane* Messages() const;
     // The simulator's marks in the editor.
     CSourceMarks* Marks() const;
+    // What the loaded program calls its registers and words.
+    CProgramNames* Names() const;
     // The stopwatch, the oscillator, going back and the events pane.
     CTimeCommands* Time() const { return m_pTimeCommands; }
     // What the message pane of the status bar reads now.
