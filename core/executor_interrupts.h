@@ -6,6 +6,7 @@
 
 #include "event_log.h"
 #include "executor_timer0.h"
+#include "pin_watch.h"
 
 class CExecutorInterrupts : public CExecutorTimer0 {
 public:
@@ -29,6 +30,8 @@ public:
             return;
         if (m_pending & kMirrorStatus) RegisterFile[STATUS_BANK1] = RegisterFile[STATUS];
         if (m_pending & kRecheckInterrupts) RegisterFile[INTCON_BANK1] = InterruptCheck();
+        if (m_pending & kWatchPins) [[unlikely]]
+            PinsStoredInPass(InstructionCount, CycleCount());
         // After an overflow the check raises T0IF again for as long as TMR0
         // stays 0.
         m_pending = Tmr0Overflowed ? kRecheckInterrupts : 0;

@@ -7,6 +7,8 @@
 #include "history.h"
 #include "instruction_set.h"
 #include "pin_input.h"
+#include "pin_trace.h"
+#include "pin_watch.h"
 #include "platform/message_box.h"
 #include "state.h"
 
@@ -136,8 +138,11 @@ template <bool kInputs>
                     History.AfterPass();
                 }
             }
-            if (atBreakpoint) {
-                run.atBreakpoint = true;
+            if constexpr (kInputs) {
+                run.atPinTrigger = PinTrigger.Fired();
+            }
+            if (atBreakpoint || run.atPinTrigger) {
+                run.atBreakpoint = atBreakpoint;
                 break;
             }
             const uint16_t next = chip.PC;
@@ -163,8 +168,10 @@ bool PcInsideProgram() {
 
 // Flattened, so the working copy of the chip lives in registers.
 [[gnu::flatten]] SPassesRun RunPasses(CInstructionSet& cpu, int64_t maxPasses) {
+    PinTrigger.BeginSlice();
     const SPassesRun run = Passes<true>(cpu, maxPasses);
     History.SettleAtPresent();
+    PinTrace.Reach(CycleCount);
     return run;
 }
 

@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <string>
 
+#include "pin_trace.h"
+
 namespace scenario {
 
 class CVcdWriter {
@@ -29,7 +31,6 @@ public:
     bool Close(uint64_t cycles, std::string* error);
 
 private:
-    static uint32_t PinWord();
     void WriteChanges(uint64_t cycles);
 
     std::FILE* m_file = nullptr;
