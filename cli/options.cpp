@@ -13,8 +13,12 @@ using namespace scenario;
 const char kUsage[] =
     "usage: lumo-run [--steps N] [--break ADDR|LABEL]... [--pin NAME@K]... [--trace] [--json]\n"
     "                [--events FILE] [--back K] [--vcd FILE] [--clock FREQ] [--record FILE]\n"
-    "                [--realtime [FACTOR]] [--until CONDITION] PROGRAM\n"
-    "       lumo-run --scenario FILE... [--json] [--junit FILE] [--vcd FILE] [PROGRAM]\n"
+    "                [--realtime [FACTOR]] [--until CONDITION] PROGRAM
+"
+    "       lumo-run --scenario FILE... [--json] [--junit FILE] [--vcd FILE] [--compare MODEL]
+"
+    "                [PROGRAM]
+"
     "  PROGRAM        an object file (*.obj), an assembly source (*.asm) or a standard\n"
     "                 Intel HEX file (*.hex)\n"
     "  --steps N      run at most N instructions (default 1000)\n"
@@ -37,6 +41,9 @@ const char kUsage[] =
     "  --scenario FILE  play a scenario (YAML) on PROGRAM or on the program it names;\n"
     "                 exit status 0 when every step held, 1 when one failed\n"
     "  --junit FILE   write the scenarios' results as JUnit XML\n"
+    "  --compare MODEL  also run each scenario on the model solution MODEL and compare the\n"
+    "                 pins with it (within the scenario's tolerance); the first difference\n"
+    "                 fails the scenario, with its cycle, pin and source line\n"
     "  --record FILE  write the run as a scenario: its pin switches at their cycles and\n"
     "                 the final state as what to expect\n";
 
@@ -150,7 +157,7 @@ bool ParseRunOptions(int argc, char** argv, SRunOptions* options, std::string* e
             ++i;
         } else if (arg == "--steps" || arg == "--break" || arg == "--pin" || arg == "--scenario" ||
                    arg == "--junit" || arg == "--vcd" || arg == "--clock" || arg == "--events" ||
-                   arg == "--record") {
+                   arg == "--record" || arg == "--compare") {
             if (!hasValue) {
                 *error = arg + " needs a value";
                 return false;
@@ -160,6 +167,8 @@ bool ParseRunOptions(int argc, char** argv, SRunOptions* options, std::string* e
                 options->eventsFile = value;
             } else if (arg == "--record") {
                 options->record = value;
+            } else if (arg == "--compare") {
+                options->compare = value;
             } else if (arg == "--scenario") {
                 options->scenarios.push_back(value);
             } else if (arg == "--junit") {
@@ -218,6 +227,10 @@ bool ParseRunOptions(int argc, char** argv, SRunOptions* options, std::string* e
     }
     if (!options->record.empty() && (options->back > 0 || !options->scenarios.empty())) {
         *error = "--record writes the run it ends with: not with --back or --scenario";
+        return false;
+    }
+    if (!options->compare.empty() && options->scenarios.empty()) {
+        *error = "--compare runs scenarios beside the model: give --scenario FILE";
         return false;
     }
     if (!options->junit.empty() && options->scenarios.empty()) {

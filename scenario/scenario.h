@@ -18,6 +18,9 @@ struct STarget {
     int address = 0;   // register file index (Register, Bit, Pin)
     int bit = 0;       // Bit, Pin
     std::string name;  // as the scenario wrote it, for the report
+    // A Register named by the program (a variable such as `presses`): its
+    // address is found in the program's map once the program is loaded.
+    bool programName = false;
 };
 
 // "target op value"; a PC value may be a label, resolved once the program is
@@ -61,6 +64,10 @@ struct SScenario {
     int64_t limit = kDefaultCycleLimit;
     int points = 1;  // what it is worth: the sum of its steps' points when they carry any
     bool stepPoints = false;
+    // How far from the model solution's a pin change may come and still
+    // count as the same, when the program is compared with one.
+    int64_t toleranceCycles = 0;
+    double toleranceMicroseconds = 0;
     std::vector<SStep> steps;
 };
 

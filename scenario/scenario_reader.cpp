@@ -2,6 +2,7 @@
 
 #include <yaml-cpp/yaml.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <fstream>
@@ -24,6 +25,15 @@ constexpr int kStackDepth = 8;
 std::string Upper(std::string text) {
     for (char& ch : text) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
     return text;
+}
+
+// A name an assembler could give a variable.
+bool IsIdentifier(const std::string& name) {
+    const auto wordChar = [](char ch) {
+        return std::isalnum(static_cast<unsigned char>(ch)) || ch == '_';
+    };
+    return !name.empty() && !std::isdigit(static_cast<unsigned char>(name[0])) &&
+           std::all_of(name.begin(), name.end(), wordChar);
 }
 
 std::string Trim(const std::string& text) {
@@ -154,6 +164,7 @@ private:
     bool SingleKey(const YAML::Node& node, const char* what, std::string* key, YAML::Node* value);
 
     bool Clock(const YAML::Node& node);
+    bool Tolerance(const YAML::Node& node);
     bool Steps(const YAML::Node& node);
     bool StepKey(const YAML::Node& node, std::string* kind, YAML::Node* value, SStep* step);
     bool Step(const YAML::Node& node);
@@ -209,9 +220,12 @@ bool CReader::Document(const YAML::Node& root) {
         } else if (key == "steps") {
             if (!Steps(value)) return false;
             haveSteps = true;
+        } else if (key == "tolerance") {
+            if (!Tolerance(value)) return false;
         } else {
             return Fail(entry.first, "nepoznat kljuc '" + key +
-                                         "' (poznati: name, program, clock, limit, points, steps)");
+                                         "' (poznati: name, program, clock, limit, points, "
+                                         "tolerance, steps)");
         }
     }
     if (!haveSteps) return Fail(root, "nedostaje kljuc 'steps'");
@@ -233,6 +247,30 @@ bool CReader::Program(const YAML::Node& node) {
     if (path[0] != '/' && slash != std::string::npos) path = m_file.substr(0, slash + 1) + path;
     m_scenario->program = path;
     return true;
+}
+
+// "50 cycles", "50" (cycles) or "20 us": the model comparison's slack.
+bool CReader::Tolerance(const YAML::Node& node) {
+    std::string text;
+    if (!Scalar(node, "tolerance", &text)) return false;
+    std::istringstream in(text);
+    double amount = -1;
+    std::string unit;
+    std::string rest;
+    const bool read = static_cast<bool>(in >> amount);
+    in >> unit;
+    const bool whole = read && !(in >> rest) && amount >= 0 && amount <= 1e12;
+    if (whole && (unit.empty() || unit == "cycles" || unit == "ciklusa") &&
+        amount == std::floor(amount)) {
+        m_scenario->toleranceCycles = static_cast<int64_t>(amount);
+        return true;
+    }
+    if (whole && unit == "us") {
+        m_scenario->toleranceMicroseconds = amount;
+        return true;
+    }
+    return Fail(node, "tolerance: ocekuje se broj ciklusa ('50 cycles') ili mikrosekundi "
+                      "('20 us'), a ne '" + text + "'");
 }
 
 bool CReader::Clock(const YAML::Node& node) {
@@ -414,10 +452,14 @@ bool CReader::Target(const YAML::Node& key, STarget* target) {
         target->kind = ETargetKind::Pin;
         target->address = pin->port;
         target->bit = pin->bit;
+    } else if (IsIdentifier(name)) {
+        // Only the loaded program knows its variables.
+        target->kind = ETargetKind::Register;
+        target->programName = true;
     } else {
         return Fail(key, "nepoznato ime '" + name +
                              "' (registar, adresa registra, W, bit STATUS/INTCON/OPTION, pin, "
-                             "PC, stack, cycles ili instructions)");
+                             "PC, stack, cycles, instructions ili promenljiva programa)");
     }
     return true;
 }
@@ -444,7 +486,9 @@ bool CReader::Setting(const YAML::Node& key, const YAML::Node& value, SSetting* 
             if (!Whole(value, "nivo pina", 0, 1, &number)) return false;
             break;
         case ETargetKind::Register:
-            if (const char* refusal = RegisterEditRefusal(setting->target.address)) {
+            if (const char* refusal = setting->target.programName
+                                          ? nullptr
+                                          : RegisterEditRefusal(setting->target.address)) {
                 return Fail(key, "set: " + setting->target.name + ": " + refusal);
             }
             [[fallthrough]];

@@ -15,6 +15,7 @@
 #include "run_driver.h"
 #include "run_loop.h"
 #include "state.h"
+#include "user_input.h"
 #include "vcd_writer.h"
 
 namespace scenario {
@@ -23,6 +24,8 @@ namespace {
 // Passes a slice may run when the scenario sets no nearer point: a scenario
 // without a window to serve runs as far as its next checkpoint allows.
 constexpr int64_t kPassesPerSlice = int64_t{1} << 30;
+// The highest register address an instruction with a bank bit can name.
+constexpr int64_t kHighestRegisterAddress = 0x1FF;
 
 // Keeps the chip's run-time messages for the step that caused them instead
 // of showing them.
@@ -115,7 +118,7 @@ int64_t PassesBelow(uint64_t end) {
 }  // namespace
 
 CScenarioStepper::CScenarioStepper(SScenario scenario, const std::string& program, CVcdWriter* vcd)
-    : m_scenario(std::move(scenario)), m_vcd(vcd) {
+    : m_scenario(std::move(scenario)), m_names(LoadSourceMap()), m_vcd(vcd) {
     m_report.file = m_scenario.file;
     m_report.name = m_scenario.name;
     m_report.program = program;
@@ -282,10 +285,31 @@ std::string CScenarioStepper::StopReason(EStop stop) const {
            std::to_string(CycleCount.load()) + ")";
 }
 
+bool CScenarioStepper::ResolveName(STarget* target, std::string* failure) const {
+    if (!target->programName) return true;
+    const CProgramSymbol* symbol = m_names.RegisterNamed(target->name);
+    if (symbol && symbol->value >= 0 && symbol->value <= kHighestRegisterAddress) {
+        target->address = RegisterFileIndex(static_cast<int>(symbol->value));
+        return true;
+    }
+    std::string known;
+    for (const CProgramSymbol& each : m_names.symbols) {
+        if (each.kind != CProgramSymbol::EKind::Register) continue;
+        known += (known.empty() ? "" : ", ") + each.name;
+    }
+    *failure = "nepoznato ime '" + target->name +
+               "': nije registar, bit ni pin cipa, a program nema promenljivu tog imena (" +
+               (known.empty() ? std::string("program nema imenovanih promenljivih")
+                              : "promenljive programa: " + known) +
+               ")";
+    return false;
+}
+
 bool CScenarioStepper::Resolve(const std::vector<SCondition>& conditions,
                                std::vector<SCondition>* resolved, std::string* failure) const {
     *resolved = conditions;
     for (SCondition& condition : *resolved) {
+        if (!ResolveName(&condition.target, failure)) return false;
         if (condition.label.empty()) continue;
         condition.value = LookUpLabel(condition.label);
         if (condition.value == 0) {
@@ -299,7 +323,14 @@ bool CScenarioStepper::Resolve(const std::vector<SCondition>& conditions,
 
 void CScenarioStepper::ClickStep(const SStep& step, SStepReport* report) {
     for (const SSetting& setting : step.settings) {
-        const STarget& target = setting.target;
+        STarget target = setting.target;
+        if (!ResolveName(&target, &report->failure)) return;
+        if (target.programName) {
+            if (const char* refusal = RegisterEditRefusal(target.address)) {
+                report->failure = "set: " + target.name + ": " + refusal;
+                return;
+            }
+        }
         if (target.kind != ETargetKind::Pin) {
             const auto kind =
                 target.kind == ETargetKind::W ? SUserInput::EKind::W : SUserInput::EKind::Register;
@@ -357,7 +388,7 @@ std::string HexAndBinary(unsigned value) {
 }
 
 SScenarioReport RunScenario(const SScenario& scenario, const std::string& program,
-                            CVcdWriter* vcd) {
+                            CVcdWriter* vcd, const std::function<void()>& afterPass) {
     const auto start = std::chrono::steady_clock::now();
     CStepMessages messages;
     auto stepper = std::make_shared<CScenarioStepper>(scenario, program, vcd);
@@ -368,8 +399,13 @@ SScenarioReport RunScenario(const SScenario& scenario, const std::string& progra
     driver.Start(stepper);
     // A waveform sees the pins after every pass; otherwise the stepper alone
     // says how far each slice goes.
-    const bool recording = vcd && vcd->Recording();
-    if (recording) driver.onChange = [vcd] { vcd->Sample(CycleCount); };
+    const bool recording = (vcd && vcd->Recording()) || afterPass;
+    if (recording) {
+        driver.onChange = [vcd, &afterPass] {
+            if (vcd) vcd->Sample(CycleCount);
+            if (afterPass) afterPass();
+        };
+    }
     while (!stepper->Over()) driver.Slice(recording ? 1 : kPassesPerSlice);
     SScenarioReport report = stepper->TakeReport();
     report.seconds =

@@ -9,6 +9,7 @@
 
 #include "run_goal.h"
 #include "scenario.h"
+#include "source_map.h"
 
 namespace scenario {
 
@@ -60,7 +61,8 @@ struct SScenarioReport {
 // the run left it and the steps after it can still be judged.
 class CScenarioStepper : public CRunGoal {
 public:
-    // A VCD writer, when given, sees the pins after every click.
+    // A VCD writer, when given, sees the pins after every click. The
+    // program's names come from the map beside the program now loaded.
     CScenarioStepper(SScenario scenario, const std::string& program, CVcdWriter* vcd = nullptr);
 
     int64_t PassesBeforeLook(int64_t maxPasses) override;
@@ -84,7 +86,11 @@ private:
     EStop Look() const;
     bool Arrived() const;
     int64_t Slice(int64_t maxPasses);
-    // A copy of the conditions with every label replaced by its address.
+    // The address of a register the program names; false, with why, for a
+    // name the program does not have.
+    bool ResolveName(STarget* target, std::string* failure) const;
+    // A copy of the conditions with every label and program name replaced by
+    // its address.
     bool Resolve(const std::vector<SCondition>& conditions, std::vector<SCondition>* resolved,
                  std::string* failure) const;
     void ClickStep(const SStep& step, SStepReport* report);
@@ -96,6 +102,7 @@ private:
     void Sample();
 
     SScenario m_scenario;
+    CSourceMap m_names;  // the loaded program's, for the variables it names
     SScenarioReport m_report;
     CVcdWriter* m_vcd;
     size_t m_current = 0;  // the step under way or next
@@ -115,8 +122,10 @@ private:
 // in slices as long as the steps allow; every step after a failed one is
 // skipped. A recording VCD writer, when given, sees the pins after every
 // pass and every click.
+// afterPass, when given, is called after every pass too (the comparison
+// with a model solution).
 SScenarioReport RunScenario(const SScenario& scenario, const std::string& program,
-                            CVcdWriter* vcd = nullptr);
+                            CVcdWriter* vcd = nullptr, const std::function<void()>& afterPass = {});
 
 // The report of a scenario whose program could not be loaded: nothing held.
 SScenarioReport UnloadedReport(const SScenario& scenario, const std::string& program,

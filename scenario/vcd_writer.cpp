@@ -4,8 +4,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "scenario_names.h"
-#include "pin_trace.h"
+#include "pin_word.h"
 
 namespace scenario {
 
@@ -57,8 +56,8 @@ void CVcdWriter::WriteChanges(uint64_t cycles) {
     m_lastTime = time;
     if (!m_started) std::fputs("$dumpvars\n", m_file);
     for (int pin = 0; pin < kPinCount; ++pin) {
-        const uint32_t level = 1u << pin;
-        const uint32_t direction = level << kPinDirectionShift;
+        const uint32_t level = 1u << PinBit(pin);
+        const uint32_t direction = level << kDirectionShift;
         if (!m_started || ((now ^ m_last) & level)) {
             std::fprintf(m_file, "%c%c\n", (now & level) ? '1' : '0', LevelCode(pin));
         }
