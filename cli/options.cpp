@@ -13,12 +13,9 @@ using namespace scenario;
 const char kUsage[] =
     "usage: lumo-run [--steps N] [--break ADDR|LABEL]... [--pin NAME@K]... [--trace] [--json]\n"
     "                [--events FILE] [--back K] [--vcd FILE] [--clock FREQ] [--record FILE]\n"
-    "                [--realtime [FACTOR]] [--until CONDITION] PROGRAM
-"
-    "       lumo-run --scenario FILE... [--json] [--junit FILE] [--vcd FILE] [--compare MODEL]
-"
-    "                [PROGRAM]
-"
+    "                [--realtime [FACTOR]] [--until CONDITION] PROGRAM\n"
+    "       lumo-run --scenario FILE... [--json] [--junit FILE] [--vcd FILE] [--compare MODEL]\n"
+    "                [PROGRAM]\n"
     "  PROGRAM        an object file (*.obj), an assembly source (*.asm) or a standard\n"
     "                 Intel HEX file (*.hex)\n"
     "  --steps N      run at most N instructions (default 1000)\n"

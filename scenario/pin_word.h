@@ -6,6 +6,8 @@
 #include <cstdint>
 
 #include "pin_trace.h"
+#include "scenario_names.h"
+#include "state.h"
 
 namespace scenario {
 
