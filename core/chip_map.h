@@ -48,6 +48,7 @@ enum : uint8_t {
 enum : uint8_t {
     kMirrorStatus = 0x01,
     kRecheckInterrupts = 0x02,
+    kWatchPins = 0x08,  // the pins may have changed: the trace and the pin trigger look
 };
 
 // What a write to a register sets going at once, by name (see
@@ -71,7 +72,7 @@ struct SChipRegister {
     uint8_t address;                       // register file index
     uint8_t bank1Copy;                     // the index that shows the same register in bank 1, or 0
     std::array<std::string_view, 8> bits;  // bit 0 first; empty where a bit has no name
-    uint8_t passEnd;                       // kMirrorStatus, kRecheckInterrupts
+    uint8_t passEnd;                       // kMirrorStatus, kRecheckInterrupts, kWatchPins
     EWriteHook hook;
 };
 
@@ -84,9 +85,9 @@ inline constexpr SChipRegister kChipRegisters[] = {
      {"C", "DC", "Z", "PD", "TO", "RP0", "RP1", "IRP"}, kMirrorStatus, EWriteHook::None},
     {"FSR", "", FSR, 0, {}, 0, EWriteHook::None},
     // RA4 is Timer 0's clock input in counter mode.
-    {"PORTA", "", PORTA, 0, {}, 0, EWriteHook::WakeTimer0},
+    {"PORTA", "", PORTA, 0, {}, kWatchPins, EWriteHook::WakeTimer0},
     // RB0 and RB4-RB7 raise interrupt flags.
-    {"PORTB", "", PORTB, 0, {}, kRecheckInterrupts, EWriteHook::None},
+    {"PORTB", "", PORTB, 0, {}, kRecheckInterrupts | kWatchPins, EWriteHook::None},
     {"EEDATA", "", EEDATA, 0, {}, 0, EWriteHook::None},
     {"EEADR", "", EEADR, 0, {}, 0, EWriteHook::None},
     {"PCLATH", "", PCLATH, 0, {}, 0, EWriteHook::None},
@@ -95,8 +96,8 @@ inline constexpr SChipRegister kChipRegisters[] = {
      EWriteHook::None},
     {"OPTION_REG", "OPTION", OPTION_REG, 0,
      {"PS0", "PS1", "PS2", "PSA", "T0SE", "T0CS", "INTEDG", "RBPU"}, 0, EWriteHook::WakeTimer0},
-    {"TRISA", "", TRISA, 0, {}, 0, EWriteHook::None},
-    {"TRISB", "", TRISB, 0, {}, 0, EWriteHook::None},
+    {"TRISA", "", TRISA, 0, {}, kWatchPins, EWriteHook::None},
+    {"TRISB", "", TRISB, 0, {}, kWatchPins, EWriteHook::None},
     {"EECON1", "", EECON1, 0, {"RD", "WR", "WREN", "WRERR", "EEIF"}, 0, EWriteHook::None},
     {"EECON2", "", EECON2, 0, {}, 0, EWriteHook::None},
 };

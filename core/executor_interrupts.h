@@ -6,6 +6,7 @@
 
 #include "event_log.h"
 #include "executor_timer0.h"
+#include "pin_watch.h"
 
 class CExecutorInterrupts : public CExecutorTimer0 {
 public:
@@ -37,6 +38,8 @@ public:
             return;
         if (m_pending & kMirrorStatus) RegisterFile[STATUS_BANK1] = RegisterFile[STATUS];
         if (m_pending & kRecheckInterrupts) RegisterFile[INTCON_BANK1] = InterruptCheck<P>();
+        if (m_pending & kWatchPins) [[unlikely]]
+            PinsStoredInPass(InstructionCount, CycleCount());
         // After an overflow the check raises T0IF again for as long as TMR0
         // stays 0.
         m_pending = P == EChipProfile::Classic && Tmr0Overflowed ? kRecheckInterrupts : 0;

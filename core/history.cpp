@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "event_log.h"
+#include "pin_trace.h"
 #include "run_loop.h"
 
 CHistory History;
@@ -17,6 +18,7 @@ void CHistory::Start() {
     m_replayEnd.store(0, std::memory_order_relaxed);
     EventLog.SetMuted(false);
     m_keyframes.push_back({InstructionCount, Chip});
+    PinTrace.Start(InstructionCount, CycleCount);
 }
 
 void CHistory::RequestNewHistory() {
@@ -77,6 +79,7 @@ void CHistory::ForgetFuture() {
     m_replayEnd.store(0, std::memory_order_relaxed);
     EventLog.SetMuted(false);
     EventLog.DropAfter(pass);
+    PinTrace.ReplaceFrom(pass, CycleCount);
 }
 
 void CHistory::RecordInput(const SUserInput& input) {

@@ -7,6 +7,8 @@
 #include "history.h"
 #include "instruction_set.h"
 #include "pin_input.h"
+#include "pin_trace.h"
+#include "pin_watch.h"
 #include "platform/message_box.h"
 #include "state.h"
 
@@ -158,8 +160,11 @@ template <bool kInputs, EChipProfile P>
                     History.AfterPass();
                 }
             }
-            if (atBreakpoint) {
-                run.atBreakpoint = true;
+            if constexpr (kInputs) {
+                run.atPinTrigger = PinTrigger.Fired();
+            }
+            if (atBreakpoint || run.atPinTrigger) {
+                run.atBreakpoint = atBreakpoint;
                 break;
             }
             const uint16_t next = chip.PC;
@@ -194,10 +199,12 @@ template <EChipProfile P>
 }
 
 SPassesRun RunPasses(CInstructionSet& cpu, int64_t maxPasses) {
+    PinTrigger.BeginSlice();
     const SPassesRun run = Chip.profile == EChipProfile::Datasheet
                                ? RunPassesOf<EChipProfile::Datasheet>(cpu, maxPasses)
                                : RunPassesOf<EChipProfile::Classic>(cpu, maxPasses);
     History.SettleAtPresent();
+    PinTrace.Reach(CycleCount);
     return run;
 }
 
