@@ -24,7 +24,10 @@ protected:
         OscillatorHz = 4e6;
         CoreTest::SetUp();
     }
-    void TearDown() override { ChipProfile = EChipProfile::Classic; }
+    void TearDown() override {
+        ChipProfile = EChipProfile::Classic;
+        ResetForRun();
+    }
 
     // The words from word 0 on; the rest of program memory is erased.
     void Run(std::initializer_list<uint16_t> words, int config = kNoConfigWord) {
