@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include "assemble_command.h"
+#include "chip_data_records.h"
 #include "file_read.h"
 #include "object_loader.h"
 #include "platform/message_box.h"
@@ -77,6 +78,7 @@ bool LoadAssemblerOutput() {
         return false;
     }
     LoadObjectRecords(object.data(), static_cast<int>(object.size()));
+    LoadChipDataRecords(object, EWordBytes::HighFirst);
     ProgramEnd = kProgramImageSize;
     return true;
 }

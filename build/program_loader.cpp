@@ -5,6 +5,7 @@
 
 #include "assemble_command.h"
 #include "assembler_output.h"
+#include "chip_data_records.h"
 #include "event_log.h"
 #include "file_read.h"
 #include "hex_loader.h"
@@ -48,6 +49,7 @@ bool LoadBuiltFile(const std::string& path, bool standardHex, std::string* error
     } else {
         LoadObjectRecords(text.data(), static_cast<int>(text.size()));
     }
+    LoadChipDataRecords(text, standardHex ? EWordBytes::LowFirst : EWordBytes::HighFirst);
     ProgramEnd = kProgramImageSize;
     EventLog.Record(Event(EEventKind::Load, 0, 0, SourceFileName));
     return true;

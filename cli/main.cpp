@@ -242,6 +242,7 @@ int main(int argc, char** argv) {
     SRunOptions options;
     std::string error;
     if (!ParseRunOptions(argc, argv, &options, &error)) return Usage(error);
+    if (options.chip) ChipProfile = *options.chip;
     if (!options.scenarios.empty()) return RunScenarios(options);
     if (!CheckProgramReadable(options.program, &error)) return LoadFailed(error);
     if (!IsLoadableProgram(options.program)) {

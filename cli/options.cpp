@@ -13,7 +13,7 @@ using namespace scenario;
 const char kUsage[] =
     "usage: lumo-run [--steps N] [--break ADDR|LABEL]... [--pin NAME@K]... [--trace] [--json]\n"
     "                [--events FILE] [--back K] [--vcd FILE] [--clock FREQ] [--record FILE]\n"
-    "                [--realtime [FACTOR]] [--until CONDITION] PROGRAM\n"
+    "                [--realtime [FACTOR]] [--until CONDITION] [--chip PROFILE] PROGRAM\n"
     "       lumo-run --scenario FILE... [--json] [--junit FILE] [--vcd FILE] [--compare MODEL]\n"
     "                [PROGRAM]\n"
     "  PROGRAM        an object file (*.obj), an assembly source (*.asm) or a standard\n"
@@ -38,6 +38,10 @@ const char kUsage[] =
     "  --scenario FILE  play a scenario (YAML) on PROGRAM or on the program it names;\n"
     "                 exit status 0 when every step held, 1 when one failed\n"
     "  --junit FILE   write the scenarios' results as JUnit XML\n"
+    "  --chip PROFILE run as the chip PROFILE: classic (the default: starts at word 5,\n"
+    "                 PCL writes do not jump) or datasheet (the PIC16C84 as its data sheet\n"
+    "                 describes it: word 0, PCLATH jumps, SLEEP, watchdog, EEPROM); a\n"
+    "                 scenario's own chip: key wins\n"
     "  --compare MODEL  also run each scenario on the model solution MODEL and compare the\n"
     "                 pins with it (within the scenario's tolerance); the first difference\n"
     "                 fails the scenario, with its cycle, pin and source line\n"
@@ -154,7 +158,7 @@ bool ParseRunOptions(int argc, char** argv, SRunOptions* options, std::string* e
             ++i;
         } else if (arg == "--steps" || arg == "--break" || arg == "--pin" || arg == "--scenario" ||
                    arg == "--junit" || arg == "--vcd" || arg == "--clock" || arg == "--events" ||
-                   arg == "--record" || arg == "--compare") {
+                   arg == "--record" || arg == "--compare" || arg == "--chip") {
             if (!hasValue) {
                 *error = arg + " needs a value";
                 return false;
@@ -166,6 +170,12 @@ bool ParseRunOptions(int argc, char** argv, SRunOptions* options, std::string* e
                 options->record = value;
             } else if (arg == "--compare") {
                 options->compare = value;
+            } else if (arg == "--chip") {
+                options->chip = ChipProfileNamed(value);
+                if (!options->chip) {
+                    *error = "--chip needs classic or datasheet, not '" + value + "'";
+                    return false;
+                }
             } else if (arg == "--scenario") {
                 options->scenarios.push_back(value);
             } else if (arg == "--junit") {

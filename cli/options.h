@@ -1,9 +1,11 @@
 #pragma once
 // The command line of lumo-run.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "chip_profile.h"
 #include "pin_condition.h"
 
 struct SPinSwitch {
@@ -31,6 +33,7 @@ struct SRunOptions {
     std::string junit;                   // JUnit XML of the scenarios
     std::string vcd;                     // the pins as a Value Change Dump
     std::string record;                  // the run as a scenario that replays it
+    std::optional<EChipProfile> chip;    // the chip to run as; the setting's default when absent
     std::string compare;                 // a model solution the scenarios' runs are compared with
     double clockHz = 4'000'000;          // the oscillator, for the dump's time
     double realTime = 0;                 // chip seconds per wall second; 0 unpaced

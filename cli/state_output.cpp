@@ -4,6 +4,7 @@
 
 #include "json_text.h"
 #include "source_map.h"
+#include "chip_profile.h"
 #include "state.h"
 
 using namespace scenario;
@@ -85,7 +86,18 @@ void PrintJson(std::FILE* out, int64_t pass, ERunStatus status, const CSourceMap
         if (i) line += ',';
         line += std::to_string(RegisterFile[i]);
     }
-    line += "],\"symbols\":" + SymbolsJson(names) + ",\"stack\":" + StackJson() + "}\n";
+    line += "],\"symbols\":" + SymbolsJson(names) + ",\"stack\":" + StackJson();
+    // The profile the run's reset took; the data-sheet chip's EEPROM with it.
+    line += ",\"chip\":\"" + std::string(ChipProfileName(Chip.profile)) + "\"";
+    if (Chip.profile == EChipProfile::Datasheet) {
+        line += ",\"eeprom\":[";
+        for (int i = 0; i < kEepromSize; ++i) {
+            if (i) line += ',';
+            line += std::to_string(Chip.datasheet.eeprom[i].load());
+        }
+        line += "]";
+    }
+    line += "}\n";
     std::fputs(line.c_str(), out);
 }
 

@@ -3,8 +3,11 @@
 // and what must hold afterwards. Every step keeps the line it came from, so
 // a report can point the teacher at it.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "chip_profile.h"
 
 namespace scenario {
 
@@ -66,6 +69,8 @@ struct SScenario {
     bool stepPoints = false;
     // How far from the model solution's a pin change may come and still
     // count as the same, when the program is compared with one.
+    // The chip the run is made on; the setting's when absent.
+    std::optional<EChipProfile> chip;
     int64_t toleranceCycles = 0;
     double toleranceMicroseconds = 0;
     std::vector<SStep> steps;

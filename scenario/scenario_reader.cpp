@@ -222,10 +222,17 @@ bool CReader::Document(const YAML::Node& root) {
             haveSteps = true;
         } else if (key == "tolerance") {
             if (!Tolerance(value)) return false;
+        } else if (key == "chip") {
+            std::string name;
+            if (!Scalar(value, "chip", &name)) return false;
+            m_scenario->chip = ChipProfileNamed(name);
+            if (!m_scenario->chip) {
+                return Fail(value, "chip: ocekuje se classic ili datasheet, a ne '" + name + "'");
+            }
         } else {
             return Fail(entry.first, "nepoznat kljuc '" + key +
                                          "' (poznati: name, program, clock, limit, points, "
-                                         "tolerance, steps)");
+                                         "tolerance, chip, steps)");
         }
     }
     if (!haveSteps) return Fail(root, "nedostaje kljuc 'steps'");

@@ -393,6 +393,10 @@ SScenarioReport RunScenario(const SScenario& scenario, const std::string& progra
     CStepMessages messages;
     auto stepper = std::make_shared<CScenarioStepper>(scenario, program, vcd);
     stepper->takeMessages = [&messages] { return messages.Take(); };
+    // The scenario's chip for this run only: the next scenario of a batch
+    // takes the setting again.
+    const EChipProfile setting = ChipProfile;
+    if (scenario.chip) ChipProfile = *scenario.chip;
     CRunDriver driver;
     driver.Reset();
     if (vcd) vcd->Sample(CycleCount);
@@ -407,6 +411,7 @@ SScenarioReport RunScenario(const SScenario& scenario, const std::string& progra
         };
     }
     while (!stepper->Over()) driver.Slice(recording ? 1 : kPassesPerSlice);
+    ChipProfile = setting;
     SScenarioReport report = stepper->TakeReport();
     report.seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
@@ -36,6 +37,28 @@ TEST_F(GradingExamplesTest, EveryScenarioPassesOnItsExample) {
         EXPECT_EQ(result.exitStatus, 0) << entry.path() << "\n" << result.out << result.err;
     }
     EXPECT_EQ(scenarios, 6);
+}
+
+// The data-sheet examples pass on the chip their scenarios name, and the
+// same scenario on the classic chip fails: what they show needs that chip.
+TEST_F(GradingExamplesTest, DatasheetExamplesNeedTheDatasheetChip) {
+    const fs::path folder = m_folder.Path() / "examples" / "datasheet";
+    int scenarios = 0;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        if (entry.path().extension() != ".yaml") continue;
+        ++scenarios;
+        const auto result = LumoRun({"--scenario", entry.path().string()});
+        EXPECT_EQ(result.exitStatus, 0) << entry.path() << "\n" << result.out << result.err;
+        std::ifstream in(entry.path());
+        std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        const size_t chip = text.find("chip: datasheet\n");
+        ASSERT_NE(chip, std::string::npos) << entry.path();
+        text.erase(chip, std::string("chip: datasheet\n").size());
+        const fs::path classic = folder / ("classic_" + entry.path().filename().string());
+        std::ofstream(classic) << text;
+        EXPECT_EQ(LumoRun({"--scenario", classic.string()}).exitStatus, 1) << classic;
+    }
+    EXPECT_GE(scenarios, 1);
 }
 
 // The README's class example as it stands there: each command run from

@@ -62,10 +62,10 @@ TEST_F(LumoRunSourceTest, JsonNamesTheVariablesAndShowsTheStack) {
         const char* steps;
         const char* tail;
     } cases[] = {
-        {"2", R"("symbols":{"depth":0,"presses":9},"stack":[]})"},
-        {"5", R"("symbols":{"depth":1,"presses":9},"stack":[8,11]})"},
-        {"7", R"("symbols":{"depth":1,"presses":9},"stack":[8]})"},
-        {"8", R"("symbols":{"depth":1,"presses":9},"stack":[]})"},
+        {"2", R"("symbols":{"depth":0,"presses":9},"stack":[],"chip":"classic"})"},
+        {"5", R"("symbols":{"depth":1,"presses":9},"stack":[8,11],"chip":"classic"})"},
+        {"7", R"("symbols":{"depth":1,"presses":9},"stack":[8],"chip":"classic"})"},
+        {"8", R"("symbols":{"depth":1,"presses":9},"stack":[],"chip":"classic"})"},
     };
     for (const auto& c : cases) {
         const auto result = LumoRun({"--steps", c.steps, "--json", source});

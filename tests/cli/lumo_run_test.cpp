@@ -46,10 +46,21 @@ TEST_F(LumoRunTest, JsonStateHasExactlyTheAgreedKeys) {
     const std::regex shape(
         "\\{\"pass\":3,\"cycles\":3,\"pc\":8,\"w\":255,\"bank\":0,\"mnemonic\":\"DECFSZ\","
         "\"status\":\"running\",\"registers\":\\[[0-9]+" +
-        registers + "\\],\"symbols\":\\{\\},\"stack\":\\[\\]\\}");
+        registers + "\\],\"symbols\":\\{\\},\"stack\":\\[\\],\"chip\":\"classic\"\\}");
     EXPECT_TRUE(std::regex_match(lines[0], shape)) << lines[0];
     EXPECT_NE(lines[0].find("\"registers\":[0,0,8,24,0,0,0,0,0,0,0,0,254,"), std::string::npos);
     EXPECT_TRUE(result.err.empty()) << result.err;
+    // The data-sheet chip starts at word 0 and shows its EEPROM, erased.
+    const auto datasheet =
+        Run({"--steps", "0", "--json", "--chip", "datasheet", Program(kDelayLoop)});
+    ASSERT_EQ(datasheet.exitStatus, 0) << datasheet.err;
+    std::string erased;
+    for (int i = 0; i < 64; ++i) erased += i ? ",255" : "255";
+    EXPECT_NE(datasheet.out.find("\"pc\":0,"), std::string::npos) << datasheet.out;
+    EXPECT_NE(datasheet.out.find(",\"chip\":\"datasheet\",\"eeprom\":[" + erased + "]}"),
+              std::string::npos)
+        << datasheet.out;
+    EXPECT_EQ(Run({"--chip", "pic18", Program(kDelayLoop)}).exitStatus, 2);
 }
 
 // The pass count stops the run, which could go on: "running" to the last.

@@ -1,0 +1,39 @@
+// The configuration word and the data EEPROM's bytes from a program file,
+// in our object files' byte order and in Intel HEX's.
+#include "chip_data_records.h"
+
+#include <gtest/gtest.h>
+
+#include "state.h"
+
+TEST(ChipDataRecords, ConfigWordAndEepromFromBothByteOrders) {
+    struct {
+        const char* name;
+        const char* text;
+        EWordBytes order;
+        int config;
+        int eeprom0, eeprom1, eeprom2;
+    } const cases[] = {
+        {"object file, high byte first",
+         ":020000000000FE\r\n:02400E003FF1C0\r\n:0442000000410042B7\r\n:00000001FF\r\n",
+         EWordBytes::HighFirst, 0x3FF1, 0x41, 0x42, 0xFF},
+        {"Intel HEX, low byte first", ":02400E00F13FC0\n:0642000041004200430034\n:00000001FF\n",
+         EWordBytes::LowFirst, 0x3FF1, 0x41, 0x42, 0x43},
+        {"extended address record before them", ":020000040000FA\n:02400E00F53FBC\n:00000001FF\n",
+         EWordBytes::LowFirst, 0x3FF5, 0xFF, 0xFF, 0xFF},
+        {"neither: no configuration word, an erased EEPROM", ":0200000000281E\n:00000001FF\n",
+         EWordBytes::LowFirst, kNoConfigWord, 0xFF, 0xFF, 0xFF},
+        {"a broken record is passed over", ":02400EZZF13F\n:00000001FF\n", EWordBytes::LowFirst,
+         kNoConfigWord, 0xFF, 0xFF, 0xFF},
+    };
+    for (const auto& c : cases) {
+        ResetForLoad();
+        LoadChipDataRecords(c.text, c.order);
+        EXPECT_EQ(ProgramConfigWord.load(), c.config) << c.name;
+        EXPECT_EQ(ProgramEeprom[0].load(), c.eeprom0) << c.name;
+        EXPECT_EQ(ProgramEeprom[1].load(), c.eeprom1) << c.name;
+        EXPECT_EQ(ProgramEeprom[2].load(), c.eeprom2) << c.name;
+        // The chip's EEPROM takes them at once.
+        EXPECT_EQ(Chip.datasheet.eeprom[1].load(), c.eeprom1) << c.name;
+    }
+}
