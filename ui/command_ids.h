@@ -49,4 +49,5 @@ enum CommandId : int {
     ID_EXPORT_VCD = 0x8052,
     ID_REPLAY = 0x8053,
     ID_ASSEMBLER_TIME_LIMIT = 0x8034,
+    ID_DATASHEET_CHIP = 0x8035,
 };

@@ -34,6 +34,7 @@ constexpr CommandInfo kCommands[] = {
     {ID_NEXT_PANE, "", "Switch to the next window pane", nullptr, -1},
     {ID_PREV_PANE, "", "Switch back to the previous window pane", nullptr, -1},
     {ID_SAVE_BEFORE_ASSEMBLE, "Sacuvaj pre prevodjenja", "Sacuvaj tekst pre svakog prevodjenja (F7)", nullptr, -1},
+    {ID_DATASHEET_CHIP, "Cip po katalogu (PIC16C84)", "Procesor radi kao PIC16C84 po katalogu: reset na 0, skokovi preko PCL, SLEEP, watchdog, EEPROM", nullptr, -1},
     {ID_ASSEMBLER_TIME_LIMIT, "Vreme za prevodjenje...", "Posle koliko sekundi se prevodilac prekida", nullptr, -1},
     {ID_NEXT_MESSAGE, "", "Sledeca poruka asemblera", nullptr, -1},
     {ID_PREV_MESSAGE, "", "Prethodna poruka asemblera", nullptr, -1},
@@ -62,7 +63,7 @@ constexpr int kViewMenu[] = {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_HEX, I
                              kSeparator, ID_VIEW_STOPWATCH, ID_VIEW_TOOLBAR_EXTRAS, ID_VIEW_EVENTS,
                              ID_VIEW_WATCH, ID_VIEW_STACK, ID_VIEW_PROGRAM_MEMORY, ID_VIEW_DATA_MEMORY,
                              ID_VIEW_ANALYSER};
-constexpr int kOptionsMenu[] = {ID_ASSEMBLE, ID_SAVE_BEFORE_ASSEMBLE, ID_ASSEMBLER_TIME_LIMIT, kSeparator, ID_SINGLE_STEP, ID_CONTINUOUS_RUN, ID_STOP_SIMULATION,
+constexpr int kOptionsMenu[] = {ID_ASSEMBLE, ID_SAVE_BEFORE_ASSEMBLE, ID_ASSEMBLER_TIME_LIMIT, ID_DATASHEET_CHIP, kSeparator, ID_SINGLE_STEP, ID_CONTINUOUS_RUN, ID_STOP_SIMULATION,
                                 ID_RESTART, ID_SPEED, ID_BREAK_LABELS, kSeparator, ID_STEP_BACK, ID_BACK_TO_EVENT,
                                 kSeparator, ID_OSCILLATOR, ID_ZERO_STOPWATCH, kSeparator, ID_RECORD_START,
                                 ID_RECORD_END, ID_REPLAY, ID_EXPORT_VCD};
