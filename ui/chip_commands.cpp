@@ -85,8 +85,6 @@ void CChipCommands::OnAssembled(bool loaded) {
     const QString reason = DatasheetChipReason();
     if (reason.isEmpty()) return;
     m_frame.Messages()->AddLine(
-        QStringLiteral("Ovaj program je pisan za pravi cip (%1), a simulira se klasicni cip, "
-                       "koji to ne radi kao PIC16C84: ukljucite Options > Cip po katalogu "
-                       "(PIC16C84).")
+        QStringLiteral("Pisan za pravi cip (%1): ukljucite Options > Cip po katalogu (PIC16C84)")
             .arg(reason));
 }

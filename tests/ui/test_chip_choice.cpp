@@ -39,7 +39,7 @@ private slots:
             QVERIFY(AssemblerEnded(frame));
             QCOMPARE(int(PC), 5);
             const QStringList lines = frame.Messages()->Lines();
-            QVERIFY2(!lines.filter("Options > Cip po katalogu (PIC16C84)").isEmpty(),
+            QVERIFY2(!lines.filter("Options > Cip po katalogu").isEmpty(),
                      qPrintable(lines.join('\n')));
 
             frame.Action(ID_DATASHEET_CHIP)->trigger();
