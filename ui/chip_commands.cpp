@@ -7,7 +7,7 @@
 
 #include "chip_profile.h"
 #include "command_ids.h"
-#include "hex_digit.h"
+#include "decoded_word.h"
 #include "lumo_doc.h"
 #include "main_frame.h"
 #include "messages_pane.h"
@@ -18,14 +18,38 @@ const QString kChipKey = QStringLiteral("Cip/PoKatalogu");
 constexpr int kWords = kProgramImageSize / 4;
 constexpr int kWatchdogEnable = 0x0004;
 
-int WordAt(int address) {
-    int word = 0;
-    for (int i = 0; i < 4; ++i) word = 16 * word + HexDigitValue(ProgramImage[4 * address + i]);
-    return word;
+SDecodedWord WordAt(int address) {
+    const int at = 4 * address;
+    return DecodeWord(ProgramImage[at], ProgramImage[at + 1], ProgramImage[at + 2],
+                      ProgramImage[at + 3]);
 }
 
-bool Loaded(int address) {
-    return ProgramImage[4 * address] != 0;
+// A byte operation that stores into PCL: MOVWF and CLRF always, the others
+// with the destination F.
+bool WritesPcl(const SDecodedWord& word) {
+    if (word.f != PCL) return false;
+    switch (word.op) {
+        case EOp::MOVWF:
+        case EOp::CLRF:
+            return true;
+        case EOp::SUBWF:
+        case EOp::DECF:
+        case EOp::IORWF:
+        case EOp::ANDWF:
+        case EOp::XORWF:
+        case EOp::ADDWF:
+        case EOp::MOVF:
+        case EOp::COMF:
+        case EOp::INCF:
+        case EOp::DECFSZ:
+        case EOp::RRF:
+        case EOp::RLF:
+        case EOp::SWAPF:
+        case EOp::INCFSZ:
+            return word.bd != 0;
+        default:
+            return false;
+    }
 }
 }  // namespace
 
@@ -35,20 +59,13 @@ QString DatasheetChipReason() {
         return QStringLiteral("__CONFIG ukljucuje watchdog");
     }
     // A GOTO at word 0 past the interrupt vector: the program starts there.
-    const int first = Loaded(0) ? WordAt(0) : 0;
-    if ((first & 0x3800) == 0x2800 && (first & 0x7FF) > 4) {
-        return QStringLiteral("pocinje skokom na reci 0");
-    }
+    const SDecodedWord first = WordAt(0);
+    if (first.op == EOp::GOTO && first.k > 4) return QStringLiteral("pocinje skokom na reci 0");
     for (int address = 0; address < kWords; ++address) {
-        if (!Loaded(address)) continue;
-        const int word = WordAt(address);
-        if (word == 0x0063) return QStringLiteral("koristi SLEEP");
-        if (word == 0x0064) return QStringLiteral("koristi CLRWDT");
-        // A byte operation that stores into f = PCL: MOVWF PCL or d = 1.
-        const bool byteOperation = (word & 0x3000) == 0 && (word & 0x0F00) != 0;
-        const bool toFile = word == 0x0082 || (byteOperation && (word & 0x0080));
-        if (toFile && (word & 0x7F) == 0x02)
-            return QStringLiteral("upisuje u PCL (skok preko tabele)");
+        const SDecodedWord word = WordAt(address);
+        if (word.op == EOp::SLEEP) return QStringLiteral("koristi SLEEP");
+        if (word.op == EOp::CLRWDT) return QStringLiteral("koristi CLRWDT");
+        if (WritesPcl(word)) return QStringLiteral("upisuje u PCL (skok preko tabele)");
     }
     return {};
 }
