@@ -39,10 +39,12 @@ enum : uint8_t {
 };
 
 // What a write to a register asks of the end of the instruction's pass: the
-// bank-1 copy of STATUS follows it, or the interrupt check looks again.
+// bank-1 copy of STATUS follows it, the interrupt check looks again, or an
+// attached board looks at the pins (a port or direction register changed).
 enum : uint8_t {
     kMirrorStatus = 0x01,
     kRecheckInterrupts = 0x02,
+    kLookAtBoard = 0x08,
 };
 
 // What a write to a register sets going at once, by name (see
@@ -58,7 +60,7 @@ struct SChipRegister {
     uint8_t address;                       // register file index
     uint8_t bank1Copy;                     // the index that shows the same register in bank 1, or 0
     std::array<std::string_view, 8> bits;  // bit 0 first; empty where a bit has no name
-    uint8_t passEnd;                       // kMirrorStatus, kRecheckInterrupts
+    uint8_t passEnd;                       // kMirrorStatus, kRecheckInterrupts, kLookAtBoard
     EWriteHook hook;
 };
 
@@ -71,9 +73,9 @@ inline constexpr SChipRegister kChipRegisters[] = {
      {"C", "DC", "Z", "PD", "TO", "RP0", "RP1", "IRP"}, kMirrorStatus, EWriteHook::None},
     {"FSR", "", FSR, 0, {}, 0, EWriteHook::None},
     // RA4 is Timer 0's clock input in counter mode.
-    {"PORTA", "", PORTA, 0, {}, 0, EWriteHook::WakeTimer0},
+    {"PORTA", "", PORTA, 0, {}, kLookAtBoard, EWriteHook::WakeTimer0},
     // RB0 and RB4-RB7 raise interrupt flags.
-    {"PORTB", "", PORTB, 0, {}, kRecheckInterrupts, EWriteHook::None},
+    {"PORTB", "", PORTB, 0, {}, kRecheckInterrupts | kLookAtBoard, EWriteHook::None},
     {"EEDATA", "", 0x08, 0, {}, 0, EWriteHook::None},
     {"EEADR", "", 0x09, 0, {}, 0, EWriteHook::None},
     {"PCLATH", "", 0x0A, 0, {}, 0, EWriteHook::None},
@@ -82,8 +84,8 @@ inline constexpr SChipRegister kChipRegisters[] = {
      EWriteHook::None},
     {"OPTION_REG", "OPTION", OPTION_REG, 0,
      {"PS0", "PS1", "PS2", "PSA", "T0SE", "T0CS", "INTEDG", "RBPU"}, 0, EWriteHook::WakeTimer0},
-    {"TRISA", "", TRISA, 0, {}, 0, EWriteHook::None},
-    {"TRISB", "", TRISB, 0, {}, 0, EWriteHook::None},
+    {"TRISA", "", TRISA, 0, {}, kLookAtBoard, EWriteHook::None},
+    {"TRISB", "", TRISB, 0, {}, kLookAtBoard, EWriteHook::None},
     {"EECON1", "", 0x88, 0, {"RD", "WR", "WREN", "WRERR", "EEIF"}, 0, EWriteHook::None},
     {"EECON2", "", 0x89, 0, {}, 0, EWriteHook::None},
 };

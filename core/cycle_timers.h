@@ -16,6 +16,7 @@
 
 enum class ECycleEvent : uint8_t {
     DrivePin,  // the level driven from outside onto pin (an index of kChipPins) becomes level
+    BoardDue,  // the attached board asked to look at this cycle (board_hook.h)
 };
 
 struct SCycleEvent {
@@ -38,11 +39,16 @@ public:
     // Takes the first event when it is due at or before the cycle.
     bool TakeDue(uint64_t cycle, SCycleEvent& event);
     int Count() const { return m_count; }
+    // Keeps the only event of its kind for the given cycle, dropping the one
+    // kept before (kNever: none). Returns whether the queue changed.
+    bool Reschedule(uint64_t due, const SCycleEvent& event);
     void Clear();
 
     bool operator==(const CCycleTimers&) const = default;
 
 private:
+    void RemoveAt(int at);
+
     struct SSlot {
         Relaxed<uint64_t> due;
         Relaxed<ECycleEvent> kind;

@@ -93,8 +93,8 @@ protected:
     bool m_timerTicks = false;
 
     // What this pass's stores ask of its end (kMirrorStatus,
-    // kRecheckInterrupts).
-    static constexpr uint8_t kEverything = kMirrorStatus | kRecheckInterrupts;
+    // kRecheckInterrupts, kLookAtBoard).
+    static constexpr uint8_t kEverything = kMirrorStatus | kRecheckInterrupts | kLookAtBoard;
     uint8_t m_pending = kEverything;
 
     // The timer's next step comes in the given number of cycles.

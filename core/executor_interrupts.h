@@ -27,6 +27,9 @@ public:
     [[gnu::always_inline]] void EndPass() {
         if (m_pending == 0) [[likely]]
             return;
+        // First, so that what the board drives is seen by the check below.
+        if (m_pending & kLookAtBoard) [[unlikely]]
+            LookAtBoard();
         if (m_pending & kMirrorStatus) RegisterFile[STATUS_BANK1] = RegisterFile[STATUS];
         if (m_pending & kRecheckInterrupts) RegisterFile[INTCON_BANK1] = InterruptCheck();
         // After an overflow the check raises T0IF again for as long as TMR0

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 
+#include "board_hook.h"
 #include "executor_store.h"
 #include "pin_wire.h"
 
@@ -68,13 +69,57 @@ protected:
                 case ECycleEvent::DrivePin:
                     DrivePinNow(event.pin, event.level != 0);
                     break;
+                case ECycleEvent::BoardDue:
+                    LookAtBoard();
+                    break;
             }
         }
     }
 
+public:
+    // The board's answer: its levels go onto the pins, and while they change
+    // the pins it looks again (a key joins a row to a column, which it then
+    // sees), a few rounds at most, so board and chip settle at this cycle.
+    // Its due cycle waits in the queue.
+    void AnswerBoard(CBoardHook& board, SBoardAnswer answer) {
+        constexpr int kRounds = 4;
+        for (int round = 1; DriveFromBoard(answer) && round < kRounds; ++round) {
+            answer = board.Update(BoardView());
+        }
+        const uint64_t due = answer.due == SBoardAnswer::kNever
+                                 ? answer.due
+                                 : std::max(answer.due, CycleCount() + 1);
+        if (Chip.cycleTimers.Reschedule(due, {ECycleEvent::BoardDue, 0, 0})) WakeTimer();
+    }
+
+protected:
+    // The pins may have changed, or the board's cycle has come.
+    void LookAtBoard() {
+        CBoardHook* board = AttachedBoard.load(std::memory_order_relaxed);
+        if (board == nullptr) [[likely]]
+            return;
+        AnswerBoard(*board, board->Update(BoardView()));
+    }
+
+    SBoardView BoardView() const {
+        return {CycleCount(), static_cast<uint16_t>(PinLevels()),
+                static_cast<uint16_t>(PinOutputs())};
+    }
+
+    // Returns whether a port byte changed.
+    bool DriveFromBoard(const SBoardAnswer& answer) {
+        bool changed = false;
+        for (int pin = 0; pin < kChipPinCount; ++pin) {
+            if (answer.drive >> pin & 1)
+                changed |= DrivePinNow(pin, (answer.level >> pin & 1) != 0);
+        }
+        return changed;
+    }
+
     // The outside drives a pin while the program runs: the register byte
-    // changes through the store path, with its hooks.
-    void DrivePinNow(int pin, bool level) {
+    // changes through the store path, with its hooks. Returns whether it
+    // changed.
+    bool DrivePinNow(int pin, bool level) {
         const SChipPin& info = kChipPins[pin];
         const uint8_t mask = info.Mask();
         Relaxed<uint8_t>& drives = info.port == PORTA ? Chip.pinDrives.portA : Chip.pinDrives.portB;
@@ -82,7 +127,9 @@ protected:
         const bool input = (RegisterFile[info.Direction()] & mask) != 0;
         const uint8_t port = RegisterFile[info.port];
         const uint8_t after = PortAfterDrive(kProfile, port, mask, level, input);
-        if (after != port) StoreFile(info.port, after);
+        if (after == port) return false;
+        StoreFile(info.port, after);
+        return true;
     }
 
     // One cycle of Timer 0 with everything it reads. When no write holds the

@@ -27,6 +27,15 @@ uint32_t PinLevels() {
     return levels;
 }
 
+uint32_t PinOutputs() {
+    uint32_t outputs = 0;
+    for (int pin = 0; pin < kChipPinCount; ++pin) {
+        const SChipPin& info = kChipPins[pin];
+        if ((RegisterFile[info.Direction()] & info.Mask()) == 0) outputs |= 1u << pin;
+    }
+    return outputs;
+}
+
 void DrivePin(int pin, bool level) {
     const SChipPin& info = kChipPins[pin];
     const uint8_t mask = info.Mask();

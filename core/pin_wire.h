@@ -57,6 +57,8 @@ SPinWire PinWire(int pin);
 bool PinLevel(int pin);
 // The levels of all thirteen pins, pin index i in bit i.
 uint32_t PinLevels();
+// The pins whose direction bit makes them outputs, pin index i in bit i.
+uint32_t PinOutputs();
 
 // The outside drives the pin to a level. The caller owns the machine (between
 // two instructions, see pin_input.h for the user's clicks).

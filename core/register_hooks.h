@@ -14,7 +14,7 @@
 // (kMirrorStatus, kRecheckInterrupts) and kRunsWriteHook when a write hook
 // hangs on it.
 inline constexpr uint8_t kRunsWriteHook = 0x04;
-static_assert((kRunsWriteHook & (kMirrorStatus | kRecheckInterrupts)) == 0);
+static_assert((kRunsWriteHook & (kMirrorStatus | kRecheckInterrupts | kLookAtBoard)) == 0);
 
 struct SRegisterHooks {
     std::array<uint8_t, kRegisterFileSize> store{};

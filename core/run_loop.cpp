@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "board_hook.h"
 #include "chip_executor.h"
 #include "event_log.h"
 #include "history.h"
@@ -165,6 +166,7 @@ bool PcInsideProgram() {
 [[gnu::flatten]] SPassesRun RunPasses(CInstructionSet& cpu, int64_t maxPasses) {
     const SPassesRun run = Passes<true>(cpu, maxPasses);
     History.SettleAtPresent();
+    PublishAttachedBoard();
     return run;
 }
 

@@ -1,0 +1,37 @@
+#include "board_hook.h"
+
+#include "chip_executor.h"
+
+std::atomic<CBoardHook*> AttachedBoard{nullptr};
+
+SBoardView BoardViewNow() {
+    return {CycleCount, static_cast<uint16_t>(PinLevels()), static_cast<uint16_t>(PinOutputs())};
+}
+
+void StartAttachedBoard() {
+    CBoardHook* board = AttachedBoard.load(std::memory_order_relaxed);
+    if (board == nullptr) return;
+    OnChip([&](CChipExecutor& chip) { chip.AnswerBoard(*board, board->Reset(BoardViewNow())); });
+}
+
+void ActOnAttachedBoard(const SUserInput& input) {
+    CBoardHook* board = AttachedBoard.load(std::memory_order_relaxed);
+    if (board == nullptr) return;
+    OnChip(
+        [&](CChipExecutor& chip) { chip.AnswerBoard(*board, board->Act(input, BoardViewNow())); });
+}
+
+std::shared_ptr<const void> SaveAttachedBoard() {
+    CBoardHook* board = AttachedBoard.load(std::memory_order_relaxed);
+    return board != nullptr ? board->Save() : nullptr;
+}
+
+void RestoreAttachedBoard(const std::shared_ptr<const void>& saved) {
+    CBoardHook* board = AttachedBoard.load(std::memory_order_relaxed);
+    if (board != nullptr && saved != nullptr) board->Restore(saved);
+}
+
+void PublishAttachedBoard() {
+    CBoardHook* board = AttachedBoard.load(std::memory_order_relaxed);
+    if (board != nullptr) board->Publish();
+}
