@@ -13,8 +13,9 @@ using namespace scenario;
 const char kUsage[] =
     "usage: lumo-run [--steps N] [--break ADDR|LABEL]... [--pin NAME@K]... [--trace] [--json]\n"
     "                [--events FILE] [--back K] [--vcd FILE] [--clock FREQ] [--record FILE]\n"
-    "                [--realtime [FACTOR]] PROGRAM\n"
-    "       lumo-run --scenario FILE... [--json] [--junit FILE] [--vcd FILE] [PROGRAM]\n"
+    "                [--realtime [FACTOR]] [--board FILE] PROGRAM\n"
+    "       lumo-run --scenario FILE... [--json] [--junit FILE] [--vcd FILE] [--board FILE]\n"
+    "                [PROGRAM]\n"
     "  PROGRAM        an object file (*.obj), an assembly source (*.asm) or a standard\n"
     "                 Intel HEX file (*.hex)\n"
     "  --steps N      run at most N instructions (default 1000)\n"
@@ -35,7 +36,10 @@ const char kUsage[] =
     "                 exit status 0 when every step held, 1 when one failed\n"
     "  --junit FILE   write the scenarios' results as JUnit XML\n"
     "  --record FILE  write the run as a scenario: its pin switches at their cycles and\n"
-    "                 the final state as what to expect\n";
+    "                 the final state as what to expect\n"
+    "  --board FILE   put the lab board of FILE (YAML) on the pins and print what its\n"
+    "                 parts show after the run; without it NAME.board.yaml beside\n"
+    "                 NAME.asm is used when it exists; a scenario's board: key wins\n";
 
 namespace {
 // Whole, non-negative numbers only: decimal, or hexadecimal after 0x.
@@ -140,7 +144,7 @@ bool ParseRunOptions(int argc, char** argv, SRunOptions* options, std::string* e
             ++i;
         } else if (arg == "--steps" || arg == "--break" || arg == "--pin" || arg == "--scenario" ||
                    arg == "--junit" || arg == "--vcd" || arg == "--clock" || arg == "--events" ||
-                   arg == "--record") {
+                   arg == "--record" || arg == "--board") {
             if (!hasValue) {
                 *error = arg + " needs a value";
                 return false;
@@ -148,6 +152,8 @@ bool ParseRunOptions(int argc, char** argv, SRunOptions* options, std::string* e
             const std::string value = argv[++i];
             if (arg == "--events") {
                 options->eventsFile = value;
+            } else if (arg == "--board") {
+                options->board = value;
             } else if (arg == "--record") {
                 options->record = value;
             } else if (arg == "--scenario") {

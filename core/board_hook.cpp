@@ -14,6 +14,12 @@ void StartAttachedBoard() {
     OnChip([&](CChipExecutor& chip) { chip.AnswerBoard(*board, board->Reset(BoardViewNow())); });
 }
 
+[[gnu::noinline]] void UpdateAttachedBoard() {
+    CBoardHook* board = AttachedBoard.load(std::memory_order_relaxed);
+    if (board == nullptr) return;
+    OnChip([&](CChipExecutor& chip) { chip.AnswerBoard(*board, board->Update(BoardViewNow())); });
+}
+
 void ActOnAttachedBoard(const SUserInput& input) {
     CBoardHook* board = AttachedBoard.load(std::memory_order_relaxed);
     if (board == nullptr) return;

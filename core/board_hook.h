@@ -59,6 +59,9 @@ extern std::atomic<CBoardHook*> AttachedBoard;
 SBoardView BoardViewNow();
 // The run's start: the attached board resets and drives its first levels.
 void StartAttachedBoard();
+// The attached board looks at the pins and its due cycle, for the run loop
+// between its load and publish of the working copy.
+void UpdateAttachedBoard();
 // A user's action on the attached board, for a caller that owns the machine.
 void ActOnAttachedBoard(const SUserInput& input);
 // The attached board's state for a keyframe (null without a board), and back.

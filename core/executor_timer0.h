@@ -93,12 +93,15 @@ public:
     }
 
 protected:
-    // The pins may have changed, or the board's cycle has come.
-    void LookAtBoard() {
-        CBoardHook* board = AttachedBoard.load(std::memory_order_relaxed);
-        if (board == nullptr) [[likely]]
+    // The pins may have changed, or the board's cycle has come. The board
+    // is called on the chip itself, out of line, so that the loop keeps its
+    // working copy in registers: published before, loaded afresh after.
+    [[gnu::always_inline]] void LookAtBoard() {
+        if (AttachedBoard.load(std::memory_order_relaxed) == nullptr) [[likely]]
             return;
-        AnswerBoard(*board, board->Update(BoardView()));
+        PublishAll();
+        UpdateAttachedBoard();
+        LoadAll();
     }
 
     SBoardView BoardView() const {
