@@ -25,7 +25,10 @@ PinMask PulledUpPins(const SPart& part) {
 
 CAttachedBoard::CAttachedBoard(SBoard board, double cycleHz)
     : m_wiring(std::move(board)), m_cycleHz(cycleHz) {
-    for (const SBoardPart& entry : m_wiring.parts) m_pulledUp |= PulledUpPins(entry.part);
+    for (const SBoardPart& entry : m_wiring.parts) {
+        m_pulledUp |= PulledUpPins(entry.part);
+        m_partPins.push_back(PartPins(entry.part));
+    }
     m_state.owner = this;
     m_state.board = m_wiring;
     m_state.steps.resize(m_wiring.parts.size());
@@ -111,7 +114,7 @@ SBoardAnswer CAttachedBoard::Update(const SBoardView& view) {
     if (m_state.started && changed == 0 && view.cycle < m_state.answer.due) return m_state.answer;
     const SPinView pins = PinView(view);
     for (size_t index = 0; index < m_state.steps.size(); ++index) {
-        if (!m_state.started || (PartPins(m_state.board.parts[index].part) & changed) != 0 ||
+        if (!m_state.started || (m_partPins[index] & changed) != 0 ||
             m_state.steps[index].due <= view.cycle) {
             Call(index, pins);
         }

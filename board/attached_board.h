@@ -63,6 +63,7 @@ private:
     const SBoard m_wiring;  // as the file gave it; its names outlive every event
     const double m_cycleHz;
     PinMask m_pulledUp = 0;
+    std::vector<PinMask> m_partPins;  // each part's pins, by index
     SState m_state;
     std::shared_ptr<const SState> m_saved;
     bool m_savedCurrent = false;

@@ -19,21 +19,33 @@ bool PinLevel(int pin) {
     return ResolvePinLevel(kRunProfile, PinWire(pin));
 }
 
-uint32_t PinLevels() {
-    uint32_t levels = 0;
-    for (int pin = 0; pin < kChipPinCount; ++pin) {
-        if (PinLevel(pin)) levels |= 1u << pin;
+namespace {
+// Each port's three bytes read once: a board asks at every port write.
+template <class Bit>
+uint32_t ForEachPin(Bit bit) {
+    uint32_t pins = 0;
+    for (const uint8_t port : {PORTA, PORTB}) {
+        const uint8_t latch = RegisterFile[port];
+        const uint8_t outside = DrivesOf(port);
+        const uint8_t direction = RegisterFile[port + 0x80];
+        const int first = port == PORTA ? 0 : ChipPinIndex(PORTB, 0);
+        const int count = port == PORTA ? ChipPinIndex(PORTB, 0) : kChipPinCount - first;
+        for (int b = 0; b < count; ++b) {
+            const SPinWire wire{(latch >> b & 1) != 0, (outside >> b & 1) != 0,
+                                (direction >> b & 1) != 0};
+            if (bit(wire)) pins |= 1u << (first + b);
+        }
     }
-    return levels;
+    return pins;
+}
+}  // namespace
+
+uint32_t PinLevels() {
+    return ForEachPin([](const SPinWire& wire) { return ResolvePinLevel(kRunProfile, wire); });
 }
 
 uint32_t PinOutputs() {
-    uint32_t outputs = 0;
-    for (int pin = 0; pin < kChipPinCount; ++pin) {
-        const SChipPin& info = kChipPins[pin];
-        if ((RegisterFile[info.Direction()] & info.Mask()) == 0) outputs |= 1u << pin;
-    }
-    return outputs;
+    return ForEachPin([](const SPinWire& wire) { return !wire.input; });
 }
 
 void DrivePin(int pin, bool level) {
