@@ -62,9 +62,9 @@ void RunKeypad(benchmark::State& state, bool withBoard) {
         int64_t passes = 0;
         while (passes < kPasses) passes += driver.Slice(1 << 16).passes;
     }
-    state.counters["passes/s"] = benchmark::Counter(
-        static_cast<double>(kPasses) * static_cast<double>(state.iterations()),
-        benchmark::Counter::kIsRate);
+    state.counters["passes/s"] =
+        benchmark::Counter(static_cast<double>(kPasses) * static_cast<double>(state.iterations()),
+                           benchmark::Counter::kIsRate);
 }
 
 void BM_KeypadScanBarePins(benchmark::State& state) {

@@ -1,5 +1,7 @@
 #include "source_map.h"
 
+#include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <string_view>
 
@@ -163,6 +165,27 @@ const CProgramSymbol* CSourceMap::LabelAt(int address) const {
         if (symbol.kind == CProgramSymbol::EKind::Label && symbol.value == address) return &symbol;
     }
     return nullptr;
+}
+
+const CProgramSymbol* CSourceMap::RegisterNamed(std::string_view name) const {
+    const auto sameInAnyCase = [name](const std::string& other) {
+        return other.size() == name.size() &&
+               std::equal(other.begin(), other.end(), name.begin(), [](char a, char b) {
+                   return std::tolower(static_cast<unsigned char>(a)) ==
+                          std::tolower(static_cast<unsigned char>(b));
+               });
+    };
+    const CProgramSymbol* found = nullptr;
+    int matches = 0;
+    for (const CProgramSymbol& symbol : symbols) {
+        if (symbol.kind != CProgramSymbol::EKind::Register) continue;
+        if (symbol.name == name) return &symbol;
+        if (sameInAnyCase(symbol.name)) {
+            found = &symbol;
+            ++matches;
+        }
+    }
+    return matches == 1 ? found : nullptr;
 }
 
 bool ParseSourceMap(const std::string& text, CSourceMap* map) {

@@ -22,6 +22,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 constexpr int kProgramWords = 1024;
@@ -54,6 +55,9 @@ struct CSourceMap {
     const CProgramSymbol* RegisterName(int address) const;
     // The label at program word `address`, or nullptr.
     const CProgramSymbol* LabelAt(int address) const;
+    // The register variable of this name: spelled exactly, or else the only
+    // one that matches in any case. nullptr for none.
+    const CProgramSymbol* RegisterNamed(std::string_view name) const;
 
 private:
     static std::array<int, kProgramWords> FilledWith(int value) {

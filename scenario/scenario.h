@@ -20,6 +20,9 @@ struct STarget {
     int address = 0;   // register file index (Register, Bit, Pin)
     int bit = 0;       // Bit, Pin
     std::string name;  // as the scenario wrote it, for the report
+    // A Register named by the program (a variable such as `presses`): its
+    // address is found in the program's map once the program is loaded.
+    bool programName = false;
 };
 
 // "target op value"; a PC value may be a label, resolved once the program is
@@ -63,11 +66,11 @@ struct SStep {
     double microseconds = 0;             // RunMicroseconds
     std::vector<SCondition> conditions;  // RunUntil (all at once), Expect (each)
     std::vector<SSetting> settings;      // Click (one pin, value unused), Set
-    int points = 0;  // Expect, RunUntil: earned when the step holds; 0 when it has none
-    std::string part;            // Press, Release, Type: the part's name
-    std::string key;             // Press, Release: the key's label, empty for a button
-    std::string text;            // Type
-    double holdMicroseconds = 0; // Press: released after this long; 0 held until Release
+    int points = 0;    // Expect, RunUntil: earned when the step holds; 0 when it has none
+    std::string part;  // Press, Release, Type: the part's name
+    std::string key;   // Press, Release: the key's label, empty for a button
+    std::string text;  // Type
+    double holdMicroseconds = 0;  // Press: released after this long; 0 held until Release
 };
 
 constexpr int64_t kDefaultClockHz = 4'000'000;

@@ -2,6 +2,7 @@
 
 #include <yaml-cpp/yaml.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdio>
@@ -10,6 +11,7 @@
 #include <optional>
 #include <sstream>
 
+#include "board_reader.h"
 #include "scenario_names.h"
 #include "state.h"
 #include "user_input.h"
@@ -25,6 +27,15 @@ constexpr int kStackDepth = 8;
 std::string Upper(std::string text) {
     for (char& ch : text) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
     return text;
+}
+
+// A name an assembler could give a variable.
+bool IsIdentifier(const std::string& name) {
+    const auto wordChar = [](char ch) {
+        return std::isalnum(static_cast<unsigned char>(ch)) || ch == '_';
+    };
+    return !name.empty() && !std::isdigit(static_cast<unsigned char>(name[0])) &&
+           std::all_of(name.begin(), name.end(), wordChar);
 }
 
 std::string Trim(const std::string& text) {
@@ -167,6 +178,8 @@ private:
     bool Setting(const YAML::Node& key, const YAML::Node& value, SSetting* setting);
     bool Program(const YAML::Node& node, std::string* out);
     void NotePart(const YAML::Node& node, const std::string& what);
+    bool Board(const YAML::Node& node);
+    bool IsBoardPart(const std::string& name) const;
     bool PartAction(const YAML::Node& node, const std::string& kind, SStep* step);
     bool TypeAction(const YAML::Node& node, SStep* step);
 
@@ -176,7 +189,8 @@ private:
     YAML::Mark m_lastMark;
     std::optional<YAML::Mark> m_partMark;  // the first use of a part
     std::string m_partWhat;
-    YAML::Mark m_kindMark;  // where the step being read has its kind and its points
+    std::vector<std::string> m_partNames;  // the board's, in upper case
+    YAML::Mark m_kindMark;                 // where the step being read has its kind and its points
     YAML::Mark m_pointsMark;
 };
 
@@ -193,6 +207,9 @@ bool CReader::SingleKey(const YAML::Node& node, const char* what, std::string* k
 
 bool CReader::Document(const YAML::Node& root) {
     if (!root.IsMap()) return Fail(root, "scenario mora biti mapa kljuceva (name, steps, ...)");
+    // The board first, wherever its key stands: its parts' names are names
+    // the steps may use.
+    if (root["board"] && !Board(root["board"])) return false;
     bool haveSteps = false;
     std::optional<YAML::Mark> pointsMark;
     for (const auto& entry : root) {
@@ -204,7 +221,7 @@ bool CReader::Document(const YAML::Node& root) {
         } else if (key == "program") {
             if (!Program(value, &m_scenario->program)) return false;
         } else if (key == "board") {
-            if (!Program(value, &m_scenario->board)) return false;
+            // Read above.
         } else if (key == "clock") {
             if (!Clock(value)) return false;
         } else if (key == "limit") {
@@ -218,15 +235,14 @@ bool CReader::Document(const YAML::Node& root) {
             if (!Steps(value)) return false;
             haveSteps = true;
         } else {
-            return Fail(entry.first, "nepoznat kljuc '" + key +
-                                         "' (poznati: name, program, board, clock, limit, points, steps)");
+            return Fail(entry.first,
+                        "nepoznat kljuc '" + key +
+                            "' (poznati: name, program, board, clock, limit, points, steps)");
         }
     }
     if (!haveSteps) return Fail(root, "nedostaje kljuc 'steps'");
     // A part is known only by the board the scenario names.
-    if (m_scenario->board.empty() && m_partMark) {
-        return FailAt(*m_partMark, m_partWhat);
-    }
+    if (m_scenario->board.empty() && m_partMark) return FailAt(*m_partMark, m_partWhat);
     if (!m_scenario->stepPoints) return true;
     if (pointsMark) {
         return FailAt(*pointsMark,
@@ -246,6 +262,23 @@ bool CReader::Program(const YAML::Node& node, std::string* out) {
     if (path[0] != '/' && slash != std::string::npos) path = m_file.substr(0, slash + 1) + path;
     *out = path;
     return true;
+}
+
+bool CReader::Board(const YAML::Node& node) {
+    if (!Program(node, &m_scenario->board)) return false;
+    board::SBoard wiring;
+    std::string error;
+    if (!board::ReadBoardFile(m_scenario->board, &wiring, &error)) {
+        return Fail(node, "board: " + error);
+    }
+    for (const board::SBoardPart& part : wiring.parts) m_partNames.push_back(Upper(part.name));
+    return true;
+}
+
+// A part's name, or an LCD's line ("LCD.line2"), in any case.
+bool CReader::IsBoardPart(const std::string& name) const {
+    const std::string part = Upper(name.substr(0, name.find('.')));
+    return std::find(m_partNames.begin(), m_partNames.end(), part) != m_partNames.end();
 }
 
 // The first use of a part, for the message when the scenario names no board.
@@ -270,13 +303,14 @@ bool CReader::PartAction(const YAML::Node& node, const std::string& kind, SStep*
         char unit[8] = "";
         if (std::sscanf(hold.c_str(), "%lf %7s", &amount, unit) != 2 || !(amount > 0) ||
             amount > 1e9) {
-            return Fail(entry.second, kind + ": ocekuje se trajanje, na primer '20 ms', a ne '" +
-                                          hold + "'");
+            return Fail(entry.second,
+                        kind + ": ocekuje se trajanje, na primer '20 ms', a ne '" + hold + "'");
         }
         const std::string u = unit;
         const double scale = u == "us" ? 1 : u == "ms" ? 1e3 : u == "s" ? 1e6 : 0;
         if (scale == 0) {
-            return Fail(entry.second, kind + ": jedinica trajanja je us, ms ili s, a ne '" + u + "'");
+            return Fail(entry.second,
+                        kind + ": jedinica trajanja je us, ms ili s, a ne '" + u + "'");
         }
         step->holdMicroseconds = amount * scale;
     } else if (!Scalar(node, kind.c_str(), &name)) {
@@ -286,8 +320,10 @@ bool CReader::PartAction(const YAML::Node& node, const std::string& kind, SStep*
     step->part = Trim(name.substr(0, dot));
     if (dot != std::string::npos) step->key = Trim(name.substr(dot + 1));
     if (step->part.empty() || (dot != std::string::npos && step->key.size() != 1)) {
-        return Fail(node, kind + ": ocekuje se deo ploce i po zelji jedan taster, na primer "
-                                 "KEYS.5, a ne '" + name + "'");
+        return Fail(node, kind +
+                              ": ocekuje se deo ploce i po zelji jedan taster, na primer "
+                              "KEYS.5, a ne '" +
+                              name + "'");
     }
     NotePart(node, kind + ": deo '" + step->part + "' postoji samo na ploci (kljuc board)");
     return true;
@@ -490,15 +526,17 @@ bool CReader::Target(const YAML::Node& key, STarget* target) {
         target->kind = ETargetKind::Pin;
         target->address = pin->port;
         target->bit = pin->bit;
-    } else {
-        // Else a part of the board, known once the board is read.
-        const std::string unknown = "nepoznato ime '" + name +
-                                    "' (registar, adresa registra, W, bit STATUS/INTCON/OPTION, "
-                                    "pin, PC, stack, cycles, instructions ili deo ploce)";
-        const bool partLike = std::isalpha(static_cast<unsigned char>(name[0])) || name[0] == '_';
-        if (!partLike) return Fail(key, unknown);
+    } else if (IsBoardPart(name)) {
         target->kind = ETargetKind::Part;
-        NotePart(key, unknown);
+    } else if (IsIdentifier(name)) {
+        // Only the loaded program knows its variables.
+        target->kind = ETargetKind::Register;
+        target->programName = true;
+    } else {
+        return Fail(key,
+                    "nepoznato ime '" + name +
+                        "' (registar, adresa registra, W, bit STATUS/INTCON/OPTION, pin, "
+                        "PC, stack, cycles, instructions, promenljiva programa ili deo ploce)");
     }
     return true;
 }
@@ -525,7 +563,9 @@ bool CReader::Setting(const YAML::Node& key, const YAML::Node& value, SSetting* 
             if (!Whole(value, "nivo pina", 0, 1, &number)) return false;
             break;
         case ETargetKind::Register:
-            if (const char* refusal = RegisterEditRefusal(setting->target.address)) {
+            if (const char* refusal = setting->target.programName
+                                          ? nullptr
+                                          : RegisterEditRefusal(setting->target.address)) {
                 return Fail(key, "set: " + setting->target.name + ": " + refusal);
             }
             [[fallthrough]];

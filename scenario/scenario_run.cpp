@@ -17,6 +17,7 @@
 #include "run_driver.h"
 #include "run_loop.h"
 #include "state.h"
+#include "user_input.h"
 #include "vcd_writer.h"
 
 namespace scenario {
@@ -25,6 +26,8 @@ namespace {
 // Passes a slice may run when the scenario sets no nearer point: a scenario
 // without a window to serve runs as far as its next checkpoint allows.
 constexpr int64_t kPassesPerSlice = int64_t{1} << 30;
+// The highest register address an instruction with a bank bit can name.
+constexpr int64_t kHighestRegisterAddress = 0x1FF;
 
 // Keeps the chip's run-time messages for the step that caused them instead
 // of showing them.
@@ -188,7 +191,7 @@ int64_t PassesBelow(uint64_t end) {
 }  // namespace
 
 CScenarioStepper::CScenarioStepper(SScenario scenario, const std::string& program, CVcdWriter* vcd)
-    : m_scenario(std::move(scenario)), m_vcd(vcd) {
+    : m_scenario(std::move(scenario)), m_names(LoadSourceMap()), m_vcd(vcd) {
     m_report.file = m_scenario.file;
     m_report.name = m_scenario.name;
     m_report.program = program;
@@ -349,7 +352,8 @@ int64_t CScenarioStepper::Slice(int64_t maxPasses) {
             passes = std::min(passes, PassesBelow(m_end));
             break;
     }
-    for (const SRelease& release : m_releases) passes = std::min(passes, PassesBelow(release.cycle));
+    for (const SRelease& release : m_releases)
+        passes = std::min(passes, PassesBelow(release.cycle));
     m_ranPasses = true;
     m_lastPc = PC;
     m_sliceStart = InstructionCount;
@@ -378,10 +382,31 @@ std::string CScenarioStepper::StopReason(EStop stop) const {
            std::to_string(CycleCount.load()) + ")";
 }
 
+bool CScenarioStepper::ResolveName(STarget* target, std::string* failure) const {
+    if (!target->programName) return true;
+    const CProgramSymbol* symbol = m_names.RegisterNamed(target->name);
+    if (symbol && symbol->value >= 0 && symbol->value <= kHighestRegisterAddress) {
+        target->address = RegisterFileIndex(static_cast<int>(symbol->value));
+        return true;
+    }
+    std::string known;
+    for (const CProgramSymbol& each : m_names.symbols) {
+        if (each.kind != CProgramSymbol::EKind::Register) continue;
+        known += (known.empty() ? "" : ", ") + each.name;
+    }
+    *failure = "nepoznato ime '" + target->name +
+               "': nije registar, bit ni pin cipa, a program nema promenljivu tog imena (" +
+               (known.empty() ? std::string("program nema imenovanih promenljivih")
+                              : "promenljive programa: " + known) +
+               ")";
+    return false;
+}
+
 bool CScenarioStepper::Resolve(const std::vector<SCondition>& conditions,
                                std::vector<SCondition>* resolved, std::string* failure) const {
     *resolved = conditions;
     for (SCondition& condition : *resolved) {
+        if (!ResolveName(&condition.target, failure)) return false;
         if (condition.label.empty()) continue;
         condition.value = LookUpLabel(condition.label);
         if (condition.value == 0) {
@@ -395,7 +420,14 @@ bool CScenarioStepper::Resolve(const std::vector<SCondition>& conditions,
 
 void CScenarioStepper::ClickStep(const SStep& step, SStepReport* report) {
     for (const SSetting& setting : step.settings) {
-        const STarget& target = setting.target;
+        STarget target = setting.target;
+        if (!ResolveName(&target, &report->failure)) return;
+        if (target.programName) {
+            if (const char* refusal = RegisterEditRefusal(target.address)) {
+                report->failure = "set: " + target.name + ": " + refusal;
+                return;
+            }
+        }
         if (target.kind != ETargetKind::Pin) {
             const auto kind =
                 target.kind == ETargetKind::W ? SUserInput::EKind::W : SUserInput::EKind::Register;
@@ -429,10 +461,10 @@ void CScenarioStepper::ExpectStep(const SStep& step, SStepReport* report) {
             if (PartHolds(condition, &shown)) continue;
             SMismatch& mismatch = report->mismatches.emplace_back();
             mismatch.key = condition.target.name;
-            mismatch.expected = std::string(CompareText(condition.compare)) + " " +
-                                Quoted(condition.text);
-            mismatch.actual = PartShows(condition.target, &shown) ? Quoted(shown)
-                                                                   : "nema takvog dela na ploci";
+            mismatch.expected =
+                std::string(CompareText(condition.compare)) + " " + Quoted(condition.text);
+            mismatch.actual =
+                PartShows(condition.target, &shown) ? Quoted(shown) : "nema takvog dela na ploci";
             continue;
         }
         const int64_t actual = Current(condition.target);
@@ -471,8 +503,9 @@ void CScenarioStepper::BoardStep(const SStep& step, SStepReport* report) {
     } else {
         const bool keypad = std::holds_alternative<board::CKeypad>(part);
         if (keypad != !step.key.empty()) {
-            report->failure = step.part + (keypad ? ": navedite taster, na primer " + step.part + ".5"
-                                                  : ": ovaj deo nema tastere");
+            report->failure =
+                step.part + (keypad ? ": navedite taster, na primer " + step.part + ".5"
+                                    : ": ovaj deo nema tastere");
             return;
         }
         if (keypad && !std::get<board::CKeypad>(part).Wiring().labels.empty() &&

@@ -8,8 +8,9 @@
 #include <vector>
 
 #include "run_goal.h"
-#include "user_input.h"
 #include "scenario.h"
+#include "source_map.h"
+#include "user_input.h"
 
 namespace scenario {
 
@@ -61,7 +62,8 @@ struct SScenarioReport {
 // the run left it and the steps after it can still be judged.
 class CScenarioStepper : public CRunGoal {
 public:
-    // A VCD writer, when given, sees the pins after every click.
+    // A VCD writer, when given, sees the pins after every click. The
+    // program's names come from the map beside the program now loaded.
     CScenarioStepper(SScenario scenario, const std::string& program, CVcdWriter* vcd = nullptr);
 
     int64_t PassesBeforeLook(int64_t maxPasses) override;
@@ -85,7 +87,11 @@ private:
     EStop Look() const;
     bool Arrived() const;
     int64_t Slice(int64_t maxPasses);
-    // A copy of the conditions with every label replaced by its address.
+    // The address of a register the program names; false, with why, for a
+    // name the program does not have.
+    bool ResolveName(STarget* target, std::string* failure) const;
+    // A copy of the conditions with every label and program name replaced by
+    // its address.
     bool Resolve(const std::vector<SCondition>& conditions, std::vector<SCondition>* resolved,
                  std::string* failure) const;
     void ClickStep(const SStep& step, SStepReport* report);
@@ -99,6 +105,7 @@ private:
     void Sample();
 
     SScenario m_scenario;
+    CSourceMap m_names;  // the loaded program's, for the variables it names
     SScenarioReport m_report;
     CVcdWriter* m_vcd;
     size_t m_current = 0;  // the step under way or next

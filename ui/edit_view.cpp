@@ -63,6 +63,11 @@ QByteArray CEditView::SourceBytes() const {
     return QByteArray(data, length);
 }
 
+void CEditView::ReplaceAllAsEdit(const QByteArray& utf8) {
+    SendScintilla(SCI_TARGETWHOLEDOCUMENT);
+    SendScintilla(SCI_REPLACETARGET, static_cast<unsigned long>(utf8.size()), utf8.constData());
+}
+
 void CEditView::SetSourceBytes(const QByteArray& utf8, LineEnds lineEnds) {
     // Markers of deleted lines would gather on the first line.
     markerDeleteAll();

@@ -32,6 +32,9 @@ public:
     // Replaces the whole text; the undo history starts anew. New lines the
     // user types end as lineEnds says.
     void SetSourceBytes(const QByteArray& utf8, LineEnds lineEnds);
+    // Replaces the whole text as one edit: the text is modified, and Undo
+    // brings the old one back.
+    void ReplaceAllAsEdit(const QByteArray& utf8);
 
 signals:
     // SetSourceBytes replaced the whole text, and every mark went with it.

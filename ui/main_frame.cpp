@@ -28,6 +28,7 @@
 #include "messages_pane.h"
 #include "output_view.h"
 #include "platform/message_box.h"
+#include "program_panes.h"
 #include "register_edits.h"
 #include "run_status_panes.h"
 #include "scenario_replay.h"
@@ -49,6 +50,10 @@ namespace {
 const char kIdleMessage[] = "Spreman";
 const char kNotAssembledMessage[] = "Tekst nije preveden: nijedan program nije ucitan (F7)";
 const char kFirstCaption[] = "Simulator";
+const char kModifiedMark[] = "Izmenjeno";
+const char kModifiedTip[] =
+    "Tekst je izmenjen posle poslednjeg cuvanja: F7 prevodi sacuvanu datoteku, "
+    "ako cuvanje pre prevodjenja nije ukljuceno";
 const QString kGeometryKey = QStringLiteral("Prozor/Polozaj");
 const QString kSplitterKey = QStringLiteral("Prozor/Okna");
 
@@ -99,6 +104,7 @@ CMainFrame::CMainFrame(CLumoDoc& doc, QWidget* parent) : QMainWindow(parent), m_
     new CSessionCommands(*this, m_doc);
     new CRegisterEdits(*this, m_doc);
     new CScenarioReplay(*this, m_doc);
+    new CProgramPanes(*this);
     connect(m_pSourceCommands, &CSourceCommands::Assembled, this, &CMainFrame::OnAssembled);
     connect(m_pRunStatus, &CRunStatusPanes::Stopped, Messages(), &CMessagesPane::AddLine);
     RestoreLayout();
@@ -214,6 +220,14 @@ void CMainFrame::CreateStatusBar() {
     QStatusBar* bar = statusBar();
     m_pIdleMessage = new QLabel(QString::fromLatin1(kIdleMessage), bar);
     bar->addWidget(m_pIdleMessage, 1);
+    // Shown only while the text differs from its file, so the bar of an
+    // unchanged text stays as it always was.
+    m_pModifiedMark = new QLabel(QString::fromLatin1(kModifiedMark), bar);
+    m_pModifiedMark->setFrameShape(QFrame::Panel);
+    m_pModifiedMark->setFrameShadow(QFrame::Sunken);
+    m_pModifiedMark->setToolTip(QString::fromLatin1(kModifiedTip));
+    m_pModifiedMark->hide();
+    bar->addPermanentWidget(m_pModifiedMark);
     m_pRunStatus = new CRunStatusPanes(bar, m_doc);
     m_pIndicators = new CLockKeyIndicators(bar);
 }
@@ -287,6 +301,7 @@ void CMainFrame::ConnectCommands() {
     connect(Action(ID_EDIT_PASTE), &QAction::triggered, m_pEditView, &CEditView::paste);
     connect(m_pEditView, &CEditView::copyAvailable, this, &CMainFrame::UpdateEditCommands);
     connect(m_pEditView, &CEditView::textChanged, this, &CMainFrame::UpdateEditCommands);
+    connect(m_pEditView, &CEditView::modificationChanged, m_pModifiedMark, &QLabel::setVisible);
 
     QAction* toolbarToggle = Action(ID_VIEW_TOOLBAR);
     toolbarToggle->setChecked(true);
@@ -369,6 +384,10 @@ CMessagesPane* CMainFrame::Messages() const {
 
 CSourceMarks* CMainFrame::Marks() const {
     return m_pSourceCommands->Marks();
+}
+
+CProgramNames* CMainFrame::Names() const {
+    return m_pSourceCommands->Names();
 }
 
 void CMainFrame::OnSpeedChanged() {

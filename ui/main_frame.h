@@ -12,6 +12,7 @@ class CInputView;
 class CLockKeyIndicators;
 class CLumoDoc;
 class CMessagesPane;
+class CProgramNames;
 class CSourceCommands;
 class CSourceMarks;
 class CTimeCommands;
@@ -50,12 +51,16 @@ public:
     CMessagesPane* Messages() const;
     // The simulator's marks in the editor.
     CSourceMarks* Marks() const;
+    // What the loaded program calls its registers and words.
+    CProgramNames* Names() const;
     // The stopwatch, the oscillator, going back and the events pane.
     CTimeCommands* Time() const { return m_pTimeCommands; }
     // What the message pane of the status bar reads now.
     QString StatusMessage() const;
     CRunStatusPanes* RunStatus() const { return m_pRunStatus; }
     CSpeedBox* SpeedBox() const { return m_pSpeedBox; }
+    // The status bar's mark of a text changed since it was saved.
+    QLabel* ModifiedMark() const { return m_pModifiedMark; }
 
     // F7: assemble the saved source and load the program. The window answers
     // meanwhile; the commands that act on the program or its file wait until
@@ -101,6 +106,7 @@ private:
     QMap<int, QAction*> m_actions;
     QToolBar* m_pToolBar = nullptr;
     QLabel* m_pIdleMessage = nullptr;
+    QLabel* m_pModifiedMark = nullptr;
     CLockKeyIndicators* m_pIndicators = nullptr;
     CRunStatusPanes* m_pRunStatus = nullptr;
     CSpeedBox* m_pSpeedBox = nullptr;

@@ -7,6 +7,7 @@
 
 #include "display_flags.h"
 #include "pane_font.h"
+#include "program_names.h"
 #include "register_names.h"
 
 namespace {
@@ -28,7 +29,10 @@ QColor CellColour(CellBackground background) {
 COutputView::COutputView(QWidget* parent)
     : CPaneView(QSize(kFieldWidth, kDrawingHeight), parent),
       m_font(RegisterDisplayFont()),
-      m_metrics(m_font) {}
+      m_metrics(m_font) {
+    // The status bar names the value under the mouse.
+    viewport()->setMouseTracking(true);
+}
 
 void COutputView::PaintPane(QPainter& painter) {
     // Around the field the pane shows the window's background, not whatever
@@ -39,7 +43,7 @@ void COutputView::PaintPane(QPainter& painter) {
     painter.fillRect(field, kFieldGrey);
     painter.setFont(m_font);
     const RegisterSnapshot now = TakeRegisterSnapshot();
-    const RegisterSnapshot* before = Before(now);
+    const RegisterSnapshot* before = m_changes.Look(now);
     m_nCells = LayOutRegisterDisplay(m_cells, now, ShowChanges ? before : nullptr);
     for (int i = 0; i < m_nCells; ++i) {
         const DisplayCell& cell = m_cells[i];
@@ -51,19 +55,6 @@ void COutputView::PaintPane(QPainter& painter) {
         painter.setPen(cell.changed ? kChangedColour : QColor(Qt::black));
         painter.drawText(cell.x, cell.y + m_metrics.ascent(), text);
     }
-}
-
-const RegisterSnapshot* COutputView::Before(const RegisterSnapshot& now) {
-    const uint64_t instructions = Chip.instructionCount;
-    // A new step: an instruction ran, or the values changed without one.
-    if (m_bPainted && (instructions != m_nShownInstructions || now != m_shown)) {
-        m_before = m_shown;
-        m_bHaveBefore = true;
-    }
-    m_shown = now;
-    m_nShownInstructions = instructions;
-    m_bPainted = true;
-    return m_bHaveBefore ? &m_before : nullptr;
 }
 
 const DisplayCell* COutputView::CellAt(QPoint drawingPoint) const {
@@ -84,12 +75,29 @@ void COutputView::mouseDoubleClickEvent(QMouseEvent* event) {
     }
 }
 
+void COutputView::mouseMoveEvent(QMouseEvent* event) {
+    const DisplayCell* cell = CellAt(event->position().toPoint() + ScrollOffset());
+    const int reg = cell ? cell->reg : -1;
+    if (reg == m_hovered) return;
+    m_hovered = reg;
+    emit ValueHovered(reg, cell ? cell->value : 0);
+}
+
+void COutputView::leaveEvent(QEvent* event) {
+    CPaneView::leaveEvent(event);
+    if (m_hovered == -1) return;
+    m_hovered = -1;
+    emit ValueHovered(-1, 0);
+}
+
 bool COutputView::viewportEvent(QEvent* event) {
     if (event->type() != QEvent::ToolTip) return CPaneView::viewportEvent(event);
     auto* help = static_cast<QHelpEvent*>(event);
     const DisplayCell* cell = CellAt(help->pos() + ScrollOffset());
     if (cell && cell->reg != -1) {
-        QToolTip::showText(help->globalPos(), RegisterToolTip(cell->reg, cell->value), viewport());
+        const QString names = m_pNames ? m_pNames->RegisterNames(cell->reg) : QString();
+        QToolTip::showText(help->globalPos(), RegisterToolTip(cell->reg, cell->value, names),
+                           viewport());
     } else {
         QToolTip::hideText();
         event->ignore();

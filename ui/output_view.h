@@ -8,6 +8,9 @@
 
 #include "pane_view.h"
 #include "register_layout.h"
+#include "step_changes.h"
+
+class CProgramNames;
 
 class COutputView : public CPaneView {
     Q_OBJECT
@@ -23,29 +26,32 @@ public:
     // The colour of values that the last step changed.
     static inline const QColor kChangedColour{255, 0, 0};
 
+    // What the program calls the registers, for the tooltips.
+    void SetProgramNames(const CProgramNames* names) { m_pNames = names; }
+
 signals:
     // A value was double-clicked: the register (or kWRegister) it shows.
     void ValueDoubleClicked(int reg);
+    // The mouse has come to rest on another value: the register (or
+    // kWRegister) it shows, -1 where it shows none.
+    void ValueHovered(int reg, uint8_t value);
 
 protected:
     void PaintPane(QPainter& painter) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     // Tooltips name the register under the mouse.
     bool viewportEvent(QEvent* event) override;
 
 private:
-    // The values the last step (an instruction, a pin click, a load) changed,
-    // worked out from the last two states painted.
-    const RegisterSnapshot* Before(const RegisterSnapshot& now);
     const DisplayCell* CellAt(QPoint drawingPoint) const;
 
     QFont m_font;
     QFontMetrics m_metrics;
     DisplayCells m_cells;  // kept between paints so their texts keep their buffers
     int m_nCells = 0;
-    RegisterSnapshot m_shown;
-    RegisterSnapshot m_before;
-    uint64_t m_nShownInstructions = 0;
-    bool m_bPainted = false;
-    bool m_bHaveBefore = false;
+    CStepChanges m_changes;  // over the states painted
+    const CProgramNames* m_pNames = nullptr;
+    int m_hovered = -1;
 };

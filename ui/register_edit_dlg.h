@@ -12,7 +12,9 @@ class CRegisterEditDlg : public QDialog {
     Q_OBJECT
 public:
     // reg is a register file index or kWRegister; value what it holds now.
-    CRegisterEditDlg(int reg, uint8_t value, QWidget* parent = nullptr);
+    // programNames: what the program calls the register, if anything.
+    CRegisterEditDlg(int reg, uint8_t value, QWidget* parent = nullptr,
+                     const QString& programNames = {});
 
     QLineEdit* ValueField() const { return m_pField; }
     QPushButton* OkButton() const { return m_pOk; }

@@ -10,6 +10,7 @@
 #include "main_frame.h"
 #include "output_view.h"
 #include "pin_input.h"
+#include "program_names.h"
 #include "register_edit_dlg.h"
 #include "register_names.h"
 #include "state.h"
@@ -44,7 +45,8 @@ void CRegisterEdits::OnEdit(int reg) {
             return;
         }
     }
-    CRegisterEditDlg dialog(reg, isW ? W : RegisterFile[reg], &m_frame);
+    CRegisterEditDlg dialog(reg, isW ? W : RegisterFile[reg], &m_frame,
+                            isW ? QString() : m_frame.Names()->RegisterNames(reg));
     if (dialog.exec() != QDialog::Accepted) return;
     EditValue({isW ? SUserInput::EKind::W : SUserInput::EKind::Register,
                static_cast<uint8_t>(isW ? 0 : reg), dialog.Value()});

@@ -7,6 +7,10 @@
 #include "state.h"
 
 namespace {
+// The one address of bank 0 with no register behind it: its entry says so
+// rather than naming it.
+constexpr int kUnimplemented = 0x07;
+
 struct NamedRegister {
     int address;
     const char* name;
@@ -23,7 +27,7 @@ constexpr NamedRegister kNamed[] = {
     {FSR, "FSR", {}},
     {PORTA, "PORTA", {}},
     {PORTB, "PORTB", {}},
-    {0x07, "nije implementiran", {}},
+    {kUnimplemented, "nije implementiran", {}},
     {0x08, "EEDATA", {}},
     {0x09, "EEADR", {}},
     {0x0A, "PCLATH", {}},
@@ -51,8 +55,9 @@ QString RegisterName(int address) {
     return QString::asprintf("registar 0x%02X", address);
 }
 
-QString RegisterToolTip(int address, uint8_t value) {
+QString RegisterToolTip(int address, uint8_t value, const QString& programNames) {
     QString tip = RegisterName(address);
+    if (!programNames.isEmpty()) tip += QStringLiteral(" = ") + programNames;
     if (address == kWRegister) {
         tip += QStringLiteral("\nnema adresu u memoriji podataka");
     } else {
@@ -71,4 +76,22 @@ QString RegisterToolTip(int address, uint8_t value) {
         tip += QLatin1Char('\n') + bits.join(QLatin1Char(' '));
     }
     return tip;
+}
+
+QString RegisterStatusText(int address, uint8_t value, const QString& programNames) {
+    QStringList parts;
+    if (address == kWRegister) {
+        parts.append(QStringLiteral("W"));
+    } else {
+        if (address < 0x80) parts.append(QStringLiteral("R%1").arg(address));
+        const NamedRegister* named = Find(address);
+        if (named && address != kUnimplemented) {
+            parts.append(QString::fromLatin1(named->name));
+        } else if (address >= 0x80) {
+            parts.append(QString::asprintf("0x%02X", address));
+        }
+    }
+    if (!programNames.isEmpty()) parts.append(programNames);
+    parts.append(QString::number(value));
+    return parts.join(QStringLiteral(" = "));
 }

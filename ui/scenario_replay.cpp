@@ -11,10 +11,12 @@
 #include "main_frame.h"
 #include "messages_pane.h"
 #include "program_loader.h"
+#include "program_names.h"
 #include "scenario_reader.h"
 #include "scenario_report.h"
 #include "scenario_run.h"
 #include "source_file.h"
+#include "source_map.h"
 #include "state.h"
 #include "user_dialogs.h"
 
@@ -143,6 +145,7 @@ bool CScenarioReplay::Start(const QString& path) {
         // Loaded as lumo-run loads it; the editor keeps its text and its file.
         std::string error;
         const bool loaded = ::LoadProgram(scenario.program, &error);
+        m_frame.Names()->SetMap(loaded ? LoadSourceMap() : CSourceMap());
         m_doc.UpdateAllViews();
         if (!loaded) {
             Say(QStringLiteral("Snimak nije pusten: program ") +

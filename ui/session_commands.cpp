@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -47,12 +48,23 @@ CSessionCommands::CSessionCommands(CMainFrame& frame, CLumoDoc& doc)
             &CSessionCommands::OnEndRecording);
     connect(frame.Action(ID_EXPORT_VCD), &QAction::triggered, this,
             &CSessionCommands::OnExportWaveforms);
+    // A recording can last longer than any message stays: the bar keeps
+    // saying it until "Zavrsi snimanje". First of the permanent panes, after
+    // the prompt.
+    m_pRecordingMark = new QLabel(QStringLiteral("Snima se"), frame.statusBar());
+    m_pRecordingMark->setFrameShape(QFrame::Panel);
+    m_pRecordingMark->setFrameShadow(QFrame::Sunken);
+    m_pRecordingMark->setStyleSheet(QStringLiteral("color: #c00000;"));
+    m_pRecordingMark->setToolTip(
+        QStringLiteral("Sesija se snima; Options > Zavrsi snimanje je upisuje kao scenario"));
+    frame.statusBar()->insertPermanentWidget(1, m_pRecordingMark);
     SetRecording(false);
 }
 
 void CSessionCommands::SetRecording(bool recording) {
     m_frame.Action(ID_RECORD_START)->setEnabled(!recording);
     m_frame.Action(ID_RECORD_END)->setEnabled(recording);
+    m_pRecordingMark->setVisible(recording);
 }
 
 void CSessionCommands::OnStartRecording() {

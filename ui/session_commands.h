@@ -11,6 +11,7 @@
 
 class CMainFrame;
 class CLumoDoc;
+class QLabel;
 
 // How long a recording runs, as a scenario's limit counts it and as the chip
 // lives it: "1300000 ciklusa, 1.3 s rada procesora" at 4 MHz.
@@ -20,6 +21,8 @@ class CSessionCommands : public QObject {
     Q_OBJECT
 public:
     CSessionCommands(CMainFrame& frame, CLumoDoc& doc);
+    // The status bar's mark of a recording in progress.
+    QLabel* RecordingMark() const { return m_pRecordingMark; }
 
 private:
     // A scenario replays from the reset, so a recording starts with a restart.
@@ -38,4 +41,5 @@ private:
     CLumoDoc& m_doc;
     uint64_t m_startSerial = 0;  // the event log's newest event when recording began
     std::string m_program;
+    QLabel* m_pRecordingMark = nullptr;
 };

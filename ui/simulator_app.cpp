@@ -5,6 +5,7 @@
 
 #include "app_title.h"
 #include "main_frame.h"
+#include "recovery_copy.h"
 
 CSimulatorApp::CSimulatorApp() {
     QCoreApplication::setOrganizationName(QString::fromLatin1(kSettingsOrganisation));
@@ -16,6 +17,8 @@ CSimulatorApp::CSimulatorApp() {
 }
 
 CSimulatorApp::~CSimulatorApp() {
+    // A normal end: the text was saved or the user chose to drop it.
+    m_pRecoveryCopy.reset();
     m_messageBoxes.CloseAll();
     m_doc.StopWorker();
 }
@@ -39,5 +42,7 @@ bool CSimulatorApp::InitInstance(const QString& fileName) {
     m_pMainFrame->show();
     m_pMainFrame->raise();
     m_pMainFrame->activateWindow();
+    m_pRecoveryCopy = std::make_unique<CRecoveryCopy>(m_doc);
+    m_pRecoveryCopy->OfferLeftCopy();
     return true;
 }

@@ -9,6 +9,7 @@
 #include "user_dialogs.h"
 
 class CMainFrame;
+class CRecoveryCopy;
 
 class CSimulatorApp {
 public:
@@ -29,6 +30,7 @@ public:
     CMainFrame* MainFrame() const { return m_pMainFrame.get(); }
     CQtMessageBoxHook& MessageBoxes() { return m_messageBoxes; }
     const CRecentFileList& RecentFiles() const { return *m_pRecentFiles; }
+    CRecoveryCopy* RecoveryCopy() const { return m_pRecoveryCopy.get(); }
     // Replaces the real file dialogs and questions (tests script them).
     void SetUserDialogs(CUserDialogs* dialogs);
 
@@ -38,4 +40,5 @@ private:
     std::unique_ptr<CRecentFileList> m_pRecentFiles;
     CLumoDoc m_doc;
     std::unique_ptr<CMainFrame> m_pMainFrame;
+    std::unique_ptr<CRecoveryCopy> m_pRecoveryCopy;
 };

@@ -24,6 +24,7 @@
 #include "messages_pane.h"
 #include "output_view.h"
 #include "platform/message_box.h"
+#include "program_names.h"
 #include "source_file.h"
 #include "source_map.h"
 #include "source_marks.h"
@@ -51,7 +52,10 @@ CSourceCommands::CSourceCommands(CMainFrame& frame, CLumoDoc& doc)
       m_frame(frame),
       m_doc(doc),
       m_pMessages(new CMessagesPane(&frame)),
-      m_pMarks(new CSourceMarks(*frame.EditView())) {
+      m_pMarks(new CSourceMarks(*frame.EditView())),
+      m_pNames(new CProgramNames(this)) {
+    // Open empties the program memory, and its names go with it.
+    connect(&doc, &CLumoDoc::SourceLoaded, m_pNames, [this] { m_pNames->SetMap({}); });
     frame.addDockWidget(Qt::BottomDockWidgetArea, m_pMessages);
     m_pMessages->hide();
     connect(m_pMessages, &CMessagesPane::MessageChosen, this, &CSourceCommands::GoToMessage);
@@ -158,9 +162,12 @@ void CSourceCommands::OnAssemblerEnded(const QByteArray& bytes, CAssemblerProces
         }
     }
     if (loaded) {
-        m_pMarks->SetMap(LoadSourceMap());
+        CSourceMap map = LoadSourceMap();
+        m_pMarks->SetMap(map);
+        m_pNames->SetMap(std::move(map));
     } else {
         m_pMarks->ClearMap();
+        m_pNames->SetMap({});
     }
     UpdateCurrentLine();
     emit Assembled(loaded);

@@ -11,6 +11,7 @@
 class CLumoDoc;
 class CMainFrame;
 class CMessagesPane;
+class CProgramNames;
 class CSourceMarks;
 class QTimer;
 
@@ -37,6 +38,8 @@ public:
 
     CMessagesPane* Messages() const { return m_pMessages; }
     CSourceMarks* Marks() const { return m_pMarks; }
+    // The loaded program's names: those of the last F7 that loaded one.
+    CProgramNames* Names() const { return m_pNames; }
 
 signals:
     // F7 has ended, with a program loaded or not.
@@ -62,6 +65,7 @@ private:
     CLumoDoc& m_doc;
     CMessagesPane* m_pMessages;
     CSourceMarks* m_pMarks;
+    CProgramNames* m_pNames;
     CAssemblerProcess m_assembler;
     QWidget* m_pAssemblingNote = nullptr;
     QTimer* m_pNoteDelay = nullptr;

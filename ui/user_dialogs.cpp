@@ -39,3 +39,10 @@ CUserDialogs::Answer CQtUserDialogs::AskSaveChanges(const QString& question) {
             return Answer::Cancel;
     }
 }
+
+bool CQtUserDialogs::AskYesNo(const QString& question) {
+    QMessageBox box(QMessageBox::Question, QString::fromLatin1(kAppTitle), question,
+                    QMessageBox::Yes | QMessageBox::No, m_pOwner);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}

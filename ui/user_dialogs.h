@@ -24,6 +24,7 @@ public:
     virtual QString GetOpenFileName(const FileDialogRequest& request) = 0;
     virtual QString GetSaveFileName(const FileDialogRequest& request) = 0;
     virtual Answer AskSaveChanges(const QString& question) = 0;
+    virtual bool AskYesNo(const QString& question) = 0;
 };
 
 class CQtUserDialogs : public CUserDialogs {
@@ -33,6 +34,7 @@ public:
     QString GetOpenFileName(const FileDialogRequest& request) override;
     QString GetSaveFileName(const FileDialogRequest& request) override;
     Answer AskSaveChanges(const QString& question) override;
+    bool AskYesNo(const QString& question) override;
 
 private:
     QString RunFileDialog(const FileDialogRequest& request, bool save);

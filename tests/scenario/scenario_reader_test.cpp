@@ -145,6 +145,23 @@ TEST(ScenarioReader, SetWritesPinsRegistersAndWInTheOrderGiven) {
               "s.yaml:2:11: set: postavlja se pin (RA0-RA4, RB0-RB7), W ili registar, a ne 'Z'");
 }
 
+TEST(ScenarioReader, OtherNamesAreTheProgramsVariables) {
+    const SScenario s = Read("steps:\n  - set: {presses: 3}\n  - expect: {presses: '>= 3'}\n");
+    const STarget& set = s.steps[0].settings[0].target;
+    const STarget& expected = s.steps[1].conditions[0].target;
+    for (const STarget* target : {&set, &expected}) {
+        EXPECT_EQ(target->kind, ETargetKind::Register);
+        EXPECT_TRUE(target->programName);
+        EXPECT_EQ(target->name, "presses");
+    }
+    EXPECT_EQ(s.steps[1].conditions[0].compare, ECompare::GreaterOrEqual);
+    // The chip's names still come first.
+    EXPECT_FALSE(
+        Read("steps:\n  - expect: {portb: 1}\n").steps[0].conditions[0].target.programName);
+    EXPECT_EQ(ErrorOf("steps:\n  - expect: {presses: 256}\n").substr(0, 22),
+              "s.yaml:2:23: presses: ");
+}
+
 TEST(ScenarioReader, MistakesNameTheirPlace) {
     EXPECT_EQ(ErrorOf("steps: []\ncolor: red\n"),
               "s.yaml:2:1: nepoznat kljuc 'color' (poznati: name, program, board, clock, limit, points, "
@@ -154,8 +171,10 @@ TEST(ScenarioReader, MistakesNameTheirPlace) {
     EXPECT_EQ(ErrorOf("steps:\n  - click: RC0\n"),
               "s.yaml:2:12: nepoznat pin 'RC0' (RA0-RA4, RB0-RB7)");
     EXPECT_EQ(ErrorOf("steps:\n  - click: RA5\n").substr(0, 12), "s.yaml:2:12:");
-    EXPECT_EQ(ErrorOf("steps:\n  - expect: {PORTC: 1}\n").substr(0, 34),
-              "s.yaml:2:14: nepoznato ime 'PORTC'");
+    // A name that could be the program's variable waits for the program;
+    // one no assembler could define is wrong at once.
+    EXPECT_EQ(ErrorOf("steps:\n  - expect: {PORT-C: 1}\n").substr(0, 35),
+              "s.yaml:2:14: nepoznato ime 'PORT-C'");
     EXPECT_EQ(ErrorOf("steps:\n  - expect: {'0x8C': 1}\n").substr(0, 13), "s.yaml:2:14: ");
     EXPECT_EQ(ErrorOf("steps:\n  - expect: {PORTB: 256}\n").substr(0, 20), "s.yaml:2:21: PORTB: ");
     EXPECT_EQ(ErrorOf("steps:\n  - expect: {Z: 2}\n").substr(0, 16), "s.yaml:2:17: Z: ");

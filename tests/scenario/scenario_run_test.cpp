@@ -256,3 +256,52 @@ TEST_F(ScenarioRunTest, AFreshRunEveryTime) {
     EXPECT_EQ(RegisterFile[0x0D], 1);
 }
 }  // namespace
+
+namespace {
+// The counter's variables as tasm names them: 0x0C start, 0x0D presses, and
+// a name that stands for PCL.
+const char kNamesMap[] =
+    "LUMOMAP 2\n"
+    "F 0 prog.asm\n"
+    "S R 2 pcl_copy\n"
+    "S R 0D presses\n"
+    "S R 0C start\n";
+
+TEST_F(ScenarioRunTest, ScenariosNameTheProgramsVariables) {
+    m_folder.Write("prog.map", kNamesMap);
+    SourceFileName = "prog.asm";
+    // Case aside, as long as only one variable matches.
+    const auto report = Play(
+        "steps:\n"
+        "  - run: {cycles: 5}\n"
+        "  - expect: {start: 42, Presses: 0}\n"
+        "  - set: {presses: 7}\n"
+        "  - run: {instructions: 1}\n"
+        "  - expect: {presses: 8, '0x0D': 8}\n"
+        "  - run: {until: {presses: 9}}\n"
+        "  - expect: {cycles: 14}\n");
+    EXPECT_TRUE(report.passed) << Failure(report);
+
+    const struct {
+        const char* yaml;
+        const char* failure;
+    } kRefused[] = {
+        {"steps:\n  - expect: {pressed: 1}\n",
+         "nepoznato ime 'pressed': nije registar, bit ni pin cipa, a program nema promenljivu "
+         "tog imena (promenljive programa: pcl_copy, presses, start)"},
+        {"steps:\n  - set: {pcl_copy: 1}\n", "set: pcl_copy: PCL prati PC i ne moze se menjati"},
+    };
+    for (const auto& refused : kRefused) {
+        const auto failed = Play(refused.yaml);
+        EXPECT_FALSE(failed.passed);
+        EXPECT_EQ(Failure(failed), refused.failure);
+        EXPECT_EQ(failed.cycles, 0u);
+    }
+
+    // A program without a map of names has none to offer.
+    SourceFileName = "other.asm";
+    EXPECT_EQ(Failure(Play("steps:\n  - run: {until: {presses: 1}}\n")),
+              "nepoznato ime 'presses': nije registar, bit ni pin cipa, a program nema "
+              "promenljivu tog imena (program nema imenovanih promenljivih)");
+}
+}  // namespace

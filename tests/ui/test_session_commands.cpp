@@ -1,6 +1,7 @@
 // A session recorded in the window plays in lumo-run to the same state, and
 // the waveform the window exports is the one lumo-run writes for that run.
 #include <QAction>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QStatusBar>
@@ -61,9 +62,12 @@ void SessionCommandsTest::LoadAndRecord(CAppUnderTest& app) {
     QVERIFY(AssemblerEnded(app.Frame()));
     QTRY_VERIFY(app.Doc().m_pWorker->m_bPaused);
     QVERIFY(!app.Frame().Action(ID_RECORD_END)->isEnabled());
+    QLabel* mark = app.Frame().findChild<CSessionCommands*>()->RecordingMark();
+    QVERIFY(mark->isHidden());
 
     const uint64_t before = EventLog.LastSerial();
     Trigger(app, ID_RECORD_START);
+    QVERIFY(!mark->isHidden());
     QVERIFY(!app.Frame().Action(ID_RECORD_START)->isEnabled());
     QVERIFY(app.Frame().Action(ID_RECORD_END)->isEnabled());
     // The restart that begins the recording has reached the worker.
@@ -91,6 +95,7 @@ void SessionCommandsTest::EndRecording(CAppUnderTest& app, const QString& path) 
     Trigger(app, ID_RECORD_END);
     QTRY_VERIFY(app.Frame().Action(ID_RECORD_START)->isEnabled());
     QVERIFY(!app.Frame().Action(ID_RECORD_END)->isEnabled());
+    QVERIFY(app.Frame().findChild<CSessionCommands*>()->RecordingMark()->isHidden());
     QCOMPARE(app.Frame().statusBar()->currentMessage(),
              QStringLiteral("Sesija snimljena u ") + path + QStringLiteral(": ") +
                  RecordingLength(CycleCount, app.Frame().Time()->OscillatorHz()));

@@ -8,6 +8,7 @@
 
 #include "app_title.h"
 #include "main_frame.h"
+#include "recovery_copy.h"
 
 QString CScriptedDialogs::GetOpenFileName(const FileDialogRequest& request) {
     m_openRequests.append(request);
@@ -26,6 +27,10 @@ CUserDialogs::Answer CScriptedDialogs::AskSaveChanges(const QString& question) {
         return Answer::Cancel;
     }
     return m_answers.takeFirst();
+}
+
+bool CScriptedDialogs::AskYesNo(const QString& question) {
+    return AskSaveChanges(question) == Answer::Yes;
 }
 
 void CRecordedMessages::Show(const std::string& text) {
@@ -49,6 +54,7 @@ void CAppUnderTest::UseScratchSettings() {
     static QTemporaryDir folder;
     QStandardPaths::setTestModeEnabled(true);
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
+    CRecoveryCopy::SetFolder(folder.filePath(QStringLiteral("recovery")));
 }
 
 void CAppUnderTest::ClearSettings() {
@@ -60,8 +66,10 @@ namespace {
 constexpr int kActivationWaitMs = 30000;
 }  // namespace
 
-CAppUnderTest::CAppUnderTest(const QString& fileName, Boxes boxes) {
+CAppUnderTest::CAppUnderTest(const QString& fileName, Boxes boxes,
+                             QList<CUserDialogs::Answer> answers) {
     UseScratchSettings();
+    m_dialogs.m_answers = std::move(answers);
     m_pApp = std::make_unique<CSimulatorApp>();
     if (boxes == RecordedBoxes) SetMessageBoxHook(&m_messages);
     m_pApp->SetUserDialogs(&m_dialogs);

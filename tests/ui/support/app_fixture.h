@@ -34,6 +34,8 @@ public:
     QString GetOpenFileName(const FileDialogRequest& request) override;
     QString GetSaveFileName(const FileDialogRequest& request) override;
     Answer AskSaveChanges(const QString& question) override;
+    // Takes a scripted answer too: Yes for yes, any other for no.
+    bool AskYesNo(const QString& question) override;
 };
 
 class CRecordedMessages : public CMessageBoxHook {
@@ -54,7 +56,9 @@ public:
     // Starts the application as `lumo [fileName]` does and waits until its
     // window is active. The settings go to a scratch folder. Message boxes
     // are recorded, or with RealBoxes shown as the program shows them.
-    explicit CAppUnderTest(const QString& fileName = QString(), Boxes boxes = RecordedBoxes);
+    // answers: what the dialogs say to questions asked while starting.
+    explicit CAppUnderTest(const QString& fileName = QString(), Boxes boxes = RecordedBoxes,
+                           QList<CUserDialogs::Answer> answers = {});
     ~CAppUnderTest();
 
     // Forgets every setting of the program (window layout, recent files).

@@ -1,0 +1,92 @@
+#include "disassembly.h"
+
+#include <cstdio>
+
+#include "chip_map.h"
+
+namespace {
+enum class EOperands { None, File, FileDest, FileBit, Literal, Target };
+
+EOperands OperandsOf(EOp op) {
+    switch (op) {
+        case EOp::MOVWF:
+        case EOp::CLRF:
+            return EOperands::File;
+        case EOp::SUBWF:
+        case EOp::DECF:
+        case EOp::IORWF:
+        case EOp::ANDWF:
+        case EOp::XORWF:
+        case EOp::ADDWF:
+        case EOp::MOVF:
+        case EOp::COMF:
+        case EOp::INCF:
+        case EOp::DECFSZ:
+        case EOp::RRF:
+        case EOp::RLF:
+        case EOp::SWAPF:
+        case EOp::INCFSZ:
+            return EOperands::FileDest;
+        case EOp::BCF:
+        case EOp::BSF:
+        case EOp::BTFSC:
+        case EOp::BTFSS:
+            return EOperands::FileBit;
+        case EOp::ANDLW:
+        case EOp::IORLW:
+        case EOp::XORLW:
+        case EOp::RETLW:
+        case EOp::SUBLW:
+        case EOp::MOVLW:
+        case EOp::ADDLW:
+            return EOperands::Literal;
+        case EOp::GOTO:
+        case EOp::CALL:
+            return EOperands::Target;
+        default:
+            return EOperands::None;
+    }
+}
+
+std::string Hex(int value, int digits) {
+    char text[8];
+    std::snprintf(text, sizeof text, "0x%0*X", digits, value);
+    return text;
+}
+
+std::string Named(const std::function<std::string(int)>& name, int value, int digits) {
+    std::string text = name ? name(value) : std::string();
+    return text.empty() ? Hex(value, digits) : text;
+}
+}  // namespace
+
+std::string Disassemble(const SDecodedWord& word, const SOperandNames& names) {
+    const char* mnemonic = MnemonicOf(word.op);
+    if (!mnemonic) return {};
+    std::string text = mnemonic;
+    switch (OperandsOf(word.op)) {
+        case EOperands::None:
+            break;
+        case EOperands::File:
+            text += " " + Named(names.file, word.f, 2);
+            break;
+        case EOperands::FileDest:
+            text += " " + Named(names.file, word.f, 2) + (word.bd ? ",F" : ",W");
+            break;
+        case EOperands::FileBit: {
+            const std::string file = Named(names.file, word.f, 2);
+            const SChipRegister* reg = FindChipRegister(file);
+            const bool bitNamed = reg && !reg->bits[word.bd].empty();
+            text += " " + file + "," +
+                    (bitNamed ? std::string(reg->bits[word.bd]) : std::to_string(word.bd));
+            break;
+        }
+        case EOperands::Literal:
+            text += " " + Hex(word.k, 2);
+            break;
+        case EOperands::Target:
+            text += " " + Named(names.label, word.k, 3);
+            break;
+    }
+    return text;
+}

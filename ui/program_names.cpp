@@ -1,0 +1,43 @@
+#include "program_names.h"
+
+#include <QStringList>
+
+#include "chip_map.h"
+
+namespace {
+// The highest register address an instruction with a bank bit can name.
+constexpr int64_t kHighestRegisterAddress = 0x1FF;
+}  // namespace
+
+void CProgramNames::SetMap(CSourceMap map) {
+    m_map = std::move(map);
+    emit Changed();
+}
+
+QString CProgramNames::RegisterNames(int reg) const {
+    QStringList names;
+    for (const CProgramSymbol& symbol : m_map.symbols) {
+        if (symbol.kind != CProgramSymbol::EKind::Register || symbol.value < 0 ||
+            symbol.value > kHighestRegisterAddress) {
+            continue;
+        }
+        // A variable placed in bank 1 (0x8C) is the byte of bank 0 the chip
+        // shows there.
+        if (RegisterFileIndex(static_cast<int>(symbol.value)) == reg) {
+            names.append(QString::fromStdString(symbol.name));
+        }
+    }
+    return names.join(QStringLiteral(", "));
+}
+
+QString CProgramNames::PlaceOf(int word) const {
+    const CProgramSymbol* nearest = nullptr;
+    for (const CProgramSymbol& symbol : m_map.symbols) {
+        if (symbol.kind != CProgramSymbol::EKind::Label || symbol.value > word) continue;
+        if (!nearest || symbol.value > nearest->value) nearest = &symbol;
+    }
+    if (!nearest) return {};
+    const QString name = QString::fromStdString(nearest->name);
+    const int64_t distance = word - nearest->value;
+    return distance == 0 ? name : QStringLiteral("%1+%2").arg(name).arg(distance);
+}

@@ -1,0 +1,8 @@
+#pragma once
+// Where a program word came from, as the panes write it: "prog.asm:12".
+#include <QString>
+
+struct CSourceMap;
+
+// Empty for a word that no source line produced.
+QString SourceLineText(const CSourceMap& map, int word);

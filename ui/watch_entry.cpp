@@ -1,0 +1,77 @@
+#include "watch_entry.h"
+
+#include <cctype>
+
+#include "chip_map.h"
+#include "scenario_reader.h"
+#include "source_map.h"
+
+namespace {
+// The highest register address an instruction with a bank bit can name.
+constexpr int64_t kHighestRegisterAddress = 0x1FF;
+
+std::string Trim(const std::string& text) {
+    const size_t first = text.find_first_not_of(" \t");
+    if (first == std::string::npos) return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+// The register file index a register's name or address stands for, or -1.
+int RegisterOf(const std::string& name, const CSourceMap& names) {
+    if (const SChipRegister* reg = FindChipRegister(name)) return reg->address;
+    if (const CProgramSymbol* symbol = names.RegisterNamed(name)) {
+        if (symbol->value >= 0 && symbol->value <= kHighestRegisterAddress) {
+            return RegisterFileIndex(static_cast<int>(symbol->value));
+        }
+        return -1;
+    }
+    int64_t address = 0;
+    if (!name.empty() && std::isdigit(static_cast<unsigned char>(name[0])) &&
+        scenario::ParseWhole(name, &address) && address <= kHighestRegisterAddress) {
+        return RegisterFileIndex(static_cast<int>(address));
+    }
+    return -1;
+}
+}  // namespace
+
+bool ParseWatchEntry(const std::string& text, const CSourceMap& names, SWatchEntry* entry,
+                     std::string* error) {
+    SWatchEntry parsed;
+    parsed.text = Trim(text);
+    if (parsed.text.empty()) {
+        *error = "Upisite ime promenljive, registra ili bita, ili adresu";
+        return false;
+    }
+    const size_t comma = parsed.text.find(',');
+    const std::string name = Trim(parsed.text.substr(0, comma));
+    if (comma == std::string::npos) {
+        parsed.reg = RegisterOf(name, names);
+        if (parsed.reg < 0) {
+            if (const auto bit = FindChipBit(name)) {
+                parsed.reg = bit->reg->address;
+                parsed.bit = bit->bit;
+            }
+        }
+    } else {
+        parsed.reg = RegisterOf(name, names);
+        const std::string bitText = Trim(parsed.text.substr(comma + 1));
+        const SChipRegister* chip = parsed.reg >= 0 ? ChipRegisterAt(parsed.reg) : nullptr;
+        if (const auto named = FindChipBit(bitText); chip && named && named->reg == chip) {
+            parsed.bit = named->bit;
+        }
+        if (parsed.bit < 0 && bitText.size() == 1 && bitText[0] >= '0' && bitText[0] <= '7') {
+            parsed.bit = bitText[0] - '0';
+        }
+        if (parsed.reg >= 0 && parsed.bit < 0) {
+            *error = "'" + bitText + "' nije bit registra " + name + " (0-7 ili ime bita)";
+            return false;
+        }
+    }
+    if (parsed.reg < 0) {
+        *error =
+            "'" + name + "' nije promenljiva programa, registar cipa, bit ni adresa (0x00-0x1FF)";
+        return false;
+    }
+    *entry = parsed;
+    return true;
+}
