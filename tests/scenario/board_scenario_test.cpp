@@ -48,7 +48,8 @@ TEST(BoardScenarioTest, ExamplesPassAndAWrongTextFailsWithBothTexts) {
     fs::remove_all(folder);
     fs::copy(fs::path(LUMO_SOURCE_DIR) / "examples" / "board", folder);
     CScenarioSession session;
-    for (const char* name : {"lcd_greeting.yaml", "keypad_lcd.yaml"}) {
+    for (const char* name :
+         {"lcd_greeting.yaml", "keypad_lcd.yaml", "mux_counter.yaml", "serial_echo.yaml"}) {
         SScenario scenario;
         std::string error;
         ASSERT_TRUE(ReadScenarioFile((folder / name).string(), &scenario, &error)) << error;
