@@ -112,17 +112,37 @@ protected:
     // Returns whether a port byte changed.
     bool DriveFromBoard(const SBoardAnswer& answer) {
         bool changed = false;
-        for (int pin = 0; pin < kChipPinCount; ++pin) {
-            if (answer.drive >> pin & 1)
-                changed |= DrivePinNow(pin, (answer.level >> pin & 1) != 0);
+        // Port by port: one store for all of a port's pins the board moved.
+        for (const uint8_t portIndex : {PORTA, PORTB}) {
+            const int first = portIndex == PORTA ? 0 : ChipPinIndex(PORTB, 0);
+            const int count = portIndex == PORTA ? ChipPinIndex(PORTB, 0) : kChipPinCount - first;
+            const auto mask = static_cast<uint8_t>((answer.drive >> first) & ((1u << count) - 1));
+            if (mask == 0) continue;
+            const auto level = static_cast<uint8_t>((answer.level >> first) & mask);
+            Relaxed<uint8_t>& drives =
+                portIndex == PORTA ? Chip.pinDrives.portA : Chip.pinDrives.portB;
+            const uint8_t drivesBefore = drives;
+            const auto drivesAfter = static_cast<uint8_t>((drivesBefore & ~mask) | level);
+            if (drivesAfter != drivesBefore) drives = drivesAfter;
+            const uint8_t direction = RegisterFile[portIndex + 0x80];
+            const uint8_t port = RegisterFile[portIndex];
+            uint8_t after = port;
+            for (int bit = 0; bit < count; ++bit) {
+                const auto pinMask = static_cast<uint8_t>(1u << bit);
+                if (!(mask & pinMask)) continue;
+                after = PortAfterDrive(kProfile, after, pinMask, (level & pinMask) != 0,
+                                       (direction & pinMask) != 0);
+            }
+            if (after == port) continue;
+            StoreFile(portIndex, after);
+            changed = true;
         }
         return changed;
     }
 
     // The outside drives a pin while the program runs: the register byte
-    // changes through the store path, with its hooks. Returns whether it
-    // changed.
-    bool DrivePinNow(int pin, bool level) {
+    // changes through the store path, with its hooks.
+    void DrivePinNow(int pin, bool level) {
         const SChipPin& info = kChipPins[pin];
         const uint8_t mask = info.Mask();
         Relaxed<uint8_t>& drives = info.port == PORTA ? Chip.pinDrives.portA : Chip.pinDrives.portB;
@@ -130,9 +150,7 @@ protected:
         const bool input = (RegisterFile[info.Direction()] & mask) != 0;
         const uint8_t port = RegisterFile[info.port];
         const uint8_t after = PortAfterDrive(kProfile, port, mask, level, input);
-        if (after == port) return false;
-        StoreFile(info.port, after);
-        return true;
+        if (after != port) StoreFile(info.port, after);
     }
 
     // One cycle of Timer 0 with everything it reads. When no write holds the
