@@ -93,8 +93,11 @@ std::string VcdPath(const SGradeOptions& options, const std::string& submission,
     CScenarioSession session;
     for (size_t i = first; i < scenarios.size(); ++i) {
         const off_t before = ::lseek(STDERR_FILENO, 0, SEEK_CUR);
+        const std::string vcd = VcdPath(options, submission, scenarios[i]);
         const SScenarioReport report =
-            session.Play(scenarios[i], program, VcdPath(options, submission, scenarios[i]));
+            options.models
+                ? PlayAgainstModel(session, scenarios[i], program, (*options.models)[i], vcd)
+                : session.Play(scenarios[i], program, vcd);
         SCaseSummary summary = Summarize(report);
         const off_t after = ::lseek(STDERR_FILENO, 0, SEEK_CUR);
         if (!report.loaded && before >= 0 && after > before) {

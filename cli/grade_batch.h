@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "model_comparison.h"
 #include "scenario.h"
 #include "scenario_report.h"
 
@@ -19,6 +20,9 @@ struct SGradeOptions {
     double timeoutSeconds = 0;
     double cyclesPerSecond = 0;
     std::string vcdFolder;  // one dump per submission and scenario, when given
+    // The model solution's run of each scenario, in order, when every
+    // submission is compared with one.
+    const std::vector<scenario::SModelRun>* models = nullptr;
 };
 
 struct SSubmissionResult {

@@ -16,16 +16,20 @@ using namespace scenario;
 
 namespace {
 constexpr int kExitUsage = 2;
+constexpr double kComparedRunSlowdown = 8;
 
 const char kGradeUsage[] =
     "usage: lumo-grade [-j N] [--csv FILE] [--junit FILE] [--vcd FOLDER] [--timeout SECONDS]\n"
-    "                  SCENARIO... -- SUBMISSION...\n"
+    "                  [--reference MODEL] SCENARIO... -- SUBMISSION...\n"
     "  SCENARIO        a scenario file (YAML); its program key is not used\n"
     "  SUBMISSION      an .asm (or .obj, .hex) file, or a folder holding one .asm file\n"
     "  -j N            run N submissions at a time (default: one per core)\n"
     "  --csv FILE      one row per submission: the points of each scenario and the total\n"
     "  --junit FILE    JUnit XML: a test suite per submission, a test case per scenario\n"
     "  --vcd FOLDER    the pins of every run as a Value Change Dump in FOLDER\n"
+    "  --reference MODEL  run every scenario on the model solution MODEL too and compare\n"
+    "                  each submission's pins with the model's, within the scenario's\n"
+    "                  tolerance; the first difference fails the scenario\n"
     "  --timeout S     wall-clock bound of one scenario run in seconds (default: four\n"
     "                  times what the scenario's limit takes at this machine's\n"
     "                  measured speed, at least 20)\n"
@@ -66,6 +70,7 @@ int main(int argc, char** argv) {
     options.jobs = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     std::string csv;
     std::string junit;
+    std::string reference;
     std::vector<std::string> scenarioFiles;
     std::vector<std::string> submissions;
     bool afterSeparator = false;
@@ -76,7 +81,7 @@ int main(int argc, char** argv) {
         } else if (arg == "--") {
             afterSeparator = true;
         } else if (arg == "-j" || arg == "--csv" || arg == "--junit" || arg == "--vcd" ||
-                   arg == "--timeout") {
+                   arg == "--timeout" || arg == "--reference") {
             if (i + 1 >= argc) return Usage(arg + " needs a value");
             const std::string value = argv[++i];
             int number = 0;
@@ -93,6 +98,8 @@ int main(int argc, char** argv) {
                 options.timeoutSeconds = number;
             } else if (arg == "--csv") {
                 csv = value;
+            } else if (arg == "--reference") {
+                reference = value;
             } else if (arg == "--junit") {
                 junit = value;
             } else {
@@ -127,6 +134,27 @@ int main(int argc, char** argv) {
     }
     UseOnlyOwnAssembler();
     if (options.timeoutSeconds == 0) options.cyclesPerSecond = MeasureScenarioSpeed();
+    std::vector<SModelRun> models;
+    if (!reference.empty()) {
+        CScenarioSession session;
+        for (SScenario& scenario : scenarios) {
+            scenario = ComparedScenario(std::move(scenario));
+            models.push_back(RecordModelRun(session, scenario, reference));
+            const SScenarioReport& report = models.back().report;
+            if (!report.loaded) {
+                std::fprintf(stderr, "lumo-grade: model %s: %s\n", reference.c_str(),
+                             report.loadFailure.c_str());
+                return kExitUsage;
+            }
+            if (!report.passed) {
+                std::fprintf(stderr, "lumo-grade: model %s ne prolazi ni sam scenario %s\n",
+                             reference.c_str(), scenario.name.c_str());
+            }
+        }
+        options.models = &models;
+        // Each pass is compared: the runs take longer than plain ones.
+        options.cyclesPerSecond /= kComparedRunSlowdown;
+    }
     const std::vector<SSubmissionResult> results = GradeBatch(scenarios, submissions, options);
     std::fputs(ResultTable(scenarios, results).c_str(), stdout);
     std::fflush(stdout);

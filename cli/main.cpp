@@ -11,6 +11,7 @@
 #include "event_output.h"
 #include "history.h"
 #include "instruction_set.h"
+#include "model_comparison.h"
 #include "options.h"
 #include "pin_switch_goal.h"
 #include "program_loader.h"
@@ -182,6 +183,19 @@ std::string VcdPathFor(const SRunOptions& options, const SScenario& scenario) {
     return options.vcd.substr(0, dot) + "." + stem + options.vcd.substr(dot);
 }
 
+// A model that fails the scenario itself is said, since every comparison
+// with it then means little.
+SScenarioReport PlayBesideModel(CScenarioSession& session, const SScenario& scenario,
+                                const std::string& model, const std::string& program,
+                                const std::string& vcdPath) {
+    const SModelRun run = RecordModelRun(session, scenario, model);
+    if (!run.report.passed) {
+        std::fprintf(stderr, "lumo-run: model %s ne prolazi ni sam scenario %s\n", model.c_str(),
+                     scenario.name.c_str());
+    }
+    return PlayAgainstModel(session, scenario, program, run, vcdPath);
+}
+
 int RunScenarios(const SRunOptions& options) {
     std::vector<SScenario> scenarios(options.scenarios.size());
     for (size_t i = 0; i < scenarios.size(); ++i) {
@@ -198,10 +212,16 @@ int RunScenarios(const SRunOptions& options) {
     CScenarioSession session;
     SSuite suite{options.program.empty() ? "lumo-run" : options.program, {}};
     bool allPassed = true;
+    if (!options.compare.empty()) {
+        for (SScenario& scenario : scenarios) scenario = ComparedScenario(std::move(scenario));
+    }
     for (const SScenario& scenario : scenarios) {
         const std::string& program = options.program.empty() ? scenario.program : options.program;
         const SScenarioReport report =
-            session.Play(scenario, program, VcdPathFor(options, scenario));
+            options.compare.empty()
+                ? session.Play(scenario, program, VcdPathFor(options, scenario))
+                : PlayBesideModel(session, scenario, options.compare, program,
+                                  VcdPathFor(options, scenario));
         const std::string text = options.json ? ReportJson(report) + "\n" : ReportText(report);
         std::fputs(text.c_str(), stdout);
         std::fflush(stdout);

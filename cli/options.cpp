@@ -14,8 +14,8 @@ const char kUsage[] =
     "usage: lumo-run [--steps N] [--break ADDR|LABEL]... [--pin NAME@K]... [--trace] [--json]\n"
     "                [--events FILE] [--back K] [--vcd FILE] [--clock FREQ] [--record FILE]\n"
     "                [--realtime [FACTOR]] [--board FILE] PROGRAM\n"
-    "       lumo-run --scenario FILE... [--json] [--junit FILE] [--vcd FILE] [--board FILE]\n"
-    "                [PROGRAM]\n"
+    "       lumo-run --scenario FILE... [--json] [--junit FILE] [--vcd FILE] [--compare MODEL]\n"
+    "                [--board FILE] [PROGRAM]\n"
     "  PROGRAM        an object file (*.obj), an assembly source (*.asm) or a standard\n"
     "                 Intel HEX file (*.hex)\n"
     "  --steps N      run at most N instructions (default 1000)\n"
@@ -35,6 +35,9 @@ const char kUsage[] =
     "  --scenario FILE  play a scenario (YAML) on PROGRAM or on the program it names;\n"
     "                 exit status 0 when every step held, 1 when one failed\n"
     "  --junit FILE   write the scenarios' results as JUnit XML\n"
+    "  --compare MODEL  also run each scenario on the model solution MODEL and compare the\n"
+    "                 pins with it (within the scenario's tolerance); the first difference\n"
+    "                 fails the scenario, with its cycle, pin and source line\n"
     "  --record FILE  write the run as a scenario: its pin switches at their cycles and\n"
     "                 the final state as what to expect\n"
     "  --board FILE   put the lab board of FILE (YAML) on the pins and print what its\n"
@@ -144,7 +147,7 @@ bool ParseRunOptions(int argc, char** argv, SRunOptions* options, std::string* e
             ++i;
         } else if (arg == "--steps" || arg == "--break" || arg == "--pin" || arg == "--scenario" ||
                    arg == "--junit" || arg == "--vcd" || arg == "--clock" || arg == "--events" ||
-                   arg == "--record" || arg == "--board") {
+                   arg == "--record" || arg == "--board" || arg == "--compare") {
             if (!hasValue) {
                 *error = arg + " needs a value";
                 return false;
@@ -156,6 +159,8 @@ bool ParseRunOptions(int argc, char** argv, SRunOptions* options, std::string* e
                 options->board = value;
             } else if (arg == "--record") {
                 options->record = value;
+            } else if (arg == "--compare") {
+                options->compare = value;
             } else if (arg == "--scenario") {
                 options->scenarios.push_back(value);
             } else if (arg == "--junit") {
@@ -214,6 +219,10 @@ bool ParseRunOptions(int argc, char** argv, SRunOptions* options, std::string* e
     }
     if (!options->record.empty() && (options->back > 0 || !options->scenarios.empty())) {
         *error = "--record writes the run it ends with: not with --back or --scenario";
+        return false;
+    }
+    if (!options->compare.empty() && options->scenarios.empty()) {
+        *error = "--compare runs scenarios beside the model: give --scenario FILE";
         return false;
     }
     if (!options->junit.empty() && options->scenarios.empty()) {

@@ -85,6 +85,10 @@ struct SScenario {
     int64_t limit = kDefaultCycleLimit;
     int points = 1;  // what it is worth: the sum of its steps' points when they carry any
     bool stepPoints = false;
+    // How far from the model solution's a pin change may come and still
+    // count as the same, when the program is compared with one.
+    int64_t toleranceCycles = 0;
+    double toleranceMicroseconds = 0;
     std::vector<SStep> steps;
 };
 

@@ -166,6 +166,7 @@ private:
     bool SingleKey(const YAML::Node& node, const char* what, std::string* key, YAML::Node* value);
 
     bool Clock(const YAML::Node& node);
+    bool Tolerance(const YAML::Node& node);
     bool Steps(const YAML::Node& node);
     bool StepKey(const YAML::Node& node, std::string* kind, YAML::Node* value, SStep* step);
     bool Step(const YAML::Node& node);
@@ -234,10 +235,12 @@ bool CReader::Document(const YAML::Node& root) {
         } else if (key == "steps") {
             if (!Steps(value)) return false;
             haveSteps = true;
+        } else if (key == "tolerance") {
+            if (!Tolerance(value)) return false;
         } else {
-            return Fail(entry.first,
-                        "nepoznat kljuc '" + key +
-                            "' (poznati: name, program, board, clock, limit, points, steps)");
+            return Fail(entry.first, "nepoznat kljuc '" + key +
+                                         "' (poznati: name, program, board, clock, limit, points, "
+                                         "tolerance, steps)");
         }
     }
     if (!haveSteps) return Fail(root, "nedostaje kljuc 'steps'");
@@ -339,6 +342,30 @@ bool CReader::TypeAction(const YAML::Node& node, SStep* step) {
     }
     NotePart(node, "type: deo '" + step->part + "' postoji samo na ploci (kljuc board)");
     return true;
+}
+
+// "50 cycles", "50" (cycles) or "20 us": the model comparison's slack.
+bool CReader::Tolerance(const YAML::Node& node) {
+    std::string text;
+    if (!Scalar(node, "tolerance", &text)) return false;
+    std::istringstream in(text);
+    double amount = -1;
+    std::string unit;
+    std::string rest;
+    const bool read = static_cast<bool>(in >> amount);
+    in >> unit;
+    const bool whole = read && !(in >> rest) && amount >= 0 && amount <= 1e12;
+    if (whole && (unit.empty() || unit == "cycles" || unit == "ciklusa") &&
+        amount == std::floor(amount)) {
+        m_scenario->toleranceCycles = static_cast<int64_t>(amount);
+        return true;
+    }
+    if (whole && unit == "us") {
+        m_scenario->toleranceMicroseconds = amount;
+        return true;
+    }
+    return Fail(node, "tolerance: ocekuje se broj ciklusa ('50 cycles') ili mikrosekundi "
+                      "('20 us'), a ne '" + text + "'");
 }
 
 bool CReader::Clock(const YAML::Node& node) {

@@ -541,7 +541,7 @@ std::string HexAndBinary(unsigned value) {
 }
 
 SScenarioReport RunScenario(const SScenario& scenario, const std::string& program,
-                            CVcdWriter* vcd) {
+                            CVcdWriter* vcd, const std::function<void()>& afterPass) {
     // The scenario's own board is attached for its run; without one, the
     // board its host attached (if any) serves.
     std::unique_ptr<board::CAttachedBoard> own;
@@ -564,8 +564,13 @@ SScenarioReport RunScenario(const SScenario& scenario, const std::string& progra
     driver.Start(stepper);
     // A waveform sees the pins after every pass; otherwise the stepper alone
     // says how far each slice goes.
-    const bool recording = vcd && vcd->Recording();
-    if (recording) driver.onChange = [vcd] { vcd->Sample(CycleCount); };
+    const bool recording = (vcd && vcd->Recording()) || afterPass;
+    if (recording) {
+        driver.onChange = [vcd, &afterPass] {
+            if (vcd) vcd->Sample(CycleCount);
+            if (afterPass) afterPass();
+        };
+    }
     while (!stepper->Over()) driver.Slice(recording ? 1 : kPassesPerSlice);
     SScenarioReport report = stepper->TakeReport();
     report.seconds =

@@ -131,8 +131,10 @@ private:
 // in slices as long as the steps allow; every step after a failed one is
 // skipped. A recording VCD writer, when given, sees the pins after every
 // pass and every click.
+// afterPass, when given, is called after every pass too (the comparison
+// with a model solution).
 SScenarioReport RunScenario(const SScenario& scenario, const std::string& program,
-                            CVcdWriter* vcd = nullptr);
+                            CVcdWriter* vcd = nullptr, const std::function<void()>& afterPass = {});
 
 // The report of a scenario whose program could not be loaded: nothing held.
 SScenarioReport UnloadedReport(const SScenario& scenario, const std::string& program,

@@ -23,7 +23,8 @@ bool CScenarioSession::Load(const std::string& program) {
 }
 
 SScenarioReport CScenarioSession::Play(const SScenario& scenario, const std::string& program,
-                                       const std::string& vcdPath) {
+                                       const std::string& vcdPath,
+                                       const std::function<void()>& afterPass) {
     if (!m_tried || program != m_program) {
         m_program = program;
         m_tried = true;
@@ -41,7 +42,7 @@ SScenarioReport CScenarioSession::Play(const SScenario& scenario, const std::str
     if (!vcdPath.empty() && !vcd.Open(vcdPath, scenario.clockHz, &error)) {
         std::fprintf(stderr, "lumo-run: %s\n", error.c_str());
     }
-    SScenarioReport report = RunScenario(scenario, program, &vcd);
+    SScenarioReport report = RunScenario(scenario, program, &vcd, afterPass);
     if (!vcd.Close(CycleCount, &error)) std::fprintf(stderr, "lumo-run: %s\n", error.c_str());
     return report;
 }

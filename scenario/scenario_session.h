@@ -1,6 +1,7 @@
 #pragma once
 // Plays scenarios on programs, loading (or assembling) a program only when
 // it differs from the one loaded before. Shared by lumo-run and lumo-grade.
+#include <functional>
 #include <string>
 
 #include "scenario_run.h"
@@ -16,8 +17,9 @@ public:
     // Runs the scenario on the program; with vcdPath, the pins go there as
     // a Value Change Dump. A program that cannot be loaded fails every step;
     // what the assembler or loader said goes to stderr.
+    // afterPass, when given, is called after every pass.
     SScenarioReport Play(const SScenario& scenario, const std::string& program,
-                         const std::string& vcdPath);
+                         const std::string& vcdPath, const std::function<void()>& afterPass = {});
 
 private:
     bool Load(const std::string& program);

@@ -4,20 +4,11 @@
 #include <cmath>
 #include <cstring>
 
-#include "scenario_names.h"
-#include "state.h"
+#include "pin_word.h"
 
 namespace scenario {
 
 namespace {
-// Pins in the packed word: port A's five bits, then port B's eight, then
-// the same for the directions.
-constexpr int kDirectionShift = 16;
-
-int PinBit(int pin) {
-    return PinAt(pin).port == PORTA ? PinAt(pin).bit : 5 + PinAt(pin).bit;
-}
-
 // Letters only: some viewers stumble over identifiers such as '$' or '#'.
 char LevelCode(int pin) {
     return static_cast<char>('a' + pin);
@@ -29,12 +20,6 @@ char DirectionCode(int pin) {
 
 CVcdWriter::~CVcdWriter() {
     if (m_file) std::fclose(m_file);
-}
-
-uint32_t CVcdWriter::PinWord() {
-    const uint32_t levels = (RegisterFile[PORTA] & 0x1Fu) | (RegisterFile[PORTB] & 0xFFu) << 5;
-    const uint32_t directions = (RegisterFile[TRISA] & 0x1Fu) | (RegisterFile[TRISB] & 0xFFu) << 5;
-    return levels | directions << kDirectionShift;
 }
 
 bool CVcdWriter::Open(const std::string& path, double clockHz, std::string* error) {

@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <string>
 
+#include "pin_word.h"
+
 namespace scenario {
 
 class CVcdWriter {
@@ -20,7 +22,7 @@ public:
     // Looks at the pins at this cycle count and writes what changed. Cheap
     // when nothing did, so it can follow every instruction.
     void Sample(uint64_t cycles) {
-        if (m_file && PinWord() != m_last) WriteChanges(cycles);
+        if (m_file && scenario::PinWord() != m_last) WriteChanges(cycles);
     }
     bool Recording() const { return m_file != nullptr; }
     // Marks the end of the run at this cycle count, so a viewer shows the
@@ -29,7 +31,6 @@ public:
     bool Close(uint64_t cycles, std::string* error);
 
 private:
-    static uint32_t PinWord();
     void WriteChanges(uint64_t cycles);
 
     std::FILE* m_file = nullptr;

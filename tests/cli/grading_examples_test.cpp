@@ -56,7 +56,7 @@ TEST_F(GradingExamplesTest, TheReadmesClassExamplePrintsWhatItShows) {
             examples.back().second += line + "\n";
         }
     }
-    ASSERT_EQ(examples.size(), 2u);
+    ASSERT_EQ(examples.size(), 3u);
     for (const auto& [arguments, table] : examples) {
         const auto grade =
             RunProgram("/bin/sh", {"-c", "cd '" + (m_folder.Path() / "examples").string() +

@@ -1,0 +1,210 @@
+#include "model_comparison.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+#include "pin_word.h"
+#include "source_map.h"
+
+namespace scenario {
+
+namespace {
+constexpr uint32_t kAllPins = (1u << 13) - 1;
+constexpr int kComparisonPoints = 1;
+
+// Levels of pins that are an input in both runs are what the scenario
+// clicked, the same in both; the directions always count.
+uint32_t ComparedBits(uint32_t model, uint32_t program) {
+    const uint32_t bothInputs =
+        (model >> kDirectionShift) & (program >> kDirectionShift) & kAllPins;
+    return (kAllPins & ~bothInputs) | kAllPins << kDirectionShift;
+}
+
+int PinOfBit(uint32_t bit) {
+    const int index =
+        bit >= kDirectionShift ? static_cast<int>(bit) - kDirectionShift : static_cast<int>(bit);
+    for (int pin = 0; pin < kPinCount; ++pin) {
+        if (PinBit(pin) == index) return pin;
+    }
+    return 0;
+}
+
+std::string Micros(uint64_t cycles, double clockHz) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.6g", static_cast<double>(cycles) * 4e6 / clockHz);
+    return text;
+}
+
+const char* DirectionName(int value) {
+    return value ? "ulaz" : "izlaz";
+}
+
+// "prog.asm:23" for the word, when the last assembly left a map saying so.
+std::string SourcePlace(uint16_t pc) {
+    const CSourceMap map = LoadSourceMap();
+    if (pc >= kProgramWords) return {};
+    const CSourceLine& line = map.words[pc];
+    if (line.file < 0 || line.file >= static_cast<int>(map.files.size())) return {};
+    return map.files[static_cast<size_t>(line.file)] + ":" + std::to_string(line.line);
+}
+}  // namespace
+
+CModelRecorder::CModelRecorder() {
+    m_run.changes.push_back({CycleCount, PinWord()});
+}
+
+void CModelRecorder::Look() {
+    const uint32_t word = PinWord();
+    if (word != m_run.changes.back().word) m_run.changes.push_back({CycleCount, word});
+}
+
+SModelRun CModelRecorder::Take(SScenarioReport report) {
+    m_run.end = CycleCount;
+    m_run.report = std::move(report);
+    return std::move(m_run);
+}
+
+CModelComparer::CModelComparer(const SModelRun& model, uint64_t tolerance)
+    : m_model(model), m_tolerance(tolerance), m_lastWord(PinWord()), m_lastPc(PC) {
+    Check(CycleCount, m_lastWord, m_lastPc);
+}
+
+size_t CModelComparer::ChangeAt(uint64_t cycle) const {
+    const auto after =
+        std::upper_bound(m_model.changes.begin(), m_model.changes.end(), cycle,
+                         [](uint64_t at, const SPinChange& change) { return at < change.cycle; });
+    return after == m_model.changes.begin()
+               ? 0
+               : static_cast<size_t>(after - m_model.changes.begin()) - 1;
+}
+
+bool CModelComparer::ModelHad(uint32_t bit, bool value, uint64_t from, uint64_t to) const {
+    for (size_t i = ChangeAt(from); i < m_model.changes.size() && m_model.changes[i].cycle <= to;
+         ++i) {
+        if (((m_model.changes[i].word >> bit) & 1u) == static_cast<uint32_t>(value)) return true;
+    }
+    return false;
+}
+
+void CModelComparer::Look() {
+    const uint64_t cycle = CycleCount;
+    const uint32_t word = PinWord();
+    // PC before the pass: the instruction that made a change.
+    const uint16_t ran = m_lastPc;
+    m_lastPc = PC;
+    if (m_divergence || cycle > m_model.end) return;
+    // Between changes of its own, the program can only fall out of the
+    // window when the window's start passes one of the model's changes.
+    if (word == m_lastWord && cycle < m_nextCheck) return;
+    m_lastWord = word;
+    Check(cycle, word, ran);
+}
+
+void CModelComparer::Check(uint64_t cycle, uint32_t word, uint16_t pc) {
+    const uint64_t from = cycle > m_tolerance ? cycle - m_tolerance : 0;
+    const uint64_t to = cycle + m_tolerance;
+    const uint32_t model = m_model.changes[ChangeAt(cycle)].word;
+    const uint32_t differing = (model ^ word) & ComparedBits(model, word);
+    for (uint32_t bit = 0; bit < 32; ++bit) {
+        if (!((differing >> bit) & 1u)) continue;
+        const bool value = (word >> bit) & 1u;
+        if (ModelHad(bit, value, from, to)) continue;
+        m_divergence = SDivergence{cycle,
+                                   PinOfBit(bit),
+                                   bit >= kDirectionShift,
+                                   static_cast<int>((model >> bit) & 1u),
+                                   static_cast<int>(value),
+                                   pc};
+        return;
+    }
+    const size_t next = ChangeAt(from) + 1;
+    m_nextCheck =
+        next < m_model.changes.size() ? m_model.changes[next].cycle + m_tolerance : UINT64_MAX;
+}
+
+std::string DivergenceText(const SDivergence& divergence, double clockHz) {
+    const std::string pin = PinAt(divergence.pin).name;
+    std::string text = "ciklus " + std::to_string(divergence.cycle) + " (" +
+                       Micros(divergence.cycle, clockHz) + " us): ";
+    if (divergence.direction) {
+        text += pin + " je " + DirectionName(divergence.program) + ", u modelu " +
+                DirectionName(divergence.model);
+    } else {
+        text += pin + " je " + std::to_string(divergence.program) + ", u modelu " +
+                std::to_string(divergence.model);
+    }
+    const std::string place = SourcePlace(divergence.pc);
+    char pc[8];
+    std::snprintf(pc, sizeof pc, "0x%04X", divergence.pc);
+    text += "; program je bio na " + (place.empty() ? std::string() : place + ", ") + "PC " + pc;
+    return text;
+}
+
+SStepReport ComparisonStep(const std::optional<SDivergence>& divergence, uint64_t tolerance,
+                           double clockHz, int points) {
+    SStepReport step;
+    step.step = "poredjenje sa modelom (tolerancija " + std::to_string(tolerance) + " ciklusa)";
+    step.points = points;
+    step.cycles = divergence ? divergence->cycle : 0;
+    step.result = divergence ? EStepResult::Failed : EStepResult::Held;
+    if (divergence)
+        step.failure = "prvo odstupanje od modela: " + DivergenceText(*divergence, clockHz);
+    return step;
+}
+
+uint64_t ToleranceCycles(const SScenario& scenario) {
+    return static_cast<uint64_t>(scenario.toleranceCycles) +
+           static_cast<uint64_t>(std::llround(scenario.toleranceMicroseconds * scenario.clockHz / 4e6));
+}
+
+SModelRun RecordModelRun(const FPlay& play) {
+    std::optional<CModelRecorder> recorder;
+    // Made after the first pass: the run resets the machine before it.
+    SScenarioReport report = play([&recorder] {
+        if (!recorder) recorder.emplace();
+        recorder->Look();
+    });
+    if (!recorder) recorder.emplace();
+    return recorder->Take(std::move(report));
+}
+
+SModelRun RecordModelRun(CScenarioSession& session, const SScenario& scenario,
+                         const std::string& model) {
+    return RecordModelRun([&](const std::function<void()>& afterPass) {
+        return session.Play(scenario, model, {}, afterPass);
+    });
+}
+
+SScenarioReport PlayAgainstModel(const FPlay& play, const SModelRun& model, uint64_t tolerance,
+                                 double clockHz, int points) {
+    std::optional<CModelComparer> comparer;
+    SScenarioReport report = play([&] {
+        if (!comparer) comparer.emplace(model, tolerance);
+        comparer->Look();
+    });
+    if (!report.loaded) return report;
+    const std::optional<SDivergence> none;
+    const std::optional<SDivergence>& divergence = comparer ? comparer->Divergence() : none;
+    report.steps.push_back(ComparisonStep(divergence, tolerance, clockHz, points));
+    if (divergence) report.passed = false;
+    return report;
+}
+
+SScenarioReport PlayAgainstModel(CScenarioSession& session, const SScenario& scenario,
+                                 const std::string& program, const SModelRun& model,
+                                 const std::string& vcdPath) {
+    return PlayAgainstModel(
+        [&](const std::function<void()>& afterPass) {
+            return session.Play(scenario, program, vcdPath, afterPass);
+        },
+        model, ToleranceCycles(scenario), scenario.clockHz,
+        scenario.stepPoints ? kComparisonPoints : 0);
+}
+
+SScenario ComparedScenario(SScenario scenario) {
+    if (scenario.stepPoints) scenario.points += kComparisonPoints;
+    return scenario;
+}
+
+}  // namespace scenario
