@@ -12,9 +12,13 @@
 #include "state.h"
 
 namespace {
-void StartRun() {
+// Both loops run in either chip profile; the data-sheet one's figures are
+// the ones named ".../datasheet".
+void StartRun(EChipProfile profile) {
     ProgramEnd = kProgramImageSize;
+    ChipProfile = profile;
     ResetForRun();
+    ChipProfile = EChipProfile::Classic;
 }
 
 void RunPasses(benchmark::State& state) {
@@ -31,7 +35,7 @@ void RunPasses(benchmark::State& state) {
 }
 
 // A counting delay loop, the most common inner loop of a teaching program.
-void BM_DelayLoop(benchmark::State& state) {
+void DelayLoop(benchmark::State& state, EChipProfile profile) {
     ResetForLoad();
     Place(0, {0x2805});
     Place(5, {0x30FF,    //  5: MOVLW 0xFF
@@ -39,13 +43,17 @@ void BM_DelayLoop(benchmark::State& state) {
               0x0B8C,    //  7: DECFSZ 0x0C,1
               0x2807,    //  8: GOTO 7
               0x2805});  //  9: GOTO 5
-    StartRun();
+    StartRun(profile);
     RunPasses(state);
 }
+void BM_DelayLoop(benchmark::State& state) {
+    DelayLoop(state, EChipProfile::Classic);
+}
 BENCHMARK(BM_DelayLoop);
+BENCHMARK_CAPTURE(DelayLoop, datasheet, EChipProfile::Datasheet);
 
 // Subroutine calls, bit tests and a Timer 0 interrupt every 256 cycles.
-void BM_CallsBitTestsAndTimerInterrupt(benchmark::State& state) {
+void CallsBitTestsAndTimerInterrupt(benchmark::State& state, EChipProfile profile) {
     ResetForLoad();
     Place(0, {0x2805});
     Place(4, {0x2820});     //  4: GOTO isr
@@ -67,9 +75,13 @@ void BM_CallsBitTestsAndTimerInterrupt(benchmark::State& state) {
                  0x0009});  //      RETFIE
     Place(0x30, {0x0A8C,    // sub: INCF 0x0C,1
                  0x0008});  //      RETURN
-    StartRun();
+    StartRun(profile);
     RunPasses(state);
     if (RegisterFile[0x0E] == 0) state.SkipWithError("the interrupt never ran");
 }
+void BM_CallsBitTestsAndTimerInterrupt(benchmark::State& state) {
+    CallsBitTestsAndTimerInterrupt(state, EChipProfile::Classic);
+}
 BENCHMARK(BM_CallsBitTestsAndTimerInterrupt);
+BENCHMARK_CAPTURE(CallsBitTestsAndTimerInterrupt, datasheet, EChipProfile::Datasheet);
 }  // namespace

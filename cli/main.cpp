@@ -14,6 +14,7 @@
 #include "model_comparison.h"
 #include "options.h"
 #include "pin_switch_goal.h"
+#include "pin_watch.h"
 #include "program_loader.h"
 #include "real_time_pacer.h"
 #include "run_driver.h"
@@ -90,6 +91,7 @@ void Run(const SRunOptions& options, CVcdWriter* vcd) {
     EnterBreakpoints(options);
     vcd->Sample(CycleCount);
     driver.onChange = [vcd] { vcd->Sample(CycleCount); };
+    if (!options.until.Empty()) PinTrigger.Set(options.until);
 
     // A paced run waits between slices until the wall clock has caught up.
     CRealTimePacer pacer;
@@ -118,7 +120,7 @@ void Run(const SRunOptions& options, CVcdWriter* vcd) {
         pass += run.passes;
         if (!PcInsideProgram()) {
             status = ERunStatus::Ended;
-        } else if (run.atBreakpoint) {
+        } else if (run.atBreakpoint || run.atPinTrigger) {
             status = ERunStatus::Paused;
         }
         if (status != ERunStatus::Running || pass >= options.steps) break;

@@ -13,7 +13,7 @@ using namespace scenario;
 const char kUsage[] =
     "usage: lumo-run [--steps N] [--break ADDR|LABEL]... [--pin NAME@K]... [--trace] [--json]\n"
     "                [--events FILE] [--back K] [--vcd FILE] [--clock FREQ] [--record FILE]\n"
-    "                [--realtime [FACTOR]] [--board FILE] PROGRAM\n"
+    "                [--realtime [FACTOR]] [--until CONDITION] [--board FILE] PROGRAM\n"
     "       lumo-run --scenario FILE... [--json] [--junit FILE] [--vcd FILE] [--compare MODEL]\n"
     "                [--board FILE] [PROGRAM]\n"
     "  PROGRAM        an object file (*.obj), an assembly source (*.asm) or a standard\n"
@@ -32,6 +32,9 @@ const char kUsage[] =
     "  --clock FREQ   oscillator frequency for the dump's time, e.g. 4MHz (default)\n"
     "  --realtime [FACTOR]  run as fast as the chip at --clock would, or FACTOR times\n"
     "                 that (0.1 or 1/10: ten times slower); scenarios are not paced\n"
+    "  --until CONDITION  pause when the pins come to meet CONDITION: terms PIN=0,\n"
+    "                 PIN=1, PIN:rise, PIN:fall or PIN:edge joined by commas, all at\n"
+    "                 once (RB0:rise, RB0=1,RB1=0); the state reads \"paused\"\n"
     "  --scenario FILE  play a scenario (YAML) on PROGRAM or on the program it names;\n"
     "                 exit status 0 when every step held, 1 when one failed\n"
     "  --junit FILE   write the scenarios' results as JUnit XML\n"
@@ -139,6 +142,13 @@ bool ParseRunOptions(int argc, char** argv, SRunOptions* options, std::string* e
                 }
                 ++i;
             }
+        } else if (arg == "--until") {
+            std::string reason;
+            if (!hasValue || !ParsePinCondition(argv[i + 1], &options->until, &reason)) {
+                *error = "--until: " + (hasValue ? reason : std::string("no pin condition"));
+                return false;
+            }
+            ++i;
         } else if (arg == "--back") {
             if (!hasValue || !ParseNumber(argv[i + 1], INT64_MAX / 16, &options->back)) {
                 *error = "--back needs a whole number";

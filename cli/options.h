@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "pin_condition.h"
+
 struct SPinSwitch {
     int port;            // register index of PORTA or PORTB
     int bit;             // 0-7
@@ -33,6 +35,7 @@ struct SRunOptions {
     std::string compare;                 // a model solution the scenarios' runs are compared with
     double clockHz = 4'000'000;          // the oscillator, for the dump's time
     double realTime = 0;                 // chip seconds per wall second; 0 unpaced
+    SPinCondition until;                 // the pin trigger; empty for none
 };
 
 // Parses argv; on a mistake returns false with a one-line reason in *error.

@@ -4,6 +4,19 @@
 
 std::atomic<CBoardHook*> AttachedBoard{nullptr};
 
+namespace {
+// The board's answer lands on the pins as the chip's profile drives them.
+void Answer(CBoardHook& board, const SBoardAnswer& answer) {
+    OnChip([&](CChipExecutor& chip) {
+        if (Chip.profile == EChipProfile::Datasheet) {
+            chip.AnswerBoard<EChipProfile::Datasheet>(board, answer);
+        } else {
+            chip.AnswerBoard<EChipProfile::Classic>(board, answer);
+        }
+    });
+}
+}  // namespace
+
 SBoardView BoardViewNow() {
     return {CycleCount, static_cast<uint16_t>(PinLevels()), static_cast<uint16_t>(PinOutputs())};
 }
@@ -11,20 +24,19 @@ SBoardView BoardViewNow() {
 void StartAttachedBoard() {
     CBoardHook* board = AttachedBoard.load(std::memory_order_relaxed);
     if (board == nullptr) return;
-    OnChip([&](CChipExecutor& chip) { chip.AnswerBoard(*board, board->Reset(BoardViewNow())); });
+    Answer(*board, board->Reset(BoardViewNow()));
 }
 
 [[gnu::noinline]] void UpdateAttachedBoard() {
     CBoardHook* board = AttachedBoard.load(std::memory_order_relaxed);
     if (board == nullptr) return;
-    OnChip([&](CChipExecutor& chip) { chip.AnswerBoard(*board, board->Update(BoardViewNow())); });
+    Answer(*board, board->Update(BoardViewNow()));
 }
 
 void ActOnAttachedBoard(const SUserInput& input) {
     CBoardHook* board = AttachedBoard.load(std::memory_order_relaxed);
     if (board == nullptr) return;
-    OnChip(
-        [&](CChipExecutor& chip) { chip.AnswerBoard(*board, board->Act(input, BoardViewNow())); });
+    Answer(*board, board->Act(input, BoardViewNow()));
 }
 
 std::shared_ptr<const void> SaveAttachedBoard() {

@@ -30,6 +30,7 @@ struct SChipBits {
     static constexpr uint8_t kPrescalerToWatchdog = ChipBitMask("PSA");
     static constexpr uint8_t kPrescalerBits =
         ChipBitMask("PS0") | ChipBitMask("PS1") | ChipBitMask("PS2");
+    static constexpr uint8_t kPullUpsOff = ChipBitMask("RBPU");
 
     // INTCON
     static constexpr uint8_t kGlobalEnable = ChipBitMask("GIE");
@@ -39,4 +40,12 @@ struct SChipBits {
     static constexpr uint8_t kTimer0Flag = ChipBitMask("T0IF");
     static constexpr uint8_t kRb0Flag = ChipBitMask("INTF");
     static constexpr uint8_t kPortBChangeFlag = ChipBitMask("RBIF");
+    static constexpr uint8_t kEepromEnable = ChipBitMask("EEIE");
+
+    // EECON1
+    static constexpr uint8_t kEepromRead = ChipBitMask("RD");
+    static constexpr uint8_t kEepromWrite = ChipBitMask("WR");
+    static constexpr uint8_t kEepromWriteEnable = ChipBitMask("WREN");
+    static constexpr uint8_t kEepromWriteError = ChipBitMask("WRERR");
+    static constexpr uint8_t kEepromWritten = ChipBitMask("EEIF");
 };

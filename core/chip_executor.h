@@ -9,9 +9,9 @@
 #include <cstdint>
 
 #include "decoded_word.h"
-#include "executor_instructions.h"
+#include "executor_datasheet.h"
 
-class CChipExecutor : public CExecutorInstructions {
+class CChipExecutor : public CExecutorDatasheet {
 public:
     // One decoded word: the mnemonic (each operation names its own, as a
     // constant), the operation, and for the instructions that load PC
@@ -19,8 +19,10 @@ public:
     // caller leaves PC alone. None executes nothing. The run loop's form
     // (kAdvancePc) moves PC on past every other word itself instead.
     // Inlined into the run loop, so the working copy stays in registers.
-    template <bool kAdvancePc = false>
+    // The data-sheet profile runs only in the run loop's form.
+    template <bool kAdvancePc = false, EChipProfile P = EChipProfile::Classic>
     [[gnu::always_inline]] void Execute(const SDecodedWord& word) {
+        static_assert(kAdvancePc || P == EChipProfile::Classic);
         // The decoder's operands are always in range; telling the compiler
         // so drops the operations' own range checks at no cost.
         const uint8_t f = word.f;
@@ -39,7 +41,7 @@ public:
                 break;
             case EOp::MOVWF:
                 LastMnemonic = MnemonicOf(EOp::MOVWF);
-                MOVWF(f);
+                MOVWF<P>(f);
                 break;
             case EOp::CLRW:
                 LastMnemonic = MnemonicOf(EOp::CLRW);
@@ -47,87 +49,87 @@ public:
                 break;
             case EOp::CLRF:
                 LastMnemonic = MnemonicOf(EOp::CLRF);
-                CLRF(f);
+                CLRF<P>(f);
                 break;
             case EOp::SUBWF:
                 LastMnemonic = MnemonicOf(EOp::SUBWF);
-                SUBWF(f, d);
+                SUBWF<P>(f, d);
                 break;
             case EOp::DECF:
                 LastMnemonic = MnemonicOf(EOp::DECF);
-                DECF(f, d);
+                DECF<P>(f, d);
                 break;
             case EOp::IORWF:
                 LastMnemonic = MnemonicOf(EOp::IORWF);
-                IORWF(f, d);
+                IORWF<P>(f, d);
                 break;
             case EOp::ANDWF:
                 LastMnemonic = MnemonicOf(EOp::ANDWF);
-                ANDWF(f, d);
+                ANDWF<P>(f, d);
                 break;
             case EOp::XORWF:
                 LastMnemonic = MnemonicOf(EOp::XORWF);
-                XORWF(f, d);
+                XORWF<P>(f, d);
                 break;
             case EOp::ADDWF:
                 LastMnemonic = MnemonicOf(EOp::ADDWF);
-                ADDWF(f, d);
+                ADDWF<P>(f, d);
                 break;
             case EOp::MOVF:
                 LastMnemonic = MnemonicOf(EOp::MOVF);
-                MOVF(f, d);
+                MOVF<P>(f, d);
                 break;
             case EOp::COMF:
                 LastMnemonic = MnemonicOf(EOp::COMF);
-                COMF(f, d);
+                COMF<P>(f, d);
                 break;
             case EOp::INCF:
                 LastMnemonic = MnemonicOf(EOp::INCF);
-                INCF(f, d);
+                INCF<P>(f, d);
                 break;
             case EOp::DECFSZ:
                 LastMnemonic = MnemonicOf(EOp::DECFSZ);
-                DECFSZ(f, d);
+                DECFSZ<P>(f, d);
                 break;
             case EOp::RRF:
                 LastMnemonic = MnemonicOf(EOp::RRF);
-                RRF(f, d);
+                RRF<P>(f, d);
                 break;
             case EOp::RLF:
                 LastMnemonic = MnemonicOf(EOp::RLF);
-                RLF(f, d);
+                RLF<P>(f, d);
                 break;
             case EOp::SWAPF:
                 LastMnemonic = MnemonicOf(EOp::SWAPF);
-                SWAPF(f, d);
+                SWAPF<P>(f, d);
                 break;
             case EOp::INCFSZ:
                 LastMnemonic = MnemonicOf(EOp::INCFSZ);
-                INCFSZ(f, d);
+                INCFSZ<P>(f, d);
                 break;
             case EOp::BCF:
                 LastMnemonic = MnemonicOf(EOp::BCF);
-                BCF(f, b);
+                BCF<P>(f, b);
                 break;
             case EOp::BSF:
                 LastMnemonic = MnemonicOf(EOp::BSF);
-                BSF(f, b);
+                BSF<P>(f, b);
                 break;
             case EOp::BTFSC:
                 LastMnemonic = MnemonicOf(EOp::BTFSC);
-                BTFSC(f, b);
+                BTFSC<P>(f, b);
                 break;
             case EOp::BTFSS:
                 LastMnemonic = MnemonicOf(EOp::BTFSS);
-                BTFSS(f, b);
+                BTFSS<P>(f, b);
                 break;
             case EOp::GOTO:
                 LastMnemonic = MnemonicOf(EOp::GOTO);
-                GOTO(target);
+                GOTO<P>(target);
                 return Jumped<kAdvancePc>();
             case EOp::CALL:
                 LastMnemonic = MnemonicOf(EOp::CALL);
-                CALL(target);
+                CALL<P>(target);
                 return Jumped<kAdvancePc>();
             case EOp::ANDLW:
                 LastMnemonic = MnemonicOf(EOp::ANDLW);
@@ -143,7 +145,7 @@ public:
                 break;
             case EOp::RETLW:
                 LastMnemonic = MnemonicOf(EOp::RETLW);
-                RETLW(k);
+                RETLW<P>(k);
                 return Jumped<kAdvancePc>();
             case EOp::SUBLW:
                 LastMnemonic = MnemonicOf(EOp::SUBLW);
@@ -159,24 +161,43 @@ public:
                 break;
             case EOp::RETURN:
                 LastMnemonic = MnemonicOf(EOp::RETURN);
-                RETURN();
+                RETURN<P>();
                 return Jumped<kAdvancePc>();
             case EOp::RETFIE:
                 LastMnemonic = MnemonicOf(EOp::RETFIE);
-                RETFIE();
+                RETFIE<P>();
                 return Jumped<kAdvancePc>();
             case EOp::SLEEP:
                 LastMnemonic = MnemonicOf(EOp::SLEEP);
-                SLEEP();
+                SLEEP<P>();
                 break;
             case EOp::OPTION:
                 LastMnemonic = MnemonicOf(EOp::OPTION);
-                OPTION();
+                OPTION<P>();
+                break;
+            // The classic chip executes these as nothing, as any word
+            // without an instruction.
+            case EOp::TRIS:
+                if constexpr (P == EChipProfile::Datasheet) {
+                    LastMnemonic = MnemonicOf(EOp::TRIS);
+                    TRIS(f);
+                }
+                break;
+            case EOp::CLRWDT:
+                if constexpr (P == EChipProfile::Datasheet) {
+                    LastMnemonic = MnemonicOf(EOp::CLRWDT);
+                    CLRWDT();
+                }
                 break;
             default:
                 __builtin_unreachable();  // DecodeWord makes no other value
         }
-        if constexpr (kAdvancePc) PC += 1;
+        // The data-sheet chip's 1024 words wrap: past word 1023 comes word 0.
+        if constexpr (P == EChipProfile::Datasheet) {
+            PC = static_cast<uint16_t>((PC + 1) & kProgramWordMask);
+        } else if constexpr (kAdvancePc) {
+            PC += 1;
+        }
     }
 
     template <bool kAdvancePc>
@@ -184,6 +205,8 @@ public:
         if constexpr (!kAdvancePc) PcChanged = true;
     }
 };
+
+#include "executor_hooks.h"
 
 // Runs one step of the executor on the chip itself, for callers outside the
 // run loop: everything is read before and published after.

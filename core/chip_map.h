@@ -29,12 +29,17 @@ enum : uint8_t {
     FSR = 0x04,
     PORTA = 0x05,
     PORTB = 0x06,
+    EEDATA = 0x08,
+    EEADR = 0x09,
+    PCLATH = 0x0A,
     INTCON = 0x0B,
     OPTION_REG = 0x81,
     PCL_BANK1 = 0x82,
     STATUS_BANK1 = 0x83,
     TRISA = 0x85,
     TRISB = 0x86,
+    EECON1 = 0x88,
+    EECON2 = 0x89,
     INTCON_BANK1 = 0x8B,
 };
 
@@ -44,7 +49,7 @@ enum : uint8_t {
 enum : uint8_t {
     kMirrorStatus = 0x01,
     kRecheckInterrupts = 0x02,
-    kLookAtBoard = 0x08,
+    kWatchPins = 0x08,  // the pins may have changed: the trace and the pin trigger look
 };
 
 // What a write to a register sets going at once, by name (see
@@ -52,6 +57,14 @@ enum : uint8_t {
 enum class EWriteHook : uint8_t {
     None,
     WakeTimer0,  // the timer reads the register: its shortcuts no longer hold
+    // The data-sheet profile's (see register_hooks.h).
+    JumpThroughPcl,  // PC takes PCLATH<4:0> and the byte written
+    SelectBank,      // RP0 of the byte written chooses the bank
+    PortLatch,       // the byte written goes to the port's latches
+    Direction,       // TRIS: the pins resolve anew
+    Option,          // OPTION: the timer's shortcuts and port B's pull-ups
+    EepromControl,   // EECON1: a read or a write of the data EEPROM begins
+    EepromUnlock,    // EECON2: a step of the 0x55, 0xAA sequence
 };
 
 struct SChipRegister {
@@ -60,7 +73,7 @@ struct SChipRegister {
     uint8_t address;                       // register file index
     uint8_t bank1Copy;                     // the index that shows the same register in bank 1, or 0
     std::array<std::string_view, 8> bits;  // bit 0 first; empty where a bit has no name
-    uint8_t passEnd;                       // kMirrorStatus, kRecheckInterrupts, kLookAtBoard
+    uint8_t passEnd;                       // kMirrorStatus, kRecheckInterrupts, kWatchPins
     EWriteHook hook;
 };
 
@@ -73,21 +86,21 @@ inline constexpr SChipRegister kChipRegisters[] = {
      {"C", "DC", "Z", "PD", "TO", "RP0", "RP1", "IRP"}, kMirrorStatus, EWriteHook::None},
     {"FSR", "", FSR, 0, {}, 0, EWriteHook::None},
     // RA4 is Timer 0's clock input in counter mode.
-    {"PORTA", "", PORTA, 0, {}, kLookAtBoard, EWriteHook::WakeTimer0},
+    {"PORTA", "", PORTA, 0, {}, kWatchPins, EWriteHook::WakeTimer0},
     // RB0 and RB4-RB7 raise interrupt flags.
-    {"PORTB", "", PORTB, 0, {}, kRecheckInterrupts | kLookAtBoard, EWriteHook::None},
-    {"EEDATA", "", 0x08, 0, {}, 0, EWriteHook::None},
-    {"EEADR", "", 0x09, 0, {}, 0, EWriteHook::None},
-    {"PCLATH", "", 0x0A, 0, {}, 0, EWriteHook::None},
+    {"PORTB", "", PORTB, 0, {}, kRecheckInterrupts | kWatchPins, EWriteHook::None},
+    {"EEDATA", "", EEDATA, 0, {}, 0, EWriteHook::None},
+    {"EEADR", "", EEADR, 0, {}, 0, EWriteHook::None},
+    {"PCLATH", "", PCLATH, 0, {}, 0, EWriteHook::None},
     {"INTCON", "", INTCON, INTCON_BANK1,
      {"RBIF", "INTF", "T0IF", "RBIE", "INTE", "T0IE", "EEIE", "GIE"}, kRecheckInterrupts,
      EWriteHook::None},
     {"OPTION_REG", "OPTION", OPTION_REG, 0,
      {"PS0", "PS1", "PS2", "PSA", "T0SE", "T0CS", "INTEDG", "RBPU"}, 0, EWriteHook::WakeTimer0},
-    {"TRISA", "", TRISA, 0, {}, kLookAtBoard, EWriteHook::None},
-    {"TRISB", "", TRISB, 0, {}, kLookAtBoard, EWriteHook::None},
-    {"EECON1", "", 0x88, 0, {"RD", "WR", "WREN", "WRERR", "EEIF"}, 0, EWriteHook::None},
-    {"EECON2", "", 0x89, 0, {}, 0, EWriteHook::None},
+    {"TRISA", "", TRISA, 0, {}, kWatchPins, EWriteHook::None},
+    {"TRISB", "", TRISB, 0, {}, kWatchPins, EWriteHook::None},
+    {"EECON1", "", EECON1, 0, {"RD", "WR", "WREN", "WRERR", "EEIF"}, 0, EWriteHook::None},
+    {"EECON2", "", EECON2, 0, {}, 0, EWriteHook::None},
 };
 // clang-format on
 

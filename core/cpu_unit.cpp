@@ -98,7 +98,7 @@ void CCPUNit::RunProgram() {
         }
         const CRunDriver::SSlice slice = m_driver.Slice(passes);
         if (slice.leftProgram) break;
-        if (slice.atBreakpoint || slice.goalPaused) {
+        if (slice.atBreakpoint || slice.atPinTrigger || slice.goalPaused) {
             m_bPaused = true;
             // A command sets its flag before its signal, so the run may have
             // been under way before the signal came: the signal left over

@@ -41,6 +41,16 @@ bool CCycleTimers::Reschedule(uint64_t due, const SCycleEvent& event) {
     return Add(due, event) || dropped;
 }
 
+void CCycleTimers::Remove(ECycleEvent kind) {
+    int kept = 0;
+    const int count = m_count;
+    for (int at = 0; at < count; ++at) {
+        if (m_slots[at].kind != kind) m_slots[kept++] = m_slots[at];
+    }
+    for (int at = kept; at < count; ++at) m_slots[at] = SSlot{};
+    m_count = kept;
+}
+
 void CCycleTimers::Clear() {
     for (SSlot& slot : m_slots) slot = SSlot{};
     m_count = 0;

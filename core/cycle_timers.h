@@ -17,6 +17,8 @@
 enum class ECycleEvent : uint8_t {
     DrivePin,  // the level driven from outside onto pin (an index of kChipPins) becomes level
     BoardDue,  // the attached board asked to look at this cycle (board_hook.h)
+    WatchdogTimeOut,  // the data-sheet chip's watchdog runs out
+    EepromWritten,    // the data-sheet chip's EEPROM write completes
 };
 
 struct SCycleEvent {
@@ -38,6 +40,8 @@ public:
     uint64_t NextDue() const { return m_count > 0 ? m_slots[0].due.load() : kNever; }
     // Takes the first event when it is due at or before the cycle.
     bool TakeDue(uint64_t cycle, SCycleEvent& event);
+    // Drops every waiting event of the kind.
+    void Remove(ECycleEvent kind);
     int Count() const { return m_count; }
     // Keeps the only event of its kind for the given cycle, dropping the one
     // kept before (kNever: none). Returns whether the queue changed.

@@ -54,7 +54,10 @@ SDecodedWord Special(char c2, char c3, uint8_t f) {
     if (val2 == 0 && val3 == 9) return Word(EOp::RETFIE);
     if (val2 == 6 && val3 == 3) return Word(EOp::SLEEP);
     if (val2 == 6 && val3 == 2) return Word(EOp::OPTION);
-    // Everything else, CLRWDT and TRIS among them, executes as nothing.
+    // Only the data-sheet profile executes these two.
+    if (val2 == 6 && val3 == 4) return Word(EOp::CLRWDT);
+    if (val2 == 6 && val3 >= 5 && val3 <= 7) return Word(EOp::TRIS, static_cast<uint8_t>(val3));
+    // Everything else executes as nothing.
     return Word(EOp::None);
 }
 

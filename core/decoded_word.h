@@ -44,6 +44,8 @@ enum class EOp : uint8_t {
     RETFIE,
     SLEEP,
     OPTION,
+    TRIS,
+    CLRWDT,
 };
 
 // Eight bytes, so that the program's words lie at a shift of the address.
@@ -68,11 +70,11 @@ SDecodedWord DecodeWord(char c0, char c1, char c2, char c3);
 // mnemonic and two chip states compare equal. String literals promise no
 // such thing (a sanitizer build keeps a copy per unit).
 inline constexpr char kMnemonicTexts[][7] = {
-    "",       "NOP",   "MOVWF", "CLRW",  "CLRF",  "SUBWF",  "DECF",   "IORWF", "ANDWF",
-    "XORWF",  "ADDWF", "MOVF",  "COMF",  "INCF",  "DECFSZ", "RRF",    "RLF",   "SWAPF",
-    "INCFSZ", "BCF",   "BSF",   "BTFSC", "BTFSS", "GOTO",   "CALL",   "ANDLW", "IORLW",
-    "XORLW",  "RETLW", "SUBLW", "MOVLW", "ADDLW", "RETURN", "RETFIE", "SLEEP", "OPTION"};
-static_assert(std::size(kMnemonicTexts) == static_cast<size_t>(EOp::OPTION) + 1);
+    "",      "NOP",   "MOVWF",  "CLRW",   "CLRF",   "SUBWF",  "DECF",  "IORWF", "ANDWF",  "XORWF",
+    "ADDWF", "MOVF",  "COMF",   "INCF",   "DECFSZ", "RRF",    "RLF",   "SWAPF", "INCFSZ", "BCF",
+    "BSF",   "BTFSC", "BTFSS",  "GOTO",   "CALL",   "ANDLW",  "IORLW", "XORLW", "RETLW",  "SUBLW",
+    "MOVLW", "ADDLW", "RETURN", "RETFIE", "SLEEP",  "OPTION", "TRIS",  "CLRWDT"};
+static_assert(std::size(kMnemonicTexts) == static_cast<size_t>(EOp::CLRWDT) + 1);
 
 // The mnemonic recorded for an operation; null for None, which leaves the
 // last one standing.

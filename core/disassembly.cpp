@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "chip_map.h"
+#include "state.h"
 
 namespace {
 enum class EOperands { None, File, FileDest, FileBit, Literal, Target };
@@ -11,6 +12,7 @@ EOperands OperandsOf(EOp op) {
     switch (op) {
         case EOp::MOVWF:
         case EOp::CLRF:
+        case EOp::TRIS:
             return EOperands::File;
         case EOp::SUBWF:
         case EOp::DECF:
@@ -61,7 +63,10 @@ std::string Named(const std::function<std::string(int)>& name, int value, int di
 }  // namespace
 
 std::string Disassemble(const SDecodedWord& word, const SOperandNames& names) {
-    const char* mnemonic = MnemonicOf(word.op);
+    // The classic chip runs TRIS and CLRWDT as nothing, and shows them so.
+    const bool classicNothing =
+        Chip.profile == EChipProfile::Classic && (word.op == EOp::TRIS || word.op == EOp::CLRWDT);
+    const char* mnemonic = classicNothing ? nullptr : MnemonicOf(word.op);
     if (!mnemonic) return {};
     std::string text = mnemonic;
     switch (OperandsOf(word.op)) {

@@ -57,11 +57,16 @@ public:
     }
 
     // Pushes onto the return stack; a full stack's message is stamped with
-    // the chip as it stands.
+    // the chip as it stands. The data-sheet chip's ring says nothing.
+    template <EChipProfile P>
     void Push(int address) {
-        if (ReturnStack->Count() == 8) [[unlikely]]
-            PublishAll();
-        ReturnStack->Push(address);
+        if constexpr (P == EChipProfile::Datasheet) {
+            ReturnStack->PushQuietly(address);
+        } else {
+            if (ReturnStack->Count() == 8) [[unlikely]]
+                PublishAll();
+            ReturnStack->Push(address);
+        }
     }
 
     uint64_t CycleCount() const {
@@ -69,10 +74,15 @@ public:
     }
 
 protected:
+    template <EChipProfile P>
     uint16_t PopAddress() {
-        if (ReturnStack->Count() == 0) [[unlikely]]
-            PublishAll();  // the message about it is stamped with the chip as it stands
-        return static_cast<uint16_t>(ReturnStack->Pop());
+        if constexpr (P == EChipProfile::Datasheet) {
+            return static_cast<uint16_t>(ReturnStack->PopQuietly());
+        } else {
+            if (ReturnStack->Count() == 0) [[unlikely]]
+                PublishAll();  // the message about it is stamped with the chip as it stands
+            return static_cast<uint16_t>(ReturnStack->Pop());
+        }
     }
 
     // The countdown: the cycle at which the timer next takes a step, or the
@@ -93,8 +103,9 @@ protected:
     bool m_timerTicks = false;
 
     // What this pass's stores ask of its end (kMirrorStatus,
-    // kRecheckInterrupts, kLookAtBoard).
-    static constexpr uint8_t kEverything = kMirrorStatus | kRecheckInterrupts | kLookAtBoard;
+    // kRecheckInterrupts, kWatchPins). A copy loaded afresh looks at the pins
+    // too: the board may have moved them while the copy was published.
+    static constexpr uint8_t kEverything = kMirrorStatus | kRecheckInterrupts | kWatchPins;
     uint8_t m_pending = kEverything;
 
     // The timer's next step comes in the given number of cycles.

@@ -11,98 +11,114 @@ class CExecutorInstructions : public CExecutorInterrupts {
 public:
     // File-register instructions: f is a 7-bit file address, d the
     // destination (0 W, 1 the register).
+    template <EChipProfile P = EChipProfile::Classic>
     void ADDWF(uint8_t f, uint8_t d) {
-        FlagsThenResult(f, d, kCarry | kDigitCarry | kZero,
-                        [w = W](uint8_t value, uint8_t& flags) { return Add(w, value, flags); });
+        FlagsThenResult<P>(f, d, kCarry | kDigitCarry | kZero,
+                           [w = W](uint8_t value, uint8_t& flags) { return Add(w, value, flags); });
     }
+    template <EChipProfile P = EChipProfile::Classic>
     void ANDWF(uint8_t f, uint8_t d) {
-        FlagsThenResult(f, d, kZero, [w = W](uint8_t value, uint8_t& flags) {
+        FlagsThenResult<P>(f, d, kZero, [w = W](uint8_t value, uint8_t& flags) {
             const uint8_t result = w & value;
             flags = ZeroFlag(result);
             return result;
         });
     }
+    template <EChipProfile P = EChipProfile::Classic>
     void CLRF(uint8_t f) {
         if (!OperandsValid(f <= 0x7F)) return;
-        StoreFile(EffectiveIndex(f, true), 0);
+        StoreFile<P>(EffectiveIndex<P>(f, true), 0);
         SetFlags(kZero, kZero);
     }
     void CLRW() {
         W = 0;
         SetFlags(kZero, kZero);
     }
+    template <EChipProfile P = EChipProfile::Classic>
     void COMF(uint8_t f, uint8_t d) {
-        FlagsThenResult(f, d, kZero, [](uint8_t value, uint8_t& flags) {
+        FlagsThenResult<P>(f, d, kZero, [](uint8_t value, uint8_t& flags) {
             const uint8_t result = static_cast<uint8_t>(~value);
             flags = ZeroFlag(result);
             return result;
         });
     }
+    template <EChipProfile P = EChipProfile::Classic>
     void DECF(uint8_t f, uint8_t d) {
-        ResultThenZero(f, d, [](uint8_t value) { return static_cast<uint8_t>(value - 1); });
+        ResultThenZero<P>(f, d, [](uint8_t value) { return static_cast<uint8_t>(value - 1); });
     }
+    template <EChipProfile P = EChipProfile::Classic>
     void DECFSZ(uint8_t f, uint8_t d) {
         if (!FileOperandsValid(f, d)) return;
-        const int index = EffectiveIndex(f, d == 1);
-        const uint8_t result = static_cast<uint8_t>(ReadFile(index) - 1);
-        if (result == 0) SkipNextWord();
-        Store(d, index, result);
+        const int index = EffectiveIndex<P>(f, d == 1);
+        const uint8_t result = static_cast<uint8_t>(ReadFile<P>(index) - 1);
+        if (result == 0) SkipNextWord<P>();
+        Store<P>(d, index, result);
     }
+    template <EChipProfile P = EChipProfile::Classic>
     void INCF(uint8_t f, uint8_t d) {
-        FlagsThenResult(f, d, kZero, [](uint8_t value, uint8_t& flags) {
+        FlagsThenResult<P>(f, d, kZero, [](uint8_t value, uint8_t& flags) {
             const uint8_t result = static_cast<uint8_t>(value + 1);
             flags = ZeroFlag(result);
             return result;
         });
     }
+    template <EChipProfile P = EChipProfile::Classic>
     void INCFSZ(uint8_t f, uint8_t d) {
         if (!FileOperandsValid(f, d)) return;
-        const int index = EffectiveIndex(f, d == 1);
-        const uint8_t result = static_cast<uint8_t>(ReadFile(index) + 1);
-        if (result == 0) SkipNextWord();
-        Store(d, index, result);
+        const int index = EffectiveIndex<P>(f, d == 1);
+        const uint8_t result = static_cast<uint8_t>(ReadFile<P>(index) + 1);
+        if (result == 0) SkipNextWord<P>();
+        Store<P>(d, index, result);
     }
+    template <EChipProfile P = EChipProfile::Classic>
     void IORWF(uint8_t f, uint8_t d) {
-        ResultThenZero(f, d, [w = W](uint8_t value) { return static_cast<uint8_t>(w | value); });
+        ResultThenZero<P>(f, d, [w = W](uint8_t value) { return static_cast<uint8_t>(w | value); });
     }
+    template <EChipProfile P = EChipProfile::Classic>
     void MOVF(uint8_t f, uint8_t d) {
-        FlagsThenResult(f, d, kZero, [](uint8_t value, uint8_t& flags) {
+        FlagsThenResult<P>(f, d, kZero, [](uint8_t value, uint8_t& flags) {
             flags = ZeroFlag(value);
             return value;
         });
     }
+    template <EChipProfile P = EChipProfile::Classic>
     void MOVWF(uint8_t f) {
         if (!OperandsValid(f <= 0x7F)) return;
-        StoreFile(EffectiveIndex(f, true), W);
+        StoreFile<P>(EffectiveIndex<P>(f, true), W);
     }
     void NOP() {}
+    template <EChipProfile P = EChipProfile::Classic>
     void RLF(uint8_t f, uint8_t d) {
-        FlagsThenResult(f, d, kCarry, [](uint8_t value, uint8_t& flags) {
+        FlagsThenResult<P>(f, d, kCarry, [](uint8_t value, uint8_t& flags) {
             const uint8_t carryIn = RegisterFile[STATUS] & kCarry;
             flags = (value & 0x80) ? kCarry : 0;
             return static_cast<uint8_t>((value << 1) | carryIn);
         });
     }
+    template <EChipProfile P = EChipProfile::Classic>
     void RRF(uint8_t f, uint8_t d) {
-        FlagsThenResult(f, d, kCarry, [](uint8_t value, uint8_t& flags) {
+        FlagsThenResult<P>(f, d, kCarry, [](uint8_t value, uint8_t& flags) {
             const uint8_t carryIn = RegisterFile[STATUS] & kCarry;
             flags = (value & 0x01) ? kCarry : 0;
             return static_cast<uint8_t>((value >> 1) | (carryIn << 7));
         });
     }
+    template <EChipProfile P = EChipProfile::Classic>
     void SUBWF(uint8_t f, uint8_t d) {
-        FlagsThenResult(f, d, kCarry | kDigitCarry | kZero, [w = W](uint8_t value, uint8_t& flags) {
-            return Subtract(value, w, flags);
-        });
+        FlagsThenResult<P>(
+            f, d, kCarry | kDigitCarry | kZero,
+            [w = W](uint8_t value, uint8_t& flags) { return Subtract(value, w, flags); });
     }
+    template <EChipProfile P = EChipProfile::Classic>
     void SWAPF(uint8_t f, uint8_t d) {
-        FlagsThenResult(f, d, 0, [](uint8_t value, uint8_t& flags) {
+        FlagsThenResult<P>(f, d, 0, [](uint8_t value, uint8_t& flags) {
             flags = 0;
             return static_cast<uint8_t>((value << 4) | (value >> 4));
         });
     }
+    template <EChipProfile P = EChipProfile::Classic>
     void XORWF(uint8_t f, uint8_t d) {
-        FlagsThenResult(f, d, kZero, [w = W](uint8_t value, uint8_t& flags) {
+        FlagsThenResult<P>(f, d, kZero, [w = W](uint8_t value, uint8_t& flags) {
             const uint8_t result = w ^ value;
             flags = ZeroFlag(result);
             return result;
@@ -110,8 +126,15 @@ public:
     }
 
     // Bit instructions: b is the bit number 0-7.
+    template <EChipProfile P = EChipProfile::Classic>
     void BCF(uint8_t f, uint8_t b) {
         if (!OperandsValid(f <= 0x7F && b <= 7)) return;
+        if constexpr (P == kDatasheet) {
+            // The STATUS hook follows RP0, whichever instruction writes it.
+            const int index = EffectiveIndex<P>(f, true);
+            StoreFile<P>(index, ReadFile<P>(index) & static_cast<uint8_t>(~BitMask(b)));
+            return;
+        }
         const int address = ResolveAddress(f);
         NoteWrite(address);
         // Only a bit operation on RP0 switches the bank, from either bank.
@@ -120,10 +143,16 @@ public:
             RegisterFile[STATUS_BANK1] &= static_cast<uint8_t>(~kBankSelect);
         }
         const int index = FoldIndex(BankOffset + address);
-        StoreFile(index, ReadFile(index) & static_cast<uint8_t>(~BitMask(b)));
+        StoreFile<P>(index, ReadFile<P>(index) & static_cast<uint8_t>(~BitMask(b)));
     }
+    template <EChipProfile P = EChipProfile::Classic>
     void BSF(uint8_t f, uint8_t b) {
         if (!OperandsValid(f <= 0x7F && b <= 7)) return;
+        if constexpr (P == kDatasheet) {
+            const int index = EffectiveIndex<P>(f, true);
+            StoreFile<P>(index, ReadFile<P>(index) | BitMask(b));
+            return;
+        }
         const int address = ResolveAddress(f);
         NoteWrite(address);
         if (address == STATUS && b == 5) {
@@ -132,15 +161,17 @@ public:
             RegisterFile[STATUS_BANK1] |= kBankSelect;
         }
         const int index = FoldIndex(BankOffset + address);
-        StoreFile(index, ReadFile(index) | BitMask(b));
+        StoreFile<P>(index, ReadFile<P>(index) | BitMask(b));
     }
+    template <EChipProfile P = EChipProfile::Classic>
     void BTFSC(uint8_t f, uint8_t b) {
         if (!OperandsValid(f <= 0x7F && b <= 7)) return;
-        if ((ReadFile(EffectiveIndex(f, false)) & BitMask(b)) == 0) SkipNextWord();
+        if ((ReadFile<P>(EffectiveIndex<P>(f, false)) & BitMask(b)) == 0) SkipNextWord<P>();
     }
+    template <EChipProfile P = EChipProfile::Classic>
     void BTFSS(uint8_t f, uint8_t b) {
         if (!OperandsValid(f <= 0x7F && b <= 7)) return;
-        if ((ReadFile(EffectiveIndex(f, false)) & BitMask(b)) != 0) SkipNextWord();
+        if ((ReadFile<P>(EffectiveIndex<P>(f, false)) & BitMask(b)) != 0) SkipNextWord<P>();
     }
 
     // Literal instructions.
@@ -169,41 +200,76 @@ public:
         W = W ^ k;
         SetFlags(kZero, ZeroFlag(W));
     }
+    template <EChipProfile P = EChipProfile::Classic>
     void RETLW(uint8_t k) {
         W = k;
-        PC = PopAddress();
-        Timer0CycleStep();
+        PC = PopAddress<P>();
+        Timer0CycleStep<P>();
     }
 
     // Control instructions; target is a program word address 0x000-0x7FF.
+    // On the data-sheet chip PCLATH<4:3> would give the address bits 11
+    // and 12, and the 1024 words ignore everything above bit 9: the target
+    // wraps into them.
+    template <EChipProfile P = EChipProfile::Classic>
     void CALL(int target) {
         if (!ValidTarget(target)) return;
-        Timer0CycleStep();
-        Push(PC + 1);
-        PC = static_cast<uint16_t>(target);
+        Timer0CycleStep<P>();
+        if constexpr (P == kDatasheet) {
+            Push<P>((PC + 1) & kProgramWordMask);
+            PC = static_cast<uint16_t>(target & kProgramWordMask);
+        } else {
+            Push<P>(PC + 1);
+            PC = static_cast<uint16_t>(target);
+        }
     }
+    template <EChipProfile P = EChipProfile::Classic>
     void GOTO(int target) {
         if (!ValidTarget(target)) return;
-        PC = static_cast<uint16_t>(target);
-        Timer0CycleStep();
+        PC = static_cast<uint16_t>(P == kDatasheet ? target & kProgramWordMask : target);
+        Timer0CycleStep<P>();
     }
+    template <EChipProfile P = EChipProfile::Classic>
     void RETFIE() {
-        PC = PopAddress();
+        PC = PopAddress<P>();
         EventLog.RecordAtPassEnd(EEventKind::Retfie, PC);
-        Timer0CycleStep();
-        StoreFile(INTCON, RegisterFile[INTCON] | kGlobalEnable);
+        Timer0CycleStep<P>();
+        StoreFile<P>(INTCON, RegisterFile[INTCON] | kGlobalEnable);
     }
+    template <EChipProfile P = EChipProfile::Classic>
     void RETURN() {
-        Timer0CycleStep();
-        PC = PopAddress();
+        Timer0CycleStep<P>();
+        PC = PopAddress<P>();
     }
+    template <EChipProfile P = EChipProfile::Classic>
     void SLEEP() {
-        if (RegisterFile[OPTION_REG] & kPrescalerToWatchdog) {
-            StoreFile(OPTION_REG, RegisterFile[OPTION_REG] & static_cast<uint8_t>(~kPrescalerBits));
+        if constexpr (P == kDatasheet) {
+            // The watchdog and its prescaler start afresh; the processor
+            // stops after this cycle (the run loop's sleeping passes).
+            ClearWatchdog();
+            SetFlags(kPowerDown | kTimeOut, kTimeOut);
+            Asleep = true;
+        } else {
+            if (RegisterFile[OPTION_REG] & kPrescalerToWatchdog) {
+                StoreFile<P>(OPTION_REG,
+                             RegisterFile[OPTION_REG] & static_cast<uint8_t>(~kPrescalerBits));
+            }
+            SetFlags(kPowerDown | kTimeOut, kTimeOut);
         }
-        SetFlags(kPowerDown | kTimeOut, kTimeOut);
     }
-    void OPTION() { StoreFile(OPTION_REG, W); }
+    template <EChipProfile P = EChipProfile::Classic>
+    void OPTION() {
+        StoreFile<P>(OPTION_REG, W);
+    }
+    // The data-sheet chip's: TRIS 5 and 6 load TRISA and TRISB from W (any
+    // other operand names no register of this chip); CLRWDT sets TO and PD.
+    void TRIS(uint8_t f) {
+        if (f == PORTA || f == PORTB) StoreFile<kDatasheet>(f + 0x80, W);
+    }
+    void CLRWDT() {
+        ClearWatchdog();
+        SetFlags(kPowerDown | kTimeOut, kPowerDown | kTimeOut);
+    }
 
     // A byte with only bit b set; 0 for b above 7.
     static uint8_t BitMask(uint8_t b) { return b <= 7 ? static_cast<uint8_t>(1u << b) : 0; }
@@ -229,31 +295,39 @@ private:
     static uint8_t ZeroFlag(uint8_t result) { return result == 0 ? kZero : 0; }
 
     // The second cycle of a skip or a jump.
+    template <EChipProfile P>
     void SkipNextWord() {
         PC += 1;
-        Timer0CycleStep();
+        Timer0CycleStep<P>();
     }
 
     // For the instructions whose flags are set before the result is stored:
     // when the destination is STATUS itself, the stored result replaces the
     // flags.
-    template <class Operation>
+    // On the data-sheet chip the flags win instead: a write of STATUS by an
+    // instruction that sets flags leaves those bits to the flags.
+    template <EChipProfile P, class Operation>
     void FlagsThenResult(uint8_t f, uint8_t d, uint8_t flagMask, Operation operation) {
         if (!FileOperandsValid(f, d)) return;
-        const int index = EffectiveIndex(f, d == 1);
+        const int index = EffectiveIndex<P>(f, d == 1);
         uint8_t flags = 0;
-        const uint8_t result = operation(ReadFile(index), flags);
-        SetFlags(flagMask, flags);
-        Store(d, index, result);
+        const uint8_t result = operation(ReadFile<P>(index), flags);
+        if constexpr (P == kDatasheet) {
+            Store<P>(d, index, result);
+            SetFlags(flagMask, flags);
+        } else {
+            SetFlags(flagMask, flags);
+            Store<P>(d, index, result);
+        }
     }
 
     // For the instructions that store the result first and then set Z from it.
-    template <class Operation>
+    template <EChipProfile P, class Operation>
     void ResultThenZero(uint8_t f, uint8_t d, Operation operation) {
         if (!FileOperandsValid(f, d)) return;
-        const int index = EffectiveIndex(f, d == 1);
-        const uint8_t result = operation(ReadFile(index));
-        Store(d, index, result);
+        const int index = EffectiveIndex<P>(f, d == 1);
+        const uint8_t result = operation(ReadFile<P>(index));
+        Store<P>(d, index, result);
         SetFlags(kZero, ZeroFlag(result));
     }
 

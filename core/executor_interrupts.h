@@ -6,17 +6,25 @@
 
 #include "event_log.h"
 #include "executor_timer0.h"
+#include "pin_watch.h"
 
 class CExecutorInterrupts : public CExecutorTimer0 {
 public:
     // Enters the interrupt accepted the pass before: the return address is
     // the word after this pass's.
+    // On the data-sheet chip the entry is the forced call's two cycles.
+    template <EChipProfile P = EChipProfile::Classic>
     void EnterInterrupt() {
         EventLog.RecordAtPassEnd(EEventKind::Interrupt, PC, IrqCause);
-        Push(PC);
+        Push<P>(PC);
         IrqArmed = false;
         IrqPending = false;
         PC = kInterruptVector;
+        if constexpr (P == EChipProfile::Datasheet) {
+            Timer0CycleStep<P>();
+            Timer0CycleStep<P>();
+            EndPass<P>();
+        }
     }
 
     // The pass's end after its instruction and timer cycles: the interrupt
@@ -24,26 +32,37 @@ public:
     // something it reads may have changed since it last ran (m_pending).
     // Between two runs the mirrors equal their originals and the check would
     // raise nothing.
+    template <EChipProfile P = EChipProfile::Classic>
     [[gnu::always_inline]] void EndPass() {
         if (m_pending == 0) [[likely]]
             return;
-        // First, so that what the board drives is seen by the check below.
-        if (m_pending & kLookAtBoard) [[unlikely]]
+        // The board first, so that what it drives is seen by the check and
+        // the pin watch below.
+        const bool pinsMoved = m_pending & kWatchPins;
+        if (pinsMoved) [[unlikely]]
             LookAtBoard();
         if (m_pending & kMirrorStatus) RegisterFile[STATUS_BANK1] = RegisterFile[STATUS];
-        if (m_pending & kRecheckInterrupts) RegisterFile[INTCON_BANK1] = InterruptCheck();
+        if (m_pending & kRecheckInterrupts) RegisterFile[INTCON_BANK1] = InterruptCheck<P>();
+        if (pinsMoved) [[unlikely]]
+            PinsStoredInPass(InstructionCount, CycleCount());
         // After an overflow the check raises T0IF again for as long as TMR0
         // stays 0.
-        m_pending = Tmr0Overflowed ? kRecheckInterrupts : 0;
+        m_pending = P == EChipProfile::Classic && Tmr0Overflowed ? kRecheckInterrupts : 0;
     }
 
     // Raises the INTCON flags from Timer 0, RB0 and RB4-RB7, and accepts an
     // enabled interrupt by clearing GIE and setting IrqPending. Returns
-    // INTCON as it now stands.
+    // INTCON as it now stands. On the data-sheet chip RBIF stands for a
+    // mismatch of the input pins RB4-RB7 with the last read of PORTB, and
+    // the EEPROM's write-complete flag (EEIF, enabled by EEIE) is a source.
+    template <EChipProfile P = EChipProfile::Classic>
     [[gnu::always_inline]] uint8_t InterruptCheck() {
         uint8_t intcon = RegisterFile[INTCON];
         const uint8_t intconBefore = intcon;
-        if ((Tmr0Overflowed && RegisterFile[TMR0] == 0) || Tmr0WrapPending) intcon |= kTimer0Flag;
+        // The data-sheet chip raises T0IF at the wrap only.
+        const bool stillZero =
+            P == EChipProfile::Classic && Tmr0Overflowed && RegisterFile[TMR0] == 0;
+        if (stillZero || Tmr0WrapPending) intcon |= kTimer0Flag;
         Tmr0WrapPending = false;
 
         // The port may change under us between two reads: read it once.
@@ -55,11 +74,21 @@ public:
             // A changed RB0 that is now high rose; one that was high fell.
             const bool risingEdgeWanted = RegisterFile[OPTION_REG] & kInterruptOnRisingEdge;
             if (changed & (risingEdgeWanted ? portB : prevPortB) & kRb0) intcon |= kRb0Flag;
-            if (changed & kPortBChangeBits) intcon |= kPortBChangeFlag;
+            if constexpr (P == EChipProfile::Classic) {
+                if (changed & kPortBChangeBits) intcon |= kPortBChangeFlag;
+            }
             PrevPortB = portB;
         }
+        uint8_t cause = kAcceptedCause[intcon];
+        if constexpr (P == EChipProfile::Datasheet) {
+            const uint8_t mismatch = (portB ^ Chip.datasheet.portBRead) & RegisterFile[TRISB];
+            if (mismatch & kPortBChangeBits) intcon |= kPortBChangeFlag;
+            cause = kAcceptedCause[intcon];
+            if ((intcon & (kGlobalEnable | kEepromEnable)) == (kGlobalEnable | kEepromEnable) &&
+                (RegisterFile[EECON1] & kEepromWritten))
+                cause |= kEepromEnable;
+        }
 
-        const uint8_t cause = kAcceptedCause[intcon];
         if (cause != 0) [[unlikely]] {
             intcon &= static_cast<uint8_t>(~kGlobalEnable);
             IrqPending = true;

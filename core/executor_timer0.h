@@ -16,6 +16,7 @@ public:
     // While nothing the timer reads changes, most cycles only count, and in
     // timer mode the next increment is known without reading anything (see
     // m_timerDue).
+    template <EChipProfile P = EChipProfile::Classic>
     [[gnu::always_inline]] void Timer0CycleStep() {
         m_cyclesToDue -= 1;
         if (m_cyclesToDue > 0) [[likely]]
@@ -28,9 +29,26 @@ public:
             m_cyclesToDue = m_tickPeriod;
             return;
         }
-        Timer0FullStep();
+        Timer0FullStep<P>();
         if (Chip.cycleTimers.Count() != 0) [[unlikely]]
-            EventsDue();
+            EventsDue<P>();
+    }
+
+    // A cycle of the data-sheet chip asleep: the instruction clock and with
+    // it Timer 0 stand still, the watchdog's oscillator and an EEPROM write
+    // go on. The countdown then only runs to the queue's next event.
+    void SleepCycleStep() {
+        m_cyclesToDue -= 1;
+        if (m_cyclesToDue > 0) [[likely]]
+            return;
+        if (m_timerTicks) {
+            PrescaleCount = PrescaleCountNow();
+            m_timerTicks = false;
+        }
+        const uint64_t now = CycleCount();
+        FireDueEvents<EChipProfile::Datasheet>(now);
+        const uint64_t next = Chip.cycleTimers.NextDue();
+        Due(next == CCycleTimers::kNever ? int64_t{1} << 62 : static_cast<int64_t>(next - now));
     }
 
     // Keeps an event for the cycle delay cycles after this one's end (at
@@ -42,16 +60,34 @@ public:
         return true;
     }
 
+    // The data-sheet chip's watchdog and its prescaler start afresh (CLRWDT,
+    // SLEEP, a reset): the time-out comes one nominal period from now, times
+    // the prescaler's rate when the watchdog has it. A later change of the
+    // assignment counts from the next clear, as the data sheet asks programs
+    // to clear the watchdog before they change it.
+    void ClearWatchdog() {
+        Chip.cycleTimers.Remove(ECycleEvent::WatchdogTimeOut);
+        if (!Chip.datasheet.watchdogOn) return;
+        const uint8_t option = RegisterFile[OPTION_REG];
+        const uint64_t rate = (option & kPrescalerToWatchdog) ? 1u << (option & kPrescalerBits) : 1;
+        ScheduleCycleEvent(Chip.datasheet.watchdogCycles * rate, {ECycleEvent::WatchdogTimeOut});
+    }
+
 protected:
+    // A watchdog reset waits for the end of the instruction its cycle falls
+    // in (the run loop applies it after the pass).
+    bool m_watchdogReset = false;
+
     // After the timer's step of a cycle while events wait: fires those due
     // (what they change, the timer sees from the next cycle on, as after an
     // instruction's store) and ends the countdown at the next one. A ticking
     // timer takes its full step every cycle meanwhile instead of counting
     // ahead, so the fast path above never has to look at the queue: the
     // classic chip, which schedules nothing, pays nothing for it.
+    template <EChipProfile P>
     void EventsDue() {
         const uint64_t now = CycleCount();
-        FireDueEvents(now);
+        FireDueEvents<P>(now);
         if (Chip.cycleTimers.Count() == 0 || m_cyclesToDue <= 0) return;
         if (m_timerTicks) {
             PrescaleCount = PrescaleCountNow();
@@ -62,15 +98,19 @@ protected:
         Due(std::min(m_cyclesToDue, static_cast<int64_t>(Chip.cycleTimers.NextDue() - now)));
     }
 
+    template <EChipProfile P>
     void FireDueEvents(uint64_t now) {
         SCycleEvent event;
         while (Chip.cycleTimers.TakeDue(now, event)) {
             switch (event.kind) {
                 case ECycleEvent::DrivePin:
-                    DrivePinNow(event.pin, event.level != 0);
+                    DrivePinNow<P>(event.pin, event.level != 0);
                     break;
                 case ECycleEvent::BoardDue:
                     LookAtBoard();
+                    break;
+                default:
+                    RunChipEvent<P>(event);
                     break;
             }
         }
@@ -81,9 +121,10 @@ public:
     // the pins it looks again (a key joins a row to a column, which it then
     // sees), a few rounds at most, so board and chip settle at this cycle.
     // Its due cycle waits in the queue.
+    template <EChipProfile P>
     void AnswerBoard(CBoardHook& board, SBoardAnswer answer) {
         constexpr int kRounds = 4;
-        for (int round = 1; DriveFromBoard(answer) && round < kRounds; ++round) {
+        for (int round = 1; DriveFromBoard<P>(answer) && round < kRounds; ++round) {
             answer = board.Update(BoardView());
         }
         const uint64_t due = answer.due == SBoardAnswer::kNever
@@ -109,7 +150,11 @@ protected:
                 static_cast<uint16_t>(PinOutputs())};
     }
 
-    // Returns whether a port byte changed.
+    // Returns whether a port byte changed. The board drives from outside, as
+    // a click does: in the classic profile an input pin's register bit takes
+    // the level through the store path, on the data-sheet chip the port
+    // resolves anew.
+    template <EChipProfile P>
     bool DriveFromBoard(const SBoardAnswer& answer) {
         bool changed = false;
         // Port by port: one store for all of a port's pins the board moved.
@@ -119,44 +164,73 @@ protected:
             const auto mask = static_cast<uint8_t>((answer.drive >> first) & ((1u << count) - 1));
             if (mask == 0) continue;
             const auto level = static_cast<uint8_t>((answer.level >> first) & mask);
-            Relaxed<uint8_t>& drives =
-                portIndex == PORTA ? Chip.pinDrives.portA : Chip.pinDrives.portB;
+            const bool portA = portIndex == PORTA;
+            Relaxed<uint8_t>& drives = portA ? Chip.pinDrives.portA : Chip.pinDrives.portB;
             const uint8_t drivesBefore = drives;
             const auto drivesAfter = static_cast<uint8_t>((drivesBefore & ~mask) | level);
             if (drivesAfter != drivesBefore) drives = drivesAfter;
-            const uint8_t direction = RegisterFile[portIndex + 0x80];
             const uint8_t port = RegisterFile[portIndex];
-            uint8_t after = port;
-            for (int bit = 0; bit < count; ++bit) {
-                const auto pinMask = static_cast<uint8_t>(1u << bit);
-                if (!(mask & pinMask)) continue;
-                after = PortAfterDrive(kProfile, after, pinMask, (level & pinMask) != 0,
-                                       (direction & pinMask) != 0);
+            if constexpr (P == EChipProfile::Datasheet) {
+                (portA ? Chip.pinDrives.heldA : Chip.pinDrives.heldB) |= mask;
+                ResolvePort(portIndex);
+                if (RegisterFile[portIndex] == port) continue;
+            } else {
+                const uint8_t direction = RegisterFile[portIndex + 0x80];
+                uint8_t after = port;
+                for (int bit = 0; bit < count; ++bit) {
+                    const auto pinMask = static_cast<uint8_t>(1u << bit);
+                    if (!(mask & pinMask)) continue;
+                    after = PortAfterDrive(P, after, pinMask, (level & pinMask) != 0,
+                                           (direction & pinMask) != 0);
+                }
+                if (after == port) continue;
+                StoreFile<P>(portIndex, after);
             }
-            if (after == port) continue;
-            StoreFile(portIndex, after);
             changed = true;
         }
         return changed;
     }
 
-    // The outside drives a pin while the program runs: the register byte
-    // changes through the store path, with its hooks.
+    // The data-sheet chip's own events (the watchdog, the EEPROM), defined
+    // with the whole executor (executor_hooks.h).
+    template <EChipProfile P>
+    void RunChipEvent(const SCycleEvent& event);
+
+    // The outside drives a pin while the program runs: in the classic
+    // profile the register byte changes through the store path, with its
+    // hooks; on the data-sheet chip the port resolves anew.
+    template <EChipProfile P>
     void DrivePinNow(int pin, bool level) {
         const SChipPin& info = kChipPins[pin];
         const uint8_t mask = info.Mask();
         Relaxed<uint8_t>& drives = info.port == PORTA ? Chip.pinDrives.portA : Chip.pinDrives.portB;
         drives = level ? static_cast<uint8_t>(drives | mask) : static_cast<uint8_t>(drives & ~mask);
-        const bool input = (RegisterFile[info.Direction()] & mask) != 0;
-        const uint8_t port = RegisterFile[info.port];
-        const uint8_t after = PortAfterDrive(kProfile, port, mask, level, input);
-        if (after != port) StoreFile(info.port, after);
+        if constexpr (P == EChipProfile::Datasheet) {
+            (info.port == PORTA ? Chip.pinDrives.heldA : Chip.pinDrives.heldB) |= mask;
+            ResolvePort(info.port);
+        } else {
+            const bool input = (RegisterFile[info.Direction()] & mask) != 0;
+            const uint8_t port = RegisterFile[info.port];
+            const uint8_t after = PortAfterDrive(P, port, mask, level, input);
+            if (after != port) StoreFile<P>(info.port, after);
+        }
     }
 
+public:
+    // The data-sheet chip's port register takes its pins' levels; what reads
+    // them (Timer 0's RA4, the interrupt check) looks again.
+    void ResolvePort(uint8_t port) {
+        RegisterFile[port] = ResolvedPort(port);
+        m_pending |= kRecheckInterrupts;
+        if (port == PORTA) WakeTimer();
+    }
+
+protected:
     // One cycle of Timer 0 with everything it reads. When no write holds the
     // timer, it then knows how many cycles will only count: in counter mode
     // all of them until RA4 or a register it reads changes, in timer mode the
     // prescaler's count up to its divisor.
+    template <EChipProfile P>
     [[gnu::always_inline]] void Timer0FullStep() {
         // Until the timer settles below, the next cycle takes this step again.
         if (Tmr0Inhibit > 0) {
@@ -174,7 +248,16 @@ protected:
                                                                : (PrevRa4 == 0 && ra4 != 0);
                 // An edge right after a write to TMR0 is lost unless the value
                 // written equals the one the counter last produced.
-                if (edge) {
+                if constexpr (P == EChipProfile::Datasheet) {
+                    // The prescaler, when Timer 0 has it, divides the edges.
+                    if (edge) {
+                        const int divisor =
+                            kPrescaleDivisor<P>[option & (kPrescalerToWatchdog | kPrescalerBits)];
+                        const int count = PrescaleCount + 1;
+                        PrescaleCount = count >= divisor ? 0 : count;
+                        if (count >= divisor) tmr0 = IncrementTmr0(tmr0);
+                    }
+                } else if (edge) {
                     Tmr0Overflowed = tmr0 == 0xFF;
                     m_pending |= kRecheckInterrupts;
                     if (tmr0 == PrevTmr0) tmr0 = IncrementTmr0(tmr0);
@@ -184,7 +267,8 @@ protected:
             // something wakes it.
             Due(int64_t{1} << 62);
         } else {
-            const int divisor = kPrescaleDivisor[option & (kPrescalerToWatchdog | kPrescalerBits)];
+            const int divisor =
+                kPrescaleDivisor<P>[option & (kPrescalerToWatchdog | kPrescalerBits)];
             const int count = PrescaleCount + 1;
             if (count >= divisor) {
                 tmr0 = IncrementTmr0(tmr0);
@@ -216,13 +300,17 @@ protected:
     }
 
     // Cycles per TMR0 increment on the instruction clock, by OPTION's PSA and
-    // prescaler bits: one table lookup instead of shifts in every cycle.
+    // prescaler bits: one table lookup instead of shifts in every cycle. On
+    // the data-sheet chip a prescaler given to the watchdog leaves Timer 0
+    // undivided.
+    template <EChipProfile P>
     static constexpr auto kPrescaleDivisor = [] {
         std::array<uint16_t, 16> divisors{};
         for (int bits = 0; bits < 16; ++bits) {
             const int scale = bits & kPrescalerBits;
-            divisors[bits] =
-                static_cast<uint16_t>((bits & kPrescalerToWatchdog) ? (1 << scale) : (2 << scale));
+            const bool toWatchdog = bits & kPrescalerToWatchdog;
+            const int watchdogs = P == EChipProfile::Datasheet ? 1 : 1 << scale;
+            divisors[bits] = static_cast<uint16_t>(toWatchdog ? watchdogs : (2 << scale));
         }
         return divisors;
     }();

@@ -5,6 +5,7 @@
 
 #include "board_hook.h"
 #include "event_log.h"
+#include "pin_trace.h"
 #include "run_loop.h"
 
 CHistory History;
@@ -18,6 +19,7 @@ void CHistory::Start() {
     m_replayEnd.store(0, std::memory_order_relaxed);
     EventLog.SetMuted(false);
     m_keyframes.push_back({InstructionCount, Chip, SaveAttachedBoard()});
+    PinTrace.Start(InstructionCount, CycleCount);
 }
 
 void CHistory::RequestNewHistory() {
@@ -78,6 +80,7 @@ void CHistory::ForgetFuture() {
     m_replayEnd.store(0, std::memory_order_relaxed);
     EventLog.SetMuted(false);
     EventLog.DropAfter(pass);
+    PinTrace.ReplaceFrom(pass, CycleCount);
 }
 
 void CHistory::RecordInput(const SUserInput& input) {

@@ -80,6 +80,9 @@ public:
     uint64_t Latest() const;
     // Whether the machine stands before the latest point reached.
     bool InPast() const { return InstructionCount < m_latest; }
+    // The furthest pass known to have been reached: those up to it are
+    // what the history has seen. The thread that runs the program.
+    uint64_t LatestKept() const { return m_latest; }
 
     size_t MemoryBytes() const;
 

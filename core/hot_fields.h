@@ -22,19 +22,22 @@
 // sources that made the pending interrupt. PcChanged: the instruction loaded
 // PC itself. LastMnemonic always points at a static, constant text.
 // InstructionCount: one per pass of the loop since the start of the run.
-#define LUMO_OWN_HOT_FIELDS(X)                       \
-    X(int, Tmr0Inhibit, tmr0Inhibit, 0)              \
-    X(int, PrevTmr0, prevTmr0, 0)                    \
-    X(int, PrevRa4, prevRa4, 0)                      \
-    X(bool, Tmr0Overflowed, tmr0Overflowed, false)   \
-    X(bool, Tmr0WrapPending, tmr0WrapPending, false) \
-    X(uint8_t, PrevPortB, prevPortB, 0)              \
-    X(bool, IrqPending, irqPending, false)           \
-    X(bool, IrqArmed, irqArmed, false)               \
-    X(uint8_t, IrqCause, irqCause, 0)                \
-    X(bool, PcChanged, pcChanged, false)             \
-    X(const char*, LastMnemonic, lastMnemonic, "")   \
-    X(uint64_t, InstructionCount, instructionCount, 0)
+// Asleep: the data-sheet profile's SLEEP holds the processor; its passes then
+// run cycles without instructions.
+#define LUMO_OWN_HOT_FIELDS(X)                         \
+    X(int, Tmr0Inhibit, tmr0Inhibit, 0)                \
+    X(int, PrevTmr0, prevTmr0, 0)                      \
+    X(int, PrevRa4, prevRa4, 0)                        \
+    X(bool, Tmr0Overflowed, tmr0Overflowed, false)     \
+    X(bool, Tmr0WrapPending, tmr0WrapPending, false)   \
+    X(uint8_t, PrevPortB, prevPortB, 0)                \
+    X(bool, IrqPending, irqPending, false)             \
+    X(bool, IrqArmed, irqArmed, false)                 \
+    X(uint8_t, IrqCause, irqCause, 0)                  \
+    X(bool, PcChanged, pcChanged, false)               \
+    X(const char*, LastMnemonic, lastMnemonic, "")     \
+    X(uint64_t, InstructionCount, instructionCount, 0) \
+    X(bool, Asleep, asleep, false)
 
 #define LUMO_HOT_FIELDS(X)    \
     LUMO_SHARED_HOT_FIELDS(X) \

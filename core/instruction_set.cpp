@@ -10,13 +10,24 @@ CInstructionSet::CInstructionSet() {
     Refresh(WiringVersion.load(std::memory_order_acquire));
 }
 
+EChipProfile CInstructionSet::RunProfile() {
+    return Chip.profile;
+}
+
 void CInstructionSet::Refresh(uint32_t version) {
     m_version = version;
-    m_programEnd = std::min(static_cast<int>(ProgramEnd), kProgramImageSize);
+    m_profile = RunProfile();
+    const bool datasheet = m_profile == EChipProfile::Datasheet;
+    const int loadedEnd = std::min(static_cast<int>(ProgramEnd), kProgramImageSize);
+    m_programEnd = datasheet && loadedEnd > 0 ? kProgramImageSize : loadedEnd;
     for (int pc = 0; pc < kWords; ++pc) {
         const int at = 4 * pc;
-        m_program[pc] = DecodeWord(ProgramImage[at], ProgramImage[at + 1], ProgramImage[at + 2],
-                                   ProgramImage[at + 3]);
+        const char c[4] = {ProgramImage[at], ProgramImage[at + 1], ProgramImage[at + 2],
+                           ProgramImage[at + 3]};
+        const bool erased =
+            datasheet && (at + 4 > loadedEnd || c[0] == 0 || c[1] == 0 || c[2] == 0 || c[3] == 0);
+        m_program[pc] =
+            erased ? DecodeWord('3', 'F', 'F', 'F') : DecodeWord(c[0], c[1], c[2], c[3]);
     }
 
     std::fill(std::begin(m_breakBits), std::end(m_breakBits), uint64_t{0});

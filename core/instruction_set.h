@@ -5,6 +5,7 @@
 // worker owns one for the life of its thread.
 #include <cstdint>
 
+#include "chip_profile.h"
 #include "decoded_word.h"
 #include "wiring.h"
 
@@ -61,7 +62,7 @@ public:
     // call: one load when they have not. Returns whether they had changed.
     bool Sync() {
         const uint32_t version = WiringVersion.load(std::memory_order_acquire);
-        if (version == m_version) [[likely]]
+        if (version == m_version && RunProfile() == m_profile) [[likely]]
             return false;
         Refresh(version);
         return true;
@@ -86,8 +87,13 @@ private:
 
     void Refresh(uint32_t version);
 
+    // The profile of the run the program was decoded for: the data-sheet
+    // chip's program memory holds 1024 words, erased ones 0x3FFF.
+    static EChipProfile RunProfile();
+
     uint32_t m_version;
     int m_programEnd = 0;  // capped at the image's end
     SDecodedWord m_program[kWords];
+    EChipProfile m_profile = EChipProfile::Classic;
     uint64_t m_breakBits[65536 / 64];
 };

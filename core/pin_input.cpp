@@ -6,6 +6,7 @@
 
 #include "event_log.h"
 #include "history.h"
+#include "pin_watch.h"
 #include "platform/auto_reset_event.h"
 #include "platform/message_box.h"
 #include "state.h"
@@ -21,6 +22,7 @@ void ApplyClick(const SUserInput& click) {
     if (!IsInputPin(click.address, click.value)) return;
     History.RecordInput(click);
     ApplyUserInput(click);
+    PinsChangedByInput();
     int bit = 0;
     while ((click.value >> bit) != 1) ++bit;
     const char name[] = {'R', click.address == PORTA ? 'A' : 'B', static_cast<char>('0' + bit), 0};
@@ -31,6 +33,7 @@ void ApplyClick(const SUserInput& click) {
 void ApplyEdit(const SUserInput& edit) {
     History.RecordInput(edit);
     ApplyUserInput(edit);
+    PinsChangedByInput();
     char name[8] = "W";
     if (edit.kind == SUserInput::EKind::Register) {
         std::snprintf(name, sizeof name, "0x%02X", static_cast<unsigned>(edit.address));
@@ -42,6 +45,7 @@ void ApplyEdit(const SUserInput& edit) {
 void ApplyBoardInput(const SUserInput& input) {
     History.RecordInput(input);
     ApplyUserInput(input);
+    PinsChangedByInput();
 }
 
 void Apply(const SUserInput& input) {

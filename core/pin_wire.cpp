@@ -6,46 +6,68 @@ namespace {
 Relaxed<uint8_t>& DrivesOf(uint8_t port) {
     return port == PORTA ? Chip.pinDrives.portA : Chip.pinDrives.portB;
 }
+Relaxed<uint8_t>& HeldOf(uint8_t port) {
+    return port == PORTA ? Chip.pinDrives.heldA : Chip.pinDrives.heldB;
+}
+
+constexpr uint8_t kPortAPins = 0x1F;
+constexpr uint8_t kRa4OpenDrain = 0x10;
+constexpr uint8_t kPullUpsOff = 0x80;  // RBPU
+
+// Port B's pull-ups hold its inputs while RBPU is 0; port A has none.
+uint8_t PullUpsOf(uint8_t port) {
+    if (port == PORTA || (RegisterFile[OPTION_REG] & kPullUpsOff)) return 0;
+    return RegisterFile[TRISB];
+}
 }  // namespace
+
+uint8_t ResolvedPort(uint8_t port) {
+    const bool portA = port == PORTA;
+    const uint8_t latch = portA ? Chip.datasheet.latchA : Chip.datasheet.latchB;
+    const uint8_t levels =
+        PortLevels(latch, DrivesOf(port), HeldOf(port), RegisterFile[port + 0x80], PullUpsOf(port),
+                   portA ? kRa4OpenDrain : 0);
+    return portA ? static_cast<uint8_t>(levels & kPortAPins) : levels;
+}
 
 SPinWire PinWire(int pin) {
     const SChipPin& info = kChipPins[pin];
     const uint8_t mask = info.Mask();
-    return {(RegisterFile[info.port] & mask) != 0, (DrivesOf(info.port) & mask) != 0,
-            (RegisterFile[info.Direction()] & mask) != 0};
+    const bool datasheet = Chip.profile == EChipProfile::Datasheet;
+    const uint8_t latch = !datasheet           ? RegisterFile[info.port].load()
+                          : info.port == PORTA ? Chip.datasheet.latchA.load()
+                                               : Chip.datasheet.latchB.load();
+    return {(latch & mask) != 0,
+            (DrivesOf(info.port) & mask) != 0,
+            (RegisterFile[info.Direction()] & mask) != 0,
+            (HeldOf(info.port) & mask) != 0,
+            (PullUpsOf(info.port) & mask) != 0,
+            info.port == PORTA && (mask & kRa4OpenDrain) != 0};
 }
 
 bool PinLevel(int pin) {
-    return ResolvePinLevel(kRunProfile, PinWire(pin));
+    return ResolvePinLevel(Chip.profile, PinWire(pin));
 }
 
 namespace {
-// Each port's three bytes read once: a board asks at every port write.
-template <class Bit>
-uint32_t ForEachPin(Bit bit) {
-    uint32_t pins = 0;
-    for (const uint8_t port : {PORTA, PORTB}) {
-        const uint8_t latch = RegisterFile[port];
-        const uint8_t outside = DrivesOf(port);
-        const uint8_t direction = RegisterFile[port + 0x80];
-        const int first = port == PORTA ? 0 : ChipPinIndex(PORTB, 0);
-        const int count = port == PORTA ? ChipPinIndex(PORTB, 0) : kChipPinCount - first;
-        for (int b = 0; b < count; ++b) {
-            const SPinWire wire{(latch >> b & 1) != 0, (outside >> b & 1) != 0,
-                                (direction >> b & 1) != 0};
-            if (bit(wire)) pins |= 1u << (first + b);
-        }
-    }
-    return pins;
+// The two ports' bytes placed at their pins' indices: a board asks at every
+// port write, so each port is read once.
+uint32_t OfPins(uint8_t portA, uint8_t portB) {
+    return (portA & kPortAPins) | static_cast<uint32_t>(portB) << ChipPinIndex(PORTB, 0);
 }
 }  // namespace
 
 uint32_t PinLevels() {
-    return ForEachPin([](const SPinWire& wire) { return ResolvePinLevel(kRunProfile, wire); });
+    // The classic port register is the pin; the data-sheet pins resolve.
+    if (Chip.profile == EChipProfile::Datasheet) {
+        return OfPins(ResolvedPort(PORTA), ResolvedPort(PORTB));
+    }
+    return OfPins(RegisterFile[PORTA], RegisterFile[PORTB]);
 }
 
 uint32_t PinOutputs() {
-    return ForEachPin([](const SPinWire& wire) { return !wire.input; });
+    return OfPins(static_cast<uint8_t>(~RegisterFile[TRISA]),
+                  static_cast<uint8_t>(~RegisterFile[TRISB]));
 }
 
 void DrivePin(int pin, bool level) {
@@ -53,7 +75,12 @@ void DrivePin(int pin, bool level) {
     const uint8_t mask = info.Mask();
     Relaxed<uint8_t>& drives = DrivesOf(info.port);
     drives = level ? static_cast<uint8_t>(drives | mask) : static_cast<uint8_t>(drives & ~mask);
+    if (Chip.profile == EChipProfile::Datasheet) {
+        HeldOf(info.port) |= mask;
+        RegisterFile[info.port] = ResolvedPort(info.port);
+        return;
+    }
     const bool input = (RegisterFile[info.Direction()] & mask) != 0;
     RegisterFile[info.port] =
-        PortAfterDrive(kRunProfile, RegisterFile[info.port], mask, level, input);
+        PortAfterDrive(EChipProfile::Classic, RegisterFile[info.port], mask, level, input);
 }

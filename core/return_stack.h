@@ -38,6 +38,22 @@ public:
         return address;
     }
 
+    // The data-sheet chip's ring, as its data sheet describes it: no
+    // message, and a pop leaves its slot, so the ninth pop after eight
+    // returns the oldest live entry's slot again.
+    void PushQuietly(int32_t address) {
+        const int32_t at = top;
+        m_slots[at] = address;
+        if (count < 8) count += 1;
+        top = at == 7 ? 0 : at + 1;
+    }
+    int32_t PopQuietly() {
+        if (count > 0) count -= 1;
+        const int32_t at = top == 0 ? 7 : top - 1;
+        top = at;
+        return m_slots[at];
+    }
+
     int32_t Count() const { return count; }
     // The ring as it stands, for a view of it: slot 0-7, and the slot the
     // next push writes (over the oldest entry when the stack is full).

@@ -49,6 +49,7 @@ CRunDriver::SSlice CRunDriver::Slice(int64_t maxPasses) {
     if (onChange) onChange();
     slice.passes = run.passes;
     slice.atBreakpoint = run.atBreakpoint;
+    slice.atPinTrigger = run.atPinTrigger;
     return slice;
 }
 

@@ -17,6 +17,7 @@ public:
     struct SSlice {
         int64_t passes = 0;
         bool atBreakpoint = false;  // the last pass left PC on a breakpoint
+        bool atPinTrigger = false;  // the last pass met the pin trigger (pin_watch.h)
         bool goalPaused = false;    // the goal asked for a pause here; nothing ran
         bool leftProgram = false;   // PC lies outside the program; nothing ran
     };

@@ -8,6 +8,8 @@
 #include "history.h"
 #include "instruction_set.h"
 #include "pin_input.h"
+#include "pin_trace.h"
+#include "pin_watch.h"
 #include "platform/message_box.h"
 #include "state.h"
 
@@ -73,8 +75,9 @@ int64_t ArmPendingInterrupt(CChipExecutor& chip, int64_t passes) {
 // the instruction count reached the next pass that needs a look (the
 // slice's end, a keyframe, the inputs, an interrupt's entry) and the
 // Attention counter for everything else (an accepted interrupt among them).
-template <bool kInputs>
+template <bool kInputs, EChipProfile P>
 [[gnu::always_inline]] inline SPassesRun Passes(CInstructionSet& cpu, int64_t maxPasses) {
+    constexpr bool kDatasheet = P == EChipProfile::Datasheet;
     SPassesRun run;
     CChipExecutor chip;
     chip.LoadAll();
@@ -90,9 +93,25 @@ template <bool kInputs>
     const SDecodedWord* word = &cpu.WordAt(chip.PC);
     for (;;) {
         chip.InstructionCount += 1;
-        chip.Execute<true>(*word);
-        chip.Timer0CycleStep();
-        chip.EndPass();
+        // The pass in which a sleeping chip wakes runs no instruction; the
+        // one after SLEEP comes first, then the interrupt it woke for.
+        bool woke = false;
+        if constexpr (kDatasheet) {
+            if (chip.Asleep) [[unlikely]] {
+                chip.SleepCycleStep();
+                chip.EndPass<P>();
+                woke = chip.WakeUpFlagged();
+                if (woke) chip.Asleep = false;
+            } else {
+                chip.Execute<true, P>(*word);
+                chip.Timer0CycleStep<P>();
+                chip.EndPass<P>();
+            }
+        } else {
+            chip.Execute<true, P>(*word);
+            chip.Timer0CycleStep<P>();
+            chip.EndPass<P>();
+        }
         uint16_t pc = chip.PC;
         ShowPcl(pc);
 
@@ -102,10 +121,15 @@ template <bool kInputs>
                               Attention.load(std::memory_order_relaxed);
         if (look != 0) [[unlikely]] {
             run.passes += stretch - static_cast<int64_t>(lookAt - chip.InstructionCount);
-            if (chip.IrqPending && chip.IrqArmed) {
-                chip.EnterInterrupt();
+            // The data-sheet chip enters at once, after the instruction in
+            // progress, in the forced call's two cycles.
+            if (chip.IrqPending && (chip.IrqArmed || (kDatasheet && !woke && !chip.Asleep))) {
+                chip.EnterInterrupt<P>();
                 pc = chip.PC;
                 ShowPcl(pc);
+            }
+            if constexpr (kDatasheet) {
+                if (chip.ApplyPendingReset()) pc = chip.PC;
             }
             // Cleared before the sources are looked at, so a signal that
             // comes meanwhile is seen after the next pass.
@@ -137,8 +161,11 @@ template <bool kInputs>
                     History.AfterPass();
                 }
             }
-            if (atBreakpoint) {
-                run.atBreakpoint = true;
+            if constexpr (kInputs) {
+                run.atPinTrigger = PinTrigger.Fired();
+            }
+            if (atBreakpoint || run.atPinTrigger) {
+                run.atBreakpoint = atBreakpoint;
                 break;
             }
             const uint16_t next = chip.PC;
@@ -157,19 +184,34 @@ template <bool kInputs>
 }  // namespace
 
 bool PcInsideProgram() {
+    // The data-sheet chip's program memory is all there: erased words are
+    // instructions too.
+    if (Chip.profile == EChipProfile::Datasheet) return ProgramEnd > 0;
     const int end = 4 * PC + 4;
     // The image bound keeps the fetch inside the image whatever ProgramEnd says.
     return end <= ProgramEnd && end <= kProgramImageSize;
 }
 
-// Flattened, so the working copy of the chip lives in registers.
-[[gnu::flatten]] SPassesRun RunPasses(CInstructionSet& cpu, int64_t maxPasses) {
-    const SPassesRun run = Passes<true>(cpu, maxPasses);
+// Flattened, so the working copy of the chip lives in registers; one
+// function per profile, so neither loop shares its registers with the other.
+template <EChipProfile P>
+[[gnu::flatten, gnu::noinline]] SPassesRun RunPassesOf(CInstructionSet& cpu, int64_t maxPasses) {
+    return Passes<true, P>(cpu, maxPasses);
+}
+
+SPassesRun RunPasses(CInstructionSet& cpu, int64_t maxPasses) {
+    PinTrigger.BeginSlice();
+    const SPassesRun run = Chip.profile == EChipProfile::Datasheet
+                               ? RunPassesOf<EChipProfile::Datasheet>(cpu, maxPasses)
+                               : RunPassesOf<EChipProfile::Classic>(cpu, maxPasses);
     History.SettleAtPresent();
+    PinTrace.Reach(CycleCount);
     PublishAttachedBoard();
     return run;
 }
 
 bool ExecutePass(CInstructionSet& cpu) {
-    return Passes<false>(cpu, 1).atBreakpoint;
+    if (Chip.profile == EChipProfile::Datasheet)
+        return Passes<false, EChipProfile::Datasheet>(cpu, 1).atBreakpoint;
+    return Passes<false, EChipProfile::Classic>(cpu, 1).atBreakpoint;
 }

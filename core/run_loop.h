@@ -12,6 +12,7 @@ bool PcInsideProgram();
 struct SPassesRun {
     int64_t passes = 0;
     bool atBreakpoint = false;  // the last pass left PC on a breakpoint
+    bool atPinTrigger = false;  // the pins met the pin trigger's condition in the last pass
 };
 
 // Executes up to maxPasses instructions, each with everything around it: the
@@ -19,7 +20,7 @@ struct SPassesRun {
 // execute, Timer 0, the interrupt check, the bank-1 mirrors, the PC advance,
 // interrupt entry, PCL, the events and the breakpoint comparison; the
 // history's keyframe after it. Stops early after a pass that leaves PC on a
-// breakpoint or showed a message, and before a pass whose word lies outside
+// breakpoint, meets the pin trigger (pin_watch.h) or showed a message, and before a pass whose word lies outside
 // the program. The caller must have checked the loop condition for the first
 // pass.
 SPassesRun RunPasses(CInstructionSet& cpu, int64_t maxPasses);

@@ -1,6 +1,9 @@
 #include "state.h"
 
+#include "chip_executor.h"
 #include "history.h"
+#include "pin_wire.h"
+#include "real_time_pacer.h"
 
 constinit SChipState Chip;
 
@@ -9,6 +12,8 @@ std::atomic<uint32_t> WiringVersion{0};
 std::atomic<uint32_t> OutsideResets{0};
 Watched<char> ProgramImage[kProgramImageSize];
 Watched<int> ProgramEnd;
+Watched<int> ProgramConfigWord{kNoConfigWord};
+Relaxed<uint8_t> ProgramEeprom[kEepromSize];
 
 CBreakLabelTable BreakLabels;
 Relaxed<int> BreakLabelCount;
@@ -56,6 +61,7 @@ void SetPowerOnDirections() {
 void RebaseBookkeeping() {
     PrevRa4 = RegisterFile[PORTA] & 0x10;
     PrevPortB = RegisterFile[PORTB] & 0xF0;
+    Chip.datasheet.portBRead = RegisterFile[PORTB].load();
     PrevTmr0 = RegisterFile[TMR0];
     Tmr0Inhibit = 0;
     PrescaleCount = 0;
@@ -75,6 +81,42 @@ void TellRunAboutReset() {
 }
 }  // namespace
 
+namespace {
+constexpr int kWatchdogEnable = 0x04;  // WDTE of the configuration word
+constexpr double kWatchdogPeriodS = 0.018;
+constexpr double kEepromWriteS = 0.010;
+
+uint32_t CyclesOf(double seconds) {
+    const double cycles = seconds * OscillatorHz / 4.0;
+    return cycles < 1.0 ? 1u : static_cast<uint32_t>(cycles);
+}
+
+// The data-sheet chip's power-on values beyond what both profiles set, and
+// what it takes from the program and the oscillator for the run.
+void PowerOnDatasheet() {
+    SDatasheetChip& chip = Chip.datasheet;
+    chip.latchA = 0;
+    chip.latchB = 0;
+    chip.unlockStep = 0;
+    chip.writing = false;
+    const int config = ProgramConfigWord;
+    chip.watchdogOn = config != kNoConfigWord && (config & kWatchdogEnable) != 0;
+    chip.watchdogCycles = CyclesOf(kWatchdogPeriodS);
+    chip.eepromWriteCycles = CyclesOf(kEepromWriteS);
+    RegisterFile[PORTA] = ResolvedPort(PORTA);
+    RegisterFile[PORTB] = ResolvedPort(PORTB);
+    OnChip([](CChipExecutor& executor) { executor.ClearWatchdog(); });
+}
+}  // namespace
+
+uint16_t StartAddress() {
+    return ChipProfile == EChipProfile::Datasheet ? kDatasheetResetVector : kStartAddress;
+}
+
+void LoadEepromFromProgram() {
+    for (int i = 0; i < kEepromSize; ++i) Chip.datasheet.eeprom[i] = ProgramEeprom[i].load();
+}
+
 void ClearProgramImage() {
     for (auto& ch : ProgramImage) ch = 0;
 }
@@ -86,11 +128,15 @@ void ResetForLoad() {
     SetPowerOnDirections();
     RebaseBookkeeping();
     W = 0;
-    PC = kStartAddress;
+    PC = StartAddress();
     BankOffset = 0;
     // A new program's clock starts at 0.
     CycleCount = 0;
     InstructionCount = 0;
+    // Until the loader finds them: no configuration word, an erased EEPROM.
+    ProgramConfigWord = kNoConfigWord;
+    for (auto& byte : ProgramEeprom) byte = 0xFF;
+    LoadEepromFromProgram();
     TellRunAboutReset();
 }
 
@@ -100,11 +146,13 @@ void ResetForNewDocument() {
     RebaseBookkeeping();
     W = 0;
     BankOffset = 0;
-    PC = kStartAddress;
+    PC = StartAddress();
     TellRunAboutReset();
 }
 
 void ResetForRunBegin() {
+    Chip.profile = ChipProfile.load();
+    Asleep = false;
     *ReturnStack = CReturnStack{};
     Chip.cycleTimers.Clear();
     PcChanged = false;
@@ -115,18 +163,19 @@ void ResetForRunBegin() {
     BreakLabels.ClearAll();
 
     W = 0;
-    PC = kStartAddress;
+    PC = StartAddress();
     ClearRegisterFile();
     SetPowerOnDirections();
     RegisterFile[STATUS_BANK1] = 0x18;
     RegisterFile[STATUS] = 0x18;
-    RegisterFile[PCL_BANK1] = kStartAddress;
-    RegisterFile[PCL] = kStartAddress;
+    RegisterFile[PCL_BANK1] = static_cast<uint8_t>(PC);
+    RegisterFile[PCL] = static_cast<uint8_t>(PC);
 
     BankOffset = 0;
     Tmr0Inhibit = 0;
     CycleCount = 0;
     InstructionCount = 0;
+    if (Chip.profile == EChipProfile::Datasheet) PowerOnDatasheet();
 }
 
 void ResetForRunEnd() {

@@ -10,7 +10,9 @@
 #include <string>
 
 #include "chip_map.h"
+#include "chip_profile.h"
 #include "cycle_timers.h"
+#include "datasheet_chip.h"
 #include "hot_fields.h"
 #include "pin_wire.h"
 #include "relaxed.h"
@@ -24,6 +26,10 @@ constexpr int kBreakSlots = 10;          // only the first 8 are ever used
 constexpr int kBreakpointsUsed = 8;
 constexpr uint16_t kStartAddress = 5;
 constexpr uint16_t kInterruptVector = 4;
+// The data-sheet profile's reset vector, and its program memory's size in
+// words: address bits above bit 9 select nothing.
+constexpr uint16_t kDatasheetResetVector = 0;
+constexpr uint16_t kProgramWordMask = 0x3FF;
 
 // Everything that evolves while a program runs, as one value: saving and
 // restoring the whole machine is one copy. Settings and wiring (the program
@@ -46,6 +52,10 @@ struct SChipState {
     SPinDrives pinDrives;
     CCycleTimers cycleTimers;
 
+    // The profile this run's reset took (see chip_profile.h).
+    Relaxed<EChipProfile> profile;
+    SDatasheetChip datasheet;
+
     bool operator==(const SChipState&) const = default;
 };
 
@@ -61,9 +71,21 @@ inline constexpr auto& PrescaleCount = Chip.prescaleCount;
 inline constexpr auto& CycleCount = Chip.cycleCount;
 inline constexpr CReturnStack* ReturnStack = &Chip.returnStack;
 
+// The address a reset starts the program at, in the profile of the setting.
+uint16_t StartAddress();
+
 // Settings and wiring.
 extern Watched<char> ProgramImage[kProgramImageSize];
 extern Watched<int> ProgramEnd;
+// What the program file holds beyond its program words: the configuration
+// word at word 0x2007 (-1 when the file has none) and the data EEPROM's
+// initial contents from word 0x2100 on. The data-sheet profile's reset and
+// load take them.
+constexpr int kNoConfigWord = -1;
+extern Watched<int> ProgramConfigWord;
+extern Relaxed<uint8_t> ProgramEeprom[kEepromSize];
+// Puts the program file's EEPROM contents into the chip (a load does it).
+void LoadEepromFromProgram();
 
 // Breakpoint label names. Texts cannot be relaxed atomics, and both threads
 // touch them (the dialog on one, the reset at the start of every run on the
@@ -96,5 +118,5 @@ void ResetForNewDocument();
 // The chip's reset at the start of every run, in two halves, because the
 // worker sets its own run flags and refreshes its views between them. The
 // run driver calls them and then starts the session's services.
-void ResetForRunBegin();  // new stack, breakpoints and registers cleared, PC 5
+void ResetForRunBegin();  // new stack, breakpoints and registers cleared, PC at the reset vector
 void ResetForRunEnd();    // the timer and edge bookkeeping from the fresh ports, mnemonic cleared

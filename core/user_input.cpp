@@ -35,6 +35,14 @@ void WriteRegister(int address, uint8_t value) {
 void ApplyUserInput(const SUserInput& input) {
     switch (input.kind) {
         case SUserInput::EKind::Pin:
+            // On the data-sheet chip a click drives the pin from outside.
+            if (Chip.profile == EChipProfile::Datasheet) {
+                int bit = 0;
+                while ((input.value >> bit) > 1) ++bit;
+                const int pin = ChipPinIndex(input.address, bit);
+                if (pin >= 0) DrivePin(pin, !PinLevel(pin));
+                break;
+            }
             RegisterFile[input.address] ^= input.value;
             break;
         case SUserInput::EKind::Register:

@@ -1,25 +1,24 @@
 #pragma once
-// The 13 pins packed in one word, as the waveforms and the comparison with
-// a model solution see them: port A's five levels, then port B's eight, and
-// from bit kDirectionShift on the same for the directions (1 for an input).
+// The 13 pins packed in one word, as the waveforms, the pin trace and the
+// comparison with a model solution see them: the chip's one pin word
+// (pin_trace.h), pin index i's level in bit i and its direction (1 for an
+// input) kDirectionShift above.
 #include <cstdint>
 
+#include "pin_trace.h"
 #include "scenario_names.h"
 #include "state.h"
 
 namespace scenario {
 
-constexpr int kDirectionShift = 16;
+constexpr int kDirectionShift = kPinDirectionShift;
 
-// The pin's bit among the levels (add kDirectionShift for its direction).
+// The pin's bit among the levels (add kDirectionShift for its direction):
+// PinAt numbers the pins as the chip map does.
 inline int PinBit(int pin) {
-    return PinAt(pin).port == PORTA ? PinAt(pin).bit : 5 + PinAt(pin).bit;
+    return pin;
 }
 
-inline uint32_t PinWord() {
-    const uint32_t levels = (RegisterFile[PORTA] & 0x1Fu) | (RegisterFile[PORTB] & 0xFFu) << 5;
-    const uint32_t directions = (RegisterFile[TRISA] & 0x1Fu) | (RegisterFile[TRISB] & 0xFFu) << 5;
-    return levels | directions << kDirectionShift;
-}
+using ::PinWord;
 
 }  // namespace scenario

@@ -49,6 +49,7 @@ constexpr CommandInfo kCommands[] = {
     {ID_VIEW_STACK, "Stek", "Prikazi povratne adrese na steku", nullptr, -1},
     {ID_VIEW_PROGRAM_MEMORY, "Programska memorija", "Prikazi sve reci programa sa instrukcijama i labelama", nullptr, -1},
     {ID_VIEW_DATA_MEMORY, "Memorija podataka", "Prikazi obe banke memorije podataka sa imenima", nullptr, -1},
+    {ID_VIEW_ANALYSER, "Logicki analizator", "Prikazi nivoe pinova kroz vreme, merenja i uslov zaustavljanja", nullptr, -1},
     {ID_RECORD_START, "Snimi sesiju", "Restartuj program i pamti svaki klik na pin sa njegovim ciklusom", nullptr, -1},
     {ID_RECORD_END, "Zavrsi snimanje", "Upisi snimljenu sesiju kao scenario (*.yaml)", nullptr, -1},
     {ID_REPLAY, "Pusti snimak", "Restartuj program i pusti scenario (*.yaml): klikovi u svojim ciklusima, pauza na svakoj proveri", nullptr, -1},
@@ -59,7 +60,8 @@ constexpr int kFileMenu[] = {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_SA
 constexpr int kEditMenu[] = {ID_EDIT_UNDO, kSeparator, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE};
 constexpr int kViewMenu[] = {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_HEX, ID_VIEW_SPECIAL_REGS, ID_VIEW_GENERAL_REGS, ID_VIEW_CHANGES,
                              kSeparator, ID_VIEW_STOPWATCH, ID_VIEW_TOOLBAR_EXTRAS, ID_VIEW_EVENTS,
-                             ID_VIEW_WATCH, ID_VIEW_STACK, ID_VIEW_PROGRAM_MEMORY, ID_VIEW_DATA_MEMORY};
+                             ID_VIEW_WATCH, ID_VIEW_STACK, ID_VIEW_PROGRAM_MEMORY, ID_VIEW_DATA_MEMORY,
+                             ID_VIEW_ANALYSER};
 constexpr int kOptionsMenu[] = {ID_ASSEMBLE, ID_SAVE_BEFORE_ASSEMBLE, ID_ASSEMBLER_TIME_LIMIT, kSeparator, ID_SINGLE_STEP, ID_CONTINUOUS_RUN, ID_STOP_SIMULATION,
                                 ID_RESTART, ID_SPEED, ID_BREAK_LABELS, kSeparator, ID_STEP_BACK, ID_BACK_TO_EVENT,
                                 kSeparator, ID_OSCILLATOR, ID_ZERO_STOPWATCH, kSeparator, ID_RECORD_START,

@@ -11,7 +11,6 @@
 #include "cpu_unit.h"
 #include "event_log.h"
 #include "history.h"
-#include "instruction_set.h"
 #include "lumo_doc.h"
 #include "main_frame.h"
 #include "session_recording.h"
@@ -19,7 +18,7 @@
 #include "state.h"
 #include "time_commands.h"
 #include "user_dialogs.h"
-#include "vcd_writer.h"
+#include "history_waveforms.h"
 
 using namespace scenario;
 
@@ -142,28 +141,9 @@ void CSessionCommands::WriteRecording(const QString& path) {
 }
 
 void CSessionCommands::WriteWaveforms(const QString& path) {
-    // The history executes the run again from its start, silently, with the
-    // clicks at their passes; the pins are sampled at the start, after every
-    // click and after every pass, as lumo-run samples a scenario, and the
-    // machine ends where it stood.
-    struct CSampler : CReplayWatcher {
-        explicit CSampler(CVcdWriter& writer) : vcd(writer) {}
-        void Seen() override { vcd.Sample(CycleCount); }
-        CVcdWriter& vcd;
-    };
-    CInstructionSet cpu;
-    const uint64_t now = InstructionCount;
-    History.GoTo(History.Earliest(), cpu);
-    CVcdWriter vcd;
-    CSampler sampler(vcd);
     std::string error;
-    bool written = vcd.Open(LocalPath(path), m_frame.Time()->OscillatorHz(), &error);
-    if (written) sampler.Seen();
-    for (uint64_t pass = InstructionCount + 1; written && pass <= now; ++pass) {
-        History.GoTo(pass, cpu, &sampler);
-    }
-    History.GoTo(now, cpu);
-    written = written && vcd.Close(CycleCount, &error);
+    const bool written =
+        WriteHistoryWaveforms(LocalPath(path), m_frame.Time()->OscillatorHz(), &error);
     m_frame.statusBar()->showMessage(written ? QStringLiteral("Talasni oblici upisani u ") + path
                                              : QString::fromStdString(error),
                                      kMessageMs);

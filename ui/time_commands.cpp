@@ -9,6 +9,7 @@
 
 #include "command_ids.h"
 #include "events_pane.h"
+#include "logic_analyser_pane.h"
 #include "lumo_doc.h"
 #include "main_frame.h"
 #include "real_time_pacer.h"
@@ -16,6 +17,7 @@
 
 namespace {
 const char kOscillatorKey[] = "simulator/oscillatorHz";
+const char kAnalyserKey[] = "view/logicAnalyser";
 constexpr int kTickMs = 100;
 constexpr int kEventsPaneWidth = 420;
 }  // namespace
@@ -26,7 +28,8 @@ CTimeCommands::CTimeCommands(CMainFrame& frame, CLumoDoc& doc)
       m_doc(doc),
       m_pStopwatch(new QLabel(frame.statusBar())),
       m_pTick(new QTimer(this)),
-      m_pEvents(new CEventsPane(&frame)) {
+      m_pEvents(new CEventsPane(&frame)),
+      m_pAnalyser(new CLogicAnalyserPane(&frame)) {
     const double saved = QSettings().value(kOscillatorKey, kDefaultOscillatorHz).toDouble();
     m_oscillatorHz = saved > 0 ? saved : kDefaultOscillatorHz;
     ::OscillatorHz = m_oscillatorHz;
@@ -62,6 +65,30 @@ CTimeCommands::CTimeCommands(CMainFrame& frame, CLumoDoc& doc)
     connect(m_pEvents, &CEventsPane::GoToPass, this,
             [this](quint64 pass) { m_doc.OnGoToPass(pass); });
 
+    // Closed unless the user left it open; below the window's panes, floating
+    // like the events pane, so the main window keeps its size.
+    frame.addDockWidget(Qt::BottomDockWidgetArea, m_pAnalyser);
+    m_pAnalyser->setFloating(true);
+    m_pAnalyser->hide();
+    m_pAnalyser->SetOscillatorHz(m_oscillatorHz);
+    QAction* showAnalyser = frame.Action(ID_VIEW_ANALYSER);
+    showAnalyser->setCheckable(true);
+    connect(showAnalyser, &QAction::toggled, this, [this](bool show) {
+        if (show && m_pAnalyser->isFloating() && !m_bAnalyserPlaced) {
+            m_bAnalyserPlaced = true;
+            const QRect window = m_frame.frameGeometry();
+            m_pAnalyser->setGeometry(window.left(), window.bottom() + 1, window.width(), 340);
+        }
+        m_pAnalyser->setVisible(show);
+    });
+    // Only the user's choice is kept: docks also hide when the window closes.
+    connect(showAnalyser, &QAction::triggered, this,
+            [](bool show) { QSettings().setValue(kAnalyserKey, show); });
+    connect(m_pAnalyser, &QDockWidget::visibilityChanged, showAnalyser, &QAction::setChecked);
+    connect(m_pAnalyser, &CLogicAnalyserPane::GoToPass, this,
+            [this](quint64 pass) { m_doc.OnGoToPass(pass); });
+    if (QSettings().value(kAnalyserKey, false).toBool()) showAnalyser->setChecked(true);
+
     connect(frame.Action(ID_STEP_BACK), &QAction::triggered, this, [this] { m_doc.OnStepBack(); });
     connect(frame.Action(ID_BACK_TO_EVENT), &QAction::triggered, this,
             [this] { m_doc.OnBackToEvent(); });
@@ -96,6 +123,7 @@ void CTimeCommands::SetOscillatorHz(double hz) {
     if (hz <= 0) return;
     m_oscillatorHz = hz;
     ::OscillatorHz = hz;
+    m_pAnalyser->SetOscillatorHz(hz);
     QSettings().setValue(kOscillatorKey, hz);
     UpdateStopwatch();
 }

@@ -5,6 +5,7 @@
 #include <QObject>
 
 class CEventsPane;
+class CLogicAnalyserPane;
 class CLumoDoc;
 class CMainFrame;
 class QLabel;
@@ -25,6 +26,7 @@ public:
     void SetOscillatorHz(double hz);
     QLabel* Stopwatch() const { return m_pStopwatch; }
     CEventsPane* Events() const { return m_pEvents; }
+    CLogicAnalyserPane* Analyser() const { return m_pAnalyser; }
     // Reads the clock now rather than at the next tick.
     void UpdateStopwatch();
 
@@ -36,7 +38,9 @@ private:
     QLabel* m_pStopwatch;
     QTimer* m_pTick;
     CEventsPane* m_pEvents;
+    CLogicAnalyserPane* m_pAnalyser;
     double m_oscillatorHz = kDefaultOscillatorHz;
     uint64_t m_zeroAt = 0;
+    bool m_bAnalyserPlaced = false;
     bool m_bEventsPlaced = false;  // the cycle count the stopwatch counts from
 };

@@ -277,3 +277,39 @@ TEST_F(LumoRunTest, EmptyGarbageAndHugeObjectFilesRunToTheImageEnd) {
     }
 }
 }  // namespace
+
+namespace {
+// Word 5 on: BSF STATUS,RP0; CLRF TRISB; BCF STATUS,RP0; INCF PORTB,1; GOTO 8:
+// PORTB counts, k after pass 2k + 2.
+const std::string kCounter = HexRecord(0x0000, "2805") +
+                             HexRecord(0x000A,
+                                       "168301861283"
+                                       "0A862808") +
+                             EndRecord();
+
+TEST_F(LumoRunTest, UntilPausesWhenThePinsComeToMeetTheCondition) {
+    struct SCase {
+        const char* until;
+        const char* pass;  // printed, or null when refused
+    };
+    const SCase cases[] = {
+        {"RB0:rise", "4"},      // PORTB 1
+        {"RB2=1,RB0=1", "12"},  // PORTB 5
+        {"rb1:fall", "10"},     // 4
+        {"RB3:edge", "18"},     // 8
+        {"RB9=1", nullptr},    {"RB0=high", nullptr},
+    };
+    for (const SCase& c : cases) {
+        const auto result =
+            Run({"--json", "--steps", "100", "--until", c.until, Program(kCounter)});
+        if (c.pass == nullptr) {
+            EXPECT_NE(result.exitStatus, 0) << c.until;
+            EXPECT_NE(result.err.find("--until"), std::string::npos) << result.err;
+            continue;
+        }
+        ASSERT_EQ(result.exitStatus, 0) << c.until << ": " << result.err;
+        EXPECT_EQ(Field(result.out, "pass"), c.pass) << c.until;
+        EXPECT_EQ(Field(result.out, "status"), "\"paused\"") << c.until;
+    }
+}
+}  // namespace

@@ -111,7 +111,7 @@ TEST(DecodedWordTest, AnyCharactersGiveOperandsInRange) {
         ASSERT_LE(word.f, 0x7F) << i;
         ASSERT_LE(word.bd, 7) << i;
         ASSERT_LE(word.k, 0x7FF) << i;
-        ASSERT_LE(static_cast<int>(word.op), static_cast<int>(EOp::OPTION)) << i;
+        ASSERT_LE(static_cast<int>(word.op), static_cast<int>(EOp::CLRWDT)) << i;
         if (word.op >= EOp::SUBWF && word.op <= EOp::INCFSZ) {
             ASSERT_LE(word.bd, 1) << i;
         }

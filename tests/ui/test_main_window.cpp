@@ -110,7 +110,7 @@ void MainWindowTest::menusHoldTheirItemsInOrder() {
          {"&Toolbar", "&Status Bar", "&Heksa vrednosti      Ctrl+H   ",
           "Registri specijalne namene", "Registri opste namene", "Oznaci promene", "-", "Stoperica",
           "Dodaci na traci sa alatima", "Dogadjaji", "Pracenje", "Stek", "Programska memorija",
-          "Memorija podataka"}},
+          "Memorija podataka", "Logicki analizator"}},
         {"&Options",
          {"&Prevedi  (F7)", "Sacuvaj pre prevodjenja", "Vreme za prevodjenje...", "-", "&Korak po korak (Ctrl+F5)",
           "Kontinualna simulacija (F5)", "&Prekid simulacije (Shift+F5)", "&Restart (Ctrl+R)",

@@ -1,0 +1,146 @@
+#include "pin_trace.h"
+
+#include <algorithm>
+
+#include "pin_wire.h"
+#include "state.h"
+
+CPinTrace PinTrace;
+
+uint32_t PinWord() {
+    const uint32_t directions = (RegisterFile[TRISA] & 0x1Fu) | (RegisterFile[TRISB] & 0xFFu) << 5;
+    return PinLevels() | directions << kPinDirectionShift;
+}
+
+// Written by the owner and read by others through atomic_ref, so that the
+// slots need no initialisation: a large trace costs memory only as it fills.
+struct CPinTrace::SSlot {
+    uint64_t pass;
+    uint64_t cycle;
+    uint32_t word;
+};
+
+namespace {
+template <typename T>
+T LoadRelaxed(const T& item) {
+    return std::atomic_ref<T>(const_cast<T&>(item)).load(std::memory_order_relaxed);
+}
+template <typename T>
+void StoreRelaxed(T& item, T value) {
+    std::atomic_ref<T>(item).store(value, std::memory_order_relaxed);
+}
+}  // namespace
+
+CPinTrace::CPinTrace() : m_slots(std::make_unique_for_overwrite<SSlot[]>(kCapacity)) {}
+CPinTrace::~CPinTrace() = default;
+
+SPinChange CPinTrace::SlotAt(uint64_t index) const {
+    const SSlot& slot = m_slots[index % kCapacity];
+    return {LoadRelaxed(slot.pass), LoadRelaxed(slot.cycle), LoadRelaxed(slot.word)};
+}
+
+uint64_t CPinTrace::KeptFrom(uint64_t end) const {
+    const uint64_t start = m_start.load(std::memory_order_relaxed);
+    return end >= start + kCapacity ? end - kCapacity + 1 : start;
+}
+
+void CPinTrace::BeginRewrite() {
+    m_rewrites.fetch_add(1, std::memory_order_relaxed);
+    std::atomic_thread_fence(std::memory_order_release);
+}
+
+void CPinTrace::Append(const SPinChange& change) {
+    const uint64_t end = m_end.load(std::memory_order_relaxed);
+    SSlot& slot = m_slots[end % kCapacity];
+    StoreRelaxed(slot.pass, change.pass);
+    StoreRelaxed(slot.cycle, change.cycle);
+    StoreRelaxed(slot.word, change.word);
+    m_end.store(end + 1, std::memory_order_release);
+    m_lastWord = change.word;
+}
+
+void CPinTrace::Start(uint64_t pass, uint64_t cycle) {
+    BeginRewrite();
+    m_start.store(m_end.load(std::memory_order_relaxed), std::memory_order_relaxed);
+    m_endCycle.store(cycle, std::memory_order_relaxed);
+    Append({pass, cycle, PinWord()});
+}
+
+void CPinTrace::Sample(uint64_t pass, uint64_t cycle) {
+    const uint32_t word = PinWord();
+    if (word != m_lastWord) Append({pass, cycle, word});
+    Reach(cycle);
+}
+
+void CPinTrace::ReplaceFrom(uint64_t pass, uint64_t cycle) {
+    uint64_t end = m_end.load(std::memory_order_relaxed);
+    const uint64_t kept = KeptFrom(end);
+    // The first change of the run always stays: it is the state at the start.
+    while (end > kept + 1 && SlotAt(end - 1).pass >= pass) --end;
+    BeginRewrite();
+    m_end.store(end, std::memory_order_relaxed);
+    m_lastWord = SlotAt(end - 1).word;
+    m_endCycle.store(cycle, std::memory_order_relaxed);
+    Sample(pass, cycle);
+}
+
+void CPinTrace::Reach(uint64_t cycle) {
+    if (cycle > m_endCycle.load(std::memory_order_relaxed)) {
+        m_endCycle.store(cycle, std::memory_order_relaxed);
+    }
+}
+
+uint64_t CPinTrace::FirstCycle() const {
+    for (;;) {
+        const uint64_t rewrites = m_rewrites.load(std::memory_order_acquire);
+        const uint64_t end = m_end.load(std::memory_order_acquire);
+        if (end == m_start.load(std::memory_order_relaxed)) return 0;
+        const uint64_t cycle = SlotAt(KeptFrom(end)).cycle;
+        std::atomic_thread_fence(std::memory_order_acquire);
+        const uint64_t endAfter = m_end.load(std::memory_order_relaxed);
+        if (m_rewrites.load(std::memory_order_relaxed) == rewrites &&
+            KeptFrom(endAfter) <= KeptFrom(end))
+            return cycle;
+    }
+}
+
+bool CPinTrace::CopyOnce(uint64_t fromCycle, uint64_t toCycle, SPinTraceCopy* copy) const {
+    const uint64_t rewrites = m_rewrites.load(std::memory_order_acquire);
+    const uint64_t end = m_end.load(std::memory_order_acquire);
+    const uint64_t start = m_start.load(std::memory_order_relaxed);
+    copy->changes.clear();
+    copy->endCycle = m_endCycle.load(std::memory_order_relaxed);
+    if (end == start) return true;
+    uint64_t kept = KeptFrom(end);
+    copy->clipped = kept > start;
+    // Once the slots have come round, the oldest ones are next to be written:
+    // a copy keeps clear of them, so that it ends before the writer gets there.
+    if (copy->clipped) kept = std::min(kept + kCapacity / 16, end - 1);
+    // The last change at or before fromCycle leads; the first one kept when none is.
+    uint64_t low = kept;
+    uint64_t high = end;
+    while (high - low > 1) {
+        const uint64_t middle = low + (high - low) / 2;
+        if (SlotAt(middle).cycle <= fromCycle) {
+            low = middle;
+        } else {
+            high = middle;
+        }
+    }
+    for (uint64_t index = low; index < end; ++index) {
+        const SPinChange change = SlotAt(index);
+        if (index > low && change.cycle > toCycle) break;
+        copy->changes.push_back(change);
+    }
+    std::atomic_thread_fence(std::memory_order_acquire);
+    // Slots from the kept start of the present end on may have been written anew.
+    return m_rewrites.load(std::memory_order_relaxed) == rewrites &&
+           KeptFrom(m_end.load(std::memory_order_relaxed)) <= low;
+}
+
+SPinTraceCopy CPinTrace::Read(uint64_t fromCycle, uint64_t toCycle) const {
+    SPinTraceCopy copy;
+    while (!CopyOnce(fromCycle, toCycle, &copy)) {
+    }
+    return copy;
+}

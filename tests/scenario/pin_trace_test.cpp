@@ -1,0 +1,164 @@
+// The pin trace the run keeps as it goes against the waveforms written from
+// the history afterwards: random programs, random clicks and edits, steps
+// back with and without a new input in the past; both must tell the same
+// levels and directions at the same times.
+#include "pin_trace.h"
+
+#include <algorithm>
+#include <fstream>
+#include <map>
+#include <random>
+#include <sstream>
+
+#include "../build/build_test_support.h"
+#include "../core/core_test_support.h"
+#include "history.h"
+#include "history_waveforms.h"
+#include "pin_input.h"
+
+namespace {
+constexpr double kClockHz = 4e6;  // 1000 ns per instruction cycle
+
+// Without the times at which the pins came back to what they were.
+std::map<long long, uint32_t> WithoutRepeats(std::map<long long, uint32_t> words) {
+    uint32_t last = ~0u;
+    for (auto it = words.begin(); it != words.end();) {
+        if (it->second == last) {
+            it = words.erase(it);
+        } else {
+            last = it++->second;
+        }
+    }
+    return words;
+}
+
+// The file's changes as the word of the pins at each time, the last value at a time standing.
+std::map<long long, uint32_t> VcdWords(const std::string& path) {
+    std::ifstream in(path);
+    std::string line;
+    std::map<long long, uint32_t> words;
+    uint32_t word = 0;
+    long long time = 0;
+    while (std::getline(in, line)) {
+        if (line.size() == 2 && (line[0] == '0' || line[0] == '1')) {
+            const char code = line[1];
+            const int bit = code >= 'a' ? code - 'a' : kPinDirectionShift + code - 'A';
+            word = line[0] == '1' ? word | 1u << bit : word & ~(1u << bit);
+            words[time] = word;
+        } else if (line[0] == '#') {
+            time = std::stoll(line.substr(1));
+        }
+    }
+    return WithoutRepeats(words);
+}
+
+// The trace's changes the same way.
+std::map<long long, uint32_t> TraceWords() {
+    std::map<long long, uint32_t> words;
+    for (const SPinChange& change : PinTrace.Read(0, UINT64_MAX).changes) {
+        words[static_cast<long long>(change.cycle) * 1000] = change.word;
+    }
+    return WithoutRepeats(words);
+}
+
+class PinTraceTest : public CoreTest {
+protected:
+    // Random words, each one's GOTO or CALL kept inside the image; many of
+    // them work on the ports, the direction registers or through FSR.
+    void LoadRandomProgram(unsigned seed) {
+        m_random.seed(seed);
+        for (int address = 0; address < 1023; ++address) {
+            uint16_t word = std::uniform_int_distribution<int>(0, 0x3FFF)(m_random);
+            if ((word >> 12) == 2) word &= 0x2BFF;
+            // Every fourth word a store into one of the pins' registers.
+            // MOVWF, COMF, INCF, DECF and XORWF into a file, random bit operations.
+            const uint16_t stores[] = {0x0080, 0x0980,
+                                       0x0A80, 0x0380,
+                                       0x0680, static_cast<uint16_t>(0x1000 | (word & 0x0B80))};
+            const uint16_t files[] = {PORTA, PORTB, INDF};
+            if (address % 4 == 0) {
+                word = static_cast<uint16_t>(stores[word % 6] | files[address % 3]);
+            }
+            // Bank 1 around every fourth of them, so the direction registers are reached.
+            if (address % 16 == 3) word = 0x1683;  // BSF STATUS,RP0
+            if (address % 16 == 6) word = 0x1283;  // BCF STATUS,RP0
+            PutWord(address, word);
+        }
+        PutWord(1023, 0x2805);
+        ResetForRun();
+        History.Start();
+    }
+
+    void RunWithInputs(int passes) {
+        for (int pass = 0; pass < passes; ++pass) {
+            const int dice = std::uniform_int_distribution<int>(0, 60)(m_random);
+            if (dice < 3) {
+                const bool portB = dice != 0;
+                const int bit = std::uniform_int_distribution<int>(0, portB ? 7 : 4)(m_random);
+                ClickPin(portB ? PORTB : PORTA, static_cast<uint8_t>(1u << bit));
+            } else if (dice == 3) {
+                const uint8_t targets[] = {PORTA, PORTB, TRISA, TRISB};
+                const auto value =
+                    static_cast<uint8_t>(std::uniform_int_distribution<int>(0, 255)(m_random));
+                EditValue({SUserInput::EKind::Register, targets[pass % 4], value});
+            }
+            Step();
+        }
+    }
+
+    std::mt19937 m_random;
+};
+
+TEST_F(PinTraceTest, TheLiveTraceTellsWhatTheHistorysWaveformsTell) {
+    CScratchFolder folder;
+    const std::string path = (folder.Path() / "w.vcd").string();
+    for (unsigned seed = 1; seed <= 6; ++seed) {
+        LoadRandomProgram(seed);
+        RunWithInputs(6000);
+        // Back and forward again without an input: the trace stays.
+        History.GoTo(2500, m_cpu);
+        Step(400);
+        History.GoTo(6000, m_cpu);
+        // Back and a new input: the future is another.
+        History.GoTo(4000 + seed * 100, m_cpu);
+        EditValue({SUserInput::EKind::Register, TRISB, 0xFF});
+        ClickPin(PORTB, 0x01);
+        RunWithInputs(3000);
+        // Back, and running on through the past into the present.
+        History.GoTo(5000, m_cpu);
+        Step(4000);
+        std::string error;
+        ASSERT_TRUE(scenario::WriteHistoryWaveforms(path, kClockHz, &error)) << error;
+        const std::map<long long, uint32_t> vcd = VcdWords(path);
+        const std::map<long long, uint32_t> trace = TraceWords();
+        ASSERT_GT(trace.size(), 100u) << "seed " << seed;
+        auto [inTrace, inVcd] = std::mismatch(trace.begin(), trace.end(), vcd.begin(), vcd.end());
+        EXPECT_TRUE(inTrace == trace.end() && inVcd == vcd.end())
+            << "seed " << seed << ": trace " << (inTrace == trace.end() ? -1 : inTrace->first)
+            << " " << std::hex << (inTrace == trace.end() ? 0 : inTrace->second) << std::dec
+            << " vcd " << (inVcd == vcd.end() ? -1 : inVcd->first) << " " << std::hex
+            << (inVcd == vcd.end() ? 0 : inVcd->second) << std::dec;
+        EXPECT_EQ(PinTrace.EndCycle(), CycleCount.load()) << "seed " << seed;
+    }
+}
+
+TEST_F(PinTraceTest, AReadOfARangeStartsWithTheChangeInForceAndEndsAtItsEnd) {
+    // 5 BSF STATUS,RP0; 6 BCF TRISB,0; 7 BCF STATUS,RP0;
+    // 8 BSF PORTB,0; 9 BCF PORTB,0; 10 GOTO 8: RB0 high for 1 cycle in 4.
+    Load({0x1683, 0x1006, 0x1283, 0x1406, 0x1006, 0x2808});
+    History.Start();
+    Step(3);
+    const uint64_t outputAt = CycleCount;
+    Step(400);
+    const SPinTraceCopy copy = PinTrace.Read(outputAt + 10, outputAt + 20);
+    ASSERT_FALSE(copy.changes.empty());
+    EXPECT_LE(copy.changes.front().cycle, outputAt + 10);
+    EXPECT_GT(copy.changes.back().cycle, outputAt + 16);
+    for (const SPinChange& change : copy.changes) EXPECT_LE(change.cycle, outputAt + 20);
+    // RB0 rises at cycle 4 and falls at 5, then every four cycles again: the
+    // fall at 13 in force, then 16, 17, 20 and 21.
+    EXPECT_EQ(copy.changes.size(), 5u);
+    EXPECT_EQ(copy.changes.front().cycle, outputAt + 10);
+    EXPECT_EQ(copy.endCycle, CycleCount.load());
+}
+}  // namespace

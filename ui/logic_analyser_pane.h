@@ -1,0 +1,99 @@
+#pragma once
+// The "Logicki analizator" pane: the 13 pins over time from the pin trace,
+// levels as traces and inputs drawn apart from outputs, zoomed with the
+// wheel from one cycle to the whole run and scrolled with the bar. Cursor A
+// (a left click) takes the machine to the pin change nearest to it through
+// the history, cursor B (a right click) measures the interval from A; a
+// click on a pin's name selects it for period, frequency and duty cycle.
+// The current moment is marked. A pin condition typed below makes the run
+// stop where the pins come to meet it.
+#include <QDockWidget>
+#include <QWidget>
+#include <cstdint>
+
+#include "pin_trace.h"
+
+class QLabel;
+class QLineEdit;
+class QScrollBar;
+class QTimer;
+
+class CTraceView : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kNameWidth = 56;
+    static constexpr int kRowHeight = 18;
+
+    explicit CTraceView(QWidget* parent = nullptr);
+    // Reads the trace afresh for the cycles on show.
+    void Reload();
+    void ShowWhole();
+    void ScrollTo(uint64_t from);
+
+    uint64_t From() const { return m_from; }
+    uint64_t Span() const { return m_span; }
+    uint64_t End() const { return m_copy.endCycle; }
+    int SelectedPin() const { return m_selected; }
+    bool HasCursor(int which) const { return m_cursor[which] != kNone; }
+    uint64_t Cursor(int which) const { return m_cursor[which]; }
+    // The change nearest to a cycle among those on show, or null.
+    const SPinChange* NearestChange(uint64_t cycle) const;
+    const SPinTraceCopy& Copy() const { return m_copy; }
+
+signals:
+    void Changed();
+    void GoToPass(quint64 pass);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    QSize sizeHint() const override;
+
+private:
+    static constexpr uint64_t kNone = UINT64_MAX;
+    double XOf(uint64_t cycle) const;
+    uint64_t CycleAt(int x) const;
+
+    SPinTraceCopy m_copy;
+    uint64_t m_from = 0;
+    uint64_t m_span = 200;  // cycles across the traces
+    uint64_t m_cursor[2] = {kNone, kNone};
+    uint64_t m_hover = kNone;
+    int m_selected = -1;
+    bool m_following = true;  // the view keeps the run's end in sight
+};
+
+class CLogicAnalyserPane : public QDockWidget {
+    Q_OBJECT
+public:
+    explicit CLogicAnalyserPane(QWidget* parent = nullptr);
+    void SetOscillatorHz(double hz) { m_oscillatorHz = hz; }
+    CTraceView* Traces() const { return m_pTraces; }
+    QLabel* Readout() const { return m_pReadout; }
+    QLineEdit* Condition() const { return m_pCondition; }
+
+    // The readout's words for an interval of cycles.
+    static QString TimeText(uint64_t cycles, double oscillatorHz);
+
+signals:
+    void GoToPass(quint64 pass);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    void Poll();
+    void UpdateReadout();
+    void UpdateScrollBar();
+    void TakeCondition();
+
+    CTraceView* m_pTraces;
+    QScrollBar* m_pScroll;
+    QLabel* m_pReadout;
+    QLineEdit* m_pCondition;
+    QTimer* m_pPoll;
+    double m_oscillatorHz = 4e6;
+};
