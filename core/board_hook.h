@@ -55,13 +55,11 @@ public:
 // it before it goes.
 extern std::atomic<CBoardHook*> AttachedBoard;
 
-// The pins as the chip now stands, for a board.
-SBoardView BoardViewNow();
 // The run's start: the attached board resets and drives its first levels.
 void StartAttachedBoard();
-// The attached board looks at the pins and its due cycle, for the run loop
-// between its load and publish of the working copy.
-void UpdateAttachedBoard();
+// The attached board looks at the pins and its due cycle, for the run loop at
+// the given cycle. Returns whether the pins or the queue changed.
+[[gnu::cold, gnu::noinline]] bool UpdateAttachedBoard(uint64_t cycle);
 // A user's action on the attached board, for a caller that owns the machine.
 void ActOnAttachedBoard(const SUserInput& input);
 // The attached board's state for a keyframe (null without a board), and back.

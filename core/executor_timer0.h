@@ -116,79 +116,16 @@ protected:
         }
     }
 
-public:
-    // The board's answer: its levels go onto the pins, and while they change
-    // the pins it looks again (a key joins a row to a column, which it then
-    // sees), a few rounds at most, so board and chip settle at this cycle.
-    // Its due cycle waits in the queue.
-    template <EChipProfile P>
-    void AnswerBoard(CBoardHook& board, SBoardAnswer answer) {
-        constexpr int kRounds = 4;
-        for (int round = 1; DriveFromBoard<P>(answer) && round < kRounds; ++round) {
-            answer = board.Update(BoardView());
-        }
-        const uint64_t due = answer.due == SBoardAnswer::kNever
-                                 ? answer.due
-                                 : std::max(answer.due, CycleCount() + 1);
-        if (Chip.cycleTimers.Reschedule(due, {ECycleEvent::BoardDue, 0, 0})) WakeTimer();
-    }
-
 protected:
     // The pins may have changed, or the board's cycle has come. The board
-    // is called on the chip itself, out of line, so that the loop keeps its
-    // working copy in registers: published before, loaded afresh after.
+    // looks out of line and touches only what the loop keeps in place (the
+    // register file, the pins' drives, the queue), so that the working copy
+    // stays in registers; when it moved something, the copy forgets what it
+    // knew settled, as after a store of a port with its hooks.
     [[gnu::always_inline]] void LookAtBoard() {
         if (AttachedBoard.load(std::memory_order_relaxed) == nullptr) [[likely]]
             return;
-        PublishAll();
-        UpdateAttachedBoard();
-        LoadAll();
-    }
-
-    SBoardView BoardView() const {
-        return {CycleCount(), static_cast<uint16_t>(PinLevels()),
-                static_cast<uint16_t>(PinOutputs())};
-    }
-
-    // Returns whether a port byte changed. The board drives from outside, as
-    // a click does: in the classic profile an input pin's register bit takes
-    // the level through the store path, on the data-sheet chip the port
-    // resolves anew.
-    template <EChipProfile P>
-    bool DriveFromBoard(const SBoardAnswer& answer) {
-        bool changed = false;
-        // Port by port: one store for all of a port's pins the board moved.
-        for (const uint8_t portIndex : {PORTA, PORTB}) {
-            const int first = portIndex == PORTA ? 0 : ChipPinIndex(PORTB, 0);
-            const int count = portIndex == PORTA ? ChipPinIndex(PORTB, 0) : kChipPinCount - first;
-            const auto mask = static_cast<uint8_t>((answer.drive >> first) & ((1u << count) - 1));
-            if (mask == 0) continue;
-            const auto level = static_cast<uint8_t>((answer.level >> first) & mask);
-            const bool portA = portIndex == PORTA;
-            Relaxed<uint8_t>& drives = portA ? Chip.pinDrives.portA : Chip.pinDrives.portB;
-            const uint8_t drivesBefore = drives;
-            const auto drivesAfter = static_cast<uint8_t>((drivesBefore & ~mask) | level);
-            if (drivesAfter != drivesBefore) drives = drivesAfter;
-            const uint8_t port = RegisterFile[portIndex];
-            if constexpr (P == EChipProfile::Datasheet) {
-                (portA ? Chip.pinDrives.heldA : Chip.pinDrives.heldB) |= mask;
-                ResolvePort(portIndex);
-                if (RegisterFile[portIndex] == port) continue;
-            } else {
-                const uint8_t direction = RegisterFile[portIndex + 0x80];
-                uint8_t after = port;
-                for (int bit = 0; bit < count; ++bit) {
-                    const auto pinMask = static_cast<uint8_t>(1u << bit);
-                    if (!(mask & pinMask)) continue;
-                    after = PortAfterDrive(P, after, pinMask, (level & pinMask) != 0,
-                                           (direction & pinMask) != 0);
-                }
-                if (after == port) continue;
-                StoreFile<P>(portIndex, after);
-            }
-            changed = true;
-        }
-        return changed;
+        if (UpdateAttachedBoard(CycleCount())) ForgetShortcuts();
     }
 
     // The data-sheet chip's own events (the watchdog, the EEPROM), defined

@@ -72,15 +72,27 @@ uint32_t PinOutputs() {
 
 void DrivePin(int pin, bool level) {
     const SChipPin& info = kChipPins[pin];
-    const uint8_t mask = info.Mask();
-    Relaxed<uint8_t>& drives = DrivesOf(info.port);
-    drives = level ? static_cast<uint8_t>(drives | mask) : static_cast<uint8_t>(drives & ~mask);
+    DrivePort(info.port, info.Mask(), level ? info.Mask() : 0);
+}
+
+bool DrivePort(uint8_t port, uint8_t mask, uint8_t levels) {
+    Relaxed<uint8_t>& drives = DrivesOf(port);
+    const auto drivesAfter = static_cast<uint8_t>((drives & ~mask) | (levels & mask));
+    if (drivesAfter != drives) drives = drivesAfter;
+    const uint8_t before = RegisterFile[port];
     if (Chip.profile == EChipProfile::Datasheet) {
-        HeldOf(info.port) |= mask;
-        RegisterFile[info.port] = ResolvedPort(info.port);
-        return;
+        HeldOf(port) |= mask;
+        RegisterFile[port] = ResolvedPort(port);
+    } else {
+        const uint8_t direction = RegisterFile[port + 0x80];
+        uint8_t after = before;
+        for (int bit = 0; bit < 8; ++bit) {
+            const auto pinMask = static_cast<uint8_t>(1u << bit);
+            if (!(mask & pinMask)) continue;
+            after = PortAfterDrive(EChipProfile::Classic, after, pinMask, (levels & pinMask) != 0,
+                                   (direction & pinMask) != 0);
+        }
+        if (after != before) RegisterFile[port] = after;
     }
-    const bool input = (RegisterFile[info.Direction()] & mask) != 0;
-    RegisterFile[info.port] =
-        PortAfterDrive(EChipProfile::Classic, RegisterFile[info.port], mask, level, input);
+    return RegisterFile[port] != before;
 }
