@@ -52,16 +52,6 @@ std::string PartText(const SPart& part) {
                       part);
 }
 
-SPartStep CombineSteps(const SPartStep& a, const SPartStep& b) {
-    SPartStep both;
-    both.drive = a.drive | b.drive;
-    const PinMask lowA = a.drive & static_cast<PinMask>(~a.level);
-    const PinMask lowB = b.drive & static_cast<PinMask>(~b.level);
-    both.level = both.drive & static_cast<PinMask>(~(lowA | lowB));
-    both.due = std::min(a.due, b.due);
-    return both;
-}
-
 SPartStep UpdateBoard(SBoard& board, const SPinView& view) {
     SPartStep all;
     for (SBoardPart& entry : board.parts) all = CombineSteps(all, UpdatePart(entry.part, view));

@@ -43,7 +43,15 @@ std::string PartText(const SPart& part);
 
 // Two parts' answers as one: where both drive a pin, low wins (a contact to
 // ground beats a resistor or a weaker source); the earlier due cycle.
-SPartStep CombineSteps(const SPartStep& a, const SPartStep& b);
+inline SPartStep CombineSteps(const SPartStep& a, const SPartStep& b) {
+    SPartStep both;
+    both.drive = a.drive | b.drive;
+    const PinMask lowA = a.drive & static_cast<PinMask>(~a.level);
+    const PinMask lowB = b.drive & static_cast<PinMask>(~b.level);
+    both.level = both.drive & static_cast<PinMask>(~(lowA | lowB));
+    both.due = a.due < b.due ? a.due : b.due;
+    return both;
+}
 // Every part of the board called at once, their answers combined.
 SPartStep UpdateBoard(SBoard& board, const SPinView& view);
 

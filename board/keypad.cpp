@@ -16,6 +16,7 @@ bool CKeypad::Set(char label, bool down) {
             const auto bit = static_cast<uint16_t>(1u << (r * 4 + c));
             m_pressed = down ? static_cast<uint16_t>(m_pressed | bit)
                              : static_cast<uint16_t>(m_pressed & ~bit);
+            JoinNets();
             return true;
         }
     }
@@ -32,12 +33,9 @@ std::string CKeypad::PressedLabels() const {
     return labels;
 }
 
-SPartStep CKeypad::Update(const SPinView& view) const {
-    SPartStep step;
-    if (m_pressed == 0) return step;
-    // Wires 0-3 are the rows, 4-7 the columns; each pressed key joins its
-    // two wires into one net, until nothing changes.
-    std::array<uint8_t, 8> net;
+// Each pressed key joins its two wires into one net, until nothing changes.
+void CKeypad::JoinNets() {
+    std::array<uint8_t, 8>& net = m_net;
     for (int w = 0; w < 8; ++w) net[w] = static_cast<uint8_t>(1u << w);
     for (bool changed = true; changed;) {
         changed = false;
@@ -52,6 +50,12 @@ SPartStep CKeypad::Update(const SPinView& view) const {
             }
         }
     }
+}
+
+SPartStep CKeypad::Update(const SPinView& view) const {
+    SPartStep step;
+    if (m_pressed == 0) return step;
+    const std::array<uint8_t, 8>& net = m_net;
     auto pinOf = [&](int w) {
         if (w < 4) return w < m_wiring.rowCount ? m_wiring.rows[w] : kNoPin;
         return w - 4 < m_wiring.columnCount ? m_wiring.columns[w - 4] : kNoPin;

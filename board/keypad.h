@@ -45,9 +45,13 @@ public:
 
 private:
     bool Set(char label, bool down);
+    void JoinNets();
 
     SKeypadWiring m_wiring;
     uint16_t m_pressed = 0;  // bit r * 4 + c
+    // Wires 0-3 are the rows, 4-7 the columns; each wire's net, the wires
+    // the pressed keys join it to, worked out when a key moves.
+    std::array<uint8_t, 8> m_net = {1, 2, 4, 8, 16, 32, 64, 128};
 };
 
 }  // namespace board

@@ -48,6 +48,11 @@ std::string EventJson(const SEvent& event) {
             line += ",\"name\":" + JsonString(event.text.c_str()) +
                     ",\"value\":" + std::to_string(event.value);
             break;
+        case EEventKind::Board:
+            line += ",\"part\":" + JsonString(event.text.c_str()) + ",\"what\":\"" +
+                    BoardEventName(static_cast<EBoardEvent>(event.cause)) +
+                    "\",\"value\":" + std::to_string(event.value);
+            break;
         case EEventKind::Retfie:
         case EEventKind::RunStart:
         case EEventKind::RunEnd:

@@ -5,6 +5,7 @@
 #include <string>
 #include <thread>
 
+#include "board_output.h"
 #include "break_labels.h"
 #include "event_log.h"
 #include "event_output.h"
@@ -134,6 +135,9 @@ void Run(const SRunOptions& options, CVcdWriter* vcd) {
         status = ERunStatus::Running;
     }
     PrintState(stdout, pass, status, options.json, names);
+    if (auto* attached = dynamic_cast<board::CAttachedBoard*>(AttachedBoard.load())) {
+        PrintBoard(stdout, attached->Live(), options.json);
+    }
     EventLog.Record(Event(EEventKind::RunEnd));
 }
 
@@ -243,6 +247,12 @@ int main(int argc, char** argv) {
     std::string error;
     if (!ParseRunOptions(argc, argv, &options, &error)) return Usage(error);
     if (options.chip) ChipProfile = *options.chip;
+    // A scenario without a board of its own plays on this one.
+    std::unique_ptr<board::CAttachedBoard> attached;
+    if (const std::string path = BoardFileFor(options.board, options.program); !path.empty()) {
+        attached = AttachBoardFile(path, options.clockHz);
+        if (!attached) return kExitLoadFailed;
+    }
     if (!options.scenarios.empty()) return RunScenarios(options);
     if (!CheckProgramReadable(options.program, &error)) return LoadFailed(error);
     if (!IsLoadableProgram(options.program)) {

@@ -13,9 +13,10 @@ using namespace scenario;
 const char kUsage[] =
     "usage: lumo-run [--steps N] [--break ADDR|LABEL]... [--pin NAME@K]... [--trace] [--json]\n"
     "                [--events FILE] [--back K] [--vcd FILE] [--clock FREQ] [--record FILE]\n"
-    "                [--realtime [FACTOR]] [--until CONDITION] [--chip PROFILE] PROGRAM\n"
+    "                [--realtime [FACTOR]] [--until CONDITION] [--chip PROFILE] [--board FILE]\n"
+    "                PROGRAM\n"
     "       lumo-run --scenario FILE... [--json] [--junit FILE] [--vcd FILE] [--compare MODEL]\n"
-    "                [PROGRAM]\n"
+    "                [--board FILE] [PROGRAM]\n"
     "  PROGRAM        an object file (*.obj), an assembly source (*.asm) or a standard\n"
     "                 Intel HEX file (*.hex)\n"
     "  --steps N      run at most N instructions (default 1000)\n"
@@ -46,7 +47,10 @@ const char kUsage[] =
     "                 pins with it (within the scenario's tolerance); the first difference\n"
     "                 fails the scenario, with its cycle, pin and source line\n"
     "  --record FILE  write the run as a scenario: its pin switches at their cycles and\n"
-    "                 the final state as what to expect\n";
+    "                 the final state as what to expect\n"
+    "  --board FILE   put the lab board of FILE (YAML) on the pins and print what its\n"
+    "                 parts show after the run; without it NAME.board.yaml beside\n"
+    "                 NAME.asm is used when it exists; a scenario's board: key wins\n";
 
 namespace {
 // Whole, non-negative numbers only: decimal, or hexadecimal after 0x.
@@ -158,7 +162,8 @@ bool ParseRunOptions(int argc, char** argv, SRunOptions* options, std::string* e
             ++i;
         } else if (arg == "--steps" || arg == "--break" || arg == "--pin" || arg == "--scenario" ||
                    arg == "--junit" || arg == "--vcd" || arg == "--clock" || arg == "--events" ||
-                   arg == "--record" || arg == "--compare" || arg == "--chip") {
+                   arg == "--record" || arg == "--board" || arg == "--compare" ||
+                   arg == "--chip") {
             if (!hasValue) {
                 *error = arg + " needs a value";
                 return false;
@@ -166,6 +171,8 @@ bool ParseRunOptions(int argc, char** argv, SRunOptions* options, std::string* e
             const std::string value = argv[++i];
             if (arg == "--events") {
                 options->eventsFile = value;
+            } else if (arg == "--board") {
+                options->board = value;
             } else if (arg == "--record") {
                 options->record = value;
             } else if (arg == "--compare") {

@@ -34,6 +34,7 @@ struct SRunOptions {
     std::string vcd;                     // the pins as a Value Change Dump
     std::string record;                  // the run as a scenario that replays it
     std::optional<EChipProfile> chip;    // the chip to run as; the setting's default when absent
+    std::string board;                   // the board file; empty: NAME.board.yaml if there
     std::string compare;                 // a model solution the scenarios' runs are compared with
     double clockHz = 4'000'000;          // the oscillator, for the dump's time
     double realTime = 0;                 // chip seconds per wall second; 0 unpaced

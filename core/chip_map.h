@@ -44,7 +44,8 @@ enum : uint8_t {
 };
 
 // What a write to a register asks of the end of the instruction's pass: the
-// bank-1 copy of STATUS follows it, or the interrupt check looks again.
+// bank-1 copy of STATUS follows it, the interrupt check looks again, or an
+// attached board looks at the pins (a port or direction register changed).
 enum : uint8_t {
     kMirrorStatus = 0x01,
     kRecheckInterrupts = 0x02,

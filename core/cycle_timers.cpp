@@ -17,11 +17,28 @@ bool CCycleTimers::Add(uint64_t due, const SCycleEvent& event) {
 bool CCycleTimers::TakeDue(uint64_t cycle, SCycleEvent& event) {
     if (m_count == 0 || m_slots[0].due > cycle) return false;
     event = {m_slots[0].kind, m_slots[0].pin, m_slots[0].level};
+    RemoveAt(0);
+    return true;
+}
+
+void CCycleTimers::RemoveAt(int at) {
     const int count = m_count;
-    for (int at = 1; at < count; ++at) m_slots[at - 1] = m_slots[at];
+    for (++at; at < count; ++at) m_slots[at - 1] = m_slots[at];
     m_slots[count - 1] = SSlot{};
     m_count = count - 1;
-    return true;
+}
+
+bool CCycleTimers::Reschedule(uint64_t due, const SCycleEvent& event) {
+    bool dropped = false;
+    for (int at = 0; at < m_count; ++at) {
+        if (m_slots[at].kind != event.kind) continue;
+        if (m_slots[at].due == due) return false;
+        RemoveAt(at);
+        dropped = true;
+        break;
+    }
+    if (due == kNever) return dropped;
+    return Add(due, event) || dropped;
 }
 
 void CCycleTimers::Remove(ECycleEvent kind) {

@@ -16,6 +16,7 @@
 
 enum class ECycleEvent : uint8_t {
     DrivePin,  // the level driven from outside onto pin (an index of kChipPins) becomes level
+    BoardDue,  // the attached board asked to look at this cycle (board_hook.h)
     WatchdogTimeOut,  // the data-sheet chip's watchdog runs out
     EepromWritten,    // the data-sheet chip's EEPROM write completes
 };
@@ -42,11 +43,16 @@ public:
     // Drops every waiting event of the kind.
     void Remove(ECycleEvent kind);
     int Count() const { return m_count; }
+    // Keeps the only event of its kind for the given cycle, dropping the one
+    // kept before (kNever: none). Returns whether the queue changed.
+    bool Reschedule(uint64_t due, const SCycleEvent& event);
     void Clear();
 
     bool operator==(const CCycleTimers&) const = default;
 
 private:
+    void RemoveAt(int at);
+
     struct SSlot {
         Relaxed<uint64_t> due;
         Relaxed<ECycleEvent> kind;

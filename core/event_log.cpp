@@ -27,6 +27,30 @@ const char* EventKindName(EEventKind kind) {
             return "load";
         case EEventKind::Edit:
             return "edit";
+        case EEventKind::Board:
+            return "board";
+    }
+    return "";
+}
+
+const char* BoardEventName(EBoardEvent what) {
+    switch (what) {
+        case EBoardEvent::Command:
+            return "command";
+        case EBoardEvent::Data:
+            return "data";
+        case EBoardEvent::Ignored:
+            return "ignored";
+        case EBoardEvent::Received:
+            return "received";
+        case EBoardEvent::Framing:
+            return "framing";
+        case EBoardEvent::Press:
+            return "press";
+        case EBoardEvent::Release:
+            return "release";
+        case EBoardEvent::Typed:
+            return "typed";
     }
     return "";
 }

@@ -25,10 +25,24 @@ enum class EEventKind : uint8_t {
     Pin,         // text = pin name, value = its new level
     RunStart,
     RunEnd,
-    Load,  // text = the program file loaded (a source by the assemble command)
-    Edit,  // text = "W" or the register's address ("0x0C"), value = the value written
+    Load,   // text = the program file loaded (a source by the assemble command)
+    Edit,   // text = "W" or the register's address ("0x0C"), value = the value written
+    Board,  // text = the part's name, cause = what happened (EBoardEvent), value = the byte or key
 };
-constexpr int kEventKinds = 10;
+constexpr int kEventKinds = 11;
+
+// What a board event says happened at its part.
+enum class EBoardEvent : uint8_t {
+    Command,   // the LCD executed an instruction byte
+    Data,      // the LCD took a data byte
+    Ignored,   // the LCD was busy and lost the byte
+    Received,  // the terminal received a byte from the chip
+    Framing,   // the terminal saw a frame without its stop bit
+    Press,     // the user pressed a key or button (value: the key's label)
+    Release,
+    Typed,  // the user typed a byte for the chip
+};
+const char* BoardEventName(EBoardEvent what);
 
 // The interrupt sources, as INTCON flag bits.
 enum : uint8_t { kCauseT0IF = 0x04, kCauseINTF = 0x02, kCauseRBIF = 0x01 };

@@ -103,8 +103,9 @@ protected:
     bool m_timerTicks = false;
 
     // What this pass's stores ask of its end (kMirrorStatus,
-    // kRecheckInterrupts).
-    static constexpr uint8_t kEverything = kMirrorStatus | kRecheckInterrupts;
+    // kRecheckInterrupts, kWatchPins). A copy loaded afresh looks at the pins
+    // too: the board may have moved them while the copy was published.
+    static constexpr uint8_t kEverything = kMirrorStatus | kRecheckInterrupts | kWatchPins;
     uint8_t m_pending = kEverything;
 
     // The timer's next step comes in the given number of cycles.

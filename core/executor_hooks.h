@@ -69,6 +69,7 @@ void CExecutorTimer0::RunChipEvent(const SCycleEvent& event) {
         auto& chip = static_cast<CChipExecutor&>(*this);
         switch (event.kind) {
             case ECycleEvent::DrivePin:
+            case ECycleEvent::BoardDue:
                 break;
             case ECycleEvent::WatchdogTimeOut:
                 chip.WatchdogTimedOut();

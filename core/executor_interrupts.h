@@ -36,9 +36,14 @@ public:
     [[gnu::always_inline]] void EndPass() {
         if (m_pending == 0) [[likely]]
             return;
+        // The board first, so that what it drives is seen by the check and
+        // the pin watch below.
+        const bool pinsMoved = m_pending & kWatchPins;
+        if (pinsMoved) [[unlikely]]
+            LookAtBoard();
         if (m_pending & kMirrorStatus) RegisterFile[STATUS_BANK1] = RegisterFile[STATUS];
         if (m_pending & kRecheckInterrupts) RegisterFile[INTCON_BANK1] = InterruptCheck<P>();
-        if (m_pending & kWatchPins) [[unlikely]]
+        if (pinsMoved) [[unlikely]]
             PinsStoredInPass(InstructionCount, CycleCount());
         // After an overflow the check raises T0IF again for as long as TMR0
         // stays 0.

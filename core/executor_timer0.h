@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 
+#include "board_hook.h"
 #include "executor_store.h"
 #include "pin_wire.h"
 
@@ -101,12 +102,30 @@ protected:
     void FireDueEvents(uint64_t now) {
         SCycleEvent event;
         while (Chip.cycleTimers.TakeDue(now, event)) {
-            if (event.kind == ECycleEvent::DrivePin) {
-                DrivePinNow<P>(event.pin, event.level != 0);
-            } else {
-                RunChipEvent<P>(event);
+            switch (event.kind) {
+                case ECycleEvent::DrivePin:
+                    DrivePinNow<P>(event.pin, event.level != 0);
+                    break;
+                case ECycleEvent::BoardDue:
+                    LookAtBoard();
+                    break;
+                default:
+                    RunChipEvent<P>(event);
+                    break;
             }
         }
+    }
+
+protected:
+    // The pins may have changed, or the board's cycle has come. The board
+    // looks out of line and touches only what the loop keeps in place (the
+    // register file, the pins' drives, the queue), so that the working copy
+    // stays in registers; when it moved something, the copy forgets what it
+    // knew settled, as after a store of a port with its hooks.
+    [[gnu::always_inline]] void LookAtBoard() {
+        if (AttachedBoard.load(std::memory_order_relaxed) == nullptr) [[likely]]
+            return;
+        if (UpdateAttachedBoard(CycleCount())) ForgetShortcuts();
     }
 
     // The data-sheet chip's own events (the watchdog, the EEPROM), defined

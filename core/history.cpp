@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "board_hook.h"
 #include "event_log.h"
 #include "pin_trace.h"
 #include "run_loop.h"
@@ -17,7 +18,7 @@ void CHistory::Start() {
     m_latest = InstructionCount;
     m_replayEnd.store(0, std::memory_order_relaxed);
     EventLog.SetMuted(false);
-    m_keyframes.push_back({InstructionCount, Chip});
+    m_keyframes.push_back({InstructionCount, Chip, SaveAttachedBoard()});
     PinTrace.Start(InstructionCount, CycleCount);
 }
 
@@ -59,7 +60,7 @@ void CHistory::Keyframe() {
     const uint64_t pass = InstructionCount;
     m_latest = std::max(m_latest, pass);
     if (!m_keyframes.empty() && m_keyframes.back().pass >= pass) return;
-    m_keyframes.push_back({pass, Chip});
+    m_keyframes.push_back({pass, Chip, SaveAttachedBoard()});
     if (m_keyframes.size() > kMaxKeyframes) {
         m_keyframes.pop_front();
         const uint64_t earliest = m_keyframes.front().pass;
@@ -111,6 +112,7 @@ void CHistory::GoTo(uint64_t pass, CInstructionSet& cpu, CReplayWatcher* watcher
         (keyframe == m_keyframes.begin() || std::prev(keyframe)->pass <= InstructionCount);
     if (!fromHere) {
         Chip = std::prev(keyframe)->state;
+        RestoreAttachedBoard(std::prev(keyframe)->board);
         m_nextClick = static_cast<size_t>(
             std::lower_bound(
                 m_clicks.begin(), m_clicks.end(), InstructionCount.load(),
@@ -128,6 +130,7 @@ void CHistory::GoTo(uint64_t pass, CInstructionSet& cpu, CReplayWatcher* watcher
     if (!past) ReplayClicks(pass, watcher);
     EventLog.SetMuted(past);
     m_replayEnd.store(past ? m_latest : 0, std::memory_order_relaxed);
+    PublishAttachedBoard();
 }
 
 size_t CHistory::MemoryBytes() const {

@@ -13,6 +13,7 @@
 #include <atomic>
 #include <cstdint>
 #include <deque>
+#include <memory>
 #include <vector>
 
 #include "state.h"
@@ -89,6 +90,7 @@ private:
     struct SKeyframe {
         uint64_t pass;
         SChipState state;
+        std::shared_ptr<const void> board;  // the attached board's state; null without one
     };
     struct SClick {
         uint64_t pass;

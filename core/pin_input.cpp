@@ -41,9 +41,18 @@ void ApplyEdit(const SUserInput& edit) {
     EventLog.Record(Event(EEventKind::Edit, edit.value, 0, name));
 }
 
+// The board logs what the action did to its part.
+void ApplyBoardInput(const SUserInput& input) {
+    History.RecordInput(input);
+    ApplyUserInput(input);
+    PinsChangedByInput();
+}
+
 void Apply(const SUserInput& input) {
     if (input.kind == SUserInput::EKind::Pin) {
         ApplyClick(input);
+    } else if (IsBoardInput(input)) {
+        ApplyBoardInput(input);
     } else {
         ApplyEdit(input);
     }
@@ -95,8 +104,12 @@ bool ClickPin(uint8_t port, uint8_t mask) {
     return true;
 }
 
+void ActOnBoard(const SUserInput& input) {
+    if (IsBoardInput(input)) Submit(input);
+}
+
 bool EditValue(const SUserInput& edit) {
-    if (edit.kind == SUserInput::EKind::Pin) return false;
+    if (edit.kind == SUserInput::EKind::Pin || IsBoardInput(edit)) return false;
     if (edit.kind == SUserInput::EKind::Register && RegisterEditRefusal(edit.address)) {
         return false;
     }

@@ -27,6 +27,10 @@ bool IsInputPin(uint8_t port, uint8_t mask);
 // changes nothing, for a register RegisterEditRefusal refuses.
 bool EditValue(const SUserInput& edit);
 
+// The user acts on a part of the attached board (a Press, Release or Type
+// input); kept in the history like a click.
+void ActOnBoard(const SUserInput& input);
+
 // The worker's event while it exists, or null. Clearing it applies whatever
 // is still queued, on the calling thread, which owns the machine from then on.
 void SetPinClickWorker(CAutoResetEvent* step);

@@ -49,25 +49,50 @@ bool PinLevel(int pin) {
     return ResolvePinLevel(Chip.profile, PinWire(pin));
 }
 
+namespace {
+// The two ports' bytes placed at their pins' indices: a board asks at every
+// port write, so each port is read once.
+uint32_t OfPins(uint8_t portA, uint8_t portB) {
+    return (portA & kPortAPins) | static_cast<uint32_t>(portB) << ChipPinIndex(PORTB, 0);
+}
+}  // namespace
+
 uint32_t PinLevels() {
-    uint32_t levels = 0;
-    for (int pin = 0; pin < kChipPinCount; ++pin) {
-        if (PinLevel(pin)) levels |= 1u << pin;
+    // The classic port register is the pin; the data-sheet pins resolve.
+    if (Chip.profile == EChipProfile::Datasheet) {
+        return OfPins(ResolvedPort(PORTA), ResolvedPort(PORTB));
     }
-    return levels;
+    return OfPins(RegisterFile[PORTA], RegisterFile[PORTB]);
+}
+
+uint32_t PinOutputs() {
+    return OfPins(static_cast<uint8_t>(~RegisterFile[TRISA]),
+                  static_cast<uint8_t>(~RegisterFile[TRISB]));
 }
 
 void DrivePin(int pin, bool level) {
     const SChipPin& info = kChipPins[pin];
-    const uint8_t mask = info.Mask();
-    Relaxed<uint8_t>& drives = DrivesOf(info.port);
-    drives = level ? static_cast<uint8_t>(drives | mask) : static_cast<uint8_t>(drives & ~mask);
+    DrivePort(info.port, info.Mask(), level ? info.Mask() : 0);
+}
+
+bool DrivePort(uint8_t port, uint8_t mask, uint8_t levels) {
+    Relaxed<uint8_t>& drives = DrivesOf(port);
+    const auto drivesAfter = static_cast<uint8_t>((drives & ~mask) | (levels & mask));
+    if (drivesAfter != drives) drives = drivesAfter;
+    const uint8_t before = RegisterFile[port];
     if (Chip.profile == EChipProfile::Datasheet) {
-        HeldOf(info.port) |= mask;
-        RegisterFile[info.port] = ResolvedPort(info.port);
-        return;
+        HeldOf(port) |= mask;
+        RegisterFile[port] = ResolvedPort(port);
+    } else {
+        const uint8_t direction = RegisterFile[port + 0x80];
+        uint8_t after = before;
+        for (int bit = 0; bit < 8; ++bit) {
+            const auto pinMask = static_cast<uint8_t>(1u << bit);
+            if (!(mask & pinMask)) continue;
+            after = PortAfterDrive(EChipProfile::Classic, after, pinMask, (levels & pinMask) != 0,
+                                   (direction & pinMask) != 0);
+        }
+        if (after != before) RegisterFile[port] = after;
     }
-    const bool input = (RegisterFile[info.Direction()] & mask) != 0;
-    RegisterFile[info.port] =
-        PortAfterDrive(EChipProfile::Classic, RegisterFile[info.port], mask, level, input);
+    return RegisterFile[port] != before;
 }

@@ -88,7 +88,13 @@ SPinWire PinWire(int pin);
 bool PinLevel(int pin);
 // The levels of all thirteen pins, pin index i in bit i.
 uint32_t PinLevels();
+// The pins whose direction bit makes them outputs, pin index i in bit i.
+uint32_t PinOutputs();
 
 // The outside drives the pin to a level. The caller owns the machine (between
 // two instructions, see pin_input.h for the user's clicks).
 void DrivePin(int pin, bool level);
+// The outside drives the port's pins in mask to their bits in levels, all at
+// once. Returns whether the port register changed; the run loop's working
+// copy must then forget what it knew settled (the port's hooks do not run).
+bool DrivePort(uint8_t port, uint8_t mask, uint8_t levels);

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "board_hook.h"
 #include "event_log.h"
 #include "history.h"
 #include "run_goal.h"
@@ -11,8 +12,10 @@
 namespace {
 // What the session keeps of a run begins with the run's reset state.
 void StartRunSession() {
+    StartAttachedBoard();
     History.Start();
     EventLog.Record(Event(EEventKind::RunStart));
+    PublishAttachedBoard();
 }
 }  // namespace
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "board_hook.h"
 #include "chip_executor.h"
 #include "event_log.h"
 #include "history.h"
@@ -205,6 +206,7 @@ SPassesRun RunPasses(CInstructionSet& cpu, int64_t maxPasses) {
                                : RunPassesOf<EChipProfile::Classic>(cpu, maxPasses);
     History.SettleAtPresent();
     PinTrace.Reach(CycleCount);
+    PublishAttachedBoard();
     return run;
 }
 

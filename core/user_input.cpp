@@ -1,5 +1,6 @@
 #include "user_input.h"
 
+#include "board_hook.h"
 #include "state.h"
 
 namespace {
@@ -49,6 +50,11 @@ void ApplyUserInput(const SUserInput& input) {
             break;
         case SUserInput::EKind::W:
             W = input.value;
+            break;
+        case SUserInput::EKind::Press:
+        case SUserInput::EKind::Release:
+        case SUserInput::EKind::Type:
+            ActOnAttachedBoard(input);
             break;
     }
 }

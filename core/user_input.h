@@ -6,11 +6,23 @@
 #include <cstdint>
 
 struct SUserInput {
-    enum class EKind : uint8_t { Pin, Register, W };
+    // Press, Release and Type act on a part of the attached board
+    // (board_hook.h): a key or button held or let go, a switch flipped, a
+    // byte typed at a terminal.
+    enum class EKind : uint8_t { Pin, Register, W, Press, Release, Type };
     EKind kind = EKind::Pin;
-    uint8_t address = 0;  // Pin: PORTA or PORTB; Register: register file index
-    uint8_t value = 0;    // Pin: the pin's bit mask; Register, W: the value written
+    // Pin: PORTA or PORTB; Register: register file index; the board's: the
+    // part's index on the board.
+    uint8_t address = 0;
+    // Pin: the pin's bit mask; Register, W: the value written; Press,
+    // Release: the key's label (0 for a part with one); Type: the byte.
+    uint8_t value = 0;
+    bool operator==(const SUserInput&) const = default;
 };
+
+inline bool IsBoardInput(const SUserInput& input) {
+    return input.kind >= SUserInput::EKind::Press;
+}
 
 // Changes the chip as the input says; records nothing.
 //

@@ -25,6 +25,7 @@ const char* CompareText(ECompare compare) {
 std::string DescribeCondition(const SCondition& condition) {
     std::string text = condition.target.name + " " + CompareText(condition.compare) + " ";
     if (!condition.label.empty()) return text + condition.label;
+    if (condition.target.kind == ETargetKind::Part) return text + "\"" + condition.text + "\"";
     switch (condition.target.kind) {
         case ETargetKind::Register:
         case ETargetKind::W:
@@ -78,6 +79,17 @@ std::string DescribeStep(const SStep& step) {
         }
         case EStepKind::Expect:
             return "expect";
+        case EStepKind::Press: {
+            const std::string what = step.part + (step.key.empty() ? "" : "." + step.key);
+            if (step.holdMicroseconds <= 0) return "press " + what;
+            char hold[64];
+            std::snprintf(hold, sizeof hold, "%g ms", step.holdMicroseconds / 1000);
+            return "press {" + what + ": " + hold + "}";
+        }
+        case EStepKind::Release:
+            return "release " + step.part + (step.key.empty() ? "" : "." + step.key);
+        case EStepKind::Type:
+            return "type {" + step.part + ": \"" + step.text + "\"}";
     }
     return "";
 }

@@ -14,7 +14,9 @@ namespace scenario {
 enum class ECompare { Equal, NotEqual, Less, LessOrEqual, Greater, GreaterOrEqual };
 
 // What a condition looks at.
-enum class ETargetKind { Register, W, Bit, Pin, PC, Stack, Cycles, Instructions };
+// Part: what a part of the board shows (see board::PartText), by its name,
+// or one line of an LCD ("LCD.line2").
+enum class ETargetKind { Register, W, Bit, Pin, PC, Stack, Cycles, Instructions, Part };
 
 struct STarget {
     ETargetKind kind = ETargetKind::W;
@@ -33,6 +35,7 @@ struct SCondition {
     ECompare compare = ECompare::Equal;
     int64_t value = 0;
     std::string label;
+    std::string text;  // what a part must show (Part)
     int line = 0;
     int column = 0;
 };
@@ -43,7 +46,20 @@ struct SSetting {
     int value = 0;
 };
 
-enum class EStepKind { RunCycles, RunInstructions, RunMicroseconds, RunUntil, Click, Set, Expect };
+// Press (held until its Release, or for holdMicroseconds), Release and Type
+// act on a part of the board: a key ("KEYS.5"), a button, a terminal.
+enum class EStepKind {
+    RunCycles,
+    RunInstructions,
+    RunMicroseconds,
+    RunUntil,
+    Click,
+    Set,
+    Expect,
+    Press,
+    Release,
+    Type
+};
 
 struct SStep {
     EStepKind kind = EStepKind::RunCycles;
@@ -53,7 +69,11 @@ struct SStep {
     double microseconds = 0;             // RunMicroseconds
     std::vector<SCondition> conditions;  // RunUntil (all at once), Expect (each)
     std::vector<SSetting> settings;      // Click (one pin, value unused), Set
-    int points = 0;  // Expect, RunUntil: earned when the step holds; 0 when it has none
+    int points = 0;    // Expect, RunUntil: earned when the step holds; 0 when it has none
+    std::string part;  // Press, Release, Type: the part's name
+    std::string key;   // Press, Release: the key's label, empty for a button
+    std::string text;  // Type
+    double holdMicroseconds = 0;  // Press: released after this long; 0 held until Release
 };
 
 constexpr int64_t kDefaultClockHz = 4'000'000;
@@ -63,6 +83,7 @@ struct SScenario {
     std::string file;     // as given
     std::string name;     // the file name when the scenario has none
     std::string program;  // relative paths already joined to the file's folder
+    std::string board;    // the board file, likewise; empty for none
     double clockHz = kDefaultClockHz;
     int64_t limit = kDefaultCycleLimit;
     int points = 1;  // what it is worth: the sum of its steps' points when they carry any

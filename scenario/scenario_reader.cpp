@@ -5,11 +5,13 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <optional>
 #include <sstream>
 
+#include "board_reader.h"
 #include "scenario_names.h"
 #include "state.h"
 #include "user_input.h"
@@ -175,13 +177,21 @@ private:
     bool Target(const YAML::Node& key, STarget* target);
     bool Pin(const YAML::Node& node, STarget* pin);
     bool Setting(const YAML::Node& key, const YAML::Node& value, SSetting* setting);
-    bool Program(const YAML::Node& node);
+    bool Program(const YAML::Node& node, std::string* out);
+    void NotePart(const YAML::Node& node, const std::string& what);
+    bool Board(const YAML::Node& node);
+    bool IsBoardPart(const std::string& name) const;
+    bool PartAction(const YAML::Node& node, const std::string& kind, SStep* step);
+    bool TypeAction(const YAML::Node& node, SStep* step);
 
     std::string m_file;
     SScenario* m_scenario;
     std::string m_error;
     YAML::Mark m_lastMark;
-    YAML::Mark m_kindMark;  // where the step being read has its kind and its points
+    std::optional<YAML::Mark> m_partMark;  // the first use of a part
+    std::string m_partWhat;
+    std::vector<std::string> m_partNames;  // the board's, in upper case
+    YAML::Mark m_kindMark;                 // where the step being read has its kind and its points
     YAML::Mark m_pointsMark;
 };
 
@@ -198,6 +208,9 @@ bool CReader::SingleKey(const YAML::Node& node, const char* what, std::string* k
 
 bool CReader::Document(const YAML::Node& root) {
     if (!root.IsMap()) return Fail(root, "scenario mora biti mapa kljuceva (name, steps, ...)");
+    // The board first, wherever its key stands: its parts' names are names
+    // the steps may use.
+    if (root["board"] && !Board(root["board"])) return false;
     bool haveSteps = false;
     std::optional<YAML::Mark> pointsMark;
     for (const auto& entry : root) {
@@ -207,7 +220,9 @@ bool CReader::Document(const YAML::Node& root) {
         if (key == "name") {
             if (!Scalar(value, "name", &m_scenario->name)) return false;
         } else if (key == "program") {
-            if (!Program(value)) return false;
+            if (!Program(value, &m_scenario->program)) return false;
+        } else if (key == "board") {
+            // Read above.
         } else if (key == "clock") {
             if (!Clock(value)) return false;
         } else if (key == "limit") {
@@ -231,11 +246,13 @@ bool CReader::Document(const YAML::Node& root) {
             }
         } else {
             return Fail(entry.first, "nepoznat kljuc '" + key +
-                                         "' (poznati: name, program, clock, limit, points, "
+                                         "' (poznati: name, program, board, clock, limit, points, "
                                          "tolerance, chip, steps)");
         }
     }
     if (!haveSteps) return Fail(root, "nedostaje kljuc 'steps'");
+    // A part is known only by the board the scenario names.
+    if (m_scenario->board.empty() && m_partMark) return FailAt(*m_partMark, m_partWhat);
     if (!m_scenario->stepPoints) return true;
     if (pointsMark) {
         return FailAt(*pointsMark,
@@ -246,13 +263,91 @@ bool CReader::Document(const YAML::Node& root) {
     return true;
 }
 
-bool CReader::Program(const YAML::Node& node) {
+bool CReader::Program(const YAML::Node& node, std::string* out) {
     std::string path;
-    if (!Scalar(node, "program", &path)) return false;
-    if (path.empty()) return Fail(node, "program: prazno ime datoteke");
+    const char* what = out == &m_scenario->board ? "board" : "program";
+    if (!Scalar(node, what, &path)) return false;
+    if (path.empty()) return Fail(node, std::string(what) + ": prazno ime datoteke");
     const size_t slash = m_file.rfind('/');
     if (path[0] != '/' && slash != std::string::npos) path = m_file.substr(0, slash + 1) + path;
-    m_scenario->program = path;
+    *out = path;
+    return true;
+}
+
+bool CReader::Board(const YAML::Node& node) {
+    if (!Program(node, &m_scenario->board)) return false;
+    board::SBoard wiring;
+    std::string error;
+    if (!board::ReadBoardFile(m_scenario->board, &wiring, &error)) {
+        return Fail(node, "board: " + error);
+    }
+    for (const board::SBoardPart& part : wiring.parts) m_partNames.push_back(Upper(part.name));
+    return true;
+}
+
+// A part's name, or an LCD's line ("LCD.line2"), in any case.
+bool CReader::IsBoardPart(const std::string& name) const {
+    const std::string part = Upper(name.substr(0, name.find('.')));
+    return std::find(m_partNames.begin(), m_partNames.end(), part) != m_partNames.end();
+}
+
+// The first use of a part, for the message when the scenario names no board.
+void CReader::NotePart(const YAML::Node& node, const std::string& what) {
+    if (m_partMark) return;
+    m_partMark = node.Mark();
+    m_partWhat = what;
+}
+
+// "KEYS.5", "START", or {START: 20 ms}.
+bool CReader::PartAction(const YAML::Node& node, const std::string& kind, SStep* step) {
+    std::string name;
+    if (node.IsMap()) {
+        if (kind != "press" || node.size() != 1) {
+            return Fail(node, kind + ": ocekuje se deo ploce, na primer KEYS.5 ili {START: 20 ms}");
+        }
+        const auto entry = *node.begin();
+        if (!Scalar(entry.first, kind.c_str(), &name)) return false;
+        std::string hold;
+        if (!Scalar(entry.second, kind.c_str(), &hold)) return false;
+        double amount = 0;
+        char unit[8] = "";
+        if (std::sscanf(hold.c_str(), "%lf %7s", &amount, unit) != 2 || !(amount > 0) ||
+            amount > 1e9) {
+            return Fail(entry.second,
+                        kind + ": ocekuje se trajanje, na primer '20 ms', a ne '" + hold + "'");
+        }
+        const std::string u = unit;
+        const double scale = u == "us" ? 1 : u == "ms" ? 1e3 : u == "s" ? 1e6 : 0;
+        if (scale == 0) {
+            return Fail(entry.second,
+                        kind + ": jedinica trajanja je us, ms ili s, a ne '" + u + "'");
+        }
+        step->holdMicroseconds = amount * scale;
+    } else if (!Scalar(node, kind.c_str(), &name)) {
+        return false;
+    }
+    const size_t dot = name.find('.');
+    step->part = Trim(name.substr(0, dot));
+    if (dot != std::string::npos) step->key = Trim(name.substr(dot + 1));
+    if (step->part.empty() || (dot != std::string::npos && step->key.size() != 1)) {
+        return Fail(node, kind +
+                              ": ocekuje se deo ploce i po zelji jedan taster, na primer "
+                              "KEYS.5, a ne '" +
+                              name + "'");
+    }
+    NotePart(node, kind + ": deo '" + step->part + "' postoji samo na ploci (kljuc board)");
+    return true;
+}
+
+bool CReader::TypeAction(const YAML::Node& node, SStep* step) {
+    if (!node.IsMap() || node.size() != 1) {
+        return Fail(node, "type: ocekuje se terminal i tekst, na primer {TERM: \"abc\"}");
+    }
+    const auto entry = *node.begin();
+    if (!Scalar(entry.first, "type", &step->part) || !Scalar(entry.second, "type", &step->text)) {
+        return false;
+    }
+    NotePart(node, "type: deo '" + step->part + "' postoji samo na ploci (kljuc board)");
     return true;
 }
 
@@ -354,9 +449,15 @@ bool CReader::Step(const YAML::Node& node) {
     } else if (kind == "expect") {
         step.kind = EStepKind::Expect;
         if (!Conditions(value, &step.conditions)) return false;
+    } else if (kind == "press" || kind == "release") {
+        step.kind = kind == "press" ? EStepKind::Press : EStepKind::Release;
+        if (!PartAction(value, kind, &step)) return false;
+    } else if (kind == "type") {
+        step.kind = EStepKind::Type;
+        if (!TypeAction(value, &step)) return false;
     } else {
-        return FailAt(m_kindMark,
-                      "nepoznat korak '" + kind + "' (poznati: run, click, set, expect)");
+        return FailAt(m_kindMark, "nepoznat korak '" + kind +
+                                      "' (poznati: run, click, set, expect, press, release, type)");
     }
     if (step.points > 0) {
         // What earns points is a check the program can pass or fail.
@@ -459,14 +560,17 @@ bool CReader::Target(const YAML::Node& key, STarget* target) {
         target->kind = ETargetKind::Pin;
         target->address = pin->port;
         target->bit = pin->bit;
+    } else if (IsBoardPart(name)) {
+        target->kind = ETargetKind::Part;
     } else if (IsIdentifier(name)) {
         // Only the loaded program knows its variables.
         target->kind = ETargetKind::Register;
         target->programName = true;
     } else {
-        return Fail(key, "nepoznato ime '" + name +
-                             "' (registar, adresa registra, W, bit STATUS/INTCON/OPTION, pin, "
-                             "PC, stack, cycles, instructions ili promenljiva programa)");
+        return Fail(key,
+                    "nepoznato ime '" + name +
+                        "' (registar, adresa registra, W, bit STATUS/INTCON/OPTION, pin, "
+                        "PC, stack, cycles, instructions, promenljiva programa ili deo ploce)");
     }
     return true;
 }
@@ -516,6 +620,10 @@ bool CReader::Condition(const YAML::Node& key, const YAML::Node& value, SConditi
     condition->column = key.Mark().column + 1;
     std::string text;
     if (!Scalar(value, condition->target.name.c_str(), &text)) return false;
+    if (condition->target.kind == ETargetKind::Part) {
+        condition->text = text;
+        return true;
+    }
 
     static const std::pair<const char*, ECompare> kOperators[] = {
         {"==", ECompare::Equal},          {"!=", ECompare::NotEqual}, {"<=", ECompare::LessOrEqual},
@@ -552,6 +660,7 @@ bool CReader::Condition(const YAML::Node& key, const YAML::Node& value, SConditi
             break;
         case ETargetKind::Cycles:
         case ETargetKind::Instructions:
+        case ETargetKind::Part:  // read above
             high = INT64_MAX;
             what = "broj";
             break;

@@ -7,6 +7,8 @@
 #include <memory>
 #include <utility>
 
+#include "attached_board.h"
+#include "board_reader.h"
 #include "break_labels.h"
 #include "history.h"
 #include "instruction_set.h"
@@ -93,6 +95,8 @@ int64_t Current(const STarget& target) {
             return static_cast<int64_t>(CycleCount.load());
         case ETargetKind::Instructions:
             return static_cast<int64_t>(InstructionCount.load());
+        case ETargetKind::Part:  // a text, compared by PartHolds
+            break;
     }
     return 0;
 }
@@ -107,6 +111,75 @@ std::string Shown(const STarget& target, int64_t value) {
         default:
             return std::to_string(value);
     }
+}
+
+board::CAttachedBoard* Board() {
+    return dynamic_cast<board::CAttachedBoard*>(AttachedBoard.load());
+}
+
+// Each line without its trailing blanks.
+std::string WithoutTrailingBlanks(const std::string& text) {
+    std::string out;
+    size_t start = 0;
+    while (start <= text.size()) {
+        size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        size_t last = end;
+        while (last > start && text[last - 1] == ' ') --last;
+        if (!out.empty() || start > 0) out += '\n';
+        out.append(text, start, last - start);
+        start = end + 1;
+    }
+    return out;
+}
+
+// A text as a report quotes it: control characters escaped.
+std::string Quoted(const std::string& text) {
+    std::string out = "\"";
+    for (const char ch : text) {
+        if (ch == '\n') {
+            out += "\\n";
+        } else if (ch == '\r') {
+            out += "\\r";
+        } else if (static_cast<unsigned char>(ch) < 0x20) {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "\\x%02X", static_cast<unsigned>(ch));
+            out += hex;
+        } else {
+            out += ch;
+        }
+    }
+    return out + "\"";
+}
+
+// What the part named in the target shows; false when the board has no such
+// part (or line).
+bool PartShows(const STarget& target, std::string* shown) {
+    board::CAttachedBoard* attached = Board();
+    if (attached == nullptr) return false;
+    const size_t dot = target.name.find('.');
+    const int index = attached->PartIndex(target.name.substr(0, dot));
+    if (index < 0) return false;
+    const board::SPart& part = attached->Live().parts[static_cast<size_t>(index)].part;
+    if (dot == std::string::npos) {
+        *shown = board::PartText(part);
+        return true;
+    }
+    const auto* lcd = std::get_if<board::CLcd>(&part);
+    const std::string line = target.name.substr(dot + 1);
+    int row = 0;
+    if (lcd == nullptr || std::sscanf(line.c_str(), "line%d", &row) != 1 || row < 1 ||
+        row > lcd->Wiring().rows || line != "line" + std::to_string(row)) {
+        return false;
+    }
+    *shown = lcd->RowText(row - 1);
+    return true;
+}
+
+bool PartHolds(const SCondition& condition, std::string* shown) {
+    if (!PartShows(condition.target, shown)) return false;
+    const bool same = WithoutTrailingBlanks(*shown) == WithoutTrailingBlanks(condition.text);
+    return same == (condition.compare == ECompare::Equal);
 }
 
 // The passes that surely end before the cycle count reaches end: no
@@ -136,7 +209,20 @@ void CScenarioStepper::Sample() {
     if (m_vcd) m_vcd->Sample(CycleCount);
 }
 
+void CScenarioStepper::ReleaseDue() {
+    for (auto it = m_releases.begin(); it != m_releases.end();) {
+        if (CycleCount < it->cycle) {
+            ++it;
+            continue;
+        }
+        ActOnBoard(it->input);
+        ApplyPinClicks();
+        it = m_releases.erase(it);
+    }
+}
+
 int64_t CScenarioStepper::PassesBeforeLook(int64_t maxPasses) {
+    ReleaseDue();
     while (!m_over) {
         if (m_current == m_scenario.steps.size()) {
             // Only a scenario without steps gets here.
@@ -170,6 +256,11 @@ int64_t CScenarioStepper::PassesBeforeLook(int64_t maxPasses) {
                 break;
             case EStepKind::Expect:
                 ExpectStep(step, &out);
+                break;
+            case EStepKind::Press:
+            case EStepKind::Release:
+            case EStepKind::Type:
+                BoardStep(step, &out);
                 break;
             default:
                 BeginRun(step);
@@ -224,7 +315,11 @@ bool CScenarioStepper::Arrived() const {
             // An until runs at least one instruction, as a breakpoint does.
             if (!m_ranPasses) return false;
             for (const SCondition& condition : m_conditions) {
-                if (!Compare(Current(condition.target), condition.compare, condition.value)) {
+                std::string shown;
+                if (condition.target.kind == ETargetKind::Part) {
+                    if (!PartHolds(condition, &shown)) return false;
+                } else if (!Compare(Current(condition.target), condition.compare,
+                                    condition.value)) {
                     return false;
                 }
             }
@@ -257,6 +352,8 @@ int64_t CScenarioStepper::Slice(int64_t maxPasses) {
             passes = std::min(passes, PassesBelow(m_end));
             break;
     }
+    for (const SRelease& release : m_releases)
+        passes = std::min(passes, PassesBelow(release.cycle));
     m_ranPasses = true;
     m_lastPc = PC;
     m_sliceStart = InstructionCount;
@@ -359,6 +456,17 @@ void CScenarioStepper::ExpectStep(const SStep& step, SStepReport* report) {
     std::vector<SCondition> conditions;
     if (!Resolve(step.conditions, &conditions, &report->failure)) return;
     for (const SCondition& condition : conditions) {
+        if (condition.target.kind == ETargetKind::Part) {
+            std::string shown;
+            if (PartHolds(condition, &shown)) continue;
+            SMismatch& mismatch = report->mismatches.emplace_back();
+            mismatch.key = condition.target.name;
+            mismatch.expected =
+                std::string(CompareText(condition.compare)) + " " + Quoted(condition.text);
+            mismatch.actual =
+                PartShows(condition.target, &shown) ? Quoted(shown) : "nema takvog dela na ploci";
+            continue;
+        }
         const int64_t actual = Current(condition.target);
         if (Compare(actual, condition.compare, condition.value)) continue;
         SMismatch& mismatch = report->mismatches.emplace_back();
@@ -372,6 +480,51 @@ void CScenarioStepper::ExpectStep(const SStep& step, SStepReport* report) {
         report->failure = std::to_string(report->mismatches.size()) + " od " +
                           std::to_string(conditions.size()) + " ocekivanja nije ispunjeno";
     }
+}
+
+void CScenarioStepper::BoardStep(const SStep& step, SStepReport* report) {
+    board::CAttachedBoard* attached = Board();
+    const int index = attached ? attached->PartIndex(step.part) : -1;
+    if (index < 0) {
+        report->failure = step.part + ": nema takvog dela na ploci";
+        return;
+    }
+    const auto address = static_cast<uint8_t>(index);
+    const auto label = static_cast<uint8_t>(step.key.empty() ? 0 : step.key[0]);
+    const board::SPart& part = attached->Live().parts[address].part;
+    if (step.kind == EStepKind::Type) {
+        if (!std::holds_alternative<board::CSerialTerminal>(part)) {
+            report->failure = step.part + ": kucati se moze samo na terminalu (serial)";
+            return;
+        }
+        for (const char ch : step.text) {
+            ActOnBoard({SUserInput::EKind::Type, address, static_cast<uint8_t>(ch)});
+        }
+    } else {
+        const bool keypad = std::holds_alternative<board::CKeypad>(part);
+        if (keypad != !step.key.empty()) {
+            report->failure =
+                step.part + (keypad ? ": navedite taster, na primer " + step.part + ".5"
+                                    : ": ovaj deo nema tastere");
+            return;
+        }
+        if (keypad && !std::get<board::CKeypad>(part).Wiring().labels.empty() &&
+            std::string(std::get<board::CKeypad>(part).Wiring().labels.data(), 16).find(step.key) ==
+                std::string::npos) {
+            report->failure = step.part + ": nema tastera '" + step.key + "'";
+            return;
+        }
+        const bool press = step.kind == EStepKind::Press;
+        ActOnBoard({press ? SUserInput::EKind::Press : SUserInput::EKind::Release, address, label});
+        if (press && step.holdMicroseconds > 0) {
+            const auto cycles = static_cast<uint64_t>(
+                std::llround(step.holdMicroseconds * m_scenario.clockHz / 4e6));
+            m_releases.push_back(
+                {CycleCount + cycles, {SUserInput::EKind::Release, address, label}});
+        }
+    }
+    ApplyPinClicks();
+    Sample();
 }
 
 int EarnedPoints(const SScenarioReport& report) {
@@ -389,6 +542,18 @@ std::string HexAndBinary(unsigned value) {
 
 SScenarioReport RunScenario(const SScenario& scenario, const std::string& program,
                             CVcdWriter* vcd, const std::function<void()>& afterPass) {
+    // The scenario's own board is attached for its run; without one, the
+    // board its host attached (if any) serves.
+    std::unique_ptr<board::CAttachedBoard> own;
+    if (!scenario.board.empty()) {
+        board::SBoard wiring;
+        std::string error;
+        if (!board::ReadBoardFile(scenario.board, &wiring, &error)) {
+            return UnloadedReport(scenario, program, error);
+        }
+        own = std::make_unique<board::CAttachedBoard>(std::move(wiring), scenario.clockHz / 4);
+        own->Attach();
+    }
     const auto start = std::chrono::steady_clock::now();
     CStepMessages messages;
     auto stepper = std::make_shared<CScenarioStepper>(scenario, program, vcd);

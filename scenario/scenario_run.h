@@ -10,6 +10,7 @@
 #include "run_goal.h"
 #include "scenario.h"
 #include "source_map.h"
+#include "user_input.h"
 
 namespace scenario {
 
@@ -96,6 +97,8 @@ private:
     void ClickStep(const SStep& step, SStepReport* report);
     void ExpectStep(const SStep& step, SStepReport* report);
     std::string StopReason(EStop stop) const;
+    void BoardStep(const SStep& step, SStepReport* report);
+    void ReleaseDue();
     uint16_t PcBeforeLastPass() const;
     // Ends the current step; returns whether the run stops here.
     bool EndStep();
@@ -116,6 +119,12 @@ private:
     // Where the last slice began.
     uint16_t m_lastPc = 0;
     uint64_t m_sliceStart = 0;
+    // Presses held for a time: the release and the cycle it is due.
+    struct SRelease {
+        uint64_t cycle;
+        SUserInput input;
+    };
+    std::vector<SRelease> m_releases;
 };
 
 // Resets the machine for a run and plays the scenario on the loaded program,

@@ -26,6 +26,7 @@ constexpr SKindChoice kChoices[] = {
     {"Kraj izvrsavanja", static_cast<int>(EEventKind::RunEnd)},
     {"Ucitavanje", static_cast<int>(EEventKind::Load)},
     {"Upisane vrednosti", static_cast<int>(EEventKind::Edit)},
+    {"Ploca", static_cast<int>(EEventKind::Board)},
 };
 
 QString Causes(uint8_t cause) {
@@ -118,6 +119,10 @@ QString CEventsPane::Describe(const SEvent& event) {
             return QStringLiteral("Ucitan program %1").arg(QString::fromStdString(event.text));
         case EEventKind::Edit:
             return QString::asprintf("Upisano %s = 0x%02X", event.text.c_str(),
+                                     static_cast<unsigned>(event.value));
+        case EEventKind::Board:
+            return QString::asprintf("%s: %s 0x%02X", event.text.c_str(),
+                                     BoardEventName(static_cast<EBoardEvent>(event.cause)),
                                      static_cast<unsigned>(event.value));
     }
     return {};

@@ -84,6 +84,12 @@ LUMO_FUZZ_TARGET(scenario_reader) {
                     FUZZ_REQUIRE(setting.value >= 0 && setting.value <= high, "set value");
                 }
                 break;
+            case EStepKind::Press:
+            case EStepKind::Release:
+            case EStepKind::Type:
+                FUZZ_REQUIRE(!step.part.empty() && step.key.size() <= 1, "a part step's part");
+                FUZZ_REQUIRE(!scenario.board.empty(), "a part step without a board");
+                break;
         }
         FUZZ_REQUIRE(!DescribeStep(step).empty(), "a step without a description");
     }

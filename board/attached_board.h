@@ -1,0 +1,76 @@
+#pragma once
+// A board attached to the chip: the parts of a board file behind the chip's
+// board hook (board_hook.h). Each part is called only when one of its pins
+// changed or the cycle it asked for has come; the answers of the parts not
+// called stand as they last gave them. A line a part has let go (a key
+// released, the LCD done reading) goes back to high: the board's resistors
+// pull every line that a part can drive, as port B's pull-ups would.
+//
+// The thread that runs the program owns the live board (Live); any other
+// thread reads the copy published at the end of every slice (Snapshot).
+#include <memory>
+#include <mutex>
+#include <string_view>
+#include <vector>
+
+#include "board.h"
+#include "board_hook.h"
+
+namespace board {
+
+class CAttachedBoard final : public CBoardHook {
+public:
+    // cycleHz: instruction cycles a second, a quarter of the oscillator.
+    CAttachedBoard(SBoard board, double cycleHz);
+    ~CAttachedBoard() override;
+    CAttachedBoard(const CAttachedBoard&) = delete;
+    CAttachedBoard& operator=(const CAttachedBoard&) = delete;
+
+    // Makes this the chip's board (from the next run's start on), or none.
+    void Attach();
+    void Detach();
+
+    SBoardAnswer Reset(const SBoardView& view) override;
+    SBoardAnswer Update(const SBoardView& view) override;
+    SBoardAnswer Act(const SUserInput& input, const SBoardView& view) override;
+    std::shared_ptr<const void> Save() override;
+    void Restore(const std::shared_ptr<const void>& saved) override;
+    void Publish() override;
+
+    // The board as it stands, for the thread that owns the machine.
+    const SBoard& Live() const { return m_state.board; }
+    // The board as last published, for any thread.
+    std::shared_ptr<const SBoard> Snapshot() const;
+    // The index of the part with this name (in any case), -1 if none.
+    int PartIndex(std::string_view name) const;
+    double CycleHz() const { return m_cycleHz; }
+
+private:
+    struct SState {
+        const void* owner = nullptr;
+        SBoard board;
+        std::vector<SPartStep> steps;
+        SBoardView seen;
+        bool started = false;
+        SBoardAnswer answer;
+    };
+
+    SPinView PinView(const SBoardView& view) const;
+    void Call(size_t index, const SPinView& view);
+    SBoardAnswer Combined() const;
+    void Changed();
+
+    const SBoard m_wiring;  // as the file gave it; its names outlive every event
+    const double m_cycleHz;
+    PinMask m_pulledUp = 0;
+    std::vector<PinMask> m_partPins;  // each part's pins, by index
+    SState m_state;
+    std::shared_ptr<const SState> m_saved;
+    bool m_savedCurrent = false;
+
+    mutable std::mutex m_publishMutex;
+    std::shared_ptr<const SBoard> m_published;
+    bool m_publishedCurrent = false;
+};
+
+}  // namespace board

@@ -1,0 +1,68 @@
+#pragma once
+// A lab board on the pins, as the chip sees it: something outside that looks
+// at the pins when they change and at cycles it asks for, and drives levels
+// of its own back. The board's parts live above this library; the run loop
+// knows them only through this interface and asks it only while one is
+// attached, so a chip without a board pays nothing for it.
+//
+// The board's state belongs to the machine value: the history keeps what
+// Save gives with every keyframe and hands it back to Restore with the chip
+// state, so stepping back shows what the board showed then. Only the thread
+// that runs the program calls the board; other threads read what it
+// publishes (Publish, at the end of every slice of passes).
+#include <atomic>
+#include <cstdint>
+#include <limits>
+#include <memory>
+
+#include "user_input.h"
+
+// The thirteen pins in the order of kChipPins, pin index i in bit i.
+struct SBoardView {
+    uint64_t cycle = 0;
+    uint16_t levels = 0;
+    uint16_t outputs = 0;  // the pins whose direction bit makes them outputs
+    bool operator==(const SBoardView&) const = default;
+};
+
+struct SBoardAnswer {
+    static constexpr uint64_t kNever = std::numeric_limits<uint64_t>::max();
+    uint16_t drive = 0;     // the pins the board puts a level on
+    uint16_t level = 0;     // their levels
+    uint64_t due = kNever;  // the cycle at which it wants to look again
+};
+
+class CBoardHook {
+public:
+    virtual ~CBoardHook() = default;
+
+    // The board as its file describes it, at the start of a run.
+    virtual SBoardAnswer Reset(const SBoardView& view) = 0;
+    // The pins may have changed, or the due cycle has come. A board whose
+    // pins stand as they did and that is not due answers as before.
+    virtual SBoardAnswer Update(const SBoardView& view) = 0;
+    // The user acts on a part (SUserInput's Press, Release, Type).
+    virtual SBoardAnswer Act(const SUserInput& input, const SBoardView& view) = 0;
+
+    // The board's state as a value of its own, and that value put back.
+    virtual std::shared_ptr<const void> Save() = 0;
+    virtual void Restore(const std::shared_ptr<const void>& saved) = 0;
+    // Lets other threads see the board as it now stands.
+    virtual void Publish() = 0;
+};
+
+// The board attached, or null. Set between runs; the board's owner detaches
+// it before it goes.
+extern std::atomic<CBoardHook*> AttachedBoard;
+
+// The run's start: the attached board resets and drives its first levels.
+void StartAttachedBoard();
+// The attached board looks at the pins and its due cycle, for the run loop at
+// the given cycle. Returns whether the pins or the queue changed.
+[[gnu::cold, gnu::noinline]] bool UpdateAttachedBoard(uint64_t cycle);
+// A user's action on the attached board, for a caller that owns the machine.
+void ActOnAttachedBoard(const SUserInput& input);
+// The attached board's state for a keyframe (null without a board), and back.
+std::shared_ptr<const void> SaveAttachedBoard();
+void RestoreAttachedBoard(const std::shared_ptr<const void>& saved);
+void PublishAttachedBoard();
