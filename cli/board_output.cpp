@@ -1,17 +1,7 @@
 #include "board_output.h"
 
-#include <filesystem>
-
 #include "board_reader.h"
 #include "state_output.h"
-
-std::string BoardFileFor(const std::string& named, const std::string& program) {
-    if (!named.empty() || program.empty()) return named;
-    std::filesystem::path path(program);
-    path.replace_extension(".board.yaml");
-    std::error_code error;
-    return std::filesystem::is_regular_file(path, error) ? path.string() : std::string();
-}
 
 std::unique_ptr<board::CAttachedBoard> AttachBoardFile(const std::string& path, double clockHz) {
     board::SBoard wiring;

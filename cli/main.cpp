@@ -249,7 +249,7 @@ int main(int argc, char** argv) {
     if (options.chip) ChipProfile = *options.chip;
     // A scenario without a board of its own plays on this one.
     std::unique_ptr<board::CAttachedBoard> attached;
-    if (const std::string path = BoardFileFor(options.board, options.program); !path.empty()) {
+    if (const std::string path = board::BoardFileFor(options.board, options.program); !path.empty()) {
         attached = AttachBoardFile(path, options.clockHz);
         if (!attached) return kExitLoadFailed;
     }

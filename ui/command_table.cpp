@@ -55,6 +55,10 @@ constexpr CommandInfo kCommands[] = {
     {ID_RECORD_END, "Zavrsi snimanje", "Upisi snimljenu sesiju kao scenario (*.yaml)", nullptr, -1},
     {ID_REPLAY, "Pusti snimak", "Restartuj program i pusti scenario (*.yaml): klikovi u svojim ciklusima, pauza na svakoj proveri", nullptr, -1},
     {ID_EXPORT_VCD, "Izvezi talasne oblike (VCD)", "Upisi nivoe i smerove pinova od pocetka izvrsavanja u VCD fajl", nullptr, -1},
+    {ID_BOARD_OPEN, "Ploca...", "Postavi plocu iz fajla (*.board.yaml): LCD, displeji, tastatura, tasteri, terminal", nullptr, -1},
+    {ID_BOARD_EDIT, "Uredi plocu...", "Dodaj, ukloni i povezi delove ploce i upisi je u fajl ploce", nullptr, -1},
+    {ID_BOARD_DETACH, "Skini plocu", "Program radi bez ploce, samo sa panelom pinova", nullptr, -1},
+    {ID_VIEW_BOARD, "Ploca", "Prikazi delove postavljene ploce", nullptr, -1},
 };
 
 constexpr int kFileMenu[] = {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_SAVE_AS, kSeparator, ID_APP_EXIT};
@@ -62,11 +66,12 @@ constexpr int kEditMenu[] = {ID_EDIT_UNDO, kSeparator, ID_EDIT_CUT, ID_EDIT_COPY
 constexpr int kViewMenu[] = {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_HEX, ID_VIEW_SPECIAL_REGS, ID_VIEW_GENERAL_REGS, ID_VIEW_CHANGES,
                              kSeparator, ID_VIEW_STOPWATCH, ID_VIEW_TOOLBAR_EXTRAS, ID_VIEW_EVENTS,
                              ID_VIEW_WATCH, ID_VIEW_STACK, ID_VIEW_PROGRAM_MEMORY, ID_VIEW_DATA_MEMORY,
-                             ID_VIEW_ANALYSER};
+                             ID_VIEW_ANALYSER, ID_VIEW_BOARD};
 constexpr int kOptionsMenu[] = {ID_ASSEMBLE, ID_SAVE_BEFORE_ASSEMBLE, ID_ASSEMBLER_TIME_LIMIT, ID_DATASHEET_CHIP, kSeparator, ID_SINGLE_STEP, ID_CONTINUOUS_RUN, ID_STOP_SIMULATION,
                                 ID_RESTART, ID_SPEED, ID_BREAK_LABELS, kSeparator, ID_STEP_BACK, ID_BACK_TO_EVENT,
                                 kSeparator, ID_OSCILLATOR, ID_ZERO_STOPWATCH, kSeparator, ID_RECORD_START,
-                                ID_RECORD_END, ID_REPLAY, ID_EXPORT_VCD};
+                                ID_RECORD_END, ID_REPLAY, ID_EXPORT_VCD, kSeparator, ID_BOARD_OPEN,
+                                ID_BOARD_EDIT, ID_BOARD_DETACH};
 constexpr int kHelpMenu[] = {ID_HELP, ID_APP_ABOUT};
 
 constexpr MenuInfo kMenus[] = {

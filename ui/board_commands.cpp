@@ -1,0 +1,198 @@
+#include "board_commands.h"
+
+#include <QAction>
+#include <QFile>
+#include <QFileInfo>
+#include <QStatusBar>
+
+#include "attached_board.h"
+#include "board_editor_dlg.h"
+#include "board_file.h"
+#include "board_pane.h"
+#include "board_reader.h"
+#include "board_view.h"
+#include "command_ids.h"
+#include "lumo_doc.h"
+#include "main_frame.h"
+#include "messages_pane.h"
+#include "output_view.h"
+#include "source_file.h"
+#include "time_commands.h"
+#include "user_dialogs.h"
+
+namespace {
+constexpr int kMessageMs = 10000;
+// A board file is small; more than this is no board file (the reader
+// refuses it with its own message).
+constexpr qint64 kLongestCompared = 1 << 20;
+
+std::string LocalPath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+QString FromLocal(const std::string& path) {
+    return QFile::decodeName(QByteArray::fromStdString(path));
+}
+}  // namespace
+
+CBoardCommands::CBoardCommands(CMainFrame& frame, CLumoDoc& doc)
+    : QObject(&frame), m_frame(frame), m_doc(doc), m_pPane(new CBoardPane(&frame)) {
+    frame.addDockWidget(Qt::RightDockWidgetArea, m_pPane);
+    m_pPane->hide();
+    connect(frame.OutputView(), &CPaneView::Refreshing, m_pPane->View(), &CBoardView::Refresh);
+
+    QAction* view = frame.Action(ID_VIEW_BOARD);
+    view->setCheckable(true);
+    connect(view, &QAction::toggled, m_pPane, [this](bool on) {
+        m_pPane->setVisible(on && m_board);
+        if (on) m_pPane->View()->Refresh();
+    });
+    connect(m_pPane->toggleViewAction(), &QAction::toggled, view, &QAction::setChecked);
+    connect(frame.Action(ID_BOARD_OPEN), &QAction::triggered, this, &CBoardCommands::OnOpenBoard);
+    connect(frame.Action(ID_BOARD_EDIT), &QAction::triggered, this, &CBoardCommands::OnEditBoard);
+    connect(frame.Action(ID_BOARD_DETACH), &QAction::triggered, this, &CBoardCommands::OnDetach);
+
+    connect(&doc, &CLumoDoc::SourceLoaded, this, [this] {
+        m_chosen = false;
+        FollowSource();
+    });
+    connect(&frame, &CMainFrame::Assembled, this, [this] { FollowSource(); });
+    UpdateCommands();
+}
+
+CBoardCommands::~CBoardCommands() {
+    // The worker has ended with the window; no board may stay attached to
+    // the chip once it is gone.
+    if (m_board) m_board->Detach();
+}
+
+void CBoardCommands::FollowSource() {
+    const QString path =
+        m_chosen ? m_path
+                 : FromLocal(board::BoardFileFor({}, SourceFileName.empty()
+                                                         ? std::string()
+                                                         : SourceFolder + SourceFileName));
+    Attach(path);
+    // A board starts from its reset with the program: after F7 the run
+    // begins again rather than going on with what the board showed before.
+    if (m_board) m_doc.OnRestart();
+}
+
+bool CBoardCommands::AttachFile(const QString& path) {
+    m_chosen = true;
+    return Attach(path);
+}
+
+bool CBoardCommands::Attach(const QString& path) {
+    if (path.isEmpty()) {
+        const bool had = m_board != nullptr;
+        Detach();
+        m_path.clear();
+        return had;
+    }
+    // The same file with the same text at the same clock is the same board:
+    // F7 then keeps it, and with it the state the history knows.
+    QByteArray made;
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly)) made = file.read(kLongestCompared + 1);
+    made += QByteArray::number(m_frame.Time()->OscillatorHz(), 'g', 12);
+    if (m_board && path == m_path && made == m_made) return false;
+
+    board::SBoard wiring;
+    std::string error;
+    const bool had = m_board != nullptr;
+    m_path = path;
+    if (!board::ReadBoardFile(LocalPath(path), &wiring, &error)) {
+        Detach();
+        m_frame.Messages()->AddLine(QStringLiteral("Ploca nije postavljena: ") +
+                                    QString::fromStdString(error));
+        return had;
+    }
+    auto attached = std::make_unique<board::CAttachedBoard>(std::move(wiring),
+                                                            m_frame.Time()->OscillatorHz() / 4);
+    Detach();
+    m_board = std::move(attached);
+    m_board->Attach();
+    m_made = made;
+    m_pPane->SetBoard(m_board.get());
+    ShowPane(true);
+    m_frame.statusBar()->showMessage(
+        QStringLiteral("Ploca postavljena: ") + QFileInfo(path).fileName(), kMessageMs);
+    return true;
+}
+
+void CBoardCommands::Detach() {
+    if (m_board) {
+        m_board->Detach();
+        m_retired.push_back(std::move(m_board));
+    }
+    m_made.clear();
+    m_pPane->SetBoard(nullptr);
+    ShowPane(false);
+}
+
+void CBoardCommands::ShowPane(bool show) {
+    UpdateCommands();
+    m_frame.Action(ID_VIEW_BOARD)->setChecked(show);
+    m_pPane->setVisible(show);
+    if (m_pPane->isFloating()) return;
+    // While the pane shows beside the panes the window is wider by its
+    // width, so the pin panel keeps its own; without it the window is as
+    // wide as it was.
+    if (show && m_widenedBy == 0) {
+        m_widenedBy = m_pPane->sizeHint().width();
+        m_frame.resize(m_frame.width() + m_widenedBy, m_frame.height());
+        m_frame.ClampToScreen();
+    } else if (!show && m_widenedBy != 0) {
+        m_frame.resize(std::max(CMainFrame::kWidth, m_frame.width() - m_widenedBy),
+                       m_frame.height());
+        m_widenedBy = 0;
+    }
+}
+
+void CBoardCommands::UpdateCommands() {
+    m_frame.Action(ID_BOARD_DETACH)->setEnabled(m_board != nullptr);
+    m_frame.Action(ID_VIEW_BOARD)->setEnabled(m_board != nullptr);
+}
+
+void CBoardCommands::OnOpenBoard() {
+    const QString folder = FromLocal(SourceFolder);
+    const QString path = m_doc.Dialogs()->GetOpenFileName(
+        {QStringLiteral("Ploca"),
+         {QStringLiteral("Ploca (*.board.yaml *.yaml)"), QStringLiteral("Svi fajlovi (*)")},
+         QStringLiteral("yaml"),
+         {},
+         folder});
+    if (path.isEmpty()) return;
+    if (AttachFile(path)) m_doc.OnRestart();
+}
+
+void CBoardCommands::OnDetach() {
+    if (AttachFile({})) m_doc.OnRestart();
+}
+
+void CBoardCommands::OnEditBoard() {
+    QString path = m_path;
+    if (path.isEmpty()) {
+        const std::string beside =
+            SourceFileName.empty() ? std::string() : SourceFolder + SourceFileName;
+        QString suggested;
+        if (!beside.empty()) {
+            const QFileInfo source(FromLocal(beside));
+            suggested = source.path() + QLatin1Char('/') + source.completeBaseName() +
+                        QStringLiteral(".board.yaml");
+        }
+        path = m_doc.Dialogs()->GetSaveFileName({QStringLiteral("Nova ploca"),
+                                                 {QStringLiteral("Ploca (*.board.yaml)")},
+                                                 QStringLiteral("board.yaml"),
+                                                 suggested,
+                                                 FromLocal(SourceFolder)});
+        if (path.isEmpty()) return;
+    }
+    CBoardEditorDlg dialog(path, &m_frame);
+    if (dialog.exec() != QDialog::Accepted) return;
+    // Written: the board is read again from the file, as any board is.
+    m_made.clear();
+    AttachFile(path);
+    if (m_board) m_doc.OnRestart();
+}
