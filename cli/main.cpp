@@ -161,10 +161,10 @@ std::FILE* OpenEventFile(const std::string& path) {
 bool WriteRecording(const SRunOptions& options) {
     std::vector<SRecordedInput> inputs;
     for (const SEvent& event : EventLog.Since(0)) {
-        if (IsUserInput(event.kind)) inputs.push_back(RecordedInputOf(event));
+        if (IsRecordedInput(event)) inputs.push_back(RecordedInputOf(event));
     }
-    const std::string text =
-        RecordedScenario(options.record, options.program, options.clockHz, inputs);
+    const std::string text = RecordedScenario(options.record, options.program, options.clockHz,
+                                              inputs, board::BoardFileFor(options.board, options.program));
     std::FILE* file = std::fopen(options.record.c_str(), "w");
     const bool written = file && std::fputs(text.c_str(), file) >= 0;
     if (file && std::fclose(file) != 0) return false;

@@ -42,8 +42,15 @@ void EmitRegisters(YAML::Emitter& out) {
 }
 
 void InputStep(YAML::Emitter& out, const SRecordedInput& input) {
+    using EKind = SRecordedInput::EKind;
     out << YAML::BeginMap;
-    if (input.value) {
+    if (input.kind == EKind::Press || input.kind == EKind::Release) {
+        out << YAML::Key << (input.kind == EKind::Press ? "press" : "release") << YAML::Value
+            << (input.text.empty() ? input.name : input.name + "." + input.text);
+    } else if (input.kind == EKind::Type) {
+        out << YAML::Key << "type" << YAML::Value << YAML::Flow << YAML::BeginMap << YAML::Key
+            << input.name << YAML::Value << YAML::DoubleQuoted << input.text << YAML::EndMap;
+    } else if (input.value) {
         out << YAML::Key << "set" << YAML::Value << YAML::Flow << YAML::BeginMap << YAML::Key
             << input.name << YAML::Value << Hex(*input.value, 2) << YAML::EndMap;
     } else {
@@ -59,9 +66,27 @@ void RunStep(YAML::Emitter& out, uint64_t cycles) {
 }
 }  // namespace
 
+bool IsRecordedInput(const SEvent& event) {
+    if (IsUserInput(event.kind)) return true;
+    const auto what = static_cast<EBoardEvent>(event.cause);
+    return event.kind == EEventKind::Board &&
+           (what == EBoardEvent::Press || what == EBoardEvent::Release ||
+            what == EBoardEvent::Typed);
+}
+
 SRecordedInput RecordedInputOf(const SEvent& event) {
     SRecordedInput input{event.cycle, event.text, std::nullopt};
+    if (event.kind == EEventKind::Board) {
+        const auto what = static_cast<EBoardEvent>(event.cause);
+        input.kind = what == EBoardEvent::Press     ? SRecordedInput::EKind::Press
+                     : what == EBoardEvent::Release ? SRecordedInput::EKind::Release
+                                                    : SRecordedInput::EKind::Type;
+        if (event.value != 0 || input.kind == SRecordedInput::EKind::Type)
+            input.text = std::string(1, static_cast<char>(event.value));
+        return input;
+    }
     if (event.kind != EEventKind::Edit) return input;
+    input.kind = SRecordedInput::EKind::Set;
     input.value = static_cast<uint8_t>(event.value);
     if (event.text != "W") {
         const char* name =
@@ -72,7 +97,8 @@ SRecordedInput RecordedInputOf(const SEvent& event) {
 }
 
 std::string RecordedScenario(const std::string& scenarioPath, const std::string& program,
-                             double clockHz, const std::vector<SRecordedInput>& inputs) {
+                             double clockHz, const std::vector<SRecordedInput>& inputs,
+                             const std::string& board) {
     const uint64_t end = CycleCount;
     char clock[32];
     std::snprintf(clock, sizeof clock, "%.9g Hz", clockHz);
@@ -80,12 +106,21 @@ std::string RecordedScenario(const std::string& scenarioPath, const std::string&
     out << YAML::BeginMap;
     out << YAML::Key << "name" << YAML::Value << "snimljena sesija";
     out << YAML::Key << "program" << YAML::Value << ProgramFromScenario(scenarioPath, program);
+    if (!board.empty())
+        out << YAML::Key << "board" << YAML::Value << ProgramFromScenario(scenarioPath, board);
     out << YAML::Key << "clock" << YAML::Value << clock;
     // A recording may well run longer than the default limit.
     out << YAML::Key << "limit" << YAML::Value << std::max<uint64_t>(end, 1);
     out << YAML::Key << "steps" << YAML::Value << YAML::BeginSeq;
     uint64_t at = 0;
-    for (const SRecordedInput& input : inputs) {
+    for (size_t i = 0; i < inputs.size(); ++i) {
+        SRecordedInput input = inputs[i];
+        // What was typed at one cycle went out as one line.
+        while (input.kind == SRecordedInput::EKind::Type && i + 1 < inputs.size() &&
+               inputs[i + 1].kind == input.kind && inputs[i + 1].cycle == input.cycle &&
+               inputs[i + 1].name == input.name) {
+            input.text += inputs[++i].text;
+        }
         RunStep(out, input.cycle - at);
         at = input.cycle;
         InputStep(out, input);

@@ -48,9 +48,23 @@ CBoardCommands::CBoardCommands(CMainFrame& frame, CLumoDoc& doc)
         if (on) m_pPane->View()->Refresh();
     });
     connect(m_pPane->toggleViewAction(), &QAction::toggled, view, &QAction::setChecked);
-    connect(frame.Action(ID_BOARD_OPEN), &QAction::triggered, this, &CBoardCommands::OnOpenBoard);
-    connect(frame.Action(ID_BOARD_EDIT), &QAction::triggered, this, &CBoardCommands::OnEditBoard);
-    connect(frame.Action(ID_BOARD_DETACH), &QAction::triggered, this, &CBoardCommands::OnDetach);
+    // Not among the commands held while the assembler runs, which would give
+    // "Skini plocu" back the state it had before F7 attached a board: each
+    // waits for the load itself.
+    const std::pair<int, void (CBoardCommands::*)()> commands[] = {
+        {ID_BOARD_OPEN, &CBoardCommands::OnOpenBoard},
+        {ID_BOARD_EDIT, &CBoardCommands::OnEditBoard},
+        {ID_BOARD_DETACH, &CBoardCommands::OnDetach}};
+    for (const auto& [id, handler] : commands) {
+        connect(frame.Action(id), &QAction::triggered, this, [this, handler = handler] {
+            if (m_frame.Assembling()) {
+                m_frame.statusBar()->showMessage(
+                    QStringLiteral("Ploca ceka da se prevodjenje zavrsi"), kMessageMs);
+                return;
+            }
+            (this->*handler)();
+        });
+    }
 
     connect(&doc, &CLumoDoc::SourceLoaded, this, [this] {
         m_chosen = false;

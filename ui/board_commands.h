@@ -35,7 +35,7 @@ public:
     CBoardPane* Pane() const { return m_pPane; }
     // The board attached now and its file; null and empty for none.
     const board::CAttachedBoard* Board() const { return m_board.get(); }
-    QString Path() const { return m_path; }
+    QString Path() const { return m_board ? m_path : QString(); }
 
     // Attaches the board file at path (and keeps it across F7), or reports
     // why it cannot; the caller restarts the run. Returns whether the board

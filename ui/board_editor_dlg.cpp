@@ -109,7 +109,8 @@ QWidget* CBoardEditorDlg::Field(const QString& key) const {
 
 void CBoardEditorDlg::ShowFields() {
     // Made anew for each part: its fields are its own.
-    for (QObject* child : m_pFieldBox->children()) {
+    const QObjectList children = m_pFieldBox->children();
+    for (QObject* child : children) {
         if (child->isWidgetType()) delete child;
     }
     delete m_pFieldBox->layout();

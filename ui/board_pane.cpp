@@ -1,6 +1,7 @@
 #include "board_pane.h"
 
 #include <QFormLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollArea>
@@ -12,6 +13,45 @@
 #include "pin_input.h"
 
 using namespace board;
+
+namespace {
+// A terminal's keyboard: every key goes out as it is typed (Enter as a
+// carriage return, Backspace as BS), and the line shows what went out
+// since the last Enter. The line edits nothing itself: what was sent is sent.
+class CTerminalLine : public QLineEdit {
+public:
+    explicit CTerminalLine(std::function<void(const QByteArray&)> send)
+        : m_send(std::move(send)) {
+        setContextMenuPolicy(Qt::NoContextMenu);
+        setAcceptDrops(false);
+        setPlaceholderText(QStringLiteral("kucajte: svaki taster ide terminalu"));
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+            m_send("\r");
+            clear();
+            return;
+        }
+        if (event->key() == Qt::Key_Backspace) {
+            m_send("\b");
+            setText(text().chopped(std::min<qsizetype>(1, text().size())));
+            return;
+        }
+        const QByteArray bytes = event->text().toLatin1();
+        if (bytes.isEmpty() || (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+            event->ignore();
+            return;
+        }
+        m_send(bytes);
+        setText(text() + event->text());
+    }
+
+private:
+    std::function<void(const QByteArray&)> m_send;
+};
+}  // namespace
 
 CBoardPane::CBoardPane(QWidget* parent)
     : QDockWidget(QStringLiteral("Ploca"), parent), m_pView(new CBoardView) {
@@ -49,15 +89,10 @@ void CBoardPane::SetBoard(const CAttachedBoard* attached) {
         auto* row = new QWidget;
         auto* form = new QFormLayout(row);
         form->setContentsMargins(0, 0, 0, 0);
-        auto* line = new QLineEdit;
-        line->setMaxLength(kLongestLine);
-        line->setPlaceholderText(QStringLiteral("tekst za terminal, Enter salje"));
-        form->addRow(QString::fromStdString(wiring.parts[index].name) + QStringLiteral(":"), line);
         const int part = static_cast<int>(index);
-        connect(line, &QLineEdit::returnPressed, this, [this, part, line] {
-            Send(part, line->text() + QLatin1Char('\r'));
-            line->clear();
-        });
+        auto* line =
+            new CTerminalLine([this, part](const QByteArray& bytes) { Send(part, bytes); });
+        form->addRow(QString::fromStdString(wiring.parts[index].name) + QStringLiteral(":"), line);
         m_pLines->addWidget(row);
         m_typing.emplace_back(part, line);
     }
@@ -70,9 +105,8 @@ QLineEdit* CBoardPane::TypingLine(int part) const {
     return nullptr;
 }
 
-void CBoardPane::Send(int part, const QString& text) {
-    // The terminal sends bytes: what a PIC program on the other end reads.
-    for (const char byte : text.toLatin1()) {
+void CBoardPane::Send(int part, const QByteArray& bytes) {
+    for (const char byte : bytes) {
         SUserInput input;
         input.kind = SUserInput::EKind::Type;
         input.address = static_cast<uint8_t>(part);

@@ -1,8 +1,9 @@
 #pragma once
 // The "Ploca" pane: the attached board's drawing and, for each terminal
-// the chip can receive from, a line to type into it (Enter sends the line
-// and a carriage return, as a terminal in line mode does). Docked beside the
-// pin panel; there only while a board is attached.
+// the chip can receive from, a line to type into it: each key goes to the
+// terminal as it is typed, as on a real one, so a program that echoes byte
+// by byte keeps up. Docked beside the pin panel; there only while a board
+// is attached.
 #include <QDockWidget>
 #include <vector>
 
@@ -25,12 +26,8 @@ public:
     // The typing line of the part with this index, null when it has none.
     QLineEdit* TypingLine(int part) const;
 
-    // The longest line sent at once: with its carriage return, what the
-    // terminal queues.
-    static constexpr int kLongestLine = 63;
-
 private:
-    void Send(int part, const QString& text);
+    void Send(int part, const QByteArray& bytes);
 
     static constexpr int kWidest = 440;
 

@@ -75,8 +75,7 @@ bool WaitsForAssembler(int id) {
         ID_FILE_NEW,   ID_FILE_OPEN,   ID_FILE_SAVE,      ID_FILE_SAVE_AS,
         ID_ASSEMBLE,   ID_SINGLE_STEP, ID_CONTINUOUS_RUN, ID_STOP_SIMULATION,
         ID_RESTART,    ID_STEP_BACK,   ID_BACK_TO_EVENT,  ID_RECORD_START,
-        ID_RECORD_END, ID_REPLAY,      ID_EXPORT_VCD,     ID_BREAK_LABELS,
-        ID_BOARD_OPEN, ID_BOARD_EDIT,  ID_BOARD_DETACH};
+        ID_RECORD_END, ID_REPLAY,      ID_EXPORT_VCD,     ID_BREAK_LABELS};
     return std::find(std::begin(kWaiting), std::end(kWaiting), id) != std::end(kWaiting);
 }
 

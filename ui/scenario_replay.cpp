@@ -6,6 +6,7 @@
 #include <QStatusBar>
 #include <mutex>
 
+#include "board_commands.h"
 #include "command_ids.h"
 #include "lumo_doc.h"
 #include "main_frame.h"
@@ -174,6 +175,16 @@ void CScenarioReplay::Play(SScenario scenario) {
     const std::string program =
         scenario.program.empty() ? SourceFolder + SourceFileName : scenario.program;
     const QString name = QString::fromStdString(scenario.name);
+    // The scenario's board is the window's from now on, as if chosen in
+    // Options > Ploca...; the restart below starts it.
+    if (!scenario.board.empty()) {
+        CBoardCommands* boards = m_frame.findChild<CBoardCommands*>();
+        const QString path = QFile::decodeName(QByteArray::fromStdString(scenario.board));
+        if (boards && (boards->AttachFile(path), boards->Path().isEmpty())) {
+            Say(QStringLiteral("Snimak nije pusten: ploca ") + path + QStringLiteral(" se ne cita"));
+            return;
+        }
+    }
     auto stepper = std::make_shared<CScenarioStepper>(std::move(scenario), program);
     const uint64_t generation = ++m_generation;
     // Told on the worker's thread, which owns the report then: the text is

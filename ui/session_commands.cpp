@@ -7,6 +7,7 @@
 #include <QStatusBar>
 #include <QTimer>
 
+#include "board_commands.h"
 #include "command_ids.h"
 #include "cpu_unit.h"
 #include "event_log.h"
@@ -123,11 +124,12 @@ void CSessionCommands::WriteRecording(const QString& path) {
         if (event.kind == EEventKind::RunStart) inputs.clear();
         const bool reached =
             event.pass < InstructionCount || (event.pass == InstructionCount && !History.InPast());
-        if (IsUserInput(event.kind) && reached) inputs.push_back(RecordedInputOf(event));
+        if (IsRecordedInput(event) && reached) inputs.push_back(RecordedInputOf(event));
     }
     const std::string file = LocalPath(path);
-    const std::string text =
-        RecordedScenario(file, m_program, m_frame.Time()->OscillatorHz(), inputs);
+    const CBoardCommands* board = m_frame.findChild<CBoardCommands*>();
+    const std::string text = RecordedScenario(file, m_program, m_frame.Time()->OscillatorHz(),
+                                              inputs, board ? LocalPath(board->Path()) : "");
     QFile out(path);
     const bool written = out.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
                          out.write(text.data(), static_cast<qint64>(text.size())) ==

@@ -1,0 +1,241 @@
+// The lab board in the window: the board file beside the source comes with
+// it, the pane shows what the parts show while the program runs, the mouse
+// holds keys, a malformed file is told in the messages pane, a recorded
+// session with key presses plays in lumo-run, and the editor writes a board
+// that attaches.
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QLineEdit>
+#include <QProcess>
+#include <QtTest>
+
+#include "attached_board.h"
+#include "board_commands.h"
+#include "board_editor_dlg.h"
+#include "board_pane.h"
+#include "board_view.h"
+#include "command_ids.h"
+#include "cpu_unit.h"
+#include "lumo_doc.h"
+#include "main_frame.h"
+#include "messages_pane.h"
+#include "source_file.h"
+#include "state.h"
+#include "support/app_fixture.h"
+#include "view_test_hooks.h"
+
+using board::PartText;
+
+class BoardPaneTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup() { SimSpeedMs = 200; }
+    void examplesShowOnTheirBoards_data();
+    void examplesShowOnTheirBoards();
+    void heldKeyReachesTheProgramAndIsRecorded();
+    void typedLineReachesTheTerminalsProgram();
+    void malformedBoardIsReportedAndLeavesNoPane();
+    void editorWritesABoardThatAttaches();
+
+private:
+    // Copies the example and its board file into the scratch folder, opens
+    // and assembles it.
+    void LoadExample(CAppUnderTest& app, const QString& name);
+    static CBoardCommands& Boards(CAppUnderTest& app) {
+        return *app.Frame().findChild<CBoardCommands*>();
+    }
+    // What the pane draws for the part with that name.
+    static QString Shows(CAppUnderTest& app, const char* part);
+    static void Trigger(CAppUnderTest& app, int id) { app.Frame().Action(id)->trigger(); }
+
+    std::unique_ptr<CScratchFolder> m_folder;
+};
+
+void BoardPaneTest::init() {
+    CAppUnderTest::ClearSettings();
+    m_folder = std::make_unique<CScratchFolder>();
+    QVERIFY(m_folder->IsValid());
+    SourceFolder.clear();
+    SourceFileName.clear();
+}
+
+void BoardPaneTest::LoadExample(CAppUnderTest& app, const QString& name) {
+    for (const QString suffix : {QStringLiteral(".asm"), QStringLiteral(".board.yaml")}) {
+        WriteBytes(m_folder->Path(name + suffix),
+                   ReadBytes(QStringLiteral(LUMO_SOURCE_DIR "/examples/board/") + name + suffix));
+    }
+    app.m_dialogs.m_openPaths.append(m_folder->Path(name + QStringLiteral(".asm")));
+    Trigger(app, ID_FILE_OPEN);
+    Trigger(app, ID_ASSEMBLE);
+    QVERIFY(AssemblerEnded(app.Frame()));
+    QVERIFY(ProgramEnd > 0);
+    QVERIFY(Boards(app).Board() != nullptr);
+    QVERIFY(Boards(app).Pane()->isVisible());
+    QTRY_COMPARE(app.Doc().m_pWorker->m_runState.load(), RunState::WaitingToStart);
+}
+
+QString BoardPaneTest::Shows(CAppUnderTest& app, const char* part) {
+    const board::CAttachedBoard* attached = Boards(app).Board();
+    const board::SBoard* shown = Boards(app).Pane()->View()->Shown();
+    if (!attached || !shown) return QStringLiteral("(nema ploce)");
+    const int index = attached->PartIndex(part);
+    if (index < 0) return QStringLiteral("(nema dela)");
+    return QString::fromStdString(PartText(shown->parts[static_cast<size_t>(index)].part));
+}
+
+void BoardPaneTest::examplesShowOnTheirBoards_data() {
+    QTest::addColumn<QString>("example");
+    QTest::addColumn<QString>("part");
+    QTest::addColumn<QString>("shown");
+    // What each example's program writes, read off its source.
+    QTest::newRow("LCD, 4 bits") << "lcd_greeting" << "LCD" << "Zdravo!\nPIC16C84";
+    QTest::newRow("keypad waiting") << "keypad_lcd" << "LCD" << "Taster:";
+}
+
+void BoardPaneTest::examplesShowOnTheirBoards() {
+    QFETCH(QString, example);
+    QFETCH(QString, part);
+    QFETCH(QString, shown);
+    CAppUnderTest app;
+    LoadExample(app, example);
+    // Before the run the LCD is dark: the board starts from its reset.
+    QCOMPARE(Shows(app, part.toLatin1().constData()), QString());
+    SimSpeedMs = 0;
+    Trigger(app, ID_CONTINUOUS_RUN);
+    QTRY_COMPARE(Shows(app, part.toLatin1().constData()), shown);
+    Trigger(app, ID_STOP_SIMULATION);
+    QTRY_COMPARE(app.Doc().m_pWorker->m_runState.load(), RunState::Paused);
+
+    // Back to the first instructions: the LCD shows what it showed then.
+    app.Doc().OnGoToPass(3);
+    QTRY_COMPARE(InstructionCount.load(), uint64_t{3});
+    QTRY_COMPARE(Shows(app, part.toLatin1().constData()), QString());
+}
+
+void BoardPaneTest::heldKeyReachesTheProgramAndIsRecorded() {
+    CAppUnderTest app;
+    LoadExample(app, QStringLiteral("keypad_lcd"));
+    SimSpeedMs = 0;
+    Trigger(app, ID_RECORD_START);
+    QTRY_COMPARE(app.Doc().m_pWorker->m_runState.load(), RunState::WaitingToStart);
+    Trigger(app, ID_CONTINUOUS_RUN);
+    QTRY_COMPARE(Shows(app, "LCD"), QStringLiteral("Taster:"));
+
+    CBoardView* view = Boards(app).Pane()->View();
+    const int keys = Boards(app).Board()->PartIndex("KEYS");
+    const QRect five = view->KeyRect(keys, '5');
+    QVERIFY(!five.isEmpty());
+    QTest::mousePress(view, Qt::LeftButton, {}, five.center());
+    QTRY_COMPARE(Shows(app, "KEYS"), QStringLiteral("5"));
+    QTRY_COMPARE(Shows(app, "LCD"), QStringLiteral("Taster: 5"));
+    QTest::mouseRelease(view, Qt::LeftButton, {}, five.center());
+    QTRY_COMPARE(Shows(app, "KEYS"), QString());
+    const uint64_t released = CycleCount;
+    QTRY_VERIFY(CycleCount > released + 20000);  // the program sees the key go
+
+    const QString scenario = m_folder->Path("sesija.yaml");
+    app.m_dialogs.m_savePaths.append(scenario);
+    Trigger(app, ID_RECORD_END);
+    QTRY_VERIFY(app.Frame().Action(ID_RECORD_START)->isEnabled());
+    const QByteArray text = ReadBytes(scenario);
+    QVERIFY2(text.contains("board: keypad_lcd.board.yaml"), text.constData());
+    QVERIFY2(text.contains("- press: KEYS.5") && text.contains("- release: KEYS.5"),
+             text.constData());
+    QProcess run;
+    run.start(QStringLiteral(LUMO_BIN_DIR "/lumo-run"), {QStringLiteral("--scenario"), scenario});
+    QVERIFY(run.waitForFinished(60000));
+    QVERIFY2(run.exitCode() == 0, run.readAll().constData());
+}
+
+void BoardPaneTest::typedLineReachesTheTerminalsProgram() {
+    CAppUnderTest app;
+    LoadExample(app, QStringLiteral("serial_echo"));
+    SimSpeedMs = 0;
+    Trigger(app, ID_CONTINUOUS_RUN);
+    QLineEdit* line = Boards(app).Pane()->TypingLine(Boards(app).Board()->PartIndex("TERM"));
+    QVERIFY(line);
+    // Each key goes out as it is typed, as from a terminal; the program
+    // sends back every byte, Enter's carriage return too.
+    QTest::keyClicks(line, QStringLiteral("O"));
+    QTRY_COMPARE(Shows(app, "TERM"), QStringLiteral("O"));
+    QTest::keyClicks(line, QStringLiteral("K"));
+    QTRY_COMPARE(Shows(app, "TERM"), QStringLiteral("OK"));
+    QCOMPARE(line->text(), QStringLiteral("OK"));
+    QTest::keyClick(line, Qt::Key_Return);
+    QTRY_COMPARE(Shows(app, "TERM"), QStringLiteral("OK\r"));
+    QVERIFY(line->text().isEmpty());
+}
+
+void BoardPaneTest::malformedBoardIsReportedAndLeavesNoPane() {
+    CAppUnderTest app;
+    const QString source = m_folder->Path("prog.asm");
+    WriteBytes(source, "        org 0\nloop    goto loop\n        end\n");
+    const QString boardFile = m_folder->Path("prog.board.yaml");
+    WriteBytes(boardFile, "parts:\n  - led: {pin: RB0}\n  - button: {pin: RC9}\n");
+    app.m_dialogs.m_openPaths.append(source);
+    Trigger(app, ID_FILE_OPEN);
+    Trigger(app, ID_ASSEMBLE);
+    QVERIFY(AssemblerEnded(app.Frame()));
+    QVERIFY(ProgramEnd > 0);
+    QVERIFY(!Boards(app).Board());
+    QVERIFY(!Boards(app).Pane()->isVisible());
+    QVERIFY(!app.Frame().Action(ID_BOARD_DETACH)->isEnabled());
+    // The line and column of the unknown pin, in the file's own name.
+    const QStringList lines = app.Frame().Messages()->Lines();
+    QVERIFY2(std::any_of(lines.begin(), lines.end(),
+                         [&](const QString& line) {
+                             return line.contains(boardFile + QStringLiteral(":3:")) &&
+                                    line.contains(QStringLiteral("RC9"));
+                         }),
+             qPrintable(lines.join(QLatin1Char('\n'))));
+
+    // Mended, the next F7 attaches it.
+    WriteBytes(boardFile, "parts:\n  - led: {pin: RB0}\n  - button: {pin: RA4}\n");
+    Trigger(app, ID_ASSEMBLE);
+    QVERIFY(AssemblerEnded(app.Frame()));
+    QVERIFY(Boards(app).Board() != nullptr);
+    QVERIFY(Boards(app).Pane()->isVisible());
+    Trigger(app, ID_BOARD_DETACH);
+    QVERIFY(!Boards(app).Board());
+    QVERIFY(!Boards(app).Pane()->isVisible());
+    QCOMPARE(app.Frame().width(), CMainFrame::kWidth);
+}
+
+void BoardPaneTest::editorWritesABoardThatAttaches() {
+    CAppUnderTest app;
+    LoadExample(app, QStringLiteral("lcd_greeting"));
+    WhenModal<CBoardEditorDlg>([](CBoardEditorDlg& dialog) {
+        QCOMPARE(dialog.Parts()->count(), 1);
+        dialog.AddPart(QStringLiteral("led"));
+        auto* pin = qobject_cast<QComboBox*>(dialog.Field(QStringLiteral("pin")));
+        QVERIFY(pin);
+        // RB4 is the LCD's D4: an LED may share it, it drives nothing.
+        pin->setCurrentText(QStringLiteral("RB4"));
+        dialog.AddPart(QStringLiteral("button"));
+        QCOMPARE(qobject_cast<QComboBox*>(dialog.Field(QStringLiteral("pin")))->currentText(),
+                 QStringLiteral("RA4"));
+        // A switch on the button's pin: two parts would drive it, so the
+        // board does not read and nothing is written.
+        dialog.AddPart(QStringLiteral("switch"));
+        auto* level = qobject_cast<QComboBox*>(dialog.Field(QStringLiteral("pin")));
+        level->setCurrentText(QStringLiteral("RA4"));
+        dialog.Save();
+        QVERIFY(dialog.isVisible());
+        QVERIFY2(dialog.Problem()->text().contains(QStringLiteral("RA4")),
+                 qPrintable(dialog.Problem()->text()));
+        level->setCurrentText(QStringLiteral("RA1"));
+        dialog.Save();
+    });
+    Trigger(app, ID_BOARD_EDIT);
+    QTRY_COMPARE(Boards(app).Board()->Live().parts.size(), size_t{4});
+    const QByteArray text = ReadBytes(m_folder->Path("lcd_greeting.board.yaml"));
+    QVERIFY2(text.contains("- led: {pin: RB4, active: 1}"), text.constData());
+    QVERIFY2(text.contains("- button: {name: TASTER, pin: RA4, pressed: 0}"), text.constData());
+    QVERIFY2(text.contains("- switch: {pin: RA1, level: 0}"), text.constData());
+}
+
+QTEST_MAIN(BoardPaneTest)
+#include "test_board_pane.moc"
