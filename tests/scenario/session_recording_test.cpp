@@ -136,4 +136,41 @@ TEST(SessionRecording, EditsBecomeSetStepsByTheRegistersName) {
               std::string::npos)
         << text;
 }
+// Keys, buttons and typing on the board, as the log has them: a key's label
+// after its part, a button by its name alone, the bytes typed at one cycle
+// at one terminal as one step; events of the board that are no input (the
+// LCD's bytes) are left out.
+TEST(SessionRecording, BoardInputsBecomePressReleaseAndTypeSteps) {
+    auto board = [](EBoardEvent what, int value, const char* part, uint64_t cycle) {
+        SEvent event = Event(EEventKind::Board, value, static_cast<uint8_t>(what), part);
+        event.cycle = cycle;
+        return event;
+    };
+    const SEvent events[] = {
+        board(EBoardEvent::Press, '5', "KEYS", 2),  board(EBoardEvent::Data, 'A', "LCD", 3),
+        board(EBoardEvent::Release, '5', "KEYS", 5), board(EBoardEvent::Press, 0, "START", 5),
+        board(EBoardEvent::Typed, 'O', "TERM", 8),  board(EBoardEvent::Typed, 'K', "TERM", 8),
+        board(EBoardEvent::Typed, '\r', "TERM", 8), board(EBoardEvent::Typed, '!', "TERM", 9)};
+    std::vector<SRecordedInput> inputs;
+    for (const SEvent& event : events) {
+        if (IsRecordedInput(event)) inputs.push_back(RecordedInputOf(event));
+    }
+    ResetForRun();
+    CycleCount = 10;
+    const std::string text =
+        RecordedScenario("/tmp/s.yaml", "/tmp/p.asm", 4e6, inputs, "/tmp/b/p.board.yaml");
+    EXPECT_NE(text.find("board: b/p.board.yaml\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("  - run: {cycles: 2}\n"
+                        "  - press: KEYS.5\n"
+                        "  - run: {cycles: 3}\n"
+                        "  - release: KEYS.5\n"
+                        "  - press: START\n"
+                        "  - run: {cycles: 3}\n"
+                        "  - type: {TERM: \"OK\\r\"}\n"
+                        "  - run: {cycles: 1}\n"
+                        "  - type: {TERM: \"!\"}\n"
+                        "  - run: {cycles: 1}\n"),
+              std::string::npos)
+        << text;
+}
 }  // namespace
