@@ -177,17 +177,20 @@ void DrawSwitch(QPainter& painter, const QRect& rect, const CSwitch& toggle) {
     painter.drawRect(knob);
 }
 
-// The terminal's last lines; a carriage return alone starts no line, other
-// control bytes show as a dot.
+// The terminal's last lines. A carriage return ends a line as a newline
+// does, and CR LF ends one line (a program that echoes Enter sends CR
+// alone); other control bytes show as a dot.
 QStringList TerminalLines(const std::string& text) {
     QStringList lines{QString()};
+    char last = 0;
     for (const char ch : text) {
         const auto byte = static_cast<unsigned char>(ch);
-        if (ch == '\n') {
+        if (ch == '\r' || (ch == '\n' && last != '\r')) {
             lines.append(QString());
-        } else if (ch != '\r') {
+        } else if (ch != '\n') {
             lines.last() += byte < 0x20 || byte == 0x7F ? QChar(0xB7) : QChar(byte);
         }
+        last = ch;
     }
     while (lines.size() > kTerminalLines) lines.removeFirst();
     return lines;

@@ -65,10 +65,12 @@ CBoardPane::CBoardPane(QWidget* parent)
     m_pScroll->setWidget(m_pView);
     m_pScroll->setWidgetResizable(false);
     m_pScroll->setFrameShape(QFrame::NoFrame);
-    layout->addWidget(m_pScroll, 1);
+    layout->addWidget(m_pScroll);
+    // The terminals' lines right under the drawing, the room left below.
     m_pLines = new QVBoxLayout;
     m_pLines->setContentsMargins(4, 0, 4, 4);
     layout->addLayout(m_pLines);
+    layout->addStretch(1);
     setWidget(body);
 }
 
@@ -81,6 +83,10 @@ void CBoardPane::SetBoard(const CAttachedBoard* attached) {
     m_pScroll->setMinimumWidth(
         std::min(m_pView->sizeHint().width() + m_pScroll->verticalScrollBar()->sizeHint().width(),
                  kWidest));
+    const int high =
+        m_pView->sizeHint().height() + m_pScroll->horizontalScrollBar()->sizeHint().height();
+    m_pScroll->setMaximumHeight(high);
+    m_pScroll->setMinimumHeight(std::min(high, kTallest));
     if (!attached) return;
     const SBoard& wiring = attached->Live();
     for (size_t index = 0; index < wiring.parts.size(); ++index) {

@@ -29,7 +29,9 @@ public:
 private:
     void Send(int part, const QByteArray& bytes);
 
+    // Beyond these the drawing scrolls.
     static constexpr int kWidest = 440;
+    static constexpr int kTallest = 400;
 
     CBoardView* m_pView;
     QScrollArea* m_pScroll;
