@@ -88,7 +88,9 @@ void CBoardPane::SetBoard(const CAttachedBoard* attached) {
     m_pScroll->setMaximumHeight(high);
     m_pScroll->setMinimumHeight(std::min(high, kTallest));
     if (!attached) return;
-    const SBoard& wiring = attached->Live();
+    // The published copy: the live board is the worker's.
+    const std::shared_ptr<const SBoard> shown = attached->Snapshot();
+    const SBoard& wiring = *shown;
     for (size_t index = 0; index < wiring.parts.size(); ++index) {
         const auto* terminal = std::get_if<CSerialTerminal>(&wiring.parts[index].part);
         if (!terminal || terminal->Wiring().rx == kNoPin) continue;

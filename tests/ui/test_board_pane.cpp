@@ -63,7 +63,7 @@ void BoardPaneTest::init() {
 }
 
 void BoardPaneTest::LoadExample(CAppUnderTest& app, const QString& name) {
-    for (const QString suffix : {QStringLiteral(".asm"), QStringLiteral(".board.yaml")}) {
+    for (const QString& suffix : {QStringLiteral(".asm"), QStringLiteral(".board.yaml")}) {
         WriteBytes(m_folder->Path(name + suffix),
                    ReadBytes(QStringLiteral(LUMO_SOURCE_DIR "/examples/board/") + name + suffix));
     }
@@ -230,7 +230,7 @@ void BoardPaneTest::editorWritesABoardThatAttaches() {
         dialog.Save();
     });
     Trigger(app, ID_BOARD_EDIT);
-    QTRY_COMPARE(Boards(app).Board()->Live().parts.size(), size_t{4});
+    QTRY_COMPARE(Boards(app).Board()->Snapshot()->parts.size(), size_t{4});
     const QByteArray text = ReadBytes(m_folder->Path("lcd_greeting.board.yaml"));
     QVERIFY2(text.contains("- led: {pin: RB4, active: 1}"), text.constData());
     QVERIFY2(text.contains("- button: {name: TASTER, pin: RA4, pressed: 0}"), text.constData());

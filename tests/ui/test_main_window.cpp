@@ -110,14 +110,14 @@ void MainWindowTest::menusHoldTheirItemsInOrder() {
          {"&Toolbar", "&Status Bar", "&Heksa vrednosti      Ctrl+H   ",
           "Registri specijalne namene", "Registri opste namene", "Oznaci promene", "-", "Stoperica",
           "Dodaci na traci sa alatima", "Dogadjaji", "Pracenje", "Stek", "Programska memorija",
-          "Memorija podataka", "Logicki analizator"}},
+          "Memorija podataka", "Logicki analizator", "Ploca"}},
         {"&Options",
          {"&Prevedi  (F7)", "Sacuvaj pre prevodjenja", "Vreme za prevodjenje...", "Cip po katalogu (PIC16C84)", "-", "&Korak po korak (Ctrl+F5)",
           "Kontinualna simulacija (F5)", "&Prekid simulacije (Shift+F5)", "&Restart (Ctrl+R)",
           "&Brzina (Ctrl+B)", "&Labele prekidnih tacaka (Ctrl+L)", "-",
           "Korak &unazad (Ctrl+Shift+F5)", "Unazad do prethodnog &dogadjaja (Ctrl+Shift+D)", "-",
           "&Takt oscilatora...", "&Nuliraj stopericu", "-", "Snimi sesiju", "Zavrsi snimanje", "Pusti snimak",
-          "Izvezi talasne oblike (VCD)"}},
+          "Izvezi talasne oblike (VCD)", "-", "Ploca...", "Uredi plocu...", "Skini plocu"}},
         {"&Help", {"&Pomoc", "&O programu"}},
     };
     const QList<QAction*> menus = app.Frame().menuBar()->actions();
