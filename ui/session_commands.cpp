@@ -3,7 +3,9 @@
 #include <QAction>
 #include <QFile>
 #include <QFileInfo>
+#include <QCoreApplication>
 #include <QLabel>
+#include <QPointer>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -141,10 +143,23 @@ void CSessionCommands::WriteRecording(const QString& path) {
 }
 
 void CSessionCommands::WriteWaveforms(const QString& path) {
-    std::string error;
-    const bool written =
-        WriteHistoryWaveforms(LocalPath(path), m_frame.Time()->OscillatorHz(), &error);
-    m_frame.statusBar()->showMessage(written ? QStringLiteral("Talasni oblici upisani u ") + path
-                                             : QString::fromStdString(error),
-                                     kMessageMs);
+    // A long run takes seconds to go through again: the worker does it, and
+    // the window stays free meanwhile.
+    m_frame.statusBar()->showMessage(QStringLiteral("Izvoz talasnih oblika u ") + path +
+                                     QStringLiteral("..."));
+    QPointer<CSessionCommands> self(this);
+    m_doc.OnMachineTask([self, path, file = LocalPath(path), hz = m_frame.Time()->OscillatorHz()] {
+        std::string error;
+        const bool written = WriteHistoryWaveforms(file, hz, &error);
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [self, path, written, error] {
+                if (!self) return;
+                self->m_frame.statusBar()->showMessage(
+                    written ? QStringLiteral("Talasni oblici upisani u ") + path
+                            : QString::fromStdString(error),
+                    kMessageMs);
+            },
+            Qt::QueuedConnection);
+    });
 }
