@@ -16,6 +16,7 @@
 #include "main_frame.h"
 #include "messages_pane.h"
 #include "output_view.h"
+#include "scenario_replay.h"
 #include "source_file.h"
 #include "time_commands.h"
 #include "user_dialogs.h"
@@ -89,7 +90,10 @@ void CBoardCommands::FollowSource() {
     Attach(path);
     // A board starts from its reset with the program: after F7 the run
     // begins again rather than going on with what the board showed before.
-    if (m_board) m_doc.OnRestart();
+    // A replay waiting for this program restarts toward its scenario
+    // itself; a second restart could end that run.
+    const CScenarioReplay* replay = m_frame.findChild<CScenarioReplay*>();
+    if (m_board && !(replay && replay->WaitingForProgram())) m_doc.OnRestart();
 }
 
 bool CBoardCommands::AttachFile(const QString& path) {
@@ -150,11 +154,12 @@ void CBoardCommands::ShowPane(bool show) {
     m_frame.Action(ID_VIEW_BOARD)->setChecked(show);
     m_pPane->setVisible(show);
     if (m_pPane->isFloating()) return;
-    // While the pane shows beside the panes the window is wider by its
-    // width, so the pin panel keeps its own; without it the window is as
-    // wide as it was.
+    // While the pane shows beside the panes the window is wide enough for
+    // the pin panel and the pane; without it the window is as wide as it
+    // was. A window already that wide (kept from the last time) stays so.
     if (show && m_widenedBy == 0) {
-        m_widenedBy = m_pPane->sizeHint().width();
+        const int wanted = CMainFrame::kWidth + m_pPane->sizeHint().width();
+        m_widenedBy = std::max(0, wanted - m_frame.width());
         m_frame.resize(m_frame.width() + m_widenedBy, m_frame.height());
         m_frame.ClampToScreen();
     } else if (!show && m_widenedBy != 0) {

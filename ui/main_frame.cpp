@@ -106,10 +106,11 @@ CMainFrame::CMainFrame(CLumoDoc& doc, QWidget* parent) : QMainWindow(parent), m_
     m_pTimeCommands = new CTimeCommands(*this, m_doc);
     new CSessionCommands(*this, m_doc);
     new CRegisterEdits(*this, m_doc);
+    // The board first: it hears of F7's end before a replay waiting for it.
+    new CBoardCommands(*this, m_doc);
     new CScenarioReplay(*this, m_doc);
     new CChipCommands(*this, m_doc);
     new CProgramPanes(*this);
-    new CBoardCommands(*this, m_doc);
     connect(m_pSourceCommands, &CSourceCommands::Assembled, this, &CMainFrame::OnAssembled);
     connect(m_pRunStatus, &CRunStatusPanes::Stopped, Messages(), &CMessagesPane::AddLine);
     RestoreLayout();

@@ -28,6 +28,8 @@ public:
     // when it names one; false, with the reason in the status bar, when the
     // scenario is malformed or its program cannot be opened.
     bool Start(const QString& path);
+    // A replay waits for F7 to load its program; its own restart follows.
+    bool WaitingForProgram() const { return m_pWaiting != nullptr; }
 
     // How the worker reaches this object while both live.
     struct SLink;

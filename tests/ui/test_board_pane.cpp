@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QLineEdit>
 #include <QProcess>
+#include <QStatusBar>
 #include <QtTest>
 
 #include "attached_board.h"
@@ -35,6 +36,7 @@ private slots:
     void cleanup() { SimSpeedMs = 200; }
     void examplesShowOnTheirBoards_data();
     void examplesShowOnTheirBoards();
+    void digitsShowTheCount();
     void heldKeyReachesTheProgramAndIsRecorded();
     void typedLineReachesTheTerminalsProgram();
     void malformedBoardIsReportedAndLeavesNoPane();
@@ -115,6 +117,24 @@ void BoardPaneTest::examplesShowOnTheirBoards() {
     QTRY_COMPARE(Shows(app, part.toLatin1().constData()), QString());
 }
 
+// Two multiplexed digits look steady: each shows a digit over a frame,
+// though only one is lit at a time; before the program lights them they
+// are dark.
+void BoardPaneTest::digitsShowTheCount() {
+    CAppUnderTest app;
+    LoadExample(app, QStringLiteral("mux_counter"));
+    SimSpeedMs = 0;
+    Trigger(app, ID_CONTINUOUS_RUN);
+    QTRY_VERIFY(CycleCount > 300000);
+    Trigger(app, ID_STOP_SIMULATION);
+    QTRY_COMPARE(app.Doc().m_pWorker->m_runState.load(), RunState::Paused);
+    const QString digits = Shows(app, "DISP");
+    QVERIFY2(QRegularExpression(QStringLiteral("^[0-9][0-9]$")).match(digits).hasMatch(),
+             qPrintable(digits));
+    app.Doc().OnGoToPass(3);
+    QTRY_COMPARE(Shows(app, "DISP"), QStringLiteral("  "));
+}
+
 void BoardPaneTest::heldKeyReachesTheProgramAndIsRecorded() {
     CAppUnderTest app;
     LoadExample(app, QStringLiteral("keypad_lcd"));
@@ -148,6 +168,12 @@ void BoardPaneTest::heldKeyReachesTheProgramAndIsRecorded() {
     run.start(QStringLiteral(LUMO_BIN_DIR "/lumo-run"), {QStringLiteral("--scenario"), scenario});
     QVERIFY(run.waitForFinished(60000));
     QVERIFY2(run.exitCode() == 0, run.readAll().constData());
+
+    // The window plays it too, the key pressed and let go at their cycles.
+    app.m_dialogs.m_openPaths.append(scenario);
+    Trigger(app, ID_REPLAY);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        app.Frame().statusBar()->currentMessage().contains(QStringLiteral("PROSAO")), 20000);
 }
 
 void BoardPaneTest::typedLineReachesTheTerminalsProgram() {
