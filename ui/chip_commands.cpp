@@ -1,6 +1,7 @@
 #include "chip_commands.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QSettings>
 #include <QStatusBar>
@@ -56,26 +57,32 @@ bool WritesPcl(const SDecodedWord& word) {
 QString DatasheetChipReason() {
     if (ProgramEnd == 0) return {};
     if (ProgramConfigWord != kNoConfigWord && (ProgramConfigWord & kWatchdogEnable)) {
-        return QStringLiteral("__CONFIG ukljucuje watchdog");
+        return QCoreApplication::translate("CChipCommands", "__CONFIG ukljucuje watchdog");
     }
     // A GOTO at word 0 past the interrupt vector: the program starts there.
     const SDecodedWord first = WordAt(0);
-    if (first.op == EOp::GOTO && first.k > 4) return QStringLiteral("pocinje skokom na reci 0");
+    if (first.op == EOp::GOTO && first.k > 4)
+        return QCoreApplication::translate("CChipCommands", "pocinje skokom na reci 0");
     for (int address = 0; address < kWords; ++address) {
         const SDecodedWord word = WordAt(address);
-        if (word.op == EOp::SLEEP) return QStringLiteral("koristi SLEEP");
-        if (word.op == EOp::CLRWDT) return QStringLiteral("koristi CLRWDT");
-        if (WritesPcl(word)) return QStringLiteral("upisuje u PCL (skok preko tabele)");
+        if (word.op == EOp::SLEEP)
+            return QCoreApplication::translate("CChipCommands", "koristi SLEEP");
+        if (word.op == EOp::CLRWDT)
+            return QCoreApplication::translate("CChipCommands", "koristi CLRWDT");
+        if (WritesPcl(word))
+            return QCoreApplication::translate("CChipCommands",
+                                               "upisuje u PCL (skok preko tabele)");
     }
     return {};
 }
 
 CChipCommands::CChipCommands(CMainFrame& frame, CLumoDoc& doc)
     : QObject(&frame), m_frame(frame), m_doc(doc), m_pMark(new QLabel(frame.statusBar())) {
-    m_pMark->setText(QStringLiteral("Cip po katalogu"));
+    m_pMark->setText(QCoreApplication::translate("CChipCommands", "Cip po katalogu"));
     m_pMark->setFrameShape(QFrame::Panel);
     m_pMark->setFrameShadow(QFrame::Sunken);
-    m_pMark->setToolTip(QStringLiteral(
+    m_pMark->setToolTip(QCoreApplication::translate(
+        "CChipCommands",
         "Procesor radi kao PIC16C84 po katalogu: reset na reci 0, skokovi preko PCL, SLEEP, "
         "watchdog, EEPROM (Options > Cip po katalogu)"));
     frame.statusBar()->insertPermanentWidget(1, m_pMark);
@@ -102,6 +109,8 @@ void CChipCommands::OnAssembled(bool loaded) {
     const QString reason = DatasheetChipReason();
     if (reason.isEmpty()) return;
     m_frame.Messages()->AddLine(
-        QStringLiteral("Pisan za pravi cip (%1): ukljucite Options > Cip po katalogu (PIC16C84)")
+        QCoreApplication::translate(
+            "CChipCommands",
+            "Pisan za pravi cip (%1): ukljucite Options > Cip po katalogu (PIC16C84)")
             .arg(reason));
 }
