@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QPointer>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -150,12 +151,26 @@ void CSessionCommands::WriteRecording(const QString& path) {
 }
 
 void CSessionCommands::WriteWaveforms(const QString& path) {
-    std::string error;
-    const bool written =
-        WriteHistoryWaveforms(LocalPath(path), m_frame.Time()->OscillatorHz(), &error);
+    // A long run takes seconds to go through again: the worker does it, and
+    // the window stays free meanwhile.
     m_frame.statusBar()->showMessage(
-        written
-            ? QCoreApplication::translate("CSessionCommands", "Talasni oblici upisani u ") + path
-            : QString::fromStdString(error),
-        kMessageMs);
+        QCoreApplication::translate("CSessionCommands", "Izvoz talasnih oblika u ") + path +
+        QStringLiteral("..."));
+    QPointer<CSessionCommands> self(this);
+    m_doc.OnMachineTask([self, path, file = LocalPath(path), hz = m_frame.Time()->OscillatorHz()] {
+        std::string error;
+        const bool written = WriteHistoryWaveforms(file, hz, &error);
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [self, path, written, error] {
+                if (!self) return;
+                self->m_frame.statusBar()->showMessage(
+                    written ? QCoreApplication::translate("CSessionCommands",
+                                                          "Talasni oblici upisani u ") +
+                                  path
+                            : QString::fromStdString(error),
+                    kMessageMs);
+            },
+            Qt::QueuedConnection);
+    });
 }
