@@ -427,6 +427,13 @@ New value (0-255; 12, 0x0C or 0b00001100):</translation>
     </message>
 </context>
 <context>
+    <name>CRegisterLayout</name>
+    <message>
+        <source>Izvrsila se: </source>
+        <translation>Executed: </translation>
+    </message>
+</context>
+<context>
     <name>CScenarioReplay</name>
     <message>
         <source>Korak %1/%2</source>
