@@ -1,5 +1,6 @@
 #include "register_names.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <array>
 
@@ -27,7 +28,7 @@ constexpr NamedRegister kNamed[] = {
     {FSR, "FSR", {}},
     {PORTA, "PORTA", {}},
     {PORTB, "PORTB", {}},
-    {kUnimplemented, "nije implementiran", {}},
+    {kUnimplemented, QT_TRANSLATE_NOOP("RegisterNames", "nije implementiran"), {}},
     {0x08, "EEDATA", {}},
     {0x09, "EEADR", {}},
     {0x0A, "PCLATH", {}},
@@ -39,6 +40,10 @@ constexpr NamedRegister kNamed[] = {
 // clang-format on
 constexpr int kFirstGeneral = 0x0C;
 
+QString Hex(int value) {
+    return QString::asprintf("0x%02X", static_cast<unsigned>(value));
+}
+
 const NamedRegister* Find(int address) {
     for (const NamedRegister& named : kNamed) {
         if (named.address == address) return &named;
@@ -48,23 +53,27 @@ const NamedRegister* Find(int address) {
 }  // namespace
 
 QString RegisterName(int address) {
-    if (address == kWRegister) return QStringLiteral("W (radni registar)");
-    if (const NamedRegister* named = Find(address)) return QString::fromLatin1(named->name);
+    if (address == kWRegister)
+        return QCoreApplication::translate("RegisterNames", "W (radni registar)");
+    if (const NamedRegister* named = Find(address))
+        return QCoreApplication::translate("RegisterNames", named->name);
     if (address >= kFirstGeneral && address < 0x80)
-        return QString::asprintf("opsti registar 0x%02X", address);
-    return QString::asprintf("registar 0x%02X", address);
+        return QCoreApplication::translate("RegisterNames", "opsti registar %1").arg(Hex(address));
+    return QCoreApplication::translate("RegisterNames", "registar %1").arg(Hex(address));
 }
 
 QString RegisterToolTip(int address, uint8_t value, const QString& programNames) {
     QString tip = RegisterName(address);
     if (!programNames.isEmpty()) tip += QStringLiteral(" = ") + programNames;
     if (address == kWRegister) {
-        tip += QStringLiteral("\nnema adresu u memoriji podataka");
+        tip += QCoreApplication::translate("RegisterNames", "\nnema adresu u memoriji podataka");
     } else {
-        tip += QString::asprintf("\nadresa 0x%02X", address);
+        tip += QCoreApplication::translate("RegisterNames", "\nadresa %1").arg(Hex(address));
         if (address < 0x80) tip += QStringLiteral(" (R%1)").arg(address);
     }
-    tip += QString::asprintf("\nvrednost 0x%02X = %d = ", value, value) +
+    tip += QCoreApplication::translate("RegisterNames", "\nvrednost %1 = %2 = ")
+               .arg(Hex(value))
+               .arg(value) +
            QString::fromStdString(ToBinary(value));
     const NamedRegister* named = address == kWRegister ? nullptr : Find(address);
     if (named && named->bits[0]) {

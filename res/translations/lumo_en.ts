@@ -1191,6 +1191,272 @@ New value (0-255; 12, 0x0C or 0b00001100):</translation>
     </message>
 </context>
 <context>
+    <name>InstructionTips</name>
+    <message>
+        <source>Sabira W i f.</source>
+        <translation>Adds W and f.</translation>
+    </message>
+    <message>
+        <source>C, DC, Z</source>
+        <translation>C, DC, Z</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>Logicko I registra W i f.</source>
+        <translation>Logical AND of W and f.</translation>
+    </message>
+    <message>
+        <source>Z</source>
+        <translation>Z</translation>
+    </message>
+    <message>
+        <source>Brise f (f = 0).</source>
+        <translation>Clears f (f = 0).</translation>
+    </message>
+    <message>
+        <source>Brise W (W = 0).</source>
+        <translation>Clears W (W = 0).</translation>
+    </message>
+    <message>
+        <source>Komplement f: svaki bit se obrce.</source>
+        <translation>Complements f: every bit is inverted.</translation>
+    </message>
+    <message>
+        <source>Umanjuje f za 1.</source>
+        <translation>Decrements f by 1.</translation>
+    </message>
+    <message>
+        <source>Umanjuje f za 1 i preskace sledecu instrukciju kad je rezultat 0.</source>
+        <translation>Decrements f by 1 and skips the next instruction when the result is 0.</translation>
+    </message>
+    <message>
+        <source>nema</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>1 (2 kad preskace)</source>
+        <translation>1 (2 when it skips)</translation>
+    </message>
+    <message>
+        <source>Uvecava f za 1.</source>
+        <translation>Increments f by 1.</translation>
+    </message>
+    <message>
+        <source>Uvecava f za 1 i preskace sledecu instrukciju kad je rezultat 0.</source>
+        <translation>Increments f by 1 and skips the next instruction when the result is 0.</translation>
+    </message>
+    <message>
+        <source>Logicko ILI registra W i f.</source>
+        <translation>Logical OR of W and f.</translation>
+    </message>
+    <message>
+        <source>Prenosi f u W (d = 0) ili u sam f (d = 1, provera na nulu).</source>
+        <translation>Moves f into W (d = 0) or into f itself (d = 1, a test for zero).</translation>
+    </message>
+    <message>
+        <source>Prenosi W u f.</source>
+        <translation>Moves W into f.</translation>
+    </message>
+    <message>
+        <source>Ne radi nista.</source>
+        <translation>Does nothing.</translation>
+    </message>
+    <message>
+        <source>Rotira f ulevo kroz C.</source>
+        <translation>Rotates f left through C.</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>Rotira f udesno kroz C.</source>
+        <translation>Rotates f right through C.</translation>
+    </message>
+    <message>
+        <source>Oduzima W od f (f - W).</source>
+        <translation>Subtracts W from f (f - W).</translation>
+    </message>
+    <message>
+        <source>Zamenjuje gornja i donja 4 bita f.</source>
+        <translation>Swaps the upper and lower 4 bits of f.</translation>
+    </message>
+    <message>
+        <source>Ekskluzivno ILI registra W i f.</source>
+        <translation>Exclusive OR of W and f.</translation>
+    </message>
+    <message>
+        <source>Brise bit b registra f.</source>
+        <translation>Clears bit b of register f.</translation>
+    </message>
+    <message>
+        <source>Postavlja bit b registra f.</source>
+        <translation>Sets bit b of register f.</translation>
+    </message>
+    <message>
+        <source>Preskace sledecu instrukciju kad je bit b registra f obrisan (0).</source>
+        <translation>Skips the next instruction when bit b of register f is clear (0).</translation>
+    </message>
+    <message>
+        <source>Preskace sledecu instrukciju kad je bit b registra f postavljen (1).</source>
+        <translation>Skips the next instruction when bit b of register f is set (1).</translation>
+    </message>
+    <message>
+        <source>Sabira konstantu k i W.</source>
+        <translation>Adds the constant k and W.</translation>
+    </message>
+    <message>
+        <source>Logicko I konstante k i W.</source>
+        <translation>Logical AND of the constant k and W.</translation>
+    </message>
+    <message>
+        <source>Poziva potprogram na adresi k; adresa povratka ide na stek.</source>
+        <translation>Calls the subroutine at address k; the return address goes on the stack.</translation>
+    </message>
+    <message>
+        <source>2</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <source>Brise watchdog tajmer.</source>
+        <translation>Clears the watchdog timer.</translation>
+    </message>
+    <message>
+        <source>TO, PD</source>
+        <translation>TO, PD</translation>
+    </message>
+    <message>
+        <source>Skok na adresu k.</source>
+        <translation>Jumps to address k.</translation>
+    </message>
+    <message>
+        <source>Logicko ILI konstante k i W.</source>
+        <translation>Logical OR of the constant k and W.</translation>
+    </message>
+    <message>
+        <source>Upisuje konstantu k u W.</source>
+        <translation>Loads the constant k into W.</translation>
+    </message>
+    <message>
+        <source>Povratak iz prekida; ukljucuje prekide (GIE = 1).</source>
+        <translation>Returns from an interrupt; enables interrupts (GIE = 1).</translation>
+    </message>
+    <message>
+        <source>Povratak iz potprograma sa konstantom k u W.</source>
+        <translation>Returns from a subroutine with the constant k in W.</translation>
+    </message>
+    <message>
+        <source>Povratak iz potprograma.</source>
+        <translation>Returns from a subroutine.</translation>
+    </message>
+    <message>
+        <source>Prelazi u rezim spavanja.</source>
+        <translation>Goes into sleep mode.</translation>
+    </message>
+    <message>
+        <source>Oduzima W od konstante k (k - W).</source>
+        <translation>Subtracts W from the constant k (k - W).</translation>
+    </message>
+    <message>
+        <source>Ekskluzivno ILI konstante k i W.</source>
+        <translation>Exclusive OR of the constant k and W.</translation>
+    </message>
+    <message>
+        <source>Upisuje W u registar OPTION (stari nacin).</source>
+        <translation>Writes W into the OPTION register (the old way).</translation>
+    </message>
+    <message>
+        <source>Upisuje W u registar smera porta f (stari nacin).</source>
+        <translation>Writes W into the direction register of port f (the old way).</translation>
+    </message>
+    <message>
+        <source> f, d
+f: registar; d: odrediste (0 ili W: u W, 1 ili F: u f)</source>
+        <translation> f, d
+f: register; d: destination (0 or W: into W, 1 or F: into f)</translation>
+    </message>
+    <message>
+        <source> f
+f: registar</source>
+        <translation> f
+f: register</translation>
+    </message>
+    <message>
+        <source> f, b
+f: registar; b: broj bita (0-7)</source>
+        <translation> f, b
+f: register; b: bit number (0-7)</translation>
+    </message>
+    <message>
+        <source> k
+k: konstanta (0-255)</source>
+        <translation> k
+k: constant (0-255)</translation>
+    </message>
+    <message>
+        <source> k
+k: adresa u programu (0-1023), obicno labela</source>
+        <translation> k
+k: program address (0-1023), usually a label</translation>
+    </message>
+    <message>
+        <source> f
+f: PORTA ili PORTB (5 ili 6)</source>
+        <translation> f
+f: PORTA or PORTB (5 or 6)</translation>
+    </message>
+    <message>
+        <source>
+Flegovi: </source>
+        <translation>
+Flags: </translation>
+    </message>
+    <message>
+        <source>   Ciklusa: </source>
+        <translation>   Cycles: </translation>
+    </message>
+</context>
+<context>
+    <name>RegisterNames</name>
+    <message>
+        <source>nije implementiran</source>
+        <translation>not implemented</translation>
+    </message>
+    <message>
+        <source>W (radni registar)</source>
+        <translation>W (working register)</translation>
+    </message>
+    <message>
+        <source>opsti registar %1</source>
+        <translation>general purpose register %1</translation>
+    </message>
+    <message>
+        <source>registar %1</source>
+        <translation>register %1</translation>
+    </message>
+    <message>
+        <source>
+nema adresu u memoriji podataka</source>
+        <translation>
+has no address in data memory</translation>
+    </message>
+    <message>
+        <source>
+adresa %1</source>
+        <translation>
+address %1</translation>
+    </message>
+    <message>
+        <source>
+vrednost %1 = %2 = </source>
+        <translation>
+value %1 = %2 = </translation>
+    </message>
+</context>
+<context>
     <name>RunState</name>
     <message>
         <source>Radi, %1 ms po instrukciji</source>
