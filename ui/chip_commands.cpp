@@ -13,6 +13,7 @@
 #include "main_frame.h"
 #include "messages_pane.h"
 #include "state.h"
+#include "status_mark.h"
 
 namespace {
 const QString kChipKey = QStringLiteral("Cip/PoKatalogu");
@@ -77,15 +78,16 @@ QString DatasheetChipReason() {
 }
 
 CChipCommands::CChipCommands(CMainFrame& frame, CLumoDoc& doc)
-    : QObject(&frame), m_frame(frame), m_doc(doc), m_pMark(new QLabel(frame.statusBar())) {
-    m_pMark->setText(QCoreApplication::translate("CChipCommands", "Cip po katalogu"));
-    m_pMark->setFrameShape(QFrame::Panel);
-    m_pMark->setFrameShadow(QFrame::Sunken);
-    m_pMark->setToolTip(QCoreApplication::translate(
-        "CChipCommands",
-        "Procesor radi kao PIC16C84 po katalogu: reset na reci 0, skokovi preko PCL, SLEEP, "
-        "watchdog, EEPROM (Options > Cip po katalogu)"));
-    frame.statusBar()->insertPermanentWidget(1, m_pMark);
+    : QObject(&frame),
+      m_frame(frame),
+      m_doc(doc),
+      m_pMark(AddStatusMark(
+          frame.statusBar(), QCoreApplication::translate("CChipCommands", "Cip po katalogu"),
+          QCoreApplication::translate(
+              "CChipCommands",
+              "Procesor radi kao PIC16C84 po katalogu: reset na reci 0, skokovi preko PCL, SLEEP, "
+              "watchdog, EEPROM (Options > Cip po katalogu)"),
+          1)) {
     QAction* choice = frame.Action(ID_DATASHEET_CHIP);
     choice->setCheckable(true);
     const bool datasheet = QSettings().value(kChipKey, false).toBool();

@@ -39,6 +39,7 @@
 #include "source_file.h"
 #include "speed_box.h"
 #include "state.h"
+#include "status_mark.h"
 #include "time_commands.h"
 #include "view_commands.h"
 
@@ -232,12 +233,7 @@ void CMainFrame::CreateStatusBar() {
     bar->addWidget(m_pIdleMessage, 1);
     // Shown only while the text differs from its file, so the bar of an
     // unchanged text stays as it always was.
-    m_pModifiedMark = new QLabel(tr(kModifiedMark), bar);
-    m_pModifiedMark->setFrameShape(QFrame::Panel);
-    m_pModifiedMark->setFrameShadow(QFrame::Sunken);
-    m_pModifiedMark->setToolTip(tr(kModifiedTip));
-    m_pModifiedMark->hide();
-    bar->addPermanentWidget(m_pModifiedMark);
+    m_pModifiedMark = AddStatusMark(bar, tr(kModifiedMark), tr(kModifiedTip));
     m_pRunStatus = new CRunStatusPanes(bar, m_doc);
     m_pIndicators = new CLockKeyIndicators(bar);
 }

@@ -19,6 +19,7 @@
 #include "session_recording.h"
 #include "source_file.h"
 #include "state.h"
+#include "status_mark.h"
 #include "time_commands.h"
 #include "user_dialogs.h"
 
@@ -54,14 +55,13 @@ CSessionCommands::CSessionCommands(CMainFrame& frame, CLumoDoc& doc)
     // A recording can last longer than any message stays: the bar keeps
     // saying it until "Zavrsi snimanje". First of the permanent panes, after
     // the prompt.
-    m_pRecordingMark =
-        new QLabel(QCoreApplication::translate("CSessionCommands", "Snima se"), frame.statusBar());
-    m_pRecordingMark->setFrameShape(QFrame::Panel);
-    m_pRecordingMark->setFrameShadow(QFrame::Sunken);
+    m_pRecordingMark = AddStatusMark(
+        frame.statusBar(), QCoreApplication::translate("CSessionCommands", "Snima se"),
+        QCoreApplication::translate(
+            "CSessionCommands",
+            "Sesija se snima; Options > Zavrsi snimanje je upisuje kao scenario"),
+        1);
     m_pRecordingMark->setStyleSheet(QStringLiteral("color: #c00000;"));
-    m_pRecordingMark->setToolTip(QCoreApplication::translate(
-        "CSessionCommands", "Sesija se snima; Options > Zavrsi snimanje je upisuje kao scenario"));
-    frame.statusBar()->insertPermanentWidget(1, m_pRecordingMark);
     SetRecording(false);
 }
 
