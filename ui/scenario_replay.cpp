@@ -53,7 +53,7 @@ QString CheckpointText(const SScenarioReport& report, size_t index, bool over) {
                QCoreApplication::translate("CScenarioReplay",
                                            " ispunjen, snimak zavrsen: PROSAO (") +
                where + QStringLiteral(", ") + QString::number(report.cycles) +
-               QStringLiteral(" ciklusa)");
+               QCoreApplication::translate("CScenarioReplay", " ciklusa)");
     }
     if (over) {  // an earlier check with points of its own failed
         return number + QCoreApplication::translate("CScenarioReplay",

@@ -499,6 +499,10 @@ New value (0-255; 12, 0x0C or 0b00001100):</translation>
         <source>Snimak: </source>
         <translation>Recording: </translation>
     </message>
+    <message>
+        <source> ciklusa)</source>
+        <translation> cycles)</translation>
+    </message>
 </context>
 <context>
     <name>CSessionCommands</name>
