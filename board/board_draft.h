@@ -12,11 +12,10 @@
 
 namespace board {
 
-// What an editor offers for one setting of a part.
+// What an editor offers for one setting of a part (the window names it).
 struct SFieldInfo {
     enum class EKind { Text, Pin, Pins, Choice };
     const char* key;
-    const char* label;  // what the editor calls it (Serbian)
     EKind kind;
     // Pins: the pins offered (the trailing empty ones are left out);
     // Choice: the values offered.
@@ -26,8 +25,7 @@ struct SFieldInfo {
 };
 
 struct SPartKindInfo {
-    const char* type;   // as the file writes it: "lcd", "seven_segment", ...
-    const char* label;  // what the editor calls it
+    const char* type;  // as the file writes it: "lcd", "seven_segment", ...
     std::vector<SFieldInfo> fields;
 };
 

@@ -60,7 +60,7 @@ CBoardCommands::CBoardCommands(CMainFrame& frame, CLumoDoc& doc)
         connect(frame.Action(id), &QAction::triggered, this, [this, handler = handler] {
             if (m_frame.Assembling()) {
                 m_frame.statusBar()->showMessage(
-                    QStringLiteral("Ploca ceka da se prevodjenje zavrsi"), kMessageMs);
+                    tr("Ploca ceka da se prevodjenje zavrsi"), kMessageMs);
                 return;
             }
             (this->*handler)();
@@ -122,8 +122,7 @@ bool CBoardCommands::Attach(const QString& path) {
     m_path = path;
     if (!board::ReadBoardFile(LocalPath(path), &wiring, &error)) {
         Detach();
-        m_frame.Messages()->AddLine(QStringLiteral("Ploca nije postavljena: ") +
-                                    QString::fromStdString(error));
+        m_frame.Messages()->AddLine(tr("Ploca nije postavljena: ") + QString::fromStdString(error));
         return had;
     }
     auto attached = std::make_unique<board::CAttachedBoard>(std::move(wiring),
@@ -135,7 +134,7 @@ bool CBoardCommands::Attach(const QString& path) {
     m_pPane->SetBoard(m_board.get());
     ShowPane(true);
     m_frame.statusBar()->showMessage(
-        QStringLiteral("Ploca postavljena: ") + QFileInfo(path).fileName(), kMessageMs);
+        tr("Ploca postavljena: ") + QFileInfo(path).fileName(), kMessageMs);
     return true;
 }
 
@@ -177,8 +176,7 @@ void CBoardCommands::UpdateCommands() {
 void CBoardCommands::OnOpenBoard() {
     const QString folder = FromLocal(SourceFolder);
     const QString path = m_doc.Dialogs()->GetOpenFileName(
-        {QStringLiteral("Ploca"),
-         {QStringLiteral("Ploca (*.board.yaml *.yaml)"), QStringLiteral("Svi fajlovi (*)")},
+        {tr("Ploca"), {tr("Ploca (*.board.yaml *.yaml)"), tr("Svi fajlovi (*)")},
          QStringLiteral("yaml"),
          {},
          folder});
@@ -201,8 +199,8 @@ void CBoardCommands::OnEditBoard() {
             suggested = source.path() + QLatin1Char('/') + source.completeBaseName() +
                         QStringLiteral(".board.yaml");
         }
-        path = m_doc.Dialogs()->GetSaveFileName({QStringLiteral("Nova ploca"),
-                                                 {QStringLiteral("Ploca (*.board.yaml)")},
+        path = m_doc.Dialogs()->GetSaveFileName({tr("Nova ploca"),
+                                                 {tr("Ploca (*.board.yaml)")},
                                                  QStringLiteral("board.yaml"),
                                                  suggested,
                                                  FromLocal(SourceFolder)});

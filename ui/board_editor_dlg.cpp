@@ -22,6 +22,47 @@ std::string LocalPath(const QString& path) {
     return QFile::encodeName(path).toStdString();
 }
 
+// What the editor calls each type of part and each setting; the file
+// keeps its own names.
+QString KindLabel(const std::string& type) {
+    if (type == "lcd") return CBoardEditorDlg::tr("LCD");
+    if (type == "seven_segment") return CBoardEditorDlg::tr("7-segmentni displej");
+    if (type == "keypad") return CBoardEditorDlg::tr("tastatura");
+    if (type == "button") return CBoardEditorDlg::tr("taster");
+    if (type == "led") return CBoardEditorDlg::tr("LED");
+    if (type == "switch") return CBoardEditorDlg::tr("prekidac");
+    if (type == "serial") return CBoardEditorDlg::tr("serijski terminal");
+    return QString::fromStdString(type);
+}
+
+QString FieldLabel(const std::string& key) {
+    static const std::pair<const char*, const char*> kLabels[] = {
+        {"name", QT_TRANSLATE_NOOP("CBoardEditorDlg", "ime")},
+        {"size", QT_TRANSLATE_NOOP("CBoardEditorDlg", "velicina")},
+        {"data", QT_TRANSLATE_NOOP("CBoardEditorDlg", "podaci (D4-D7, ili D0-D7 za 8 bita)")},
+        {"rs", QT_TRANSLATE_NOOP("CBoardEditorDlg", "RS")},
+        {"e", QT_TRANSLATE_NOOP("CBoardEditorDlg", "E")},
+        {"rw", QT_TRANSLATE_NOOP("CBoardEditorDlg", "R/W")},
+        {"segments", QT_TRANSLATE_NOOP("CBoardEditorDlg", "segmenti a-g, tacka")},
+        {"digits", QT_TRANSLATE_NOOP("CBoardEditorDlg", "cifre (zajednicki)")},
+        {"common", QT_TRANSLATE_NOOP("CBoardEditorDlg", "zajednicka")},
+        {"rows", QT_TRANSLATE_NOOP("CBoardEditorDlg", "redovi")},
+        {"columns", QT_TRANSLATE_NOOP("CBoardEditorDlg", "kolone")},
+        {"pin", QT_TRANSLATE_NOOP("CBoardEditorDlg", "pin")},
+        {"pressed", QT_TRANSLATE_NOOP("CBoardEditorDlg", "nivo pritisnutog")},
+        {"active", QT_TRANSLATE_NOOP("CBoardEditorDlg", "svetli na nivou")},
+        {"level", QT_TRANSLATE_NOOP("CBoardEditorDlg", "pocetni nivo")},
+        {"tx", QT_TRANSLATE_NOOP("CBoardEditorDlg", "TX (cip salje)")},
+        {"rx", QT_TRANSLATE_NOOP("CBoardEditorDlg", "RX (cip prima)")},
+        {"baud", QT_TRANSLATE_NOOP("CBoardEditorDlg", "brzina (baud)")},
+        {"inverted", QT_TRANSLATE_NOOP("CBoardEditorDlg", "invertovana linija")},
+    };
+    for (const auto& [name, label] : kLabels) {
+        if (key == name) return CBoardEditorDlg::tr(label);
+    }
+    return QString::fromStdString(key);
+}
+
 QComboBox* PinBox(const std::string& value) {
     auto* box = new QComboBox;
     box->addItem(QStringLiteral("-"), QString());
@@ -44,19 +85,19 @@ CBoardEditorDlg::CBoardEditorDlg(const QString& path, QWidget* parent)
       m_pFieldBox(new QWidget),
       m_pProblem(new QLabel) {
     setObjectName(QStringLiteral("boardEditor"));
-    setWindowTitle(QStringLiteral("Uredi plocu - ") + path.section(QLatin1Char('/'), -1));
+    setWindowTitle(tr("Uredi plocu - %1").arg(path.section(QLatin1Char('/'), -1)));
     m_pProblem->setWordWrap(true);
     m_pProblem->setStyleSheet(QStringLiteral("color: #c00000;"));
     std::string error;
     if (!m_draft.Load(LocalPath(path), &error)) {
-        m_pProblem->setText(QStringLiteral("Fajl ploce se ne cita, pocinje se od prazne ploce: ") +
+        m_pProblem->setText(tr("Fajl ploce se ne cita, pocinje se od prazne ploce: ") +
                             QString::fromStdString(error));
     }
 
     for (const SPartKindInfo& kind : PartKinds())
-        m_pNewType->addItem(QString::fromLatin1(kind.label), QString::fromLatin1(kind.type));
-    auto* add = new QPushButton(QStringLiteral("Dodaj"));
-    auto* remove = new QPushButton(QStringLiteral("Ukloni"));
+        m_pNewType->addItem(KindLabel(kind.type), QString::fromLatin1(kind.type));
+    auto* add = new QPushButton(tr("Dodaj"));
+    auto* remove = new QPushButton(tr("Ukloni"));
     connect(add, &QPushButton::clicked, this,
             [this] { AddPart(m_pNewType->currentData().toString()); });
     connect(remove, &QPushButton::clicked, this, &CBoardEditorDlg::RemovePart);
@@ -65,7 +106,7 @@ CBoardEditorDlg::CBoardEditorDlg(const QString& path, QWidget* parent)
     adding->addWidget(add);
     adding->addWidget(remove);
     auto* left = new QVBoxLayout;
-    left->addWidget(new QLabel(QStringLiteral("Delovi ploce:")));
+    left->addWidget(new QLabel(tr("Delovi ploce:")));
     left->addWidget(m_pParts, 1);
     left->addLayout(adding);
 
@@ -73,8 +114,8 @@ CBoardEditorDlg::CBoardEditorDlg(const QString& path, QWidget* parent)
     columns->addLayout(left, 1);
     columns->addWidget(m_pFieldBox, 2);
     auto* buttons = new QDialogButtonBox;
-    buttons->addButton(QStringLiteral("Sacuvaj"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(QStringLiteral("Otkazi"), QDialogButtonBox::RejectRole);
+    buttons->addButton(tr("Sacuvaj"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(tr("Otkazi"), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &CBoardEditorDlg::Save);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
@@ -88,9 +129,8 @@ CBoardEditorDlg::CBoardEditorDlg(const QString& path, QWidget* parent)
 
 QString CBoardEditorDlg::PartTitle(size_t part) const {
     const std::string type = m_draft.Type(part);
-    const SPartKindInfo* kind = PartKind(type);
     const std::vector<std::string> name = m_draft.Get(part, "name");
-    QString title = kind ? QString::fromLatin1(kind->label) : QString::fromStdString(type);
+    QString title = KindLabel(type);
     if (!name.empty()) title += QStringLiteral(" ") + QString::fromStdString(name.front());
     return title;
 }
@@ -123,7 +163,7 @@ void CBoardEditorDlg::ShowFields() {
     for (const SFieldInfo& field : kind->fields) {
         const std::string key = field.key;
         const std::vector<std::string> values = m_draft.Get(part, key);
-        const QString label = QString::fromLatin1(field.label);
+        const QString label = FieldLabel(key);
         QWidget* widget = nullptr;
         switch (field.kind) {
             case SFieldInfo::EKind::Text: {
@@ -216,7 +256,7 @@ void CBoardEditorDlg::RemovePart() {
 void CBoardEditorDlg::Save() {
     std::string error;
     if (!m_draft.Check(LocalPath(m_path), &error)) {
-        m_pProblem->setText(QStringLiteral("Ploca nije sacuvana: ") + QString::fromStdString(error));
+        m_pProblem->setText(tr("Ploca nije sacuvana: ") + QString::fromStdString(error));
         return;
     }
     const std::string text = m_draft.Text();
@@ -225,7 +265,7 @@ void CBoardEditorDlg::Save() {
         file.write(text.data(), static_cast<qint64>(text.size())) !=
             static_cast<qint64>(text.size()) ||
         !file.commit()) {
-        m_pProblem->setText(m_path + QStringLiteral(": upis nije uspeo"));
+        m_pProblem->setText(m_path + tr(": upis nije uspeo"));
         return;
     }
     accept();

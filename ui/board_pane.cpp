@@ -1,5 +1,6 @@
 #include "board_pane.h"
 
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -24,7 +25,8 @@ public:
         : m_send(std::move(send)) {
         setContextMenuPolicy(Qt::NoContextMenu);
         setAcceptDrops(false);
-        setPlaceholderText(QStringLiteral("kucajte: svaki taster ide terminalu"));
+        setPlaceholderText(
+            QCoreApplication::translate("CBoardPane", "kucajte: svaki taster ide terminalu"));
     }
 
 protected:
@@ -54,7 +56,7 @@ private:
 }  // namespace
 
 CBoardPane::CBoardPane(QWidget* parent)
-    : QDockWidget(QStringLiteral("Ploca"), parent), m_pView(new CBoardView) {
+    : QDockWidget(tr("Ploca"), parent), m_pView(new CBoardView) {
     setObjectName(QStringLiteral("boardPane"));
     setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable |
                 QDockWidget::DockWidgetFloatable);

@@ -197,7 +197,7 @@ void CScenarioReplay::Play(SScenario scenario) {
         CBoardCommands* boards = m_frame.findChild<CBoardCommands*>();
         const QString path = QFile::decodeName(QByteArray::fromStdString(scenario.board));
         if (boards && (boards->AttachFile(path), boards->Path().isEmpty())) {
-            Say(QStringLiteral("Snimak nije pusten: ploca ") + path + QStringLiteral(" se ne cita"));
+            Say(tr("Snimak nije pusten: ploca %1 se ne cita").arg(path));
             return;
         }
     }

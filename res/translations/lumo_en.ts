@@ -13,6 +13,195 @@
     </message>
 </context>
 <context>
+    <name>CBoardCommands</name>
+    <message>
+        <source>Ploca ceka da se prevodjenje zavrsi</source>
+        <translation>The board waits for the assembler to finish</translation>
+    </message>
+    <message>
+        <source>Ploca nije postavljena: </source>
+        <translation>Board not attached: </translation>
+    </message>
+    <message>
+        <source>Ploca postavljena: </source>
+        <translation>Board attached: </translation>
+    </message>
+    <message>
+        <source>Ploca</source>
+        <translation>Board</translation>
+    </message>
+    <message>
+        <source>Ploca (*.board.yaml *.yaml)</source>
+        <translation>Board (*.board.yaml *.yaml)</translation>
+    </message>
+    <message>
+        <source>Svi fajlovi (*)</source>
+        <translation>All files (*)</translation>
+    </message>
+    <message>
+        <source>Nova ploca</source>
+        <translation>New board</translation>
+    </message>
+    <message>
+        <source>Ploca (*.board.yaml)</source>
+        <translation>Board (*.board.yaml)</translation>
+    </message>
+</context>
+<context>
+    <name>CBoardEditorDlg</name>
+    <message>
+        <source>LCD</source>
+        <translation>LCD</translation>
+    </message>
+    <message>
+        <source>7-segmentni displej</source>
+        <translation>7-segment display</translation>
+    </message>
+    <message>
+        <source>tastatura</source>
+        <translation>keypad</translation>
+    </message>
+    <message>
+        <source>taster</source>
+        <translation>button</translation>
+    </message>
+    <message>
+        <source>LED</source>
+        <translation>LED</translation>
+    </message>
+    <message>
+        <source>prekidac</source>
+        <translation>switch</translation>
+    </message>
+    <message>
+        <source>serijski terminal</source>
+        <translation>serial terminal</translation>
+    </message>
+    <message>
+        <source>ime</source>
+        <translation>name</translation>
+    </message>
+    <message>
+        <source>velicina</source>
+        <translation>size</translation>
+    </message>
+    <message>
+        <source>podaci (D4-D7, ili D0-D7 za 8 bita)</source>
+        <translation>data (D4-D7, or D0-D7 for 8 bits)</translation>
+    </message>
+    <message>
+        <source>RS</source>
+        <translation>RS</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>R/W</source>
+        <translation>R/W</translation>
+    </message>
+    <message>
+        <source>segmenti a-g, tacka</source>
+        <translation>segments a-g, point</translation>
+    </message>
+    <message>
+        <source>cifre (zajednicki)</source>
+        <translation>digits (commons)</translation>
+    </message>
+    <message>
+        <source>zajednicka</source>
+        <translation>common</translation>
+    </message>
+    <message>
+        <source>redovi</source>
+        <translation>rows</translation>
+    </message>
+    <message>
+        <source>kolone</source>
+        <translation>columns</translation>
+    </message>
+    <message>
+        <source>pin</source>
+        <translation>pin</translation>
+    </message>
+    <message>
+        <source>nivo pritisnutog</source>
+        <translation>level when pressed</translation>
+    </message>
+    <message>
+        <source>svetli na nivou</source>
+        <translation>lit at level</translation>
+    </message>
+    <message>
+        <source>pocetni nivo</source>
+        <translation>initial level</translation>
+    </message>
+    <message>
+        <source>TX (cip salje)</source>
+        <translation>TX (chip sends)</translation>
+    </message>
+    <message>
+        <source>RX (cip prima)</source>
+        <translation>RX (chip receives)</translation>
+    </message>
+    <message>
+        <source>brzina (baud)</source>
+        <translation>speed (baud)</translation>
+    </message>
+    <message>
+        <source>invertovana linija</source>
+        <translation>inverted line</translation>
+    </message>
+    <message>
+        <source>Uredi plocu - %1</source>
+        <translation>Edit board - %1</translation>
+    </message>
+    <message>
+        <source>Fajl ploce se ne cita, pocinje se od prazne ploce: </source>
+        <translation>The board file does not read, starting from an empty board: </translation>
+    </message>
+    <message>
+        <source>Dodaj</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Ukloni</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Delovi ploce:</source>
+        <translation>Parts of the board:</translation>
+    </message>
+    <message>
+        <source>Sacuvaj</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Otkazi</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Ploca nije sacuvana: </source>
+        <translation>Board not saved: </translation>
+    </message>
+    <message>
+        <source>: upis nije uspeo</source>
+        <translation>: writing failed</translation>
+    </message>
+</context>
+<context>
+    <name>CBoardPane</name>
+    <message>
+        <source>kucajte: svaki taster ide terminalu</source>
+        <translation>type: every key goes to the terminal</translation>
+    </message>
+    <message>
+        <source>Ploca</source>
+        <translation>Board</translation>
+    </message>
+</context>
+<context>
     <name>CBreakLabelsDlg</name>
     <message>
         <source>Labele prekidnih tacaka</source>
@@ -502,6 +691,10 @@ New value (0-255; 12, 0x0C or 0b00001100):</translation>
     <message>
         <source> ciklusa)</source>
         <translation> cycles)</translation>
+    </message>
+    <message>
+        <source>Snimak nije pusten: ploca %1 se ne cita</source>
+        <translation>Recording not played: board %1 does not read</translation>
     </message>
 </context>
 <context>
@@ -1185,6 +1378,38 @@ New value (0-255; 12, 0x0C or 0b00001100):</translation>
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Ploca...</source>
+        <translation>Board...</translation>
+    </message>
+    <message>
+        <source>Postavi plocu iz fajla (*.board.yaml): LCD, displeji, tastatura, tasteri, terminal</source>
+        <translation>Attach a board from a file (*.board.yaml): LCD, displays, keypad, buttons, terminal</translation>
+    </message>
+    <message>
+        <source>Uredi plocu...</source>
+        <translation>Edit board...</translation>
+    </message>
+    <message>
+        <source>Dodaj, ukloni i povezi delove ploce i upisi je u fajl ploce</source>
+        <translation>Add, remove and wire the board's parts and write it to the board file</translation>
+    </message>
+    <message>
+        <source>Skini plocu</source>
+        <translation>Detach board</translation>
+    </message>
+    <message>
+        <source>Program radi bez ploce, samo sa panelom pinova</source>
+        <translation>The program runs without a board, with the pin panel only</translation>
+    </message>
+    <message>
+        <source>Ploca</source>
+        <translation>Board</translation>
+    </message>
+    <message>
+        <source>Prikazi delove postavljene ploce</source>
+        <translation>Show the parts of the attached board</translation>
     </message>
 </context>
 <context>
