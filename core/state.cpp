@@ -99,6 +99,7 @@ void PowerOnDatasheet() {
     chip.latchB = 0;
     chip.unlockStep = 0;
     chip.writing = false;
+    chip.watchdogResets = 0;
     const int config = ProgramConfigWord;
     chip.watchdogOn = config != kNoConfigWord && (config & kWatchdogEnable) != 0;
     chip.watchdogCycles = CyclesOf(kWatchdogPeriodS);

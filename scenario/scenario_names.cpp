@@ -4,6 +4,7 @@
 #include <cctype>
 #include <iterator>
 
+#include "scenario_reader.h"
 #include "state.h"
 
 namespace scenario {
@@ -62,6 +63,22 @@ std::optional<SBitName> FindBit(const std::string& name) {
 std::optional<SPinName> FindPin(const std::string& name) {
     return Find(kPins, name);
 }
+std::optional<int> FindEepromByte(const std::string& name) {
+    constexpr std::string_view kPrefix = "EEPROM[";
+    if (name.size() < kPrefix.size() + 1 || name.back() != ']' ||
+        !SameName(std::string(kPrefix).c_str(), name.substr(0, kPrefix.size()))) {
+        return std::nullopt;
+    }
+    int64_t address = 0;
+    const std::string index = name.substr(kPrefix.size(), name.size() - kPrefix.size() - 1);
+    if (!ParseWhole(index, &address) || address >= kEepromSize) return -1;
+    return static_cast<int>(address);
+}
+
+std::string EepromByteName(int address) {
+    return "EEPROM[" + std::to_string(address) + "]";
+}
+
 const SPinName& PinAt(int index) {
     return kPins[index];
 }

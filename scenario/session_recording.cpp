@@ -15,6 +15,8 @@ namespace scenario {
 namespace fs = std::filesystem;
 
 namespace {
+constexpr const char* kMclr = "MCLR";
+
 std::string Hex(unsigned value, int digits) {
     char text[16];
     std::snprintf(text, sizeof text, "0x%0*X", digits, value);
@@ -41,9 +43,19 @@ void EmitRegisters(YAML::Emitter& out) {
     }
 }
 
+void EmitEeprom(YAML::Emitter& out) {
+    for (int address = 0; address < kEepromSize; ++address) {
+        const uint8_t value = Chip.datasheet.eeprom[address];
+        if (value == ProgramEeprom[address]) continue;
+        out << YAML::Key << EepromByteName(address) << YAML::Value << Hex(value, 2);
+    }
+}
+
 void InputStep(YAML::Emitter& out, const SRecordedInput& input) {
     out << YAML::BeginMap;
-    if (input.value) {
+    if (input.name == kMclr) {
+        out << YAML::Key << "reset" << YAML::Value << kMclr;
+    } else if (input.value) {
         out << YAML::Key << "set" << YAML::Value << YAML::Flow << YAML::BeginMap << YAML::Key
             << input.name << YAML::Value << Hex(*input.value, 2) << YAML::EndMap;
     } else {
@@ -61,9 +73,10 @@ void RunStep(YAML::Emitter& out, uint64_t cycles) {
 
 SRecordedInput RecordedInputOf(const SEvent& event) {
     SRecordedInput input{event.cycle, event.text, std::nullopt};
+    if (event.kind == EEventKind::Mclr) input.name = kMclr;
     if (event.kind != EEventKind::Edit) return input;
     input.value = static_cast<uint8_t>(event.value);
-    if (event.text != "W") {
+    if (event.text.rfind("0x", 0) == 0) {
         const char* name =
             RegisterNameAt(static_cast<int>(std::strtoul(event.text.c_str(), nullptr, 16)));
         if (name) input.name = name;
@@ -81,6 +94,8 @@ std::string RecordedScenario(const std::string& scenarioPath, const std::string&
     out << YAML::Key << "name" << YAML::Value << "snimljena sesija";
     out << YAML::Key << "program" << YAML::Value << ProgramFromScenario(scenarioPath, program);
     out << YAML::Key << "clock" << YAML::Value << clock;
+    const bool datasheet = Chip.profile == EChipProfile::Datasheet;
+    if (datasheet) out << YAML::Key << "chip" << YAML::Value << "datasheet";
     // A recording may well run longer than the default limit.
     out << YAML::Key << "limit" << YAML::Value << std::max<uint64_t>(end, 1);
     out << YAML::Key << "steps" << YAML::Value << YAML::BeginSeq;
@@ -94,6 +109,7 @@ std::string RecordedScenario(const std::string& scenarioPath, const std::string&
     out << YAML::BeginMap << YAML::Key << "expect" << YAML::Value << YAML::BeginMap;
     out << YAML::Key << "W" << YAML::Value << Hex(W, 2);
     EmitRegisters(out);
+    if (datasheet) EmitEeprom(out);
     out << YAML::Key << "PC" << YAML::Value << Hex(PC, 4);
     out << YAML::Key << "stack" << YAML::Value << ReturnStack->Count();
     out << YAML::Key << "cycles" << YAML::Value << end;

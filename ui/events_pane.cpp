@@ -27,6 +27,7 @@ constexpr SKindChoice kChoices[] = {
     {"Ucitavanje", static_cast<int>(EEventKind::Load)},
     {"Upisane vrednosti", static_cast<int>(EEventKind::Edit)},
     {"Ploca", static_cast<int>(EEventKind::Board)},
+    {"MCLR reset", static_cast<int>(EEventKind::Mclr)},
 };
 
 QString Causes(uint8_t cause) {
@@ -124,6 +125,8 @@ QString CEventsPane::Describe(const SEvent& event) {
             return QString::asprintf("%s: %s 0x%02X", event.text.c_str(),
                                      BoardEventName(static_cast<EBoardEvent>(event.cause)),
                                      static_cast<unsigned>(event.value));
+        case EEventKind::Mclr:
+            return QStringLiteral("MCLR reset");
     }
     return {};
 }
