@@ -118,6 +118,20 @@ void LoadEepromFromProgram() {
     for (int i = 0; i < kEepromSize; ++i) Chip.datasheet.eeprom[i] = ProgramEeprom[i].load();
 }
 
+void TakeLoadedChipData() {
+    Chip.profile = ChipProfile.load();
+    LoadEepromFromProgram();
+    if (Chip.profile != EChipProfile::Datasheet) return;
+    Asleep = false;
+    IrqPending = false;
+    IrqArmed = false;
+    Chip.cycleTimers.Clear();
+    RegisterFile[STATUS] = 0x18;
+    RegisterFile[STATUS_BANK1] = 0x18;
+    PowerOnDatasheet();
+    TellRunAboutReset();
+}
+
 void ClearProgramImage() {
     for (auto& ch : ProgramImage) ch = 0;
 }

@@ -27,6 +27,7 @@ constexpr CommandInfo kCommands[] = {
     {ID_CONTINUOUS_RUN, "Kontinualna simulacija (F5)", "Kontinualna simulacija ", "Kontinualna simulacija (F5)", 8},
     {ID_STOP_SIMULATION, "&Prekid simulacije (Shift+F5)", "Prekid simulacije ", "Prekid (Shift+F5)", 9},
     {ID_RESTART, "&Restart (Ctrl+R)", "Restart ", " Restart", 10},
+    {ID_MCLR_RESET, "&MCLR reset (Ctrl+M)", "Resetuj cip po katalogu preko pina MCLR: EEPROM i RAM ostaju, TO i PD kazu uzrok", nullptr, -1},
     {ID_SPEED, "&Brzina (Ctrl+B)", "Brzina /nBrzina", nullptr, -1},
     {ID_BREAK_LABELS, "&Labele prekidnih tacaka (Ctrl+L)", "Labele prekidnih tacaka (Ctrl+L)", nullptr, -1},
     {ID_HELP, "&Pomoc", "Pomoc ", "Pomoc", 11},
@@ -50,6 +51,7 @@ constexpr CommandInfo kCommands[] = {
     {ID_VIEW_STACK, "Stek", "Prikazi povratne adrese na steku", nullptr, -1},
     {ID_VIEW_PROGRAM_MEMORY, "Programska memorija", "Prikazi sve reci programa sa instrukcijama i labelama", nullptr, -1},
     {ID_VIEW_DATA_MEMORY, "Memorija podataka", "Prikazi obe banke memorije podataka sa imenima", nullptr, -1},
+    {ID_VIEW_EEPROM, "EEPROM", "Prikazi 64 bajta EEPROM-a cipa po katalogu", nullptr, -1},
     {ID_VIEW_ANALYSER, "Logicki analizator", "Prikazi nivoe pinova kroz vreme, merenja i uslov zaustavljanja", nullptr, -1},
     {ID_RECORD_START, "Snimi sesiju", "Restartuj program i pamti svaki klik na pin sa njegovim ciklusom", nullptr, -1},
     {ID_RECORD_END, "Zavrsi snimanje", "Upisi snimljenu sesiju kao scenario (*.yaml)", nullptr, -1},
@@ -62,9 +64,9 @@ constexpr int kEditMenu[] = {ID_EDIT_UNDO, kSeparator, ID_EDIT_CUT, ID_EDIT_COPY
 constexpr int kViewMenu[] = {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_HEX, ID_VIEW_SPECIAL_REGS, ID_VIEW_GENERAL_REGS, ID_VIEW_CHANGES,
                              kSeparator, ID_VIEW_STOPWATCH, ID_VIEW_TOOLBAR_EXTRAS, ID_VIEW_EVENTS,
                              ID_VIEW_WATCH, ID_VIEW_STACK, ID_VIEW_PROGRAM_MEMORY, ID_VIEW_DATA_MEMORY,
-                             ID_VIEW_ANALYSER};
+                             ID_VIEW_EEPROM, ID_VIEW_ANALYSER};
 constexpr int kOptionsMenu[] = {ID_ASSEMBLE, ID_SAVE_BEFORE_ASSEMBLE, ID_ASSEMBLER_TIME_LIMIT, ID_DATASHEET_CHIP, kSeparator, ID_SINGLE_STEP, ID_CONTINUOUS_RUN, ID_STOP_SIMULATION,
-                                ID_RESTART, ID_SPEED, ID_BREAK_LABELS, kSeparator, ID_STEP_BACK, ID_BACK_TO_EVENT,
+                                ID_RESTART, ID_MCLR_RESET, ID_SPEED, ID_BREAK_LABELS, kSeparator, ID_STEP_BACK, ID_BACK_TO_EVENT,
                                 kSeparator, ID_OSCILLATOR, ID_ZERO_STOPWATCH, kSeparator, ID_RECORD_START,
                                 ID_RECORD_END, ID_REPLAY, ID_EXPORT_VCD};
 constexpr int kHelpMenu[] = {ID_HELP, ID_APP_ABOUT};
@@ -88,6 +90,7 @@ constexpr AcceleratorInfo kAccelerators[] = {
     {Qt::CTRL | Qt::Key_C, ID_EDIT_COPY},
     {Qt::CTRL | Qt::Key_H, ID_VIEW_HEX},
     {Qt::CTRL | Qt::Key_L, ID_BREAK_LABELS},
+    {Qt::CTRL | Qt::Key_M, ID_MCLR_RESET},
     {Qt::CTRL | Qt::Key_N, ID_FILE_NEW},
     {Qt::CTRL | Qt::Key_O, ID_FILE_OPEN},
     {Qt::CTRL | Qt::Key_R, ID_RESTART},

@@ -19,14 +19,23 @@ bool ParseRegisterValue(const QString& text, uint8_t* value) {
     return true;
 }
 
-CRegisterEditDlg::CRegisterEditDlg(int reg, uint8_t value, QWidget* parent,
-                                   const QString& programNames)
-    : QDialog(parent), m_pField(new QLineEdit), m_value(value) {
-    setWindowTitle(QStringLiteral("Nova vrednost"));
+namespace {
+QString NameOf(int reg, const QString& programNames) {
     QString name = RegisterName(reg);
     if (reg != kWRegister && !name.contains(QStringLiteral("0x")))
         name += QString::asprintf(" (adresa 0x%02X)", static_cast<unsigned>(reg));
     if (!programNames.isEmpty()) name += QStringLiteral(" = ") + programNames;
+    return name;
+}
+}  // namespace
+
+CRegisterEditDlg::CRegisterEditDlg(int reg, uint8_t value, QWidget* parent,
+                                   const QString& programNames)
+    : CRegisterEditDlg(NameOf(reg, programNames), value, parent) {}
+
+CRegisterEditDlg::CRegisterEditDlg(const QString& name, uint8_t value, QWidget* parent)
+    : QDialog(parent), m_pField(new QLineEdit), m_value(value) {
+    setWindowTitle(QStringLiteral("Nova vrednost"));
     const QString current = QString::asprintf("0x%02X", static_cast<unsigned>(value));
     auto* prompt = new QLabel(
         QStringLiteral("%1, sada %2 = %3.\nNova vrednost (0-255; 12, 0x0C ili 0b00001100):")
