@@ -15,6 +15,7 @@
 #include "output_view.h"
 #include "pin_input.h"
 #include "state.h"
+#include "status_mark.h"
 
 namespace {
 const QString kChipKey = QStringLiteral("Cip/PoKatalogu");
@@ -74,14 +75,14 @@ QString DatasheetChipReason() {
 }
 
 CChipCommands::CChipCommands(CMainFrame& frame, CLumoDoc& doc)
-    : QObject(&frame), m_frame(frame), m_doc(doc), m_pMark(new QLabel(frame.statusBar())) {
-    m_pMark->setText(QStringLiteral("Cip po katalogu"));
-    m_pMark->setFrameShape(QFrame::Panel);
-    m_pMark->setFrameShadow(QFrame::Sunken);
-    m_pMark->setToolTip(QStringLiteral(
-        "Procesor radi kao PIC16C84 po katalogu: reset na reci 0, skokovi preko PCL, SLEEP, "
-        "watchdog, EEPROM (Options > Cip po katalogu)"));
-    frame.statusBar()->insertPermanentWidget(1, m_pMark);
+    : QObject(&frame),
+      m_frame(frame),
+      m_doc(doc),
+      m_pMark(AddStatusMark(
+          frame.statusBar(), QStringLiteral("Cip po katalogu"),
+          QStringLiteral("Procesor radi kao PIC16C84 po katalogu: reset na reci 0, skokovi "
+                         "preko PCL, SLEEP, watchdog, EEPROM (Options > Cip po katalogu)"),
+          1)) {
     QAction* choice = frame.Action(ID_DATASHEET_CHIP);
     choice->setCheckable(true);
     const bool datasheet = QSettings().value(kChipKey, false).toBool();

@@ -38,6 +38,7 @@
 #include "source_file.h"
 #include "speed_box.h"
 #include "state.h"
+#include "status_mark.h"
 #include "time_commands.h"
 #include "view_commands.h"
 
@@ -224,12 +225,8 @@ void CMainFrame::CreateStatusBar() {
     bar->addWidget(m_pIdleMessage, 1);
     // Shown only while the text differs from its file, so the bar of an
     // unchanged text stays as it always was.
-    m_pModifiedMark = new QLabel(QString::fromLatin1(kModifiedMark), bar);
-    m_pModifiedMark->setFrameShape(QFrame::Panel);
-    m_pModifiedMark->setFrameShadow(QFrame::Sunken);
-    m_pModifiedMark->setToolTip(QString::fromLatin1(kModifiedTip));
-    m_pModifiedMark->hide();
-    bar->addPermanentWidget(m_pModifiedMark);
+    m_pModifiedMark =
+        AddStatusMark(bar, QString::fromLatin1(kModifiedMark), QString::fromLatin1(kModifiedTip));
     m_pRunStatus = new CRunStatusPanes(bar, m_doc);
     m_pIndicators = new CLockKeyIndicators(bar);
 }

@@ -1,9 +1,11 @@
 #include "session_commands.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QPointer>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -11,14 +13,15 @@
 #include "cpu_unit.h"
 #include "event_log.h"
 #include "history.h"
+#include "history_waveforms.h"
 #include "lumo_doc.h"
 #include "main_frame.h"
 #include "session_recording.h"
 #include "source_file.h"
 #include "state.h"
+#include "status_mark.h"
 #include "time_commands.h"
 #include "user_dialogs.h"
-#include "history_waveforms.h"
 
 using namespace scenario;
 
@@ -50,13 +53,10 @@ CSessionCommands::CSessionCommands(CMainFrame& frame, CLumoDoc& doc)
     // A recording can last longer than any message stays: the bar keeps
     // saying it until "Zavrsi snimanje". First of the permanent panes, after
     // the prompt.
-    m_pRecordingMark = new QLabel(QStringLiteral("Snima se"), frame.statusBar());
-    m_pRecordingMark->setFrameShape(QFrame::Panel);
-    m_pRecordingMark->setFrameShadow(QFrame::Sunken);
+    m_pRecordingMark = AddStatusMark(
+        frame.statusBar(), QStringLiteral("Snima se"),
+        QStringLiteral("Sesija se snima; Options > Zavrsi snimanje je upisuje kao scenario"), 1);
     m_pRecordingMark->setStyleSheet(QStringLiteral("color: #c00000;"));
-    m_pRecordingMark->setToolTip(
-        QStringLiteral("Sesija se snima; Options > Zavrsi snimanje je upisuje kao scenario"));
-    frame.statusBar()->insertPermanentWidget(1, m_pRecordingMark);
     SetRecording(false);
 }
 
@@ -141,10 +141,23 @@ void CSessionCommands::WriteRecording(const QString& path) {
 }
 
 void CSessionCommands::WriteWaveforms(const QString& path) {
-    std::string error;
-    const bool written =
-        WriteHistoryWaveforms(LocalPath(path), m_frame.Time()->OscillatorHz(), &error);
-    m_frame.statusBar()->showMessage(written ? QStringLiteral("Talasni oblici upisani u ") + path
-                                             : QString::fromStdString(error),
-                                     kMessageMs);
+    // A long run takes seconds to go through again: the worker does it, and
+    // the window stays free meanwhile.
+    m_frame.statusBar()->showMessage(QStringLiteral("Izvoz talasnih oblika u ") + path +
+                                     QStringLiteral("..."));
+    QPointer<CSessionCommands> self(this);
+    m_doc.OnMachineTask([self, path, file = LocalPath(path), hz = m_frame.Time()->OscillatorHz()] {
+        std::string error;
+        const bool written = WriteHistoryWaveforms(file, hz, &error);
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [self, path, written, error] {
+                if (!self) return;
+                self->m_frame.statusBar()->showMessage(
+                    written ? QStringLiteral("Talasni oblici upisani u ") + path
+                            : QString::fromStdString(error),
+                    kMessageMs);
+            },
+            Qt::QueuedConnection);
+    });
 }
