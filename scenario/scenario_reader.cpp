@@ -460,7 +460,8 @@ bool CReader::Step(const YAML::Node& node) {
         std::string what;
         if (!Scalar(value, "reset", &what)) return false;
         if (Upper(what) != "MCLR") {
-            return Fail(value, "reset: jedini reset koji scenario zadaje je MCLR, a ne '" + what + "'");
+            return Fail(value,
+                        "reset: jedini reset koji scenario zadaje je MCLR, a ne '" + what + "'");
         }
     } else {
         return FailAt(m_kindMark,
@@ -584,11 +585,10 @@ bool CReader::Target(const YAML::Node& key, STarget* target) {
         target->kind = ETargetKind::Register;
         target->programName = true;
     } else {
-        return Fail(key,
-                    "nepoznato ime '" + name +
-                        "' (registar, adresa registra, W, bit STATUS/INTCON/OPTION, pin, "
-                        "PC, stack, cycles, instructions, EEPROM[n], promenljiva programa "
-                        "ili deo ploce)");
+        return Fail(key, "nepoznato ime '" + name +
+                             "' (registar, adresa registra, W, bit STATUS/INTCON/OPTION, pin, "
+                             "PC, stack, cycles, instructions, EEPROM[n], promenljiva programa "
+                             "ili deo ploce)");
     }
     return true;
 }
@@ -628,9 +628,9 @@ bool CReader::Setting(const YAML::Node& key, const YAML::Node& value, SSetting* 
             if (!Whole(value, "vrednost bajta", 0, 0xFF, &number)) return false;
             break;
         default:
-            return Fail(key,
-                        "set: postavlja se pin (RA0-RA4, RB0-RB7), W, registar ili EEPROM[n], a ne '" +
-                                 setting->target.name + "'");
+            return Fail(
+                key, "set: postavlja se pin (RA0-RA4, RB0-RB7), W, registar ili EEPROM[n], a ne '" +
+                         setting->target.name + "'");
     }
     setting->value = static_cast<int>(number);
     return true;
@@ -721,7 +721,8 @@ bool ReadScenarioText(const std::string& text, const std::string& file, SScenari
         *error = file + ":" + std::to_string(e.mark.line + 1) + ":" +
                  std::to_string(e.mark.column + 1) + ": " + e.msg;
         // Inside {...} YAML takes the bracket of EEPROM[n] for a list.
-        if (text.find("EEPROM[") != std::string::npos || text.find("eeprom[") != std::string::npos) {
+        if (text.find("EEPROM[") != std::string::npos ||
+            text.find("eeprom[") != std::string::npos) {
             *error += " (EEPROM[n] unutar {...} ide pod navodnike: {\"EEPROM[3]\": 0x41})";
         }
     }

@@ -390,8 +390,9 @@ std::string CScenarioStepper::StopReason(EStop stop) const {
 
 bool CScenarioStepper::ResolveName(STarget* target, std::string* failure) const {
     if (target->kind == ETargetKind::Eeprom && Chip.profile != EChipProfile::Datasheet) {
-        *failure = target->name + ": klasican cip nema EEPROM; EEPROM ima cip po katalogu "
-                                  "(chip: datasheet u scenariju ili lumo-run --chip datasheet)";
+        *failure = target->name +
+                   ": klasican cip nema EEPROM; EEPROM ima cip po katalogu "
+                   "(chip: datasheet u scenariju ili lumo-run --chip datasheet)";
         return false;
     }
     if (!target->programName) return true;
@@ -465,8 +466,9 @@ void CScenarioStepper::ClickStep(const SStep& step, SStepReport* report) {
 
 void CScenarioStepper::MclrStep(SStepReport* report) {
     if (!PressMclr()) {
-        report->failure = "reset: MCLR: klasican cip se ne resetuje preko MCLR; to radi cip po "
-                          "katalogu (chip: datasheet u scenariju ili lumo-run --chip datasheet)";
+        report->failure =
+            "reset: MCLR: klasican cip se ne resetuje preko MCLR; to radi cip po "
+            "katalogu (chip: datasheet u scenariju ili lumo-run --chip datasheet)";
         return;
     }
     ApplyPinClicks();

@@ -41,7 +41,8 @@ CEepromPane::CEepromPane(QWidget* parent)
     // The addresses are the rows' names, and a byte is chosen alone.
     m_pTable->verticalHeader()->show();
     m_pTable->setSelectionBehavior(QAbstractItemView::SelectItems);
-    m_pTable->setToolTip(QStringLiteral("Dvoklik na bajt upisuje novu vrednost dok simulacija stoji"));
+    m_pTable->setToolTip(
+        QStringLiteral("Dvoklik na bajt upisuje novu vrednost dok simulacija stoji"));
     for (int row = 0; row < kRows; ++row) {
         for (int column = 0; column <= kPerRow; ++column) {
             m_pTable->setItem(row, column, new QTableWidgetItem);

@@ -1,11 +1,12 @@
 #pragma once
 // The panes that show the program as its own words see it: watch, stack,
-// program memory, data memory and the data-sheet chip's EEPROM. Each is a dock of its own, opened from the
-// View menu (closed at first, so the main window's picture stays as it is),
-// and where the user leaves it is kept in the settings. An open pane reads
-// the machine whenever the register display repaints: after a step, during
-// a run, after going back and during a replay. Also here: the status bar
-// names the value under the mouse in the register display.
+// program memory, data memory and the data-sheet chip's EEPROM. Each is a
+// dock of its own, opened from the View menu (closed at first, so the main
+// window's picture stays as it is), and where the user leaves it is kept in
+// the settings. An open pane reads the machine whenever the register display
+// repaints: after a step, during a run, after going back and during a
+// replay. Also here: the status bar names the value under the mouse in the
+// register display.
 #include <QObject>
 #include <QRect>
 #include <array>

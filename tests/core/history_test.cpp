@@ -1,6 +1,6 @@
 // Going back: random programs with random pin clicks and edited values (on
-// the data-sheet chip also EEPROM bytes and MCLR resets), run N passes, go back K and forward K again; every state on the way must be the
-// one the run had.
+// the data-sheet chip also EEPROM bytes and MCLR resets), run N passes, go back K and forward K
+// again; every state on the way must be the one the run had.
 #include "history.h"
 
 #include <random>
@@ -40,8 +40,9 @@ protected:
             const int dice = std::uniform_int_distribution<int>(0, 80)(m_random);
             if (dice < 2) Click();
             if (dice == 2) Edit();
-            if (dice == 3) EditValue({SUserInput::EKind::Eeprom, uint8_t(m_random() % 64),
-                                      uint8_t(m_random())});
+            if (dice == 3)
+                EditValue(
+                    {SUserInput::EKind::Eeprom, uint8_t(m_random() % 64), uint8_t(m_random())});
             if (dice == 4 && m_random() % 8 == 0) PressMclr();
             Step();
         }

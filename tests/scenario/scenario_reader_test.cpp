@@ -141,9 +141,10 @@ TEST(ScenarioReader, SetWritesPinsRegistersAndWInTheOrderGiven) {
               "s.yaml:2:11: set: INDF: INDF");
     EXPECT_EQ(ErrorOf("steps:\n  - set: {W: 256}\n").substr(0, 16), "s.yaml:2:14: vre");
     EXPECT_EQ(ErrorOf("steps:\n  - set: {RB0: 2}\n").substr(0, 16), "s.yaml:2:16: niv");
-    EXPECT_EQ(ErrorOf("steps:\n  - set: {Z: 1}\n"),
-              "s.yaml:2:11: set: postavlja se pin (RA0-RA4, RB0-RB7), W, registar ili EEPROM[n], a ne "
-              "'Z'");
+    EXPECT_EQ(
+        ErrorOf("steps:\n  - set: {Z: 1}\n"),
+        "s.yaml:2:11: set: postavlja se pin (RA0-RA4, RB0-RB7), W, registar ili EEPROM[n], a ne "
+        "'Z'");
 }
 
 TEST(ScenarioReader, OtherNamesAreTheProgramsVariables) {
