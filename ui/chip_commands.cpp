@@ -1,6 +1,7 @@
 #include "chip_commands.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QSettings>
 #include <QStatusBar>
@@ -60,16 +61,21 @@ bool WritesPcl(const SDecodedWord& word) {
 QString DatasheetChipReason() {
     if (ProgramEnd == 0) return {};
     if (ProgramConfigWord != kNoConfigWord && (ProgramConfigWord & kWatchdogEnable)) {
-        return QStringLiteral("__CONFIG ukljucuje watchdog");
+        return QCoreApplication::translate("CChipCommands", "__CONFIG ukljucuje watchdog");
     }
     // A GOTO at word 0 past the interrupt vector: the program starts there.
     const SDecodedWord first = WordAt(0);
-    if (first.op == EOp::GOTO && first.k > 4) return QStringLiteral("pocinje skokom na reci 0");
+    if (first.op == EOp::GOTO && first.k > 4)
+        return QCoreApplication::translate("CChipCommands", "pocinje skokom na reci 0");
     for (int address = 0; address < kWords; ++address) {
         const SDecodedWord word = WordAt(address);
-        if (word.op == EOp::SLEEP) return QStringLiteral("koristi SLEEP");
-        if (word.op == EOp::CLRWDT) return QStringLiteral("koristi CLRWDT");
-        if (WritesPcl(word)) return QStringLiteral("upisuje u PCL (skok preko tabele)");
+        if (word.op == EOp::SLEEP)
+            return QCoreApplication::translate("CChipCommands", "koristi SLEEP");
+        if (word.op == EOp::CLRWDT)
+            return QCoreApplication::translate("CChipCommands", "koristi CLRWDT");
+        if (WritesPcl(word))
+            return QCoreApplication::translate("CChipCommands",
+                                               "upisuje u PCL (skok preko tabele)");
     }
     return {};
 }
@@ -79,9 +85,11 @@ CChipCommands::CChipCommands(CMainFrame& frame, CLumoDoc& doc)
       m_frame(frame),
       m_doc(doc),
       m_pMark(AddStatusMark(
-          frame.statusBar(), QStringLiteral("Cip po katalogu"),
-          QStringLiteral("Procesor radi kao PIC16C84 po katalogu: reset na reci 0, skokovi "
-                         "preko PCL, SLEEP, watchdog, EEPROM (Options > Cip po katalogu)"),
+          frame.statusBar(), QCoreApplication::translate("CChipCommands", "Cip po katalogu"),
+          QCoreApplication::translate(
+              "CChipCommands",
+              "Procesor radi kao PIC16C84 po katalogu: reset na reci 0, skokovi preko PCL, SLEEP, "
+              "watchdog, EEPROM (Options > Cip po katalogu)"),
           1)) {
     QAction* choice = frame.Action(ID_DATASHEET_CHIP);
     choice->setCheckable(true);
@@ -113,9 +121,12 @@ void CChipCommands::Follow() {
     const uint32_t news = resets - m_watchdogResets;
     m_watchdogResets = resets;
     m_frame.Messages()->AddLine(
-        news == 1 ? QStringLiteral("Watchdog je resetovao cip (TO = 0, program ponovo od reci 0)")
-                  : QStringLiteral("Watchdog je resetovao cip %1 puta (TO = 0, program ponovo "
-                                   "od reci 0)")
+        news == 1 ? QCoreApplication::translate(
+                        "CChipCommands",
+                        "Watchdog je resetovao cip (TO = 0, program ponovo od reci 0)")
+                  : QCoreApplication::translate(
+                        "CChipCommands",
+                        "Watchdog je resetovao cip %1 puta (TO = 0, program ponovo od reci 0)")
                         .arg(news));
 }
 
@@ -132,6 +143,8 @@ void CChipCommands::OnAssembled(bool loaded) {
     const QString reason = DatasheetChipReason();
     if (reason.isEmpty()) return;
     m_frame.Messages()->AddLine(
-        QStringLiteral("Pisan za pravi cip (%1): ukljucite Options > Cip po katalogu (PIC16C84)")
+        QCoreApplication::translate(
+            "CChipCommands",
+            "Pisan za pravi cip (%1): ukljucite Options > Cip po katalogu (PIC16C84)")
             .arg(reason));
 }

@@ -23,17 +23,17 @@ int CEepromPane::ByteOfCell(int row, int column) {
 }
 
 CEepromPane::CEepromPane(QWidget* parent)
-    : QDockWidget(QStringLiteral("EEPROM"), parent),
+    : QDockWidget(tr("EEPROM"), parent),
       m_pStack(new QStackedWidget),
       m_pTable(new QTableWidget(kRows, kPerRow + 1)),
-      m_pClassic(new QLabel(QStringLiteral(
-          "EEPROM podataka ima samo cip po katalogu: ukljucite Options > Cip po katalogu "
-          "(PIC16C84)"))) {
+      m_pClassic(new QLabel(
+          tr("EEPROM podataka ima samo cip po katalogu: ukljucite Options > Cip po katalogu "
+             "(PIC16C84)"))) {
     setObjectName(QStringLiteral("eeprom"));
     QStringList titles;
     QStringList rows;
     for (int column = 0; column < kPerRow; ++column) titles << QStringLiteral("+%1").arg(column);
-    titles << QStringLiteral("Znakovi");
+    titles << tr("Znakovi");
     for (int row = 0; row < kRows; ++row) rows << QString::asprintf("0x%02X", row * kPerRow);
     m_pTable->setHorizontalHeaderLabels(titles);
     m_pTable->setVerticalHeaderLabels(rows);
@@ -42,7 +42,7 @@ CEepromPane::CEepromPane(QWidget* parent)
     m_pTable->verticalHeader()->show();
     m_pTable->setSelectionBehavior(QAbstractItemView::SelectItems);
     m_pTable->setToolTip(
-        QStringLiteral("Dvoklik na bajt upisuje novu vrednost dok simulacija stoji"));
+        tr("Dvoklik na bajt upisuje novu vrednost dok simulacija stoji"));
     for (int row = 0; row < kRows; ++row) {
         for (int column = 0; column <= kPerRow; ++column) {
             m_pTable->setItem(row, column, new QTableWidgetItem);

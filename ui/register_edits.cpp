@@ -1,5 +1,6 @@
 #include "register_edits.h"
 
+#include <QCoreApplication>
 #include <QCursor>
 #include <QStatusBar>
 #include <QToolTip>
@@ -35,7 +36,8 @@ bool CRegisterEdits::Standing() {
     // user cannot see.
     const CCPUNit* worker = m_doc.m_pWorker;
     if (worker && (!worker->m_bPaused || worker->m_runState == RunState::Running)) {
-        Refuse(QStringLiteral("Vrednosti se menjaju samo dok simulacija stoji (Prekid, Shift+F5)"));
+        Refuse(QCoreApplication::translate(
+            "CRegisterEdits", "Vrednosti se menjaju samo dok simulacija stoji (Prekid, Shift+F5)"));
         return false;
     }
     return true;
@@ -49,11 +51,15 @@ void CRegisterEdits::Repaint() {
 
 void CRegisterEdits::OnEditEeprom(int address) {
     if (!Standing()) return;
-    const QString name = QString::asprintf("EEPROM[%d] (adresa 0x%02X)", address, address);
+    const QString name =
+        QCoreApplication::translate("CRegisterEdits", "EEPROM[%1] (adresa %2)")
+            .arg(address)
+            .arg(QString::asprintf("0x%02X", static_cast<unsigned>(address)));
     CRegisterEditDlg dialog(name, Chip.datasheet.eeprom[address % kEepromSize], &m_frame);
     if (dialog.exec() != QDialog::Accepted) return;
     if (!EditValue({SUserInput::EKind::Eeprom, static_cast<uint8_t>(address), dialog.Value()})) {
-        Refuse(QStringLiteral("EEPROM ima samo cip po katalogu (Options > Cip po katalogu)"));
+        Refuse(QCoreApplication::translate(
+            "CRegisterEdits", "EEPROM ima samo cip po katalogu (Options > Cip po katalogu)"));
         return;
     }
     Repaint();

@@ -1,5 +1,6 @@
 #include "register_names.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <string_view>
 
@@ -12,6 +13,10 @@ namespace {
 // rather than naming it.
 constexpr int kUnimplemented = 0x07;
 constexpr int kFirstGeneral = 0x0C;
+
+QString Hex(int value) {
+    return QString::asprintf("0x%02X", static_cast<unsigned>(value));
+}
 
 // The register at exactly this address: a bank-1 copy shows as an address of
 // its own, as the display has always shown it.
@@ -30,24 +35,28 @@ QString ShownName(const SChipRegister& reg) {
 }  // namespace
 
 QString RegisterName(int address) {
-    if (address == kWRegister) return QStringLiteral("W (radni registar)");
-    if (address == kUnimplemented) return QStringLiteral("nije implementiran");
+    if (address == kWRegister)
+        return QCoreApplication::translate("RegisterNames", "W (radni registar)");
+    if (address == kUnimplemented)
+        return QCoreApplication::translate("RegisterNames", "nije implementiran");
     if (const SChipRegister* reg = Find(address)) return ShownName(*reg);
     if (address >= kFirstGeneral && address < 0x80)
-        return QString::asprintf("opsti registar 0x%02X", address);
-    return QString::asprintf("registar 0x%02X", address);
+        return QCoreApplication::translate("RegisterNames", "opsti registar %1").arg(Hex(address));
+    return QCoreApplication::translate("RegisterNames", "registar %1").arg(Hex(address));
 }
 
 QString RegisterToolTip(int address, uint8_t value, const QString& programNames) {
     QString tip = RegisterName(address);
     if (!programNames.isEmpty()) tip += QStringLiteral(" = ") + programNames;
     if (address == kWRegister) {
-        tip += QStringLiteral("\nnema adresu u memoriji podataka");
+        tip += QCoreApplication::translate("RegisterNames", "\nnema adresu u memoriji podataka");
     } else {
-        tip += QString::asprintf("\nadresa 0x%02X", address);
+        tip += QCoreApplication::translate("RegisterNames", "\nadresa %1").arg(Hex(address));
         if (address < 0x80) tip += QStringLiteral(" (R%1)").arg(address);
     }
-    tip += QString::asprintf("\nvrednost 0x%02X = %d = ", value, value) +
+    tip += QCoreApplication::translate("RegisterNames", "\nvrednost %1 = %2 = ")
+               .arg(Hex(value))
+               .arg(value) +
            QString::fromStdString(ToBinary(value));
     const SChipRegister* reg = address == kWRegister ? nullptr : Find(address);
     QStringList bits;
