@@ -50,5 +50,5 @@ void LoadChipDataRecords(const std::string& text, EWordBytes order) {
         }
     }
     ProgramConfigWord = config == kNoConfigWord ? config : config & 0x3FFF;
-    LoadEepromFromProgram();
+    TakeLoadedChipData();
 }

@@ -9,5 +9,5 @@ enum class EWordBytes { HighFirst, LowFirst };
 
 // Records that do not read as Intel HEX are passed over: the program's own
 // loader has judged the file already. Sets ProgramConfigWord and
-// ProgramEeprom, and gives the EEPROM its bytes.
+// ProgramEeprom, and gives the chip its data (TakeLoadedChipData).
 void LoadChipDataRecords(const std::string& text, EWordBytes order);

@@ -54,6 +54,7 @@ std::string EventJson(const SEvent& event) {
                     "\",\"value\":" + std::to_string(event.value);
             break;
         case EEventKind::Retfie:
+        case EEventKind::Mclr:
         case EEventKind::RunStart:
         case EEventKind::RunEnd:
             break;

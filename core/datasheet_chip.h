@@ -28,6 +28,8 @@ struct SDatasheetChip {
     // An EEPROM write under way, and how long one takes in cycles.
     Relaxed<bool> writing;
     Relaxed<uint32_t> eepromWriteCycles;
+    // Watchdog resets since power-on: the window tells the user of each.
+    Relaxed<uint32_t> watchdogResets;
 
     bool operator==(const SDatasheetChip&) const = default;
 };

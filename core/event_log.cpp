@@ -29,6 +29,8 @@ const char* EventKindName(EEventKind kind) {
             return "edit";
         case EEventKind::Board:
             return "board";
+        case EEventKind::Mclr:
+            return "mclr";
     }
     return "";
 }

@@ -28,8 +28,9 @@ enum class EEventKind : uint8_t {
     Load,   // text = the program file loaded (a source by the assemble command)
     Edit,   // text = "W" or the register's address ("0x0C"), value = the value written
     Board,  // text = the part's name, cause = what happened (EBoardEvent), value = the byte or key
+    Mclr,   // the user reset the data-sheet chip through its MCLR pin
 };
-constexpr int kEventKinds = 11;
+constexpr int kEventKinds = 12;
 
 // What a board event says happened at its part.
 enum class EBoardEvent : uint8_t {
@@ -70,9 +71,9 @@ inline SEvent Event(EEventKind kind, int32_t value = 0, uint8_t cause = 0, std::
 // The short, stable name of a kind ("interrupt", "pin", ...).
 const char* EventKindName(EEventKind kind);
 
-// A pin click or an edited value: what the user put into the run.
+// A pin click, an edited value or an MCLR reset: what the user put into the run.
 inline bool IsUserInput(EEventKind kind) {
-    return kind == EEventKind::Pin || kind == EEventKind::Edit;
+    return kind == EEventKind::Pin || kind == EEventKind::Edit || kind == EEventKind::Mclr;
 }
 
 class CEventLog {

@@ -82,6 +82,7 @@ public:
             RegisterFile[STATUS] & (kCarry | kDigitCarry | kZero | kTimeOut | kPowerDown);
         if (reset == EReset::Watchdog) {
             status = static_cast<uint8_t>((status & ~kTimeOut) | kPowerDown);
+            Chip.datasheet.watchdogResets += 1;
         } else if (Asleep) {
             status = static_cast<uint8_t>((status & ~kPowerDown) | kTimeOut);
         }

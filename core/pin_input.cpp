@@ -34,9 +34,11 @@ void ApplyEdit(const SUserInput& edit) {
     History.RecordInput(edit);
     ApplyUserInput(edit);
     PinsChangedByInput();
-    char name[8] = "W";
+    char name[12] = "W";
     if (edit.kind == SUserInput::EKind::Register) {
         std::snprintf(name, sizeof name, "0x%02X", static_cast<unsigned>(edit.address));
+    } else if (edit.kind == SUserInput::EKind::Eeprom) {
+        std::snprintf(name, sizeof name, "EEPROM[%u]", static_cast<unsigned>(edit.address));
     }
     EventLog.Record(Event(EEventKind::Edit, edit.value, 0, name));
 }
@@ -48,9 +50,18 @@ void ApplyBoardInput(const SUserInput& input) {
     PinsChangedByInput();
 }
 
+void ApplyMclr(const SUserInput& input) {
+    History.RecordInput(input);
+    ApplyUserInput(input);
+    PinsChangedByInput();
+    EventLog.Record(Event(EEventKind::Mclr));
+}
+
 void Apply(const SUserInput& input) {
     if (input.kind == SUserInput::EKind::Pin) {
         ApplyClick(input);
+    } else if (input.kind == SUserInput::EKind::Mclr) {
+        ApplyMclr(input);
     } else if (IsBoardInput(input)) {
         ApplyBoardInput(input);
     } else {
@@ -109,11 +120,27 @@ void ActOnBoard(const SUserInput& input) {
 }
 
 bool EditValue(const SUserInput& edit) {
-    if (edit.kind == SUserInput::EKind::Pin || IsBoardInput(edit)) return false;
-    if (edit.kind == SUserInput::EKind::Register && RegisterEditRefusal(edit.address)) {
-        return false;
+    switch (edit.kind) {
+        case SUserInput::EKind::Register:
+            if (RegisterEditRefusal(edit.address)) return false;
+            break;
+        case SUserInput::EKind::W:
+            break;
+        case SUserInput::EKind::Eeprom:
+            if (Chip.profile != EChipProfile::Datasheet || edit.address >= kEepromSize) {
+                return false;
+            }
+            break;
+        default:
+            return false;
     }
     Submit(edit);
+    return true;
+}
+
+bool PressMclr() {
+    if (Chip.profile != EChipProfile::Datasheet) return false;
+    Submit({SUserInput::EKind::Mclr, 0, 0});
     return true;
 }
 

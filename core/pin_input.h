@@ -22,10 +22,17 @@ bool ClickPin(uint8_t port, uint8_t mask);
 // Whether the pin's direction bit makes it an input.
 bool IsInputPin(uint8_t port, uint8_t mask);
 
-// The user writes a value into W or a register (kind W or Register); the
-// edit is logged and kept in the history like a click. Returns false, and
-// changes nothing, for a register RegisterEditRefusal refuses.
+// The user writes a value into W, a register or a byte of the data EEPROM
+// (kind W, Register or Eeprom); the edit is logged and kept in the history
+// like a click. Returns false, and changes nothing, for a register
+// RegisterEditRefusal refuses, and for the EEPROM outside its 64 bytes or on
+// the classic chip, which has none.
 bool EditValue(const SUserInput& edit);
+
+// The user resets the data-sheet chip through MCLR (the reset button):
+// logged and kept in the history like a click. Returns false, and changes
+// nothing, on the classic chip, which knows no such reset.
+bool PressMclr();
 
 // The user acts on a part of the attached board (a Press, Release or Type
 // input); kept in the history like a click.

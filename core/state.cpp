@@ -99,6 +99,7 @@ void PowerOnDatasheet() {
     chip.latchB = 0;
     chip.unlockStep = 0;
     chip.writing = false;
+    chip.watchdogResets = 0;
     const int config = ProgramConfigWord;
     chip.watchdogOn = config != kNoConfigWord && (config & kWatchdogEnable) != 0;
     chip.watchdogCycles = CyclesOf(kWatchdogPeriodS);
@@ -115,6 +116,20 @@ uint16_t StartAddress() {
 
 void LoadEepromFromProgram() {
     for (int i = 0; i < kEepromSize; ++i) Chip.datasheet.eeprom[i] = ProgramEeprom[i].load();
+}
+
+void TakeLoadedChipData() {
+    Chip.profile = ChipProfile.load();
+    LoadEepromFromProgram();
+    if (Chip.profile != EChipProfile::Datasheet) return;
+    Asleep = false;
+    IrqPending = false;
+    IrqArmed = false;
+    Chip.cycleTimers.Clear();
+    RegisterFile[STATUS] = 0x18;
+    RegisterFile[STATUS_BANK1] = 0x18;
+    PowerOnDatasheet();
+    TellRunAboutReset();
 }
 
 void ClearProgramImage() {

@@ -84,8 +84,14 @@ extern Watched<int> ProgramEnd;
 constexpr int kNoConfigWord = -1;
 extern Watched<int> ProgramConfigWord;
 extern Relaxed<uint8_t> ProgramEeprom[kEepromSize];
-// Puts the program file's EEPROM contents into the chip (a load does it).
+// Puts the program file's EEPROM contents into the chip.
 void LoadEepromFromProgram();
+// The end of a load, when the configuration word and the EEPROM contents
+// are known: the chip takes the profile of the setting and the EEPROM; the
+// data-sheet chip also takes its power-on reset (STATUS with TO = PD = 1,
+// the watchdog from the configuration word), so a loaded program stands as
+// after Restart. The classic chip keeps the load's values.
+void TakeLoadedChipData();
 
 // Breakpoint label names. Texts cannot be relaxed atomics, and both threads
 // touch them (the dialog on one, the reset at the start of every run on the

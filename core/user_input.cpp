@@ -1,6 +1,7 @@
 #include "user_input.h"
 
 #include "board_hook.h"
+#include "chip_executor.h"
 #include "state.h"
 
 namespace {
@@ -50,6 +51,16 @@ void ApplyUserInput(const SUserInput& input) {
             break;
         case SUserInput::EKind::W:
             W = input.value;
+            break;
+        case SUserInput::EKind::Eeprom:
+            if (Chip.profile == EChipProfile::Datasheet) {
+                Chip.datasheet.eeprom[input.address % kEepromSize] = input.value;
+            }
+            break;
+        case SUserInput::EKind::Mclr:
+            if (Chip.profile == EChipProfile::Datasheet) {
+                OnChip([](CChipExecutor& chip) { chip.ResetChip(CChipExecutor::EReset::Mclr); });
+            }
             break;
         case SUserInput::EKind::Press:
         case SUserInput::EKind::Release:

@@ -6,15 +6,16 @@
 #include <cstdint>
 
 struct SUserInput {
-    // Press, Release and Type act on a part of the attached board
-    // (board_hook.h): a key or button held or let go, a switch flipped, a
-    // byte typed at a terminal.
-    enum class EKind : uint8_t { Pin, Register, W, Press, Release, Type };
+    // Eeprom writes a byte of the data-sheet chip's data EEPROM; Mclr pulls
+    // its MCLR pin low for a moment (the reset button). Press, Release and
+    // Type act on a part of the attached board (board_hook.h): a key or
+    // button held or let go, a switch flipped, a byte typed at a terminal.
+    enum class EKind : uint8_t { Pin, Register, W, Eeprom, Mclr, Press, Release, Type };
     EKind kind = EKind::Pin;
-    // Pin: PORTA or PORTB; Register: register file index; the board's: the
-    // part's index on the board.
+    // Pin: PORTA or PORTB; Register: register file index; Eeprom: the byte's
+    // address (0-63); the board's: the part's index on the board.
     uint8_t address = 0;
-    // Pin: the pin's bit mask; Register, W: the value written; Press,
+    // Pin: the pin's bit mask; Register, W, Eeprom: the value written; Press,
     // Release: the key's label (0 for a part with one); Type: the byte.
     uint8_t value = 0;
     bool operator==(const SUserInput&) const = default;

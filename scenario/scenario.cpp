@@ -44,6 +44,7 @@ std::string DescribeCondition(const SCondition& condition) {
     switch (condition.target.kind) {
         case ETargetKind::Register:
         case ETargetKind::W:
+        case ETargetKind::Eeprom:
         case ETargetKind::PC: {
             char hex[16];
             std::snprintf(hex, sizeof hex, "0x%02llX",
@@ -105,6 +106,8 @@ std::string DescribeStep(const SStep& step) {
             return "release " + step.part + (step.key.empty() ? "" : "." + step.key);
         case EStepKind::Type:
             return "type {" + step.part + ": \"" + step.text + "\"}";
+        case EStepKind::Mclr:
+            return "reset MCLR";
     }
     return "";
 }

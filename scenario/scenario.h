@@ -15,12 +15,13 @@ enum class ECompare { Equal, NotEqual, Less, LessOrEqual, Greater, GreaterOrEqua
 
 // What a condition looks at.
 // Part: what a part of the board shows (see board::PartText), by its name,
-// or one line of an LCD ("LCD.line2").
-enum class ETargetKind { Register, W, Bit, Pin, PC, Stack, Cycles, Instructions, Part };
+// or one line of an LCD ("LCD.line2"). Eeprom: a byte of the data-sheet
+// chip's data EEPROM ("EEPROM[3]").
+enum class ETargetKind { Register, W, Bit, Pin, PC, Stack, Cycles, Instructions, Part, Eeprom };
 
 struct STarget {
     ETargetKind kind = ETargetKind::W;
-    int address = 0;   // register file index (Register, Bit, Pin)
+    int address = 0;   // register file index (Register, Bit, Pin), the byte's (Eeprom)
     int bit = 0;       // Bit, Pin
     std::string name;  // as the scenario wrote it, for the report
     // A Register named by the program (a variable such as `presses`): its
@@ -52,6 +53,7 @@ struct SSetting {
 
 // Press (held until its Release, or for holdMicroseconds), Release and Type
 // act on a part of the board: a key ("KEYS.5"), a button, a terminal.
+// Mclr resets the data-sheet chip as its MCLR pin does ("reset: MCLR").
 enum class EStepKind {
     RunCycles,
     RunInstructions,
@@ -62,7 +64,8 @@ enum class EStepKind {
     Expect,
     Press,
     Release,
-    Type
+    Type,
+    Mclr
 };
 
 struct SStep {

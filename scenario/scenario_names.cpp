@@ -6,6 +6,8 @@
 #include <string_view>
 
 #include "chip_map.h"
+#include "datasheet_chip.h"
+#include "scenario_reader.h"
 
 namespace scenario {
 
@@ -53,6 +55,22 @@ std::optional<SPinName> FindPin(const std::string& name) {
     }
     return std::nullopt;
 }
+std::optional<int> FindEepromByte(const std::string& name) {
+    constexpr std::string_view kPrefix = "EEPROM[";
+    if (name.size() < kPrefix.size() + 1 || name.back() != ']' ||
+        !SameName(kPrefix, name.substr(0, kPrefix.size()))) {
+        return std::nullopt;
+    }
+    int64_t address = 0;
+    const std::string index = name.substr(kPrefix.size(), name.size() - kPrefix.size() - 1);
+    if (!ParseWhole(index, &address) || address >= kEepromSize) return -1;
+    return static_cast<int>(address);
+}
+
+std::string EepromByteName(int address) {
+    return "EEPROM[" + std::to_string(address) + "]";
+}
+
 const SPinName& PinAt(int index) {
     return kPins[index];
 }

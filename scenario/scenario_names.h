@@ -29,6 +29,13 @@ std::optional<SRegisterName> FindRegister(const std::string& name);
 std::optional<SBitName> FindBit(const std::string& name);
 std::optional<SPinName> FindPin(const std::string& name);
 
+// "EEPROM[n]" (any case), n from 0 to 63 in decimal or 0x hexadecimal: the
+// byte's address in the data EEPROM; -1 for that form with an index outside
+// the EEPROM or not a number; std::nullopt for any other name.
+std::optional<int> FindEepromByte(const std::string& name);
+// The scenario's name of an EEPROM byte, "EEPROM[3]".
+std::string EepromByteName(int address);
+
 // The chip's name of the register at this register file index, nullptr
 // for one without a name.
 const char* RegisterNameAt(int address);

@@ -458,9 +458,18 @@ bool CReader::Step(const YAML::Node& node) {
     } else if (kind == "type") {
         step.kind = EStepKind::Type;
         if (!TypeAction(value, &step)) return false;
+    } else if (kind == "reset") {
+        step.kind = EStepKind::Mclr;
+        std::string what;
+        if (!Scalar(value, "reset", &what)) return false;
+        if (Upper(what) != "MCLR") {
+            return Fail(value,
+                        "reset: jedini reset koji scenario zadaje je MCLR, a ne '" + what + "'");
+        }
     } else {
-        return FailAt(m_kindMark, "nepoznat korak '" + kind +
-                                      "' (poznati: run, click, set, expect, press, release, type)");
+        return FailAt(m_kindMark,
+                      "nepoznat korak '" + kind +
+                          "' (poznati: run, click, set, expect, press, release, type, reset)");
     }
     if (step.points > 0) {
         // What earns points is a check the program can pass or fail.
@@ -553,6 +562,15 @@ bool CReader::Target(const YAML::Node& key, STarget* target) {
         target->kind = ETargetKind::Cycles;
     } else if (upper == "INSTRUCTIONS") {
         target->kind = ETargetKind::Instructions;
+    } else if (const auto byte = FindEepromByte(name)) {
+        if (*byte < 0) {
+            return Fail(key, "'" + name +
+                                 "': bajt EEPROM-a se zadaje adresom od 0 do 63, "
+                                 "na primer EEPROM[3] ili EEPROM[0x3F]");
+        }
+        target->kind = ETargetKind::Eeprom;
+        target->address = *byte;
+        target->name = EepromByteName(*byte);
     } else if (const auto reg = FindRegister(name)) {
         target->kind = ETargetKind::Register;
         target->address = reg->address;
@@ -571,10 +589,10 @@ bool CReader::Target(const YAML::Node& key, STarget* target) {
         target->kind = ETargetKind::Register;
         target->programName = true;
     } else {
-        return Fail(key,
-                    "nepoznato ime '" + name +
-                        "' (registar, adresa registra, W, bit STATUS/INTCON/OPTION, pin, "
-                        "PC, stack, cycles, instructions, promenljiva programa ili deo ploce)");
+        return Fail(key, "nepoznato ime '" + name +
+                             "' (registar, adresa registra, W, bit STATUS/INTCON/OPTION, pin, "
+                             "PC, stack, cycles, instructions, EEPROM[n], promenljiva programa "
+                             "ili deo ploce)");
     }
     return true;
 }
@@ -610,9 +628,13 @@ bool CReader::Setting(const YAML::Node& key, const YAML::Node& value, SSetting* 
         case ETargetKind::W:
             if (!Whole(value, "vrednost registra", 0, 0xFF, &number)) return false;
             break;
+        case ETargetKind::Eeprom:
+            if (!Whole(value, "vrednost bajta", 0, 0xFF, &number)) return false;
+            break;
         default:
-            return Fail(key, "set: postavlja se pin (RA0-RA4, RB0-RB7), W ili registar, a ne '" +
-                                 setting->target.name + "'");
+            return Fail(
+                key, "set: postavlja se pin (RA0-RA4, RB0-RB7), W, registar ili EEPROM[n], a ne '" +
+                         setting->target.name + "'");
     }
     setting->value = static_cast<int>(number);
     return true;
@@ -660,6 +682,10 @@ bool CReader::Condition(const YAML::Node& key, const YAML::Node& value, SConditi
         case ETargetKind::W:
             high = 0xFF;
             what = "vrednost registra";
+            break;
+        case ETargetKind::Eeprom:
+            high = 0xFF;
+            what = "vrednost bajta";
             break;
         case ETargetKind::Bit:
         case ETargetKind::Pin:
@@ -710,6 +736,11 @@ bool ReadScenarioText(const std::string& text, const std::string& file, SScenari
     } catch (const YAML::Exception& e) {
         *error = file + ":" + std::to_string(e.mark.line + 1) + ":" +
                  std::to_string(e.mark.column + 1) + ": " + e.msg;
+        // Inside {...} YAML takes the bracket of EEPROM[n] for a list.
+        if (text.find("EEPROM[") != std::string::npos ||
+            text.find("eeprom[") != std::string::npos) {
+            *error += " (EEPROM[n] unutar {...} ide pod navodnike: {\"EEPROM[3]\": 0x41})";
+        }
     }
     // The message quotes the scenario's own text: one line on the terminal,
     // whatever bytes that held.

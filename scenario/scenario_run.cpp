@@ -109,6 +109,8 @@ int64_t Current(const STarget& target) {
             return static_cast<int64_t>(CycleCount.load());
         case ETargetKind::Instructions:
             return static_cast<int64_t>(InstructionCount.load());
+        case ETargetKind::Eeprom:
+            return Chip.datasheet.eeprom[target.address];
         case ETargetKind::Part:  // a text, compared by PartHolds
             break;
     }
@@ -119,6 +121,7 @@ std::string Shown(const STarget& target, int64_t value) {
     switch (target.kind) {
         case ETargetKind::Register:
         case ETargetKind::W:
+        case ETargetKind::Eeprom:
             return HexAndBinary(static_cast<unsigned>(value));
         case ETargetKind::PC:
             return Hex(static_cast<unsigned>(value), 4);
@@ -276,6 +279,9 @@ int64_t CScenarioStepper::PassesBeforeLook(int64_t maxPasses) {
             case EStepKind::Type:
                 BoardStep(step, &out);
                 break;
+            case EStepKind::Mclr:
+                MclrStep(&out);
+                break;
             default:
                 BeginRun(step);
                 if (m_running) continue;
@@ -407,6 +413,12 @@ std::string CScenarioStepper::StopReason(EStop stop) const {
 }
 
 bool CScenarioStepper::ResolveName(STarget* target, std::string* failure) const {
+    if (target->kind == ETargetKind::Eeprom && Chip.profile != EChipProfile::Datasheet) {
+        *failure = target->name +
+                   ": klasican cip nema EEPROM; EEPROM ima cip po katalogu "
+                   "(chip: datasheet u scenariju ili lumo-run --chip datasheet)";
+        return false;
+    }
     if (!target->programName) return true;
     const CProgramSymbol* symbol = m_names.RegisterNamed(target->name);
     if (symbol && symbol->value >= 0 && symbol->value <= kHighestRegisterAddress) {
@@ -453,8 +465,9 @@ void CScenarioStepper::ClickStep(const SStep& step, SStepReport* report) {
             }
         }
         if (target.kind != ETargetKind::Pin) {
-            const auto kind =
-                target.kind == ETargetKind::W ? SUserInput::EKind::W : SUserInput::EKind::Register;
+            const auto kind = target.kind == ETargetKind::W        ? SUserInput::EKind::W
+                              : target.kind == ETargetKind::Eeprom ? SUserInput::EKind::Eeprom
+                                                                   : SUserInput::EKind::Register;
             EditValue(
                 {kind, static_cast<uint8_t>(target.address), static_cast<uint8_t>(setting.value)});
             continue;
@@ -471,6 +484,17 @@ void CScenarioStepper::ClickStep(const SStep& step, SStepReport* report) {
         }
     }
     // The clicks land now, so that what follows sees them.
+    ApplyPinClicks();
+    Sample();
+}
+
+void CScenarioStepper::MclrStep(SStepReport* report) {
+    if (!PressMclr()) {
+        report->failure =
+            "reset: MCLR: klasican cip se ne resetuje preko MCLR; to radi cip po "
+            "katalogu (chip: datasheet u scenariju ili lumo-run --chip datasheet)";
+        return;
+    }
     ApplyPinClicks();
     Sample();
 }

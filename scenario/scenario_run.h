@@ -96,6 +96,7 @@ private:
                  std::string* failure) const;
     void ClickStep(const SStep& step, SStepReport* report);
     void ExpectStep(const SStep& step, SStepReport* report);
+    void MclrStep(SStepReport* report);
     std::string StopReason(EStop stop) const;
     void BoardStep(const SStep& step, SStepReport* report);
     void ReleaseDue();

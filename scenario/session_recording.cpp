@@ -15,6 +15,8 @@ namespace scenario {
 namespace fs = std::filesystem;
 
 namespace {
+constexpr const char* kMclr = "MCLR";
+
 std::string Hex(unsigned value, int digits) {
     char text[16];
     std::snprintf(text, sizeof text, "0x%0*X", digits, value);
@@ -41,6 +43,14 @@ void EmitRegisters(YAML::Emitter& out) {
     }
 }
 
+void EmitEeprom(YAML::Emitter& out) {
+    for (int address = 0; address < kEepromSize; ++address) {
+        const uint8_t value = Chip.datasheet.eeprom[address];
+        if (value == ProgramEeprom[address]) continue;
+        out << YAML::Key << EepromByteName(address) << YAML::Value << Hex(value, 2);
+    }
+}
+
 void InputStep(YAML::Emitter& out, const SRecordedInput& input) {
     using EKind = SRecordedInput::EKind;
     out << YAML::BeginMap;
@@ -50,6 +60,8 @@ void InputStep(YAML::Emitter& out, const SRecordedInput& input) {
     } else if (input.kind == EKind::Type) {
         out << YAML::Key << "type" << YAML::Value << YAML::Flow << YAML::BeginMap << YAML::Key
             << input.name << YAML::Value << YAML::DoubleQuoted << input.text << YAML::EndMap;
+    } else if (input.name == kMclr) {
+        out << YAML::Key << "reset" << YAML::Value << kMclr;
     } else if (input.value) {
         out << YAML::Key << "set" << YAML::Value << YAML::Flow << YAML::BeginMap << YAML::Key
             << input.name << YAML::Value << Hex(*input.value, 2) << YAML::EndMap;
@@ -75,7 +87,9 @@ bool IsRecordedInput(const SEvent& event) {
 }
 
 SRecordedInput RecordedInputOf(const SEvent& event) {
-    SRecordedInput input{event.cycle, event.text, std::nullopt};
+    SRecordedInput input;
+    input.cycle = event.cycle;
+    input.name = event.text;
     if (event.kind == EEventKind::Board) {
         const auto what = static_cast<EBoardEvent>(event.cause);
         input.kind = what == EBoardEvent::Press     ? SRecordedInput::EKind::Press
@@ -85,10 +99,11 @@ SRecordedInput RecordedInputOf(const SEvent& event) {
             input.text = std::string(1, static_cast<char>(event.value));
         return input;
     }
+    if (event.kind == EEventKind::Mclr) input.name = kMclr;
     if (event.kind != EEventKind::Edit) return input;
     input.kind = SRecordedInput::EKind::Set;
     input.value = static_cast<uint8_t>(event.value);
-    if (event.text != "W") {
+    if (event.text.rfind("0x", 0) == 0) {
         const char* name =
             RegisterNameAt(static_cast<int>(std::strtoul(event.text.c_str(), nullptr, 16)));
         if (name) input.name = name;
@@ -109,6 +124,8 @@ std::string RecordedScenario(const std::string& scenarioPath, const std::string&
     if (!board.empty())
         out << YAML::Key << "board" << YAML::Value << ProgramFromScenario(scenarioPath, board);
     out << YAML::Key << "clock" << YAML::Value << clock;
+    const bool datasheet = Chip.profile == EChipProfile::Datasheet;
+    if (datasheet) out << YAML::Key << "chip" << YAML::Value << "datasheet";
     // A recording may well run longer than the default limit.
     out << YAML::Key << "limit" << YAML::Value << std::max<uint64_t>(end, 1);
     out << YAML::Key << "steps" << YAML::Value << YAML::BeginSeq;
@@ -129,6 +146,7 @@ std::string RecordedScenario(const std::string& scenarioPath, const std::string&
     out << YAML::BeginMap << YAML::Key << "expect" << YAML::Value << YAML::BeginMap;
     out << YAML::Key << "W" << YAML::Value << Hex(W, 2);
     EmitRegisters(out);
+    if (datasheet) EmitEeprom(out);
     out << YAML::Key << "PC" << YAML::Value << Hex(PC, 4);
     out << YAML::Key << "stack" << YAML::Value << ReturnStack->Count();
     out << YAML::Key << "cycles" << YAML::Value << end;

@@ -16,9 +16,9 @@ namespace scenario {
 struct SRecordedInput {
     enum class EKind { Click, Set, Press, Release, Type };
     uint64_t cycle = 0;  // the cycle count when the input reached the machine
-    // A click's pin (RA0-RA4, RB0-RB7); an edit's W or register, by the
-    // chip's name where it has one, else by address ("0x0C"); a board
-    // input's part.
+    // A click's pin (RA0-RA4, RB0-RB7); an edit's W, register, by the chip's
+    // name where it has one, else by address ("0x0C"), or EEPROM byte
+    // ("EEPROM[3]"); "MCLR" for an MCLR reset; a board input's part.
     std::string name;
     std::optional<uint8_t> value;  // the value an edit wrote; none for a click
     EKind kind = EKind::Click;
@@ -36,10 +36,12 @@ SRecordedInput RecordedInputOf(const SEvent& event);
 
 // The scenario text for a session whose inputs were these, ending now (the
 // machine's current state is what the final expect holds): a click as a
-// `click` step, an edit as a `set` step, the board's as `press`, `release`
-// and `type` (the bytes typed at one cycle at one terminal as one step). The
-// program and the board file (none when empty) are named relative to the
-// scenario's folder where they can be.
+// `click` step, an edit as a `set` step, an MCLR reset as a `reset` step,
+// the board's as `press`, `release` and `type` (the bytes typed at one cycle
+// at one terminal as one step); on the data-sheet chip the scenario says so,
+// and its final expect holds the EEPROM's bytes that differ from the
+// program's own. The program and the board file (none when empty) are named
+// relative to the scenario's folder where they can be.
 std::string RecordedScenario(const std::string& scenarioPath, const std::string& program,
                              double clockHz, const std::vector<SRecordedInput>& inputs,
                              const std::string& board = {});

@@ -9,9 +9,12 @@
 #include "chip_profile.h"
 #include "command_ids.h"
 #include "decoded_word.h"
+#include "input_view.h"
 #include "lumo_doc.h"
 #include "main_frame.h"
 #include "messages_pane.h"
+#include "output_view.h"
+#include "pin_input.h"
 #include "state.h"
 #include "status_mark.h"
 
@@ -96,6 +99,35 @@ CChipCommands::CChipCommands(CMainFrame& frame, CLumoDoc& doc)
     m_pMark->setVisible(datasheet);
     connect(choice, &QAction::toggled, this, &CChipCommands::Choose);
     connect(&frame, &CMainFrame::Assembled, this, &CChipCommands::OnAssembled);
+    connect(frame.Action(ID_MCLR_RESET), &QAction::triggered, this, &CChipCommands::OnMclr);
+    connect(frame.OutputView(), &CPaneView::Refreshing, this, &CChipCommands::Follow);
+    Follow();
+}
+
+void CChipCommands::OnMclr() {
+    if (ProgramEnd == 0 || !PressMclr()) return;
+    // A waiting worker repaints once more when the reset has landed.
+    m_frame.InputView()->InvalidateRect(false);
+    m_frame.OutputView()->InvalidateRect(false);
+}
+
+void CChipCommands::Follow() {
+    const bool datasheet = Chip.profile == EChipProfile::Datasheet;
+    m_frame.Action(ID_MCLR_RESET)->setEnabled(datasheet);
+    // Fewer than told: a new run, or the history went back.
+    const uint32_t resets = datasheet ? Chip.datasheet.watchdogResets.load() : 0;
+    if (resets < m_watchdogResets) m_watchdogResets = resets;
+    if (resets == m_watchdogResets) return;
+    const uint32_t news = resets - m_watchdogResets;
+    m_watchdogResets = resets;
+    m_frame.Messages()->AddLine(
+        news == 1 ? QCoreApplication::translate(
+                        "CChipCommands",
+                        "Watchdog je resetovao cip (TO = 0, program ponovo od reci 0)")
+                  : QCoreApplication::translate(
+                        "CChipCommands",
+                        "Watchdog je resetovao cip %1 puta (TO = 0, program ponovo od reci 0)")
+                        .arg(news));
 }
 
 void CChipCommands::Choose(bool datasheet) {

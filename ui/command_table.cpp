@@ -28,6 +28,7 @@ constexpr CommandInfo kCommands[] = {
     {ID_CONTINUOUS_RUN, QT_TRANSLATE_NOOP("Command", "Kontinualna simulacija (F5)"), QT_TRANSLATE_NOOP("Command", "Kontinualna simulacija "), QT_TRANSLATE_NOOP("Command", "Kontinualna simulacija (F5)"), 8},
     {ID_STOP_SIMULATION, QT_TRANSLATE_NOOP("Command", "&Prekid simulacije (Shift+F5)"), QT_TRANSLATE_NOOP("Command", "Prekid simulacije "), QT_TRANSLATE_NOOP("Command", "Prekid (Shift+F5)"), 9},
     {ID_RESTART, QT_TRANSLATE_NOOP("Command", "&Restart (Ctrl+R)"), QT_TRANSLATE_NOOP("Command", "Restart "), QT_TRANSLATE_NOOP("Command", " Restart"), 10},
+    {ID_MCLR_RESET, QT_TRANSLATE_NOOP("Command", "&MCLR reset (Ctrl+M)"), QT_TRANSLATE_NOOP("Command", "Resetuj cip po katalogu preko pina MCLR: EEPROM i RAM ostaju, TO i PD kazu uzrok"), nullptr, -1},
     {ID_SPEED, QT_TRANSLATE_NOOP("Command", "&Brzina (Ctrl+B)"), QT_TRANSLATE_NOOP("Command", "Brzina /nBrzina"), nullptr, -1},
     {ID_BREAK_LABELS, QT_TRANSLATE_NOOP("Command", "&Labele prekidnih tacaka (Ctrl+L)"), QT_TRANSLATE_NOOP("Command", "Labele prekidnih tacaka (Ctrl+L)"), nullptr, -1},
     {ID_HELP, QT_TRANSLATE_NOOP("Command", "&Pomoc"), QT_TRANSLATE_NOOP("Command", "Pomoc "), QT_TRANSLATE_NOOP("Command", "Pomoc"), 11},
@@ -51,6 +52,7 @@ constexpr CommandInfo kCommands[] = {
     {ID_VIEW_STACK, QT_TRANSLATE_NOOP("Command", "Stek"), QT_TRANSLATE_NOOP("Command", "Prikazi povratne adrese na steku"), nullptr, -1},
     {ID_VIEW_PROGRAM_MEMORY, QT_TRANSLATE_NOOP("Command", "Programska memorija"), QT_TRANSLATE_NOOP("Command", "Prikazi sve reci programa sa instrukcijama i labelama"), nullptr, -1},
     {ID_VIEW_DATA_MEMORY, QT_TRANSLATE_NOOP("Command", "Memorija podataka"), QT_TRANSLATE_NOOP("Command", "Prikazi obe banke memorije podataka sa imenima"), nullptr, -1},
+    {ID_VIEW_EEPROM, QT_TRANSLATE_NOOP("Command", "EEPROM"), QT_TRANSLATE_NOOP("Command", "Prikazi 64 bajta EEPROM-a cipa po katalogu"), nullptr, -1},
     {ID_VIEW_ANALYSER, QT_TRANSLATE_NOOP("Command", "Logicki analizator"), QT_TRANSLATE_NOOP("Command", "Prikazi nivoe pinova kroz vreme, merenja i uslov zaustavljanja"), nullptr, -1},
     {ID_RECORD_START, QT_TRANSLATE_NOOP("Command", "Snimi sesiju"), QT_TRANSLATE_NOOP("Command", "Restartuj program i pamti svaki klik na pin sa njegovim ciklusom"), nullptr, -1},
     {ID_RECORD_END, QT_TRANSLATE_NOOP("Command", "Zavrsi snimanje"), QT_TRANSLATE_NOOP("Command", "Upisi snimljenu sesiju kao scenario (*.yaml)"), nullptr, -1},
@@ -67,9 +69,9 @@ constexpr int kEditMenu[] = {ID_EDIT_UNDO, kSeparator, ID_EDIT_CUT, ID_EDIT_COPY
 constexpr int kViewMenu[] = {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_HEX, ID_VIEW_SPECIAL_REGS, ID_VIEW_GENERAL_REGS, ID_VIEW_CHANGES,
                              kSeparator, ID_VIEW_STOPWATCH, ID_VIEW_TOOLBAR_EXTRAS, ID_VIEW_EVENTS,
                              ID_VIEW_WATCH, ID_VIEW_STACK, ID_VIEW_PROGRAM_MEMORY, ID_VIEW_DATA_MEMORY,
-                             ID_VIEW_ANALYSER, ID_VIEW_BOARD};
+                             ID_VIEW_EEPROM, ID_VIEW_ANALYSER, ID_VIEW_BOARD};
 constexpr int kOptionsMenu[] = {ID_ASSEMBLE, ID_SAVE_BEFORE_ASSEMBLE, ID_ASSEMBLER_TIME_LIMIT, ID_DATASHEET_CHIP, kSeparator, ID_SINGLE_STEP, ID_CONTINUOUS_RUN, ID_STOP_SIMULATION,
-                                ID_RESTART, ID_SPEED, ID_BREAK_LABELS, kSeparator, ID_STEP_BACK, ID_BACK_TO_EVENT,
+                                ID_RESTART, ID_MCLR_RESET, ID_SPEED, ID_BREAK_LABELS, kSeparator, ID_STEP_BACK, ID_BACK_TO_EVENT,
                                 kSeparator, ID_OSCILLATOR, ID_ZERO_STOPWATCH, kSeparator, ID_RECORD_START,
                                 ID_RECORD_END, ID_REPLAY, ID_EXPORT_VCD, kSeparator, ID_BOARD_OPEN,
                                 ID_BOARD_EDIT, ID_BOARD_DETACH};
@@ -94,6 +96,7 @@ constexpr AcceleratorInfo kAccelerators[] = {
     {Qt::CTRL | Qt::Key_C, ID_EDIT_COPY},
     {Qt::CTRL | Qt::Key_H, ID_VIEW_HEX},
     {Qt::CTRL | Qt::Key_L, ID_BREAK_LABELS},
+    {Qt::CTRL | Qt::Key_M, ID_MCLR_RESET},
     {Qt::CTRL | Qt::Key_N, ID_FILE_NEW},
     {Qt::CTRL | Qt::Key_O, ID_FILE_OPEN},
     {Qt::CTRL | Qt::Key_R, ID_RESTART},

@@ -29,6 +29,7 @@ constexpr SKindChoice kChoices[] = {
     {QT_TRANSLATE_NOOP("CEventsPane", "Ucitavanje"), static_cast<int>(EEventKind::Load)},
     {QT_TRANSLATE_NOOP("CEventsPane", "Upisane vrednosti"), static_cast<int>(EEventKind::Edit)},
     {QT_TRANSLATE_NOOP("CEventsPane", "Ploca"), static_cast<int>(EEventKind::Board)},
+    {QT_TRANSLATE_NOOP("CEventsPane", "MCLR reset"), static_cast<int>(EEventKind::Mclr)},
 };
 
 QString Causes(uint8_t cause) {
@@ -133,6 +134,8 @@ QString CEventsPane::Describe(const SEvent& event) {
             return QString::asprintf("%s: %s 0x%02X", event.text.c_str(),
                                      BoardEventName(static_cast<EBoardEvent>(event.cause)),
                                      static_cast<unsigned>(event.value));
+        case EEventKind::Mclr:
+            return QCoreApplication::translate("CEventsPane", "MCLR reset");
     }
     return {};
 }

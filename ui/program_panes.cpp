@@ -11,6 +11,7 @@
 #include "command_ids.h"
 #include "data_memory_pane.h"
 #include "edit_view.h"
+#include "eeprom_pane.h"
 #include "main_frame.h"
 #include "output_view.h"
 #include "program_memory_pane.h"
@@ -29,7 +30,7 @@ constexpr int kMessageMs = 10000;
 // The first time a pane opens it floats beside the window rather than
 // narrowing the fixed drawings: two columns of two, each half the window's
 // height, kept on the screen.
-constexpr int kFirstWidths[] = {420, 420, 520, 560};
+constexpr int kFirstWidths[] = {420, 420, 520, 560, 380};
 }  // namespace
 
 CProgramPanes::CProgramPanes(CMainFrame& frame)
@@ -38,17 +39,22 @@ CProgramPanes::CProgramPanes(CMainFrame& frame)
       m_pWatch(new CWatchPane(*frame.Names(), &frame)),
       m_pStack(new CStackPane(*frame.Names(), &frame)),
       m_pProgram(new CProgramMemoryPane(*frame.Names(), &frame)),
-      m_pData(new CDataMemoryPane(*frame.Names(), &frame)) {
+      m_pData(new CDataMemoryPane(*frame.Names(), &frame)),
+      m_pEeprom(new CEepromPane(&frame)) {
     Install(m_pWatch, ID_VIEW_WATCH, 0);
     Install(m_pStack, ID_VIEW_STACK, 1);
     Install(m_pProgram, ID_VIEW_PROGRAM_MEMORY, 2);
     Install(m_pData, ID_VIEW_DATA_MEMORY, 3);
+    Install(m_pEeprom, ID_VIEW_EEPROM, 4);
 
     connect(frame.OutputView(), &CPaneView::Refreshing, this, &CProgramPanes::Refresh);
     connect(frame.Names(), &CProgramNames::Changed, this, &CProgramPanes::OnProgramChanged);
     connect(m_pWatch, &CWatchPane::EditRegister, this, &CProgramPanes::EditRegister);
     connect(m_pWatch, &CWatchPane::Refused, this, &CProgramPanes::Say);
     connect(m_pData, &CDataMemoryPane::EditRegister, this, &CProgramPanes::EditRegister);
+    connect(m_pEeprom, &CEepromPane::EditByte, this, [this](int address) {
+        if (auto* edits = m_frame.findChild<CRegisterEdits*>()) edits->OnEditEeprom(address);
+    });
     connect(m_pStack, &CStackPane::GoToWord, this, &CProgramPanes::GoToWord);
     connect(m_pProgram, &CProgramMemoryPane::GoToWord, this, &CProgramPanes::GoToWord);
     connect(m_pProgram, &CProgramMemoryPane::ToggleBreakpoint, this,
@@ -64,6 +70,7 @@ CProgramPanes::CProgramPanes(CMainFrame& frame)
 
 void CProgramPanes::Install(QDockWidget* pane, int commandId, int index) {
     m_panes[static_cast<size_t>(index)] = pane;
+    m_commands[static_cast<size_t>(index)] = commandId;
     pane->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable |
                       QDockWidget::DockWidgetFloatable);
     m_frame.addDockWidget(Qt::RightDockWidgetArea, pane);
@@ -111,7 +118,7 @@ void CProgramPanes::Restore(QDockWidget* pane, int index) {
     }
     pane->restoreGeometry(settings.value(key + QStringLiteral("geometry")).toByteArray());
     if (settings.value(key + QStringLiteral("shown")).toBool()) {
-        m_frame.Action(ID_VIEW_WATCH + index)->setChecked(true);
+        m_frame.Action(m_commands[static_cast<size_t>(index)])->setChecked(true);
     }
 }
 
@@ -122,7 +129,7 @@ void CProgramPanes::SaveAll() const {
         if (!m_placed[static_cast<size_t>(index)]) continue;
         const QString key = kPaneKey + pane->objectName() + QLatin1Char('/');
         settings.setValue(key + QStringLiteral("shown"),
-                          m_frame.Action(ID_VIEW_WATCH + index)->isChecked());
+                          m_frame.Action(m_commands[static_cast<size_t>(index)])->isChecked());
         settings.setValue(key + QStringLiteral("floating"), pane->isFloating());
         settings.setValue(key + QStringLiteral("area"),
                           static_cast<int>(m_frame.dockWidgetArea(const_cast<QDockWidget*>(pane))));
@@ -141,6 +148,7 @@ void CProgramPanes::Refresh() {
     if (m_pStack->isVisible()) m_pStack->Refresh();
     if (m_pProgram->isVisible()) m_pProgram->Refresh();
     if (m_pData->isVisible()) m_pData->Refresh();
+    if (m_pEeprom->isVisible()) m_pEeprom->Refresh();
     if (m_hovered != -1) ShowHovered();
 }
 

@@ -1,16 +1,18 @@
 #pragma once
 // The panes that show the program as its own words see it: watch, stack,
-// program memory and data memory. Each is a dock of its own, opened from the
-// View menu (closed at first, so the main window's picture stays as it is),
-// and where the user leaves it is kept in the settings. An open pane reads
-// the machine whenever the register display repaints: after a step, during
-// a run, after going back and during a replay. Also here: the status bar
-// names the value under the mouse in the register display.
+// program memory, data memory and the data-sheet chip's EEPROM. Each is a
+// dock of its own, opened from the View menu (closed at first, so the main
+// window's picture stays as it is), and where the user leaves it is kept in
+// the settings. An open pane reads the machine whenever the register display
+// repaints: after a step, during a run, after going back and during a
+// replay. Also here: the status bar names the value under the mouse in the
+// register display.
 #include <QObject>
 #include <QRect>
 #include <array>
 
 class CDataMemoryPane;
+class CEepromPane;
 class CMainFrame;
 class CProgramMemoryPane;
 class CStackPane;
@@ -26,6 +28,7 @@ public:
     CStackPane* Stack() const { return m_pStack; }
     CProgramMemoryPane* ProgramMemory() const { return m_pProgram; }
     CDataMemoryPane* DataMemory() const { return m_pData; }
+    CEepromPane* Eeprom() const { return m_pEeprom; }
 
     // Reads the machine into every open pane.
     void Refresh();
@@ -53,8 +56,11 @@ private:
     CStackPane* m_pStack;
     CProgramMemoryPane* m_pProgram;
     CDataMemoryPane* m_pData;
-    std::array<QDockWidget*, 4> m_panes{};
-    std::array<bool, 4> m_placed{};
+    CEepromPane* m_pEeprom;
+    static constexpr size_t kPanes = 5;
+    std::array<QDockWidget*, kPanes> m_panes{};
+    std::array<int, kPanes> m_commands{};  // the View menu's item of each
+    std::array<bool, kPanes> m_placed{};
     int m_hovered = -1;  // the register under the mouse in the register display
     QString m_hoverText;
 };

@@ -20,14 +20,25 @@ bool ParseRegisterValue(const QString& text, uint8_t* value) {
     return true;
 }
 
+namespace {
+QString NameOf(int reg, const QString& programNames) {
+    QString name = RegisterName(reg);
+    if (reg != kWRegister && !name.contains(QStringLiteral("0x"))) {
+        name += QCoreApplication::translate("CRegisterEditDlg", " (adresa %1)")
+                    .arg(QString::asprintf("0x%02X", static_cast<unsigned>(reg)));
+    }
+    if (!programNames.isEmpty()) name += QStringLiteral(" = ") + programNames;
+    return name;
+}
+}  // namespace
+
 CRegisterEditDlg::CRegisterEditDlg(int reg, uint8_t value, QWidget* parent,
                                    const QString& programNames)
+    : CRegisterEditDlg(NameOf(reg, programNames), value, parent) {}
+
+CRegisterEditDlg::CRegisterEditDlg(const QString& name, uint8_t value, QWidget* parent)
     : QDialog(parent), m_pField(new QLineEdit), m_value(value) {
     setWindowTitle(QCoreApplication::translate("CRegisterEditDlg", "Nova vrednost"));
-    QString name = RegisterName(reg);
-    if (reg != kWRegister && !name.contains(QStringLiteral("0x")))
-        name += tr(" (adresa %1)").arg(QString::asprintf("0x%02X", static_cast<unsigned>(reg)));
-    if (!programNames.isEmpty()) name += QStringLiteral(" = ") + programNames;
     const QString current = QString::asprintf("0x%02X", static_cast<unsigned>(value));
     auto* prompt =
         new QLabel(QCoreApplication::translate(

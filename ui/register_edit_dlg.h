@@ -15,6 +15,8 @@ public:
     // programNames: what the program calls the register, if anything.
     CRegisterEditDlg(int reg, uint8_t value, QWidget* parent = nullptr,
                      const QString& programNames = {});
+    // Any other byte: name says which ("EEPROM[3]").
+    CRegisterEditDlg(const QString& name, uint8_t value, QWidget* parent = nullptr);
 
     QLineEdit* ValueField() const { return m_pField; }
     QPushButton* OkButton() const { return m_pOk; }

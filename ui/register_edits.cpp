@@ -31,15 +31,42 @@ void CRegisterEdits::Refuse(const QString& why) {
     QToolTip::showText(QCursor::pos(), why, m_frame.OutputView());
 }
 
-void CRegisterEdits::OnEdit(int reg) {
+bool CRegisterEdits::Standing() {
     // A value typed in while instructions run would land at a moment the
     // user cannot see.
     const CCPUNit* worker = m_doc.m_pWorker;
     if (worker && (!worker->m_bPaused || worker->m_runState == RunState::Running)) {
         Refuse(QCoreApplication::translate(
             "CRegisterEdits", "Vrednosti se menjaju samo dok simulacija stoji (Prekid, Shift+F5)"));
+        return false;
+    }
+    return true;
+}
+
+void CRegisterEdits::Repaint() {
+    m_frame.InputView()->InvalidateRect(false);
+    m_frame.OutputView()->InvalidateRect(false);
+    LastRefreshedView.store(m_frame.OutputView());
+}
+
+void CRegisterEdits::OnEditEeprom(int address) {
+    if (!Standing()) return;
+    const QString name =
+        QCoreApplication::translate("CRegisterEdits", "EEPROM[%1] (adresa %2)")
+            .arg(address)
+            .arg(QString::asprintf("0x%02X", static_cast<unsigned>(address)));
+    CRegisterEditDlg dialog(name, Chip.datasheet.eeprom[address % kEepromSize], &m_frame);
+    if (dialog.exec() != QDialog::Accepted) return;
+    if (!EditValue({SUserInput::EKind::Eeprom, static_cast<uint8_t>(address), dialog.Value()})) {
+        Refuse(QCoreApplication::translate(
+            "CRegisterEdits", "EEPROM ima samo cip po katalogu (Options > Cip po katalogu)"));
         return;
     }
+    Repaint();
+}
+
+void CRegisterEdits::OnEdit(int reg) {
+    if (!Standing()) return;
     const bool isW = reg == kWRegister;
     if (!isW) {
         if (const char* refusal = RegisterEditRefusal(reg)) {
@@ -52,9 +79,5 @@ void CRegisterEdits::OnEdit(int reg) {
     if (dialog.exec() != QDialog::Accepted) return;
     EditValue({isW ? SUserInput::EKind::W : SUserInput::EKind::Register,
                static_cast<uint8_t>(isW ? 0 : reg), dialog.Value()});
-    // Both panes, as after a pin click; a waiting worker repaints them once
-    // more when it has applied the value.
-    m_frame.InputView()->InvalidateRect(false);
-    m_frame.OutputView()->InvalidateRect(false);
-    LastRefreshedView.store(m_frame.OutputView());
+    Repaint();
 }

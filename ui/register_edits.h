@@ -15,10 +15,18 @@ public:
 
     // reg: a register file index or kWRegister.
     void OnEdit(int reg);
+    // A byte of the data-sheet chip's EEPROM, 0-63.
+    void OnEditEeprom(int address);
 
 private:
     // Says why no editor opens.
     void Refuse(const QString& why);
+    // Whether the simulation stands, so that values may be written; says why
+    // not otherwise.
+    bool Standing();
+    // Both panes, as after a pin click; a waiting worker repaints them once
+    // more when it has applied the value.
+    void Repaint();
 
     CMainFrame& m_frame;
     CLumoDoc& m_doc;

@@ -51,8 +51,13 @@ QString StateWords(RunState state, const SRunPace& pace, const QString& place) {
 }  // namespace
 
 QString RunStateText(RunState state, const SRunPace& pace, const QString& place,
-                     const QString& lastMessage) {
+                     const QString& lastMessage, bool asleep) {
     QString text = StateWords(state, pace, place);
+    if (asleep && (state == RunState::Running || state == RunState::Paused)) {
+        // First, so that a narrow pane still shows it.
+        text = QCoreApplication::translate("RunState", "Spava (SLEEP), %1")
+                   .arg(text.left(1).toLower() + text.mid(1));
+    }
     if (!lastMessage.isEmpty())
         text += QCoreApplication::translate("RunState", " | Poruka: ") + lastMessage;
     return text;

@@ -71,7 +71,8 @@ void CRunStatusPanes::Update() {
     const int pc = PC;
     const QString place = state == RunState::AtBreakpoint ? BreakpointName(pc) : QString();
     const SRunPace pace{SimSpeedMs, RealTimeFactor, RealTimeLagUs};
-    const QString text = RunStateText(state, pace, place, m_lastMessage);
+    const bool asleep = Chip.profile == EChipProfile::Datasheet && Asleep;
+    const QString text = RunStateText(state, pace, place, m_lastMessage, asleep);
     // setText repaints a label only when its text changes.
     SetText(m_pState, text);
     SetText(m_pPc, ::PcText(pc, m_labels));

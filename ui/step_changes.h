@@ -5,17 +5,33 @@
 #include <cstdint>
 
 #include "register_layout.h"
+#include "state.h"
 
-class CStepChanges {
+// Snapshot: what the pane shows, comparable with ==.
+template <class Snapshot>
+class CStepChangesOf {
 public:
     // Takes the state now shown; returns the state of the step before it, or
     // nullptr while there has been no step yet.
-    const RegisterSnapshot* Look(const RegisterSnapshot& now);
+    const Snapshot* Look(const Snapshot& now) {
+        const uint64_t instructions = Chip.instructionCount;
+        // A new step: an instruction ran, or the values changed without one.
+        if (m_bLooked && (instructions != m_nShownInstructions || !(now == m_shown))) {
+            m_before = m_shown;
+            m_bHaveBefore = true;
+        }
+        m_shown = now;
+        m_nShownInstructions = instructions;
+        m_bLooked = true;
+        return m_bHaveBefore ? &m_before : nullptr;
+    }
 
 private:
-    RegisterSnapshot m_shown;
-    RegisterSnapshot m_before;
+    Snapshot m_shown{};
+    Snapshot m_before{};
     uint64_t m_nShownInstructions = 0;
     bool m_bLooked = false;
     bool m_bHaveBefore = false;
 };
+
+using CStepChanges = CStepChangesOf<RegisterSnapshot>;

@@ -250,6 +250,14 @@
         <source>Pisan za pravi cip (%1): ukljucite Options &gt; Cip po katalogu (PIC16C84)</source>
         <translation>Written for the real chip (%1): turn on Options &gt; Data-sheet chip (PIC16C84)</translation>
     </message>
+    <message>
+        <source>Watchdog je resetovao cip (TO = 0, program ponovo od reci 0)</source>
+        <translation>The watchdog reset the chip (TO = 0, the program starts again at word 0)</translation>
+    </message>
+    <message>
+        <source>Watchdog je resetovao cip %1 puta (TO = 0, program ponovo od reci 0)</source>
+        <translation>The watchdog reset the chip %1 times (TO = 0, the program starts again at word 0)</translation>
+    </message>
 </context>
 <context>
     <name>CDataMemoryPane</name>
@@ -276,6 +284,25 @@
     <message>
         <source>Binarno</source>
         <translation>Binary</translation>
+    </message>
+</context>
+<context>
+    <name>CEepromPane</name>
+    <message>
+        <source>EEPROM</source>
+        <translation>EEPROM</translation>
+    </message>
+    <message>
+        <source>EEPROM podataka ima samo cip po katalogu: ukljucite Options &gt; Cip po katalogu (PIC16C84)</source>
+        <translation>Only the data-sheet chip has a data EEPROM: turn on Options &gt; Data-sheet chip (PIC16C84)</translation>
+    </message>
+    <message>
+        <source>Znakovi</source>
+        <translation>Characters</translation>
+    </message>
+    <message>
+        <source>Dvoklik na bajt upisuje novu vrednost dok simulacija stoji</source>
+        <translation>A double-click on a byte writes a new value while the simulation is stopped</translation>
     </message>
 </context>
 <context>
@@ -379,6 +406,10 @@
     <message>
         <source>Upisano %1 = %2</source>
         <translation>Written %1 = %2</translation>
+    </message>
+    <message>
+        <source>MCLR reset</source>
+        <translation>MCLR reset</translation>
     </message>
 </context>
 <context>
@@ -613,6 +644,14 @@ New value (0-255; 12, 0x0C or 0b00001100):</translation>
     <message>
         <source>Vrednosti se menjaju samo dok simulacija stoji (Prekid, Shift+F5)</source>
         <translation>Values can be changed only while the simulation is stopped (Stop, Shift+F5)</translation>
+    </message>
+    <message>
+        <source>EEPROM[%1] (adresa %2)</source>
+        <translation>EEPROM[%1] (address %2)</translation>
+    </message>
+    <message>
+        <source>EEPROM ima samo cip po katalogu (Options &gt; Cip po katalogu)</source>
+        <translation>Only the data-sheet chip has an EEPROM (Options &gt; Data-sheet chip)</translation>
     </message>
 </context>
 <context>
@@ -1380,6 +1419,22 @@ New value (0-255; 12, 0x0C or 0b00001100):</translation>
         <translation>&amp;Help</translation>
     </message>
     <message>
+        <source>&amp;MCLR reset (Ctrl+M)</source>
+        <translation>&amp;MCLR reset (Ctrl+M)</translation>
+    </message>
+    <message>
+        <source>Resetuj cip po katalogu preko pina MCLR: EEPROM i RAM ostaju, TO i PD kazu uzrok</source>
+        <translation>Reset the data-sheet chip through its MCLR pin: EEPROM and RAM are kept, TO and PD tell the cause</translation>
+    </message>
+    <message>
+        <source>EEPROM</source>
+        <translation>EEPROM</translation>
+    </message>
+    <message>
+        <source>Prikazi 64 bajta EEPROM-a cipa po katalogu</source>
+        <translation>Show the data-sheet chip&apos;s 64 bytes of EEPROM</translation>
+    </message>
+    <message>
         <source>Ploca...</source>
         <translation>Board...</translation>
     </message>
@@ -1393,7 +1448,7 @@ New value (0-255; 12, 0x0C or 0b00001100):</translation>
     </message>
     <message>
         <source>Dodaj, ukloni i povezi delove ploce i upisi je u fajl ploce</source>
-        <translation>Add, remove and wire the board's parts and write it to the board file</translation>
+        <translation>Add, remove and wire the board&apos;s parts and write it to the board file</translation>
     </message>
     <message>
         <source>Skini plocu</source>
@@ -1734,6 +1789,10 @@ value %1 = %2 = </translation>
     <message>
         <source>na adresi </source>
         <translation>at address </translation>
+    </message>
+    <message>
+        <source>Spava (SLEEP), %1</source>
+        <translation>Asleep (SLEEP), %1</translation>
     </message>
 </context>
 </TS>

@@ -37,3 +37,33 @@ TEST(ChipDataRecords, ConfigWordAndEepromFromBothByteOrders) {
         EXPECT_EQ(Chip.datasheet.eeprom[1].load(), c.eeprom1) << c.name;
     }
 }
+
+// A load on the data-sheet chip ends in its power-on reset, with the
+// configuration word just read: STATUS 0001 1xxx, the watchdog on with WDTE
+// (bit 2) set; the classic chip keeps the load's cleared STATUS.
+TEST(ChipDataRecords, ALoadOnTheDatasheetChipEndsInItsPowerOnReset) {
+    const struct {
+        EChipProfile profile;
+        const char* text;
+        int status;
+        bool watchdog;
+    } cases[] = {
+        {EChipProfile::Datasheet, ":02400E00FF3F72\n:00000001FF\n", 0x18, true},
+        {EChipProfile::Datasheet, ":02400E00FB3F76\n:00000001FF\n", 0x18, false},
+        {EChipProfile::Classic, ":02400E00FF3F72\n:00000001FF\n", 0x00, false},
+    };
+    const EChipProfile setting = ChipProfile;
+    for (const auto& c : cases) {
+        ChipProfile = c.profile;
+        ResetForLoad();
+        Chip.datasheet.watchdogOn = false;
+        LoadChipDataRecords(c.text, EWordBytes::LowFirst);
+        EXPECT_EQ(Chip.profile.load(), c.profile);
+        EXPECT_EQ(RegisterFile[STATUS] & 0x18, c.status);
+        EXPECT_EQ(RegisterFile[STATUS_BANK1] & 0x18, c.status);
+        EXPECT_EQ(Chip.datasheet.watchdogOn.load(), c.watchdog);
+    }
+    ChipProfile = setting;
+    ResetForLoad();
+    LoadChipDataRecords(":00000001FF\n", EWordBytes::LowFirst);
+}

@@ -1,6 +1,6 @@
-// Going back: random programs with random pin clicks and edited values, run
-// N passes, go back K and forward K again; every state on the way must be the
-// one the run had.
+// Going back: random programs with random pin clicks and edited values (on
+// the data-sheet chip also EEPROM bytes and MCLR resets), run N passes, go back K and forward K
+// again; every state on the way must be the one the run had.
 #include "history.h"
 
 #include <random>
@@ -23,7 +23,9 @@ protected:
         m_random.seed(seed);
         for (int address = 0; address < 1023; ++address) PutWord(address, RandomWord(m_random));
         PutWord(1023, 0x2805);  // GOTO 5
+        ChipProfile = m_profile;
         ResetForRun();
+        ChipProfile = EChipProfile::Classic;
         // Timer mode with the timer's interrupt on, so interrupts come often.
         RegisterFile[OPTION_REG] = 0x08;
         RegisterFile[INTCON] = 0xA0;
@@ -38,6 +40,10 @@ protected:
             const int dice = std::uniform_int_distribution<int>(0, 80)(m_random);
             if (dice < 2) Click();
             if (dice == 2) Edit();
+            if (dice == 3)
+                EditValue(
+                    {SUserInput::EKind::Eeprom, uint8_t(m_random() % 64), uint8_t(m_random())});
+            if (dice == 4 && m_random() % 8 == 0) PressMclr();
             Step();
         }
         m_states.push_back(Chip);
@@ -63,12 +69,15 @@ protected:
 
     std::mt19937 m_random;
     std::vector<SChipState> m_states;
+    EChipProfile m_profile = EChipProfile::Classic;
 };
 
 TEST_F(HistoryTest, BackAndForwardAgainGiveTheRecordedStatesBitForBit) {
     constexpr int kPasses = 20000;
-    for (unsigned seed = 1; seed <= 4; ++seed) {
+    for (unsigned seed = 1; seed <= 6; ++seed) {
         m_states.clear();
+        // The last two on the data-sheet chip.
+        m_profile = seed > 4 ? EChipProfile::Datasheet : EChipProfile::Classic;
         LoadRandomProgram(seed);
         RunRecording(kPasses);
         for (int back : {1, 2, 4095, 4096, 4097, 9000, kPasses}) {

@@ -35,6 +35,10 @@ void CheckCondition(const SCondition& c, bool inUntil) {
         case ETargetKind::Stack:
             FUZZ_REQUIRE(v <= 8, "stack");
             break;
+        case ETargetKind::Eeprom:
+            FUZZ_REQUIRE(c.target.address >= 0 && c.target.address < 64 && v <= 0xFF,
+                         c.target.name);
+            break;
         default:
             break;
     }
@@ -89,6 +93,8 @@ LUMO_FUZZ_TARGET(scenario_reader) {
             case EStepKind::Type:
                 FUZZ_REQUIRE(!step.part.empty() && step.key.size() <= 1, "a part step's part");
                 FUZZ_REQUIRE(!scenario.board.empty(), "a part step without a board");
+                break;
+            case EStepKind::Mclr:
                 break;
         }
         FUZZ_REQUIRE(!DescribeStep(step).empty(), "a step without a description");

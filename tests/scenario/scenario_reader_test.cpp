@@ -141,8 +141,10 @@ TEST(ScenarioReader, SetWritesPinsRegistersAndWInTheOrderGiven) {
               "s.yaml:2:11: set: INDF: INDF");
     EXPECT_EQ(ErrorOf("steps:\n  - set: {W: 256}\n").substr(0, 16), "s.yaml:2:14: vre");
     EXPECT_EQ(ErrorOf("steps:\n  - set: {RB0: 2}\n").substr(0, 16), "s.yaml:2:16: niv");
-    EXPECT_EQ(ErrorOf("steps:\n  - set: {Z: 1}\n"),
-              "s.yaml:2:11: set: postavlja se pin (RA0-RA4, RB0-RB7), W ili registar, a ne 'Z'");
+    EXPECT_EQ(
+        ErrorOf("steps:\n  - set: {Z: 1}\n"),
+        "s.yaml:2:11: set: postavlja se pin (RA0-RA4, RB0-RB7), W, registar ili EEPROM[n], a ne "
+        "'Z'");
 }
 
 TEST(ScenarioReader, OtherNamesAreTheProgramsVariables) {
@@ -232,5 +234,46 @@ TEST(ScenarioReader, BrokenYamlAndUnreadableFilesAreErrorsToo) {
     std::string error;
     EXPECT_FALSE(ReadScenarioFile("/nonexistent/s.yaml", &scenario, &error));
     EXPECT_EQ(error, "/nonexistent/s.yaml: datoteka se ne moze procitati");
+}
+}  // namespace
+
+namespace {
+// EEPROM[n] names the byte by its address in any case and radix; a wrong
+// index, value or YAML form is told with its place.
+TEST(ScenarioReader, EepromBytesInSetAndExpect) {
+    const SScenario s = Read(
+        "steps:\n"
+        "  - set:\n      EEPROM[0]: 0x41\n      eeprom[0x3F]: 255\n"
+        "  - expect:\n      EEPROM[10]: '!= 3'\n"
+        "  - expect: {'EEPROM[0b11]': 1}\n"
+        "  - reset: mclr\n");
+    ASSERT_EQ(s.steps.size(), 4u);
+    const auto& set = s.steps[0].settings;
+    ASSERT_EQ(set.size(), 2u);
+    EXPECT_EQ(set[0].target.kind, ETargetKind::Eeprom);
+    EXPECT_EQ(set[0].target.address, 0);
+    EXPECT_EQ(set[0].value, 0x41);
+    EXPECT_EQ(set[1].target.address, 63);
+    EXPECT_EQ(set[1].target.name, "EEPROM[63]");
+    EXPECT_EQ(set[1].value, 255);
+    EXPECT_EQ(s.steps[1].conditions[0].target.address, 10);
+    EXPECT_EQ(s.steps[1].conditions[0].compare, ECompare::NotEqual);
+    EXPECT_EQ(s.steps[2].conditions[0].target.address, 3);
+    EXPECT_EQ(s.steps[3].kind, EStepKind::Mclr);
+
+    const std::pair<const char*, const char*> mistakes[] = {
+        {"steps:\n  - expect:\n      EEPROM[64]: 1\n",
+         "s.yaml:3:7: 'EEPROM[64]': bajt EEPROM-a se zadaje adresom od 0 do 63, na primer "
+         "EEPROM[3] ili EEPROM[0x3F]"},
+        {"steps:\n  - set:\n      EEPROM[x]: 1\n", "s.yaml:3:7: 'EEPROM[x]': bajt EEPROM-a"},
+        {"steps:\n  - set:\n      EEPROM[]: 1\n", "s.yaml:3:7: 'EEPROM[]': bajt EEPROM-a"},
+        {"steps:\n  - set:\n      EEPROM[1]: 256\n", "s.yaml:3:18: vrednost bajta: "},
+        {"steps:\n  - expect:\n      EEPROM[1]: '> 300'\n", "s.yaml:3:18: EEPROM[1]: vrednost"},
+        {"steps:\n  - reset: power\n", "s.yaml:2:12: reset: jedini reset"},
+        {"steps:\n  - expect: {EEPROM[1]: 1}\n", "(EEPROM[n] unutar {...} ide pod navodnike"},
+    };
+    for (const auto& [text, error] : mistakes) {
+        EXPECT_NE(ErrorOf(text).find(error), std::string::npos) << ErrorOf(text);
+    }
 }
 }  // namespace

@@ -332,3 +332,39 @@ TEST_F(ScenarioRunTest, ScenariosNameTheProgramsVariables) {
               "promenljivu tog imena (program nema imenovanih promenljivih)");
 }
 }  // namespace
+
+namespace {
+// The data-sheet chip's EEPROM in a scenario: set between two instructions,
+// expected with hex and binary in the report, and kept through an MCLR
+// reset, which starts the program at word 0 again; an erased byte reads 0xFF. The classic chip has
+// neither: the step that names them fails and says which chip does.
+TEST_F(ScenarioRunTest, EepromAndMclrOnTheDatasheetChipOnly) {
+    const auto report = Play(
+        "chip: datasheet\n"
+        "steps:\n"
+        "  - set:\n      EEPROM[63]: 0x41\n      EEPROM[0x05]: 7\n"
+        "  - run: {cycles: 20}\n"
+        "  - expect:\n      EEPROM[63]: 0x41\n      EEPROM[5]: '>= 7'\n      EEPROM[6]: 0xFF\n"
+        "  - reset: MCLR\n"
+        "  - expect: {PC: 0, '0x0C': 0x2A, 'EEPROM[5]': 8}\n");
+    ASSERT_EQ(report.steps.size(), 5u);
+    EXPECT_EQ(report.steps[2].result, EStepResult::Held) << report.steps[2].failure;
+    EXPECT_EQ(report.steps[3].result, EStepResult::Held) << report.steps[3].failure;
+    const SStepReport& last = report.steps[4];
+    ASSERT_EQ(last.mismatches.size(), 1u) << last.failure;
+    EXPECT_EQ(last.mismatches[0].key, "EEPROM[5]");
+    EXPECT_EQ(last.mismatches[0].expected, "== 0x08 (00001000)");
+    EXPECT_EQ(last.mismatches[0].actual, "0x07 (00000111)");
+
+    const std::pair<const char*, const char*> classic[] = {
+        {"steps:\n  - expect:\n      EEPROM[1]: 0\n", "EEPROM[1]: klasican cip nema EEPROM"},
+        {"steps:\n  - set:\n      EEPROM[1]: 0\n", "EEPROM[1]: klasican cip nema EEPROM"},
+        {"steps:\n  - reset: MCLR\n", "reset: MCLR: klasican cip se ne resetuje preko MCLR"},
+    };
+    for (const auto& [yaml, failure] : classic) {
+        const auto played = Play(std::string("chip: classic\n") + yaml);
+        EXPECT_FALSE(played.passed);
+        EXPECT_EQ(Failure(played).find(failure), 0u) << Failure(played);
+    }
+}
+}  // namespace

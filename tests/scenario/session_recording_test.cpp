@@ -174,3 +174,39 @@ TEST(SessionRecording, BoardInputsBecomePressReleaseAndTypeSteps) {
         << text;
 }
 }  // namespace
+
+namespace {
+// On the data-sheet chip the scenario names its chip, an MCLR reset becomes
+// a reset step, an EEPROM edit a set of the byte, and the final expect
+// holds the EEPROM's bytes that differ from the program's own (erased: 0xFF).
+TEST(SessionRecording, DatasheetChipInputsAndEeprom) {
+    SEvent byte = Event(EEventKind::Edit, 0x41, 0, "EEPROM[3]");
+    byte.cycle = 2;
+    SEvent mclr = Event(EEventKind::Mclr);
+    mclr.cycle = 5;
+    std::vector<SRecordedInput> inputs;
+    for (const SEvent& event : {byte, mclr}) inputs.push_back(RecordedInputOf(event));
+    const EChipProfile setting = ChipProfile;
+    ChipProfile = EChipProfile::Datasheet;
+    ResetForRun();
+    ChipProfile = setting;
+    LoadEepromFromProgram();
+    Chip.datasheet.eeprom[3] = static_cast<uint8_t>(ProgramEeprom[3] ^ 0xFF);
+    CycleCount = 6;
+    const std::string text = RecordedScenario("/tmp/s.yaml", "/tmp/p.asm", 4e6, inputs);
+    EXPECT_NE(text.find("chip: datasheet\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("  - run: {cycles: 2}\n"
+                        "  - set: {\"EEPROM[3]\": 0x41}\n"
+                        "  - run: {cycles: 3}\n"
+                        "  - reset: MCLR\n"),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("EEPROM[3]: "), std::string::npos) << text;
+    EXPECT_EQ(text.find("EEPROM[4]"), std::string::npos) << text;
+    // Read back, the scenario names the same byte.
+    SScenario replay;
+    std::string error;
+    ASSERT_TRUE(ReadScenarioText(text, "s.yaml", &replay, &error)) << error;
+    ResetForRun();
+}
+}  // namespace

@@ -136,6 +136,9 @@ void WindowFaultTest::repeatingWorkerMessageLeavesTheWindowUsable() {
     CQtMessageBoxHook& boxes = app.App().MessageBoxes();
     LoadProgram({"2005"});  // call 5: endless recursion, the stack overflows
     SimSpeedMs = 0;
+    // The worker has begun its first run, which starts paused: a command
+    // before that would be undone by it on a slow machine.
+    QTRY_VERIFY(app.Doc().m_pWorker->m_bPaused);
     QSignalSpy shown(&boxes, &CQtMessageBoxHook::BoxShown);
     frame.Action(ID_CONTINUOUS_RUN)->trigger();
     QTRY_VERIFY_WITH_TIMEOUT(WorkerBox(), 20000);
