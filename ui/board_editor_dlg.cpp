@@ -205,7 +205,7 @@ void CBoardEditorDlg::ShowFields() {
                             chosen.push_back(each->currentData().toString().toStdString());
                         while (!chosen.empty() && chosen.back().empty()) chosen.pop_back();
                         for (std::string& pin : chosen) {
-                            if (pin.empty()) pin = "-";
+                            if (pin.empty()) pin.assign(1, '-');
                         }
                         m_draft.Set(part, key, chosen, true);
                     });
