@@ -1,6 +1,7 @@
 #include "user_input.h"
 
 #include "board_hook.h"
+#include "program_checks.h"
 #include "state.h"
 
 namespace {
@@ -47,6 +48,7 @@ void ApplyUserInput(const SUserInput& input) {
             break;
         case SUserInput::EKind::Register:
             WriteRegister(input.address, input.value);
+            ChecksNoteEdited(input.address);
             break;
         case SUserInput::EKind::W:
             W = input.value;
