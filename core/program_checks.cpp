@@ -5,7 +5,7 @@
 
 #include "check_texts.h"
 #include "check_wiring.h"
-#include "chip_executor.h"
+#include "chip_bits.h"
 #include "event_log.h"
 #include "register_hooks.h"
 #include "state.h"
@@ -127,11 +127,11 @@ bool BankSensitive(int address) {
 }
 
 // The register file index a file operand reaches now, as the executor finds it.
-int IndexOf(const CChipExecutor& chip, uint8_t f) {
+int IndexOf(uint8_t f) {
     if (Chip.profile == EChipProfile::Datasheet)
-        return kDatasheetFileIndex[f == INDF ? RegisterFile[FSR].load() : (chip.BankOffset + f) & 0xFF];
-    const int address = f == INDF ? RegisterFile[chip.BankOffset + FSR].load() : f;
-    return RegisterFileIndex(chip.BankOffset + address);
+        return kDatasheetFileIndex[f == INDF ? RegisterFile[FSR].load() : (BankOffset + f) & 0xFF];
+    const int address = f == INDF ? RegisterFile[BankOffset + FSR].load() : f;
+    return RegisterFileIndex(BankOffset + address);
 }
 
 bool AlreadyFired(int pc, ECheckKind kind) {
@@ -143,15 +143,13 @@ bool AlreadyFired(int pc, ECheckKind kind) {
     return false;
 }
 
-// Records the check once per line, with the machine as it stands at the
-// word it names.
-void Fire(CChipExecutor& chip, ECheckKind kind, int pc, const std::string& text) {
+// Records the check once per line.
+void Fire(ECheckKind kind, int pc, const std::string& text) {
     SCheckState& state = State();
     if (AlreadyFired(pc, kind) || state.firedCount >= SCheckState::kMaxFired) return;
     state.firedWords[state.firedCount] = static_cast<uint16_t>(pc);
     state.firedKinds[state.firedCount] = static_cast<uint8_t>(kind);
     state.firedCount += 1;
-    chip.PublishAll();
     SEvent event = Event(EEventKind::Check, CheckLineOf(pc), static_cast<uint8_t>(kind), text);
     EventLog.RecordAtWord(std::move(event), static_cast<uint16_t>(pc));
 }
@@ -160,58 +158,49 @@ bool On(uint32_t kinds, ECheckKind kind) {
     return (kinds & CheckBit(kind)) != 0;
 }
 
-void CheckBank(CChipExecutor& chip, const SCheckWord& at) {
+void CheckBank(const SCheckWord& at) {
     const SDecodedWord& word = *at.word;
     if (at.namedAddress < 0 || word.f == INDF || !HasFileOperand(word.op)) return;
     const int namedBank = (at.namedAddress >> 7) & 1;
-    const int selected = chip.BankOffset != 0 ? 1 : 0;
+    const int selected = BankOffset != 0 ? 1 : 0;
     if (namedBank == selected || !BankSensitive(at.namedAddress)) return;
     const int reached = (at.namedAddress & 0x7F) | (selected << 7);
-    Fire(chip, ECheckKind::Bank, at.pc,
+    Fire(ECheckKind::Bank, at.pc,
          BankText(CheckRegisterName(at.namedAddress), namedBank, selected,
                   CheckRegisterName(reached)));
 }
 
-void CheckPcl(CChipExecutor& chip, const SCheckWord& at) {
+void CheckPcl(const SCheckWord& at) {
     const SDecodedWord& word = *at.word;
     if (word.f != PCL || !WritesFile(word)) return;
     SCheckState& state = State();
     if (Chip.profile == EChipProfile::Classic) {
         if (state.pclExplained) return;
         state.pclExplained = true;
-        Fire(chip, ECheckKind::PclPage, at.pc, ClassicPclText());
+        Fire(ECheckKind::PclPage, at.pc, ClassicPclText());
         return;
     }
     if (word.op != EOp::ADDWF) return;
     // The jump's table lies after it: the word after the jump plus W, with
     // the carry into the page; PCLATH gives the page the chip jumps to.
     const int next = (at.pc + 1) & kProgramWordMask;
-    const int meant = (next + chip.W) & kProgramWordMask;
+    const int meant = (next + W) & kProgramWordMask;
     const int pclathPage = RegisterFile[PCLATH] & 0x03;
     if ((meant >> 8) == pclathPage) return;
     const int reached = (pclathPage << 8) | (meant & 0xFF);
-    Fire(chip, ECheckKind::PclPage, at.pc, PclPageText(at.pc >> 8, meant, pclathPage, reached));
+    Fire(ECheckKind::PclPage, at.pc, PclPageText(at.pc >> 8, meant, pclathPage, reached));
 }
 
-void CheckStack(CChipExecutor& chip, const SCheckWord& at) {
-    const EOp op = at.word->op;
-    const int depth = ReturnStack->Count();
-    if (op == EOp::CALL && depth == 8) Fire(chip, ECheckKind::Stack, at.pc, NinthCallText());
-    const bool returns = op == EOp::RETURN || op == EOp::RETLW || op == EOp::RETFIE;
-    if (returns && depth == 0)
-        Fire(chip, ECheckKind::Stack, at.pc, EmptyReturnText(MnemonicOf(op)));
-}
-
-void CheckRetfie(CChipExecutor& chip, const SCheckWord& at, uint32_t kinds) {
+void CheckRetfie(const SCheckWord& at, uint32_t kinds) {
     SCheckState& state = State();
     if (!state.inHandler) return;
     state.inHandler = false;
     const uint8_t intcon = RegisterFile[INTCON];
     const uint8_t still = intcon & (intcon >> 3) & state.entryCause;
     if (On(kinds, ECheckKind::IsrFlag) && still != 0)
-        Fire(chip, ECheckKind::IsrFlag, at.pc, IsrFlagText(still));
+        Fire(ECheckKind::IsrFlag, at.pc, IsrFlagText(still));
     if (!On(kinds, ECheckKind::IsrContext)) return;
-    state.wChanged = chip.W != state.entryW;
+    state.wChanged = W != state.entryW;
     state.flagsChanged = static_cast<uint8_t>((RegisterFile[STATUS] ^ state.entryStatus) & kFlags);
     if (state.wChanged || state.flagsChanged != 0) {
         state.retfieWord = static_cast<uint16_t>(at.pc);
@@ -222,7 +211,7 @@ void CheckRetfie(CChipExecutor& chip, const SCheckWord& at, uint32_t kinds) {
 
 // The interrupted code after a RETFIE that left W or the flags changed: a
 // read of them before the code writes them is the fault.
-void FollowReturn(CChipExecutor& chip, const SCheckWord& at) {
+void FollowReturn(const SCheckWord& at) {
     SCheckState& state = State();
     if (state.watchLeft == 0 || at.pc == state.retfieWord) return;
     state.watchLeft -= 1;
@@ -230,8 +219,8 @@ void FollowReturn(CChipExecutor& chip, const SCheckWord& at) {
     const bool usesW = state.wChanged && ReadsW(word.op);
     const uint8_t usesFlags = FlagsRead(word) & state.flagsChanged;
     if (usesW || usesFlags != 0) {
-        Fire(chip, ECheckKind::IsrContext, at.pc,
-             IsrContextText(CheckLineOf(state.retfieWord), usesW, chip.W, state.entryW, usesFlags));
+        Fire(ECheckKind::IsrContext, at.pc,
+             IsrContextText(CheckLineOf(state.retfieWord), usesW, W, state.entryW, usesFlags));
         state.watchLeft = 0;
         return;
     }
@@ -241,67 +230,67 @@ void FollowReturn(CChipExecutor& chip, const SCheckWord& at) {
 }
 
 // RBIF cleared in a handler the port B change entered, before the port was read.
-void CheckRbif(CChipExecutor& chip, const SCheckWord& at) {
+void CheckRbif(const SCheckWord& at) {
     SCheckState& state = State();
     if (!state.inHandler || !(state.entryCause & kCauseRBIF) || state.portBRead) return;
     const SDecodedWord& word = *at.word;
     if (!HasFileOperand(word.op)) return;
-    const int index = IndexOf(chip, word.f);
+    const int index = IndexOf(word.f);
     if (index == PORTB && ReadsFile(word)) {
         state.portBRead = true;
         return;
     }
     if (index != INTCON || !(RegisterFile[INTCON] & B::kPortBChangeFlag)) return;
     const bool clears = (word.op == EOp::BCF && word.bd == 0) || word.op == EOp::CLRF ||
-                        (word.op == EOp::MOVWF && !(chip.W & B::kPortBChangeFlag));
+                        (word.op == EOp::MOVWF && !(W & B::kPortBChangeFlag));
     if (!clears) return;
     if (Chip.profile == EChipProfile::Datasheet) {
         // The chip's own test: the input pins still differ from the last read.
         const uint8_t mismatch = (RegisterFile[PORTB] ^ Chip.datasheet.portBRead) & RegisterFile[TRISB];
         if (!(mismatch & 0xF0)) return;
     }
-    Fire(chip, ECheckKind::RbifRead, at.pc, RbifReadText());
+    Fire(ECheckKind::RbifRead, at.pc, RbifReadText());
 }
 
 // Returns true when a register was written for the first time.
-bool CheckUninitialised(CChipExecutor& chip, const SCheckWord& at) {
+bool CheckUninitialised(const SCheckWord& at) {
     const SDecodedWord& word = *at.word;
     if (!HasFileOperand(word.op)) return false;
-    const int index = IndexOf(chip, word.f);
+    const int index = IndexOf(word.f);
     if (!IsGeneralPurpose(index, Chip.profile)) return false;
     SCheckState& state = State();
     const uint64_t bit = uint64_t{1} << (index & 63);
     const uint64_t now = state.written[index >> 6];
     if (ReadsFile(word) && !(now & bit)) {
         const int named = at.namedAddress >= 0 && word.f != INDF ? at.namedAddress : index;
-        Fire(chip, ECheckKind::Uninitialised, at.pc, UninitialisedText(CheckRegisterName(named)));
+        Fire(ECheckKind::Uninitialised, at.pc, UninitialisedText(CheckRegisterName(named)));
     }
     if (!WritesFile(word) || (now & bit)) return false;
     state.written[index >> 6] = now | bit;
     return true;
 }
 
-void CheckEeprom(CChipExecutor& chip, const SCheckWord& at) {
+void CheckEeprom(const SCheckWord& at) {
     const SDecodedWord& word = *at.word;
-    if (!HasFileOperand(word.op) || IndexOf(chip, word.f) != EECON1 || Chip.datasheet.writing)
+    if (!HasFileOperand(word.op) || IndexOf(word.f) != EECON1 || Chip.datasheet.writing)
         return;
     const uint8_t eecon1 = RegisterFile[EECON1];
     uint8_t after = eecon1;
     if (word.op == EOp::BSF) after |= static_cast<uint8_t>(1u << word.bd);
-    else if (word.op == EOp::MOVWF) after = chip.W;
+    else if (word.op == EOp::MOVWF) after = W;
     else return;
     if (!(after & B::kEepromWrite) || (eecon1 & B::kEepromWrite)) return;
     if (!(after & B::kEepromWriteEnable)) {
-        Fire(chip, ECheckKind::EepromSequence, at.pc, EepromWithoutWrenText());
+        Fire(ECheckKind::EepromSequence, at.pc, EepromWithoutWrenText());
     } else if (Chip.datasheet.unlockStep != 2) {
-        Fire(chip, ECheckKind::EepromSequence, at.pc, EepromWithoutSequenceText());
+        Fire(ECheckKind::EepromSequence, at.pc, EepromWithoutSequenceText());
     }
 }
 
-void CheckRmw(CChipExecutor& chip, const SCheckWord& at) {
+void CheckRmw(const SCheckWord& at) {
     const SDecodedWord& word = *at.word;
     if (!ModifiesFile(word)) return;
-    const int port = IndexOf(chip, word.f);
+    const int port = IndexOf(word.f);
     if (port != PORTA && port != PORTB) return;
     const uint8_t latch = port == PORTA ? Chip.datasheet.latchA : Chip.datasheet.latchB;
     const uint8_t outputs = static_cast<uint8_t>(~RegisterFile[port + 0x80] & (port == PORTA ? 0x1F : 0xFF));
@@ -313,7 +302,7 @@ void CheckRmw(CChipExecutor& chip, const SCheckWord& at) {
     int bit = 0;
     while (!((differ >> bit) & 1)) ++bit;
     const int pin = ChipPinIndex(port, bit);
-    Fire(chip, ECheckKind::RmwPort, at.pc,
+    Fire(ECheckKind::RmwPort, at.pc,
          RmwPortText(MnemonicOf(word.op), CheckRegisterName(port), std::string(kChipPins[pin].name),
                      (latch >> bit) & 1));
 }
@@ -329,8 +318,6 @@ bool CheckLooksBefore(const SCheckWord& at, uint32_t kinds, EChipProfile profile
         BankSensitive(at.namedAddress))
         return true;
     if (On(kinds, ECheckKind::PclPage) && file && word.f == PCL && WritesFile(word)) return true;
-    const bool returns = op == EOp::RETURN || op == EOp::RETLW || op == EOp::RETFIE;
-    if (On(kinds, ECheckKind::Stack) && (op == EOp::CALL || returns)) return true;
     // A RETFIE ends the handler for every check that follows one.
     if (op == EOp::RETFIE && (kinds & (CheckBit(ECheckKind::IsrFlag) | CheckBit(ECheckKind::IsrContext) |
                                        CheckBit(ECheckKind::RbifRead))))
@@ -347,22 +334,21 @@ bool CheckLooksBefore(const SCheckWord& at, uint32_t kinds, EChipProfile profile
     return false;
 }
 
-bool ChecksBeforeWord(CChipExecutor& chip, const SCheckWord& at, uint32_t kinds) {
+bool ChecksBeforeWord(const SCheckWord& at, uint32_t kinds) {
     SCheckState& state = State();
-    const uint64_t look = chip.InstructionCount + 1;
+    const uint64_t look = InstructionCount + 1;
     if (state.lookedAt == look) return false;
     state.lookedAt = look;
     const bool datasheet = Chip.profile == EChipProfile::Datasheet;
-    FollowReturn(chip, at);
-    if (On(kinds, ECheckKind::Bank)) CheckBank(chip, at);
-    if (On(kinds, ECheckKind::PclPage)) CheckPcl(chip, at);
-    if (On(kinds, ECheckKind::Stack)) CheckStack(chip, at);
-    if (On(kinds, ECheckKind::RbifRead)) CheckRbif(chip, at);
-    if (datasheet && On(kinds, ECheckKind::EepromSequence)) CheckEeprom(chip, at);
-    if (datasheet && On(kinds, ECheckKind::RmwPort)) CheckRmw(chip, at);
+    FollowReturn(at);
+    if (On(kinds, ECheckKind::Bank)) CheckBank(at);
+    if (On(kinds, ECheckKind::PclPage)) CheckPcl(at);
+    if (On(kinds, ECheckKind::RbifRead)) CheckRbif(at);
+    if (datasheet && On(kinds, ECheckKind::EepromSequence)) CheckEeprom(at);
+    if (datasheet && On(kinds, ECheckKind::RmwPort)) CheckRmw(at);
     bool remark = false;
-    if (On(kinds, ECheckKind::Uninitialised)) remark = CheckUninitialised(chip, at);
-    if (at.word->op == EOp::RETFIE) CheckRetfie(chip, at, kinds);
+    if (On(kinds, ECheckKind::Uninitialised)) remark = CheckUninitialised(at);
+    if (at.word->op == EOp::RETFIE) CheckRetfie(at, kinds);
     // The words of a handler the port B change entered, and those after a
     // RETFIE that left W or the flags changed, are looked at one by one.
     const bool rbifOpen = On(kinds, ECheckKind::RbifRead) && state.inHandler &&
@@ -371,20 +357,27 @@ bool ChecksBeforeWord(CChipExecutor& chip, const SCheckWord& at, uint32_t kinds)
     return remark;
 }
 
-void ChecksBeforeInterrupt(CChipExecutor& chip, uint32_t kinds) {
+void ChecksStackLimit(bool full, bool interrupt) {
+    if (!On(ChecksOn, ECheckKind::Stack)) return;
+    if (!full) {
+        Fire(ECheckKind::Stack, PC, EmptyReturnText(LastMnemonic));
+    } else {
+        Fire(ECheckKind::Stack, PC, interrupt ? FullStackInterruptText() : NinthCallText());
+    }
+}
+
+void ChecksBeforeInterrupt() {
     SCheckState& state = State();
-    if (On(kinds, ECheckKind::Stack) && ReturnStack->Count() == 8)
-        Fire(chip, ECheckKind::Stack, chip.PC, FullStackInterruptText());
     state.inHandler = true;
-    state.entryW = chip.W;
+    state.entryW = W;
     state.entryStatus = RegisterFile[STATUS];
-    state.entryCause = chip.IrqCause;
+    state.entryCause = IrqCause;
     state.portBRead = false;
     state.watchLeft = 0;
 }
 
-void ChecksAfterWatchdogReset(CChipExecutor& chip, uint32_t kinds, int pc) {
-    if (On(kinds, ECheckKind::WdtReset)) Fire(chip, ECheckKind::WdtReset, pc, WatchdogResetText());
+void ChecksAfterWatchdogReset(uint32_t kinds, int pc) {
+    if (On(kinds, ECheckKind::WdtReset)) Fire(ECheckKind::WdtReset, pc, WatchdogResetText());
     State().inHandler = false;
     State().watchLeft = 0;
 }

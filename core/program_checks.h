@@ -13,8 +13,6 @@
 #include "chip_profile.h"
 #include "decoded_word.h"
 
-class CChipExecutor;
-
 struct SCheckWord {
     const SDecodedWord* word;
     int pc;
@@ -26,16 +24,19 @@ struct SCheckWord {
 bool CheckLooksBefore(const SCheckWord& word, uint32_t kinds, EChipProfile profile,
                       const uint64_t written[2]);
 
-// The run loop, with the working copy, before the word at its PC runs.
-// Returns true when the marks of the program must be made anew (a register
-// was written for the first time).
-[[gnu::cold, gnu::noinline]] bool ChecksBeforeWord(CChipExecutor& chip, const SCheckWord& word,
-                                                   uint32_t kinds);
+// The run loop calls these with its working copy published (the chip state
+// is what they read), so that the copy itself never leaves the loop's
+// registers. Before the word at PC runs; returns true when the marks of the
+// program must be made anew (a register was written for the first time).
+[[gnu::cold, gnu::noinline]] bool ChecksBeforeWord(const SCheckWord& word, uint32_t kinds);
 // Before an accepted interrupt is entered.
-[[gnu::cold, gnu::noinline]] void ChecksBeforeInterrupt(CChipExecutor& chip, uint32_t kinds);
+[[gnu::cold, gnu::noinline]] void ChecksBeforeInterrupt();
 // The watchdog has reset the chip during the pass that ended at word pc.
-[[gnu::cold, gnu::noinline]] void ChecksAfterWatchdogReset(CChipExecutor& chip, uint32_t kinds,
-                                                           int pc);
+[[gnu::cold, gnu::noinline]] void ChecksAfterWatchdogReset(uint32_t kinds, int pc);
+// The stack, from its own full and empty paths with the
+// chip published: a ninth push (by a CALL, or an interrupt's entry), or a
+// return with nothing on the stack.
+[[gnu::cold, gnu::noinline]] void ChecksStackLimit(bool full, bool interrupt);
 // A user's edit wrote a register: it counts as written.
 void ChecksNoteEdited(int address);
 // A reset of the whole run forgets what the checks remembered.

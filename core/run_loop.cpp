@@ -25,9 +25,15 @@ namespace {
 // The run-time checks, before the word at PC runs: the loop comes here
 // for the words the checks marked, as for a breakpoint, and whenever else it
 // looks closer.
-[[gnu::cold, gnu::noinline]] void LookBeforeWord(CChipExecutor& chip, CInstructionSet& cpu) {
+// They read the published chip: the working copy is never handed out of the
+// loop, which would keep it out of registers.
+[[gnu::cold, gnu::noinline]] void LookBeforePublishedWord(CInstructionSet& cpu) {
     cpu.SyncChecks();
-    if (ChecksBeforeWord(chip, cpu.CheckWordAt(chip.PC), cpu.CheckKinds())) cpu.SyncChecks();
+    if (ChecksBeforeWord(cpu.CheckWordAt(PC), cpu.CheckKinds())) cpu.SyncChecks();
+}
+[[gnu::always_inline]] inline void LookBeforeWord(CChipExecutor& chip, CInstructionSet& cpu) {
+    chip.PublishAll();
+    LookBeforePublishedWord(cpu);
 }
 
 // Whether the inputs and the history must look before the pass that follows
@@ -134,8 +140,10 @@ template <bool kInputs, EChipProfile P>
             // The data-sheet chip enters at once, after the instruction in
             // progress, in the forced call's two cycles.
             if (chip.IrqPending && (chip.IrqArmed || (kDatasheet && !woke && !chip.Asleep))) {
-                if (cpu.CheckKinds() != 0) [[unlikely]]
-                    ChecksBeforeInterrupt(chip, cpu.CheckKinds());
+                if (cpu.CheckKinds() != 0) [[unlikely]] {
+                    chip.PublishAll();
+                    ChecksBeforeInterrupt();
+                }
                 chip.EnterInterrupt<P>();
                 pc = chip.PC;
                 ShowPcl(pc);
@@ -144,7 +152,10 @@ template <bool kInputs, EChipProfile P>
                 const uint16_t resetAt = pc;
                 if (chip.ApplyPendingReset()) {
                     pc = chip.PC;
-                    if (cpu.CheckKinds() != 0) ChecksAfterWatchdogReset(chip, cpu.CheckKinds(), resetAt);
+                    if (cpu.CheckKinds() != 0) {
+                        chip.PublishAll();
+                        ChecksAfterWatchdogReset(cpu.CheckKinds(), resetAt);
+                    }
                 }
             }
             // Cleared before the sources are looked at, so a signal that
