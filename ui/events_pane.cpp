@@ -6,6 +6,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "check_kinds.h"
+
 namespace {
 constexpr int kPollMs = 200;
 
@@ -27,6 +29,7 @@ constexpr SKindChoice kChoices[] = {
     {"Ucitavanje", static_cast<int>(EEventKind::Load)},
     {"Upisane vrednosti", static_cast<int>(EEventKind::Edit)},
     {"Ploca", static_cast<int>(EEventKind::Board)},
+    {"Provere", static_cast<int>(EEventKind::Check)},
 };
 
 QString Causes(uint8_t cause) {
@@ -124,6 +127,11 @@ QString CEventsPane::Describe(const SEvent& event) {
             return QString::asprintf("%s: %s 0x%02X", event.text.c_str(),
                                      BoardEventName(static_cast<EBoardEvent>(event.cause)),
                                      static_cast<unsigned>(event.value));
+        case EEventKind::Check:
+            return QStringLiteral("Provera %1, linija %2: %3")
+                .arg(QString::fromLatin1(CheckKindName(static_cast<ECheckKind>(event.cause)).data()))
+                .arg(event.value)
+                .arg(QString::fromStdString(event.text));
     }
     return {};
 }

@@ -18,6 +18,7 @@
 
 #include "app_title.h"
 #include "assemble_command.h"
+#include "check_commands.h"
 #include "chip_commands.h"
 #include "command_ids.h"
 #include "command_table.h"
@@ -106,6 +107,7 @@ CMainFrame::CMainFrame(CLumoDoc& doc, QWidget* parent) : QMainWindow(parent), m_
     new CRegisterEdits(*this, m_doc);
     new CScenarioReplay(*this, m_doc);
     new CChipCommands(*this, m_doc);
+    new CCheckCommands(*this);
     new CProgramPanes(*this);
     connect(m_pSourceCommands, &CSourceCommands::Assembled, this, &CMainFrame::OnAssembled);
     connect(m_pRunStatus, &CRunStatusPanes::Stopped, Messages(), &CMessagesPane::AddLine);
