@@ -3,17 +3,15 @@
 #include <cctype>
 
 #include "board_part.h"
+#include "chip_map.h"
 
 namespace board {
 
-namespace {
-constexpr const char* kPinNames[kPinCount] = {"RA0", "RA1", "RA2", "RA3", "RA4", "RB0", "RB1",
-                                              "RB2", "RB3", "RB4", "RB5", "RB6", "RB7"};
-}
+static_assert(kPinCount == kChipPinCount);
 
 int PinNamed(std::string_view name) {
     for (int pin = 0; pin < kPinCount; ++pin) {
-        const std::string_view known = kPinNames[pin];
+        const std::string_view known = kChipPins[pin].name;
         if (known.size() != name.size()) continue;
         bool same = true;
         for (size_t i = 0; i < name.size() && same; ++i) {
@@ -25,7 +23,8 @@ int PinNamed(std::string_view name) {
 }
 
 const char* PinName(int pin) {
-    return pin >= 0 && pin < kPinCount ? kPinNames[pin] : "?";
+    // The map's names are literals, so their text ends in a null.
+    return pin >= 0 && pin < kPinCount ? kChipPins[pin].name.data() : "?";
 }
 
 }  // namespace board

@@ -2,24 +2,18 @@
 
 #include <cstdint>
 
+#include "hex_digit.h"
 #include "state.h"
 
 namespace {
 constexpr uint32_t kConfigWord = 0x2007;
 constexpr uint32_t kEepromWord = 0x2100;
 
-int Digit(char ch) {
-    if (ch >= '0' && ch <= '9') return ch - '0';
-    if (ch >= 'A' && ch <= 'F') return ch - 'A' + 10;
-    if (ch >= 'a' && ch <= 'f') return ch - 'a' + 10;
-    return -1;
-}
-
 // The byte at text[at], or -1.
 int Byte(const std::string& text, size_t at) {
     if (at + 1 >= text.size()) return -1;
-    const int high = Digit(text[at]);
-    const int low = Digit(text[at + 1]);
+    const int high = StrictHexDigit(text[at]);
+    const int low = StrictHexDigit(text[at + 1]);
     return high < 0 || low < 0 ? -1 : 16 * high + low;
 }
 }  // namespace

@@ -5,17 +5,11 @@
 #include <optional>
 #include <vector>
 
+#include "hex_digit.h"
 #include "state.h"
 
 namespace {
 constexpr int kProgramWords = kProgramImageSize / 4;
-
-int StrictHexDigit(char ch) {
-    if (ch >= '0' && ch <= '9') return ch - '0';
-    if (ch >= 'A' && ch <= 'F') return ch - 'A' + 10;
-    if (ch >= 'a' && ch <= 'f') return ch - 'a' + 10;
-    return -1;
-}
 
 struct SRecord {
     int type = 0;

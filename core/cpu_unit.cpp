@@ -206,8 +206,20 @@ void CCPUNit::RequestTravel(ETravel travel, uint64_t pass) {
     m_travel = static_cast<int>(travel);
 }
 
+void CCPUNit::RequestMachineTask(std::function<void()> task) {
+    m_bPaused = true;
+    std::lock_guard lock(m_goalMutex);
+    m_task = std::move(task);
+}
+
 bool CCPUNit::ServeNudge() {
     const bool clicked = ApplyPinClicks();
+    std::function<void()> task;
+    {
+        std::lock_guard lock(m_goalMutex);
+        task = std::exchange(m_task, nullptr);
+    }
+    if (task) task();
     const auto travel = static_cast<ETravel>(m_travel.load());
     if (travel != ETravel::None) {
         m_travel = static_cast<int>(ETravel::None);
@@ -218,6 +230,7 @@ bool CCPUNit::ServeNudge() {
         CInstructionSet cpu;
         History.GoTo(target, cpu);
     }
-    if (clicked || travel != ETravel::None) RefreshViews(*m_pDoc);
-    return travel != ETravel::None;
+    const bool worked = task || travel != ETravel::None;
+    if (clicked || worked) RefreshViews(*m_pDoc);
+    return worked;
 }

@@ -6,6 +6,7 @@
 // signalling RunEndedEvent when a run ends.
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -52,6 +53,11 @@ public:
     // worker pauses first.
     enum class ETravel { None, StepBack, BackToEvent, ToPass };
     void RequestTravel(ETravel travel, uint64_t pass);
+    // Work that goes through the history or the chip at length (an export),
+    // done by the worker at its next wait, so the window's thread never holds
+    // the machine for it; the worker pauses first. A later request replaces
+    // one not yet begun.
+    void RequestMachineTask(std::function<void()> task);
 
     // The next run (the one the next restart begins) is steered toward goal
     // and starts running at once; null for a run of the user's own.
@@ -75,8 +81,8 @@ private:
     // The passes of a paced run's next slice: none while it is ahead of the
     // wall clock, after a wait that commands and clicks end early.
     int64_t PacedPasses();
-    // What a nudge asks for: clicks to apply, a move through the history.
-    // Returns whether it moved.
+    // What a nudge asks for: clicks to apply, a move through the history, a
+    // machine task. Returns whether it moved or worked on the machine.
     bool ServeNudge();
 
     std::thread m_thread;
@@ -87,6 +93,7 @@ private:
     bool m_endSeen = false;  // touched only by the thread that ends the worker
     std::mutex m_goalMutex;
     std::shared_ptr<CRunGoal> m_nextGoal;  // guarded by m_goalMutex
+    std::function<void()> m_task;          // guarded by m_goalMutex
     CRunDriver m_driver;                   // the worker's own
     Relaxed<bool> m_dropGoal{false};
     CRealTimePacer m_pacer;

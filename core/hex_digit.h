@@ -18,3 +18,12 @@ inline constexpr std::array<uint8_t, 256> kTable = MakeTable();
 inline int HexDigitValue(char ch) {
     return hex_digit_detail::kTable[static_cast<unsigned char>(ch)];
 }
+
+// Files read from outside (Intel HEX records) are checked instead: a digit
+// in either case, -1 for anything else.
+constexpr int StrictHexDigit(char ch) {
+    if (ch >= '0' && ch <= '9') return ch - '0';
+    if (ch >= 'A' && ch <= 'F') return ch - 'A' + 10;
+    if (ch >= 'a' && ch <= 'f') return ch - 'a' + 10;
+    return -1;
+}

@@ -88,6 +88,12 @@ void CSimDocument::OnGoToPass(uint64_t pass) {
     StepEvent.Wake();
 }
 
+void CSimDocument::OnMachineTask(std::function<void()> task) {
+    if (m_pWorker == nullptr) return;
+    m_pWorker->RequestMachineTask(std::move(task));
+    StepEvent.Wake();
+}
+
 void CSimDocument::OnRestart() {
     if (m_pWorker == nullptr) return;
     m_pWorker->m_bRunning = false;

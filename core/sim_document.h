@@ -6,6 +6,7 @@
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -63,6 +64,9 @@ public:
     void OnStepBack();
     void OnBackToEvent();
     void OnGoToPass(uint64_t pass);
+    // The task runs on the worker's thread while it waits (CCPUNit::
+    // RequestMachineTask); without a worker it is dropped.
+    void OnMachineTask(std::function<void()> task);
 
     CAutoResetEvent StepEvent;
     CAutoResetEvent RunEndedEvent;

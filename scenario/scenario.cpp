@@ -22,7 +22,22 @@ const char* CompareText(ECompare compare) {
     return "";
 }
 
+const char* EdgeWord(EEdge edge) {
+    switch (edge) {
+        case EEdge::Rise:
+            return "rise";
+        case EEdge::Fall:
+            return "fall";
+        case EEdge::Any:
+            return "edge";
+        case EEdge::None:
+            break;
+    }
+    return "";
+}
+
 std::string DescribeCondition(const SCondition& condition) {
+    if (condition.edge != EEdge::None) return condition.target.name + " " + EdgeWord(condition.edge);
     std::string text = condition.target.name + " " + CompareText(condition.compare) + " ";
     if (!condition.label.empty()) return text + condition.label;
     if (condition.target.kind == ETargetKind::Part) return text + "\"" + condition.text + "\"";

@@ -30,9 +30,13 @@ struct STarget {
 
 // "target op value"; a PC value may be a label, resolved once the program is
 // loaded.
+// A pin's change in the last pass, which only a run until may wait for.
+enum class EEdge { None, Rise, Fall, Any };
+
 struct SCondition {
     STarget target;
     ECompare compare = ECompare::Equal;
+    EEdge edge = EEdge::None;  // a pin's edge instead of the comparison
     int64_t value = 0;
     std::string label;
     std::string text;  // what a part must show (Part)
@@ -99,6 +103,8 @@ struct SScenario {
 
 // The text that names a step in a report: "run {cycles: 500}", "click RB0".
 std::string DescribeStep(const SStep& step);
+// "rise", "fall" or "edge", as a scenario writes it.
+const char* EdgeWord(EEdge edge);
 std::string DescribeCondition(const SCondition& condition);
 const char* CompareText(ECompare compare);
 

@@ -1,74 +1,65 @@
 #include "scenario_names.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
-#include <iterator>
+#include <string_view>
 
-#include "state.h"
+#include "chip_map.h"
 
 namespace scenario {
 
 namespace {
-constexpr SRegisterName kRegisters[] = {
-    {"INDF", INDF},         {"TMR0", TMR0},   {"PCL", PCL},       {"STATUS", STATUS},
-    {"FSR", FSR},           {"PORTA", PORTA}, {"PORTB", PORTB},   {"EEDATA", 0x08},
-    {"EEADR", 0x09},        {"PCLATH", 0x0A}, {"INTCON", INTCON}, {"OPTION_REG", OPTION_REG},
-    {"OPTION", OPTION_REG}, {"TRISA", TRISA}, {"TRISB", TRISB},   {"EECON1", 0x88},
-    {"EECON2", 0x89},
-};
+// The pins as the scenarios name them, made from the chip's map once.
+constexpr std::array<SPinName, kPinCount> kPins = [] {
+    static_assert(kPinCount == kChipPinCount);
+    std::array<SPinName, kPinCount> pins{};
+    for (int i = 0; i < kPinCount; ++i) {
+        const SChipPin& pin = kChipPins[i];
+        // The map's names are literals, so their text ends in a null.
+        pins[i] = {pin.name.data(), pin.port, pin.Direction(), pin.bit};
+    }
+    return pins;
+}();
 
-constexpr SBitName kBits[] = {
-    {"C", STATUS, 0},        {"DC", STATUS, 1},         {"Z", STATUS, 2},
-    {"PD", STATUS, 3},       {"TO", STATUS, 4},         {"RP0", STATUS, 5},
-    {"RP1", STATUS, 6},      {"IRP", STATUS, 7},        {"RBIF", INTCON, 0},
-    {"INTF", INTCON, 1},     {"T0IF", INTCON, 2},       {"RBIE", INTCON, 3},
-    {"INTE", INTCON, 4},     {"T0IE", INTCON, 5},       {"EEIE", INTCON, 6},
-    {"GIE", INTCON, 7},      {"PS0", OPTION_REG, 0},    {"PS1", OPTION_REG, 1},
-    {"PS2", OPTION_REG, 2},  {"PSA", OPTION_REG, 3},    {"T0SE", OPTION_REG, 4},
-    {"T0CS", OPTION_REG, 5}, {"INTEDG", OPTION_REG, 6}, {"RBPU", OPTION_REG, 7},
-};
-
-constexpr SPinName kPins[kPinCount] = {
-    {"RA0", PORTA, TRISA, 0}, {"RA1", PORTA, TRISA, 1}, {"RA2", PORTA, TRISA, 2},
-    {"RA3", PORTA, TRISA, 3}, {"RA4", PORTA, TRISA, 4}, {"RB0", PORTB, TRISB, 0},
-    {"RB1", PORTB, TRISB, 1}, {"RB2", PORTB, TRISB, 2}, {"RB3", PORTB, TRISB, 3},
-    {"RB4", PORTB, TRISB, 4}, {"RB5", PORTB, TRISB, 5}, {"RB6", PORTB, TRISB, 6},
-    {"RB7", PORTB, TRISB, 7},
-};
-
-bool SameName(const char* known, const std::string& name) {
-    return std::equal(name.begin(), name.end(), known,
-                      known + std::char_traits<char>::length(known), [](char a, char b) {
-                          return std::toupper(static_cast<unsigned char>(a)) ==
-                                 std::toupper(static_cast<unsigned char>(b));
-                      });
-}
-
-template <class Entry, size_t N>
-std::optional<Entry> Find(const Entry (&table)[N], const std::string& name) {
-    const auto it = std::find_if(std::begin(table), std::end(table),
-                                 [&](const Entry& entry) { return SameName(entry.name, name); });
-    if (it == std::end(table)) return std::nullopt;
-    return *it;
+// Names are read without regard to case; an empty name is no name.
+bool SameName(std::string_view known, const std::string& name) {
+    return !known.empty() && std::equal(name.begin(), name.end(), known.begin(), known.end(),
+                                        [](char a, char b) {
+                                            return std::toupper(static_cast<unsigned char>(a)) ==
+                                                   std::toupper(static_cast<unsigned char>(b));
+                                        });
 }
 }  // namespace
 
 std::optional<SRegisterName> FindRegister(const std::string& name) {
-    return Find(kRegisters, name);
+    for (const SChipRegister& reg : kChipRegisters) {
+        if (SameName(reg.name, name) || SameName(reg.alias, name))
+            return SRegisterName{reg.name.data(), reg.address};
+    }
+    return std::nullopt;
 }
 std::optional<SBitName> FindBit(const std::string& name) {
-    return Find(kBits, name);
+    for (const SChipRegister& reg : kChipRegisters) {
+        for (int bit = 0; bit < 8; ++bit) {
+            if (SameName(reg.bits[bit], name)) return SBitName{reg.bits[bit].data(), reg.address, bit};
+        }
+    }
+    return std::nullopt;
 }
 std::optional<SPinName> FindPin(const std::string& name) {
-    return Find(kPins, name);
+    for (const SPinName& pin : kPins) {
+        if (SameName(pin.name, name)) return pin;
+    }
+    return std::nullopt;
 }
 const SPinName& PinAt(int index) {
     return kPins[index];
 }
 
 const char* RegisterNameAt(int address) {
-    for (const SRegisterName& entry : kRegisters) {
-        if (entry.address == address) return entry.name;
+    for (const SChipRegister& reg : kChipRegisters) {
+        if (reg.address == address) return reg.name.data();
     }
     return nullptr;
 }

@@ -172,8 +172,11 @@ private:
     bool Step(const YAML::Node& node);
     bool Run(const YAML::Node& node, SStep* step);
     bool Until(const YAML::Node& node, SStep* step);
-    bool Conditions(const YAML::Node& node, std::vector<SCondition>* conditions);
-    bool Condition(const YAML::Node& key, const YAML::Node& value, SCondition* condition);
+    // edges: a pin's rise, fall or edge may stand for a level (run until).
+    bool Conditions(const YAML::Node& node, std::vector<SCondition>* conditions,
+                    bool edges = false);
+    bool Condition(const YAML::Node& key, const YAML::Node& value, SCondition* condition,
+                   bool edges);
     bool Target(const YAML::Node& key, STarget* target);
     bool Pin(const YAML::Node& node, STarget* pin);
     bool Setting(const YAML::Node& key, const YAML::Node& value, SSetting* setting);
@@ -497,7 +500,7 @@ bool CReader::Until(const YAML::Node& node, SStep* step) {
     step->kind = EStepKind::RunUntil;
     if (node.IsMap()) {
         if (node.size() == 0) return Fail(node, "until: prazan uslov");
-        return Conditions(node, &step->conditions);
+        return Conditions(node, &step->conditions, true);
     }
     // A bare label or address: until PC stands there.
     SCondition condition;
@@ -517,13 +520,14 @@ bool CReader::Until(const YAML::Node& node, SStep* step) {
     return true;
 }
 
-bool CReader::Conditions(const YAML::Node& node, std::vector<SCondition>* conditions) {
+bool CReader::Conditions(const YAML::Node& node, std::vector<SCondition>* conditions,
+                         bool edges) {
     if (!node.IsMap() || node.size() == 0) {
         return Fail(node, "ocekuje se mapa uslova, na primer {PORTB: 0x01, Z: 1}");
     }
     for (const auto& entry : node) {
         SCondition condition;
-        if (!Condition(entry.first, entry.second, &condition)) return false;
+        if (!Condition(entry.first, entry.second, &condition, edges)) return false;
         conditions->push_back(condition);
     }
     return true;
@@ -614,7 +618,8 @@ bool CReader::Setting(const YAML::Node& key, const YAML::Node& value, SSetting* 
     return true;
 }
 
-bool CReader::Condition(const YAML::Node& key, const YAML::Node& value, SCondition* condition) {
+bool CReader::Condition(const YAML::Node& key, const YAML::Node& value, SCondition* condition,
+                        bool edges) {
     if (!Target(key, &condition->target)) return false;
     condition->line = key.Mark().line + 1;
     condition->column = key.Mark().column + 1;
@@ -623,6 +628,17 @@ bool CReader::Condition(const YAML::Node& key, const YAML::Node& value, SConditi
     if (condition->target.kind == ETargetKind::Part) {
         condition->text = text;
         return true;
+    }
+    if (condition->target.kind == ETargetKind::Pin) {
+        for (const EEdge edge : {EEdge::Rise, EEdge::Fall, EEdge::Any}) {
+            if (Upper(text) != Upper(EdgeWord(edge))) continue;
+            if (!edges) {
+                return Fail(value, condition->target.name + ": " + text +
+                                       " je promena pina: na nju ceka samo run until");
+            }
+            condition->edge = edge;
+            return true;
+        }
     }
 
     static const std::pair<const char*, ECompare> kOperators[] = {

@@ -78,6 +78,20 @@ bool Compare(int64_t actual, ECompare compare, int64_t expected) {
     return false;
 }
 
+bool Edged(EEdge edge, int64_t before, int64_t now) {
+    switch (edge) {
+        case EEdge::Rise:
+            return before == 0 && now != 0;
+        case EEdge::Fall:
+            return before != 0 && now == 0;
+        case EEdge::Any:
+            return before != now;
+        case EEdge::None:
+            break;
+    }
+    return false;
+}
+
 int64_t Current(const STarget& target) {
     switch (target.kind) {
         case ETargetKind::Register:
@@ -314,9 +328,13 @@ bool CScenarioStepper::Arrived() const {
         case EStepKind::RunUntil:
             // An until runs at least one instruction, as a breakpoint does.
             if (!m_ranPasses) return false;
-            for (const SCondition& condition : m_conditions) {
+            for (size_t i = 0; i < m_conditions.size(); ++i) {
+                const SCondition& condition = m_conditions[i];
                 std::string shown;
-                if (condition.target.kind == ETargetKind::Part) {
+                if (condition.edge != EEdge::None) {
+                    if (!Edged(condition.edge, m_levelsBefore[i], Current(condition.target)))
+                        return false;
+                } else if (condition.target.kind == ETargetKind::Part) {
                     if (!PartHolds(condition, &shown)) return false;
                 } else if (!Compare(Current(condition.target), condition.compare,
                                     condition.value)) {
@@ -343,7 +361,13 @@ int64_t CScenarioStepper::Slice(int64_t maxPasses) {
     int64_t passes = std::min(maxPasses, PassesBelow(static_cast<uint64_t>(m_scenario.limit)));
     switch (m_scenario.steps[m_current].kind) {
         case EStepKind::RunUntil:
+            // One pass at a time: an edge is a change over that pass.
             passes = 1;
+            m_levelsBefore.clear();
+            for (const SCondition& condition : m_conditions) {
+                m_levelsBefore.push_back(condition.edge != EEdge::None ? Current(condition.target)
+                                                                       : 0);
+            }
             break;
         case EStepKind::RunInstructions:
             passes = std::min(passes, static_cast<int64_t>(m_end - InstructionCount));

@@ -116,6 +116,7 @@ private:
     bool m_ranPasses = false;
     uint64_t m_end = 0;  // cycles or instructions
     std::vector<SCondition> m_conditions;
+    std::vector<int64_t> m_levelsBefore;  // each condition's target before the last pass
     // Where the last slice began.
     uint16_t m_lastPc = 0;
     uint64_t m_sliceStart = 0;

@@ -7,6 +7,7 @@ packages=(
   build-essential cmake g++ pkg-config
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev libqscintilla2-qt6-dev
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   fonts-dejavu-core
   libyaml-cpp-dev
   clang libclang-rt-14-dev

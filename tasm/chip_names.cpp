@@ -5,6 +5,8 @@
 #include <string>
 #include <unordered_map>
 
+#include "core/chip_map.h"
+
 namespace tasm {
 
 namespace {
@@ -15,74 +17,13 @@ std::string Upper(std::string_view text) {
     return out;
 }
 
-struct CRegisterName {
-    std::string_view name;
-    int64_t address;
-};
-
-// Registers; bank 1 ones with their bank bit.
-constexpr CRegisterName kRegisters[] = {
-    {"INDF", 0x00},  {"TMR0", 0x01},   {"PCL", 0x02},    {"STATUS", 0x03},
-    {"FSR", 0x04},   {"PORTA", 0x05},  {"PORTB", 0x06},  {"EEDATA", 0x08},
-    {"EEADR", 0x09}, {"PCLATH", 0x0A}, {"INTCON", 0x0B}, {"OPTION_REG", 0x81},
-    {"TRISA", 0x85}, {"TRISB", 0x86},  {"EECON1", 0x88}, {"EECON2", 0x89},
-};
-
 const std::unordered_map<std::string, int64_t>& Names() {
     static const std::unordered_map<std::string, int64_t> names = [] {
         std::unordered_map<std::string, int64_t> all = {
-            // STATUS
-            {"IRP", 7},
-            {"RP1", 6},
-            {"RP0", 5},
+            // The headers' spellings of the active-low bits
             {"NOT_TO", 4},
-            {"TO", 4},
             {"NOT_PD", 3},
-            {"PD", 3},
-            {"Z", 2},
-            {"DC", 1},
-            {"C", 0},
-            // INTCON
-            {"GIE", 7},
-            {"EEIE", 6},
-            {"T0IE", 5},
-            {"INTE", 4},
-            {"RBIE", 3},
-            {"T0IF", 2},
-            {"INTF", 1},
-            {"RBIF", 0},
-            // OPTION_REG
             {"NOT_RBPU", 7},
-            {"RBPU", 7},
-            {"INTEDG", 6},
-            {"T0CS", 5},
-            {"T0SE", 4},
-            {"PSA", 3},
-            {"PS2", 2},
-            {"PS1", 1},
-            {"PS0", 0},
-            // EECON1
-            {"EEIF", 4},
-            {"WRERR", 3},
-            {"WREN", 2},
-            {"WR", 1},
-            {"RD", 0},
-            // Port pins
-            {"RA0", 0},
-            {"RA1", 1},
-            {"RA2", 2},
-            {"RA3", 3},
-            {"RA4", 4},
-            {"T0CKI", 4},
-            {"RB0", 0},
-            {"RB1", 1},
-            {"RB2", 2},
-            {"RB3", 3},
-            {"RB4", 4},
-            {"RB5", 5},
-            {"RB6", 6},
-            {"RB7", 7},
-            {"INT", 0},
             // Destinations
             {"W", 0},
             {"F", 1},
@@ -104,7 +45,19 @@ const std::unordered_map<std::string, int64_t>& Names() {
             {"_RC_OSC", 0x3FFF},
             {"_FOSC_EXTRC", 0x3FFF},
         };
-        for (const CRegisterName& reg : kRegisters) all.emplace(reg.name, reg.address);
+        // Registers (bank 1 ones with their bank bit), their bits, and the
+        // pins as bit numbers of their port, all as the chip's map has them.
+        const auto add = [&all](std::string_view name, int64_t value) {
+            if (!name.empty()) all.emplace(std::string(name), value);
+        };
+        for (const SChipRegister& reg : kChipRegisters) {
+            add(reg.name, reg.address);
+            for (int bit = 0; bit < 8; ++bit) add(reg.bits[bit], bit);
+        }
+        for (const SChipPin& pin : kChipPins) {
+            add(pin.name, pin.bit);
+            add(pin.alias, pin.bit);
+        }
         return all;
     }();
     return names;
@@ -135,7 +88,7 @@ std::optional<int64_t> ChipNameValue(std::string_view name, std::string_view chi
 }
 
 std::string_view RegisterName(int64_t address) {
-    for (const CRegisterName& reg : kRegisters) {
+    for (const SChipRegister& reg : kChipRegisters) {
         if (reg.address == address) return reg.name;
     }
     return {};

@@ -1,5 +1,6 @@
 #include "about_dlg.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <algorithm>
@@ -7,7 +8,7 @@
 #include "dialog_units.h"
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(QCoreApplication::translate("CAboutDlg", "About"));
     setFont(DialogFont());
     const CDialogUnits du(font());
     setFixedSize(du.Size(115, 101));
@@ -24,7 +25,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     nameRect.setWidth(std::max(nameRect.width(), name->sizeHint().width()));
     name->setGeometry(nameRect);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(QCoreApplication::translate("CAboutDlg", "OK"), this);
     ok->setGeometry(du.Rect(42, 80, 32, 14));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -1,5 +1,6 @@
 #include "break_labels_dlg.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -20,16 +21,16 @@ constexpr FieldPlace kFieldPlaces[CBreakLabelsDlg::kFields] = {
 
 CBreakLabelsDlg::CBreakLabelsDlg(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
-    setWindowTitle(QStringLiteral("Labele prekidnih tacaka"));
+    setWindowTitle(QCoreApplication::translate("CBreakLabelsDlg", "Labele prekidnih tacaka"));
     setFont(DialogFont());
     const CDialogUnits du(font());
     setFixedSize(du.Size(122, 126));
 
     // Created in tab order: OK, Cancel, then the fields in order.
-    m_pOk = new QPushButton(QStringLiteral("OK"), this);
+    m_pOk = new QPushButton(QCoreApplication::translate("CBreakLabelsDlg", "OK"), this);
     m_pOk->setGeometry(du.Rect(37, 82, 50, 14));
     m_pOk->setDefault(true);
-    m_pCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_pCancel = new QPushButton(QCoreApplication::translate("CBreakLabelsDlg", "Cancel"), this);
     m_pCancel->setGeometry(du.Rect(37, 105, 50, 14));
     QWidget* previous = m_pCancel;
     setTabOrder(m_pOk, m_pCancel);

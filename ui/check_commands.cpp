@@ -1,6 +1,7 @@
 #include "check_commands.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QSettings>
 #include <QTimer>
@@ -34,25 +35,25 @@ QString KindKey(ECheckKind kind) {
 QString CCheckCommands::KindTitle(ECheckKind kind) {
     switch (kind) {
         case ECheckKind::Bank:
-            return QStringLiteral("Pogresna banka (bank)");
+            return QCoreApplication::translate("CCheckCommands", "Pogresna banka (bank)");
         case ECheckKind::PclPage:
-            return QStringLiteral("Skok preko PCL van stranice (pcl_page)");
+            return QCoreApplication::translate("CCheckCommands", "Skok preko PCL van stranice (pcl_page)");
         case ECheckKind::Stack:
-            return QStringLiteral("Stek pun ili prazan (stack)");
+            return QCoreApplication::translate("CCheckCommands", "Stek pun ili prazan (stack)");
         case ECheckKind::IsrFlag:
-            return QStringLiteral("Zastavica prekida nije obrisana (isr_flag)");
+            return QCoreApplication::translate("CCheckCommands", "Zastavica prekida nije obrisana (isr_flag)");
         case ECheckKind::RbifRead:
-            return QStringLiteral("RBIF bez citanja porta B (rbif_read)");
+            return QCoreApplication::translate("CCheckCommands", "RBIF bez citanja porta B (rbif_read)");
         case ECheckKind::IsrContext:
-            return QStringLiteral("W i STATUS nisu sacuvani u prekidu (isr_context)");
+            return QCoreApplication::translate("CCheckCommands", "W i STATUS nisu sacuvani u prekidu (isr_context)");
         case ECheckKind::Uninitialised:
-            return QStringLiteral("Citanje neupisanog registra (uninitialised)");
+            return QCoreApplication::translate("CCheckCommands", "Citanje neupisanog registra (uninitialised)");
         case ECheckKind::EepromSequence:
-            return QStringLiteral("Upis u EEPROM bez WREN i niza (eeprom_sequence)");
+            return QCoreApplication::translate("CCheckCommands", "Upis u EEPROM bez WREN i niza (eeprom_sequence)");
         case ECheckKind::WdtReset:
-            return QStringLiteral("Reset od watchdoga (wdt_reset)");
+            return QCoreApplication::translate("CCheckCommands", "Reset od watchdoga (wdt_reset)");
         case ECheckKind::RmwPort:
-            return QStringLiteral("Citanje-izmena-upis porta (rmw_port)");
+            return QCoreApplication::translate("CCheckCommands", "Citanje-izmena-upis porta (rmw_port)");
     }
     return {};
 }
@@ -65,17 +66,17 @@ CCheckCommands::CCheckCommands(CMainFrame& frame)
     for (QObject* owner : chip->associatedObjects()) {
         if ((options = qobject_cast<QMenu*>(owner))) break;
     }
-    QMenu* menu = new QMenu(QStringLiteral("Provere"), &frame);
+    QMenu* menu = new QMenu(QCoreApplication::translate("CCheckCommands", "Provere"), &frame);
     if (options) {
         const QList<QAction*> items = options->actions();
         options->insertMenu(items.value(items.indexOf(chip) + 1), menu);
     }
     QSettings settings;
-    m_pAll = menu->addAction(QStringLiteral("Proveravaj tokom rada"));
+    m_pAll = menu->addAction(QCoreApplication::translate("CCheckCommands", "Proveravaj tokom rada"));
     m_pAll->setCheckable(true);
     m_pAll->setChecked(settings.value(kAllKey, true).toBool());
-    m_pAll->setStatusTip(
-        QStringLiteral("Objasnjava tipicne greske programa dok radi, jednom po liniji"));
+    m_pAll->setStatusTip(QCoreApplication::translate(
+        "CCheckCommands", "Objasnjava tipicne greske programa dok radi, jednom po liniji"));
     menu->addSeparator();
     for (int index = 0; index < kCheckKinds; ++index) {
         const auto kind = static_cast<ECheckKind>(index);
@@ -144,9 +145,10 @@ void CCheckCommands::Show(const SEvent& event) {
         return;
     }
     // The assembler's note or an earlier check stays above, in its own colour.
-    const int beforeStyle = before.startsWith(QStringLiteral("greska")) ? kErrorNoteStyle
-                            : before.startsWith(QStringLiteral("upozorenje")) ? kWarningNoteStyle
-                                                                               : kCheckNoteStyle;
+    const bool error = before.startsWith(QCoreApplication::translate("CSourceMarks", "greska: "));
+    const bool warning =
+        before.startsWith(QCoreApplication::translate("CSourceMarks", "upozorenje: "));
+    const int beforeStyle = error ? kErrorNoteStyle : warning ? kWarningNoteStyle : kCheckNoteStyle;
     editor.annotate(line, QList<QsciStyledText>{QsciStyledText(before + QLatin1Char('\n'), beforeStyle),
                                                 QsciStyledText(note, style)});
 }

@@ -1,6 +1,7 @@
 #include "chip_commands.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QSettings>
 #include <QStatusBar>
@@ -12,6 +13,7 @@
 #include "main_frame.h"
 #include "messages_pane.h"
 #include "state.h"
+#include "status_mark.h"
 
 namespace {
 const QString kChipKey = QStringLiteral("Cip/PoKatalogu");
@@ -56,29 +58,36 @@ bool WritesPcl(const SDecodedWord& word) {
 QString DatasheetChipReason() {
     if (ProgramEnd == 0) return {};
     if (ProgramConfigWord != kNoConfigWord && (ProgramConfigWord & kWatchdogEnable)) {
-        return QStringLiteral("__CONFIG ukljucuje watchdog");
+        return QCoreApplication::translate("CChipCommands", "__CONFIG ukljucuje watchdog");
     }
     // A GOTO at word 0 past the interrupt vector: the program starts there.
     const SDecodedWord first = WordAt(0);
-    if (first.op == EOp::GOTO && first.k > 4) return QStringLiteral("pocinje skokom na reci 0");
+    if (first.op == EOp::GOTO && first.k > 4)
+        return QCoreApplication::translate("CChipCommands", "pocinje skokom na reci 0");
     for (int address = 0; address < kWords; ++address) {
         const SDecodedWord word = WordAt(address);
-        if (word.op == EOp::SLEEP) return QStringLiteral("koristi SLEEP");
-        if (word.op == EOp::CLRWDT) return QStringLiteral("koristi CLRWDT");
-        if (WritesPcl(word)) return QStringLiteral("upisuje u PCL (skok preko tabele)");
+        if (word.op == EOp::SLEEP)
+            return QCoreApplication::translate("CChipCommands", "koristi SLEEP");
+        if (word.op == EOp::CLRWDT)
+            return QCoreApplication::translate("CChipCommands", "koristi CLRWDT");
+        if (WritesPcl(word))
+            return QCoreApplication::translate("CChipCommands",
+                                               "upisuje u PCL (skok preko tabele)");
     }
     return {};
 }
 
 CChipCommands::CChipCommands(CMainFrame& frame, CLumoDoc& doc)
-    : QObject(&frame), m_frame(frame), m_doc(doc), m_pMark(new QLabel(frame.statusBar())) {
-    m_pMark->setText(QStringLiteral("Cip po katalogu"));
-    m_pMark->setFrameShape(QFrame::Panel);
-    m_pMark->setFrameShadow(QFrame::Sunken);
-    m_pMark->setToolTip(QStringLiteral(
-        "Procesor radi kao PIC16C84 po katalogu: reset na reci 0, skokovi preko PCL, SLEEP, "
-        "watchdog, EEPROM (Options > Cip po katalogu)"));
-    frame.statusBar()->insertPermanentWidget(1, m_pMark);
+    : QObject(&frame),
+      m_frame(frame),
+      m_doc(doc),
+      m_pMark(AddStatusMark(
+          frame.statusBar(), QCoreApplication::translate("CChipCommands", "Cip po katalogu"),
+          QCoreApplication::translate(
+              "CChipCommands",
+              "Procesor radi kao PIC16C84 po katalogu: reset na reci 0, skokovi preko PCL, SLEEP, "
+              "watchdog, EEPROM (Options > Cip po katalogu)"),
+          1)) {
     QAction* choice = frame.Action(ID_DATASHEET_CHIP);
     choice->setCheckable(true);
     const bool datasheet = QSettings().value(kChipKey, false).toBool();
@@ -102,6 +111,8 @@ void CChipCommands::OnAssembled(bool loaded) {
     const QString reason = DatasheetChipReason();
     if (reason.isEmpty()) return;
     m_frame.Messages()->AddLine(
-        QStringLiteral("Pisan za pravi cip (%1): ukljucite Options > Cip po katalogu (PIC16C84)")
+        QCoreApplication::translate(
+            "CChipCommands",
+            "Pisan za pravi cip (%1): ukljucite Options > Cip po katalogu (PIC16C84)")
             .arg(reason));
 }

@@ -2,7 +2,8 @@
 // The program's commands as the user meets them: menu texts, status-bar
 // prompts, toolbar tooltips and images, the menu bar's layout, the toolbar's
 // order and the accelerator keys. Data only; the main frame builds its
-// actions from it.
+// actions from it. The texts are the Serbian source texts; the main frame
+// shows them through QCoreApplication::translate("Command", ...).
 #include <QKeyCombination>
 #include <span>
 

@@ -1,5 +1,6 @@
 #include "data_memory_pane.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QTableWidget>
 
@@ -40,14 +41,17 @@ int CDataMemoryPane::RegisterOfCell(int row, int column) {
 }
 
 CDataMemoryPane::CDataMemoryPane(const CProgramNames& names, QWidget* parent)
-    : QDockWidget(QStringLiteral("Memorija podataka"), parent),
+    : QDockWidget(QCoreApplication::translate("CDataMemoryPane", "Memorija podataka"), parent),
       m_names(names),
       m_pTable(new QTableWidget(kRows, 2 * kPerBank)) {
     setObjectName(QStringLiteral("dataMemory"));
     QStringList titles;
-    for (const char* bank : {"Banka 0", "Banka 1"}) {
-        titles << QString::fromLatin1(bank) << QStringLiteral("Ime") << QStringLiteral("Heksa")
-               << QStringLiteral("Binarno");
+    for (const char* bank : {QT_TRANSLATE_NOOP("CDataMemoryPane", "Banka 0"),
+                             QT_TRANSLATE_NOOP("CDataMemoryPane", "Banka 1")}) {
+        titles << QCoreApplication::translate("CDataMemoryPane", bank)
+               << QCoreApplication::translate("CDataMemoryPane", "Ime")
+               << QCoreApplication::translate("CDataMemoryPane", "Heksa")
+               << QCoreApplication::translate("CDataMemoryPane", "Binarno");
     }
     m_pTable->setHorizontalHeaderLabels(titles);
     SetUpPaneTable(m_pTable);

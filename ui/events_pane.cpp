@@ -1,6 +1,7 @@
 #include "events_pane.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QTableWidget>
 #include <QTimer>
@@ -17,19 +18,20 @@ struct SKindChoice {
     int kind;  // -1: all
 };
 constexpr SKindChoice kChoices[] = {
-    {"Svi dogadjaji", -1},
-    {"Prekidi", static_cast<int>(EEventKind::Interrupt)},
-    {"Prihvaceni prekidi", static_cast<int>(EEventKind::Accept)},
-    {"RETFIE", static_cast<int>(EEventKind::Retfie)},
-    {"Poruke", static_cast<int>(EEventKind::Message)},
-    {"Prekidne tacke", static_cast<int>(EEventKind::Breakpoint)},
-    {"Pinovi", static_cast<int>(EEventKind::Pin)},
-    {"Pocetak izvrsavanja", static_cast<int>(EEventKind::RunStart)},
-    {"Kraj izvrsavanja", static_cast<int>(EEventKind::RunEnd)},
-    {"Ucitavanje", static_cast<int>(EEventKind::Load)},
-    {"Upisane vrednosti", static_cast<int>(EEventKind::Edit)},
-    {"Ploca", static_cast<int>(EEventKind::Board)},
-    {"Provere", static_cast<int>(EEventKind::Check)},
+    {QT_TRANSLATE_NOOP("CEventsPane", "Svi dogadjaji"), -1},
+    {QT_TRANSLATE_NOOP("CEventsPane", "Prekidi"), static_cast<int>(EEventKind::Interrupt)},
+    {QT_TRANSLATE_NOOP("CEventsPane", "Prihvaceni prekidi"), static_cast<int>(EEventKind::Accept)},
+    {QT_TRANSLATE_NOOP("CEventsPane", "RETFIE"), static_cast<int>(EEventKind::Retfie)},
+    {QT_TRANSLATE_NOOP("CEventsPane", "Poruke"), static_cast<int>(EEventKind::Message)},
+    {QT_TRANSLATE_NOOP("CEventsPane", "Prekidne tacke"), static_cast<int>(EEventKind::Breakpoint)},
+    {QT_TRANSLATE_NOOP("CEventsPane", "Pinovi"), static_cast<int>(EEventKind::Pin)},
+    {QT_TRANSLATE_NOOP("CEventsPane", "Pocetak izvrsavanja"),
+     static_cast<int>(EEventKind::RunStart)},
+    {QT_TRANSLATE_NOOP("CEventsPane", "Kraj izvrsavanja"), static_cast<int>(EEventKind::RunEnd)},
+    {QT_TRANSLATE_NOOP("CEventsPane", "Ucitavanje"), static_cast<int>(EEventKind::Load)},
+    {QT_TRANSLATE_NOOP("CEventsPane", "Upisane vrednosti"), static_cast<int>(EEventKind::Edit)},
+    {QT_TRANSLATE_NOOP("CEventsPane", "Ploca"), static_cast<int>(EEventKind::Board)},
+    {QT_TRANSLATE_NOOP("CEventsPane", "Provere"), static_cast<int>(EEventKind::Check)},
 };
 
 QString Causes(uint8_t cause) {
@@ -49,7 +51,7 @@ QString Hex(int value) {
 }  // namespace
 
 CEventsPane::CEventsPane(QWidget* parent)
-    : QDockWidget(QStringLiteral("Dogadjaji"), parent),
+    : QDockWidget(QCoreApplication::translate("CEventsPane", "Dogadjaji"), parent),
       m_pFilter(new QComboBox),
       m_pTable(new QTableWidget(0, 4)),
       m_pPoll(new QTimer(this)) {
@@ -57,10 +59,12 @@ CEventsPane::CEventsPane(QWidget* parent)
     setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable |
                 QDockWidget::DockWidgetFloatable);
     for (const SKindChoice& choice : kChoices) {
-        m_pFilter->addItem(QString::fromLatin1(choice.text), choice.kind);
+        m_pFilter->addItem(QCoreApplication::translate("CEventsPane", choice.text), choice.kind);
     }
-    m_pTable->setHorizontalHeaderLabels({QStringLiteral("Ciklus"), QStringLiteral("Instrukcija"),
-                                         QStringLiteral("PC"), QStringLiteral("Dogadjaj")});
+    m_pTable->setHorizontalHeaderLabels({QCoreApplication::translate("CEventsPane", "Ciklus"),
+                                         QCoreApplication::translate("CEventsPane", "Instrukcija"),
+                                         QCoreApplication::translate("CEventsPane", "PC"),
+                                         QCoreApplication::translate("CEventsPane", "Dogadjaj")});
     m_pTable->horizontalHeader()->setStretchLastSection(true);
     m_pTable->setColumnWidth(0, 70);
     m_pTable->setColumnWidth(1, 80);
@@ -97,38 +101,43 @@ CEventsPane::CEventsPane(QWidget* parent)
 QString CEventsPane::Describe(const SEvent& event) {
     switch (event.kind) {
         case EEventKind::Accept:
-            return QStringLiteral("Prekid prihvacen (%1)").arg(Causes(event.cause));
+            return QCoreApplication::translate("CEventsPane", "Prekid prihvacen (%1)")
+                .arg(Causes(event.cause));
         case EEventKind::Interrupt:
-            return QStringLiteral("Ulaz u prekid (%1), povratak na %2")
+            return QCoreApplication::translate("CEventsPane", "Ulaz u prekid (%1), povratak na %2")
                 .arg(Causes(event.cause), Hex(event.value));
         case EEventKind::Retfie:
-            return QStringLiteral("RETFIE, povratak na %1").arg(Hex(event.value));
+            return QCoreApplication::translate("CEventsPane", "RETFIE, povratak na %1")
+                .arg(Hex(event.value));
         case EEventKind::Message:
             return QString::fromStdString(event.text);
         case EEventKind::Breakpoint:
             return event.text.empty()
-                       ? QStringLiteral("Prekidna tacka %1").arg(Hex(event.value))
-                       : QStringLiteral("Prekidna tacka %1 (%2)")
+                       ? QCoreApplication::translate("CEventsPane", "Prekidna tacka %1")
+                             .arg(Hex(event.value))
+                       : QCoreApplication::translate("CEventsPane", "Prekidna tacka %1 (%2)")
                              .arg(QString::fromStdString(event.text), Hex(event.value));
         case EEventKind::Pin:
-            return QStringLiteral("Pin %1 = %2")
+            return QCoreApplication::translate("CEventsPane", "Pin %1 = %2")
                 .arg(QString::fromStdString(event.text))
                 .arg(event.value);
         case EEventKind::RunStart:
-            return QStringLiteral("Pocetak izvrsavanja");
+            return QCoreApplication::translate("CEventsPane", "Pocetak izvrsavanja");
         case EEventKind::RunEnd:
-            return QStringLiteral("Kraj izvrsavanja");
+            return QCoreApplication::translate("CEventsPane", "Kraj izvrsavanja");
         case EEventKind::Load:
-            return QStringLiteral("Ucitan program %1").arg(QString::fromStdString(event.text));
+            return QCoreApplication::translate("CEventsPane", "Ucitan program %1")
+                .arg(QString::fromStdString(event.text));
         case EEventKind::Edit:
-            return QString::asprintf("Upisano %s = 0x%02X", event.text.c_str(),
-                                     static_cast<unsigned>(event.value));
+            return QCoreApplication::translate("CEventsPane", "Upisano %1 = %2")
+                .arg(QString::fromStdString(event.text))
+                .arg(QString::asprintf("0x%02X", static_cast<unsigned>(event.value)));
         case EEventKind::Board:
             return QString::asprintf("%s: %s 0x%02X", event.text.c_str(),
                                      BoardEventName(static_cast<EBoardEvent>(event.cause)),
                                      static_cast<unsigned>(event.value));
         case EEventKind::Check:
-            return QStringLiteral("Provera %1, linija %2: %3")
+            return QCoreApplication::translate("CEventsPane", "Provera %1, linija %2: %3")
                 .arg(QString::fromLatin1(CheckKindName(static_cast<ECheckKind>(event.cause)).data()))
                 .arg(event.value)
                 .arg(QString::fromStdString(event.text));

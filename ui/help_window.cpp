@@ -6,6 +6,8 @@
 #include <QTextBrowser>
 #include <QUrl>
 
+#include "language.h"
+
 // The resources live in a static library, whose registration the linker
 // would drop unless something names it.
 static void RegisterHelpResources() {
@@ -13,13 +15,22 @@ static void RegisterHelpResources() {
 }
 
 namespace {
-const QString kShippedDocument = QStringLiteral(":/help/Pomoc.html");
 QString g_documentPath;
 QPointer<QTextBrowser> g_window;
 }  // namespace
 
+// The document in the window's language, Pomoc_CODE.html beside the
+// Serbian Pomoc.html; the Serbian one for a language it has not been
+// translated into.
+QString ShippedDocument() {
+    static const bool registered = (RegisterHelpResources(), true);
+    Q_UNUSED(registered);
+    const QString translated = QStringLiteral(":/help/Pomoc_%1.html").arg(ActiveLanguage());
+    return QFileInfo(translated).isFile() ? translated : QStringLiteral(":/help/Pomoc.html");
+}
+
 QString HelpDocumentPath() {
-    return g_documentPath.isEmpty() ? kShippedDocument : g_documentPath;
+    return g_documentPath.isEmpty() ? ShippedDocument() : g_documentPath;
 }
 
 void SetHelpDocumentPath(const QString& path) {
@@ -31,8 +42,6 @@ QTextBrowser* OpenHelpWindow() {
 }
 
 void OnHelp() {
-    static const bool registered = (RegisterHelpResources(), true);
-    Q_UNUSED(registered);
     const QString path = HelpDocumentPath();
     if (!QFileInfo(path).isFile()) return;
     if (!g_window) {
@@ -40,7 +49,7 @@ void OnHelp() {
         g_window->setAttribute(Qt::WA_DeleteOnClose);
         g_window->setAttribute(Qt::WA_QuitOnClose, false);
         g_window->setOpenExternalLinks(true);
-        g_window->setWindowTitle(QStringLiteral("Pomoc"));
+        g_window->setWindowTitle(QCoreApplication::translate("Help", "Pomoc"));
         g_window->resize(720, 600);
         // Nothing owns the window, so it goes when the program ends.
         QObject::connect(qApp, &QCoreApplication::aboutToQuit, g_window.data(),

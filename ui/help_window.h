@@ -6,7 +6,8 @@
 
 class QTextBrowser;
 
-// Where the document is read from; the shipped one by default.
+// Where the document is read from; by default the shipped one in the
+// window's language.
 QString HelpDocumentPath();
 // Points the help command at another document (an empty path restores the
 // shipped one).

@@ -1,5 +1,6 @@
 #include "instruction_tips.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include "chip_names.h"
@@ -19,43 +20,43 @@ struct SInstructionTip {
 
 // clang-format off
 constexpr SInstructionTip kTips[] = {
-    {"ADDWF", Operands::FileDest, "Sabira W i f.", "C, DC, Z", "1"},
-    {"ANDWF", Operands::FileDest, "Logicko I registra W i f.", "Z", "1"},
-    {"CLRF", Operands::File, "Brise f (f = 0).", "Z", "1"},
-    {"CLRW", Operands::None, "Brise W (W = 0).", "Z", "1"},
-    {"COMF", Operands::FileDest, "Komplement f: svaki bit se obrce.", "Z", "1"},
-    {"DECF", Operands::FileDest, "Umanjuje f za 1.", "Z", "1"},
-    {"DECFSZ", Operands::FileDest, "Umanjuje f za 1 i preskace sledecu instrukciju kad je rezultat 0.", "nema", "1 (2 kad preskace)"},
-    {"INCF", Operands::FileDest, "Uvecava f za 1.", "Z", "1"},
-    {"INCFSZ", Operands::FileDest, "Uvecava f za 1 i preskace sledecu instrukciju kad je rezultat 0.", "nema", "1 (2 kad preskace)"},
-    {"IORWF", Operands::FileDest, "Logicko ILI registra W i f.", "Z", "1"},
-    {"MOVF", Operands::FileDest, "Prenosi f u W (d = 0) ili u sam f (d = 1, provera na nulu).", "Z", "1"},
-    {"MOVWF", Operands::File, "Prenosi W u f.", "nema", "1"},
-    {"NOP", Operands::None, "Ne radi nista.", "nema", "1"},
-    {"RLF", Operands::FileDest, "Rotira f ulevo kroz C.", "C", "1"},
-    {"RRF", Operands::FileDest, "Rotira f udesno kroz C.", "C", "1"},
-    {"SUBWF", Operands::FileDest, "Oduzima W od f (f - W).", "C, DC, Z", "1"},
-    {"SWAPF", Operands::FileDest, "Zamenjuje gornja i donja 4 bita f.", "nema", "1"},
-    {"XORWF", Operands::FileDest, "Ekskluzivno ILI registra W i f.", "Z", "1"},
-    {"BCF", Operands::FileBit, "Brise bit b registra f.", "nema", "1"},
-    {"BSF", Operands::FileBit, "Postavlja bit b registra f.", "nema", "1"},
-    {"BTFSC", Operands::FileBit, "Preskace sledecu instrukciju kad je bit b registra f obrisan (0).", "nema", "1 (2 kad preskace)"},
-    {"BTFSS", Operands::FileBit, "Preskace sledecu instrukciju kad je bit b registra f postavljen (1).", "nema", "1 (2 kad preskace)"},
-    {"ADDLW", Operands::Literal, "Sabira konstantu k i W.", "C, DC, Z", "1"},
-    {"ANDLW", Operands::Literal, "Logicko I konstante k i W.", "Z", "1"},
-    {"CALL", Operands::Address, "Poziva potprogram na adresi k; adresa povratka ide na stek.", "nema", "2"},
-    {"CLRWDT", Operands::None, "Brise watchdog tajmer.", "TO, PD", "1"},
-    {"GOTO", Operands::Address, "Skok na adresu k.", "nema", "2"},
-    {"IORLW", Operands::Literal, "Logicko ILI konstante k i W.", "Z", "1"},
-    {"MOVLW", Operands::Literal, "Upisuje konstantu k u W.", "nema", "1"},
-    {"RETFIE", Operands::None, "Povratak iz prekida; ukljucuje prekide (GIE = 1).", "nema", "2"},
-    {"RETLW", Operands::Literal, "Povratak iz potprograma sa konstantom k u W.", "nema", "2"},
-    {"RETURN", Operands::None, "Povratak iz potprograma.", "nema", "2"},
-    {"SLEEP", Operands::None, "Prelazi u rezim spavanja.", "TO, PD", "1"},
-    {"SUBLW", Operands::Literal, "Oduzima W od konstante k (k - W).", "C, DC, Z", "1"},
-    {"XORLW", Operands::Literal, "Ekskluzivno ILI konstante k i W.", "Z", "1"},
-    {"OPTION", Operands::None, "Upisuje W u registar OPTION (stari nacin).", "nema", "1"},
-    {"TRIS", Operands::Tris, "Upisuje W u registar smera porta f (stari nacin).", "nema", "1"},
+    {"ADDWF", Operands::FileDest, QT_TRANSLATE_NOOP("InstructionTips", "Sabira W i f."), QT_TRANSLATE_NOOP("InstructionTips", "C, DC, Z"), QT_TRANSLATE_NOOP("InstructionTips", "1")},
+    {"ANDWF", Operands::FileDest, QT_TRANSLATE_NOOP("InstructionTips", "Logicko I registra W i f."), QT_TRANSLATE_NOOP("InstructionTips", "Z"), QT_TRANSLATE_NOOP("InstructionTips", "1")},
+    {"CLRF", Operands::File, QT_TRANSLATE_NOOP("InstructionTips", "Brise f (f = 0)."), QT_TRANSLATE_NOOP("InstructionTips", "Z"), QT_TRANSLATE_NOOP("InstructionTips", "1")},
+    {"CLRW", Operands::None, QT_TRANSLATE_NOOP("InstructionTips", "Brise W (W = 0)."), QT_TRANSLATE_NOOP("InstructionTips", "Z"), QT_TRANSLATE_NOOP("InstructionTips", "1")},
+    {"COMF", Operands::FileDest, QT_TRANSLATE_NOOP("InstructionTips", "Komplement f: svaki bit se obrce."), QT_TRANSLATE_NOOP("InstructionTips", "Z"), QT_TRANSLATE_NOOP("InstructionTips", "1")},
+    {"DECF", Operands::FileDest, QT_TRANSLATE_NOOP("InstructionTips", "Umanjuje f za 1."), QT_TRANSLATE_NOOP("InstructionTips", "Z"), QT_TRANSLATE_NOOP("InstructionTips", "1")},
+    {"DECFSZ", Operands::FileDest, QT_TRANSLATE_NOOP("InstructionTips", "Umanjuje f za 1 i preskace sledecu instrukciju kad je rezultat 0."), QT_TRANSLATE_NOOP("InstructionTips", "nema"), QT_TRANSLATE_NOOP("InstructionTips", "1 (2 kad preskace)")},
+    {"INCF", Operands::FileDest, QT_TRANSLATE_NOOP("InstructionTips", "Uvecava f za 1."), QT_TRANSLATE_NOOP("InstructionTips", "Z"), QT_TRANSLATE_NOOP("InstructionTips", "1")},
+    {"INCFSZ", Operands::FileDest, QT_TRANSLATE_NOOP("InstructionTips", "Uvecava f za 1 i preskace sledecu instrukciju kad je rezultat 0."), QT_TRANSLATE_NOOP("InstructionTips", "nema"), QT_TRANSLATE_NOOP("InstructionTips", "1 (2 kad preskace)")},
+    {"IORWF", Operands::FileDest, QT_TRANSLATE_NOOP("InstructionTips", "Logicko ILI registra W i f."), QT_TRANSLATE_NOOP("InstructionTips", "Z"), QT_TRANSLATE_NOOP("InstructionTips", "1")},
+    {"MOVF", Operands::FileDest, QT_TRANSLATE_NOOP("InstructionTips", "Prenosi f u W (d = 0) ili u sam f (d = 1, provera na nulu)."), QT_TRANSLATE_NOOP("InstructionTips", "Z"), QT_TRANSLATE_NOOP("InstructionTips", "1")},
+    {"MOVWF", Operands::File, QT_TRANSLATE_NOOP("InstructionTips", "Prenosi W u f."), QT_TRANSLATE_NOOP("InstructionTips", "nema"), QT_TRANSLATE_NOOP("InstructionTips", "1")},
+    {"NOP", Operands::None, QT_TRANSLATE_NOOP("InstructionTips", "Ne radi nista."), QT_TRANSLATE_NOOP("InstructionTips", "nema"), QT_TRANSLATE_NOOP("InstructionTips", "1")},
+    {"RLF", Operands::FileDest, QT_TRANSLATE_NOOP("InstructionTips", "Rotira f ulevo kroz C."), QT_TRANSLATE_NOOP("InstructionTips", "C"), QT_TRANSLATE_NOOP("InstructionTips", "1")},
+    {"RRF", Operands::FileDest, QT_TRANSLATE_NOOP("InstructionTips", "Rotira f udesno kroz C."), QT_TRANSLATE_NOOP("InstructionTips", "C"), QT_TRANSLATE_NOOP("InstructionTips", "1")},
+    {"SUBWF", Operands::FileDest, QT_TRANSLATE_NOOP("InstructionTips", "Oduzima W od f (f - W)."), QT_TRANSLATE_NOOP("InstructionTips", "C, DC, Z"), QT_TRANSLATE_NOOP("InstructionTips", "1")},
+    {"SWAPF", Operands::FileDest, QT_TRANSLATE_NOOP("InstructionTips", "Zamenjuje gornja i donja 4 bita f."), QT_TRANSLATE_NOOP("InstructionTips", "nema"), QT_TRANSLATE_NOOP("InstructionTips", "1")},
+    {"XORWF", Operands::FileDest, QT_TRANSLATE_NOOP("InstructionTips", "Ekskluzivno ILI registra W i f."), QT_TRANSLATE_NOOP("InstructionTips", "Z"), QT_TRANSLATE_NOOP("InstructionTips", "1")},
+    {"BCF", Operands::FileBit, QT_TRANSLATE_NOOP("InstructionTips", "Brise bit b registra f."), QT_TRANSLATE_NOOP("InstructionTips", "nema"), QT_TRANSLATE_NOOP("InstructionTips", "1")},
+    {"BSF", Operands::FileBit, QT_TRANSLATE_NOOP("InstructionTips", "Postavlja bit b registra f."), QT_TRANSLATE_NOOP("InstructionTips", "nema"), QT_TRANSLATE_NOOP("InstructionTips", "1")},
+    {"BTFSC", Operands::FileBit, QT_TRANSLATE_NOOP("InstructionTips", "Preskace sledecu instrukciju kad je bit b registra f obrisan (0)."), QT_TRANSLATE_NOOP("InstructionTips", "nema"), QT_TRANSLATE_NOOP("InstructionTips", "1 (2 kad preskace)")},
+    {"BTFSS", Operands::FileBit, QT_TRANSLATE_NOOP("InstructionTips", "Preskace sledecu instrukciju kad je bit b registra f postavljen (1)."), QT_TRANSLATE_NOOP("InstructionTips", "nema"), QT_TRANSLATE_NOOP("InstructionTips", "1 (2 kad preskace)")},
+    {"ADDLW", Operands::Literal, QT_TRANSLATE_NOOP("InstructionTips", "Sabira konstantu k i W."), QT_TRANSLATE_NOOP("InstructionTips", "C, DC, Z"), QT_TRANSLATE_NOOP("InstructionTips", "1")},
+    {"ANDLW", Operands::Literal, QT_TRANSLATE_NOOP("InstructionTips", "Logicko I konstante k i W."), QT_TRANSLATE_NOOP("InstructionTips", "Z"), QT_TRANSLATE_NOOP("InstructionTips", "1")},
+    {"CALL", Operands::Address, QT_TRANSLATE_NOOP("InstructionTips", "Poziva potprogram na adresi k; adresa povratka ide na stek."), QT_TRANSLATE_NOOP("InstructionTips", "nema"), QT_TRANSLATE_NOOP("InstructionTips", "2")},
+    {"CLRWDT", Operands::None, QT_TRANSLATE_NOOP("InstructionTips", "Brise watchdog tajmer."), QT_TRANSLATE_NOOP("InstructionTips", "TO, PD"), QT_TRANSLATE_NOOP("InstructionTips", "1")},
+    {"GOTO", Operands::Address, QT_TRANSLATE_NOOP("InstructionTips", "Skok na adresu k."), QT_TRANSLATE_NOOP("InstructionTips", "nema"), QT_TRANSLATE_NOOP("InstructionTips", "2")},
+    {"IORLW", Operands::Literal, QT_TRANSLATE_NOOP("InstructionTips", "Logicko ILI konstante k i W."), QT_TRANSLATE_NOOP("InstructionTips", "Z"), QT_TRANSLATE_NOOP("InstructionTips", "1")},
+    {"MOVLW", Operands::Literal, QT_TRANSLATE_NOOP("InstructionTips", "Upisuje konstantu k u W."), QT_TRANSLATE_NOOP("InstructionTips", "nema"), QT_TRANSLATE_NOOP("InstructionTips", "1")},
+    {"RETFIE", Operands::None, QT_TRANSLATE_NOOP("InstructionTips", "Povratak iz prekida; ukljucuje prekide (GIE = 1)."), QT_TRANSLATE_NOOP("InstructionTips", "nema"), QT_TRANSLATE_NOOP("InstructionTips", "2")},
+    {"RETLW", Operands::Literal, QT_TRANSLATE_NOOP("InstructionTips", "Povratak iz potprograma sa konstantom k u W."), QT_TRANSLATE_NOOP("InstructionTips", "nema"), QT_TRANSLATE_NOOP("InstructionTips", "2")},
+    {"RETURN", Operands::None, QT_TRANSLATE_NOOP("InstructionTips", "Povratak iz potprograma."), QT_TRANSLATE_NOOP("InstructionTips", "nema"), QT_TRANSLATE_NOOP("InstructionTips", "2")},
+    {"SLEEP", Operands::None, QT_TRANSLATE_NOOP("InstructionTips", "Prelazi u rezim spavanja."), QT_TRANSLATE_NOOP("InstructionTips", "TO, PD"), QT_TRANSLATE_NOOP("InstructionTips", "1")},
+    {"SUBLW", Operands::Literal, QT_TRANSLATE_NOOP("InstructionTips", "Oduzima W od konstante k (k - W)."), QT_TRANSLATE_NOOP("InstructionTips", "C, DC, Z"), QT_TRANSLATE_NOOP("InstructionTips", "1")},
+    {"XORLW", Operands::Literal, QT_TRANSLATE_NOOP("InstructionTips", "Ekskluzivno ILI konstante k i W."), QT_TRANSLATE_NOOP("InstructionTips", "Z"), QT_TRANSLATE_NOOP("InstructionTips", "1")},
+    {"OPTION", Operands::None, QT_TRANSLATE_NOOP("InstructionTips", "Upisuje W u registar OPTION (stari nacin)."), QT_TRANSLATE_NOOP("InstructionTips", "nema"), QT_TRANSLATE_NOOP("InstructionTips", "1")},
+    {"TRIS", Operands::Tris, QT_TRANSLATE_NOOP("InstructionTips", "Upisuje W u registar smera porta f (stari nacin)."), QT_TRANSLATE_NOOP("InstructionTips", "nema"), QT_TRANSLATE_NOOP("InstructionTips", "1")},
 };
 
 // The names a source uses most; each is also one the assembler knows.
@@ -69,22 +70,30 @@ constexpr const char* kRegisterAndBitNames[] = {
 };
 // clang-format on
 
+QString Text(const char* source) {
+    return QCoreApplication::translate("InstructionTips", source);
+}
+
 QString OperandText(Operands operands) {
     switch (operands) {
         case Operands::None:
             return {};
         case Operands::FileDest:
-            return QStringLiteral(" f, d\nf: registar; d: odrediste (0 ili W: u W, 1 ili F: u f)");
+            return Text(
+                QT_TRANSLATE_NOOP("InstructionTips",
+                                  " f, d\nf: registar; d: odrediste (0 ili W: u W, 1 ili F: u f)"));
         case Operands::File:
-            return QStringLiteral(" f\nf: registar");
+            return Text(QT_TRANSLATE_NOOP("InstructionTips", " f\nf: registar"));
         case Operands::FileBit:
-            return QStringLiteral(" f, b\nf: registar; b: broj bita (0-7)");
+            return Text(
+                QT_TRANSLATE_NOOP("InstructionTips", " f, b\nf: registar; b: broj bita (0-7)"));
         case Operands::Literal:
-            return QStringLiteral(" k\nk: konstanta (0-255)");
+            return Text(QT_TRANSLATE_NOOP("InstructionTips", " k\nk: konstanta (0-255)"));
         case Operands::Address:
-            return QStringLiteral(" k\nk: adresa u programu (0-1023), obicno labela");
+            return Text(QT_TRANSLATE_NOOP("InstructionTips",
+                                          " k\nk: adresa u programu (0-1023), obicno labela"));
         case Operands::Tris:
-            return QStringLiteral(" f\nf: PORTA ili PORTB (5 ili 6)");
+            return Text(QT_TRANSLATE_NOOP("InstructionTips", " f\nf: PORTA ili PORTB (5 ili 6)"));
     }
     return {};
 }
@@ -99,9 +108,9 @@ QString InstructionTip(const QString& mnemonic) {
     for (const SInstructionTip& tip : kTips) {
         if (upper != QLatin1String(tip.mnemonic)) continue;
         return QString::fromLatin1(tip.mnemonic) + OperandText(tip.operands) + QLatin1Char('\n') +
-               QString::fromLatin1(tip.does) + QStringLiteral("\nFlegovi: ") +
-               QString::fromLatin1(tip.flags) + QStringLiteral("   Ciklusa: ") +
-               QString::fromLatin1(tip.cycles);
+               Text(tip.does) + Text(QT_TRANSLATE_NOOP("InstructionTips", "\nFlegovi: ")) +
+               Text(tip.flags) + Text(QT_TRANSLATE_NOOP("InstructionTips", "   Ciklusa: ")) +
+               Text(tip.cycles);
     }
     return {};
 }

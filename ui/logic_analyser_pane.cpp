@@ -1,5 +1,6 @@
 #include "logic_analyser_pane.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -169,7 +170,7 @@ void CTraceView::mouseMoveEvent(QMouseEvent* event) {
 }
 
 CLogicAnalyserPane::CLogicAnalyserPane(QWidget* parent)
-    : QDockWidget(QStringLiteral("Logicki analizator"), parent),
+    : QDockWidget(QCoreApplication::translate("CLogicAnalyserPane", "Logicki analizator"), parent),
       m_pTraces(new CTraceView),
       m_pScroll(new QScrollBar(Qt::Horizontal)),
       m_pReadout(new QLabel),
@@ -184,10 +185,11 @@ CLogicAnalyserPane::CLogicAnalyserPane(QWidget* parent)
     m_pReadout->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(m_pReadout);
     auto* trigger = new QHBoxLayout;
-    trigger->addWidget(new QLabel(QStringLiteral("Zaustavi kad pinovi ispune uslov:")));
+    trigger->addWidget(new QLabel(
+        QCoreApplication::translate("CLogicAnalyserPane", "Zaustavi kad pinovi ispune uslov:")));
     m_pCondition->setObjectName(QStringLiteral("condition"));
-    m_pCondition->setPlaceholderText(
-        QStringLiteral("npr. RB0:rise ili RB0=1,RB1=0 (prazno: bez uslova)"));
+    m_pCondition->setPlaceholderText(QCoreApplication::translate(
+        "CLogicAnalyserPane", "npr. RB0:rise ili RB0=1,RB1=0 (prazno: bez uslova)"));
     trigger->addWidget(m_pCondition, 1);
     layout->addLayout(trigger);
     setWidget(body);
@@ -245,14 +247,18 @@ QString CLogicAnalyserPane::TimeText(uint64_t cycles, double oscillatorHz) {
 void CLogicAnalyserPane::UpdateReadout() {
     QStringList parts;
     const uint64_t now = CycleCount;
-    parts << QStringLiteral("Sada: ciklus %1 (%2)").arg(now).arg(TimeText(now, m_oscillatorHz));
+    parts << QCoreApplication::translate("CLogicAnalyserPane", "Sada: ciklus %1 (%2)")
+                 .arg(now)
+                 .arg(TimeText(now, m_oscillatorHz));
     if (m_pTraces->HasCursor(0)) {
         const uint64_t a = m_pTraces->Cursor(0);
-        parts << QStringLiteral("A: ciklus %1 (%2)").arg(a).arg(TimeText(a, m_oscillatorHz));
+        parts << QCoreApplication::translate("CLogicAnalyserPane", "A: ciklus %1 (%2)")
+                     .arg(a)
+                     .arg(TimeText(a, m_oscillatorHz));
         if (m_pTraces->HasCursor(1)) {
             const uint64_t b = m_pTraces->Cursor(1);
             const uint64_t interval = a > b ? a - b : b - a;
-            parts << QStringLiteral("B-A: %1 ciklusa (%2)")
+            parts << QCoreApplication::translate("CLogicAnalyserPane", "B-A: %1 ciklusa (%2)")
                          .arg(interval)
                          .arg(TimeText(interval, m_oscillatorHz));
         }
@@ -264,14 +270,17 @@ void CLogicAnalyserPane::UpdateReadout() {
         const SPinPeriod period = LastPeriod(PinTrace.Read(0, upTo).changes, pin, upTo);
         const QString name = QString::fromLatin1(kChipPins[pin].name.data(), 3);
         if (period.found) {
-            parts << QStringLiteral("%1: perioda %2 ciklusa (%3), %4 Hz, faktor ispune %5 %")
+            parts << QCoreApplication::translate(
+                         "CLogicAnalyserPane",
+                         "%1: perioda %2 ciklusa (%3), %4 Hz, faktor ispune %5 %")
                          .arg(name)
                          .arg(period.Cycles())
                          .arg(TimeText(period.Cycles(), m_oscillatorHz))
                          .arg(period.FrequencyHz(m_oscillatorHz), 0, 'f', 2)
                          .arg(period.DutyCycle() * 100, 0, 'f', 1);
         } else {
-            parts << name + QStringLiteral(": nema cele periode");
+            parts << name +
+                         QCoreApplication::translate("CLogicAnalyserPane", ": nema cele periode");
         }
     }
     m_pReadout->setText(parts.join(QStringLiteral("   ")));
@@ -281,7 +290,8 @@ void CLogicAnalyserPane::TakeCondition() {
     const std::string text = m_pCondition->text().trimmed().toStdString();
     if (text.empty()) {
         PinTrigger.Clear();
-        m_pCondition->setToolTip(QStringLiteral("Bez uslova na pinovima"));
+        m_pCondition->setToolTip(
+            QCoreApplication::translate("CLogicAnalyserPane", "Bez uslova na pinovima"));
         m_pCondition->setStyleSheet(QString());
         return;
     }
@@ -289,13 +299,15 @@ void CLogicAnalyserPane::TakeCondition() {
     std::string error;
     if (!ParsePinCondition(text, &condition, &error)) {
         m_pCondition->setStyleSheet(QStringLiteral("color: red"));
-        m_pCondition->setToolTip(
-            QStringLiteral("Uslov nije ispravan: pisite PIN=0, PIN=1, PIN:rise, PIN:fall ili "
-                           "PIN:edge, odvojene zarezima (PIN je RA0-RA4 ili RB0-RB7)"));
+        m_pCondition->setToolTip(QCoreApplication::translate(
+            "CLogicAnalyserPane",
+            "Uslov nije ispravan: pisite PIN=0, PIN=1, PIN:rise, PIN:fall ili "
+            "PIN:edge, odvojene zarezima (PIN je RA0-RA4 ili RB0-RB7)"));
         return;
     }
     PinTrigger.Set(condition);
     m_pCondition->setStyleSheet(QString());
     m_pCondition->setText(QString::fromStdString(PinConditionText(condition)));
-    m_pCondition->setToolTip(QStringLiteral("Izvrsavanje staje kad pinovi ispune uslov"));
+    m_pCondition->setToolTip(QCoreApplication::translate(
+        "CLogicAnalyserPane", "Izvrsavanje staje kad pinovi ispune uslov"));
 }

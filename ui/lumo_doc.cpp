@@ -1,5 +1,6 @@
 #include "lumo_doc.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -11,11 +12,11 @@
 #include "user_dialogs.h"
 
 namespace {
-const QString kUntitled = QStringLiteral("Untitled");
-const QString kInitialFileName = QStringLiteral("Nemam_ime");
-const QString kSourceFilter = QStringLiteral("Asemblers Files (*.asm)");
-const QString kListingFilter = QStringLiteral("Execute Files (*.lst)");
-const QString kAllFilesFilter = QStringLiteral("All Files (*.*)");
+const char kUntitled[] = QT_TRANSLATE_NOOP("CLumoDoc", "Untitled");
+const char kInitialFileName[] = QT_TRANSLATE_NOOP("CLumoDoc", "Nemam_ime");
+const char kSourceFilter[] = QT_TRANSLATE_NOOP("CLumoDoc", "Asemblers Files (*.asm)");
+const char kListingFilter[] = QT_TRANSLATE_NOOP("CLumoDoc", "Execute Files (*.lst)");
+const char kAllFilesFilter[] = QT_TRANSLATE_NOOP("CLumoDoc", "All Files (*.*)");
 const QString kSourceSuffix = QStringLiteral("asm");
 constexpr int kDataRegistersClearedOnOpen = 0x30;
 
@@ -64,10 +65,10 @@ void CLumoDoc::OnFileOpen() {
     // Opening discards the text in the editor, so unsaved edits are offered
     // for saving first.
     if (!SaveModified()) return;
-    FileDialogRequest request{QStringLiteral("Open"),
-                              {kSourceFilter, kListingFilter, kAllFilesFilter},
+    FileDialogRequest request{QCoreApplication::translate("CLumoDoc", "Open"),
+                              {tr(kSourceFilter), tr(kListingFilter), tr(kAllFilesFilter)},
                               kSourceSuffix,
-                              kInitialFileName,
+                              tr(kInitialFileName),
                               QFile::decodeName(QByteArray::fromStdString(SourceFolder))};
     const QString path = m_pDialogs->GetOpenFileName(request);
     if (path.isEmpty()) return;
@@ -84,22 +85,24 @@ void CLumoDoc::OnFileSave() {
         StoreFile(m_strPathName);
         return;
     }
-    const QString path = AskSaveName(QStringLiteral("Save As"), {kSourceFilter, kAllFilesFilter},
-                                     kSourceSuffix, kInitialFileName);
+    const QString path =
+        AskSaveName(QCoreApplication::translate("CLumoDoc", "Save As"),
+                    {tr(kSourceFilter), tr(kAllFilesFilter)}, kSourceSuffix, tr(kInitialFileName));
     if (!path.isEmpty()) StoreFile(path);
 }
 
 bool CLumoDoc::OnFileSaveAs() {
     const QString initialName =
         m_strPathName.isEmpty() ? m_strTitle : QFileInfo(m_strPathName).fileName();
-    const QString path =
-        AskSaveName(QStringLiteral("Save As"), {kAllFilesFilter}, QString(), initialName);
+    const QString path = AskSaveName(QCoreApplication::translate("CLumoDoc", "Save As"),
+                                     {tr(kAllFilesFilter)}, QString(), initialName);
     return !path.isEmpty() && StoreFile(path);
 }
 
 bool CLumoDoc::SaveModified() {
     if (!IsModified()) return true;
-    switch (m_pDialogs->AskSaveChanges(QStringLiteral("Save changes to %1?").arg(m_strTitle))) {
+    switch (m_pDialogs->AskSaveChanges(
+        QCoreApplication::translate("CLumoDoc", "Save changes to %1?").arg(m_strTitle))) {
         case CUserDialogs::Answer::Yes:
             return DoFileSave();
         case CUserDialogs::Answer::No:
@@ -133,11 +136,12 @@ CLumoDoc::LoadResult CLumoDoc::LoadFile(const QString& path) {
     // and the recorded source file all stay as they were.
     const SourceFileRead read = ReadSourceFile(path);
     if (read.status == SourceFileRead::TooLarge) {
-        Report(QStringLiteral("The file is too large to open."));
+        Report(QCoreApplication::translate("CLumoDoc", "The file is too large to open."));
         return LoadResult::Failed;
     }
     if (read.status == SourceFileRead::Failed) {
-        Report(QStringLiteral("Failed to open document.\n\nCould not read %1: %2.")
+        Report(QCoreApplication::translate("CLumoDoc",
+                                           "Failed to open document.\n\nCould not read %1: %2.")
                    .arg(Shown(path), read.error));
         return LoadResult::Failed;
     }
@@ -166,17 +170,21 @@ CLumoDoc::LoadResult CLumoDoc::LoadFile(const QString& path) {
 bool CLumoDoc::StoreFile(const QString& path) {
     const EncodedSource encoded = EncodeSource(m_pEditView->SourceBytes(), m_encoding);
     if (encoded.badLine > 0) {
-        Report(QStringLiteral("Failed to save document.\n\nLine %1 holds a character that "
-                              "Windows-1250, the encoding of this file, cannot hold. %2 was "
-                              "left as it was.")
+        Report(QCoreApplication::translate(
+                   "CLumoDoc",
+                   "Failed to save document.\n\nLine %1 holds a character that "
+                   "Windows-1250, the encoding of this file, cannot hold. %2 was "
+                   "left as it was.")
                    .arg(encoded.badLine)
                    .arg(Shown(path)));
         return false;
     }
     const QString reason = WriteFileReplacing(path, encoded.bytes);
     if (!reason.isEmpty()) {
-        Report(QStringLiteral("Failed to save document.\n\nCould not write %1: %2.\nThe file on "
-                              "disk was left as it was; the text is still in the editor.")
+        Report(QCoreApplication::translate(
+                   "CLumoDoc",
+                   "Failed to save document.\n\nCould not write %1: %2.\nThe file on "
+                   "disk was left as it was; the text is still in the editor.")
                    .arg(Shown(path), reason));
         return false;
     }
@@ -204,7 +212,7 @@ QString CLumoDoc::AskSaveName(const QString& caption, const QStringList& filters
 
 void CLumoDoc::SetPathName(const QString& path) {
     m_strPathName = path;
-    SetTitle(path.isEmpty() ? kUntitled : QFileInfo(path).fileName());
+    SetTitle(path.isEmpty() ? tr(kUntitled) : QFileInfo(path).fileName());
 }
 
 void CLumoDoc::SetTitle(const QString& title) {

@@ -24,6 +24,7 @@
 #include "command_table.h"
 #include "edit_view.h"
 #include "input_view.h"
+#include "language_commands.h"
 #include "listing_labels.h"
 #include "lock_key_indicators.h"
 #include "lumo_doc.h"
@@ -39,6 +40,7 @@
 #include "source_file.h"
 #include "speed_box.h"
 #include "state.h"
+#include "status_mark.h"
 #include "time_commands.h"
 #include "view_commands.h"
 
@@ -49,13 +51,15 @@ static void InitLumoResources() {
 }
 
 namespace {
-const char kIdleMessage[] = "Spreman";
-const char kNotAssembledMessage[] = "Tekst nije preveden: nijedan program nije ucitan (F7)";
+const char kIdleMessage[] = QT_TRANSLATE_NOOP("CMainFrame", "Spreman");
+const char kNotAssembledMessage[] =
+    QT_TRANSLATE_NOOP("CMainFrame", "Tekst nije preveden: nijedan program nije ucitan (F7)");
 const char kFirstCaption[] = "Simulator";
-const char kModifiedMark[] = "Izmenjeno";
+const char kModifiedMark[] = QT_TRANSLATE_NOOP("CMainFrame", "Izmenjeno");
 const char kModifiedTip[] =
-    "Tekst je izmenjen posle poslednjeg cuvanja: F7 prevodi sacuvanu datoteku, "
-    "ako cuvanje pre prevodjenja nije ukljuceno";
+    QT_TRANSLATE_NOOP("CMainFrame",
+                      "Tekst je izmenjen posle poslednjeg cuvanja: F7 prevodi sacuvanu datoteku, "
+                      "ako cuvanje pre prevodjenja nije ukljuceno");
 const QString kGeometryKey = QStringLiteral("Prozor/Polozaj");
 const QString kSplitterKey = QStringLiteral("Prozor/Okna");
 
@@ -77,6 +81,10 @@ bool WaitsForAssembler(int id) {
         ID_RESTART,    ID_STEP_BACK,   ID_BACK_TO_EVENT,  ID_RECORD_START,
         ID_RECORD_END, ID_REPLAY,      ID_EXPORT_VCD,     ID_BREAK_LABELS};
     return std::find(std::begin(kWaiting), std::end(kWaiting), id) != std::end(kWaiting);
+}
+
+QString CommandText(const char* source) {
+    return QCoreApplication::translate("Command", source);
 }
 
 bool IsCheckable(int id) {
@@ -108,6 +116,7 @@ CMainFrame::CMainFrame(CLumoDoc& doc, QWidget* parent) : QMainWindow(parent), m_
     new CScenarioReplay(*this, m_doc);
     new CChipCommands(*this, m_doc);
     new CCheckCommands(*this);
+    new CLanguageCommands(*this);
     new CProgramPanes(*this);
     connect(m_pSourceCommands, &CSourceCommands::Assembled, this, &CMainFrame::OnAssembled);
     connect(m_pRunStatus, &CRunStatusPanes::Stopped, Messages(), &CMessagesPane::AddLine);
@@ -147,9 +156,9 @@ QString CMainFrame::StatusMessage() const {
 void CMainFrame::CreateActions() {
     const QPixmap strip(QStringLiteral(":/toolbar.png"));
     for (const CommandInfo& command : Commands()) {
-        auto* action = new QAction(QString::fromLatin1(command.text), this);
-        action->setStatusTip(QString::fromLatin1(command.prompt));
-        if (command.toolTip) action->setToolTip(QString::fromLatin1(command.toolTip));
+        auto* action = new QAction(CommandText(command.text), this);
+        action->setStatusTip(CommandText(command.prompt));
+        if (command.toolTip) action->setToolTip(CommandText(command.toolTip));
         if (command.image >= 0) {
             action->setIcon(QIcon(strip.copy(command.image * kToolbarImageSize, 0,
                                              kToolbarImageSize, kToolbarImageSize)));
@@ -167,7 +176,7 @@ void CMainFrame::CreateMenus() {
     auto* menuStyle = new CMenuStyle;
     menuStyle->setParent(this);
     for (const MenuInfo& info : MainMenu()) {
-        QMenu* menu = menuBar()->addMenu(QString::fromLatin1(info.title));
+        QMenu* menu = menuBar()->addMenu(CommandText(info.title));
         menu->setStyle(menuStyle);
         for (int id : info.items) {
             if (id == kSeparator) {
@@ -180,7 +189,7 @@ void CMainFrame::CreateMenus() {
 }
 
 void CMainFrame::CreateToolBar() {
-    m_pToolBar = new QToolBar(QStringLiteral("Toolbar"), this);
+    m_pToolBar = new QToolBar(tr("Toolbar"), this);
     m_pToolBar->setObjectName(QStringLiteral("toolbar"));
     m_pToolBar->setIconSize(QSize(kToolbarImageSize, kToolbarImageSize));
     m_pToolBar->setAllowedAreas(Qt::AllToolBarAreas);
@@ -222,16 +231,11 @@ void CMainFrame::CreateToolBar() {
 
 void CMainFrame::CreateStatusBar() {
     QStatusBar* bar = statusBar();
-    m_pIdleMessage = new QLabel(QString::fromLatin1(kIdleMessage), bar);
+    m_pIdleMessage = new QLabel(tr(kIdleMessage), bar);
     bar->addWidget(m_pIdleMessage, 1);
     // Shown only while the text differs from its file, so the bar of an
     // unchanged text stays as it always was.
-    m_pModifiedMark = new QLabel(QString::fromLatin1(kModifiedMark), bar);
-    m_pModifiedMark->setFrameShape(QFrame::Panel);
-    m_pModifiedMark->setFrameShadow(QFrame::Sunken);
-    m_pModifiedMark->setToolTip(QString::fromLatin1(kModifiedTip));
-    m_pModifiedMark->hide();
-    bar->addPermanentWidget(m_pModifiedMark);
+    m_pModifiedMark = AddStatusMark(bar, tr(kModifiedMark), tr(kModifiedTip));
     m_pRunStatus = new CRunStatusPanes(bar, m_doc);
     m_pIndicators = new CLockKeyIndicators(bar);
 }
@@ -335,7 +339,7 @@ void CMainFrame::ConnectCommands() {
         m_pRunStatus->SetLastMessage({});
         Messages()->ShowLines({}, {});
         Messages()->close();
-        m_pIdleMessage->setText(QString::fromLatin1(kNotAssembledMessage));
+        m_pIdleMessage->setText(tr(kNotAssembledMessage));
     });
 
     connect(Action(ID_NEXT_PANE), &QAction::triggered, this, [this] { ActivateNextPane(1); });
@@ -355,7 +359,7 @@ bool CMainFrame::Assembling() const {
 }
 
 void CMainFrame::OnAssembled(bool loaded) {
-    m_pIdleMessage->setText(QString::fromLatin1(kIdleMessage));
+    m_pIdleMessage->setText(tr(kIdleMessage));
     m_pRunStatus->SetListingLabels(loaded ? ReadListingLabels(SourceFolder + ListingFileName)
                                           : std::map<int, std::string>());
     m_pRunStatus->SetLastMessage({});

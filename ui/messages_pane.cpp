@@ -1,5 +1,6 @@
 #include "messages_pane.h"
 
+#include <QCoreApplication>
 #include <QListWidget>
 
 #include "assembler_messages.h"
@@ -12,7 +13,8 @@ const QColor kWarningText(140, 80, 0);
 }  // namespace
 
 CMessagesPane::CMessagesPane(QWidget* parent)
-    : QDockWidget(QStringLiteral("Poruke asemblera"), parent), m_pList(new QListWidget(this)) {
+    : QDockWidget(QCoreApplication::translate("CMessagesPane", "Poruke asemblera"), parent),
+      m_pList(new QListWidget(this)) {
     setObjectName(QStringLiteral("messages"));
     setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
     setAllowedAreas(Qt::BottomDockWidgetArea | Qt::TopDockWidgetArea);

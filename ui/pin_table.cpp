@@ -1,15 +1,23 @@
 #include "pin_table.h"
 
-#include "state.h"
+#include "chip_map.h"
 
-const PinInfo kPins[kPinCount] = {
-    {"B7", PORTB, 0x80, 25, 52, 31, 43},     {"B6", PORTB, 0x40, 77, 104, 83, 95},
-    {"B5", PORTB, 0x20, 129, 156, 133, 148}, {"B4", PORTB, 0x10, 181, 208, 187, 200},
-    {"B3", PORTB, 0x08, 233, 260, 240, 250}, {"B2", PORTB, 0x04, 285, 312, 290, 305},
-    {"B1", PORTB, 0x02, 337, 364, 343, 356}, {"B0", PORTB, 0x01, 389, 416, 396, 408},
-    {"A4", PORTA, 0x10, 525, 552, 531, 541}, {"A3", PORTA, 0x08, 577, 604, 584, 595},
-    {"A2", PORTA, 0x04, 629, 656, 636, 645}, {"A1", PORTA, 0x02, 681, 708, 687, 697},
-    {"A0", PORTA, 0x01, 733, 760, 740, 750},
+namespace {
+// The pin of the chip's map at index, where the panel draws it. The board
+// prints a pin's name without its R ("B7"); the map's names are literals, so
+// what follows the R still ends in a null.
+constexpr PinInfo Pin(int index, int switchX, int ledX, int hitLeft, int hitRight) {
+    const SChipPin& pin = kChipPins[index];
+    return {pin.name.data() + 1, pin.port, pin.Mask(), switchX, ledX, hitLeft, hitRight};
+}
+}  // namespace
+
+constexpr PinInfo kPins[kPinCount] = {
+    Pin(12, 25, 52, 31, 43),    Pin(11, 77, 104, 83, 95),   Pin(10, 129, 156, 133, 148),
+    Pin(9, 181, 208, 187, 200), Pin(8, 233, 260, 240, 250), Pin(7, 285, 312, 290, 305),
+    Pin(6, 337, 364, 343, 356), Pin(5, 389, 416, 396, 408), Pin(4, 525, 552, 531, 541),
+    Pin(3, 577, 604, 584, 595), Pin(2, 629, 656, 636, 645), Pin(1, 681, 708, 687, 697),
+    Pin(0, 733, 760, 740, 750),
 };
 
 const PinInfo* PinAt(int x, int y) {

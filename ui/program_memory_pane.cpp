@@ -1,6 +1,7 @@
 #include "program_memory_pane.h"
 
 #include <QBrush>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QTableView>
 
@@ -51,9 +52,14 @@ int CProgramMemoryModel::columnCount(const QModelIndex& parent) const {
 
 QVariant CProgramMemoryModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
-    static const char* const kTitles[kColumns] = {"",       "Adresa", "Rec", "Instrukcija",
-                                                  "Labela", "Red"};
-    return QString::fromLatin1(kTitles[section]);
+    static const char* const kTitles[kColumns] = {
+        "",
+        QT_TRANSLATE_NOOP("CProgramMemoryPane", "Adresa"),
+        QT_TRANSLATE_NOOP("CProgramMemoryPane", "Rec"),
+        QT_TRANSLATE_NOOP("CProgramMemoryPane", "Instrukcija"),
+        QT_TRANSLATE_NOOP("CProgramMemoryPane", "Labela"),
+        QT_TRANSLATE_NOOP("CProgramMemoryPane", "Red")};
+    return QCoreApplication::translate("CProgramMemoryPane", kTitles[section]);
 }
 
 std::string CProgramMemoryModel::OperandName(int word, int f) const {
@@ -138,7 +144,7 @@ void CProgramMemoryModel::Follow() {
 }
 
 CProgramMemoryPane::CProgramMemoryPane(const CProgramNames& names, QWidget* parent)
-    : QDockWidget(QStringLiteral("Programska memorija"), parent),
+    : QDockWidget(QCoreApplication::translate("CProgramMemoryPane", "Programska memorija"), parent),
       m_pModel(new CProgramMemoryModel(names, this)),
       m_pView(new QTableView) {
     setObjectName(QStringLiteral("programMemory"));
@@ -149,8 +155,9 @@ CProgramMemoryPane::CProgramMemoryPane(const CProgramNames& names, QWidget* pare
     m_pView->setColumnWidth(CProgramMemoryModel::kAddress, 56);
     m_pView->setColumnWidth(CProgramMemoryModel::kWord, 44);
     m_pView->setColumnWidth(CProgramMemoryModel::kInstruction, 150);
-    m_pView->setToolTip(
-        QStringLiteral("Klik u prvoj koloni: prekidna tacka; dvoklik: red u izvornom tekstu"));
+    m_pView->setToolTip(QCoreApplication::translate(
+        "CProgramMemoryPane",
+        "Klik u prvoj koloni: prekidna tacka; dvoklik: red u izvornom tekstu"));
     setWidget(m_pView);
     connect(m_pView, &QTableView::clicked, this, [this](const QModelIndex& index) {
         if (index.column() == CProgramMemoryModel::kBreak) emit ToggleBreakpoint(index.row());

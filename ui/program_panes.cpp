@@ -1,6 +1,7 @@
 #include "program_panes.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDockWidget>
 #include <QEvent>
 #include <QScreen>
@@ -181,7 +182,8 @@ int CProgramPanes::LineOfWord(int word, const QString& otherwise) {
 
 void CProgramPanes::GoToWord(int word) {
     const int line =
-        LineOfWord(word, QStringLiteral("Rec 0x%1 nema red u izvornom tekstu u editoru"));
+        LineOfWord(word, QCoreApplication::translate(
+                             "CProgramPanes", "Rec 0x%1 nema red u izvornom tekstu u editoru"));
     if (line < 0) return;
     CEditView* editor = m_frame.EditView();
     editor->setCursorPosition(line, 0);
@@ -191,8 +193,9 @@ void CProgramPanes::GoToWord(int word) {
 
 void CProgramPanes::ToggleBreakpoint(int word) {
     const int line = LineOfWord(
-        word,
-        QStringLiteral("Prekidna tacka se postavlja na red izvornog teksta: rec 0x%1 nema red"));
+        word, QCoreApplication::translate(
+                  "CProgramPanes",
+                  "Prekidna tacka se postavlja na red izvornog teksta: rec 0x%1 nema red"));
     if (line < 0) return;
     m_frame.Marks()->ToggleBreakpoint(line);
     m_pProgram->Refresh();

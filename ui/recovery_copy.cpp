@@ -119,9 +119,11 @@ void CRecoveryCopy::OfferLeftCopy() {
         const QByteArray bytes = text.readAll();
         const QString path =
             pathFile.open(QIODevice::ReadOnly) ? QString::fromUtf8(pathFile.readAll()) : QString();
-        const QString name = path.isEmpty() ? QStringLiteral("bez imena") : path;
+        const QString name =
+            path.isEmpty() ? QCoreApplication::translate("CRecoveryCopy", "bez imena") : path;
         const QString question =
-            QStringLiteral(
+            QCoreApplication::translate(
+                "CRecoveryCopy",
                 "Prethodni rad simulatora nije zavrsen kako treba, a tekst %1 "
                 "nije bio sacuvan (poslednja izmena %2).\n\nVratiti taj tekst u "
                 "editor? (Ne: kopija se brise.)")

@@ -1,5 +1,6 @@
 #include "register_edit_dlg.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,16 +23,18 @@ bool ParseRegisterValue(const QString& text, uint8_t* value) {
 CRegisterEditDlg::CRegisterEditDlg(int reg, uint8_t value, QWidget* parent,
                                    const QString& programNames)
     : QDialog(parent), m_pField(new QLineEdit), m_value(value) {
-    setWindowTitle(QStringLiteral("Nova vrednost"));
+    setWindowTitle(QCoreApplication::translate("CRegisterEditDlg", "Nova vrednost"));
     QString name = RegisterName(reg);
     if (reg != kWRegister && !name.contains(QStringLiteral("0x")))
-        name += QString::asprintf(" (adresa 0x%02X)", static_cast<unsigned>(reg));
+        name += tr(" (adresa %1)").arg(QString::asprintf("0x%02X", static_cast<unsigned>(reg)));
     if (!programNames.isEmpty()) name += QStringLiteral(" = ") + programNames;
     const QString current = QString::asprintf("0x%02X", static_cast<unsigned>(value));
-    auto* prompt = new QLabel(
-        QStringLiteral("%1, sada %2 = %3.\nNova vrednost (0-255; 12, 0x0C ili 0b00001100):")
-            .arg(name, current)
-            .arg(value));
+    auto* prompt =
+        new QLabel(QCoreApplication::translate(
+                       "CRegisterEditDlg",
+                       "%1, sada %2 = %3.\nNova vrednost (0-255; 12, 0x0C ili 0b00001100):")
+                       .arg(name, current)
+                       .arg(value));
     m_pField->setText(current);
     m_pField->selectAll();
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
@@ -48,9 +51,9 @@ CRegisterEditDlg::CRegisterEditDlg(int reg, uint8_t value, QWidget* parent,
 
 void CRegisterEditDlg::accept() {
     if (!ParseRegisterValue(m_pField->text(), &m_value)) {
-        AfxMessageBox(
-            "Vrednost mora biti ceo broj od 0 do 255: dekadno (12), heksa (0x0C) "
-            "ili binarno (0b00001100)");
+        AfxMessageBox(tr("Vrednost mora biti ceo broj od 0 do 255: dekadno (12), heksa (0x0C) "
+                         "ili binarno (0b00001100)")
+                          .toStdString());
         m_pField->setFocus();
         m_pField->selectAll();
         return;

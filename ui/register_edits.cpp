@@ -1,5 +1,6 @@
 #include "register_edits.h"
 
+#include <QCoreApplication>
 #include <QCursor>
 #include <QStatusBar>
 #include <QToolTip>
@@ -35,7 +36,8 @@ void CRegisterEdits::OnEdit(int reg) {
     // user cannot see.
     const CCPUNit* worker = m_doc.m_pWorker;
     if (worker && (!worker->m_bPaused || worker->m_runState == RunState::Running)) {
-        Refuse(QStringLiteral("Vrednosti se menjaju samo dok simulacija stoji (Prekid, Shift+F5)"));
+        Refuse(QCoreApplication::translate(
+            "CRegisterEdits", "Vrednosti se menjaju samo dok simulacija stoji (Prekid, Shift+F5)"));
         return;
     }
     const bool isW = reg == kWRegister;

@@ -1,5 +1,7 @@
 #include "register_layout.h"
 
+#include <QCoreApplication>
+
 #include "display_flags.h"
 #include "register_names.h"
 #include "register_text.h"
@@ -96,7 +98,7 @@ int LayOutRegisterDisplay(DisplayCells& cells, const RegisterSnapshot& shown,
     const char* mnemonic = LastMnemonic.load();
     std::string& line =
         next(ShowGeneralRegs ? kMnemonicXWithGrid : kMnemonicXAlone, y, CellBackground::Green);
-    line += "Izvrsila se: ";
+    line += QCoreApplication::translate("CRegisterLayout", "Izvrsila se: ").toStdString();
     line += (mnemonic && *mnemonic) ? mnemonic : kNoMnemonic;
     return count;
 }

@@ -1,8 +1,10 @@
 #include "register_names.h"
 
+#include <QCoreApplication>
 #include <QStringList>
-#include <array>
+#include <string_view>
 
+#include "chip_map.h"
 #include "register_text.h"
 #include "state.h"
 
@@ -10,71 +12,62 @@ namespace {
 // The one address of bank 0 with no register behind it: its entry says so
 // rather than naming it.
 constexpr int kUnimplemented = 0x07;
-
-struct NamedRegister {
-    int address;
-    const char* name;
-    // Bit 7 first; nullptr where the register's bits have no names.
-    std::array<const char*, 8> bits;
-};
-
-// clang-format off
-constexpr NamedRegister kNamed[] = {
-    {INDF, "INDF", {}},
-    {TMR0, "TMR0", {}},
-    {PCL, "PCL", {}},
-    {STATUS, "STATUS", {"IRP", "RP1", "RP0", "TO", "PD", "Z", "DC", "C"}},
-    {FSR, "FSR", {}},
-    {PORTA, "PORTA", {}},
-    {PORTB, "PORTB", {}},
-    {kUnimplemented, "nije implementiran", {}},
-    {0x08, "EEDATA", {}},
-    {0x09, "EEADR", {}},
-    {0x0A, "PCLATH", {}},
-    {INTCON, "INTCON", {"GIE", "EEIE", "T0IE", "INTE", "RBIE", "T0IF", "INTF", "RBIF"}},
-    {OPTION_REG, "OPTION", {"RBPU", "INTEDG", "T0CS", "T0SE", "PSA", "PS2", "PS1", "PS0"}},
-    {TRISA, "TRISA", {}},
-    {TRISB, "TRISB", {}},
-};
-// clang-format on
 constexpr int kFirstGeneral = 0x0C;
 
-const NamedRegister* Find(int address) {
-    for (const NamedRegister& named : kNamed) {
-        if (named.address == address) return &named;
+QString Hex(int value) {
+    return QString::asprintf("0x%02X", static_cast<unsigned>(value));
+}
+
+// The register at exactly this address: a bank-1 copy shows as an address of
+// its own, as the display has always shown it.
+const SChipRegister* Find(int address) {
+    for (const SChipRegister& reg : kChipRegisters) {
+        if (reg.address == address) return &reg;
     }
     return nullptr;
+}
+
+// The shorter spelling where the chip has two (OPTION for OPTION_REG).
+QString ShownName(const SChipRegister& reg) {
+    const std::string_view name = reg.alias.empty() ? reg.name : reg.alias;
+    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
 }
 }  // namespace
 
 QString RegisterName(int address) {
-    if (address == kWRegister) return QStringLiteral("W (radni registar)");
-    if (const NamedRegister* named = Find(address)) return QString::fromLatin1(named->name);
+    if (address == kWRegister)
+        return QCoreApplication::translate("RegisterNames", "W (radni registar)");
+    if (address == kUnimplemented)
+        return QCoreApplication::translate("RegisterNames", "nije implementiran");
+    if (const SChipRegister* reg = Find(address)) return ShownName(*reg);
     if (address >= kFirstGeneral && address < 0x80)
-        return QString::asprintf("opsti registar 0x%02X", address);
-    return QString::asprintf("registar 0x%02X", address);
+        return QCoreApplication::translate("RegisterNames", "opsti registar %1").arg(Hex(address));
+    return QCoreApplication::translate("RegisterNames", "registar %1").arg(Hex(address));
 }
 
 QString RegisterToolTip(int address, uint8_t value, const QString& programNames) {
     QString tip = RegisterName(address);
     if (!programNames.isEmpty()) tip += QStringLiteral(" = ") + programNames;
     if (address == kWRegister) {
-        tip += QStringLiteral("\nnema adresu u memoriji podataka");
+        tip += QCoreApplication::translate("RegisterNames", "\nnema adresu u memoriji podataka");
     } else {
-        tip += QString::asprintf("\nadresa 0x%02X", address);
+        tip += QCoreApplication::translate("RegisterNames", "\nadresa %1").arg(Hex(address));
         if (address < 0x80) tip += QStringLiteral(" (R%1)").arg(address);
     }
-    tip += QString::asprintf("\nvrednost 0x%02X = %d = ", value, value) +
+    tip += QCoreApplication::translate("RegisterNames", "\nvrednost %1 = %2 = ")
+               .arg(Hex(value))
+               .arg(value) +
            QString::fromStdString(ToBinary(value));
-    const NamedRegister* named = address == kWRegister ? nullptr : Find(address);
-    if (named && named->bits[0]) {
-        QStringList bits;
-        for (int i = 0; i < 8; ++i)
-            bits.append(QStringLiteral("%1=%2")
-                            .arg(QLatin1String(named->bits[i]))
-                            .arg((value >> (7 - i)) & 1));
-        tip += QLatin1Char('\n') + bits.join(QLatin1Char(' '));
+    const SChipRegister* reg = address == kWRegister ? nullptr : Find(address);
+    QStringList bits;
+    for (int bit = 7; reg && bit >= 0; --bit) {
+        const std::string_view name = reg->bits[bit];
+        if (name.empty()) continue;
+        bits.append(QStringLiteral("%1=%2")
+                        .arg(QLatin1String(name.data(), static_cast<qsizetype>(name.size())))
+                        .arg((value >> bit) & 1));
     }
+    if (!bits.isEmpty()) tip += QLatin1Char('\n') + bits.join(QLatin1Char(' '));
     return tip;
 }
 
@@ -84,9 +77,8 @@ QString RegisterStatusText(int address, uint8_t value, const QString& programNam
         parts.append(QStringLiteral("W"));
     } else {
         if (address < 0x80) parts.append(QStringLiteral("R%1").arg(address));
-        const NamedRegister* named = Find(address);
-        if (named && address != kUnimplemented) {
-            parts.append(QString::fromLatin1(named->name));
+        if (const SChipRegister* reg = Find(address)) {
+            parts.append(ShownName(*reg));
         } else if (address >= 0x80) {
             parts.append(QString::asprintf("0x%02X", address));
         }

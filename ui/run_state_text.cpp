@@ -1,5 +1,6 @@
 #include "run_state_text.h"
 
+#include <QCoreApplication>
 namespace {
 QString Hex(int value) {
     return QString::asprintf("0x%04X", value);
@@ -10,14 +11,19 @@ constexpr int64_t kShownLagUs = 50'000;
 
 QString RunningWords(const SRunPace& pace) {
     if (pace.realTimeFactor <= 0) {
-        return pace.speedMs > 0 ? QStringLiteral("Radi, %1 ms po instrukciji").arg(pace.speedMs)
-                                : QStringLiteral("Radi punom brzinom");
+        return pace.speedMs > 0
+                   ? QCoreApplication::translate("RunState", "Radi, %1 ms po instrukciji")
+                         .arg(pace.speedMs)
+                   : QCoreApplication::translate("RunState", "Radi punom brzinom");
     }
     const int divisor = static_cast<int>(1 / pace.realTimeFactor + 0.5);
-    QString text = divisor <= 1 ? QStringLiteral("Radi u realnom vremenu")
-                                : QStringLiteral("Radi, 1/%1 realnog vremena").arg(divisor);
+    QString text =
+        divisor <= 1
+            ? QCoreApplication::translate("RunState", "Radi u realnom vremenu")
+            : QCoreApplication::translate("RunState", "Radi, 1/%1 realnog vremena").arg(divisor);
     if (pace.lagUs >= kShownLagUs) {
-        text += QStringLiteral(" (ne stize: kasni %1 s)").arg(pace.lagUs / 1e6, 0, 'f', 1);
+        text += QCoreApplication::translate("RunState", " (ne stize: kasni %1 s)")
+                    .arg(pace.lagUs / 1e6, 0, 'f', 1);
     }
     return text;
 }
@@ -25,17 +31,20 @@ QString RunningWords(const SRunPace& pace) {
 QString StateWords(RunState state, const SRunPace& pace, const QString& place) {
     switch (state) {
         case RunState::WaitingToStart:
-            return QStringLiteral("Ceka prvu komandu (Ctrl+F5 korak, F5 kontinualno)");
+            return QCoreApplication::translate("RunState",
+                                               "Ceka prvu komandu (Ctrl+F5 korak, F5 kontinualno)");
         case RunState::Paused:
-            return QStringLiteral("Pauza");
+            return QCoreApplication::translate("RunState", "Pauza");
         case RunState::Running:
             return RunningWords(pace);
         case RunState::AtBreakpoint:
-            return QStringLiteral("Stala na prekidnoj tacki %1").arg(place);
+            return QCoreApplication::translate("RunState", "Stala na prekidnoj tacki %1")
+                .arg(place);
         case RunState::RanOffProgram:
-            return QStringLiteral("PC je izasao iz programa: procesor je resetovan");
+            return QCoreApplication::translate("RunState",
+                                               "PC je izasao iz programa: procesor je resetovan");
         case RunState::NoProgram:
-            return QStringLiteral("Nema programa: prevedite ga (F7)");
+            return QCoreApplication::translate("RunState", "Nema programa: prevedite ga (F7)");
     }
     return {};
 }
@@ -44,14 +53,15 @@ QString StateWords(RunState state, const SRunPace& pace, const QString& place) {
 QString RunStateText(RunState state, const SRunPace& pace, const QString& place,
                      const QString& lastMessage) {
     QString text = StateWords(state, pace, place);
-    if (!lastMessage.isEmpty()) text += QStringLiteral(" | Poruka: ") + lastMessage;
+    if (!lastMessage.isEmpty())
+        text += QCoreApplication::translate("RunState", " | Poruka: ") + lastMessage;
     return text;
 }
 
 QString PlaceName(int address, const std::map<int, std::string>& labels) {
     const auto it = labels.find(address);
     if (it != labels.end()) return QString::fromStdString(it->second);
-    return QStringLiteral("na adresi ") + Hex(address);
+    return QCoreApplication::translate("RunState", "na adresi ") + Hex(address);
 }
 
 QString PcText(int pc, const std::map<int, std::string>& labels) {

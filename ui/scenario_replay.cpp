@@ -1,6 +1,7 @@
 #include "scenario_replay.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QStatusBar>
@@ -40,22 +41,29 @@ QString CheckpointText(const SScenarioReport& report, size_t index, bool over) {
     const QString where = QFileInfo(QString::fromStdString(report.file)).fileName() +
                           QStringLiteral(":") + QString::number(step.line) + QStringLiteral(" ") +
                           QString::fromStdString(step.step);
-    const QString number = QStringLiteral("Korak %1/%2").arg(index + 1).arg(report.steps.size());
+    const QString number = QCoreApplication::translate("CScenarioReplay", "Korak %1/%2")
+                               .arg(index + 1)
+                               .arg(report.steps.size());
     if (step.result == EStepResult::Failed) {
-        return number + QStringLiteral(" nije prosao: ") +
+        return number + QCoreApplication::translate("CScenarioReplay", " nije prosao: ") +
                QString::fromStdString(StepFailureText(report, step));
     }
     if (over && report.passed) {
-        return number + QStringLiteral(" ispunjen, snimak zavrsen: PROSAO (") + where +
-               QStringLiteral(", ") + QString::number(report.cycles) + QStringLiteral(" ciklusa)");
+        return number +
+               QCoreApplication::translate("CScenarioReplay",
+                                           " ispunjen, snimak zavrsen: PROSAO (") +
+               where + QStringLiteral(", ") + QString::number(report.cycles) +
+               QCoreApplication::translate("CScenarioReplay", " ciklusa)");
     }
     if (over) {  // an earlier check with points of its own failed
-        return number + QStringLiteral(" ispunjen, snimak zavrsen: PAO (%1/%2 poena)")
+        return number + QCoreApplication::translate("CScenarioReplay",
+                                                    " ispunjen, snimak zavrsen: PAO (%1/%2 poena)")
                             .arg(EarnedPoints(report))
                             .arg(report.points);
     }
-    return number + QStringLiteral(" ispunjen (") + where +
-           QStringLiteral("). F5 ili Ctrl+F5 nastavlja, Shift+F5 prekida.");
+    return number + QCoreApplication::translate("CScenarioReplay", " ispunjen (") + where +
+           QCoreApplication::translate("CScenarioReplay",
+                                       "). F5 ili Ctrl+F5 nastavlja, Shift+F5 prekida.");
 }
 }  // namespace
 
@@ -95,8 +103,9 @@ void CScenarioReplay::Say(const QString& text) {
 void CScenarioReplay::OnReplay() {
     const QString folder = QFile::decodeName(QByteArray::fromStdString(SourceFolder));
     const QString path = m_doc.Dialogs()->GetOpenFileName(
-        {QStringLiteral("Pusti snimak"),
-         {QStringLiteral("Scenario (*.yaml *.yml)"), QStringLiteral("Svi fajlovi (*)")},
+        {QCoreApplication::translate("CScenarioReplay", "Pusti snimak"),
+         {QCoreApplication::translate("CScenarioReplay", "Scenario (*.yaml *.yml)"),
+          QCoreApplication::translate("CScenarioReplay", "Svi fajlovi (*)")},
          QStringLiteral("yaml"),
          {},
          folder});
@@ -105,7 +114,7 @@ void CScenarioReplay::OnReplay() {
 
 void CScenarioReplay::OnEnded() {
     m_replaying = false;
-    Say(QStringLiteral("Snimak prekinut"));
+    Say(QCoreApplication::translate("CScenarioReplay", "Snimak prekinut"));
 }
 
 bool CScenarioReplay::AssembleSource(const std::string& program) {
@@ -122,8 +131,9 @@ void CScenarioReplay::OnAssembled(bool loaded) {
     if (!m_pWaiting) return;
     const std::unique_ptr<SScenario> scenario = std::move(m_pWaiting);
     if (!loaded) {
-        Say(QStringLiteral("Snimak nije pusten: program ") +
-            QString::fromStdString(scenario->program) + QStringLiteral(" se nije preveo"));
+        Say(QCoreApplication::translate("CScenarioReplay", "Snimak nije pusten: program ") +
+            QString::fromStdString(scenario->program) +
+            QCoreApplication::translate("CScenarioReplay", " se nije preveo"));
         return;
     }
     Play(std::move(*scenario));
@@ -133,7 +143,8 @@ bool CScenarioReplay::Start(const QString& path) {
     SScenario scenario;
     std::string error;
     if (!ReadScenarioFile(LocalPath(path), &scenario, &error)) {
-        Say(QStringLiteral("Snimak nije pusten: ") + QString::fromStdString(error));
+        Say(QCoreApplication::translate("CScenarioReplay", "Snimak nije pusten: ") +
+            QString::fromStdString(error));
         return false;
     }
     if (scenario.program.empty()) {
@@ -148,9 +159,12 @@ bool CScenarioReplay::Start(const QString& path) {
         m_frame.Names()->SetMap(loaded ? LoadSourceMap() : CSourceMap());
         m_doc.UpdateAllViews();
         if (!loaded) {
-            Say(QStringLiteral("Snimak nije pusten: program ") +
-                QString::fromStdString(scenario.program + " se nije ucitao" +
-                                       (error.empty() ? std::string() : ": " + error)));
+            Say(QCoreApplication::translate("CScenarioReplay", "Snimak nije pusten: program ") +
+                QString::fromStdString(
+                    scenario.program +
+                    QCoreApplication::translate("CScenarioReplay", " se nije ucitao")
+                        .toStdString() +
+                    (error.empty() ? std::string() : ": " + error)));
             return false;
         }
         Play(std::move(scenario));
@@ -159,8 +173,9 @@ bool CScenarioReplay::Start(const QString& path) {
     m_pWaiting = std::make_unique<SScenario>(scenario);
     if (!AssembleSource(scenario.program)) {
         m_pWaiting.reset();
-        Say(QStringLiteral("Snimak nije pusten: program ") +
-            QString::fromStdString(scenario.program) + QStringLiteral(" se nije preveo"));
+        Say(QCoreApplication::translate("CScenarioReplay", "Snimak nije pusten: program ") +
+            QString::fromStdString(scenario.program) +
+            QCoreApplication::translate("CScenarioReplay", " se nije preveo"));
         return false;
     }
     return true;
@@ -168,7 +183,8 @@ bool CScenarioReplay::Start(const QString& path) {
 
 void CScenarioReplay::Play(SScenario scenario) {
     if (ProgramEnd == 0) {
-        Say(QStringLiteral("Snimak nije pusten: prvo prevedite program (F7)"));
+        Say(QCoreApplication::translate("CScenarioReplay",
+                                        "Snimak nije pusten: prvo prevedite program (F7)"));
         return;
     }
     const std::string program =
@@ -191,7 +207,7 @@ void CScenarioReplay::Play(SScenario scenario) {
     };
     m_replaying = true;
     m_doc.OnRestartToward(std::move(stepper));
-    Say(QStringLiteral("Snimak: ") + name);
+    Say(QCoreApplication::translate("CScenarioReplay", "Snimak: ") + name);
 }
 
 void CScenarioReplay::ShowCheckpoint(uint64_t generation, const QString& text, bool over) {

@@ -1,9 +1,11 @@
 #include "session_commands.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QPointer>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -11,14 +13,15 @@
 #include "cpu_unit.h"
 #include "event_log.h"
 #include "history.h"
+#include "history_waveforms.h"
 #include "lumo_doc.h"
 #include "main_frame.h"
 #include "session_recording.h"
 #include "source_file.h"
 #include "state.h"
+#include "status_mark.h"
 #include "time_commands.h"
 #include "user_dialogs.h"
-#include "history_waveforms.h"
 
 using namespace scenario;
 
@@ -36,7 +39,9 @@ QString RecordingLength(uint64_t cycles, double oscillatorHz) {
     QString shown = QString::number(seconds, 'f', 6);
     while (shown.endsWith(QLatin1Char('0'))) shown.chop(1);
     if (shown.endsWith(QLatin1Char('.'))) shown.chop(1);
-    return QStringLiteral("%1 ciklusa, %2 s rada procesora").arg(cycles).arg(shown);
+    return QCoreApplication::translate("CSessionCommands", "%1 ciklusa, %2 s rada procesora")
+        .arg(cycles)
+        .arg(shown);
 }
 
 CSessionCommands::CSessionCommands(CMainFrame& frame, CLumoDoc& doc)
@@ -50,13 +55,13 @@ CSessionCommands::CSessionCommands(CMainFrame& frame, CLumoDoc& doc)
     // A recording can last longer than any message stays: the bar keeps
     // saying it until "Zavrsi snimanje". First of the permanent panes, after
     // the prompt.
-    m_pRecordingMark = new QLabel(QStringLiteral("Snima se"), frame.statusBar());
-    m_pRecordingMark->setFrameShape(QFrame::Panel);
-    m_pRecordingMark->setFrameShadow(QFrame::Sunken);
+    m_pRecordingMark = AddStatusMark(
+        frame.statusBar(), QCoreApplication::translate("CSessionCommands", "Snima se"),
+        QCoreApplication::translate(
+            "CSessionCommands",
+            "Sesija se snima; Options > Zavrsi snimanje je upisuje kao scenario"),
+        1);
     m_pRecordingMark->setStyleSheet(QStringLiteral("color: #c00000;"));
-    m_pRecordingMark->setToolTip(
-        QStringLiteral("Sesija se snima; Options > Zavrsi snimanje je upisuje kao scenario"));
-    frame.statusBar()->insertPermanentWidget(1, m_pRecordingMark);
     SetRecording(false);
 }
 
@@ -68,20 +73,24 @@ void CSessionCommands::SetRecording(bool recording) {
 
 void CSessionCommands::OnStartRecording() {
     if (ProgramEnd == 0) {
-        m_frame.statusBar()->showMessage(QStringLiteral("Prvo prevedite program (F7)"), kMessageMs);
+        m_frame.statusBar()->showMessage(
+            QCoreApplication::translate("CSessionCommands", "Prvo prevedite program (F7)"),
+            kMessageMs);
         return;
     }
     m_program = SourceFolder + SourceFileName;
     m_startSerial = EventLog.LastSerial();
     m_doc.OnRestart();
     SetRecording(true);
-    m_frame.statusBar()->showMessage(QStringLiteral("Snimanje sesije..."), kMessageMs);
+    m_frame.statusBar()->showMessage(
+        QCoreApplication::translate("CSessionCommands", "Snimanje sesije..."), kMessageMs);
 }
 
 void CSessionCommands::OnEndRecording() {
     WhenStopped([this] {
         const QString path =
-            AskFileName(QStringLiteral("Zavrsi snimanje"), QStringLiteral("Scenario (*.yaml)"),
+            AskFileName(QCoreApplication::translate("CSessionCommands", "Zavrsi snimanje"),
+                        QCoreApplication::translate("CSessionCommands", "Scenario (*.yaml)"),
                         QStringLiteral("yaml"));
         if (path.isEmpty()) return;
         WriteRecording(path);
@@ -91,9 +100,9 @@ void CSessionCommands::OnEndRecording() {
 
 void CSessionCommands::OnExportWaveforms() {
     WhenStopped([this] {
-        const QString path =
-            AskFileName(QStringLiteral("Izvezi talasne oblike (VCD)"),
-                        QStringLiteral("Value Change Dump (*.vcd)"), QStringLiteral("vcd"));
+        const QString path = AskFileName(
+            QCoreApplication::translate("CSessionCommands", "Izvezi talasne oblike (VCD)"),
+            QStringLiteral("Value Change Dump (*.vcd)"), QStringLiteral("vcd"));
         if (!path.isEmpty()) WriteWaveforms(path);
     });
 }
@@ -134,17 +143,34 @@ void CSessionCommands::WriteRecording(const QString& path) {
                              static_cast<qint64>(text.size()) &&
                          out.flush();
     m_frame.statusBar()->showMessage(
-        written ? QStringLiteral("Sesija snimljena u ") + path + QStringLiteral(": ") +
+        written ? QCoreApplication::translate("CSessionCommands", "Sesija snimljena u ") + path +
+                      QCoreApplication::translate("CSessionCommands", ": ") +
                       RecordingLength(CycleCount, m_frame.Time()->OscillatorHz())
-                : path + QStringLiteral(": upis nije uspeo"),
+                : path + QCoreApplication::translate("CSessionCommands", ": upis nije uspeo"),
         kMessageMs);
 }
 
 void CSessionCommands::WriteWaveforms(const QString& path) {
-    std::string error;
-    const bool written =
-        WriteHistoryWaveforms(LocalPath(path), m_frame.Time()->OscillatorHz(), &error);
-    m_frame.statusBar()->showMessage(written ? QStringLiteral("Talasni oblici upisani u ") + path
-                                             : QString::fromStdString(error),
-                                     kMessageMs);
+    // A long run takes seconds to go through again: the worker does it, and
+    // the window stays free meanwhile.
+    m_frame.statusBar()->showMessage(
+        QCoreApplication::translate("CSessionCommands", "Izvoz talasnih oblika u ") + path +
+        QStringLiteral("..."));
+    QPointer<CSessionCommands> self(this);
+    m_doc.OnMachineTask([self, path, file = LocalPath(path), hz = m_frame.Time()->OscillatorHz()] {
+        std::string error;
+        const bool written = WriteHistoryWaveforms(file, hz, &error);
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [self, path, written, error] {
+                if (!self) return;
+                self->m_frame.statusBar()->showMessage(
+                    written ? QCoreApplication::translate("CSessionCommands",
+                                                          "Talasni oblici upisani u ") +
+                                  path
+                            : QString::fromStdString(error),
+                    kMessageMs);
+            },
+            Qt::QueuedConnection);
+    });
 }

@@ -10,6 +10,7 @@
 CSimulatorApp::CSimulatorApp() {
     QCoreApplication::setOrganizationName(QString::fromLatin1(kSettingsOrganisation));
     QCoreApplication::setApplicationName(QString::fromLatin1(kAppTitle));
+    m_pTranslation = std::make_unique<CTranslation>(ChosenLanguage());
     m_pRecentFiles = std::make_unique<CRecentFileList>();
     m_doc.SetUserDialogs(&m_qtDialogs);
     QObject::connect(&m_doc, &CLumoDoc::FileUsed,

@@ -3,6 +3,7 @@
 #include <QString>
 #include <memory>
 
+#include "language.h"
 #include "lumo_doc.h"
 #include "qt_message_box.h"
 #include "recent_file_list.h"
@@ -13,8 +14,8 @@ class CRecoveryCopy;
 
 class CSimulatorApp {
 public:
-    // Names the settings and installs the message boxes; a QApplication
-    // must exist.
+    // Names the settings, installs the message boxes and the translation of
+    // the language the settings choose; a QApplication must exist.
     CSimulatorApp();
     // Ends the worker before the window and the document go.
     ~CSimulatorApp();
@@ -35,6 +36,7 @@ public:
     void SetUserDialogs(CUserDialogs* dialogs);
 
 private:
+    std::unique_ptr<CTranslation> m_pTranslation;
     CQtMessageBoxHook m_messageBoxes;
     CQtUserDialogs m_qtDialogs;
     std::unique_ptr<CRecentFileList> m_pRecentFiles;

@@ -1,6 +1,7 @@
 #include "source_commands.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
 #include <QFile>
@@ -34,13 +35,15 @@ namespace {
 const QString kSaveBeforeAssembleKey = QStringLiteral("Editor/SaveBeforeAssemble");
 const QString kTimeLimitKey = QStringLiteral("Editor/AssemblerTimeLimit");
 constexpr int kLongestTimeLimitSeconds = 3600;
-const QString kCancelledNote = QStringLiteral("Prevodjenje je prekinuto.");
-const QString kTimedOutNote = QStringLiteral(
+const char kCancelledNote[] = QT_TRANSLATE_NOOP("CSourceCommands", "Prevodjenje je prekinuto.");
+const char kTimedOutNote[] = QT_TRANSLATE_NOOP(
+    "CSourceCommands",
     "Prevodilac nije zavrsio za %1 s i prekinut je (Options, Vreme za prevodjenje).");
-const QString kUnsavedNote =
-    QStringLiteral("Izmene u editoru nisu sacuvane: preveden je sacuvani fajl (Ctrl+S).");
-const QString kNeverSavedNote =
-    QStringLiteral("Tekst jos nije sacuvan u fajl: sacuvajte ga (Ctrl+S), pa ga prevedite (F7).");
+const char kUnsavedNote[] = QT_TRANSLATE_NOOP(
+    "CSourceCommands", "Izmene u editoru nisu sacuvane: preveden je sacuvani fajl (Ctrl+S).");
+const char kNeverSavedNote[] = QT_TRANSLATE_NOOP(
+    "CSourceCommands",
+    "Tekst jos nije sacuvan u fajl: sacuvajte ga (Ctrl+S), pa ga prevedite (F7).");
 
 QString FromLocal(const std::string& text) {
     return QFile::decodeName(QByteArray::fromStdString(text));
@@ -88,8 +91,10 @@ void CSourceCommands::CreateAssemblingNote() {
     m_pAssemblingNote->setObjectName(QStringLiteral("assembling"));
     auto* layout = new QHBoxLayout(m_pAssemblingNote);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(new QLabel(QStringLiteral("Prevodjenje..."), m_pAssemblingNote));
-    auto* cancel = new QPushButton(QStringLiteral("Prekini"), m_pAssemblingNote);
+    layout->addWidget(new QLabel(QCoreApplication::translate("CSourceCommands", "Prevodjenje..."),
+                                 m_pAssemblingNote));
+    auto* cancel = new QPushButton(QCoreApplication::translate("CSourceCommands", "Prekini"),
+                                   m_pAssemblingNote);
     layout->addWidget(cancel);
     connect(cancel, &QPushButton::clicked, &m_assembler, &CAssemblerProcess::Cancel);
     m_frame.statusBar()->addPermanentWidget(m_pAssemblingNote);
@@ -108,8 +113,9 @@ void CSourceCommands::AskTimeLimit() {
     auto* dialog = new QInputDialog(&m_frame);
     dialog->setObjectName(QStringLiteral("timeLimit"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setWindowTitle(QStringLiteral("Vreme za prevodjenje"));
-    dialog->setLabelText(QStringLiteral("Prevodilac se prekida posle (s):"));
+    dialog->setWindowTitle(QCoreApplication::translate("CSourceCommands", "Vreme za prevodjenje"));
+    dialog->setLabelText(
+        QCoreApplication::translate("CSourceCommands", "Prevodilac se prekida posle (s):"));
     dialog->setInputMode(QInputDialog::IntInput);
     dialog->setIntRange(1, kLongestTimeLimitSeconds);
     dialog->setIntValue(TimeLimitSeconds());
@@ -124,10 +130,10 @@ void CSourceCommands::Assemble() {
     m_notes.clear();
     if (SourceFileName.empty()) {
         // Said beside the message box that follows.
-        m_notes.append(kNeverSavedNote);
+        m_notes.append(tr(kNeverSavedNote));
         ShowMessagesPane(m_notes, {});
     } else if (m_doc.IsModified()) {
-        m_notes.append(kUnsavedNote);
+        m_notes.append(tr(kUnsavedNote));
     }
     ResetForLoad();
     m_pNoteDelay->start(kAssemblingNoteDelayMs);
@@ -144,11 +150,11 @@ void CSourceCommands::OnAssemblerEnded(const QByteArray& bytes, CAssemblerProces
             AfxMessageBox("GRESKA: Proces nije dobro kreiran");
             break;
         case CAssemblerProcess::EEnd::Cancelled:
-            m_notes.append(kCancelledNote);
+            m_notes.append(tr(kCancelledNote));
             ShowAssemblerOutput(m_notes, output);
             break;
         case CAssemblerProcess::EEnd::TimedOut:
-            m_notes.append(kTimedOutNote.arg(TimeLimitSeconds()));
+            m_notes.append(tr(kTimedOutNote).arg(TimeLimitSeconds()));
             ShowAssemblerOutput(m_notes, output);
             break;
         case CAssemblerProcess::EEnd::Exited: {

@@ -2,6 +2,7 @@
 
 #include <Qsci/qscistyle.h>
 
+#include <QCoreApplication>
 #include <bitset>
 #include <map>
 
@@ -139,9 +140,10 @@ void CSourceMarks::ShowMessages(const std::vector<CLineMessage>& messages) {
     for (const CLineMessage& message : messages) {
         const int line = message.line - 1;
         if (line < 0 || line > lastLine) continue;
-        notes[line].append(
-            (message.error ? QStringLiteral("greska: ") : QStringLiteral("upozorenje: ")) +
-            message.text);
+        notes[line].append((message.error
+                                ? QCoreApplication::translate("CSourceMarks", "greska: ")
+                                : QCoreApplication::translate("CSourceMarks", "upozorenje: ")) +
+                           message.text);
         lineHasError[line] = lineHasError[line] || message.error;
     }
     int firstError = -1;

@@ -1,5 +1,6 @@
 #include "speed_box.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 #include "real_time_pacer.h"
@@ -11,8 +12,9 @@ QString ItemText(int ms) {
 }
 
 QString RealTimeText(int divisor) {
-    return divisor == 1 ? QStringLiteral("realno vreme")
-                        : QStringLiteral("1/%1 realnog vremena").arg(divisor);
+    return divisor == 1
+               ? QCoreApplication::translate("CSpeedBox", "realno vreme")
+               : QCoreApplication::translate("CSpeedBox", "1/%1 realnog vremena").arg(divisor);
 }
 
 // A real-time item's data: the divisor, negated, beside the pauses in ms.
@@ -22,8 +24,9 @@ int RealTimeData(int divisor) {
 }  // namespace
 
 CSpeedBox::CSpeedBox(QWidget* parent) : QComboBox(parent) {
-    setToolTip(QStringLiteral("Brzina kontinualne simulacije (pauza izmedju instrukcija)"));
-    setStatusTip(QStringLiteral("Brzina kontinualne simulacije"));
+    setToolTip(QCoreApplication::translate(
+        "CSpeedBox", "Brzina kontinualne simulacije (pauza izmedju instrukcija)"));
+    setStatusTip(QCoreApplication::translate("CSpeedBox", "Brzina kontinualne simulacije"));
     setSizeAdjustPolicy(QComboBox::AdjustToContents);
     ShowCurrentSpeed();
     connect(this, &QComboBox::activated, this, &CSpeedBox::OnActivated);

@@ -1,5 +1,6 @@
 #include "speed_dlg.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -12,18 +13,19 @@
 #include "state.h"
 
 CSpeedDlg::CSpeedDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Promena brzine simulacije"));
+    setWindowTitle(QCoreApplication::translate("CSpeedDlg", "Promena brzine simulacije"));
     setFont(DialogFont());
     const CDialogUnits du(font());
     setFixedSize(du.Size(187, 63));
 
     // Created in tab order: OK, Cancel, the field.
-    m_pOk = new QPushButton(QStringLiteral("OK"), this);
+    m_pOk = new QPushButton(QCoreApplication::translate("CSpeedDlg", "OK"), this);
     m_pOk->setGeometry(du.Rect(130, 17, 50, 14));
     m_pOk->setDefault(true);
-    m_pCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_pCancel = new QPushButton(QCoreApplication::translate("CSpeedDlg", "Cancel"), this);
     m_pCancel->setGeometry(du.Rect(130, 34, 50, 14));
-    auto* prompt = new QLabel(QStringLiteral("Unesite brzinu izvrsavanja u ms:"), this);
+    auto* prompt = new QLabel(
+        QCoreApplication::translate("CSpeedDlg", "Unesite brzinu izvrsavanja u ms:"), this);
     QRect promptRect = du.Rect(16, 16, 105, 8);
     promptRect.setWidth(std::max(promptRect.width(), prompt->sizeHint().width()));
     prompt->setGeometry(promptRect);
@@ -52,13 +54,14 @@ void CSpeedDlg::Refuse(const QString& message) {
 void CSpeedDlg::accept() {
     long long value = 0;
     if (!ParseDialogInteger(m_pField->text().toStdString(), value)) {
-        Refuse(QStringLiteral("Please enter an integer."));
+        Refuse(QCoreApplication::translate("CSpeedDlg", "Please enter an integer."));
         return;
     }
     if (value < kMinSpeed || value > kMaxSpeed) {
-        Refuse(QStringLiteral("Please enter an integer between %1 and %2.")
-                   .arg(kMinSpeed)
-                   .arg(kMaxSpeed));
+        Refuse(
+            QCoreApplication::translate("CSpeedDlg", "Please enter an integer between %1 and %2.")
+                .arg(kMinSpeed)
+                .arg(kMaxSpeed));
         return;
     }
     m_nSpeed = static_cast<int>(value);

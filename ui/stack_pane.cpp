@@ -1,5 +1,6 @@
 #include "stack_pane.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QTableWidget>
@@ -16,13 +17,15 @@ enum EColumn { kLevel, kAddress, kPlace, kLine, kNote, kColumns };
 }  // namespace
 
 CStackPane::CStackPane(const CProgramNames& names, QWidget* parent)
-    : QDockWidget(QStringLiteral("Stek"), parent),
+    : QDockWidget(QCoreApplication::translate("CStackPane", "Stek"), parent),
       m_names(names),
       m_pDepth(new QLabel),
       m_pTable(new QTableWidget(kLevels, kColumns)) {
     setObjectName(QStringLiteral("stack"));
-    m_pTable->setHorizontalHeaderLabels({QStringLiteral("Nivo"), QStringLiteral("Povratak na"),
-                                         QStringLiteral("Mesto"), QStringLiteral("Red"),
+    m_pTable->setHorizontalHeaderLabels({QCoreApplication::translate("CStackPane", "Nivo"),
+                                         QCoreApplication::translate("CStackPane", "Povratak na"),
+                                         QCoreApplication::translate("CStackPane", "Mesto"),
+                                         QCoreApplication::translate("CStackPane", "Red"),
                                          QString()});
     SetUpPaneTable(m_pTable);
     m_pTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -47,7 +50,8 @@ void CStackPane::Refresh() {
     // One copy of the ring, so the rows agree with one another.
     const CReturnStack stack = *ReturnStack;
     const int depth = stack.Count();
-    m_pDepth->setText(QStringLiteral("Dubina: %1 od %2").arg(depth).arg(kLevels));
+    m_pDepth->setText(
+        QCoreApplication::translate("CStackPane", "Dubina: %1 od %2").arg(depth).arg(kLevels));
     std::vector<int32_t> returns;
     stack.ForEachEntry([&returns](int32_t address) { returns.push_back(address); });
     // The level the next push writes: the one after the newest, or the
@@ -63,11 +67,14 @@ void CStackPane::Refresh() {
         m_pTable->item(row, kLine)
             ->setText(live ? SourceLineText(m_names.Map(), address) : QString());
         QString note;
-        if (live && row == depth - 1) note = QStringLiteral("sledeci RETURN");
+        if (live && row == depth - 1)
+            note = QCoreApplication::translate("CStackPane", "sledeci RETURN");
         if (row == nextLevel) {
             note += (note.isEmpty() ? QString() : QStringLiteral("; ")) +
-                    (depth < kLevels ? QStringLiteral("sledeci CALL upisuje ovde")
-                                     : QStringLiteral("sledeci CALL brise ovaj povratak"));
+                    (depth < kLevels
+                         ? QCoreApplication::translate("CStackPane", "sledeci CALL upisuje ovde")
+                         : QCoreApplication::translate("CStackPane",
+                                                       "sledeci CALL brise ovaj povratak"));
         }
         m_pTable->item(row, kNote)->setText(note);
     }

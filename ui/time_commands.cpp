@@ -1,6 +1,7 @@
 #include "time_commands.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QInputDialog>
 #include <QLabel>
 #include <QSettings>
@@ -109,7 +110,9 @@ QString CTimeCommands::StopwatchText(uint64_t cycles, double oscillatorHz) {
     } else {
         time = QStringLiteral("%1 s").arg(seconds, 0, 'f', 3);
     }
-    return QStringLiteral("Ciklusi: %1  Vreme: %2").arg(cycles).arg(time);
+    return QCoreApplication::translate("CTimeCommands", "Ciklusi: %1  Vreme: %2")
+        .arg(cycles)
+        .arg(time);
 }
 
 void CTimeCommands::UpdateStopwatch() {
@@ -132,8 +135,9 @@ void CTimeCommands::AskOscillator() {
     auto* dialog = new QInputDialog(&m_frame);
     dialog->setObjectName(QStringLiteral("oscillator"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setWindowTitle(QStringLiteral("Takt oscilatora"));
-    dialog->setLabelText(QStringLiteral("Ucestanost oscilatora (MHz):"));
+    dialog->setWindowTitle(QCoreApplication::translate("CTimeCommands", "Takt oscilatora"));
+    dialog->setLabelText(
+        QCoreApplication::translate("CTimeCommands", "Ucestanost oscilatora (MHz):"));
     dialog->setInputMode(QInputDialog::DoubleInput);
     dialog->setDoubleRange(0.001, 100.0);
     dialog->setDoubleDecimals(3);

@@ -1,5 +1,6 @@
 #include "watch_pane.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -25,20 +26,25 @@ QString Character(uint8_t value) {
 }  // namespace
 
 CWatchPane::CWatchPane(const CProgramNames& names, QWidget* parent)
-    : QDockWidget(QStringLiteral("Pracenje"), parent),
+    : QDockWidget(QCoreApplication::translate("CWatchPane", "Pracenje"), parent),
       m_names(names),
       m_pEntry(new QLineEdit),
       m_pTable(new QTableWidget(0, kColumns)) {
     setObjectName(QStringLiteral("watch"));
-    m_pEntry->setPlaceholderText(QStringLiteral("promenljiva, registar, PORTB,3 ili 0x0C"));
-    auto* add = new QPushButton(QStringLiteral("Dodaj"));
-    auto* remove = new QPushButton(QStringLiteral("Ukloni"));
-    m_pTable->setHorizontalHeaderLabels({QStringLiteral("Ime"), QStringLiteral("Adresa"),
-                                         QStringLiteral("Heksa"), QStringLiteral("Dekadno"),
-                                         QStringLiteral("Binarno"), QStringLiteral("Znak")});
+    m_pEntry->setPlaceholderText(
+        QCoreApplication::translate("CWatchPane", "promenljiva, registar, PORTB,3 ili 0x0C"));
+    auto* add = new QPushButton(QCoreApplication::translate("CWatchPane", "Dodaj"));
+    auto* remove = new QPushButton(QCoreApplication::translate("CWatchPane", "Ukloni"));
+    m_pTable->setHorizontalHeaderLabels({QCoreApplication::translate("CWatchPane", "Ime"),
+                                         QCoreApplication::translate("CWatchPane", "Adresa"),
+                                         QCoreApplication::translate("CWatchPane", "Heksa"),
+                                         QCoreApplication::translate("CWatchPane", "Dekadno"),
+                                         QCoreApplication::translate("CWatchPane", "Binarno"),
+                                         QCoreApplication::translate("CWatchPane", "Znak")});
     SetUpPaneTable(m_pTable);
     m_pTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_pTable->setToolTip(QStringLiteral("Dvoklik upisuje novu vrednost dok simulacija stoji"));
+    m_pTable->setToolTip(QCoreApplication::translate(
+        "CWatchPane", "Dvoklik upisuje novu vrednost dok simulacija stoji"));
 
     auto* body = new QWidget;
     auto* layout = new QVBoxLayout(body);

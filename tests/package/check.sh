@@ -28,9 +28,18 @@ dpkg -x "$deb" "$root"
 for file in usr/bin/lumo usr/bin/lumo-run usr/bin/lumo-grade usr/bin/tasm \
   usr/share/lumo/examples/counter.asm usr/share/lumo/examples/grading/counter.yaml \
   usr/share/applications/lumo.desktop usr/share/mime/packages/lumo.xml \
-  usr/share/icons/hicolor/32x32/apps/lumo.png usr/share/man/man1/lumo-run.1.gz \
+  usr/share/icons/hicolor/32x32/apps/lumo.png usr/share/icons/hicolor/scalable/apps/lumo.svg \
+  usr/share/man/man1/lumo-run.1.gz \
   usr/share/man/man1/lumo-grade.1.gz usr/share/man/man1/tasm.1.gz usr/share/doc/lumo/copyright; do
   [ -e "$root/$file" ] || fail "the package lacks /$file"
+done
+
+# The programs find what they need beside themselves, never in the folders
+# they were built from.
+for program in "$root"/usr/bin/*; do
+  if grep -q -a -e "$(realpath "$build")" -e "$(realpath "$source")" "$program"; then
+    fail "$(basename "$program") names the build or source folder"
+  fi
 done
 
 # A source in a folder of its own: no tasm beside it, so lumo-run must start

@@ -93,6 +93,33 @@ TEST_F(ScenarioRunTest, AnUntilRunsAtLeastOneInstruction) {
     EXPECT_TRUE(report.passed) << Failure(report);
 }
 
+// A run until a pin's edge stops after the pass that made it: port B counts
+// up by one every 3 cycles from cycle 4 on (RB0 rises at 4, falls at 7).
+TEST_F(ScenarioRunTest, AnUntilWaitsForAPinsEdge) {
+    // 5 BSF STATUS,RP0  6 CLRF TRISB  7 BCF STATUS,RP0  8 INCF PORTB,F  9 GOTO 8
+    Load(5, {0x1683, 0x0186, 0x1283, 0x0A86, 0x2808});
+    const struct {
+        const char* until;
+        int cycles;
+    } kCases[] = {
+        {"{RB0: rise}", 4},
+        {"{RB0: fall}", 7},
+        {"{RB1: Rise}", 7},
+        {"{RB2: rise}", 13},
+        {"{RB0: edge, RB1: 1}", 7},   // both at once: RB0 falls as RB1 rises
+        {"{RB0: rise, RB1: 1}", 10},  // not at 4, where port B became 1, but at 3
+    };
+    for (const auto& c : kCases) {
+        const auto report = Play(std::string("steps:\n  - run: {until: ") + c.until +
+                                 "}\n  - expect: {cycles: " + std::to_string(c.cycles) + "}\n");
+        EXPECT_TRUE(report.passed) << c.until << ": " << Failure(report);
+    }
+    SScenario scenario;
+    std::string error;
+    EXPECT_FALSE(ReadScenarioText("steps:\n  - expect: {RB0: rise}\n", "t.yaml", &scenario, &error));
+    EXPECT_EQ(error, "t.yaml:2:19: RB0: rise je promena pina: na nju ceka samo run until");
+}
+
 TEST_F(ScenarioRunTest, EveryComparisonHoldsAndFails) {
     struct Case {
         const char* value;

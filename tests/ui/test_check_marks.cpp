@@ -47,7 +47,7 @@ private slots:
 
             QMenu* checks = frame.findChild<QMenu*>();
             for (QMenu* menu : frame.findChildren<QMenu*>()) {
-                if (menu->title() == "Provere") checks = menu;
+                if (menu->title() == "Provere") checks = menu;  // the Serbian window
             }
             QCOMPARE(checks->title(), QString("Provere"));
             const QString bankTitle = CCheckCommands::KindTitle(ECheckKind::Bank);

@@ -117,7 +117,7 @@ void MainWindowTest::menusHoldTheirItemsInOrder() {
           "&Brzina (Ctrl+B)", "&Labele prekidnih tacaka (Ctrl+L)", "-",
           "Korak &unazad (Ctrl+Shift+F5)", "Unazad do prethodnog &dogadjaja (Ctrl+Shift+D)", "-",
           "&Takt oscilatora...", "&Nuliraj stopericu", "-", "Snimi sesiju", "Zavrsi snimanje", "Pusti snimak",
-          "Izvezi talasne oblike (VCD)"}},
+          "Izvezi talasne oblike (VCD)", "-", "Jezik (Language)"}},
         {"&Help", {"&Pomoc", "&O programu"}},
     };
     const QList<QAction*> menus = app.Frame().menuBar()->actions();

@@ -39,6 +39,9 @@ private:
     static void Step(CAppUnderTest& app, int count);
     static void Trigger(CAppUnderTest& app, int id) { app.Frame().Action(id)->trigger(); }
     void EndRecording(CAppUnderTest& app, const QString& path);
+    // Exports from the window and finds the dump expected.
+    static void ExportWaveforms(CAppUnderTest& app, const QString& path,
+                                const QByteArray& expected);
     static int LumoRun(const QStringList& arguments);
 
     std::unique_ptr<CScratchFolder> m_folder;
@@ -176,20 +179,31 @@ void SessionCommandsTest::exportedWaveformIsLumoRunsOwn() {
     const QString scenario = m_folder->Path("sesija.yaml");
     EndRecording(app, scenario);
 
-    const QString window = m_folder->Path("prozor.vcd");
-    app.m_dialogs.m_savePaths.append(window);
-    Trigger(app, ID_EXPORT_VCD);
-    QCOMPARE(app.Frame().statusBar()->currentMessage(),
-             QStringLiteral("Talasni oblici upisani u ") + window);
+    const QString cli = m_folder->Path("lumo-run.vcd");
+    QCOMPARE(LumoRun({QStringLiteral("--scenario"), scenario, QStringLiteral("--vcd"), cli}), 0);
+    const QByteArray expected = ReadBytes(cli);
+    QVERIFY(expected.contains("$enddefinitions"));
+    QVERIFY(expected.count("\n1m\n") >= 3);  // RB7 went high again and again
+
+    ExportWaveforms(app, m_folder->Path("prozor.vcd"), expected);
     // The export goes back through the run and leaves the machine as it was.
     QCOMPARE(InstructionCount.load(), passes);
 
-    const QString cli = m_folder->Path("lumo-run.vcd");
-    QCOMPARE(LumoRun({QStringLiteral("--scenario"), scenario, QStringLiteral("--vcd"), cli}), 0);
-    const QByteArray dump = ReadBytes(window);
-    QVERIFY(dump.contains("$enddefinitions"));
-    QVERIFY(dump.count("\n1m\n") >= 3);  // RB7 went high again and again
-    QCOMPARE(dump, ReadBytes(cli));
+    // The same run played from its recording exports the same dump.
+    Trigger(app, ID_RESTART);
+    app.m_dialogs.m_openPaths.append(scenario);
+    Trigger(app, ID_REPLAY);
+    QTRY_VERIFY(app.Frame().statusBar()->currentMessage().contains(QStringLiteral("PROSAO")));
+    ExportWaveforms(app, m_folder->Path("snimak.vcd"), expected);
+}
+
+void SessionCommandsTest::ExportWaveforms(CAppUnderTest& app, const QString& path,
+                                          const QByteArray& expected) {
+    app.m_dialogs.m_savePaths.append(path);
+    Trigger(app, ID_EXPORT_VCD);
+    QTRY_COMPARE(app.Frame().statusBar()->currentMessage(),
+                 QStringLiteral("Talasni oblici upisani u ") + path);
+    QCOMPARE(ReadBytes(path), expected);
 }
 
 // The length a finished recording reports: the cycles its limit covers and
