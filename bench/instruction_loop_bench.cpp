@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <utility>
 
+#include "check_wiring.h"
 #include "instruction_set.h"
 #include "program_words.h"
 #include "run_driver.h"
@@ -84,4 +85,26 @@ void BM_CallsBitTestsAndTimerInterrupt(benchmark::State& state) {
 }
 BENCHMARK(BM_CallsBitTestsAndTimerInterrupt);
 BENCHMARK_CAPTURE(CallsBitTestsAndTimerInterrupt, datasheet, EChipProfile::Datasheet);
+}  // namespace
+
+// The same loops with every run-time check switched on. Without a source map
+// the bank check has no names to go by; the others look as they would.
+namespace {
+template <class Loop>
+void WithChecks(benchmark::State& state, Loop loop) {
+    ChecksOn = kAllChecks;
+    loop(state);
+    ChecksOn = 0;
+}
+void DelayLoopChecked(benchmark::State& state, EChipProfile profile) {
+    WithChecks(state, [profile](benchmark::State& s) { DelayLoop(s, profile); });
+}
+void CallsBitTestsAndTimerInterruptChecked(benchmark::State& state, EChipProfile profile) {
+    WithChecks(state,
+               [profile](benchmark::State& s) { CallsBitTestsAndTimerInterrupt(s, profile); });
+}
+BENCHMARK_CAPTURE(DelayLoopChecked, classic, EChipProfile::Classic);
+BENCHMARK_CAPTURE(CallsBitTestsAndTimerInterruptChecked, classic, EChipProfile::Classic);
+BENCHMARK_CAPTURE(DelayLoopChecked, datasheet, EChipProfile::Datasheet);
+BENCHMARK_CAPTURE(CallsBitTestsAndTimerInterruptChecked, datasheet, EChipProfile::Datasheet);
 }  // namespace

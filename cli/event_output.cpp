@@ -1,5 +1,8 @@
 #include "event_output.h"
 
+#include <cstdio>
+
+#include "check_kinds.h"
 #include "state_output.h"
 
 namespace {
@@ -16,6 +19,14 @@ std::string Causes(uint8_t cause) {
     return list + "]";
 }
 }  // namespace
+
+std::string CheckEventText(const SEvent& event) {
+    char where[64];
+    std::snprintf(where, sizeof where, ", linija %d (rec 0x%03X): ", static_cast<int>(event.value),
+                  static_cast<unsigned>(event.pc));
+    return "provera " + std::string(CheckKindName(static_cast<ECheckKind>(event.cause))) + where +
+           event.text;
+}
 
 std::string EventJson(const SEvent& event) {
     std::string line = std::string("{\"event\":\"") + EventKindName(event.kind) +
@@ -52,6 +63,11 @@ std::string EventJson(const SEvent& event) {
             line += ",\"part\":" + JsonString(event.text.c_str()) + ",\"what\":\"" +
                     BoardEventName(static_cast<EBoardEvent>(event.cause)) +
                     "\",\"value\":" + std::to_string(event.value);
+            break;
+        case EEventKind::Check:
+            line += ",\"kind\":\"" + std::string(CheckKindName(static_cast<ECheckKind>(event.cause))) +
+                    "\",\"line\":" + std::to_string(event.value) +
+                    ",\"text\":" + JsonString(event.text.c_str());
             break;
         case EEventKind::Retfie:
         case EEventKind::Mclr:

@@ -7,6 +7,7 @@
 
 #include "board_output.h"
 #include "break_labels.h"
+#include "check_program.h"
 #include "event_log.h"
 #include "event_output.h"
 #include "history.h"
@@ -84,6 +85,15 @@ std::shared_ptr<CRunGoal> PinSwitches(const SRunOptions& options) {
     return std::make_shared<CPinSwitchGoal>(std::move(switches));
 }
 
+// The checks that fired in the run, oldest first.
+void PrintChecks(bool json) {
+    for (const SEvent& event : EventLog.Since(0)) {
+        if (event.kind != EEventKind::Check) continue;
+        const std::string line = (json ? EventJson(event) : CheckEventText(event)) + "\n";
+        std::fputs(line.c_str(), stdout);
+    }
+}
+
 void Run(const SRunOptions& options, CVcdWriter* vcd) {
     const CSourceMap names = LoadSourceMap();
     CRunDriver driver;
@@ -134,6 +144,7 @@ void Run(const SRunOptions& options, CVcdWriter* vcd) {
         // As the shorter run would print it: it could go on.
         status = ERunStatus::Running;
     }
+    if (options.checks != 0) PrintChecks(options.json);
     PrintState(stdout, pass, status, options.json, names);
     if (auto* attached = dynamic_cast<board::CAttachedBoard*>(AttachedBoard.load())) {
         PrintBoard(stdout, attached->Live(), options.json);
@@ -263,6 +274,10 @@ int main(int argc, char** argv) {
     }
     if (!LoadProgram(options.program, &error, scenario::PrintAssemblerOutput))
         return LoadFailed(error);
+    if (options.checks != 0) {
+        SetCheckProgram(CheckProgramFrom(LoadSourceMap()));
+        ChecksOn = options.checks;
+    }
     std::FILE* events = nullptr;
     if (!options.eventsFile.empty()) {
         events = OpenEventFile(options.eventsFile);

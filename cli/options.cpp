@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "check_kinds.h"
 #include "scenario_reader.h"
 #include "state.h"
 
@@ -14,6 +15,7 @@ const char kUsage[] =
     "usage: lumo-run [--steps N] [--break ADDR|LABEL]... [--pin NAME@K]... [--trace] [--json]\n"
     "                [--events FILE] [--back K] [--vcd FILE] [--clock FREQ] [--record FILE]\n"
     "                [--realtime [FACTOR]] [--until CONDITION] [--chip PROFILE] [--board FILE]\n"
+    "                [--checks [KINDS]]\n"
     "                PROGRAM\n"
     "       lumo-run --scenario FILE... [--json] [--junit FILE] [--vcd FILE] [--compare MODEL]\n"
     "                [--board FILE] [PROGRAM]\n"
@@ -50,7 +52,13 @@ const char kUsage[] =
     "                 the final state as what to expect\n"
     "  --board FILE   put the lab board of FILE (YAML) on the pins and print what its\n"
     "                 parts show after the run; without it NAME.board.yaml beside\n"
-    "                 NAME.asm is used when it exists; a scenario's board: key wins\n";
+    "                 NAME.asm is used when it exists; a scenario's board: key wins\n"
+    "  --checks [KINDS]  explain the classic mistakes as the program makes them, once per\n"
+    "                 source line: all kinds, or those of the comma list KINDS (bank,\n"
+    "                 pcl_page, stack, isr_flag, rbif_read, isr_context, uninitialised,\n"
+    "                 eeprom_sequence, wdt_reset, rmw_port); printed before the state (with\n"
+    "                 --json as events), and written with --events; a scenario's report\n"
+    "                 lists them as notes\n";
 
 namespace {
 // Whole, non-negative numbers only: decimal, or hexadecimal after 0x.
@@ -126,6 +134,22 @@ bool ParseFactor(const std::string& text, double* factor) {
     return *factor > 0 && *factor <= 1000;
 }
 
+namespace {
+// A comma list of check kinds ("bank,stack"); 0 when any part names none.
+uint32_t CheckKindsNamed(const std::string& list) {
+    uint32_t kinds = 0;
+    size_t from = 0;
+    for (;;) {
+        const size_t comma = list.find(',', from);
+        ECheckKind kind;
+        if (!CheckKindNamed(list.substr(from, comma - from), &kind)) return 0;
+        kinds |= CheckBit(kind);
+        if (comma == std::string::npos) return kinds;
+        from = comma + 1;
+    }
+}
+}  // namespace
+
 bool ParseRunOptions(int argc, char** argv, SRunOptions* options, std::string* error) {
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -146,6 +170,16 @@ bool ParseRunOptions(int argc, char** argv, SRunOptions* options, std::string* e
                     return false;
                 }
                 ++i;
+            }
+        } else if (arg == "--checks") {
+            // The kinds may be left out (all of them); what follows is then the program.
+            options->checks = kAllChecks;
+            if (hasValue) {
+                const uint32_t kinds = CheckKindsNamed(argv[i + 1]);
+                if (kinds != 0) {
+                    options->checks = kinds;
+                    ++i;
+                }
             }
         } else if (arg == "--until") {
             std::string reason;

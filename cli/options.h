@@ -39,6 +39,7 @@ struct SRunOptions {
     double clockHz = 4'000'000;          // the oscillator, for the dump's time
     double realTime = 0;                 // chip seconds per wall second; 0 unpaced
     SPinCondition until;                 // the pin trigger; empty for none
+    uint32_t checks = 0;                 // the run-time checks switched on (CheckBit)
 };
 
 // Parses argv; on a mistake returns false with a one-line reason in *error.

@@ -31,6 +31,8 @@ const char* EventKindName(EEventKind kind) {
             return "board";
         case EEventKind::Mclr:
             return "mclr";
+        case EEventKind::Check:
+            return "check";
     }
     return "";
 }
@@ -68,6 +70,17 @@ void Stamp(SEvent& event) {
 void CEventLog::Record(SEvent event) {
     if (Muted()) return;
     Stamp(event);
+    Keep(std::move(event));
+}
+
+void CEventLog::RecordAtWord(SEvent event, uint16_t pc) {
+    if (Muted()) return;
+    Stamp(event);
+    event.pc = pc;
+    Keep(std::move(event));
+}
+
+void CEventLog::Keep(SEvent event) {
     std::lock_guard lock(m_mutex);
     SEvent& kept = m_events.Append();
     kept = std::move(event);

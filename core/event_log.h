@@ -29,8 +29,9 @@ enum class EEventKind : uint8_t {
     Edit,   // text = "W" or the register's address ("0x0C"), value = the value written
     Board,  // text = the part's name, cause = what happened (EBoardEvent), value = the byte or key
     Mclr,   // the user reset the data-sheet chip through its MCLR pin
+    Check,  // a run-time check fired at pc: cause = ECheckKind, value = source line, text = why
 };
-constexpr int kEventKinds = 12;
+constexpr int kEventKinds = 13;
 
 // What a board event says happened at its part.
 enum class EBoardEvent : uint8_t {
@@ -83,6 +84,8 @@ public:
 
     // Stamps the event with the machine's pass, cycle and PC and keeps it.
     void Record(SEvent event);
+    // The same for an event about the word at pc rather than the one PC stands on.
+    void RecordAtWord(SEvent event, uint16_t pc);
     // Kept while the current instruction runs, stamped when its pass ends.
     // The text, if any, is a constant that outlives the pass.
     void RecordAtPassEnd(EEventKind kind, int32_t value = 0, uint8_t cause = 0,
@@ -113,6 +116,8 @@ public:
     void SetSink(std::function<void(const SEvent&)> sink);
 
 private:
+    // Keeps a stamped event.
+    void Keep(SEvent event);
     // With m_mutex held: numbers the newest event and hands it to the sink.
     void Kept(SEvent& event);
 

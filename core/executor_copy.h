@@ -14,6 +14,7 @@
 #include <cstdint>
 
 #include "chip_bits.h"
+#include "program_checks.h"
 #include "state.h"
 
 class CExecutorCopy : public SChipBits {
@@ -56,15 +57,18 @@ public:
         PublishOwn();
     }
 
-    // Pushes onto the return stack; a full stack's message is stamped with
-    // the chip as it stands. The data-sheet chip's ring says nothing.
+    // Pushes onto the return stack (by a CALL, or an interrupt's entry); a
+    // full stack's message and check are stamped with the chip as it stands.
+    // The data-sheet chip's ring shows no message.
     template <EChipProfile P>
-    void Push(int address) {
+    void Push(int address, bool interrupt = false) {
+        if (ReturnStack->Count() == 8) [[unlikely]] {
+            PublishAll();
+            ChecksStackLimit(true, interrupt);
+        }
         if constexpr (P == EChipProfile::Datasheet) {
             ReturnStack->PushQuietly(address);
         } else {
-            if (ReturnStack->Count() == 8) [[unlikely]]
-                PublishAll();
             ReturnStack->Push(address);
         }
     }
@@ -76,11 +80,13 @@ public:
 protected:
     template <EChipProfile P>
     uint16_t PopAddress() {
+        if (ReturnStack->Count() == 0) [[unlikely]] {
+            PublishAll();  // the message about it is stamped with the chip as it stands
+            ChecksStackLimit(false, false);
+        }
         if constexpr (P == EChipProfile::Datasheet) {
             return static_cast<uint16_t>(ReturnStack->PopQuietly());
         } else {
-            if (ReturnStack->Count() == 0) [[unlikely]]
-                PublishAll();  // the message about it is stamped with the chip as it stands
             return static_cast<uint16_t>(ReturnStack->Pop());
         }
     }

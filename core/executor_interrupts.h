@@ -16,7 +16,7 @@ public:
     template <EChipProfile P = EChipProfile::Classic>
     void EnterInterrupt() {
         EventLog.RecordAtPassEnd(EEventKind::Interrupt, PC, IrqCause);
-        Push<P>(PC);
+        Push<P>(PC, true);
         IrqArmed = false;
         IrqPending = false;
         PC = kInterruptVector;

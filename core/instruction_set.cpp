@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "chip_executor.h"
+#include "check_wiring.h"
 #include "line_breakpoints.h"
 #include "state.h"
 
@@ -40,7 +41,23 @@ void CInstructionSet::Refresh(uint32_t version) {
     static_assert(kLineBreakBitWords <= sizeof m_breakBits / sizeof m_breakBits[0]);
     for (int i = 0; i < kLineBreakBitWords; ++i) m_breakBits[i] |= LineBreakBits[i];
 
-    for (int pc = 0; pc < kWords; ++pc) m_program[pc].stop = AtBreakpoint(pc) || !Inside(pc);
+    m_checkKinds = ChecksOn;
+    for (int pc = 0; pc < kWords; ++pc) m_namedAddresses[pc] = m_checkKinds ? CheckNamedAddress(pc) : -1;
+    MarkChecks();
+}
+
+bool CInstructionSet::CheckMarksCurrent() const {
+    return m_checkWritten[0] == Chip.check.written[0] && m_checkWritten[1] == Chip.check.written[1];
+}
+
+void CInstructionSet::MarkChecks() {
+    m_checkWritten[0] = Chip.check.written[0];
+    m_checkWritten[1] = Chip.check.written[1];
+    for (int pc = 0; pc < kWords; ++pc) {
+        const bool check =
+            m_checkKinds != 0 && CheckLooksBefore(CheckWordAt(pc), m_checkKinds, m_profile, m_checkWritten);
+        m_program[pc].stop = AtBreakpoint(pc) || !Inside(pc) || check;
+    }
 }
 
 // Each operation runs on the chip itself: the working copy is taken before

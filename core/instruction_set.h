@@ -7,6 +7,7 @@
 
 #include "chip_profile.h"
 #include "decoded_word.h"
+#include "program_checks.h"
 #include "wiring.h"
 
 class CInstructionSet {
@@ -81,11 +82,27 @@ public:
     // from the word the loop fetches next anyway.
     bool StopBefore(uint16_t pc) const { return pc >= kWords || m_program[pc].stop; }
 
+    // The run-time checks switched on as of the last Sync; 0 when none, and
+    // then no word is marked for them.
+    uint32_t CheckKinds() const { return m_checkKinds; }
+    // The word at pc as the checks see it.
+    SCheckWord CheckWordAt(int pc) const {
+        return {&WordAt(pc), pc, pc < kWords ? m_namedAddresses[pc] : -1};
+    }
+    // Marks the words before which the checks look, anew when the registers
+    // written so far differ from those the marks were made for.
+    void SyncChecks() {
+        if (m_checkKinds != 0 && !CheckMarksCurrent()) [[unlikely]]
+            MarkChecks();
+    }
+
 private:
     static constexpr int kWords = 1024;
     static constexpr SDecodedWord kNoWord{};
 
     void Refresh(uint32_t version);
+    bool CheckMarksCurrent() const;
+    void MarkChecks();
 
     // The profile of the run the program was decoded for: the data-sheet
     // chip's program memory holds 1024 words, erased ones 0x3FFF.
@@ -96,4 +113,7 @@ private:
     SDecodedWord m_program[kWords];
     EChipProfile m_profile = EChipProfile::Classic;
     uint64_t m_breakBits[65536 / 64];
+    uint32_t m_checkKinds = 0;
+    int m_namedAddresses[kWords];
+    uint64_t m_checkWritten[2] = {};  // the registers written when the marks were made
 };

@@ -22,6 +22,20 @@ namespace {
     EventLog.Record(std::move(event));
 }
 
+// The run-time checks, before the word at PC runs: the loop comes here
+// for the words the checks marked, as for a breakpoint, and whenever else it
+// looks closer.
+// They read the published chip: the working copy is never handed out of the
+// loop, which would keep it out of registers.
+[[gnu::cold, gnu::noinline]] void LookBeforePublishedWord(CInstructionSet& cpu) {
+    cpu.SyncChecks();
+    if (ChecksBeforeWord(cpu.CheckWordAt(PC), cpu.CheckKinds())) cpu.SyncChecks();
+}
+[[gnu::always_inline]] inline void LookBeforeWord(CChipExecutor& chip, CInstructionSet& cpu) {
+    chip.PublishAll();
+    LookBeforePublishedWord(cpu);
+}
+
 // Whether the inputs and the history must look before the pass that follows
 // the given number of instructions: while the history replays its past, or
 // when clicks wait.
@@ -86,6 +100,8 @@ template <bool kInputs, EChipProfile P>
     uint32_t resets = OutsideResets.load(std::memory_order_acquire);
 
     if (InputsBefore<kInputs>(chip.InstructionCount)) LookAtInputs(chip);
+    if (cpu.CheckKinds() != 0) [[unlikely]]
+        LookBeforeWord(chip, cpu);
     // This stretch of passes, and the instruction count that ends it.
     int64_t stretch =
         ArmPendingInterrupt(chip, PassesToLook<kInputs>(maxPasses, chip.InstructionCount));
@@ -124,12 +140,23 @@ template <bool kInputs, EChipProfile P>
             // The data-sheet chip enters at once, after the instruction in
             // progress, in the forced call's two cycles.
             if (chip.IrqPending && (chip.IrqArmed || (kDatasheet && !woke && !chip.Asleep))) {
+                if (cpu.CheckKinds() != 0) [[unlikely]] {
+                    chip.PublishAll();
+                    ChecksBeforeInterrupt();
+                }
                 chip.EnterInterrupt<P>();
                 pc = chip.PC;
                 ShowPcl(pc);
             }
             if constexpr (kDatasheet) {
-                if (chip.ApplyPendingReset()) pc = chip.PC;
+                const uint16_t resetAt = pc;
+                if (chip.ApplyPendingReset()) {
+                    pc = chip.PC;
+                    if (cpu.CheckKinds() != 0) {
+                        chip.PublishAll();
+                        ChecksAfterWatchdogReset(cpu.CheckKinds(), resetAt);
+                    }
+                }
             }
             // Cleared before the sources are looked at, so a signal that
             // comes meanwhile is seen after the next pass.
@@ -150,6 +177,8 @@ template <bool kInputs, EChipProfile P>
                     }
                 }
             }
+            if (cpu.CheckKinds() != 0) [[unlikely]]
+                LookBeforeWord(chip, cpu);
             const bool atBreakpoint = cpu.AtBreakpoint(pc);
             if (atBreakpoint) {
                 chip.PublishAll();

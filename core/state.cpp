@@ -3,6 +3,7 @@
 #include "chip_executor.h"
 #include "history.h"
 #include "pin_wire.h"
+#include "program_checks.h"
 #include "real_time_pacer.h"
 
 constinit SChipState Chip;
@@ -190,6 +191,7 @@ void ResetForRunBegin() {
     Tmr0Inhibit = 0;
     CycleCount = 0;
     InstructionCount = 0;
+    ResetChecks();
     if (Chip.profile == EChipProfile::Datasheet) PowerOnDatasheet();
 }
 

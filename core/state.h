@@ -9,6 +9,7 @@
 #include <mutex>
 #include <string>
 
+#include "check_state.h"
 #include "chip_map.h"
 #include "chip_profile.h"
 #include "cycle_timers.h"
@@ -55,6 +56,7 @@ struct SChipState {
     // The profile this run's reset took (see chip_profile.h).
     Relaxed<EChipProfile> profile;
     SDatasheetChip datasheet;
+    SCheckState check;
 
     bool operator==(const SChipState&) const = default;
 };

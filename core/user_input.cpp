@@ -2,6 +2,7 @@
 
 #include "board_hook.h"
 #include "chip_executor.h"
+#include "program_checks.h"
 #include "state.h"
 
 namespace {
@@ -48,6 +49,7 @@ void ApplyUserInput(const SUserInput& input) {
             break;
         case SUserInput::EKind::Register:
             WriteRegister(input.address, input.value);
+            ChecksNoteEdited(input.address);
             break;
         case SUserInput::EKind::W:
             W = input.value;

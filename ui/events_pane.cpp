@@ -7,6 +7,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "check_kinds.h"
+
 namespace {
 constexpr int kPollMs = 200;
 
@@ -30,6 +32,7 @@ constexpr SKindChoice kChoices[] = {
     {QT_TRANSLATE_NOOP("CEventsPane", "Upisane vrednosti"), static_cast<int>(EEventKind::Edit)},
     {QT_TRANSLATE_NOOP("CEventsPane", "Ploca"), static_cast<int>(EEventKind::Board)},
     {QT_TRANSLATE_NOOP("CEventsPane", "MCLR reset"), static_cast<int>(EEventKind::Mclr)},
+    {QT_TRANSLATE_NOOP("CEventsPane", "Provere"), static_cast<int>(EEventKind::Check)},
 };
 
 QString Causes(uint8_t cause) {
@@ -136,6 +139,11 @@ QString CEventsPane::Describe(const SEvent& event) {
                                      static_cast<unsigned>(event.value));
         case EEventKind::Mclr:
             return QCoreApplication::translate("CEventsPane", "MCLR reset");
+        case EEventKind::Check:
+            return QCoreApplication::translate("CEventsPane", "Provera %1, linija %2: %3")
+                .arg(QString::fromLatin1(CheckKindName(static_cast<ECheckKind>(event.cause)).data()))
+                .arg(event.value)
+                .arg(QString::fromStdString(event.text));
     }
     return {};
 }

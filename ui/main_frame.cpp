@@ -19,6 +19,7 @@
 #include "app_title.h"
 #include "assemble_command.h"
 #include "board_commands.h"
+#include "check_commands.h"
 #include "chip_commands.h"
 #include "command_ids.h"
 #include "command_table.h"
@@ -117,6 +118,7 @@ CMainFrame::CMainFrame(CLumoDoc& doc, QWidget* parent) : QMainWindow(parent), m_
     new CBoardCommands(*this, m_doc);
     new CScenarioReplay(*this, m_doc);
     new CChipCommands(*this, m_doc);
+    new CCheckCommands(*this);
     new CLanguageCommands(*this);
     new CProgramPanes(*this);
     connect(m_pSourceCommands, &CSourceCommands::Assembled, this, &CMainFrame::OnAssembled);

@@ -55,6 +55,16 @@ void CMessagesPane::AddLine(const QString& text) {
     show();
 }
 
+void CMessagesPane::AddLineAt(const QString& text, const QString& file, int line,
+                              const QColor& ink) {
+    auto* item = new QListWidgetItem(text, m_pList);
+    item->setData(kFileRole, file);
+    item->setData(kLineRole, line);
+    item->setForeground(ink);
+    m_pList->scrollToBottom();
+    show();
+}
+
 QStringList CMessagesPane::Lines() const {
     QStringList lines;
     for (int row = 0; row < m_pList->count(); ++row) lines.append(m_pList->item(row)->text());

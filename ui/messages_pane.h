@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+class QColor;
 class QListWidget;
 
 class CMessagesPane : public QDockWidget {
@@ -22,6 +23,8 @@ public:
     // One line more below the others (what the run or a replay has to say,
     // whole, where the status bar would cut it), shown as ShowLines does.
     void AddLine(const QString& text);
+    // The same for a line about a line of a file, which choosing it shows.
+    void AddLineAt(const QString& text, const QString& file, int line, const QColor& ink);
     QListWidget* List() const { return m_pList; }
 
     // Chooses the message step places after (or, negative, before) the

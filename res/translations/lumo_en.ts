@@ -217,6 +217,61 @@
     </message>
 </context>
 <context>
+    <name>CCheckCommands</name>
+    <message>
+        <source>Pogresna banka (bank)</source>
+        <translation>Wrong bank (bank)</translation>
+    </message>
+    <message>
+        <source>Skok preko PCL van stranice (pcl_page)</source>
+        <translation>Jump through PCL off its page (pcl_page)</translation>
+    </message>
+    <message>
+        <source>Stek pun ili prazan (stack)</source>
+        <translation>Stack full or empty (stack)</translation>
+    </message>
+    <message>
+        <source>Zastavica prekida nije obrisana (isr_flag)</source>
+        <translation>Interrupt flag not cleared (isr_flag)</translation>
+    </message>
+    <message>
+        <source>RBIF bez citanja porta B (rbif_read)</source>
+        <translation>RBIF without reading port B (rbif_read)</translation>
+    </message>
+    <message>
+        <source>W i STATUS nisu sacuvani u prekidu (isr_context)</source>
+        <translation>W and STATUS not saved by the handler (isr_context)</translation>
+    </message>
+    <message>
+        <source>Citanje neupisanog registra (uninitialised)</source>
+        <translation>Register read before written (uninitialised)</translation>
+    </message>
+    <message>
+        <source>Upis u EEPROM bez WREN i niza (eeprom_sequence)</source>
+        <translation>EEPROM write without WREN and sequence (eeprom_sequence)</translation>
+    </message>
+    <message>
+        <source>Reset od watchdoga (wdt_reset)</source>
+        <translation>Watchdog reset (wdt_reset)</translation>
+    </message>
+    <message>
+        <source>Citanje-izmena-upis porta (rmw_port)</source>
+        <translation>Read-modify-write of a port (rmw_port)</translation>
+    </message>
+    <message>
+        <source>Provere</source>
+        <translation>Checks</translation>
+    </message>
+    <message>
+        <source>Proveravaj tokom rada</source>
+        <translation>Check while running</translation>
+    </message>
+    <message>
+        <source>Objasnjava tipicne greske programa dok radi, jednom po liniji</source>
+        <translation>Explains the program's classic mistakes as it runs, once per line</translation>
+    </message>
+</context>
+<context>
     <name>CChipCommands</name>
     <message>
         <source>__CONFIG ukljucuje watchdog</source>
@@ -410,6 +465,14 @@
     <message>
         <source>MCLR reset</source>
         <translation>MCLR reset</translation>
+    </message>
+    <message>
+        <source>Provere</source>
+        <translation>Checks</translation>
+    </message>
+    <message>
+        <source>Provera %1, linija %2: %3</source>
+        <translation>Check %1, line %2: %3</translation>
     </message>
 </context>
 <context>

@@ -112,7 +112,7 @@ void MainWindowTest::menusHoldTheirItemsInOrder() {
           "Dodaci na traci sa alatima", "Dogadjaji", "Pracenje", "Stek", "Programska memorija",
           "Memorija podataka", "EEPROM", "Logicki analizator", "Ploca"}},
         {"&Options",
-         {"&Prevedi  (F7)", "Sacuvaj pre prevodjenja", "Vreme za prevodjenje...", "Cip po katalogu (PIC16C84)", "-", "&Korak po korak (Ctrl+F5)",
+         {"&Prevedi  (F7)", "Sacuvaj pre prevodjenja", "Vreme za prevodjenje...", "Cip po katalogu (PIC16C84)", "Provere", "-", "&Korak po korak (Ctrl+F5)",
           "Kontinualna simulacija (F5)", "&Prekid simulacije (Shift+F5)", "&Restart (Ctrl+R)",
           "&MCLR reset (Ctrl+M)", "&Brzina (Ctrl+B)", "&Labele prekidnih tacaka (Ctrl+L)", "-",
           "Korak &unazad (Ctrl+Shift+F5)", "Unazad do prethodnog &dogadjaja (Ctrl+Shift+D)", "-",

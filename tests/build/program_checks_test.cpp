@@ -1,0 +1,285 @@
+// The run-time checks on small programs assembled by our own tasm: each
+// planted mistake fires its check at its line and nothing else; a program
+// that does everything right fires nothing.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "assemble_command.h"
+#include "build_test_support.h"
+#include "check_program.h"
+#include "event_log.h"
+#include "instruction_set.h"
+#include "recording_message_box.h"
+#include "source_file.h"
+#include "run_driver.h"
+#include "run_loop.h"
+#include "state.h"
+
+namespace {
+using SFired = std::pair<std::string, int>;  // kind, source line
+
+struct SCheckCase {
+    const char* name;
+    EChipProfile profile;
+    int passes;
+    const char* body;  // from line 3 on
+    std::vector<SFired> fired;
+};
+
+constexpr EChipProfile kClassic = EChipProfile::Classic;
+constexpr EChipProfile kDatasheet = EChipProfile::Datasheet;
+
+const SCheckCase kCases[] = {
+    {"bank", kClassic, 20,
+     "        org 0\n"
+     "        goto start\n"
+     "        org 5\n"
+     "start   clrf TRISB\n"  // 6: bank 0 selected
+     "        goto start\n",
+     {{"bank", 6}}},
+    {"pcl_page", kDatasheet, 50,
+     "        org 0\n"
+     "        goto start\n"
+     "stop    goto stop\n"
+     "start   movlw 2\n"
+     "        call table\n"
+     "        goto stop\n"
+     "        org 0xFE\n"
+     "table   addwf PCL,F\n"  // 10: 0xFF + 2 lies in page 1, PCLATH says 0
+     "        retlw 1\n"
+     "        retlw 2\n"
+     "        retlw 3\n",
+     {{"pcl_page", 10}}},
+    {"pcl_page_classic", kClassic, 20,
+     "        org 5\n"
+     "start   movlw 1\n"
+     "        addwf PCL,F\n"  // 5
+     "        addwf PCL,F\n"  // explained once
+     "        goto start\n",
+     {{"pcl_page", 5}}},
+    {"stack_ninth_call", kClassic, 200,
+     "        cblock 0x0C\n"
+     "        depth\n"
+     "        endc\n"
+     "        org 5\n"
+     "start   movlw 9\n"
+     "        movwf depth\n"
+     "        call nest\n"
+     "nest    decfsz depth,F\n"
+     "        call nest\n"  // 11: the ninth call
+     "stop    goto stop\n",
+     {{"stack", 11}}},
+    {"stack_empty_return", kClassic, 20,
+     "        org 0\n"
+     "        goto start\n"
+     "        org 5\n"
+     "start   return\n",  // 6
+     {{"stack", 6}}},
+    {"isr_flag", kClassic, 1000,
+     "        org 4\n"
+     "        retfie\n"  // 4: T0IF still set
+     "start   bsf STATUS,RP0\n"
+     "        movlw 0x80\n"  // the timer at 1:2 of the cycles
+     "        movwf OPTION_REG\n"
+     "        bcf STATUS,RP0\n"
+     "        movlw 0xF0\n"
+     "        movwf TMR0\n"
+     "        bsf INTCON,T0IE\n"
+     "        bsf INTCON,GIE\n"
+     "loop    goto loop\n",
+     {{"isr_flag", 4}}},
+    {"rbif_read", kClassic, 100,
+     "        org 4\n"
+     "        goto isr\n"
+     "start   bsf STATUS,RP0\n"
+     "        clrf TRISB\n"
+     "        bcf STATUS,RP0\n"
+     "        bsf INTCON,RBIE\n"
+     "        bsf INTCON,GIE\n"
+     "        movlw 0xF0\n"
+     "        movwf PORTB\n"
+     "loop    goto loop\n"
+     "isr     bcf INTCON,RBIF\n"  // 13: port B not read
+     "        retfie\n",
+     {{"rbif_read", 13}}},
+    {"isr_context", kClassic, 5000,
+     "        cblock 0x0C\n"
+     "        total\n"
+     "        endc\n"
+     "        org 4\n"
+     "        goto isr\n"
+     "start   clrf total\n"
+     "        bsf STATUS,RP0\n"
+     "        movlw 0x80\n"
+     "        movwf OPTION_REG\n"
+     "        bcf STATUS,RP0\n"
+     "        bsf INTCON,T0IE\n"
+     "        bsf INTCON,GIE\n"
+     "loop    movlw 2\n"
+     "        addwf total,F\n"  // 16: W is the handler's
+     "        goto loop\n"
+     "isr     bcf INTCON,T0IF\n"
+     "        movlw 0xF0\n"
+     "        movwf TMR0\n"
+     "        retfie\n",
+     {{"isr_context", 16}}},
+    {"uninitialised", kClassic, 20,
+     "        cblock 0x0C\n"
+     "        count\n"
+     "        endc\n"
+     "        org 5\n"
+     "start   incf count,F\n"  // 7
+     "        goto start\n",
+     {{"uninitialised", 7}}},
+    {"eeprom_sequence", kDatasheet, 20,
+     "        org 0\n"
+     "        bsf STATUS,RP0\n"
+     "        bsf EECON1,WR\n"  // 5: no WREN, no sequence
+     "loop    goto loop\n",
+     {{"eeprom_sequence", 5}}},
+    // The watchdog's 18 ms with the prescaler's 128 after reset: 2.3 million cycles.
+    {"wdt_reset", kDatasheet, 1300000,
+     "        __config _XT_OSC & _WDT_ON & _PWRTE_ON & _CP_OFF\n"
+     "        org 0\n"
+     "loop    goto loop\n",  // 5
+     {{"wdt_reset", 5}}},
+    {"rmw_port", kDatasheet, 20,
+     "        org 0\n"
+     "        bsf STATUS,RP0\n"
+     "        clrf TRISA\n"
+     "        bcf STATUS,RP0\n"
+     "        movlw 0x10\n"
+     "        movwf PORTA\n"   // RA4's open drain lets go: the pin reads 0
+     "        bsf PORTA,0\n"   // 9: writes RA4's 0 into its latch
+     "loop    goto loop\n",
+     {{"rmw_port", 9}}},
+    {"correct_classic", kClassic, 5000,
+     "        cblock 0x0C\n"
+     "        w_temp\n"
+     "        s_temp\n"
+     "        count\n"
+     "        endc\n"
+     "        org 0\n"
+     "        goto start\n"
+     "        org 4\n"
+     "        goto isr\n"
+     "start   clrf count\n"
+     "        bsf STATUS,RP0\n"
+     "        movlw 0x80\n"
+     "        movwf OPTION_REG\n"
+     "        clrf TRISB\n"
+     "        bcf STATUS,RP0\n"
+     "        bsf INTCON,T0IE\n"
+     "        bsf INTCON,RBIE\n"
+     "        bsf INTCON,GIE\n"
+     "loop    movlw 2\n"
+     "        addwf count,F\n"
+     "        call sub\n"
+     "        movwf PORTB\n"
+     "        goto loop\n"
+     "sub     movf count,W\n"
+     "        return\n"
+     "isr     movwf w_temp\n"
+     "        swapf STATUS,W\n"
+     "        movwf s_temp\n"
+     "        movf PORTB,W\n"
+     "        bcf INTCON,RBIF\n"
+     "        bcf INTCON,T0IF\n"
+     "        swapf s_temp,W\n"
+     "        movwf STATUS\n"
+     "        swapf w_temp,F\n"
+     "        swapf w_temp,W\n"
+     "        retfie\n",
+     {}},
+    {"correct_datasheet", kDatasheet, 30000,
+     "        __config _XT_OSC & _WDT_ON & _PWRTE_ON & _CP_OFF\n"
+     "        cblock 0x0C\n"
+     "        shadow\n"
+     "        endc\n"
+     "        org 0\n"
+     "        clrf shadow\n"
+     "        bsf STATUS,RP0\n"
+     "        clrf TRISA\n"
+     "        bsf EECON1,WREN\n"
+     "        movlw 0x55\n"
+     "        movwf EECON2\n"
+     "        movlw 0xAA\n"
+     "        movwf EECON2\n"
+     "        bsf EECON1,WR\n"
+     "        bcf STATUS,RP0\n"
+     "loop    clrwdt\n"
+     "        movlw 0x11\n"
+     "        iorwf shadow,F\n"
+     "        movf shadow,W\n"
+     "        movwf PORTA\n"
+     "        movlw 1\n"
+     "        movwf PCLATH\n"
+     "        call table\n"
+     "        goto loop\n"
+     "        org 0xFE\n"
+     "table   addwf PCL,F\n"
+     "        retlw 1\n"
+     "        retlw 2\n",
+     {}},
+};
+
+void PrintTo(const SCheckCase& test, std::ostream* out) {
+    *out << test.name;
+}
+
+class ProgramChecksTest : public testing::TestWithParam<SCheckCase> {
+protected:
+    void SetUp() override {
+        if (!std::filesystem::exists(std::string(LUMO_BIN_DIR) + "/tasm"))
+            GTEST_SKIP() << "tasm not built";
+        ResetForLoad();
+        SourceFolder = m_folder.Folder();
+        SourceFileName = "prog.asm";
+    }
+    void TearDown() override {
+        ChecksOn = 0;
+        ChipProfile = EChipProfile::Classic;
+    }
+
+    std::vector<SFired> Run(const SCheckCase& test) {
+        m_folder.Write("prog.asm", std::string("        list p=16c84, r=dec\n"
+                                               "        #include <p16c84.inc>\n") +
+                                       test.body + "        end\n");
+        std::string output;
+        EXPECT_TRUE(OnAssemble(&output)) << output;
+        SetCheckProgram(CheckProgramFrom(LoadSourceMap()));
+        ChecksOn = kAllChecks;
+        ChipProfile = test.profile;
+        ResetForRun();
+        const uint64_t since = EventLog.LastSerial();
+        CInstructionSet cpu;
+        int64_t passes = 0;
+        while (passes < test.passes && PcInsideProgram())
+            passes += RunPasses(cpu, test.passes - passes).passes;
+        std::vector<SFired> fired;
+        for (const SEvent& event : EventLog.Since(since)) {
+            if (event.kind != EEventKind::Check) continue;
+            fired.emplace_back(CheckKindName(static_cast<ECheckKind>(event.cause)), event.value);
+            EXPECT_FALSE(event.text.empty());
+        }
+        return fired;
+    }
+
+    CScratchFolder m_folder{"lumo-checks-"};
+    CRecordingMessageBox m_messages;
+};
+
+TEST_P(ProgramChecksTest, FiresItsCheckAtItsLineOnly) {
+    const SCheckCase& test = GetParam();
+    EXPECT_EQ(Run(test), test.fired);
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, ProgramChecksTest, testing::ValuesIn(kCases),
+                         [](const testing::TestParamInfo<SCheckCase>& info) {
+                             return std::string(info.param.name);
+                         });
+}  // namespace
