@@ -1,12 +1,13 @@
 #include "check_commands.h"
 
+#include <Qsci/qscistyle.h>
+#include <Qsci/qscistyledtext.h>
+
 #include <QAction>
 #include <QCoreApplication>
 #include <QMenu>
 #include <QSettings>
 #include <QTimer>
-#include <Qsci/qscistyle.h>
-#include <Qsci/qscistyledtext.h>
 
 #include "check_program.h"
 #include "command_ids.h"
@@ -27,8 +28,9 @@ const QColor kCheckPaper(240, 232, 252);
 constexpr int kPollMs = 100;
 
 QString KindKey(ECheckKind kind) {
-    return QStringLiteral("Provere/") + QString::fromLatin1(CheckKindName(kind).data(),
-                                                            static_cast<int>(CheckKindName(kind).size()));
+    return QStringLiteral("Provere/") +
+           QString::fromLatin1(CheckKindName(kind).data(),
+                               static_cast<int>(CheckKindName(kind).size()));
 }
 }  // namespace
 
@@ -37,23 +39,30 @@ QString CCheckCommands::KindTitle(ECheckKind kind) {
         case ECheckKind::Bank:
             return QCoreApplication::translate("CCheckCommands", "Pogresna banka (bank)");
         case ECheckKind::PclPage:
-            return QCoreApplication::translate("CCheckCommands", "Skok preko PCL van stranice (pcl_page)");
+            return QCoreApplication::translate("CCheckCommands",
+                                               "Skok preko PCL van stranice (pcl_page)");
         case ECheckKind::Stack:
             return QCoreApplication::translate("CCheckCommands", "Stek pun ili prazan (stack)");
         case ECheckKind::IsrFlag:
-            return QCoreApplication::translate("CCheckCommands", "Zastavica prekida nije obrisana (isr_flag)");
+            return QCoreApplication::translate("CCheckCommands",
+                                               "Zastavica prekida nije obrisana (isr_flag)");
         case ECheckKind::RbifRead:
-            return QCoreApplication::translate("CCheckCommands", "RBIF bez citanja porta B (rbif_read)");
+            return QCoreApplication::translate("CCheckCommands",
+                                               "RBIF bez citanja porta B (rbif_read)");
         case ECheckKind::IsrContext:
-            return QCoreApplication::translate("CCheckCommands", "W i STATUS nisu sacuvani u prekidu (isr_context)");
+            return QCoreApplication::translate("CCheckCommands",
+                                               "W i STATUS nisu sacuvani u prekidu (isr_context)");
         case ECheckKind::Uninitialised:
-            return QCoreApplication::translate("CCheckCommands", "Citanje neupisanog registra (uninitialised)");
+            return QCoreApplication::translate("CCheckCommands",
+                                               "Citanje neupisanog registra (uninitialised)");
         case ECheckKind::EepromSequence:
-            return QCoreApplication::translate("CCheckCommands", "Upis u EEPROM bez WREN i niza (eeprom_sequence)");
+            return QCoreApplication::translate("CCheckCommands",
+                                               "Upis u EEPROM bez WREN i niza (eeprom_sequence)");
         case ECheckKind::WdtReset:
             return QCoreApplication::translate("CCheckCommands", "Reset od watchdoga (wdt_reset)");
         case ECheckKind::RmwPort:
-            return QCoreApplication::translate("CCheckCommands", "Citanje-izmena-upis porta (rmw_port)");
+            return QCoreApplication::translate("CCheckCommands",
+                                               "Citanje-izmena-upis porta (rmw_port)");
     }
     return {};
 }
@@ -72,7 +81,8 @@ CCheckCommands::CCheckCommands(CMainFrame& frame)
         options->insertMenu(items.value(items.indexOf(chip) + 1), menu);
     }
     QSettings settings;
-    m_pAll = menu->addAction(QCoreApplication::translate("CCheckCommands", "Proveravaj tokom rada"));
+    m_pAll =
+        menu->addAction(QCoreApplication::translate("CCheckCommands", "Proveravaj tokom rada"));
     m_pAll->setCheckable(true);
     m_pAll->setChecked(settings.value(kAllKey, true).toBool());
     m_pAll->setStatusTip(QCoreApplication::translate(
@@ -84,7 +94,8 @@ CCheckCommands::CCheckCommands(CMainFrame& frame)
         m_pKinds[index]->setCheckable(true);
         m_pKinds[index]->setChecked(settings.value(KindKey(kind), true).toBool());
     }
-    for (QAction* action : menu->actions()) connect(action, &QAction::toggled, this, &CCheckCommands::Apply);
+    for (QAction* action : menu->actions())
+        connect(action, &QAction::toggled, this, &CCheckCommands::Apply);
     Apply();
     connect(&frame, &CMainFrame::Assembled, this, &CCheckCommands::OnAssembled);
     m_lastSerial = EventLog.LastSerial();
@@ -123,7 +134,8 @@ void CCheckCommands::Poll() {
 
 void CCheckCommands::Show(const SEvent& event) {
     if (!m_shown.insert({event.pc, event.cause}).second) return;
-    const QString kind = QString::fromLatin1(CheckKindName(static_cast<ECheckKind>(event.cause)).data());
+    const QString kind =
+        QString::fromLatin1(CheckKindName(static_cast<ECheckKind>(event.cause)).data());
     const QString text = QString::fromStdString(event.text);
     // The line where the word stands now, the user's edits since F7 followed.
     const int line = m_frame.Marks()->LineOfWord(event.pc);
@@ -149,6 +161,10 @@ void CCheckCommands::Show(const SEvent& event) {
     const bool warning =
         before.startsWith(QCoreApplication::translate("CSourceMarks", "upozorenje: "));
     const int beforeStyle = error ? kErrorNoteStyle : warning ? kWarningNoteStyle : kCheckNoteStyle;
-    editor.annotate(line, QList<QsciStyledText>{QsciStyledText(before + QLatin1Char('\n'), beforeStyle),
-                                                QsciStyledText(note, style)});
+    // By style number: a styled text made from a QsciStyle keeps a copy of
+    // it that nothing ever frees.
+    style.apply(&editor);
+    editor.annotate(line,
+                    QList<QsciStyledText>{QsciStyledText(before + QLatin1Char('\n'), beforeStyle),
+                                          QsciStyledText(note, kCheckNoteStyle)});
 }
