@@ -141,6 +141,15 @@ constexpr const SChipRegister* ChipRegisterAt(int address) {
     return nullptr;
 }
 
+// The register whose own index this is, a bank-1 copy not counted (the
+// register display shows 0x80 as an address of its own); nullptr if none.
+constexpr const SChipRegister* ChipRegisterOwning(int address) {
+    for (const SChipRegister& reg : kChipRegisters) {
+        if (reg.address == address) return &reg;
+    }
+    return nullptr;
+}
+
 struct SChipBit {
     const SChipRegister* reg;
     int bit;

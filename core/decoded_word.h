@@ -65,6 +65,12 @@ struct alignas(8) SDecodedWord {
 // they always have.
 SDecodedWord DecodeWord(char c0, char c1, char c2, char c3);
 
+// The byte operations on a file register that take a destination (d = 0: W,
+// 1: the register), SUBWF to INCFSZ in the order above.
+constexpr bool HasDestination(EOp op) {
+    return op >= EOp::SUBWF && op <= EOp::INCFSZ;
+}
+
 // The mnemonic texts as one inline variable: it has a single address in the
 // whole program, so every translation unit records the same pointer for a
 // mnemonic and two chip states compare equal. String literals promise no

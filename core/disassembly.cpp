@@ -9,26 +9,12 @@ namespace {
 enum class EOperands { None, File, FileDest, FileBit, Literal, Target };
 
 EOperands OperandsOf(EOp op) {
+    if (HasDestination(op)) return EOperands::FileDest;
     switch (op) {
         case EOp::MOVWF:
         case EOp::CLRF:
         case EOp::TRIS:
             return EOperands::File;
-        case EOp::SUBWF:
-        case EOp::DECF:
-        case EOp::IORWF:
-        case EOp::ANDWF:
-        case EOp::XORWF:
-        case EOp::ADDWF:
-        case EOp::MOVF:
-        case EOp::COMF:
-        case EOp::INCF:
-        case EOp::DECFSZ:
-        case EOp::RRF:
-        case EOp::RLF:
-        case EOp::SWAPF:
-        case EOp::INCFSZ:
-            return EOperands::FileDest;
         case EOp::BCF:
         case EOp::BSF:
         case EOp::BTFSC:

@@ -20,26 +20,22 @@ SCheckState& State() {
     return Chip.check;
 }
 
-bool IsFileOperation(EOp op) {
-    return op >= EOp::SUBWF && op <= EOp::INCFSZ;
-}
 bool HasFileOperand(EOp op) {
-    return op == EOp::MOVWF || op == EOp::CLRF || IsFileOperation(op) ||
+    return op == EOp::MOVWF || op == EOp::CLRF || HasDestination(op) ||
            (op >= EOp::BCF && op <= EOp::BTFSS);
 }
 // Reads its register's value (a bit operation that sets or clears a bit does
 // not count: what it keeps of the other bits is no use of them).
 bool ReadsFile(const SDecodedWord& word) {
-    return IsFileOperation(word.op) || word.op == EOp::BTFSC || word.op == EOp::BTFSS;
+    return HasDestination(word.op) || word.op == EOp::BTFSC || word.op == EOp::BTFSS;
 }
 bool WritesFile(const SDecodedWord& word) {
     return word.op == EOp::MOVWF || word.op == EOp::CLRF || word.op == EOp::BCF ||
-           word.op == EOp::BSF || (IsFileOperation(word.op) && word.bd == 1);
+           word.op == EOp::BSF || (HasDestination(word.op) && word.bd == 1);
 }
 // Reads, modifies and writes back its register.
 bool ModifiesFile(const SDecodedWord& word) {
-    return word.op == EOp::BCF || word.op == EOp::BSF ||
-           (IsFileOperation(word.op) && word.bd == 1);
+    return word.op == EOp::BCF || word.op == EOp::BSF || (HasDestination(word.op) && word.bd == 1);
 }
 bool ReadsW(EOp op) {
     switch (op) {
@@ -63,14 +59,14 @@ bool ReadsW(EOp op) {
 }
 bool WritesW(const SDecodedWord& word) {
     return word.op == EOp::MOVLW || word.op == EOp::CLRW || word.op == EOp::RETLW ||
-           (IsFileOperation(word.op) && word.bd == 0) || ReadsW(word.op);
+           (HasDestination(word.op) && word.bd == 0) || ReadsW(word.op);
 }
 // The flags C, DC and Z an instruction reads, and those it sets.
 uint8_t FlagsRead(const SDecodedWord& word) {
     if (word.f == STATUS && (word.op == EOp::BTFSC || word.op == EOp::BTFSS))
         return static_cast<uint8_t>((1u << word.bd) & kFlags);
     if (word.op == EOp::RLF || word.op == EOp::RRF) return B::kCarry;
-    if (word.f == STATUS && IsFileOperation(word.op)) return kFlags;
+    if (word.f == STATUS && HasDestination(word.op)) return kFlags;
     return 0;
 }
 uint8_t FlagsWritten(const SDecodedWord& word) {
@@ -107,7 +103,8 @@ uint8_t FlagsWritten(const SDecodedWord& word) {
 }
 
 bool IsGeneralPurpose(int index, EChipProfile profile) {
-    return index >= 0x0C && index <= (profile == EChipProfile::Datasheet ? kLastDatasheetRam : 0x7F);
+    return index >= 0x0C &&
+           index <= (profile == EChipProfile::Datasheet ? kLastDatasheetRam : 0x7F);
 }
 bool Written(const uint64_t written[2], int index) {
     return (written[index >> 6] >> (index & 63)) & 1u;
@@ -246,7 +243,8 @@ void CheckRbif(const SCheckWord& at) {
     if (!clears) return;
     if (Chip.profile == EChipProfile::Datasheet) {
         // The chip's own test: the input pins still differ from the last read.
-        const uint8_t mismatch = (RegisterFile[PORTB] ^ Chip.datasheet.portBRead) & RegisterFile[TRISB];
+        const uint8_t mismatch =
+            (RegisterFile[PORTB] ^ Chip.datasheet.portBRead) & RegisterFile[TRISB];
         if (!(mismatch & 0xF0)) return;
     }
     Fire(ECheckKind::RbifRead, at.pc, RbifReadText());
@@ -272,13 +270,15 @@ bool CheckUninitialised(const SCheckWord& at) {
 
 void CheckEeprom(const SCheckWord& at) {
     const SDecodedWord& word = *at.word;
-    if (!HasFileOperand(word.op) || IndexOf(word.f) != EECON1 || Chip.datasheet.writing)
-        return;
+    if (!HasFileOperand(word.op) || IndexOf(word.f) != EECON1 || Chip.datasheet.writing) return;
     const uint8_t eecon1 = RegisterFile[EECON1];
     uint8_t after = eecon1;
-    if (word.op == EOp::BSF) after |= static_cast<uint8_t>(1u << word.bd);
-    else if (word.op == EOp::MOVWF) after = W;
-    else return;
+    if (word.op == EOp::BSF)
+        after |= static_cast<uint8_t>(1u << word.bd);
+    else if (word.op == EOp::MOVWF)
+        after = W;
+    else
+        return;
     if (!(after & B::kEepromWrite) || (eecon1 & B::kEepromWrite)) return;
     if (!(after & B::kEepromWriteEnable)) {
         Fire(ECheckKind::EepromSequence, at.pc, EepromWithoutWrenText());
@@ -293,10 +293,10 @@ void CheckRmw(const SCheckWord& at) {
     const int port = IndexOf(word.f);
     if (port != PORTA && port != PORTB) return;
     const uint8_t latch = port == PORTA ? Chip.datasheet.latchA : Chip.datasheet.latchB;
-    const uint8_t outputs = static_cast<uint8_t>(~RegisterFile[port + 0x80] & (port == PORTA ? 0x1F : 0xFF));
-    const uint8_t meant = word.op == EOp::BCF || word.op == EOp::BSF
-                              ? static_cast<uint8_t>(1u << word.bd)
-                              : 0;
+    const uint8_t outputs =
+        static_cast<uint8_t>(~RegisterFile[port + 0x80] & (port == PORTA ? 0x1F : 0xFF));
+    const uint8_t meant =
+        word.op == EOp::BCF || word.op == EOp::BSF ? static_cast<uint8_t>(1u << word.bd) : 0;
     const uint8_t differ = (RegisterFile[port] ^ latch) & outputs & static_cast<uint8_t>(~meant);
     if (differ == 0) return;
     int bit = 0;
@@ -319,14 +319,17 @@ bool CheckLooksBefore(const SCheckWord& at, uint32_t kinds, EChipProfile profile
         return true;
     if (On(kinds, ECheckKind::PclPage) && file && word.f == PCL && WritesFile(word)) return true;
     // A RETFIE ends the handler for every check that follows one.
-    if (op == EOp::RETFIE && (kinds & (CheckBit(ECheckKind::IsrFlag) | CheckBit(ECheckKind::IsrContext) |
-                                       CheckBit(ECheckKind::RbifRead))))
+    if (op == EOp::RETFIE &&
+        (kinds & (CheckBit(ECheckKind::IsrFlag) | CheckBit(ECheckKind::IsrContext) |
+                  CheckBit(ECheckKind::RbifRead))))
         return true;
     if (On(kinds, ECheckKind::Uninitialised) && file) {
         if (word.f == INDF) return !AllWritten(written, profile);
-        if (word.f >= 0x0C && IsGeneralPurpose(word.f, profile) && !Written(written, word.f)) return true;
+        if (word.f >= 0x0C && IsGeneralPurpose(word.f, profile) && !Written(written, word.f))
+            return true;
     }
-    if (datasheet && On(kinds, ECheckKind::EepromSequence) && file && (word.f == 0x08 || word.f == INDF))
+    if (datasheet && On(kinds, ECheckKind::EepromSequence) && file &&
+        (word.f == 0x08 || word.f == INDF))
         return true;
     if (datasheet && On(kinds, ECheckKind::RmwPort) && ModifiesFile(word) &&
         (word.f == PORTA || word.f == PORTB || word.f == INDF))

@@ -26,11 +26,11 @@ constexpr std::array<SPinName, kPinCount> kPins = [] {
 
 // Names are read without regard to case; an empty name is no name.
 bool SameName(std::string_view known, const std::string& name) {
-    return !known.empty() && std::equal(name.begin(), name.end(), known.begin(), known.end(),
-                                        [](char a, char b) {
-                                            return std::toupper(static_cast<unsigned char>(a)) ==
-                                                   std::toupper(static_cast<unsigned char>(b));
-                                        });
+    return !known.empty() &&
+           std::equal(name.begin(), name.end(), known.begin(), known.end(), [](char a, char b) {
+               return std::toupper(static_cast<unsigned char>(a)) ==
+                      std::toupper(static_cast<unsigned char>(b));
+           });
 }
 }  // namespace
 
@@ -44,7 +44,8 @@ std::optional<SRegisterName> FindRegister(const std::string& name) {
 std::optional<SBitName> FindBit(const std::string& name) {
     for (const SChipRegister& reg : kChipRegisters) {
         for (int bit = 0; bit < 8; ++bit) {
-            if (SameName(reg.bits[bit], name)) return SBitName{reg.bits[bit].data(), reg.address, bit};
+            if (SameName(reg.bits[bit], name))
+                return SBitName{reg.bits[bit].data(), reg.address, bit};
         }
     }
     return std::nullopt;
@@ -76,10 +77,8 @@ const SPinName& PinAt(int index) {
 }
 
 const char* RegisterNameAt(int address) {
-    for (const SChipRegister& reg : kChipRegisters) {
-        if (reg.address == address) return reg.name.data();
-    }
-    return nullptr;
+    const SChipRegister* reg = ChipRegisterOwning(address);
+    return reg ? reg->name.data() : nullptr;
 }
 
 }  // namespace scenario

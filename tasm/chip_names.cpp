@@ -88,10 +88,9 @@ std::optional<int64_t> ChipNameValue(std::string_view name, std::string_view chi
 }
 
 std::string_view RegisterName(int64_t address) {
-    for (const SChipRegister& reg : kChipRegisters) {
-        if (reg.address == address) return reg.name;
-    }
-    return {};
+    if (address < 0 || address >= kRegisterFileSize) return {};
+    const SChipRegister* reg = ChipRegisterOwning(static_cast<int>(address));
+    return reg ? reg->name : std::string_view();
 }
 
 bool IsChipName(std::string_view name) {

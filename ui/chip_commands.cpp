@@ -32,29 +32,8 @@ SDecodedWord WordAt(int address) {
 // A byte operation that stores into PCL: MOVWF and CLRF always, the others
 // with the destination F.
 bool WritesPcl(const SDecodedWord& word) {
-    if (word.f != PCL) return false;
-    switch (word.op) {
-        case EOp::MOVWF:
-        case EOp::CLRF:
-            return true;
-        case EOp::SUBWF:
-        case EOp::DECF:
-        case EOp::IORWF:
-        case EOp::ANDWF:
-        case EOp::XORWF:
-        case EOp::ADDWF:
-        case EOp::MOVF:
-        case EOp::COMF:
-        case EOp::INCF:
-        case EOp::DECFSZ:
-        case EOp::RRF:
-        case EOp::RLF:
-        case EOp::SWAPF:
-        case EOp::INCFSZ:
-            return word.bd != 0;
-        default:
-            return false;
-    }
+    return word.f == PCL && (word.op == EOp::MOVWF || word.op == EOp::CLRF ||
+                             (HasDestination(word.op) && word.bd != 0));
 }
 }  // namespace
 
@@ -121,13 +100,13 @@ void CChipCommands::Follow() {
     const uint32_t news = resets - m_watchdogResets;
     m_watchdogResets = resets;
     m_frame.Messages()->AddLine(
-        news == 1 ? QCoreApplication::translate(
-                        "CChipCommands",
-                        "Watchdog je resetovao cip (TO = 0, program ponovo od reci 0)")
-                  : QCoreApplication::translate(
-                        "CChipCommands",
-                        "Watchdog je resetovao cip %1 puta (TO = 0, program ponovo od reci 0)")
-                        .arg(news));
+        news == 1
+            ? QCoreApplication::translate(
+                  "CChipCommands", "Watchdog je resetovao cip (TO = 0, program ponovo od reci 0)")
+            : QCoreApplication::translate(
+                  "CChipCommands",
+                  "Watchdog je resetovao cip %1 puta (TO = 0, program ponovo od reci 0)")
+                  .arg(news));
 }
 
 void CChipCommands::Choose(bool datasheet) {

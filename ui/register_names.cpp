@@ -18,15 +18,6 @@ QString Hex(int value) {
     return QString::asprintf("0x%02X", static_cast<unsigned>(value));
 }
 
-// The register at exactly this address: a bank-1 copy shows as an address of
-// its own, as the display has always shown it.
-const SChipRegister* Find(int address) {
-    for (const SChipRegister& reg : kChipRegisters) {
-        if (reg.address == address) return &reg;
-    }
-    return nullptr;
-}
-
 // The shorter spelling where the chip has two (OPTION for OPTION_REG).
 QString ShownName(const SChipRegister& reg) {
     const std::string_view name = reg.alias.empty() ? reg.name : reg.alias;
@@ -39,7 +30,7 @@ QString RegisterName(int address) {
         return QCoreApplication::translate("RegisterNames", "W (radni registar)");
     if (address == kUnimplemented)
         return QCoreApplication::translate("RegisterNames", "nije implementiran");
-    if (const SChipRegister* reg = Find(address)) return ShownName(*reg);
+    if (const SChipRegister* reg = ChipRegisterOwning(address)) return ShownName(*reg);
     if (address >= kFirstGeneral && address < 0x80)
         return QCoreApplication::translate("RegisterNames", "opsti registar %1").arg(Hex(address));
     return QCoreApplication::translate("RegisterNames", "registar %1").arg(Hex(address));
@@ -58,7 +49,7 @@ QString RegisterToolTip(int address, uint8_t value, const QString& programNames)
                .arg(Hex(value))
                .arg(value) +
            QString::fromStdString(ToBinary(value));
-    const SChipRegister* reg = address == kWRegister ? nullptr : Find(address);
+    const SChipRegister* reg = address == kWRegister ? nullptr : ChipRegisterOwning(address);
     QStringList bits;
     for (int bit = 7; reg && bit >= 0; --bit) {
         const std::string_view name = reg->bits[bit];
@@ -77,7 +68,7 @@ QString RegisterStatusText(int address, uint8_t value, const QString& programNam
         parts.append(QStringLiteral("W"));
     } else {
         if (address < 0x80) parts.append(QStringLiteral("R%1").arg(address));
-        if (const SChipRegister* reg = Find(address)) {
+        if (const SChipRegister* reg = ChipRegisterOwning(address)) {
             parts.append(ShownName(*reg));
         } else if (address >= 0x80) {
             parts.append(QString::asprintf("0x%02X", address));
