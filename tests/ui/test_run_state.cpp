@@ -11,6 +11,7 @@
 #include "command_ids.h"
 #include "cpu_unit.h"
 #include "edit_view.h"
+#include "event_log.h"
 #include "input_view.h"
 #include "lumo_doc.h"
 #include "main_frame.h"
@@ -60,6 +61,11 @@ private:
     static QString State(CAppUnderTest& app) { return app.Frame().RunStatus()->StateText(); }
     static QString Pc(CAppUnderTest& app) { return app.Frame().RunStatus()->PcText(); }
     static void Trigger(CAppUnderTest& app, int id) { app.Frame().Action(id)->trigger(); }
+    static bool RunStartedSince(uint64_t serial) {
+        for (const SEvent& event : EventLog.Since(serial))
+            if (event.kind == EEventKind::RunStart) return true;
+        return false;
+    }
 
     std::unique_ptr<CScratchFolder> m_folder;
 };
@@ -89,7 +95,12 @@ void RunStateTest::Load(CAppUnderTest& app, const QByteArray& source) {
 void RunStateTest::statusFollowsStepsRunsAndBreakpoints() {
     CAppUnderTest app;
     Load(app, kLoop);
+    // The first run waits with the same words: only its successor's start
+    // shows that the restart was taken, and that no step below lands in the
+    // run it ends.
+    const uint64_t beforeRestart = EventLog.LastSerial();
     Trigger(app, ID_RESTART);
+    QTRY_VERIFY(RunStartedSince(beforeRestart));
     QTRY_COMPARE(State(app), QStringLiteral("Ceka prvu komandu (Ctrl+F5 korak, F5 kontinualno)"));
     QCOMPARE(Pc(app), QStringLiteral("PC=0x0005 start"));
 
@@ -103,7 +114,8 @@ void RunStateTest::statusFollowsStepsRunsAndBreakpoints() {
     QTRY_COMPARE(State(app), QStringLiteral("Stala na prekidnoj tacki loop"));
     // Waited for too: the pane may lag its state by one refresh, while a run
     // that went on past its breakpoint still ends elsewhere and fails.
-    QTRY_COMPARE(Pc(app), QStringLiteral("PC=0x0006 loop"));
+    QTRY_VERIFY2(Pc(app) == QStringLiteral("PC=0x0006 loop"),
+                 qPrintable(Pc(app) + QStringLiteral(" | ") + State(app)));
     // The bar may cut it; the messages pane keeps it whole.
     QVERIFY(app.Frame().Messages()->Lines().contains(
         QStringLiteral("Stala na prekidnoj tacki loop")));
