@@ -4,6 +4,7 @@
 #include <cctype>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "core/chip_map.h"
 
@@ -17,13 +18,18 @@ std::string Upper(std::string_view text) {
     return out;
 }
 
+// The active-low bits, which the headers spell with NOT_ before the map's name.
+constexpr std::string_view kActiveLowBits[] = {"TO", "PD", "RBPU"};
+
+std::string HeaderSpelling(std::string_view bitName) {
+    const bool activeLow = std::find(std::begin(kActiveLowBits), std::end(kActiveLowBits),
+                                     bitName) != std::end(kActiveLowBits);
+    return activeLow ? "NOT_" + std::string(bitName) : std::string(bitName);
+}
+
 const std::unordered_map<std::string, int64_t>& Names() {
     static const std::unordered_map<std::string, int64_t> names = [] {
         std::unordered_map<std::string, int64_t> all = {
-            // The headers' spellings of the active-low bits
-            {"NOT_TO", 4},
-            {"NOT_PD", 3},
-            {"NOT_RBPU", 7},
             // Destinations
             {"W", 0},
             {"F", 1},
@@ -52,7 +58,10 @@ const std::unordered_map<std::string, int64_t>& Names() {
         };
         for (const SChipRegister& reg : kChipRegisters) {
             add(reg.name, reg.address);
-            for (int bit = 0; bit < 8; ++bit) add(reg.bits[bit], bit);
+            for (int bit = 0; bit < 8; ++bit) {
+                add(reg.bits[bit], bit);
+                if (!reg.bits[bit].empty()) add(HeaderSpelling(reg.bits[bit]), bit);
+            }
         }
         for (const SChipPin& pin : kChipPins) {
             add(pin.name, pin.bit);
@@ -95,6 +104,19 @@ std::string_view RegisterName(int64_t address) {
 
 bool IsChipName(std::string_view name) {
     return ChipNameValue(name, "16C84") && Upper(name) == name;
+}
+
+std::vector<std::string> HeaderRegisterAndBitNames() {
+    std::vector<std::string> names;
+    for (const SChipRegister& reg : kChipRegisters) names.emplace_back(reg.name);
+    for (const SChipRegister& reg : kChipRegisters) {
+        for (int bit = 7; bit >= 0; --bit) {
+            if (!reg.bits[bit].empty()) names.push_back(HeaderSpelling(reg.bits[bit]));
+        }
+    }
+    names.emplace_back("W");
+    names.emplace_back("F");
+    return names;
 }
 
 std::optional<std::string> ChipOfHeader(std::string_view fileName) {

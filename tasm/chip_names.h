@@ -4,7 +4,9 @@
 // without regard to case; a program's own symbol of the same name wins.
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace tasm {
 
@@ -17,6 +19,10 @@ std::string_view RegisterName(int64_t address);
 
 // True when name is one of the chip's names exactly as the headers write it.
 bool IsChipName(std::string_view name);
+
+// The registers, then their named bits from bit 7 down, and the destinations,
+// each as the headers spell it: what a source names most.
+std::vector<std::string> HeaderRegisterAndBitNames();
 
 // The chip that a header file name stands for ("16F84" for p16f84.inc, in
 // any case), or nothing when it is no header of a chip of this family.

@@ -59,15 +59,6 @@ constexpr SInstructionTip kTips[] = {
     {"TRIS", Operands::Tris, QT_TRANSLATE_NOOP("InstructionTips", "Upisuje W u registar smera porta f (stari nacin)."), QT_TRANSLATE_NOOP("InstructionTips", "nema"), QT_TRANSLATE_NOOP("InstructionTips", "1")},
 };
 
-// The names a source uses most; each is also one the assembler knows.
-constexpr const char* kRegisterAndBitNames[] = {
-    "INDF", "TMR0", "PCL", "STATUS", "FSR", "PORTA", "PORTB", "EEDATA", "EEADR", "PCLATH",
-    "INTCON", "OPTION_REG", "TRISA", "TRISB", "EECON1", "EECON2",
-    "IRP", "RP1", "RP0", "NOT_TO", "NOT_PD", "Z", "DC", "C",
-    "GIE", "EEIE", "T0IE", "INTE", "RBIE", "T0IF", "INTF", "RBIF",
-    "NOT_RBPU", "INTEDG", "T0CS", "T0SE", "PSA", "PS2", "PS1", "PS0",
-    "EEIF", "WRERR", "WREN", "WR", "RD", "W", "F",
-};
 // clang-format on
 
 QString Text(const char* source) {
@@ -123,7 +114,8 @@ QStringList Mnemonics() {
 
 QStringList RegisterAndBitNames() {
     QStringList names;
-    for (const char* name : kRegisterAndBitNames) names.append(QString::fromLatin1(name));
+    for (const std::string& name : tasm::HeaderRegisterAndBitNames())
+        names.append(QString::fromStdString(name));
     return names;
 }
 
