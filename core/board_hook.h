@@ -14,6 +14,8 @@
 #include <cstdint>
 #include <limits>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "user_input.h"
 
@@ -30,6 +32,15 @@ struct SBoardAnswer {
     uint16_t drive = 0;     // the pins the board puts a level on
     uint16_t level = 0;     // their levels
     uint64_t due = kNever;  // the cycle at which it wants to look again
+};
+
+// One of the board's signals as a logic analyser shows it: a line of a
+// part, or a value the part decodes (a key's code, a received byte).
+struct SBoardSignal {
+    std::string part;  // the part's name: the signals of a part form a group
+    std::string name;
+    int width = 1;           // bits
+    bool character = false;  // the value is a character's code, 0 for none
 };
 
 class CBoardHook {
@@ -49,6 +60,14 @@ public:
     virtual void Restore(const std::shared_ptr<const void>& saved) = 0;
     // Lets other threads see the board as it now stands.
     virtual void Publish() = 0;
+
+    // The signals, the same for the board's whole life, so any thread may
+    // read them while the board exists.
+    virtual const std::vector<SBoardSignal>& Signals() const = 0;
+    // Their values as the board stands at this cycle, one per signal. They
+    // change only when the run loop calls the board, so whoever samples
+    // them where the pins are sampled sees every change at its cycle.
+    virtual void SignalValues(uint64_t cycle, uint32_t* values) const = 0;
 };
 
 // The board attached, or null. Set between runs; the board's owner detaches

@@ -46,3 +46,20 @@ SPinPeriod LastPeriod(const std::vector<SPinChange>& changes, int pin, uint64_t 
     }
     return period;
 }
+
+std::vector<SSignalStep> BoardSignalSteps(const SPinTraceCopy& copy, size_t signal) {
+    std::vector<SSignalStep> steps;
+    if (signal >= copy.boardWidth) return steps;
+    for (size_t i = 0; i < copy.changes.size(); ++i) {
+        const SSignalStep step{copy.changes[i].cycle, copy.BoardValue(i, signal)};
+        if (!steps.empty() && steps.back().value == step.value) continue;
+        // Several changes in one cycle leave the last one standing.
+        if (!steps.empty() && steps.back().cycle == step.cycle) {
+            steps.back() = step;
+            if (steps.size() > 1 && steps[steps.size() - 2].value == step.value) steps.pop_back();
+            continue;
+        }
+        steps.push_back(step);
+    }
+    return steps;
+}
