@@ -30,6 +30,7 @@ CAttachedBoard::CAttachedBoard(SBoard board, double cycleHz)
         m_pulledUp |= PulledUpPins(entry.part);
         m_partPins.push_back(PartPins(entry.part));
     }
+    for (const SBoardSignal& signal : m_signals) m_valueCount += signal.pin < 0 ? 1 : 0;
     m_state.owner = this;
     m_state.board = m_wiring;
     m_state.steps.resize(m_wiring.parts.size());
@@ -193,7 +194,7 @@ std::shared_ptr<const SBoard> CAttachedBoard::Snapshot() const {
 }
 
 void CAttachedBoard::SignalValues(uint64_t cycle, uint32_t* values) const {
-    BoardSignalValues(m_state.board, m_state.seen.levels, cycle, values);
+    BoardSignalValues(m_state.board, cycle, values);
 }
 
 int CAttachedBoard::PartIndex(std::string_view name) const {

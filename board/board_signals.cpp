@@ -13,16 +13,11 @@ template <class... Ts>
 SOverloaded(Ts...) -> SOverloaded<Ts...>;
 
 // Names and values come from one walk over the parts, so that the two can
-// never disagree on the order.
-class CSignalWalk {
-public:
-    virtual ~CSignalWalk() = default;
-    // number < 0: the name is the stem alone.
-    virtual void Line(const char* stem, int number, int pin) = 0;
-    virtual void Value(const char* name, int width, bool character, uint32_t value) = 0;
-};
-
-void Walk(const SPart& part, uint64_t cycle, CSignalWalk& walk) {
+// never disagree on the order. A walker has Line(stem, number, pin), with
+// number < 0 for a name without one, and Value(name, width, character,
+// value); the values' walker is a plain type, so that sampling costs no call.
+template <class TWalk>
+void Walk(const SPart& part, uint64_t cycle, TWalk& walk) {
     std::visit(
         SOverloaded{
             [&](const CLcd& lcd) {
@@ -71,17 +66,19 @@ void Walk(const SPart& part, uint64_t cycle, CSignalWalk& walk) {
 }  // namespace
 
 std::vector<SBoardSignal> BoardSignals(const SBoard& board) {
-    struct CNames final : CSignalWalk {
-        void Line(const char* stem, int number, int) override {
+    struct SNames {
+        void Line(const char* stem, int number, int pin) {
+            if (pin < 0) return;
             std::string name = stem;
             if (number >= 0) name += std::to_string(number);
-            signals.push_back({part, std::move(name), 1, false});
+            signals.push_back({part, std::move(name), 1, false, pin, -1});
         }
-        void Value(const char* name, int width, bool character, uint32_t) override {
-            signals.push_back({part, name, width, character});
+        void Value(const char* name, int width, bool character, uint32_t) {
+            signals.push_back({part, name, width, character, -1, values++});
         }
         std::string part;
         std::vector<SBoardSignal> signals;
+        int values = 0;
     } names;
     for (const SBoardPart& entry : board.parts) {
         names.part = entry.name;
@@ -90,17 +87,12 @@ std::vector<SBoardSignal> BoardSignals(const SBoard& board) {
     return std::move(names.signals);
 }
 
-void BoardSignalValues(const SBoard& board, PinMask levels, uint64_t cycle, uint32_t* values) {
-    struct CValues final : CSignalWalk {
-        void Line(const char*, int, int pin) override {
-            *next++ = pin >= 0 && (levels >> pin & 1u);
-        }
-        void Value(const char*, int, bool, uint32_t value) override { *next++ = value; }
-        PinMask levels = 0;
-        uint32_t* next = nullptr;
-    } walk;
-    walk.levels = levels;
-    walk.next = values;
+void BoardSignalValues(const SBoard& board, uint64_t cycle, uint32_t* values) {
+    struct SValues {
+        void Line(const char*, int, int) {}
+        void Value(const char*, int, bool, uint32_t value) { *next++ = value; }
+        uint32_t* next;
+    } walk{values};
     for (const SBoardPart& entry : board.parts) Walk(entry.part, cycle, walk);
 }
 

@@ -21,8 +21,8 @@
 namespace board {
 
 std::vector<SBoardSignal> BoardSignals(const SBoard& board);
-// The values of BoardSignals(board), in its order, with the pins at these
-// levels at this cycle.
-void BoardSignalValues(const SBoard& board, PinMask levels, uint64_t cycle, uint32_t* values);
+// The values among BoardSignals(board) (the lines are the pins' levels), in
+// its order, as the parts stand at this cycle.
+void BoardSignalValues(const SBoard& board, uint64_t cycle, uint32_t* values);
 
 }  // namespace board

@@ -38,6 +38,6 @@ struct SSignalStep {
     uint32_t value = 0;  // from this cycle on
     bool operator==(const SSignalStep&) const = default;
 };
-// Board signal number `signal` of the copy: its value at the first change,
-// then every change of it.
-std::vector<SSignalStep> BoardSignalSteps(const SPinTraceCopy& copy, size_t signal);
+// A signal of the copy's board: its value at the first change, then every
+// change of it.
+std::vector<SSignalStep> BoardSignalSteps(const SPinTraceCopy& copy, const SBoardSignal& signal);

@@ -87,8 +87,9 @@ bool CPinTrace::TakeBoardValues(uint64_t cycle) {
 void CPinTrace::Start(uint64_t pass, uint64_t cycle) {
     BeginRewrite();
     const CBoardHook* board = AttachedBoard.load(std::memory_order_relaxed);
-    const size_t width = board != nullptr ? board->Signals().size() : 0;
-    m_board.store(width > 0 ? board : nullptr, std::memory_order_relaxed);
+    if (board != nullptr && board->Signals().empty()) board = nullptr;
+    const size_t width = board != nullptr ? board->ValueCount() : 0;
+    m_board.store(board, std::memory_order_relaxed);
     m_boardWidth.store(width, std::memory_order_relaxed);
     m_capacity.store(width > 0 ? std::min(kCapacity, kBoardValueCapacity / width) : kCapacity,
                      std::memory_order_relaxed);

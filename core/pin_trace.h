@@ -44,13 +44,15 @@ struct SPinTraceCopy {
     uint64_t endCycle = 0;
     // Older changes than the first were dropped for room.
     bool clipped = false;
-    // The board traced (null for none) and its signals beside each change:
-    // boardValues[i * boardWidth + s] is signal s of Signals() from change i on.
+    // The board traced (null for none) and the values among its signals
+    // beside each change: boardValues[i * boardWidth + v] is value v from
+    // change i on (its lines are the pins').
     const CBoardHook* board = nullptr;
     size_t boardWidth = 0;
     std::vector<uint32_t> boardValues;
-    uint32_t BoardValue(size_t change, size_t signal) const {
-        return boardValues[change * boardWidth + signal];
+    // A signal of that board from change i on.
+    uint32_t BoardSignalAt(size_t change, const SBoardSignal& signal) const {
+        return signal.At(changes[change].word, boardValues.data() + change * boardWidth);
     }
 };
 

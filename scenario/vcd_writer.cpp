@@ -76,13 +76,12 @@ void CVcdWriter::WriteHeader() {
                          s.name.c_str());
         }
         std::fputs("$upscope $end\n", m_file);
-        m_boardNow.assign(signals.size(), 0);
+        m_boardNow.assign(m_board->ValueCount(), 0);
     }
     std::fputs("$enddefinitions $end\n", m_file);
 }
 
-void CVcdWriter::WriteBoardValue(size_t signal) {
-    const uint32_t value = m_boardNow[signal];
+void CVcdWriter::WriteBoardValue(size_t signal, uint32_t value) {
     const char* code = m_boardCodes[signal].c_str();
     const int width = m_board->Signals()[signal].width;
     if (width == 1) {
@@ -109,7 +108,10 @@ void CVcdWriter::Begin(uint64_t cycles) {
     }
     if (m_board != nullptr) {
         m_board->SignalValues(cycles, m_boardNow.data());
-        for (size_t signal = 0; signal < m_boardNow.size(); ++signal) WriteBoardValue(signal);
+        const std::vector<SBoardSignal>& signals = m_board->Signals();
+        for (size_t signal = 0; signal < signals.size(); ++signal) {
+            WriteBoardValue(signal, signals[signal].At(m_last, m_boardNow.data()));
+        }
         m_boardLast = m_boardNow;
     }
     std::fputs("$end\n", m_file);
@@ -120,10 +122,12 @@ void CVcdWriter::WriteChanges(uint64_t cycles) {
     if (!m_started) Begin(cycles);
     const uint32_t now = PinWord();
     // A board let go meanwhile (a scenario's own, at its end) keeps its last values.
-    const bool boardMoved =
-        m_board != nullptr && AttachedBoard.load(std::memory_order_relaxed) == m_board &&
-        (m_board->SignalValues(cycles, m_boardNow.data()), m_boardNow != m_boardLast);
-    if (now == m_last && !boardMoved) return;
+    bool valuesMoved = false;
+    if (m_board != nullptr && AttachedBoard.load(std::memory_order_relaxed) == m_board) {
+        m_board->SignalValues(cycles, m_boardNow.data());
+        valuesMoved = m_boardNow != m_boardLast;
+    }
+    if (now == m_last && !valuesMoved) return;
     const long long time = std::llround(static_cast<double>(cycles) * m_nsPerCycle);
     if (time != m_lastTime) std::fprintf(m_file, "#%lld\n", time);
     m_lastTime = time;
@@ -137,12 +141,17 @@ void CVcdWriter::WriteChanges(uint64_t cycles) {
             std::fprintf(m_file, "%c%c\n", (now & direction) ? '1' : '0', DirectionCode(pin));
         }
     }
-    m_last = now;
-    if (!boardMoved) return;
-    for (size_t signal = 0; signal < m_boardNow.size(); ++signal) {
-        if (m_boardNow[signal] != m_boardLast[signal]) WriteBoardValue(signal);
+    if (m_board != nullptr) {
+        const std::vector<SBoardSignal>& signals = m_board->Signals();
+        for (size_t signal = 0; signal < signals.size(); ++signal) {
+            const uint32_t value = signals[signal].At(now, m_boardNow.data());
+            if (value != signals[signal].At(m_last, m_boardLast.data())) {
+                WriteBoardValue(signal, value);
+            }
+        }
+        m_boardLast = m_boardNow;
     }
-    m_boardLast = m_boardNow;
+    m_last = now;
 }
 
 bool CVcdWriter::Close(uint64_t cycles, std::string* error) {

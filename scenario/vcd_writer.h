@@ -43,7 +43,7 @@ private:
     void WriteHeader();
     void Begin(uint64_t cycles);
     void WriteChanges(uint64_t cycles);
-    void WriteBoardValue(size_t signal);
+    void WriteBoardValue(size_t signal, uint32_t value);
 
     std::FILE* m_file = nullptr;
     std::string m_path;
@@ -54,6 +54,7 @@ private:
     long long m_lastTime = -1;
     const CBoardHook* m_board = nullptr;
     std::vector<std::string> m_boardCodes;
+    // The values among the board's signals (its lines are the pins').
     std::vector<uint32_t> m_boardLast;
     std::vector<uint32_t> m_boardNow;
 };

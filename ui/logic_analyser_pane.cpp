@@ -74,7 +74,7 @@ void CTraceView::Reload() {
 // trace of a board no longer attached shows the pins alone.
 void CTraceView::TakeBoardSignals() {
     const CBoardHook* board = AttachedBoard.load(std::memory_order_relaxed);
-    if (board != m_copy.board || board == nullptr || board->Signals().size() != m_copy.boardWidth) {
+    if (board != m_copy.board || board == nullptr || board->ValueCount() != m_copy.boardWidth) {
         board = nullptr;
     }
     if (board == m_signalsOf) return;
@@ -201,7 +201,7 @@ void CTraceView::paintEvent(QPaintEvent*) {
 // where it fits.
 void CTraceView::DrawBoardSignal(QPainter& painter, int top, uint64_t end, int signal) {
     const SBoardSignal& about = m_signals[signal];
-    const std::vector<SSignalStep> steps = BoardSignalSteps(m_copy, static_cast<size_t>(signal));
+    const std::vector<SSignalStep> steps = BoardSignalSteps(m_copy, about);
     const int high = top + 2;
     const int low = top + kRowHeight - 4;
     painter.setPen(QPen(kBoardColor, about.width == 1 ? 2 : 1));

@@ -151,7 +151,7 @@ void LogicAnalyserTest::boardGroupsUnderThePins() {
     for (const SPinEdge& edge : PinEdges(traces->Copy().changes, kRb0)) {
         if (rb0.empty() || rb0.back().value != edge.level) rb0.push_back({edge.cycle, edge.level});
     }
-    QVERIFY(rb0.size() > 20 && BoardSignalSteps(traces->Copy(), 0) == rb0);
+    QVERIFY(rb0.size() > 20 && BoardSignalSteps(traces->Copy(), traces->BoardSignals()[0]) == rb0);
     QTest::mouseClick(traces, Qt::LeftButton, {},
                       QPoint(traces->width() / 2, 13 * CTraceView::kRowHeight + 9));
     QCOMPARE(traces->Rows().size(), size_t{17});
