@@ -1,7 +1,8 @@
 #pragma once
-// What a logic analyser shows of each part: the lines as the part sees them
-// and what it decodes from them. One list serves the waveform file and the
-// analyser pane, so both show the same signals with the same values.
+// What a logic analyser shows of each part: its lines (the levels of the
+// pins it is wired to) and what it decodes from them. One list serves the
+// waveform file and the analyser pane, so both show the same signals with
+// the same values.
 //
 //   lcd            RS, E, RW (when wired), the wired data lines D0-D7, busy
 //   seven_segment  the digit selects DIG1-DIGn (when wired), segments a-g, dp
