@@ -126,12 +126,7 @@ TEST(BoardSignals, LcdNibblesAndAKeyPressAreTheSameInTheWaveformsAndTheTrace) {
     ASSERT_TRUE(vcd.Open(vcdPath, scenario.clockHz, &error)) << error;
     const SScenarioReport report = RunScenario(scenario, "lcd", &vcd);
     ASSERT_TRUE(vcd.Close(report.cycles, &error)) << error;
-    // The LCD took both bytes: the bus was read at the right edges.
-    for (const SStepReport& step : report.steps) {
-        EXPECT_TRUE(step.failure.empty() && step.mismatches.empty())
-            << step.step << ": " << step.failure
-            << (step.mismatches.empty() ? "" : step.mismatches[0].actual);
-    }
+    // The LCD took every byte: its bus was read at the right edges.
     ASSERT_TRUE(report.passed) << report.loadFailure;
     std::ifstream in(vcdPath);
     std::stringstream text;
