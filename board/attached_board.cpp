@@ -4,6 +4,7 @@
 #include <cctype>
 #include <string>
 
+#include "board_signals.h"
 #include "event_log.h"
 
 namespace board {
@@ -24,11 +25,12 @@ PinMask PulledUpPins(const SPart& part) {
 }  // namespace
 
 CAttachedBoard::CAttachedBoard(SBoard board, double cycleHz)
-    : m_wiring(std::move(board)), m_cycleHz(cycleHz) {
+    : m_wiring(std::move(board)), m_cycleHz(cycleHz), m_signals(BoardSignals(m_wiring)) {
     for (const SBoardPart& entry : m_wiring.parts) {
         m_pulledUp |= PulledUpPins(entry.part);
         m_partPins.push_back(PartPins(entry.part));
     }
+    for (const SBoardSignal& signal : m_signals) m_valueCount += signal.pin < 0 ? 1 : 0;
     m_state.owner = this;
     m_state.board = m_wiring;
     m_state.steps.resize(m_wiring.parts.size());
@@ -79,6 +81,11 @@ void CAttachedBoard::Call(size_t index, const SPinView& view) {
             note(lcd->LastWasData() ? EBoardEvent::Data : EBoardEvent::Command, lcd->LastByte());
         }
         if (lcd->Ignored() != ignored) note(EBoardEvent::Ignored, lcd->LastByte());
+        // A look when the busy flag drops, so that the waveforms and the
+        // analyser show it drop at its cycle.
+        if (lcd->Busy(view.cycle)) {
+            m_state.steps[index].due = std::min(m_state.steps[index].due, lcd->BusyUntil());
+        }
     } else if (auto* serial = std::get_if<CSerialTerminal>(&part)) {
         const uint64_t received = serial->Received();
         const uint32_t errors = serial->FramingErrors();
@@ -184,6 +191,10 @@ void CAttachedBoard::Publish() {
 std::shared_ptr<const SBoard> CAttachedBoard::Snapshot() const {
     std::lock_guard lock(m_publishMutex);
     return m_published;
+}
+
+void CAttachedBoard::SignalValues(uint64_t cycle, uint32_t* values) const {
+    BoardSignalValues(m_state.board, cycle, values);
 }
 
 int CAttachedBoard::PartIndex(std::string_view name) const {

@@ -36,6 +36,9 @@ public:
     std::shared_ptr<const void> Save() override;
     void Restore(const std::shared_ptr<const void>& saved) override;
     void Publish() override;
+    const std::vector<SBoardSignal>& Signals() const override { return m_signals; }
+    size_t ValueCount() const override { return m_valueCount; }
+    void SignalValues(uint64_t cycle, uint32_t* values) const override;
 
     // The board as it stands, for the thread that owns the machine.
     const SBoard& Live() const { return m_state.board; }
@@ -62,6 +65,8 @@ private:
 
     const SBoard m_wiring;  // as the file gave it; its names outlive every event
     const double m_cycleHz;
+    const std::vector<SBoardSignal> m_signals;
+    size_t m_valueCount = 0;
     PinMask m_pulledUp = 0;
     std::vector<PinMask> m_partPins;  // each part's pins, by index
     SState m_state;

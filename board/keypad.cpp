@@ -33,6 +33,15 @@ std::string CKeypad::PressedLabels() const {
     return labels;
 }
 
+char CKeypad::FirstPressed() const {
+    for (int r = 0; r < m_wiring.rowCount; ++r) {
+        for (int c = 0; c < m_wiring.columnCount; ++c) {
+            if (Pressed(r, c)) return m_wiring.labels[r * SKeypadWiring::kMaxLines + c];
+        }
+    }
+    return 0;
+}
+
 // Each pressed key joins its two wires into one net, until nothing changes.
 void CKeypad::JoinNets() {
     std::array<uint8_t, 8>& net = m_net;

@@ -41,6 +41,8 @@ public:
     bool Pressed(int row, int column) const { return m_pressed >> (row * 4 + column) & 1; }
     // The labels of the keys held, in the keypad's order.
     std::string PressedLabels() const;
+    // The label of the first of them, 0 when none is held.
+    char FirstPressed() const;
     const SKeypadWiring& Wiring() const { return m_wiring; }
 
 private:

@@ -68,6 +68,7 @@ public:
     // address is not on the screen.
     bool CursorPosition(int* row, int* column) const;
     bool Busy(uint64_t cycle) const { return cycle < m_busyUntil; }
+    uint64_t BusyUntil() const { return m_busyUntil; }
     // The blinking cursor's phase: the data sheet's 409.6 ms period.
     static bool BlinkPhase(uint64_t cycle, double cycleHz);
 

@@ -43,6 +43,12 @@ public:
     // The bytes received, the latest kKeptBytes of them.
     std::string Text() const { return std::string(m_text.data(), m_textLength); }
     uint64_t Received() const { return m_received; }
+    // The latest byte received, 0 before the first.
+    uint8_t LastByte() const {
+        return m_textLength > 0 ? static_cast<uint8_t>(m_text[m_textLength - 1]) : 0;
+    }
+    // A frame on the transmit line is being decoded.
+    bool InFrame() const { return m_inFrame; }
     uint32_t FramingErrors() const { return m_framingErrors; }
     const SSerialWiring& Wiring() const { return m_wiring; }
 

@@ -14,6 +14,8 @@
 #include <cstdint>
 #include <limits>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "user_input.h"
 
@@ -30,6 +32,24 @@ struct SBoardAnswer {
     uint16_t drive = 0;     // the pins the board puts a level on
     uint16_t level = 0;     // their levels
     uint64_t due = kNever;  // the cycle at which it wants to look again
+};
+
+// One of the board's signals as a logic analyser shows it: a line of a
+// part (a pin's level, which the pins' own record already holds), or a
+// value the part keeps (a key's code, a received byte, the busy flag).
+struct SBoardSignal {
+    std::string part;  // the part's name: the signals of a part form a group
+    std::string name;
+    int width = 1;           // bits
+    bool character = false;  // the value is a character's code, 0 for none
+    int pin = -1;            // a line: the pin (0-12); -1 for a value
+    int value = -1;          // a value: its place among SignalValues'; -1 for a line
+
+    // Its value with the pins at these levels (pin i in bit i) and the
+    // values at these.
+    uint32_t At(uint32_t pinLevels, const uint32_t* values) const {
+        return pin >= 0 ? pinLevels >> pin & 1u : values[value];
+    }
 };
 
 class CBoardHook {
@@ -49,6 +69,16 @@ public:
     virtual void Restore(const std::shared_ptr<const void>& saved) = 0;
     // Lets other threads see the board as it now stands.
     virtual void Publish() = 0;
+
+    // The signals, the same for the board's whole life, so any thread may
+    // read them while the board exists.
+    virtual const std::vector<SBoardSignal>& Signals() const = 0;
+    // How many of them are values, and those values as the board stands at
+    // this cycle. They change only when the run loop calls the board, so
+    // whoever samples them where the pins are sampled sees every change at
+    // its cycle.
+    virtual size_t ValueCount() const = 0;
+    virtual void SignalValues(uint64_t cycle, uint32_t* values) const = 0;
 };
 
 // The board attached, or null. Set between runs; the board's owner detaches

@@ -108,6 +108,10 @@ protected:
                     break;
                 case ECycleEvent::BoardDue:
                     LookAtBoard();
+                    // A part that was due may have changed what it shows
+                    // (a byte decoded, the busy flag dropped) without moving
+                    // a pin: the trace looks at the pass's end all the same.
+                    m_pending |= kWatchPins;
                     break;
                 default:
                     RunChipEvent<P>(event);

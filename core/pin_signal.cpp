@@ -46,3 +46,22 @@ SPinPeriod LastPeriod(const std::vector<SPinChange>& changes, int pin, uint64_t 
     }
     return period;
 }
+
+std::vector<SSignalStep> BoardSignalSteps(const SPinTraceCopy& copy, const SBoardSignal& signal) {
+    std::vector<SSignalStep> steps;
+    if (signal.pin < 0 &&
+        (signal.value < 0 || static_cast<size_t>(signal.value) >= copy.boardWidth))
+        return steps;
+    for (size_t i = 0; i < copy.changes.size(); ++i) {
+        const SSignalStep step{copy.changes[i].cycle, copy.BoardSignalAt(i, signal)};
+        if (!steps.empty() && steps.back().value == step.value) continue;
+        // Several changes in one cycle leave the last one standing.
+        if (!steps.empty() && steps.back().cycle == step.cycle) {
+            steps.back() = step;
+            if (steps.size() > 1 && steps[steps.size() - 2].value == step.value) steps.pop_back();
+            continue;
+        }
+        steps.push_back(step);
+    }
+    return steps;
+}

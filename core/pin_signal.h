@@ -1,6 +1,6 @@
 #pragma once
 // One pin's signal out of the trace's changes (pin_trace.h): its edges, and
-// the measures of its last whole period.
+// the measures of its last whole period; and one of the board's signals.
 #include <cstdint>
 #include <vector>
 
@@ -32,3 +32,12 @@ struct SPinPeriod {
     }
 };
 SPinPeriod LastPeriod(const std::vector<SPinChange>& changes, int pin, uint64_t endCycle);
+
+struct SSignalStep {
+    uint64_t cycle = 0;
+    uint32_t value = 0;  // from this cycle on
+    bool operator==(const SSignalStep&) const = default;
+};
+// A signal of the copy's board: its value at the first change, then every
+// change of it.
+std::vector<SSignalStep> BoardSignalSteps(const SPinTraceCopy& copy, const SBoardSignal& signal);

@@ -31,17 +31,27 @@ void StoreRelaxed(T& item, T value) {
 }
 }  // namespace
 
-CPinTrace::CPinTrace() : m_slots(std::make_unique_for_overwrite<SSlot[]>(kCapacity)) {}
+CPinTrace::CPinTrace()
+    : m_slots(std::make_unique_for_overwrite<SSlot[]>(kCapacity)),
+      m_boardValues(std::make_unique_for_overwrite<uint32_t[]>(kBoardValueCapacity)) {}
 CPinTrace::~CPinTrace() = default;
 
 SPinChange CPinTrace::SlotAt(uint64_t index) const {
-    const SSlot& slot = m_slots[index % kCapacity];
+    const SSlot& slot = m_slots[index % Capacity()];
     return {LoadRelaxed(slot.pass), LoadRelaxed(slot.cycle), LoadRelaxed(slot.word)};
+}
+
+uint32_t CPinTrace::BoardValueAt(uint64_t index, size_t width, size_t signal) const {
+    // A reader that overlapped a new start may pair the new capacity with
+    // the old width: it stays inside the store, and its copy is discarded.
+    const uint64_t at = index % Capacity() * width + signal;
+    return at < kBoardValueCapacity ? LoadRelaxed(m_boardValues[at]) : 0;
 }
 
 uint64_t CPinTrace::KeptFrom(uint64_t end) const {
     const uint64_t start = m_start.load(std::memory_order_relaxed);
-    return end >= start + kCapacity ? end - kCapacity + 1 : start;
+    const uint64_t capacity = Capacity();
+    return end >= start + capacity ? end - capacity + 1 : start;
 }
 
 void CPinTrace::BeginRewrite() {
@@ -51,24 +61,48 @@ void CPinTrace::BeginRewrite() {
 
 void CPinTrace::Append(const SPinChange& change) {
     const uint64_t end = m_end.load(std::memory_order_relaxed);
-    SSlot& slot = m_slots[end % kCapacity];
+    SSlot& slot = m_slots[end % Capacity()];
     StoreRelaxed(slot.pass, change.pass);
     StoreRelaxed(slot.cycle, change.cycle);
     StoreRelaxed(slot.word, change.word);
+    uint32_t* values = &m_boardValues[end % Capacity() * m_values.size()];
+    for (size_t signal = 0; signal < m_values.size(); ++signal) {
+        StoreRelaxed(values[signal], m_values[signal]);
+    }
     m_end.store(end + 1, std::memory_order_release);
     m_lastWord = change.word;
+    m_lastValues = m_values;
+}
+
+// The board's values now into m_values; true when they differ from the last
+// change's. A board attached after the trace's start has no signals in it.
+bool CPinTrace::TakeBoardValues(uint64_t cycle) {
+    if (m_values.empty()) return false;
+    const CBoardHook* board = AttachedBoard.load(std::memory_order_relaxed);
+    if (board != m_board.load(std::memory_order_relaxed)) return false;
+    board->SignalValues(cycle, m_values.data());
+    return m_values != m_lastValues;
 }
 
 void CPinTrace::Start(uint64_t pass, uint64_t cycle) {
     BeginRewrite();
+    const CBoardHook* board = AttachedBoard.load(std::memory_order_relaxed);
+    if (board != nullptr && board->Signals().empty()) board = nullptr;
+    const size_t width = board != nullptr ? board->ValueCount() : 0;
+    m_board.store(board, std::memory_order_relaxed);
+    m_boardWidth.store(width, std::memory_order_relaxed);
+    m_capacity.store(width > 0 ? std::min(kCapacity, kBoardValueCapacity / width) : kCapacity,
+                     std::memory_order_relaxed);
+    m_values.assign(width, 0);
     m_start.store(m_end.load(std::memory_order_relaxed), std::memory_order_relaxed);
     m_endCycle.store(cycle, std::memory_order_relaxed);
+    TakeBoardValues(cycle);
     Append({pass, cycle, PinWord()});
 }
 
 void CPinTrace::Sample(uint64_t pass, uint64_t cycle) {
     const uint32_t word = PinWord();
-    if (word != m_lastWord) Append({pass, cycle, word});
+    if (TakeBoardValues(cycle) || word != m_lastWord) Append({pass, cycle, word});
     Reach(cycle);
 }
 
@@ -80,6 +114,9 @@ void CPinTrace::ReplaceFrom(uint64_t pass, uint64_t cycle) {
     BeginRewrite();
     m_end.store(end, std::memory_order_relaxed);
     m_lastWord = SlotAt(end - 1).word;
+    for (size_t signal = 0; signal < m_lastValues.size(); ++signal) {
+        m_lastValues[signal] = BoardValueAt(end - 1, m_lastValues.size(), signal);
+    }
     m_endCycle.store(cycle, std::memory_order_relaxed);
     Sample(pass, cycle);
 }
@@ -109,13 +146,16 @@ bool CPinTrace::CopyOnce(uint64_t fromCycle, uint64_t toCycle, SPinTraceCopy* co
     const uint64_t end = m_end.load(std::memory_order_acquire);
     const uint64_t start = m_start.load(std::memory_order_relaxed);
     copy->changes.clear();
+    copy->boardValues.clear();
     copy->endCycle = m_endCycle.load(std::memory_order_relaxed);
+    copy->board = m_board.load(std::memory_order_relaxed);
+    copy->boardWidth = m_boardWidth.load(std::memory_order_relaxed);
     if (end == start) return true;
     uint64_t kept = KeptFrom(end);
     copy->clipped = kept > start;
     // Once the slots have come round, the oldest ones are next to be written:
     // a copy keeps clear of them, so that it ends before the writer gets there.
-    if (copy->clipped) kept = std::min(kept + kCapacity / 16, end - 1);
+    if (copy->clipped) kept = std::min(kept + Capacity() / 16, end - 1);
     // The last change at or before fromCycle leads; the first one kept when none is.
     uint64_t low = kept;
     uint64_t high = end;
@@ -131,6 +171,9 @@ bool CPinTrace::CopyOnce(uint64_t fromCycle, uint64_t toCycle, SPinTraceCopy* co
         const SPinChange change = SlotAt(index);
         if (index > low && change.cycle > toCycle) break;
         copy->changes.push_back(change);
+        for (size_t signal = 0; signal < copy->boardWidth; ++signal) {
+            copy->boardValues.push_back(BoardValueAt(index, copy->boardWidth, signal));
+        }
     }
     std::atomic_thread_fence(std::memory_order_acquire);
     // Slots from the kept start of the present end on may have been written anew.

@@ -1,8 +1,8 @@
 #pragma once
 // The pins over time: every change of the thirteen pins' levels and
-// directions in the run on show, with the pass and cycle after which it
-// stood. The thread that owns the machine writes it as the pins change (see
-// pin_watch.h); any other thread reads it at any time without a lock and
+// directions, and of the attached board's signals (board_hook.h), in the run
+// on show, with the pass and cycle after which it stood. The thread that owns the machine writes it
+// as the pins change (see pin_watch.h); any other thread reads it at any time without a lock and
 // without ever making the writer wait: a read that overlapped a rewrite of
 // what it copied notices and tries again.
 //
@@ -14,6 +14,8 @@
 #include <cstdint>
 #include <memory>
 #include <vector>
+
+#include "board_hook.h"
 
 // The pins as one word: pin i's level (pin_wire.h) in bit i, its direction
 // bit (1 for an input) in bit kPinDirectionShift + i.
@@ -42,19 +44,33 @@ struct SPinTraceCopy {
     uint64_t endCycle = 0;
     // Older changes than the first were dropped for room.
     bool clipped = false;
+    // The board traced (null for none) and the values among its signals
+    // beside each change: boardValues[i * boardWidth + v] is value v from
+    // change i on (its lines are the pins').
+    const CBoardHook* board = nullptr;
+    size_t boardWidth = 0;
+    std::vector<uint32_t> boardValues;
+    // A signal of that board from change i on.
+    uint32_t BoardSignalAt(size_t change, const SBoardSignal& signal) const {
+        return signal.At(changes[change].word, boardValues.data() + change * boardWidth);
+    }
 };
 
 class CPinTrace {
 public:
-    // Changes kept; older ones make room for new ones.
+    // Changes kept; older ones make room for new ones. With a board, its
+    // values share a store of their own, and fewer changes fit when it has
+    // many signals.
     static constexpr size_t kCapacity = size_t{1} << 21;
+    static constexpr size_t kBoardValueCapacity = size_t{1} << 23;
 
     CPinTrace();
     ~CPinTrace();
     CPinTrace(const CPinTrace&) = delete;
     CPinTrace& operator=(const CPinTrace&) = delete;
 
-    // The machine's owner. A new trace with the pins as they stand.
+    // The machine's owner. A new trace with the pins as they stand, and the
+    // signals of the board attached now.
     void Start(uint64_t pass, uint64_t cycle);
     // Keeps the pins as they stand when they differ from the last change.
     void Sample(uint64_t pass, uint64_t cycle);
@@ -74,11 +90,15 @@ private:
     struct SSlot;
     void Append(const SPinChange& change);
     void BeginRewrite();
+    bool TakeBoardValues(uint64_t cycle);
     uint64_t KeptFrom(uint64_t end) const;
+    uint64_t Capacity() const { return m_capacity.load(std::memory_order_relaxed); }
     SPinChange SlotAt(uint64_t index) const;
+    uint32_t BoardValueAt(uint64_t index, size_t width, size_t signal) const;
     bool CopyOnce(uint64_t fromCycle, uint64_t toCycle, SPinTraceCopy* copy) const;
 
     std::unique_ptr<SSlot[]> m_slots;
+    std::unique_ptr<uint32_t[]> m_boardValues;
     // Changes from m_start (this trace's first) to m_end are numbered on
     // through every trace; change n lies in slot n % kCapacity, so the last
     // kCapacity - 1 are whole while the next is being written. m_rewrites
@@ -88,7 +108,13 @@ private:
     std::atomic<uint64_t> m_end{0};
     std::atomic<uint64_t> m_rewrites{0};
     std::atomic<uint64_t> m_endCycle{0};
-    uint32_t m_lastWord = 0;  // the owner's
+    std::atomic<uint64_t> m_capacity{kCapacity};
+    std::atomic<const CBoardHook*> m_board{nullptr};
+    std::atomic<size_t> m_boardWidth{0};
+    // The owner's: the last change kept, and the board's values now.
+    uint32_t m_lastWord = 0;
+    std::vector<uint32_t> m_lastValues;
+    std::vector<uint32_t> m_values;
 };
 
 extern CPinTrace PinTrace;

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -23,6 +24,19 @@ namespace {
 constexpr int kPollMs = 40;
 const QColor kOutputColor(0, 110, 0);
 const QColor kInputColor(0, 60, 200);
+const QColor kBoardColor(170, 80, 0);
+const QColor kPartColor(232, 232, 232);
+
+// A value of a board signal as its bus shows it: a key's character, a
+// byte in hex with its character when it has one.
+QString ValueText(uint32_t value, const SBoardSignal& signal) {
+    const bool printable = value >= 0x20 && value < 0x7F;
+    if (signal.character) return value == 0 ? QString() : QString(QChar(value));
+    QString text = QStringLiteral("%1").arg(value, (signal.width + 3) / 4, 16, QLatin1Char('0'));
+    text = text.toUpper();
+    if (printable) text += QStringLiteral(" '%1'").arg(QChar(value));
+    return text;
+}
 }  // namespace
 
 CTraceView::CTraceView(QWidget* parent) : QWidget(parent) {
@@ -32,7 +46,7 @@ CTraceView::CTraceView(QWidget* parent) : QWidget(parent) {
 }
 
 QSize CTraceView::sizeHint() const {
-    return {640, kChipPinCount * kRowHeight + 20};
+    return {640, static_cast<int>(Rows().size()) * kRowHeight + 20};
 }
 
 double CTraceView::XOf(uint64_t cycle) const {
@@ -52,7 +66,39 @@ void CTraceView::Reload() {
     const uint64_t end = PinTrace.EndCycle();
     if (m_following && end > m_from + m_span) m_from = end - m_span;
     m_copy = PinTrace.Read(m_from, m_from + m_span);
+    TakeBoardSignals();
     update();
+}
+
+// The names come from the board itself, which outlives any trace of it: a
+// trace of a board no longer attached shows the pins alone.
+void CTraceView::TakeBoardSignals() {
+    const CBoardHook* board = AttachedBoard.load(std::memory_order_relaxed);
+    if (board != m_copy.board || board == nullptr || board->ValueCount() != m_copy.boardWidth) {
+        board = nullptr;
+    }
+    if (board == m_signalsOf) return;
+    m_signalsOf = board;
+    m_signals = board != nullptr ? board->Signals() : std::vector<SBoardSignal>{};
+    FitHeight();
+}
+
+std::vector<CTraceView::SRow> CTraceView::Rows() const {
+    std::vector<SRow> rows;
+    for (int pin = 0; pin < kChipPinCount; ++pin) rows.push_back({SRow::EKind::Pin, pin});
+    for (int signal = 0; signal < static_cast<int>(m_signals.size()); ++signal) {
+        const std::string& part = m_signals[signal].part;
+        if (signal == 0 || part != m_signals[signal - 1].part) {
+            rows.push_back({SRow::EKind::Part, signal});
+        }
+        if (!m_folded.contains(part)) rows.push_back({SRow::EKind::Signal, signal});
+    }
+    return rows;
+}
+
+void CTraceView::FitHeight() {
+    setMinimumHeight(static_cast<int>(Rows().size()) * kRowHeight + 20);
+    updateGeometry();
 }
 
 void CTraceView::ShowWhole() {
@@ -86,8 +132,27 @@ void CTraceView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
     const uint64_t end = std::min(m_copy.endCycle, m_from + m_span);
-    for (int pin = 0; pin < kChipPinCount; ++pin) {
-        const int top = pin * kRowHeight + 2;
+    const std::vector<SRow> rows = Rows();
+    for (size_t row = 0; row < rows.size(); ++row) {
+        const int top = static_cast<int>(row) * kRowHeight + 2;
+        if (rows[row].kind == SRow::EKind::Part) {
+            const std::string& part = m_signals[rows[row].index].part;
+            painter.fillRect(0, top - 1, width(), kRowHeight, kPartColor);
+            painter.setPen(Qt::black);
+            painter.drawText(
+                QRect(2, top, width() - 4, kRowHeight - 2), Qt::AlignVCenter,
+                (m_folded.contains(part) ? QStringLiteral("+ ") : QStringLiteral("- ")) +
+                    QString::fromStdString(part));
+            continue;
+        }
+        if (rows[row].kind == SRow::EKind::Signal) {
+            painter.setPen(Qt::black);
+            painter.drawText(QRect(8, top, kNameWidth - 10, kRowHeight - 2), Qt::AlignVCenter,
+                             QString::fromStdString(m_signals[rows[row].index].name));
+            DrawBoardSignal(painter, top, end, rows[row].index);
+            continue;
+        }
+        const int pin = rows[row].index;
         const int high = top + 2;
         const int low = top + kRowHeight - 4;
         if (pin == m_selected)
@@ -112,7 +177,7 @@ void CTraceView::paintEvent(QPaintEvent*) {
             }
         }
     }
-    const int bottom = kChipPinCount * kRowHeight + 2;
+    const int bottom = static_cast<int>(rows.size()) * kRowHeight + 2;
     painter.setPen(QPen(Qt::red, 1));
     const double now = XOf(CycleCount);
     painter.drawLine(QPointF(now, 0), QPointF(now, bottom));
@@ -129,6 +194,38 @@ void CTraceView::paintEvent(QPaintEvent*) {
         painter.setPen(QPen(Qt::gray, 1, Qt::DotLine));
         const double x = XOf(m_hover);
         painter.drawLine(QPointF(x, 0), QPointF(x, bottom));
+    }
+}
+
+// A line as the pins are drawn; a wider value as a bus, its value written
+// where it fits.
+void CTraceView::DrawBoardSignal(QPainter& painter, int top, uint64_t end, int signal) {
+    const SBoardSignal& about = m_signals[signal];
+    const std::vector<SSignalStep> steps = BoardSignalSteps(m_copy, about);
+    const int high = top + 2;
+    const int low = top + kRowHeight - 4;
+    painter.setPen(QPen(kBoardColor, about.width == 1 ? 2 : 1));
+    for (size_t i = 0; i < steps.size(); ++i) {
+        const uint64_t from = std::max(steps[i].cycle, m_from);
+        const uint64_t to = i + 1 < steps.size() ? steps[i + 1].cycle : end;
+        if (to < from) continue;
+        const double x0 = XOf(from);
+        const double x1 = XOf(to);
+        const bool edgeShown = i + 1 < steps.size() && steps[i + 1].cycle <= end;
+        if (about.width == 1) {
+            const int y = steps[i].value ? high : low;
+            painter.drawLine(QPointF(x0, y), QPointF(x1, y));
+            if (edgeShown) painter.drawLine(QPointF(x1, high), QPointF(x1, low));
+            continue;
+        }
+        painter.drawLine(QPointF(x0, high), QPointF(x1, high));
+        painter.drawLine(QPointF(x0, low), QPointF(x1, low));
+        if (edgeShown) painter.drawLine(QPointF(x1, high), QPointF(x1, low));
+        const QString text = ValueText(steps[i].value, about);
+        const QRectF box(x0 + 2, top, x1 - x0 - 4, kRowHeight - 2);
+        if (!text.isEmpty() && painter.fontMetrics().horizontalAdvance(text) <= box.width()) {
+            painter.drawText(box, Qt::AlignCenter, text);
+        }
     }
 }
 
@@ -150,9 +247,16 @@ void CTraceView::wheelEvent(QWheelEvent* event) {
 
 void CTraceView::mousePressEvent(QMouseEvent* event) {
     const int x = static_cast<int>(event->position().x());
-    if (x < kNameWidth) {
-        const int pin = static_cast<int>(event->position().y()) / kRowHeight;
-        m_selected = pin < kChipPinCount ? pin : -1;
+    const std::vector<SRow> rows = Rows();
+    const auto row =
+        static_cast<size_t>(std::max(0, static_cast<int>(event->position().y())) / kRowHeight);
+    if (row < rows.size() && rows[row].kind == SRow::EKind::Part) {
+        // A part's name folds its group anywhere along the row.
+        const std::string& part = m_signals[rows[row].index].part;
+        if (!m_folded.erase(part)) m_folded.insert(part);
+        FitHeight();
+    } else if (x < kNameWidth) {
+        m_selected = row < rows.size() && rows[row].kind == SRow::EKind::Pin ? rows[row].index : -1;
     } else if (event->button() == Qt::RightButton) {
         m_cursor[1] = CycleAt(x);
     } else {
@@ -179,7 +283,14 @@ CLogicAnalyserPane::CLogicAnalyserPane(QWidget* parent)
     setObjectName(QStringLiteral("logicAnalyser"));
     auto* body = new QWidget;
     auto* layout = new QVBoxLayout(body);
-    layout->addWidget(m_pTraces, 1);
+    // The board's groups may make the traces taller than the pane.
+    auto* area = new QScrollArea;
+    area->setWidget(m_pTraces);
+    area->setWidgetResizable(true);
+    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setMinimumHeight(m_pTraces->minimumHeight());
+    layout->addWidget(area, 1);
     layout->addWidget(m_pScroll);
     m_pReadout->setObjectName(QStringLiteral("readout"));
     m_pReadout->setTextInteractionFlags(Qt::TextSelectableByMouse);

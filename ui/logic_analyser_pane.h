@@ -1,6 +1,7 @@
 #pragma once
 // The "Logicki analizator" pane: the 13 pins over time from the pin trace,
-// levels as traces and inputs drawn apart from outputs, zoomed with the
+// levels as traces and inputs drawn apart from outputs, and under them each
+// board part's signals as a group that a click on its name folds, zoomed with the
 // wheel from one cycle to the whole run and scrolled with the bar. Cursor A
 // (a left click) takes the machine to the pin change nearest to it through
 // the history, cursor B (a right click) measures the interval from A; a
@@ -10,10 +11,16 @@
 #include <QDockWidget>
 #include <QWidget>
 #include <cstdint>
+#include <set>
+#include <string>
+#include <vector>
 
+#include "board_hook.h"
+#include "pin_signal.h"
 #include "pin_trace.h"
 
 class QLabel;
+class QPainter;
 class QLineEdit;
 class QScrollBar;
 class QTimer;
@@ -39,6 +46,15 @@ public:
     // The change nearest to a cycle among those on show, or null.
     const SPinChange* NearestChange(uint64_t cycle) const;
     const SPinTraceCopy& Copy() const { return m_copy; }
+    // The board's signals on show: those of the board the trace holds.
+    const std::vector<SBoardSignal>& BoardSignals() const { return m_signals; }
+    // A row of the traces, top to bottom: a pin, a part's name, or a
+    // signal of a part that is not folded.
+    struct SRow {
+        enum class EKind { Pin, Part, Signal } kind;
+        int index;  // the pin, or the part's first signal, or the signal
+    };
+    std::vector<SRow> Rows() const;
 
 signals:
     void Changed();
@@ -55,6 +71,9 @@ private:
     static constexpr uint64_t kNone = UINT64_MAX;
     double XOf(uint64_t cycle) const;
     uint64_t CycleAt(int x) const;
+    void TakeBoardSignals();
+    void FitHeight();
+    void DrawBoardSignal(QPainter& painter, int top, uint64_t end, int signal);
 
     SPinTraceCopy m_copy;
     uint64_t m_from = 0;
@@ -63,6 +82,9 @@ private:
     uint64_t m_hover = kNone;
     int m_selected = -1;
     bool m_following = true;  // the view keeps the run's end in sight
+    std::vector<SBoardSignal> m_signals;
+    const CBoardHook* m_signalsOf = nullptr;
+    std::set<std::string> m_folded;  // parts shown by their name only
 };
 
 class CLogicAnalyserPane : public QDockWidget {

@@ -8,9 +8,10 @@
 
 #include "command_ids.h"
 #include "cpu_unit.h"
-#include "lumo_doc.h"
 #include "logic_analyser_pane.h"
+#include "lumo_doc.h"
 #include "main_frame.h"
+#include "pin_signal.h"
 #include "pin_trace.h"
 #include "pin_watch.h"
 #include "source_file.h"
@@ -41,6 +42,7 @@ private slots:
         PinTrigger.Clear();
     }
     void triggerPeriodAndCursors();
+    void boardGroupsUnderThePins();
 
 private:
     static void Trigger(CAppUnderTest& app, int id) { app.Frame().Action(id)->trigger(); }
@@ -102,8 +104,8 @@ void LogicAnalyserTest::triggerPeriodAndCursors() {
     CTraceView* traces = pane->Traces();
     traces->ShowWhole();
     QTest::mouseClick(traces, Qt::LeftButton, {}, QPoint(5, kRb0 * CTraceView::kRowHeight + 9));
-    QTRY_VERIFY(pane->Readout()->text().contains(QStringLiteral(
-        "RB0: perioda 6 ciklusa (6.000 us), 166666.67 Hz, faktor ispune 50.0 %")));
+    QTRY_VERIFY(pane->Readout()->text().contains(
+        QStringLiteral("RB0: perioda 6 ciklusa (6.000 us), 166666.67 Hz, faktor ispune 50.0 %")));
 
     // A: the machine goes back to the change nearest the click.
     const int x = CTraceView::kNameWidth + (traces->width() - CTraceView::kNameWidth) / 3;
@@ -120,6 +122,41 @@ void LogicAnalyserTest::triggerPeriodAndCursors() {
     QVERIFY(b < a);
     QVERIFY2(pane->Readout()->text().contains(QStringLiteral("B-A: %1 ciklusa").arg(a - b)),
              qPrintable(pane->Readout()->text()));
+}
+
+// A board beside the program: its parts follow the pins as groups of rows,
+// an LED's trace is its pin's, and a click on a part's name folds its group.
+void LogicAnalyserTest::boardGroupsUnderThePins() {
+    CAppUnderTest app;
+    const QString path = m_folder->Path("count.asm");
+    WriteBytes(path, kCount);
+    WriteBytes(m_folder->Path("count.board.yaml"),
+               "parts:\n  - led: {name: LAMP, pin: RB0}\n  - button: {name: GO, pin: RA4}\n");
+    app.m_dialogs.m_openPaths.append(path);
+    Trigger(app, ID_FILE_OPEN);
+    Trigger(app, ID_ASSEMBLE);
+    QVERIFY(AssemblerEnded(app.Frame()));
+    QTRY_VERIFY(app.Doc().m_pWorker->m_bPaused);
+    app.Frame().Action(ID_VIEW_ANALYSER)->setChecked(true);
+    Trigger(app, ID_CONTINUOUS_RUN);
+    QTRY_VERIFY(CycleCount > 300);
+    Trigger(app, ID_STOP_SIMULATION);
+    QTRY_COMPARE(app.Doc().m_pWorker->m_runState.load(), RunState::Paused);
+    CTraceView* traces = app.Frame().Time()->Analyser()->Traces();
+    traces->ShowWhole();
+
+    // 13 pins, LAMP and its lit, GO and its held and level.
+    QCOMPARE(traces->Rows().size(), size_t{18});
+    std::vector<SSignalStep> rb0;
+    for (const SPinEdge& edge : PinEdges(traces->Copy().changes, kRb0)) {
+        if (rb0.empty() || rb0.back().value != edge.level) rb0.push_back({edge.cycle, edge.level});
+    }
+    QVERIFY(rb0.size() > 20 && BoardSignalSteps(traces->Copy(), traces->BoardSignals()[0]) == rb0);
+    QTest::mouseClick(traces, Qt::LeftButton, {},
+                      QPoint(traces->width() / 2, 13 * CTraceView::kRowHeight + 9));
+    QCOMPARE(traces->Rows().size(), size_t{17});
+    QCOMPARE(traces->Rows()[14].kind, CTraceView::SRow::EKind::Part);
+    QVERIFY(!traces->HasCursor(0));
 }
 
 QTEST_MAIN(LogicAnalyserTest)
