@@ -430,7 +430,11 @@ std::string ResultTable(const std::vector<SScenario>& scenarios,
         std::string previous;
         for (const SCaseSummary& c : r.cases) {
             if (c.passed || c.failure == previous) continue;
-            text += "    " + c.failure + "\n";
+            std::string failure = c.failure;
+            for (size_t at = failure.find('\n'); at != std::string::npos;
+                 at = failure.find('\n', at + 1))
+                failure.insert(at + 1, "      ");
+            text += "    " + failure + "\n";
             previous = c.failure;
         }
     }

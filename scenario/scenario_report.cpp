@@ -39,12 +39,55 @@ std::string FileName(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+// The first failure; where an expectation failed before the pins left a
+// model's, where they left it too, as that is what explains the failure.
 std::string FirstFailure(const SScenarioReport& report) {
     if (!report.loaded) return report.loadFailure;
+    std::string failure;
     for (const SStepReport& step : report.steps) {
-        if (step.result == EStepResult::Failed) return StepFailureText(report, step);
+        if (step.result != EStepResult::Failed) continue;
+        if (failure.empty()) {
+            failure = StepFailureText(report, step);
+            if (step.difference) break;
+        } else if (step.difference) {
+            failure += "\n" + StepFailureText(report, step);
+        }
     }
-    return {};
+    return failure;
+}
+
+// The difference as a table of two rows, below its step.
+std::string DifferenceTable(const SDifference& difference) {
+    const std::string where =
+        difference.file.empty() ? "-" : difference.file + ":" + std::to_string(difference.line);
+    const std::vector<std::string> head = {"ciklus", "vreme",   "pin",
+                                           "model",  "program", "linija programa"};
+    const std::vector<std::string> row = {std::to_string(difference.cycle),
+                                          difference.time,
+                                          difference.pin,
+                                          difference.model,
+                                          difference.program,
+                                          where};
+    std::string top = "    ";
+    std::string bottom = "    ";
+    for (size_t i = 0; i < head.size(); ++i) {
+        const size_t width = std::max(head[i].size(), row[i].size());
+        top += "  " + head[i] + std::string(width - head[i].size(), ' ');
+        bottom += "  " + row[i] + std::string(width - row[i].size(), ' ');
+    }
+    while (!top.empty() && top.back() == ' ') top.pop_back();
+    while (!bottom.empty() && bottom.back() == ' ') bottom.pop_back();
+    return top + "\n" + bottom + "\n";
+}
+
+std::string DifferenceJson(const SDifference& difference) {
+    return "{\"cycle\":" + std::to_string(difference.cycle) +
+           ",\"time\":" + JsonString(difference.time) + ",\"pin\":" + JsonString(difference.pin) +
+           ",\"model\":" + JsonString(difference.model) +
+           ",\"program\":" + JsonString(difference.program) +
+           ",\"source\":" + JsonString(difference.file) +
+           ",\"line\":" + std::to_string(difference.line) +
+           ",\"pc\":" + std::to_string(difference.pc) + "}";
 }
 
 // Text for XML content and attribute values. Control characters other than
@@ -79,8 +122,9 @@ std::string XmlText(const std::string& text) {
 }  // namespace
 
 std::string StepFailureText(const SScenarioReport& report, const SStepReport& step) {
-    std::string failure = FileName(report.file) + ":" + std::to_string(step.line) + " " +
-                          step.step + ": " + step.failure;
+    // The comparison with a model is a step of no line of the scenario.
+    const std::string line = step.line ? ":" + std::to_string(step.line) : "";
+    std::string failure = FileName(report.file) + line + " " + step.step + ": " + step.failure;
     if (!step.mismatches.empty()) {
         const SMismatch& first = step.mismatches.front();
         failure += "; " + first.key + ": ocekivano " + first.expected + ", stvarno " + first.actual;
@@ -111,6 +155,7 @@ std::string ReportText(const SScenarioReport& report) {
             text += "      " + mismatch.key + ": ocekivano " + mismatch.expected + ", stvarno " +
                     mismatch.actual + "\n";
         }
+        if (step.difference) text += DifferenceTable(*step.difference);
         for (const std::string& message : step.messages) text += "      poruka: " + message + "\n";
     }
     const int earned = EarnedPoints(report);
@@ -151,7 +196,9 @@ std::string ReportJson(const SScenarioReport& report) {
             if (m) json += ',';
             json += JsonString(step.messages[m]);
         }
-        json += "]}";
+        json += "]";
+        if (step.difference) json += ",\"difference\":" + DifferenceJson(*step.difference);
+        json += "}";
     }
     return json + "]}";
 }

@@ -257,3 +257,42 @@ TEST(GradeWire, RecordsSurviveTheirTripWhateverTheyHold) {
     }
 }
 }  // namespace
+
+// A submission whose expectation fails is shown where its pins first left
+// the model's too, with the line of its own that made them: in lumo-grade's
+// table, and in lumo-run's text and JSON for the window to read.
+TEST_F(GradeTest, AFailedExpectationComesWithTheFirstDifferenceFromTheModel) {
+    const std::string body =
+        "        org 5\n"
+        "start:  bsf 3,5\n"
+        "        clrf 0x86\n"
+        "        bcf 3,5\n"
+        "        movlw %d\n"
+        "        movwf 6\n"
+        "done:   goto done\n"
+        "        end\n";
+    const auto program = [&body](int value) {
+        std::string text = body;
+        text.replace(text.find("%d"), 2, std::to_string(value));
+        return text;
+    };
+    const auto model = Write("model/model.asm", program(1));
+    const auto submission = Write("sub/sub.asm", program(2));
+    const auto scenario =
+        Write("port.yaml", "limit: 1000\nsteps:\n  - run: {until: done}\n  - expect: {PORTB: 1}\n");
+
+    const auto graded = LumoGrade({"--reference", model, scenario, "--", submission});
+    EXPECT_NE(graded.out.find("PORTB: ocekivano"), std::string::npos) << graded.out;
+    const size_t difference = graded.out.find("\n      port.yaml poredjenje");
+    ASSERT_NE(difference, std::string::npos) << graded.out;
+    EXPECT_NE(graded.out.find("sub.asm:6", difference), std::string::npos) << graded.out;
+
+    const auto text = LumoRun({"--compare", model, "--scenario", scenario, submission});
+    EXPECT_NE(text.out.find("linija programa\n"), std::string::npos) << text.out;
+    const auto json = LumoRun({"--compare", model, "--scenario", scenario, "--json", submission});
+    EXPECT_NE(
+        json.out.find(
+            "\"pin\":\"RB0\",\"model\":\"1\",\"program\":\"0\",\"source\":\"sub.asm\",\"line\":6"),
+        std::string::npos)
+        << json.out;
+}
