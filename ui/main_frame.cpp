@@ -20,6 +20,7 @@
 #include "assemble_command.h"
 #include "board_commands.h"
 #include "check_commands.h"
+#include "compare_commands.h"
 #include "chip_commands.h"
 #include "command_ids.h"
 #include "command_table.h"
@@ -80,7 +81,7 @@ bool WaitsForAssembler(int id) {
         ID_FILE_NEW,   ID_FILE_OPEN,   ID_FILE_SAVE,      ID_FILE_SAVE_AS,
         ID_ASSEMBLE,   ID_SINGLE_STEP, ID_CONTINUOUS_RUN, ID_STOP_SIMULATION,
         ID_RESTART,    ID_STEP_BACK,   ID_BACK_TO_EVENT,  ID_RECORD_START,
-        ID_RECORD_END, ID_REPLAY,      ID_EXPORT_VCD,     ID_BREAK_LABELS};
+        ID_RECORD_END, ID_REPLAY,      ID_EXPORT_VCD,     ID_BREAK_LABELS,  ID_COMPARE};
     return std::find(std::begin(kWaiting), std::end(kWaiting), id) != std::end(kWaiting);
 }
 
@@ -119,6 +120,7 @@ CMainFrame::CMainFrame(CLumoDoc& doc, QWidget* parent) : QMainWindow(parent), m_
     new CScenarioReplay(*this, m_doc);
     new CChipCommands(*this, m_doc);
     new CCheckCommands(*this);
+    new CCompareCommands(*this, m_doc);
     new CLanguageCommands(*this);
     new CProgramPanes(*this);
     connect(m_pSourceCommands, &CSourceCommands::Assembled, this, &CMainFrame::OnAssembled);
