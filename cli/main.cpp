@@ -225,6 +225,7 @@ int RunScenarios(const SRunOptions& options) {
             std::fprintf(stderr, "lumo-run: %s\n", error.c_str());
             return kExitUsage;
         }
+        if (options.checks != 0 && !scenarios[i].checks) scenarios[i].checks = options.checks;
         if (options.program.empty() && scenarios[i].program.empty()) {
             return Usage("scenario " + options.scenarios[i] +
                          " names no program: give PROGRAM or add 'program:' to it");

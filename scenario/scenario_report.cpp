@@ -158,6 +158,7 @@ std::string ReportText(const SScenarioReport& report) {
         if (step.difference) text += DifferenceTable(*step.difference);
         for (const std::string& message : step.messages) text += "      poruka: " + message + "\n";
     }
+    for (const SCheckNote& note : report.notes) text += "  napomena: " + NoteText(note) + "\n";
     const int earned = EarnedPoints(report);
     text += std::string(report.passed ? "PROSAO" : "PAO") + " (" + std::to_string(earned) + "/" +
             std::to_string(report.points) + " poena), " + std::to_string(report.cycles) +
@@ -200,7 +201,21 @@ std::string ReportJson(const SScenarioReport& report) {
         if (step.difference) json += ",\"difference\":" + DifferenceJson(*step.difference);
         json += "}";
     }
+    json += "],\"checks\":[";
+    for (size_t i = 0; i < report.notes.size(); ++i) {
+        const SCheckNote& note = report.notes[i];
+        if (i) json += ',';
+        json += "{\"kind\":" + JsonString(note.kind) + ",\"source\":" + JsonString(note.file) +
+                ",\"line\":" + std::to_string(note.line) + ",\"text\":" + JsonString(note.text) +
+                "}";
+    }
     return json + "]}";
+}
+
+std::string NoteText(const SCheckNote& note) {
+    const std::string where =
+        note.file.empty() ? "" : ", " + note.file + ":" + std::to_string(note.line);
+    return "provera " + note.kind + where + ": " + note.text;
 }
 
 SCaseSummary Summarize(const SScenarioReport& report) {
@@ -212,6 +227,7 @@ SCaseSummary Summarize(const SScenarioReport& report) {
     summary.seconds = report.seconds;
     summary.failure = FirstFailure(report);
     summary.details = ReportText(report);
+    for (const SCheckNote& note : report.notes) summary.notes.push_back(NoteText(note));
     return summary;
 }
 
@@ -242,12 +258,22 @@ bool WriteJUnit(const std::string& path, const std::vector<SSuite>& suites, std:
             std::snprintf(time, sizeof time, "%.3f", c.seconds);
             xml += "    <testcase classname=\"" + XmlText(suite.name) + "\" name=\"" +
                    XmlText(c.name) + "\" time=\"" + time + "\"";
-            if (c.passed) {
+            if (c.passed && c.notes.empty()) {
                 xml += "/>\n";
                 continue;
             }
-            xml += ">\n      <failure message=\"" + XmlText(c.failure) + "\">" +
-                   XmlText(c.details) + "</failure>\n    </testcase>\n";
+            xml += ">\n";
+            if (!c.passed) {
+                xml += "      <failure message=\"" + XmlText(c.failure) + "\">" +
+                       XmlText(c.details) + "</failure>\n";
+            }
+            // The checks' notes cost nothing: they are the case's output.
+            if (!c.notes.empty()) {
+                xml += "      <system-out>";
+                for (const std::string& note : c.notes) xml += XmlText(note) + "\n";
+                xml += "</system-out>\n";
+            }
+            xml += "    </testcase>\n";
         }
         xml += "  </testsuite>\n";
     }

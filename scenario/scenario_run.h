@@ -51,6 +51,15 @@ struct SStepReport {
     std::optional<SDifference> difference;  // the comparison with a model's
 };
 
+// A run-time check that fired while the scenario ran: a note for the
+// teacher, worth no points.
+struct SCheckNote {
+    std::string kind;  // "bank", ...
+    std::string file;  // the program's source line, when a map says it
+    int line = 0;
+    std::string text;
+};
+
 struct SScenarioReport {
     std::string file;
     std::string name;
@@ -61,6 +70,7 @@ struct SScenarioReport {
     std::string loadFailure;  // what the assembler or loader said
     bool passed = false;
     std::vector<SStepReport> steps;
+    std::vector<SCheckNote> notes;
     uint64_t cycles = 0;
     uint64_t instructions = 0;
     double seconds = 0;  // wall time of the run
@@ -149,7 +159,8 @@ private:
 // skipped. A recording VCD writer, when given, sees the pins after every
 // pass and every click.
 // afterPass, when given, is called after every pass too (the comparison
-// with a model solution).
+// with a model solution). The checks the scenario names, or else those
+// switched on, run with it and their notes go into the report.
 SScenarioReport RunScenario(const SScenario& scenario, const std::string& program,
                             CVcdWriter* vcd = nullptr, const std::function<void()>& afterPass = {});
 
