@@ -20,10 +20,10 @@
 #include "assemble_command.h"
 #include "board_commands.h"
 #include "check_commands.h"
-#include "compare_commands.h"
 #include "chip_commands.h"
 #include "command_ids.h"
 #include "command_table.h"
+#include "compare_commands.h"
 #include "edit_view.h"
 #include "input_view.h"
 #include "language_commands.h"
@@ -78,10 +78,10 @@ public:
 // assembler runs; looking, editing and the views do not.
 bool WaitsForAssembler(int id) {
     static constexpr int kWaiting[] = {
-        ID_FILE_NEW,   ID_FILE_OPEN,   ID_FILE_SAVE,      ID_FILE_SAVE_AS,
-        ID_ASSEMBLE,   ID_SINGLE_STEP, ID_CONTINUOUS_RUN, ID_STOP_SIMULATION,
-        ID_RESTART,    ID_STEP_BACK,   ID_BACK_TO_EVENT,  ID_RECORD_START,
-        ID_RECORD_END, ID_REPLAY,      ID_EXPORT_VCD,     ID_BREAK_LABELS,  ID_COMPARE};
+        ID_FILE_NEW,      ID_FILE_OPEN,      ID_FILE_SAVE,       ID_FILE_SAVE_AS, ID_ASSEMBLE,
+        ID_SINGLE_STEP,   ID_CONTINUOUS_RUN, ID_STOP_SIMULATION, ID_RESTART,      ID_STEP_BACK,
+        ID_BACK_TO_EVENT, ID_RECORD_START,   ID_RECORD_END,      ID_REPLAY,       ID_EXPORT_VCD,
+        ID_BREAK_LABELS,  ID_COMPARE};
     return std::find(std::begin(kWaiting), std::end(kWaiting), id) != std::end(kWaiting);
 }
 
