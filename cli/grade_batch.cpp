@@ -369,16 +369,18 @@ std::vector<SSubmissionResult> GradeBatch(const std::vector<SScenario>& scenario
 }
 
 std::string EncodeCase(int index, const SCaseSummary& summary) {
+    std::string notes;
+    for (const std::string& note : summary.notes) notes += note + "\n";
     char seconds[32];
     std::snprintf(seconds, sizeof seconds, "%.6f", summary.seconds);
     return Netstring(std::to_string(index)) + Netstring(summary.passed ? "1" : "0") +
            Netstring(std::to_string(summary.earned)) + Netstring(seconds) +
-           Netstring(summary.failure) + Netstring(summary.details);
+           Netstring(summary.failure) + Netstring(summary.details) + Netstring(notes);
 }
 
 bool DecodeCase(std::string* buffer, int* index, SCaseSummary* summary, bool* malformed) {
     size_t at = 0;
-    std::string fields[6];
+    std::string fields[7];
     for (std::string& field : fields) {
         const EField got = TakeField(*buffer, &at, &field);
         if (got == EField::Partial) return false;
@@ -402,6 +404,10 @@ bool DecodeCase(std::string* buffer, int* index, SCaseSummary* summary, bool* ma
     summary->seconds = std::strtod(fields[3].c_str(), nullptr);
     summary->failure = fields[4];
     summary->details = fields[5];
+    summary->notes.clear();
+    for (size_t from = 0, end; (end = fields[6].find('\n', from)) != std::string::npos;
+         from = end + 1)
+        summary->notes.push_back(fields[6].substr(from, end - from));
     return true;
 }
 
@@ -430,8 +436,16 @@ std::string ResultTable(const std::vector<SScenario>& scenarios,
         std::string previous;
         for (const SCaseSummary& c : r.cases) {
             if (c.passed || c.failure == previous) continue;
-            text += "    " + c.failure + "\n";
+            std::string failure = c.failure;
+            for (size_t at = failure.find('\n'); at != std::string::npos;
+                 at = failure.find('\n', at + 1))
+                failure.insert(at + 1, "      ");
+            text += "    " + failure + "\n";
             previous = c.failure;
+        }
+        // The checks' notes cost no points: said after the failures.
+        for (const SCaseSummary& c : r.cases) {
+            for (const std::string& note : c.notes) text += "    napomena: " + note + "\n";
         }
     }
     return text;
@@ -441,11 +455,18 @@ std::string ResultCsv(const std::vector<SScenario>& scenarios,
                       const std::vector<SSubmissionResult>& results) {
     std::string csv = "predaja";
     for (const SScenario& s : scenarios) csv += "," + CsvField(Stem(s.file));
-    csv += ",ukupno\n";
+    // The notes' column is there where the checks were asked for.
+    const bool checked = std::any_of(scenarios.begin(), scenarios.end(),
+                                     [](const SScenario& s) { return s.checks.value_or(0) != 0; });
+    csv += checked ? ",ukupno,napomene\n" : ",ukupno\n";
     for (const SSubmissionResult& r : results) {
         csv += CsvField(r.name);
-        for (const SCaseSummary& c : r.cases) csv += "," + std::to_string(c.earned);
-        csv += "," + std::to_string(r.earned) + "\n";
+        std::string notes;
+        for (const SCaseSummary& c : r.cases) {
+            csv += "," + std::to_string(c.earned);
+            for (const std::string& note : c.notes) notes += (notes.empty() ? "" : "; ") + note;
+        }
+        csv += "," + std::to_string(r.earned) + (checked ? "," + CsvField(notes) : "") + "\n";
     }
     return csv;
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "assemble_command.h"
+#include "check_kinds.h"
 #include "grade_batch.h"
 #include "scenario_reader.h"
 #include "scenario_speed.h"
@@ -20,7 +21,7 @@ constexpr double kComparedRunSlowdown = 8;
 
 const char kGradeUsage[] =
     "usage: lumo-grade [-j N] [--csv FILE] [--junit FILE] [--vcd FOLDER] [--timeout SECONDS]\n"
-    "                  [--reference MODEL] SCENARIO... -- SUBMISSION...\n"
+    "                  [--reference MODEL] [--checks] SCENARIO... -- SUBMISSION...\n"
     "  SCENARIO        a scenario file (YAML); its program key is not used\n"
     "  SUBMISSION      an .asm (or .obj, .hex) file, or a folder holding one .asm file\n"
     "  -j N            run N submissions at a time (default: one per core)\n"
@@ -30,6 +31,8 @@ const char kGradeUsage[] =
     "  --reference MODEL  run every scenario on the model solution MODEL too and compare\n"
     "                  each submission's pins with the model's, within the scenario's\n"
     "                  tolerance; the first difference fails the scenario\n"
+    "  --checks        make the run-time checks in every scenario without a 'checks' key;\n"
+    "                  the checks that fire are notes in the reports and cost no points\n"
     "  --timeout S     wall-clock bound of one scenario run in seconds (default: four\n"
     "                  times what the scenario's limit takes at this machine's\n"
     "                  measured speed, at least 20)\n"
@@ -74,12 +77,15 @@ int main(int argc, char** argv) {
     std::vector<std::string> scenarioFiles;
     std::vector<std::string> submissions;
     bool afterSeparator = false;
+    bool checks = false;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (afterSeparator) {
             submissions.push_back(arg);
         } else if (arg == "--") {
             afterSeparator = true;
+        } else if (arg == "--checks") {
+            checks = true;
         } else if (arg == "-j" || arg == "--csv" || arg == "--junit" || arg == "--vcd" ||
                    arg == "--timeout" || arg == "--reference") {
             if (i + 1 >= argc) return Usage(arg + " needs a value");
@@ -121,6 +127,7 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "lumo-grade: %s\n", error.c_str());
             return kExitUsage;
         }
+        if (checks && !scenarios[i].checks) scenarios[i].checks = kAllChecks;
     }
 
     if (!options.vcdFolder.empty()) {

@@ -2,6 +2,7 @@
 // worker would but without pauses, and prints the processor state.
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <string>
 #include <thread>
 
@@ -174,8 +175,9 @@ bool WriteRecording(const SRunOptions& options) {
     for (const SEvent& event : EventLog.Since(0)) {
         if (IsRecordedInput(event)) inputs.push_back(RecordedInputOf(event));
     }
-    const std::string text = RecordedScenario(options.record, options.program, options.clockHz,
-                                              inputs, board::BoardFileFor(options.board, options.program));
+    const std::string text =
+        RecordedScenario(options.record, options.program, options.clockHz, inputs,
+                         board::BoardFileFor(options.board, options.program));
     std::FILE* file = std::fopen(options.record.c_str(), "w");
     const bool written = file && std::fputs(text.c_str(), file) >= 0;
     if (file && std::fclose(file) != 0) return false;
@@ -197,11 +199,17 @@ std::string VcdPathFor(const SRunOptions& options, const SScenario& scenario) {
 }
 
 // A model that fails the scenario itself is said, since every comparison
-// with it then means little.
-SScenarioReport PlayBesideModel(CScenarioSession& session, const SScenario& scenario,
-                                const std::string& model, const std::string& program,
-                                const std::string& vcdPath) {
+// with it then means little; one that does not load leaves nothing to
+// compare with (empty report).
+std::optional<SScenarioReport> PlayBesideModel(CScenarioSession& session, const SScenario& scenario,
+                                               const std::string& model, const std::string& program,
+                                               const std::string& vcdPath) {
     const SModelRun run = RecordModelRun(session, scenario, model);
+    if (!run.report.loaded) {
+        std::fprintf(stderr, "lumo-run: model %s se ne moze ucitati: %s\n", model.c_str(),
+                     run.report.loadFailure.c_str());
+        return std::nullopt;
+    }
     if (!run.report.passed) {
         std::fprintf(stderr, "lumo-run: model %s ne prolazi ni sam scenario %s\n", model.c_str(),
                      scenario.name.c_str());
@@ -217,6 +225,7 @@ int RunScenarios(const SRunOptions& options) {
             std::fprintf(stderr, "lumo-run: %s\n", error.c_str());
             return kExitUsage;
         }
+        if (options.checks != 0 && !scenarios[i].checks) scenarios[i].checks = options.checks;
         if (options.program.empty() && scenarios[i].program.empty()) {
             return Usage("scenario " + options.scenarios[i] +
                          " names no program: give PROGRAM or add 'program:' to it");
@@ -230,11 +239,12 @@ int RunScenarios(const SRunOptions& options) {
     }
     for (const SScenario& scenario : scenarios) {
         const std::string& program = options.program.empty() ? scenario.program : options.program;
-        const SScenarioReport report =
-            options.compare.empty()
-                ? session.Play(scenario, program, VcdPathFor(options, scenario))
-                : PlayBesideModel(session, scenario, options.compare, program,
-                                  VcdPathFor(options, scenario));
+        const std::optional<SScenarioReport> played =
+            options.compare.empty() ? session.Play(scenario, program, VcdPathFor(options, scenario))
+                                    : PlayBesideModel(session, scenario, options.compare, program,
+                                                      VcdPathFor(options, scenario));
+        if (!played) return kExitLoadFailed;
+        const SScenarioReport& report = *played;
         const std::string text = options.json ? ReportJson(report) + "\n" : ReportText(report);
         std::fputs(text.c_str(), stdout);
         std::fflush(stdout);
@@ -260,7 +270,8 @@ int main(int argc, char** argv) {
     if (options.chip) ChipProfile = *options.chip;
     // A scenario without a board of its own plays on this one.
     std::unique_ptr<board::CAttachedBoard> attached;
-    if (const std::string path = board::BoardFileFor(options.board, options.program); !path.empty()) {
+    if (const std::string path = board::BoardFileFor(options.board, options.program);
+        !path.empty()) {
         attached = AttachBoardFile(path, options.clockHz);
         if (!attached) return kExitLoadFailed;
     }

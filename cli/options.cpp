@@ -18,7 +18,7 @@ const char kUsage[] =
     "                [--checks [KINDS]]\n"
     "                PROGRAM\n"
     "       lumo-run --scenario FILE... [--json] [--junit FILE] [--vcd FILE] [--compare MODEL]\n"
-    "                [--board FILE] [PROGRAM]\n"
+    "                [--board FILE] [--checks [KINDS]] [PROGRAM]\n"
     "  PROGRAM        an object file (*.obj), an assembly source (*.asm) or a standard\n"
     "                 Intel HEX file (*.hex)\n"
     "  --steps N      run at most N instructions (default 1000)\n"
@@ -197,8 +197,7 @@ bool ParseRunOptions(int argc, char** argv, SRunOptions* options, std::string* e
             ++i;
         } else if (arg == "--steps" || arg == "--break" || arg == "--pin" || arg == "--scenario" ||
                    arg == "--junit" || arg == "--vcd" || arg == "--clock" || arg == "--events" ||
-                   arg == "--record" || arg == "--board" || arg == "--compare" ||
-                   arg == "--chip") {
+                   arg == "--record" || arg == "--board" || arg == "--compare" || arg == "--chip") {
             if (!hasValue) {
                 *error = arg + " needs a value";
                 return false;

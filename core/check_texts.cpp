@@ -42,20 +42,24 @@ std::string ClassicPclText() {
 
 std::string PclPageText(int page, int meant, int pclathPage, int reached) {
     return Format(
-        "Racunati skok iz stranice %d vodi na rec 0x%03X (stranica %d), ali PCLATH bira stranicu %d, "
-        "pa program skace na 0x%03X. Pre skoka upisite stranicu tabele u PCLATH (MOVLW HIGH tabela, "
+        "Racunati skok iz stranice %d vodi na rec 0x%03X (stranica %d), ali PCLATH bira stranicu "
+        "%d, "
+        "pa program skace na 0x%03X. Pre skoka upisite stranicu tabele u PCLATH (MOVLW HIGH "
+        "tabela, "
         "MOVWF PCLATH) ili postavite tabelu tako da ne prelazi granicu od 256 reci.",
         page, meant, meant >> 8, pclathPage, reached);
 }
 
 std::string NinthCallText() {
-    return "Deveti ugnjezdeni CALL: stek ima 8 nivoa, pa se najstarija povratna adresa gubi i jedan "
+    return "Deveti ugnjezdeni CALL: stek ima 8 nivoa, pa se najstarija povratna adresa gubi i "
+           "jedan "
            "RETURN ce se vratiti na pogresno mesto. Smanjite dubinu poziva (GOTO gde povratak nije "
            "potreban).";
 }
 
 std::string FullStackInterruptText() {
-    return "Prekid je stigao dok je stek pun (8 nivoa): njegova povratna adresa brise najstariju, pa "
+    return "Prekid je stigao dok je stek pun (8 nivoa): njegova povratna adresa brise najstariju, "
+           "pa "
            "se program kasnije vraca na pogresno mesto. Smanjite dubinu poziva dok su prekidi "
            "omoguceni.";
 }
@@ -81,7 +85,8 @@ std::string IsrContextText(int retfieLine, bool usesW, uint8_t w, uint8_t entryW
     const std::string what = usesW ? Format("W (pri ulazu 0x%02X, sada 0x%02X)", entryW, w)
                                    : "zastavice " + FlagNames(flags, kNames) + " registra STATUS";
     return Format(
-        "Prekidna rutina (RETFIE u liniji %d) je promenila %s, a prekinuti program ih ovde koristi. "
+        "Prekidna rutina (RETFIE u liniji %d) je promenila %s, a prekinuti program ih ovde "
+        "koristi. "
         "Sacuvajte W i STATUS na ulazu u rutinu (MOVWF w_temp, SWAPF STATUS,W, MOVWF s_temp) i "
         "vratite ih pre RETFIE.",
         retfieLine, what.c_str());
@@ -112,7 +117,14 @@ std::string EepromWithoutSequenceText() {
 }
 
 std::string RmwPortText(const char* mnemonic, const std::string& port, const std::string& pin,
-                        int latch) {
+                        int latch, bool input) {
+    if (input) {
+        return Format(
+            "%s na %s cita nivoe pinova: ulaz %s ima u latchu %d, a pin je na %d, pa instrukcija "
+            "upisuje %d i u njegov latch. Kad ga napravite izlazom, odmah daje %d; upisite mu "
+            "latch pre nego sto promenite TRIS.",
+            mnemonic, port.c_str(), pin.c_str(), latch, 1 - latch, 1 - latch, 1 - latch);
+    }
     return Format(
         "%s na %s cita nivoe pinova: izlaz %s ima u latchu %d, a pin je na %d, pa instrukcija "
         "upisuje %d i u njegov latch. Drzite kopiju porta u registru i upisujte u port celu "

@@ -17,6 +17,7 @@ std::string RbifReadText();
 std::string UninitialisedText(const std::string& name);
 std::string EepromWithoutWrenText();
 std::string EepromWithoutSequenceText();
+// An input's latch matters only once the pin is made an output.
 std::string RmwPortText(const char* mnemonic, const std::string& port, const std::string& pin,
-                        int latch);
+                        int latch, bool input);
 std::string WatchdogResetText();

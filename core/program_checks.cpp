@@ -293,18 +293,20 @@ void CheckRmw(const SCheckWord& at) {
     const int port = IndexOf(word.f);
     if (port != PORTA && port != PORTB) return;
     const uint8_t latch = port == PORTA ? Chip.datasheet.latchA : Chip.datasheet.latchB;
-    const uint8_t outputs =
-        static_cast<uint8_t>(~RegisterFile[port + 0x80] & (port == PORTA ? 0x1F : 0xFF));
+    const uint8_t pins = port == PORTA ? 0x1F : 0xFF;
+    const uint8_t outputs = static_cast<uint8_t>(~RegisterFile[port + 0x80] & pins);
     const uint8_t meant =
         word.op == EOp::BCF || word.op == EOp::BSF ? static_cast<uint8_t>(1u << word.bd) : 0;
-    const uint8_t differ = (RegisterFile[port] ^ latch) & outputs & static_cast<uint8_t>(~meant);
+    const uint8_t differ = (RegisterFile[port] ^ latch) & pins & static_cast<uint8_t>(~meant);
     if (differ == 0) return;
+    // An output that changes is named before an input whose latch does.
+    const uint8_t named = (differ & outputs) ? (differ & outputs) : differ;
     int bit = 0;
-    while (!((differ >> bit) & 1)) ++bit;
+    while (!((named >> bit) & 1)) ++bit;
     const int pin = ChipPinIndex(port, bit);
     Fire(ECheckKind::RmwPort, at.pc,
          RmwPortText(MnemonicOf(word.op), CheckRegisterName(port), std::string(kChipPins[pin].name),
-                     (latch >> bit) & 1));
+                     (latch >> bit) & 1, !((outputs >> bit) & 1)));
 }
 }  // namespace
 

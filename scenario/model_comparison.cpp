@@ -40,13 +40,14 @@ const char* DirectionName(int value) {
     return value ? "ulaz" : "izlaz";
 }
 
-// "prog.asm:23" for the word, when the last assembly left a map saying so.
-std::string SourcePlace(uint16_t pc) {
+// The source line of the word, when the last assembly left a map saying so.
+void SourcePlace(uint16_t pc, SDifference* difference) {
     const CSourceMap map = LoadSourceMap();
-    if (pc >= kProgramWords) return {};
+    if (pc >= kProgramWords) return;
     const CSourceLine& line = map.words[pc];
-    if (line.file < 0 || line.file >= static_cast<int>(map.files.size())) return {};
-    return map.files[static_cast<size_t>(line.file)] + ":" + std::to_string(line.line);
+    if (line.file < 0 || line.file >= static_cast<int>(map.files.size())) return;
+    difference->file = map.files[static_cast<size_t>(line.file)];
+    difference->line = line.line;
 }
 }  // namespace
 
@@ -123,22 +124,31 @@ void CModelComparer::Check(uint64_t cycle, uint32_t word, uint16_t pc) {
         next < m_model.changes.size() ? m_model.changes[next].cycle + m_tolerance : UINT64_MAX;
 }
 
-std::string DivergenceText(const SDivergence& divergence, double clockHz) {
-    const std::string pin = PinAt(divergence.pin).name;
-    std::string text = "ciklus " + std::to_string(divergence.cycle) + " (" +
-                       Micros(divergence.cycle, clockHz) + " us): ";
-    if (divergence.direction) {
-        text += pin + " je " + DirectionName(divergence.program) + ", u modelu " +
-                DirectionName(divergence.model);
-    } else {
-        text += pin + " je " + std::to_string(divergence.program) + ", u modelu " +
-                std::to_string(divergence.model);
-    }
-    const std::string place = SourcePlace(divergence.pc);
+SDifference DifferenceOf(const SDivergence& divergence, double clockHz) {
+    SDifference difference;
+    difference.cycle = divergence.cycle;
+    difference.time = Micros(divergence.cycle, clockHz) + " us";
+    difference.pin = PinAt(divergence.pin).name;
+    const auto value = [&divergence](int level) {
+        return divergence.direction ? std::string(DirectionName(level)) : std::to_string(level);
+    };
+    difference.model = value(divergence.model);
+    difference.program = value(divergence.program);
+    difference.pc = divergence.pc;
+    SourcePlace(divergence.pc, &difference);
+    return difference;
+}
+
+std::string DifferenceText(const SDifference& difference) {
     char pc[8];
-    std::snprintf(pc, sizeof pc, "0x%04X", divergence.pc);
-    text += "; program je bio na " + (place.empty() ? std::string() : place + ", ") + "PC " + pc;
-    return text;
+    std::snprintf(pc, sizeof pc, "0x%04X", difference.pc);
+    return "ciklus " + std::to_string(difference.cycle) + " (" + difference.time +
+           "): " + difference.pin + " je " + difference.program + ", u modelu " + difference.model +
+           "; program je bio na " +
+           (difference.file.empty()
+                ? std::string()
+                : difference.file + ":" + std::to_string(difference.line) + ", ") +
+           "PC " + pc;
 }
 
 SStepReport ComparisonStep(const std::optional<SDivergence>& divergence, uint64_t tolerance,
@@ -148,14 +158,17 @@ SStepReport ComparisonStep(const std::optional<SDivergence>& divergence, uint64_
     step.points = points;
     step.cycles = divergence ? divergence->cycle : 0;
     step.result = divergence ? EStepResult::Failed : EStepResult::Held;
-    if (divergence)
-        step.failure = "prvo odstupanje od modela: " + DivergenceText(*divergence, clockHz);
+    if (divergence) {
+        step.difference = DifferenceOf(*divergence, clockHz);
+        step.failure = "prvo odstupanje od modela: " + DifferenceText(*step.difference);
+    }
     return step;
 }
 
 uint64_t ToleranceCycles(const SScenario& scenario) {
     return static_cast<uint64_t>(scenario.toleranceCycles) +
-           static_cast<uint64_t>(std::llround(scenario.toleranceMicroseconds * scenario.clockHz / 4e6));
+           static_cast<uint64_t>(
+               std::llround(scenario.toleranceMicroseconds * scenario.clockHz / 4e6));
 }
 
 SModelRun RecordModelRun(const FPlay& play) {

@@ -78,8 +78,11 @@ private:
 SStepReport ComparisonStep(const std::optional<SDivergence>& divergence, uint64_t tolerance,
                            double clockHz, int points);
 
-// Text of a difference: "ciklus 1234 (1234 us): RB3 je 0, u modelu 1; program na prog.asm:23".
-std::string DivergenceText(const SDivergence& divergence, double clockHz);
+// The difference as the reports give it, the program's line from the map of
+// the program loaded now.
+SDifference DifferenceOf(const SDivergence& divergence, double clockHz);
+// "ciklus 1234 (1234 us): RB3 je 0, u modelu 1; program je bio na prog.asm:23, PC 0x0012".
+std::string DifferenceText(const SDifference& difference);
 
 // The scenario's tolerance in cycles at its clock.
 uint64_t ToleranceCycles(const SScenario& scenario);

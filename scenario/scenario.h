@@ -101,6 +101,9 @@ struct SScenario {
     std::optional<EChipProfile> chip;
     int64_t toleranceCycles = 0;
     double toleranceMicroseconds = 0;
+    // The run-time checks its runs make (ECheckKind bits); those switched
+    // on where it runs when absent.
+    std::optional<uint32_t> checks;
     std::vector<SStep> steps;
 };
 

@@ -12,6 +12,7 @@
 #include <sstream>
 
 #include "board_reader.h"
+#include "check_kinds.h"
 #include "scenario_names.h"
 #include "state.h"
 #include "user_input.h"
@@ -167,6 +168,7 @@ private:
 
     bool Clock(const YAML::Node& node);
     bool Tolerance(const YAML::Node& node);
+    bool Checks(const YAML::Node& node);
     bool Steps(const YAML::Node& node);
     bool StepKey(const YAML::Node& node, std::string* kind, YAML::Node* value, SStep* step);
     bool Step(const YAML::Node& node);
@@ -240,6 +242,8 @@ bool CReader::Document(const YAML::Node& root) {
             haveSteps = true;
         } else if (key == "tolerance") {
             if (!Tolerance(value)) return false;
+        } else if (key == "checks") {
+            if (!Checks(value)) return false;
         } else if (key == "chip") {
             std::string name;
             if (!Scalar(value, "chip", &name)) return false;
@@ -250,7 +254,7 @@ bool CReader::Document(const YAML::Node& root) {
         } else {
             return Fail(entry.first, "nepoznat kljuc '" + key +
                                          "' (poznati: name, program, board, clock, limit, points, "
-                                         "tolerance, chip, steps)");
+                                         "tolerance, chip, checks, steps)");
         }
     }
     if (!haveSteps) return Fail(root, "nedostaje kljuc 'steps'");
@@ -354,6 +358,31 @@ bool CReader::TypeAction(const YAML::Node& node, SStep* step) {
     return true;
 }
 
+// "all", or a list of kinds: [bank, stack].
+bool CReader::Checks(const YAML::Node& node) {
+    if (node.IsScalar() && node.Scalar() == "all") {
+        m_scenario->checks = kAllChecks;
+        return true;
+    }
+    if (!node.IsSequence()) {
+        return Fail(node, "checks: ocekuje se 'all' ili spisak vrsta provera ([bank, stack])");
+    }
+    uint32_t kinds = 0;
+    for (const YAML::Node& item : node) {
+        ECheckKind kind;
+        if (!item.IsScalar() || !CheckKindNamed(item.Scalar(), &kind)) {
+            std::string known;
+            for (int index = 0; index < kCheckKinds; ++index)
+                known += std::string(index ? ", " : "") +
+                         std::string(CheckKindName(static_cast<ECheckKind>(index)));
+            return Fail(item, "checks: nepoznata vrsta provere; postoje " + known);
+        }
+        kinds |= CheckBit(kind);
+    }
+    m_scenario->checks = kinds;
+    return true;
+}
+
 // "50 cycles", "50" (cycles) or "20 us": the model comparison's slack.
 bool CReader::Tolerance(const YAML::Node& node) {
     std::string text;
@@ -374,8 +403,10 @@ bool CReader::Tolerance(const YAML::Node& node) {
         m_scenario->toleranceMicroseconds = amount;
         return true;
     }
-    return Fail(node, "tolerance: ocekuje se broj ciklusa ('50 cycles') ili mikrosekundi "
-                      "('20 us'), a ne '" + text + "'");
+    return Fail(node,
+                "tolerance: ocekuje se broj ciklusa ('50 cycles') ili mikrosekundi "
+                "('20 us'), a ne '" +
+                    text + "'");
 }
 
 bool CReader::Clock(const YAML::Node& node) {
@@ -529,8 +560,7 @@ bool CReader::Until(const YAML::Node& node, SStep* step) {
     return true;
 }
 
-bool CReader::Conditions(const YAML::Node& node, std::vector<SCondition>* conditions,
-                         bool edges) {
+bool CReader::Conditions(const YAML::Node& node, std::vector<SCondition>* conditions, bool edges) {
     if (!node.IsMap() || node.size() == 0) {
         return Fail(node, "ocekuje se mapa uslova, na primer {PORTB: 0x01, Z: 1}");
     }

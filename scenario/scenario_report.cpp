@@ -39,12 +39,55 @@ std::string FileName(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+// The first failure; where an expectation failed before the pins left a
+// model's, where they left it too, as that is what explains the failure.
 std::string FirstFailure(const SScenarioReport& report) {
     if (!report.loaded) return report.loadFailure;
+    std::string failure;
     for (const SStepReport& step : report.steps) {
-        if (step.result == EStepResult::Failed) return StepFailureText(report, step);
+        if (step.result != EStepResult::Failed) continue;
+        if (failure.empty()) {
+            failure = StepFailureText(report, step);
+            if (step.difference) break;
+        } else if (step.difference) {
+            failure += "\n" + StepFailureText(report, step);
+        }
     }
-    return {};
+    return failure;
+}
+
+// The difference as a table of two rows, below its step.
+std::string DifferenceTable(const SDifference& difference) {
+    const std::string where =
+        difference.file.empty() ? "-" : difference.file + ":" + std::to_string(difference.line);
+    const std::vector<std::string> head = {"ciklus", "vreme",   "pin",
+                                           "model",  "program", "linija programa"};
+    const std::vector<std::string> row = {std::to_string(difference.cycle),
+                                          difference.time,
+                                          difference.pin,
+                                          difference.model,
+                                          difference.program,
+                                          where};
+    std::string top = "    ";
+    std::string bottom = "    ";
+    for (size_t i = 0; i < head.size(); ++i) {
+        const size_t width = std::max(head[i].size(), row[i].size());
+        top += "  " + head[i] + std::string(width - head[i].size(), ' ');
+        bottom += "  " + row[i] + std::string(width - row[i].size(), ' ');
+    }
+    while (!top.empty() && top.back() == ' ') top.pop_back();
+    while (!bottom.empty() && bottom.back() == ' ') bottom.pop_back();
+    return top + "\n" + bottom + "\n";
+}
+
+std::string DifferenceJson(const SDifference& difference) {
+    return "{\"cycle\":" + std::to_string(difference.cycle) +
+           ",\"time\":" + JsonString(difference.time) + ",\"pin\":" + JsonString(difference.pin) +
+           ",\"model\":" + JsonString(difference.model) +
+           ",\"program\":" + JsonString(difference.program) +
+           ",\"source\":" + JsonString(difference.file) +
+           ",\"line\":" + std::to_string(difference.line) +
+           ",\"pc\":" + std::to_string(difference.pc) + "}";
 }
 
 // Text for XML content and attribute values. Control characters other than
@@ -79,8 +122,9 @@ std::string XmlText(const std::string& text) {
 }  // namespace
 
 std::string StepFailureText(const SScenarioReport& report, const SStepReport& step) {
-    std::string failure = FileName(report.file) + ":" + std::to_string(step.line) + " " +
-                          step.step + ": " + step.failure;
+    // The comparison with a model is a step of no line of the scenario.
+    const std::string line = step.line ? ":" + std::to_string(step.line) : "";
+    std::string failure = FileName(report.file) + line + " " + step.step + ": " + step.failure;
     if (!step.mismatches.empty()) {
         const SMismatch& first = step.mismatches.front();
         failure += "; " + first.key + ": ocekivano " + first.expected + ", stvarno " + first.actual;
@@ -111,8 +155,10 @@ std::string ReportText(const SScenarioReport& report) {
             text += "      " + mismatch.key + ": ocekivano " + mismatch.expected + ", stvarno " +
                     mismatch.actual + "\n";
         }
+        if (step.difference) text += DifferenceTable(*step.difference);
         for (const std::string& message : step.messages) text += "      poruka: " + message + "\n";
     }
+    for (const SCheckNote& note : report.notes) text += "  napomena: " + NoteText(note) + "\n";
     const int earned = EarnedPoints(report);
     text += std::string(report.passed ? "PROSAO" : "PAO") + " (" + std::to_string(earned) + "/" +
             std::to_string(report.points) + " poena), " + std::to_string(report.cycles) +
@@ -151,9 +197,25 @@ std::string ReportJson(const SScenarioReport& report) {
             if (m) json += ',';
             json += JsonString(step.messages[m]);
         }
-        json += "]}";
+        json += "]";
+        if (step.difference) json += ",\"difference\":" + DifferenceJson(*step.difference);
+        json += "}";
+    }
+    json += "],\"checks\":[";
+    for (size_t i = 0; i < report.notes.size(); ++i) {
+        const SCheckNote& note = report.notes[i];
+        if (i) json += ',';
+        json += "{\"kind\":" + JsonString(note.kind) + ",\"source\":" + JsonString(note.file) +
+                ",\"line\":" + std::to_string(note.line) + ",\"text\":" + JsonString(note.text) +
+                "}";
     }
     return json + "]}";
+}
+
+std::string NoteText(const SCheckNote& note) {
+    const std::string where =
+        note.file.empty() ? "" : ", " + note.file + ":" + std::to_string(note.line);
+    return "provera " + note.kind + where + ": " + note.text;
 }
 
 SCaseSummary Summarize(const SScenarioReport& report) {
@@ -165,6 +227,7 @@ SCaseSummary Summarize(const SScenarioReport& report) {
     summary.seconds = report.seconds;
     summary.failure = FirstFailure(report);
     summary.details = ReportText(report);
+    for (const SCheckNote& note : report.notes) summary.notes.push_back(NoteText(note));
     return summary;
 }
 
@@ -195,12 +258,22 @@ bool WriteJUnit(const std::string& path, const std::vector<SSuite>& suites, std:
             std::snprintf(time, sizeof time, "%.3f", c.seconds);
             xml += "    <testcase classname=\"" + XmlText(suite.name) + "\" name=\"" +
                    XmlText(c.name) + "\" time=\"" + time + "\"";
-            if (c.passed) {
+            if (c.passed && c.notes.empty()) {
                 xml += "/>\n";
                 continue;
             }
-            xml += ">\n      <failure message=\"" + XmlText(c.failure) + "\">" +
-                   XmlText(c.details) + "</failure>\n    </testcase>\n";
+            xml += ">\n";
+            if (!c.passed) {
+                xml += "      <failure message=\"" + XmlText(c.failure) + "\">" +
+                       XmlText(c.details) + "</failure>\n";
+            }
+            // The checks' notes cost nothing: they are the case's output.
+            if (!c.notes.empty()) {
+                xml += "      <system-out>";
+                for (const std::string& note : c.notes) xml += XmlText(note) + "\n";
+                xml += "</system-out>\n";
+            }
+            xml += "    </testcase>\n";
         }
         xml += "  </testsuite>\n";
     }

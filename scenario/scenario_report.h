@@ -13,6 +13,8 @@ std::string ReportText(const SScenarioReport& report);
 // with the first key that did not hold.
 std::string StepFailureText(const SScenarioReport& report, const SStepReport& step);
 std::string ReportJson(const SScenarioReport& report);
+// "provera bank, prog.asm:6: ...": a check's note on one line.
+std::string NoteText(const SCheckNote& note);
 
 // One scenario of one program, as a batch keeps it and JUnit shows it.
 struct SCaseSummary {
@@ -21,8 +23,9 @@ struct SCaseSummary {
     int points = 0;  // what the scenario is worth
     int earned = 0;
     double seconds = 0;
-    std::string failure;  // the first failure, one line
-    std::string details;  // the text report
+    std::string failure;             // the first failure, one line
+    std::string details;             // the text report
+    std::vector<std::string> notes;  // the checks that fired, as NoteText gives them
 };
 SCaseSummary Summarize(const SScenarioReport& report);
 

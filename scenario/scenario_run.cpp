@@ -10,6 +10,10 @@
 #include "attached_board.h"
 #include "board_reader.h"
 #include "break_labels.h"
+#include "check_kinds.h"
+#include "check_program.h"
+#include "check_wiring.h"
+#include "event_log.h"
 #include "history.h"
 #include "instruction_set.h"
 #include "pin_input.h"
@@ -45,6 +49,23 @@ public:
 private:
     std::vector<std::string> m_messages;
 };
+
+// The checks fired since the serial, in the order they fired.
+std::vector<SCheckNote> CheckNotes(uint64_t since, const CSourceMap& map) {
+    std::vector<SCheckNote> notes;
+    for (const SEvent& event : EventLog.Since(since)) {
+        if (event.kind != EEventKind::Check) continue;
+        SCheckNote note;
+        note.kind = CheckKindName(static_cast<ECheckKind>(event.cause));
+        note.line = static_cast<int>(event.value);
+        const int file = event.pc < kProgramWords ? map.words[event.pc].file : -1;
+        if (file >= 0 && file < static_cast<int>(map.files.size()))
+            note.file = map.files[static_cast<size_t>(file)];
+        note.text = event.text;
+        notes.push_back(std::move(note));
+    }
+    return notes;
+}
 
 std::string Binary(unsigned value) {
     std::string text(8, '0');
@@ -588,8 +609,8 @@ std::string HexAndBinary(unsigned value) {
     return Hex(value, 2) + " (" + Binary(value) + ")";
 }
 
-SScenarioReport RunScenario(const SScenario& scenario, const std::string& program,
-                            CVcdWriter* vcd, const std::function<void()>& afterPass) {
+SScenarioReport RunScenario(const SScenario& scenario, const std::string& program, CVcdWriter* vcd,
+                            const std::function<void()>& afterPass) {
     // The scenario's own board is attached for its run; without one, the
     // board its host attached (if any) serves.
     std::unique_ptr<board::CAttachedBoard> own;
@@ -610,6 +631,11 @@ SScenarioReport RunScenario(const SScenario& scenario, const std::string& progra
     // takes the setting again.
     const EChipProfile setting = ChipProfile;
     if (scenario.chip) ChipProfile = *scenario.chip;
+    const uint32_t checksSetting = ChecksOn;
+    const CSourceMap map = LoadSourceMap();
+    ChecksOn = scenario.checks.value_or(checksSetting);
+    if (ChecksOn) SetCheckProgram(CheckProgramFrom(map));
+    const uint64_t since = EventLog.LastSerial();
     CRunDriver driver;
     driver.Reset();
     if (vcd) vcd->Sample(CycleCount);
@@ -625,7 +651,9 @@ SScenarioReport RunScenario(const SScenario& scenario, const std::string& progra
     }
     while (!stepper->Over()) driver.Slice(recording ? 1 : kPassesPerSlice);
     ChipProfile = setting;
+    ChecksOn = checksSetting;
     SScenarioReport report = stepper->TakeReport();
+    report.notes = CheckNotes(since, map);
     report.seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     return report;

@@ -4,6 +4,7 @@
 // every step whether it held.
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,15 +26,38 @@ struct SMismatch {
 
 enum class EStepResult { Held, Failed, Skipped };
 
+// Where a program's pins first left a model solution's, as the reports and
+// the window show it.
+struct SDifference {
+    uint64_t cycle = 0;
+    std::string time;  // "1234 us"
+    std::string pin;
+    std::string model;    // "1", or "ulaz" where the direction differs
+    std::string program;  // the same of the program
+    std::string file;     // the program's source line then, when a map says it
+    int line = 0;
+    uint16_t pc = 0;
+};
+
 struct SStepReport {
     int line = 0;
     std::string step;  // as DescribeStep gives it
     EStepResult result = EStepResult::Skipped;
     std::string failure;  // why it failed, one line
     std::vector<SMismatch> mismatches;
-    std::vector<std::string> messages;  // the chip's run-time messages during the step
-    uint64_t cycles = 0;                // after the step
-    int points = 0;                     // what it earns when it holds, as the scenario gives
+    std::vector<std::string> messages;      // the chip's run-time messages during the step
+    uint64_t cycles = 0;                    // after the step
+    int points = 0;                         // what it earns when it holds, as the scenario gives
+    std::optional<SDifference> difference;  // the comparison with a model's
+};
+
+// A run-time check that fired while the scenario ran: a note for the
+// teacher, worth no points.
+struct SCheckNote {
+    std::string kind;  // "bank", ...
+    std::string file;  // the program's source line, when a map says it
+    int line = 0;
+    std::string text;
 };
 
 struct SScenarioReport {
@@ -46,6 +70,7 @@ struct SScenarioReport {
     std::string loadFailure;  // what the assembler or loader said
     bool passed = false;
     std::vector<SStepReport> steps;
+    std::vector<SCheckNote> notes;
     uint64_t cycles = 0;
     uint64_t instructions = 0;
     double seconds = 0;  // wall time of the run
@@ -134,7 +159,8 @@ private:
 // skipped. A recording VCD writer, when given, sees the pins after every
 // pass and every click.
 // afterPass, when given, is called after every pass too (the comparison
-// with a model solution).
+// with a model solution). The checks the scenario names, or else those
+// switched on, run with it and their notes go into the report.
 SScenarioReport RunScenario(const SScenario& scenario, const std::string& program,
                             CVcdWriter* vcd = nullptr, const std::function<void()>& afterPass = {});
 

@@ -57,6 +57,7 @@ constexpr CommandInfo kCommands[] = {
     {ID_RECORD_START, QT_TRANSLATE_NOOP("Command", "Snimi sesiju"), QT_TRANSLATE_NOOP("Command", "Restartuj program i pamti svaki klik na pin sa njegovim ciklusom"), nullptr, -1},
     {ID_RECORD_END, QT_TRANSLATE_NOOP("Command", "Zavrsi snimanje"), QT_TRANSLATE_NOOP("Command", "Upisi snimljenu sesiju kao scenario (*.yaml)"), nullptr, -1},
     {ID_REPLAY, QT_TRANSLATE_NOOP("Command", "Pusti snimak"), QT_TRANSLATE_NOOP("Command", "Restartuj program i pusti scenario (*.yaml): klikovi u svojim ciklusima, pauza na svakoj proveri"), nullptr, -1},
+    {ID_COMPARE, QT_TRANSLATE_NOOP("Command", "Uporedi sa resenjem..."), QT_TRANSLATE_NOOP("Command", "Pusti resenje i program na istim ulazima i pokazi gde se pinovi prvi put razlikuju"), nullptr, -1},
     {ID_EXPORT_VCD, QT_TRANSLATE_NOOP("Command", "Izvezi talasne oblike (VCD)"), QT_TRANSLATE_NOOP("Command", "Upisi nivoe i smerove pinova od pocetka izvrsavanja u VCD fajl"), nullptr, -1},
     {ID_BOARD_OPEN, QT_TRANSLATE_NOOP("Command", "Ploca..."), QT_TRANSLATE_NOOP("Command", "Postavi plocu iz fajla (*.board.yaml): LCD, displeji, tastatura, tasteri, terminal"), nullptr, -1},
     {ID_BOARD_EDIT, QT_TRANSLATE_NOOP("Command", "Uredi plocu..."), QT_TRANSLATE_NOOP("Command", "Dodaj, ukloni i povezi delove ploce i upisi je u fajl ploce"), nullptr, -1},
@@ -73,7 +74,7 @@ constexpr int kViewMenu[] = {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_HEX, I
 constexpr int kOptionsMenu[] = {ID_ASSEMBLE, ID_SAVE_BEFORE_ASSEMBLE, ID_ASSEMBLER_TIME_LIMIT, ID_DATASHEET_CHIP, kSeparator, ID_SINGLE_STEP, ID_CONTINUOUS_RUN, ID_STOP_SIMULATION,
                                 ID_RESTART, ID_MCLR_RESET, ID_SPEED, ID_BREAK_LABELS, kSeparator, ID_STEP_BACK, ID_BACK_TO_EVENT,
                                 kSeparator, ID_OSCILLATOR, ID_ZERO_STOPWATCH, kSeparator, ID_RECORD_START,
-                                ID_RECORD_END, ID_REPLAY, ID_EXPORT_VCD, kSeparator, ID_BOARD_OPEN,
+                                ID_RECORD_END, ID_REPLAY, ID_EXPORT_VCD, ID_COMPARE, kSeparator, ID_BOARD_OPEN,
                                 ID_BOARD_EDIT, ID_BOARD_DETACH};
 constexpr int kHelpMenu[] = {ID_HELP, ID_APP_ABOUT};
 

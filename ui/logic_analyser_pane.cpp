@@ -115,6 +115,14 @@ void CTraceView::ScrollTo(uint64_t from) {
     Reload();
 }
 
+void CTraceView::PlaceCursor(uint64_t cycle) {
+    m_cursor[0] = cycle;
+    ScrollTo(cycle > m_span / 2 ? cycle - m_span / 2 : 0);
+    if (const SPinChange* change = NearestChange(cycle)) emit GoToPass(change->pass);
+    update();
+    emit Changed();
+}
+
 const SPinChange* CTraceView::NearestChange(uint64_t cycle) const {
     const SPinChange* nearest = nullptr;
     uint64_t distance = UINT64_MAX;

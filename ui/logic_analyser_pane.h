@@ -36,6 +36,8 @@ public:
     void Reload();
     void ShowWhole();
     void ScrollTo(uint64_t from);
+    // Cursor A at a cycle, in sight, the machine taken there as a click does.
+    void PlaceCursor(uint64_t cycle);
 
     uint64_t From() const { return m_from; }
     uint64_t Span() const { return m_span; }

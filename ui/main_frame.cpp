@@ -23,6 +23,7 @@
 #include "chip_commands.h"
 #include "command_ids.h"
 #include "command_table.h"
+#include "compare_commands.h"
 #include "edit_view.h"
 #include "input_view.h"
 #include "language_commands.h"
@@ -77,10 +78,10 @@ public:
 // assembler runs; looking, editing and the views do not.
 bool WaitsForAssembler(int id) {
     static constexpr int kWaiting[] = {
-        ID_FILE_NEW,   ID_FILE_OPEN,   ID_FILE_SAVE,      ID_FILE_SAVE_AS,
-        ID_ASSEMBLE,   ID_SINGLE_STEP, ID_CONTINUOUS_RUN, ID_STOP_SIMULATION,
-        ID_RESTART,    ID_STEP_BACK,   ID_BACK_TO_EVENT,  ID_RECORD_START,
-        ID_RECORD_END, ID_REPLAY,      ID_EXPORT_VCD,     ID_BREAK_LABELS};
+        ID_FILE_NEW,      ID_FILE_OPEN,      ID_FILE_SAVE,       ID_FILE_SAVE_AS, ID_ASSEMBLE,
+        ID_SINGLE_STEP,   ID_CONTINUOUS_RUN, ID_STOP_SIMULATION, ID_RESTART,      ID_STEP_BACK,
+        ID_BACK_TO_EVENT, ID_RECORD_START,   ID_RECORD_END,      ID_REPLAY,       ID_EXPORT_VCD,
+        ID_BREAK_LABELS,  ID_COMPARE};
     return std::find(std::begin(kWaiting), std::end(kWaiting), id) != std::end(kWaiting);
 }
 
@@ -119,6 +120,7 @@ CMainFrame::CMainFrame(CLumoDoc& doc, QWidget* parent) : QMainWindow(parent), m_
     new CScenarioReplay(*this, m_doc);
     new CChipCommands(*this, m_doc);
     new CCheckCommands(*this);
+    new CCompareCommands(*this, m_doc);
     new CLanguageCommands(*this);
     new CProgramPanes(*this);
     connect(m_pSourceCommands, &CSourceCommands::Assembled, this, &CMainFrame::OnAssembled);

@@ -45,6 +45,34 @@ QString RecordingLength(uint64_t cycles, double oscillatorHz) {
         .arg(shown);
 }
 
+void WhenMachineStopped(CLumoDoc& doc, QObject* context, const std::function<void()>& action) {
+    const CCPUNit* worker = doc.m_pWorker;
+    if (worker && worker->m_runState == RunState::Running) {
+        doc.OnStopSimulation();
+        QTimer::singleShot(kStopPollMs, context,
+                           [&doc, context, action] { WhenMachineStopped(doc, context, action); });
+        return;
+    }
+    action();
+}
+
+std::string RunAsScenario(CMainFrame& frame, uint64_t since, const std::string& file,
+                          const std::string& program) {
+    // Only the clicks and edits of the run on show: those before a restart
+    // belong to a run the scenario does not replay, and those of a future
+    // left by stepping back have not happened in it.
+    std::vector<SRecordedInput> inputs;
+    for (const SEvent& event : EventLog.Since(since)) {
+        if (event.kind == EEventKind::RunStart) inputs.clear();
+        const bool reached =
+            event.pass < InstructionCount || (event.pass == InstructionCount && !History.InPast());
+        if (IsRecordedInput(event) && reached) inputs.push_back(RecordedInputOf(event));
+    }
+    const CBoardCommands* board = frame.findChild<CBoardCommands*>();
+    return RecordedScenario(file, program, frame.Time()->OscillatorHz(), inputs,
+                            board ? LocalPath(board->Path()) : "");
+}
+
 CSessionCommands::CSessionCommands(CMainFrame& frame, CLumoDoc& doc)
     : QObject(&frame), m_frame(frame), m_doc(doc) {
     connect(frame.Action(ID_RECORD_START), &QAction::triggered, this,
@@ -109,13 +137,7 @@ void CSessionCommands::OnExportWaveforms() {
 }
 
 void CSessionCommands::WhenStopped(const std::function<void()>& action) {
-    const CCPUNit* worker = m_doc.m_pWorker;
-    if (worker && worker->m_runState == RunState::Running) {
-        m_doc.OnStopSimulation();
-        QTimer::singleShot(kStopPollMs, this, [this, action] { WhenStopped(action); });
-        return;
-    }
-    action();
+    WhenMachineStopped(m_doc, this, action);
 }
 
 QString CSessionCommands::AskFileName(const QString& caption, const QString& filter,
@@ -125,20 +147,7 @@ QString CSessionCommands::AskFileName(const QString& caption, const QString& fil
 }
 
 void CSessionCommands::WriteRecording(const QString& path) {
-    // Only the clicks and edits of the run on show: those before a restart
-    // made while recording belong to a run the scenario does not replay, and
-    // those of a future left by stepping back have not happened in it.
-    std::vector<SRecordedInput> inputs;
-    for (const SEvent& event : EventLog.Since(m_startSerial)) {
-        if (event.kind == EEventKind::RunStart) inputs.clear();
-        const bool reached =
-            event.pass < InstructionCount || (event.pass == InstructionCount && !History.InPast());
-        if (IsRecordedInput(event) && reached) inputs.push_back(RecordedInputOf(event));
-    }
-    const std::string file = LocalPath(path);
-    const CBoardCommands* board = m_frame.findChild<CBoardCommands*>();
-    const std::string text = RecordedScenario(file, m_program, m_frame.Time()->OscillatorHz(),
-                                              inputs, board ? LocalPath(board->Path()) : "");
+    const std::string text = RunAsScenario(m_frame, m_startSerial, LocalPath(path), m_program);
     QFile out(path);
     const bool written = out.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
                          out.write(text.data(), static_cast<qint64>(text.size())) ==

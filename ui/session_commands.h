@@ -17,6 +17,16 @@ class QLabel;
 // lives it: "1300000 ciklusa, 1.3 s rada procesora" at 4 MHz.
 QString RecordingLength(uint64_t cycles, double oscillatorHz);
 
+// Stops a continuous run and calls action once the worker stands between
+// two instructions: the machine is then the window's to read.
+void WhenMachineStopped(CLumoDoc& doc, QObject* context, const std::function<void()>& action);
+
+// The run on show as a scenario file's text: its clicks, edits and the
+// board's inputs since the event log's serial `since`, at their cycles, up
+// to the cycle it stands at.
+std::string RunAsScenario(CMainFrame& frame, uint64_t since, const std::string& file,
+                          const std::string& program);
+
 class CSessionCommands : public QObject {
     Q_OBJECT
 public:
@@ -29,8 +39,6 @@ private:
     void OnStartRecording();
     void OnEndRecording();
     void OnExportWaveforms();
-    // Stops a continuous run and calls action once the worker stands between
-    // two instructions: the machine is then the window's to read.
     void WhenStopped(const std::function<void()>& action);
     void WriteRecording(const QString& path);
     void WriteWaveforms(const QString& path);

@@ -268,7 +268,7 @@
     </message>
     <message>
         <source>Objasnjava tipicne greske programa dok radi, jednom po liniji</source>
-        <translation>Explains the program's classic mistakes as it runs, once per line</translation>
+        <translation>Explains the program&apos;s classic mistakes as it runs, once per line</translation>
     </message>
 </context>
 <context>
@@ -312,6 +312,75 @@
     <message>
         <source>Watchdog je resetovao cip %1 puta (TO = 0, program ponovo od reci 0)</source>
         <translation>The watchdog reset the chip %1 times (TO = 0, the program starts again at word 0)</translation>
+    </message>
+</context>
+<context>
+    <name>CCompareCommands</name>
+    <message>
+        <source>Poredjenje sa resenjem je vec u toku</source>
+        <translation>A comparison with a model solution is already under way</translation>
+    </message>
+    <message>
+        <source>Prevedite program (F7) pre poredjenja sa resenjem</source>
+        <translation>Assemble the program (F7) before comparing it with a model solution</translation>
+    </message>
+    <message>
+        <source>Resenje za poredjenje</source>
+        <translation>Model solution to compare with</translation>
+    </message>
+    <message>
+        <source>Programi (*.asm *.obj *.hex)</source>
+        <translation>Programs (*.asm *.obj *.hex)</translation>
+    </message>
+    <message>
+        <source>Uporediti na ulazima ovog rada (klikovi i izmene od poslednjeg restarta, do ciklusa na kome je sada)?
+Ne: izaberite scenario (*.yaml).</source>
+        <translation>Compare on the inputs of this run (the clicks and edits since the last restart, up to the cycle it stands at)?
+No: choose a scenario (*.yaml).</translation>
+    </message>
+    <message>
+        <source>Scenario za poredjenje</source>
+        <translation>Scenario to compare on</translation>
+    </message>
+    <message>
+        <source>Scenario (*.yaml)</source>
+        <translation>Scenario (*.yaml)</translation>
+    </message>
+    <message>
+        <source>Pokrenite program (F5) pa ga uporedite na ulazima tog rada</source>
+        <translation>Run the program (F5), then compare it on the inputs of that run</translation>
+    </message>
+    <message>
+        <source>: upis nije uspeo</source>
+        <translation>: writing failed</translation>
+    </message>
+    <message>
+        <source>Poredjenje sa resenjem %1...</source>
+        <translation>Comparing with the model solution %1...</translation>
+    </message>
+    <message>
+        <source>Poredjenje sa resenjem nije zavrseno</source>
+        <translation>The comparison with the model solution did not finish</translation>
+    </message>
+    <message>
+        <source>Scenario nije ispravan: %1</source>
+        <translation>The scenario is malformed: %1</translation>
+    </message>
+    <message>
+        <source>Resenje se ne moze prevesti ni ucitati: %1</source>
+        <translation>The model solution cannot be assembled or loaded: %1</translation>
+    </message>
+    <message>
+        <source>Program se ne moze ucitati: %1</source>
+        <translation>The program cannot be loaded: %1</translation>
+    </message>
+    <message>
+        <source>Pinovi programa se ne razlikuju od resenja (u toleranciji scenarija)</source>
+        <translation>The program&apos;s pins do not differ from the model solution&apos;s (within the scenario&apos;s tolerance)</translation>
+    </message>
+    <message>
+        <source>Prvo odstupanje od resenja: ciklus %1 (%2), %3 je %4, u resenju %5</source>
+        <translation>First difference from the model solution: cycle %1 (%2), %3 is %4, in the model %5</translation>
     </message>
 </context>
 <context>
@@ -1528,6 +1597,14 @@ New value (0-255; 12, 0x0C or 0b00001100):</translation>
     <message>
         <source>Prikazi delove postavljene ploce</source>
         <translation>Show the parts of the attached board</translation>
+    </message>
+    <message>
+        <source>Uporedi sa resenjem...</source>
+        <translation>Compare with a model solution...</translation>
+    </message>
+    <message>
+        <source>Pusti resenje i program na istim ulazima i pokazi gde se pinovi prvi put razlikuju</source>
+        <translation>Run the model solution and the program on the same inputs and show where their pins first differ</translation>
     </message>
 </context>
 <context>

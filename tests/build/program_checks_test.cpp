@@ -14,9 +14,9 @@
 #include "event_log.h"
 #include "instruction_set.h"
 #include "recording_message_box.h"
-#include "source_file.h"
 #include "run_driver.h"
 #include "run_loop.h"
+#include "source_file.h"
 #include "state.h"
 
 namespace {
@@ -34,14 +34,18 @@ constexpr EChipProfile kClassic = EChipProfile::Classic;
 constexpr EChipProfile kDatasheet = EChipProfile::Datasheet;
 
 const SCheckCase kCases[] = {
-    {"bank", kClassic, 20,
+    {"bank",
+     kClassic,
+     20,
      "        org 0\n"
      "        goto start\n"
      "        org 5\n"
      "start   clrf TRISB\n"  // 6: bank 0 selected
      "        goto start\n",
      {{"bank", 6}}},
-    {"pcl_page", kDatasheet, 50,
+    {"pcl_page",
+     kDatasheet,
+     50,
      "        org 0\n"
      "        goto start\n"
      "stop    goto stop\n"
@@ -54,14 +58,18 @@ const SCheckCase kCases[] = {
      "        retlw 2\n"
      "        retlw 3\n",
      {{"pcl_page", 10}}},
-    {"pcl_page_classic", kClassic, 20,
+    {"pcl_page_classic",
+     kClassic,
+     20,
      "        org 5\n"
      "start   movlw 1\n"
      "        addwf PCL,F\n"  // 5
      "        addwf PCL,F\n"  // explained once
      "        goto start\n",
      {{"pcl_page", 5}}},
-    {"stack_ninth_call", kClassic, 200,
+    {"stack_ninth_call",
+     kClassic,
+     200,
      "        cblock 0x0C\n"
      "        depth\n"
      "        endc\n"
@@ -73,13 +81,42 @@ const SCheckCase kCases[] = {
      "        call nest\n"  // 11: the ninth call
      "stop    goto stop\n",
      {{"stack", 11}}},
-    {"stack_empty_return", kClassic, 20,
+    {"stack_interrupt_at_depth_8",
+     kClassic,
+     200,
+     "        cblock 0x0C\n"
+     "        depth\n"
+     "        endc\n"
+     "        org 4\n"
+     "        goto isr\n"
+     "start   movlw 8\n"
+     "        movwf depth\n"
+     "        call nest\n"
+     "nest    decfsz depth,F\n"
+     "        call nest\n"  // the eighth call fills the stack
+     "        bsf STATUS,RP0\n"
+     "        movlw 0x80\n"
+     "        movwf OPTION_REG\n"
+     "        bcf STATUS,RP0\n"
+     "        movlw 0xFC\n"
+     "        movwf TMR0\n"
+     "        bsf INTCON,T0IE\n"
+     "        bsf INTCON,GIE\n"
+     "stop    goto stop\n"  // 21: the interrupt pushes a ninth address
+     "isr     bcf INTCON,T0IF\n"
+     "        retfie\n",
+     {{"stack", 21}}},
+    {"stack_empty_return",
+     kClassic,
+     20,
      "        org 0\n"
      "        goto start\n"
      "        org 5\n"
      "start   return\n",  // 6
      {{"stack", 6}}},
-    {"isr_flag", kClassic, 1000,
+    {"isr_flag",
+     kClassic,
+     1000,
      "        org 4\n"
      "        retfie\n"  // 4: T0IF still set
      "start   bsf STATUS,RP0\n"
@@ -92,7 +129,9 @@ const SCheckCase kCases[] = {
      "        bsf INTCON,GIE\n"
      "loop    goto loop\n",
      {{"isr_flag", 4}}},
-    {"rbif_read", kClassic, 100,
+    {"rbif_read",
+     kClassic,
+     100,
      "        org 4\n"
      "        goto isr\n"
      "start   bsf STATUS,RP0\n"
@@ -106,7 +145,44 @@ const SCheckCase kCases[] = {
      "isr     bcf INTCON,RBIF\n"  // 13: port B not read
      "        retfie\n",
      {{"rbif_read", 13}}},
-    {"isr_context", kClassic, 5000,
+    {"isr_flag_datasheet",
+     kDatasheet,
+     1000,
+     "        org 0\n"
+     "        goto start\n"
+     "        org 4\n"
+     "        retfie\n"  // 6: T0IF still set
+     "start   bsf STATUS,RP0\n"
+     "        movlw 0x80\n"
+     "        movwf OPTION_REG\n"
+     "        bcf STATUS,RP0\n"
+     "        movlw 0xF0\n"
+     "        movwf TMR0\n"
+     "        bsf INTCON,T0IE\n"
+     "        bsf INTCON,GIE\n"
+     "loop    goto loop\n",
+     {{"isr_flag", 6}}},
+    // Only input pins count, and a pin changes when the pull-ups come on.
+    {"rbif_read_datasheet",
+     kDatasheet,
+     100,
+     "        org 0\n"
+     "        goto start\n"
+     "        org 4\n"
+     "        goto isr\n"
+     "start   movf PORTB,W\n"
+     "        bsf INTCON,RBIE\n"
+     "        bsf INTCON,GIE\n"
+     "        bsf STATUS,RP0\n"
+     "        bcf OPTION_REG,NOT_RBPU\n"
+     "        bcf STATUS,RP0\n"
+     "loop    goto loop\n"
+     "isr     bcf INTCON,RBIF\n"  // 14: port B not read
+     "        retfie\n",          // 15: the mismatch has set RBIF again
+     {{"rbif_read", 14}, {"isr_flag", 15}}},
+    {"isr_context",
+     kClassic,
+     5000,
      "        cblock 0x0C\n"
      "        total\n"
      "        endc\n"
@@ -127,7 +203,9 @@ const SCheckCase kCases[] = {
      "        movwf TMR0\n"
      "        retfie\n",
      {{"isr_context", 16}}},
-    {"uninitialised", kClassic, 20,
+    {"uninitialised",
+     kClassic,
+     20,
      "        cblock 0x0C\n"
      "        count\n"
      "        endc\n"
@@ -135,29 +213,50 @@ const SCheckCase kCases[] = {
      "start   incf count,F\n"  // 7
      "        goto start\n",
      {{"uninitialised", 7}}},
-    {"eeprom_sequence", kDatasheet, 20,
+    {"eeprom_sequence",
+     kDatasheet,
+     20,
      "        org 0\n"
      "        bsf STATUS,RP0\n"
      "        bsf EECON1,WR\n"  // 5: no WREN, no sequence
      "loop    goto loop\n",
      {{"eeprom_sequence", 5}}},
     // The watchdog's 18 ms with the prescaler's 128 after reset: 2.3 million cycles.
-    {"wdt_reset", kDatasheet, 1300000,
+    {"wdt_reset",
+     kDatasheet,
+     1300000,
      "        __config _XT_OSC & _WDT_ON & _PWRTE_ON & _CP_OFF\n"
      "        org 0\n"
      "loop    goto loop\n",  // 5
      {{"wdt_reset", 5}}},
-    {"rmw_port", kDatasheet, 20,
+    {"rmw_port",
+     kDatasheet,
+     20,
      "        org 0\n"
      "        bsf STATUS,RP0\n"
      "        clrf TRISA\n"
      "        bcf STATUS,RP0\n"
      "        movlw 0x10\n"
-     "        movwf PORTA\n"   // RA4's open drain lets go: the pin reads 0
-     "        bsf PORTA,0\n"   // 9: writes RA4's 0 into its latch
+     "        movwf PORTA\n"  // RA4's open drain lets go: the pin reads 0
+     "        bsf PORTA,0\n"  // 9: writes RA4's 0 into its latch
      "loop    goto loop\n",
      {{"rmw_port", 9}}},
-    {"correct_classic", kClassic, 5000,
+    {"rmw_port_inputs",
+     kDatasheet,
+     20,
+     "        org 0\n"
+     "        bsf STATUS,RP0\n"
+     "        movlw 0xFE\n"
+     "        movwf TRISB\n"
+     "        bcf OPTION_REG,NOT_RBPU\n"  // the inputs read 1
+     "        bcf STATUS,RP0\n"
+     "        clrf PORTB\n"
+     "        bsf PORTB,0\n"  // 10: writes RB1's 1 into its latch
+     "loop    goto loop\n",
+     {{"rmw_port", 10}}},
+    {"correct_classic",
+     kClassic,
+     5000,
      "        cblock 0x0C\n"
      "        w_temp\n"
      "        s_temp\n"
@@ -195,7 +294,9 @@ const SCheckCase kCases[] = {
      "        swapf w_temp,W\n"
      "        retfie\n",
      {}},
-    {"correct_datasheet", kDatasheet, 30000,
+    {"correct_datasheet",
+     kDatasheet,
+     30000,
      "        __config _XT_OSC & _WDT_ON & _PWRTE_ON & _CP_OFF\n"
      "        cblock 0x0C\n"
      "        shadow\n"

@@ -227,6 +227,7 @@ TEST(GradeWire, RecordsSurviveTheirTripWhateverTheyHold) {
     sent.seconds = 0.25;
     sent.failure = "a: b, c:1,";
     sent.details = std::string("line\n\0binary,", 13);
+    sent.notes = {"provera bank, p.asm:3: a, b", "provera stack: c"};
     std::string buffer = EncodeCase(7, sent) + EncodeCase(8, SCaseSummary{});
     const std::string whole = buffer;
     int index = -1;
@@ -239,6 +240,7 @@ TEST(GradeWire, RecordsSurviveTheirTripWhateverTheyHold) {
     EXPECT_DOUBLE_EQ(got.seconds, 0.25);
     EXPECT_EQ(got.failure, sent.failure);
     EXPECT_EQ(got.details, sent.details);
+    EXPECT_EQ(got.notes, sent.notes);
     ASSERT_TRUE(DecodeCase(&buffer, &index, &got, &malformed));
     EXPECT_EQ(index, 8);
     EXPECT_TRUE(buffer.empty());
@@ -249,11 +251,87 @@ TEST(GradeWire, RecordsSurviveTheirTripWhateverTheyHold) {
         EXPECT_FALSE(DecodeCase(&part, &index, &got, &malformed)) << cut;
         EXPECT_FALSE(malformed) << cut;
     }
-    for (std::string bad : {"x:1,", "1;7,", "1:7;", "99999999999:", "1:7,1:2,1:0,4:0.25,0:,0:,",
-                            "1:7,1:1,1:x,4:0.25,0:,0:,"}) {
+    for (std::string bad : {"x:1,", "1;7,", "1:7;", "99999999999:", "1:7,1:2,1:0,4:0.25,0:,0:,0:,",
+                            "1:7,1:1,1:x,4:0.25,0:,0:,0:,"}) {
         malformed = false;
         EXPECT_FALSE(DecodeCase(&bad, &index, &got, &malformed)) << bad;
         EXPECT_TRUE(malformed) << bad;
     }
 }
 }  // namespace
+
+// A submission whose expectation fails is shown where its pins first left
+// the model's too, with the line of its own that made them: in lumo-grade's
+// table, and in lumo-run's text and JSON for the window to read.
+TEST_F(GradeTest, AFailedExpectationComesWithTheFirstDifferenceFromTheModel) {
+    const std::string body =
+        "        org 5\n"
+        "start:  bsf 3,5\n"
+        "        clrf 0x86\n"
+        "        bcf 3,5\n"
+        "        movlw %d\n"
+        "        movwf 6\n"
+        "done:   goto done\n"
+        "        end\n";
+    const auto program = [&body](int value) {
+        std::string text = body;
+        text.replace(text.find("%d"), 2, std::to_string(value));
+        return text;
+    };
+    const auto model = Write("model/model.asm", program(1));
+    const auto submission = Write("sub/sub.asm", program(2));
+    const auto scenario =
+        Write("port.yaml", "limit: 1000\nsteps:\n  - run: {until: done}\n  - expect: {PORTB: 1}\n");
+
+    const auto graded = LumoGrade({"--reference", model, scenario, "--", submission});
+    EXPECT_NE(graded.out.find("PORTB: ocekivano"), std::string::npos) << graded.out;
+    const size_t difference = graded.out.find("\n      port.yaml poredjenje");
+    ASSERT_NE(difference, std::string::npos) << graded.out;
+    EXPECT_NE(graded.out.find("sub.asm:6", difference), std::string::npos) << graded.out;
+
+    const auto text = LumoRun({"--compare", model, "--scenario", scenario, submission});
+    EXPECT_NE(text.out.find("linija programa\n"), std::string::npos) << text.out;
+    const auto json = LumoRun({"--compare", model, "--scenario", scenario, "--json", submission});
+    EXPECT_NE(
+        json.out.find(
+            "\"pin\":\"RB0\",\"model\":\"1\",\"program\":\"0\",\"source\":\"sub.asm\",\"line\":6"),
+        std::string::npos)
+        << json.out;
+}
+
+// The run-time checks in scenarios: asked for by the scenario's key or by
+// lumo-grade --checks, they fire as notes in every report and cost nothing.
+TEST_F(GradeTest, ChecksFireAsNotesThatCostNoPoints) {
+    const auto program = Write("bank.asm",
+                               "        org 5\n"
+                               "start:  clrf 0x86\n"  // TRISB named in bank 0
+                               "done:   goto done\n"
+                               "        end\n");
+    const std::string steps = "steps:\n  - run: {until: done}\n  - expect: {PORTB: 0}\n";
+    const auto keyed = Write("keyed.yaml", "checks: [bank, stack]\n" + steps);
+    const auto plain = Write("plain.yaml", steps);
+    const auto junit = (m_folder.Path() / "r.xml").string();
+    const std::string note = "provera bank, bank.asm:2: ";
+
+    const auto text =
+        LumoRun({"--scenario", keyed, "--scenario", plain, "--junit", junit, program});
+    EXPECT_EQ(text.exitStatus, 0) << text.out;
+    EXPECT_EQ(text.out.find("napomena: " + note), text.out.rfind("napomena: ")) << text.out;
+    EXPECT_NE(ReadAll(junit).find("<system-out>" + note), std::string::npos) << ReadAll(junit);
+    const auto json = LumoRun({"--scenario", keyed, "--json", program});
+    EXPECT_NE(json.out.find("\"checks\":[{\"kind\":\"bank\",\"source\":\"bank.asm\",\"line\":2"),
+              std::string::npos)
+        << json.out;
+
+    const auto csv = (m_folder.Path() / "r.csv").string();
+    const auto graded = LumoGrade({"--checks", "--csv", csv, plain, "--", program});
+    EXPECT_NE(graded.out.find("1/1\n    napomena: " + note), std::string::npos) << graded.out;
+    EXPECT_NE(ReadAll(csv).find("ukupno,napomene\n" + program + ",1,1,\"" + note),
+              std::string::npos)
+        << ReadAll(csv);
+
+    const auto wrong = Write("wrong.yaml", "checks: [bank, banks]\n" + steps);
+    const auto refused = LumoRun({"--scenario", wrong, program});
+    EXPECT_EQ(refused.exitStatus, 2);
+    EXPECT_NE(refused.err.find("nepoznata vrsta provere"), std::string::npos) << refused.err;
+}

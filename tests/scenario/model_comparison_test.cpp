@@ -72,8 +72,8 @@ TEST(ModelComparisonTest, FindsTheFirstDifference) {
         {"port B left an input", &kNoTris, 0, true, 2, "RB0", true, 0, 1, 6},
     };
     for (const SCase& c : cases) {
-        SScenarioReport report = PlayAgainstModel(Player(*c.program, scenario), model,
-                                                  c.tolerance, scenario.clockHz, 1);
+        SScenarioReport report =
+            PlayAgainstModel(Player(*c.program, scenario), model, c.tolerance, scenario.clockHz, 1);
         ASSERT_FALSE(report.steps.empty()) << c.name;
         const SStepReport& step = report.steps.back();
         EXPECT_EQ(report.passed, !c.diverges) << c.name;
@@ -93,7 +93,11 @@ TEST(ModelComparisonTest, FindsTheFirstDifference) {
         EXPECT_EQ(d.model, c.modelValue) << c.name;
         EXPECT_EQ(d.program, c.programValue) << c.name;
         EXPECT_EQ(d.pc, c.pc) << c.name;
-        EXPECT_NE(step.failure.find(DivergenceText(d, scenario.clockHz)), std::string::npos)
+        ASSERT_TRUE(step.difference) << c.name;
+        EXPECT_EQ(step.difference->cycle, c.cycle) << c.name;
+        EXPECT_EQ(step.difference->pin, c.pin) << c.name;
+        EXPECT_EQ(step.difference->pc, c.pc) << c.name;
+        EXPECT_NE(step.failure.find(DifferenceText(*step.difference)), std::string::npos)
             << step.failure;
     }
 }
@@ -102,8 +106,13 @@ TEST(ModelComparisonTest, ToleranceIsReadInCyclesOrMicroseconds) {
     struct {
         const char* text;
         uint64_t cycles;  // at 4 MHz, -1 for a refused one
-    } const cases[] = {{"50 cycles", 50}, {"50", 50}, {"20 us", 20}, {"2.5 us", 3},
-                       {"-1", UINT64_MAX}, {"5 ms", UINT64_MAX}, {"1.5 cycles", UINT64_MAX}};
+    } const cases[] = {{"50 cycles", 50},
+                       {"50", 50},
+                       {"20 us", 20},
+                       {"2.5 us", 3},
+                       {"-1", UINT64_MAX},
+                       {"5 ms", UINT64_MAX},
+                       {"1.5 cycles", UINT64_MAX}};
     for (const auto& c : cases) {
         SScenario scenario;
         std::string error;

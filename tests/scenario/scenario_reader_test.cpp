@@ -167,7 +167,7 @@ TEST(ScenarioReader, OtherNamesAreTheProgramsVariables) {
 TEST(ScenarioReader, MistakesNameTheirPlace) {
     EXPECT_EQ(ErrorOf("steps: []\ncolor: red\n"),
               "s.yaml:2:1: nepoznat kljuc 'color' (poznati: name, program, board, clock, limit, "
-              "points, tolerance, chip, steps)");
+              "points, tolerance, chip, checks, steps)");
     EXPECT_EQ(ErrorOf("name: x\n"), "s.yaml:1:1: nedostaje kljuc 'steps'");
     EXPECT_EQ(ErrorOf("steps:\n  - jump: 3\n").substr(0, 31), "s.yaml:2:5: nepoznat korak 'jum");
     EXPECT_EQ(ErrorOf("steps:\n  - click: RC0\n"),

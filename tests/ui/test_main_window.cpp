@@ -117,7 +117,7 @@ void MainWindowTest::menusHoldTheirItemsInOrder() {
           "&MCLR reset (Ctrl+M)", "&Brzina (Ctrl+B)", "&Labele prekidnih tacaka (Ctrl+L)", "-",
           "Korak &unazad (Ctrl+Shift+F5)", "Unazad do prethodnog &dogadjaja (Ctrl+Shift+D)", "-",
           "&Takt oscilatora...", "&Nuliraj stopericu", "-", "Snimi sesiju", "Zavrsi snimanje", "Pusti snimak",
-          "Izvezi talasne oblike (VCD)", "-", "Ploca...", "Uredi plocu...", "Skini plocu", "-",
+          "Izvezi talasne oblike (VCD)", "Uporedi sa resenjem...", "-", "Ploca...", "Uredi plocu...", "Skini plocu", "-",
           "Jezik (Language)"}},
         {"&Help", {"&Pomoc", "&O programu"}},
     };
