@@ -46,6 +46,12 @@ public:
     double CycleHz() const { return m_cycleHz; }
 
 private:
+    // The pins whose change calls a part, by index: any change of levels,
+    // or a change among the chip's outputs only.
+    struct SListening {
+        PinMask levels = 0;
+        PinMask outputs = 0;
+    };
     struct SState {
         const void* owner = nullptr;
         SBoard board;
@@ -53,17 +59,18 @@ private:
         SBoardView seen;
         bool started = false;
         SBoardAnswer answer;
+        SListening heard;  // what all the parts listen to, as their steps say
     };
 
     SPinView PinView(const SBoardView& view) const;
     void Call(size_t index, const SPinView& view);
-    SBoardAnswer Combined() const;
+    SBoardAnswer Combined();
     void Changed();
 
     const SBoard m_wiring;  // as the file gave it; its names outlive every event
     const double m_cycleHz;
     PinMask m_pulledUp = 0;
-    std::vector<PinMask> m_partPins;  // each part's pins, by index
+    std::vector<SListening> m_listening;
     SState m_state;
     std::shared_ptr<const SState> m_saved;
     bool m_savedCurrent = false;

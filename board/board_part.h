@@ -53,6 +53,9 @@ struct SPartStep {
     PinMask drive = 0;  // the pins the part drives now
     PinMask level = 0;  // their levels (bits outside drive are 0)
     uint64_t due = kNever;
+    // The part's pins whose change it needs to hear of until its next
+    // call; a change of the others means nothing to it now.
+    PinMask watch = kAllPins;
 
     void Drive(int pin, bool high) {
         if (pin < 0) return;
