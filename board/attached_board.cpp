@@ -16,6 +16,17 @@ bool SameName(std::string_view a, std::string_view b) {
     });
 }
 
+// The value and what it holds on the heap: the parts, their steps, and the
+// names too long to live inside their strings.
+size_t StateBytes(const auto& state) {
+    size_t bytes = sizeof state + state.board.parts.capacity() * sizeof(SBoardPart) +
+                   state.steps.capacity() * sizeof(SPartStep);
+    for (const SBoardPart& entry : state.board.parts) {
+        if (entry.name.capacity() > std::string().capacity()) bytes += entry.name.capacity() + 1;
+    }
+    return bytes;
+}
+
 // A line that a contact joins without driving it is pulled up as well.
 PinMask PulledUpPins(const SPart& part) {
     if (std::holds_alternative<CKeypad>(part)) return PartPins(part);
@@ -192,9 +203,9 @@ SBoardAnswer CAttachedBoard::Act(const SUserInput& input, const SBoardView& view
     return m_state.answer;
 }
 
-std::shared_ptr<const void> CAttachedBoard::Save() {
-    if (!m_savedCurrent || m_saved == nullptr) {
-        m_saved = std::make_shared<const SState>(m_state);
+SSavedBoard CAttachedBoard::Save() {
+    if (!m_savedCurrent || m_saved.state == nullptr) {
+        m_saved = {std::make_shared<const SState>(m_state), StateBytes(m_state)};
         m_savedCurrent = true;
     }
     return m_saved;
@@ -205,7 +216,7 @@ void CAttachedBoard::Restore(const std::shared_ptr<const void>& saved) {
     // A keyframe kept while another board was attached is no state of this one.
     if (state == nullptr || state->owner != this) return;
     m_state = *state;
-    m_saved = std::move(state);
+    m_saved = {std::move(state), StateBytes(m_state)};
     m_savedCurrent = true;
     m_publishedCurrent = false;
 }

@@ -33,7 +33,7 @@ public:
     SBoardAnswer Reset(const SBoardView& view) override;
     SBoardAnswer Update(const SBoardView& view) override;
     SBoardAnswer Act(const SUserInput& input, const SBoardView& view) override;
-    std::shared_ptr<const void> Save() override;
+    SSavedBoard Save() override;
     void Restore(const std::shared_ptr<const void>& saved) override;
     void Publish() override;
 
@@ -72,7 +72,7 @@ private:
     PinMask m_pulledUp = 0;
     std::vector<SListening> m_listening;
     SState m_state;
-    std::shared_ptr<const SState> m_saved;
+    SSavedBoard m_saved;
     bool m_savedCurrent = false;
 
     mutable std::mutex m_publishMutex;

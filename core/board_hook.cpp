@@ -52,9 +52,9 @@ void ActOnAttachedBoard(const SUserInput& input) {
     Answer(*board, board->Act(input, BoardViewAt(CycleCount)), CycleCount);
 }
 
-std::shared_ptr<const void> SaveAttachedBoard() {
+SSavedBoard SaveAttachedBoard() {
     CBoardHook* board = AttachedBoard.load(std::memory_order_relaxed);
-    return board != nullptr ? board->Save() : nullptr;
+    return board != nullptr ? board->Save() : SSavedBoard{};
 }
 
 void RestoreAttachedBoard(const std::shared_ptr<const void>& saved) {

@@ -540,6 +540,16 @@ void CScenarioStepper::BoardStep(const SStep& step, SStepReport* report) {
     const auto address = static_cast<uint8_t>(index);
     const auto label = static_cast<uint8_t>(step.key.empty() ? 0 : step.key[0]);
     const board::SPart& part = attached->Live().parts[address].part;
+    if (board::IsResetButton(part) && step.kind != EStepKind::Type) {
+        // The reset happens at the press, as with "reset: MCLR"; a hold or
+        // a release adds nothing.
+        if (step.kind == EStepKind::Press) {
+            MclrStep(report);
+        } else {
+            Sample();
+        }
+        return;
+    }
     if (step.kind == EStepKind::Type) {
         if (!std::holds_alternative<board::CSerialTerminal>(part)) {
             report->failure = step.part + ": kucati se moze samo na terminalu (serial)";
@@ -588,8 +598,8 @@ std::string HexAndBinary(unsigned value) {
     return Hex(value, 2) + " (" + Binary(value) + ")";
 }
 
-SScenarioReport RunScenario(const SScenario& scenario, const std::string& program,
-                            CVcdWriter* vcd, const std::function<void()>& afterPass) {
+SScenarioReport RunScenario(const SScenario& scenario, const std::string& program, CVcdWriter* vcd,
+                            const std::function<void()>& afterPass) {
     // The scenario's own board is attached for its run; without one, the
     // board its host attached (if any) serves.
     std::unique_ptr<board::CAttachedBoard> own;
