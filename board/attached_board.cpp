@@ -17,6 +17,17 @@ bool SameName(std::string_view a, std::string_view b) {
     });
 }
 
+// The value and what it holds on the heap: the parts, their steps, and the
+// names too long to live inside their strings.
+size_t StateBytes(const auto& state) {
+    size_t bytes = sizeof state + state.board.parts.capacity() * sizeof(SBoardPart) +
+                   state.steps.capacity() * sizeof(SPartStep);
+    for (const SBoardPart& entry : state.board.parts) {
+        if (entry.name.capacity() > std::string().capacity()) bytes += entry.name.capacity() + 1;
+    }
+    return bytes;
+}
+
 // A line that a contact joins without driving it is pulled up as well.
 PinMask PulledUpPins(const SPart& part) {
     if (std::holds_alternative<CKeypad>(part)) return PartPins(part);
@@ -28,7 +39,14 @@ CAttachedBoard::CAttachedBoard(SBoard board, double cycleHz)
     : m_wiring(std::move(board)), m_cycleHz(cycleHz), m_signals(BoardSignals(m_wiring)) {
     for (const SBoardPart& entry : m_wiring.parts) {
         m_pulledUp |= PulledUpPins(entry.part);
-        m_partPins.push_back(PartPins(entry.part));
+        // A contact's answer follows the chip's outputs alone: the levels
+        // it has just put on the inputs itself do not call it again.
+        const PinMask pins = PartPins(entry.part);
+        if (std::holds_alternative<CKeypad>(entry.part)) {
+            m_listening.push_back({0, pins});
+        } else {
+            m_listening.push_back({pins, 0});
+        }
     }
     for (const SBoardSignal& signal : m_signals) m_valueCount += signal.pin < 0 ? 1 : 0;
     m_state.owner = this;
@@ -100,12 +118,27 @@ void CAttachedBoard::Call(size_t index, const SPinView& view) {
     }
 }
 
-SBoardAnswer CAttachedBoard::Combined() const {
-    SPartStep all;
-    for (const SPartStep& step : m_state.steps) all = CombineSteps(all, step);
-    const auto released = static_cast<PinMask>(m_pulledUp & ~all.drive);
-    return {static_cast<uint16_t>(all.drive | released),
-            static_cast<uint16_t>(all.level | released), all.due};
+// CombineSteps over all the parts, without a step made for each; and the
+// pins any part now listens to, so that a change no part hears costs a
+// comparison.
+SBoardAnswer CAttachedBoard::Combined() {
+    PinMask drive = 0;
+    PinMask low = 0;
+    uint64_t due = kNever;
+    SListening heard;
+    const size_t count = m_state.steps.size();
+    for (size_t index = 0; index < count; ++index) {
+        const SPartStep& step = m_state.steps[index];
+        drive |= step.drive;
+        low |= step.drive & static_cast<PinMask>(~step.level);
+        due = std::min(due, step.due);
+        heard.levels |= m_listening[index].levels & step.watch;
+        heard.outputs |= m_listening[index].outputs & step.watch;
+    }
+    m_state.heard = heard;
+    const auto released = static_cast<PinMask>(m_pulledUp & ~drive);
+    return {static_cast<uint16_t>(drive | released),
+            static_cast<uint16_t>((drive & ~low) | released), due};
 }
 
 SBoardAnswer CAttachedBoard::Reset(const SBoardView& view) {
@@ -116,19 +149,34 @@ SBoardAnswer CAttachedBoard::Reset(const SBoardView& view) {
 }
 
 SBoardAnswer CAttachedBoard::Update(const SBoardView& view) {
-    const auto changed = static_cast<PinMask>((view.levels ^ m_state.seen.levels) |
-                                              (view.outputs ^ m_state.seen.outputs));
-    if (m_state.started && changed == 0 && view.cycle < m_state.answer.due) return m_state.answer;
+    const auto moved = static_cast<PinMask>(view.levels ^ m_state.seen.levels);
+    const auto turned = static_cast<PinMask>(view.outputs ^ m_state.seen.outputs);
+    const auto changed = static_cast<PinMask>(moved | turned);
+    const auto outputsChanged = static_cast<PinMask>((moved & view.outputs) | turned);
+    const bool heard =
+        ((changed & m_state.heard.levels) | (outputsChanged & m_state.heard.outputs)) != 0;
+    if (m_state.started && !heard && view.cycle < m_state.answer.due) {
+        if (changed != 0) {
+            m_state.seen = view;
+            Changed();
+        }
+        return m_state.answer;
+    }
     const SPinView pins = PinView(view);
+    bool called = false;
     for (size_t index = 0; index < m_state.steps.size(); ++index) {
-        if (!m_state.started || (m_partPins[index] & changed) != 0 ||
+        const SListening& listening = m_listening[index];
+        const PinMask partHeard =
+            (listening.levels & changed) | (listening.outputs & outputsChanged);
+        if (!m_state.started || (partHeard & m_state.steps[index].watch) != 0 ||
             m_state.steps[index].due <= view.cycle) {
             Call(index, pins);
+            called = true;
         }
     }
     m_state.started = true;
     m_state.seen = view;
-    m_state.answer = Combined();
+    if (called) m_state.answer = Combined();
     Changed();
     return m_state.answer;
 }
@@ -162,9 +210,9 @@ SBoardAnswer CAttachedBoard::Act(const SUserInput& input, const SBoardView& view
     return m_state.answer;
 }
 
-std::shared_ptr<const void> CAttachedBoard::Save() {
-    if (!m_savedCurrent || m_saved == nullptr) {
-        m_saved = std::make_shared<const SState>(m_state);
+SSavedBoard CAttachedBoard::Save() {
+    if (!m_savedCurrent || m_saved.state == nullptr) {
+        m_saved = {std::make_shared<const SState>(m_state), StateBytes(m_state)};
         m_savedCurrent = true;
     }
     return m_saved;
@@ -175,7 +223,7 @@ void CAttachedBoard::Restore(const std::shared_ptr<const void>& saved) {
     // A keyframe kept while another board was attached is no state of this one.
     if (state == nullptr || state->owner != this) return;
     m_state = *state;
-    m_saved = std::move(state);
+    m_saved = {std::move(state), StateBytes(m_state)};
     m_savedCurrent = true;
     m_publishedCurrent = false;
 }

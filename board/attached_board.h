@@ -33,7 +33,7 @@ public:
     SBoardAnswer Reset(const SBoardView& view) override;
     SBoardAnswer Update(const SBoardView& view) override;
     SBoardAnswer Act(const SUserInput& input, const SBoardView& view) override;
-    std::shared_ptr<const void> Save() override;
+    SSavedBoard Save() override;
     void Restore(const std::shared_ptr<const void>& saved) override;
     void Publish() override;
     const std::vector<SBoardSignal>& Signals() const override { return m_signals; }
@@ -49,6 +49,12 @@ public:
     double CycleHz() const { return m_cycleHz; }
 
 private:
+    // The pins whose change calls a part, by index: any change of levels,
+    // or a change among the chip's outputs only.
+    struct SListening {
+        PinMask levels = 0;
+        PinMask outputs = 0;
+    };
     struct SState {
         const void* owner = nullptr;
         SBoard board;
@@ -56,11 +62,12 @@ private:
         SBoardView seen;
         bool started = false;
         SBoardAnswer answer;
+        SListening heard;  // what all the parts listen to, as their steps say
     };
 
     SPinView PinView(const SBoardView& view) const;
     void Call(size_t index, const SPinView& view);
-    SBoardAnswer Combined() const;
+    SBoardAnswer Combined();
     void Changed();
 
     const SBoard m_wiring;  // as the file gave it; its names outlive every event
@@ -68,9 +75,9 @@ private:
     const std::vector<SBoardSignal> m_signals;
     size_t m_valueCount = 0;
     PinMask m_pulledUp = 0;
-    std::vector<PinMask> m_partPins;  // each part's pins, by index
+    std::vector<SListening> m_listening;
     SState m_state;
-    std::shared_ptr<const SState> m_saved;
+    SSavedBoard m_saved;
     bool m_savedCurrent = false;
 
     mutable std::mutex m_publishMutex;

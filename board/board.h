@@ -52,6 +52,12 @@ inline SPartStep CombineSteps(const SPartStep& a, const SPartStep& b) {
     both.due = a.due < b.due ? a.due : b.due;
     return both;
 }
+// Whether pressing the part resets the chip (a button on MCLR).
+inline bool IsResetButton(const SPart& part) {
+    const auto* button = std::get_if<CButton>(&part);
+    return button != nullptr && button->Resets();
+}
+
 // Every part of the board called at once, their answers combined.
 SPartStep UpdateBoard(SBoard& board, const SPinView& view);
 

@@ -30,9 +30,12 @@ constexpr int kFirstPortBPin = 5;
 using PinMask = uint16_t;
 constexpr PinMask kAllPins = (1u << kPinCount) - 1;
 constexpr int kNoPin = -1;
+// The chip's reset pin. It is no port line: a button on it resets the chip
+// through the user's MCLR reset instead of driving a level the program reads.
+constexpr int kMclrPin = kPinCount;
 
 constexpr PinMask PinBit(int pin) {
-    return pin < 0 ? 0 : static_cast<PinMask>(1u << pin);
+    return pin < 0 || pin >= kPinCount ? 0 : static_cast<PinMask>(1u << pin);
 }
 
 constexpr uint64_t kNever = std::numeric_limits<uint64_t>::max();
@@ -53,6 +56,9 @@ struct SPartStep {
     PinMask drive = 0;  // the pins the part drives now
     PinMask level = 0;  // their levels (bits outside drive are 0)
     uint64_t due = kNever;
+    // The part's pins whose change it needs to hear of until its next
+    // call; a change of the others means nothing to it now.
+    PinMask watch = kAllPins;
 
     void Drive(int pin, bool high) {
         if (pin < 0) return;

@@ -23,6 +23,7 @@ int PinNamed(std::string_view name) {
 }
 
 const char* PinName(int pin) {
+    if (pin == kMclrPin) return "MCLR";
     // The map's names are literals, so their text ends in a null.
     return pin >= 0 && pin < kPinCount ? kChipPins[pin].name.data() : "?";
 }

@@ -31,6 +31,10 @@ std::string Trim(const std::string& text) {
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
+bool NamesMclr(const std::string& text) {
+    return Lower(text) == "mclr";
+}
+
 bool ParseNumber(const std::string& text, double* value) {
     if (text.empty() || !std::isdigit(static_cast<unsigned char>(text[0]))) return false;
     int dots = 0;
@@ -476,6 +480,18 @@ bool CReader::Button(const YAML::Node& node, int index, SPart* part) {
     if (!Settings(node, "button", {"name", "pin", "pressed", "bounce", "seed"})) return false;
     if (!node["pin"]) return Fail(node, "button: nedostaje 'pin'");
     int pin = kNoPin;
+    if (node["pin"].IsScalar() && NamesMclr(Trim(node["pin"].Scalar()))) {
+        // A reset button: MCLR is active low, and the reset is the user's
+        // input at the press, which no bounce repeats.
+        bool pressed = false;
+        if (node["pressed"] && !Level(node["pressed"], "button: pressed", &pressed)) return false;
+        if (pressed)
+            return Fail(node["pressed"], "button: MCLR resetuje cip niskim nivoom (pressed: 0)");
+        if (node["bounce"])
+            return Fail(node["bounce"], "button: taster na MCLR ne odskace (bez 'bounce')");
+        *part = CButton(kMclrPin, false, {}, 0);
+        return true;
+    }
     if (!Pin(node["pin"], "button: pin", &pin)) return false;
     bool pressed = false;
     if (node["pressed"] && !Level(node["pressed"], "button: pressed", &pressed)) return false;

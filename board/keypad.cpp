@@ -43,8 +43,9 @@ char CKeypad::FirstPressed() const {
 }
 
 // Each pressed key joins its two wires into one net, until nothing changes.
+// Wires 0-3 are the rows, 4-7 the columns.
 void CKeypad::JoinNets() {
-    std::array<uint8_t, 8>& net = m_net;
+    std::array<uint8_t, 8> net{};
     for (int w = 0; w < 8; ++w) net[w] = static_cast<uint8_t>(1u << w);
     for (bool changed = true; changed;) {
         changed = false;
@@ -59,31 +60,32 @@ void CKeypad::JoinNets() {
             }
         }
     }
-}
-
-SPartStep CKeypad::Update(const SPinView& view) const {
-    SPartStep step;
-    if (m_pressed == 0) return step;
-    const std::array<uint8_t, 8>& net = m_net;
     auto pinOf = [&](int w) {
         if (w < 4) return w < m_wiring.rowCount ? m_wiring.rows[w] : kNoPin;
         return w - 4 < m_wiring.columnCount ? m_wiring.columns[w - 4] : kNoPin;
     };
+    m_joinedCount = 0;
     for (int w = 0; w < 8; ++w) {
-        const int pin = pinOf(w);
-        if (pin == kNoPin || view.Output(pin) || net[w] == (1u << w)) continue;
+        if (pinOf(w) == kNoPin || net[w] == (1u << w)) continue;
+        SJoined& joined = m_joined[static_cast<size_t>(m_joinedCount++)];
+        joined.pin = pinOf(w);
+        joined.net = 0;
+        for (int other = 0; other < 8; ++other) {
+            if (net[w] >> other & 1) joined.net |= PinBit(pinOf(other));
+        }
+    }
+}
+
+SPartStep CKeypad::Update(const SPinView& view) const {
+    SPartStep step;
+    for (int index = 0; index < m_joinedCount; ++index) {
+        const SJoined& joined = m_joined[static_cast<size_t>(index)];
+        if (view.Output(joined.pin)) continue;
         // A net with an output low on it is low: an output high beside it
         // loses against the short, as a port pin does against a stronger
         // sink; with only outputs high on it, it is high.
-        bool driven = false;
-        bool low = false;
-        for (int other = 0; other < 8; ++other) {
-            const int otherPin = pinOf(other);
-            if (!(net[w] >> other & 1) || otherPin == kNoPin || !view.Output(otherPin)) continue;
-            driven = true;
-            if (!view.Level(otherPin)) low = true;
-        }
-        if (driven) step.Drive(pin, !low);
+        const PinMask drivers = joined.net & view.outputs;
+        if (drivers != 0) step.Drive(joined.pin, (drivers & ~view.levels) == 0);
     }
     return step;
 }

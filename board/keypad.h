@@ -51,9 +51,15 @@ private:
 
     SKeypadWiring m_wiring;
     uint16_t m_pressed = 0;  // bit r * 4 + c
-    // Wires 0-3 are the rows, 4-7 the columns; each wire's net, the wires
-    // the pressed keys join it to, worked out when a key moves.
-    std::array<uint8_t, 8> m_net = {1, 2, 4, 8, 16, 32, 64, 128};
+    // Each wired line that pressed keys join to others, with the pins of
+    // its net, worked out when a key moves: a scan calls the keypad at
+    // every port write, a key moves at the user's pace.
+    struct SJoined {
+        int pin = kNoPin;
+        PinMask net = 0;
+    };
+    std::array<SJoined, 8> m_joined{};
+    int m_joinedCount = 0;
 };
 
 }  // namespace board

@@ -75,11 +75,14 @@ SPartStep CLcd::Update(const SPinView& view) {
         }
     }
     m_lastE = e;
-    m_heldLevels = view.levels;
+    if (e) m_heldLevels = view.levels;
 
     // The busy flag and the address follow from the cycle count, so the LCD
     // never needs a call of its own.
     SPartStep step;
+    // With E low the controller neither takes nor drives the bus: only E's
+    // rise matters, and a scan that shares the data lines costs nothing.
+    if (!e) step.watch = PinBit(m_wiring.e);
     if (e && read && m_wiring.rw != kNoPin) {
         uint8_t out = m_readByte;
         if (!m_eightBit) out = m_secondNibble ? static_cast<uint8_t>(out << 4) : out;

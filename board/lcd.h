@@ -94,7 +94,7 @@ private:
     bool m_powered = false;
     uint64_t m_busyUntil = 0;
     bool m_lastE = false;
-    // The levels since the last call: what the bus held until now.
+    // The levels at the last call while E was high: what the bus held.
     PinMask m_heldLevels = 0;
     // The half of a byte the 4-bit bus has already carried.
     bool m_secondNibble = false;

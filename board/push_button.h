@@ -36,6 +36,9 @@ public:
     // The level on the pin now, bounces included.
     bool PinLevel() const { return m_contact; }
     int Pin() const { return m_pin; }
+    // A button on MCLR: its press is the user's MCLR reset (the host sends
+    // that input instead of a press of the part).
+    bool Resets() const { return m_pin == kMclrPin; }
 
 private:
     void Move(bool held, uint64_t cycle);

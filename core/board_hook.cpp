@@ -12,20 +12,6 @@ SBoardView BoardViewAt(uint64_t cycle) {
     return {cycle, static_cast<uint16_t>(PinLevels()), static_cast<uint16_t>(PinOutputs())};
 }
 
-// Returns whether a port register changed.
-bool DriveFromBoard(const SBoardAnswer& answer) {
-    bool changed = false;
-    for (const uint8_t port : {PORTA, PORTB}) {
-        const int first = port == PORTA ? 0 : ChipPinIndex(PORTB, 0);
-        const int count = port == PORTA ? ChipPinIndex(PORTB, 0) : kChipPinCount - first;
-        const auto mask = static_cast<uint8_t>((answer.drive >> first) & ((1u << count) - 1));
-        if (mask != 0 && DrivePort(port, mask, static_cast<uint8_t>(answer.level >> first))) {
-            changed = true;
-        }
-    }
-    return changed;
-}
-
 // The board's answer: its levels go onto the pins, and while they change
 // the pins it looks again (a key joins a row to a column, which it then
 // sees), a few rounds at most, so board and chip settle at this cycle. Its
@@ -33,10 +19,14 @@ bool DriveFromBoard(const SBoardAnswer& answer) {
 bool Answer(CBoardHook& board, SBoardAnswer answer, uint64_t cycle) {
     constexpr int kRounds = 4;
     bool changed = false;
-    for (int round = 1; DriveFromBoard(answer); ++round) {
+    for (int round = 1; DrivePins(answer.drive, answer.level); ++round) {
         changed = true;
         if (round == kRounds) break;
-        answer = board.Update(BoardViewAt(cycle));
+        const SBoardAnswer next = board.Update(BoardViewAt(cycle));
+        // The same levels again would change no pin.
+        const bool same = next.drive == answer.drive && next.level == answer.level;
+        answer = next;
+        if (same) break;
     }
     const uint64_t due =
         answer.due == SBoardAnswer::kNever ? answer.due : std::max(answer.due, cycle + 1);
@@ -62,9 +52,9 @@ void ActOnAttachedBoard(const SUserInput& input) {
     Answer(*board, board->Act(input, BoardViewAt(CycleCount)), CycleCount);
 }
 
-std::shared_ptr<const void> SaveAttachedBoard() {
+SSavedBoard SaveAttachedBoard() {
     CBoardHook* board = AttachedBoard.load(std::memory_order_relaxed);
-    return board != nullptr ? board->Save() : nullptr;
+    return board != nullptr ? board->Save() : SSavedBoard{};
 }
 
 void RestoreAttachedBoard(const std::shared_ptr<const void>& saved) {

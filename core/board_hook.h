@@ -52,6 +52,13 @@ struct SBoardSignal {
     }
 };
 
+// The board's state as a value of its own, and the bytes it takes (the
+// history's account of its memory).
+struct SSavedBoard {
+    std::shared_ptr<const void> state;
+    size_t bytes = 0;
+};
+
 class CBoardHook {
 public:
     virtual ~CBoardHook() = default;
@@ -64,8 +71,9 @@ public:
     // The user acts on a part (SUserInput's Press, Release, Type).
     virtual SBoardAnswer Act(const SUserInput& input, const SBoardView& view) = 0;
 
-    // The board's state as a value of its own, and that value put back.
-    virtual std::shared_ptr<const void> Save() = 0;
+    // The board's state as a value of its own, and that value put back. A
+    // board that has not changed since gives the same value again.
+    virtual SSavedBoard Save() = 0;
     virtual void Restore(const std::shared_ptr<const void>& saved) = 0;
     // Lets other threads see the board as it now stands.
     virtual void Publish() = 0;
@@ -93,6 +101,6 @@ void StartAttachedBoard();
 // A user's action on the attached board, for a caller that owns the machine.
 void ActOnAttachedBoard(const SUserInput& input);
 // The attached board's state for a keyframe (null without a board), and back.
-std::shared_ptr<const void> SaveAttachedBoard();
+SSavedBoard SaveAttachedBoard();
 void RestoreAttachedBoard(const std::shared_ptr<const void>& saved);
 void PublishAttachedBoard();

@@ -145,7 +145,7 @@ uint64_t CEventLog::LandmarkBefore(uint64_t pass) const {
         const SEvent& event = m_events[index];
         if (event.kind == EEventKind::RunStart) break;
         const bool landmark = event.kind == EEventKind::Interrupt ||
-                              event.kind == EEventKind::Breakpoint || IsUserInput(event.kind);
+                              event.kind == EEventKind::Breakpoint || IsUserInput(event);
         if (landmark && event.pass < pass) return event.pass;
     }
     return pass;
@@ -163,7 +163,7 @@ void CEventLog::DropAfter(uint64_t pass) {
     bool dropped = false;
     while (!m_events.empty()) {
         const SEvent& last = m_events.back();
-        const bool later = last.pass > pass || (last.pass == pass && IsUserInput(last.kind));
+        const bool later = last.pass > pass || (last.pass == pass && IsUserInput(last));
         if (!later || last.kind == EEventKind::RunStart || last.kind == EEventKind::Load) break;
         m_events.pop_back();
         dropped = true;

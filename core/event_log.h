@@ -76,6 +76,14 @@ const char* EventKindName(EEventKind kind);
 inline bool IsUserInput(EEventKind kind) {
     return kind == EEventKind::Pin || kind == EEventKind::Edit || kind == EEventKind::Mclr;
 }
+// The same, with the user's hand on the board: a press, a release, a byte typed.
+inline bool IsUserInput(const SEvent& event) {
+    if (IsUserInput(event.kind)) return true;
+    const auto what = static_cast<EBoardEvent>(event.cause);
+    return event.kind == EEventKind::Board &&
+           (what == EBoardEvent::Press || what == EBoardEvent::Release ||
+            what == EBoardEvent::Typed);
+}
 
 class CEventLog {
 public:
@@ -99,9 +107,9 @@ public:
 
     // Every event with a serial above the given one, oldest first.
     std::vector<SEvent> Since(uint64_t serial) const;
-    // The pass of the newest interrupt entry, breakpoint, pin click or edit
-    // of the current run that lies before the given pass; the given pass
-    // when none.
+    // The pass of the newest interrupt entry, breakpoint or input of the
+    // user's (IsUserInput: the board's included) of the current run that
+    // lies before the given pass; the given pass when none.
     uint64_t LandmarkBefore(uint64_t pass) const;
     // The serial of the newest event, 0 before the first.
     uint64_t LastSerial() const;

@@ -150,9 +150,9 @@ protected:
             (info.port == PORTA ? Chip.pinDrives.heldA : Chip.pinDrives.heldB) |= mask;
             ResolvePort(info.port);
         } else {
-            const bool input = (RegisterFile[info.Direction()] & mask) != 0;
             const uint8_t port = RegisterFile[info.port];
-            const uint8_t after = PortAfterDrive(P, port, mask, level, input);
+            const uint8_t after =
+                PortAfterDrive(P, port, mask, level ? mask : 0, RegisterFile[info.Direction()]);
             if (after != port) StoreFile<P>(info.port, after);
         }
     }

@@ -112,7 +112,7 @@ void CHistory::GoTo(uint64_t pass, CInstructionSet& cpu, CReplayWatcher* watcher
         (keyframe == m_keyframes.begin() || std::prev(keyframe)->pass <= InstructionCount);
     if (!fromHere) {
         Chip = std::prev(keyframe)->state;
-        RestoreAttachedBoard(std::prev(keyframe)->board);
+        RestoreAttachedBoard(std::prev(keyframe)->board.state);
         m_nextClick = static_cast<size_t>(
             std::lower_bound(
                 m_clicks.begin(), m_clicks.end(), InstructionCount.load(),
@@ -134,5 +134,14 @@ void CHistory::GoTo(uint64_t pass, CInstructionSet& cpu, CReplayWatcher* watcher
 }
 
 size_t CHistory::MemoryBytes() const {
-    return m_keyframes.size() * sizeof(SKeyframe) + m_clicks.size() * sizeof(SClick);
+    size_t bytes = m_keyframes.size() * sizeof(SKeyframe) + m_clicks.size() * sizeof(SClick);
+    // Keyframes taken while the board stood still share its copy, and only
+    // neighbours do: a board that changed never gives an older copy again.
+    const void* counted = nullptr;
+    for (const SKeyframe& keyframe : m_keyframes) {
+        if (keyframe.board.state == nullptr || keyframe.board.state.get() == counted) continue;
+        counted = keyframe.board.state.get();
+        bytes += keyframe.board.bytes;
+    }
+    return bytes;
 }

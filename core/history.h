@@ -16,6 +16,7 @@
 #include <memory>
 #include <vector>
 
+#include "board_hook.h"
 #include "state.h"
 #include "user_input.h"
 
@@ -90,7 +91,7 @@ private:
     struct SKeyframe {
         uint64_t pass;
         SChipState state;
-        std::shared_ptr<const void> board;  // the attached board's state; null without one
+        SSavedBoard board;  // the attached board's state; null without one
     };
     struct SClick {
         uint64_t pass;

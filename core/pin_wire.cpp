@@ -75,24 +75,45 @@ void DrivePin(int pin, bool level) {
     DrivePort(info.port, info.Mask(), level ? info.Mask() : 0);
 }
 
-bool DrivePort(uint8_t port, uint8_t mask, uint8_t levels) {
+namespace {
+void KeepDrives(uint8_t port, uint8_t mask, uint8_t levels) {
     Relaxed<uint8_t>& drives = DrivesOf(port);
     const auto drivesAfter = static_cast<uint8_t>((drives & ~mask) | (levels & mask));
     if (drivesAfter != drives) drives = drivesAfter;
+}
+
+// The classic register byte is the pin: the outside's levels land in it.
+bool DriveClassicPort(uint8_t port, uint8_t mask, uint8_t levels) {
+    KeepDrives(port, mask, levels);
     const uint8_t before = RegisterFile[port];
-    if (Chip.profile == EChipProfile::Datasheet) {
-        HeldOf(port) |= mask;
-        RegisterFile[port] = ResolvedPort(port);
-    } else {
-        const uint8_t direction = RegisterFile[port + 0x80];
-        uint8_t after = before;
-        for (int bit = 0; bit < 8; ++bit) {
-            const auto pinMask = static_cast<uint8_t>(1u << bit);
-            if (!(mask & pinMask)) continue;
-            after = PortAfterDrive(EChipProfile::Classic, after, pinMask, (levels & pinMask) != 0,
-                                   (direction & pinMask) != 0);
-        }
-        if (after != before) RegisterFile[port] = after;
-    }
+    const uint8_t after =
+        PortAfterDrive(EChipProfile::Classic, before, mask, levels, RegisterFile[port + 0x80]);
+    if (after == before) return false;
+    RegisterFile[port] = after;
+    return true;
+}
+}  // namespace
+
+bool DrivePort(uint8_t port, uint8_t mask, uint8_t levels) {
+    if (Chip.profile != EChipProfile::Datasheet) return DriveClassicPort(port, mask, levels);
+    KeepDrives(port, mask, levels);
+    const uint8_t before = RegisterFile[port];
+    HeldOf(port) |= mask;
+    RegisterFile[port] = ResolvedPort(port);
     return RegisterFile[port] != before;
+}
+
+bool DrivePins(uint32_t mask, uint32_t levels) {
+    constexpr int kFirstB = ChipPinIndex(PORTB, 0);
+    const auto maskA = static_cast<uint8_t>(mask & kPortAPins);
+    const auto maskB = static_cast<uint8_t>(mask >> kFirstB);
+    const auto levelsB = static_cast<uint8_t>(levels >> kFirstB);
+    if (Chip.profile != EChipProfile::Datasheet) {
+        // Both, unconditionally: an empty mask changes nothing.
+        const bool a = DriveClassicPort(PORTA, maskA, static_cast<uint8_t>(levels));
+        return DriveClassicPort(PORTB, maskB, levelsB) || a;
+    }
+    const bool a = maskA != 0 && DrivePort(PORTA, maskA, static_cast<uint8_t>(levels));
+    const bool b = maskB != 0 && DrivePort(PORTB, maskB, levelsB);
+    return a || b;
 }

@@ -65,16 +65,18 @@ constexpr bool ResolvePinLevel(EChipProfile profile, const SPinWire& wire) {
     return wire.latch;
 }
 
-// The port register after the outside drives one of its pins (mask) to a
-// level: in the classic profile an input pin's bit takes the level, an
-// output pin's stays what the program wrote.
-constexpr uint8_t PortAfterDrive(EChipProfile profile, uint8_t port, uint8_t mask, bool level,
-                                 bool input) {
+// The port register after the outside drives some of its pins (mask) to
+// levels: in the classic profile an input pin's bit takes the level, an
+// output pin's stays what the program wrote. inputs: the port's direction
+// bits.
+constexpr uint8_t PortAfterDrive(EChipProfile profile, uint8_t port, uint8_t mask, uint8_t levels,
+                                 uint8_t inputs) {
     switch (profile) {
         case EChipProfile::Classic:
-        case EChipProfile::Datasheet:  // its ports resolve from the latches instead
-            if (!input) return port;
-            return level ? static_cast<uint8_t>(port | mask) : static_cast<uint8_t>(port & ~mask);
+        case EChipProfile::Datasheet: {  // its ports resolve from the latches instead
+            const auto taken = static_cast<uint8_t>(mask & inputs);
+            return static_cast<uint8_t>((port & ~taken) | (levels & taken));
+        }
     }
     return port;
 }
@@ -98,3 +100,6 @@ void DrivePin(int pin, bool level);
 // once. Returns whether the port register changed; the run loop's working
 // copy must then forget what it knew settled (the port's hooks do not run).
 bool DrivePort(uint8_t port, uint8_t mask, uint8_t levels);
+// The same for the thirteen pins, pin index i in bit i, as PinLevels gives
+// them: a board answers at every port write, so both ports at once.
+bool DrivePins(uint32_t mask, uint32_t levels);

@@ -561,6 +561,16 @@ void CScenarioStepper::BoardStep(const SStep& step, SStepReport* report) {
     const auto address = static_cast<uint8_t>(index);
     const auto label = static_cast<uint8_t>(step.key.empty() ? 0 : step.key[0]);
     const board::SPart& part = attached->Live().parts[address].part;
+    if (board::IsResetButton(part) && step.kind != EStepKind::Type) {
+        // The reset happens at the press, as with "reset: MCLR"; a hold or
+        // a release adds nothing.
+        if (step.kind == EStepKind::Press) {
+            MclrStep(report);
+        } else {
+            Sample();
+        }
+        return;
+    }
     if (step.kind == EStepKind::Type) {
         if (!std::holds_alternative<board::CSerialTerminal>(part)) {
             report->failure = step.part + ": kucati se moze samo na terminalu (serial)";

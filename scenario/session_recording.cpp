@@ -79,11 +79,7 @@ void RunStep(YAML::Emitter& out, uint64_t cycles) {
 }  // namespace
 
 bool IsRecordedInput(const SEvent& event) {
-    if (IsUserInput(event.kind)) return true;
-    const auto what = static_cast<EBoardEvent>(event.cause);
-    return event.kind == EEventKind::Board &&
-           (what == EBoardEvent::Press || what == EBoardEvent::Release ||
-            what == EBoardEvent::Typed);
+    return IsUserInput(event);
 }
 
 SRecordedInput RecordedInputOf(const SEvent& event) {

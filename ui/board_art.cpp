@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "lcd_rom.h"
+#include "state.h"
 
 using namespace board;
 
@@ -88,13 +89,21 @@ void DrawLcd(QPainter& painter, const QRect& rect, const CLcd& lcd, uint64_t cyc
 }
 
 QPolygon Horizontal(int x1, int x2, int y, int t) {
-    return QPolygon({{x1, y}, {x1 + t / 2, y - t / 2}, {x2 - t / 2, y - t / 2}, {x2, y},
-                     {x2 - t / 2, y + t / 2}, {x1 + t / 2, y + t / 2}});
+    return QPolygon({{x1, y},
+                     {x1 + t / 2, y - t / 2},
+                     {x2 - t / 2, y - t / 2},
+                     {x2, y},
+                     {x2 - t / 2, y + t / 2},
+                     {x1 + t / 2, y + t / 2}});
 }
 
 QPolygon Vertical(int x, int y1, int y2, int t) {
-    return QPolygon({{x, y1}, {x + t / 2, y1 + t / 2}, {x + t / 2, y2 - t / 2}, {x, y2},
-                     {x - t / 2, y2 - t / 2}, {x - t / 2, y1 + t / 2}});
+    return QPolygon({{x, y1},
+                     {x + t / 2, y1 + t / 2},
+                     {x + t / 2, y2 - t / 2},
+                     {x, y2},
+                     {x - t / 2, y2 - t / 2},
+                     {x - t / 2, y1 + t / 2}});
 }
 
 void DrawSevenSegment(QPainter& painter, const QRect& rect, const CSevenSegment& display) {
@@ -115,9 +124,9 @@ void DrawSevenSegment(QPainter& painter, const QRect& rect, const CSevenSegment&
         const int middle = top + 30;
         const int bottom = top + 60;
         const QPolygon segments[7] = {
-            Horizontal(left + 2, right - 2, top, t),      Vertical(right, top + 2, middle - 2, t),
-            Vertical(right, middle + 2, bottom - 2, t),   Horizontal(left + 2, right - 2, bottom, t),
-            Vertical(left, middle + 2, bottom - 2, t),    Vertical(left, top + 2, middle - 2, t),
+            Horizontal(left + 2, right - 2, top, t),    Vertical(right, top + 2, middle - 2, t),
+            Vertical(right, middle + 2, bottom - 2, t), Horizontal(left + 2, right - 2, bottom, t),
+            Vertical(left, middle + 2, bottom - 2, t),  Vertical(left, top + 2, middle - 2, t),
             Horizontal(left + 2, right - 2, middle, t)};
         auto colour = [&](int s) {
             return Mix(kSegmentOff, kSegmentOn,
@@ -151,12 +160,26 @@ void DrawKeypad(QPainter& painter, const QRect& rect, const CKeypad& keypad) {
     }
 }
 
-void DrawButton(QPainter& painter, const QRect& rect, const CButton& button) {
+void DrawButton(QPainter& painter, const QRect& rect, const CButton& button, bool held) {
     painter.fillRect(rect, QColor(0x30, 0x30, 0x30));
     painter.setPen(QColor(0x10, 0x10, 0x10));
-    painter.setBrush(button.Held() ? QColor(0x70, 0x10, 0x10) : QColor(0xd0, 0x28, 0x20));
-    const int r = button.Held() ? 15 : 17;
+    held = held || button.Held();
+    const int r = held ? 15 : 17;
+    if (!button.Resets()) {
+        painter.setBrush(held ? QColor(0x70, 0x10, 0x10) : QColor(0xd0, 0x28, 0x20));
+        painter.drawEllipse(rect.center() + QPoint(1, 1), r, r);
+        return;
+    }
+    // The reset button is black, and grey where the chip has no MCLR reset,
+    // as the menu's command stands disabled there.
+    const bool works = Chip.profile == EChipProfile::Datasheet;
+    painter.setBrush(!works ? QColor(0x80, 0x80, 0x80)
+                     : held ? QColor(0x40, 0x40, 0x40)
+                            : QColor(0x10, 0x10, 0x10));
+    painter.setPen(works ? QColor(0xe0, 0xe0, 0xe0) : QColor(0x50, 0x50, 0x50));
     painter.drawEllipse(rect.center() + QPoint(1, 1), r, r);
+    painter.setFont(Font("DejaVu Sans", 9, true));
+    painter.drawText(rect, Qt::AlignCenter, QStringLiteral("RESET"));
 }
 
 void DrawLed(QPainter& painter, const QRect& rect, const CLed& led) {
@@ -226,7 +249,7 @@ QSize PartArtSize(const SPart& part) {
 }
 
 void DrawPart(QPainter& painter, const QRect& rect, const SPart& part, uint64_t cycle,
-              double cycleHz) {
+              double cycleHz, bool held) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, !std::holds_alternative<CLcd>(part));
     if (const auto* lcd = std::get_if<CLcd>(&part)) {
@@ -236,7 +259,7 @@ void DrawPart(QPainter& painter, const QRect& rect, const SPart& part, uint64_t 
     } else if (const auto* keypad = std::get_if<CKeypad>(&part)) {
         DrawKeypad(painter, rect, *keypad);
     } else if (const auto* button = std::get_if<CButton>(&part)) {
-        DrawButton(painter, rect, *button);
+        DrawButton(painter, rect, *button, held);
     } else if (const auto* led = std::get_if<CLed>(&part)) {
         DrawLed(painter, rect, *led);
     } else if (const auto* toggle = std::get_if<CSwitch>(&part)) {

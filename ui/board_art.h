@@ -14,9 +14,10 @@ class QPainter;
 QSize PartArtSize(const board::SPart& part);
 
 // Draws the part into rect (of PartArtSize). cycle and cycleHz give the
-// blinking cursor's phase.
+// blinking cursor's phase; held, that the user's hand holds it down (a reset
+// button, whose press is no state of the part).
 void DrawPart(QPainter& painter, const QRect& rect, const board::SPart& part, uint64_t cycle,
-              double cycleHz);
+              double cycleHz, bool held = false);
 
 // What the user's hand can hold in the part's picture at rect: each
 // keypad key with its label, a button or a switch (label 0) as a whole.

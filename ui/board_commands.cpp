@@ -41,6 +41,19 @@ CBoardCommands::CBoardCommands(CMainFrame& frame, CLumoDoc& doc)
     frame.addDockWidget(Qt::RightDockWidgetArea, m_pPane);
     m_pPane->hide();
     connect(frame.OutputView(), &CPaneView::Refreshing, m_pPane->View(), &CBoardView::Refresh);
+    connect(m_pPane, &CBoardPane::Refused, this,
+            [this](const QString& why) { m_frame.statusBar()->showMessage(why, kMessageMs); });
+    // The board's reset button is the MCLR command's other handle: the same
+    // input, refused where the command stands disabled.
+    connect(m_pPane->View(), &CBoardView::ResetPressed, this, [this] {
+        QAction* reset = m_frame.Action(ID_MCLR_RESET);
+        if (reset->isEnabled()) {
+            reset->trigger();
+        } else {
+            m_frame.statusBar()->showMessage(
+                tr("RESET (MCLR) radi samo na cipu po katalogu (Options)"), kMessageMs);
+        }
+    });
 
     QAction* view = frame.Action(ID_VIEW_BOARD);
     view->setCheckable(true);
@@ -59,8 +72,8 @@ CBoardCommands::CBoardCommands(CMainFrame& frame, CLumoDoc& doc)
     for (const auto& [id, handler] : commands) {
         connect(frame.Action(id), &QAction::triggered, this, [this, handler = handler] {
             if (m_frame.Assembling()) {
-                m_frame.statusBar()->showMessage(
-                    tr("Ploca ceka da se prevodjenje zavrsi"), kMessageMs);
+                m_frame.statusBar()->showMessage(tr("Ploca ceka da se prevodjenje zavrsi"),
+                                                 kMessageMs);
                 return;
             }
             (this->*handler)();
@@ -72,6 +85,12 @@ CBoardCommands::CBoardCommands(CMainFrame& frame, CLumoDoc& doc)
         FollowSource();
     });
     connect(&frame, &CMainFrame::Assembled, this, [this] { FollowSource(); });
+    // The parts' times (the LCD's busy time, a bit of the serial line, a
+    // bounce) are cycles of the clock: a board made for another clock is
+    // made again, and starts with a new run as after F7.
+    connect(frame.Time(), &CTimeCommands::OscillatorChanged, this, [this] {
+        if (m_board && Attach(m_path)) m_doc.OnRestart();
+    });
     UpdateCommands();
 }
 
@@ -84,9 +103,8 @@ CBoardCommands::~CBoardCommands() {
 void CBoardCommands::FollowSource() {
     const QString path =
         m_chosen ? m_path
-                 : FromLocal(board::BoardFileFor({}, SourceFileName.empty()
-                                                         ? std::string()
-                                                         : SourceFolder + SourceFileName));
+                 : FromLocal(board::BoardFileFor(
+                       {}, SourceFileName.empty() ? std::string() : SourceFolder + SourceFileName));
     Attach(path);
     // A board starts from its reset with the program: after F7 the run
     // begins again rather than going on with what the board showed before.
@@ -133,8 +151,8 @@ bool CBoardCommands::Attach(const QString& path) {
     m_made = made;
     m_pPane->SetBoard(m_board.get());
     ShowPane(true);
-    m_frame.statusBar()->showMessage(
-        tr("Ploca postavljena: ") + QFileInfo(path).fileName(), kMessageMs);
+    m_frame.statusBar()->showMessage(tr("Ploca postavljena: ") + QFileInfo(path).fileName(),
+                                     kMessageMs);
     return true;
 }
 
@@ -176,7 +194,8 @@ void CBoardCommands::UpdateCommands() {
 void CBoardCommands::OnOpenBoard() {
     const QString folder = FromLocal(SourceFolder);
     const QString path = m_doc.Dialogs()->GetOpenFileName(
-        {tr("Ploca"), {tr("Ploca (*.board.yaml *.yaml)"), tr("Svi fajlovi (*)")},
+        {tr("Ploca"),
+         {tr("Ploca (*.board.yaml *.yaml)"), tr("Svi fajlovi (*)")},
          QStringLiteral("yaml"),
          {},
          folder});

@@ -8,6 +8,13 @@
 // program runs without a board. Without a board the window is as it always
 // was: the "Ploca" pane is hidden.
 //
+// The board's reset button (a button on MCLR) triggers Options > "MCLR
+// reset"; where that command is disabled (the classic chip) the status bar
+// says why.
+//
+// A new oscillator frequency in Options makes the attached board again for
+// it, with a new run.
+//
 // A newly attached board starts with a new run (a restart), so it begins
 // from its reset state and the history has no keyframe of another board.
 // A board taken off is kept until the window goes, because the worker may

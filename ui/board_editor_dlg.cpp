@@ -63,15 +63,18 @@ QString FieldLabel(const std::string& key) {
     return QString::fromStdString(key);
 }
 
-QComboBox* PinBox(const std::string& value) {
+// withMclr: a button's pin, which may be the reset pin.
+QComboBox* PinBox(const std::string& value, bool withMclr = false) {
     auto* box = new QComboBox;
     box->addItem(QStringLiteral("-"), QString());
     for (int pin = 0; pin < kPinCount; ++pin) {
         const QString name = QString::fromLatin1(PinName(pin));
         box->addItem(name, name);
     }
-    const int pin = PinNamed(value);
-    box->setCurrentIndex(pin == kNoPin ? 0 : pin + 1);
+    if (withMclr) box->addItem(QString::fromLatin1(PinName(kMclrPin)), PinName(kMclrPin));
+    const int chosen =
+        box->findData(QString::fromStdString(value), Qt::UserRole, Qt::MatchFixedString);
+    box->setCurrentIndex(std::max(chosen, 0));
     return box;
 }
 }  // namespace
@@ -167,8 +170,8 @@ void CBoardEditorDlg::ShowFields() {
         QWidget* widget = nullptr;
         switch (field.kind) {
             case SFieldInfo::EKind::Text: {
-                auto* line = new QLineEdit(
-                    values.empty() ? QString() : QString::fromStdString(values.front()));
+                auto* line = new QLineEdit(values.empty() ? QString()
+                                                          : QString::fromStdString(values.front()));
                 connect(line, &QLineEdit::textEdited, this, [this, part, key](const QString& text) {
                     m_draft.Set(part, key, {text.trimmed().toStdString()}, false);
                     m_pParts->item(static_cast<int>(part))->setText(PartTitle(part));
@@ -177,7 +180,8 @@ void CBoardEditorDlg::ShowFields() {
                 break;
             }
             case SFieldInfo::EKind::Pin: {
-                QComboBox* box = PinBox(values.empty() ? std::string() : values.front());
+                QComboBox* box = PinBox(values.empty() ? std::string() : values.front(),
+                                        m_draft.Type(part) == "button");
                 connect(box, &QComboBox::currentIndexChanged, this, [this, part, key, box] {
                     m_draft.Set(part, key, {box->currentData().toString().toStdString()}, false);
                 });
@@ -193,7 +197,8 @@ void CBoardEditorDlg::ShowFields() {
                     boxes.push_back(PinBox(static_cast<size_t>(slot) < values.size()
                                                ? values[static_cast<size_t>(slot)]
                                                : std::string()));
-                    boxes.back()->setObjectName(QString::fromStdString(key) + QString::number(slot));
+                    boxes.back()->setObjectName(QString::fromStdString(key) +
+                                                QString::number(slot));
                     line->addWidget(boxes.back());
                 }
                 for (QComboBox* box : boxes) {
@@ -218,9 +223,8 @@ void CBoardEditorDlg::ShowFields() {
                 if (field.optional) box->addItem(QStringLiteral("-"), QString());
                 for (const char* choice : field.choices)
                     box->addItem(QString::fromLatin1(choice), QString::fromLatin1(choice));
-                const int at = values.empty()
-                                   ? 0
-                                   : box->findData(QString::fromStdString(values.front()));
+                const int at =
+                    values.empty() ? 0 : box->findData(QString::fromStdString(values.front()));
                 if (at < 0) {
                     // A value of the file's own stays as it was written.
                     box->addItem(QString::fromStdString(values.front()),

@@ -111,9 +111,12 @@ void CBoardView::paintEvent(QPaintEvent* /*event*/) {
     painter.setPen(Qt::white);
     for (size_t index = 0; index < m_places.size() && index < m_shown->parts.size(); ++index) {
         const SPlace& place = m_places[index];
-        painter.drawText(QRect(place.rect.x(), place.rect.y() - kTitleHeight, width(), kTitleHeight),
-                         Qt::AlignLeft | Qt::AlignVCenter, place.title);
-        DrawPart(painter, place.rect, m_shown->parts[index].part, cycle, cycleHz);
+        painter.drawText(
+            QRect(place.rect.x(), place.rect.y() - kTitleHeight, width(), kTitleHeight),
+            Qt::AlignLeft | Qt::AlignVCenter, place.title);
+        const bool held =
+            m_held != -1 && m_keys[static_cast<size_t>(m_held)].part == static_cast<int>(index);
+        DrawPart(painter, place.rect, m_shown->parts[index].part, cycle, cycleHz, held);
     }
 }
 
@@ -131,7 +134,13 @@ void CBoardView::mousePressEvent(QMouseEvent* event) {
     for (size_t index = 0; index < m_keys.size(); ++index) {
         if (!m_keys[index].rect.contains(at)) continue;
         m_held = static_cast<int>(index);
-        Act(true, m_keys[index]);
+        const auto part = static_cast<size_t>(m_keys[index].part);
+        if (part < m_shown->parts.size() && IsResetButton(m_shown->parts[part].part)) {
+            update();
+            emit ResetPressed();
+        } else {
+            Act(true, m_keys[index]);
+        }
         return;
     }
 }
@@ -145,6 +154,10 @@ void CBoardView::mouseReleaseEvent(QMouseEvent* event) {
     const auto* shown = m_shown && static_cast<size_t>(key.part) < m_shown->parts.size()
                             ? &m_shown->parts[static_cast<size_t>(key.part)].part
                             : nullptr;
-    // A switch flips on the press; its release is nothing.
-    if (shown && !std::holds_alternative<CSwitch>(*shown)) Act(false, key);
+    // A switch flips on the press, a reset is done with it; their release
+    // is nothing.
+    if (shown && !std::holds_alternative<CSwitch>(*shown) && !IsResetButton(*shown)) {
+        Act(false, key);
+    }
+    update();
 }

@@ -7,7 +7,8 @@
 // run, a step back) shows as the board then was; it keeps no state of the
 // parts itself. A press of the mouse on a key, a button or a switch and its
 // release go to the machine as the user's input, through the queue the pin
-// clicks take.
+// clicks take; a press of a reset button (on MCLR) is told to the window,
+// which resets the chip as its MCLR command does.
 #include <QWidget>
 #include <memory>
 #include <vector>
@@ -36,6 +37,9 @@ public:
 
     QSize sizeHint() const override { return m_size; }
     QSize minimumSizeHint() const override { return m_size; }
+
+signals:
+    void ResetPressed();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

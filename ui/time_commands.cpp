@@ -129,6 +129,7 @@ void CTimeCommands::SetOscillatorHz(double hz) {
     m_pAnalyser->SetOscillatorHz(hz);
     QSettings().setValue(kOscillatorKey, hz);
     UpdateStopwatch();
+    emit OscillatorChanged();
 }
 
 void CTimeCommands::AskOscillator() {

@@ -30,6 +30,9 @@ public:
     // Reads the clock now rather than at the next tick.
     void UpdateStopwatch();
 
+signals:
+    void OscillatorChanged();
+
 private:
     void AskOscillator();
 

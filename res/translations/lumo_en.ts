@@ -46,6 +46,10 @@
         <source>Ploca (*.board.yaml)</source>
         <translation>Board (*.board.yaml)</translation>
     </message>
+    <message>
+        <source>RESET (MCLR) radi samo na cipu po katalogu (Options)</source>
+        <translation>RESET (MCLR) works on the data-sheet chip only (Options)</translation>
+    </message>
 </context>
 <context>
     <name>CBoardEditorDlg</name>
@@ -199,6 +203,10 @@
     <message>
         <source>Ploca</source>
         <translation>Board</translation>
+    </message>
+    <message>
+        <source>Nije poslato: nalepljeno %1 znakova, terminal prima jos %2</source>
+        <translation>Not sent: %1 characters pasted, the terminal takes %2 more</translation>
     </message>
 </context>
 <context>

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "board_reader.h"
+#include "event_log.h"
 #include "history.h"
 #include "pin_input.h"
 #include "recording_message_box.h"
@@ -164,6 +165,36 @@ TEST_F(AttachedBoardTest, BounceFromTheQueueReplaysExactly) {
     History.GoTo(pressAt, m_cpu);
     EXPECT_EQ(RegisterFile[PORTB] & 1, 1);
     EXPECT_EQ(levels(), first);
+}
+
+// The history's memory counts each copy of the board its keyframes keep,
+// once for keyframes that share it; going back to the previous event stops
+// at the user's hand on the board.
+TEST_F(AttachedBoardTest, HistoryCountsTheBoardsCopiesAndStopsAtItsInputs) {
+    constexpr int kEvery = static_cast<int>(CHistory::kKeyframeEvery);
+    Load({});
+    History.Start();
+    Step(3 * kEvery + 10);
+    const size_t bare = History.MemoryBytes();
+
+    // A terminal makes a copy large enough to tell from the keyframes.
+    Attach("parts:\n  - button: {name: B, pin: RB0}\n  - serial: {name: T, tx: RB1}\n");
+    Load({});
+    History.Start();
+    Step(kEvery + 10);  // the first two keyframes share the board's copy
+    const uint64_t pressAt = InstructionCount;
+    ActOnBoard({SUserInput::EKind::Press, 0, 0});
+    Step(kEvery);
+    const uint64_t releaseAt = InstructionCount;
+    ActOnBoard({SUserInput::EKind::Release, 0, 0});
+    Step(kEvery);
+    const size_t copy = 2 * sizeof(SBoardPart);
+    const size_t boardBytes = History.MemoryBytes() - bare;
+    EXPECT_GE(boardBytes, 3 * copy);
+    EXPECT_LT(boardBytes, 4 * copy) << "one copy counted twice";
+
+    EXPECT_EQ(EventLog.LandmarkBefore(InstructionCount), releaseAt);
+    EXPECT_EQ(EventLog.LandmarkBefore(releaseAt), pressAt);
 }
 
 }  // namespace

@@ -27,9 +27,11 @@ TEST(BoardReader, EveryPartAsWritten) {
         "  - led: {pin: RA0, active: 0}\n"
         "  - led: {pin: RA1}\n"
         "  - serial: {name: TERM, tx: RB1, rx: RB2, baud: 2400, inverted: true}\n"
-        "  - switch: {pin: RB3, level: 1}\n");
-    ASSERT_EQ(board.parts.size(), 8u);
-    const char* names[] = {"LCD", "DISP", "keypad1", "START", "led1", "led2", "TERM", "switch1"};
+        "  - switch: {pin: RB3, level: 1}\n"
+        "  - button: {name: RESET, pin: mclr}\n");
+    ASSERT_EQ(board.parts.size(), 9u);
+    const char* names[] = {"LCD",  "DISP", "keypad1", "START", "led1",
+                           "led2", "TERM", "switch1", "RESET"};
     for (size_t i = 0; i < board.parts.size(); ++i) EXPECT_EQ(board.parts[i].name, names[i]);
     EXPECT_EQ(board.parts[3].line, 7);
     EXPECT_EQ(board.parts[3].column, 5);
@@ -48,6 +50,10 @@ TEST(BoardReader, EveryPartAsWritten) {
     EXPECT_EQ(keys.labels[3 * 4 + 2], '#');
     EXPECT_EQ(std::get<CSerialTerminal>(board.parts[6].part).Wiring().baud, 2400);
     EXPECT_TRUE(std::get<CSwitch>(board.parts[7].part).Level());
+    // The reset button drives no port line; the start button is no reset.
+    EXPECT_TRUE(IsResetButton(board.parts[8].part));
+    EXPECT_FALSE(IsResetButton(board.parts[3].part));
+    EXPECT_EQ(PartDrivenPins(board.parts[8].part), 0);
 
     EXPECT_TRUE(Read("").parts.empty());
     EXPECT_TRUE(Read("parts: []\n").parts.empty());
@@ -98,6 +104,11 @@ TEST(BoardReader, MalformedFilesNameTheirPlace) {
         {"parts:\n  - serial: {tx: RB1, rx: RB2}\n  - lcd: {data: [RB4, RB5, RB6, RB2], rs: "
          "RA0, e: RA1, rw: RA2}\n",
          "b.board.yaml:3:33: pin RB2 vec pokrece deo 'serial1'"},
+        {"parts:\n  - button: {pin: MCLR, pressed: 1}\n",
+         "b.board.yaml:2:34: button: MCLR resetuje cip niskim nivoom"},
+        {"parts:\n  - button: {pin: MCLR, bounce: {count: 2, ms: 1}}\n",
+         "b.board.yaml:2:33: button: taster na MCLR ne odskace"},
+        {"parts:\n  - led: {pin: MCLR}\n", "b.board.yaml:2:16: led: pin: nepoznat pin 'MCLR'"},
         {"parts:\n  - led: {pin: RB0\n", "b.board.yaml:3:1: "},
         {"parts:\n  - [led, RB0]\n", "b.board.yaml:2:5: deo: ocekuje se tacno jedan kljuc"},
     };

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "recording_message_box.h"
@@ -69,6 +70,45 @@ TEST(BoardScenarioTest, ExamplesPassAndAWrongTextFailsWithBothTexts) {
     EXPECT_EQ(report.steps[1].mismatches[0].expected, "== \"Zdravo\"");
     EXPECT_EQ(report.steps[1].mismatches[0].actual, "\"Zdravo!\"");
     EXPECT_EQ(report.steps[1].mismatches[1].actual, "nema takvog dela na ploci");
+}
+
+// A press of the board's reset button (on MCLR) is the MCLR reset: the
+// data-sheet chip starts again at word 0 with its EEPROM kept, a hold and a
+// release add nothing; the classic chip refuses it as it refuses "reset: MCLR".
+TEST(BoardScenarioTest, ResetButtonIsTheMclrReset) {
+    CRecordingMessageBox messages;
+    const fs::path folder = fs::temp_directory_path() / "lumo_reset_button";
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    fs::copy(fs::path(LUMO_SOURCE_DIR) / "examples" / "datasheet" / "eeprom_counter.asm", folder);
+    {
+        std::ofstream board(folder / "reset.board.yaml");
+        board << "parts:\n  - button: {name: RESET, pin: MCLR}\n";
+    }
+    auto play = [&](const std::string& chip, const std::string& steps) {
+        SScenario scenario;
+        std::string error;
+        const std::string yaml =
+            "program: eeprom_counter.asm\nboard: reset.board.yaml\nchip: " + chip +
+            "\nlimit: 100000\nsteps:\n" + steps;
+        EXPECT_TRUE(ReadScenarioText(yaml, (folder / "s.yaml").string(), &scenario, &error))
+            << error;
+        return CScenarioSession().Play(scenario, scenario.program, "");
+    };
+    const SScenarioReport datasheet = play("datasheet",
+                                           "  - run: {until: {PC: done}}\n"
+                                           "  - press: {RESET: 5 ms}\n"
+                                           "  - expect: {PC: 0}\n"
+                                           "  - run: {until: {PC: done}}\n"
+                                           "  - release: RESET\n"
+                                           "  - expect: {\"EEPROM[0]\": 2, PORTB: 2}\n");
+    EXPECT_TRUE(datasheet.passed);
+    for (const SStepReport& step : datasheet.steps) EXPECT_EQ(step.failure, "");
+
+    const SScenarioReport classic = play("classic", "  - press: RESET\n");
+    ASSERT_EQ(classic.steps.size(), 1u);
+    EXPECT_EQ(classic.steps[0].failure.find("reset: MCLR: klasican cip se ne resetuje"), 0u)
+        << classic.steps[0].failure;
 }
 
 }  // namespace

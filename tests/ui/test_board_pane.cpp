@@ -2,12 +2,15 @@
 // it, the pane shows what the parts show while the program runs, the mouse
 // holds keys, a malformed file is told in the messages pane, a recorded
 // session with key presses plays in lumo-run, and the editor writes a board
-// that attaches.
+// that attaches; a paste reaches the terminal as typed bytes, the reset
+// button is the MCLR command, and a new clock makes the board again.
 #include <QAction>
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
-#include <QListWidget>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QProcess>
 #include <QStatusBar>
 #include <QtTest>
@@ -19,12 +22,14 @@
 #include "board_view.h"
 #include "command_ids.h"
 #include "cpu_unit.h"
+#include "event_log.h"
 #include "lumo_doc.h"
 #include "main_frame.h"
 #include "messages_pane.h"
 #include "source_file.h"
 #include "state.h"
 #include "support/app_fixture.h"
+#include "time_commands.h"
 #include "view_test_hooks.h"
 
 using board::PartText;
@@ -39,6 +44,8 @@ private slots:
     void digitsShowTheCount();
     void heldKeyReachesTheProgramAndIsRecorded();
     void typedLineReachesTheTerminalsProgram();
+    void pasteGoesOutAsTypedBytesWhenItFits();
+    void resetButtonIsTheMclrCommandAndAClockRetimesTheBoard();
     void malformedBoardIsReportedAndLeavesNoPane();
     void editorWritesABoardThatAttaches();
 
@@ -93,8 +100,12 @@ void BoardPaneTest::examplesShowOnTheirBoards_data() {
     QTest::addColumn<QString>("part");
     QTest::addColumn<QString>("shown");
     // What each example's program writes, read off its source.
-    QTest::newRow("LCD, 4 bits") << "lcd_greeting" << "LCD" << "Zdravo!\nPIC16C84";
-    QTest::newRow("keypad waiting") << "keypad_lcd" << "LCD" << "Taster:";
+    QTest::newRow("LCD, 4 bits") << "lcd_greeting"
+                                 << "LCD"
+                                 << "Zdravo!\nPIC16C84";
+    QTest::newRow("keypad waiting") << "keypad_lcd"
+                                    << "LCD"
+                                    << "Taster:";
 }
 
 void BoardPaneTest::examplesShowOnTheirBoards() {
@@ -193,6 +204,96 @@ void BoardPaneTest::typedLineReachesTheTerminalsProgram() {
     QTest::keyClick(line, Qt::Key_Return);
     QTRY_COMPARE(Shows(app, "TERM"), QStringLiteral("OK\r"));
     QVERIFY(line->text().isEmpty());
+}
+
+void BoardPaneTest::pasteGoesOutAsTypedBytesWhenItFits() {
+    CAppUnderTest app;
+    LoadExample(app, QStringLiteral("serial_echo"));
+    SimSpeedMs = 0;
+    Trigger(app, ID_CONTINUOUS_RUN);
+    QLineEdit* line = Boards(app).Pane()->TypingLine(Boards(app).Board()->PartIndex("TERM"));
+    QVERIFY(line);
+    // The bytes the terminal was given, as the events pane lists them: an
+    // echo that answers byte by byte loses some of a burst, as on the bench.
+    auto typed = [](uint64_t since) {
+        QByteArray bytes;
+        for (const SEvent& event : EventLog.Since(since)) {
+            if (event.kind == EEventKind::Board &&
+                event.cause == static_cast<uint8_t>(EBoardEvent::Typed))
+                bytes += static_cast<char>(event.value);
+        }
+        return bytes;
+    };
+    // A line end goes out as Enter sends it; the line shows the last line.
+    const uint64_t before = EventLog.LastSerial();
+    QGuiApplication::clipboard()->setText(QStringLiteral("AB\nC"));
+    QTest::keyClick(line, Qt::Key_V, Qt::ControlModifier);
+    QTRY_COMPARE(typed(before), QByteArray("AB\rC"));
+    QCOMPARE(line->text(), QStringLiteral("C"));
+    // More than the terminal can take is refused whole, and said so.
+    const uint64_t fitted = EventLog.LastSerial();
+    QGuiApplication::clipboard()->setText(QString(100, QLatin1Char('x')));
+    QTest::keyClick(line, Qt::Key_V, Qt::ControlModifier);
+    QTRY_VERIFY(app.Frame().statusBar()->currentMessage().contains(QStringLiteral("100 znakova")));
+    const uint64_t refused = CycleCount;
+    QTRY_VERIFY(CycleCount > refused + 50000);
+    QCOMPARE(typed(fitted), QByteArray());
+    QCOMPARE(line->text(), QStringLiteral("C"));
+}
+
+void BoardPaneTest::resetButtonIsTheMclrCommandAndAClockRetimesTheBoard() {
+    CAppUnderTest app;
+    WriteBytes(m_folder->Path("brojac.asm"),
+               "        org 0\n"
+               "        goto start\n"
+               "        org 5\n"
+               "start   incf 0x0C,F\n"
+               "loop    goto loop\n"
+               "        end\n");
+    WriteBytes(m_folder->Path("brojac.board.yaml"),
+               "parts:\n  - button: {name: RESET, pin: MCLR}\n  - led: {pin: RB0}\n");
+    app.m_dialogs.m_openPaths.append(m_folder->Path("brojac.asm"));
+    Trigger(app, ID_FILE_OPEN);
+    Trigger(app, ID_ASSEMBLE);
+    QVERIFY(AssemblerEnded(app.Frame()));
+    QTRY_VERIFY(Boards(app).Board() != nullptr);
+    CBoardView* view = Boards(app).Pane()->View();
+    const QRect reset = view->KeyRect(Boards(app).Board()->PartIndex("RESET"), 0);
+    QVERIFY(!reset.isEmpty());
+    auto press = [&] {
+        QTest::mousePress(view, Qt::LeftButton, {}, reset.center());
+        QTest::mouseRelease(view, Qt::LeftButton, {}, reset.center());
+    };
+    auto resets = [] {
+        int count = 0;
+        for (const SEvent& event : EventLog.Since(0)) count += event.kind == EEventKind::Mclr;
+        return count;
+    };
+    const int before = resets();
+
+    // The classic chip has no MCLR reset: refused as the menu's command is.
+    press();
+    QTRY_VERIFY(app.Frame().statusBar()->currentMessage().contains(QStringLiteral("MCLR")));
+    QCOMPARE(resets(), before);
+
+    app.Frame().Action(ID_DATASHEET_CHIP)->setChecked(true);
+    QTRY_VERIFY(app.Frame().Action(ID_MCLR_RESET)->isEnabled());
+    QTRY_COMPARE(app.Doc().m_pWorker->m_runState.load(), RunState::WaitingToStart);
+    Trigger(app, ID_SINGLE_STEP);  // GOTO start
+    QTRY_COMPARE(int(PC), 5);
+    press();
+    QTRY_COMPARE(resets(), before + 1);
+    QTRY_COMPARE(int(PC), 0);
+
+    // Another clock makes the board again for it, with a new run.
+    const board::CAttachedBoard* old = Boards(app).Board();
+    app.Frame().Time()->SetOscillatorHz(20e6);
+    const board::CAttachedBoard* retimed = Boards(app).Board();
+    QVERIFY(retimed != old);
+    QCOMPARE(retimed->CycleHz(), 5e6);
+    app.Frame().Time()->SetOscillatorHz(20e6);
+    QCOMPARE(Boards(app).Board(), retimed);  // the same clock: the same board
+    app.Frame().Action(ID_DATASHEET_CHIP)->setChecked(false);
 }
 
 void BoardPaneTest::malformedBoardIsReportedAndLeavesNoPane() {
