@@ -1,4 +1,5 @@
 #include "assemble_command.h"
+#include "texts/translate.h"
 
 #include "event_log.h"
 #include "platform/message_box.h"
@@ -8,7 +9,7 @@
 bool OnAssemble(std::string* output, const std::function<void()>& assembled) {
     ResetForLoad();
     if (!RunAssembler(output)) {
-        AfxMessageBox("GRESKA: Proces nije dobro kreiran");
+        AfxMessageBox(Tr("GRESKA: Proces nije dobro kreiran"));
         return false;
     }
     if (assembled) assembled();

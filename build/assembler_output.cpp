@@ -1,4 +1,5 @@
 #include "assembler_output.h"
+#include "texts/translate.h"
 
 #include <sys/stat.h>
 
@@ -39,14 +40,14 @@ std::string MissingAssemblerOutput() {
         return ::stat(path.c_str(), &info) == 0;
     };
     const std::string listing = OutputFileName(SourceFileName, "lst");
-    if (!exists(SourceFolder + listing)) return "Prevodilac nije napravio listing " + listing + ".";
+    if (!exists(SourceFolder + listing)) return Fill(Tr("Prevodilac nije napravio listing %1."), {listing});
     std::string tail;
     long long length = 0;
     std::string error;
     const std::string object = OutputFileName(SourceFileName, "obj");
     if (ReadFileTail(SourceFolder + listing, kListingTailBytes, &tail, &length, &error) &&
         ListingReportsNoErrors(tail) && !exists(SourceFolder + object)) {
-        return "Prevodilac nije napravio objektni fajl " + object + ".";
+        return Fill(Tr("Prevodilac nije napravio objektni fajl %1."), {object});
     }
     return {};
 }
@@ -67,7 +68,7 @@ bool LoadAssemblerOutput() {
         return false;
     }
     if (!ListingReportsNoErrors(tail)) {
-        AfxMessageBox("GRESKA: Greske ispravljati u editoru.");
+        AfxMessageBox(Tr("GRESKA: Greske ispravljati u editoru."));
         return false;
     }
 

@@ -2,6 +2,7 @@
 #include <cstdint>
 
 #include "relaxed.h"
+#include "texts/translate.h"
 
 // The chip's eight-level return stack, kept apart from both memories. It is a
 // ring: a ninth push overwrites the oldest entry, a pop from an empty stack
@@ -20,7 +21,7 @@ public:
         if (count < 8) [[likely]] {
             count += 1;
         } else {
-            Tell("Stek je pun");
+            Tell(Tr("Stek je pun"));
         }
         top = at == 7 ? 0 : at + 1;
     }
@@ -28,7 +29,7 @@ public:
         if (count > 0) [[likely]] {
             count -= 1;
         } else {
-            Tell("Stek je prazan");
+            Tell(Tr("Stek je prazan"));
         }
         const int32_t at = top == 0 ? 7 : top - 1;
         top = at;

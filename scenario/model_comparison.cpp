@@ -6,6 +6,7 @@
 
 #include "pin_word.h"
 #include "source_map.h"
+#include "texts/translate.h"
 
 namespace scenario {
 
@@ -37,7 +38,7 @@ std::string Micros(uint64_t cycles, double clockHz) {
 }
 
 const char* DirectionName(int value) {
-    return value ? "ulaz" : "izlaz";
+    return value ? Tr("ulaz") : Tr("izlaz");
 }
 
 // "prog.asm:23" for the word, when the last assembly left a map saying so.
@@ -125,31 +126,30 @@ void CModelComparer::Check(uint64_t cycle, uint32_t word, uint16_t pc) {
 
 std::string DivergenceText(const SDivergence& divergence, double clockHz) {
     const std::string pin = PinAt(divergence.pin).name;
-    std::string text = "ciklus " + std::to_string(divergence.cycle) + " (" +
-                       Micros(divergence.cycle, clockHz) + " us): ";
-    if (divergence.direction) {
-        text += pin + " je " + DirectionName(divergence.program) + ", u modelu " +
-                DirectionName(divergence.model);
-    } else {
-        text += pin + " je " + std::to_string(divergence.program) + ", u modelu " +
-                std::to_string(divergence.model);
-    }
+    std::string text = Fill(Tr("ciklus %1 (%2 us): "),
+                            {std::to_string(divergence.cycle), Micros(divergence.cycle, clockHz)});
+    const std::string program = divergence.direction ? DirectionName(divergence.program)
+                                                     : std::to_string(divergence.program);
+    const std::string model = divergence.direction ? DirectionName(divergence.model)
+                                                   : std::to_string(divergence.model);
+    text += Fill(Tr("%1 je %2, u modelu %3"), {pin, program, model});
     const std::string place = SourcePlace(divergence.pc);
     char pc[8];
     std::snprintf(pc, sizeof pc, "0x%04X", divergence.pc);
-    text += "; program je bio na " + (place.empty() ? std::string() : place + ", ") + "PC " + pc;
+    text += Fill(Tr("; program je bio na %1PC %2"),
+                 {place.empty() ? std::string() : place + ", ", pc});
     return text;
 }
 
 SStepReport ComparisonStep(const std::optional<SDivergence>& divergence, uint64_t tolerance,
                            double clockHz, int points) {
     SStepReport step;
-    step.step = "poredjenje sa modelom (tolerancija " + std::to_string(tolerance) + " ciklusa)";
+    step.step = Fill(Tr("poredjenje sa modelom (tolerancija %1 ciklusa)"), {std::to_string(tolerance)});
     step.points = points;
     step.cycles = divergence ? divergence->cycle : 0;
     step.result = divergence ? EStepResult::Failed : EStepResult::Held;
     if (divergence)
-        step.failure = "prvo odstupanje od modela: " + DivergenceText(*divergence, clockHz);
+        step.failure = Fill(Tr("prvo odstupanje od modela: %1"), {DivergenceText(*divergence, clockHz)});
     return step;
 }
 

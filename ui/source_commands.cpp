@@ -1,4 +1,5 @@
 #include "source_commands.h"
+#include "texts/translate.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -147,7 +148,7 @@ void CSourceCommands::OnAssemblerEnded(const QByteArray& bytes, CAssemblerProces
     bool loaded = false;
     switch (how) {
         case CAssemblerProcess::EEnd::FailedToStart:
-            AfxMessageBox("GRESKA: Proces nije dobro kreiran");
+            AfxMessageBox(Tr("GRESKA: Proces nije dobro kreiran"));
             break;
         case CAssemblerProcess::EEnd::Cancelled:
             m_notes.append(tr(kCancelledNote));
