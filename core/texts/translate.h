@@ -1,6 +1,6 @@
 #pragma once
 // The Qt-free layers' counterpart of the window's tr(): a text the user reads
-// is written in Serbian, wrapped in Tr(), and its English stands in the
+// is written in Serbian and given to Tr, and its English stands in the
 // catalogue of its layer (english_*.cpp here). A text with values in it names
 // them %1, %2, ... and is filled after translation, so that English may put
 // them in its own order; the check explanations keep their printf
