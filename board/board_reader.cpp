@@ -191,8 +191,8 @@ bool CReader::Pin(const YAML::Node& node, const std::string& what, int* pin) {
                     Fill(Tr("%1: nepoznat pin '%2' (poznati: RA0-RA4, RB0-RB7)"), {what, text}));
     }
     if (m_use.pins & PinBit(*pin)) {
-        return Fail(node, Fill(Tr("%1: pin %2 je u ovom delu vec upotrebljen"),
-                               {what, PinName(*pin)}));
+        return Fail(node,
+                    Fill(Tr("%1: pin %2 je u ovom delu vec upotrebljen"), {what, PinName(*pin)}));
     }
     m_use.pins |= PinBit(*pin);
     m_use.marks[*pin] = node.Mark();
@@ -220,7 +220,8 @@ bool CReader::Pins(const YAML::Node& node, const std::string& what, size_t fewes
 bool CReader::Settings(const YAML::Node& node, const std::string& type,
                        const std::vector<std::string>& known) {
     if (!node.IsMap())
-        return Fail(node, Fill(Tr("%1: ocekuje se mapa podesavanja, na primer {pin: RB0}"), {type}));
+        return Fail(node,
+                    Fill(Tr("%1: ocekuje se mapa podesavanja, na primer {pin: RB0}"), {type}));
     std::set<std::string> seen;
     for (const auto& entry : node) {
         std::string key;
@@ -261,9 +262,8 @@ bool CReader::Document(const YAML::Node& root) {
 
 bool CReader::Part(const YAML::Node& node, int index) {
     if (!node.IsMap() || node.size() != 1) {
-        return Fail(node,
-                    Tr("deo: ocekuje se tacno jedan kljuc, vrsta dela (lcd, seven_segment, "
-                       "keypad, button, led, switch, serial)"));
+        return Fail(node, Tr("deo: ocekuje se tacno jedan kljuc, vrsta dela (lcd, seven_segment, "
+                             "keypad, button, led, switch, serial)"));
     }
     // Copies: the iterator's pair is a proxy that ends with the statement.
     const auto entry = node.begin();
@@ -332,11 +332,11 @@ bool CReader::CheckDrives(const SPart& part) {
         if (!(drives & PinBit(pin))) continue;
         if (m_driver[pin] != 0) {
             const SBoardPart& other = m_board->parts[m_driver[pin] - 1];
-            return Fail(m_use.marks[pin],
-                        Fill(Tr("pin %1 vec pokrece deo '%2' (red %3); dva dela ne mogu "
-                                "pokretati isti pin"),
-                             {PinName(pin), other.name,
-                              std::to_string(m_driverMark[pin].line + 1)}));
+            return Fail(
+                m_use.marks[pin],
+                Fill(Tr("pin %1 vec pokrece deo '%2' (red %3); dva dela ne mogu "
+                        "pokretati isti pin"),
+                     {PinName(pin), other.name, std::to_string(m_driverMark[pin].line + 1)}));
         }
     }
     for (int pin = 0; pin < kPinCount; ++pin) {
@@ -363,12 +363,12 @@ bool CReader::Lcd(const YAML::Node& node, SPart* part) {
         } else if (s == "20x4") {
             wiring.columns = 20, wiring.rows = 4;
         } else {
-            return Fail(size,
-                        Fill(Tr("lcd: size: ocekuje se 16x1, 16x2, 20x2 ili 20x4, a ne '%1'"),
-                             {text}));
+            return Fail(size, Fill(Tr("lcd: size: ocekuje se 16x1, 16x2, 20x2 ili 20x4, a ne '%1'"),
+                                   {text}));
         }
     }
-    if (!node["data"]) return Fail(node, Tr("lcd: nedostaje 'data' (4 pina D4-D7 ili 8 pinova D0-D7)"));
+    if (!node["data"])
+        return Fail(node, Tr("lcd: nedostaje 'data' (4 pina D4-D7 ili 8 pinova D0-D7)"));
     std::vector<int> data;
     if (!Pins(node["data"], "lcd: data", 4, 8, &data)) return false;
     if (data.size() != 4 && data.size() != 8) {
@@ -413,9 +413,9 @@ bool CReader::SevenSegment(const YAML::Node& node, SPart* part) {
         if (Lower(text) == "anode") {
             wiring.commonAnode = true;
         } else if (Lower(text) != "cathode") {
-            return Fail(common,
-                        Fill(Tr("seven_segment: common: ocekuje se cathode ili anode, a ne '%1'"),
-                             {text}));
+            return Fail(
+                common,
+                Fill(Tr("seven_segment: common: ocekuje se cathode ili anode, a ne '%1'"), {text}));
         }
     }
     wiring.digitActiveHigh = wiring.commonAnode;
@@ -463,12 +463,12 @@ bool CReader::Keypad(const YAML::Node& node, SPart* part) {
             }
             for (char ch : text) {
                 if (!std::isgraph(static_cast<unsigned char>(ch)) || ch == '.') {
-                    return Fail(row, Tr("keypad: keys: taster mora biti jedan vidljiv znak osim '.'"));
+                    return Fail(row,
+                                Tr("keypad: keys: taster mora biti jedan vidljiv znak osim '.'"));
                 }
                 if (!seen.insert(ch).second) {
-                    return Fail(row,
-                                Fill(Tr("keypad: keys: taster '%1' je naveden dvaput"),
-                                     {std::string(1, ch)}));
+                    return Fail(row, Fill(Tr("keypad: keys: taster '%1' je naveden dvaput"),
+                                          {std::string(1, ch)}));
                 }
             }
             labels.push_back(text);
@@ -493,7 +493,8 @@ bool CReader::Button(const YAML::Node& node, int index, SPart* part) {
     SBounce bounce;
     if (const YAML::Node b = node["bounce"]; b) {
         if (!Settings(b, "button: bounce", {"count", "ms"})) return false;
-        if (!b["count"] || !b["ms"]) return Fail(b, Tr("button: bounce: potrebni su 'count' i 'ms'"));
+        if (!b["count"] || !b["ms"])
+            return Fail(b, Tr("button: bounce: potrebni su 'count' i 'ms'"));
         double ms = 0;
         if (!Whole(b["count"], "button: bounce: count", 0, 100, &bounce.count) ||
             !Number(b["ms"], "button: bounce: ms", 0.001, 1000, &ms)) {

@@ -1,10 +1,10 @@
 #include "assemble_command.h"
-#include "texts/translate.h"
 
 #include "event_log.h"
 #include "platform/message_box.h"
 #include "source_file.h"
 #include "state.h"
+#include "texts/translate.h"
 
 bool OnAssemble(std::string* output, const std::function<void()>& assembled) {
     ResetForLoad();

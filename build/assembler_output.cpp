@@ -1,5 +1,4 @@
 #include "assembler_output.h"
-#include "texts/translate.h"
 
 #include <sys/stat.h>
 
@@ -10,6 +9,7 @@
 #include "platform/message_box.h"
 #include "source_file.h"
 #include "state.h"
+#include "texts/translate.h"
 
 namespace {
 // Enough of the listing's end for any error count.
@@ -40,7 +40,8 @@ std::string MissingAssemblerOutput() {
         return ::stat(path.c_str(), &info) == 0;
     };
     const std::string listing = OutputFileName(SourceFileName, "lst");
-    if (!exists(SourceFolder + listing)) return Fill(Tr("Prevodilac nije napravio listing %1."), {listing});
+    if (!exists(SourceFolder + listing))
+        return Fill(Tr("Prevodilac nije napravio listing %1."), {listing});
     std::string tail;
     long long length = 0;
     std::string error;

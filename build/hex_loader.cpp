@@ -1,5 +1,4 @@
 #include "hex_loader.h"
-#include "texts/translate.h"
 
 #include <array>
 #include <cstdint>
@@ -8,6 +7,7 @@
 
 #include "hex_digit.h"
 #include "state.h"
+#include "texts/translate.h"
 
 namespace {
 constexpr int kProgramWords = kProgramImageSize / 4;

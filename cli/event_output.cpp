@@ -25,8 +25,8 @@ std::string CheckEventText(const SEvent& event) {
     char word[8];
     std::snprintf(word, sizeof word, "0x%03X", static_cast<unsigned>(event.pc));
     return Fill(Tr("provera %1, linija %2 (rec %3): %4"),
-                {CheckKindName(static_cast<ECheckKind>(event.cause)),
-                 std::to_string(event.value), word, event.text});
+                {CheckKindName(static_cast<ECheckKind>(event.cause)), std::to_string(event.value),
+                 word, event.text});
 }
 
 std::string EventJson(const SEvent& event) {

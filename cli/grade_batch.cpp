@@ -240,7 +240,8 @@ void CBatch::Bury(SChild& child, const std::string& reason, bool kill) {
     std::string why = reason;
     if (why.empty()) {
         if (WIFSIGNALED(status)) {
-            why = Fill(Tr("simulacija je prekinuta signalom %1"), {std::to_string(WTERMSIG(status))});
+            why =
+                Fill(Tr("simulacija je prekinuta signalom %1"), {std::to_string(WTERMSIG(status))});
         } else {
             why = Fill(Tr("simulacija je zavrsila bez izvestaja (status %1)"),
                        {std::to_string(WEXITSTATUS(status))});
@@ -301,8 +302,7 @@ std::vector<SSubmissionResult> CBatch::Run() {
                        now - child.started > Bound(child.current)) {
                 char bound[64];
                 std::snprintf(bound, sizeof bound, "%.0f", BoundSeconds(child.current));
-                Bury(child,
-                     Fill(Tr("prekoracena vremenska granica od %1 s po scenariju"), {bound}),
+                Bury(child, Fill(Tr("prekoracena vremenska granica od %1 s po scenariju"), {bound}),
                      true);
             } else {
                 running.push_back(std::move(child));

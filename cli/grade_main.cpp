@@ -159,10 +159,10 @@ int main(int argc, char** argv) {
                 return kExitUsage;
             }
             if (!report.passed) {
-                std::fprintf(stderr, "lumo-grade: %s\n",
-                             Fill(Tr("model %1 ne prolazi ni sam scenario %2"),
-                                  {reference, scenario.name})
-                                 .c_str());
+                std::fprintf(
+                    stderr, "lumo-grade: %s\n",
+                    Fill(Tr("model %1 ne prolazi ni sam scenario %2"), {reference, scenario.name})
+                        .c_str());
             }
         }
         options.models = &models;

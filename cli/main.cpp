@@ -299,7 +299,8 @@ int main(int argc, char** argv) {
         return kExitLoadFailed;
     }
     if (!options.record.empty() && !WriteRecording(options)) {
-        std::fprintf(stderr, "lumo-run: %s\n", Fill(Tr("%1: upis nije uspeo"), {options.record}).c_str());
+        std::fprintf(stderr, "lumo-run: %s\n",
+                     Fill(Tr("%1: upis nije uspeo"), {options.record}).c_str());
         return kExitLoadFailed;
     }
     if (events) {

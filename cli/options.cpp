@@ -200,8 +200,8 @@ bool ParseRunOptions(int argc, char** argv, SRunOptions* options, std::string* e
             ++i;
         } else if (arg == "--steps" || arg == "--break" || arg == "--pin" || arg == "--scenario" ||
                    arg == "--junit" || arg == "--vcd" || arg == "--clock" || arg == "--events" ||
-                   arg == "--record" || arg == "--board" || arg == "--compare" ||
-                   arg == "--chip" || arg == "--lang") {
+                   arg == "--record" || arg == "--board" || arg == "--compare" || arg == "--chip" ||
+                   arg == "--lang") {
             if (!hasValue) {
                 *error = arg + " needs a value";
                 return false;

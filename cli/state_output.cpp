@@ -2,9 +2,9 @@
 
 #include <string>
 
+#include "chip_profile.h"
 #include "json_text.h"
 #include "source_map.h"
-#include "chip_profile.h"
 #include "state.h"
 #include "texts/translate.h"
 

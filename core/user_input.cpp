@@ -76,8 +76,9 @@ void ApplyUserInput(const SUserInput& input) {
 const char* RegisterEditRefusal(int address) {
     if (address < 0 || address >= kRegisterFileSize) return Tr("Takav registar ne postoji");
     if (address == INDF || address == INDF + kBank1) {
-        return Tr("INDF nije registar: upis ide u registar na koji pokazuje FSR, "
-                  "upisite vrednost tamo");
+        return Tr(
+            "INDF nije registar: upis ide u registar na koji pokazuje FSR, "
+            "upisite vrednost tamo");
     }
     if (address == PCL || address == PCL_BANK1) return Tr("PCL prati PC i ne moze se menjati");
     return nullptr;

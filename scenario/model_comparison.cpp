@@ -130,26 +130,28 @@ std::string DivergenceText(const SDivergence& divergence, double clockHz) {
                             {std::to_string(divergence.cycle), Micros(divergence.cycle, clockHz)});
     const std::string program = divergence.direction ? DirectionName(divergence.program)
                                                      : std::to_string(divergence.program);
-    const std::string model = divergence.direction ? DirectionName(divergence.model)
-                                                   : std::to_string(divergence.model);
+    const std::string model =
+        divergence.direction ? DirectionName(divergence.model) : std::to_string(divergence.model);
     text += Fill(Tr("%1 je %2, u modelu %3"), {pin, program, model});
     const std::string place = SourcePlace(divergence.pc);
     char pc[8];
     std::snprintf(pc, sizeof pc, "0x%04X", divergence.pc);
-    text += Fill(Tr("; program je bio na %1PC %2"),
-                 {place.empty() ? std::string() : place + ", ", pc});
+    text +=
+        Fill(Tr("; program je bio na %1PC %2"), {place.empty() ? std::string() : place + ", ", pc});
     return text;
 }
 
 SStepReport ComparisonStep(const std::optional<SDivergence>& divergence, uint64_t tolerance,
                            double clockHz, int points) {
     SStepReport step;
-    step.step = Fill(Tr("poredjenje sa modelom (tolerancija %1 ciklusa)"), {std::to_string(tolerance)});
+    step.step =
+        Fill(Tr("poredjenje sa modelom (tolerancija %1 ciklusa)"), {std::to_string(tolerance)});
     step.points = points;
     step.cycles = divergence ? divergence->cycle : 0;
     step.result = divergence ? EStepResult::Failed : EStepResult::Held;
     if (divergence)
-        step.failure = Fill(Tr("prvo odstupanje od modela: %1"), {DivergenceText(*divergence, clockHz)});
+        step.failure =
+            Fill(Tr("prvo odstupanje od modela: %1"), {DivergenceText(*divergence, clockHz)});
     return step;
 }
 

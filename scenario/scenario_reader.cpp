@@ -245,7 +245,8 @@ bool CReader::Document(const YAML::Node& root) {
             if (!Scalar(value, "chip", &name)) return false;
             m_scenario->chip = ChipProfileNamed(name);
             if (!m_scenario->chip) {
-                return Fail(value, Fill(Tr("chip: ocekuje se classic ili datasheet, a ne '%1'"), {name}));
+                return Fail(value,
+                            Fill(Tr("chip: ocekuje se classic ili datasheet, a ne '%1'"), {name}));
             }
         } else {
             return Fail(entry.first, Fill(Tr("nepoznat kljuc '%1' (poznati: name, program, board, "
@@ -307,9 +308,9 @@ bool CReader::PartAction(const YAML::Node& node, const std::string& kind, SStep*
     std::string name;
     if (node.IsMap()) {
         if (kind != "press" || node.size() != 1) {
-            return Fail(node,
-                        Fill(Tr("%1: ocekuje se deo ploce, na primer KEYS.5 ili {START: 20 ms}"),
-                             {kind}));
+            return Fail(
+                node,
+                Fill(Tr("%1: ocekuje se deo ploce, na primer KEYS.5 ili {START: 20 ms}"), {kind}));
         }
         const auto entry = *node.begin();
         if (!Scalar(entry.first, kind.c_str(), &name)) return false;
@@ -319,9 +320,9 @@ bool CReader::PartAction(const YAML::Node& node, const std::string& kind, SStep*
         char unit[8] = "";
         if (std::sscanf(hold.c_str(), "%lf %7s", &amount, unit) != 2 || !(amount > 0) ||
             amount > 1e9) {
-            return Fail(entry.second,
-                        Fill(Tr("%1: ocekuje se trajanje, na primer '20 ms', a ne '%2'"),
-                             {kind, hold}));
+            return Fail(
+                entry.second,
+                Fill(Tr("%1: ocekuje se trajanje, na primer '20 ms', a ne '%2'"), {kind, hold}));
         }
         const std::string u = unit;
         const double scale = u == "us" ? 1 : u == "ms" ? 1e3 : u == "s" ? 1e6 : 0;
@@ -445,9 +446,8 @@ bool CReader::Step(const YAML::Node& node) {
     } else if (kind == "set") {
         step.kind = EStepKind::Set;
         if (!value.IsMap() || value.size() == 0) {
-            return Fail(value,
-                        Tr("set: ocekuje se mapa pinova, registara ili W i vrednosti, "
-                           "na primer {RA0: 1, W: 5}"));
+            return Fail(value, Tr("set: ocekuje se mapa pinova, registara ili W i vrednosti, "
+                                  "na primer {RA0: 1, W: 5}"));
         }
         for (const auto& entry : value) {
             SSetting setting;
@@ -468,9 +468,9 @@ bool CReader::Step(const YAML::Node& node) {
         std::string what;
         if (!Scalar(value, "reset", &what)) return false;
         if (Upper(what) != "MCLR") {
-            return Fail(value,
-                        Fill(Tr("reset: jedini reset koji scenario zadaje je MCLR, a ne '%1'"),
-                             {what}));
+            return Fail(
+                value,
+                Fill(Tr("reset: jedini reset koji scenario zadaje je MCLR, a ne '%1'"), {what}));
         }
     } else {
         return FailAt(m_kindMark,
@@ -509,9 +509,9 @@ bool CReader::Run(const YAML::Node& node, SStep* step) {
         return true;
     }
     if (kind == "until") return Until(value, step);
-    return Fail(node.begin()->first,
-                Fill(Tr("run: nepoznat kljuc '%1' (poznati: cycles, instructions, us, until)"),
-                     {kind}));
+    return Fail(
+        node.begin()->first,
+        Fill(Tr("run: nepoznat kljuc '%1' (poznati: cycles, instructions, us, until)"), {kind}));
 }
 
 bool CReader::Until(const YAML::Node& node, SStep* step) {
@@ -641,10 +641,9 @@ bool CReader::Setting(const YAML::Node& key, const YAML::Node& value, SSetting* 
             if (!Whole(value, Tr("vrednost bajta"), 0, 0xFF, &number)) return false;
             break;
         default:
-            return Fail(
-                key, Fill(Tr("set: postavlja se pin (RA0-RA4, RB0-RB7), W, registar ili "
-                             "EEPROM[n], a ne '%1'"),
-                          {setting->target.name}));
+            return Fail(key, Fill(Tr("set: postavlja se pin (RA0-RA4, RB0-RB7), W, registar ili "
+                                     "EEPROM[n], a ne '%1'"),
+                                  {setting->target.name}));
     }
     setting->value = static_cast<int>(number);
     return true;
@@ -723,10 +722,10 @@ bool CReader::Condition(const YAML::Node& key, const YAML::Node& value, SConditi
         return true;
     }
     if (!ParseWhole(text, &condition->value) || condition->value > high) {
-        return Fail(value, Fill(Tr("%1: %2 od 0 do %3, s poredjenjem ==, !=, <, <=, > ili >= "
-                                   "ispred po zelji, a ne '%4'"),
-                                {condition->target.name, what, std::to_string(high),
-                                 value.Scalar()}));
+        return Fail(value,
+                    Fill(Tr("%1: %2 od 0 do %3, s poredjenjem ==, !=, <, <=, > ili >= "
+                            "ispred po zelji, a ne '%4'"),
+                         {condition->target.name, what, std::to_string(high), value.Scalar()}));
     }
     return true;
 }

@@ -115,7 +115,8 @@ std::string ReportText(const SScenarioReport& report) {
                          {mismatch.key, mismatch.expected, mismatch.actual}) +
                     "\n";
         }
-        for (const std::string& message : step.messages) text += "      " + Fill(Tr("poruka: %1"), {message}) + "\n";
+        for (const std::string& message : step.messages)
+            text += "      " + Fill(Tr("poruka: %1"), {message}) + "\n";
     }
     const int earned = EarnedPoints(report);
     text += Fill(report.passed ? Tr("PROSAO (%1/%2 poena), %3 ciklusa")

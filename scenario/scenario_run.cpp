@@ -414,9 +414,8 @@ std::string CScenarioStepper::StopReason(EStop stop) const {
 
 bool CScenarioStepper::ResolveName(STarget* target, std::string* failure) const {
     if (target->kind == ETargetKind::Eeprom && Chip.profile != EChipProfile::Datasheet) {
-        *failure = target->name +
-                   Tr(": klasican cip nema EEPROM; EEPROM ima cip po katalogu "
-                      "(chip: datasheet u scenariju ili lumo-run --chip datasheet)");
+        *failure = target->name + Tr(": klasican cip nema EEPROM; EEPROM ima cip po katalogu "
+                                     "(chip: datasheet u scenariju ili lumo-run --chip datasheet)");
         return false;
     }
     if (!target->programName) return true;
@@ -510,8 +509,8 @@ void CScenarioStepper::ExpectStep(const SStep& step, SStepReport* report) {
             mismatch.key = condition.target.name;
             mismatch.expected =
                 std::string(CompareText(condition.compare)) + " " + Quoted(condition.text);
-            mismatch.actual =
-                PartShows(condition.target, &shown) ? Quoted(shown) : Tr("nema takvog dela na ploci");
+            mismatch.actual = PartShows(condition.target, &shown) ? Quoted(shown)
+                                                                  : Tr("nema takvog dela na ploci");
             continue;
         }
         const int64_t actual = Current(condition.target);
@@ -524,9 +523,9 @@ void CScenarioStepper::ExpectStep(const SStep& step, SStepReport* report) {
         mismatch.actual = Shown(condition.target, actual);
     }
     if (!report->mismatches.empty()) {
-        report->failure = Fill(Tr("%1 od %2 ocekivanja nije ispunjeno"),
-                               {std::to_string(report->mismatches.size()),
-                                std::to_string(conditions.size())});
+        report->failure =
+            Fill(Tr("%1 od %2 ocekivanja nije ispunjeno"),
+                 {std::to_string(report->mismatches.size()), std::to_string(conditions.size())});
     }
 }
 
@@ -551,9 +550,8 @@ void CScenarioStepper::BoardStep(const SStep& step, SStepReport* report) {
     } else {
         const bool keypad = std::holds_alternative<board::CKeypad>(part);
         if (keypad != !step.key.empty()) {
-            report->failure =
-                keypad ? Fill(Tr("%1: navedite taster, na primer %1.5"), {step.part})
-                       : step.part + Tr(": ovaj deo nema tastere");
+            report->failure = keypad ? Fill(Tr("%1: navedite taster, na primer %1.5"), {step.part})
+                                     : step.part + Tr(": ovaj deo nema tastere");
             return;
         }
         if (keypad && !std::get<board::CKeypad>(part).Wiring().labels.empty() &&

@@ -1,5 +1,4 @@
 #include "source_commands.h"
-#include "texts/translate.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -31,6 +30,7 @@
 #include "source_map.h"
 #include "source_marks.h"
 #include "state.h"
+#include "texts/translate.h"
 
 namespace {
 const QString kSaveBeforeAssembleKey = QStringLiteral("Editor/SaveBeforeAssemble");

@@ -88,11 +88,12 @@ TEST_F(LumoRunLanguageTest, EveryLayerSpeaksTheLanguageAskedFor) {
         if (row.environment) {
             for (const std::string& setting : *row.environment) shown += "[" + setting + "] ";
         }
-        const SProcessResult run = RunProgram(BinPath("lumo-run"), args,
-                                              row.environment ? &*row.environment : nullptr);
+        const SProcessResult run =
+            RunProgram(BinPath("lumo-run"), args, row.environment ? &*row.environment : nullptr);
         for (const std::string& text : row.expected) {
             EXPECT_NE((run.out + run.err).find(text), std::string::npos)
-                << shown << "\nwants: " << text << "\n" << run.out << run.err;
+                << shown << "\nwants: " << text << "\n"
+                << run.out << run.err;
         }
     }
 }

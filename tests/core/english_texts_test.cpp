@@ -44,7 +44,8 @@ std::map<std::string, std::string> MarkedTexts() {
     std::map<std::string, std::string> texts;
     const std::regex call(R"((^|[^A-Za-z0-9_])Tr\()");
     for (const char* folder : {"core", "build", "scenario", "board", "cli", "ui"}) {
-        for (const auto& entry : fs::recursive_directory_iterator(fs::path(LUMO_SOURCE_DIR) / folder)) {
+        for (const auto& entry :
+             fs::recursive_directory_iterator(fs::path(LUMO_SOURCE_DIR) / folder)) {
             const std::string ext = entry.path().extension().string();
             if (ext != ".cpp" && ext != ".h") continue;
             std::ifstream in(entry.path());
@@ -88,8 +89,8 @@ std::string Values(const std::string& text) {
 
 TEST(EnglishTexts, EveryMarkedTextHasItsEnglishAndNoOtherStands) {
     std::map<std::string, const char*> catalogue;
-    for (auto layer : {CoreEnglish(), BuildEnglish(), ScenarioEnglish(), BoardEnglish(),
-                       CommandLineEnglish()}) {
+    for (auto layer :
+         {CoreEnglish(), BuildEnglish(), ScenarioEnglish(), BoardEnglish(), CommandLineEnglish()}) {
         for (const SEnglishText& text : layer) {
             EXPECT_TRUE(catalogue.emplace(text.serbian, text.english).second)
                 << "twice in the catalogue: " << text.serbian;
