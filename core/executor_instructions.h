@@ -6,7 +6,6 @@
 
 #include "event_log.h"
 #include "executor_interrupts.h"
-#include "texts/translate.h"
 
 class CExecutorInstructions : public CExecutorInterrupts {
 public:
@@ -277,7 +276,7 @@ public:
 
 private:
     [[gnu::cold, gnu::noinline]] static void ShowBadOperand() {
-        RunTimeMessage(Tr("GRESKA: Pogresna vrednost argumenta instrukcije"));
+        RunTimeMessage("GRESKA: Pogresna vrednost argumenta instrukcije");
     }
 
     // The decoder never produces bad operands; this guards the interface for

@@ -2,7 +2,6 @@
 #include <cstdint>
 
 #include "relaxed.h"
-#include "texts/translate.h"
 
 // The chip's eight-level return stack, kept apart from both memories. It is a
 // ring: a ninth push overwrites the oldest entry, a pop from an empty stack
@@ -21,7 +20,7 @@ public:
         if (count < 8) [[likely]] {
             count += 1;
         } else {
-            Tell(Tr("Stek je pun"));
+            Tell("Stek je pun");
         }
         top = at == 7 ? 0 : at + 1;
     }
@@ -29,7 +28,7 @@ public:
         if (count > 0) [[likely]] {
             count -= 1;
         } else {
-            Tell(Tr("Stek je prazan"));
+            Tell("Stek je prazan");
         }
         const int32_t at = top == 0 ? 7 : top - 1;
         top = at;

@@ -37,12 +37,13 @@ bool ReadLiterals(const std::string& text, size_t at, std::string* out) {
     }
 }
 
-// Every Tr("...") of the layers that may call it, by text, with where it
-// stands; a call on anything but a literal is listed under "" so that it
+// Every text given to Tr, or to a run-time message (which translates where it
+// is shown, off the run loop's path), in the layers that may call them, with
+// where it stands. Tr on anything but a literal is listed under "" so that it
 // fails: its text could not be checked.
 std::map<std::string, std::string> MarkedTexts() {
     std::map<std::string, std::string> texts;
-    const std::regex call(R"((^|[^A-Za-z0-9_])Tr\()");
+    const std::regex call(R"((^|[^A-Za-z0-9_])(Tr|RunTimeMessage|Tell)\()");
     for (const char* folder : {"core", "build", "scenario", "board", "cli", "ui"}) {
         for (const auto& entry :
              fs::recursive_directory_iterator(fs::path(LUMO_SOURCE_DIR) / folder)) {
@@ -58,7 +59,11 @@ std::map<std::string, std::string> MarkedTexts() {
                 if (text.compare(open, 5, "const") == 0) continue;  // the declaration
                 std::string literal;
                 const std::string where = entry.path().filename().string();
-                texts.emplace(ReadLiterals(text, open, &literal) ? literal : "", where);
+                if (ReadLiterals(text, open, &literal)) {
+                    texts.emplace(literal, where);
+                } else if ((*it)[2] == "Tr") {
+                    texts.emplace("", where);
+                }
             }
         }
     }
