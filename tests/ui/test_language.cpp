@@ -11,6 +11,7 @@
 #include "app_title.h"
 #include "board_reader.h"
 #include "command_ids.h"
+#include "cpu_unit.h"
 #include "help_window.h"
 #include "language_commands.h"
 #include "lumo_doc.h"
