@@ -145,8 +145,8 @@ void CCheckCommands::Show(const SEvent& event) {
         return;
     }
     m_frame.Messages()->AddLineAt(
-        tr("%1:%2: provera %3: %4").arg(file).arg(line + 1).arg(kind, text), file,
-        line + 1, kCheckInk);
+        tr("%1:%2: provera %3: %4").arg(file).arg(line + 1).arg(kind, text), file, line + 1,
+        kCheckInk);
 
     CEditView& editor = *m_frame.EditView();
     const QsciStyle style(kCheckNoteStyle, QString(), kCheckInk, kCheckPaper, editor.font());
