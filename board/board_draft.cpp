@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "board_reader.h"
+#include "texts/translate.h"
 
 namespace board {
 
@@ -90,7 +91,7 @@ bool CBoardDraft::Load(const std::string& path, std::string* error) {
     try {
         std::ifstream in(path, std::ios::binary);
         if (!in) {
-            *error = path + ": datoteka ne moze da se otvori";
+            *error = Fill(Tr("%1: datoteka ne moze da se otvori"), {path});
             return false;
         }
         root = YAML::Load(in);
@@ -106,12 +107,12 @@ bool CBoardDraft::Load(const std::string& path, std::string* error) {
     if (root.IsNull()) return true;
     const YAML::Node parts = root.IsMap() ? root["parts"] : YAML::Node();
     if (!parts || (!parts.IsSequence() && !parts.IsNull())) {
-        *error = where(root) + "ocekuje se mapa sa listom delova (parts)";
+        *error = where(root) + Tr("ocekuje se mapa sa listom delova (parts)");
         return false;
     }
     for (const YAML::Node& part : parts) {
         if (!part.IsMap() || part.size() != 1 || !part.begin()->second.IsMap()) {
-            *error = where(part) + "deo: ocekuje se vrsta dela i mapa podesavanja";
+            *error = where(part) + Tr("deo: ocekuje se vrsta dela i mapa podesavanja");
             m_parts.clear();
             return false;
         }

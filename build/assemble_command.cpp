@@ -4,11 +4,12 @@
 #include "platform/message_box.h"
 #include "source_file.h"
 #include "state.h"
+#include "texts/translate.h"
 
 bool OnAssemble(std::string* output, const std::function<void()>& assembled) {
     ResetForLoad();
     if (!RunAssembler(output)) {
-        AfxMessageBox("GRESKA: Proces nije dobro kreiran");
+        AfxMessageBox(Tr("GRESKA: Proces nije dobro kreiran"));
         return false;
     }
     if (assembled) assembled();

@@ -9,6 +9,7 @@
 #include "platform/message_box.h"
 #include "source_file.h"
 #include "state.h"
+#include "texts/translate.h"
 
 namespace {
 // Enough of the listing's end for any error count.
@@ -39,14 +40,15 @@ std::string MissingAssemblerOutput() {
         return ::stat(path.c_str(), &info) == 0;
     };
     const std::string listing = OutputFileName(SourceFileName, "lst");
-    if (!exists(SourceFolder + listing)) return "Prevodilac nije napravio listing " + listing + ".";
+    if (!exists(SourceFolder + listing))
+        return Fill(Tr("Prevodilac nije napravio listing %1."), {listing});
     std::string tail;
     long long length = 0;
     std::string error;
     const std::string object = OutputFileName(SourceFileName, "obj");
     if (ReadFileTail(SourceFolder + listing, kListingTailBytes, &tail, &length, &error) &&
         ListingReportsNoErrors(tail) && !exists(SourceFolder + object)) {
-        return "Prevodilac nije napravio objektni fajl " + object + ".";
+        return Fill(Tr("Prevodilac nije napravio objektni fajl %1."), {object});
     }
     return {};
 }
@@ -67,7 +69,7 @@ bool LoadAssemblerOutput() {
         return false;
     }
     if (!ListingReportsNoErrors(tail)) {
-        AfxMessageBox("GRESKA: Greske ispravljati u editoru.");
+        AfxMessageBox(Tr("GRESKA: Greske ispravljati u editoru."));
         return false;
     }
 

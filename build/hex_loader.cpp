@@ -7,6 +7,7 @@
 
 #include "hex_digit.h"
 #include "state.h"
+#include "texts/translate.h"
 
 namespace {
 constexpr int kProgramWords = kProgramImageSize / 4;
@@ -20,11 +21,11 @@ struct SRecord {
 // One line without its line end; the fault as text when it is not a record.
 std::optional<SRecord> ParseRecord(const std::string& line, std::string* fault) {
     if (line.empty() || line[0] != ':') {
-        *fault = "zapis ne pocinje znakom ':'";
+        *fault = Tr("zapis ne pocinje znakom ':'");
         return std::nullopt;
     }
     if (line.size() < 11 || line.size() % 2 == 0) {
-        *fault = "zapis je prekratak ili nepotpun";
+        *fault = Tr("zapis je prekratak ili nepotpun");
         return std::nullopt;
     }
     std::vector<uint8_t> bytes;
@@ -32,19 +33,19 @@ std::optional<SRecord> ParseRecord(const std::string& line, std::string* fault) 
         const int high = StrictHexDigit(line[i]);
         const int low = StrictHexDigit(line[i + 1]);
         if (high < 0 || low < 0) {
-            *fault = "znak koji nije heksadecimalna cifra";
+            *fault = Tr("znak koji nije heksadecimalna cifra");
             return std::nullopt;
         }
         bytes.push_back(static_cast<uint8_t>(16 * high + low));
     }
     if (bytes.size() != bytes[0] + 5u) {
-        *fault = "duzina zapisa ne odgovara broju bajtova";
+        *fault = Tr("duzina zapisa ne odgovara broju bajtova");
         return std::nullopt;
     }
     uint8_t sum = 0;
     for (uint8_t byte : bytes) sum = static_cast<uint8_t>(sum + byte);
     if (sum != 0) {
-        *fault = "pogresan kontrolni zbir";
+        *fault = Tr("pogresan kontrolni zbir");
         return std::nullopt;
     }
     SRecord record;
@@ -52,11 +53,11 @@ std::optional<SRecord> ParseRecord(const std::string& line, std::string* fault) 
     record.type = bytes[3];
     record.data.assign(bytes.begin() + 4, bytes.end() - 1);
     if (record.type > 5) {
-        *fault = "nepoznat tip zapisa " + std::to_string(record.type);
+        *fault = Fill(Tr("nepoznat tip zapisa %1"), {std::to_string(record.type)});
         return std::nullopt;
     }
     if ((record.type == 2 || record.type == 4) && record.data.size() != 2) {
-        *fault = "zapis prosirene adrese mora imati dva bajta";
+        *fault = Tr("zapis prosirene adrese mora imati dva bajta");
         return std::nullopt;
     }
     return record;
@@ -81,7 +82,7 @@ bool LoadHexRecords(const std::string& text, std::string* error) {
         std::string fault;
         const std::optional<SRecord> record = ParseRecord(line, &fault);
         if (!record) {
-            *error = "red " + std::to_string(lineNumber) + ": " + fault;
+            *error = Fill(Tr("red %1: %2"), {std::to_string(lineNumber), fault});
             return false;
         }
         switch (record->type) {

@@ -4,6 +4,7 @@
 
 #include "check_kinds.h"
 #include "state_output.h"
+#include "texts/translate.h"
 
 namespace {
 std::string Causes(uint8_t cause) {
@@ -21,11 +22,11 @@ std::string Causes(uint8_t cause) {
 }  // namespace
 
 std::string CheckEventText(const SEvent& event) {
-    char where[64];
-    std::snprintf(where, sizeof where, ", linija %d (rec 0x%03X): ", static_cast<int>(event.value),
-                  static_cast<unsigned>(event.pc));
-    return "provera " + std::string(CheckKindName(static_cast<ECheckKind>(event.cause))) + where +
-           event.text;
+    char word[8];
+    std::snprintf(word, sizeof word, "0x%03X", static_cast<unsigned>(event.pc));
+    return Fill(Tr("provera %1, linija %2 (rec %3): %4"),
+                {CheckKindName(static_cast<ECheckKind>(event.cause)), std::to_string(event.value),
+                 word, event.text});
 }
 
 std::string EventJson(const SEvent& event) {

@@ -20,6 +20,7 @@
 
 #include "scenario_session.h"
 #include "scenario_speed.h"
+#include "texts/translate.h"
 
 using namespace scenario;
 
@@ -174,7 +175,7 @@ void CBatch::Start(size_t submission, size_t first) {
     int fds[2];
     if (::pipe2(fds, O_CLOEXEC) != 0) {
         Fail(submission, first,
-             std::string("cev za proces se ne moze napraviti: ") + std::strerror(errno));
+             Fill(Tr("cev za proces se ne moze napraviti: %1"), {std::strerror(errno)}));
         if (first + 1 < m_scenarios.size()) m_queue.emplace_back(submission, first + 1);
         return;
     }
@@ -192,7 +193,7 @@ void CBatch::Start(size_t submission, size_t first) {
     if (pid < 0) {
         ::close(fds[0]);
         Fail(submission, first,
-             std::string("proces se ne moze pokrenuti: ") + std::strerror(errno));
+             Fill(Tr("proces se ne moze pokrenuti: %1"), {std::strerror(errno)}));
         if (first + 1 < m_scenarios.size()) m_queue.emplace_back(submission, first + 1);
         return;
     }
@@ -239,10 +240,11 @@ void CBatch::Bury(SChild& child, const std::string& reason, bool kill) {
     std::string why = reason;
     if (why.empty()) {
         if (WIFSIGNALED(status)) {
-            why = "simulacija je prekinuta signalom " + std::to_string(WTERMSIG(status));
+            why =
+                Fill(Tr("simulacija je prekinuta signalom %1"), {std::to_string(WTERMSIG(status))});
         } else {
-            why = "simulacija je zavrsila bez izvestaja (status " +
-                  std::to_string(WEXITSTATUS(status)) + ")";
+            why = Fill(Tr("simulacija je zavrsila bez izvestaja (status %1)"),
+                       {std::to_string(WEXITSTATUS(status))});
         }
     }
     Fail(child.submission, child.current, why);
@@ -300,8 +302,7 @@ std::vector<SSubmissionResult> CBatch::Run() {
                        now - child.started > Bound(child.current)) {
                 char bound[64];
                 std::snprintf(bound, sizeof bound, "%.0f", BoundSeconds(child.current));
-                Bury(child,
-                     std::string("prekoracena vremenska granica od ") + bound + " s po scenariju",
+                Bury(child, Fill(Tr("prekoracena vremenska granica od %1 s po scenariju"), {bound}),
                      true);
             } else {
                 running.push_back(std::move(child));
@@ -342,20 +343,21 @@ bool FindSubmissionProgram(const std::string& submission, std::string* program,
             }
         }
         if (sources.size() != 1) {
-            *failure = sources.empty() ? "u folderu nema .asm datoteke"
-                                       : "u folderu ima vise .asm datoteka";
+            *failure = sources.empty() ? Tr("u folderu nema .asm datoteke")
+                                       : Tr("u folderu ima vise .asm datoteka");
             return false;
         }
         *program = sources.front();
         return true;
     }
     if (!fs::is_regular_file(submission, error)) {
-        *failure = "predaja ne postoji ili nije datoteka ni folder";
+        *failure = Tr("predaja ne postoji ili nije datoteka ni folder");
         return false;
     }
     if (!HasExtension(submission, ".asm") && !HasExtension(submission, ".obj") &&
         !HasExtension(submission, ".hex")) {
-        *failure = "predaja mora biti .asm, .obj ili .hex datoteka ili folder sa .asm datotekom";
+        *failure =
+            Tr("predaja mora biti .asm, .obj ili .hex datoteka ili folder sa .asm datotekom");
         return false;
     }
     *program = submission;
@@ -413,17 +415,18 @@ bool DecodeCase(std::string* buffer, int* index, SCaseSummary* summary, bool* ma
 
 std::string ResultTable(const std::vector<SScenario>& scenarios,
                         const std::vector<SSubmissionResult>& results) {
-    size_t nameWidth = std::string("predaja").size();
+    const std::string submission = Tr("predaja");
+    size_t nameWidth = submission.size();
     for (const SSubmissionResult& r : results) nameWidth = std::max(nameWidth, r.name.size());
     std::vector<size_t> widths;
-    std::string text = Padded("predaja", nameWidth);
+    std::string text = Padded(submission, nameWidth);
     int total = 0;
     for (const SScenario& s : scenarios) {
         widths.push_back(std::max<size_t>(Stem(s.file).size(), 7));
         text += "  " + Padded(Stem(s.file), widths.back());
         total += s.points;
     }
-    text += "  ukupno\n";
+    text += "  " + std::string(Tr("ukupno")) + "\n";
     for (const SSubmissionResult& r : results) {
         text += Padded(r.name, nameWidth);
         for (size_t i = 0; i < r.cases.size(); ++i) {
@@ -445,7 +448,7 @@ std::string ResultTable(const std::vector<SScenario>& scenarios,
         }
         // The checks' notes cost no points: said after the failures.
         for (const SCaseSummary& c : r.cases) {
-            for (const std::string& note : c.notes) text += "    napomena: " + note + "\n";
+            for (const std::string& note : c.notes) text += "    " + Fill(Tr("napomena: %1"), {note}) + "\n";
         }
     }
     return text;

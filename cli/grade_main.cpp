@@ -1,8 +1,10 @@
 // lumo-grade: every submission of a class against every scenario, in
 // parallel, with a table, a CSV of the points and JUnit XML.
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -12,6 +14,8 @@
 #include "grade_batch.h"
 #include "scenario_reader.h"
 #include "scenario_speed.h"
+#include "texts/text_language.h"
+#include "texts/translate.h"
 
 using namespace scenario;
 
@@ -21,7 +25,7 @@ constexpr double kComparedRunSlowdown = 8;
 
 const char kGradeUsage[] =
     "usage: lumo-grade [-j N] [--csv FILE] [--junit FILE] [--vcd FOLDER] [--timeout SECONDS]\n"
-    "                  [--reference MODEL] [--checks] SCENARIO... -- SUBMISSION...\n"
+    "                  [--reference MODEL] [--checks] [--lang sr|en] SCENARIO... -- SUBMISSION...\n"
     "  SCENARIO        a scenario file (YAML); its program key is not used\n"
     "  SUBMISSION      an .asm (or .obj, .hex) file, or a folder holding one .asm file\n"
     "  -j N            run N submissions at a time (default: one per core)\n"
@@ -36,6 +40,9 @@ const char kGradeUsage[] =
     "  --timeout S     wall-clock bound of one scenario run in seconds (default: four\n"
     "                  times what the scenario's limit takes at this machine's\n"
     "                  measured speed, at least 20)\n"
+    "  --lang sr|en    the language of the table and the failures: Serbian or English;\n"
+    "                  without it English when LANGUAGE, LC_ALL, LC_MESSAGES or LANG\n"
+    "                  names en*, else Serbian. The CSV and JUnit names stay as they are\n"
     "Exit status: 0 when the batch was graded (whatever the points), 1 when a report\n"
     "could not be written, 2 for a wrong command line or a malformed scenario.\n";
 
@@ -61,7 +68,7 @@ bool WriteText(const std::string& path, const std::string& text) {
     }
     const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
     if (std::fclose(file) != 0 || !written) {
-        std::fprintf(stderr, "lumo-grade: %s: upis nije uspeo\n", path.c_str());
+        std::fprintf(stderr, "lumo-grade: %s\n", Fill(Tr("%1: upis nije uspeo"), {path}).c_str());
         return false;
     }
     return true;
@@ -76,6 +83,7 @@ int main(int argc, char** argv) {
     std::string reference;
     std::vector<std::string> scenarioFiles;
     std::vector<std::string> submissions;
+    std::optional<ELanguage> language;
     bool afterSeparator = false;
     bool checks = false;
     for (int i = 1; i < argc; ++i) {
@@ -87,7 +95,7 @@ int main(int argc, char** argv) {
         } else if (arg == "--checks") {
             checks = true;
         } else if (arg == "-j" || arg == "--csv" || arg == "--junit" || arg == "--vcd" ||
-                   arg == "--timeout" || arg == "--reference") {
+                   arg == "--timeout" || arg == "--reference" || arg == "--lang") {
             if (i + 1 >= argc) return Usage(arg + " needs a value");
             const std::string value = argv[++i];
             int number = 0;
@@ -102,6 +110,9 @@ int main(int argc, char** argv) {
                                  "'");
                 }
                 options.timeoutSeconds = number;
+            } else if (arg == "--lang") {
+                language = LanguageCoded(value);
+                if (!language) return Usage("--lang needs sr or en, not '" + value + "'");
             } else if (arg == "--csv") {
                 csv = value;
             } else if (arg == "--reference") {
@@ -117,6 +128,7 @@ int main(int argc, char** argv) {
             scenarioFiles.push_back(arg);
         }
     }
+    SetTextLanguage(language.value_or(LanguageOfEnvironment(std::getenv)));
     if (scenarioFiles.empty()) return Usage("no SCENARIO given");
     if (!afterSeparator || submissions.empty()) return Usage("no SUBMISSION given after --");
 
@@ -154,8 +166,10 @@ int main(int argc, char** argv) {
                 return kExitUsage;
             }
             if (!report.passed) {
-                std::fprintf(stderr, "lumo-grade: model %s ne prolazi ni sam scenario %s\n",
-                             reference.c_str(), scenario.name.c_str());
+                std::fprintf(
+                    stderr, "lumo-grade: %s\n",
+                    Fill(Tr("model %1 ne prolazi ni sam scenario %2"), {reference, scenario.name})
+                        .c_str());
             }
         }
         options.models = &models;

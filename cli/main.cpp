@@ -1,6 +1,7 @@
 // lumo-run: the simulator without its window. Loads a program, runs it as the
 // worker would but without pauses, and prints the processor state.
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <optional>
 #include <string>
@@ -29,6 +30,7 @@
 #include "source_map.h"
 #include "state.h"
 #include "state_output.h"
+#include "texts/translate.h"
 #include "vcd_writer.h"
 
 using namespace scenario;
@@ -211,8 +213,9 @@ std::optional<SScenarioReport> PlayBesideModel(CScenarioSession& session, const 
         return std::nullopt;
     }
     if (!run.report.passed) {
-        std::fprintf(stderr, "lumo-run: model %s ne prolazi ni sam scenario %s\n", model.c_str(),
-                     scenario.name.c_str());
+        std::fprintf(
+            stderr, "lumo-run: %s\n",
+            Fill(Tr("model %1 ne prolazi ni sam scenario %2"), {model, scenario.name}).c_str());
     }
     return PlayAgainstModel(session, scenario, program, run, vcdPath);
 }
@@ -267,6 +270,7 @@ int main(int argc, char** argv) {
     SRunOptions options;
     std::string error;
     if (!ParseRunOptions(argc, argv, &options, &error)) return Usage(error);
+    SetTextLanguage(options.language.value_or(LanguageOfEnvironment(std::getenv)));
     if (options.chip) ChipProfile = *options.chip;
     // A scenario without a board of its own plays on this one.
     std::unique_ptr<board::CAttachedBoard> attached;
@@ -306,7 +310,8 @@ int main(int argc, char** argv) {
         return kExitLoadFailed;
     }
     if (!options.record.empty() && !WriteRecording(options)) {
-        std::fprintf(stderr, "lumo-run: %s: upis nije uspeo\n", options.record.c_str());
+        std::fprintf(stderr, "lumo-run: %s\n",
+                     Fill(Tr("%1: upis nije uspeo"), {options.record}).c_str());
         return kExitLoadFailed;
     }
     if (events) {

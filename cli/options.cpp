@@ -15,10 +15,10 @@ const char kUsage[] =
     "usage: lumo-run [--steps N] [--break ADDR|LABEL]... [--pin NAME@K]... [--trace] [--json]\n"
     "                [--events FILE] [--back K] [--vcd FILE] [--clock FREQ] [--record FILE]\n"
     "                [--realtime [FACTOR]] [--until CONDITION] [--chip PROFILE] [--board FILE]\n"
-    "                [--checks [KINDS]]\n"
+    "                [--checks [KINDS]] [--lang sr|en]\n"
     "                PROGRAM\n"
     "       lumo-run --scenario FILE... [--json] [--junit FILE] [--vcd FILE] [--compare MODEL]\n"
-    "                [--board FILE] [--checks [KINDS]] [PROGRAM]\n"
+    "                [--board FILE] [--checks [KINDS]] [--lang sr|en] [PROGRAM]\n"
     "  PROGRAM        an object file (*.obj), an assembly source (*.asm) or a standard\n"
     "                 Intel HEX file (*.hex)\n"
     "  --steps N      run at most N instructions (default 1000)\n"
@@ -59,7 +59,11 @@ const char kUsage[] =
     "                 pcl_page, stack, isr_flag, rbif_read, isr_context, uninitialised,\n"
     "                 eeprom_sequence, wdt_reset, rmw_port); printed before the state (with\n"
     "                 --json as events), and written with --events; a scenario's report\n"
-    "                 lists them as notes\n";
+    "                 lists them as notes\n"
+    "  --lang sr|en   the language of the messages and reports for people: Serbian or\n"
+    "                 English; without it English when LANGUAGE, LC_ALL, LC_MESSAGES or\n"
+    "                 LANG names en*, else Serbian (LANG=C: Serbian); JSON keys, event\n"
+    "                 names and the files written keep their form\n";
 
 namespace {
 // Whole, non-negative numbers only: decimal, or hexadecimal after 0x.
@@ -197,7 +201,8 @@ bool ParseRunOptions(int argc, char** argv, SRunOptions* options, std::string* e
             ++i;
         } else if (arg == "--steps" || arg == "--break" || arg == "--pin" || arg == "--scenario" ||
                    arg == "--junit" || arg == "--vcd" || arg == "--clock" || arg == "--events" ||
-                   arg == "--record" || arg == "--board" || arg == "--compare" || arg == "--chip") {
+                   arg == "--record" || arg == "--board" || arg == "--compare" || arg == "--chip" ||
+                   arg == "--lang") {
             if (!hasValue) {
                 *error = arg + " needs a value";
                 return false;
@@ -211,6 +216,12 @@ bool ParseRunOptions(int argc, char** argv, SRunOptions* options, std::string* e
                 options->record = value;
             } else if (arg == "--compare") {
                 options->compare = value;
+            } else if (arg == "--lang") {
+                options->language = LanguageCoded(value);
+                if (!options->language) {
+                    *error = "--lang needs sr or en, not '" + value + "'";
+                    return false;
+                }
             } else if (arg == "--chip") {
                 options->chip = ChipProfileNamed(value);
                 if (!options->chip) {

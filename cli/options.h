@@ -7,6 +7,7 @@
 
 #include "chip_profile.h"
 #include "pin_condition.h"
+#include "texts/text_language.h"
 
 struct SPinSwitch {
     int port;            // register index of PORTA or PORTB
@@ -40,6 +41,7 @@ struct SRunOptions {
     double realTime = 0;                 // chip seconds per wall second; 0 unpaced
     SPinCondition until;                 // the pin trigger; empty for none
     uint32_t checks = 0;                 // the run-time checks switched on (CheckBit)
+    std::optional<ELanguage> language;   // of the texts for people; the environment's when absent
 };
 
 // Parses argv; on a mistake returns false with a one-line reason in *error.

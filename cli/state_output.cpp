@@ -2,10 +2,11 @@
 
 #include <string>
 
+#include "chip_profile.h"
 #include "json_text.h"
 #include "source_map.h"
-#include "chip_profile.h"
 #include "state.h"
+#include "texts/translate.h"
 
 using namespace scenario;
 
@@ -113,7 +114,7 @@ void PrintText(std::FILE* out, int64_t pass, ERunStatus status) {
         text += "R" + std::to_string(i) + "=" + std::to_string(RegisterFile[i]);
         text += (i % 10 == 9) ? "\n" : " ";
     }
-    text += " Izvrsila se: " + std::string(LastMnemonic.load()) + "\n\n";
+    text += " " + Fill(Tr("Izvrsila se: %1"), {LastMnemonic.load()}) + "\n\n";
     std::fputs(text.c_str(), out);
 }
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "platform/message_box.h"
 #include "state.h"
+#include "texts/translate.h"
 
 CEventLog EventLog;
 
@@ -178,6 +179,9 @@ void CEventLog::SetSink(std::function<void(const SEvent&)> sink) {
 
 void RunTimeMessage(const char* text) {
     if (EventLog.Muted()) return;
-    EventLog.RecordAtPassEnd(EEventKind::Message, 0, 0, text);
-    AfxMessageBox(text);
+    // Translated here, off the run loop's path: its callers hand over the
+    // Serbian literal and stay as small as they were.
+    const char* shown = Tr(text);
+    EventLog.RecordAtPassEnd(EEventKind::Message, 0, 0, shown);
+    AfxMessageBox(shown);
 }

@@ -10,6 +10,7 @@
 #include "platform/auto_reset_event.h"
 #include "platform/message_box.h"
 #include "state.h"
+#include "texts/translate.h"
 
 namespace {
 std::mutex QueueMutex;
@@ -108,7 +109,7 @@ bool IsInputPin(uint8_t port, uint8_t mask) {
 
 bool ClickPin(uint8_t port, uint8_t mask) {
     if (!IsInputPin(port, mask)) {
-        AfxMessageBox("Port je setovan kao izlazni");
+        AfxMessageBox(Tr("Port je setovan kao izlazni"));
         return false;
     }
     Submit({SUserInput::EKind::Pin, port, mask});

@@ -4,6 +4,7 @@
 #include "chip_executor.h"
 #include "program_checks.h"
 #include "state.h"
+#include "texts/translate.h"
 
 namespace {
 constexpr int kBank1 = 0x80;
@@ -73,11 +74,12 @@ void ApplyUserInput(const SUserInput& input) {
 }
 
 const char* RegisterEditRefusal(int address) {
-    if (address < 0 || address >= kRegisterFileSize) return "Takav registar ne postoji";
+    if (address < 0 || address >= kRegisterFileSize) return Tr("Takav registar ne postoji");
     if (address == INDF || address == INDF + kBank1) {
-        return "INDF nije registar: upis ide u registar na koji pokazuje FSR, "
-               "upisite vrednost tamo";
+        return Tr(
+            "INDF nije registar: upis ide u registar na koji pokazuje FSR, "
+            "upisite vrednost tamo");
     }
-    if (address == PCL || address == PCL_BANK1) return "PCL prati PC i ne moze se menjati";
+    if (address == PCL || address == PCL_BANK1) return Tr("PCL prati PC i ne moze se menjati");
     return nullptr;
 }

@@ -6,6 +6,7 @@
 
 #include "pin_word.h"
 #include "source_map.h"
+#include "texts/translate.h"
 
 namespace scenario {
 
@@ -37,7 +38,7 @@ std::string Micros(uint64_t cycles, double clockHz) {
 }
 
 const char* DirectionName(int value) {
-    return value ? "ulaz" : "izlaz";
+    return value ? Tr("ulaz") : Tr("izlaz");
 }
 
 // The source line of the word, when the last assembly left a map saying so.
@@ -142,25 +143,27 @@ SDifference DifferenceOf(const SDivergence& divergence, double clockHz) {
 std::string DifferenceText(const SDifference& difference) {
     char pc[8];
     std::snprintf(pc, sizeof pc, "0x%04X", difference.pc);
-    return "ciklus " + std::to_string(difference.cycle) + " (" + difference.time +
-           "): " + difference.pin + " je " + difference.program + ", u modelu " + difference.model +
-           "; program je bio na " +
-           (difference.file.empty()
-                ? std::string()
-                : difference.file + ":" + std::to_string(difference.line) + ", ") +
-           "PC " + pc;
+    const std::string place =
+        difference.file.empty() ? std::string()
+                                : difference.file + ":" + std::to_string(difference.line) + ", ";
+    return Fill(Tr("ciklus %1 (%2): "), {std::to_string(difference.cycle), difference.time}) +
+           Fill(Tr("%1 je %2, u modelu %3"),
+                {difference.pin, difference.program, difference.model}) +
+           Fill(Tr("; program je bio na %1PC %2"), {place, pc});
 }
 
 SStepReport ComparisonStep(const std::optional<SDivergence>& divergence, uint64_t tolerance,
                            double clockHz, int points) {
     SStepReport step;
-    step.step = "poredjenje sa modelom (tolerancija " + std::to_string(tolerance) + " ciklusa)";
+    step.step =
+        Fill(Tr("poredjenje sa modelom (tolerancija %1 ciklusa)"), {std::to_string(tolerance)});
     step.points = points;
     step.cycles = divergence ? divergence->cycle : 0;
     step.result = divergence ? EStepResult::Failed : EStepResult::Held;
     if (divergence) {
         step.difference = DifferenceOf(*divergence, clockHz);
-        step.failure = "prvo odstupanje od modela: " + DifferenceText(*step.difference);
+        step.failure =
+            Fill(Tr("prvo odstupanje od modela: %1"), {DifferenceText(*step.difference)});
     }
     return step;
 }

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "json_text.h"
+#include "texts/translate.h"
 
 namespace scenario {
 
@@ -27,9 +28,9 @@ const char* ResultLabel(EStepResult result) {
         case EStepResult::Held:
             return "ok       ";
         case EStepResult::Failed:
-            return "GRESKA   ";
+            return Tr("GRESKA   ");
         case EStepResult::Skipped:
-            return "preskocen";
+            return Tr("preskocen");
     }
     return "";
 }
@@ -60,8 +61,8 @@ std::string FirstFailure(const SScenarioReport& report) {
 std::string DifferenceTable(const SDifference& difference) {
     const std::string where =
         difference.file.empty() ? "-" : difference.file + ":" + std::to_string(difference.line);
-    const std::vector<std::string> head = {"ciklus", "vreme",   "pin",
-                                           "model",  "program", "linija programa"};
+    const std::vector<std::string> head = {Tr("ciklus"), Tr("vreme"),   "pin",
+                                           "model",      "program", Tr("linija programa")};
     const std::vector<std::string> row = {std::to_string(difference.cycle),
                                           difference.time,
                                           difference.pin,
@@ -127,7 +128,8 @@ std::string StepFailureText(const SScenarioReport& report, const SStepReport& st
     std::string failure = FileName(report.file) + line + " " + step.step + ": " + step.failure;
     if (!step.mismatches.empty()) {
         const SMismatch& first = step.mismatches.front();
-        failure += "; " + first.key + ": ocekivano " + first.expected + ", stvarno " + first.actual;
+        failure += "; " + Fill(Tr("%1: ocekivano %2, stvarno %3"),
+                               {first.key, first.expected, first.actual});
     }
     return failure;
 }
@@ -152,17 +154,22 @@ std::string ReportText(const SScenarioReport& report) {
         if (!step.failure.empty()) text += ": " + step.failure;
         text += "\n";
         for (const SMismatch& mismatch : step.mismatches) {
-            text += "      " + mismatch.key + ": ocekivano " + mismatch.expected + ", stvarno " +
-                    mismatch.actual + "\n";
+            text += "      " +
+                    Fill(Tr("%1: ocekivano %2, stvarno %3"),
+                         {mismatch.key, mismatch.expected, mismatch.actual}) +
+                    "\n";
         }
         if (step.difference) text += DifferenceTable(*step.difference);
-        for (const std::string& message : step.messages) text += "      poruka: " + message + "\n";
+        for (const std::string& message : step.messages)
+            text += "      " + Fill(Tr("poruka: %1"), {message}) + "\n";
     }
-    for (const SCheckNote& note : report.notes) text += "  napomena: " + NoteText(note) + "\n";
+    for (const SCheckNote& note : report.notes) text += "  " + Fill(Tr("napomena: %1"), {NoteText(note)}) + "\n";
     const int earned = EarnedPoints(report);
-    text += std::string(report.passed ? "PROSAO" : "PAO") + " (" + std::to_string(earned) + "/" +
-            std::to_string(report.points) + " poena), " + std::to_string(report.cycles) +
-            " ciklusa\n";
+    text += Fill(report.passed ? Tr("PROSAO (%1/%2 poena), %3 ciklusa")
+                               : Tr("PAO (%1/%2 poena), %3 ciklusa"),
+                 {std::to_string(earned), std::to_string(report.points),
+                  std::to_string(report.cycles)}) +
+            "\n";
     return text;
 }
 
@@ -215,7 +222,7 @@ std::string ReportJson(const SScenarioReport& report) {
 std::string NoteText(const SCheckNote& note) {
     const std::string where =
         note.file.empty() ? "" : ", " + note.file + ":" + std::to_string(note.line);
-    return "provera " + note.kind + where + ": " + note.text;
+    return Fill(Tr("provera %1%2: %3"), {note.kind, where, note.text});
 }
 
 SCaseSummary Summarize(const SScenarioReport& report) {
@@ -286,7 +293,7 @@ bool WriteJUnit(const std::string& path, const std::vector<SSuite>& suites, std:
     }
     const bool written = std::fwrite(xml.data(), 1, xml.size(), file) == xml.size();
     if (std::fclose(file) != 0 || !written) {
-        *error = path + ": upis nije uspeo";
+        *error = Fill(Tr("%1: upis nije uspeo"), {path});
         return false;
     }
     return true;

@@ -21,6 +21,7 @@
 #include "run_driver.h"
 #include "run_loop.h"
 #include "state.h"
+#include "texts/translate.h"
 #include "user_input.h"
 #include "vcd_writer.h"
 
@@ -280,7 +281,7 @@ int64_t CScenarioStepper::PassesBeforeLook(int64_t maxPasses) {
                     for (const SCondition& condition : m_scenario.steps[m_current].conditions) {
                         wanted += (wanted.empty() ? "" : ", ") + DescribeCondition(condition);
                     }
-                    out.failure = "uslov '" + wanted + "' nije ispunjen: " + out.failure;
+                    out.failure = Fill(Tr("uslov '%1' nije ispunjen: %2"), {wanted, out.failure});
                 }
             }
             if (EndStep()) break;
@@ -423,21 +424,19 @@ uint16_t CScenarioStepper::PcBeforeLastPass() const {
 }
 
 std::string CScenarioStepper::StopReason(EStop stop) const {
-    const std::string where = "PC " + Hex(PC, 4) + ", ciklus " + std::to_string(CycleCount.load());
+    const std::string cycle = std::to_string(CycleCount.load());
     if (stop == EStop::Limit) {
-        return "dostignuta granica od " + std::to_string(m_scenario.limit) + " ciklusa (" + where +
-               ")";
+        return Fill(Tr("dostignuta granica od %1 ciklusa (PC %2, ciklus %3)"),
+                    {std::to_string(m_scenario.limit), Hex(PC, 4), cycle});
     }
-    return std::string("PC je napustio program: ") + LastMnemonic.load() + " na adresi " +
-           Hex(PcBeforeLastPass(), 4) + " odveo je PC na " + Hex(PC, 4) + " (ciklus " +
-           std::to_string(CycleCount.load()) + ")";
+    return Fill(Tr("PC je napustio program: %1 na adresi %2 odveo je PC na %3 (ciklus %4)"),
+                {LastMnemonic.load(), Hex(PcBeforeLastPass(), 4), Hex(PC, 4), cycle});
 }
 
 bool CScenarioStepper::ResolveName(STarget* target, std::string* failure) const {
     if (target->kind == ETargetKind::Eeprom && Chip.profile != EChipProfile::Datasheet) {
-        *failure = target->name +
-                   ": klasican cip nema EEPROM; EEPROM ima cip po katalogu "
-                   "(chip: datasheet u scenariju ili lumo-run --chip datasheet)";
+        *failure = target->name + Tr(": klasican cip nema EEPROM; EEPROM ima cip po katalogu "
+                                     "(chip: datasheet u scenariju ili lumo-run --chip datasheet)");
         return false;
     }
     if (!target->programName) return true;
@@ -451,11 +450,10 @@ bool CScenarioStepper::ResolveName(STarget* target, std::string* failure) const 
         if (each.kind != CProgramSymbol::EKind::Register) continue;
         known += (known.empty() ? "" : ", ") + each.name;
     }
-    *failure = "nepoznato ime '" + target->name +
-               "': nije registar, bit ni pin cipa, a program nema promenljivu tog imena (" +
-               (known.empty() ? std::string("program nema imenovanih promenljivih")
-                              : "promenljive programa: " + known) +
-               ")";
+    *failure = Fill(Tr("nepoznato ime '%1': nije registar, bit ni pin cipa, a program nema "
+                       "promenljivu tog imena (%2)"),
+                    {target->name, known.empty() ? Tr("program nema imenovanih promenljivih")
+                                                 : Fill(Tr("promenljive programa: %1"), {known})});
     return false;
 }
 
@@ -467,8 +465,8 @@ bool CScenarioStepper::Resolve(const std::vector<SCondition>& conditions,
         if (condition.label.empty()) continue;
         condition.value = LookUpLabel(condition.label);
         if (condition.value == 0) {
-            *failure = condition.target.name + ": labela '" + condition.label +
-                       "' nije nadjena u listingu programa";
+            *failure = Fill(Tr("%1: labela '%2' nije nadjena u listingu programa"),
+                            {condition.target.name, condition.label});
             return false;
         }
     }
@@ -500,7 +498,7 @@ void CScenarioStepper::ClickStep(const SStep& step, SStepReport* report) {
         const bool wanted = step.kind == EStepKind::Click ||
                             ((RegisterFile[port] & mask) != 0) != (setting.value != 0);
         if (!IsInputPin(port, mask) || (wanted && !ClickPin(port, mask))) {
-            report->failure = target.name + ": Port je setovan kao izlazni";
+            report->failure = target.name + ": " + Tr("Port je setovan kao izlazni");
             return;
         }
     }
@@ -512,8 +510,8 @@ void CScenarioStepper::ClickStep(const SStep& step, SStepReport* report) {
 void CScenarioStepper::MclrStep(SStepReport* report) {
     if (!PressMclr()) {
         report->failure =
-            "reset: MCLR: klasican cip se ne resetuje preko MCLR; to radi cip po "
-            "katalogu (chip: datasheet u scenariju ili lumo-run --chip datasheet)";
+            Tr("reset: MCLR: klasican cip se ne resetuje preko MCLR; to radi cip po "
+               "katalogu (chip: datasheet u scenariju ili lumo-run --chip datasheet)");
         return;
     }
     ApplyPinClicks();
@@ -532,8 +530,8 @@ void CScenarioStepper::ExpectStep(const SStep& step, SStepReport* report) {
             mismatch.key = condition.target.name;
             mismatch.expected =
                 std::string(CompareText(condition.compare)) + " " + Quoted(condition.text);
-            mismatch.actual =
-                PartShows(condition.target, &shown) ? Quoted(shown) : "nema takvog dela na ploci";
+            mismatch.actual = PartShows(condition.target, &shown) ? Quoted(shown)
+                                                                  : Tr("nema takvog dela na ploci");
             continue;
         }
         const int64_t actual = Current(condition.target);
@@ -546,8 +544,9 @@ void CScenarioStepper::ExpectStep(const SStep& step, SStepReport* report) {
         mismatch.actual = Shown(condition.target, actual);
     }
     if (!report->mismatches.empty()) {
-        report->failure = std::to_string(report->mismatches.size()) + " od " +
-                          std::to_string(conditions.size()) + " ocekivanja nije ispunjeno";
+        report->failure =
+            Fill(Tr("%1 od %2 ocekivanja nije ispunjeno"),
+                 {std::to_string(report->mismatches.size()), std::to_string(conditions.size())});
     }
 }
 
@@ -555,7 +554,7 @@ void CScenarioStepper::BoardStep(const SStep& step, SStepReport* report) {
     board::CAttachedBoard* attached = Board();
     const int index = attached ? attached->PartIndex(step.part) : -1;
     if (index < 0) {
-        report->failure = step.part + ": nema takvog dela na ploci";
+        report->failure = step.part + ": " + Tr("nema takvog dela na ploci");
         return;
     }
     const auto address = static_cast<uint8_t>(index);
@@ -573,7 +572,7 @@ void CScenarioStepper::BoardStep(const SStep& step, SStepReport* report) {
     }
     if (step.kind == EStepKind::Type) {
         if (!std::holds_alternative<board::CSerialTerminal>(part)) {
-            report->failure = step.part + ": kucati se moze samo na terminalu (serial)";
+            report->failure = step.part + Tr(": kucati se moze samo na terminalu (serial)");
             return;
         }
         for (const char ch : step.text) {
@@ -582,15 +581,14 @@ void CScenarioStepper::BoardStep(const SStep& step, SStepReport* report) {
     } else {
         const bool keypad = std::holds_alternative<board::CKeypad>(part);
         if (keypad != !step.key.empty()) {
-            report->failure =
-                step.part + (keypad ? ": navedite taster, na primer " + step.part + ".5"
-                                    : ": ovaj deo nema tastere");
+            report->failure = keypad ? Fill(Tr("%1: navedite taster, na primer %1.5"), {step.part})
+                                     : step.part + Tr(": ovaj deo nema tastere");
             return;
         }
         if (keypad && !std::get<board::CKeypad>(part).Wiring().labels.empty() &&
             std::string(std::get<board::CKeypad>(part).Wiring().labels.data(), 16).find(step.key) ==
                 std::string::npos) {
-            report->failure = step.part + ": nema tastera '" + step.key + "'";
+            report->failure = Fill(Tr("%1: nema tastera '%2'"), {step.part, step.key});
             return;
         }
         const bool press = step.kind == EStepKind::Press;

@@ -4,6 +4,7 @@
 
 #include "program_loader.h"
 #include "state.h"
+#include "texts/translate.h"
 #include "vcd_writer.h"
 
 namespace scenario {
@@ -33,9 +34,10 @@ SScenarioReport CScenarioSession::Play(const SScenario& scenario, const std::str
     if (!m_loaded) {
         return UnloadedReport(
             scenario, program,
-            "program " + program +
-                (IsLoadableProgram(program) ? " nije preveden ili ucitan"
-                                            : " nije ucitan: mora biti *.asm, *.obj ili *.hex"));
+            Fill(IsLoadableProgram(program)
+                     ? Tr("program %1 nije preveden ili ucitan")
+                     : Tr("program %1 nije ucitan: mora biti *.asm, *.obj ili *.hex"),
+                 {program}));
     }
     CVcdWriter vcd;
     std::string error;

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "pin_word.h"
+#include "texts/translate.h"
 
 namespace scenario {
 
@@ -163,7 +164,7 @@ bool CVcdWriter::Close(uint64_t cycles, std::string* error) {
     const bool closed = std::fclose(m_file) == 0;
     m_file = nullptr;
     if (written && closed) return true;
-    *error = m_path + ": upis nije uspeo";
+    *error = Fill(Tr("%1: upis nije uspeo"), {m_path});
     return false;
 }
 

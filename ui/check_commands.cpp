@@ -141,16 +141,16 @@ void CCheckCommands::Show(const SEvent& event) {
     const int line = m_frame.Marks()->LineOfWord(event.pc);
     const QString file = QString::fromStdString(SourceFileName);
     if (line < 0) {
-        m_frame.Messages()->AddLine(QStringLiteral("provera %1: %2").arg(kind, text));
+        m_frame.Messages()->AddLine(tr("provera %1: %2").arg(kind, text));
         return;
     }
     m_frame.Messages()->AddLineAt(
-        QStringLiteral("%1:%2: provera %3: %4").arg(file).arg(line + 1).arg(kind, text), file,
-        line + 1, kCheckInk);
+        tr("%1:%2: provera %3: %4").arg(file).arg(line + 1).arg(kind, text), file, line + 1,
+        kCheckInk);
 
     CEditView& editor = *m_frame.EditView();
     const QsciStyle style(kCheckNoteStyle, QString(), kCheckInk, kCheckPaper, editor.font());
-    const QString note = QStringLiteral("provera %1: %2").arg(kind, text);
+    const QString note = tr("provera %1: %2").arg(kind, text);
     const QString before = editor.annotation(line);
     if (before.isEmpty()) {
         editor.annotate(line, note, style);

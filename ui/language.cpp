@@ -5,6 +5,8 @@
 #include <QSettings>
 #include <algorithm>
 
+#include "texts/text_language.h"
+
 namespace {
 constexpr SLanguage kLanguages[] = {{"sr", "Srpski"}, {"en", "English"}};
 const QString kLanguageKey = QStringLiteral("Opcije/Jezik");
@@ -43,6 +45,9 @@ CTranslation::CTranslation(const QString& code) {
     if (m_own.load(QStringLiteral(":/i18n/lumo_") + code)) {
         QCoreApplication::installTranslator(&m_own);
         g_active = code;
+        // The Qt-free layers' messages (run-time messages, the assembler's
+        // verdict, scenario and board texts) follow the window.
+        SetTextLanguage(LanguageCoded(code.toStdString()).value_or(ELanguage::Serbian));
     }
     // Qt's buttons and file dialogs; a language Qt ships no translation for
     // keeps Qt's English.
@@ -55,4 +60,5 @@ CTranslation::CTranslation(const QString& code) {
 CTranslation::~CTranslation() {
     // The translators remove themselves from the application as they go.
     g_active.clear();
+    SetTextLanguage(ELanguage::Serbian);
 }

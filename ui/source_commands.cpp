@@ -30,6 +30,7 @@
 #include "source_map.h"
 #include "source_marks.h"
 #include "state.h"
+#include "texts/translate.h"
 
 namespace {
 const QString kSaveBeforeAssembleKey = QStringLiteral("Editor/SaveBeforeAssemble");
@@ -147,7 +148,7 @@ void CSourceCommands::OnAssemblerEnded(const QByteArray& bytes, CAssemblerProces
     bool loaded = false;
     switch (how) {
         case CAssemblerProcess::EEnd::FailedToStart:
-            AfxMessageBox("GRESKA: Proces nije dobro kreiran");
+            AfxMessageBox(Tr("GRESKA: Proces nije dobro kreiran"));
             break;
         case CAssemblerProcess::EEnd::Cancelled:
             m_notes.append(tr(kCancelledNote));

@@ -278,6 +278,14 @@
         <source>Objasnjava tipicne greske programa dok radi, jednom po liniji</source>
         <translation>Explains the program&apos;s classic mistakes as it runs, once per line</translation>
     </message>
+    <message>
+        <source>provera %1: %2</source>
+        <translation>check %1: %2</translation>
+    </message>
+    <message>
+        <source>%1:%2: provera %3: %4</source>
+        <translation>%1:%2: check %3: %4</translation>
+    </message>
 </context>
 <context>
     <name>CChipCommands</name>

@@ -14,7 +14,8 @@ std::string BinPath(const std::string& name) {
     return std::string(LUMO_BIN_DIR) + "/" + name;
 }
 
-SProcessResult RunProgram(const std::string& program, const std::vector<std::string>& args) {
+SProcessResult RunProgram(const std::string& program, const std::vector<std::string>& args,
+                          const std::vector<std::string>* environment) {
     SProcessResult result;
     int outPipe[2];
     int errPipe[2];
@@ -29,8 +30,13 @@ SProcessResult RunProgram(const std::string& program, const std::vector<std::str
     std::vector<char*> argv;
     for (auto& arg : argvText) argv.push_back(arg.data());
     argv.push_back(nullptr);
+    std::vector<std::string> settings = environment ? *environment : std::vector<std::string>();
+    std::vector<char*> envp;
+    for (auto& setting : settings) envp.push_back(setting.data());
+    envp.push_back(nullptr);
     pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
+    const int spawned = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(),
+                                    environment ? envp.data() : environ);
     posix_spawn_file_actions_destroy(&actions);
     ::close(outPipe[1]);
     ::close(errPipe[1]);

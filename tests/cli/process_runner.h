@@ -10,7 +10,9 @@ struct SProcessResult {
     std::string err;
 };
 
-SProcessResult RunProgram(const std::string& program, const std::vector<std::string>& args);
+// With an environment, the program sees only its NAME=VALUE settings.
+SProcessResult RunProgram(const std::string& program, const std::vector<std::string>& args,
+                          const std::vector<std::string>* environment = nullptr);
 
 // The path of a program built into the build's bin folder.
 std::string BinPath(const std::string& name);

@@ -7,6 +7,8 @@
 # On a difference the outputs are kept and their folder is printed, so they
 # can be compared with those of an older build (run with --update there).
 set -uo pipefail
+# Serbian whatever the caller's locale, also when recording by hand.
+export LC_ALL=C.UTF-8
 bin=$(cd "$1" && pwd)
 src=$(cd "$2" && pwd)
 mode=${3:-}

@@ -9,11 +9,15 @@
 #include <QtTest>
 
 #include "app_title.h"
+#include "board_reader.h"
 #include "command_ids.h"
+#include "cpu_unit.h"
 #include "help_window.h"
 #include "language_commands.h"
+#include "lumo_doc.h"
 #include "main_frame.h"
 #include "speed_dlg.h"
+#include "state.h"
 #include "support/app_fixture.h"
 
 namespace {
@@ -87,6 +91,47 @@ private slots:
         QTEST(app.m_dialogs.m_openRequests[0].filters.value(0), "filter");
         QTEST(HelpDocumentPath(), "help");
         QVERIFY(QFile::exists(HelpDocumentPath()));
+    }
+
+    // Each row: the setting, the worker's message box on a ninth call, and a
+    // board reader's complaint; both come from the Qt-free layers, which
+    // follow the window's language and go back to Serbian with it.
+    void theQtFreeTextsFollowTheWindow_data() {
+        QTest::addColumn<QString>("setting");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("boardError");
+        QTest::newRow("Srpski") << "sr"
+                                << "Stek je pun"
+                                << "b.yaml:1:8: parts: ocekuje se lista delova";
+        QTest::newRow("English") << "en"
+                                 << "The stack is full"
+                                 << "b.yaml:1:8: parts: a list of parts expected";
+    }
+    void theQtFreeTextsFollowTheWindow() {
+        QFETCH(QString, setting);
+        ChooseInSettings(setting);
+        {
+            CAppUnderTest app;
+            ClearProgramImage();
+            int at = 4 * kStartAddress;
+            for (const char ch : std::string("2005"))
+                ProgramImage[at++] = ch;  // call 5, again and again
+            ProgramEnd = kProgramImageSize;
+            SimSpeedMs = 0;
+            QTRY_VERIFY(app.Doc().m_pWorker->m_bPaused);
+            app.Frame().Action(ID_CONTINUOUS_RUN)->trigger();
+            QTRY_VERIFY_WITH_TIMEOUT(!app.m_messages.Texts().empty(), 20000);
+            QTEST(QString::fromStdString(app.m_messages.Texts()[0]), "message");
+            app.Frame().Action(ID_STOP_SIMULATION)->trigger();
+            board::SBoard board;
+            std::string error;
+            QVERIFY(!board::ReadBoardText("parts: 5", "b.yaml", &board, &error));
+            QTEST(QString::fromStdString(error), "boardError");
+        }
+        std::string error;
+        board::SBoard board;
+        board::ReadBoardText("parts: 5", "b.yaml", &board, &error);
+        QCOMPARE(error, std::string("b.yaml:1:8: parts: ocekuje se lista delova"));
     }
 
     // The choice is kept and said to apply at the next start; the running
