@@ -16,6 +16,7 @@
 #include <memory>
 #include <vector>
 
+#include "profile_counters.h"
 #include "state.h"
 #include "user_input.h"
 
@@ -91,6 +92,7 @@ private:
         uint64_t pass;
         SChipState state;
         std::shared_ptr<const void> board;  // the attached board's state; null without one
+        std::vector<SProfileStep> profile;  // what the words gained since the keyframe before
     };
     struct SClick {
         uint64_t pass;

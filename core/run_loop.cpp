@@ -11,6 +11,7 @@
 #include "pin_trace.h"
 #include "pin_watch.h"
 #include "platform/message_box.h"
+#include "profile_counters.h"
 #include "state.h"
 
 namespace {
@@ -81,7 +82,20 @@ int64_t ArmPendingInterrupt(CChipExecutor& chip, int64_t passes) {
     return std::min<int64_t>(passes, 1);
 }
 
-// The passes, with (kInputs) or without the clicks and the history. Whatever
+// One instruction's pass; the profile takes the cycles it spent, interrupt
+// entries after it not included.
+template <EChipProfile P, bool kProfile>
+[[gnu::always_inline]] inline void ExecuteWord(CChipExecutor& chip, const SDecodedWord& word) {
+    [[maybe_unused]] const uint16_t at = chip.PC;
+    [[maybe_unused]] const uint64_t cyclesBefore = chip.CycleCount();
+    chip.Execute<true, P>(word);
+    chip.Timer0CycleStep<P>();
+    chip.EndPass<P>();
+    if constexpr (kProfile) Profile.Add(at, chip.CycleCount() - cyclesBefore);
+}
+
+// The passes, with (kInputs) or without the clicks and the history, and
+// with (kProfile) or without the profile's addition per pass. Whatever
 // reads the chip state from outside the loop (the history, the event log, a
 // message) is reached only on rare paths, after the working copy has been
 // published. A pass that nothing disturbs tests three things after it: a
@@ -89,7 +103,7 @@ int64_t ArmPendingInterrupt(CChipExecutor& chip, int64_t passes) {
 // the instruction count reached the next pass that needs a look (the
 // slice's end, a keyframe, the inputs, an interrupt's entry) and the
 // Attention counter for everything else (an accepted interrupt among them).
-template <bool kInputs, EChipProfile P>
+template <bool kInputs, EChipProfile P, bool kProfile>
 [[gnu::always_inline]] inline SPassesRun Passes(CInstructionSet& cpu, int64_t maxPasses) {
     constexpr bool kDatasheet = P == EChipProfile::Datasheet;
     SPassesRun run;
@@ -107,6 +121,7 @@ template <bool kInputs, EChipProfile P>
         ArmPendingInterrupt(chip, PassesToLook<kInputs>(maxPasses, chip.InstructionCount));
     uint64_t lookAt = chip.InstructionCount + stretch;
     const SDecodedWord* word = &cpu.WordAt(chip.PC);
+    if constexpr (kProfile) Profile.Counting();
     for (;;) {
         chip.InstructionCount += 1;
         // The pass in which a sleeping chip wakes runs no instruction; the
@@ -119,14 +134,10 @@ template <bool kInputs, EChipProfile P>
                 woke = chip.WakeUpFlagged();
                 if (woke) chip.Asleep = false;
             } else {
-                chip.Execute<true, P>(*word);
-                chip.Timer0CycleStep<P>();
-                chip.EndPass<P>();
+                ExecuteWord<P, kProfile>(chip, *word);
             }
         } else {
-            chip.Execute<true, P>(*word);
-            chip.Timer0CycleStep<P>();
-            chip.EndPass<P>();
+            ExecuteWord<P, kProfile>(chip, *word);
         }
         uint16_t pc = chip.PC;
         ShowPcl(pc);
@@ -223,24 +234,37 @@ bool PcInsideProgram() {
 
 // Flattened, so the working copy of the chip lives in registers; one
 // function per profile, so neither loop shares its registers with the other.
-template <EChipProfile P>
+// The profile chooses its loop once per slice, so the loop without it
+// carries not even a test of it.
+template <EChipProfile P, bool kProfile>
 [[gnu::flatten, gnu::noinline]] SPassesRun RunPassesOf(CInstructionSet& cpu, int64_t maxPasses) {
-    return Passes<true, P>(cpu, maxPasses);
+    return Passes<true, P, kProfile>(cpu, maxPasses);
+}
+
+template <EChipProfile P>
+SPassesRun RunPassesCounting(CInstructionSet& cpu, int64_t maxPasses) {
+    return Profile.on ? RunPassesOf<P, true>(cpu, maxPasses)
+                      : RunPassesOf<P, false>(cpu, maxPasses);
 }
 
 SPassesRun RunPasses(CInstructionSet& cpu, int64_t maxPasses) {
     PinTrigger.BeginSlice();
     const SPassesRun run = Chip.profile == EChipProfile::Datasheet
-                               ? RunPassesOf<EChipProfile::Datasheet>(cpu, maxPasses)
-                               : RunPassesOf<EChipProfile::Classic>(cpu, maxPasses);
+                               ? RunPassesCounting<EChipProfile::Datasheet>(cpu, maxPasses)
+                               : RunPassesCounting<EChipProfile::Classic>(cpu, maxPasses);
     History.SettleAtPresent();
     PinTrace.Reach(CycleCount);
     PublishAttachedBoard();
     return run;
 }
 
+template <EChipProfile P>
+bool ExecutePassOf(CInstructionSet& cpu) {
+    return Profile.on ? Passes<false, P, true>(cpu, 1).atBreakpoint
+                      : Passes<false, P, false>(cpu, 1).atBreakpoint;
+}
+
 bool ExecutePass(CInstructionSet& cpu) {
-    if (Chip.profile == EChipProfile::Datasheet)
-        return Passes<false, EChipProfile::Datasheet>(cpu, 1).atBreakpoint;
-    return Passes<false, EChipProfile::Classic>(cpu, 1).atBreakpoint;
+    if (Chip.profile == EChipProfile::Datasheet) return ExecutePassOf<EChipProfile::Datasheet>(cpu);
+    return ExecutePassOf<EChipProfile::Classic>(cpu);
 }
