@@ -83,7 +83,12 @@ std::vector<SRoutineFigures> RoutineFigures(const CDecodedProgram& program, int 
                                             const CSourceMap& map, const CWordFigures& words) {
     using EKind = SRoutineFigures::EKind;
     std::vector<SRoutineFigures> routines{{EKind::Main, resetVector, {}, 0, 0, 0}};
-    if (kInterruptVector != resetVector && program[kInterruptVector].op != EOp::None)
+    // An object file fills the words before its first with NOPs: the
+    // vector holds an interrupt routine when the source put code there or
+    // it ran.
+    const bool interrupt =
+        map.words[kInterruptVector].file >= 0 || words[kInterruptVector].count > 0;
+    if (kInterruptVector != resetVector && interrupt && program[kInterruptVector].op != EOp::None)
         routines.push_back({EKind::Interrupt, kInterruptVector, {}, 0, 0, 0});
     std::map<int, uint64_t> calls;  // by target
     for (int word = 0; word < kProgramWords; ++word) {

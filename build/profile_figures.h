@@ -50,7 +50,8 @@ struct SRoutineFigures {
     uint64_t cycles = 0;
     double share = 0;  // of every word's cycles, 0 to 1
 };
-// Main first, then the interrupt (when its vector holds code), then the
+// Main first, then the interrupt (when the source put code at its vector,
+// or it ran), then the
 // subroutines by address.
 std::vector<SRoutineFigures> RoutineFigures(const CDecodedProgram& program, int resetVector,
                                             const CSourceMap& map, const CWordFigures& words);

@@ -16,6 +16,8 @@
 #include "options.h"
 #include "pin_switch_goal.h"
 #include "pin_watch.h"
+#include "profile_counters.h"
+#include "profile_output.h"
 #include "program_loader.h"
 #include "real_time_pacer.h"
 #include "run_driver.h"
@@ -174,8 +176,9 @@ bool WriteRecording(const SRunOptions& options) {
     for (const SEvent& event : EventLog.Since(0)) {
         if (IsRecordedInput(event)) inputs.push_back(RecordedInputOf(event));
     }
-    const std::string text = RecordedScenario(options.record, options.program, options.clockHz,
-                                              inputs, board::BoardFileFor(options.board, options.program));
+    const std::string text =
+        RecordedScenario(options.record, options.program, options.clockHz, inputs,
+                         board::BoardFileFor(options.board, options.program));
     std::FILE* file = std::fopen(options.record.c_str(), "w");
     const bool written = file && std::fputs(text.c_str(), file) >= 0;
     if (file && std::fclose(file) != 0) return false;
@@ -231,10 +234,9 @@ int RunScenarios(const SRunOptions& options) {
     for (const SScenario& scenario : scenarios) {
         const std::string& program = options.program.empty() ? scenario.program : options.program;
         const SScenarioReport report =
-            options.compare.empty()
-                ? session.Play(scenario, program, VcdPathFor(options, scenario))
-                : PlayBesideModel(session, scenario, options.compare, program,
-                                  VcdPathFor(options, scenario));
+            options.compare.empty() ? session.Play(scenario, program, VcdPathFor(options, scenario))
+                                    : PlayBesideModel(session, scenario, options.compare, program,
+                                                      VcdPathFor(options, scenario));
         const std::string text = options.json ? ReportJson(report) + "\n" : ReportText(report);
         std::fputs(text.c_str(), stdout);
         std::fflush(stdout);
@@ -260,7 +262,8 @@ int main(int argc, char** argv) {
     if (options.chip) ChipProfile = *options.chip;
     // A scenario without a board of its own plays on this one.
     std::unique_ptr<board::CAttachedBoard> attached;
-    if (const std::string path = board::BoardFileFor(options.board, options.program); !path.empty()) {
+    if (const std::string path = board::BoardFileFor(options.board, options.program);
+        !path.empty()) {
         attached = AttachBoardFile(path, options.clockHz);
         if (!attached) return kExitLoadFailed;
     }
@@ -288,8 +291,13 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "lumo-run: %s\n", error.c_str());
         return kExitLoadFailed;
     }
+    Profile.on = !options.profile.empty();
     Run(options, &vcd);
     std::fflush(stdout);
+    if (!options.profile.empty() && !WriteProfile(options.profile, &error)) {
+        std::fprintf(stderr, "lumo-run: %s\n", error.c_str());
+        return kExitLoadFailed;
+    }
     if (!vcd.Close(CycleCount, &error)) {
         std::fprintf(stderr, "lumo-run: %s\n", error.c_str());
         return kExitLoadFailed;

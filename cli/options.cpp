@@ -15,7 +15,7 @@ const char kUsage[] =
     "usage: lumo-run [--steps N] [--break ADDR|LABEL]... [--pin NAME@K]... [--trace] [--json]\n"
     "                [--events FILE] [--back K] [--vcd FILE] [--clock FREQ] [--record FILE]\n"
     "                [--realtime [FACTOR]] [--until CONDITION] [--chip PROFILE] [--board FILE]\n"
-    "                [--checks [KINDS]]\n"
+    "                [--checks [KINDS]] [--profile FILE]\n"
     "                PROGRAM\n"
     "       lumo-run --scenario FILE... [--json] [--junit FILE] [--vcd FILE] [--compare MODEL]\n"
     "                [--board FILE] [PROGRAM]\n"
@@ -58,7 +58,11 @@ const char kUsage[] =
     "                 pcl_page, stack, isr_flag, rbif_read, isr_context, uninitialised,\n"
     "                 eeprom_sequence, wdt_reset, rmw_port); printed before the state (with\n"
     "                 --json as events), and written with --events; a scenario's report\n"
-    "                 lists them as notes\n";
+    "                 lists them as notes\n"
+    "  --profile FILE write how often each source line ran and its cycles as CSV\n"
+    "                 (file,line,count,cycles; every line with code) to FILE, and each\n"
+    "                 routine's calls, own cycles and share to FILE less .csv plus\n"
+    "                 -routines.csv\n";
 
 namespace {
 // Whole, non-negative numbers only: decimal, or hexadecimal after 0x.
@@ -196,8 +200,8 @@ bool ParseRunOptions(int argc, char** argv, SRunOptions* options, std::string* e
             ++i;
         } else if (arg == "--steps" || arg == "--break" || arg == "--pin" || arg == "--scenario" ||
                    arg == "--junit" || arg == "--vcd" || arg == "--clock" || arg == "--events" ||
-                   arg == "--record" || arg == "--board" || arg == "--compare" ||
-                   arg == "--chip") {
+                   arg == "--record" || arg == "--board" || arg == "--compare" || arg == "--chip" ||
+                   arg == "--profile") {
             if (!hasValue) {
                 *error = arg + " needs a value";
                 return false;
@@ -205,6 +209,8 @@ bool ParseRunOptions(int argc, char** argv, SRunOptions* options, std::string* e
             const std::string value = argv[++i];
             if (arg == "--events") {
                 options->eventsFile = value;
+            } else if (arg == "--profile") {
+                options->profile = value;
             } else if (arg == "--board") {
                 options->board = value;
             } else if (arg == "--record") {
@@ -279,6 +285,10 @@ bool ParseRunOptions(int argc, char** argv, SRunOptions* options, std::string* e
     }
     if (!options->compare.empty() && options->scenarios.empty()) {
         *error = "--compare runs scenarios beside the model: give --scenario FILE";
+        return false;
+    }
+    if (!options->profile.empty() && !options->scenarios.empty()) {
+        *error = "--profile profiles the run of PROGRAM: not with --scenario";
         return false;
     }
     if (!options->junit.empty() && options->scenarios.empty()) {

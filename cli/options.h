@@ -40,6 +40,7 @@ struct SRunOptions {
     double realTime = 0;                 // chip seconds per wall second; 0 unpaced
     SPinCondition until;                 // the pin trigger; empty for none
     uint32_t checks = 0;                 // the run-time checks switched on (CheckBit)
+    std::string profile;                 // the per-line profile's CSV; empty for none
 };
 
 // Parses argv; on a mistake returns false with a one-line reason in *error.

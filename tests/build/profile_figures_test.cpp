@@ -35,8 +35,6 @@ constexpr std::initializer_list<uint16_t> kCallAndLoop = {0x3003, 0x008C, 0x200A
 
 TEST_F(ProfileTest, CountsAndCyclesOfACallAndALoopAreThoseCountedByHand) {
     Load(kCallAndLoop);
-    PutText(4, "\0\0\0");  // no interrupt vector
-    PutText(9, "\0\0\0");
     Restart();
     // 5, 6, 7, A, B, A, B, A (skips), C, then 8 three times.
     Run(12);
@@ -61,12 +59,12 @@ TEST_F(ProfileTest, CountsAndCyclesOfACallAndALoopAreThoseCountedByHand) {
     EXPECT_EQ(lines[0].line, 6);
     EXPECT_EQ(lines[0].count, 1u);   // as often as its first word
     EXPECT_EQ(lines[0].cycles, 2u);  // both words' cycles
-    EXPECT_EQ(lines[3].line, 10);    // the unfilled word 9 has a line and never ran
+    EXPECT_EQ(lines[3].line, 10);    // word 9 has a line and never ran
     EXPECT_EQ(lines[3].count, 0u);
 
     const std::vector<SRoutineFigures> routines =
         RoutineFigures(LoadedProgram(), kStartAddress, map, ProfileNow());
-    ASSERT_EQ(routines.size(), 2u);  // word 4 holds no code: no interrupt
+    ASSERT_EQ(routines.size(), 2u);  // no line put code at word 4, and it never ran
     EXPECT_EQ(routines[0].kind, SRoutineFigures::EKind::Main);
     EXPECT_EQ(routines[0].cycles, 10u);
     EXPECT_EQ(routines[1].label, "wait");
