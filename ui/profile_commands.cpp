@@ -48,8 +48,9 @@ void CProfileCommands::Switch(bool on) {
     // cover the passes run while it was on.
     Profile.on = on;
     if (on && !m_placed) {
+        // Beside the window, below where the program memory pane first opens.
         const QRect window = m_frame.frameGeometry();
-        m_pPane->setGeometry(window.right() + 1 - kPaneWidth, window.bottom() + 1 - kPaneHeight,
+        m_pPane->setGeometry(window.right() + 1 + kPaneWidth, window.top() + window.height() / 2,
                              kPaneWidth, kPaneHeight);
         m_placed = true;
     }

@@ -58,9 +58,9 @@ QVariant CProgramMemoryModel::headerData(int section, Qt::Orientation orientatio
         QT_TRANSLATE_NOOP("CProgramMemoryPane", "Adresa"),
         QT_TRANSLATE_NOOP("CProgramMemoryPane", "Rec"),
         QT_TRANSLATE_NOOP("CProgramMemoryPane", "Instrukcija"),
+        QT_TRANSLATE_NOOP("CProgramMemoryPane", "Puta / ciklusa"),
         QT_TRANSLATE_NOOP("CProgramMemoryPane", "Labela"),
-        QT_TRANSLATE_NOOP("CProgramMemoryPane", "Red"),
-        QT_TRANSLATE_NOOP("CProgramMemoryPane", "Puta / ciklusa")};
+        QT_TRANSLATE_NOOP("CProgramMemoryPane", "Red")};
     return QCoreApplication::translate("CProgramMemoryPane", kTitles[section]);
 }
 
@@ -166,6 +166,7 @@ CProgramMemoryPane::CProgramMemoryPane(const CProgramNames& names, QWidget* pare
     m_pView->setColumnWidth(CProgramMemoryModel::kAddress, 56);
     m_pView->setColumnWidth(CProgramMemoryModel::kWord, 44);
     m_pView->setColumnWidth(CProgramMemoryModel::kInstruction, 150);
+    m_pView->setColumnWidth(CProgramMemoryModel::kProfile, 120);
     m_pView->setColumnHidden(CProgramMemoryModel::kProfile, true);
     m_pView->setToolTip(QCoreApplication::translate(
         "CProgramMemoryPane",

@@ -14,7 +14,7 @@ class QTableView;
 class CProgramMemoryModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    enum EColumn { kBreak, kAddress, kWord, kInstruction, kLabel, kLine, kProfile, kColumns };
+    enum EColumn { kBreak, kAddress, kWord, kInstruction, kProfile, kLabel, kLine, kColumns };
 
     explicit CProgramMemoryModel(const CProgramNames& names, QObject* parent = nullptr);
 
