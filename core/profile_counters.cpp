@@ -4,8 +4,8 @@ CProfileCounters Profile;
 
 void CProfileCounters::Clear() {
     for (int word = 0; word < kWords; ++word) {
-        m_count[word] = 0;
-        m_cycles[word] = 0;
+        m_live[word].count = 0;
+        m_live[word].cycles = 0;
     }
     m_markCount.fill(0);
     m_markCycles.fill(0);
@@ -18,9 +18,9 @@ std::vector<SProfileStep> CProfileCounters::TakeStep() {
     std::vector<SProfileStep> step;
     if (!m_unmarked) return step;
     for (int word = 0; word < kWords; ++word) {
-        const uint64_t count = m_count[word];
+        const uint64_t count = m_live[word].count;
         if (count == m_markCount[word]) continue;
-        const uint64_t cycles = m_cycles[word];
+        const uint64_t cycles = m_live[word].cycles;
         step.push_back({static_cast<uint16_t>(word),
                         static_cast<uint32_t>(count - m_markCount[word]),
                         static_cast<uint32_t>(cycles - m_markCycles[word])});
@@ -35,8 +35,8 @@ std::vector<SProfileStep> CProfileCounters::TakeStep() {
 
 void CProfileCounters::Mark() {
     for (int word = 0; word < kWords; ++word) {
-        m_markCount[word] = m_count[word];
-        m_markCycles[word] = m_cycles[word];
+        m_markCount[word] = m_live[word].count;
+        m_markCycles[word] = m_live[word].cycles;
     }
 }
 
@@ -49,14 +49,14 @@ void CProfileCounters::Forget(const std::vector<SProfileStep>& step) {
 
 void CProfileCounters::RestoreBase() {
     for (int word = 0; word < kWords; ++word) {
-        m_count[word] = m_baseCount[word];
-        m_cycles[word] = m_baseCycles[word];
+        m_live[word].count = m_baseCount[word];
+        m_live[word].cycles = m_baseCycles[word];
     }
 }
 
 void CProfileCounters::Apply(const std::vector<SProfileStep>& step) {
     for (const SProfileStep& gained : step) {
-        m_count[gained.word] += gained.count;
-        m_cycles[gained.word] += gained.cycles;
+        m_live[gained.word].count += gained.count;
+        m_live[gained.word].cycles += gained.cycles;
     }
 }

@@ -34,14 +34,14 @@ public:
     // at the start of every slice.
     Relaxed<bool> on{false};
 
-    uint64_t Count(int word) const { return m_count[Index(word)]; }
-    uint64_t Cycles(int word) const { return m_cycles[Index(word)]; }
+    uint64_t Count(int word) const { return m_live[Index(word)].count; }
+    uint64_t Cycles(int word) const { return m_live[Index(word)].cycles; }
 
-    // The run loop's one addition per pass.
-    void Add(int word, uint64_t cycles) {
-        const int at = Index(word);
-        m_count[at] += 1;
-        m_cycles[at] += cycles;
+    // The run loop's one addition per pass; a word out of range wraps.
+    void Add(size_t word, uint64_t cycles) {
+        SLive& live = m_live[word & (kWords - 1)];
+        live.count += 1;
+        live.cycles += cycles;
     }
 
     // A counting slice begins: the next keyframe has a step to keep.
@@ -64,8 +64,13 @@ public:
 private:
     static int Index(int word) { return word & (kWords - 1); }
 
-    std::array<Relaxed<uint64_t>, kWords> m_count{};
-    std::array<Relaxed<uint64_t>, kWords> m_cycles{};
+    // A word's two counters side by side: two arrays 8 KB apart made the
+    // processor take the second's load for one of the first's store.
+    struct SLive {
+        Relaxed<uint64_t> count;
+        Relaxed<uint64_t> cycles;
+    };
+    std::array<SLive, kWords> m_live{};
     // The figures at the last keyframe passed, and the base: those of the
     // keyframes the history no longer keeps. The run thread's alone.
     std::array<uint64_t, kWords> m_markCount{};

@@ -122,8 +122,10 @@ template <bool kInputs, EChipProfile P, bool kProfile>
         bool woke = false;
         // The profile takes the cycles of the pass's instruction: a
         // sleeping pass runs none, and an interrupt's entry comes after.
+        // The word, not PC: PC may be kept in a register's low half, and
+        // reading it whole again stalls.
         [[maybe_unused]] const bool ran = !kDatasheet || !chip.Asleep;
-        [[maybe_unused]] const uint16_t ranAt = chip.PC;
+        [[maybe_unused]] const SDecodedWord* const ranWord = word;
         [[maybe_unused]] const uint64_t cyclesBefore = kProfile ? chip.CycleCount() : 0;
         if constexpr (kDatasheet) {
             if (chip.Asleep) [[unlikely]] {
@@ -142,7 +144,7 @@ template <bool kInputs, EChipProfile P, bool kProfile>
             chip.EndPass<P>();
         }
         if constexpr (kProfile) {
-            if (ran) Profile.Add(ranAt, chip.CycleCount() - cyclesBefore);
+            if (ran) Profile.Add(cpu.IndexOf(ranWord), chip.CycleCount() - cyclesBefore);
         }
         uint16_t pc = chip.PC;
         ShowPcl(pc);
