@@ -14,6 +14,7 @@
 // Only the thread that runs the program writes; the window's thread reads
 // the counters whole at any time.
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 

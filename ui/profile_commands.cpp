@@ -1,6 +1,8 @@
 #include "profile_commands.h"
 
 #include <QAction>
+#include <QScreen>
+#include <algorithm>
 
 #include "command_ids.h"
 #include "edit_view.h"
@@ -50,8 +52,10 @@ void CProfileCommands::Switch(bool on) {
     if (on && !m_placed) {
         // Beside the window, below where the program memory pane first opens.
         const QRect window = m_frame.frameGeometry();
-        m_pPane->setGeometry(window.right() + 1 + kPaneWidth, window.top() + window.height() / 2,
-                             kPaneWidth, kPaneHeight);
+        int x = window.right() + 1 + kPaneWidth;
+        if (const QScreen* screen = m_frame.screen())
+            x = std::min(x, screen->availableGeometry().right() + 1 - kPaneWidth);
+        m_pPane->setGeometry(x, window.top() + window.height() / 2, kPaneWidth, kPaneHeight);
         m_placed = true;
     }
     m_pPane->setVisible(on);

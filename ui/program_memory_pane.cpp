@@ -166,7 +166,7 @@ CProgramMemoryPane::CProgramMemoryPane(const CProgramNames& names, QWidget* pare
     m_pView->setColumnWidth(CProgramMemoryModel::kAddress, 56);
     m_pView->setColumnWidth(CProgramMemoryModel::kWord, 44);
     m_pView->setColumnWidth(CProgramMemoryModel::kInstruction, 150);
-    m_pView->setColumnWidth(CProgramMemoryModel::kProfile, 120);
+    m_pView->setColumnWidth(CProgramMemoryModel::kProfile, 170);
     m_pView->setColumnHidden(CProgramMemoryModel::kProfile, true);
     m_pView->setToolTip(QCoreApplication::translate(
         "CProgramMemoryPane",
