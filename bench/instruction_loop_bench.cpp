@@ -7,6 +7,7 @@
 
 #include "check_wiring.h"
 #include "instruction_set.h"
+#include "profile_counters.h"
 #include "program_words.h"
 #include "run_driver.h"
 #include "run_loop.h"
@@ -107,4 +108,25 @@ BENCHMARK_CAPTURE(DelayLoopChecked, classic, EChipProfile::Classic);
 BENCHMARK_CAPTURE(CallsBitTestsAndTimerInterruptChecked, classic, EChipProfile::Classic);
 BENCHMARK_CAPTURE(DelayLoopChecked, datasheet, EChipProfile::Datasheet);
 BENCHMARK_CAPTURE(CallsBitTestsAndTimerInterruptChecked, datasheet, EChipProfile::Datasheet);
+}  // namespace
+
+// The same loops with the profile counting, as View > Profil has it.
+namespace {
+template <class Loop>
+void WithProfile(benchmark::State& state, Loop loop) {
+    Profile.on = true;
+    loop(state);
+    Profile.on = false;
+}
+void DelayLoopProfiled(benchmark::State& state, EChipProfile profile) {
+    WithProfile(state, [profile](benchmark::State& s) { DelayLoop(s, profile); });
+}
+void CallsBitTestsAndTimerInterruptProfiled(benchmark::State& state, EChipProfile profile) {
+    WithProfile(state,
+                [profile](benchmark::State& s) { CallsBitTestsAndTimerInterrupt(s, profile); });
+}
+BENCHMARK_CAPTURE(DelayLoopProfiled, classic, EChipProfile::Classic);
+BENCHMARK_CAPTURE(CallsBitTestsAndTimerInterruptProfiled, classic, EChipProfile::Classic);
+BENCHMARK_CAPTURE(DelayLoopProfiled, datasheet, EChipProfile::Datasheet);
+BENCHMARK_CAPTURE(CallsBitTestsAndTimerInterruptProfiled, datasheet, EChipProfile::Datasheet);
 }  // namespace

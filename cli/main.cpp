@@ -18,6 +18,8 @@
 #include "options.h"
 #include "pin_switch_goal.h"
 #include "pin_watch.h"
+#include "profile_counters.h"
+#include "profile_output.h"
 #include "program_loader.h"
 #include "real_time_pacer.h"
 #include "run_driver.h"
@@ -303,8 +305,13 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "lumo-run: %s\n", error.c_str());
         return kExitLoadFailed;
     }
+    Profile.on = !options.profile.empty();
     Run(options, &vcd);
     std::fflush(stdout);
+    if (!options.profile.empty() && !WriteProfile(options.profile, &error)) {
+        std::fprintf(stderr, "lumo-run: %s\n", error.c_str());
+        return kExitLoadFailed;
+    }
     if (!vcd.Close(CycleCount, &error)) {
         std::fprintf(stderr, "lumo-run: %s\n", error.c_str());
         return kExitLoadFailed;

@@ -15,7 +15,7 @@ const char kUsage[] =
     "usage: lumo-run [--steps N] [--break ADDR|LABEL]... [--pin NAME@K]... [--trace] [--json]\n"
     "                [--events FILE] [--back K] [--vcd FILE] [--clock FREQ] [--record FILE]\n"
     "                [--realtime [FACTOR]] [--until CONDITION] [--chip PROFILE] [--board FILE]\n"
-    "                [--checks [KINDS]] [--lang sr|en]\n"
+    "                [--checks [KINDS]] [--lang sr|en] [--profile FILE]\n"
     "                PROGRAM\n"
     "       lumo-run --scenario FILE... [--json] [--junit FILE] [--vcd FILE] [--compare MODEL]\n"
     "                [--board FILE] [--checks [KINDS]] [--lang sr|en] [PROGRAM]\n"
@@ -63,7 +63,11 @@ const char kUsage[] =
     "  --lang sr|en   the language of the messages and reports for people: Serbian or\n"
     "                 English; without it English when LANGUAGE, LC_ALL, LC_MESSAGES or\n"
     "                 LANG names en*, else Serbian (LANG=C: Serbian); JSON keys, event\n"
-    "                 names and the files written keep their form\n";
+    "                 names and the files written keep their form\n"
+    "  --profile FILE write how often each source line ran and its cycles as CSV\n"
+    "                 (file,line,count,cycles; every line with code) to FILE, and each\n"
+    "                 routine's calls, own cycles and share to FILE less .csv plus\n"
+    "                 -routines.csv\n";
 
 namespace {
 // Whole, non-negative numbers only: decimal, or hexadecimal after 0x.
@@ -202,7 +206,7 @@ bool ParseRunOptions(int argc, char** argv, SRunOptions* options, std::string* e
         } else if (arg == "--steps" || arg == "--break" || arg == "--pin" || arg == "--scenario" ||
                    arg == "--junit" || arg == "--vcd" || arg == "--clock" || arg == "--events" ||
                    arg == "--record" || arg == "--board" || arg == "--compare" || arg == "--chip" ||
-                   arg == "--lang") {
+                   arg == "--lang" || arg == "--profile") {
             if (!hasValue) {
                 *error = arg + " needs a value";
                 return false;
@@ -210,6 +214,8 @@ bool ParseRunOptions(int argc, char** argv, SRunOptions* options, std::string* e
             const std::string value = argv[++i];
             if (arg == "--events") {
                 options->eventsFile = value;
+            } else if (arg == "--profile") {
+                options->profile = value;
             } else if (arg == "--board") {
                 options->board = value;
             } else if (arg == "--record") {
@@ -290,6 +296,10 @@ bool ParseRunOptions(int argc, char** argv, SRunOptions* options, std::string* e
     }
     if (!options->compare.empty() && options->scenarios.empty()) {
         *error = "--compare runs scenarios beside the model: give --scenario FILE";
+        return false;
+    }
+    if (!options->profile.empty() && !options->scenarios.empty()) {
+        *error = "--profile profiles the run of PROGRAM: not with --scenario";
         return false;
     }
     if (!options->junit.empty() && options->scenarios.empty()) {

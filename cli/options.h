@@ -42,6 +42,7 @@ struct SRunOptions {
     SPinCondition until;                 // the pin trigger; empty for none
     uint32_t checks = 0;                 // the run-time checks switched on (CheckBit)
     std::optional<ELanguage> language;   // of the texts for people; the environment's when absent
+    std::string profile;                 // the per-line profile's CSV; empty for none
 };
 
 // Parses argv; on a mistake returns false with a one-line reason in *error.

@@ -18,7 +18,8 @@ void CHistory::Start() {
     m_latest = InstructionCount;
     m_replayEnd.store(0, std::memory_order_relaxed);
     EventLog.SetMuted(false);
-    m_keyframes.push_back({InstructionCount, Chip, SaveAttachedBoard()});
+    Profile.Clear();
+    m_keyframes.push_back({InstructionCount, Chip, SaveAttachedBoard(), {}});
     PinTrace.Start(InstructionCount, CycleCount);
 }
 
@@ -59,9 +60,13 @@ void CHistory::Keyframe() {
     TakeNewHistoryRequest();
     const uint64_t pass = InstructionCount;
     m_latest = std::max(m_latest, pass);
-    if (!m_keyframes.empty() && m_keyframes.back().pass >= pass) return;
-    m_keyframes.push_back({pass, Chip, SaveAttachedBoard()});
+    if (!m_keyframes.empty() && m_keyframes.back().pass >= pass) {
+        Profile.Mark();
+        return;
+    }
+    m_keyframes.push_back({pass, Chip, SaveAttachedBoard(), Profile.TakeStep()});
     if (m_keyframes.size() > kMaxKeyframes) {
+        Profile.Forget(m_keyframes.front().profile);
         m_keyframes.pop_front();
         const uint64_t earliest = m_keyframes.front().pass;
         while (!m_clicks.empty() && m_clicks.front().pass < earliest) {
@@ -113,6 +118,10 @@ void CHistory::GoTo(uint64_t pass, CInstructionSet& cpu, CReplayWatcher* watcher
     if (!fromHere) {
         Chip = std::prev(keyframe)->state;
         RestoreAttachedBoard(std::prev(keyframe)->board.state);
+        Profile.RestoreBase();
+        for (auto kept = m_keyframes.begin(); kept != keyframe; ++kept)
+            Profile.Apply(kept->profile);
+        Profile.Mark();
         m_nextClick = static_cast<size_t>(
             std::lower_bound(
                 m_clicks.begin(), m_clicks.end(), InstructionCount.load(),
@@ -139,6 +148,7 @@ size_t CHistory::MemoryBytes() const {
     // neighbours do: a board that changed never gives an older copy again.
     const void* counted = nullptr;
     for (const SKeyframe& keyframe : m_keyframes) {
+        bytes += keyframe.profile.capacity() * sizeof(SProfileStep);
         if (keyframe.board.state == nullptr || keyframe.board.state.get() == counted) continue;
         counted = keyframe.board.state.get();
         bytes += keyframe.board.bytes;

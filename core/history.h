@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "board_hook.h"
+#include "profile_counters.h"
 #include "state.h"
 #include "user_input.h"
 
@@ -91,7 +92,8 @@ private:
     struct SKeyframe {
         uint64_t pass;
         SChipState state;
-        SSavedBoard board;  // the attached board's state; null without one
+        SSavedBoard board;                  // the attached board's state; null without one
+        std::vector<SProfileStep> profile;  // what the words gained since the keyframe before
     };
     struct SClick {
         uint64_t pass;

@@ -51,6 +51,7 @@ constexpr CommandInfo kCommands[] = {
     {ID_VIEW_WATCH, QT_TRANSLATE_NOOP("Command", "Pracenje"), QT_TRANSLATE_NOOP("Command", "Prikazi promenljive programa koje pratite"), nullptr, -1},
     {ID_VIEW_STACK, QT_TRANSLATE_NOOP("Command", "Stek"), QT_TRANSLATE_NOOP("Command", "Prikazi povratne adrese na steku"), nullptr, -1},
     {ID_VIEW_PROGRAM_MEMORY, QT_TRANSLATE_NOOP("Command", "Programska memorija"), QT_TRANSLATE_NOOP("Command", "Prikazi sve reci programa sa instrukcijama i labelama"), nullptr, -1},
+    {ID_VIEW_PROFILE, QT_TRANSLATE_NOOP("Command", "Profil"), QT_TRANSLATE_NOOP("Command", "Broj izvrsenja i ciklusi svake reci, reda i potprograma od pocetka rada"), nullptr, -1},
     {ID_VIEW_DATA_MEMORY, QT_TRANSLATE_NOOP("Command", "Memorija podataka"), QT_TRANSLATE_NOOP("Command", "Prikazi obe banke memorije podataka sa imenima"), nullptr, -1},
     {ID_VIEW_EEPROM, QT_TRANSLATE_NOOP("Command", "EEPROM"), QT_TRANSLATE_NOOP("Command", "Prikazi 64 bajta EEPROM-a cipa po katalogu"), nullptr, -1},
     {ID_VIEW_ANALYSER, QT_TRANSLATE_NOOP("Command", "Logicki analizator"), QT_TRANSLATE_NOOP("Command", "Prikazi nivoe pinova kroz vreme, merenja i uslov zaustavljanja"), nullptr, -1},
@@ -69,7 +70,7 @@ constexpr int kFileMenu[] = {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_SA
 constexpr int kEditMenu[] = {ID_EDIT_UNDO, kSeparator, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE};
 constexpr int kViewMenu[] = {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_HEX, ID_VIEW_SPECIAL_REGS, ID_VIEW_GENERAL_REGS, ID_VIEW_CHANGES,
                              kSeparator, ID_VIEW_STOPWATCH, ID_VIEW_TOOLBAR_EXTRAS, ID_VIEW_EVENTS,
-                             ID_VIEW_WATCH, ID_VIEW_STACK, ID_VIEW_PROGRAM_MEMORY, ID_VIEW_DATA_MEMORY,
+                             ID_VIEW_WATCH, ID_VIEW_STACK, ID_VIEW_PROGRAM_MEMORY, ID_VIEW_PROFILE, ID_VIEW_DATA_MEMORY,
                              ID_VIEW_EEPROM, ID_VIEW_ANALYSER, ID_VIEW_BOARD};
 constexpr int kOptionsMenu[] = {ID_ASSEMBLE, ID_SAVE_BEFORE_ASSEMBLE, ID_ASSEMBLER_TIME_LIMIT, ID_DATASHEET_CHIP, kSeparator, ID_SINGLE_STEP, ID_CONTINUOUS_RUN, ID_STOP_SIMULATION,
                                 ID_RESTART, ID_MCLR_RESET, ID_SPEED, ID_BREAK_LABELS, kSeparator, ID_STEP_BACK, ID_BACK_TO_EVENT,

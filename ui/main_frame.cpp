@@ -33,6 +33,7 @@
 #include "messages_pane.h"
 #include "output_view.h"
 #include "platform/message_box.h"
+#include "profile_commands.h"
 #include "program_panes.h"
 #include "register_edits.h"
 #include "run_status_panes.h"
@@ -123,6 +124,7 @@ CMainFrame::CMainFrame(CLumoDoc& doc, QWidget* parent) : QMainWindow(parent), m_
     new CCompareCommands(*this, m_doc);
     new CLanguageCommands(*this);
     new CProgramPanes(*this);
+    new CProfileCommands(*this);
     connect(m_pSourceCommands, &CSourceCommands::Assembled, this, &CMainFrame::OnAssembled);
     connect(m_pRunStatus, &CRunStatusPanes::Stopped, Messages(), &CMessagesPane::AddLine);
     RestoreLayout();

@@ -10,6 +10,7 @@
 #include "disassembly.h"
 #include "line_breakpoints.h"
 #include "pane_table.h"
+#include "profile_counters.h"
 #include "program_names.h"
 #include "source_line_text.h"
 #include "state.h"
@@ -57,6 +58,7 @@ QVariant CProgramMemoryModel::headerData(int section, Qt::Orientation orientatio
         QT_TRANSLATE_NOOP("CProgramMemoryPane", "Adresa"),
         QT_TRANSLATE_NOOP("CProgramMemoryPane", "Rec"),
         QT_TRANSLATE_NOOP("CProgramMemoryPane", "Instrukcija"),
+        QT_TRANSLATE_NOOP("CProgramMemoryPane", "Puta / ciklusa"),
         QT_TRANSLATE_NOOP("CProgramMemoryPane", "Labela"),
         QT_TRANSLATE_NOOP("CProgramMemoryPane", "Red")};
     return QCoreApplication::translate("CProgramMemoryPane", kTitles[section]);
@@ -109,6 +111,11 @@ QVariant CProgramMemoryModel::data(const QModelIndex& index, int role) const {
         }
         case kLine:
             return SourceLineText(m_names.Map(), word);
+        case kProfile:
+            return loaded ? QStringLiteral("%1 / %2")
+                                .arg(Profile.Count(word))
+                                .arg(Profile.Cycles(word))
+                          : QString();
     }
     return {};
 }
@@ -125,6 +132,10 @@ void CProgramMemoryModel::CellsChanged(int row, int firstColumn, int lastColumn)
         const QModelIndex cell = index(row, column);
         emit dataChanged(cell, cell);
     }
+}
+
+void CProgramMemoryModel::ProfileChanged() {
+    emit dataChanged(index(0, kProfile), index(kWords - 1, kProfile));
 }
 
 void CProgramMemoryModel::Follow() {
@@ -155,6 +166,8 @@ CProgramMemoryPane::CProgramMemoryPane(const CProgramNames& names, QWidget* pare
     m_pView->setColumnWidth(CProgramMemoryModel::kAddress, 56);
     m_pView->setColumnWidth(CProgramMemoryModel::kWord, 44);
     m_pView->setColumnWidth(CProgramMemoryModel::kInstruction, 150);
+    m_pView->setColumnWidth(CProgramMemoryModel::kProfile, 170);
+    m_pView->setColumnHidden(CProgramMemoryModel::kProfile, true);
     m_pView->setToolTip(QCoreApplication::translate(
         "CProgramMemoryPane",
         "Klik u prvoj koloni: prekidna tacka; dvoklik: red u izvornom tekstu"));
@@ -167,7 +180,14 @@ CProgramMemoryPane::CProgramMemoryPane(const CProgramNames& names, QWidget* pare
     });
 }
 
+void CProgramMemoryPane::ShowProfile(bool on) {
+    m_profile = on;
+    m_pView->setColumnHidden(CProgramMemoryModel::kProfile, !on);
+    if (on) m_pModel->ProfileChanged();
+}
+
 void CProgramMemoryPane::Refresh() {
+    if (m_profile) m_pModel->ProfileChanged();
     const int before = m_pModel->ShownPc();
     m_pModel->Follow();
     const int pc = m_pModel->ShownPc();

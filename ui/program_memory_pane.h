@@ -2,7 +2,8 @@
 // The "Programska memorija" pane: the 1024 words with address, the word in
 // hex, the instruction as the simulator decodes it, the label and the source
 // line; the word at PC highlighted, breakpoints shown (a click in the first
-// column sets or clears one), words the program does not fill greyed.
+// column sets or clears one), words the program does not fill greyed; with
+// the profile on, how often each word ran and its cycles.
 #include <QAbstractTableModel>
 #include <QDockWidget>
 #include <bitset>
@@ -13,7 +14,7 @@ class QTableView;
 class CProgramMemoryModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    enum EColumn { kBreak, kAddress, kWord, kInstruction, kLabel, kLine, kColumns };
+    enum EColumn { kBreak, kAddress, kWord, kInstruction, kProfile, kLabel, kLine, kColumns };
 
     explicit CProgramMemoryModel(const CProgramNames& names, QObject* parent = nullptr);
 
@@ -29,6 +30,8 @@ public:
     // that changed are painted again, so a run costs little.
     void Follow();
     int ShownPc() const { return m_pc; }
+    // The profile's column, whose every cell may change with a pass.
+    void ProfileChanged();
 
 private:
     void CellsChanged(int row, int firstColumn, int lastColumn);
@@ -48,6 +51,8 @@ public:
 
     // Follows PC: its row comes into view when it moves.
     void Refresh();
+    // The profile's column is shown only while the profile is on.
+    void ShowProfile(bool on);
     CProgramMemoryModel* Model() const { return m_pModel; }
     QTableView* View() const { return m_pView; }
 
@@ -58,4 +63,5 @@ signals:
 private:
     CProgramMemoryModel* m_pModel;
     QTableView* m_pView;
+    bool m_profile = false;
 };

@@ -710,6 +710,49 @@ The file on disk was left as it was; the text is still in the editor.</translati
     </message>
 </context>
 <context>
+    <name>CProfilePane</name>
+    <message>
+        <source>(glavni program)</source>
+        <translation>(main program)</translation>
+    </message>
+    <message>
+        <source>(prekid)</source>
+        <translation>(interrupt)</translation>
+    </message>
+    <message>
+        <source>Profil</source>
+        <translation>Profile</translation>
+    </message>
+    <message>
+        <source>Potprogram</source>
+        <translation>Subroutine</translation>
+    </message>
+    <message>
+        <source>Adresa</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>Poziva</source>
+        <translation>Calls</translation>
+    </message>
+    <message>
+        <source>Ciklusa</source>
+        <translation>Cycles</translation>
+    </message>
+    <message>
+        <source>Udeo</source>
+        <translation>Share</translation>
+    </message>
+    <message>
+        <source>Ciklusi instrukcija samog potprograma, bez potprograma koje poziva</source>
+        <translation>The cycles of the subroutine's own instructions, without the subroutines it calls</translation>
+    </message>
+    <message>
+        <source>Ukupno ciklusa od pocetka: %1</source>
+        <translation>Cycles since the start: %1</translation>
+    </message>
+</context>
+<context>
     <name>CProgramMemoryPane</name>
     <message>
         <source>Adresa</source>
@@ -738,6 +781,10 @@ The file on disk was left as it was; the text is still in the editor.</translati
     <message>
         <source>Klik u prvoj koloni: prekidna tacka; dvoklik: red u izvornom tekstu</source>
         <translation>Click in the first column: breakpoint; double-click: the line in the source</translation>
+    </message>
+    <message>
+        <source>Puta / ciklusa</source>
+        <translation>Times / cycles</translation>
     </message>
 </context>
 <context>
@@ -1621,6 +1668,14 @@ New value (0-255; 12, 0x0C or 0b00001100):</translation>
     <message>
         <source>Pusti resenje i program na istim ulazima i pokazi gde se pinovi prvi put razlikuju</source>
         <translation>Run the model solution and the program on the same inputs and show where their pins first differ</translation>
+    </message>
+    <message>
+        <source>Profil</source>
+        <translation>Profile</translation>
+    </message>
+    <message>
+        <source>Broj izvrsenja i ciklusi svake reci, reda i potprograma od pocetka rada</source>
+        <translation>How often each word, line and subroutine ran, and its cycles, since the run started</translation>
     </message>
 </context>
 <context>

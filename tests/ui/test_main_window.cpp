@@ -110,7 +110,7 @@ void MainWindowTest::menusHoldTheirItemsInOrder() {
          {"&Toolbar", "&Status Bar", "&Heksa vrednosti      Ctrl+H   ",
           "Registri specijalne namene", "Registri opste namene", "Oznaci promene", "-", "Stoperica",
           "Dodaci na traci sa alatima", "Dogadjaji", "Pracenje", "Stek", "Programska memorija",
-          "Memorija podataka", "EEPROM", "Logicki analizator", "Ploca"}},
+          "Profil", "Memorija podataka", "EEPROM", "Logicki analizator", "Ploca"}},
         {"&Options",
          {"&Prevedi  (F7)", "Sacuvaj pre prevodjenja", "Vreme za prevodjenje...", "Cip po katalogu (PIC16C84)", "Provere", "-", "&Korak po korak (Ctrl+F5)",
           "Kontinualna simulacija (F5)", "&Prekid simulacije (Shift+F5)", "&Restart (Ctrl+R)",

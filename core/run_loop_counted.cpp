@@ -1,0 +1,21 @@
+#include "run_passes.h"
+
+namespace {
+template <EChipProfile P>
+[[gnu::flatten, gnu::noinline]] SPassesRun RunPassesCountedOf(CInstructionSet& cpu,
+                                                              int64_t maxPasses) {
+    return Passes<true, P, true>(cpu, maxPasses);
+}
+}  // namespace
+
+SPassesRun RunPassesCounted(CInstructionSet& cpu, int64_t maxPasses) {
+    if (Chip.profile == EChipProfile::Datasheet)
+        return RunPassesCountedOf<EChipProfile::Datasheet>(cpu, maxPasses);
+    return RunPassesCountedOf<EChipProfile::Classic>(cpu, maxPasses);
+}
+
+bool ExecutePassCounted(CInstructionSet& cpu) {
+    if (Chip.profile == EChipProfile::Datasheet)
+        return Passes<false, EChipProfile::Datasheet, true>(cpu, 1).atBreakpoint;
+    return Passes<false, EChipProfile::Classic, true>(cpu, 1).atBreakpoint;
+}

@@ -1,0 +1,119 @@
+// The profile on programs counted by hand: a DECFSZ loop whose skip takes two
+// cycles, inside a CALL/RETURN pair; the figures per line and per routine;
+// and going back, which must bring the figures to those of a run that never
+// went further.
+#include "profile_figures.h"
+
+#include "../core/core_test_support.h"
+#include "history.h"
+#include "profile_counters.h"
+
+namespace {
+class ProfileTest : public CoreTest {
+protected:
+    void SetUp() override {
+        CoreTest::SetUp();
+        Profile.on = true;
+    }
+    void TearDown() override { Profile.on = false; }
+
+    // From the run's reset, as the window's Restart does; the history and
+    // with it the profile begin there.
+    void Restart() {
+        ResetForRun();
+        m_cpu.Sync();
+    }
+    void Run(int64_t passes) {
+        while (passes > 0) passes -= RunPasses(m_cpu, passes).passes;
+    }
+};
+
+//  5 MOVLW 3 / 6 MOVWF 0x0C / 7 CALL 0x0A / 8 GOTO 8
+//  0x0A DECFSZ 0x0C,1 / 0x0B GOTO 0x0A / 0x0C RETURN
+constexpr std::initializer_list<uint16_t> kCallAndLoop = {0x3003, 0x008C, 0x200A, 0x2808,
+                                                          0x0000, 0x0B8C, 0x280A, 0x0008};
+
+TEST_F(ProfileTest, CountsAndCyclesOfACallAndALoopAreThoseCountedByHand) {
+    Load(kCallAndLoop);
+    Restart();
+    // 5, 6, 7, A, B, A, B, A (skips), C, then 8 three times.
+    Run(12);
+    const struct {
+        int word;
+        uint64_t count, cycles;
+    } expected[] = {{5, 1, 1},  {6, 1, 1},  {7, 1, 2},  {8, 3, 6},  {9, 0, 0},
+                    {10, 3, 4}, {11, 2, 4}, {12, 1, 2}, {13, 0, 0}, {0, 0, 0}};
+    for (const auto& word : expected) {
+        EXPECT_EQ(Profile.Count(word.word), word.count) << "word " << word.word;
+        EXPECT_EQ(Profile.Cycles(word.word), word.cycles) << "word " << word.word;
+    }
+
+    // Line n holds word n + 1: the lines of the words 5 and 6 share line 6.
+    CSourceMap map;
+    map.files = {"loop.asm"};
+    for (int word = 5; word <= 12; ++word) map.words[static_cast<size_t>(word)] = {0, word + 1};
+    map.words[6] = {0, 6};
+    map.symbols = {{"wait", 10, CProgramSymbol::EKind::Label}};
+    const std::vector<SLineFigures> lines = LineFigures(map, ProfileNow());
+    ASSERT_EQ(lines.size(), 7u);
+    EXPECT_EQ(lines[0].line, 6);
+    EXPECT_EQ(lines[0].count, 1u);   // as often as its first word
+    EXPECT_EQ(lines[0].cycles, 2u);  // both words' cycles
+    EXPECT_EQ(lines[3].line, 10);    // word 9 has a line and never ran
+    EXPECT_EQ(lines[3].count, 0u);
+
+    const std::vector<SRoutineFigures> routines =
+        RoutineFigures(LoadedProgram(), kStartAddress, map, ProfileNow());
+    ASSERT_EQ(routines.size(), 2u);  // no line put code at word 4, and it never ran
+    EXPECT_EQ(routines[0].kind, SRoutineFigures::EKind::Main);
+    EXPECT_EQ(routines[0].cycles, 10u);
+    EXPECT_EQ(routines[1].label, "wait");
+    EXPECT_EQ(routines[1].calls, 1u);
+    EXPECT_EQ(routines[1].cycles, 10u);  // its own, not its caller's
+    EXPECT_DOUBLE_EQ(routines[1].share, 0.5);
+
+    // Switched off, nothing counts; the next run start clears.
+    Profile.on = false;
+    Run(5);
+    EXPECT_EQ(Profile.Count(8), 3u);
+    Restart();
+    EXPECT_EQ(Profile.Count(5), 0u);
+}
+
+// Going back to a pass and on again: the figures are always those of a run
+// that went straight there, across keyframes and before the last one.
+TEST_F(ProfileTest, GoingBackNeverCountsTwice) {
+    // A delay loop of 255 rounds with a CALL, run well past several keyframes.
+    Load({0x30FF, 0x008C, 0x200A, 0x2805, 0x0000, 0x0B8C, 0x280A, 0x0008});
+    const auto straight = [this](int64_t passes) {
+        Restart();
+        Run(passes);
+        return ProfileNow();
+    };
+    const auto same = [](const CWordFigures& a, const CWordFigures& b) {
+        for (int word = 0; word < kProgramWords; ++word) {
+            if (a[word].count != b[word].count || a[word].cycles != b[word].cycles) return false;
+        }
+        return true;
+    };
+    const int64_t kEnd = 3 * CHistory::kKeyframeEvery + 100;
+    const int64_t kFurther = 4 * CHistory::kKeyframeEvery + 1;
+    const CWordFigures atEnd = straight(kEnd);
+    const CWordFigures atFurther = straight(kFurther);
+    for (const int64_t back : {int64_t{1}, int64_t{60}, int64_t{3000}, kEnd - 10}) {
+        const int64_t to = kEnd - back;
+        const CWordFigures expected = straight(to);
+        Restart();
+        Run(kEnd);
+        History.GoTo(static_cast<uint64_t>(to), m_cpu);
+        EXPECT_TRUE(same(ProfileNow(), expected)) << "back " << back;
+        // On again through the loop, past the keyframes it kept to a new
+        // one, which must keep what the words gained since the one before.
+        Run(back);
+        EXPECT_TRUE(same(ProfileNow(), atEnd)) << "forward " << back;
+        Run(kFurther + 10 - kEnd);
+        History.GoTo(static_cast<uint64_t>(kFurther), m_cpu);
+        EXPECT_TRUE(same(ProfileNow(), atFurther)) << "further " << back;
+    }
+}
+}  // namespace
