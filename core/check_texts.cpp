@@ -122,14 +122,7 @@ std::string EepromWithoutSequenceText() {
 }
 
 std::string RmwPortText(const char* mnemonic, const std::string& port, const std::string& pin,
-                        int latch, bool input) {
-    if (input) {
-        return Format(
-            Tr("%s na %s cita nivoe pinova: ulaz %s ima u latchu %d, a pin je na %d, pa "
-               "instrukcija upisuje %d i u njegov latch. Kad ga napravite izlazom, odmah daje %d; "
-               "upisite mu latch pre nego sto promenite TRIS."),
-            mnemonic, port.c_str(), pin.c_str(), latch, 1 - latch, 1 - latch, 1 - latch);
-    }
+                        int latch) {
     return Format(
         Tr("%s na %s cita nivoe pinova: izlaz %s ima u latchu %d, a pin je na %d, pa instrukcija "
            "upisuje %d i u njegov latch. Drzite kopiju porta u registru i upisujte u port celu "

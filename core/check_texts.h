@@ -19,5 +19,5 @@ std::string EepromWithoutWrenText();
 std::string EepromWithoutSequenceText();
 // An input's latch matters only once the pin is made an output.
 std::string RmwPortText(const char* mnemonic, const std::string& port, const std::string& pin,
-                        int latch, bool input);
+                        int latch);
 std::string WatchdogResetText();

@@ -298,15 +298,15 @@ void CheckRmw(const SCheckWord& at) {
     const uint8_t meant =
         word.op == EOp::BCF || word.op == EOp::BSF ? static_cast<uint8_t>(1u << word.bd) : 0;
     const uint8_t differ = (RegisterFile[port] ^ latch) & pins & static_cast<uint8_t>(~meant);
-    if (differ == 0) return;
-    // An output that changes is named before an input whose latch does.
-    const uint8_t named = (differ & outputs) ? (differ & outputs) : differ;
+    // An input's latch drives nothing: changing it is no fault yet.
+    const uint8_t named = differ & outputs;
+    if (named == 0) return;
     int bit = 0;
     while (!((named >> bit) & 1)) ++bit;
     const int pin = ChipPinIndex(port, bit);
     Fire(ECheckKind::RmwPort, at.pc,
          RmwPortText(MnemonicOf(word.op), CheckRegisterName(port), std::string(kChipPins[pin].name),
-                     (latch >> bit) & 1, !((outputs >> bit) & 1)));
+                     (latch >> bit) & 1));
 }
 }  // namespace
 

@@ -85,12 +85,6 @@ constexpr SEnglishText kTexts[] = {
      "%s on %s reads the pins' levels: output %s has %d in its latch, but the pin is at %d, so "
      "the instruction writes %d into its latch too. Keep a copy of the port in a register and "
      "write the whole copy to the port."},
-    {"%s na %s cita nivoe pinova: ulaz %s ima u latchu %d, a pin je na %d, pa "
-     "instrukcija upisuje %d i u njegov latch. Kad ga napravite izlazom, odmah daje %d; "
-     "upisite mu latch pre nego sto promenite TRIS.",
-     "%s on %s reads the pins' levels: input %s has %d in its latch, but the pin is at %d, so "
-     "the instruction writes %d into its latch too. Once you make it an output it gives %d at "
-     "once; write its latch before you change TRIS."},
     {"Watchdog je resetovao cip: program ga nije obrisao na vreme. Dodajte CLRWDT u glavnu "
      "petlju ili iskljucite watchdog u konfiguracionoj reci.",
      "The watchdog reset the chip: the program did not clear it in time. Add CLRWDT to the main "

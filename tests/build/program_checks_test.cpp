@@ -241,7 +241,7 @@ const SCheckCase kCases[] = {
      "        bsf PORTA,0\n"  // 9: writes RA4's 0 into its latch
      "loop    goto loop\n",
      {{"rmw_port", 9}}},
-    {"rmw_port_inputs",
+    {"rmw_port_quiet_on_inputs",
      kDatasheet,
      20,
      "        org 0\n"
@@ -251,9 +251,9 @@ const SCheckCase kCases[] = {
      "        bcf OPTION_REG,NOT_RBPU\n"  // the inputs read 1
      "        bcf STATUS,RP0\n"
      "        clrf PORTB\n"
-     "        bsf PORTB,0\n"  // 10: writes RB1's 1 into its latch
+     "        bsf PORTB,0\n"  // writes RB1's 1 into its latch, which drives nothing
      "loop    goto loop\n",
-     {{"rmw_port", 10}}},
+     {}},
     {"correct_classic",
      kClassic,
      5000,
