@@ -8,12 +8,12 @@
 #include <memory>
 #include <string>
 
-#include "attached_board.h"
-#include "board_reader.h"
-#include "pin_input.h"
-#include "program_loader.h"
-#include "run_driver.h"
-#include "state.h"
+#include "board/attached_board.h"
+#include "board/board_reader.h"
+#include "build/program_loader.h"
+#include "core/pin_input.h"
+#include "core/run_driver.h"
+#include "core/state.h"
 
 namespace {
 namespace fs = std::filesystem;

@@ -9,13 +9,13 @@
 #include <initializer_list>
 #include <random>
 
-#include "history.h"
-#include "instruction_set.h"
-#include "pin_input.h"
+#include "core/history.h"
+#include "core/instruction_set.h"
+#include "core/pin_input.h"
+#include "core/run_driver.h"
+#include "core/run_loop.h"
+#include "core/state.h"
 #include "program_words.h"
-#include "run_driver.h"
-#include "run_loop.h"
-#include "state.h"
 
 namespace {
 constexpr uint64_t kDepth = 10'000'000;

@@ -5,13 +5,13 @@
 #include <initializer_list>
 #include <utility>
 
-#include "check_wiring.h"
-#include "instruction_set.h"
-#include "profile_counters.h"
+#include "core/check_wiring.h"
+#include "core/instruction_set.h"
+#include "core/profile_counters.h"
+#include "core/run_driver.h"
+#include "core/run_loop.h"
+#include "core/state.h"
 #include "program_words.h"
-#include "run_driver.h"
-#include "run_loop.h"
-#include "state.h"
 
 namespace {
 // Both loops run in either chip profile; the data-sheet one's figures are

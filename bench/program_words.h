@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <initializer_list>
 
-#include "state.h"
+#include "core/state.h"
 
 inline void Place(int address, std::initializer_list<uint16_t> words) {
     for (uint16_t word : words) {

@@ -5,11 +5,11 @@
 
 #include <string>
 
+#include "core/run_driver.h"
+#include "core/state.h"
 #include "program_words.h"
-#include "run_driver.h"
-#include "scenario_reader.h"
-#include "scenario_run.h"
-#include "state.h"
+#include "scenario/scenario_reader.h"
+#include "scenario/scenario_run.h"
 
 namespace {
 constexpr uint64_t kCycles = 100'000'000;

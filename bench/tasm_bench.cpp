@@ -5,7 +5,7 @@
 #include <iterator>
 #include <string>
 
-#include "assembler.h"
+#include "tasm/assembler.h"
 
 namespace {
 

@@ -9,10 +9,10 @@
 #include <thread>
 #include <utility>
 
-#include "cpu_unit.h"
-#include "platform/view.h"
-#include "sim_document.h"
-#include "state.h"
+#include "core/cpu_unit.h"
+#include "core/platform/view.h"
+#include "core/sim_document.h"
+#include "core/state.h"
 
 namespace {
 

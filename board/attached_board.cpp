@@ -1,11 +1,11 @@
-#include "attached_board.h"
+#include "board/attached_board.h"
 
 #include <algorithm>
 #include <cctype>
 #include <string>
 
-#include "board_signals.h"
-#include "event_log.h"
+#include "board/board_signals.h"
+#include "core/event_log.h"
 
 namespace board {
 

@@ -13,8 +13,8 @@
 #include <string_view>
 #include <vector>
 
-#include "board.h"
-#include "board_hook.h"
+#include "board/board.h"
+#include "core/board_hook.h"
 
 namespace board {
 

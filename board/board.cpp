@@ -1,4 +1,4 @@
-#include "board.h"
+#include "board/board.h"
 
 #include <algorithm>
 

@@ -6,14 +6,14 @@
 #include <variant>
 #include <vector>
 
-#include "board_part.h"
-#include "keypad.h"
-#include "lcd.h"
-#include "led.h"
-#include "push_button.h"
-#include "serial_terminal.h"
-#include "seven_segment.h"
-#include "toggle_switch.h"
+#include "board/board_part.h"
+#include "board/keypad.h"
+#include "board/lcd.h"
+#include "board/led.h"
+#include "board/push_button.h"
+#include "board/serial_terminal.h"
+#include "board/seven_segment.h"
+#include "board/toggle_switch.h"
 
 namespace board {
 

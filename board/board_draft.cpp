@@ -1,11 +1,11 @@
-#include "board_draft.h"
+#include "board/board_draft.h"
 
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
-#include "board_reader.h"
-#include "texts/translate.h"
+#include "board/board_reader.h"
+#include "core/texts/translate.h"
 
 namespace board {
 

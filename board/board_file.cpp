@@ -1,4 +1,4 @@
-#include "board_file.h"
+#include "board/board_file.h"
 
 #include <filesystem>
 

@@ -1,9 +1,9 @@
-#include "board_pins.h"
+#include "board/board_pins.h"
 
 #include <cctype>
 
-#include "board_part.h"
-#include "chip_map.h"
+#include "board/board_part.h"
+#include "core/chip_map.h"
 
 namespace board {
 

@@ -1,4 +1,4 @@
-#include "board_reader.h"
+#include "board/board_reader.h"
 
 #include <yaml-cpp/yaml.h>
 
@@ -12,8 +12,8 @@
 #include <sstream>
 #include <vector>
 
-#include "board_pins.h"
-#include "texts/translate.h"
+#include "board/board_pins.h"
+#include "core/texts/translate.h"
 
 namespace board {
 

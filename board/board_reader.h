@@ -16,7 +16,7 @@
 // line and column; no input makes it crash.
 #include <string>
 
-#include "board.h"
+#include "board/board.h"
 
 namespace board {
 

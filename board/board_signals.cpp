@@ -1,4 +1,4 @@
-#include "board_signals.h"
+#include "board/board_signals.h"
 
 #include <string>
 

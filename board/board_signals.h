@@ -16,8 +16,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "board.h"
-#include "board_hook.h"
+#include "board/board.h"
+#include "core/board_hook.h"
 
 namespace board {
 

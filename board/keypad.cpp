@@ -1,4 +1,4 @@
-#include "keypad.h"
+#include "board/keypad.h"
 
 namespace board {
 

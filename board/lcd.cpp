@@ -1,6 +1,6 @@
-#include "lcd.h"
+#include "board/lcd.h"
 
-#include "lcd_rom.h"
+#include "board/lcd_rom.h"
 
 namespace board {
 

@@ -11,7 +11,7 @@
 #include <cstdint>
 #include <string>
 
-#include "board_part.h"
+#include "board/board_part.h"
 
 namespace board {
 

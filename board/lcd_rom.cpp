@@ -1,4 +1,4 @@
-#include "lcd_rom.h"
+#include "board/lcd_rom.h"
 
 namespace board {
 

@@ -1,7 +1,7 @@
 #pragma once
 // An LED on one pin, lit at the level it is wired for (active high: the pin
 // sources the current; active low: it sinks it).
-#include "board_part.h"
+#include "board/board_part.h"
 
 namespace board {
 

@@ -1,4 +1,4 @@
-#include "push_button.h"
+#include "board/push_button.h"
 
 namespace board {
 

@@ -6,7 +6,7 @@
 // part of the value, so a run and its replay see the very same edges.
 #include <cstdint>
 
-#include "board_part.h"
+#include "board/board_part.h"
 
 namespace board {
 

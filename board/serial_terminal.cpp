@@ -1,4 +1,4 @@
-#include "serial_terminal.h"
+#include "board/serial_terminal.h"
 
 #include <algorithm>
 #include <cmath>

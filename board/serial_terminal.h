@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "board_part.h"
+#include "board/board_part.h"
 
 namespace board {
 

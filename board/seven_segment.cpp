@@ -1,4 +1,4 @@
-#include "seven_segment.h"
+#include "board/seven_segment.h"
 
 #include <algorithm>
 

@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <string>
 
-#include "board_part.h"
+#include "board/board_part.h"
 
 namespace board {
 

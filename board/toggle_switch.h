@@ -1,7 +1,7 @@
 #pragma once
 // A toggle switch on one pin: it holds the pin at the level it is set to
 // until the user flips it, like a switch of the pin panel.
-#include "board_part.h"
+#include "board/board_part.h"
 
 namespace board {
 

@@ -1,10 +1,10 @@
-#include "assemble_command.h"
+#include "build/assemble_command.h"
 
-#include "event_log.h"
-#include "platform/message_box.h"
-#include "source_file.h"
-#include "state.h"
-#include "texts/translate.h"
+#include "build/source_file.h"
+#include "core/event_log.h"
+#include "core/platform/message_box.h"
+#include "core/state.h"
+#include "core/texts/translate.h"
 
 bool OnAssemble(std::string* output, const std::function<void()>& assembled) {
     ResetForLoad();

@@ -1,4 +1,4 @@
-#include "assembler_messages.h"
+#include "build/assembler_messages.h"
 
 #include <charconv>
 

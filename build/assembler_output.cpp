@@ -1,15 +1,15 @@
-#include "assembler_output.h"
+#include "build/assembler_output.h"
 
 #include <sys/stat.h>
 
-#include "assemble_command.h"
-#include "chip_data_records.h"
-#include "file_read.h"
-#include "object_loader.h"
-#include "platform/message_box.h"
-#include "source_file.h"
-#include "state.h"
-#include "texts/translate.h"
+#include "build/assemble_command.h"
+#include "build/chip_data_records.h"
+#include "build/file_read.h"
+#include "build/object_loader.h"
+#include "build/source_file.h"
+#include "core/platform/message_box.h"
+#include "core/state.h"
+#include "core/texts/translate.h"
 
 namespace {
 // Enough of the listing's end for any error count.

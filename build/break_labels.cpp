@@ -1,11 +1,11 @@
-#include "break_labels.h"
+#include "build/break_labels.h"
 
 #include <cstdio>
 #include <memory>
 
-#include "file_read.h"
-#include "hex_digit.h"
-#include "source_file.h"
+#include "build/file_read.h"
+#include "build/source_file.h"
+#include "core/hex_digit.h"
 
 namespace {
 // Lines are looked at in pieces of at most this many characters, so a long

@@ -5,7 +5,7 @@
 #include <array>
 #include <string>
 
-#include "state.h"
+#include "core/state.h"
 
 // Looks up BreakLabels[0 .. BreakLabelCount-1] in SourceFolder +
 // ListingFileName and keeps, packed to the front, the labels found at a

@@ -1,4 +1,4 @@
-#include "check_program.h"
+#include "build/check_program.h"
 
 SCheckProgram CheckProgramFrom(const CSourceMap& map) {
     SCheckProgram program;

@@ -1,9 +1,9 @@
-#include "chip_data_records.h"
+#include "build/chip_data_records.h"
 
 #include <cstdint>
 
-#include "hex_digit.h"
-#include "state.h"
+#include "core/hex_digit.h"
+#include "core/state.h"
 
 namespace {
 constexpr uint32_t kConfigWord = 0x2007;

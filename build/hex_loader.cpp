@@ -1,13 +1,13 @@
-#include "hex_loader.h"
+#include "build/hex_loader.h"
 
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <vector>
 
-#include "hex_digit.h"
-#include "state.h"
-#include "texts/translate.h"
+#include "core/hex_digit.h"
+#include "core/state.h"
+#include "core/texts/translate.h"
 
 namespace {
 constexpr int kProgramWords = kProgramImageSize / 4;

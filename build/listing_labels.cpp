@@ -1,4 +1,4 @@
-#include "listing_labels.h"
+#include "build/listing_labels.h"
 
 #include <cctype>
 #include <fstream>

@@ -1,7 +1,7 @@
-#include "object_loader.h"
+#include "build/object_loader.h"
 
-#include "hex_digit.h"
-#include "state.h"
+#include "core/hex_digit.h"
+#include "core/state.h"
 
 namespace {
 int HexPair(const char* text) {

@@ -1,11 +1,11 @@
-#include "profile_figures.h"
+#include "build/profile_figures.h"
 
 #include <deque>
 #include <map>
 #include <utility>
 
-#include "profile_counters.h"
-#include "state.h"
+#include "core/profile_counters.h"
+#include "core/state.h"
 
 CWordFigures ProfileNow() {
     CWordFigures words;

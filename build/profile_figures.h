@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "decoded_word.h"
-#include "source_map.h"
+#include "build/source_map.h"
+#include "core/decoded_word.h"
 
 struct SWordFigures {
     uint64_t count = 0;

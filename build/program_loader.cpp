@@ -1,17 +1,17 @@
-#include "program_loader.h"
+#include "build/program_loader.h"
 
 #include <cctype>
 #include <cstdio>
 
-#include "assemble_command.h"
-#include "assembler_output.h"
-#include "chip_data_records.h"
-#include "event_log.h"
-#include "file_read.h"
-#include "hex_loader.h"
-#include "object_loader.h"
-#include "source_file.h"
-#include "state.h"
+#include "build/assemble_command.h"
+#include "build/assembler_output.h"
+#include "build/chip_data_records.h"
+#include "build/file_read.h"
+#include "build/hex_loader.h"
+#include "build/object_loader.h"
+#include "build/source_file.h"
+#include "core/event_log.h"
+#include "core/state.h"
 
 namespace {
 bool HasExtension(const std::string& path, const char* extension) {

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "assemble_command.h"
-#include "assembler_output.h"
-#include "source_file.h"
+#include "build/assemble_command.h"
+#include "build/assembler_output.h"
+#include "build/source_file.h"
 
 extern char** environ;
 

@@ -1,4 +1,4 @@
-#include "source_file.h"
+#include "build/source_file.h"
 
 std::string SourceFolder;
 std::string SourceFileName;

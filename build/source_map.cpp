@@ -1,14 +1,14 @@
-#include "source_map.h"
+#include "build/source_map.h"
 
 #include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <string_view>
 
-#include "assembler_output.h"
-#include "file_read.h"
-#include "hex_digit.h"
-#include "source_file.h"
+#include "build/assembler_output.h"
+#include "build/file_read.h"
+#include "build/source_file.h"
+#include "core/hex_digit.h"
 
 namespace {
 // A map names every file once and every word once; anything near this size

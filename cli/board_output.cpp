@@ -1,7 +1,7 @@
-#include "board_output.h"
+#include "cli/board_output.h"
 
-#include "board_reader.h"
-#include "state_output.h"
+#include "board/board_reader.h"
+#include "cli/state_output.h"
 
 std::unique_ptr<board::CAttachedBoard> AttachBoardFile(const std::string& path, double clockHz) {
     board::SBoard wiring;

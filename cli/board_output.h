@@ -5,8 +5,8 @@
 #include <memory>
 #include <string>
 
-#include "attached_board.h"
-#include "board_file.h"
+#include "board/attached_board.h"
+#include "board/board_file.h"
 
 // Reads and attaches the board; on failure prints why and returns null.
 std::unique_ptr<board::CAttachedBoard> AttachBoardFile(const std::string& path, double clockHz);

@@ -1,10 +1,10 @@
-#include "event_output.h"
+#include "cli/event_output.h"
 
 #include <cstdio>
 
-#include "check_kinds.h"
-#include "state_output.h"
-#include "texts/translate.h"
+#include "cli/state_output.h"
+#include "core/check_kinds.h"
+#include "core/texts/translate.h"
 
 namespace {
 std::string Causes(uint8_t cause) {

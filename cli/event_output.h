@@ -2,7 +2,7 @@
 // The event log as JSON lines.
 #include <string>
 
-#include "event_log.h"
+#include "core/event_log.h"
 
 // One event as one JSON object, without the line end: "event", "pass",
 // "cycle" and "pc" always, then the keys of its kind.

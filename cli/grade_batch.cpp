@@ -1,4 +1,4 @@
-#include "grade_batch.h"
+#include "cli/grade_batch.h"
 
 #include <fcntl.h>
 #include <poll.h>
@@ -18,9 +18,9 @@
 #include <filesystem>
 #include <thread>
 
-#include "scenario_session.h"
-#include "scenario_speed.h"
-#include "texts/translate.h"
+#include "core/texts/translate.h"
+#include "scenario/scenario_session.h"
+#include "scenario/scenario_speed.h"
 
 using namespace scenario;
 

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "model_comparison.h"
-#include "scenario.h"
-#include "scenario_report.h"
+#include "scenario/model_comparison.h"
+#include "scenario/scenario.h"
+#include "scenario/scenario_report.h"
 
 struct SGradeOptions {
     int jobs = 1;

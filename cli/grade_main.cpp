@@ -9,13 +9,13 @@
 #include <thread>
 #include <vector>
 
-#include "assemble_command.h"
-#include "check_kinds.h"
-#include "grade_batch.h"
-#include "scenario_reader.h"
-#include "scenario_speed.h"
-#include "texts/text_language.h"
-#include "texts/translate.h"
+#include "build/assemble_command.h"
+#include "cli/grade_batch.h"
+#include "core/check_kinds.h"
+#include "core/texts/text_language.h"
+#include "core/texts/translate.h"
+#include "scenario/scenario_reader.h"
+#include "scenario/scenario_speed.h"
 
 using namespace scenario;
 

@@ -1,13 +1,13 @@
-#include "options.h"
+#include "cli/options.h"
 
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <cstring>
 
-#include "check_kinds.h"
-#include "scenario_reader.h"
-#include "state.h"
+#include "core/check_kinds.h"
+#include "core/state.h"
+#include "scenario/scenario_reader.h"
 
 using namespace scenario;
 

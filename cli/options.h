@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "chip_profile.h"
-#include "pin_condition.h"
-#include "texts/text_language.h"
+#include "core/chip_profile.h"
+#include "core/pin_condition.h"
+#include "core/texts/text_language.h"
 
 struct SPinSwitch {
     int port;            // register index of PORTA or PORTB

@@ -1,8 +1,8 @@
-#include "profile_output.h"
+#include "cli/profile_output.h"
 
 #include <cstdio>
 
-#include "state.h"
+#include "core/state.h"
 
 namespace {
 // A name with a comma, a quote or a line break is quoted, as CSV readers

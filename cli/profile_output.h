@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "profile_figures.h"
+#include "build/profile_figures.h"
 
 // "file,line,count,cycles" and a row for every line with code.
 std::string ProfileLinesCsv(const CSourceMap& map, const std::vector<SLineFigures>& lines);

@@ -1,12 +1,12 @@
-#include "state_output.h"
+#include "cli/state_output.h"
 
 #include <string>
 
-#include "chip_profile.h"
-#include "json_text.h"
-#include "source_map.h"
-#include "state.h"
-#include "texts/translate.h"
+#include "build/source_map.h"
+#include "core/chip_profile.h"
+#include "core/state.h"
+#include "core/texts/translate.h"
+#include "scenario/json_text.h"
 
 using namespace scenario;
 

@@ -1,9 +1,9 @@
-#include "board_hook.h"
+#include "core/board_hook.h"
 
 #include <algorithm>
 
-#include "pin_wire.h"
-#include "state.h"
+#include "core/pin_wire.h"
+#include "core/state.h"
 
 std::atomic<CBoardHook*> AttachedBoard{nullptr};
 

@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "user_input.h"
+#include "core/user_input.h"
 
 // The thirteen pins in the order of kChipPins, pin index i in bit i.
 struct SBoardView {

@@ -1,4 +1,4 @@
-#include "check_kinds.h"
+#include "core/check_kinds.h"
 
 namespace {
 constexpr std::string_view kNames[kCheckKinds] = {

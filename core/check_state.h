@@ -5,7 +5,7 @@
 // atomics, since the window may copy the machine while the worker runs.
 #include <cstdint>
 
-#include "relaxed.h"
+#include "core/relaxed.h"
 
 struct SCheckState {
     // Each check fires once per line: the words and kinds that fired so far.

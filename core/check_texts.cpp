@@ -1,10 +1,10 @@
-#include "check_texts.h"
+#include "core/check_texts.h"
 
 #include <cstdarg>
 #include <cstdio>
 
-#include "event_log.h"
-#include "texts/translate.h"
+#include "core/event_log.h"
+#include "core/texts/translate.h"
 
 namespace {
 std::string Format(const char* format, ...) {

@@ -1,9 +1,9 @@
-#include "check_wiring.h"
+#include "core/check_wiring.h"
 
 #include <cstdio>
 #include <mutex>
 
-#include "chip_map.h"
+#include "core/chip_map.h"
 
 Watched<uint32_t> ChecksOn{0};
 

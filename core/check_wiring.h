@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <string>
 
-#include "check_kinds.h"
-#include "wiring.h"
+#include "core/check_kinds.h"
+#include "core/wiring.h"
 
 // The kinds switched on (CheckBit); 0 switches the checks off, and then the
 // run loop does not look at them at all.

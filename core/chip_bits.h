@@ -4,7 +4,7 @@
 // code reads kCarry or kGlobalEnable as the data sheet's C or GIE.
 #include <cstdint>
 
-#include "chip_map.h"
+#include "core/chip_map.h"
 
 struct SChipBits {
     // STATUS

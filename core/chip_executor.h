@@ -8,8 +8,8 @@
 // instructions (executor_instructions.h); here the dispatch.
 #include <cstdint>
 
-#include "decoded_word.h"
-#include "executor_datasheet.h"
+#include "core/decoded_word.h"
+#include "core/executor_datasheet.h"
 
 class CChipExecutor : public CExecutorDatasheet {
 public:
@@ -206,7 +206,7 @@ public:
     }
 };
 
-#include "executor_hooks.h"
+#include "core/executor_hooks.h"
 
 // Runs one step of the executor on the chip itself, for callers outside the
 // run loop: everything is read before and published after.

@@ -1,4 +1,4 @@
-#include "chip_map.h"
+#include "core/chip_map.h"
 
 #include <algorithm>
 #include <cctype>

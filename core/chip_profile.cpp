@@ -1,4 +1,4 @@
-#include "chip_profile.h"
+#include "core/chip_profile.h"
 
 Watched<EChipProfile> ChipProfile{EChipProfile::Classic};
 

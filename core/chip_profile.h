@@ -11,7 +11,7 @@
 #include <optional>
 #include <string_view>
 
-#include "wiring.h"
+#include "core/wiring.h"
 
 enum class EChipProfile : uint8_t { Classic, Datasheet };
 

@@ -1,18 +1,18 @@
-#include "cpu_unit.h"
+#include "core/cpu_unit.h"
 
 #include <algorithm>
 #include <chrono>
 #include <utility>
 
-#include "event_log.h"
-#include "history.h"
-#include "instruction_set.h"
-#include "pin_input.h"
-#include "platform/message_box.h"
-#include "platform/view.h"
-#include "run_goal.h"
-#include "sim_document.h"
-#include "state.h"
+#include "core/event_log.h"
+#include "core/history.h"
+#include "core/instruction_set.h"
+#include "core/pin_input.h"
+#include "core/platform/message_box.h"
+#include "core/platform/view.h"
+#include "core/run_goal.h"
+#include "core/sim_document.h"
+#include "core/state.h"
 
 namespace {
 // Instructions run between two looks at the commands when no pause

@@ -11,10 +11,10 @@
 #include <mutex>
 #include <thread>
 
-#include "platform/auto_reset_event.h"
-#include "real_time_pacer.h"
-#include "relaxed.h"
-#include "run_driver.h"
+#include "core/platform/auto_reset_event.h"
+#include "core/real_time_pacer.h"
+#include "core/relaxed.h"
+#include "core/run_driver.h"
 
 class CRunGoal;
 class CSimDocument;

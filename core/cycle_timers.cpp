@@ -1,6 +1,6 @@
-#include "cycle_timers.h"
+#include "core/cycle_timers.h"
 
-#include "chip_executor.h"
+#include "core/chip_executor.h"
 
 bool CCycleTimers::Add(uint64_t due, const SCycleEvent& event) {
     int at = m_count;

@@ -12,7 +12,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "relaxed.h"
+#include "core/relaxed.h"
 
 enum class ECycleEvent : uint8_t {
     DrivePin,  // the level driven from outside onto pin (an index of kChipPins) becomes level

@@ -6,7 +6,7 @@
 // and replays carry it; the classic profile never touches it.
 #include <cstdint>
 
-#include "relaxed.h"
+#include "core/relaxed.h"
 
 constexpr int kEepromSize = 64;
 

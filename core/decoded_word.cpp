@@ -1,6 +1,6 @@
-#include "decoded_word.h"
+#include "core/decoded_word.h"
 
-#include "hex_digit.h"
+#include "core/hex_digit.h"
 
 namespace {
 SDecodedWord Word(EOp op, uint8_t f = 0, uint8_t bd = 0, uint16_t k = 0) {

@@ -1,6 +1,6 @@
-#include "decoder.h"
+#include "core/decoder.h"
 
-#include "chip_executor.h"
+#include "core/chip_executor.h"
 
 void DecodeAndExecute() {
     OnChip([](CChipExecutor& chip) {

@@ -1,9 +1,9 @@
-#include "disassembly.h"
+#include "core/disassembly.h"
 
 #include <cstdio>
 
-#include "chip_map.h"
-#include "state.h"
+#include "core/chip_map.h"
+#include "core/state.h"
 
 namespace {
 enum class EOperands { None, File, FileDest, FileBit, Literal, Target };

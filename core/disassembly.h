@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "decoded_word.h"
+#include "core/decoded_word.h"
 
 struct SOperandNames {
     // The name of the file register an instruction holds (0x00-0x7F), empty

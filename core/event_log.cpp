@@ -1,8 +1,8 @@
-#include "event_log.h"
+#include "core/event_log.h"
 
-#include "platform/message_box.h"
-#include "state.h"
-#include "texts/translate.h"
+#include "core/platform/message_box.h"
+#include "core/state.h"
+#include "core/texts/translate.h"
 
 CEventLog EventLog;
 

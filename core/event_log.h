@@ -14,7 +14,7 @@
 #include <utility>
 #include <vector>
 
-#include "ring_buffer.h"
+#include "core/ring_buffer.h"
 
 enum class EEventKind : uint8_t {
     Accept,      // an enabled, flagged source cleared GIE; cause

@@ -13,9 +13,9 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "chip_bits.h"
-#include "program_checks.h"
-#include "state.h"
+#include "core/chip_bits.h"
+#include "core/program_checks.h"
+#include "core/state.h"
 
 class CExecutorCopy : public SChipBits {
 public:

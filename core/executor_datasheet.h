@@ -5,7 +5,7 @@
 // register values of the data sheet's reset table.
 #include <cstdint>
 
-#include "executor_instructions.h"
+#include "core/executor_instructions.h"
 
 class CExecutorDatasheet : public CExecutorInstructions {
 public:

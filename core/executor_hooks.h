@@ -5,7 +5,7 @@
 // hangs only WakeTimer0 on its registers and schedules none of these events.
 #include <cstdint>
 
-#include "chip_executor.h"
+#include "core/chip_executor.h"
 
 template <EChipProfile P>
 void CExecutorStore::RunWriteHook(EWriteHook hook, int index, uint8_t value) {

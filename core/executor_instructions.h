@@ -4,8 +4,8 @@
 // instruction; their second cycles step Timer 0 (executor_timer0.h).
 #include <cstdint>
 
-#include "event_log.h"
-#include "executor_interrupts.h"
+#include "core/event_log.h"
+#include "core/executor_interrupts.h"
 
 class CExecutorInstructions : public CExecutorInterrupts {
 public:

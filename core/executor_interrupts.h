@@ -4,9 +4,9 @@
 #include <array>
 #include <cstdint>
 
-#include "event_log.h"
-#include "executor_timer0.h"
-#include "pin_watch.h"
+#include "core/event_log.h"
+#include "core/executor_timer0.h"
+#include "core/pin_watch.h"
 
 class CExecutorInterrupts : public CExecutorTimer0 {
 public:

@@ -5,8 +5,8 @@
 // the chip profiles takes the profile as its template parameter P.
 #include <cstdint>
 
-#include "executor_copy.h"
-#include "register_hooks.h"
+#include "core/executor_copy.h"
+#include "core/register_hooks.h"
 
 class CExecutorStore : public CExecutorCopy {
 protected:

@@ -6,9 +6,9 @@
 #include <array>
 #include <cstdint>
 
-#include "board_hook.h"
-#include "executor_store.h"
-#include "pin_wire.h"
+#include "core/board_hook.h"
+#include "core/executor_store.h"
+#include "core/pin_wire.h"
 
 class CExecutorTimer0 : public CExecutorStore {
 public:

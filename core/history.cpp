@@ -1,12 +1,12 @@
-#include "history.h"
+#include "core/history.h"
 
 #include <algorithm>
 #include <limits>
 
-#include "board_hook.h"
-#include "event_log.h"
-#include "pin_trace.h"
-#include "run_loop.h"
+#include "core/board_hook.h"
+#include "core/event_log.h"
+#include "core/pin_trace.h"
+#include "core/run_loop.h"
 
 CHistory History;
 

@@ -16,10 +16,10 @@
 #include <memory>
 #include <vector>
 
-#include "board_hook.h"
-#include "profile_counters.h"
-#include "state.h"
-#include "user_input.h"
+#include "core/board_hook.h"
+#include "core/profile_counters.h"
+#include "core/state.h"
+#include "core/user_input.h"
 
 class CInstructionSet;
 

@@ -1,11 +1,11 @@
-#include "instruction_set.h"
+#include "core/instruction_set.h"
 
 #include <algorithm>
 
-#include "chip_executor.h"
-#include "check_wiring.h"
-#include "line_breakpoints.h"
-#include "state.h"
+#include "core/check_wiring.h"
+#include "core/chip_executor.h"
+#include "core/line_breakpoints.h"
+#include "core/state.h"
 
 CInstructionSet::CInstructionSet() {
     Refresh(WiringVersion.load(std::memory_order_acquire));

@@ -6,10 +6,10 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "chip_profile.h"
-#include "decoded_word.h"
-#include "program_checks.h"
-#include "wiring.h"
+#include "core/chip_profile.h"
+#include "core/decoded_word.h"
+#include "core/program_checks.h"
+#include "core/wiring.h"
 
 class CInstructionSet {
 public:

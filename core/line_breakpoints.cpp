@@ -1,4 +1,4 @@
-#include "line_breakpoints.h"
+#include "core/line_breakpoints.h"
 
 Watched<uint64_t> LineBreakBits[kLineBreakBitWords];
 

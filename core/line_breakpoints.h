@@ -6,7 +6,7 @@
 // the breakpoints whenever they change.
 #include <cstdint>
 
-#include "wiring.h"
+#include "core/wiring.h"
 
 constexpr int kLineBreakWords = 1024;
 // Twice the program memory: PC can reach up to 0x7FF (a GOTO above the

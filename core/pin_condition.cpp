@@ -1,8 +1,8 @@
-#include "pin_condition.h"
+#include "core/pin_condition.h"
 
 #include <cctype>
 
-#include "chip_map.h"
+#include "core/chip_map.h"
 
 bool SPinCondition::Met(uint32_t before, uint32_t after) const {
     const uint32_t levelsMet = ~(after ^ levels) & levelPins;

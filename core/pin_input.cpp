@@ -1,16 +1,16 @@
-#include "pin_input.h"
+#include "core/pin_input.h"
 
 #include <cstdio>
 #include <mutex>
 #include <vector>
 
-#include "event_log.h"
-#include "history.h"
-#include "pin_watch.h"
-#include "platform/auto_reset_event.h"
-#include "platform/message_box.h"
-#include "state.h"
-#include "texts/translate.h"
+#include "core/event_log.h"
+#include "core/history.h"
+#include "core/pin_watch.h"
+#include "core/platform/auto_reset_event.h"
+#include "core/platform/message_box.h"
+#include "core/state.h"
+#include "core/texts/translate.h"
 
 namespace {
 std::mutex QueueMutex;

@@ -9,7 +9,7 @@
 #include <atomic>
 #include <cstdint>
 
-#include "user_input.h"
+#include "core/user_input.h"
 
 class CAutoResetEvent;
 

@@ -1,4 +1,4 @@
-#include "pin_signal.h"
+#include "core/pin_signal.h"
 
 std::vector<SPinEdge> PinEdges(const std::vector<SPinChange>& changes, int pin) {
     std::vector<SPinEdge> edges;

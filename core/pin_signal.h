@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "pin_trace.h"
+#include "core/pin_trace.h"
 
 struct SPinEdge {
     uint64_t cycle = 0;

@@ -1,9 +1,9 @@
-#include "pin_switch_goal.h"
+#include "core/pin_switch_goal.h"
 
 #include <algorithm>
 
-#include "pin_input.h"
-#include "state.h"
+#include "core/pin_input.h"
+#include "core/state.h"
 
 int64_t CPinSwitchGoal::PassesBeforeLook(int64_t maxPasses) {
     const auto pass = static_cast<int64_t>(InstructionCount.load());

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "run_goal.h"
+#include "core/run_goal.h"
 
 struct SPinSwitchAt {
     int64_t beforePass = 0;  // counting from the run's start, 0 first

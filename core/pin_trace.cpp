@@ -1,9 +1,9 @@
-#include "pin_trace.h"
+#include "core/pin_trace.h"
 
 #include <algorithm>
 
-#include "pin_wire.h"
-#include "state.h"
+#include "core/pin_wire.h"
+#include "core/state.h"
 
 CPinTrace PinTrace;
 

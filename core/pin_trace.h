@@ -15,7 +15,7 @@
 #include <memory>
 #include <vector>
 
-#include "board_hook.h"
+#include "core/board_hook.h"
 
 // The pins as one word: pin i's level (pin_wire.h) in bit i, its direction
 // bit (1 for an input) in bit kPinDirectionShift + i.

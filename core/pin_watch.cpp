@@ -1,10 +1,10 @@
-#include "pin_watch.h"
+#include "core/pin_watch.h"
 
-#include "history.h"
-#include "pin_trace.h"
-#include "pin_wire.h"
-#include "state.h"
-#include "wiring.h"
+#include "core/history.h"
+#include "core/pin_trace.h"
+#include "core/pin_wire.h"
+#include "core/state.h"
+#include "core/wiring.h"
 
 CPinTrigger PinTrigger;
 

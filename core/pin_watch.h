@@ -8,7 +8,7 @@
 #include <atomic>
 #include <cstdint>
 
-#include "pin_condition.h"
+#include "core/pin_condition.h"
 
 class CPinTrigger {
 public:

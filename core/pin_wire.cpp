@@ -1,6 +1,6 @@
-#include "pin_wire.h"
+#include "core/pin_wire.h"
 
-#include "state.h"
+#include "core/state.h"
 
 namespace {
 Relaxed<uint8_t>& DrivesOf(uint8_t port) {

@@ -17,9 +17,9 @@
 // of its own there, and the run loop's stores pay nothing for the wires.
 #include <cstdint>
 
-#include "chip_map.h"
-#include "chip_profile.h"
-#include "relaxed.h"
+#include "core/chip_map.h"
+#include "core/chip_profile.h"
+#include "core/relaxed.h"
 
 // The levels driven from outside onto the thirteen pins, one bit per pin in
 // its port's bit position; held: the pins something outside has driven since

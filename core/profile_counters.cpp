@@ -1,4 +1,4 @@
-#include "profile_counters.h"
+#include "core/profile_counters.h"
 
 CProfileCounters Profile;
 

@@ -18,7 +18,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "relaxed.h"
+#include "core/relaxed.h"
 
 // What the words gained between two keyframes, the words that ran only.
 struct SProfileStep {

@@ -1,14 +1,14 @@
-#include "program_checks.h"
+#include "core/program_checks.h"
 
 #include <cstdio>
 #include <string>
 
-#include "check_texts.h"
-#include "check_wiring.h"
-#include "chip_bits.h"
-#include "event_log.h"
-#include "register_hooks.h"
-#include "state.h"
+#include "core/check_texts.h"
+#include "core/check_wiring.h"
+#include "core/chip_bits.h"
+#include "core/event_log.h"
+#include "core/register_hooks.h"
+#include "core/state.h"
 
 namespace {
 using B = SChipBits;

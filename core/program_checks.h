@@ -9,9 +9,9 @@
 // what to do).
 #include <cstdint>
 
-#include "check_kinds.h"
-#include "chip_profile.h"
-#include "decoded_word.h"
+#include "core/check_kinds.h"
+#include "core/chip_profile.h"
+#include "core/decoded_word.h"
 
 struct SCheckWord {
     const SDecodedWord* word;

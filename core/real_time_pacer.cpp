@@ -1,4 +1,4 @@
-#include "real_time_pacer.h"
+#include "core/real_time_pacer.h"
 
 #include <algorithm>
 #include <cmath>

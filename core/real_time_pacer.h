@@ -7,7 +7,7 @@
 #include <chrono>
 #include <cstdint>
 
-#include "relaxed.h"
+#include "core/relaxed.h"
 
 // The pace of the window's runs: 0 when the pause per instruction holds,
 // else chip seconds per wall second.

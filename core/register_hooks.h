@@ -7,8 +7,8 @@
 #include <array>
 #include <cstdint>
 
-#include "chip_map.h"
-#include "chip_profile.h"
+#include "core/chip_map.h"
+#include "core/chip_profile.h"
 
 // One byte per register file index: the pass-end looks of the register
 // (kMirrorStatus, kRecheckInterrupts) and kRunsWriteHook when a write hook

@@ -1,6 +1,6 @@
-#include "return_stack.h"
+#include "core/return_stack.h"
 
-#include "event_log.h"
+#include "core/event_log.h"
 
 void CReturnStack::Tell(const char* message) {
     RunTimeMessage(message);

@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
 
-#include "relaxed.h"
+#include "core/relaxed.h"
 
 // The chip's eight-level return stack, kept apart from both memories. It is a
 // ring: a ninth push overwrites the oldest entry, a pop from an empty stack

@@ -1,13 +1,13 @@
-#include "run_driver.h"
+#include "core/run_driver.h"
 
 #include <utility>
 
-#include "board_hook.h"
-#include "event_log.h"
-#include "history.h"
-#include "run_goal.h"
-#include "run_loop.h"
-#include "state.h"
+#include "core/board_hook.h"
+#include "core/event_log.h"
+#include "core/history.h"
+#include "core/run_goal.h"
+#include "core/run_loop.h"
+#include "core/state.h"
 
 namespace {
 // What the session keeps of a run begins with the run's reset state.

@@ -8,7 +8,7 @@
 #include <functional>
 #include <memory>
 
-#include "instruction_set.h"
+#include "core/instruction_set.h"
 
 class CRunGoal;
 

@@ -1,6 +1,6 @@
-#include "run_loop.h"
+#include "core/run_loop.h"
 
-#include "run_passes.h"
+#include "core/run_passes.h"
 
 bool PcInsideProgram() {
     // The data-sheet chip's program memory is all there: erased words are

@@ -1,4 +1,4 @@
-#include "run_passes.h"
+#include "core/run_passes.h"
 
 namespace {
 template <EChipProfile P>

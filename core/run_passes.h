@@ -6,18 +6,18 @@
 // out slower, though its source is the same.
 #include <algorithm>
 
-#include "board_hook.h"
-#include "chip_executor.h"
-#include "event_log.h"
-#include "history.h"
-#include "instruction_set.h"
-#include "pin_input.h"
-#include "pin_trace.h"
-#include "pin_watch.h"
-#include "platform/message_box.h"
-#include "profile_counters.h"
-#include "run_loop.h"
-#include "state.h"
+#include "core/board_hook.h"
+#include "core/chip_executor.h"
+#include "core/event_log.h"
+#include "core/history.h"
+#include "core/instruction_set.h"
+#include "core/pin_input.h"
+#include "core/pin_trace.h"
+#include "core/pin_watch.h"
+#include "core/platform/message_box.h"
+#include "core/profile_counters.h"
+#include "core/run_loop.h"
+#include "core/state.h"
 
 namespace {
 [[gnu::cold, gnu::noinline]] void RecordBreakpoint(int pc) {

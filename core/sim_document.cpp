@@ -1,10 +1,10 @@
-#include "sim_document.h"
+#include "core/sim_document.h"
 
 #include <utility>
 
-#include "cpu_unit.h"
-#include "pin_input.h"
-#include "platform/message_box.h"
+#include "core/cpu_unit.h"
+#include "core/pin_input.h"
+#include "core/platform/message_box.h"
 
 namespace {
 // How often shutdown closes message boxes again while the worker has not

@@ -10,7 +10,7 @@
 #include <memory>
 #include <vector>
 
-#include "platform/auto_reset_event.h"
+#include "core/platform/auto_reset_event.h"
 
 class CView;
 class CCPUNit;

@@ -1,10 +1,10 @@
-#include "state.h"
+#include "core/state.h"
 
-#include "chip_executor.h"
-#include "history.h"
-#include "pin_wire.h"
-#include "program_checks.h"
-#include "real_time_pacer.h"
+#include "core/chip_executor.h"
+#include "core/history.h"
+#include "core/pin_wire.h"
+#include "core/program_checks.h"
+#include "core/real_time_pacer.h"
 
 constinit SChipState Chip;
 

@@ -9,16 +9,16 @@
 #include <mutex>
 #include <string>
 
-#include "check_state.h"
-#include "chip_map.h"
-#include "chip_profile.h"
-#include "cycle_timers.h"
-#include "datasheet_chip.h"
-#include "hot_fields.h"
-#include "pin_wire.h"
-#include "relaxed.h"
-#include "return_stack.h"
-#include "wiring.h"
+#include "core/check_state.h"
+#include "core/chip_map.h"
+#include "core/chip_profile.h"
+#include "core/cycle_timers.h"
+#include "core/datasheet_chip.h"
+#include "core/hot_fields.h"
+#include "core/pin_wire.h"
+#include "core/relaxed.h"
+#include "core/return_stack.h"
+#include "core/wiring.h"
 
 class CView;
 

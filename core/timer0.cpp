@@ -1,6 +1,6 @@
-#include "timer0.h"
+#include "core/timer0.h"
 
-#include "chip_executor.h"
+#include "core/chip_executor.h"
 
 uint8_t Timer0CycleStep() {
     OnChip([](CChipExecutor& chip) { chip.Timer0CycleStep(); });

@@ -1,10 +1,10 @@
-#include "user_input.h"
+#include "core/user_input.h"
 
-#include "board_hook.h"
-#include "chip_executor.h"
-#include "program_checks.h"
-#include "state.h"
-#include "texts/translate.h"
+#include "core/board_hook.h"
+#include "core/chip_executor.h"
+#include "core/program_checks.h"
+#include "core/state.h"
+#include "core/texts/translate.h"
 
 namespace {
 constexpr int kBank1 = 0x80;

@@ -7,7 +7,7 @@
 #include <atomic>
 #include <cstdint>
 
-#include "relaxed.h"
+#include "core/relaxed.h"
 
 // The one place where anything the run loop must notice between two passes
 // is signalled, from whichever thread: a store to a Watched setting (below),

@@ -1,11 +1,11 @@
-#include "history_waveforms.h"
+#include "scenario/history_waveforms.h"
 
 #include <cstdint>
 
-#include "history.h"
-#include "instruction_set.h"
-#include "state.h"
-#include "vcd_writer.h"
+#include "core/history.h"
+#include "core/instruction_set.h"
+#include "core/state.h"
+#include "scenario/vcd_writer.h"
 
 namespace scenario {
 

@@ -1,4 +1,4 @@
-#include "json_text.h"
+#include "scenario/json_text.h"
 
 #include <cstdio>
 

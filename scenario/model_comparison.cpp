@@ -1,12 +1,12 @@
-#include "model_comparison.h"
+#include "scenario/model_comparison.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 
-#include "pin_word.h"
-#include "source_map.h"
-#include "texts/translate.h"
+#include "build/source_map.h"
+#include "core/texts/translate.h"
+#include "scenario/pin_word.h"
 
 namespace scenario {
 

@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "scenario_run.h"
-#include "scenario_session.h"
+#include "scenario/scenario_run.h"
+#include "scenario/scenario_session.h"
 
 namespace scenario {
 

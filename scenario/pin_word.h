@@ -5,9 +5,9 @@
 // input) kDirectionShift above.
 #include <cstdint>
 
-#include "pin_trace.h"
-#include "scenario_names.h"
-#include "state.h"
+#include "core/pin_trace.h"
+#include "core/state.h"
+#include "scenario/scenario_names.h"
 
 namespace scenario {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "chip_profile.h"
+#include "core/chip_profile.h"
 
 namespace scenario {
 

@@ -1,13 +1,13 @@
-#include "scenario_names.h"
+#include "scenario/scenario_names.h"
 
 #include <algorithm>
 #include <array>
 #include <cctype>
 #include <string_view>
 
-#include "chip_map.h"
-#include "datasheet_chip.h"
-#include "scenario_reader.h"
+#include "core/chip_map.h"
+#include "core/datasheet_chip.h"
+#include "scenario/scenario_reader.h"
 
 namespace scenario {
 

@@ -1,4 +1,4 @@
-#include "scenario_reader.h"
+#include "scenario/scenario_reader.h"
 
 #include <yaml-cpp/yaml.h>
 
@@ -11,12 +11,12 @@
 #include <optional>
 #include <sstream>
 
-#include "board_reader.h"
-#include "check_kinds.h"
-#include "scenario_names.h"
-#include "state.h"
-#include "texts/translate.h"
-#include "user_input.h"
+#include "board/board_reader.h"
+#include "core/check_kinds.h"
+#include "core/state.h"
+#include "core/texts/translate.h"
+#include "core/user_input.h"
+#include "scenario/scenario_names.h"
 
 namespace scenario {
 

@@ -1,12 +1,12 @@
-#include "scenario_report.h"
+#include "scenario/scenario_report.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 
-#include "json_text.h"
-#include "texts/translate.h"
+#include "core/texts/translate.h"
+#include "scenario/json_text.h"
 
 namespace scenario {
 

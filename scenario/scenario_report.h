@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "scenario_run.h"
+#include "scenario/scenario_run.h"
 
 namespace scenario {
 

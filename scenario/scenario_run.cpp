@@ -1,4 +1,4 @@
-#include "scenario_run.h"
+#include "scenario/scenario_run.h"
 
 #include <algorithm>
 #include <chrono>
@@ -7,23 +7,23 @@
 #include <memory>
 #include <utility>
 
-#include "attached_board.h"
-#include "board_reader.h"
-#include "break_labels.h"
-#include "check_kinds.h"
-#include "check_program.h"
-#include "check_wiring.h"
-#include "event_log.h"
-#include "history.h"
-#include "instruction_set.h"
-#include "pin_input.h"
-#include "platform/message_box.h"
-#include "run_driver.h"
-#include "run_loop.h"
-#include "state.h"
-#include "texts/translate.h"
-#include "user_input.h"
-#include "vcd_writer.h"
+#include "board/attached_board.h"
+#include "board/board_reader.h"
+#include "build/break_labels.h"
+#include "build/check_program.h"
+#include "core/check_kinds.h"
+#include "core/check_wiring.h"
+#include "core/event_log.h"
+#include "core/history.h"
+#include "core/instruction_set.h"
+#include "core/pin_input.h"
+#include "core/platform/message_box.h"
+#include "core/run_driver.h"
+#include "core/run_loop.h"
+#include "core/state.h"
+#include "core/texts/translate.h"
+#include "core/user_input.h"
+#include "scenario/vcd_writer.h"
 
 namespace scenario {
 

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "run_goal.h"
-#include "scenario.h"
-#include "source_map.h"
-#include "user_input.h"
+#include "build/source_map.h"
+#include "core/run_goal.h"
+#include "core/user_input.h"
+#include "scenario/scenario.h"
 
 namespace scenario {
 

@@ -1,11 +1,11 @@
-#include "scenario_session.h"
+#include "scenario/scenario_session.h"
 
 #include <cstdio>
 
-#include "program_loader.h"
-#include "state.h"
-#include "texts/translate.h"
-#include "vcd_writer.h"
+#include "build/program_loader.h"
+#include "core/state.h"
+#include "core/texts/translate.h"
+#include "scenario/vcd_writer.h"
 
 namespace scenario {
 

@@ -4,7 +4,7 @@
 #include <functional>
 #include <string>
 
-#include "scenario_run.h"
+#include "scenario/scenario_run.h"
 
 namespace scenario {
 

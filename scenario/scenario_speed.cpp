@@ -1,10 +1,10 @@
-#include "scenario_speed.h"
+#include "scenario/scenario_speed.h"
 
 #include <algorithm>
 #include <cstdio>
 
-#include "scenario_run.h"
-#include "state.h"
+#include "core/state.h"
+#include "scenario/scenario_run.h"
 
 namespace scenario {
 

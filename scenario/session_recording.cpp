@@ -1,4 +1,4 @@
-#include "session_recording.h"
+#include "scenario/session_recording.h"
 
 #include <yaml-cpp/yaml.h>
 
@@ -6,9 +6,9 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "event_log.h"
-#include "scenario_names.h"
-#include "state.h"
+#include "core/event_log.h"
+#include "core/state.h"
+#include "scenario/scenario_names.h"
 
 namespace scenario {
 

@@ -1,11 +1,11 @@
-#include "vcd_writer.h"
+#include "scenario/vcd_writer.h"
 
 #include <cerrno>
 #include <cmath>
 #include <cstring>
 
-#include "pin_word.h"
-#include "texts/translate.h"
+#include "core/texts/translate.h"
+#include "scenario/pin_word.h"
 
 namespace scenario {
 

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "board_hook.h"
-#include "pin_word.h"
+#include "core/board_hook.h"
+#include "scenario/pin_word.h"
 
 namespace scenario {
 

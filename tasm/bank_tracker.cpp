@@ -1,9 +1,9 @@
-#include "bank_tracker.h"
+#include "tasm/bank_tracker.h"
 
 #include <cstdio>
 #include <string_view>
 
-#include "chip_names.h"
+#include "tasm/chip_names.h"
 
 namespace tasm {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "instruction_table.h"
+#include "tasm/instruction_table.h"
 
 namespace tasm {
 

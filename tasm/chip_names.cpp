@@ -1,4 +1,4 @@
-#include "chip_names.h"
+#include "tasm/chip_names.h"
 
 #include <algorithm>
 #include <cctype>

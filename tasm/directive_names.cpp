@@ -1,4 +1,4 @@
-#include "directive_names.h"
+#include "tasm/directive_names.h"
 
 #include <strings.h>
 

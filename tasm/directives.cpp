@@ -3,10 +3,10 @@
 #include <cctype>
 #include <string>
 
-#include "chip_names.h"
-#include "lexer.h"
-#include "number.h"
-#include "two_pass_assembler.h"
+#include "tasm/chip_names.h"
+#include "tasm/lexer.h"
+#include "tasm/number.h"
+#include "tasm/two_pass_assembler.h"
 
 namespace tasm {
 

@@ -1,9 +1,9 @@
-#include "expression.h"
+#include "tasm/expression.h"
 
 #include <strings.h>
 
-#include "lexer.h"
-#include "number.h"
+#include "tasm/lexer.h"
+#include "tasm/number.h"
 
 namespace tasm {
 

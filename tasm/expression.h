@@ -8,7 +8,7 @@
 #include <span>
 #include <string>
 
-#include "token.h"
+#include "tasm/token.h"
 
 namespace tasm {
 

@@ -1,4 +1,4 @@
-#include "hex_writer.h"
+#include "tasm/hex_writer.h"
 
 #include <span>
 #include <vector>

@@ -2,7 +2,7 @@
 // Writes the program as Intel HEX text, the object file the simulator loads.
 #include <string>
 
-#include "program_image.h"
+#include "tasm/program_image.h"
 
 namespace tasm {
 

@@ -1,4 +1,4 @@
-#include "instruction_table.h"
+#include "tasm/instruction_table.h"
 
 #include <strings.h>
 

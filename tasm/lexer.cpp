@@ -1,4 +1,4 @@
-#include "lexer.h"
+#include "tasm/lexer.h"
 
 #include <cctype>
 #include <cstdio>

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "token.h"
+#include "tasm/token.h"
 
 namespace tasm {
 

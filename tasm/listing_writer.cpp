@@ -1,4 +1,4 @@
-#include "listing_writer.h"
+#include "tasm/listing_writer.h"
 
 #include <cstdio>
 

@@ -5,8 +5,8 @@
 #include <cctype>
 #include <string>
 
-#include "lexer.h"
-#include "two_pass_assembler.h"
+#include "tasm/lexer.h"
+#include "tasm/two_pass_assembler.h"
 
 namespace tasm {
 

@@ -11,8 +11,8 @@
 #include <system_error>
 #include <utility>
 
-#include "assembler.h"
-#include "listing_writer.h"
+#include "tasm/assembler.h"
+#include "tasm/listing_writer.h"
 
 namespace fs = std::filesystem;
 

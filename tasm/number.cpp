@@ -1,4 +1,4 @@
-#include "number.h"
+#include "tasm/number.h"
 
 #include <cctype>
 

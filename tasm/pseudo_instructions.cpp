@@ -1,4 +1,4 @@
-#include "pseudo_instructions.h"
+#include "tasm/pseudo_instructions.h"
 
 #include <strings.h>
 

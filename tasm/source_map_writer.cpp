@@ -1,4 +1,4 @@
-#include "source_map_writer.h"
+#include "tasm/source_map_writer.h"
 
 #include <algorithm>
 #include <cstdio>

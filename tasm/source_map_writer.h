@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "program_image.h"
+#include "tasm/program_image.h"
 
 namespace tasm {
 

@@ -1,4 +1,4 @@
-#include "symbol_table.h"
+#include "tasm/symbol_table.h"
 
 namespace tasm {
 

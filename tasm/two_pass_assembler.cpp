@@ -1,11 +1,11 @@
-#include "two_pass_assembler.h"
+#include "tasm/two_pass_assembler.h"
 
 #include <algorithm>
 #include <cstdio>
 
-#include "chip_names.h"
-#include "hex_writer.h"
-#include "lexer.h"
+#include "tasm/chip_names.h"
+#include "tasm/hex_writer.h"
+#include "tasm/lexer.h"
 
 namespace tasm {
 

@@ -14,17 +14,17 @@
 #include <utility>
 #include <vector>
 
-#include "assembler.h"
-#include "bank_tracker.h"
-#include "directive_names.h"
-#include "expression.h"
-#include "instruction_table.h"
-#include "listing_writer.h"
-#include "program_image.h"
-#include "pseudo_instructions.h"
-#include "source_map_writer.h"
-#include "symbol_table.h"
-#include "token.h"
+#include "tasm/assembler.h"
+#include "tasm/bank_tracker.h"
+#include "tasm/directive_names.h"
+#include "tasm/expression.h"
+#include "tasm/instruction_table.h"
+#include "tasm/listing_writer.h"
+#include "tasm/program_image.h"
+#include "tasm/pseudo_instructions.h"
+#include "tasm/source_map_writer.h"
+#include "tasm/symbol_table.h"
+#include "tasm/token.h"
 
 namespace tasm {
 

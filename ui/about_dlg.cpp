@@ -1,11 +1,11 @@
-#include "about_dlg.h"
+#include "ui/about_dlg.h"
 
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <algorithm>
 
-#include "dialog_units.h"
+#include "ui/dialog_units.h"
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QCoreApplication::translate("CAboutDlg", "About"));

@@ -1,4 +1,4 @@
-#include "assembler_process.h"
+#include "ui/assembler_process.h"
 
 #include <QFile>
 #include <QTimer>

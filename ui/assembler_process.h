@@ -4,7 +4,7 @@
 #include <QObject>
 #include <QProcess>
 
-#include "assemble_command.h"
+#include "build/assemble_command.h"
 
 class QTimer;
 

@@ -1,12 +1,12 @@
-#include "board_art.h"
+#include "ui/board_art.h"
 
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygon>
 #include <algorithm>
 
-#include "lcd_rom.h"
-#include "state.h"
+#include "board/lcd_rom.h"
+#include "core/state.h"
 
 using namespace board;
 

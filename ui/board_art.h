@@ -6,7 +6,7 @@
 #include <QSize>
 #include <vector>
 
-#include "board.h"
+#include "board/board.h"
 
 class QPainter;
 

@@ -1,25 +1,25 @@
-#include "board_commands.h"
+#include "ui/board_commands.h"
 
 #include <QAction>
 #include <QFile>
 #include <QFileInfo>
 #include <QStatusBar>
 
-#include "attached_board.h"
-#include "board_editor_dlg.h"
-#include "board_file.h"
-#include "board_pane.h"
-#include "board_reader.h"
-#include "board_view.h"
-#include "command_ids.h"
-#include "lumo_doc.h"
-#include "main_frame.h"
-#include "messages_pane.h"
-#include "output_view.h"
-#include "scenario_replay.h"
-#include "source_file.h"
-#include "time_commands.h"
-#include "user_dialogs.h"
+#include "board/attached_board.h"
+#include "board/board_file.h"
+#include "board/board_reader.h"
+#include "build/source_file.h"
+#include "ui/board_editor_dlg.h"
+#include "ui/board_pane.h"
+#include "ui/board_view.h"
+#include "ui/command_ids.h"
+#include "ui/lumo_doc.h"
+#include "ui/main_frame.h"
+#include "ui/messages_pane.h"
+#include "ui/output_view.h"
+#include "ui/scenario_replay.h"
+#include "ui/time_commands.h"
+#include "ui/user_dialogs.h"
 
 namespace {
 constexpr int kMessageMs = 10000;

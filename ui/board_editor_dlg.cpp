@@ -1,4 +1,4 @@
-#include "board_editor_dlg.h"
+#include "ui/board_editor_dlg.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -12,8 +12,8 @@
 #include <QSaveFile>
 #include <QVBoxLayout>
 
-#include "board_part.h"
-#include "board_pins.h"
+#include "board/board_part.h"
+#include "board/board_pins.h"
 
 using namespace board;
 

@@ -6,7 +6,7 @@
 // says why not otherwise.
 #include <QDialog>
 
-#include "board_draft.h"
+#include "board/board_draft.h"
 
 class QComboBox;
 class QFormLayout;

@@ -1,4 +1,4 @@
-#include "board_pane.h"
+#include "ui/board_pane.h"
 
 #include <QClipboard>
 #include <QCoreApplication>
@@ -12,9 +12,9 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-#include "attached_board.h"
-#include "board_view.h"
-#include "pin_input.h"
+#include "board/attached_board.h"
+#include "core/pin_input.h"
+#include "ui/board_view.h"
 
 using namespace board;
 

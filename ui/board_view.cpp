@@ -1,13 +1,13 @@
-#include "board_view.h"
+#include "ui/board_view.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "attached_board.h"
-#include "board_art.h"
-#include "board_pins.h"
-#include "pin_input.h"
-#include "state.h"
+#include "board/attached_board.h"
+#include "board/board_pins.h"
+#include "core/pin_input.h"
+#include "core/state.h"
+#include "ui/board_art.h"
 
 using namespace board;
 

@@ -13,7 +13,7 @@
 #include <memory>
 #include <vector>
 
-#include "board.h"
+#include "board/board.h"
 
 namespace board {
 class CAttachedBoard;

@@ -1,12 +1,12 @@
-#include "break_labels_dlg.h"
+#include "ui/break_labels_dlg.h"
 
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "break_labels.h"
-#include "dialog_units.h"
-#include "state.h"
+#include "build/break_labels.h"
+#include "core/state.h"
+#include "ui/dialog_units.h"
 
 namespace {
 struct FieldPlace {

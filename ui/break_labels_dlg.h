@@ -5,7 +5,7 @@
 #include <array>
 #include <string>
 
-#include "state.h"
+#include "core/state.h"
 
 class QLineEdit;
 class QPushButton;

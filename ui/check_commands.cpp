@@ -1,4 +1,4 @@
-#include "check_commands.h"
+#include "ui/check_commands.h"
 
 #include <Qsci/qscistyle.h>
 #include <Qsci/qscistyledtext.h>
@@ -9,14 +9,14 @@
 #include <QSettings>
 #include <QTimer>
 
-#include "check_program.h"
-#include "command_ids.h"
-#include "edit_view.h"
-#include "event_log.h"
-#include "main_frame.h"
-#include "messages_pane.h"
-#include "source_file.h"
-#include "source_marks.h"
+#include "build/check_program.h"
+#include "build/source_file.h"
+#include "core/event_log.h"
+#include "ui/command_ids.h"
+#include "ui/edit_view.h"
+#include "ui/main_frame.h"
+#include "ui/messages_pane.h"
+#include "ui/source_marks.h"
 
 namespace {
 const QString kAllKey = QStringLiteral("Provere/Ukljucene");

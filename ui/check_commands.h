@@ -8,7 +8,7 @@
 #include <set>
 #include <utility>
 
-#include "check_kinds.h"
+#include "core/check_kinds.h"
 
 class CMainFrame;
 class QAction;

@@ -1,4 +1,4 @@
-#include "chip_commands.h"
+#include "ui/chip_commands.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -6,17 +6,17 @@
 #include <QSettings>
 #include <QStatusBar>
 
-#include "chip_profile.h"
-#include "command_ids.h"
-#include "decoded_word.h"
-#include "input_view.h"
-#include "lumo_doc.h"
-#include "main_frame.h"
-#include "messages_pane.h"
-#include "output_view.h"
-#include "pin_input.h"
-#include "state.h"
-#include "status_mark.h"
+#include "core/chip_profile.h"
+#include "core/decoded_word.h"
+#include "core/pin_input.h"
+#include "core/state.h"
+#include "ui/command_ids.h"
+#include "ui/input_view.h"
+#include "ui/lumo_doc.h"
+#include "ui/main_frame.h"
+#include "ui/messages_pane.h"
+#include "ui/output_view.h"
+#include "ui/status_mark.h"
 
 namespace {
 const QString kChipKey = QStringLiteral("Cip/PoKatalogu");

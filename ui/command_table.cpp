@@ -1,9 +1,9 @@
-#include "command_table.h"
+#include "ui/command_table.h"
 
 #include <QtGlobal>
 #include <algorithm>
 
-#include "command_ids.h"
+#include "ui/command_ids.h"
 
 namespace {
 // clang-format off

@@ -1,4 +1,4 @@
-#include "compare_commands.h"
+#include "ui/compare_commands.h"
 
 #include <QAction>
 #include <QColor>
@@ -11,17 +11,17 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 
-#include "assembler_output.h"
-#include "command_ids.h"
-#include "logic_analyser_pane.h"
-#include "lumo_doc.h"
-#include "main_frame.h"
-#include "messages_pane.h"
-#include "session_commands.h"
-#include "source_file.h"
-#include "state.h"
-#include "time_commands.h"
-#include "user_dialogs.h"
+#include "build/assembler_output.h"
+#include "build/source_file.h"
+#include "core/state.h"
+#include "ui/command_ids.h"
+#include "ui/logic_analyser_pane.h"
+#include "ui/lumo_doc.h"
+#include "ui/main_frame.h"
+#include "ui/messages_pane.h"
+#include "ui/session_commands.h"
+#include "ui/time_commands.h"
+#include "ui/user_dialogs.h"
 
 namespace {
 const QColor kDifferenceInk(170, 60, 0);

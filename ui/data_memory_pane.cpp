@@ -1,14 +1,14 @@
-#include "data_memory_pane.h"
+#include "ui/data_memory_pane.h"
 
 #include <QCoreApplication>
 #include <QHeaderView>
 #include <QTableWidget>
 
-#include "chip_map.h"
-#include "pane_table.h"
-#include "program_names.h"
-#include "register_names.h"
-#include "register_text.h"
+#include "core/chip_map.h"
+#include "ui/pane_table.h"
+#include "ui/program_names.h"
+#include "ui/register_names.h"
+#include "ui/register_text.h"
 
 namespace {
 const QColor kChanged(255, 0, 0);

@@ -6,7 +6,7 @@
 // writes it while the simulation stands.
 #include <QDockWidget>
 
-#include "step_changes.h"
+#include "ui/step_changes.h"
 
 class CProgramNames;
 class QTableWidget;

@@ -1,4 +1,4 @@
-#include "dialog_integer.h"
+#include "ui/dialog_integer.h"
 
 #include <climits>
 

@@ -1,7 +1,7 @@
-#include "display_flags.h"
+#include "ui/display_flags.h"
 
-#include "platform/view.h"
-#include "state.h"
+#include "core/platform/view.h"
+#include "core/state.h"
 
 bool ShowHex = false;
 bool ShowSpecialRegs = true;

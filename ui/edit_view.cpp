@@ -1,12 +1,12 @@
-#include "edit_view.h"
+#include "ui/edit_view.h"
 
 #include <Qsci/qscicommand.h>
 #include <Qsci/qscicommandset.h>
 
 #include <QKeyEvent>
 
-#include "instruction_tips.h"
-#include "pic_lexer.h"
+#include "ui/instruction_tips.h"
+#include "ui/pic_lexer.h"
 
 namespace {
 constexpr int kTabWidth = 8;

@@ -10,8 +10,8 @@
 // every kind included, so a text saved without changes keeps every byte.
 #include <Qsci/qsciscintilla.h>
 
-#include "platform/view.h"
-#include "source_text.h"
+#include "core/platform/view.h"
+#include "ui/source_text.h"
 
 class CPicLexer;
 

@@ -1,12 +1,12 @@
-#include "eeprom_pane.h"
+#include "ui/eeprom_pane.h"
 
 #include <QHeaderView>
 #include <QLabel>
 #include <QStackedWidget>
 #include <QTableWidget>
 
-#include "pane_table.h"
-#include "state.h"
+#include "core/state.h"
+#include "ui/pane_table.h"
 
 namespace {
 const QColor kChanged(255, 0, 0);

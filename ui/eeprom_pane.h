@@ -8,8 +8,8 @@
 #include <array>
 #include <cstdint>
 
-#include "datasheet_chip.h"
-#include "step_changes.h"
+#include "core/datasheet_chip.h"
+#include "ui/step_changes.h"
 
 class QLabel;
 class QStackedWidget;

@@ -1,4 +1,4 @@
-#include "events_pane.h"
+#include "ui/events_pane.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -7,7 +7,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "check_kinds.h"
+#include "core/check_kinds.h"
 
 namespace {
 constexpr int kPollMs = 200;

@@ -5,7 +5,7 @@
 #include <QDockWidget>
 #include <deque>
 
-#include "event_log.h"
+#include "core/event_log.h"
 
 class QComboBox;
 class QTableWidget;

@@ -1,9 +1,9 @@
-#include "heat_margin.h"
+#include "ui/heat_margin.h"
 
 #include <algorithm>
 
-#include "edit_view.h"
-#include "source_marks.h"
+#include "ui/edit_view.h"
+#include "ui/source_marks.h"
 
 namespace {
 constexpr int kWidth = 10;

@@ -6,7 +6,7 @@
 // always did.
 #include <vector>
 
-#include "profile_figures.h"
+#include "build/profile_figures.h"
 
 class CEditView;
 class CSourceMarks;

@@ -1,4 +1,4 @@
-#include "help_window.h"
+#include "ui/help_window.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -6,7 +6,7 @@
 #include <QTextBrowser>
 #include <QUrl>
 
-#include "language.h"
+#include "ui/language.h"
 
 // The resources live in a static library, whose registration the linker
 // would drop unless something names it.

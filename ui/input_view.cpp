@@ -1,12 +1,12 @@
-#include "input_view.h"
+#include "ui/input_view.h"
 
 #include <QPainter>
 #include <QPixmap>
 
-#include "panel_art.h"
-#include "pin_input.h"
-#include "pin_table.h"
-#include "state.h"
+#include "core/pin_input.h"
+#include "core/state.h"
+#include "ui/panel_art.h"
+#include "ui/pin_table.h"
 
 namespace {
 // Made at the first paint and kept for the life of the process: every later

@@ -3,7 +3,7 @@
 // the thirteen port pins, showing the bits of PORTA and PORTB. Clicking the
 // switch of an input pin flips its bit, which is how the user makes Timer 0
 // counter edges and the external and port-change interrupts.
-#include "pane_view.h"
+#include "ui/pane_view.h"
 
 class CInputView : public CPaneView {
     Q_OBJECT

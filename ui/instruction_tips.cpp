@@ -1,11 +1,11 @@
-#include "instruction_tips.h"
+#include "ui/instruction_tips.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
 
-#include "chip_names.h"
-#include "directive_names.h"
-#include "instruction_table.h"
+#include "tasm/chip_names.h"
+#include "tasm/directive_names.h"
+#include "tasm/instruction_table.h"
 
 namespace {
 enum class Operands { None, FileDest, File, FileBit, Literal, Address, Tris };

@@ -1,11 +1,11 @@
-#include "language.h"
+#include "ui/language.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QSettings>
 #include <algorithm>
 
-#include "texts/text_language.h"
+#include "core/texts/text_language.h"
 
 namespace {
 constexpr SLanguage kLanguages[] = {{"sr", "Srpski"}, {"en", "English"}};

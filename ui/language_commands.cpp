@@ -1,13 +1,13 @@
-#include "language_commands.h"
+#include "ui/language_commands.h"
 
 #include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
 
-#include "command_ids.h"
-#include "language.h"
-#include "main_frame.h"
-#include "platform/message_box.h"
+#include "core/platform/message_box.h"
+#include "ui/command_ids.h"
+#include "ui/language.h"
+#include "ui/main_frame.h"
 
 namespace {
 // The menu of the menu bar that holds the action.

@@ -1,4 +1,4 @@
-#include "lock_key_indicators.h"
+#include "ui/lock_key_indicators.h"
 
 #include <QApplication>
 #include <QKeyEvent>

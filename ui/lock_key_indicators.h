@@ -5,7 +5,7 @@
 // front; where the server cannot tell, a press of the lock key flips it.
 #include <QObject>
 
-#include "lock_key_state.h"
+#include "ui/lock_key_state.h"
 
 class QLabel;
 class QStatusBar;

@@ -1,4 +1,4 @@
-#include "lock_key_state.h"
+#include "ui/lock_key_state.h"
 
 #ifdef LUMO_HAVE_X11
 // Qt first: the X headers define macros (Bool, Status) that Qt's own

@@ -1,4 +1,4 @@
-#include "logic_analyser_pane.h"
+#include "ui/logic_analyser_pane.h"
 
 #include <QCoreApplication>
 #include <QHBoxLayout>
@@ -14,10 +14,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "chip_map.h"
-#include "pin_signal.h"
-#include "pin_watch.h"
-#include "state.h"
+#include "core/chip_map.h"
+#include "core/pin_signal.h"
+#include "core/pin_watch.h"
+#include "core/state.h"
 
 namespace {
 // Screen rate: the traces follow a running program as the eye does.

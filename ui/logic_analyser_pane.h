@@ -15,9 +15,9 @@
 #include <string>
 #include <vector>
 
-#include "board_hook.h"
-#include "pin_signal.h"
-#include "pin_trace.h"
+#include "core/board_hook.h"
+#include "core/pin_signal.h"
+#include "core/pin_trace.h"
 
 class QLabel;
 class QPainter;

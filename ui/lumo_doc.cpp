@@ -1,15 +1,15 @@
-#include "lumo_doc.h"
+#include "ui/lumo_doc.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
-#include "history.h"
-#include "platform/message_box.h"
-#include "source_file.h"
-#include "state.h"
-#include "user_dialogs.h"
+#include "build/source_file.h"
+#include "core/history.h"
+#include "core/platform/message_box.h"
+#include "core/state.h"
+#include "ui/user_dialogs.h"
 
 namespace {
 const char kUntitled[] = QT_TRANSLATE_NOOP("CLumoDoc", "Untitled");

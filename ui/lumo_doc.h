@@ -6,9 +6,9 @@
 #include <QPointer>
 #include <QString>
 
-#include "edit_view.h"
-#include "sim_document.h"
-#include "source_text.h"
+#include "core/sim_document.h"
+#include "ui/edit_view.h"
+#include "ui/source_text.h"
 
 class CUserDialogs;
 

@@ -2,7 +2,7 @@
 #include <QApplication>
 #include <cstdio>
 
-#include "simulator_app.h"
+#include "ui/simulator_app.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

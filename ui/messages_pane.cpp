@@ -1,9 +1,9 @@
-#include "messages_pane.h"
+#include "ui/messages_pane.h"
 
 #include <QCoreApplication>
 #include <QListWidget>
 
-#include "assembler_messages.h"
+#include "build/assembler_messages.h"
 
 namespace {
 constexpr int kFileRole = Qt::UserRole;

@@ -1,14 +1,14 @@
-#include "output_view.h"
+#include "ui/output_view.h"
 
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
 
-#include "display_flags.h"
-#include "pane_font.h"
-#include "program_names.h"
-#include "register_names.h"
+#include "ui/display_flags.h"
+#include "ui/pane_font.h"
+#include "ui/program_names.h"
+#include "ui/register_names.h"
 
 namespace {
 const QColor kFieldGrey(160, 160, 160);

@@ -6,9 +6,9 @@
 #include <QFontMetrics>
 #include <cstdint>
 
-#include "pane_view.h"
-#include "register_layout.h"
-#include "step_changes.h"
+#include "ui/pane_view.h"
+#include "ui/register_layout.h"
+#include "ui/step_changes.h"
 
 class CProgramNames;
 

@@ -1,4 +1,4 @@
-#include "pane_font.h"
+#include "ui/pane_font.h"
 
 QFont RegisterDisplayFont() {
     QFont font(QStringLiteral("DejaVu Sans"));

@@ -1,4 +1,4 @@
-#include "pane_table.h"
+#include "ui/pane_table.h"
 
 #include <QHeaderView>
 #include <QTableView>

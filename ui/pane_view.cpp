@@ -1,4 +1,4 @@
-#include "pane_view.h"
+#include "ui/pane_view.h"
 
 #include <QMouseEvent>
 #include <QPainter>

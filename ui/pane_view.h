@@ -16,7 +16,7 @@
 #include <QTimer>
 #include <atomic>
 
-#include "platform/view.h"
+#include "core/platform/view.h"
 
 class QPainter;
 

@@ -1,10 +1,10 @@
-#include "panel_art.h"
+#include "ui/panel_art.h"
 
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
 
-#include "pin_table.h"
+#include "ui/pin_table.h"
 
 namespace {
 const QColor kBoardGreen(0, 160, 0);

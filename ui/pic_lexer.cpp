@@ -1,14 +1,14 @@
-#include "pic_lexer.h"
+#include "ui/pic_lexer.h"
 
 #include <Qsci/qsciscintilla.h>
 
 #include <QColor>
 #include <QFont>
 
-#include "chip_names.h"
-#include "directive_names.h"
-#include "instruction_table.h"
-#include "number.h"
+#include "tasm/chip_names.h"
+#include "tasm/directive_names.h"
+#include "tasm/instruction_table.h"
+#include "tasm/number.h"
 
 namespace {
 bool IsWordStart(char c) {

@@ -1,6 +1,6 @@
-#include "pin_table.h"
+#include "ui/pin_table.h"
 
-#include "chip_map.h"
+#include "core/chip_map.h"
 
 namespace {
 // The pin of the chip's map at index, where the panel draws it. The board

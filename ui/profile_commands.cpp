@@ -1,20 +1,20 @@
-#include "profile_commands.h"
+#include "ui/profile_commands.h"
 
 #include <QAction>
 #include <QScreen>
 #include <algorithm>
 
-#include "command_ids.h"
-#include "edit_view.h"
-#include "heat_margin.h"
-#include "main_frame.h"
-#include "output_view.h"
-#include "profile_counters.h"
-#include "profile_pane.h"
-#include "program_memory_pane.h"
-#include "program_names.h"
-#include "source_marks.h"
-#include "state.h"
+#include "core/profile_counters.h"
+#include "core/state.h"
+#include "ui/command_ids.h"
+#include "ui/edit_view.h"
+#include "ui/heat_margin.h"
+#include "ui/main_frame.h"
+#include "ui/output_view.h"
+#include "ui/profile_pane.h"
+#include "ui/program_memory_pane.h"
+#include "ui/program_names.h"
+#include "ui/source_marks.h"
 
 namespace {
 constexpr int kPaneWidth = 420;

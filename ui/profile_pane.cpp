@@ -1,4 +1,4 @@
-#include "profile_pane.h"
+#include "ui/profile_pane.h"
 
 #include <QCoreApplication>
 #include <QHeaderView>
@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "pane_table.h"
+#include "ui/pane_table.h"
 
 namespace {
 enum EColumn { kName, kAddress, kCalls, kCycles, kShare, kColumns };

@@ -6,7 +6,7 @@
 #include <QDockWidget>
 #include <vector>
 
-#include "profile_figures.h"
+#include "build/profile_figures.h"
 
 class QLabel;
 class QTableWidget;

@@ -1,19 +1,19 @@
-#include "program_memory_pane.h"
+#include "ui/program_memory_pane.h"
 
 #include <QBrush>
 #include <QCoreApplication>
 #include <QHeaderView>
 #include <QTableView>
 
-#include "chip_map.h"
-#include "decoded_word.h"
-#include "disassembly.h"
-#include "line_breakpoints.h"
-#include "pane_table.h"
-#include "profile_counters.h"
-#include "program_names.h"
-#include "source_line_text.h"
-#include "state.h"
+#include "core/chip_map.h"
+#include "core/decoded_word.h"
+#include "core/disassembly.h"
+#include "core/line_breakpoints.h"
+#include "core/profile_counters.h"
+#include "core/state.h"
+#include "ui/pane_table.h"
+#include "ui/program_names.h"
+#include "ui/source_line_text.h"
 
 namespace {
 constexpr int kWords = 1024;

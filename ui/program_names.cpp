@@ -1,8 +1,8 @@
-#include "program_names.h"
+#include "ui/program_names.h"
 
 #include <QStringList>
 
-#include "chip_map.h"
+#include "core/chip_map.h"
 
 namespace {
 // The highest register address an instruction with a bank bit can name.

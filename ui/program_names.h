@@ -5,7 +5,7 @@
 #include <QObject>
 #include <QString>
 
-#include "source_map.h"
+#include "build/source_map.h"
 
 class CProgramNames : public QObject {
     Q_OBJECT

@@ -1,4 +1,4 @@
-#include "program_panes.h"
+#include "ui/program_panes.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -8,21 +8,21 @@
 #include <QSettings>
 #include <QStatusBar>
 
-#include "command_ids.h"
-#include "data_memory_pane.h"
-#include "edit_view.h"
-#include "eeprom_pane.h"
-#include "main_frame.h"
-#include "output_view.h"
-#include "program_memory_pane.h"
-#include "program_names.h"
-#include "register_edits.h"
-#include "register_names.h"
-#include "source_file.h"
-#include "source_marks.h"
-#include "stack_pane.h"
-#include "state.h"
-#include "watch_pane.h"
+#include "build/source_file.h"
+#include "core/state.h"
+#include "ui/command_ids.h"
+#include "ui/data_memory_pane.h"
+#include "ui/edit_view.h"
+#include "ui/eeprom_pane.h"
+#include "ui/main_frame.h"
+#include "ui/output_view.h"
+#include "ui/program_memory_pane.h"
+#include "ui/program_names.h"
+#include "ui/register_edits.h"
+#include "ui/register_names.h"
+#include "ui/source_marks.h"
+#include "ui/stack_pane.h"
+#include "ui/watch_pane.h"
 
 namespace {
 const QString kPaneKey = QStringLiteral("Pogledi/");

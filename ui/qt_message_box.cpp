@@ -1,11 +1,11 @@
-#include "qt_message_box.h"
+#include "ui/qt_message_box.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>
 #include <QThread>
 #include <algorithm>
 
-#include "app_title.h"
+#include "ui/app_title.h"
 
 CQtMessageBoxHook::CQtMessageBoxHook() {
     SetMessageBoxHook(this);

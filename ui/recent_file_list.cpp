@@ -1,4 +1,4 @@
-#include "recent_file_list.h"
+#include "ui/recent_file_list.h"
 
 #include <QFileInfo>
 #include <QSettings>

@@ -1,4 +1,4 @@
-#include "recovery_copy.h"
+#include "ui/recovery_copy.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -9,8 +9,8 @@
 #include <QStandardPaths>
 #include <QTimer>
 
-#include "lumo_doc.h"
-#include "user_dialogs.h"
+#include "ui/lumo_doc.h"
+#include "ui/user_dialogs.h"
 
 namespace {
 const QString kTextSuffix = QStringLiteral(".asm");

@@ -1,4 +1,4 @@
-#include "register_edit_dlg.h"
+#include "ui/register_edit_dlg.h"
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>
@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "platform/message_box.h"
-#include "register_names.h"
-#include "scenario_reader.h"
+#include "core/platform/message_box.h"
+#include "scenario/scenario_reader.h"
+#include "ui/register_names.h"
 
 using namespace scenario;
 

@@ -1,20 +1,20 @@
-#include "register_edits.h"
+#include "ui/register_edits.h"
 
 #include <QCoreApplication>
 #include <QCursor>
 #include <QStatusBar>
 #include <QToolTip>
 
-#include "cpu_unit.h"
-#include "input_view.h"
-#include "lumo_doc.h"
-#include "main_frame.h"
-#include "output_view.h"
-#include "pin_input.h"
-#include "program_names.h"
-#include "register_edit_dlg.h"
-#include "register_names.h"
-#include "state.h"
+#include "core/cpu_unit.h"
+#include "core/pin_input.h"
+#include "core/state.h"
+#include "ui/input_view.h"
+#include "ui/lumo_doc.h"
+#include "ui/main_frame.h"
+#include "ui/output_view.h"
+#include "ui/program_names.h"
+#include "ui/register_edit_dlg.h"
+#include "ui/register_names.h"
 
 namespace {
 constexpr int kMessageMs = 10000;

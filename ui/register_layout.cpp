@@ -1,11 +1,11 @@
-#include "register_layout.h"
+#include "ui/register_layout.h"
 
 #include <QCoreApplication>
 
-#include "display_flags.h"
-#include "register_names.h"
-#include "register_text.h"
-#include "state.h"
+#include "core/state.h"
+#include "ui/display_flags.h"
+#include "ui/register_names.h"
+#include "ui/register_text.h"
 
 namespace {
 constexpr int kFirstLine = 2;

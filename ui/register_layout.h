@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "state.h"
+#include "core/state.h"
 
 enum class CellBackground { White, Grey, Green };
 

@@ -1,12 +1,12 @@
-#include "register_names.h"
+#include "ui/register_names.h"
 
 #include <QCoreApplication>
 #include <QStringList>
 #include <string_view>
 
-#include "chip_map.h"
-#include "register_text.h"
-#include "state.h"
+#include "core/chip_map.h"
+#include "core/state.h"
+#include "ui/register_text.h"
 
 namespace {
 // The one address of bank 0 with no register behind it: its entry says so

@@ -1,8 +1,8 @@
-#include "register_text.h"
+#include "ui/register_text.h"
 
 #include <cstdio>
 
-#include "platform/message_box.h"
+#include "core/platform/message_box.h"
 
 char CifraToHex(int digit) {
     if (digit < 0 || digit > 15) AfxMessageBox("Greska u f-ji CifraToHex");

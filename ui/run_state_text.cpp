@@ -1,4 +1,4 @@
-#include "run_state_text.h"
+#include "ui/run_state_text.h"
 
 #include <QCoreApplication>
 namespace {

@@ -6,7 +6,7 @@
 #include <map>
 #include <string>
 
-#include "cpu_unit.h"
+#include "core/cpu_unit.h"
 
 // How fast a continuous run goes: a pause per instruction, or real time at
 // a factor (then the pause does not count) and how far it lags behind.

@@ -1,15 +1,15 @@
-#include "run_status_panes.h"
+#include "ui/run_status_panes.h"
 
 #include <QLabel>
 #include <QPainter>
 #include <QStatusBar>
 #include <algorithm>
 
-#include "cpu_unit.h"
-#include "real_time_pacer.h"
-#include "run_state_text.h"
-#include "sim_document.h"
-#include "state.h"
+#include "core/cpu_unit.h"
+#include "core/real_time_pacer.h"
+#include "core/sim_document.h"
+#include "core/state.h"
+#include "ui/run_state_text.h"
 
 namespace {
 // A pane that gives way when the window is narrow, so a long state or label

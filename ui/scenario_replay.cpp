@@ -1,4 +1,4 @@
-#include "scenario_replay.h"
+#include "ui/scenario_replay.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -7,20 +7,20 @@
 #include <QStatusBar>
 #include <mutex>
 
-#include "board_commands.h"
-#include "command_ids.h"
-#include "lumo_doc.h"
-#include "main_frame.h"
-#include "messages_pane.h"
-#include "program_loader.h"
-#include "program_names.h"
-#include "scenario_reader.h"
-#include "scenario_report.h"
-#include "scenario_run.h"
-#include "source_file.h"
-#include "source_map.h"
-#include "state.h"
-#include "user_dialogs.h"
+#include "build/program_loader.h"
+#include "build/source_file.h"
+#include "build/source_map.h"
+#include "core/state.h"
+#include "scenario/scenario_reader.h"
+#include "scenario/scenario_report.h"
+#include "scenario/scenario_run.h"
+#include "ui/board_commands.h"
+#include "ui/command_ids.h"
+#include "ui/lumo_doc.h"
+#include "ui/main_frame.h"
+#include "ui/messages_pane.h"
+#include "ui/program_names.h"
+#include "ui/user_dialogs.h"
 
 using namespace scenario;
 

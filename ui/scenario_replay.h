@@ -11,7 +11,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "scenario.h"
+#include "scenario/scenario.h"
 
 class CMainFrame;
 class CLumoDoc;

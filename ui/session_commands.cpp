@@ -1,4 +1,4 @@
-#include "session_commands.h"
+#include "ui/session_commands.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -9,20 +9,20 @@
 #include <QStatusBar>
 #include <QTimer>
 
-#include "board_commands.h"
-#include "command_ids.h"
-#include "cpu_unit.h"
-#include "event_log.h"
-#include "history.h"
-#include "history_waveforms.h"
-#include "lumo_doc.h"
-#include "main_frame.h"
-#include "session_recording.h"
-#include "source_file.h"
-#include "state.h"
-#include "status_mark.h"
-#include "time_commands.h"
-#include "user_dialogs.h"
+#include "build/source_file.h"
+#include "core/cpu_unit.h"
+#include "core/event_log.h"
+#include "core/history.h"
+#include "core/state.h"
+#include "scenario/history_waveforms.h"
+#include "scenario/session_recording.h"
+#include "ui/board_commands.h"
+#include "ui/command_ids.h"
+#include "ui/lumo_doc.h"
+#include "ui/main_frame.h"
+#include "ui/status_mark.h"
+#include "ui/time_commands.h"
+#include "ui/user_dialogs.h"
 
 using namespace scenario;
 

@@ -1,11 +1,11 @@
-#include "simulator_app.h"
+#include "ui/simulator_app.h"
 
 #include <QApplication>
 #include <QIcon>
 
-#include "app_title.h"
-#include "main_frame.h"
-#include "recovery_copy.h"
+#include "ui/app_title.h"
+#include "ui/main_frame.h"
+#include "ui/recovery_copy.h"
 
 CSimulatorApp::CSimulatorApp() {
     QCoreApplication::setOrganizationName(QString::fromLatin1(kSettingsOrganisation));

@@ -3,11 +3,11 @@
 #include <QString>
 #include <memory>
 
-#include "language.h"
-#include "lumo_doc.h"
-#include "qt_message_box.h"
-#include "recent_file_list.h"
-#include "user_dialogs.h"
+#include "ui/language.h"
+#include "ui/lumo_doc.h"
+#include "ui/qt_message_box.h"
+#include "ui/recent_file_list.h"
+#include "ui/user_dialogs.h"
 
 class CMainFrame;
 class CRecoveryCopy;

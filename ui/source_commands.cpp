@@ -1,4 +1,4 @@
-#include "source_commands.h"
+#include "ui/source_commands.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -15,22 +15,22 @@
 #include <QStyle>
 #include <QTimer>
 
-#include "assemble_command.h"
-#include "assembler_messages.h"
-#include "command_ids.h"
-#include "cpu_unit.h"
-#include "edit_view.h"
-#include "lumo_doc.h"
-#include "main_frame.h"
-#include "messages_pane.h"
-#include "output_view.h"
-#include "platform/message_box.h"
-#include "program_names.h"
-#include "source_file.h"
-#include "source_map.h"
-#include "source_marks.h"
-#include "state.h"
-#include "texts/translate.h"
+#include "build/assemble_command.h"
+#include "build/assembler_messages.h"
+#include "build/source_file.h"
+#include "build/source_map.h"
+#include "core/cpu_unit.h"
+#include "core/platform/message_box.h"
+#include "core/state.h"
+#include "core/texts/translate.h"
+#include "ui/command_ids.h"
+#include "ui/edit_view.h"
+#include "ui/lumo_doc.h"
+#include "ui/main_frame.h"
+#include "ui/messages_pane.h"
+#include "ui/output_view.h"
+#include "ui/program_names.h"
+#include "ui/source_marks.h"
 
 namespace {
 const QString kSaveBeforeAssembleKey = QStringLiteral("Editor/SaveBeforeAssemble");

@@ -6,7 +6,7 @@
 // save before assembling and of the assembler's time limit.
 #include <QObject>
 
-#include "assembler_process.h"
+#include "ui/assembler_process.h"
 
 class CLumoDoc;
 class CMainFrame;

@@ -1,6 +1,6 @@
-#include "source_line_text.h"
+#include "ui/source_line_text.h"
 
-#include "source_map.h"
+#include "build/source_map.h"
 
 QString SourceLineText(const CSourceMap& map, int word) {
     if (word < 0 || word >= kProgramWords) return {};

@@ -1,4 +1,4 @@
-#include "source_marks.h"
+#include "ui/source_marks.h"
 
 #include <Qsci/qscistyle.h>
 
@@ -6,8 +6,8 @@
 #include <bitset>
 #include <map>
 
-#include "edit_view.h"
-#include "line_breakpoints.h"
+#include "core/line_breakpoints.h"
+#include "ui/edit_view.h"
 
 namespace {
 const QColor kCurrentTint(255, 244, 160);

@@ -13,7 +13,7 @@
 #include <array>
 #include <vector>
 
-#include "source_map.h"
+#include "build/source_map.h"
 
 class CEditView;
 

@@ -1,9 +1,9 @@
-#include "source_text.h"
+#include "ui/source_text.h"
 
 #include <QFile>
 #include <QSaveFile>
 
-#include "windows1250.h"
+#include "ui/windows1250.h"
 
 namespace {
 // Bytes 10xxxxxx that must follow a lead byte.

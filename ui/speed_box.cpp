@@ -1,10 +1,10 @@
-#include "speed_box.h"
+#include "ui/speed_box.h"
 
 #include <QCoreApplication>
 #include <algorithm>
 
-#include "real_time_pacer.h"
-#include "state.h"
+#include "core/real_time_pacer.h"
+#include "core/state.h"
 
 namespace {
 QString ItemText(int ms) {

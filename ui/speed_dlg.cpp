@@ -1,4 +1,4 @@
-#include "speed_dlg.h"
+#include "ui/speed_dlg.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -6,11 +6,11 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "dialog_integer.h"
-#include "dialog_units.h"
-#include "platform/message_box.h"
-#include "real_time_pacer.h"
-#include "state.h"
+#include "core/platform/message_box.h"
+#include "core/real_time_pacer.h"
+#include "core/state.h"
+#include "ui/dialog_integer.h"
+#include "ui/dialog_units.h"
 
 CSpeedDlg::CSpeedDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QCoreApplication::translate("CSpeedDlg", "Promena brzine simulacije"));

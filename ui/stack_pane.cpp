@@ -1,4 +1,4 @@
-#include "stack_pane.h"
+#include "ui/stack_pane.h"
 
 #include <QCoreApplication>
 #include <QHeaderView>
@@ -6,10 +6,10 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "pane_table.h"
-#include "program_names.h"
-#include "source_line_text.h"
-#include "state.h"
+#include "core/state.h"
+#include "ui/pane_table.h"
+#include "ui/program_names.h"
+#include "ui/source_line_text.h"
 
 namespace {
 constexpr int kLevels = 8;

@@ -1,4 +1,4 @@
-#include "status_mark.h"
+#include "ui/status_mark.h"
 
 #include <QLabel>
 #include <QStatusBar>

@@ -4,8 +4,8 @@
 // makes the state shown before it the one to compare with.
 #include <cstdint>
 
-#include "register_layout.h"
-#include "state.h"
+#include "core/state.h"
+#include "ui/register_layout.h"
 
 // Snapshot: what the pane shows, comparable with ==.
 template <class Snapshot>

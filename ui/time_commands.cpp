@@ -1,4 +1,4 @@
-#include "time_commands.h"
+#include "ui/time_commands.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -8,13 +8,13 @@
 #include <QStatusBar>
 #include <QTimer>
 
-#include "command_ids.h"
-#include "events_pane.h"
-#include "logic_analyser_pane.h"
-#include "lumo_doc.h"
-#include "main_frame.h"
-#include "real_time_pacer.h"
-#include "state.h"
+#include "core/real_time_pacer.h"
+#include "core/state.h"
+#include "ui/command_ids.h"
+#include "ui/events_pane.h"
+#include "ui/logic_analyser_pane.h"
+#include "ui/lumo_doc.h"
+#include "ui/main_frame.h"
 
 namespace {
 const char kOscillatorKey[] = "simulator/oscillatorHz";

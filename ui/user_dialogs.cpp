@@ -1,10 +1,10 @@
-#include "user_dialogs.h"
+#include "ui/user_dialogs.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 
-#include "app_title.h"
+#include "ui/app_title.h"
 
 QString CQtUserDialogs::GetOpenFileName(const FileDialogRequest& request) {
     return RunFileDialog(request, false);

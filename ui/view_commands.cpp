@@ -1,15 +1,15 @@
-#include "view_commands.h"
+#include "ui/view_commands.h"
 
 #include <QAction>
 #include <QMenu>
 
-#include "about_dlg.h"
-#include "break_labels_dlg.h"
-#include "command_ids.h"
-#include "display_flags.h"
-#include "help_window.h"
-#include "main_frame.h"
-#include "speed_dlg.h"
+#include "ui/about_dlg.h"
+#include "ui/break_labels_dlg.h"
+#include "ui/command_ids.h"
+#include "ui/display_flags.h"
+#include "ui/help_window.h"
+#include "ui/main_frame.h"
+#include "ui/speed_dlg.h"
 
 namespace {
 // A View toggle: the command flips the flag, and the check mark follows the

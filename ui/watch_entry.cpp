@@ -1,10 +1,10 @@
-#include "watch_entry.h"
+#include "ui/watch_entry.h"
 
 #include <cctype>
 
-#include "chip_map.h"
-#include "scenario_reader.h"
-#include "source_map.h"
+#include "build/source_map.h"
+#include "core/chip_map.h"
+#include "scenario/scenario_reader.h"
 
 namespace {
 // The highest register address an instruction with a bank bit can name.

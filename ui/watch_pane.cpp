@@ -1,4 +1,4 @@
-#include "watch_pane.h"
+#include "ui/watch_pane.h"
 
 #include <QCoreApplication>
 #include <QHBoxLayout>
@@ -10,9 +10,9 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "pane_table.h"
-#include "program_names.h"
-#include "register_text.h"
+#include "ui/pane_table.h"
+#include "ui/program_names.h"
+#include "ui/register_text.h"
 
 namespace {
 const QString kListKey = QStringLiteral("Pracenje/");

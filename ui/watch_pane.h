@@ -7,8 +7,8 @@
 #include <QDockWidget>
 #include <vector>
 
-#include "step_changes.h"
-#include "watch_entry.h"
+#include "ui/step_changes.h"
+#include "ui/watch_entry.h"
 
 class CProgramNames;
 class QLineEdit;

@@ -1,4 +1,4 @@
-#include "windows1250.h"
+#include "ui/windows1250.h"
 
 #include <QHash>
 

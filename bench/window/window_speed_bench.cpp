@@ -22,13 +22,13 @@
 #include <sstream>
 #include <string>
 
-#include "command_ids.h"
-#include "instruction_set.h"
-#include "main_frame.h"
-#include "run_driver.h"
-#include "run_loop.h"
-#include "simulator_app.h"
-#include "state.h"
+#include "core/instruction_set.h"
+#include "core/run_driver.h"
+#include "core/run_loop.h"
+#include "core/state.h"
+#include "ui/command_ids.h"
+#include "ui/main_frame.h"
+#include "ui/simulator_app.h"
 
 namespace {
 constexpr int kSeconds = 5;

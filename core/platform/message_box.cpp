@@ -1,9 +1,9 @@
-#include "platform/message_box.h"
+#include "core/platform/message_box.h"
 
 #include <atomic>
 #include <cstdio>
 
-#include "wiring.h"
+#include "core/wiring.h"
 
 std::atomic<uint32_t> MessageBoxesShown{0};
 

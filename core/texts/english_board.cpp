@@ -1,6 +1,6 @@
 // The English of board's texts: the board reader's complaints (some of them
 // the scenario reader's too) and the board editor's.
-#include "texts/translate.h"
+#include "core/texts/translate.h"
 
 namespace {
 constexpr SEnglishText kTexts[] = {

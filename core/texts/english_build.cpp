@@ -1,6 +1,6 @@
 // The English of build's texts: the assembler's verdicts and the loaders'
 // complaints.
-#include "texts/translate.h"
+#include "core/texts/translate.h"
 
 namespace {
 constexpr SEnglishText kTexts[] = {

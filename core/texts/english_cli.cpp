@@ -1,7 +1,7 @@
 // The English of lumo-run's and lumo-grade's own texts for people: the
 // grader's complaints and table, the text state and the checks' lines. What
 // tools read (JSON keys, CSV headers, event names) is not here.
-#include "texts/translate.h"
+#include "core/texts/translate.h"
 
 namespace {
 constexpr SEnglishText kTexts[] = {

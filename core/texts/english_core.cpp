@@ -1,6 +1,6 @@
 // The English of core's texts: the chip's run-time messages, the refusals of
 // a register edit and the run-time checks' explanations.
-#include "texts/translate.h"
+#include "core/texts/translate.h"
 
 namespace {
 constexpr SEnglishText kTexts[] = {

@@ -1,7 +1,7 @@
 // The English of scenario's texts: the scenario reader's complaints, the
 // steps' failures and the report. The reader's complaints that the board
 // reader shares stand in english_board.cpp.
-#include "texts/translate.h"
+#include "core/texts/translate.h"
 
 namespace {
 constexpr SEnglishText kTexts[] = {

@@ -1,4 +1,4 @@
-#include "texts/text_language.h"
+#include "core/texts/text_language.h"
 
 #include <atomic>
 

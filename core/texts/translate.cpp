@@ -1,9 +1,9 @@
-#include "texts/translate.h"
+#include "core/texts/translate.h"
 
 #include <string>
 #include <unordered_map>
 
-#include "texts/text_language.h"
+#include "core/texts/text_language.h"
 
 namespace {
 using CCatalogue = std::unordered_map<std::string_view, const char*>;

@@ -1,6 +1,6 @@
 // The board on the chip: parts called from the run loop, their levels on the
 // pins, their state carried by the history.
-#include "attached_board.h"
+#include "board/attached_board.h"
 
 #include <gtest/gtest.h>
 
@@ -9,14 +9,14 @@
 #include <string>
 #include <vector>
 
-#include "board_reader.h"
-#include "event_log.h"
-#include "history.h"
-#include "pin_input.h"
+#include "board/board_reader.h"
+#include "core/event_log.h"
+#include "core/history.h"
+#include "core/pin_input.h"
+#include "core/run_driver.h"
+#include "core/run_loop.h"
+#include "core/state.h"
 #include "recording_message_box.h"
-#include "run_driver.h"
-#include "run_loop.h"
-#include "state.h"
 
 namespace board {
 namespace {

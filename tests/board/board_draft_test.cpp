@@ -1,14 +1,14 @@
 // The board editor's draft: what it writes reads as a board, keeps the
 // settings it offers no field for, and a board it cannot take is told with
 // the place in the file.
-#include "board_draft.h"
+#include "board/board_draft.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <fstream>
 
-#include "board_reader.h"
+#include "board/board_reader.h"
 
 namespace {
 using board::CBoardDraft;

@@ -1,6 +1,6 @@
 // The board file reader: every part type as written, and a place
 // (file:line:column) for each thing it cannot accept.
-#include "board_reader.h"
+#include "board/board_reader.h"
 
 #include <gtest/gtest.h>
 

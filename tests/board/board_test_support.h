@@ -2,7 +2,7 @@
 // Drives one part as the run loop would: the chip's pin levels and
 // directions set by the test, a call at each change and at each cycle the
 // part asks for.
-#include "board_part.h"
+#include "board/board_part.h"
 
 namespace board::test {
 

@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "board/push_button.h"
 #include "board_test_support.h"
-#include "push_button.h"
 
 using namespace board;
 

@@ -1,7 +1,7 @@
 // The keypad matrix: a pressed key joins its row and column, so a scan in
 // either direction finds it on the pull-ups' high level, and keys held
 // together join their wires as on the real matrix.
-#include "keypad.h"
+#include "board/keypad.h"
 
 #include <gtest/gtest.h>
 

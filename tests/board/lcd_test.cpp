@@ -1,14 +1,14 @@
 // The LCD against the HD44780 data sheet: the 4-bit initialisation, the
 // instruction set with its line addresses, the busy time that loses a
 // command sent too early, the busy flag and RAM read back through R/W.
-#include "lcd.h"
+#include "board/lcd.h"
 
 #include <gtest/gtest.h>
 
 #include <utility>
 
+#include "board/lcd_rom.h"
 #include "board_test_support.h"
-#include "lcd_rom.h"
 
 using namespace board;
 

@@ -1,7 +1,7 @@
 // The serial terminal decodes 8N1 as a UART does, at the rate it is set
 // to: a program bit-banging at that rate (with whole cycles per bit) is
 // read, one at another rate is not; what the user types goes out framed.
-#include "serial_terminal.h"
+#include "board/serial_terminal.h"
 
 #include <gtest/gtest.h>
 

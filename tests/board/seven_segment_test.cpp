@@ -1,6 +1,6 @@
 // Multiplexed seven-segment digits: what a program that scans them fast
 // enough shows, and the flicker of one that scans too slowly.
-#include "seven_segment.h"
+#include "board/seven_segment.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Reading the assembler's "FILE:LINE: error: TEXT" lines.
-#include "assembler_messages.h"
+#include "build/assembler_messages.h"
 
 #include <gtest/gtest.h>
 

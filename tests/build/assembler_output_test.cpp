@@ -1,10 +1,10 @@
 // The listing verdict, the file names and the 5000-byte read of the object file.
-#include "assembler_output.h"
+#include "build/assembler_output.h"
 
 #include "../core/core_test_support.h"
-#include "assemble_command.h"
+#include "build/assemble_command.h"
+#include "build/source_file.h"
 #include "build_test_support.h"
-#include "source_file.h"
 
 namespace {
 struct VerdictCase {

@@ -1,12 +1,12 @@
 // Breakpoints by label, looked up in the listing of the last assemble command.
-#include "break_labels.h"
+#include "build/break_labels.h"
 
 #include <array>
 
 #include "../core/core_test_support.h"
+#include "build/source_file.h"
 #include "build_test_support.h"
-#include "run_driver.h"
-#include "source_file.h"
+#include "core/run_driver.h"
 
 namespace {
 using Fields = std::array<std::string, kBreakpointsUsed>;

@@ -1,10 +1,10 @@
 // The configuration word and the data EEPROM's bytes from a program file,
 // in our object files' byte order and in Intel HEX's.
-#include "chip_data_records.h"
+#include "build/chip_data_records.h"
 
 #include <gtest/gtest.h>
 
-#include "state.h"
+#include "core/state.h"
 
 TEST(ChipDataRecords, ConfigWordAndEepromFromBothByteOrders) {
     struct {

@@ -16,10 +16,10 @@
 #include <thread>
 
 #include "../core/core_test_support.h"
-#include "assemble_command.h"
-#include "break_labels.h"
+#include "build/assemble_command.h"
+#include "build/break_labels.h"
+#include "build/source_file.h"
 #include "build_test_support.h"
-#include "source_file.h"
 
 namespace fs = std::filesystem;
 

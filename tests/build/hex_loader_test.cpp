@@ -1,14 +1,14 @@
 // Standard Intel HEX (INHX8M): little-endian words at twice their address,
 // extended addresses, configuration and EEPROM bytes left out, and faulty
 // files refused before anything is stored.
-#include "hex_loader.h"
+#include "build/hex_loader.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "build_test_support.h"
-#include "state.h"
+#include "core/state.h"
 
 namespace {
 std::string Word(int word) {

@@ -1,5 +1,5 @@
 // Naming the place PC stands on from the listing of the last assemble.
-#include "listing_labels.h"
+#include "build/listing_labels.h"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 #include <string>
 
 #include "../core/core_test_support.h"
+#include "build/object_loader.h"
 #include "build_test_support.h"
-#include "object_loader.h"
 
 namespace {
 std::string Image(int from, int to) {

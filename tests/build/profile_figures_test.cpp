@@ -2,11 +2,11 @@
 // cycles, inside a CALL/RETURN pair; the figures per line and per routine;
 // and going back, which must bring the figures to those of a run that never
 // went further.
-#include "profile_figures.h"
+#include "build/profile_figures.h"
 
 #include "../core/core_test_support.h"
-#include "history.h"
-#include "profile_counters.h"
+#include "core/history.h"
+#include "core/profile_counters.h"
 
 namespace {
 class ProfileTest : public CoreTest {

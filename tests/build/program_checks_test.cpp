@@ -8,16 +8,16 @@
 #include <utility>
 #include <vector>
 
-#include "assemble_command.h"
+#include "build/assemble_command.h"
+#include "build/check_program.h"
+#include "build/source_file.h"
 #include "build_test_support.h"
-#include "check_program.h"
-#include "event_log.h"
-#include "instruction_set.h"
+#include "core/event_log.h"
+#include "core/instruction_set.h"
+#include "core/run_driver.h"
+#include "core/run_loop.h"
+#include "core/state.h"
 #include "recording_message_box.h"
-#include "run_driver.h"
-#include "run_loop.h"
-#include "source_file.h"
-#include "state.h"
 
 namespace {
 using SFired = std::pair<std::string, int>;  // kind, source line

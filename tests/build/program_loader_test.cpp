@@ -1,13 +1,13 @@
 // The one loader: a source assembled as F7 does, the object file it made and
 // a HEX file of the same words all give one program image; what went wrong
 // comes back as text.
-#include "program_loader.h"
+#include "build/program_loader.h"
 
 #include <filesystem>
 
 #include "../core/core_test_support.h"
+#include "build/source_file.h"
 #include "build_test_support.h"
-#include "source_file.h"
 
 namespace {
 std::string Image() {

@@ -6,10 +6,10 @@
 #include <sstream>
 
 #include "../core/core_test_support.h"
-#include "assemble_command.h"
+#include "build/assemble_command.h"
+#include "build/source_file.h"
+#include "build/source_map.h"
 #include "build_test_support.h"
-#include "source_file.h"
-#include "source_map.h"
 
 namespace fs = std::filesystem;
 

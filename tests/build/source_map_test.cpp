@@ -1,11 +1,11 @@
 // The map from program words to source lines: the assembler's map file, the
 // map a listing implies, and which of them the simulator takes.
-#include "source_map.h"
+#include "build/source_map.h"
 
 #include <gtest/gtest.h>
 
+#include "build/source_file.h"
 #include "build_test_support.h"
-#include "source_file.h"
 
 namespace {
 

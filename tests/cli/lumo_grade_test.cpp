@@ -8,7 +8,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "grade_batch.h"
+#include "cli/grade_batch.h"
 #include "program_test.h"
 
 using namespace scenario;

@@ -4,12 +4,12 @@
 #include <chrono>
 #include <thread>
 
+#include "core/event_log.h"
+#include "core/history.h"
+#include "core/line_breakpoints.h"
+#include "core/pin_input.h"
+#include "core/platform/auto_reset_event.h"
 #include "core_test_support.h"
-#include "event_log.h"
-#include "history.h"
-#include "line_breakpoints.h"
-#include "pin_input.h"
-#include "platform/auto_reset_event.h"
 
 namespace {
 // Longer than any slice the worker or the runner asks for; a loop that

@@ -1,10 +1,10 @@
 // The seams the board and the other chip profile hang on: the pin rule of
 // the classic profile, the cycle-timer queue and the register hooks.
-#include "chip_executor.h"
+#include "core/chip_executor.h"
+#include "core/cycle_timers.h"
+#include "core/history.h"
+#include "core/pin_wire.h"
 #include "core_test_support.h"
-#include "cycle_timers.h"
-#include "history.h"
-#include "pin_wire.h"
 
 namespace {
 constexpr int kRb1 = 6;  // pin indices of kChipPins

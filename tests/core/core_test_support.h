@@ -11,13 +11,13 @@
 #include <string>
 #include <vector>
 
-#include "decoder.h"
-#include "instruction_set.h"
-#include "platform/message_box.h"
+#include "core/decoder.h"
+#include "core/instruction_set.h"
+#include "core/platform/message_box.h"
+#include "core/run_driver.h"
+#include "core/run_loop.h"
+#include "core/state.h"
 #include "recording_message_box.h"
-#include "run_driver.h"
-#include "run_loop.h"
-#include "state.h"
 
 // Writes one program word into the image as four upper-case hex characters.
 inline void PutWord(int address, uint16_t word) {

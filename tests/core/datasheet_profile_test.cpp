@@ -1,9 +1,9 @@
 // The data-sheet profile against the PIC16C84 data sheet: expected values
 // are the data sheet's (reset values, cycle counts, the 18 ms watchdog at
 // 4 MHz = 18000 cycles, the 10 ms EEPROM write = 10000 cycles).
-#include "chip_executor.h"
+#include "core/chip_executor.h"
+#include "core/real_time_pacer.h"
 #include "core_test_support.h"
-#include "real_time_pacer.h"
 
 namespace {
 constexpr uint16_t kMovlw = 0x3000, kMovwf = 0x0080, kGotoTo = 0x2800, kCall = 0x2000;

@@ -12,15 +12,15 @@
 #include <tuple>
 #include <vector>
 
-#include "decoder.h"
-#include "instruction_set.h"
-#include "line_breakpoints.h"
-#include "pin_input.h"
+#include "core/decoder.h"
+#include "core/instruction_set.h"
+#include "core/line_breakpoints.h"
+#include "core/pin_input.h"
+#include "core/run_driver.h"
+#include "core/run_loop.h"
+#include "core/state.h"
+#include "core/timer0.h"
 #include "recording_message_box.h"
-#include "run_driver.h"
-#include "run_loop.h"
-#include "state.h"
-#include "timer0.h"
 
 namespace {
 constexpr int kProgramWords = 64;  // where the random programs live

@@ -1,8 +1,8 @@
 // The decoder works on characters, not on a 14-bit value: some digits are
 // compared as characters, others by value, and lower-case letters count as 0.
+#include "core/decoded_word.h"
+#include "core/hex_digit.h"
 #include "core_test_support.h"
-#include "decoded_word.h"
-#include "hex_digit.h"
 
 namespace {
 const char kUnchanged[] = "(unchanged)";

@@ -1,6 +1,6 @@
 // Every instruction as the program memory pane writes it: the words are the
 // data sheet's encodings, read by the decoder the run loop uses.
-#include "disassembly.h"
+#include "core/disassembly.h"
 
 #include <gtest/gtest.h>
 

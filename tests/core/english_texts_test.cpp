@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "texts/text_language.h"
-#include "texts/translate.h"
+#include "core/texts/text_language.h"
+#include "core/texts/translate.h"
 
 namespace {
 namespace fs = std::filesystem;

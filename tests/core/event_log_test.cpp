@@ -1,9 +1,9 @@
 // The event log: what the run loop, the instructions, the stack and the pins
 // record, with the pass, cycle and PC that the state after the pass shows.
-#include "event_log.h"
+#include "core/event_log.h"
 
+#include "core/pin_input.h"
 #include "core_test_support.h"
-#include "pin_input.h"
 
 namespace {
 class EventLogTest : public CoreTest {

@@ -1,6 +1,6 @@
 // Results and flags of the byte-oriented instructions, run directly on the
 // instruction set with file address 0x20.
-#include "chip_executor.h"
+#include "core/chip_executor.h"
 #include "core_test_support.h"
 
 namespace {

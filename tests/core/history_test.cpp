@@ -1,13 +1,13 @@
 // Going back: random programs with random pin clicks and edited values (on
 // the data-sheet chip also EEPROM bytes and MCLR resets), run N passes, go back K and forward K
 // again; every state on the way must be the one the run had.
-#include "history.h"
+#include "core/history.h"
 
 #include <random>
 
+#include "core/event_log.h"
+#include "core/pin_input.h"
 #include "core_test_support.h"
-#include "event_log.h"
-#include "pin_input.h"
 
 namespace {
 // A random word that decodes to something and never jumps out of the image.

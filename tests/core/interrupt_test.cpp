@@ -1,6 +1,6 @@
 // Interrupt flags, acceptance, and the entry one instruction late.
+#include "core/timer0.h"
 #include "core_test_support.h"
-#include "timer0.h"
 
 namespace {
 constexpr uint8_t GIE = 0x80, T0IE = 0x20, INTE = 0x10, RBIE = 0x08;

@@ -1,9 +1,9 @@
 // Pin clicks: the direction rule, and the way a click reaches the machine
 // only between two instructions once a worker owns it.
-#include "pin_input.h"
+#include "core/pin_input.h"
 
+#include "core/platform/auto_reset_event.h"
 #include "core_test_support.h"
-#include "platform/auto_reset_event.h"
 
 namespace {
 class PinInputTest : public CoreTest {

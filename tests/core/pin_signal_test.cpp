@@ -1,13 +1,13 @@
 // Measures of a pin's last period, from generated signals and from a
 // program whose timing the instruction cycles give.
-#include "pin_signal.h"
+#include "core/pin_signal.h"
 
 #include <atomic>
 #include <thread>
 
+#include "core/history.h"
+#include "core/pin_input.h"
 #include "core_test_support.h"
-#include "history.h"
-#include "pin_input.h"
 
 namespace {
 constexpr int kRb0 = 5;

@@ -1,10 +1,10 @@
 // Pin conditions: how they read, and where the run loop stops for them.
+#include "core/history.h"
+#include "core/pin_condition.h"
+#include "core/pin_input.h"
+#include "core/pin_watch.h"
+#include "core/platform/auto_reset_event.h"
 #include "core_test_support.h"
-#include "history.h"
-#include "pin_condition.h"
-#include "pin_input.h"
-#include "pin_watch.h"
-#include "platform/auto_reset_event.h"
 
 namespace {
 TEST(PinCondition, ReadsTermsAndRefusesWhatIsNoCondition) {

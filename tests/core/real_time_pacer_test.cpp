@@ -1,6 +1,6 @@
 // Paced runs against a clock the test moves: the host runs what Next allows
 // and waits until the moment it names, as the worker and lumo-run do.
-#include "real_time_pacer.h"
+#include "core/real_time_pacer.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The eight-entry ring: overflow overwrites the oldest entry, underflow
 // returns 0, and both tell the user.
-#include "return_stack.h"
+#include "core/return_stack.h"
 
 #include "core_test_support.h"
 

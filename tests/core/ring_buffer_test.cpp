@@ -1,6 +1,6 @@
 // The bounded sequence behind the event log: oldest first, the oldest
 // dropped when full, slots reused after pop_back also across the wrap.
-#include "ring_buffer.h"
+#include "core/ring_buffer.h"
 
 #include <gtest/gtest.h>
 

@@ -5,12 +5,12 @@
 #include <memory>
 #include <vector>
 
+#include "core/event_log.h"
+#include "core/history.h"
+#include "core/pin_input.h"
+#include "core/pin_switch_goal.h"
+#include "core/run_goal.h"
 #include "core_test_support.h"
-#include "event_log.h"
-#include "history.h"
-#include "pin_input.h"
-#include "pin_switch_goal.h"
-#include "run_goal.h"
 
 namespace {
 // Answers from a script, one answer per question, then lets the run go.

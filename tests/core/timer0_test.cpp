@@ -1,6 +1,6 @@
 // Timer 0 in timer and counter mode, the prescaler, and the two frozen
 // cycles after a write to TMR0.
-#include "timer0.h"
+#include "core/timer0.h"
 
 #include "core_test_support.h"
 

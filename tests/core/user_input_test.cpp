@@ -1,12 +1,12 @@
 // Values the user writes into W and the registers: the chip's rules for the
 // special registers, the way an edit waits for the next pass like a click,
 // and its event.
-#include "user_input.h"
+#include "core/user_input.h"
 
+#include "core/event_log.h"
+#include "core/pin_input.h"
+#include "core/platform/auto_reset_event.h"
 #include "core_test_support.h"
-#include "event_log.h"
-#include "pin_input.h"
-#include "platform/auto_reset_event.h"
 
 namespace {
 class UserInputTest : public CoreTest {

@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "assembler.h"
+#include "build/object_loader.h"
+#include "core/state.h"
 #include "fuzz_support.h"
-#include "object_loader.h"
-#include "program_image.h"
-#include "state.h"
+#include "tasm/assembler.h"
+#include "tasm/program_image.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <set>
 #include <string>
 
-#include "board_reader.h"
+#include "board/board_reader.h"
 #include "fuzz_support.h"
 
 using namespace board;

@@ -15,10 +15,10 @@
 #include <string>
 #include <vector>
 
-#include "break_labels.h"
+#include "build/break_labels.h"
+#include "build/source_file.h"
+#include "core/state.h"
 #include "fuzz_support.h"
-#include "source_file.h"
-#include "state.h"
 
 namespace {
 

@@ -5,10 +5,10 @@
 #include <set>
 #include <string>
 
+#include "core/instruction_set.h"
+#include "core/run_loop.h"
+#include "core/state.h"
 #include "fuzz_support.h"
-#include "instruction_set.h"
-#include "run_loop.h"
-#include "state.h"
 
 int RunCheckedPasses(int maxPasses, const std::function<void(int pass)>& beforePass) {
     std::array<char, kProgramImageSize> image;

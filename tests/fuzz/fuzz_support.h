@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/message_box.h"
+#include "core/platform/message_box.h"
 
 using FuzzCheck = int (*)(const uint8_t* data, size_t size);
 

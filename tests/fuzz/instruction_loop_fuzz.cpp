@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "checked_run.h"
+#include "core/state.h"
 #include "fuzz_support.h"
-#include "state.h"
 
 namespace {
 constexpr int kMaxPasses = 500;

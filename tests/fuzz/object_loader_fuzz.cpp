@@ -9,11 +9,11 @@
 #include <memory>
 #include <string>
 
+#include "build/object_loader.h"
 #include "checked_run.h"
+#include "core/run_driver.h"
+#include "core/state.h"
 #include "fuzz_support.h"
-#include "object_loader.h"
-#include "run_driver.h"
-#include "state.h"
 
 namespace {
 constexpr int kPassesAfterLoad = 300;

@@ -6,9 +6,9 @@
 #include <regex>
 #include <string>
 
+#include "core/state.h"
 #include "fuzz_support.h"
-#include "scenario_reader.h"
-#include "state.h"
+#include "scenario/scenario_reader.h"
 
 using namespace scenario;
 

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "recording_message_box.h"
-#include "scenario_reader.h"
-#include "scenario_session.h"
+#include "scenario/scenario_reader.h"
+#include "scenario/scenario_session.h"
 
 namespace scenario {
 namespace {

@@ -2,7 +2,7 @@
 // carry them: an LCD written on a 4-bit bus and a key held for a while, at
 // a clock slow enough (40 kHz, 100 us a cycle) that the LCD's busy times are
 // a handful of cycles and every edge can be counted by hand.
-#include "board_signals.h"
+#include "board/board_signals.h"
 
 #include <gtest/gtest.h>
 
@@ -11,13 +11,13 @@
 #include <sstream>
 
 #include "../build/build_test_support.h"
-#include "board_reader.h"
-#include "pin_signal.h"
-#include "pin_trace.h"
-#include "scenario_reader.h"
-#include "scenario_run.h"
-#include "state.h"
-#include "vcd_writer.h"
+#include "board/board_reader.h"
+#include "core/pin_signal.h"
+#include "core/pin_trace.h"
+#include "core/state.h"
+#include "scenario/scenario_reader.h"
+#include "scenario/scenario_run.h"
+#include "scenario/vcd_writer.h"
 
 using namespace scenario;
 

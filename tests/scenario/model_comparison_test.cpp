@@ -1,15 +1,15 @@
 // A program's pins against a model solution's over the same scenario: equal
 // runs agree, a run late within the tolerance agrees, and each way a program
 // goes wrong is found at the first cycle it shows, on the right pin.
-#include "model_comparison.h"
+#include "scenario/model_comparison.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "scenario_names.h"
-#include "scenario_reader.h"
-#include "state.h"
+#include "core/state.h"
+#include "scenario/scenario_names.h"
+#include "scenario/scenario_reader.h"
 
 using namespace scenario;
 

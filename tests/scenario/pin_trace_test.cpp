@@ -2,7 +2,7 @@
 // the history afterwards: random programs, random clicks and edits, steps
 // back with and without a new input in the past; both must tell the same
 // levels and directions at the same times.
-#include "pin_trace.h"
+#include "core/pin_trace.h"
 
 #include <algorithm>
 #include <fstream>
@@ -12,9 +12,9 @@
 
 #include "../build/build_test_support.h"
 #include "../core/core_test_support.h"
-#include "history.h"
-#include "history_waveforms.h"
-#include "pin_input.h"
+#include "core/history.h"
+#include "core/pin_input.h"
+#include "scenario/history_waveforms.h"
 
 namespace {
 constexpr double kClockHz = 4e6;  // 1000 ns per instruction cycle

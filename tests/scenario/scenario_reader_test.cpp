@@ -1,10 +1,10 @@
 // The scenario reader: every step kind and comparison as written, and a
 // place (file:line:column) for everything it cannot accept.
-#include "scenario_reader.h"
+#include "scenario/scenario_reader.h"
 
 #include <gtest/gtest.h>
 
-#include "state.h"
+#include "core/state.h"
 
 using namespace scenario;
 

@@ -1,6 +1,6 @@
 // Scenarios played on small programs in this process: every step kind,
 // every comparison, and each way a step fails, with its message.
-#include "scenario_run.h"
+#include "scenario/scenario_run.h"
 
 #include <gtest/gtest.h>
 
@@ -8,13 +8,13 @@
 #include <vector>
 
 #include "../build/build_test_support.h"
-#include "pin_input.h"
-#include "platform/auto_reset_event.h"
-#include "scenario_reader.h"
-#include "scenario_report.h"
-#include "source_file.h"
-#include "state.h"
-#include "vcd_writer.h"
+#include "build/source_file.h"
+#include "core/pin_input.h"
+#include "core/platform/auto_reset_event.h"
+#include "core/state.h"
+#include "scenario/scenario_reader.h"
+#include "scenario/scenario_report.h"
+#include "scenario/vcd_writer.h"
 
 using namespace scenario;
 

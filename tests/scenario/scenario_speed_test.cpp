@@ -1,10 +1,10 @@
 // The wall-clock bound of a graded run follows from its cycle limit: a long
 // recording gets the time it needs, a short scenario the floor.
-#include "scenario_speed.h"
+#include "scenario/scenario_speed.h"
 
 #include <gtest/gtest.h>
 
-#include "state.h"
+#include "core/state.h"
 
 using namespace scenario;
 

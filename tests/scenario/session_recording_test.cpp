@@ -2,22 +2,22 @@
 // clicks on every pin and random values written into W and the registers, at
 // random moments, into a program whose interrupts, counter and port reads
 // all depend on them.
-#include "session_recording.h"
+#include "scenario/session_recording.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
 
 #include "../build/build_test_support.h"
-#include "event_log.h"
-#include "instruction_set.h"
-#include "pin_input.h"
+#include "core/event_log.h"
+#include "core/instruction_set.h"
+#include "core/pin_input.h"
+#include "core/run_driver.h"
+#include "core/run_loop.h"
+#include "core/state.h"
 #include "recording_message_box.h"
-#include "run_driver.h"
-#include "run_loop.h"
-#include "scenario_reader.h"
-#include "scenario_run.h"
-#include "state.h"
+#include "scenario/scenario_reader.h"
+#include "scenario/scenario_run.h"
 
 using namespace scenario;
 

@@ -1,7 +1,7 @@
 // The waveform file: a header that names all 13 pins twice (level and
 // direction), the initial values, then only the changes, each at its time
 // in nanoseconds at the scenario's clock.
-#include "vcd_writer.h"
+#include "scenario/vcd_writer.h"
 
 #include <gtest/gtest.h>
 
@@ -10,9 +10,9 @@
 #include <sstream>
 
 #include "../build/build_test_support.h"
-#include "scenario_reader.h"
-#include "scenario_run.h"
-#include "state.h"
+#include "core/state.h"
+#include "scenario/scenario_reader.h"
+#include "scenario/scenario_run.h"
 
 using namespace scenario;
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/message_box.h"
+#include "core/platform/message_box.h"
 
 class CRecordingMessageBox : public CMessageBoxHook {
 public:

@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "assembler.h"
+#include "tasm/assembler.h"
 
 namespace tasm_test {
 

@@ -6,14 +6,14 @@
 #include <QFile>
 #include <QtTest>
 
-#include "command_ids.h"
-#include "edit_view.h"
-#include "lumo_doc.h"
-#include "main_frame.h"
-#include "messages_pane.h"
-#include "source_file.h"
-#include "state.h"
+#include "build/source_file.h"
+#include "core/state.h"
 #include "support/app_fixture.h"
+#include "ui/command_ids.h"
+#include "ui/edit_view.h"
+#include "ui/lumo_doc.h"
+#include "ui/main_frame.h"
+#include "ui/messages_pane.h"
 
 class AssembleTest : public QObject {
     Q_OBJECT

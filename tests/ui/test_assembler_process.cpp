@@ -8,15 +8,15 @@
 #include <QSettings>
 #include <QtTest>
 
-#include "command_ids.h"
-#include "cpu_unit.h"
-#include "lumo_doc.h"
-#include "main_frame.h"
-#include "messages_pane.h"
-#include "source_commands.h"
-#include "source_file.h"
-#include "state.h"
+#include "build/source_file.h"
+#include "core/cpu_unit.h"
+#include "core/state.h"
 #include "support/app_fixture.h"
+#include "ui/command_ids.h"
+#include "ui/lumo_doc.h"
+#include "ui/main_frame.h"
+#include "ui/messages_pane.h"
+#include "ui/source_commands.h"
 
 class AssemblerProcessTest : public QObject {
     Q_OBJECT

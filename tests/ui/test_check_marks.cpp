@@ -5,14 +5,14 @@
 #include <QMenu>
 #include <QtTest>
 
-#include "check_commands.h"
-#include "check_wiring.h"
-#include "command_ids.h"
-#include "edit_view.h"
-#include "main_frame.h"
-#include "messages_pane.h"
-#include "source_file.h"
+#include "build/source_file.h"
+#include "core/check_wiring.h"
 #include "support/app_fixture.h"
+#include "ui/check_commands.h"
+#include "ui/command_ids.h"
+#include "ui/edit_view.h"
+#include "ui/main_frame.h"
+#include "ui/messages_pane.h"
 
 class CheckMarksTest : public QObject {
     Q_OBJECT

@@ -5,14 +5,14 @@
 #include <QLabel>
 #include <QtTest>
 
-#include "chip_commands.h"
-#include "chip_profile.h"
-#include "command_ids.h"
-#include "main_frame.h"
-#include "messages_pane.h"
-#include "source_file.h"
-#include "state.h"
+#include "build/source_file.h"
+#include "core/chip_profile.h"
+#include "core/state.h"
 #include "support/app_fixture.h"
+#include "ui/chip_commands.h"
+#include "ui/command_ids.h"
+#include "ui/main_frame.h"
+#include "ui/messages_pane.h"
 
 class ChipChoiceTest : public QObject {
     Q_OBJECT

@@ -8,15 +8,15 @@
 #include <QtTest>
 #include <algorithm>
 
-#include "command_ids.h"
-#include "compare_commands.h"
-#include "logic_analyser_pane.h"
-#include "main_frame.h"
-#include "messages_pane.h"
-#include "source_file.h"
-#include "state.h"
+#include "build/source_file.h"
+#include "core/state.h"
 #include "support/app_fixture.h"
-#include "time_commands.h"
+#include "ui/command_ids.h"
+#include "ui/compare_commands.h"
+#include "ui/logic_analyser_pane.h"
+#include "ui/main_frame.h"
+#include "ui/messages_pane.h"
+#include "ui/time_commands.h"
 
 namespace {
 // RB0 (the model) or RB1 (the submission) toggles from cycle 5 on.

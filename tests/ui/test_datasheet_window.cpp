@@ -9,16 +9,16 @@
 #include <QTableWidget>
 #include <QtTest>
 
-#include "command_ids.h"
-#include "cpu_unit.h"
-#include "eeprom_pane.h"
-#include "lumo_doc.h"
-#include "main_frame.h"
-#include "register_edit_dlg.h"
-#include "run_status_panes.h"
-#include "source_file.h"
-#include "state.h"
+#include "build/source_file.h"
+#include "core/cpu_unit.h"
+#include "core/state.h"
 #include "support/app_fixture.h"
+#include "ui/command_ids.h"
+#include "ui/eeprom_pane.h"
+#include "ui/lumo_doc.h"
+#include "ui/main_frame.h"
+#include "ui/register_edit_dlg.h"
+#include "ui/run_status_panes.h"
 #include "view_test_hooks.h"
 
 namespace {

@@ -10,15 +10,15 @@
 #include <QtTest>
 #include <atomic>
 
-#include "about_dlg.h"
-#include "assemble_command.h"
-#include "break_labels_dlg.h"
-#include "cpu_unit.h"
-#include "help_window.h"
-#include "sim_document.h"
-#include "source_file.h"
-#include "speed_dlg.h"
-#include "state.h"
+#include "build/assemble_command.h"
+#include "build/source_file.h"
+#include "core/cpu_unit.h"
+#include "core/sim_document.h"
+#include "core/state.h"
+#include "ui/about_dlg.h"
+#include "ui/break_labels_dlg.h"
+#include "ui/help_window.h"
+#include "ui/speed_dlg.h"
 #include "view_test_hooks.h"
 
 namespace {

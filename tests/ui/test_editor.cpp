@@ -5,15 +5,15 @@
 
 #include <QtTest>
 
-#include "chip_names.h"
-#include "edit_view.h"
-#include "instruction_table.h"
-#include "instruction_tips.h"
-#include "main_frame.h"
-#include "pic_lexer.h"
-#include "source_text.h"
 #include "support/app_fixture.h"
-#include "windows1250.h"
+#include "tasm/chip_names.h"
+#include "tasm/instruction_table.h"
+#include "ui/edit_view.h"
+#include "ui/instruction_tips.h"
+#include "ui/main_frame.h"
+#include "ui/pic_lexer.h"
+#include "ui/source_text.h"
+#include "ui/windows1250.h"
 
 class EditorTest : public QObject {
     Q_OBJECT

@@ -14,12 +14,12 @@
 #include <QFileInfo>
 #include <QtTest>
 
-#include "command_ids.h"
-#include "edit_view.h"
-#include "lumo_doc.h"
-#include "main_frame.h"
-#include "source_file.h"
+#include "build/source_file.h"
 #include "support/app_fixture.h"
+#include "ui/command_ids.h"
+#include "ui/edit_view.h"
+#include "ui/lumo_doc.h"
+#include "ui/main_frame.h"
 
 using Answer = CUserDialogs::Answer;
 

@@ -5,12 +5,12 @@
 #include <QScrollBar>
 #include <QtTest>
 
-#include "input_view.h"
-#include "instruction_set.h"
-#include "pin_table.h"
-#include "run_driver.h"
-#include "run_loop.h"
-#include "state.h"
+#include "core/instruction_set.h"
+#include "core/run_driver.h"
+#include "core/run_loop.h"
+#include "core/state.h"
+#include "ui/input_view.h"
+#include "ui/pin_table.h"
 #include "view_test_hooks.h"
 
 namespace {

@@ -8,17 +8,17 @@
 #include <QSettings>
 #include <QtTest>
 
-#include "app_title.h"
-#include "board_reader.h"
-#include "command_ids.h"
-#include "cpu_unit.h"
-#include "help_window.h"
-#include "language_commands.h"
-#include "lumo_doc.h"
-#include "main_frame.h"
-#include "speed_dlg.h"
-#include "state.h"
+#include "board/board_reader.h"
+#include "core/cpu_unit.h"
+#include "core/state.h"
 #include "support/app_fixture.h"
+#include "ui/app_title.h"
+#include "ui/command_ids.h"
+#include "ui/help_window.h"
+#include "ui/language_commands.h"
+#include "ui/lumo_doc.h"
+#include "ui/main_frame.h"
+#include "ui/speed_dlg.h"
 
 namespace {
 QStringList MenuTitles(CMainFrame& frame) {

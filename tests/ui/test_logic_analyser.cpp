@@ -6,18 +6,18 @@
 #include <QLineEdit>
 #include <QtTest>
 
-#include "command_ids.h"
-#include "cpu_unit.h"
-#include "logic_analyser_pane.h"
-#include "lumo_doc.h"
-#include "main_frame.h"
-#include "pin_signal.h"
-#include "pin_trace.h"
-#include "pin_watch.h"
-#include "source_file.h"
-#include "state.h"
+#include "build/source_file.h"
+#include "core/cpu_unit.h"
+#include "core/pin_signal.h"
+#include "core/pin_trace.h"
+#include "core/pin_watch.h"
+#include "core/state.h"
 #include "support/app_fixture.h"
-#include "time_commands.h"
+#include "ui/command_ids.h"
+#include "ui/logic_analyser_pane.h"
+#include "ui/lumo_doc.h"
+#include "ui/main_frame.h"
+#include "ui/time_commands.h"
 
 namespace {
 // Port B counts up from cycle 4 on, one every 3 cycles: RB0 rises at 4, 10,

@@ -13,16 +13,16 @@
 #include <QToolButton>
 #include <QtTest>
 
-#include "command_ids.h"
-#include "edit_view.h"
-#include "input_view.h"
-#include "lumo_doc.h"
-#include "main_frame.h"
-#include "output_view.h"
-#include "run_status_panes.h"
-#include "speed_box.h"
-#include "state.h"
+#include "core/state.h"
 #include "support/app_fixture.h"
+#include "ui/command_ids.h"
+#include "ui/edit_view.h"
+#include "ui/input_view.h"
+#include "ui/lumo_doc.h"
+#include "ui/main_frame.h"
+#include "ui/output_view.h"
+#include "ui/run_status_panes.h"
+#include "ui/speed_box.h"
 
 class MainWindowTest : public QObject {
     Q_OBJECT

@@ -8,11 +8,11 @@
 #include <atomic>
 #include <thread>
 
-#include "display_flags.h"
-#include "output_view.h"
-#include "register_layout.h"
-#include "register_text.h"
-#include "state.h"
+#include "core/state.h"
+#include "ui/display_flags.h"
+#include "ui/output_view.h"
+#include "ui/register_layout.h"
+#include "ui/register_text.h"
 #include "view_test_hooks.h"
 
 namespace {

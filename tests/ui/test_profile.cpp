@@ -6,19 +6,19 @@
 #include <QTableWidget>
 #include <QtTest>
 
-#include "command_ids.h"
-#include "cpu_unit.h"
-#include "edit_view.h"
-#include "heat_margin.h"
-#include "lumo_doc.h"
-#include "main_frame.h"
-#include "profile_commands.h"
-#include "profile_counters.h"
-#include "profile_pane.h"
-#include "program_memory_pane.h"
-#include "source_file.h"
-#include "state.h"
+#include "build/source_file.h"
+#include "core/cpu_unit.h"
+#include "core/profile_counters.h"
+#include "core/state.h"
 #include "support/app_fixture.h"
+#include "ui/command_ids.h"
+#include "ui/edit_view.h"
+#include "ui/heat_margin.h"
+#include "ui/lumo_doc.h"
+#include "ui/main_frame.h"
+#include "ui/profile_commands.h"
+#include "ui/profile_pane.h"
+#include "ui/program_memory_pane.h"
 #include "view_test_hooks.h"
 
 namespace {

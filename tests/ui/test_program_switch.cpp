@@ -6,12 +6,12 @@
 #include <QSettings>
 #include <QtTest>
 
-#include "command_ids.h"
-#include "main_frame.h"
-#include "messages_pane.h"
-#include "source_file.h"
-#include "state.h"
+#include "build/source_file.h"
+#include "core/state.h"
 #include "support/app_fixture.h"
+#include "ui/command_ids.h"
+#include "ui/main_frame.h"
+#include "ui/messages_pane.h"
 
 class ProgramSwitchTest : public QObject {
     Q_OBJECT

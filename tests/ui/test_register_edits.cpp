@@ -9,17 +9,17 @@
 #include <QStatusBar>
 #include <QtTest>
 
-#include "command_ids.h"
-#include "cpu_unit.h"
-#include "display_flags.h"
-#include "event_log.h"
-#include "lumo_doc.h"
-#include "main_frame.h"
-#include "output_view.h"
-#include "register_edit_dlg.h"
-#include "source_file.h"
-#include "state.h"
+#include "build/source_file.h"
+#include "core/cpu_unit.h"
+#include "core/event_log.h"
+#include "core/state.h"
 #include "support/app_fixture.h"
+#include "ui/command_ids.h"
+#include "ui/display_flags.h"
+#include "ui/lumo_doc.h"
+#include "ui/main_frame.h"
+#include "ui/output_view.h"
+#include "ui/register_edit_dlg.h"
 #include "view_test_hooks.h"
 
 namespace {

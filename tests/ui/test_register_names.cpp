@@ -5,11 +5,11 @@
 #include <QToolTip>
 #include <QtTest>
 
-#include "display_flags.h"
-#include "output_view.h"
-#include "register_layout.h"
-#include "register_names.h"
-#include "state.h"
+#include "core/state.h"
+#include "ui/display_flags.h"
+#include "ui/output_view.h"
+#include "ui/register_layout.h"
+#include "ui/register_names.h"
 
 namespace {
 QImage Render(QWidget& view) {

@@ -6,16 +6,16 @@
 #include <QStatusBar>
 #include <QtTest>
 
-#include "command_ids.h"
-#include "cpu_unit.h"
-#include "event_log.h"
-#include "lumo_doc.h"
-#include "main_frame.h"
-#include "pin_input.h"
-#include "source_file.h"
-#include "state.h"
+#include "build/source_file.h"
+#include "core/cpu_unit.h"
+#include "core/event_log.h"
+#include "core/pin_input.h"
+#include "core/state.h"
 #include "support/app_fixture.h"
 #include "support/toggle_and_sum.h"
+#include "ui/command_ids.h"
+#include "ui/lumo_doc.h"
+#include "ui/main_frame.h"
 
 namespace {
 // At word 5: movlw 0x81, movwf 0x20, then goto itself.

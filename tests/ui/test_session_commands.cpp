@@ -7,20 +7,20 @@
 #include <QStatusBar>
 #include <QtTest>
 
-#include "command_ids.h"
-#include "cpu_unit.h"
-#include "event_log.h"
-#include "lumo_doc.h"
-#include "main_frame.h"
-#include "output_view.h"
-#include "pin_input.h"
-#include "register_edit_dlg.h"
-#include "session_commands.h"
-#include "source_file.h"
-#include "state.h"
+#include "build/source_file.h"
+#include "core/cpu_unit.h"
+#include "core/event_log.h"
+#include "core/pin_input.h"
+#include "core/state.h"
 #include "support/app_fixture.h"
 #include "support/toggle_and_sum.h"
-#include "time_commands.h"
+#include "ui/command_ids.h"
+#include "ui/lumo_doc.h"
+#include "ui/main_frame.h"
+#include "ui/output_view.h"
+#include "ui/register_edit_dlg.h"
+#include "ui/session_commands.h"
+#include "ui/time_commands.h"
 #include "view_test_hooks.h"
 
 class SessionCommandsTest : public QObject {

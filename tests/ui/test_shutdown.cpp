@@ -10,13 +10,13 @@
 #include <atomic>
 #include <thread>
 
-#include "app_title.h"
-#include "command_ids.h"
-#include "lumo_doc.h"
-#include "main_frame.h"
-#include "qt_message_box.h"
-#include "state.h"
+#include "core/state.h"
 #include "support/app_fixture.h"
+#include "ui/app_title.h"
+#include "ui/command_ids.h"
+#include "ui/lumo_doc.h"
+#include "ui/main_frame.h"
+#include "ui/qt_message_box.h"
 
 class ShutdownTest : public QObject {
     Q_OBJECT

@@ -6,19 +6,19 @@
 #include <QSettings>
 #include <QtTest>
 
-#include "command_ids.h"
-#include "cpu_unit.h"
-#include "edit_view.h"
-#include "line_breakpoints.h"
-#include "lumo_doc.h"
-#include "main_frame.h"
-#include "messages_pane.h"
-#include "platform/message_box.h"
-#include "source_commands.h"
-#include "source_file.h"
-#include "source_marks.h"
-#include "state.h"
+#include "build/source_file.h"
+#include "core/cpu_unit.h"
+#include "core/line_breakpoints.h"
+#include "core/platform/message_box.h"
+#include "core/state.h"
 #include "support/app_fixture.h"
+#include "ui/command_ids.h"
+#include "ui/edit_view.h"
+#include "ui/lumo_doc.h"
+#include "ui/main_frame.h"
+#include "ui/messages_pane.h"
+#include "ui/source_commands.h"
+#include "ui/source_marks.h"
 
 namespace {
 // Lines (1-based) and words: the start at 5 calls a subroutine, then raises

@@ -6,15 +6,15 @@
 #include <QTableWidget>
 #include <QtTest>
 
-#include "command_ids.h"
-#include "events_pane.h"
-#include "history.h"
-#include "lumo_doc.h"
-#include "main_frame.h"
-#include "pin_input.h"
-#include "state.h"
+#include "core/history.h"
+#include "core/pin_input.h"
+#include "core/state.h"
 #include "support/app_fixture.h"
-#include "time_commands.h"
+#include "ui/command_ids.h"
+#include "ui/events_pane.h"
+#include "ui/lumo_doc.h"
+#include "ui/main_frame.h"
+#include "ui/time_commands.h"
 
 class TestTime : public QObject {
     Q_OBJECT

@@ -7,11 +7,11 @@
 #include <QLockFile>
 #include <QtTest>
 
-#include "command_ids.h"
-#include "main_frame.h"
-#include "recovery_copy.h"
-#include "source_file.h"
+#include "build/source_file.h"
 #include "support/app_fixture.h"
+#include "ui/command_ids.h"
+#include "ui/main_frame.h"
+#include "ui/recovery_copy.h"
 
 namespace {
 const QByteArray kSaved = "\torg\t5\n\tnop\n\tend\n";

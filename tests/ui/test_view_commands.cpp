@@ -7,20 +7,20 @@
 #include <QTextBrowser>
 #include <QtTest>
 
-#include "about_dlg.h"
-#include "break_labels_dlg.h"
-#include "command_ids.h"
-#include "cpu_unit.h"
-#include "display_flags.h"
-#include "help_window.h"
-#include "input_view.h"
-#include "lumo_doc.h"
-#include "main_frame.h"
-#include "output_view.h"
-#include "pin_table.h"
-#include "speed_dlg.h"
-#include "state.h"
+#include "core/cpu_unit.h"
+#include "core/state.h"
 #include "support/app_fixture.h"
+#include "ui/about_dlg.h"
+#include "ui/break_labels_dlg.h"
+#include "ui/command_ids.h"
+#include "ui/display_flags.h"
+#include "ui/help_window.h"
+#include "ui/input_view.h"
+#include "ui/lumo_doc.h"
+#include "ui/main_frame.h"
+#include "ui/output_view.h"
+#include "ui/pin_table.h"
+#include "ui/speed_dlg.h"
 #include "view_test_hooks.h"
 
 namespace {

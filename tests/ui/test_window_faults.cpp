@@ -12,17 +12,17 @@
 #include <QToolBar>
 #include <QtTest>
 
-#include "command_ids.h"
-#include "cpu_unit.h"
-#include "edit_view.h"
-#include "input_view.h"
-#include "lumo_doc.h"
-#include "main_frame.h"
-#include "output_view.h"
-#include "qt_message_box.h"
-#include "source_file.h"
-#include "state.h"
+#include "build/source_file.h"
+#include "core/cpu_unit.h"
+#include "core/state.h"
 #include "support/app_fixture.h"
+#include "ui/command_ids.h"
+#include "ui/edit_view.h"
+#include "ui/input_view.h"
+#include "ui/lumo_doc.h"
+#include "ui/main_frame.h"
+#include "ui/output_view.h"
+#include "ui/qt_message_box.h"
 
 using Answer = CUserDialogs::Answer;
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/message_box.h"
-#include "platform/view.h"
+#include "core/platform/message_box.h"
+#include "core/platform/view.h"
 #include "recording_message_box.h"
 
 class CRecordingView : public CView {

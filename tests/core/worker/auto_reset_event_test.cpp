@@ -1,4 +1,4 @@
-#include "platform/auto_reset_event.h"
+#include "core/platform/auto_reset_event.h"
 
 #include <atomic>
 #include <thread>

@@ -1,6 +1,6 @@
 // Breakpoints set on source lines: one bit per program word, kept across
 // runs, independent of the label breakpoints.
-#include "line_breakpoints.h"
+#include "core/line_breakpoints.h"
 #include "worker_test_support.h"
 
 namespace {

@@ -1,6 +1,6 @@
 // Pin clicks with a worker: a waiting worker applies a click at once and
 // shows it, without executing an instruction and without cutting its pause.
-#include "pin_input.h"
+#include "core/pin_input.h"
 #include "worker_test_support.h"
 
 namespace {

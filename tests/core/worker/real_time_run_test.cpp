@@ -1,6 +1,6 @@
 // A paced run waits between its slices, yet answers every command as a run
 // at full speed does.
-#include "real_time_pacer.h"
+#include "core/real_time_pacer.h"
 #include "worker_test_support.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include <random>
 #include <set>
 
-#include "pin_input.h"
+#include "core/pin_input.h"
 #include "worker_test_support.h"
 
 namespace {

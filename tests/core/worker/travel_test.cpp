@@ -1,7 +1,7 @@
 // Going back with a worker: the move happens while the worker waits, pauses
 // a run, and the views show the state it reached.
-#include "history.h"
-#include "pin_input.h"
+#include "core/history.h"
+#include "core/pin_input.h"
 #include "worker_test_support.h"
 
 namespace {

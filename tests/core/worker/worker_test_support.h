@@ -19,11 +19,11 @@
 #include <utility>
 #include <vector>
 
-#include "cpu_unit.h"
-#include "platform/message_box.h"
-#include "platform/view.h"
-#include "sim_document.h"
-#include "state.h"
+#include "core/cpu_unit.h"
+#include "core/platform/message_box.h"
+#include "core/platform/view.h"
+#include "core/sim_document.h"
+#include "core/state.h"
 
 constexpr auto kDeadline = std::chrono::seconds(20);
 constexpr int kDeadlineMs = 20000;

@@ -6,9 +6,9 @@
 #include <QStandardPaths>
 #include <QtTest>
 
-#include "app_title.h"
-#include "main_frame.h"
-#include "recovery_copy.h"
+#include "ui/app_title.h"
+#include "ui/main_frame.h"
+#include "ui/recovery_copy.h"
 
 QString CScriptedDialogs::GetOpenFileName(const FileDialogRequest& request) {
     m_openRequests.append(request);

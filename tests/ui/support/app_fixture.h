@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/message_box.h"
-#include "simulator_app.h"
-#include "user_dialogs.h"
+#include "core/platform/message_box.h"
+#include "ui/simulator_app.h"
+#include "ui/user_dialogs.h"
 
 class CMainFrame;
 
