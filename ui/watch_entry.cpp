@@ -1,5 +1,6 @@
 #include "ui/watch_entry.h"
 
+#include <QCoreApplication>
 #include <cctype>
 
 #include "build/source_map.h"
@@ -14,6 +15,15 @@ std::string Trim(const std::string& text) {
     const size_t first = text.find_first_not_of(" \t");
     if (first == std::string::npos) return {};
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+std::string Text(const char* source, const std::string& first = {},
+                 const std::string& second = {}) {
+    // Both at once, so a name the user typed is never read as a place marker.
+    const QString text = QCoreApplication::translate("CWatchEntry", source);
+    if (second.empty() && first.empty()) return text.toStdString();
+    if (second.empty()) return text.arg(QString::fromStdString(first)).toStdString();
+    return text.arg(QString::fromStdString(first), QString::fromStdString(second)).toStdString();
 }
 
 // The register file index a register's name or address stands for, or -1.
@@ -39,7 +49,8 @@ bool ParseWatchEntry(const std::string& text, const CSourceMap& names, SWatchEnt
     SWatchEntry parsed;
     parsed.text = Trim(text);
     if (parsed.text.empty()) {
-        *error = "Upisite ime promenljive, registra ili bita, ili adresu";
+        *error = Text(QT_TRANSLATE_NOOP("CWatchEntry",
+                                        "Upisite ime promenljive, registra ili bita, ili adresu"));
         return false;
     }
     const size_t comma = parsed.text.find(',');
@@ -63,13 +74,18 @@ bool ParseWatchEntry(const std::string& text, const CSourceMap& names, SWatchEnt
             parsed.bit = bitText[0] - '0';
         }
         if (parsed.reg >= 0 && parsed.bit < 0) {
-            *error = "'" + bitText + "' nije bit registra " + name + " (0-7 ili ime bita)";
+            *error = Text(
+                QT_TRANSLATE_NOOP("CWatchEntry", "'%1' nije bit registra %2 (0-7 ili ime bita)"),
+                bitText, name);
             return false;
         }
     }
     if (parsed.reg < 0) {
         *error =
-            "'" + name + "' nije promenljiva programa, registar cipa, bit ni adresa (0x00-0x1FF)";
+            Text(QT_TRANSLATE_NOOP(
+                     "CWatchEntry",
+                     "'%1' nije promenljiva programa, registar cipa, bit ni adresa (0x00-0x1FF)"),
+                 name);
         return false;
     }
     *entry = parsed;

@@ -745,7 +745,7 @@ The file on disk was left as it was; the text is still in the editor.</translati
     </message>
     <message>
         <source>Ciklusi instrukcija samog potprograma, bez potprograma koje poziva</source>
-        <translation>The cycles of the subroutine's own instructions, without the subroutines it calls</translation>
+        <translation>The cycles of the subroutine&apos;s own instructions, without the subroutines it calls</translation>
     </message>
     <message>
         <source>Ukupno ciklusa od pocetka: %1</source>
@@ -1130,6 +1130,21 @@ New value (0-255; 12, 0x0C or 0b00001100):</translation>
     <message>
         <source>Ucestanost oscilatora (MHz):</source>
         <translation>Oscillator frequency (MHz):</translation>
+    </message>
+</context>
+<context>
+    <name>CWatchEntry</name>
+    <message>
+        <source>Upisite ime promenljive, registra ili bita, ili adresu</source>
+        <translation>Type the name of a variable, a register or a bit, or an address</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; nije bit registra %2 (0-7 ili ime bita)</source>
+        <translation>&apos;%1&apos; is no bit of register %2 (0-7 or a bit&apos;s name)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; nije promenljiva programa, registar cipa, bit ni adresa (0x00-0x1FF)</source>
+        <translation>&apos;%1&apos; is neither a variable of the program, a register of the chip, a bit nor an address (0x00-0x1FF)</translation>
     </message>
 </context>
 <context>
