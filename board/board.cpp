@@ -4,15 +4,6 @@
 
 namespace board {
 
-namespace {
-template <class... Ts>
-struct SOverloaded : Ts... {
-    using Ts::operator()...;
-};
-template <class... Ts>
-SOverloaded(Ts...) -> SOverloaded<Ts...>;
-}  // namespace
-
 const char* PartTypeName(const SPart& part) {
     return std::visit(SOverloaded{
                           [](const CLcd&) { return "lcd"; },

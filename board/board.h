@@ -19,6 +19,15 @@ namespace board {
 
 using SPart = std::variant<CLcd, CSevenSegment, CKeypad, CButton, CLed, CSwitch, CSerialTerminal>;
 
+// The visitor of a part built from one lambda per type: std::visit over an
+// SPart with it fails to compile where a type has been forgotten.
+template <class... Ts>
+struct SOverloaded : Ts... {
+    using Ts::operator()...;
+};
+template <class... Ts>
+SOverloaded(Ts...) -> SOverloaded<Ts...>;
+
 struct SBoardPart {
     std::string name;
     SPart part;

@@ -5,13 +5,6 @@
 namespace board {
 
 namespace {
-template <class... Ts>
-struct SOverloaded : Ts... {
-    using Ts::operator()...;
-};
-template <class... Ts>
-SOverloaded(Ts...) -> SOverloaded<Ts...>;
-
 // Names and values come from one walk over the parts, so that the two can
 // never disagree on the order. A walker has Line(stem, number, pin), with
 // number < 0 for a name without one, and Value(name, width, character,
