@@ -27,7 +27,7 @@ bool LoadKeypadExample(std::string* error) {
     fs::create_directories(folder);
     const fs::path source = fs::path(LUMO_SOURCE_DIR) / "examples" / "board" / "keypad_lcd.asm";
     fs::copy_file(source, folder / "keypad_lcd.asm", fs::copy_options::overwrite_existing);
-    loaded = LoadProgram((folder / "keypad_lcd.asm").string(), error);
+    loaded = build::LoadProgram((folder / "keypad_lcd.asm").string(), error);
     return loaded;
 }
 

@@ -6,6 +6,16 @@
 #include "core/state.h"
 #include "core/texts/translate.h"
 
+namespace build {
+
+bool LoadAssembledProgram() {
+    if (!LoadAssemblerOutput()) return false;
+    EventLog.Record(Event(EEventKind::Load, 0, 0, SourceFileName));
+    return true;
+}
+
+}  // namespace build
+
 bool OnAssemble(std::string* output, const std::function<void()>& assembled) {
     ResetForLoad();
     if (!RunAssembler(output)) {
@@ -13,16 +23,10 @@ bool OnAssemble(std::string* output, const std::function<void()>& assembled) {
         return false;
     }
     if (assembled) assembled();
-    const std::string missing = MissingAssemblerOutput();
+    const std::string missing = build::MissingAssemblerOutput();
     if (!missing.empty()) {
         AfxMessageBox(missing);
         return false;
     }
-    return LoadAssembledProgram();
-}
-
-bool LoadAssembledProgram() {
-    if (!LoadAssemblerOutput()) return false;
-    EventLog.Record(Event(EEventKind::Load, 0, 0, SourceFileName));
-    return true;
+    return build::LoadAssembledProgram();
 }

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace build {
+
 // How the assembler is started: the program, its arguments and the folder it
 // runs in. An empty program means there is nothing it could be started on.
 struct SAssemblerCommand {
@@ -19,12 +21,6 @@ struct SAssemblerCommand {
 // that they cannot pass for this run's.
 SAssemblerCommand PrepareAssemblerCommand();
 
-// Starts SourceFolder + "tasm" (or, where that file does not exist, the tasm
-// installed beside this program) with "-1684" and SourceFileName, in
-// SourceFolder, and waits for it. What it printed lands in *output when
-// given. Returns false when the process could not be started.
-bool RunAssembler(std::string* output = nullptr);
-
 // From now on the tasm installed beside this program is started even where
 // the source folder holds one: a grader must not run what a submission
 // brought along.
@@ -35,13 +31,21 @@ void UseOnlyOwnAssembler();
 // when both are there.
 std::string MissingAssemblerOutput();
 
+// LoadAssemblerOutput, and the load in the event log when it loaded.
+bool LoadAssembledProgram();
+
+}  // namespace build
+
+// Starts SourceFolder + "tasm" (or, where that file does not exist, the tasm
+// installed beside this program) with "-1684" and SourceFileName, in
+// SourceFolder, and waits for it. What it printed lands in *output when
+// given. Returns false when the process could not be started.
+bool RunAssembler(std::string* output = nullptr);
+
 // Checks the listing's verdict and loads the object file into the program
 // image; sets ListingFileName and ProgramEnd. Returns whether a program was
 // loaded; every failure has been shown to the user.
 bool LoadAssemblerOutput();
-
-// LoadAssemblerOutput, and the load in the event log when it loaded.
-bool LoadAssembledProgram();
 
 // The whole command: ResetForLoad, RunAssembler, LoadAssembledProgram, with
 // "GRESKA: Proces nije dobro kreiran" when the assembler cannot be started.

@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+namespace build {
+
 namespace {
 // The kind stands after the first ": " that follows a line number, so a file
 // name holding ": error: " itself still reads right when it has no digits
@@ -76,3 +78,5 @@ std::vector<std::string> OutputLines(const std::string& output) {
     }
     return lines;
 }
+
+}  // namespace build

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+namespace build {
+
 struct CAssemblerMessage {
     std::string file;  // as the assembler spells it
     int line = 0;      // 1-based; 0 when the message is about the whole file
@@ -24,3 +26,5 @@ bool ParseAssemblerMessage(const std::string& line, CAssemblerMessage* message);
 // The output split into lines, without line ends and without a final empty
 // line.
 std::vector<std::string> OutputLines(const std::string& output);
+
+}  // namespace build

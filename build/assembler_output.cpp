@@ -11,6 +11,8 @@
 #include "core/state.h"
 #include "core/texts/translate.h"
 
+namespace build {
+
 namespace {
 // Enough of the listing's end for any error count.
 constexpr int kListingTailBytes = 64;
@@ -53,34 +55,36 @@ std::string MissingAssemblerOutput() {
     return {};
 }
 
+}  // namespace build
+
 bool LoadAssemblerOutput() {
-    ListingFileName = OutputFileName(SourceFileName, "lst");
+    ListingFileName = build::OutputFileName(SourceFileName, "lst");
     const std::string listingPath = SourceFolder + ListingFileName;
     std::string tail;
     long long length = 0;
     std::string error;
-    if (!ReadFileTail(listingPath, kListingTailBytes, &tail, &length, &error)) {
+    if (!build::ReadFileTail(listingPath, build::kListingTailBytes, &tail, &length, &error)) {
         AfxMessageBox(error);
         return false;
     }
-    if (length < kShortestListing) {
+    if (length < build::kShortestListing) {
         AfxMessageBox(listingPath + " is too short to be a listing (" + std::to_string(length) +
                       " bytes).");
         return false;
     }
-    if (!ListingReportsNoErrors(tail)) {
+    if (!build::ListingReportsNoErrors(tail)) {
         AfxMessageBox(Tr("GRESKA: Greske ispravljati u editoru."));
         return false;
     }
 
-    const std::string objectPath = SourceFolder + OutputFileName(SourceFileName, "obj");
+    const std::string objectPath = SourceFolder + build::OutputFileName(SourceFileName, "obj");
     std::string object;
-    if (!ReadFileHead(objectPath, kObjectReadLimit, &object, &error)) {
+    if (!build::ReadFileHead(objectPath, build::kObjectReadLimit, &object, &error)) {
         AfxMessageBox(error);
         return false;
     }
     LoadObjectRecords(object.data(), static_cast<int>(object.size()));
-    LoadChipDataRecords(object, EWordBytes::HighFirst);
+    build::LoadChipDataRecords(object, build::EWordBytes::HighFirst);
     ProgramEnd = kProgramImageSize;
     return true;
 }

@@ -7,6 +7,8 @@
 #include "build/source_file.h"
 #include "core/hex_digit.h"
 
+namespace build {
+
 namespace {
 // Lines are looked at in pieces of at most this many characters, so a long
 // line cannot hide a definition behind its first 99 characters' worth of
@@ -100,12 +102,24 @@ int LookUpLabel(const std::string& label) {
     return address;
 }
 
+void SetBreakLabelsFromFields(const std::array<std::string, kBreakpointsUsed>& fields) {
+    int count = 0;
+    for (const std::string& field : fields) {
+        if (!field.empty()) BreakLabels.Set(count++, field);
+    }
+    BreakLabelCount = count;
+    for (int i = 0; i < kBreakpointsUsed; ++i) BreakAddresses[i] = 0;
+    ResolveBreakLabels();
+}
+
+}  // namespace build
+
 void ResolveBreakLabels() {
     const int count = std::min<int>(std::max<int>(BreakLabelCount, 0), kBreakpointsUsed);
     std::string labels[kBreakpointsUsed];
     int addresses[kBreakpointsUsed] = {};
     for (int i = 0; i < count; ++i) labels[i] = BreakLabels.Get(i);
-    FindLabels(labels, count, addresses);
+    build::FindLabels(labels, count, addresses);
 
     int kept = 0;
     for (int i = 0; i < count; ++i) {
@@ -116,14 +130,4 @@ void ResolveBreakLabels() {
     }
     BreakLabelCount = kept;
     for (int i = kept; i < kBreakpointsUsed; ++i) BreakAddresses[i] = 0;
-}
-
-void SetBreakLabelsFromFields(const std::array<std::string, kBreakpointsUsed>& fields) {
-    int count = 0;
-    for (const std::string& field : fields) {
-        if (!field.empty()) BreakLabels.Set(count++, field);
-    }
-    BreakLabelCount = count;
-    for (int i = 0; i < kBreakpointsUsed; ++i) BreakAddresses[i] = 0;
-    ResolveBreakLabels();
 }

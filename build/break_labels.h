@@ -7,11 +7,7 @@
 
 #include "core/state.h"
 
-// Looks up BreakLabels[0 .. BreakLabelCount-1] in SourceFolder +
-// ListingFileName and keeps, packed to the front, the labels found at a
-// nonzero address, with their addresses in BreakAddresses. The others are
-// dropped silently, as are all of them when the listing cannot be read.
-void ResolveBreakLabels();
+namespace build {
 
 // The word address the listing gives one label, found as the breakpoints
 // find theirs; 0 when the listing does not define it at a nonzero address.
@@ -20,3 +16,11 @@ int LookUpLabel(const std::string& label);
 // What OK in the labels dialog does: the non-empty fields, in order, become
 // the labels, which are then resolved.
 void SetBreakLabelsFromFields(const std::array<std::string, kBreakpointsUsed>& fields);
+
+}  // namespace build
+
+// Looks up BreakLabels[0 .. BreakLabelCount-1] in SourceFolder +
+// ListingFileName and keeps, packed to the front, the labels found at a
+// nonzero address, with their addresses in BreakAddresses. The others are
+// dropped silently, as are all of them when the listing cannot be read.
+void ResolveBreakLabels();

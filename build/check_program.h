@@ -3,4 +3,8 @@
 #include "build/source_map.h"
 #include "core/check_wiring.h"
 
+namespace build {
+
 SCheckProgram CheckProgramFrom(const CSourceMap& map);
+
+}  // namespace build

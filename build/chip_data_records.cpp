@@ -5,6 +5,8 @@
 #include "core/hex_digit.h"
 #include "core/state.h"
 
+namespace build {
+
 namespace {
 constexpr uint32_t kConfigWord = 0x2007;
 constexpr uint32_t kEepromWord = 0x2100;
@@ -52,3 +54,5 @@ void LoadChipDataRecords(const std::string& text, EWordBytes order) {
     ProgramConfigWord = config == kNoConfigWord ? config : config & 0x3FFF;
     TakeLoadedChipData();
 }
+
+}  // namespace build

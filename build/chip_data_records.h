@@ -5,9 +5,13 @@
 // text afterwards, for the data-sheet chip's watchdog and EEPROM.
 #include <string>
 
+namespace build {
+
 enum class EWordBytes { HighFirst, LowFirst };
 
 // Records that do not read as Intel HEX are passed over: the program's own
 // loader has judged the file already. Sets ProgramConfigWord and
 // ProgramEeprom, and gives the chip its data (TakeLoadedChipData).
 void LoadChipDataRecords(const std::string& text, EWordBytes order);
+
+}  // namespace build

@@ -8,6 +8,8 @@
 #include <cerrno>
 #include <cstring>
 
+namespace build {
+
 namespace {
 std::string DescribeOpenFailure(const std::string& path, int error) {
     if (error == ENOENT) return path + " was not found.";
@@ -92,3 +94,5 @@ bool ReadFileTail(const std::string& path, int maxBytes, std::string* data, long
     ::close(fd);
     return ok;
 }
+
+}  // namespace build

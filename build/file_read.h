@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <string>
 
+namespace build {
+
 // Reads at most maxBytes from the start of the file at path into *data.
 bool ReadFileHead(const std::string& path, int maxBytes, std::string* data, std::string* error);
 
@@ -15,3 +17,5 @@ bool ReadFileTail(const std::string& path, int maxBytes, std::string* data, long
 // Opens a regular file for reading as a stream; nullptr with *error set for a
 // missing, unreadable or non-regular file.
 std::FILE* OpenRegularFileForReading(const std::string& path, std::string* error);
+
+}  // namespace build

@@ -9,6 +9,8 @@
 #include "core/state.h"
 #include "core/texts/translate.h"
 
+namespace build {
+
 namespace {
 constexpr int kProgramWords = kProgramImageSize / 4;
 
@@ -119,3 +121,5 @@ bool LoadHexRecords(const std::string& text, std::string* error) {
     }
     return true;
 }
+
+}  // namespace build

@@ -6,6 +6,8 @@
 // configuration word at 0x400E, EEPROM data from 0x4200) are ignored.
 #include <string>
 
+namespace build {
+
 // Checks every record (mark, hexadecimal digits, length, checksum, type)
 // before anything is stored; on a fault returns false with the line number
 // and what is wrong in *error and leaves the program image alone. Otherwise
@@ -16,3 +18,5 @@ bool LoadHexRecords(const std::string& text, std::string* error);
 // The most of a HEX file that is read: far more than a full program memory
 // with its EEPROM data takes.
 constexpr int kHexReadLimit = 1 << 20;
+
+}  // namespace build

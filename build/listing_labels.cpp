@@ -4,6 +4,8 @@
 #include <fstream>
 #include <sstream>
 
+namespace build {
+
 namespace {
 constexpr size_t kAddressAt = 7;
 constexpr size_t kAddressDigits = 4;
@@ -43,3 +45,5 @@ std::map<int, std::string> ReadListingLabels(const std::string& path) {
     }
     return labels;
 }
+
+}  // namespace build

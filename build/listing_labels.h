@@ -6,6 +6,10 @@
 #include <map>
 #include <string>
 
+namespace build {
+
 // Address to the first label defined there; empty when the file cannot be
 // read.
 std::map<int, std::string> ReadListingLabels(const std::string& path);
+
+}  // namespace build

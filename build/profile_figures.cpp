@@ -7,6 +7,8 @@
 #include "core/profile_counters.h"
 #include "core/state.h"
 
+namespace build {
+
 CWordFigures ProfileNow() {
     CWordFigures words;
     for (int word = 0; word < kProgramWords; ++word) {
@@ -129,3 +131,5 @@ std::vector<SRoutineFigures> RoutineFigures(const CDecodedProgram& program, int 
     }
     return routines;
 }
+
+}  // namespace build

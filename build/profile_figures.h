@@ -10,6 +10,8 @@
 #include "build/source_map.h"
 #include "core/decoded_word.h"
 
+namespace build {
+
 struct SWordFigures {
     uint64_t count = 0;
     uint64_t cycles = 0;
@@ -55,3 +57,5 @@ struct SRoutineFigures {
 // subroutines by address.
 std::vector<SRoutineFigures> RoutineFigures(const CDecodedProgram& program, int resetVector,
                                             const CSourceMap& map, const CWordFigures& words);
+
+}  // namespace build

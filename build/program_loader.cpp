@@ -13,6 +13,8 @@
 #include "core/event_log.h"
 #include "core/state.h"
 
+namespace build {
+
 namespace {
 bool HasExtension(const std::string& path, const char* extension) {
     if (path.size() < 4) return false;
@@ -81,3 +83,5 @@ bool LoadProgram(const std::string& path, std::string* error,
         if (assembled) assembled(output);
     });
 }
+
+}  // namespace build

@@ -8,6 +8,8 @@
 #include <functional>
 #include <string>
 
+namespace build {
+
 enum class EProgramKind { Source, Object, Hex, Other };
 
 // The kind by the file name's extension, in any case.
@@ -28,3 +30,5 @@ bool CheckProgramReadable(const std::string& path, std::string* error);
 // why, or is empty where the assemble command's own message box has said it.
 bool LoadProgram(const std::string& path, std::string* error,
                  const std::function<void(const std::string& output)>& assembled = {});
+
+}  // namespace build

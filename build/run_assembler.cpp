@@ -13,6 +13,8 @@
 #include "build/assembler_output.h"
 #include "build/source_file.h"
 
+namespace build {
+
 extern char** environ;
 
 namespace {
@@ -94,13 +96,15 @@ SAssemblerCommand PrepareAssemblerCommand() {
     return {program, {"-1684", SourceFileName}, SourceFolder};
 }
 
+}  // namespace build
+
 bool RunAssembler(std::string* output) {
-    SAssemblerCommand command = PrepareAssemblerCommand();
+    build::SAssemblerCommand command = build::PrepareAssemblerCommand();
     if (command.program.empty()) return false;
 
     int pipeFds[2];
     if (::pipe2(pipeFds, O_CLOEXEC) != 0) return false;
-    CSpawnActions actions;
+    build::CSpawnActions actions;
     // The assembler reads nothing from us, writes into the pipe, inherits no
     // other handle, and runs in the source's folder. An argument vector, not
     // a shell: blanks and shell characters in names stay part of the names.
@@ -121,7 +125,7 @@ bool RunAssembler(std::string* output) {
         ::close(pipeFds[0]);
         return false;
     }
-    Drain(pipeFds[0], output);
+    build::Drain(pipeFds[0], output);
     ::close(pipeFds[0]);
     int status = 0;
     while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {

@@ -10,6 +10,8 @@
 #include "build/source_file.h"
 #include "core/hex_digit.h"
 
+namespace build {
+
 namespace {
 // A map names every file once and every word once; anything near this size
 // is not one.
@@ -267,3 +269,5 @@ CSourceMap LoadSourceMap() {
     }
     return {};
 }
+
+}  // namespace build

@@ -25,6 +25,8 @@
 #include <string_view>
 #include <vector>
 
+namespace build {
+
 constexpr int kProgramWords = 1024;
 
 struct CSourceLine {
@@ -79,3 +81,5 @@ CSourceMap SourceMapFromListing(const std::string& listing, const std::string& m
 // reads as one, else the map implied by the listing (ListingFileName), else
 // an empty map.
 CSourceMap LoadSourceMap();
+
+}  // namespace build

@@ -3,6 +3,8 @@
 #include "board/board_reader.h"
 #include "cli/state_output.h"
 
+namespace cli {
+
 std::unique_ptr<board::CAttachedBoard> AttachBoardFile(const std::string& path, double clockHz) {
     board::SBoard wiring;
     std::string error;
@@ -43,3 +45,5 @@ void PrintBoard(std::FILE* out, const board::SBoard& board, bool json) {
                      flat.c_str());
     }
 }
+
+}  // namespace cli

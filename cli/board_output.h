@@ -8,7 +8,11 @@
 #include "board/attached_board.h"
 #include "board/board_file.h"
 
+namespace cli {
+
 // Reads and attaches the board; on failure prints why and returns null.
 std::unique_ptr<board::CAttachedBoard> AttachBoardFile(const std::string& path, double clockHz);
 
 void PrintBoard(std::FILE* out, const board::SBoard& board, bool json);
+
+}  // namespace cli

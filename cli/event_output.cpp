@@ -6,6 +6,8 @@
 #include "core/check_kinds.h"
 #include "core/texts/translate.h"
 
+namespace cli {
+
 namespace {
 std::string Causes(uint8_t cause) {
     std::string list = "[";
@@ -66,7 +68,8 @@ std::string EventJson(const SEvent& event) {
                     "\",\"value\":" + std::to_string(event.value);
             break;
         case EEventKind::Check:
-            line += ",\"kind\":\"" + std::string(CheckKindName(static_cast<ECheckKind>(event.cause))) +
+            line += ",\"kind\":\"" +
+                    std::string(CheckKindName(static_cast<ECheckKind>(event.cause))) +
                     "\",\"line\":" + std::to_string(event.value) +
                     ",\"text\":" + JsonString(event.text.c_str());
             break;
@@ -78,3 +81,5 @@ std::string EventJson(const SEvent& event) {
     }
     return line + "}";
 }
+
+}  // namespace cli

@@ -22,6 +22,8 @@
 #include "scenario/scenario_session.h"
 #include "scenario/scenario_speed.h"
 
+namespace cli {
+
 using namespace scenario;
 
 namespace fs = std::filesystem;
@@ -448,7 +450,8 @@ std::string ResultTable(const std::vector<SScenario>& scenarios,
         }
         // The checks' notes cost no points: said after the failures.
         for (const SCaseSummary& c : r.cases) {
-            for (const std::string& note : c.notes) text += "    " + Fill(Tr("napomena: %1"), {note}) + "\n";
+            for (const std::string& note : c.notes)
+                text += "    " + Fill(Tr("napomena: %1"), {note}) + "\n";
         }
     }
     return text;
@@ -473,3 +476,5 @@ std::string ResultCsv(const std::vector<SScenario>& scenarios,
     }
     return csv;
 }
+
+}  // namespace cli

@@ -13,6 +13,8 @@
 #include "scenario/scenario.h"
 #include "scenario/scenario_report.h"
 
+namespace cli {
+
 struct SGradeOptions {
     int jobs = 1;
     // The wall-clock bound of one scenario's run: fixed when given, else
@@ -55,3 +57,5 @@ std::string ResultCsv(const std::vector<scenario::SScenario>& scenarios,
 // one is refused (false, *malformed set).
 std::string EncodeCase(int index, const scenario::SCaseSummary& summary);
 bool DecodeCase(std::string* buffer, int* index, scenario::SCaseSummary* summary, bool* malformed);
+
+}  // namespace cli

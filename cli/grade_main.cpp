@@ -76,7 +76,7 @@ bool WriteText(const std::string& path, const std::string& text) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    SGradeOptions options;
+    cli::SGradeOptions options;
     options.jobs = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     std::string csv;
     std::string junit;
@@ -151,7 +151,7 @@ int main(int argc, char** argv) {
             return 1;
         }
     }
-    UseOnlyOwnAssembler();
+    build::UseOnlyOwnAssembler();
     if (options.timeoutSeconds == 0) options.cyclesPerSecond = MeasureScenarioSpeed();
     std::vector<SModelRun> models;
     if (!reference.empty()) {
@@ -176,14 +176,15 @@ int main(int argc, char** argv) {
         // Each pass is compared: the runs take longer than plain ones.
         options.cyclesPerSecond /= kComparedRunSlowdown;
     }
-    const std::vector<SSubmissionResult> results = GradeBatch(scenarios, submissions, options);
-    std::fputs(ResultTable(scenarios, results).c_str(), stdout);
+    const std::vector<cli::SSubmissionResult> results =
+        cli::GradeBatch(scenarios, submissions, options);
+    std::fputs(cli::ResultTable(scenarios, results).c_str(), stdout);
     std::fflush(stdout);
 
-    bool written = csv.empty() || WriteText(csv, ResultCsv(scenarios, results));
+    bool written = csv.empty() || WriteText(csv, cli::ResultCsv(scenarios, results));
     if (!junit.empty()) {
         std::vector<SSuite> suites;
-        for (const SSubmissionResult& r : results) suites.push_back({r.name, r.cases});
+        for (const cli::SSubmissionResult& r : results) suites.push_back({r.name, r.cases});
         std::string error;
         if (!WriteJUnit(junit, suites, &error)) {
             std::fprintf(stderr, "lumo-grade: %s\n", error.c_str());

@@ -56,21 +56,21 @@ int LoadFailed(const std::string& error) {
 }
 
 int Usage(const std::string& reason) {
-    std::fprintf(stderr, "lumo-run: %s\n%s", reason.c_str(), kUsage);
+    std::fprintf(stderr, "lumo-run: %s\n%s", reason.c_str(), cli::kUsage);
     return kExitUsage;
 }
 
 // Labels first, resolved against the listing as the labels dialog does;
 // then the plain addresses in the slots after them.
-void EnterBreakpoints(const SRunOptions& options) {
+void EnterBreakpoints(const cli::SRunOptions& options) {
     int labels = 0;
-    for (const SBreakpoint& breakpoint : options.breakpoints) {
+    for (const cli::SBreakpoint& breakpoint : options.breakpoints) {
         if (!breakpoint.label.empty()) BreakLabels.Set(labels++, breakpoint.label);
     }
     BreakLabelCount = labels;
     if (labels > 0) ResolveBreakLabels();
     int slot = BreakLabelCount;
-    for (const SBreakpoint& breakpoint : options.breakpoints) {
+    for (const cli::SBreakpoint& breakpoint : options.breakpoints) {
         if (breakpoint.label.empty()) {
             BreakAddresses[slot++] = breakpoint.address;
         } else if (!IsBreakLabel(breakpoint.label)) {
@@ -81,9 +81,9 @@ void EnterBreakpoints(const SRunOptions& options) {
 }
 
 // The --pin switches steer the run as its goal.
-std::shared_ptr<CRunGoal> PinSwitches(const SRunOptions& options) {
+std::shared_ptr<CRunGoal> PinSwitches(const cli::SRunOptions& options) {
     std::vector<SPinSwitchAt> switches;
-    for (const SPinSwitch& pin : options.pins) {
+    for (const cli::SPinSwitch& pin : options.pins) {
         switches.push_back(
             {pin.beforePass, static_cast<uint8_t>(pin.port), static_cast<uint8_t>(1u << pin.bit)});
     }
@@ -94,13 +94,13 @@ std::shared_ptr<CRunGoal> PinSwitches(const SRunOptions& options) {
 void PrintChecks(bool json) {
     for (const SEvent& event : EventLog.Since(0)) {
         if (event.kind != EEventKind::Check) continue;
-        const std::string line = (json ? EventJson(event) : CheckEventText(event)) + "\n";
+        const std::string line = (json ? cli::EventJson(event) : cli::CheckEventText(event)) + "\n";
         std::fputs(line.c_str(), stdout);
     }
 }
 
-void Run(const SRunOptions& options, CVcdWriter* vcd) {
-    const CSourceMap names = LoadSourceMap();
+void Run(const cli::SRunOptions& options, CVcdWriter* vcd) {
+    const build::CSourceMap names = build::LoadSourceMap();
     CRunDriver driver;
     driver.Begin(PinSwitches(options));
     EnterBreakpoints(options);
@@ -117,8 +117,8 @@ void Run(const SRunOptions& options, CVcdWriter* vcd) {
     int64_t pass = 0;
     // "ended" only when PC has left the program; a run stopped by its pass
     // count could go on and reads "running".
-    ERunStatus status = PcInsideProgram() ? ERunStatus::Running : ERunStatus::Ended;
-    while (status == ERunStatus::Running && pass < options.steps) {
+    cli::ERunStatus status = PcInsideProgram() ? cli::ERunStatus::Running : cli::ERunStatus::Ended;
+    while (status == cli::ERunStatus::Running && pass < options.steps) {
         // Up to the next pin switch or the last pass; one pass at a time when
         // tracing or recording the pins.
         int64_t slice = (options.trace || vcd->Recording()) ? 1 : options.steps - pass;
@@ -134,12 +134,12 @@ void Run(const SRunOptions& options, CVcdWriter* vcd) {
         const CRunDriver::SSlice run = driver.Slice(slice);
         pass += run.passes;
         if (!PcInsideProgram()) {
-            status = ERunStatus::Ended;
+            status = cli::ERunStatus::Ended;
         } else if (run.atBreakpoint || run.atPinTrigger) {
-            status = ERunStatus::Paused;
+            status = cli::ERunStatus::Paused;
         }
-        if (status != ERunStatus::Running || pass >= options.steps) break;
-        if (options.trace) PrintState(stdout, pass, status, options.json, names);
+        if (status != cli::ERunStatus::Running || pass >= options.steps) break;
+        if (options.trace) cli::PrintState(stdout, pass, status, options.json, names);
     }
     if (options.back > 0) {
         // A run that stops after fewer passes ends there.
@@ -147,12 +147,12 @@ void Run(const SRunOptions& options, CVcdWriter* vcd) {
         History.GoTo(pass > options.back ? static_cast<uint64_t>(pass - options.back) : 0, cpu);
         pass = static_cast<int64_t>(InstructionCount.load());
         // As the shorter run would print it: it could go on.
-        status = ERunStatus::Running;
+        status = cli::ERunStatus::Running;
     }
     if (options.checks != 0) PrintChecks(options.json);
-    PrintState(stdout, pass, status, options.json, names);
+    cli::PrintState(stdout, pass, status, options.json, names);
     if (auto* attached = dynamic_cast<board::CAttachedBoard*>(AttachedBoard.load())) {
-        PrintBoard(stdout, attached->Live(), options.json);
+        cli::PrintBoard(stdout, attached->Live(), options.json);
     }
     EventLog.Record(Event(EEventKind::RunEnd));
 }
@@ -166,7 +166,7 @@ std::FILE* OpenEventFile(const std::string& path) {
         return nullptr;
     }
     EventLog.SetSink([file](const SEvent& event) {
-        const std::string line = EventJson(event) + "\n";
+        const std::string line = cli::EventJson(event) + "\n";
         std::fputs(line.c_str(), file);
     });
     return file;
@@ -174,7 +174,7 @@ std::FILE* OpenEventFile(const std::string& path) {
 
 // The run as a scenario: the pin switches with the cycles the event log
 // gave them, and the state the run ended in.
-bool WriteRecording(const SRunOptions& options) {
+bool WriteRecording(const cli::SRunOptions& options) {
     std::vector<SRecordedInput> inputs;
     for (const SEvent& event : EventLog.Since(0)) {
         if (IsRecordedInput(event)) inputs.push_back(RecordedInputOf(event));
@@ -190,7 +190,7 @@ bool WriteRecording(const SRunOptions& options) {
 
 // The VCD file, when one is asked for, for every scenario: the scenario's
 // file name goes into it when there are several, so none overwrites another.
-std::string VcdPathFor(const SRunOptions& options, const SScenario& scenario) {
+std::string VcdPathFor(const cli::SRunOptions& options, const SScenario& scenario) {
     if (options.vcd.empty() || options.scenarios.size() == 1) return options.vcd;
     std::string stem = scenario.file.substr(scenario.file.rfind('/') + 1);
     stem = stem.substr(0, stem.rfind('.'));
@@ -222,7 +222,7 @@ std::optional<SScenarioReport> PlayBesideModel(CScenarioSession& session, const 
     return PlayAgainstModel(session, scenario, program, run, vcdPath);
 }
 
-int RunScenarios(const SRunOptions& options) {
+int RunScenarios(const cli::SRunOptions& options) {
     std::vector<SScenario> scenarios(options.scenarios.size());
     for (size_t i = 0; i < scenarios.size(); ++i) {
         std::string error;
@@ -269,30 +269,30 @@ int main(int argc, char** argv) {
     static char outputBuffer[1 << 16];
     std::setvbuf(stdout, outputBuffer, _IOFBF, sizeof outputBuffer);
 
-    SRunOptions options;
+    cli::SRunOptions options;
     std::string error;
-    if (!ParseRunOptions(argc, argv, &options, &error)) return Usage(error);
+    if (!cli::ParseRunOptions(argc, argv, &options, &error)) return Usage(error);
     SetTextLanguage(options.language.value_or(LanguageOfEnvironment(std::getenv)));
     if (options.chip) ChipProfile = *options.chip;
     // A scenario without a board of its own plays on this one.
     std::unique_ptr<board::CAttachedBoard> attached;
     if (const std::string path = board::BoardFileFor(options.board, options.program);
         !path.empty()) {
-        attached = AttachBoardFile(path, options.clockHz);
+        attached = cli::AttachBoardFile(path, options.clockHz);
         if (!attached) return kExitLoadFailed;
     }
     if (!options.scenarios.empty()) return RunScenarios(options);
-    if (!CheckProgramReadable(options.program, &error)) return LoadFailed(error);
-    if (!IsLoadableProgram(options.program)) {
+    if (!build::CheckProgramReadable(options.program, &error)) return LoadFailed(error);
+    if (!build::IsLoadableProgram(options.program)) {
         return Usage(
             "PROGRAM must be an object file (*.obj), an assembly source (*.asm) or an Intel HEX "
             "file (*.hex), not '" +
             options.program + "'");
     }
-    if (!LoadProgram(options.program, &error, scenario::PrintAssemblerOutput))
+    if (!build::LoadProgram(options.program, &error, scenario::PrintAssemblerOutput))
         return LoadFailed(error);
     if (options.checks != 0) {
-        SetCheckProgram(CheckProgramFrom(LoadSourceMap()));
+        SetCheckProgram(build::CheckProgramFrom(build::LoadSourceMap()));
         ChecksOn = options.checks;
     }
     std::FILE* events = nullptr;
@@ -308,7 +308,7 @@ int main(int argc, char** argv) {
     Profile.on = !options.profile.empty();
     Run(options, &vcd);
     std::fflush(stdout);
-    if (!options.profile.empty() && !WriteProfile(options.profile, &error)) {
+    if (!options.profile.empty() && !cli::WriteProfile(options.profile, &error)) {
         std::fprintf(stderr, "lumo-run: %s\n", error.c_str());
         return kExitLoadFailed;
     }

@@ -9,6 +9,8 @@
 #include "core/state.h"
 #include "scenario/scenario_reader.h"
 
+namespace cli {
+
 using namespace scenario;
 
 const char kUsage[] =
@@ -311,3 +313,5 @@ bool ParseRunOptions(int argc, char** argv, SRunOptions* options, std::string* e
         [](const SPinSwitch& a, const SPinSwitch& b) { return a.beforePass < b.beforePass; });
     return true;
 }
+
+}  // namespace cli

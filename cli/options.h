@@ -9,6 +9,8 @@
 #include "core/pin_condition.h"
 #include "core/texts/text_language.h"
 
+namespace cli {
+
 struct SPinSwitch {
     int port;            // register index of PORTA or PORTB
     int bit;             // 0-7
@@ -49,3 +51,5 @@ struct SRunOptions {
 bool ParseRunOptions(int argc, char** argv, SRunOptions* options, std::string* error);
 
 extern const char kUsage[];
+
+}  // namespace cli

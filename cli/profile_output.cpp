@@ -4,6 +4,8 @@
 
 #include "core/state.h"
 
+namespace cli {
+
 namespace {
 // A name with a comma, a quote or a line break is quoted, as CSV readers
 // expect.
@@ -17,14 +19,14 @@ std::string CsvField(const std::string& text) {
     return quoted + "\"";
 }
 
-std::string RoutineName(const SRoutineFigures& routine) {
+std::string RoutineName(const build::SRoutineFigures& routine) {
     if (!routine.label.empty()) return routine.label;
     switch (routine.kind) {
-        case SRoutineFigures::EKind::Main:
+        case build::SRoutineFigures::EKind::Main:
             return "(main)";
-        case SRoutineFigures::EKind::Interrupt:
+        case build::SRoutineFigures::EKind::Interrupt:
             return "(interrupt)";
-        case SRoutineFigures::EKind::Subroutine:
+        case build::SRoutineFigures::EKind::Subroutine:
             break;
     }
     char name[8];
@@ -43,9 +45,10 @@ bool WriteFile(const std::string& path, const std::string& text, std::string* er
 }
 }  // namespace
 
-std::string ProfileLinesCsv(const CSourceMap& map, const std::vector<SLineFigures>& lines) {
+std::string ProfileLinesCsv(const build::CSourceMap& map,
+                            const std::vector<build::SLineFigures>& lines) {
     std::string csv = "file,line,count,cycles\n";
-    for (const SLineFigures& line : lines) {
+    for (const build::SLineFigures& line : lines) {
         const std::string file = line.file < static_cast<int>(map.files.size())
                                      ? map.files[static_cast<size_t>(line.file)]
                                      : "";
@@ -55,9 +58,9 @@ std::string ProfileLinesCsv(const CSourceMap& map, const std::vector<SLineFigure
     return csv;
 }
 
-std::string ProfileRoutinesCsv(const std::vector<SRoutineFigures>& routines) {
+std::string ProfileRoutinesCsv(const std::vector<build::SRoutineFigures>& routines) {
     std::string csv = "routine,address,calls,cycles,share_percent\n";
-    for (const SRoutineFigures& routine : routines) {
+    for (const build::SRoutineFigures& routine : routines) {
         char figures[96];
         std::snprintf(figures, sizeof figures, ",0x%03X,%llu,%llu,%.2f\n", routine.entry,
                       static_cast<unsigned long long>(routine.calls),
@@ -75,11 +78,13 @@ std::string RoutinesPathFor(const std::string& path) {
 }
 
 bool WriteProfile(const std::string& path, std::string* error) {
-    const CSourceMap map = LoadSourceMap();
-    const CWordFigures words = ProfileNow();
-    return WriteFile(path, ProfileLinesCsv(map, LineFigures(map, words)), error) &&
-           WriteFile(
-               RoutinesPathFor(path),
-               ProfileRoutinesCsv(RoutineFigures(LoadedProgram(), StartAddress(), map, words)),
-               error);
+    const build::CSourceMap map = build::LoadSourceMap();
+    const build::CWordFigures words = build::ProfileNow();
+    return WriteFile(path, ProfileLinesCsv(map, build::LineFigures(map, words)), error) &&
+           WriteFile(RoutinesPathFor(path),
+                     ProfileRoutinesCsv(
+                         build::RoutineFigures(build::LoadedProgram(), StartAddress(), map, words)),
+                     error);
 }
+
+}  // namespace cli

@@ -8,6 +8,8 @@
 #include "core/texts/translate.h"
 #include "scenario/json_text.h"
 
+namespace cli {
+
 using namespace scenario;
 
 // Mnemonics are plain letters, but labels and file names may hold anything;
@@ -52,10 +54,10 @@ std::string Binary(uint8_t value) {
 }
 
 // The program's register variables with their values, by name.
-std::string SymbolsJson(const CSourceMap& names) {
+std::string SymbolsJson(const build::CSourceMap& names) {
     std::string text = "{";
-    for (const CProgramSymbol& symbol : names.symbols) {
-        if (symbol.kind != CProgramSymbol::EKind::Register || symbol.value < 0 ||
+    for (const build::CProgramSymbol& symbol : names.symbols) {
+        if (symbol.kind != build::CProgramSymbol::EKind::Register || symbol.value < 0 ||
             symbol.value > 0x1FF) {
             continue;
         }
@@ -76,7 +78,7 @@ std::string StackJson() {
     return text + "]";
 }
 
-void PrintJson(std::FILE* out, int64_t pass, ERunStatus status, const CSourceMap& names) {
+void PrintJson(std::FILE* out, int64_t pass, ERunStatus status, const build::CSourceMap& names) {
     std::string line = "{\"pass\":" + std::to_string(pass) +
                        ",\"cycles\":" + std::to_string(CycleCount) +
                        ",\"pc\":" + std::to_string(PC) + ",\"w\":" + std::to_string(W) +
@@ -120,10 +122,12 @@ void PrintText(std::FILE* out, int64_t pass, ERunStatus status) {
 }  // namespace
 
 void PrintState(std::FILE* out, int64_t pass, ERunStatus status, bool json,
-                const CSourceMap& names) {
+                const build::CSourceMap& names) {
     if (json) {
         PrintJson(out, pass, status, names);
     } else {
         PrintText(out, pass, status);
     }
 }
+
+}  // namespace cli

@@ -43,9 +43,9 @@ const char* DirectionName(int value) {
 
 // The source line of the word, when the last assembly left a map saying so.
 void SourcePlace(uint16_t pc, SDifference* difference) {
-    const CSourceMap map = LoadSourceMap();
-    if (pc >= kProgramWords) return;
-    const CSourceLine& line = map.words[pc];
+    const build::CSourceMap map = build::LoadSourceMap();
+    if (pc >= build::kProgramWords) return;
+    const build::CSourceLine& line = map.words[pc];
     if (line.file < 0 || line.file >= static_cast<int>(map.files.size())) return;
     difference->file = map.files[static_cast<size_t>(line.file)];
     difference->line = line.line;
@@ -143,9 +143,9 @@ SDifference DifferenceOf(const SDivergence& divergence, double clockHz) {
 std::string DifferenceText(const SDifference& difference) {
     char pc[8];
     std::snprintf(pc, sizeof pc, "0x%04X", difference.pc);
-    const std::string place =
-        difference.file.empty() ? std::string()
-                                : difference.file + ":" + std::to_string(difference.line) + ", ";
+    const std::string place = difference.file.empty()
+                                  ? std::string()
+                                  : difference.file + ":" + std::to_string(difference.line) + ", ";
     return Fill(Tr("ciklus %1 (%2): "), {std::to_string(difference.cycle), difference.time}) +
            Fill(Tr("%1 je %2, u modelu %3"),
                 {difference.pin, difference.program, difference.model}) +

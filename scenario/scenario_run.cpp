@@ -52,14 +52,14 @@ private:
 };
 
 // The checks fired since the serial, in the order they fired.
-std::vector<SCheckNote> CheckNotes(uint64_t since, const CSourceMap& map) {
+std::vector<SCheckNote> CheckNotes(uint64_t since, const build::CSourceMap& map) {
     std::vector<SCheckNote> notes;
     for (const SEvent& event : EventLog.Since(since)) {
         if (event.kind != EEventKind::Check) continue;
         SCheckNote note;
         note.kind = CheckKindName(static_cast<ECheckKind>(event.cause));
         note.line = static_cast<int>(event.value);
-        const int file = event.pc < kProgramWords ? map.words[event.pc].file : -1;
+        const int file = event.pc < build::kProgramWords ? map.words[event.pc].file : -1;
         if (file >= 0 && file < static_cast<int>(map.files.size()))
             note.file = map.files[static_cast<size_t>(file)];
         note.text = event.text;
@@ -230,7 +230,7 @@ int64_t PassesBelow(uint64_t end) {
 }  // namespace
 
 CScenarioStepper::CScenarioStepper(SScenario scenario, const std::string& program, CVcdWriter* vcd)
-    : m_scenario(std::move(scenario)), m_names(LoadSourceMap()), m_vcd(vcd) {
+    : m_scenario(std::move(scenario)), m_names(build::LoadSourceMap()), m_vcd(vcd) {
     m_report.file = m_scenario.file;
     m_report.name = m_scenario.name;
     m_report.program = program;
@@ -440,14 +440,14 @@ bool CScenarioStepper::ResolveName(STarget* target, std::string* failure) const 
         return false;
     }
     if (!target->programName) return true;
-    const CProgramSymbol* symbol = m_names.RegisterNamed(target->name);
+    const build::CProgramSymbol* symbol = m_names.RegisterNamed(target->name);
     if (symbol && symbol->value >= 0 && symbol->value <= kHighestRegisterAddress) {
         target->address = RegisterFileIndex(static_cast<int>(symbol->value));
         return true;
     }
     std::string known;
-    for (const CProgramSymbol& each : m_names.symbols) {
-        if (each.kind != CProgramSymbol::EKind::Register) continue;
+    for (const build::CProgramSymbol& each : m_names.symbols) {
+        if (each.kind != build::CProgramSymbol::EKind::Register) continue;
         known += (known.empty() ? "" : ", ") + each.name;
     }
     *failure = Fill(Tr("nepoznato ime '%1': nije registar, bit ni pin cipa, a program nema "
@@ -463,7 +463,7 @@ bool CScenarioStepper::Resolve(const std::vector<SCondition>& conditions,
     for (SCondition& condition : *resolved) {
         if (!ResolveName(&condition.target, failure)) return false;
         if (condition.label.empty()) continue;
-        condition.value = LookUpLabel(condition.label);
+        condition.value = build::LookUpLabel(condition.label);
         if (condition.value == 0) {
             *failure = Fill(Tr("%1: labela '%2' nije nadjena u listingu programa"),
                             {condition.target.name, condition.label});
@@ -640,9 +640,9 @@ SScenarioReport RunScenario(const SScenario& scenario, const std::string& progra
     const EChipProfile setting = ChipProfile;
     if (scenario.chip) ChipProfile = *scenario.chip;
     const uint32_t checksSetting = ChecksOn;
-    const CSourceMap map = LoadSourceMap();
+    const build::CSourceMap map = build::LoadSourceMap();
     ChecksOn = scenario.checks.value_or(checksSetting);
-    if (ChecksOn) SetCheckProgram(CheckProgramFrom(map));
+    if (ChecksOn) SetCheckProgram(build::CheckProgramFrom(map));
     const uint64_t since = EventLog.LastSerial();
     CRunDriver driver;
     driver.Reset();

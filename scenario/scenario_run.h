@@ -131,7 +131,7 @@ private:
     void Sample();
 
     SScenario m_scenario;
-    CSourceMap m_names;  // the loaded program's, for the variables it names
+    build::CSourceMap m_names;  // the loaded program's, for the variables it names
     SScenarioReport m_report;
     CVcdWriter* m_vcd;
     size_t m_current = 0;  // the step under way or next

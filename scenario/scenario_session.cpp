@@ -17,8 +17,9 @@ void PrintAssemblerOutput(const std::string& output) {
 
 bool CScenarioSession::Load(const std::string& program) {
     std::string error;
-    const bool loaded = CheckProgramReadable(program, &error) && IsLoadableProgram(program) &&
-                        LoadProgram(program, &error, PrintAssemblerOutput);
+    const bool loaded = build::CheckProgramReadable(program, &error) &&
+                        build::IsLoadableProgram(program) &&
+                        build::LoadProgram(program, &error, PrintAssemblerOutput);
     if (!error.empty()) std::fprintf(stderr, "lumo-run: %s\n", error.c_str());
     return loaded;
 }
@@ -34,7 +35,7 @@ SScenarioReport CScenarioSession::Play(const SScenario& scenario, const std::str
     if (!m_loaded) {
         return UnloadedReport(
             scenario, program,
-            Fill(IsLoadableProgram(program)
+            Fill(build::IsLoadableProgram(program)
                      ? Tr("program %1 nije preveden ili ucitan")
                      : Tr("program %1 nije ucitan: mora biti *.asm, *.obj ili *.hex"),
                  {program}));

@@ -36,7 +36,7 @@ CAssemblerProcess::~CAssemblerProcess() {
     }
 }
 
-void CAssemblerProcess::Start(const SAssemblerCommand& command, int limitSeconds) {
+void CAssemblerProcess::Start(const build::SAssemblerCommand& command, int limitSeconds) {
     m_output.clear();
     m_killedFor = EEnd::Exited;
     m_bBusy = true;

@@ -18,7 +18,7 @@ public:
 
     // Starts command; Ended follows in any case. The process is ended after
     // limitSeconds.
-    void Start(const SAssemblerCommand& command, int limitSeconds);
+    void Start(const build::SAssemblerCommand& command, int limitSeconds);
     bool Busy() const { return m_bBusy; }
     // Ends the process; Ended says Cancelled.
     void Cancel();

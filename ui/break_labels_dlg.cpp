@@ -63,5 +63,5 @@ void OnBreakLabels(QWidget* owner) {
     const int count = BreakLabelCount;
     for (int i = 0; i < CBreakLabelsDlg::kFields && i < count; ++i)
         dialog.m_strLabels[static_cast<size_t>(i)] = BreakLabels.Get(i);
-    if (dialog.exec() == QDialog::Accepted) SetBreakLabelsFromFields(dialog.m_strLabels);
+    if (dialog.exec() == QDialog::Accepted) build::SetBreakLabelsFromFields(dialog.m_strLabels);
 }

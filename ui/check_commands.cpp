@@ -122,7 +122,7 @@ void CCheckCommands::OnAssembled(bool loaded) {
     m_shown.clear();
     Poll();
     m_lastSerial = EventLog.LastSerial();
-    SetCheckProgram(loaded ? CheckProgramFrom(LoadSourceMap()) : SCheckProgram{});
+    SetCheckProgram(loaded ? build::CheckProgramFrom(build::LoadSourceMap()) : SCheckProgram{});
 }
 
 void CCheckCommands::Poll() {

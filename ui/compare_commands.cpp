@@ -67,7 +67,7 @@ QString CCompareCommands::LoadedProgram() const {
     const std::string name =
         SourceFileName.size() > 4 &&
                 SourceFileName.compare(SourceFileName.size() - 4, 4, ".asm") == 0
-            ? OutputFileName(SourceFileName, "obj")
+            ? build::OutputFileName(SourceFileName, "obj")
             : SourceFileName;
     const QString path = Local(SourceFolder + name);
     return QFile::exists(path) ? path : QString();

@@ -47,12 +47,12 @@ int CHeatMargin::MarkerOf(int line) const {
                                                                 : -1;
 }
 
-void CHeatMargin::Paint(const std::vector<SLineFigures>& lines, const CSourceMap& map,
+void CHeatMargin::Paint(const std::vector<build::SLineFigures>& lines, const build::CSourceMap& map,
                         const CSourceMarks& marks) {
     uint64_t hottest = 0;
-    for (const SLineFigures& line : lines) hottest = std::max(hottest, line.cycles);
+    for (const build::SLineFigures& line : lines) hottest = std::max(hottest, line.cycles);
     std::vector<int> wanted(static_cast<size_t>(std::max(m_editor.lines(), 0)), -1);
-    for (const SLineFigures& figures : lines) {
+    for (const build::SLineFigures& figures : lines) {
         if (figures.file != 0) continue;
         const int line = marks.LineOfWord(map.FirstWordOf(0, figures.line));
         if (line < 0 || line >= static_cast<int>(wanted.size())) continue;

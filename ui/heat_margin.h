@@ -23,7 +23,7 @@ public:
 
     void Show(bool on);
     // The main file's lines (map file 0) where the editor now has them.
-    void Paint(const std::vector<SLineFigures>& lines, const CSourceMap& map,
+    void Paint(const std::vector<build::SLineFigures>& lines, const build::CSourceMap& map,
                const CSourceMarks& marks);
     // The marker a line (0-based) shows; -1 for none.
     int MarkerOf(int line) const;

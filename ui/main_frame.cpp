@@ -367,7 +367,7 @@ bool CMainFrame::Assembling() const {
 
 void CMainFrame::OnAssembled(bool loaded) {
     m_pIdleMessage->setText(tr(kIdleMessage));
-    m_pRunStatus->SetListingLabels(loaded ? ReadListingLabels(SourceFolder + ListingFileName)
+    m_pRunStatus->SetListingLabels(loaded ? build::ReadListingLabels(SourceFolder + ListingFileName)
                                           : std::map<int, std::string>());
     m_pRunStatus->SetLastMessage({});
     // The reset and the new program show at once, not at the next step.

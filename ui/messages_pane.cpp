@@ -40,8 +40,8 @@ void CMessagesPane::ShowLines(const QStringList& notes, const std::vector<std::s
     }
     for (const std::string& line : output) {
         auto* item = new QListWidgetItem(QString::fromUtf8(line), m_pList);
-        CAssemblerMessage message;
-        if (!ParseAssemblerMessage(line, &message)) continue;
+        build::CAssemblerMessage message;
+        if (!build::ParseAssemblerMessage(line, &message)) continue;
         item->setData(kFileRole, QString::fromUtf8(message.file));
         item->setData(kLineRole, message.line);
         item->setForeground(message.error ? kErrorText : kWarningText);

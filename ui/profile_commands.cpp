@@ -66,10 +66,10 @@ void CProfileCommands::Switch(bool on) {
 
 void CProfileCommands::Refresh() {
     if (!Profile.on) return;
-    const CSourceMap& map = m_frame.Names()->Map();
-    const CWordFigures words = ProfileNow();
-    m_heat->Paint(LineFigures(map, words), map, *m_frame.Marks());
+    const build::CSourceMap& map = m_frame.Names()->Map();
+    const build::CWordFigures words = build::ProfileNow();
+    m_heat->Paint(build::LineFigures(map, words), map, *m_frame.Marks());
     uint64_t total = 0;
-    for (const SWordFigures& word : words) total += word.cycles;
-    m_pPane->Show(RoutineFigures(LoadedProgram(), StartAddress(), map, words), total);
+    for (const build::SWordFigures& word : words) total += word.cycles;
+    m_pPane->Show(build::RoutineFigures(build::LoadedProgram(), StartAddress(), map, words), total);
 }

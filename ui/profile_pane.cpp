@@ -12,16 +12,16 @@
 namespace {
 enum EColumn { kName, kAddress, kCalls, kCycles, kShare, kColumns };
 
-QString RoutineName(const SRoutineFigures& routine) {
+QString RoutineName(const build::SRoutineFigures& routine) {
     const QString label = QString::fromStdString(routine.label);
     switch (routine.kind) {
-        case SRoutineFigures::EKind::Main:
+        case build::SRoutineFigures::EKind::Main:
             return label.isEmpty() ? QCoreApplication::translate("CProfilePane", "(glavni program)")
                                    : label;
-        case SRoutineFigures::EKind::Interrupt:
+        case build::SRoutineFigures::EKind::Interrupt:
             return label.isEmpty() ? QCoreApplication::translate("CProfilePane", "(prekid)")
                                    : label;
-        case SRoutineFigures::EKind::Subroutine:
+        case build::SRoutineFigures::EKind::Subroutine:
             break;
     }
     return label.isEmpty() ? QString::asprintf("0x%03X", routine.entry) : label;
@@ -53,15 +53,16 @@ CProfilePane::CProfilePane(QWidget* parent)
     });
 }
 
-void CProfilePane::Show(std::vector<SRoutineFigures> routines, uint64_t totalCycles) {
+void CProfilePane::Show(std::vector<build::SRoutineFigures> routines, uint64_t totalCycles) {
     m_pTotal->setText(QCoreApplication::translate("CProfilePane", "Ukupno ciklusa od pocetka: %1")
                           .arg(totalCycles));
-    std::stable_sort(
-        routines.begin(), routines.end(),
-        [](const SRoutineFigures& a, const SRoutineFigures& b) { return a.cycles > b.cycles; });
+    std::stable_sort(routines.begin(), routines.end(),
+                     [](const build::SRoutineFigures& a, const build::SRoutineFigures& b) {
+                         return a.cycles > b.cycles;
+                     });
     m_pTable->setRowCount(static_cast<int>(routines.size()));
     for (int row = 0; row < m_pTable->rowCount(); ++row) {
-        const SRoutineFigures& routine = routines[static_cast<size_t>(row)];
+        const build::SRoutineFigures& routine = routines[static_cast<size_t>(row)];
         const QString cells[kColumns] = {
             RoutineName(routine), QString::asprintf("0x%03X", routine.entry),
             QString::number(routine.calls), QString::number(routine.cycles),

@@ -16,7 +16,7 @@ class CProfilePane : public QDockWidget {
 public:
     explicit CProfilePane(QWidget* parent = nullptr);
 
-    void Show(std::vector<SRoutineFigures> routines, uint64_t totalCycles);
+    void Show(std::vector<build::SRoutineFigures> routines, uint64_t totalCycles);
 
     QTableWidget* Table() const { return m_pTable; }
 

@@ -80,7 +80,8 @@ QString CProgramMemoryModel::Instruction(int word) const {
     SOperandNames names;
     names.file = [this, word](int f) { return OperandName(word, f); };
     names.label = [this](int target) {
-        const CProgramSymbol* label = target < kWords ? m_names.Map().LabelAt(target) : nullptr;
+        const build::CProgramSymbol* label =
+            target < kWords ? m_names.Map().LabelAt(target) : nullptr;
         return label ? label->name : std::string();
     };
     return QString::fromStdString(Disassemble(decoded, names));
@@ -106,7 +107,7 @@ QVariant CProgramMemoryModel::data(const QModelIndex& index, int role) const {
         case kInstruction:
             return loaded ? Instruction(word) : QString();
         case kLabel: {
-            const CProgramSymbol* label = m_names.Map().LabelAt(word);
+            const build::CProgramSymbol* label = m_names.Map().LabelAt(word);
             return label ? QString::fromStdString(label->name) : QString();
         }
         case kLine:

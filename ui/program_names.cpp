@@ -9,15 +9,15 @@ namespace {
 constexpr int64_t kHighestRegisterAddress = 0x1FF;
 }  // namespace
 
-void CProgramNames::SetMap(CSourceMap map) {
+void CProgramNames::SetMap(build::CSourceMap map) {
     m_map = std::move(map);
     emit Changed();
 }
 
 QString CProgramNames::RegisterNames(int reg) const {
     QStringList names;
-    for (const CProgramSymbol& symbol : m_map.symbols) {
-        if (symbol.kind != CProgramSymbol::EKind::Register || symbol.value < 0 ||
+    for (const build::CProgramSymbol& symbol : m_map.symbols) {
+        if (symbol.kind != build::CProgramSymbol::EKind::Register || symbol.value < 0 ||
             symbol.value > kHighestRegisterAddress) {
             continue;
         }
@@ -31,9 +31,9 @@ QString CProgramNames::RegisterNames(int reg) const {
 }
 
 QString CProgramNames::PlaceOf(int word) const {
-    const CProgramSymbol* nearest = nullptr;
-    for (const CProgramSymbol& symbol : m_map.symbols) {
-        if (symbol.kind != CProgramSymbol::EKind::Label || symbol.value > word) continue;
+    const build::CProgramSymbol* nearest = nullptr;
+    for (const build::CProgramSymbol& symbol : m_map.symbols) {
+        if (symbol.kind != build::CProgramSymbol::EKind::Label || symbol.value > word) continue;
         if (!nearest || symbol.value > nearest->value) nearest = &symbol;
     }
     if (!nearest) return {};

@@ -13,8 +13,8 @@ public:
     using QObject::QObject;
 
     // A new program, or none (an empty map).
-    void SetMap(CSourceMap map);
-    const CSourceMap& Map() const { return m_map; }
+    void SetMap(build::CSourceMap map);
+    const build::CSourceMap& Map() const { return m_map; }
 
     // The program's names of a register file index, "presses" or
     // "count, temp" where several share it; empty for none.
@@ -27,5 +27,5 @@ signals:
     void Changed();
 
 private:
-    CSourceMap m_map;
+    build::CSourceMap m_map;
 };

@@ -152,12 +152,12 @@ bool CScenarioReplay::Start(const QString& path) {
         Play(std::move(scenario));
         return true;
     }
-    const EProgramKind kind = ProgramKindOf(scenario.program);
-    if (kind == EProgramKind::Object || kind == EProgramKind::Hex) {
+    const build::EProgramKind kind = build::ProgramKindOf(scenario.program);
+    if (kind == build::EProgramKind::Object || kind == build::EProgramKind::Hex) {
         // Loaded as lumo-run loads it; the editor keeps its text and its file.
         std::string error;
-        const bool loaded = ::LoadProgram(scenario.program, &error);
-        m_frame.Names()->SetMap(loaded ? LoadSourceMap() : CSourceMap());
+        const bool loaded = build::LoadProgram(scenario.program, &error);
+        m_frame.Names()->SetMap(loaded ? build::LoadSourceMap() : build::CSourceMap());
         m_doc.UpdateAllViews();
         if (!loaded) {
             Say(QCoreApplication::translate("CScenarioReplay", "Snimak nije pusten: program ") +

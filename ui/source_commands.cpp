@@ -138,7 +138,7 @@ void CSourceCommands::Assemble() {
     }
     ResetForLoad();
     m_pNoteDelay->start(kAssemblingNoteDelayMs);
-    m_assembler.Start(PrepareAssemblerCommand(), TimeLimitSeconds());
+    m_assembler.Start(build::PrepareAssemblerCommand(), TimeLimitSeconds());
 }
 
 void CSourceCommands::OnAssemblerEnded(const QByteArray& bytes, CAssemblerProcess::EEnd how) {
@@ -161,15 +161,15 @@ void CSourceCommands::OnAssemblerEnded(const QByteArray& bytes, CAssemblerProces
         case CAssemblerProcess::EEnd::Exited: {
             // A file the assembler did not write is its fault, told beside
             // what it printed, not in a box of its own.
-            const std::string missing = MissingAssemblerOutput();
+            const std::string missing = build::MissingAssemblerOutput();
             if (!missing.empty()) m_notes.append(QString::fromStdString(missing));
             ShowAssemblerOutput(m_notes, output);
-            loaded = missing.empty() && LoadAssembledProgram();
+            loaded = missing.empty() && build::LoadAssembledProgram();
             break;
         }
     }
     if (loaded) {
-        CSourceMap map = LoadSourceMap();
+        build::CSourceMap map = build::LoadSourceMap();
         m_pMarks->SetMap(map);
         m_pNames->SetMap(std::move(map));
     } else {
@@ -181,11 +181,11 @@ void CSourceCommands::OnAssemblerEnded(const QByteArray& bytes, CAssemblerProces
 }
 
 void CSourceCommands::ShowAssemblerOutput(const QStringList& notes, const std::string& output) {
-    const std::vector<std::string> lines = OutputLines(output);
+    const std::vector<std::string> lines = build::OutputLines(output);
     std::vector<CLineMessage> marks;
     for (const std::string& line : lines) {
-        CAssemblerMessage message;
-        if (!ParseAssemblerMessage(line, &message)) continue;
+        build::CAssemblerMessage message;
+        if (!build::ParseAssemblerMessage(line, &message)) continue;
         if (message.file == SourceFileName) {
             marks.push_back({message.line, message.error, QString::fromUtf8(message.text)});
         } else if (message.mainFile == SourceFileName) {

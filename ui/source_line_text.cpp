@@ -2,9 +2,9 @@
 
 #include "build/source_map.h"
 
-QString SourceLineText(const CSourceMap& map, int word) {
-    if (word < 0 || word >= kProgramWords) return {};
-    const CSourceLine& at = map.words[static_cast<size_t>(word)];
+QString SourceLineText(const build::CSourceMap& map, int word) {
+    if (word < 0 || word >= build::kProgramWords) return {};
+    const build::CSourceLine& at = map.words[static_cast<size_t>(word)];
     if (at.file < 0 || at.file >= static_cast<int>(map.files.size())) return {};
     return QStringLiteral("%1:%2")
         .arg(QString::fromStdString(map.files[static_cast<size_t>(at.file)]))

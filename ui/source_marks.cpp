@@ -69,11 +69,11 @@ void CSourceMarks::DefineMarkers() {
     m_editor.setAnnotationDisplay(QsciScintilla::AnnotationBoxed);
 }
 
-void CSourceMarks::SetMap(const CSourceMap& map) {
+void CSourceMarks::SetMap(const build::CSourceMap& map) {
     ClearAnchors();
     std::map<int, int> anchorOfLine;
-    for (int word = 0; word < kProgramWords; ++word) {
-        const CSourceLine& at = map.words[static_cast<size_t>(word)];
+    for (int word = 0; word < build::kProgramWords; ++word) {
+        const build::CSourceLine& at = map.words[static_cast<size_t>(word)];
         if (at.file != 0 || at.line < 1 || at.line > m_editor.lines()) continue;
         auto [it, added] = anchorOfLine.try_emplace(at.line, -1);
         if (added) {
@@ -98,14 +98,14 @@ void CSourceMarks::ClearAnchors() {
 }
 
 int CSourceMarks::LineOfWord(int word) const {
-    if (word < 0 || word >= kProgramWords) return -1;
+    if (word < 0 || word >= build::kProgramWords) return -1;
     const int handle = m_anchorOfWord[static_cast<size_t>(word)];
     return handle < 0 ? -1 : m_editor.markerLine(handle);
 }
 
 int CSourceMarks::WordOfLine(int line) const {
     if (line < 0 || !(m_editor.markersAtLine(line) & MaskOf(kAnchor))) return -1;
-    for (int word = 0; word < kProgramWords; ++word) {
+    for (int word = 0; word < build::kProgramWords; ++word) {
         if (LineOfWord(word) == line) return word;
     }
     return -1;
@@ -186,7 +186,7 @@ std::vector<int> CSourceMarks::BreakpointLines() const {
 }
 
 void CSourceMarks::SyncBreakpoints() {
-    std::bitset<kProgramWords> wanted;
+    std::bitset<build::kProgramWords> wanted;
     for (int line : BreakpointLines()) {
         const int word = WordOfLine(line);
         const bool stops = word >= 0;
@@ -197,7 +197,7 @@ void CSourceMarks::SyncBreakpoints() {
     }
     // Bit by bit, so a breakpoint that stays is never cleared for a moment
     // while the program runs.
-    for (int word = 0; word < kProgramWords; ++word) {
+    for (int word = 0; word < build::kProgramWords; ++word) {
         SetLineBreakpoint(word, wanted.test(static_cast<size_t>(word)));
     }
 }

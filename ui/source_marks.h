@@ -41,7 +41,7 @@ public:
 
     // The words the main file's lines produced, from the map of a
     // successful build; sets the line breakpoints again from it.
-    void SetMap(const CSourceMap& map);
+    void SetMap(const build::CSourceMap& map);
     // No program: no line produces code, no breakpoint stops anything.
     void ClearMap();
 
@@ -73,8 +73,8 @@ private:
     void DeleteMarkers(int line, unsigned mask);
 
     CEditView& m_editor;
-    std::array<int, kProgramWords> m_anchorOfWord;  // marker handle or -1
-    std::vector<int> m_anchors;                     // every anchor handle, once
+    std::array<int, build::kProgramWords> m_anchorOfWord;  // marker handle or -1
+    std::vector<int> m_anchors;                            // every anchor handle, once
     int m_currentLine = -1;
     int m_errorIndicator = -1;
     int m_warningIndicator = -1;

@@ -27,9 +27,9 @@ std::string Text(const char* source, const std::string& first = {},
 }
 
 // The register file index a register's name or address stands for, or -1.
-int RegisterOf(const std::string& name, const CSourceMap& names) {
+int RegisterOf(const std::string& name, const build::CSourceMap& names) {
     if (const SChipRegister* reg = FindChipRegister(name)) return reg->address;
-    if (const CProgramSymbol* symbol = names.RegisterNamed(name)) {
+    if (const build::CProgramSymbol* symbol = names.RegisterNamed(name)) {
         if (symbol->value >= 0 && symbol->value <= kHighestRegisterAddress) {
             return RegisterFileIndex(static_cast<int>(symbol->value));
         }
@@ -44,7 +44,7 @@ int RegisterOf(const std::string& name, const CSourceMap& names) {
 }
 }  // namespace
 
-bool ParseWatchEntry(const std::string& text, const CSourceMap& names, SWatchEntry* entry,
+bool ParseWatchEntry(const std::string& text, const build::CSourceMap& names, SWatchEntry* entry,
                      std::string* error) {
     SWatchEntry parsed;
     parsed.text = Trim(text);

@@ -5,7 +5,9 @@
 // the chip by its name ("Z").
 #include <string>
 
+namespace build {
 struct CSourceMap;
+}
 
 struct SWatchEntry {
     std::string text;  // as typed, trimmed
@@ -14,5 +16,5 @@ struct SWatchEntry {
 };
 
 // False, with *error in the user's words, for a name that means nothing here.
-bool ParseWatchEntry(const std::string& text, const CSourceMap& names, SWatchEntry* entry,
+bool ParseWatchEntry(const std::string& text, const build::CSourceMap& names, SWatchEntry* entry,
                      std::string* error);

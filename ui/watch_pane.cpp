@@ -77,8 +77,8 @@ void CWatchPane::SetProgram(const QString& key) {
     if (saved.isValid()) {
         texts = saved.toStringList();
     } else {
-        for (const CProgramSymbol& symbol : m_names.Map().symbols) {
-            if (symbol.kind == CProgramSymbol::EKind::Register)
+        for (const build::CProgramSymbol& symbol : m_names.Map().symbols) {
+            if (symbol.kind == build::CProgramSymbol::EKind::Register)
                 texts.append(QString::fromStdString(symbol.name));
         }
     }

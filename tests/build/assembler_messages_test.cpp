@@ -7,12 +7,12 @@ namespace {
 
 struct Read {
     bool ok;
-    CAssemblerMessage message;
+    build::CAssemblerMessage message;
 };
 
 Read Parse(const std::string& line) {
     Read read{false, {"untouched", -1, false, "", "", 0}};
-    read.ok = ParseAssemblerMessage(line, &read.message);
+    read.ok = build::ParseAssemblerMessage(line, &read.message);
     return read;
 }
 
@@ -70,9 +70,9 @@ TEST(AssemblerMessagesTest, OtherLinesAreNotMessages) {
 }
 
 TEST(AssemblerMessagesTest, OutputSplitsIntoLines) {
-    EXPECT_EQ(OutputLines("a\r\nb\n\nc"), (std::vector<std::string>{"a", "b", "", "c"}));
-    EXPECT_EQ(OutputLines("a\n"), std::vector<std::string>{"a"});
-    EXPECT_TRUE(OutputLines("").empty());
+    EXPECT_EQ(build::OutputLines("a\r\nb\n\nc"), (std::vector<std::string>{"a", "b", "", "c"}));
+    EXPECT_EQ(build::OutputLines("a\n"), std::vector<std::string>{"a"});
+    EXPECT_TRUE(build::OutputLines("").empty());
 }
 
 }  // namespace

@@ -19,7 +19,7 @@ void PrintTo(const VerdictCase& c, std::ostream* os) {
 class ListingVerdict : public testing::TestWithParam<VerdictCase> {};
 
 TEST_P(ListingVerdict, OnlyAWholeCountOfZeroPasses) {
-    EXPECT_EQ(ListingReportsNoErrors(std::string("Number of errors = ") + GetParam().ending),
+    EXPECT_EQ(build::ListingReportsNoErrors(std::string("Number of errors = ") + GetParam().ending),
               GetParam().passes);
 }
 
@@ -32,10 +32,10 @@ INSTANTIATE_TEST_SUITE_P(Endings, ListingVerdict,
                                          VerdictCase{"0", false}, VerdictCase{"\r\n", false}));
 
 TEST(OutputFileNameTest, DropsTheLastThreeCharactersOfLongerNames) {
-    EXPECT_EQ(OutputFileName("prog.asm", "lst"), "prog.lst");
-    EXPECT_EQ(OutputFileName("x.s", "obj"), "obj");
-    EXPECT_EQ(OutputFileName("ab", "lst"), "ablst");
-    EXPECT_EQ(OutputFileName("my prog.ASM", "obj"), "my prog.obj");
+    EXPECT_EQ(build::OutputFileName("prog.asm", "lst"), "prog.lst");
+    EXPECT_EQ(build::OutputFileName("x.s", "obj"), "obj");
+    EXPECT_EQ(build::OutputFileName("ab", "lst"), "ablst");
+    EXPECT_EQ(build::OutputFileName("my prog.ASM", "obj"), "my prog.obj");
 }
 
 class AssemblerOutputTest : public testing::Test {

@@ -53,17 +53,17 @@ TEST_F(BreakLabelsTest, FilledFieldsMoveToTheFront) {
     Fields fields;
     fields[2] = "main";
     fields[5] = "wait";
-    SetBreakLabelsFromFields(fields);
+    build::SetBreakLabelsFromFields(fields);
     EXPECT_EQ(Breakpoints(), (List{{"main", 5}, {"wait", 8}}));
 }
 
 TEST_F(BreakLabelsTest, LabelsAreCaseSensitiveAndNeedTheirColon) {
-    SetBreakLabelsFromFields(Fields{"loop", "LOOP", "goto", "wait2", "", "", "", ""});
+    build::SetBreakLabelsFromFields(Fields{"loop", "LOOP", "goto", "wait2", "", "", "", ""});
     EXPECT_EQ(Breakpoints(), (List{{"LOOP", 6}, {"wait2", 9}}));
 }
 
 TEST_F(BreakLabelsTest, AnEarlierMentionWithoutAddressDoesNotHideTheDefinition) {
-    SetBreakLabelsFromFields(Fields{"LOOP"});
+    build::SetBreakLabelsFromFields(Fields{"LOOP"});
     EXPECT_EQ(Breakpoints(), (List{{"LOOP", 6}}));
 }
 
@@ -79,37 +79,37 @@ TEST_F(BreakLabelsTest, TheDefiningLineWinsOverAnEarlierMentionWithAddress) {
                    "   7   0000                ZERO:\r\n"
                    "   8   0009 2809                   goto $ ; ZERO: is at 0\r\n"
                    "Number of errors = 0\r\n");
-    SetBreakLabelsFromFields(Fields{"LOOP", "ONLY", "ZERO"});
+    build::SetBreakLabelsFromFields(Fields{"LOOP", "ONLY", "ZERO"});
     EXPECT_EQ(Breakpoints(), (List{{"LOOP", 7}, {"ONLY", 6}}));
 }
 
 TEST_F(BreakLabelsTest, ALabelAtWordZeroIsDropped) {
-    SetBreakLabelsFromFields(Fields{"start", "main"});
+    build::SetBreakLabelsFromFields(Fields{"start", "main"});
     EXPECT_EQ(Breakpoints(), (List{{"main", 5}}));
 }
 
 TEST_F(BreakLabelsTest, TheSameLabelTwiceKeepsBoth) {
-    SetBreakLabelsFromFields(Fields{"wait", "", "wait"});
+    build::SetBreakLabelsFromFields(Fields{"wait", "", "wait"});
     EXPECT_EQ(Breakpoints(), (List{{"wait", 8}, {"wait", 8}}));
 }
 
 TEST_F(BreakLabelsTest, WithoutAListingEveryLabelIsDropped) {
     ListingFileName.clear();
-    SetBreakLabelsFromFields(Fields{"main", "wait"});
+    build::SetBreakLabelsFromFields(Fields{"main", "wait"});
     EXPECT_EQ(Breakpoints(), List{});
     ListingFileName = "other.lst";
-    SetBreakLabelsFromFields(Fields{"main"});
+    build::SetBreakLabelsFromFields(Fields{"main"});
     EXPECT_EQ(Breakpoints(), List{});
 }
 
 TEST_F(BreakLabelsTest, RemovingALabelClearsItsAddress) {
-    SetBreakLabelsFromFields(Fields{"main", "wait"});
-    SetBreakLabelsFromFields(Fields{"main"});
+    build::SetBreakLabelsFromFields(Fields{"main", "wait"});
+    build::SetBreakLabelsFromFields(Fields{"main"});
     EXPECT_EQ(Breakpoints(), (List{{"main", 5}}));
 }
 
 TEST_F(BreakLabelsTest, EmptyLabelsLeftByARestartMatchNothing) {
-    SetBreakLabelsFromFields(Fields{"main", "wait"});
+    build::SetBreakLabelsFromFields(Fields{"main", "wait"});
     ResetForRun();  // clears the texts, keeps the count
     ASSERT_EQ(BreakLabelCount, 2);
     m_folder.Write("prog.lst", "   1   0003 0000 x :\r\n");
@@ -126,14 +126,14 @@ TEST_F(BreakLabelsTest, LongLinesAreSearchedInPiecesOf99Characters) {
     // A pattern cut by the piece boundary is not found.
     const std::string cut = "   2   0003 " + std::string(85, ' ') + " cut:";
     m_folder.Write("prog.lst", first + second + "\r\n" + cut + "\r\n");
-    SetBreakLabelsFromFields(Fields{"late", "cut"});
+    build::SetBreakLabelsFromFields(Fields{"late", "cut"});
     EXPECT_EQ(Breakpoints(), (List{{"late", 0x42}}));
 }
 
 TEST_F(BreakLabelsTest, AddressDigitsAreUpperCaseHex) {
     m_folder.Write("prog.lst",
                    "   1   03FF x upper:\r\n   2   00ab x lower:\r\n   3   00 x short:\r\n");
-    SetBreakLabelsFromFields(Fields{"upper", "lower", "short"});
+    build::SetBreakLabelsFromFields(Fields{"upper", "lower", "short"});
     // Lower-case letters count as 0, so "00ab" is address 0; "00 x" gives 0
     // as well. Both labels are dropped.
     EXPECT_EQ(Breakpoints(), (List{{"upper", 0x3FF}}));

@@ -10,25 +10,25 @@ TEST(ChipDataRecords, ConfigWordAndEepromFromBothByteOrders) {
     struct {
         const char* name;
         const char* text;
-        EWordBytes order;
+        build::EWordBytes order;
         int config;
         int eeprom0, eeprom1, eeprom2;
     } const cases[] = {
         {"object file, high byte first",
          ":020000000000FE\r\n:02400E003FF1C0\r\n:0442000000410042B7\r\n:00000001FF\r\n",
-         EWordBytes::HighFirst, 0x3FF1, 0x41, 0x42, 0xFF},
+         build::EWordBytes::HighFirst, 0x3FF1, 0x41, 0x42, 0xFF},
         {"Intel HEX, low byte first", ":02400E00F13FC0\n:0642000041004200430034\n:00000001FF\n",
-         EWordBytes::LowFirst, 0x3FF1, 0x41, 0x42, 0x43},
+         build::EWordBytes::LowFirst, 0x3FF1, 0x41, 0x42, 0x43},
         {"extended address record before them", ":020000040000FA\n:02400E00F53FBC\n:00000001FF\n",
-         EWordBytes::LowFirst, 0x3FF5, 0xFF, 0xFF, 0xFF},
+         build::EWordBytes::LowFirst, 0x3FF5, 0xFF, 0xFF, 0xFF},
         {"neither: no configuration word, an erased EEPROM", ":0200000000281E\n:00000001FF\n",
-         EWordBytes::LowFirst, kNoConfigWord, 0xFF, 0xFF, 0xFF},
-        {"a broken record is passed over", ":02400EZZF13F\n:00000001FF\n", EWordBytes::LowFirst,
-         kNoConfigWord, 0xFF, 0xFF, 0xFF},
+         build::EWordBytes::LowFirst, kNoConfigWord, 0xFF, 0xFF, 0xFF},
+        {"a broken record is passed over", ":02400EZZF13F\n:00000001FF\n",
+         build::EWordBytes::LowFirst, kNoConfigWord, 0xFF, 0xFF, 0xFF},
     };
     for (const auto& c : cases) {
         ResetForLoad();
-        LoadChipDataRecords(c.text, c.order);
+        build::LoadChipDataRecords(c.text, c.order);
         EXPECT_EQ(ProgramConfigWord.load(), c.config) << c.name;
         EXPECT_EQ(ProgramEeprom[0].load(), c.eeprom0) << c.name;
         EXPECT_EQ(ProgramEeprom[1].load(), c.eeprom1) << c.name;
@@ -57,7 +57,7 @@ TEST(ChipDataRecords, ALoadOnTheDatasheetChipEndsInItsPowerOnReset) {
         ChipProfile = c.profile;
         ResetForLoad();
         Chip.datasheet.watchdogOn = false;
-        LoadChipDataRecords(c.text, EWordBytes::LowFirst);
+        build::LoadChipDataRecords(c.text, build::EWordBytes::LowFirst);
         EXPECT_EQ(Chip.profile.load(), c.profile);
         EXPECT_EQ(RegisterFile[STATUS] & 0x18, c.status);
         EXPECT_EQ(RegisterFile[STATUS_BANK1] & 0x18, c.status);
@@ -65,5 +65,5 @@ TEST(ChipDataRecords, ALoadOnTheDatasheetChipEndsInItsPowerOnReset) {
     }
     ChipProfile = setting;
     ResetForLoad();
-    LoadChipDataRecords(":00000001FF\n", EWordBytes::LowFirst);
+    build::LoadChipDataRecords(":00000001FF\n", build::EWordBytes::LowFirst);
 }

@@ -235,7 +235,7 @@ TEST_F(AssembleFaultTest, ASourceFolderRemovedWhileOpenCannotBeAssembled) {
         "Number of errors = 0\\r\\n' > prog.lst\nprintf ':020000002805D1\\r\\n' > prog.obj");
     Assemble();
     ASSERT_TRUE(m_messages.Messages().empty());
-    SetBreakLabelsFromFields({"start"});
+    build::SetBreakLabelsFromFields({"start"});
     ASSERT_EQ(BreakLabelCount, 1);
 
     fs::remove_all(m_folder.Path());
@@ -245,7 +245,7 @@ TEST_F(AssembleFaultTest, ASourceFolderRemovedWhileOpenCannotBeAssembled) {
     ExpectNothingLoaded();
 
     m_messages.Clear();
-    SetBreakLabelsFromFields({"start"});
+    build::SetBreakLabelsFromFields({"start"});
     EXPECT_EQ(BreakLabelCount, 0);
     EXPECT_EQ(BreakAddresses[0], 0);
     EXPECT_TRUE(m_messages.Messages().empty());

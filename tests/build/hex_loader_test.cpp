@@ -26,7 +26,7 @@ protected:
 TEST_F(HexLoaderTest, LowByteFirstAtTwiceTheWordAddress) {
     // GOTO 5 at word 0; MOVLW 0xFF, MOVWF 0x0C at words 5 and 6.
     const std::string hex = HexRecord(0x0000, "0528") + HexRecord(0x000A, "ff308c00") + EndRecord();
-    ASSERT_TRUE(LoadHexRecords(hex, &m_error)) << m_error;
+    ASSERT_TRUE(build::LoadHexRecords(hex, &m_error)) << m_error;
     EXPECT_EQ(Word(0), "2805");
     EXPECT_EQ(Word(5), "30FF");
     EXPECT_EQ(Word(6), "008C");
@@ -40,7 +40,7 @@ TEST_F(HexLoaderTest, ConfigurationAndEepromAreIgnoredAndExtendedAddressesHonour
                             HexRecord(0x0000, "0001", 4) + HexRecord(0x0002, "3412") +
                             HexRecord(0x0000, "0000", 4) + HexRecord(0x07FE, "0834") +
                             HexRecord(0x0000, "1000", 2) + HexRecord(0x0002, "FF3F") + EndRecord();
-    ASSERT_TRUE(LoadHexRecords(hex, &m_error)) << m_error;
+    ASSERT_TRUE(build::LoadHexRecords(hex, &m_error)) << m_error;
     EXPECT_EQ(Word(0), "2805");
     // 0x10000 + 2 lies far beyond program memory: not word 1.
     EXPECT_EQ(ProgramImage[4], '\0');
@@ -58,13 +58,13 @@ TEST_F(HexLoaderTest, ConfigurationAndEepromAreIgnoredAndExtendedAddressesHonour
 TEST_F(HexLoaderTest, NothingAfterTheEndRecordAndBlankLinesAreFine) {
     const std::string hex = "\n" + HexRecord(0x0000, "0528") + "\r\n" + EndRecord() +
                             HexRecord(0x0002, "0528") + "garbage\n";
-    ASSERT_TRUE(LoadHexRecords(hex, &m_error)) << m_error;
+    ASSERT_TRUE(build::LoadHexRecords(hex, &m_error)) << m_error;
     EXPECT_EQ(Word(0), "2805");
     EXPECT_EQ(ProgramImage[4], '\0');
 }
 
 TEST_F(HexLoaderTest, AnOddByteFillsHalfAWord) {
-    ASSERT_TRUE(LoadHexRecords(HexRecord(0x0003, "2A") + EndRecord(), &m_error));
+    ASSERT_TRUE(build::LoadHexRecords(HexRecord(0x0003, "2A") + EndRecord(), &m_error));
     EXPECT_EQ(Word(1), "2A00");
 }
 
@@ -88,7 +88,7 @@ TEST_F(HexLoaderTest, FaultyRecordsAreNamedAndStoreNothing) {
     };
     for (const auto& c : cases) {
         ResetForLoad();
-        EXPECT_FALSE(LoadHexRecords(good + c.line + EndRecord(), &m_error)) << c.line;
+        EXPECT_FALSE(build::LoadHexRecords(good + c.line + EndRecord(), &m_error)) << c.line;
         EXPECT_EQ(m_error, c.fault) << c.line;
         EXPECT_EQ(ProgramImage[0], '\0') << c.line;
     }

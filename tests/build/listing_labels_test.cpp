@@ -20,7 +20,7 @@ TEST(ListingLabels, DefinitionsOnlyWithAndWithoutAnInstructionWord) {
         "   9   03FF 0008           last_one: return\n"
         "Number of errors = 0\r\n";
     const std::map<int, std::string> expected = {{5, "start"}, {6, "LOOP"}, {0x3FF, "last_one"}};
-    EXPECT_EQ(ReadListingLabels(folder.Write("prog.lst", kListing).string()), expected);
-    EXPECT_TRUE(ReadListingLabels((folder.Path() / "missing.lst").string()).empty());
+    EXPECT_EQ(build::ReadListingLabels(folder.Write("prog.lst", kListing).string()), expected);
+    EXPECT_TRUE(build::ReadListingLabels((folder.Path() / "missing.lst").string()).empty());
 }
 }  // namespace

@@ -49,12 +49,12 @@ TEST_F(ProfileTest, CountsAndCyclesOfACallAndALoopAreThoseCountedByHand) {
     }
 
     // Line n holds word n + 1: the lines of the words 5 and 6 share line 6.
-    CSourceMap map;
+    build::CSourceMap map;
     map.files = {"loop.asm"};
     for (int word = 5; word <= 12; ++word) map.words[static_cast<size_t>(word)] = {0, word + 1};
     map.words[6] = {0, 6};
-    map.symbols = {{"wait", 10, CProgramSymbol::EKind::Label}};
-    const std::vector<SLineFigures> lines = LineFigures(map, ProfileNow());
+    map.symbols = {{"wait", 10, build::CProgramSymbol::EKind::Label}};
+    const std::vector<build::SLineFigures> lines = build::LineFigures(map, build::ProfileNow());
     ASSERT_EQ(lines.size(), 7u);
     EXPECT_EQ(lines[0].line, 6);
     EXPECT_EQ(lines[0].count, 1u);   // as often as its first word
@@ -62,10 +62,10 @@ TEST_F(ProfileTest, CountsAndCyclesOfACallAndALoopAreThoseCountedByHand) {
     EXPECT_EQ(lines[3].line, 10);    // word 9 has a line and never ran
     EXPECT_EQ(lines[3].count, 0u);
 
-    const std::vector<SRoutineFigures> routines =
-        RoutineFigures(LoadedProgram(), kStartAddress, map, ProfileNow());
+    const std::vector<build::SRoutineFigures> routines =
+        build::RoutineFigures(build::LoadedProgram(), kStartAddress, map, build::ProfileNow());
     ASSERT_EQ(routines.size(), 2u);  // no line put code at word 4, and it never ran
-    EXPECT_EQ(routines[0].kind, SRoutineFigures::EKind::Main);
+    EXPECT_EQ(routines[0].kind, build::SRoutineFigures::EKind::Main);
     EXPECT_EQ(routines[0].cycles, 10u);
     EXPECT_EQ(routines[1].label, "wait");
     EXPECT_EQ(routines[1].calls, 1u);
@@ -88,32 +88,32 @@ TEST_F(ProfileTest, GoingBackNeverCountsTwice) {
     const auto straight = [this](int64_t passes) {
         Restart();
         Run(passes);
-        return ProfileNow();
+        return build::ProfileNow();
     };
-    const auto same = [](const CWordFigures& a, const CWordFigures& b) {
-        for (int word = 0; word < kProgramWords; ++word) {
+    const auto same = [](const build::CWordFigures& a, const build::CWordFigures& b) {
+        for (int word = 0; word < build::kProgramWords; ++word) {
             if (a[word].count != b[word].count || a[word].cycles != b[word].cycles) return false;
         }
         return true;
     };
     const int64_t kEnd = 3 * CHistory::kKeyframeEvery + 100;
     const int64_t kFurther = 4 * CHistory::kKeyframeEvery + 1;
-    const CWordFigures atEnd = straight(kEnd);
-    const CWordFigures atFurther = straight(kFurther);
+    const build::CWordFigures atEnd = straight(kEnd);
+    const build::CWordFigures atFurther = straight(kFurther);
     for (const int64_t back : {int64_t{1}, int64_t{60}, int64_t{3000}, kEnd - 10}) {
         const int64_t to = kEnd - back;
-        const CWordFigures expected = straight(to);
+        const build::CWordFigures expected = straight(to);
         Restart();
         Run(kEnd);
         History.GoTo(static_cast<uint64_t>(to), m_cpu);
-        EXPECT_TRUE(same(ProfileNow(), expected)) << "back " << back;
+        EXPECT_TRUE(same(build::ProfileNow(), expected)) << "back " << back;
         // On again through the loop, past the keyframes it kept to a new
         // one, which must keep what the words gained since the one before.
         Run(back);
-        EXPECT_TRUE(same(ProfileNow(), atEnd)) << "forward " << back;
+        EXPECT_TRUE(same(build::ProfileNow(), atEnd)) << "forward " << back;
         Run(kFurther + 10 - kEnd);
         History.GoTo(static_cast<uint64_t>(kFurther), m_cpu);
-        EXPECT_TRUE(same(ProfileNow(), atFurther)) << "further " << back;
+        EXPECT_TRUE(same(build::ProfileNow(), atFurther)) << "further " << back;
     }
 }
 }  // namespace

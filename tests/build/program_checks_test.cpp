@@ -352,7 +352,7 @@ protected:
                                        test.body + "        end\n");
         std::string output;
         EXPECT_TRUE(OnAssemble(&output)) << output;
-        SetCheckProgram(CheckProgramFrom(LoadSourceMap()));
+        SetCheckProgram(build::CheckProgramFrom(build::LoadSourceMap()));
         ChecksOn = kAllChecks;
         ChipProfile = test.profile;
         ResetForRun();

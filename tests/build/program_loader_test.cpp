@@ -28,7 +28,7 @@ TEST(ProgramLoader, TheThreeKindsLoadOneImageAndSayWhyNot) {
     std::string error;
     std::string assembled;
     const auto keepOutput = [&](const std::string& output) { assembled += output + "|"; };
-    ASSERT_TRUE(LoadProgram(folder.Folder() + "prog.asm", &error, keepOutput)) << error;
+    ASSERT_TRUE(build::LoadProgram(folder.Folder() + "prog.asm", &error, keepOutput)) << error;
     const std::string image = Image();
     EXPECT_EQ(image.substr(20, 12), "308100A02807");
     std::filesystem::create_directory(folder.Path() / "copy");
@@ -51,7 +51,7 @@ TEST(ProgramLoader, TheThreeKindsLoadOneImageAndSayWhyNot) {
         const std::string path = folder.Folder() + c.file;
         boxes.Clear();
         assembled.clear();
-        EXPECT_EQ(LoadProgram(path, &error, keepOutput), c.loaded);
+        EXPECT_EQ(build::LoadProgram(path, &error, keepOutput), c.loaded);
         if (*c.error) {
             EXPECT_EQ(error.rfind(folder.Folder() + c.error, 0), 0u) << error;
         } else {
@@ -68,10 +68,10 @@ TEST(ProgramLoader, TheThreeKindsLoadOneImageAndSayWhyNot) {
         EXPECT_EQ(ListingFileName, SourceFileName.substr(0, SourceFileName.size() - 3) + "lst");
     }
     std::string why;
-    EXPECT_FALSE(CheckProgramReadable(folder.Folder() + "missing.obj", &why));
+    EXPECT_FALSE(build::CheckProgramReadable(folder.Folder() + "missing.obj", &why));
     EXPECT_NE(why.find("missing.obj"), std::string::npos);
-    EXPECT_TRUE(CheckProgramReadable(folder.Folder() + "prog.txt", &why));
-    EXPECT_FALSE(IsLoadableProgram(folder.Folder() + "prog.txt"));
+    EXPECT_TRUE(build::CheckProgramReadable(folder.Folder() + "prog.txt", &why));
+    EXPECT_FALSE(build::IsLoadableProgram(folder.Folder() + "prog.txt"));
     SourceFolder.clear();
     SourceFileName.clear();
 }

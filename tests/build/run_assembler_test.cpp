@@ -197,20 +197,20 @@ TEST_F(BundledAssemblerTest, MapNamesMacroCallsAndIncludedLines) {
                    "        end\n");
     std::string output;
     ASSERT_TRUE(OnAssemble(&output)) << output;
-    const CSourceMap map = LoadSourceMap();
+    const build::CSourceMap map = build::LoadSourceMap();
     ASSERT_EQ(map.files.size(), 2u);
     EXPECT_EQ(map.files[0], "blink.asm");
     EXPECT_EQ(map.files[1], "my defs.inc");
-    EXPECT_EQ(map.words[5], (CSourceLine{0, 6}));
-    EXPECT_EQ(map.words[6], (CSourceLine{0, 7}));
-    EXPECT_EQ(map.words[7], (CSourceLine{0, 7}));
-    EXPECT_EQ(map.words[8], (CSourceLine{0, 8}));
-    EXPECT_EQ(map.words[9], (CSourceLine{1, 2}));
+    EXPECT_EQ(map.words[5], (build::CSourceLine{0, 6}));
+    EXPECT_EQ(map.words[6], (build::CSourceLine{0, 7}));
+    EXPECT_EQ(map.words[7], (build::CSourceLine{0, 7}));
+    EXPECT_EQ(map.words[8], (build::CSourceLine{0, 8}));
+    EXPECT_EQ(map.words[9], (build::CSourceLine{1, 2}));
     EXPECT_EQ(map.FirstWordOf(0, 7), 6);
 
     // An assembler that writes no map: the listing's line numbers serve.
     fs::remove(m_parent.Path() / "blink.map");
-    const CSourceMap fromListing = LoadSourceMap();
-    EXPECT_EQ(fromListing.words[5], (CSourceLine{0, 6}));
-    EXPECT_EQ(fromListing.words[8], (CSourceLine{0, 8}));
+    const build::CSourceMap fromListing = build::LoadSourceMap();
+    EXPECT_EQ(fromListing.words[5], (build::CSourceLine{0, 6}));
+    EXPECT_EQ(fromListing.words[8], (build::CSourceLine{0, 8}));
 }

@@ -20,36 +20,36 @@ const std::string kMapWithInclude =
     "W 03FF 0 12\r\n";
 
 TEST(SourceMapTest, ReadsFilesAndWords) {
-    CSourceMap map;
-    ASSERT_TRUE(ParseSourceMap(kMapWithInclude, &map));
+    build::CSourceMap map;
+    ASSERT_TRUE(build::ParseSourceMap(kMapWithInclude, &map));
     EXPECT_EQ(map.files, (std::vector<std::string>{"prog.asm", "my defs.inc"}));
-    EXPECT_EQ(map.words[4], (CSourceLine{1, 3}));
-    EXPECT_EQ(map.words[6], (CSourceLine{0, 7}));
-    EXPECT_EQ(map.words[1023], (CSourceLine{0, 12}));
-    EXPECT_EQ(map.words[8], CSourceLine{}) << "a word no line produced";
+    EXPECT_EQ(map.words[4], (build::CSourceLine{1, 3}));
+    EXPECT_EQ(map.words[6], (build::CSourceLine{0, 7}));
+    EXPECT_EQ(map.words[1023], (build::CSourceLine{0, 12}));
+    EXPECT_EQ(map.words[8], build::CSourceLine{}) << "a word no line produced";
     EXPECT_EQ(map.FirstWordOf(0, 7), 5);
     EXPECT_EQ(map.FirstWordOf(1, 3), 4);
     EXPECT_EQ(map.FirstWordOf(0, 3), -1) << "line 3 of the main file made no word";
     EXPECT_EQ(map.FirstWordOf(0, 8), -1);
 
-    CSourceMap lf;
+    build::CSourceMap lf;
     std::string unix = kMapWithInclude;
     std::erase(unix, '\r');
-    ASSERT_TRUE(ParseSourceMap(unix, &lf));
+    ASSERT_TRUE(build::ParseSourceMap(unix, &lf));
     EXPECT_EQ(lf.words, map.words);
 }
 
 TEST(SourceMapTest, ReadsNamesAndRegisterOperands) {
-    CSourceMap map;
+    build::CSourceMap map;
     ASSERT_TRUE(
-        ParseSourceMap("LUMOMAP 2\nF 0 a.asm\nW 0005 0 3\nW 0006 0 4\n"
-                       "S C -2 MINUS\nS L 5 loop\nS R C presses\n"
-                       "A 0005 086\nA 0006 00C\n",
-                       &map));
-    using EKind = CProgramSymbol::EKind;
-    EXPECT_EQ(map.symbols, (std::vector<CProgramSymbol>{{"MINUS", -2, EKind::Constant},
-                                                        {"loop", 5, EKind::Label},
-                                                        {"presses", 12, EKind::Register}}));
+        build::ParseSourceMap("LUMOMAP 2\nF 0 a.asm\nW 0005 0 3\nW 0006 0 4\n"
+                              "S C -2 MINUS\nS L 5 loop\nS R C presses\n"
+                              "A 0005 086\nA 0006 00C\n",
+                              &map));
+    using EKind = build::CProgramSymbol::EKind;
+    EXPECT_EQ(map.symbols, (std::vector<build::CProgramSymbol>{{"MINUS", -2, EKind::Constant},
+                                                               {"loop", 5, EKind::Label},
+                                                               {"presses", 12, EKind::Register}}));
     EXPECT_EQ(map.fileAddresses[5], 0x86);
     EXPECT_EQ(map.fileAddresses[6], 0x0C);
     EXPECT_EQ(map.fileAddresses[7], -1);
@@ -59,7 +59,7 @@ TEST(SourceMapTest, ReadsNamesAndRegisterOperands) {
     ASSERT_NE(map.LabelAt(5), nullptr);
     EXPECT_EQ(map.LabelAt(5)->name, "loop");
 
-    ASSERT_TRUE(ParseSourceMap(kMapWithInclude, &map));
+    ASSERT_TRUE(build::ParseSourceMap(kMapWithInclude, &map));
     EXPECT_TRUE(map.symbols.empty()) << "a map of version 1 has none";
     EXPECT_EQ(map.fileAddresses[5], -1);
 }
@@ -92,13 +92,13 @@ TEST(SourceMapTest, RejectsWhatIsNotAMap) {
         {"empty line inside", head + "\nW 0005 0 1\n"},
     };
     for (const auto& [name, text] : cases) {
-        CSourceMap map;
+        build::CSourceMap map;
         map.files = {"kept"};
-        EXPECT_FALSE(ParseSourceMap(text, &map)) << name;
+        EXPECT_FALSE(build::ParseSourceMap(text, &map)) << name;
         EXPECT_EQ(map.files, std::vector<std::string>{"kept"}) << name;
     }
-    CSourceMap map;
-    EXPECT_TRUE(ParseSourceMap(head + "W 0005 0 1\n\n", &map)) << "an empty last line";
+    build::CSourceMap map;
+    EXPECT_TRUE(build::ParseSourceMap(head + "W 0005 0 1\n\n", &map)) << "an empty last line";
 }
 
 // The listing as the assembler lays it out: line number at 0-3, address at
@@ -119,11 +119,11 @@ const std::string kListing =
     "Number of errors = 0\r\n";
 
 TEST(SourceMapTest, ListingGivesTheLinesOfSingleFilePrograms) {
-    const CSourceMap map = SourceMapFromListing(kListing, "prog.asm");
+    const build::CSourceMap map = build::SourceMapFromListing(kListing, "prog.asm");
     EXPECT_EQ(map.files, std::vector<std::string>{"prog.asm"});
     std::vector<std::pair<int, int>> words;  // word, line
-    for (int word = 0; word < kProgramWords; ++word) {
-        const CSourceLine& at = map.words[static_cast<size_t>(word)];
+    for (int word = 0; word < build::kProgramWords; ++word) {
+        const build::CSourceLine& at = map.words[static_cast<size_t>(word)];
         if (at.file < 0) continue;
         EXPECT_EQ(at.file, 0);
         words.emplace_back(word, at.line);
@@ -136,12 +136,12 @@ TEST(SourceMapTest, ListingGivesTheLinesOfSingleFilePrograms) {
 }
 
 TEST(SourceMapTest, ListingWithLargeLineNumbersAndWordsNearTheEnd) {
-    const CSourceMap map = SourceMapFromListing(
+    const build::CSourceMap map = build::SourceMapFromListing(
         "12345  03FE 0000 0001 0002\r\n"  // numbers past 9999 take the blanks after them
         "  13   0400 0000\r\n",           // beyond program memory
         "a.asm");
-    EXPECT_EQ(map.words[1022], (CSourceLine{0, 12345}));
-    EXPECT_EQ(map.words[1023], (CSourceLine{0, 12345}));
+    EXPECT_EQ(map.words[1022], (build::CSourceLine{0, 12345}));
+    EXPECT_EQ(map.words[1023], (build::CSourceLine{0, 12345}));
 }
 
 class LoadSourceMapTest : public testing::Test {
@@ -162,20 +162,20 @@ protected:
 TEST_F(LoadSourceMapTest, TheMapFileWinsOverTheListing) {
     m_folder.Write("prog.lst", kListing);
     m_folder.Write("prog.map", kMapWithInclude);
-    const CSourceMap map = LoadSourceMap();
+    const build::CSourceMap map = build::LoadSourceMap();
     EXPECT_EQ(map.files.size(), 2u);
-    EXPECT_EQ(map.words[4], (CSourceLine{1, 3}));
+    EXPECT_EQ(map.words[4], (build::CSourceLine{1, 3}));
 }
 
 TEST_F(LoadSourceMapTest, WithoutAReadableMapTheListingServes) {
     m_folder.Write("prog.lst", kListing);
-    EXPECT_EQ(LoadSourceMap().words[13], (CSourceLine{0, 12}));
+    EXPECT_EQ(build::LoadSourceMap().words[13], (build::CSourceLine{0, 12}));
     m_folder.Write("prog.map", "LUMOMAP 1\nF 0 prog.asm\nW 0005 0 0\n");
-    EXPECT_EQ(LoadSourceMap().words[13], (CSourceLine{0, 12})) << "a broken map";
+    EXPECT_EQ(build::LoadSourceMap().words[13], (build::CSourceLine{0, 12})) << "a broken map";
 }
 
 TEST_F(LoadSourceMapTest, NothingToReadGivesAnEmptyMap) {
-    const CSourceMap map = LoadSourceMap();
+    const build::CSourceMap map = build::LoadSourceMap();
     EXPECT_TRUE(map.files.empty());
     EXPECT_EQ(map.FirstWordOf(0, 1), -1);
 }

@@ -228,12 +228,12 @@ TEST(GradeWire, RecordsSurviveTheirTripWhateverTheyHold) {
     sent.failure = "a: b, c:1,";
     sent.details = std::string("line\n\0binary,", 13);
     sent.notes = {"provera bank, p.asm:3: a, b", "provera stack: c"};
-    std::string buffer = EncodeCase(7, sent) + EncodeCase(8, SCaseSummary{});
+    std::string buffer = cli::EncodeCase(7, sent) + cli::EncodeCase(8, SCaseSummary{});
     const std::string whole = buffer;
     int index = -1;
     SCaseSummary got;
     bool malformed = false;
-    ASSERT_TRUE(DecodeCase(&buffer, &index, &got, &malformed));
+    ASSERT_TRUE(cli::DecodeCase(&buffer, &index, &got, &malformed));
     EXPECT_EQ(index, 7);
     EXPECT_TRUE(got.passed);
     EXPECT_EQ(got.earned, 12);
@@ -241,20 +241,20 @@ TEST(GradeWire, RecordsSurviveTheirTripWhateverTheyHold) {
     EXPECT_EQ(got.failure, sent.failure);
     EXPECT_EQ(got.details, sent.details);
     EXPECT_EQ(got.notes, sent.notes);
-    ASSERT_TRUE(DecodeCase(&buffer, &index, &got, &malformed));
+    ASSERT_TRUE(cli::DecodeCase(&buffer, &index, &got, &malformed));
     EXPECT_EQ(index, 8);
     EXPECT_TRUE(buffer.empty());
 
     // Cut anywhere, a record waits for the rest.
     for (size_t cut = 0; cut < whole.size() / 2; ++cut) {
         std::string part = whole.substr(0, cut);
-        EXPECT_FALSE(DecodeCase(&part, &index, &got, &malformed)) << cut;
+        EXPECT_FALSE(cli::DecodeCase(&part, &index, &got, &malformed)) << cut;
         EXPECT_FALSE(malformed) << cut;
     }
     for (std::string bad : {"x:1,", "1;7,", "1:7;", "99999999999:", "1:7,1:2,1:0,4:0.25,0:,0:,0:,",
                             "1:7,1:1,1:x,4:0.25,0:,0:,0:,"}) {
         malformed = false;
-        EXPECT_FALSE(DecodeCase(&bad, &index, &got, &malformed)) << bad;
+        EXPECT_FALSE(cli::DecodeCase(&bad, &index, &got, &malformed)) << bad;
         EXPECT_TRUE(malformed) << bad;
     }
 }

@@ -103,10 +103,10 @@ void ProgramPanesTest::Step(CAppUnderTest& app, int id) {
 }
 
 void ProgramPanesTest::watchEntriesNameRegistersAndBits() {
-    CSourceMap map;
-    map.symbols = {{"presses", 0x0C, CProgramSymbol::EKind::Register},
-                   {"start", 5, CProgramSymbol::EKind::Label},
-                   {"upper", 0x8D, CProgramSymbol::EKind::Register}};
+    build::CSourceMap map;
+    map.symbols = {{"presses", 0x0C, build::CProgramSymbol::EKind::Register},
+                   {"start", 5, build::CProgramSymbol::EKind::Label},
+                   {"upper", 0x8D, build::CProgramSymbol::EKind::Register}};
     const struct {
         const char* text;
         int reg;

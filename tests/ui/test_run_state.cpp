@@ -108,7 +108,7 @@ void RunStateTest::statusFollowsStepsRunsAndBreakpoints() {
     QTRY_COMPARE(Pc(app), QStringLiteral("PC=0x0006 loop"));
     QCOMPARE(State(app), QStringLiteral("Pauza"));
 
-    SetBreakLabelsFromFields({"loop"});
+    build::SetBreakLabelsFromFields({"loop"});
     SimSpeedMs = 0;
     Trigger(app, ID_CONTINUOUS_RUN);
     QTRY_COMPARE(State(app), QStringLiteral("Stala na prekidnoj tacki loop"));
@@ -117,8 +117,8 @@ void RunStateTest::statusFollowsStepsRunsAndBreakpoints() {
     QTRY_VERIFY2(Pc(app) == QStringLiteral("PC=0x0006 loop"),
                  qPrintable(Pc(app) + QStringLiteral(" | ") + State(app)));
     // The bar may cut it; the messages pane keeps it whole.
-    QVERIFY(app.Frame().Messages()->Lines().contains(
-        QStringLiteral("Stala na prekidnoj tacki loop")));
+    QVERIFY(
+        app.Frame().Messages()->Lines().contains(QStringLiteral("Stala na prekidnoj tacki loop")));
 
     SimSpeedMs = 5000;
     Trigger(app, ID_CONTINUOUS_RUN);
