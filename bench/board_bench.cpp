@@ -54,11 +54,11 @@ void RunKeypad(benchmark::State& state, bool withBoard) {
         attached->Attach();
     }
     for (auto _ : state) {
-        CRunDriver driver;
+        core::CRunDriver driver;
         driver.Begin();
         // A key held from the start: the program writes it and then scans
         // until it is let go.
-        if (withBoard) ActOnBoard({SUserInput::EKind::Press, 1, '5'});
+        if (withBoard) core::ActOnBoard({core::SUserInput::EKind::Press, 1, '5'});
         int64_t passes = 0;
         while (passes < kPasses) passes += driver.Slice(1 << 16).passes;
     }

@@ -29,11 +29,11 @@ void RunLongHistory(CInstructionSet& cpu) {
               0x30FF, 0x008C,            // 11: MOVLW 0xFF; MOVWF 0x0C
               0x0B8C, 0x280D, 0x280B});  // 13: DECFSZ 0x0C,1; GOTO 13; GOTO 11
     Place(0x20, {0x110B, 0x108B, 0x100B, 0x0009});
-    ProgramEnd = kProgramImageSize;
+    ProgramEnd = core::kProgramImageSize;
     ResetForRun();
     for (uint64_t pass = 0; pass < kDepth; ++pass) {
-        if (pass % 100'000 == 0) ClickPin(PORTB, 0x11);
-        RunOnePass(cpu);
+        if (pass % 100'000 == 0) core::ClickPin(PORTB, 0x11);
+        core::RunOnePass(cpu);
     }
 }
 
@@ -46,14 +46,14 @@ void BM_GoBackAnywhereInTenMillionInstructions(benchmark::State& state) {
     for (auto _ : state) {
         const uint64_t target = anywhere(random);
         const auto start = std::chrono::steady_clock::now();
-        History.GoTo(target, cpu);
+        core::History.GoTo(target, cpu);
         const std::chrono::duration<double, std::milli> took =
             std::chrono::steady_clock::now() - start;
         worstMs = std::max(worstMs, took.count());
         if (InstructionCount != target) state.SkipWithError("the history did not reach the pass");
     }
-    state.counters["depth"] = static_cast<double>(kDepth - History.Earliest());
-    state.counters["memory_MB"] = static_cast<double>(History.MemoryBytes()) / (1 << 20);
+    state.counters["depth"] = static_cast<double>(kDepth - core::History.Earliest());
+    state.counters["memory_MB"] = static_cast<double>(core::History.MemoryBytes()) / (1 << 20);
     state.counters["worst_ms"] = worstMs;
 }
 BENCHMARK(BM_GoBackAnywhereInTenMillionInstructions)->Unit(benchmark::kMicrosecond);

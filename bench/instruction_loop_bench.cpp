@@ -16,11 +16,11 @@
 namespace {
 // Both loops run in either chip profile; the data-sheet one's figures are
 // the ones named ".../datasheet".
-void StartRun(EChipProfile profile) {
-    ProgramEnd = kProgramImageSize;
-    ChipProfile = profile;
+void StartRun(core::EChipProfile profile) {
+    ProgramEnd = core::kProgramImageSize;
+    core::ChipProfile = profile;
     ResetForRun();
-    ChipProfile = EChipProfile::Classic;
+    core::ChipProfile = core::EChipProfile::Classic;
 }
 
 void RunPasses(benchmark::State& state) {
@@ -28,7 +28,7 @@ void RunPasses(benchmark::State& state) {
     int64_t passes = 0;
     for (auto _ : state) {
         // In slices, as the worker at full speed and the headless runner run.
-        if (RunPasses(cpu, 1000).passes != 1000) state.SkipWithError("the program stopped");
+        if (core::RunPasses(cpu, 1000).passes != 1000) state.SkipWithError("the program stopped");
         passes += 1000;
     }
     state.SetItemsProcessed(passes);
@@ -37,7 +37,7 @@ void RunPasses(benchmark::State& state) {
 }
 
 // A counting delay loop, the most common inner loop of a teaching program.
-void DelayLoop(benchmark::State& state, EChipProfile profile) {
+void DelayLoop(benchmark::State& state, core::EChipProfile profile) {
     ResetForLoad();
     Place(0, {0x2805});
     Place(5, {0x30FF,    //  5: MOVLW 0xFF
@@ -49,13 +49,13 @@ void DelayLoop(benchmark::State& state, EChipProfile profile) {
     RunPasses(state);
 }
 void BM_DelayLoop(benchmark::State& state) {
-    DelayLoop(state, EChipProfile::Classic);
+    DelayLoop(state, core::EChipProfile::Classic);
 }
 BENCHMARK(BM_DelayLoop);
-BENCHMARK_CAPTURE(DelayLoop, datasheet, EChipProfile::Datasheet);
+BENCHMARK_CAPTURE(DelayLoop, datasheet, core::EChipProfile::Datasheet);
 
 // Subroutine calls, bit tests and a Timer 0 interrupt every 256 cycles.
-void CallsBitTestsAndTimerInterrupt(benchmark::State& state, EChipProfile profile) {
+void CallsBitTestsAndTimerInterrupt(benchmark::State& state, core::EChipProfile profile) {
     ResetForLoad();
     Place(0, {0x2805});
     Place(4, {0x2820});     //  4: GOTO isr
@@ -82,10 +82,10 @@ void CallsBitTestsAndTimerInterrupt(benchmark::State& state, EChipProfile profil
     if (RegisterFile[0x0E] == 0) state.SkipWithError("the interrupt never ran");
 }
 void BM_CallsBitTestsAndTimerInterrupt(benchmark::State& state) {
-    CallsBitTestsAndTimerInterrupt(state, EChipProfile::Classic);
+    CallsBitTestsAndTimerInterrupt(state, core::EChipProfile::Classic);
 }
 BENCHMARK(BM_CallsBitTestsAndTimerInterrupt);
-BENCHMARK_CAPTURE(CallsBitTestsAndTimerInterrupt, datasheet, EChipProfile::Datasheet);
+BENCHMARK_CAPTURE(CallsBitTestsAndTimerInterrupt, datasheet, core::EChipProfile::Datasheet);
 }  // namespace
 
 // The same loops with every run-time check switched on. Without a source map
@@ -93,40 +93,40 @@ BENCHMARK_CAPTURE(CallsBitTestsAndTimerInterrupt, datasheet, EChipProfile::Datas
 namespace {
 template <class Loop>
 void WithChecks(benchmark::State& state, Loop loop) {
-    ChecksOn = kAllChecks;
+    core::ChecksOn = core::kAllChecks;
     loop(state);
-    ChecksOn = 0;
+    core::ChecksOn = 0;
 }
-void DelayLoopChecked(benchmark::State& state, EChipProfile profile) {
+void DelayLoopChecked(benchmark::State& state, core::EChipProfile profile) {
     WithChecks(state, [profile](benchmark::State& s) { DelayLoop(s, profile); });
 }
-void CallsBitTestsAndTimerInterruptChecked(benchmark::State& state, EChipProfile profile) {
+void CallsBitTestsAndTimerInterruptChecked(benchmark::State& state, core::EChipProfile profile) {
     WithChecks(state,
                [profile](benchmark::State& s) { CallsBitTestsAndTimerInterrupt(s, profile); });
 }
-BENCHMARK_CAPTURE(DelayLoopChecked, classic, EChipProfile::Classic);
-BENCHMARK_CAPTURE(CallsBitTestsAndTimerInterruptChecked, classic, EChipProfile::Classic);
-BENCHMARK_CAPTURE(DelayLoopChecked, datasheet, EChipProfile::Datasheet);
-BENCHMARK_CAPTURE(CallsBitTestsAndTimerInterruptChecked, datasheet, EChipProfile::Datasheet);
+BENCHMARK_CAPTURE(DelayLoopChecked, classic, core::EChipProfile::Classic);
+BENCHMARK_CAPTURE(CallsBitTestsAndTimerInterruptChecked, classic, core::EChipProfile::Classic);
+BENCHMARK_CAPTURE(DelayLoopChecked, datasheet, core::EChipProfile::Datasheet);
+BENCHMARK_CAPTURE(CallsBitTestsAndTimerInterruptChecked, datasheet, core::EChipProfile::Datasheet);
 }  // namespace
 
 // The same loops with the profile counting, as View > Profil has it.
 namespace {
 template <class Loop>
 void WithProfile(benchmark::State& state, Loop loop) {
-    Profile.on = true;
+    core::Profile.on = true;
     loop(state);
-    Profile.on = false;
+    core::Profile.on = false;
 }
-void DelayLoopProfiled(benchmark::State& state, EChipProfile profile) {
+void DelayLoopProfiled(benchmark::State& state, core::EChipProfile profile) {
     WithProfile(state, [profile](benchmark::State& s) { DelayLoop(s, profile); });
 }
-void CallsBitTestsAndTimerInterruptProfiled(benchmark::State& state, EChipProfile profile) {
+void CallsBitTestsAndTimerInterruptProfiled(benchmark::State& state, core::EChipProfile profile) {
     WithProfile(state,
                 [profile](benchmark::State& s) { CallsBitTestsAndTimerInterrupt(s, profile); });
 }
-BENCHMARK_CAPTURE(DelayLoopProfiled, classic, EChipProfile::Classic);
-BENCHMARK_CAPTURE(CallsBitTestsAndTimerInterruptProfiled, classic, EChipProfile::Classic);
-BENCHMARK_CAPTURE(DelayLoopProfiled, datasheet, EChipProfile::Datasheet);
-BENCHMARK_CAPTURE(CallsBitTestsAndTimerInterruptProfiled, datasheet, EChipProfile::Datasheet);
+BENCHMARK_CAPTURE(DelayLoopProfiled, classic, core::EChipProfile::Classic);
+BENCHMARK_CAPTURE(CallsBitTestsAndTimerInterruptProfiled, classic, core::EChipProfile::Classic);
+BENCHMARK_CAPTURE(DelayLoopProfiled, datasheet, core::EChipProfile::Datasheet);
+BENCHMARK_CAPTURE(CallsBitTestsAndTimerInterruptProfiled, datasheet, core::EChipProfile::Datasheet);
 }  // namespace

@@ -19,7 +19,7 @@ void LoadDelayLoop() {
     ResetForLoad();
     Place(0, {0x2805});
     Place(5, {0x30FF, 0x008C, 0x0B8C, 0x2807, 0x2805});
-    ProgramEnd = kProgramImageSize;
+    ProgramEnd = core::kProgramImageSize;
 }
 
 void Report(benchmark::State& state) {
@@ -31,9 +31,9 @@ void Report(benchmark::State& state) {
 void BM_PlainRun100MCycles(benchmark::State& state) {
     LoadDelayLoop();
     for (auto _ : state) {
-        CRunDriver driver;
+        core::CRunDriver driver;
         driver.Begin();
-        while (CycleCount < kCycles) driver.Slice(1 << 16);
+        while (core::CycleCount < kCycles) driver.Slice(1 << 16);
     }
     Report(state);
 }

@@ -19,7 +19,7 @@ namespace {
 // As cheap as the window's repaint request when a repaint is already pending:
 // no locked instruction. Only the worker calls InvalidateRect, so counting
 // needs no read-modify-write.
-class CCountingView : public CView {
+class CCountingView : public core::CView {
 public:
     void InvalidateRect(bool) override {
         m_count.store(m_count.load(std::memory_order_relaxed) + 1, std::memory_order_relaxed);
@@ -56,7 +56,7 @@ void LoadDelayLoop() {
         {17, "2FFF"},  // GOTO 0x7FF: leave the image
     };
     for (const auto& [address, text] : program) Place(address, text);
-    ProgramEnd = kProgramImageSize;
+    ProgramEnd = core::kProgramImageSize;
 }
 
 void BM_WorkerContinuousRunAtFullSpeed(benchmark::State& state) {
@@ -65,7 +65,7 @@ void BM_WorkerContinuousRunAtFullSpeed(benchmark::State& state) {
     CCountingView editor;
     CCountingView pins;
     CCountingView registers;
-    CSimDocument doc;
+    core::CSimDocument doc;
     doc.AddView(&editor);
     doc.AddView(&pins);
     doc.AddView(&registers);

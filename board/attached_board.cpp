@@ -48,7 +48,7 @@ CAttachedBoard::CAttachedBoard(SBoard board, double cycleHz)
             m_listening.push_back({pins, 0});
         }
     }
-    for (const SBoardSignal& signal : m_signals) m_valueCount += signal.pin < 0 ? 1 : 0;
+    for (const core::SBoardSignal& signal : m_signals) m_valueCount += signal.pin < 0 ? 1 : 0;
     m_state.owner = this;
     m_state.board = m_wiring;
     m_state.steps.resize(m_wiring.parts.size());
@@ -61,15 +61,15 @@ CAttachedBoard::~CAttachedBoard() {
 }
 
 void CAttachedBoard::Attach() {
-    AttachedBoard.store(this);
+    core::AttachedBoard.store(this);
 }
 
 void CAttachedBoard::Detach() {
-    CBoardHook* self = this;
-    AttachedBoard.compare_exchange_strong(self, nullptr);
+    core::CBoardHook* self = this;
+    core::AttachedBoard.compare_exchange_strong(self, nullptr);
 }
 
-SPinView CAttachedBoard::PinView(const SBoardView& view) const {
+SPinView CAttachedBoard::PinView(const core::SBoardView& view) const {
     SPinView pins;
     pins.cycle = view.cycle;
     pins.levels = view.levels;
@@ -88,17 +88,19 @@ void CAttachedBoard::Changed() {
 void CAttachedBoard::Call(size_t index, const SPinView& view) {
     SPart& part = m_state.board.parts[index].part;
     const char* name = m_wiring.parts[index].name.c_str();
-    auto note = [&](EBoardEvent what, int value) {
-        EventLog.RecordAtPassEnd(EEventKind::Board, value, static_cast<uint8_t>(what), name);
+    auto note = [&](core::EBoardEvent what, int value) {
+        core::EventLog.RecordAtPassEnd(core::EEventKind::Board, value, static_cast<uint8_t>(what),
+                                       name);
     };
     if (auto* lcd = std::get_if<CLcd>(&part)) {
         const uint32_t executed = lcd->Executed();
         const uint32_t ignored = lcd->Ignored();
         m_state.steps[index] = lcd->Update(view);
         if (lcd->Executed() != executed) {
-            note(lcd->LastWasData() ? EBoardEvent::Data : EBoardEvent::Command, lcd->LastByte());
+            note(lcd->LastWasData() ? core::EBoardEvent::Data : core::EBoardEvent::Command,
+                 lcd->LastByte());
         }
-        if (lcd->Ignored() != ignored) note(EBoardEvent::Ignored, lcd->LastByte());
+        if (lcd->Ignored() != ignored) note(core::EBoardEvent::Ignored, lcd->LastByte());
         // A look when the busy flag drops, so that the waveforms and the
         // analyser show it drop at its cycle.
         if (lcd->Busy(view.cycle)) {
@@ -110,9 +112,9 @@ void CAttachedBoard::Call(size_t index, const SPinView& view) {
         m_state.steps[index] = serial->Update(view);
         if (serial->Received() != received) {
             const std::string text = serial->Text();
-            note(EBoardEvent::Received, static_cast<uint8_t>(text.back()));
+            note(core::EBoardEvent::Received, static_cast<uint8_t>(text.back()));
         }
-        if (serial->FramingErrors() != errors) note(EBoardEvent::Framing, 0);
+        if (serial->FramingErrors() != errors) note(core::EBoardEvent::Framing, 0);
     } else {
         m_state.steps[index] = UpdatePart(part, view);
     }
@@ -121,7 +123,7 @@ void CAttachedBoard::Call(size_t index, const SPinView& view) {
 // CombineSteps over all the parts, without a step made for each; and the
 // pins any part now listens to, so that a change no part hears costs a
 // comparison.
-SBoardAnswer CAttachedBoard::Combined() {
+core::SBoardAnswer CAttachedBoard::Combined() {
     PinMask drive = 0;
     PinMask low = 0;
     uint64_t due = kNever;
@@ -141,14 +143,14 @@ SBoardAnswer CAttachedBoard::Combined() {
             static_cast<uint16_t>((drive & ~low) | released), due};
 }
 
-SBoardAnswer CAttachedBoard::Reset(const SBoardView& view) {
+core::SBoardAnswer CAttachedBoard::Reset(const core::SBoardView& view) {
     m_state.board = m_wiring;
     m_state.steps.assign(m_wiring.parts.size(), SPartStep{});
     m_state.started = false;
     return Update(view);
 }
 
-SBoardAnswer CAttachedBoard::Update(const SBoardView& view) {
+core::SBoardAnswer CAttachedBoard::Update(const core::SBoardView& view) {
     const auto moved = static_cast<PinMask>(view.levels ^ m_state.seen.levels);
     const auto turned = static_cast<PinMask>(view.outputs ^ m_state.seen.outputs);
     const auto changed = static_cast<PinMask>(moved | turned);
@@ -181,10 +183,11 @@ SBoardAnswer CAttachedBoard::Update(const SBoardView& view) {
     return m_state.answer;
 }
 
-SBoardAnswer CAttachedBoard::Act(const SUserInput& input, const SBoardView& view) {
+core::SBoardAnswer CAttachedBoard::Act(const core::SUserInput& input,
+                                       const core::SBoardView& view) {
     if (input.address >= m_state.board.parts.size()) return m_state.answer;
     SPart& part = m_state.board.parts[input.address].part;
-    const bool press = input.kind == SUserInput::EKind::Press;
+    const bool press = input.kind == core::SUserInput::EKind::Press;
     const char label = static_cast<char>(input.value);
     bool acted = false;
     if (auto* keypad = std::get_if<CKeypad>(&part)) {
@@ -195,22 +198,24 @@ SBoardAnswer CAttachedBoard::Act(const SUserInput& input, const SBoardView& view
         if (press) toggle->Flip();
         acted = press;
     } else if (auto* serial = std::get_if<CSerialTerminal>(&part)) {
-        acted =
-            input.kind == SUserInput::EKind::Type && serial->Type(std::string_view(&label, 1)) == 1;
+        acted = input.kind == core::SUserInput::EKind::Type &&
+                serial->Type(std::string_view(&label, 1)) == 1;
     }
     if (!acted) return m_state.answer;
-    const EBoardEvent what = input.kind == SUserInput::EKind::Type ? EBoardEvent::Typed
-                             : press                               ? EBoardEvent::Press
-                                                                   : EBoardEvent::Release;
-    EventLog.Record(Event(EEventKind::Board, input.value, static_cast<uint8_t>(what),
-                          m_wiring.parts[input.address].name));
+    const core::EBoardEvent what = input.kind == core::SUserInput::EKind::Type
+                                       ? core::EBoardEvent::Typed
+                                   : press ? core::EBoardEvent::Press
+                                           : core::EBoardEvent::Release;
+    core::EventLog.Record(core::Event(core::EEventKind::Board, input.value,
+                                      static_cast<uint8_t>(what),
+                                      m_wiring.parts[input.address].name));
     Call(input.address, PinView(view));
     m_state.answer = Combined();
     Changed();
     return m_state.answer;
 }
 
-SSavedBoard CAttachedBoard::Save() {
+core::SSavedBoard CAttachedBoard::Save() {
     if (!m_savedCurrent || m_saved.state == nullptr) {
         m_saved = {std::make_shared<const SState>(m_state), StateBytes(m_state)};
         m_savedCurrent = true;

@@ -18,7 +18,7 @@
 
 namespace board {
 
-class CAttachedBoard final : public CBoardHook {
+class CAttachedBoard final : public core::CBoardHook {
 public:
     // cycleHz: instruction cycles a second, a quarter of the oscillator.
     CAttachedBoard(SBoard board, double cycleHz);
@@ -30,13 +30,13 @@ public:
     void Attach();
     void Detach();
 
-    SBoardAnswer Reset(const SBoardView& view) override;
-    SBoardAnswer Update(const SBoardView& view) override;
-    SBoardAnswer Act(const SUserInput& input, const SBoardView& view) override;
-    SSavedBoard Save() override;
+    core::SBoardAnswer Reset(const core::SBoardView& view) override;
+    core::SBoardAnswer Update(const core::SBoardView& view) override;
+    core::SBoardAnswer Act(const core::SUserInput& input, const core::SBoardView& view) override;
+    core::SSavedBoard Save() override;
     void Restore(const std::shared_ptr<const void>& saved) override;
     void Publish() override;
-    const std::vector<SBoardSignal>& Signals() const override { return m_signals; }
+    const std::vector<core::SBoardSignal>& Signals() const override { return m_signals; }
     size_t ValueCount() const override { return m_valueCount; }
     void SignalValues(uint64_t cycle, uint32_t* values) const override;
 
@@ -59,25 +59,25 @@ private:
         const void* owner = nullptr;
         SBoard board;
         std::vector<SPartStep> steps;
-        SBoardView seen;
+        core::SBoardView seen;
         bool started = false;
-        SBoardAnswer answer;
+        core::SBoardAnswer answer;
         SListening heard;  // what all the parts listen to, as their steps say
     };
 
-    SPinView PinView(const SBoardView& view) const;
+    SPinView PinView(const core::SBoardView& view) const;
     void Call(size_t index, const SPinView& view);
-    SBoardAnswer Combined();
+    core::SBoardAnswer Combined();
     void Changed();
 
     const SBoard m_wiring;  // as the file gave it; its names outlive every event
     const double m_cycleHz;
-    const std::vector<SBoardSignal> m_signals;
+    const std::vector<core::SBoardSignal> m_signals;
     size_t m_valueCount = 0;
     PinMask m_pulledUp = 0;
     std::vector<SListening> m_listening;
     SState m_state;
-    SSavedBoard m_saved;
+    core::SSavedBoard m_saved;
     bool m_savedCurrent = false;
 
     mutable std::mutex m_publishMutex;

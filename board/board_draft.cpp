@@ -16,7 +16,8 @@ const std::vector<const char*> kLevels = {"0", "1"};
 
 // The settings a new part starts with: the board file's own example.
 const char* DefaultSettings(const std::string& type) {
-    if (type == "lcd") return "{name: LCD, size: 16x2, data: [RB4, RB5, RB6, RB7], rs: RA2, e: RA3}";
+    if (type == "lcd")
+        return "{name: LCD, size: 16x2, data: [RB4, RB5, RB6, RB7], rs: RA2, e: RA3}";
     if (type == "seven_segment") {
         return "{name: DISP, segments: [RB0, RB1, RB2, RB3, RB4, RB5, RB6], digits: [RA0, RA1], "
                "common: cathode}";
@@ -49,28 +50,18 @@ const std::vector<SPartKindInfo>& PartKinds() {
           {"segments", EKind::Pins, 8},
           {"digits", EKind::Pins, 8},
           {"common", EKind::Choice, 1, {"cathode", "anode"}}}},
-        {"keypad",
-         {{"name", EKind::Text},
-          {"rows", EKind::Pins, 4},
-          {"columns", EKind::Pins, 4}}},
+        {"keypad", {{"name", EKind::Text}, {"rows", EKind::Pins, 4}, {"columns", EKind::Pins, 4}}},
         {"button",
-         {{"name", EKind::Text},
-          {"pin", EKind::Pin},
-          {"pressed", EKind::Choice, 1, kLevels}}},
+         {{"name", EKind::Text}, {"pin", EKind::Pin}, {"pressed", EKind::Choice, 1, kLevels}}},
         {"led",
-         {{"name", EKind::Text},
-          {"pin", EKind::Pin},
-          {"active", EKind::Choice, 1, kLevels}}},
+         {{"name", EKind::Text}, {"pin", EKind::Pin}, {"active", EKind::Choice, 1, kLevels}}},
         {"switch",
-         {{"name", EKind::Text},
-          {"pin", EKind::Pin},
-          {"level", EKind::Choice, 1, kLevels}}},
+         {{"name", EKind::Text}, {"pin", EKind::Pin}, {"level", EKind::Choice, 1, kLevels}}},
         {"serial",
          {{"name", EKind::Text},
           {"tx", EKind::Pin},
           {"rx", EKind::Pin, 1, {}, true},
-          {"baud", EKind::Choice, 1,
-           {"300", "1200", "2400", "4800", "9600", "19200"}},
+          {"baud", EKind::Choice, 1, {"300", "1200", "2400", "4800", "9600", "19200"}},
           {"inverted", EKind::Choice, 1, kLevels, true}}},
     };
     return kinds;
@@ -91,7 +82,7 @@ bool CBoardDraft::Load(const std::string& path, std::string* error) {
     try {
         std::ifstream in(path, std::ios::binary);
         if (!in) {
-            *error = Fill(Tr("%1: datoteka ne moze da se otvori"), {path});
+            *error = core::Fill(core::Tr("%1: datoteka ne moze da se otvori"), {path});
             return false;
         }
         root = YAML::Load(in);
@@ -107,12 +98,12 @@ bool CBoardDraft::Load(const std::string& path, std::string* error) {
     if (root.IsNull()) return true;
     const YAML::Node parts = root.IsMap() ? root["parts"] : YAML::Node();
     if (!parts || (!parts.IsSequence() && !parts.IsNull())) {
-        *error = where(root) + Tr("ocekuje se mapa sa listom delova (parts)");
+        *error = where(root) + core::Tr("ocekuje se mapa sa listom delova (parts)");
         return false;
     }
     for (const YAML::Node& part : parts) {
         if (!part.IsMap() || part.size() != 1 || !part.begin()->second.IsMap()) {
-            *error = where(part) + Tr("deo: ocekuje se vrsta dela i mapa podesavanja");
+            *error = where(part) + core::Tr("deo: ocekuje se vrsta dela i mapa podesavanja");
             m_parts.clear();
             return false;
         }

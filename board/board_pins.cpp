@@ -7,11 +7,11 @@
 
 namespace board {
 
-static_assert(kPinCount == kChipPinCount);
+static_assert(kPinCount == core::kChipPinCount);
 
 int PinNamed(std::string_view name) {
     for (int pin = 0; pin < kPinCount; ++pin) {
-        const std::string_view known = kChipPins[pin].name;
+        const std::string_view known = core::kChipPins[pin].name;
         if (known.size() != name.size()) continue;
         bool same = true;
         for (size_t i = 0; i < name.size() && same; ++i) {
@@ -25,7 +25,7 @@ int PinNamed(std::string_view name) {
 const char* PinName(int pin) {
     if (pin == kMclrPin) return "MCLR";
     // The map's names are literals, so their text ends in a null.
-    return pin >= 0 && pin < kPinCount ? kChipPins[pin].name.data() : "?";
+    return pin >= 0 && pin < kPinCount ? core::kChipPins[pin].name.data() : "?";
 }
 
 }  // namespace board

@@ -109,7 +109,8 @@ private:
     }
     bool Scalar(const YAML::Node& node, const std::string& what, std::string* text) {
         if (!node.Mark().is_null()) m_lastMark = node.Mark();
-        if (!node.IsScalar()) return Fail(node, Fill(Tr("%1: ocekuje se jedna vrednost"), {what}));
+        if (!node.IsScalar())
+            return Fail(node, core::Fill(core::Tr("%1: ocekuje se jedna vrednost"), {what}));
         *text = Trim(node.Scalar());
         return true;
     }
@@ -152,8 +153,8 @@ bool CReader::Number(const YAML::Node& node, const std::string& what, double low
         range << std::setprecision(10) << low << ' ' << high;
         const std::string bounds = range.str();
         const size_t gap = bounds.find(' ');
-        return Fail(node, Fill(Tr("%1: ocekuje se broj od %2 do %3, a ne '%4'"),
-                               {what, bounds.substr(0, gap), bounds.substr(gap + 1), text}));
+        return Fail(node, core::Fill(core::Tr("%1: ocekuje se broj od %2 do %3, a ne '%4'"),
+                                     {what, bounds.substr(0, gap), bounds.substr(gap + 1), text}));
     }
     return true;
 }
@@ -165,8 +166,8 @@ bool CReader::Whole(const YAML::Node& node, const std::string& what, int low, in
     double number = 0;
     if (!ParseNumber(text, &number) || text.find('.') != std::string::npos || number < low ||
         number > high) {
-        return Fail(node, Fill(Tr("%1: ocekuje se ceo broj od %2 do %3, a ne '%4'"),
-                               {what, std::to_string(low), std::to_string(high), text}));
+        return Fail(node, core::Fill(core::Tr("%1: ocekuje se ceo broj od %2 do %3, a ne '%4'"),
+                                     {what, std::to_string(low), std::to_string(high), text}));
     }
     *value = static_cast<int>(number);
     return true;
@@ -181,7 +182,7 @@ bool CReader::Level(const YAML::Node& node, const std::string& what, bool* level
     } else if (word == "0" || word == "false") {
         *level = false;
     } else {
-        return Fail(node, Fill(Tr("%1: ocekuje se 0 ili 1, a ne '%2'"), {what, text}));
+        return Fail(node, core::Fill(core::Tr("%1: ocekuje se 0 ili 1, a ne '%2'"), {what, text}));
     }
     return true;
 }
@@ -191,12 +192,12 @@ bool CReader::Pin(const YAML::Node& node, const std::string& what, int* pin) {
     if (!Scalar(node, what, &text)) return false;
     *pin = PinNamed(text);
     if (*pin == kNoPin) {
-        return Fail(node,
-                    Fill(Tr("%1: nepoznat pin '%2' (poznati: RA0-RA4, RB0-RB7)"), {what, text}));
+        return Fail(node, core::Fill(core::Tr("%1: nepoznat pin '%2' (poznati: RA0-RA4, RB0-RB7)"),
+                                     {what, text}));
     }
     if (m_use.pins & PinBit(*pin)) {
-        return Fail(node,
-                    Fill(Tr("%1: pin %2 je u ovom delu vec upotrebljen"), {what, PinName(*pin)}));
+        return Fail(node, core::Fill(core::Tr("%1: pin %2 je u ovom delu vec upotrebljen"),
+                                     {what, PinName(*pin)}));
     }
     m_use.pins |= PinBit(*pin);
     m_use.marks[*pin] = node.Mark();
@@ -208,9 +209,10 @@ bool CReader::Pins(const YAML::Node& node, const std::string& what, size_t fewes
     if (!node.Mark().is_null()) m_lastMark = node.Mark();
     if (!node.IsSequence() || node.size() < fewest || node.size() > most) {
         const std::string count =
-            fewest == most ? std::to_string(fewest)
-                           : Fill(Tr("%1 do %2"), {std::to_string(fewest), std::to_string(most)});
-        return Fail(node, Fill(Tr("%1: ocekuje se lista od %2 pinova"), {what, count}));
+            fewest == most
+                ? std::to_string(fewest)
+                : core::Fill(core::Tr("%1 do %2"), {std::to_string(fewest), std::to_string(most)});
+        return Fail(node, core::Fill(core::Tr("%1: ocekuje se lista od %2 pinova"), {what, count}));
     }
     for (const auto& item : node) {
         int pin = kNoPin;
@@ -224,8 +226,9 @@ bool CReader::Pins(const YAML::Node& node, const std::string& what, size_t fewes
 bool CReader::Settings(const YAML::Node& node, const std::string& type,
                        const std::vector<std::string>& known) {
     if (!node.IsMap())
-        return Fail(node,
-                    Fill(Tr("%1: ocekuje se mapa podesavanja, na primer {pin: RB0}"), {type}));
+        return Fail(
+            node,
+            core::Fill(core::Tr("%1: ocekuje se mapa podesavanja, na primer {pin: RB0}"), {type}));
     std::set<std::string> seen;
     for (const auto& entry : node) {
         std::string key;
@@ -235,11 +238,12 @@ bool CReader::Settings(const YAML::Node& node, const std::string& type,
         if (!isKnown) {
             std::string list;
             for (const std::string& k : known) list += (list.empty() ? "" : ", ") + k;
-            return Fail(entry.first,
-                        Fill(Tr("%1: nepoznat kljuc '%2' (poznati: %3)"), {type, key, list}));
+            return Fail(entry.first, core::Fill(core::Tr("%1: nepoznat kljuc '%2' (poznati: %3)"),
+                                                {type, key, list}));
         }
         if (!seen.insert(key).second) {
-            return Fail(entry.first, Fill(Tr("%1: kljuc '%2' je naveden dvaput"), {type, key}));
+            return Fail(entry.first,
+                        core::Fill(core::Tr("%1: kljuc '%2' je naveden dvaput"), {type, key}));
         }
     }
     return true;
@@ -247,15 +251,16 @@ bool CReader::Settings(const YAML::Node& node, const std::string& type,
 
 bool CReader::Document(const YAML::Node& root) {
     if (root.IsNull()) return true;
-    if (!root.IsMap()) return Fail(root, Tr("ploca mora biti mapa sa kljucem 'parts'"));
+    if (!root.IsMap()) return Fail(root, core::Tr("ploca mora biti mapa sa kljucem 'parts'"));
     for (const auto& entry : root) {
         std::string key;
-        if (!Scalar(entry.first, Tr("kljuc"), &key)) return false;
+        if (!Scalar(entry.first, core::Tr("kljuc"), &key)) return false;
         if (key != "parts")
-            return Fail(entry.first, Fill(Tr("nepoznat kljuc '%1' (poznat: parts)"), {key}));
+            return Fail(entry.first,
+                        core::Fill(core::Tr("nepoznat kljuc '%1' (poznat: parts)"), {key}));
         const YAML::Node& parts = entry.second;
         if (parts.IsNull()) continue;
-        if (!parts.IsSequence()) return Fail(parts, Tr("parts: ocekuje se lista delova"));
+        if (!parts.IsSequence()) return Fail(parts, core::Tr("parts: ocekuje se lista delova"));
         int index = 0;
         for (const auto& part : parts) {
             if (!Part(part, index++)) return false;
@@ -266,7 +271,8 @@ bool CReader::Document(const YAML::Node& root) {
 
 bool CReader::Part(const YAML::Node& node, int index) {
     if (!node.IsMap() || node.size() != 1) {
-        return Fail(node, Tr("deo: ocekuje se tacno jedan kljuc, vrsta dela (lcd, seven_segment, "
+        return Fail(node,
+                    core::Tr("deo: ocekuje se tacno jedan kljuc, vrsta dela (lcd, seven_segment, "
                              "keypad, button, led, switch, serial)"));
     }
     // Copies: the iterator's pair is a proxy that ends with the statement.
@@ -274,7 +280,7 @@ bool CReader::Part(const YAML::Node& node, int index) {
     const YAML::Node key = entry->first;
     const YAML::Node settings = entry->second;
     std::string type;
-    if (!Scalar(key, Tr("deo"), &type)) return false;
+    if (!Scalar(key, core::Tr("deo"), &type)) return false;
     m_use = SPinUse{};
     // Each type's reader puts its part here; an LED on no pin stands in
     // until then, the variant having no empty state.
@@ -296,9 +302,10 @@ bool CReader::Part(const YAML::Node& node, int index) {
     } else if (type == "serial") {
         ok = Serial(settings, made);
     } else {
-        return Fail(key, Fill(Tr("nepoznata vrsta dela '%1' (poznate: lcd, seven_segment, "
-                                 "keypad, button, led, switch, serial)"),
-                              {type}));
+        return Fail(key,
+                    core::Fill(core::Tr("nepoznata vrsta dela '%1' (poznate: lcd, seven_segment, "
+                                        "keypad, button, led, switch, serial)"),
+                               {type}));
     }
     if (!ok) return false;
 
@@ -306,8 +313,10 @@ bool CReader::Part(const YAML::Node& node, int index) {
     if (const YAML::Node name = settings["name"]; name) {
         if (!Scalar(name, type + ": name", &boardPart.name)) return false;
         if (!ValidName(boardPart.name) || PinNamed(boardPart.name) != kNoPin) {
-            return Fail(name, Fill(Tr("%1: ime '%2' nije dobro (slova, cifre i '_', ne ime pina)"),
-                                   {type, boardPart.name}));
+            return Fail(
+                name,
+                core::Fill(core::Tr("%1: ime '%2' nije dobro (slova, cifre i '_', ne ime pina)"),
+                           {type, boardPart.name}));
         }
     } else {
         int sameType = 1;
@@ -319,7 +328,7 @@ bool CReader::Part(const YAML::Node& node, int index) {
     for (const SBoardPart& other : m_board->parts) {
         if (Lower(other.name) == Lower(boardPart.name)) {
             return Fail(settings["name"] ? settings["name"] : node,
-                        Fill(Tr("ime '%1' vec nosi drugi deo"), {boardPart.name}));
+                        core::Fill(core::Tr("ime '%1' vec nosi drugi deo"), {boardPart.name}));
         }
     }
     if (!CheckDrives(value)) return false;
@@ -338,9 +347,9 @@ bool CReader::CheckDrives(const SPart& part) {
             const SBoardPart& other = m_board->parts[m_driver[pin] - 1];
             return Fail(
                 m_use.marks[pin],
-                Fill(Tr("pin %1 vec pokrece deo '%2' (red %3); dva dela ne mogu "
-                        "pokretati isti pin"),
-                     {PinName(pin), other.name, std::to_string(m_driverMark[pin].line + 1)}));
+                core::Fill(core::Tr("pin %1 vec pokrece deo '%2' (red %3); dva dela ne mogu "
+                                    "pokretati isti pin"),
+                           {PinName(pin), other.name, std::to_string(m_driverMark[pin].line + 1)}));
         }
     }
     for (int pin = 0; pin < kPinCount; ++pin) {
@@ -367,21 +376,24 @@ bool CReader::Lcd(const YAML::Node& node, SPart* part) {
         } else if (s == "20x4") {
             wiring.columns = 20, wiring.rows = 4;
         } else {
-            return Fail(size, Fill(Tr("lcd: size: ocekuje se 16x1, 16x2, 20x2 ili 20x4, a ne '%1'"),
-                                   {text}));
+            return Fail(
+                size,
+                core::Fill(core::Tr("lcd: size: ocekuje se 16x1, 16x2, 20x2 ili 20x4, a ne '%1'"),
+                           {text}));
         }
     }
     if (!node["data"])
-        return Fail(node, Tr("lcd: nedostaje 'data' (4 pina D4-D7 ili 8 pinova D0-D7)"));
+        return Fail(node, core::Tr("lcd: nedostaje 'data' (4 pina D4-D7 ili 8 pinova D0-D7)"));
     std::vector<int> data;
     if (!Pins(node["data"], "lcd: data", 4, 8, &data)) return false;
     if (data.size() != 4 && data.size() != 8) {
-        return Fail(node["data"], Tr("lcd: data: ocekuje se 4 pina (D4-D7) ili 8 pinova (D0-D7)"));
+        return Fail(node["data"],
+                    core::Tr("lcd: data: ocekuje se 4 pina (D4-D7) ili 8 pinova (D0-D7)"));
     }
     const size_t first = 8 - data.size();
     for (size_t i = 0; i < data.size(); ++i) wiring.data[first + i] = data[i];
     for (const char* key : {"rs", "e"}) {
-        if (!node[key]) return Fail(node, Fill(Tr("%1: nedostaje '%2'"), {"lcd", key}));
+        if (!node[key]) return Fail(node, core::Fill(core::Tr("%1: nedostaje '%2'"), {"lcd", key}));
     }
     if (!Pin(node["rs"], "lcd: rs", &wiring.rs) || !Pin(node["e"], "lcd: e", &wiring.e)) {
         return false;
@@ -398,7 +410,7 @@ bool CReader::SevenSegment(const YAML::Node& node, SPart* part) {
     }
     SSevenSegmentWiring wiring;
     if (!node["segments"]) {
-        return Fail(node, Tr("seven_segment: nedostaje 'segments' (a-g i po zelji dp)"));
+        return Fail(node, core::Tr("seven_segment: nedostaje 'segments' (a-g i po zelji dp)"));
     }
     std::vector<int> segments;
     if (!Pins(node["segments"], "seven_segment: segments", 7, 8, &segments)) return false;
@@ -419,7 +431,9 @@ bool CReader::SevenSegment(const YAML::Node& node, SPart* part) {
         } else if (Lower(text) != "cathode") {
             return Fail(
                 common,
-                Fill(Tr("seven_segment: common: ocekuje se cathode ili anode, a ne '%1'"), {text}));
+                core::Fill(
+                    core::Tr("seven_segment: common: ocekuje se cathode ili anode, a ne '%1'"),
+                    {text}));
         }
     }
     wiring.digitActiveHigh = wiring.commonAnode;
@@ -435,7 +449,8 @@ bool CReader::Keypad(const YAML::Node& node, SPart* part) {
     if (!Settings(node, "keypad", {"name", "rows", "columns", "keys"})) return false;
     SKeypadWiring wiring;
     for (const char* key : {"rows", "columns"}) {
-        if (!node[key]) return Fail(node, Fill(Tr("%1: nedostaje '%2'"), {"keypad", key}));
+        if (!node[key])
+            return Fail(node, core::Fill(core::Tr("%1: nedostaje '%2'"), {"keypad", key}));
     }
     std::vector<int> rows;
     std::vector<int> columns;
@@ -452,8 +467,9 @@ bool CReader::Keypad(const YAML::Node& node, SPart* part) {
                                           : std::vector<std::string>{"123", "456", "789", "*0#"};
     if (const YAML::Node keys = node["keys"]; keys) {
         if (!keys.IsSequence() || keys.size() != rows.size()) {
-            return Fail(keys, Fill(Tr("keypad: keys: ocekuje se lista od %1 reda, na primer "
-                                      "[\"123A\", \"456B\", \"789C\", \"*0#D\"]"),
+            return Fail(keys,
+                        core::Fill(core::Tr("keypad: keys: ocekuje se lista od %1 reda, na primer "
+                                            "[\"123A\", \"456B\", \"789C\", \"*0#D\"]"),
                                    {std::to_string(rows.size())}));
         }
         labels.clear();
@@ -462,17 +478,20 @@ bool CReader::Keypad(const YAML::Node& node, SPart* part) {
             std::string text;
             if (!Scalar(row, "keypad: keys", &text)) return false;
             if (text.size() != columns.size()) {
-                return Fail(row, Fill(Tr("keypad: keys: red '%1' treba da ima %2 tastera"),
-                                      {text, std::to_string(columns.size())}));
+                return Fail(row,
+                            core::Fill(core::Tr("keypad: keys: red '%1' treba da ima %2 tastera"),
+                                       {text, std::to_string(columns.size())}));
             }
             for (char ch : text) {
                 if (!std::isgraph(static_cast<unsigned char>(ch)) || ch == '.') {
-                    return Fail(row,
-                                Tr("keypad: keys: taster mora biti jedan vidljiv znak osim '.'"));
+                    return Fail(
+                        row,
+                        core::Tr("keypad: keys: taster mora biti jedan vidljiv znak osim '.'"));
                 }
                 if (!seen.insert(ch).second) {
-                    return Fail(row, Fill(Tr("keypad: keys: taster '%1' je naveden dvaput"),
-                                          {std::string(1, ch)}));
+                    return Fail(row,
+                                core::Fill(core::Tr("keypad: keys: taster '%1' je naveden dvaput"),
+                                           {std::string(1, ch)}));
                 }
             }
             labels.push_back(text);
@@ -489,7 +508,8 @@ bool CReader::Keypad(const YAML::Node& node, SPart* part) {
 
 bool CReader::Button(const YAML::Node& node, int index, SPart* part) {
     if (!Settings(node, "button", {"name", "pin", "pressed", "bounce", "seed"})) return false;
-    if (!node["pin"]) return Fail(node, Fill(Tr("%1: nedostaje '%2'"), {"button", "pin"}));
+    if (!node["pin"])
+        return Fail(node, core::Fill(core::Tr("%1: nedostaje '%2'"), {"button", "pin"}));
     int pin = kNoPin;
     if (node["pin"].IsScalar() && NamesMclr(Trim(node["pin"].Scalar()))) {
         // A reset button: MCLR is active low, and the reset is the user's
@@ -510,7 +530,7 @@ bool CReader::Button(const YAML::Node& node, int index, SPart* part) {
     if (const YAML::Node b = node["bounce"]; b) {
         if (!Settings(b, "button: bounce", {"count", "ms"})) return false;
         if (!b["count"] || !b["ms"])
-            return Fail(b, Tr("button: bounce: potrebni su 'count' i 'ms'"));
+            return Fail(b, core::Tr("button: bounce: potrebni su 'count' i 'ms'"));
         double ms = 0;
         if (!Whole(b["count"], "button: bounce: count", 0, 100, &bounce.count) ||
             !Number(b["ms"], "button: bounce: ms", 0.001, 1000, &ms)) {
@@ -526,7 +546,7 @@ bool CReader::Button(const YAML::Node& node, int index, SPart* part) {
 
 bool CReader::Led(const YAML::Node& node, SPart* part) {
     if (!Settings(node, "led", {"name", "pin", "active"})) return false;
-    if (!node["pin"]) return Fail(node, Fill(Tr("%1: nedostaje '%2'"), {"led", "pin"}));
+    if (!node["pin"]) return Fail(node, core::Fill(core::Tr("%1: nedostaje '%2'"), {"led", "pin"}));
     int pin = kNoPin;
     if (!Pin(node["pin"], "led: pin", &pin)) return false;
     bool active = true;
@@ -537,7 +557,8 @@ bool CReader::Led(const YAML::Node& node, SPart* part) {
 
 bool CReader::Switch(const YAML::Node& node, SPart* part) {
     if (!Settings(node, "switch", {"name", "pin", "level"})) return false;
-    if (!node["pin"]) return Fail(node, Fill(Tr("%1: nedostaje '%2'"), {"switch", "pin"}));
+    if (!node["pin"])
+        return Fail(node, core::Fill(core::Tr("%1: nedostaje '%2'"), {"switch", "pin"}));
     int pin = kNoPin;
     if (!Pin(node["pin"], "switch: pin", &pin)) return false;
     bool level = false;
@@ -548,7 +569,7 @@ bool CReader::Switch(const YAML::Node& node, SPart* part) {
 
 bool CReader::Serial(const YAML::Node& node, SPart* part) {
     if (!Settings(node, "serial", {"name", "tx", "rx", "baud", "inverted"})) return false;
-    if (!node["tx"]) return Fail(node, Tr("serial: nedostaje 'tx' (pin kojim cip salje)"));
+    if (!node["tx"]) return Fail(node, core::Tr("serial: nedostaje 'tx' (pin kojim cip salje)"));
     SSerialWiring wiring;
     if (!Pin(node["tx"], "serial: tx", &wiring.tx)) return false;
     if (node["rx"] && !Pin(node["rx"], "serial: rx", &wiring.rx)) return false;
@@ -589,7 +610,7 @@ bool ReadBoardText(const std::string& text, const std::string& file, SBoard* boa
 bool ReadBoardFile(const std::string& path, SBoard* board, std::string* error) {
     std::ifstream in(path, std::ios::binary);
     if (!in) {
-        *error = Fill(Tr("%1: datoteka ne moze da se otvori"), {path});
+        *error = core::Fill(core::Tr("%1: datoteka ne moze da se otvori"), {path});
         return false;
     }
     std::string text;
@@ -597,7 +618,7 @@ bool ReadBoardFile(const std::string& path, SBoard* board, std::string* error) {
     in.read(text.data(), kMaxBoardBytes + 1);
     text.resize(static_cast<size_t>(in.gcount()));
     if (static_cast<std::streamsize>(text.size()) > kMaxBoardBytes) {
-        *error = Fill(Tr("%1: datoteka je veca od 1 MB"), {path});
+        *error = core::Fill(core::Tr("%1: datoteka je veca od 1 MB"), {path});
         return false;
     }
     return ReadYaml(text, path, board, error);

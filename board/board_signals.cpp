@@ -58,7 +58,7 @@ void Walk(const SPart& part, uint64_t cycle, TWalk& walk) {
 }
 }  // namespace
 
-std::vector<SBoardSignal> BoardSignals(const SBoard& board) {
+std::vector<core::SBoardSignal> BoardSignals(const SBoard& board) {
     struct SNames {
         void Line(const char* stem, int number, int pin) {
             if (pin < 0) return;
@@ -70,7 +70,7 @@ std::vector<SBoardSignal> BoardSignals(const SBoard& board) {
             signals.push_back({part, name, width, character, -1, values++});
         }
         std::string part;
-        std::vector<SBoardSignal> signals;
+        std::vector<core::SBoardSignal> signals;
         int values = 0;
     } names;
     for (const SBoardPart& entry : board.parts) {

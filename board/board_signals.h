@@ -21,7 +21,7 @@
 
 namespace board {
 
-std::vector<SBoardSignal> BoardSignals(const SBoard& board);
+std::vector<core::SBoardSignal> BoardSignals(const SBoard& board);
 // The values among BoardSignals(board) (the lines are the pins' levels), in
 // its order, as the parts stand at this cycle.
 void BoardSignalValues(const SBoard& board, uint64_t cycle, uint32_t* values);

@@ -10,7 +10,7 @@ namespace build {
 
 bool LoadAssembledProgram() {
     if (!LoadAssemblerOutput()) return false;
-    EventLog.Record(Event(EEventKind::Load, 0, 0, SourceFileName));
+    core::EventLog.Record(core::Event(core::EEventKind::Load, 0, 0, SourceFileName));
     return true;
 }
 
@@ -19,7 +19,7 @@ bool LoadAssembledProgram() {
 bool OnAssemble(std::string* output, const std::function<void()>& assembled) {
     ResetForLoad();
     if (!RunAssembler(output)) {
-        AfxMessageBox(Tr("GRESKA: Proces nije dobro kreiran"));
+        AfxMessageBox(core::Tr("GRESKA: Proces nije dobro kreiran"));
         return false;
     }
     if (assembled) assembled();

@@ -43,14 +43,14 @@ std::string MissingAssemblerOutput() {
     };
     const std::string listing = OutputFileName(SourceFileName, "lst");
     if (!exists(SourceFolder + listing))
-        return Fill(Tr("Prevodilac nije napravio listing %1."), {listing});
+        return core::Fill(core::Tr("Prevodilac nije napravio listing %1."), {listing});
     std::string tail;
     long long length = 0;
     std::string error;
     const std::string object = OutputFileName(SourceFileName, "obj");
     if (ReadFileTail(SourceFolder + listing, kListingTailBytes, &tail, &length, &error) &&
         ListingReportsNoErrors(tail) && !exists(SourceFolder + object)) {
-        return Fill(Tr("Prevodilac nije napravio objektni fajl %1."), {object});
+        return core::Fill(core::Tr("Prevodilac nije napravio objektni fajl %1."), {object});
     }
     return {};
 }
@@ -73,7 +73,7 @@ bool LoadAssemblerOutput() {
         return false;
     }
     if (!build::ListingReportsNoErrors(tail)) {
-        AfxMessageBox(Tr("GRESKA: Greske ispravljati u editoru."));
+        AfxMessageBox(core::Tr("GRESKA: Greske ispravljati u editoru."));
         return false;
     }
 
@@ -85,6 +85,6 @@ bool LoadAssemblerOutput() {
     }
     LoadObjectRecords(object.data(), static_cast<int>(object.size()));
     build::LoadChipDataRecords(object, build::EWordBytes::HighFirst);
-    ProgramEnd = kProgramImageSize;
+    ProgramEnd = core::kProgramImageSize;
     return true;
 }

@@ -68,7 +68,7 @@ void ForEachPiece(const std::string& path, Visit visit) {
 // Fills addresses[i] with the address of labels[i] in the listing, 0 where
 // the listing does not define it at a nonzero address.
 void FindLabels(const std::string* labels, int count, int* addresses) {
-    std::string patterns[kBreakpointsUsed];
+    std::string patterns[core::kBreakpointsUsed];
     for (int i = 0; i < count; ++i) {
         addresses[i] = 0;
         // An empty label would match every " :" in the listing.
@@ -79,7 +79,7 @@ void FindLabels(const std::string* labels, int count, int* addresses) {
     // the line's source text. Failing such a line, the first matching line
     // with a nonzero address does, so a comment that mentions "LOOP:" on an
     // earlier line never hides the definition.
-    bool defined[kBreakpointsUsed] = {};
+    bool defined[core::kBreakpointsUsed] = {};
     ForEachPiece(SourceFolder + ListingFileName, [&](const std::string& piece) {
         for (int i = 0; i < count; ++i) {
             if (defined[i] || patterns[i].empty()) continue;
@@ -102,22 +102,22 @@ int LookUpLabel(const std::string& label) {
     return address;
 }
 
-void SetBreakLabelsFromFields(const std::array<std::string, kBreakpointsUsed>& fields) {
+void SetBreakLabelsFromFields(const std::array<std::string, core::kBreakpointsUsed>& fields) {
     int count = 0;
     for (const std::string& field : fields) {
         if (!field.empty()) BreakLabels.Set(count++, field);
     }
     BreakLabelCount = count;
-    for (int i = 0; i < kBreakpointsUsed; ++i) BreakAddresses[i] = 0;
+    for (int i = 0; i < core::kBreakpointsUsed; ++i) BreakAddresses[i] = 0;
     ResolveBreakLabels();
 }
 
 }  // namespace build
 
 void ResolveBreakLabels() {
-    const int count = std::min<int>(std::max<int>(BreakLabelCount, 0), kBreakpointsUsed);
-    std::string labels[kBreakpointsUsed];
-    int addresses[kBreakpointsUsed] = {};
+    const int count = std::min<int>(std::max<int>(BreakLabelCount, 0), core::kBreakpointsUsed);
+    std::string labels[core::kBreakpointsUsed];
+    int addresses[core::kBreakpointsUsed] = {};
     for (int i = 0; i < count; ++i) labels[i] = BreakLabels.Get(i);
     build::FindLabels(labels, count, addresses);
 
@@ -129,5 +129,5 @@ void ResolveBreakLabels() {
         ++kept;
     }
     BreakLabelCount = kept;
-    for (int i = kept; i < kBreakpointsUsed; ++i) BreakAddresses[i] = 0;
+    for (int i = kept; i < core::kBreakpointsUsed; ++i) BreakAddresses[i] = 0;
 }

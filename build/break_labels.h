@@ -15,7 +15,7 @@ int LookUpLabel(const std::string& label);
 
 // What OK in the labels dialog does: the non-empty fields, in order, become
 // the labels, which are then resolved.
-void SetBreakLabelsFromFields(const std::array<std::string, kBreakpointsUsed>& fields);
+void SetBreakLabelsFromFields(const std::array<std::string, core::kBreakpointsUsed>& fields);
 
 }  // namespace build
 

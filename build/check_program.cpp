@@ -2,9 +2,9 @@
 
 namespace build {
 
-SCheckProgram CheckProgramFrom(const CSourceMap& map) {
-    SCheckProgram program;
-    for (int word = 0; word < kProgramWords && word < kCheckProgramWords; ++word) {
+core::SCheckProgram CheckProgramFrom(const CSourceMap& map) {
+    core::SCheckProgram program;
+    for (int word = 0; word < kProgramWords && word < core::kCheckProgramWords; ++word) {
         const CSourceLine& line = map.words[static_cast<size_t>(word)];
         // The checks name lines of the source the assembler was started on.
         if (line.file == 0) program.lines[static_cast<size_t>(word)] = line.line;

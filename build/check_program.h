@@ -5,6 +5,6 @@
 
 namespace build {
 
-SCheckProgram CheckProgramFrom(const CSourceMap& map);
+core::SCheckProgram CheckProgramFrom(const CSourceMap& map);
 
 }  // namespace build

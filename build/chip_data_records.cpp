@@ -14,14 +14,14 @@ constexpr uint32_t kEepromWord = 0x2100;
 // The byte at text[at], or -1.
 int Byte(const std::string& text, size_t at) {
     if (at + 1 >= text.size()) return -1;
-    const int high = StrictHexDigit(text[at]);
-    const int low = StrictHexDigit(text[at + 1]);
+    const int high = core::StrictHexDigit(text[at]);
+    const int low = core::StrictHexDigit(text[at + 1]);
     return high < 0 || low < 0 ? -1 : 16 * high + low;
 }
 }  // namespace
 
 void LoadChipDataRecords(const std::string& text, EWordBytes order) {
-    int config = kNoConfigWord;
+    int config = core::kNoConfigWord;
     uint32_t base = 0;
     for (size_t at = text.find(':'); at != std::string::npos; at = text.find(':', at + 1)) {
         const int count = Byte(text, at + 1);
@@ -44,15 +44,15 @@ void LoadChipDataRecords(const std::string& text, EWordBytes order) {
             const uint32_t word = byteAddress / 2;
             const bool lowByte = (byteAddress & 1) == (order == EWordBytes::HighFirst ? 1u : 0u);
             if (word == kConfigWord) {
-                if (config == kNoConfigWord) config = 0;
+                if (config == core::kNoConfigWord) config = 0;
                 config = lowByte ? (config & 0xFF00) | value : (config & 0x00FF) | value << 8;
-            } else if (word >= kEepromWord && word < kEepromWord + kEepromSize && lowByte) {
-                ProgramEeprom[word - kEepromWord] = static_cast<uint8_t>(value);
+            } else if (word >= kEepromWord && word < kEepromWord + core::kEepromSize && lowByte) {
+                core::ProgramEeprom[word - kEepromWord] = static_cast<uint8_t>(value);
             }
         }
     }
-    ProgramConfigWord = config == kNoConfigWord ? config : config & 0x3FFF;
-    TakeLoadedChipData();
+    core::ProgramConfigWord = config == core::kNoConfigWord ? config : config & 0x3FFF;
+    core::TakeLoadedChipData();
 }
 
 }  // namespace build

@@ -12,7 +12,7 @@
 namespace build {
 
 namespace {
-constexpr int kProgramWords = kProgramImageSize / 4;
+constexpr int kProgramWords = core::kProgramImageSize / 4;
 
 struct SRecord {
     int type = 0;
@@ -23,31 +23,31 @@ struct SRecord {
 // One line without its line end; the fault as text when it is not a record.
 std::optional<SRecord> ParseRecord(const std::string& line, std::string* fault) {
     if (line.empty() || line[0] != ':') {
-        *fault = Tr("zapis ne pocinje znakom ':'");
+        *fault = core::Tr("zapis ne pocinje znakom ':'");
         return std::nullopt;
     }
     if (line.size() < 11 || line.size() % 2 == 0) {
-        *fault = Tr("zapis je prekratak ili nepotpun");
+        *fault = core::Tr("zapis je prekratak ili nepotpun");
         return std::nullopt;
     }
     std::vector<uint8_t> bytes;
     for (size_t i = 1; i < line.size(); i += 2) {
-        const int high = StrictHexDigit(line[i]);
-        const int low = StrictHexDigit(line[i + 1]);
+        const int high = core::StrictHexDigit(line[i]);
+        const int low = core::StrictHexDigit(line[i + 1]);
         if (high < 0 || low < 0) {
-            *fault = Tr("znak koji nije heksadecimalna cifra");
+            *fault = core::Tr("znak koji nije heksadecimalna cifra");
             return std::nullopt;
         }
         bytes.push_back(static_cast<uint8_t>(16 * high + low));
     }
     if (bytes.size() != bytes[0] + 5u) {
-        *fault = Tr("duzina zapisa ne odgovara broju bajtova");
+        *fault = core::Tr("duzina zapisa ne odgovara broju bajtova");
         return std::nullopt;
     }
     uint8_t sum = 0;
     for (uint8_t byte : bytes) sum = static_cast<uint8_t>(sum + byte);
     if (sum != 0) {
-        *fault = Tr("pogresan kontrolni zbir");
+        *fault = core::Tr("pogresan kontrolni zbir");
         return std::nullopt;
     }
     SRecord record;
@@ -55,11 +55,11 @@ std::optional<SRecord> ParseRecord(const std::string& line, std::string* fault) 
     record.type = bytes[3];
     record.data.assign(bytes.begin() + 4, bytes.end() - 1);
     if (record.type > 5) {
-        *fault = Fill(Tr("nepoznat tip zapisa %1"), {std::to_string(record.type)});
+        *fault = core::Fill(core::Tr("nepoznat tip zapisa %1"), {std::to_string(record.type)});
         return std::nullopt;
     }
     if ((record.type == 2 || record.type == 4) && record.data.size() != 2) {
-        *fault = Tr("zapis prosirene adrese mora imati dva bajta");
+        *fault = core::Tr("zapis prosirene adrese mora imati dva bajta");
         return std::nullopt;
     }
     return record;
@@ -84,7 +84,7 @@ bool LoadHexRecords(const std::string& text, std::string* error) {
         std::string fault;
         const std::optional<SRecord> record = ParseRecord(line, &fault);
         if (!record) {
-            *error = Fill(Tr("red %1: %2"), {std::to_string(lineNumber), fault});
+            *error = core::Fill(core::Tr("red %1: %2"), {std::to_string(lineNumber), fault});
             return false;
         }
         switch (record->type) {

@@ -22,7 +22,7 @@ void LoadObjectRecords(const char* text, int n) {
         // off <= n - 12 here, so the header's seven characters are inside.
         const int count = 2 * HexPair(text + off + 1);
         int pos = 2 * HexQuad(text + off + 3);
-        const bool inImage = pos < kProgramImageSize;
+        const bool inImage = pos < core::kProgramImageSize;
         if (inImage) {
             for (int i = end; i < pos; ++i) ProgramImage[i] = '0';
         }
@@ -31,7 +31,7 @@ void LoadObjectRecords(const char* text, int n) {
         // next record mark, so the record after it is still found.
         for (int i = 0; i < count && off < n; ++i) {
             if (off + 3 < n && text[off + 3] == ':') break;
-            if (inImage && pos < kProgramImageSize) ProgramImage[pos] = text[off];
+            if (inImage && pos < core::kProgramImageSize) ProgramImage[pos] = text[off];
             ++off;
             ++pos;
         }

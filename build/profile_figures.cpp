@@ -12,19 +12,19 @@ namespace build {
 CWordFigures ProfileNow() {
     CWordFigures words;
     for (int word = 0; word < kProgramWords; ++word) {
-        words[static_cast<size_t>(word)] = {Profile.Count(word), Profile.Cycles(word)};
+        words[static_cast<size_t>(word)] = {core::Profile.Count(word), core::Profile.Cycles(word)};
     }
     return words;
 }
 
 CDecodedProgram LoadedProgram() {
     CDecodedProgram program{};
-    const int end = std::min(static_cast<int>(ProgramEnd), kProgramImageSize);
+    const int end = std::min(static_cast<int>(ProgramEnd), core::kProgramImageSize);
     for (int word = 0; 4 * word + 4 <= end; ++word) {
         const int at = 4 * word;
         if (ProgramImage[at] == 0) continue;  // a word the program does not fill
-        program[static_cast<size_t>(word)] = DecodeWord(ProgramImage[at], ProgramImage[at + 1],
-                                                        ProgramImage[at + 2], ProgramImage[at + 3]);
+        program[static_cast<size_t>(word)] = core::DecodeWord(
+            ProgramImage[at], ProgramImage[at + 1], ProgramImage[at + 2], ProgramImage[at + 3]);
     }
     return program;
 }
@@ -50,12 +50,13 @@ std::vector<SLineFigures> LineFigures(const CSourceMap& map, const CWordFigures&
 namespace {
 constexpr int kNoOwner = -1;
 
-bool Skips(EOp op) {
-    return op == EOp::BTFSC || op == EOp::BTFSS || op == EOp::DECFSZ || op == EOp::INCFSZ;
+bool Skips(core::EOp op) {
+    return op == core::EOp::BTFSC || op == core::EOp::BTFSS || op == core::EOp::DECFSZ ||
+           op == core::EOp::INCFSZ;
 }
 
-bool Returns(EOp op) {
-    return op == EOp::RETURN || op == EOp::RETLW || op == EOp::RETFIE;
+bool Returns(core::EOp op) {
+    return op == core::EOp::RETURN || op == core::EOp::RETLW || op == core::EOp::RETFIE;
 }
 
 // Claims for the routine every unclaimed word its flow reaches from entry.
@@ -68,10 +69,10 @@ void Claim(const CDecodedProgram& program, int entry, int routine, const std::ve
         if (word < 0 || word >= kProgramWords || (*owner)[static_cast<size_t>(word)] != kNoOwner)
             continue;
         if (word != entry && entries[static_cast<size_t>(word)]) continue;
-        const SDecodedWord& decoded = program[static_cast<size_t>(word)];
-        if (decoded.op == EOp::None) continue;
+        const core::SDecodedWord& decoded = program[static_cast<size_t>(word)];
+        if (decoded.op == core::EOp::None) continue;
         (*owner)[static_cast<size_t>(word)] = routine;
-        if (decoded.op == EOp::GOTO) {
+        if (decoded.op == core::EOp::GOTO) {
             next.push_back(decoded.k);
         } else if (!Returns(decoded.op)) {
             next.push_back(word + 1);
@@ -89,17 +90,18 @@ std::vector<SRoutineFigures> RoutineFigures(const CDecodedProgram& program, int 
     // vector holds an interrupt routine when the source put code there or
     // it ran.
     const bool interrupt =
-        map.words[kInterruptVector].file >= 0 || words[kInterruptVector].count > 0;
-    if (kInterruptVector != resetVector && interrupt && program[kInterruptVector].op != EOp::None)
-        routines.push_back({EKind::Interrupt, kInterruptVector, {}, 0, 0, 0});
+        map.words[core::kInterruptVector].file >= 0 || words[core::kInterruptVector].count > 0;
+    if (core::kInterruptVector != resetVector && interrupt &&
+        program[core::kInterruptVector].op != core::EOp::None)
+        routines.push_back({EKind::Interrupt, core::kInterruptVector, {}, 0, 0, 0});
     std::map<int, uint64_t> calls;  // by target
     for (int word = 0; word < kProgramWords; ++word) {
-        const SDecodedWord& decoded = program[static_cast<size_t>(word)];
-        if (decoded.op != EOp::CALL || decoded.k >= kProgramWords) continue;
+        const core::SDecodedWord& decoded = program[static_cast<size_t>(word)];
+        if (decoded.op != core::EOp::CALL || decoded.k >= kProgramWords) continue;
         calls[decoded.k] += words[static_cast<size_t>(word)].count;
     }
     for (const auto& [target, count] : calls) {
-        if (target == resetVector || target == kInterruptVector) continue;
+        if (target == resetVector || target == core::kInterruptVector) continue;
         routines.push_back({EKind::Subroutine, target, {}, count, 0, 0});
     }
 

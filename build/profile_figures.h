@@ -17,7 +17,7 @@ struct SWordFigures {
     uint64_t cycles = 0;
 };
 using CWordFigures = std::array<SWordFigures, kProgramWords>;
-using CDecodedProgram = std::array<SDecodedWord, kProgramWords>;
+using CDecodedProgram = std::array<core::SDecodedWord, kProgramWords>;
 
 // The counters as they stand now.
 CWordFigures ProfileNow();

@@ -52,8 +52,8 @@ bool LoadBuiltFile(const std::string& path, bool standardHex, std::string* error
         LoadObjectRecords(text.data(), static_cast<int>(text.size()));
     }
     LoadChipDataRecords(text, standardHex ? EWordBytes::LowFirst : EWordBytes::HighFirst);
-    ProgramEnd = kProgramImageSize;
-    EventLog.Record(Event(EEventKind::Load, 0, 0, SourceFileName));
+    ProgramEnd = core::kProgramImageSize;
+    core::EventLog.Record(core::Event(core::EEventKind::Load, 0, 0, SourceFileName));
     return true;
 }
 }  // namespace

@@ -16,67 +16,67 @@ std::string Causes(uint8_t cause) {
         if (list.size() > 1) list += ',';
         list += std::string("\"") + name + "\"";
     };
-    add(kCauseT0IF, "T0IF");
-    add(kCauseINTF, "INTF");
-    add(kCauseRBIF, "RBIF");
+    add(core::kCauseT0IF, "T0IF");
+    add(core::kCauseINTF, "INTF");
+    add(core::kCauseRBIF, "RBIF");
     return list + "]";
 }
 }  // namespace
 
-std::string CheckEventText(const SEvent& event) {
+std::string CheckEventText(const core::SEvent& event) {
     char word[8];
     std::snprintf(word, sizeof word, "0x%03X", static_cast<unsigned>(event.pc));
-    return Fill(Tr("provera %1, linija %2 (rec %3): %4"),
-                {CheckKindName(static_cast<ECheckKind>(event.cause)), std::to_string(event.value),
-                 word, event.text});
+    return core::Fill(core::Tr("provera %1, linija %2 (rec %3): %4"),
+                      {core::CheckKindName(static_cast<core::ECheckKind>(event.cause)),
+                       std::to_string(event.value), word, event.text});
 }
 
-std::string EventJson(const SEvent& event) {
-    std::string line = std::string("{\"event\":\"") + EventKindName(event.kind) +
+std::string EventJson(const core::SEvent& event) {
+    std::string line = std::string("{\"event\":\"") + core::EventKindName(event.kind) +
                        "\",\"pass\":" + std::to_string(event.pass) +
                        ",\"cycle\":" + std::to_string(event.cycle) +
                        ",\"pc\":" + std::to_string(event.pc);
     switch (event.kind) {
-        case EEventKind::Interrupt:
+        case core::EEventKind::Interrupt:
             line +=
                 ",\"return\":" + std::to_string(event.value) + ",\"cause\":" + Causes(event.cause);
             break;
-        case EEventKind::Accept:
+        case core::EEventKind::Accept:
             line += ",\"cause\":" + Causes(event.cause);
             break;
-        case EEventKind::Message:
+        case core::EEventKind::Message:
             line += ",\"text\":" + JsonString(event.text.c_str());
             break;
-        case EEventKind::Breakpoint:
+        case core::EEventKind::Breakpoint:
             line += ",\"address\":" + std::to_string(event.value);
             if (!event.text.empty()) line += ",\"label\":" + JsonString(event.text.c_str());
             break;
-        case EEventKind::Pin:
+        case core::EEventKind::Pin:
             line += ",\"pin\":" + JsonString(event.text.c_str()) +
                     ",\"level\":" + std::to_string(event.value);
             break;
-        case EEventKind::Load:
+        case core::EEventKind::Load:
             line += ",\"file\":" + JsonString(event.text.c_str());
             break;
-        case EEventKind::Edit:
+        case core::EEventKind::Edit:
             line += ",\"name\":" + JsonString(event.text.c_str()) +
                     ",\"value\":" + std::to_string(event.value);
             break;
-        case EEventKind::Board:
+        case core::EEventKind::Board:
             line += ",\"part\":" + JsonString(event.text.c_str()) + ",\"what\":\"" +
-                    BoardEventName(static_cast<EBoardEvent>(event.cause)) +
+                    core::BoardEventName(static_cast<core::EBoardEvent>(event.cause)) +
                     "\",\"value\":" + std::to_string(event.value);
             break;
-        case EEventKind::Check:
+        case core::EEventKind::Check:
             line += ",\"kind\":\"" +
-                    std::string(CheckKindName(static_cast<ECheckKind>(event.cause))) +
+                    std::string(core::CheckKindName(static_cast<core::ECheckKind>(event.cause))) +
                     "\",\"line\":" + std::to_string(event.value) +
                     ",\"text\":" + JsonString(event.text.c_str());
             break;
-        case EEventKind::Retfie:
-        case EEventKind::Mclr:
-        case EEventKind::RunStart:
-        case EEventKind::RunEnd:
+        case core::EEventKind::Retfie:
+        case core::EEventKind::Mclr:
+        case core::EEventKind::RunStart:
+        case core::EEventKind::RunEnd:
             break;
     }
     return line + "}";

@@ -176,8 +176,9 @@ void CBatch::Fail(size_t submission, size_t scenario, const std::string& failure
 void CBatch::Start(size_t submission, size_t first) {
     int fds[2];
     if (::pipe2(fds, O_CLOEXEC) != 0) {
-        Fail(submission, first,
-             Fill(Tr("cev za proces se ne moze napraviti: %1"), {std::strerror(errno)}));
+        Fail(
+            submission, first,
+            core::Fill(core::Tr("cev za proces se ne moze napraviti: %1"), {std::strerror(errno)}));
         if (first + 1 < m_scenarios.size()) m_queue.emplace_back(submission, first + 1);
         return;
     }
@@ -195,7 +196,7 @@ void CBatch::Start(size_t submission, size_t first) {
     if (pid < 0) {
         ::close(fds[0]);
         Fail(submission, first,
-             Fill(Tr("proces se ne moze pokrenuti: %1"), {std::strerror(errno)}));
+             core::Fill(core::Tr("proces se ne moze pokrenuti: %1"), {std::strerror(errno)}));
         if (first + 1 < m_scenarios.size()) m_queue.emplace_back(submission, first + 1);
         return;
     }
@@ -242,11 +243,11 @@ void CBatch::Bury(SChild& child, const std::string& reason, bool kill) {
     std::string why = reason;
     if (why.empty()) {
         if (WIFSIGNALED(status)) {
-            why =
-                Fill(Tr("simulacija je prekinuta signalom %1"), {std::to_string(WTERMSIG(status))});
+            why = core::Fill(core::Tr("simulacija je prekinuta signalom %1"),
+                             {std::to_string(WTERMSIG(status))});
         } else {
-            why = Fill(Tr("simulacija je zavrsila bez izvestaja (status %1)"),
-                       {std::to_string(WEXITSTATUS(status))});
+            why = core::Fill(core::Tr("simulacija je zavrsila bez izvestaja (status %1)"),
+                             {std::to_string(WEXITSTATUS(status))});
         }
     }
     Fail(child.submission, child.current, why);
@@ -304,7 +305,9 @@ std::vector<SSubmissionResult> CBatch::Run() {
                        now - child.started > Bound(child.current)) {
                 char bound[64];
                 std::snprintf(bound, sizeof bound, "%.0f", BoundSeconds(child.current));
-                Bury(child, Fill(Tr("prekoracena vremenska granica od %1 s po scenariju"), {bound}),
+                Bury(child,
+                     core::Fill(core::Tr("prekoracena vremenska granica od %1 s po scenariju"),
+                                {bound}),
                      true);
             } else {
                 running.push_back(std::move(child));
@@ -345,21 +348,21 @@ bool FindSubmissionProgram(const std::string& submission, std::string* program,
             }
         }
         if (sources.size() != 1) {
-            *failure = sources.empty() ? Tr("u folderu nema .asm datoteke")
-                                       : Tr("u folderu ima vise .asm datoteka");
+            *failure = sources.empty() ? core::Tr("u folderu nema .asm datoteke")
+                                       : core::Tr("u folderu ima vise .asm datoteka");
             return false;
         }
         *program = sources.front();
         return true;
     }
     if (!fs::is_regular_file(submission, error)) {
-        *failure = Tr("predaja ne postoji ili nije datoteka ni folder");
+        *failure = core::Tr("predaja ne postoji ili nije datoteka ni folder");
         return false;
     }
     if (!HasExtension(submission, ".asm") && !HasExtension(submission, ".obj") &&
         !HasExtension(submission, ".hex")) {
         *failure =
-            Tr("predaja mora biti .asm, .obj ili .hex datoteka ili folder sa .asm datotekom");
+            core::Tr("predaja mora biti .asm, .obj ili .hex datoteka ili folder sa .asm datotekom");
         return false;
     }
     *program = submission;
@@ -417,7 +420,7 @@ bool DecodeCase(std::string* buffer, int* index, SCaseSummary* summary, bool* ma
 
 std::string ResultTable(const std::vector<SScenario>& scenarios,
                         const std::vector<SSubmissionResult>& results) {
-    const std::string submission = Tr("predaja");
+    const std::string submission = core::Tr("predaja");
     size_t nameWidth = submission.size();
     for (const SSubmissionResult& r : results) nameWidth = std::max(nameWidth, r.name.size());
     std::vector<size_t> widths;
@@ -428,7 +431,7 @@ std::string ResultTable(const std::vector<SScenario>& scenarios,
         text += "  " + Padded(Stem(s.file), widths.back());
         total += s.points;
     }
-    text += "  " + std::string(Tr("ukupno")) + "\n";
+    text += "  " + std::string(core::Tr("ukupno")) + "\n";
     for (const SSubmissionResult& r : results) {
         text += Padded(r.name, nameWidth);
         for (size_t i = 0; i < r.cases.size(); ++i) {
@@ -451,7 +454,7 @@ std::string ResultTable(const std::vector<SScenario>& scenarios,
         // The checks' notes cost no points: said after the failures.
         for (const SCaseSummary& c : r.cases) {
             for (const std::string& note : c.notes)
-                text += "    " + Fill(Tr("napomena: %1"), {note}) + "\n";
+                text += "    " + core::Fill(core::Tr("napomena: %1"), {note}) + "\n";
         }
     }
     return text;

@@ -68,7 +68,8 @@ bool WriteText(const std::string& path, const std::string& text) {
     }
     const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
     if (std::fclose(file) != 0 || !written) {
-        std::fprintf(stderr, "lumo-grade: %s\n", Fill(Tr("%1: upis nije uspeo"), {path}).c_str());
+        std::fprintf(stderr, "lumo-grade: %s\n",
+                     core::Fill(core::Tr("%1: upis nije uspeo"), {path}).c_str());
         return false;
     }
     return true;
@@ -83,7 +84,7 @@ int main(int argc, char** argv) {
     std::string reference;
     std::vector<std::string> scenarioFiles;
     std::vector<std::string> submissions;
-    std::optional<ELanguage> language;
+    std::optional<core::ELanguage> language;
     bool afterSeparator = false;
     bool checks = false;
     for (int i = 1; i < argc; ++i) {
@@ -111,7 +112,7 @@ int main(int argc, char** argv) {
                 }
                 options.timeoutSeconds = number;
             } else if (arg == "--lang") {
-                language = LanguageCoded(value);
+                language = core::LanguageCoded(value);
                 if (!language) return Usage("--lang needs sr or en, not '" + value + "'");
             } else if (arg == "--csv") {
                 csv = value;
@@ -128,7 +129,7 @@ int main(int argc, char** argv) {
             scenarioFiles.push_back(arg);
         }
     }
-    SetTextLanguage(language.value_or(LanguageOfEnvironment(std::getenv)));
+    core::SetTextLanguage(language.value_or(core::LanguageOfEnvironment(std::getenv)));
     if (scenarioFiles.empty()) return Usage("no SCENARIO given");
     if (!afterSeparator || submissions.empty()) return Usage("no SUBMISSION given after --");
 
@@ -139,7 +140,7 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "lumo-grade: %s\n", error.c_str());
             return kExitUsage;
         }
-        if (checks && !scenarios[i].checks) scenarios[i].checks = kAllChecks;
+        if (checks && !scenarios[i].checks) scenarios[i].checks = core::kAllChecks;
     }
 
     if (!options.vcdFolder.empty()) {
@@ -166,10 +167,10 @@ int main(int argc, char** argv) {
                 return kExitUsage;
             }
             if (!report.passed) {
-                std::fprintf(
-                    stderr, "lumo-grade: %s\n",
-                    Fill(Tr("model %1 ne prolazi ni sam scenario %2"), {reference, scenario.name})
-                        .c_str());
+                std::fprintf(stderr, "lumo-grade: %s\n",
+                             core::Fill(core::Tr("model %1 ne prolazi ni sam scenario %2"),
+                                        {reference, scenario.name})
+                                 .c_str());
             }
         }
         options.models = &models;

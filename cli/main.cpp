@@ -81,19 +81,19 @@ void EnterBreakpoints(const cli::SRunOptions& options) {
 }
 
 // The --pin switches steer the run as its goal.
-std::shared_ptr<CRunGoal> PinSwitches(const cli::SRunOptions& options) {
-    std::vector<SPinSwitchAt> switches;
+std::shared_ptr<core::CRunGoal> PinSwitches(const cli::SRunOptions& options) {
+    std::vector<core::SPinSwitchAt> switches;
     for (const cli::SPinSwitch& pin : options.pins) {
         switches.push_back(
             {pin.beforePass, static_cast<uint8_t>(pin.port), static_cast<uint8_t>(1u << pin.bit)});
     }
-    return std::make_shared<CPinSwitchGoal>(std::move(switches));
+    return std::make_shared<core::CPinSwitchGoal>(std::move(switches));
 }
 
 // The checks that fired in the run, oldest first.
 void PrintChecks(bool json) {
-    for (const SEvent& event : EventLog.Since(0)) {
-        if (event.kind != EEventKind::Check) continue;
+    for (const core::SEvent& event : core::EventLog.Since(0)) {
+        if (event.kind != core::EEventKind::Check) continue;
         const std::string line = (json ? cli::EventJson(event) : cli::CheckEventText(event)) + "\n";
         std::fputs(line.c_str(), stdout);
     }
@@ -101,39 +101,40 @@ void PrintChecks(bool json) {
 
 void Run(const cli::SRunOptions& options, CVcdWriter* vcd) {
     const build::CSourceMap names = build::LoadSourceMap();
-    CRunDriver driver;
+    core::CRunDriver driver;
     driver.Begin(PinSwitches(options));
     EnterBreakpoints(options);
-    vcd->Sample(CycleCount);
-    driver.onChange = [vcd] { vcd->Sample(CycleCount); };
-    if (!options.until.Empty()) PinTrigger.Set(options.until);
+    vcd->Sample(core::CycleCount);
+    driver.onChange = [vcd] { vcd->Sample(core::CycleCount); };
+    if (!options.until.Empty()) core::PinTrigger.Set(options.until);
 
     // A paced run waits between slices until the wall clock has caught up.
-    CRealTimePacer pacer;
+    core::CRealTimePacer pacer;
     if (options.realTime > 0) {
-        pacer.Start(CycleCount, CRealTimePacer::Clock::now(),
-                    CRealTimePacer::CyclesPerSecond(options.clockHz, options.realTime));
+        pacer.Start(core::CycleCount, core::CRealTimePacer::Clock::now(),
+                    core::CRealTimePacer::CyclesPerSecond(options.clockHz, options.realTime));
     }
     int64_t pass = 0;
     // "ended" only when PC has left the program; a run stopped by its pass
     // count could go on and reads "running".
-    cli::ERunStatus status = PcInsideProgram() ? cli::ERunStatus::Running : cli::ERunStatus::Ended;
+    cli::ERunStatus status =
+        core::PcInsideProgram() ? cli::ERunStatus::Running : cli::ERunStatus::Ended;
     while (status == cli::ERunStatus::Running && pass < options.steps) {
         // Up to the next pin switch or the last pass; one pass at a time when
         // tracing or recording the pins.
         int64_t slice = (options.trace || vcd->Recording()) ? 1 : options.steps - pass;
         if (pacer.Started()) {
-            const CRealTimePacer::SNext next =
-                pacer.Next(CycleCount, CRealTimePacer::Clock::now(), slice);
+            const core::CRealTimePacer::SNext next =
+                pacer.Next(core::CycleCount, core::CRealTimePacer::Clock::now(), slice);
             if (next.passes == 0) {
                 std::this_thread::sleep_until(next.resumeAt);
                 continue;
             }
             slice = next.passes;
         }
-        const CRunDriver::SSlice run = driver.Slice(slice);
+        const core::CRunDriver::SSlice run = driver.Slice(slice);
         pass += run.passes;
-        if (!PcInsideProgram()) {
+        if (!core::PcInsideProgram()) {
             status = cli::ERunStatus::Ended;
         } else if (run.atBreakpoint || run.atPinTrigger) {
             status = cli::ERunStatus::Paused;
@@ -144,17 +145,18 @@ void Run(const cli::SRunOptions& options, CVcdWriter* vcd) {
     if (options.back > 0) {
         // A run that stops after fewer passes ends there.
         CInstructionSet cpu;
-        History.GoTo(pass > options.back ? static_cast<uint64_t>(pass - options.back) : 0, cpu);
+        core::History.GoTo(pass > options.back ? static_cast<uint64_t>(pass - options.back) : 0,
+                           cpu);
         pass = static_cast<int64_t>(InstructionCount.load());
         // As the shorter run would print it: it could go on.
         status = cli::ERunStatus::Running;
     }
     if (options.checks != 0) PrintChecks(options.json);
     cli::PrintState(stdout, pass, status, options.json, names);
-    if (auto* attached = dynamic_cast<board::CAttachedBoard*>(AttachedBoard.load())) {
+    if (auto* attached = dynamic_cast<board::CAttachedBoard*>(core::AttachedBoard.load())) {
         cli::PrintBoard(stdout, attached->Live(), options.json);
     }
-    EventLog.Record(Event(EEventKind::RunEnd));
+    core::EventLog.Record(core::Event(core::EEventKind::RunEnd));
 }
 
 // Every event from the run start on goes to the file as it happens, so a
@@ -165,7 +167,7 @@ std::FILE* OpenEventFile(const std::string& path) {
         std::fprintf(stderr, "lumo-run: cannot write the event file %s\n", path.c_str());
         return nullptr;
     }
-    EventLog.SetSink([file](const SEvent& event) {
+    core::EventLog.SetSink([file](const core::SEvent& event) {
         const std::string line = cli::EventJson(event) + "\n";
         std::fputs(line.c_str(), file);
     });
@@ -176,7 +178,7 @@ std::FILE* OpenEventFile(const std::string& path) {
 // gave them, and the state the run ended in.
 bool WriteRecording(const cli::SRunOptions& options) {
     std::vector<SRecordedInput> inputs;
-    for (const SEvent& event : EventLog.Since(0)) {
+    for (const core::SEvent& event : core::EventLog.Since(0)) {
         if (IsRecordedInput(event)) inputs.push_back(RecordedInputOf(event));
     }
     const std::string text =
@@ -217,7 +219,8 @@ std::optional<SScenarioReport> PlayBesideModel(CScenarioSession& session, const 
     if (!run.report.passed) {
         std::fprintf(
             stderr, "lumo-run: %s\n",
-            Fill(Tr("model %1 ne prolazi ni sam scenario %2"), {model, scenario.name}).c_str());
+            core::Fill(core::Tr("model %1 ne prolazi ni sam scenario %2"), {model, scenario.name})
+                .c_str());
     }
     return PlayAgainstModel(session, scenario, program, run, vcdPath);
 }
@@ -272,8 +275,8 @@ int main(int argc, char** argv) {
     cli::SRunOptions options;
     std::string error;
     if (!cli::ParseRunOptions(argc, argv, &options, &error)) return Usage(error);
-    SetTextLanguage(options.language.value_or(LanguageOfEnvironment(std::getenv)));
-    if (options.chip) ChipProfile = *options.chip;
+    core::SetTextLanguage(options.language.value_or(core::LanguageOfEnvironment(std::getenv)));
+    if (options.chip) core::ChipProfile = *options.chip;
     // A scenario without a board of its own plays on this one.
     std::unique_ptr<board::CAttachedBoard> attached;
     if (const std::string path = board::BoardFileFor(options.board, options.program);
@@ -292,8 +295,8 @@ int main(int argc, char** argv) {
     if (!build::LoadProgram(options.program, &error, scenario::PrintAssemblerOutput))
         return LoadFailed(error);
     if (options.checks != 0) {
-        SetCheckProgram(build::CheckProgramFrom(build::LoadSourceMap()));
-        ChecksOn = options.checks;
+        core::SetCheckProgram(build::CheckProgramFrom(build::LoadSourceMap()));
+        core::ChecksOn = options.checks;
     }
     std::FILE* events = nullptr;
     if (!options.eventsFile.empty()) {
@@ -305,24 +308,24 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "lumo-run: %s\n", error.c_str());
         return kExitLoadFailed;
     }
-    Profile.on = !options.profile.empty();
+    core::Profile.on = !options.profile.empty();
     Run(options, &vcd);
     std::fflush(stdout);
     if (!options.profile.empty() && !cli::WriteProfile(options.profile, &error)) {
         std::fprintf(stderr, "lumo-run: %s\n", error.c_str());
         return kExitLoadFailed;
     }
-    if (!vcd.Close(CycleCount, &error)) {
+    if (!vcd.Close(core::CycleCount, &error)) {
         std::fprintf(stderr, "lumo-run: %s\n", error.c_str());
         return kExitLoadFailed;
     }
     if (!options.record.empty() && !WriteRecording(options)) {
         std::fprintf(stderr, "lumo-run: %s\n",
-                     Fill(Tr("%1: upis nije uspeo"), {options.record}).c_str());
+                     core::Fill(core::Tr("%1: upis nije uspeo"), {options.record}).c_str());
         return kExitLoadFailed;
     }
     if (events) {
-        EventLog.SetSink(nullptr);
+        core::EventLog.SetSink(nullptr);
         if (std::fclose(events) != 0) {
             std::fprintf(stderr, "lumo-run: writing the event file %s failed\n",
                          options.eventsFile.c_str());

@@ -152,9 +152,9 @@ uint32_t CheckKindsNamed(const std::string& list) {
     size_t from = 0;
     for (;;) {
         const size_t comma = list.find(',', from);
-        ECheckKind kind;
-        if (!CheckKindNamed(list.substr(from, comma - from), &kind)) return 0;
-        kinds |= CheckBit(kind);
+        core::ECheckKind kind;
+        if (!core::CheckKindNamed(list.substr(from, comma - from), &kind)) return 0;
+        kinds |= core::CheckBit(kind);
         if (comma == std::string::npos) return kinds;
         from = comma + 1;
     }
@@ -184,7 +184,7 @@ bool ParseRunOptions(int argc, char** argv, SRunOptions* options, std::string* e
             }
         } else if (arg == "--checks") {
             // The kinds may be left out (all of them); what follows is then the program.
-            options->checks = kAllChecks;
+            options->checks = core::kAllChecks;
             if (hasValue) {
                 const uint32_t kinds = CheckKindsNamed(argv[i + 1]);
                 if (kinds != 0) {
@@ -194,7 +194,7 @@ bool ParseRunOptions(int argc, char** argv, SRunOptions* options, std::string* e
             }
         } else if (arg == "--until") {
             std::string reason;
-            if (!hasValue || !ParsePinCondition(argv[i + 1], &options->until, &reason)) {
+            if (!hasValue || !core::ParsePinCondition(argv[i + 1], &options->until, &reason)) {
                 *error = "--until: " + (hasValue ? reason : std::string("no pin condition"));
                 return false;
             }
@@ -225,13 +225,13 @@ bool ParseRunOptions(int argc, char** argv, SRunOptions* options, std::string* e
             } else if (arg == "--compare") {
                 options->compare = value;
             } else if (arg == "--lang") {
-                options->language = LanguageCoded(value);
+                options->language = core::LanguageCoded(value);
                 if (!options->language) {
                     *error = "--lang needs sr or en, not '" + value + "'";
                     return false;
                 }
             } else if (arg == "--chip") {
-                options->chip = ChipProfileNamed(value);
+                options->chip = core::ChipProfileNamed(value);
                 if (!options->chip) {
                     *error = "--chip needs classic or datasheet, not '" + value + "'";
                     return false;
@@ -264,7 +264,7 @@ bool ParseRunOptions(int argc, char** argv, SRunOptions* options, std::string* e
                              value + "'";
                     return false;
                 }
-                if (options->breakpoints.size() == kBreakpointsUsed) {
+                if (options->breakpoints.size() == core::kBreakpointsUsed) {
                     *error = "at most 8 breakpoints";
                     return false;
                 }

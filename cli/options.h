@@ -36,15 +36,17 @@ struct SRunOptions {
     std::string junit;                   // JUnit XML of the scenarios
     std::string vcd;                     // the pins as a Value Change Dump
     std::string record;                  // the run as a scenario that replays it
-    std::optional<EChipProfile> chip;    // the chip to run as; the setting's default when absent
-    std::string board;                   // the board file; empty: NAME.board.yaml if there
-    std::string compare;                 // a model solution the scenarios' runs are compared with
-    double clockHz = 4'000'000;          // the oscillator, for the dump's time
-    double realTime = 0;                 // chip seconds per wall second; 0 unpaced
-    SPinCondition until;                 // the pin trigger; empty for none
-    uint32_t checks = 0;                 // the run-time checks switched on (CheckBit)
-    std::optional<ELanguage> language;   // of the texts for people; the environment's when absent
-    std::string profile;                 // the per-line profile's CSV; empty for none
+    std::optional<core::EChipProfile>
+        chip;                    // the chip to run as; the setting's default when absent
+    std::string board;           // the board file; empty: NAME.board.yaml if there
+    std::string compare;         // a model solution the scenarios' runs are compared with
+    double clockHz = 4'000'000;  // the oscillator, for the dump's time
+    double realTime = 0;         // chip seconds per wall second; 0 unpaced
+    core::SPinCondition until;   // the pin trigger; empty for none
+    uint32_t checks = 0;         // the run-time checks switched on (CheckBit)
+    std::optional<core::ELanguage>
+        language;         // of the texts for people; the environment's when absent
+    std::string profile;  // the per-line profile's CSV; empty for none
 };
 
 // Parses argv; on a mistake returns false with a one-line reason in *error.

@@ -82,8 +82,8 @@ bool WriteProfile(const std::string& path, std::string* error) {
     const build::CWordFigures words = build::ProfileNow();
     return WriteFile(path, ProfileLinesCsv(map, build::LineFigures(map, words)), error) &&
            WriteFile(RoutinesPathFor(path),
-                     ProfileRoutinesCsv(
-                         build::RoutineFigures(build::LoadedProgram(), StartAddress(), map, words)),
+                     ProfileRoutinesCsv(build::RoutineFigures(build::LoadedProgram(),
+                                                              core::StartAddress(), map, words)),
                      error);
 }
 

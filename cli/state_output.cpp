@@ -62,8 +62,9 @@ std::string SymbolsJson(const build::CSourceMap& names) {
             continue;
         }
         if (text.size() > 1) text += ',';
-        text += JsonString(symbol.name.c_str()) + ":" +
-                std::to_string(RegisterFile[RegisterFileIndex(static_cast<int>(symbol.value))]);
+        text +=
+            JsonString(symbol.name.c_str()) + ":" +
+            std::to_string(RegisterFile[core::RegisterFileIndex(static_cast<int>(symbol.value))]);
     }
     return text + "}";
 }
@@ -80,23 +81,23 @@ std::string StackJson() {
 
 void PrintJson(std::FILE* out, int64_t pass, ERunStatus status, const build::CSourceMap& names) {
     std::string line = "{\"pass\":" + std::to_string(pass) +
-                       ",\"cycles\":" + std::to_string(CycleCount) +
+                       ",\"cycles\":" + std::to_string(core::CycleCount) +
                        ",\"pc\":" + std::to_string(PC) + ",\"w\":" + std::to_string(W) +
                        ",\"bank\":" + (BankOffset != 0 ? "1" : "0") +
                        ",\"mnemonic\":" + JsonString(LastMnemonic.load()) + ",\"status\":\"" +
                        StatusText(status) + "\",\"registers\":[";
-    for (int i = 0; i < kRegisterFileSize; ++i) {
+    for (int i = 0; i < core::kRegisterFileSize; ++i) {
         if (i) line += ',';
         line += std::to_string(RegisterFile[i]);
     }
     line += "],\"symbols\":" + SymbolsJson(names) + ",\"stack\":" + StackJson();
     // The profile the run's reset took; the data-sheet chip's EEPROM with it.
-    line += ",\"chip\":\"" + std::string(ChipProfileName(Chip.profile)) + "\"";
-    if (Chip.profile == EChipProfile::Datasheet) {
+    line += ",\"chip\":\"" + std::string(core::ChipProfileName(core::Chip.profile)) + "\"";
+    if (core::Chip.profile == core::EChipProfile::Datasheet) {
         line += ",\"eeprom\":[";
-        for (int i = 0; i < kEepromSize; ++i) {
+        for (int i = 0; i < core::kEepromSize; ++i) {
             if (i) line += ',';
-            line += std::to_string(Chip.datasheet.eeprom[i].load());
+            line += std::to_string(core::Chip.datasheet.eeprom[i].load());
         }
         line += "]";
     }
@@ -107,7 +108,7 @@ void PrintJson(std::FILE* out, int64_t pass, ERunStatus status, const build::CSo
 void PrintText(std::FILE* out, int64_t pass, ERunStatus status) {
     std::string text = "pass " + std::to_string(pass) + "  " + StatusText(status) +
                        "  PC=" + std::to_string(PC) + "  bank " + (BankOffset != 0 ? "1" : "0") +
-                       "  cycles " + std::to_string(CycleCount) + "\n";
+                       "  cycles " + std::to_string(core::CycleCount) + "\n";
     text += "W=" + std::to_string(W) + "  INTCON=" + Binary(RegisterFile[INTCON]) +
             "  STATUS=" + Binary(RegisterFile[STATUS]) +
             "  OPT=" + Binary(RegisterFile[OPTION_REG]) + "  TRISA=" + Binary(RegisterFile[TRISA]) +
@@ -116,7 +117,7 @@ void PrintText(std::FILE* out, int64_t pass, ERunStatus status) {
         text += "R" + std::to_string(i) + "=" + std::to_string(RegisterFile[i]);
         text += (i % 10 == 9) ? "\n" : " ";
     }
-    text += " " + Fill(Tr("Izvrsila se: %1"), {LastMnemonic.load()}) + "\n\n";
+    text += " " + core::Fill(core::Tr("Izvrsila se: %1"), {LastMnemonic.load()}) + "\n\n";
     std::fputs(text.c_str(), out);
 }
 }  // namespace

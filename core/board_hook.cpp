@@ -5,6 +5,8 @@
 #include "core/pin_wire.h"
 #include "core/state.h"
 
+namespace core {
+
 std::atomic<CBoardHook*> AttachedBoard{nullptr};
 
 namespace {
@@ -66,3 +68,5 @@ void PublishAttachedBoard() {
     CBoardHook* board = AttachedBoard.load(std::memory_order_relaxed);
     if (board != nullptr) board->Publish();
 }
+
+}  // namespace core

@@ -19,6 +19,8 @@
 
 #include "core/user_input.h"
 
+namespace core {
+
 // The thirteen pins in the order of kChipPins, pin index i in bit i.
 struct SBoardView {
     uint64_t cycle = 0;
@@ -104,3 +106,5 @@ void ActOnAttachedBoard(const SUserInput& input);
 SSavedBoard SaveAttachedBoard();
 void RestoreAttachedBoard(const std::shared_ptr<const void>& saved);
 void PublishAttachedBoard();
+
+}  // namespace core

@@ -1,9 +1,11 @@
 #include "core/check_kinds.h"
 
+namespace core {
+
 namespace {
 constexpr std::string_view kNames[kCheckKinds] = {
-    "bank",          "pcl_page",        "stack",     "isr_flag", "rbif_read", "isr_context",
-    "uninitialised", "eeprom_sequence", "wdt_reset", "rmw_port"};
+    "bank",        "pcl_page",      "stack",           "isr_flag",  "rbif_read",
+    "isr_context", "uninitialised", "eeprom_sequence", "wdt_reset", "rmw_port"};
 }
 
 std::string_view CheckKindName(ECheckKind kind) {
@@ -20,3 +22,5 @@ bool CheckKindNamed(std::string_view name, ECheckKind* kind) {
     }
     return false;
 }
+
+}  // namespace core

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string_view>
 
+namespace core {
+
 enum class ECheckKind : uint8_t {
     Bank,            // a register of one bank named while the other is selected
     PclPage,         // a computed jump that leaves its page without PCLATH
@@ -29,3 +31,5 @@ constexpr uint32_t kAllChecks = (uint32_t{1} << kCheckKinds) - 1;
 std::string_view CheckKindName(ECheckKind kind);
 // The kind of this name; false for none.
 bool CheckKindNamed(std::string_view name, ECheckKind* kind);
+
+}  // namespace core

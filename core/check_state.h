@@ -7,6 +7,8 @@
 
 #include "core/relaxed.h"
 
+namespace core {
+
 struct SCheckState {
     // Each check fires once per line: the words and kinds that fired so far.
     // More than kMaxFired in one run would only repeat the lesson.
@@ -43,3 +45,5 @@ struct SCheckState {
 
     bool operator==(const SCheckState&) const = default;
 };
+
+}  // namespace core

@@ -6,6 +6,8 @@
 #include "core/event_log.h"
 #include "core/texts/translate.h"
 
+namespace core {
+
 namespace {
 std::string Format(const char* format, ...) {
     char text[512];
@@ -135,3 +137,5 @@ std::string WatchdogResetText() {
         "Watchdog je resetovao cip: program ga nije obrisao na vreme. Dodajte CLRWDT u glavnu "
         "petlju ili iskljucite watchdog u konfiguracionoj reci.");
 }
+
+}  // namespace core

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+namespace core {
+
 std::string BankText(const std::string& named, int namedBank, int selectedBank,
                      const std::string& reached);
 std::string ClassicPclText();
@@ -21,3 +23,5 @@ std::string EepromWithoutSequenceText();
 std::string RmwPortText(const char* mnemonic, const std::string& port, const std::string& pin,
                         int latch);
 std::string WatchdogResetText();
+
+}  // namespace core

@@ -5,6 +5,8 @@
 
 #include "core/chip_map.h"
 
+namespace core {
+
 Watched<uint32_t> ChecksOn{0};
 
 namespace {
@@ -46,3 +48,5 @@ std::string CheckRegisterName(int address) {
     }
     return name.empty() ? std::string(hex) : name + " (" + hex + ")";
 }
+
+}  // namespace core

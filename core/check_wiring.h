@@ -11,6 +11,8 @@
 #include "core/check_kinds.h"
 #include "core/wiring.h"
 
+namespace core {
+
 // The kinds switched on (CheckBit); 0 switches the checks off, and then the
 // run loop does not look at them at all.
 extern Watched<uint32_t> ChecksOn;
@@ -39,3 +41,5 @@ int CheckNamedAddress(int word);
 // How the checks' texts name a register: the program's name, else the
 // chip's, with its address ("TRISB (0x86)", "brojac (0x0C)", "0x0C").
 std::string CheckRegisterName(int address);
+
+}  // namespace core

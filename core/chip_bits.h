@@ -6,6 +6,8 @@
 
 #include "core/chip_map.h"
 
+namespace core {
+
 struct SChipBits {
     // STATUS
     static constexpr uint8_t kCarry = ChipBitMask("C");
@@ -49,3 +51,5 @@ struct SChipBits {
     static constexpr uint8_t kEepromWriteError = ChipBitMask("WRERR");
     static constexpr uint8_t kEepromWritten = ChipBitMask("EEIF");
 };
+
+}  // namespace core

@@ -11,6 +11,8 @@
 #include "core/decoded_word.h"
 #include "core/executor_datasheet.h"
 
+namespace core {
+
 class CChipExecutor : public CExecutorDatasheet {
 public:
     // One decoded word: the mnemonic (each operation names its own, as a
@@ -206,7 +208,11 @@ public:
     }
 };
 
+}  // namespace core
+
 #include "core/executor_hooks.h"
+
+namespace core {
 
 // Runs one step of the executor on the chip itself, for callers outside the
 // run loop: everything is read before and published after.
@@ -217,3 +223,5 @@ void OnChip(Step step) {
     step(chip);
     chip.PublishAll();
 }
+
+}  // namespace core

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+namespace core {
+
 namespace {
 bool SameName(std::string_view known, std::string_view name) {
     return !known.empty() &&
@@ -35,3 +37,5 @@ const SChipPin* FindChipPin(std::string_view name) {
     }
     return nullptr;
 }
+
+}  // namespace core

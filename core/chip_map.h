@@ -10,17 +10,8 @@
 #include <optional>
 #include <string_view>
 
-constexpr int kRegisterFileSize = 140;  // 0x00-0x7F bank 0, 0x80-0x8B bank 1
-
-// The register file index of a register address up to 0x1FF. The file ends
-// at 0x8B; larger addresses fold back by 0x80 the way the chip mirrors its
-// general-purpose RAM into bank 1, so no access ever leaves the file.
-constexpr int RegisterFileIndex(int address) {
-    while (address >= kRegisterFileSize) address -= 0x80;
-    return address;
-}
-
-// Register file indices the program treats specially.
+// Register file indices the program treats specially, by the data sheet's
+// names.
 enum : uint8_t {
     INDF = 0x00,
     TMR0 = 0x01,
@@ -42,6 +33,18 @@ enum : uint8_t {
     EECON2 = 0x89,
     INTCON_BANK1 = 0x8B,
 };
+
+namespace core {
+
+constexpr int kRegisterFileSize = 140;  // 0x00-0x7F bank 0, 0x80-0x8B bank 1
+
+// The register file index of a register address up to 0x1FF. The file ends
+// at 0x8B; larger addresses fold back by 0x80 the way the chip mirrors its
+// general-purpose RAM into bank 1, so no access ever leaves the file.
+constexpr int RegisterFileIndex(int address) {
+    while (address >= kRegisterFileSize) address -= 0x80;
+    return address;
+}
 
 // What a write to a register asks of the end of the instruction's pass: the
 // bank-1 copy of STATUS follows it, the interrupt check looks again, or an
@@ -192,3 +195,5 @@ constexpr int ChipPinIndex(int port, int bit) {
 const SChipRegister* FindChipRegister(std::string_view name);
 std::optional<SChipBit> FindChipBit(std::string_view name);
 const SChipPin* FindChipPin(std::string_view name);
+
+}  // namespace core

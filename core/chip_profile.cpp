@@ -1,5 +1,7 @@
 #include "core/chip_profile.h"
 
+namespace core {
+
 Watched<EChipProfile> ChipProfile{EChipProfile::Classic};
 
 std::string_view ChipProfileName(EChipProfile profile) {
@@ -11,3 +13,5 @@ std::optional<EChipProfile> ChipProfileNamed(std::string_view name) {
     if (name == "datasheet") return EChipProfile::Datasheet;
     return std::nullopt;
 }
+
+}  // namespace core

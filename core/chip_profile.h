@@ -13,6 +13,8 @@
 
 #include "core/wiring.h"
 
+namespace core {
+
 enum class EChipProfile : uint8_t { Classic, Datasheet };
 
 // The profile the next reset gives the machine: a setting (Options, the
@@ -23,3 +25,5 @@ extern Watched<EChipProfile> ChipProfile;
 // "classic" and "datasheet", as the command line and scenarios spell them.
 std::string_view ChipProfileName(EChipProfile profile);
 std::optional<EChipProfile> ChipProfileNamed(std::string_view name);
+
+}  // namespace core

@@ -21,9 +21,9 @@ namespace {
 constexpr int64_t kPassesPerLook = 4096;
 
 // The first view is the source editor, which the program never changes.
-inline void RefreshViews(const CSimDocument& doc) {
-    if (CView* pinPanel = doc.GetViewAt(1)) pinPanel->InvalidateRect(false);
-    if (CView* registers = doc.GetViewAt(2)) {
+inline void RefreshViews(const core::CSimDocument& doc) {
+    if (core::CView* pinPanel = doc.GetViewAt(1)) pinPanel->InvalidateRect(false);
+    if (core::CView* registers = doc.GetViewAt(2)) {
         registers->InvalidateRect(false);
         LastRefreshedView.store(registers, std::memory_order_release);
     }
@@ -45,7 +45,7 @@ int CCPUNit::Run() {
     for (;;) {
         if (startRun) {
             RunProgram();
-            EventLog.Record(Event(EEventKind::RunEnd));
+            core::EventLog.Record(core::Event(core::EEventKind::RunEnd));
         }
         m_pDoc->RunEndedEvent.Set();
         if (m_bTerminate) return 0;
@@ -64,12 +64,12 @@ int CCPUNit::Join() {
 }
 
 void CCPUNit::RunProgram() {
-    const CSimDocument& doc = *m_pDoc;
+    const core::CSimDocument& doc = *m_pDoc;
     // A new run starts paused, whatever the command that ended the last one,
     // and shows its reset state before waiting; a run with a goal is under
     // way at once.
     m_driver.Reset();
-    std::shared_ptr<CRunGoal> goal;
+    std::shared_ptr<core::CRunGoal> goal;
     {
         std::lock_guard lock(m_goalMutex);
         goal = std::exchange(m_nextGoal, nullptr);
@@ -82,7 +82,7 @@ void CCPUNit::RunProgram() {
 
     WaitForCommand(m_bPaused);
     while (m_bRunning && !m_bTerminate) {
-        const bool paced = !m_bPaused && RealTimeFactor > 0;
+        const bool paced = !m_bPaused && core::RealTimeFactor > 0;
         const bool fullSpeed = !m_bPaused && SimSpeedMs <= 0;
         if (m_dropGoal) {
             m_dropGoal = false;
@@ -94,9 +94,9 @@ void CCPUNit::RunProgram() {
             if (passes == 0) continue;
         } else {
             m_pacer.Stop();
-            RealTimeLagUs = 0;
+            core::RealTimeLagUs = 0;
         }
-        const CRunDriver::SSlice slice = m_driver.Slice(passes);
+        const core::CRunDriver::SSlice slice = m_driver.Slice(passes);
         if (slice.leftProgram) break;
         if (slice.atBreakpoint || slice.atPinTrigger || slice.goalPaused) {
             m_bPaused = true;
@@ -108,9 +108,9 @@ void CCPUNit::RunProgram() {
         // Read once, so the state on show is the wait that follows: a stop
         // arriving from now on takes effect after the next instruction.
         const bool paused = m_bPaused;
-        m_runState = slice.atBreakpoint ? RunState::AtBreakpoint
-                     : paused           ? RunState::Paused
-                                        : RunState::Running;
+        m_runState = slice.atBreakpoint ? core::RunState::AtBreakpoint
+                     : paused           ? core::RunState::Paused
+                                        : core::RunState::Running;
         RefreshViews(doc);
         WaitForCommand(paused);
     }
@@ -118,31 +118,31 @@ void CCPUNit::RunProgram() {
     // What ended the run stays on show until the next command; a restart
     // simply starts afresh.
     if (!m_bRunning || m_bTerminate) {
-        m_runState = RunState::WaitingToStart;
+        m_runState = core::RunState::WaitingToStart;
     } else {
-        m_runState = ProgramEnd == 0 ? RunState::NoProgram : RunState::RanOffProgram;
+        m_runState = ProgramEnd == 0 ? core::RunState::NoProgram : core::RunState::RanOffProgram;
     }
 }
 
-void CCPUNit::SetNextRunGoal(std::shared_ptr<CRunGoal> goal) {
+void CCPUNit::SetNextRunGoal(std::shared_ptr<core::CRunGoal> goal) {
     std::lock_guard lock(m_goalMutex);
     m_nextGoal = std::move(goal);
 }
 
 void CCPUNit::WaitForCommand(bool paused) {
-    CAutoResetEvent& step = m_pDoc->StepEvent;
+    core::CAutoResetEvent& step = m_pDoc->StepEvent;
     // At full speed the next pass comes at once and applies the clicks itself;
     // a negative speed must not turn into an endless wait.
-    if (!paused && (SimSpeedMs <= 0 || RealTimeFactor > 0)) {
+    if (!paused && (SimSpeedMs <= 0 || core::RealTimeFactor > 0)) {
         step.Wait(0);
         return;
     }
     using Clock = std::chrono::steady_clock;
     const Clock::time_point last = Clock::now();
     for (;;) {
-        int timeoutMs = CAutoResetEvent::kInfinite;
+        int timeoutMs = core::CAutoResetEvent::kInfinite;
         // Real time chosen during the pause: the paced run waits its own way.
-        if (!paused && RealTimeFactor > 0) return;
+        if (!paused && core::RealTimeFactor > 0) return;
         if (!paused) {
             // The pause runs from the last instruction at the speed of this
             // moment: a new speed wakes the wait, which then lasts until the
@@ -157,43 +157,45 @@ void CCPUNit::WaitForCommand(bool paused) {
             }
             timeoutMs = static_cast<int>(left);
         }
-        if (step.WaitOrWake(timeoutMs) != CAutoResetEvent::EWait::Woken) return;
+        if (step.WaitOrWake(timeoutMs) != core::CAutoResetEvent::EWait::Woken) return;
         // A click while waiting shows at once, and the pause goes on; a move
         // through the history pauses a run.
         if (ServeNudge()) {
             paused = true;
-            m_runState = RunState::Paused;
+            m_runState = core::RunState::Paused;
         }
     }
 }
 
 int64_t CCPUNit::PacedPasses() {
-    using Clock = CRealTimePacer::Clock;
-    const double rate = CRealTimePacer::CyclesPerSecond(OscillatorHz, RealTimeFactor);
-    const uint32_t boxes = MessageBoxesShown.load(std::memory_order_relaxed);
+    using Clock = core::CRealTimePacer::Clock;
+    const double rate =
+        core::CRealTimePacer::CyclesPerSecond(core::OscillatorHz, core::RealTimeFactor);
+    const uint32_t boxes = core::MessageBoxesShown.load(std::memory_order_relaxed);
     Clock::time_point now = Clock::now();
     // Time spent paused or in a message box is not made up for.
     if (!m_pacer.Started() || m_pacer.Rate() != rate || boxes != m_pacedBoxes) {
-        m_pacer.Start(CycleCount, now, rate);
+        m_pacer.Start(core::CycleCount, now, rate);
         m_pacedBoxes = boxes;
     }
-    const CRealTimePacer::SNext next = m_pacer.Next(CycleCount, now, kPassesPerLook);
-    RealTimeLagUs =
-        std::chrono::duration_cast<std::chrono::microseconds>(m_pacer.Lag(CycleCount, now)).count();
+    const core::CRealTimePacer::SNext next = m_pacer.Next(core::CycleCount, now, kPassesPerLook);
+    core::RealTimeLagUs =
+        std::chrono::duration_cast<std::chrono::microseconds>(m_pacer.Lag(core::CycleCount, now))
+            .count();
     if (next.passes > 0) return next.passes;
     // A short wait at a time, so Stop, which only sets the flag, is seen
     // soon even at the slowest pace.
     constexpr auto kLongestWait = std::chrono::milliseconds(50);
     const auto until = std::min(next.resumeAt, now + kLongestWait);
-    CAutoResetEvent& step = m_pDoc->StepEvent;
+    core::CAutoResetEvent& step = m_pDoc->StepEvent;
     while ((now = Clock::now()) < until) {
         const auto left = std::chrono::ceil<std::chrono::milliseconds>(until - now).count();
-        const CAutoResetEvent::EWait wait = step.WaitOrWake(static_cast<int>(left));
+        const core::CAutoResetEvent::EWait wait = step.WaitOrWake(static_cast<int>(left));
         // A command: the loop looks at the flags again (a step runs at once).
-        if (wait == CAutoResetEvent::EWait::Signalled) break;
-        if (wait == CAutoResetEvent::EWait::Woken && ServeNudge()) {
+        if (wait == core::CAutoResetEvent::EWait::Signalled) break;
+        if (wait == core::CAutoResetEvent::EWait::Woken && ServeNudge()) {
             m_bPaused = true;
-            m_runState = RunState::Paused;
+            m_runState = core::RunState::Paused;
             break;
         }
     }
@@ -213,7 +215,7 @@ void CCPUNit::RequestMachineTask(std::function<void()> task) {
 }
 
 bool CCPUNit::ServeNudge() {
-    const bool clicked = ApplyPinClicks();
+    const bool clicked = core::ApplyPinClicks();
     std::function<void()> task;
     {
         std::lock_guard lock(m_goalMutex);
@@ -226,9 +228,9 @@ bool CCPUNit::ServeNudge() {
         const uint64_t now = InstructionCount;
         uint64_t target = m_travelPass;
         if (travel == ETravel::StepBack) target = now > 0 ? now - 1 : 0;
-        if (travel == ETravel::BackToEvent) target = EventLog.LandmarkBefore(now);
+        if (travel == ETravel::BackToEvent) target = core::EventLog.LandmarkBefore(now);
         CInstructionSet cpu;
-        History.GoTo(target, cpu);
+        core::History.GoTo(target, cpu);
     }
     const bool worked = task || travel != ETravel::None;
     if (clicked || worked) RefreshViews(*m_pDoc);

@@ -16,6 +16,8 @@
 #include "core/relaxed.h"
 #include "core/run_driver.h"
 
+namespace core {
+
 class CRunGoal;
 class CSimDocument;
 
@@ -29,6 +31,8 @@ enum class RunState : uint8_t {
     RanOffProgram,   // PC left the program: the processor was reset, waiting
     NoProgram,       // a command found nothing loaded: reset, waiting
 };
+
+}  // namespace core
 
 class CCPUNit {
 public:
@@ -61,17 +65,17 @@ public:
 
     // The next run (the one the next restart begins) is steered toward goal
     // and starts running at once; null for a run of the user's own.
-    void SetNextRunGoal(std::shared_ptr<CRunGoal> goal);
+    void SetNextRunGoal(std::shared_ptr<core::CRunGoal> goal);
     // The current run goes on without its goal from the next slice on.
     void DropRunGoal() { m_dropGoal = true; }
 
-    CSimDocument* m_pDoc = nullptr;
-    Relaxed<bool> m_bTerminate{false};  // end the worker at the end of this run
-    Relaxed<bool> m_bRunning{false};    // the current run goes on
-    Relaxed<bool> m_bPaused{false};     // wait for a command between instructions
+    core::CSimDocument* m_pDoc = nullptr;
+    core::Relaxed<bool> m_bTerminate{false};  // end the worker at the end of this run
+    core::Relaxed<bool> m_bRunning{false};    // the current run goes on
+    core::Relaxed<bool> m_bPaused{false};     // wait for a command between instructions
     // Set after the slice has published the chip, and not relaxed: whoever
     // reads it first and the chip after sees the chip the state speaks of.
-    std::atomic<RunState> m_runState{RunState::WaitingToStart};
+    std::atomic<core::RunState> m_runState{core::RunState::WaitingToStart};
 
 private:
     void RunProgram();
@@ -86,16 +90,16 @@ private:
     bool ServeNudge();
 
     std::thread m_thread;
-    CAutoResetEvent m_ended;
+    core::CAutoResetEvent m_ended;
     int m_exitCode = 0;
-    Relaxed<int> m_travel{0};  // an ETravel
-    Relaxed<uint64_t> m_travelPass{0};
+    core::Relaxed<int> m_travel{0};  // an ETravel
+    core::Relaxed<uint64_t> m_travelPass{0};
     bool m_endSeen = false;  // touched only by the thread that ends the worker
     std::mutex m_goalMutex;
-    std::shared_ptr<CRunGoal> m_nextGoal;  // guarded by m_goalMutex
-    std::function<void()> m_task;          // guarded by m_goalMutex
-    CRunDriver m_driver;                   // the worker's own
-    Relaxed<bool> m_dropGoal{false};
-    CRealTimePacer m_pacer;
+    std::shared_ptr<core::CRunGoal> m_nextGoal;  // guarded by m_goalMutex
+    std::function<void()> m_task;                // guarded by m_goalMutex
+    core::CRunDriver m_driver;                   // the worker's own
+    core::Relaxed<bool> m_dropGoal{false};
+    core::CRealTimePacer m_pacer;
     uint32_t m_pacedBoxes = 0;  // the message boxes shown when pacing began
 };

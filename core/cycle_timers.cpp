@@ -2,6 +2,8 @@
 
 #include "core/chip_executor.h"
 
+namespace core {
+
 bool CCycleTimers::Add(uint64_t due, const SCycleEvent& event) {
     int at = m_count;
     if (at == kCapacity) return false;
@@ -61,3 +63,5 @@ bool ScheduleCycleEvent(uint64_t delay, const SCycleEvent& event) {
     OnChip([&](CChipExecutor& chip) { kept = chip.ScheduleCycleEvent(delay, event); });
     return kept;
 }
+
+}  // namespace core

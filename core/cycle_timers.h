@@ -14,6 +14,8 @@
 
 #include "core/relaxed.h"
 
+namespace core {
+
 enum class ECycleEvent : uint8_t {
     DrivePin,  // the level driven from outside onto pin (an index of kChipPins) becomes level
     BoardDue,  // the attached board asked to look at this cycle (board_hook.h)
@@ -68,3 +70,5 @@ private:
 // Keeps an event for delay cycles from now, for a caller that owns the
 // machine between two instructions. Returns false when the queue is full.
 bool ScheduleCycleEvent(uint64_t delay, const SCycleEvent& event);
+
+}  // namespace core

@@ -8,6 +8,8 @@
 
 #include "core/relaxed.h"
 
+namespace core {
+
 constexpr int kEepromSize = 64;
 
 struct SDatasheetChip {
@@ -33,3 +35,5 @@ struct SDatasheetChip {
 
     bool operator==(const SDatasheetChip&) const = default;
 };
+
+}  // namespace core

@@ -2,6 +2,8 @@
 
 #include "core/hex_digit.h"
 
+namespace core {
+
 namespace {
 SDecodedWord Word(EOp op, uint8_t f = 0, uint8_t bd = 0, uint16_t k = 0) {
     return SDecodedWord{op, f, bd, k};
@@ -113,3 +115,5 @@ SDecodedWord DecodeWord(char c0, char c1, char c2, char c3) {
             return Word(EOp::None);  // an unloaded word or no instruction at all
     }
 }
+
+}  // namespace core

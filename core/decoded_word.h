@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <iterator>
 
+namespace core {
+
 enum class EOp : uint8_t {
     None,  // a word without instruction: nothing executes
     NOP,
@@ -87,3 +89,5 @@ static_assert(std::size(kMnemonicTexts) == static_cast<size_t>(EOp::CLRWDT) + 1)
 inline const char* MnemonicOf(EOp op) {
     return op == EOp::None ? nullptr : kMnemonicTexts[static_cast<int>(op)];
 }
+
+}  // namespace core

@@ -2,11 +2,13 @@
 
 #include "core/chip_executor.h"
 
+namespace core {}  // namespace core
+
 void DecodeAndExecute() {
-    OnChip([](CChipExecutor& chip) {
+    core::OnChip([](core::CChipExecutor& chip) {
         const int offset = 4 * chip.PC;
-        if (offset + 4 > kProgramImageSize) return;  // no word there
-        chip.Execute(DecodeWord(ProgramImage[offset], ProgramImage[offset + 1],
-                                ProgramImage[offset + 2], ProgramImage[offset + 3]));
+        if (offset + 4 > core::kProgramImageSize) return;  // no word there
+        chip.Execute(core::DecodeWord(ProgramImage[offset], ProgramImage[offset + 1],
+                                      ProgramImage[offset + 2], ProgramImage[offset + 3]));
     });
 }

@@ -5,6 +5,8 @@
 #include "core/chip_map.h"
 #include "core/state.h"
 
+namespace core {
+
 namespace {
 enum class EOperands { None, File, FileDest, FileBit, Literal, Target };
 
@@ -81,3 +83,5 @@ std::string Disassemble(const SDecodedWord& word, const SOperandNames& names) {
     }
     return text;
 }
+
+}  // namespace core

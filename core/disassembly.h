@@ -7,6 +7,8 @@
 
 #include "core/decoded_word.h"
 
+namespace core {
+
 struct SOperandNames {
     // The name of the file register an instruction holds (0x00-0x7F), empty
     // for none. A chip register's name also names its bits.
@@ -17,3 +19,5 @@ struct SOperandNames {
 
 // Empty for a word the decoder runs as nothing.
 std::string Disassemble(const SDecodedWord& word, const SOperandNames& names = {});
+
+}  // namespace core

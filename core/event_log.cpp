@@ -4,6 +4,8 @@
 #include "core/state.h"
 #include "core/texts/translate.h"
 
+namespace core {
+
 CEventLog EventLog;
 
 const char* EventKindName(EEventKind kind) {
@@ -185,3 +187,5 @@ void RunTimeMessage(const char* text) {
     EventLog.RecordAtPassEnd(EEventKind::Message, 0, 0, shown);
     AfxMessageBox(shown);
 }
+
+}  // namespace core

@@ -16,6 +16,8 @@
 
 #include "core/ring_buffer.h"
 
+namespace core {
+
 enum class EEventKind : uint8_t {
     Accept,      // an enabled, flagged source cleared GIE; cause
     Interrupt,   // entered at word 4; cause, value = return address
@@ -153,3 +155,5 @@ extern CEventLog EventLog;
 // One of the run-time messages: recorded, and shown unless history is being
 // re-executed.
 void RunTimeMessage(const char* text);
+
+}  // namespace core

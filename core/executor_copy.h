@@ -17,6 +17,8 @@
 #include "core/program_checks.h"
 #include "core/state.h"
 
+namespace core {
+
 class CExecutorCopy : public SChipBits {
 public:
 #define LUMO_LOCAL_FIELD(type, Name, member, initial) type Name = initial;
@@ -38,7 +40,7 @@ public:
 #undef LUMO_LOAD_FIELD
         PrescaleCount = ::PrescaleCount;
         m_timerTicks = false;
-        m_timerDue = ::CycleCount;
+        m_timerDue = core::CycleCount;
         m_cyclesToDue = 0;
         ForgetShortcuts();
     }
@@ -46,7 +48,7 @@ public:
         LUMO_OWN_HOT_FIELDS(LUMO_PUBLISH_FIELD)
 #undef LUMO_PUBLISH_FIELD
         ::PrescaleCount = PrescaleCountNow();
-        ::CycleCount = CycleCount();
+        core::CycleCount = CycleCount();
     }
     void LoadAll() {
         LoadShared();
@@ -140,3 +142,5 @@ protected:
         m_pending = kEverything;
     }
 };
+
+}  // namespace core

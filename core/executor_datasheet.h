@@ -7,6 +7,8 @@
 
 #include "core/executor_instructions.h"
 
+namespace core {
+
 class CExecutorDatasheet : public CExecutorInstructions {
 public:
     // After a store of EECON1: the program can set RD and WR but not clear
@@ -121,3 +123,5 @@ public:
 private:
     static uint8_t EepromAddress() { return RegisterFile[EEADR] & (kEepromSize - 1); }
 };
+
+}  // namespace core

@@ -7,6 +7,8 @@
 
 #include "core/chip_executor.h"
 
+namespace core {
+
 template <EChipProfile P>
 void CExecutorStore::RunWriteHook(EWriteHook hook, int index, uint8_t value) {
     // The classic loop keeps none of the other hooks' code, and the
@@ -80,3 +82,5 @@ void CExecutorTimer0::RunChipEvent(const SCycleEvent& event) {
         }
     }
 }
+
+}  // namespace core

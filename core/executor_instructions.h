@@ -7,6 +7,8 @@
 #include "core/event_log.h"
 #include "core/executor_interrupts.h"
 
+namespace core {
+
 class CExecutorInstructions : public CExecutorInterrupts {
 public:
     // File-register instructions: f is a 7-bit file address, d the
@@ -351,3 +353,5 @@ private:
 
     static bool ValidTarget(int target) { return target >= 0 && target <= 0x7FF; }
 };
+
+}  // namespace core

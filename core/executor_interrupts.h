@@ -8,6 +8,8 @@
 #include "core/executor_timer0.h"
 #include "core/pin_watch.h"
 
+namespace core {
+
 class CExecutorInterrupts : public CExecutorTimer0 {
 public:
     // Enters the interrupt accepted the pass before: the return address is
@@ -115,3 +117,5 @@ private:
         return causes;
     }();
 };
+
+}  // namespace core

@@ -8,6 +8,8 @@
 #include "core/executor_copy.h"
 #include "core/register_hooks.h"
 
+namespace core {
+
 class CExecutorStore : public CExecutorCopy {
 protected:
     static constexpr EChipProfile kClassic = EChipProfile::Classic;
@@ -103,3 +105,5 @@ protected:
         }
     }
 };
+
+}  // namespace core

@@ -10,6 +10,8 @@
 #include "core/executor_store.h"
 #include "core/pin_wire.h"
 
+namespace core {
+
 class CExecutorTimer0 : public CExecutorStore {
 public:
     // Advances TMR0 by one instruction cycle and fires the events due at it.
@@ -256,3 +258,5 @@ protected:
         return divisors;
     }();
 };
+
+}  // namespace core

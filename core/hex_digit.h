@@ -21,9 +21,11 @@ inline int HexDigitValue(char ch) {
 
 // Files read from outside (Intel HEX records) are checked instead: a digit
 // in either case, -1 for anything else.
+namespace core {
 constexpr int StrictHexDigit(char ch) {
     if (ch >= '0' && ch <= '9') return ch - '0';
     if (ch >= 'A' && ch <= 'F') return ch - 'A' + 10;
     if (ch >= 'a' && ch <= 'f') return ch - 'a' + 10;
     return -1;
 }
+}  // namespace core

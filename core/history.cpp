@@ -8,6 +8,8 @@
 #include "core/pin_trace.h"
 #include "core/run_loop.h"
 
+namespace core {
+
 CHistory History;
 
 void CHistory::Start() {
@@ -155,3 +157,5 @@ size_t CHistory::MemoryBytes() const {
     }
     return bytes;
 }
+
+}  // namespace core

@@ -23,6 +23,8 @@
 
 class CInstructionSet;
 
+namespace core {
+
 // Told of every state GoTo goes through on its way forward: after each
 // input repeated before a pass, and after each pass.
 class CReplayWatcher {
@@ -117,3 +119,5 @@ private:
 };
 
 extern CHistory History;
+
+}  // namespace core

@@ -1,4 +1,6 @@
 #pragma once
+namespace core {
+
 // The chip's small items that the run loop keeps in locals while it runs,
 // listed once: the chip state declares them from this list, the names the
 // program uses are bound to them, and the executor's working copy loads and
@@ -42,3 +44,5 @@
 #define LUMO_HOT_FIELDS(X)    \
     LUMO_SHARED_HOT_FIELDS(X) \
     LUMO_OWN_HOT_FIELDS(X)
+
+}  // namespace core

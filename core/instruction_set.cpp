@@ -8,54 +8,57 @@
 #include "core/state.h"
 
 CInstructionSet::CInstructionSet() {
-    Refresh(WiringVersion.load(std::memory_order_acquire));
+    Refresh(core::WiringVersion.load(std::memory_order_acquire));
 }
 
-EChipProfile CInstructionSet::RunProfile() {
-    return Chip.profile;
+core::EChipProfile CInstructionSet::RunProfile() {
+    return core::Chip.profile;
 }
 
 void CInstructionSet::Refresh(uint32_t version) {
     m_version = version;
     m_profile = RunProfile();
-    const bool datasheet = m_profile == EChipProfile::Datasheet;
-    const int loadedEnd = std::min(static_cast<int>(ProgramEnd), kProgramImageSize);
-    m_programEnd = datasheet && loadedEnd > 0 ? kProgramImageSize : loadedEnd;
+    const bool datasheet = m_profile == core::EChipProfile::Datasheet;
+    const int loadedEnd = std::min(static_cast<int>(ProgramEnd), core::kProgramImageSize);
+    m_programEnd = datasheet && loadedEnd > 0 ? core::kProgramImageSize : loadedEnd;
     for (int pc = 0; pc < kWords; ++pc) {
         const int at = 4 * pc;
         const char c[4] = {ProgramImage[at], ProgramImage[at + 1], ProgramImage[at + 2],
                            ProgramImage[at + 3]};
         const bool erased =
             datasheet && (at + 4 > loadedEnd || c[0] == 0 || c[1] == 0 || c[2] == 0 || c[3] == 0);
-        m_program[pc] =
-            erased ? DecodeWord('3', 'F', 'F', 'F') : DecodeWord(c[0], c[1], c[2], c[3]);
+        m_program[pc] = erased ? core::DecodeWord('3', 'F', 'F', 'F')
+                               : core::DecodeWord(c[0], c[1], c[2], c[3]);
     }
 
     std::fill(std::begin(m_breakBits), std::end(m_breakBits), uint64_t{0});
     // An empty slot holds 0; an address no PC can take never matches.
-    for (int slot = 0; slot < kBreakpointsUsed; ++slot) {
+    for (int slot = 0; slot < core::kBreakpointsUsed; ++slot) {
         const int address = BreakAddresses[slot];
         if (address > 0 && address <= 0xFFFF)
             m_breakBits[address >> 6] |= uint64_t{1} << (address & 63);
     }
-    static_assert(kLineBreakBitWords <= sizeof m_breakBits / sizeof m_breakBits[0]);
-    for (int i = 0; i < kLineBreakBitWords; ++i) m_breakBits[i] |= LineBreakBits[i];
+    static_assert(core::kLineBreakBitWords <= sizeof m_breakBits / sizeof m_breakBits[0]);
+    for (int i = 0; i < core::kLineBreakBitWords; ++i) m_breakBits[i] |= core::LineBreakBits[i];
 
-    m_checkKinds = ChecksOn;
-    for (int pc = 0; pc < kWords; ++pc) m_namedAddresses[pc] = m_checkKinds ? CheckNamedAddress(pc) : -1;
+    m_checkKinds = core::ChecksOn;
+    for (int pc = 0; pc < kWords; ++pc)
+        m_namedAddresses[pc] = m_checkKinds ? core::CheckNamedAddress(pc) : -1;
     MarkChecks();
 }
 
 bool CInstructionSet::CheckMarksCurrent() const {
-    return m_checkWritten[0] == Chip.check.written[0] && m_checkWritten[1] == Chip.check.written[1];
+    return m_checkWritten[0] == core::Chip.check.written[0] &&
+           m_checkWritten[1] == core::Chip.check.written[1];
 }
 
 void CInstructionSet::MarkChecks() {
-    m_checkWritten[0] = Chip.check.written[0];
-    m_checkWritten[1] = Chip.check.written[1];
+    m_checkWritten[0] = core::Chip.check.written[0];
+    m_checkWritten[1] = core::Chip.check.written[1];
     for (int pc = 0; pc < kWords; ++pc) {
         const bool check =
-            m_checkKinds != 0 && CheckLooksBefore(CheckWordAt(pc), m_checkKinds, m_profile, m_checkWritten);
+            m_checkKinds != 0 &&
+            core::CheckLooksBefore(CheckWordAt(pc), m_checkKinds, m_profile, m_checkWritten);
         m_program[pc].stop = AtBreakpoint(pc) || !Inside(pc) || check;
     }
 }
@@ -64,141 +67,141 @@ void CInstructionSet::MarkChecks() {
 // and published after, so a caller sees the same state as after a pass.
 
 void CInstructionSet::ADDWF(uint8_t f, uint8_t d) {
-    OnChip([&](CChipExecutor& chip) { chip.ADDWF(f, d); });
+    core::OnChip([&](core::CChipExecutor& chip) { chip.ADDWF(f, d); });
 }
 
 void CInstructionSet::ANDWF(uint8_t f, uint8_t d) {
-    OnChip([&](CChipExecutor& chip) { chip.ANDWF(f, d); });
+    core::OnChip([&](core::CChipExecutor& chip) { chip.ANDWF(f, d); });
 }
 
 void CInstructionSet::COMF(uint8_t f, uint8_t d) {
-    OnChip([&](CChipExecutor& chip) { chip.COMF(f, d); });
+    core::OnChip([&](core::CChipExecutor& chip) { chip.COMF(f, d); });
 }
 
 void CInstructionSet::DECF(uint8_t f, uint8_t d) {
-    OnChip([&](CChipExecutor& chip) { chip.DECF(f, d); });
+    core::OnChip([&](core::CChipExecutor& chip) { chip.DECF(f, d); });
 }
 
 void CInstructionSet::DECFSZ(uint8_t f, uint8_t d) {
-    OnChip([&](CChipExecutor& chip) { chip.DECFSZ(f, d); });
+    core::OnChip([&](core::CChipExecutor& chip) { chip.DECFSZ(f, d); });
 }
 
 void CInstructionSet::INCF(uint8_t f, uint8_t d) {
-    OnChip([&](CChipExecutor& chip) { chip.INCF(f, d); });
+    core::OnChip([&](core::CChipExecutor& chip) { chip.INCF(f, d); });
 }
 
 void CInstructionSet::INCFSZ(uint8_t f, uint8_t d) {
-    OnChip([&](CChipExecutor& chip) { chip.INCFSZ(f, d); });
+    core::OnChip([&](core::CChipExecutor& chip) { chip.INCFSZ(f, d); });
 }
 
 void CInstructionSet::IORWF(uint8_t f, uint8_t d) {
-    OnChip([&](CChipExecutor& chip) { chip.IORWF(f, d); });
+    core::OnChip([&](core::CChipExecutor& chip) { chip.IORWF(f, d); });
 }
 
 void CInstructionSet::MOVF(uint8_t f, uint8_t d) {
-    OnChip([&](CChipExecutor& chip) { chip.MOVF(f, d); });
+    core::OnChip([&](core::CChipExecutor& chip) { chip.MOVF(f, d); });
 }
 
 void CInstructionSet::RLF(uint8_t f, uint8_t d) {
-    OnChip([&](CChipExecutor& chip) { chip.RLF(f, d); });
+    core::OnChip([&](core::CChipExecutor& chip) { chip.RLF(f, d); });
 }
 
 void CInstructionSet::RRF(uint8_t f, uint8_t d) {
-    OnChip([&](CChipExecutor& chip) { chip.RRF(f, d); });
+    core::OnChip([&](core::CChipExecutor& chip) { chip.RRF(f, d); });
 }
 
 void CInstructionSet::SUBWF(uint8_t f, uint8_t d) {
-    OnChip([&](CChipExecutor& chip) { chip.SUBWF(f, d); });
+    core::OnChip([&](core::CChipExecutor& chip) { chip.SUBWF(f, d); });
 }
 
 void CInstructionSet::SWAPF(uint8_t f, uint8_t d) {
-    OnChip([&](CChipExecutor& chip) { chip.SWAPF(f, d); });
+    core::OnChip([&](core::CChipExecutor& chip) { chip.SWAPF(f, d); });
 }
 
 void CInstructionSet::XORWF(uint8_t f, uint8_t d) {
-    OnChip([&](CChipExecutor& chip) { chip.XORWF(f, d); });
+    core::OnChip([&](core::CChipExecutor& chip) { chip.XORWF(f, d); });
 }
 
 void CInstructionSet::CLRF(uint8_t f) {
-    OnChip([&](CChipExecutor& chip) { chip.CLRF(f); });
+    core::OnChip([&](core::CChipExecutor& chip) { chip.CLRF(f); });
 }
 
 void CInstructionSet::MOVWF(uint8_t f) {
-    OnChip([&](CChipExecutor& chip) { chip.MOVWF(f); });
+    core::OnChip([&](core::CChipExecutor& chip) { chip.MOVWF(f); });
 }
 
 void CInstructionSet::BCF(uint8_t f, uint8_t b) {
-    OnChip([&](CChipExecutor& chip) { chip.BCF(f, b); });
+    core::OnChip([&](core::CChipExecutor& chip) { chip.BCF(f, b); });
 }
 
 void CInstructionSet::BSF(uint8_t f, uint8_t b) {
-    OnChip([&](CChipExecutor& chip) { chip.BSF(f, b); });
+    core::OnChip([&](core::CChipExecutor& chip) { chip.BSF(f, b); });
 }
 
 void CInstructionSet::BTFSC(uint8_t f, uint8_t b) {
-    OnChip([&](CChipExecutor& chip) { chip.BTFSC(f, b); });
+    core::OnChip([&](core::CChipExecutor& chip) { chip.BTFSC(f, b); });
 }
 
 void CInstructionSet::BTFSS(uint8_t f, uint8_t b) {
-    OnChip([&](CChipExecutor& chip) { chip.BTFSS(f, b); });
+    core::OnChip([&](core::CChipExecutor& chip) { chip.BTFSS(f, b); });
 }
 
 void CInstructionSet::ADDLW(uint8_t k) {
-    OnChip([&](CChipExecutor& chip) { chip.ADDLW(k); });
+    core::OnChip([&](core::CChipExecutor& chip) { chip.ADDLW(k); });
 }
 
 void CInstructionSet::ANDLW(uint8_t k) {
-    OnChip([&](CChipExecutor& chip) { chip.ANDLW(k); });
+    core::OnChip([&](core::CChipExecutor& chip) { chip.ANDLW(k); });
 }
 
 void CInstructionSet::IORLW(uint8_t k) {
-    OnChip([&](CChipExecutor& chip) { chip.IORLW(k); });
+    core::OnChip([&](core::CChipExecutor& chip) { chip.IORLW(k); });
 }
 
 void CInstructionSet::MOVLW(uint8_t k) {
-    OnChip([&](CChipExecutor& chip) { chip.MOVLW(k); });
+    core::OnChip([&](core::CChipExecutor& chip) { chip.MOVLW(k); });
 }
 
 void CInstructionSet::SUBLW(uint8_t k) {
-    OnChip([&](CChipExecutor& chip) { chip.SUBLW(k); });
+    core::OnChip([&](core::CChipExecutor& chip) { chip.SUBLW(k); });
 }
 
 void CInstructionSet::XORLW(uint8_t k) {
-    OnChip([&](CChipExecutor& chip) { chip.XORLW(k); });
+    core::OnChip([&](core::CChipExecutor& chip) { chip.XORLW(k); });
 }
 
 void CInstructionSet::RETLW(uint8_t k) {
-    OnChip([&](CChipExecutor& chip) { chip.RETLW(k); });
+    core::OnChip([&](core::CChipExecutor& chip) { chip.RETLW(k); });
 }
 
 void CInstructionSet::CALL(int target) {
-    OnChip([&](CChipExecutor& chip) { chip.CALL(target); });
+    core::OnChip([&](core::CChipExecutor& chip) { chip.CALL(target); });
 }
 
 void CInstructionSet::GOTO(int target) {
-    OnChip([&](CChipExecutor& chip) { chip.GOTO(target); });
+    core::OnChip([&](core::CChipExecutor& chip) { chip.GOTO(target); });
 }
 
 void CInstructionSet::CLRW() {
-    OnChip([&](CChipExecutor& chip) { chip.CLRW(); });
+    core::OnChip([&](core::CChipExecutor& chip) { chip.CLRW(); });
 }
 
 void CInstructionSet::NOP() {
-    OnChip([&](CChipExecutor& chip) { chip.NOP(); });
+    core::OnChip([&](core::CChipExecutor& chip) { chip.NOP(); });
 }
 
 void CInstructionSet::RETFIE() {
-    OnChip([&](CChipExecutor& chip) { chip.RETFIE(); });
+    core::OnChip([&](core::CChipExecutor& chip) { chip.RETFIE(); });
 }
 
 void CInstructionSet::RETURN() {
-    OnChip([&](CChipExecutor& chip) { chip.RETURN(); });
+    core::OnChip([&](core::CChipExecutor& chip) { chip.RETURN(); });
 }
 
 void CInstructionSet::SLEEP() {
-    OnChip([&](CChipExecutor& chip) { chip.SLEEP(); });
+    core::OnChip([&](core::CChipExecutor& chip) { chip.SLEEP(); });
 }
 
 void CInstructionSet::OPTION() {
-    OnChip([&](CChipExecutor& chip) { chip.OPTION(); });
+    core::OnChip([&](core::CChipExecutor& chip) { chip.OPTION(); });
 }

@@ -63,7 +63,7 @@ public:
     // breakpoints up to date when the settings have changed since the last
     // call: one load when they have not. Returns whether they had changed.
     bool Sync() {
-        const uint32_t version = WiringVersion.load(std::memory_order_acquire);
+        const uint32_t version = core::WiringVersion.load(std::memory_order_acquire);
         if (version == m_version && RunProfile() == m_profile) [[likely]]
             return false;
         Refresh(version);
@@ -73,13 +73,13 @@ public:
     // Sync: the word at pc lies wholly inside the loaded program.
     bool Inside(int pc) const { return 4 * pc + 4 <= m_programEnd; }
     // The decoded word at pc; no instruction outside program memory.
-    const SDecodedWord& WordAt(int pc) const { return pc < kWords ? m_program[pc] : kNoWord; }
+    const core::SDecodedWord& WordAt(int pc) const { return pc < kWords ? m_program[pc] : kNoWord; }
     // The same for a pc that Inside has accepted.
-    const SDecodedWord& WordInside(int pc) const { return m_program[pc]; }
+    const core::SDecodedWord& WordInside(int pc) const { return m_program[pc]; }
     // The address of a word WordAt gave; out of range for the word outside.
-    size_t IndexOf(const SDecodedWord* word) const {
+    size_t IndexOf(const core::SDecodedWord* word) const {
         return (reinterpret_cast<uintptr_t>(word) - reinterpret_cast<uintptr_t>(m_program)) /
-               sizeof(SDecodedWord);
+               sizeof(core::SDecodedWord);
     }
     // Whether a label or line breakpoint stands at pc, as of the last Sync.
     bool AtBreakpoint(uint16_t pc) const { return (m_breakBits[pc >> 6] >> (pc & 63)) & 1u; }
@@ -92,7 +92,7 @@ public:
     // then no word is marked for them.
     uint32_t CheckKinds() const { return m_checkKinds; }
     // The word at pc as the checks see it.
-    SCheckWord CheckWordAt(int pc) const {
+    core::SCheckWord CheckWordAt(int pc) const {
         return {&WordAt(pc), pc, pc < kWords ? m_namedAddresses[pc] : -1};
     }
     // Marks the words before which the checks look, anew when the registers
@@ -104,7 +104,7 @@ public:
 
 private:
     static constexpr int kWords = 1024;
-    static constexpr SDecodedWord kNoWord{};
+    static constexpr core::SDecodedWord kNoWord{};
 
     void Refresh(uint32_t version);
     bool CheckMarksCurrent() const;
@@ -112,12 +112,12 @@ private:
 
     // The profile of the run the program was decoded for: the data-sheet
     // chip's program memory holds 1024 words, erased ones 0x3FFF.
-    static EChipProfile RunProfile();
+    static core::EChipProfile RunProfile();
 
     uint32_t m_version;
     int m_programEnd = 0;  // capped at the image's end
-    SDecodedWord m_program[kWords];
-    EChipProfile m_profile = EChipProfile::Classic;
+    core::SDecodedWord m_program[kWords];
+    core::EChipProfile m_profile = core::EChipProfile::Classic;
     uint64_t m_breakBits[65536 / 64];
     uint32_t m_checkKinds = 0;
     int m_namedAddresses[kWords];

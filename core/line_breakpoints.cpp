@@ -1,5 +1,7 @@
 #include "core/line_breakpoints.h"
 
+namespace core {
+
 Watched<uint64_t> LineBreakBits[kLineBreakBitWords];
 
 void SetLineBreakpoint(int word, bool on) {
@@ -13,3 +15,5 @@ void SetLineBreakpoint(int word, bool on) {
 void ClearLineBreakpoints() {
     for (Watched<uint64_t>& bits : LineBreakBits) bits = 0;
 }
+
+}  // namespace core

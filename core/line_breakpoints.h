@@ -8,6 +8,8 @@
 
 #include "core/wiring.h"
 
+namespace core {
+
 constexpr int kLineBreakWords = 1024;
 // Twice the program memory: PC can reach up to 0x7FF (a GOTO above the
 // program) before the run ends, and the upper half, never set, answers for
@@ -24,3 +26,5 @@ void ClearLineBreakpoints();
 inline bool AtLineBreakpoint(int pc) {
     return ((LineBreakBits[(pc >> 6) & (kLineBreakBitWords - 1)] >> (pc & 63)) & 1u) != 0;
 }
+
+}  // namespace core

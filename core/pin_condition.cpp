@@ -4,6 +4,8 @@
 
 #include "core/chip_map.h"
 
+namespace core {
+
 bool SPinCondition::Met(uint32_t before, uint32_t after) const {
     const uint32_t levelsMet = ~(after ^ levels) & levelPins;
     if (levelsMet != levelPins) return false;
@@ -125,3 +127,5 @@ std::string PinConditionText(const SPinCondition& condition) {
     }
     return text;
 }
+
+}  // namespace core

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+namespace core {
+
 struct SPinCondition {
     // Pin index i in bit i (see kChipPins).
     uint16_t levelPins = 0;  // pins that must stand at a level
@@ -30,3 +32,5 @@ struct SPinCondition {
 bool ParsePinCondition(std::string_view text, SPinCondition* condition, std::string* error);
 // The condition as ParsePinCondition reads it.
 std::string PinConditionText(const SPinCondition& condition);
+
+}  // namespace core

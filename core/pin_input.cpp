@@ -12,6 +12,8 @@
 #include "core/state.h"
 #include "core/texts/translate.h"
 
+namespace core {
+
 namespace {
 std::mutex QueueMutex;
 std::vector<SUserInput> Queue;
@@ -149,3 +151,5 @@ void SetPinClickWorker(CAutoResetEvent* step) {
     Worker.store(step);
     if (step == nullptr) ApplyPinClicks();
 }
+
+}  // namespace core

@@ -11,6 +11,8 @@
 
 #include "core/user_input.h"
 
+namespace core {
+
 class CAutoResetEvent;
 
 // What the user does with a pin switch: an output pin (its direction bit 0)
@@ -58,3 +60,5 @@ inline bool ApplyPinClicks() {
     if (!PinClicksQueued()) return false;
     return pin_input_detail::ApplyQueuedClicks();
 }
+
+}  // namespace core

@@ -1,5 +1,7 @@
 #include "core/pin_signal.h"
 
+namespace core {
+
 std::vector<SPinEdge> PinEdges(const std::vector<SPinChange>& changes, int pin) {
     std::vector<SPinEdge> edges;
     for (const SPinChange& change : changes) {
@@ -65,3 +67,5 @@ std::vector<SSignalStep> BoardSignalSteps(const SPinTraceCopy& copy, const SBoar
     }
     return steps;
 }
+
+}  // namespace core

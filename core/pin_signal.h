@@ -6,6 +6,8 @@
 
 #include "core/pin_trace.h"
 
+namespace core {
+
 struct SPinEdge {
     uint64_t cycle = 0;
     bool level = false;  // the level from this cycle on
@@ -41,3 +43,5 @@ struct SSignalStep {
 // A signal of the copy's board: its value at the first change, then every
 // change of it.
 std::vector<SSignalStep> BoardSignalSteps(const SPinTraceCopy& copy, const SBoardSignal& signal);
+
+}  // namespace core

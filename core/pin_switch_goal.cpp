@@ -5,6 +5,8 @@
 #include "core/pin_input.h"
 #include "core/state.h"
 
+namespace core {
+
 int64_t CPinSwitchGoal::PassesBeforeLook(int64_t maxPasses) {
     const auto pass = static_cast<int64_t>(InstructionCount.load());
     // A switch whose pass a run has already gone beyond is not made late.
@@ -15,3 +17,5 @@ int64_t CPinSwitchGoal::PassesBeforeLook(int64_t maxPasses) {
     if (Over()) return maxPasses;
     return std::min(maxPasses, m_switches[m_next].beforePass - pass);
 }
+
+}  // namespace core

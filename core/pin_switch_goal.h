@@ -9,6 +9,8 @@
 
 #include "core/run_goal.h"
 
+namespace core {
+
 struct SPinSwitchAt {
     int64_t beforePass = 0;  // counting from the run's start, 0 first
     uint8_t port = 0;        // PORTA or PORTB
@@ -27,3 +29,5 @@ private:
     std::vector<SPinSwitchAt> m_switches;
     std::size_t m_next = 0;
 };
+
+}  // namespace core

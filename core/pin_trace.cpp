@@ -5,6 +5,8 @@
 #include "core/pin_wire.h"
 #include "core/state.h"
 
+namespace core {
+
 CPinTrace PinTrace;
 
 uint32_t PinWord() {
@@ -187,3 +189,5 @@ SPinTraceCopy CPinTrace::Read(uint64_t fromCycle, uint64_t toCycle) const {
     }
     return copy;
 }
+
+}  // namespace core

@@ -17,6 +17,8 @@
 
 #include "core/board_hook.h"
 
+namespace core {
+
 // The pins as one word: pin i's level (pin_wire.h) in bit i, its direction
 // bit (1 for an input) in bit kPinDirectionShift + i.
 constexpr int kPinDirectionShift = 16;
@@ -118,3 +120,5 @@ private:
 };
 
 extern CPinTrace PinTrace;
+
+}  // namespace core

@@ -6,6 +6,8 @@
 #include "core/state.h"
 #include "core/wiring.h"
 
+namespace core {
+
 CPinTrigger PinTrigger;
 
 void CPinTrigger::Rebase() {
@@ -36,3 +38,5 @@ void PinsChangedByInput() {
     PinTrace.Sample(InstructionCount, CycleCount);
     PinTrigger.Check();
 }
+
+}  // namespace core

@@ -10,6 +10,8 @@
 
 #include "core/pin_condition.h"
 
+namespace core {
+
 class CPinTrigger {
 public:
     // Any thread; takes effect from the next slice of passes.
@@ -51,3 +53,5 @@ extern CPinTrigger PinTrigger;
 [[gnu::cold, gnu::noinline]] void PinsStoredInPass(uint64_t pass, uint64_t cycle);
 // The user changed a pin or a register between two passes; the machine is published.
 void PinsChangedByInput();
+
+}  // namespace core

@@ -2,6 +2,8 @@
 
 #include "core/state.h"
 
+namespace core {
+
 namespace {
 Relaxed<uint8_t>& DrivesOf(uint8_t port) {
     return port == PORTA ? Chip.pinDrives.portA : Chip.pinDrives.portB;
@@ -117,3 +119,5 @@ bool DrivePins(uint32_t mask, uint32_t levels) {
     const bool b = maskB != 0 && DrivePort(PORTB, maskB, levelsB);
     return a || b;
 }
+
+}  // namespace core

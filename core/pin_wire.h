@@ -21,6 +21,8 @@
 #include "core/chip_profile.h"
 #include "core/relaxed.h"
 
+namespace core {
+
 // The levels driven from outside onto the thirteen pins, one bit per pin in
 // its port's bit position; held: the pins something outside has driven since
 // the reset (the others float).
@@ -103,3 +105,5 @@ bool DrivePort(uint8_t port, uint8_t mask, uint8_t levels);
 // The same for the thirteen pins, pin index i in bit i, as PinLevels gives
 // them: a board answers at every port write, so both ports at once.
 bool DrivePins(uint32_t mask, uint32_t levels);
+
+}  // namespace core

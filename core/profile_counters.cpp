@@ -1,5 +1,7 @@
 #include "core/profile_counters.h"
 
+namespace core {
+
 CProfileCounters Profile;
 
 void CProfileCounters::Clear() {
@@ -60,3 +62,5 @@ void CProfileCounters::Apply(const std::vector<SProfileStep>& step) {
         m_live[gained.word].cycles += gained.cycles;
     }
 }
+
+}  // namespace core

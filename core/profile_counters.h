@@ -20,6 +20,8 @@
 
 #include "core/relaxed.h"
 
+namespace core {
+
 // What the words gained between two keyframes, the words that ran only.
 struct SProfileStep {
     uint16_t word;
@@ -82,3 +84,5 @@ private:
 };
 
 extern CProfileCounters Profile;
+
+}  // namespace core

@@ -10,6 +10,8 @@
 #include "core/register_hooks.h"
 #include "core/state.h"
 
+namespace core {
+
 namespace {
 using B = SChipBits;
 constexpr uint8_t kFlags = B::kCarry | B::kDigitCarry | B::kZero;
@@ -397,3 +399,5 @@ void ChecksNoteEdited(int address) {
 void ResetChecks() {
     State() = SCheckState{};
 }
+
+}  // namespace core

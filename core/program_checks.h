@@ -13,6 +13,8 @@
 #include "core/chip_profile.h"
 #include "core/decoded_word.h"
 
+namespace core {
+
 struct SCheckWord {
     const SDecodedWord* word;
     int pc;
@@ -41,3 +43,5 @@ bool CheckLooksBefore(const SCheckWord& word, uint32_t kinds, EChipProfile profi
 void ChecksNoteEdited(int address);
 // A reset of the whole run forgets what the checks remembered.
 void ResetChecks();
+
+}  // namespace core

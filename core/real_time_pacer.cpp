@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace core {
+
 Relaxed<double> RealTimeFactor{0};
 Relaxed<double> OscillatorHz{4e6};
 Relaxed<int64_t> RealTimeLagUs{0};
@@ -46,3 +48,5 @@ CRealTimePacer::Clock::duration CRealTimePacer::Lag(uint64_t cycle, Clock::time_
     if (due <= m_slice) return Clock::duration::zero();
     return std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(due / m_rate));
 }
+
+}  // namespace core

@@ -9,6 +9,8 @@
 
 #include "core/relaxed.h"
 
+namespace core {
+
 // The pace of the window's runs: 0 when the pause per instruction holds,
 // else chip seconds per wall second.
 extern Relaxed<double> RealTimeFactor;
@@ -57,3 +59,5 @@ private:
     double m_rate = 0;  // cycles per wall second; 0 while not started
     double m_slice = 1;
 };
+
+}  // namespace core

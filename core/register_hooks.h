@@ -10,6 +10,8 @@
 #include "core/chip_map.h"
 #include "core/chip_profile.h"
 
+namespace core {
+
 // One byte per register file index: the pass-end looks of the register
 // (kMirrorStatus, kRecheckInterrupts) and kRunsWriteHook when a write hook
 // hangs on it.
@@ -100,3 +102,5 @@ constexpr SRegisterHooks BuildRegisterHooks(EChipProfile profile) {
 
 template <EChipProfile kProfile>
 inline constexpr SRegisterHooks kRegisterHooks = BuildRegisterHooks(kProfile);
+
+}  // namespace core

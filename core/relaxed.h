@@ -6,6 +6,8 @@
 // only one thread ever changes these values in the middle of an instruction.
 #include <atomic>
 
+namespace core {
+
 template <class T>
 class Relaxed {
 public:
@@ -34,3 +36,5 @@ public:
 private:
     std::atomic<T> m_value;
 };
+
+}  // namespace core

@@ -3,5 +3,5 @@
 #include "core/event_log.h"
 
 void CReturnStack::Tell(const char* message) {
-    RunTimeMessage(message);
+    core::RunTimeMessage(message);
 }

@@ -70,7 +70,7 @@ public:
 private:
     [[gnu::cold, gnu::noinline]] static void Tell(const char* message);
 
-    Relaxed<int32_t> m_slots[8];
-    Relaxed<int32_t> top;
-    Relaxed<int32_t> count;
+    core::Relaxed<int32_t> m_slots[8];
+    core::Relaxed<int32_t> top;
+    core::Relaxed<int32_t> count;
 };

@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+namespace core {
+
 template <class T>
 class CRingBuffer {
 public:
@@ -47,3 +49,5 @@ private:
     size_t m_first = 0;
     size_t m_size = 0;
 };
+
+}  // namespace core

@@ -9,6 +9,8 @@
 #include "core/run_loop.h"
 #include "core/state.h"
 
+namespace core {
+
 namespace {
 // What the session keeps of a run begins with the run's reset state.
 void StartRunSession() {
@@ -53,8 +55,10 @@ CRunDriver::SSlice CRunDriver::Slice(int64_t maxPasses) {
     return slice;
 }
 
+}  // namespace core
+
 void ResetForRun() {
-    ResetForRunBegin();
-    ResetForRunEnd();
-    StartRunSession();
+    core::ResetForRunBegin();
+    core::ResetForRunEnd();
+    core::StartRunSession();
 }

@@ -10,6 +10,8 @@
 
 #include "core/instruction_set.h"
 
+namespace core {
+
 class CRunGoal;
 
 class CRunDriver {
@@ -52,6 +54,8 @@ private:
     CInstructionSet m_cpu;
     std::shared_ptr<CRunGoal> m_goal;
 };
+
+}  // namespace core
 
 // The start of a run for code that runs passes itself (tests, benchmarks):
 // the reset and the session services, without a driver.

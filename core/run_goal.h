@@ -6,6 +6,8 @@
 // the goal wants to see, and the loop itself knows nothing of goals.
 #include <cstdint>
 
+namespace core {
+
 class CRunGoal {
 public:
     virtual ~CRunGoal() = default;
@@ -18,3 +20,5 @@ public:
     // Whether the goal has nothing more to steer: the run goes on without it.
     virtual bool Over() const = 0;
 };
+
+}  // namespace core

@@ -2,6 +2,8 @@
 
 #include "core/run_passes.h"
 
+namespace core {
+
 bool PcInsideProgram() {
     // The data-sheet chip's program memory is all there: erased words are
     // instructions too.
@@ -38,3 +40,5 @@ bool ExecutePass(CInstructionSet& cpu) {
         return Passes<false, EChipProfile::Datasheet, false>(cpu, 1).atBreakpoint;
     return Passes<false, EChipProfile::Classic, false>(cpu, 1).atBreakpoint;
 }
+
+}  // namespace core

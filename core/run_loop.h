@@ -5,6 +5,8 @@
 
 class CInstructionSet;
 
+namespace core {
+
 // The loop condition's program part: the word at PC lies wholly inside the
 // loaded program (4 * PC + 4 <= ProgramEnd).
 bool PcInsideProgram();
@@ -20,9 +22,8 @@ struct SPassesRun {
 // execute, Timer 0, the interrupt check, the bank-1 mirrors, the PC advance,
 // interrupt entry, PCL, the events and the breakpoint comparison; the
 // history's keyframe after it. Stops early after a pass that leaves PC on a
-// breakpoint, meets the pin trigger (pin_watch.h) or showed a message, and before a pass whose word lies outside
-// the program. The caller must have checked the loop condition for the first
-// pass.
+// breakpoint, meets the pin trigger (pin_watch.h) or showed a message, and before a pass whose word
+// lies outside the program. The caller must have checked the loop condition for the first pass.
 SPassesRun RunPasses(CInstructionSet& cpu, int64_t maxPasses);
 
 // One pass; returns true when PC now stands on a breakpoint.
@@ -33,3 +34,5 @@ inline bool RunOnePass(CInstructionSet& cpu) {
 // The pass without the inputs and the history around it: what going back
 // executes again, with the clicks it recorded.
 bool ExecutePass(CInstructionSet& cpu);
+
+}  // namespace core

@@ -1,5 +1,7 @@
 #include "core/run_passes.h"
 
+namespace core {
+
 namespace {
 template <EChipProfile P>
 [[gnu::flatten, gnu::noinline]] SPassesRun RunPassesCountedOf(CInstructionSet& cpu,
@@ -19,3 +21,5 @@ bool ExecutePassCounted(CInstructionSet& cpu) {
         return Passes<false, EChipProfile::Datasheet, true>(cpu, 1).atBreakpoint;
     return Passes<false, EChipProfile::Classic, true>(cpu, 1).atBreakpoint;
 }
+
+}  // namespace core

@@ -19,6 +19,8 @@
 #include "core/run_loop.h"
 #include "core/state.h"
 
+namespace core {
+
 namespace {
 [[gnu::cold, gnu::noinline]] void RecordBreakpoint(int pc) {
     SEvent event = Event(EEventKind::Breakpoint, pc);
@@ -234,3 +236,5 @@ template <bool kInputs, EChipProfile P, bool kProfile>
 // by chip.
 SPassesRun RunPassesCounted(CInstructionSet& cpu, int64_t maxPasses);
 bool ExecutePassCounted(CInstructionSet& cpu);
+
+}  // namespace core

@@ -6,6 +6,8 @@
 #include "core/pin_input.h"
 #include "core/platform/message_box.h"
 
+namespace core {
+
 namespace {
 // How often shutdown closes message boxes again while the worker has not
 // ended: a box it opens after one round is closed by the next.
@@ -113,3 +115,5 @@ void CSimDocument::DropRunGoal() {
 void CSimDocument::OnSpeedChanged() {
     StepEvent.Wake();
 }
+
+}  // namespace core

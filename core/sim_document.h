@@ -12,8 +12,11 @@
 
 #include "core/platform/auto_reset_event.h"
 
-class CView;
 class CCPUNit;
+
+namespace core {
+
+class CView;
 class CRunGoal;
 
 class CSimDocument {
@@ -76,3 +79,5 @@ private:
     std::vector<CView*> m_views;
     std::atomic<CView*> m_sharedViews[kSharedViews] = {};
 };
+
+}  // namespace core

@@ -6,23 +6,23 @@
 #include "core/program_checks.h"
 #include "core/real_time_pacer.h"
 
+core::Watched<char> ProgramImage[core::kProgramImageSize];
+core::Watched<int> ProgramEnd;
+core::CBreakLabelTable BreakLabels;
+core::Relaxed<int> BreakLabelCount;
+core::Watched<int> BreakAddresses[core::kBreakSlots];
+core::Relaxed<int> SimSpeedMs{200};
+std::atomic<core::CView*> LastRefreshedView{nullptr};
+
+namespace core {
+
 constinit SChipState Chip;
 
 std::atomic<uint32_t> Attention{0};
 std::atomic<uint32_t> WiringVersion{0};
 std::atomic<uint32_t> OutsideResets{0};
-Watched<char> ProgramImage[kProgramImageSize];
-Watched<int> ProgramEnd;
 Watched<int> ProgramConfigWord{kNoConfigWord};
 Relaxed<uint8_t> ProgramEeprom[kEepromSize];
-
-CBreakLabelTable BreakLabels;
-Relaxed<int> BreakLabelCount;
-Watched<int> BreakAddresses[kBreakSlots];
-
-Relaxed<int> SimSpeedMs{200};
-
-std::atomic<CView*> LastRefreshedView{nullptr};
 
 std::string CBreakLabelTable::Get(int index) const {
     if (index < 0 || index >= kBreakSlots) return {};
@@ -133,29 +133,6 @@ void TakeLoadedChipData() {
     TellRunAboutReset();
 }
 
-void ClearProgramImage() {
-    for (auto& ch : ProgramImage) ch = 0;
-}
-
-void ResetForLoad() {
-    History.RequestNewHistory();
-    ClearProgramImage();
-    ClearRegisterFile();
-    SetPowerOnDirections();
-    RebaseBookkeeping();
-    W = 0;
-    PC = StartAddress();
-    BankOffset = 0;
-    // A new program's clock starts at 0.
-    CycleCount = 0;
-    InstructionCount = 0;
-    // Until the loader finds them: no configuration word, an erased EEPROM.
-    ProgramConfigWord = kNoConfigWord;
-    for (auto& byte : ProgramEeprom) byte = 0xFF;
-    LoadEepromFromProgram();
-    TellRunAboutReset();
-}
-
 void ResetForNewDocument() {
     ClearProgramImage();
     ClearRegisterFile();
@@ -198,4 +175,29 @@ void ResetForRunBegin() {
 void ResetForRunEnd() {
     RebaseBookkeeping();
     LastMnemonic = "";
+}
+
+}  // namespace core
+
+void ClearProgramImage() {
+    for (auto& ch : ProgramImage) ch = 0;
+}
+
+void ResetForLoad() {
+    core::History.RequestNewHistory();
+    ClearProgramImage();
+    core::ClearRegisterFile();
+    core::SetPowerOnDirections();
+    core::RebaseBookkeeping();
+    W = 0;
+    PC = core::StartAddress();
+    BankOffset = 0;
+    // A new program's clock starts at 0.
+    core::CycleCount = 0;
+    InstructionCount = 0;
+    // Until the loader finds them: no configuration word, an erased EEPROM.
+    core::ProgramConfigWord = core::kNoConfigWord;
+    for (auto& byte : core::ProgramEeprom) byte = 0xFF;
+    core::LoadEepromFromProgram();
+    core::TellRunAboutReset();
 }

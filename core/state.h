@@ -20,6 +20,8 @@
 #include "core/return_stack.h"
 #include "core/wiring.h"
 
+namespace core {
+
 class CView;
 
 constexpr int kProgramImageSize = 4096;  // 1024 words of four hex characters
@@ -63,22 +65,12 @@ struct SChipState {
 
 extern constinit SChipState Chip;
 
-// The names the rest of the program uses, bound to the one machine. Constant
-// references, so every access compiles to the member's own address.
-inline constexpr auto& RegisterFile = Chip.registerFile;
-#define LUMO_BIND_FIELD(type, Name, member, initial) inline constexpr auto& Name = Chip.member;
-LUMO_HOT_FIELDS(LUMO_BIND_FIELD)
-#undef LUMO_BIND_FIELD
-inline constexpr auto& PrescaleCount = Chip.prescaleCount;
+// The one machine's cycle clock.
 inline constexpr auto& CycleCount = Chip.cycleCount;
-inline constexpr CReturnStack* ReturnStack = &Chip.returnStack;
 
 // The address a reset starts the program at, in the profile of the setting.
 uint16_t StartAddress();
 
-// Settings and wiring.
-extern Watched<char> ProgramImage[kProgramImageSize];
-extern Watched<int> ProgramEnd;
 // What the program file holds beyond its program words: the configuration
 // word at word 0x2007 (-1 when the file has none) and the data EEPROM's
 // initial contents from word 0x2100 on. The data-sheet profile's reset and
@@ -109,17 +101,7 @@ private:
     mutable std::mutex m_mutex;
     std::string m_labels[kBreakSlots];
 };
-extern CBreakLabelTable BreakLabels;
-extern Relaxed<int> BreakLabelCount;
-extern Watched<int> BreakAddresses[kBreakSlots];
 
-extern Relaxed<int> SimSpeedMs;
-
-// The view most recently asked to repaint by a refresh (the register display).
-extern std::atomic<CView*> LastRefreshedView;
-
-void ClearProgramImage();
-void ResetForLoad();
 // The reset at document creation.
 void ResetForNewDocument();
 
@@ -128,3 +110,32 @@ void ResetForNewDocument();
 // run driver calls them and then starts the session's services.
 void ResetForRunBegin();  // new stack, breakpoints and registers cleared, PC at the reset vector
 void ResetForRunEnd();    // the timer and edge bookkeeping from the fresh ports, mnemonic cleared
+
+}  // namespace core
+
+// The processor's and the document's names, as the rest of the program has
+// always used them, bound to the one machine. Constant references, so every
+// access compiles to the member's own address.
+inline constexpr auto& RegisterFile = core::Chip.registerFile;
+#define LUMO_BIND_FIELD(type, Name, member, initial) \
+    inline constexpr auto& Name = core::Chip.member;
+LUMO_HOT_FIELDS(LUMO_BIND_FIELD)
+#undef LUMO_BIND_FIELD
+inline constexpr auto& PrescaleCount = core::Chip.prescaleCount;
+inline constexpr CReturnStack* ReturnStack = &core::Chip.returnStack;
+
+// Settings and wiring.
+extern core::Watched<char> ProgramImage[core::kProgramImageSize];
+extern core::Watched<int> ProgramEnd;
+
+extern core::CBreakLabelTable BreakLabels;
+extern core::Relaxed<int> BreakLabelCount;
+extern core::Watched<int> BreakAddresses[core::kBreakSlots];
+
+extern core::Relaxed<int> SimSpeedMs;
+
+// The view most recently asked to repaint by a refresh (the register display).
+extern std::atomic<core::CView*> LastRefreshedView;
+
+void ClearProgramImage();
+void ResetForLoad();

@@ -2,11 +2,13 @@
 
 #include "core/chip_executor.h"
 
-uint8_t Timer0CycleStep() {
-    OnChip([](CChipExecutor& chip) { chip.Timer0CycleStep(); });
-    return RegisterFile[TMR0];
-}
+namespace core {}  // namespace core
 
 void InterruptCheck() {
-    OnChip([](CChipExecutor& chip) { chip.InterruptCheck(); });
+    core::OnChip([](core::CChipExecutor& chip) { chip.InterruptCheck(); });
+}
+
+uint8_t Timer0CycleStep() {
+    core::OnChip([](core::CChipExecutor& chip) { chip.Timer0CycleStep(); });
+    return RegisterFile[TMR0];
 }

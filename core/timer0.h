@@ -3,9 +3,11 @@
 // loop (and once more from inside every two-cycle instruction).
 #include <cstdint>
 
-// Advances TMR0 by one instruction cycle; returns the new TMR0.
-uint8_t Timer0CycleStep();
+namespace core {}  // namespace core
 
 // Raises the INTCON flags from Timer 0, RB0 and RB4-RB7, and accepts an
 // enabled interrupt by clearing GIE and setting IrqPending.
 void InterruptCheck();
+
+// Advances TMR0 by one instruction cycle; returns the new TMR0.
+uint8_t Timer0CycleStep();

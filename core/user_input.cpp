@@ -6,6 +6,8 @@
 #include "core/state.h"
 #include "core/texts/translate.h"
 
+namespace core {
+
 namespace {
 constexpr int kBank1 = 0x80;
 constexpr uint8_t kBankSelect = 0x20;  // RP0
@@ -83,3 +85,5 @@ const char* RegisterEditRefusal(int address) {
     if (address == PCL || address == PCL_BANK1) return Tr("PCL prati PC i ne moze se menjati");
     return nullptr;
 }
+
+}  // namespace core

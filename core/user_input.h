@@ -5,6 +5,8 @@
 // the same state bit for bit.
 #include <cstdint>
 
+namespace core {
+
 struct SUserInput {
     // Eeprom writes a byte of the data-sheet chip's data EEPROM; Mclr pulls
     // its MCLR pin low for a moment (the reset button). Press, Release and
@@ -38,3 +40,5 @@ void ApplyUserInput(const SUserInput& input);
 // write is allowed. INDF is no register (an access goes through FSR), PCL
 // follows PC, and indices beyond the register file do not exist.
 const char* RegisterEditRefusal(int address);
+
+}  // namespace core

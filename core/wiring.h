@@ -9,6 +9,8 @@
 
 #include "core/relaxed.h"
 
+namespace core {
+
 // The one place where anything the run loop must notice between two passes
 // is signalled, from whichever thread: a store to a Watched setting (below),
 // a reset for a load, a queued pin click or other input, a request for a new
@@ -60,3 +62,5 @@ public:
 private:
     Relaxed<T> m_value;
 };
+
+}  // namespace core

@@ -38,7 +38,7 @@ std::string Micros(uint64_t cycles, double clockHz) {
 }
 
 const char* DirectionName(int value) {
-    return value ? Tr("ulaz") : Tr("izlaz");
+    return value ? core::Tr("ulaz") : core::Tr("izlaz");
 }
 
 // The source line of the word, when the last assembly left a map saying so.
@@ -53,23 +53,23 @@ void SourcePlace(uint16_t pc, SDifference* difference) {
 }  // namespace
 
 CModelRecorder::CModelRecorder() {
-    m_run.changes.push_back({CycleCount, PinWord()});
+    m_run.changes.push_back({core::CycleCount, core::PinWord()});
 }
 
 void CModelRecorder::Look() {
-    const uint32_t word = PinWord();
-    if (word != m_run.changes.back().word) m_run.changes.push_back({CycleCount, word});
+    const uint32_t word = core::PinWord();
+    if (word != m_run.changes.back().word) m_run.changes.push_back({core::CycleCount, word});
 }
 
 SModelRun CModelRecorder::Take(SScenarioReport report) {
-    m_run.end = CycleCount;
+    m_run.end = core::CycleCount;
     m_run.report = std::move(report);
     return std::move(m_run);
 }
 
 CModelComparer::CModelComparer(const SModelRun& model, uint64_t tolerance)
-    : m_model(model), m_tolerance(tolerance), m_lastWord(PinWord()), m_lastPc(PC) {
-    Check(CycleCount, m_lastWord, m_lastPc);
+    : m_model(model), m_tolerance(tolerance), m_lastWord(core::PinWord()), m_lastPc(PC) {
+    Check(core::CycleCount, m_lastWord, m_lastPc);
 }
 
 size_t CModelComparer::ChangeAt(uint64_t cycle) const {
@@ -90,8 +90,8 @@ bool CModelComparer::ModelHad(uint32_t bit, bool value, uint64_t from, uint64_t 
 }
 
 void CModelComparer::Look() {
-    const uint64_t cycle = CycleCount;
-    const uint32_t word = PinWord();
+    const uint64_t cycle = core::CycleCount;
+    const uint32_t word = core::PinWord();
     // PC before the pass: the instruction that made a change.
     const uint16_t ran = m_lastPc;
     m_lastPc = PC;
@@ -146,24 +146,25 @@ std::string DifferenceText(const SDifference& difference) {
     const std::string place = difference.file.empty()
                                   ? std::string()
                                   : difference.file + ":" + std::to_string(difference.line) + ", ";
-    return Fill(Tr("ciklus %1 (%2): "), {std::to_string(difference.cycle), difference.time}) +
-           Fill(Tr("%1 je %2, u modelu %3"),
-                {difference.pin, difference.program, difference.model}) +
-           Fill(Tr("; program je bio na %1PC %2"), {place, pc});
+    return core::Fill(core::Tr("ciklus %1 (%2): "),
+                      {std::to_string(difference.cycle), difference.time}) +
+           core::Fill(core::Tr("%1 je %2, u modelu %3"),
+                      {difference.pin, difference.program, difference.model}) +
+           core::Fill(core::Tr("; program je bio na %1PC %2"), {place, pc});
 }
 
 SStepReport ComparisonStep(const std::optional<SDivergence>& divergence, uint64_t tolerance,
                            double clockHz, int points) {
     SStepReport step;
-    step.step =
-        Fill(Tr("poredjenje sa modelom (tolerancija %1 ciklusa)"), {std::to_string(tolerance)});
+    step.step = core::Fill(core::Tr("poredjenje sa modelom (tolerancija %1 ciklusa)"),
+                           {std::to_string(tolerance)});
     step.points = points;
     step.cycles = divergence ? divergence->cycle : 0;
     step.result = divergence ? EStepResult::Failed : EStepResult::Held;
     if (divergence) {
         step.difference = DifferenceOf(*divergence, clockHz);
-        step.failure =
-            Fill(Tr("prvo odstupanje od modela: %1"), {DifferenceText(*step.difference)});
+        step.failure = core::Fill(core::Tr("prvo odstupanje od modela: %1"),
+                                  {DifferenceText(*step.difference)});
     }
     return step;
 }

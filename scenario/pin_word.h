@@ -11,7 +11,7 @@
 
 namespace scenario {
 
-constexpr int kDirectionShift = kPinDirectionShift;
+constexpr int kDirectionShift = core::kPinDirectionShift;
 
 // The pin's bit among the levels (add kDirectionShift for its direction):
 // PinAt numbers the pins as the chip map does.
@@ -19,6 +19,6 @@ inline int PinBit(int pin) {
     return pin;
 }
 
-using ::PinWord;
+using core::PinWord;
 
 }  // namespace scenario

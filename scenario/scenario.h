@@ -98,7 +98,7 @@ struct SScenario {
     // How far from the model solution's a pin change may come and still
     // count as the same, when the program is compared with one.
     // The chip the run is made on; the setting's when absent.
-    std::optional<EChipProfile> chip;
+    std::optional<core::EChipProfile> chip;
     int64_t toleranceCycles = 0;
     double toleranceMicroseconds = 0;
     // The run-time checks its runs make (ECheckKind bits); those switched

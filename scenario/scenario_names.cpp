@@ -14,10 +14,10 @@ namespace scenario {
 namespace {
 // The pins as the scenarios name them, made from the chip's map once.
 constexpr std::array<SPinName, kPinCount> kPins = [] {
-    static_assert(kPinCount == kChipPinCount);
+    static_assert(kPinCount == core::kChipPinCount);
     std::array<SPinName, kPinCount> pins{};
     for (int i = 0; i < kPinCount; ++i) {
-        const SChipPin& pin = kChipPins[i];
+        const core::SChipPin& pin = core::kChipPins[i];
         // The map's names are literals, so their text ends in a null.
         pins[i] = {pin.name.data(), pin.port, pin.Direction(), pin.bit};
     }
@@ -35,14 +35,14 @@ bool SameName(std::string_view known, const std::string& name) {
 }  // namespace
 
 std::optional<SRegisterName> FindRegister(const std::string& name) {
-    for (const SChipRegister& reg : kChipRegisters) {
+    for (const core::SChipRegister& reg : core::kChipRegisters) {
         if (SameName(reg.name, name) || SameName(reg.alias, name))
             return SRegisterName{reg.name.data(), reg.address};
     }
     return std::nullopt;
 }
 std::optional<SBitName> FindBit(const std::string& name) {
-    for (const SChipRegister& reg : kChipRegisters) {
+    for (const core::SChipRegister& reg : core::kChipRegisters) {
         for (int bit = 0; bit < 8; ++bit) {
             if (SameName(reg.bits[bit], name))
                 return SBitName{reg.bits[bit].data(), reg.address, bit};
@@ -64,7 +64,7 @@ std::optional<int> FindEepromByte(const std::string& name) {
     }
     int64_t address = 0;
     const std::string index = name.substr(kPrefix.size(), name.size() - kPrefix.size() - 1);
-    if (!ParseWhole(index, &address) || address >= kEepromSize) return -1;
+    if (!ParseWhole(index, &address) || address >= core::kEepromSize) return -1;
     return static_cast<int>(address);
 }
 
@@ -77,7 +77,7 @@ const SPinName& PinAt(int index) {
 }
 
 const char* RegisterNameAt(int address) {
-    const SChipRegister* reg = ChipRegisterOwning(address);
+    const core::SChipRegister* reg = core::ChipRegisterOwning(address);
     return reg ? reg->name.data() : nullptr;
 }
 

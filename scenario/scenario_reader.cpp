@@ -150,7 +150,8 @@ private:
     }
     bool Scalar(const YAML::Node& node, const char* what, std::string* text) {
         if (!node.Mark().is_null()) m_lastMark = node.Mark();
-        if (!node.IsScalar()) return Fail(node, Fill(Tr("%1: ocekuje se jedna vrednost"), {what}));
+        if (!node.IsScalar())
+            return Fail(node, core::Fill(core::Tr("%1: ocekuje se jedna vrednost"), {what}));
         *text = Trim(node.Scalar());
         return true;
     }
@@ -159,8 +160,8 @@ private:
         std::string text;
         if (!Scalar(node, what, &text)) return false;
         if (!ParseWhole(text, value) || *value < low || *value > high) {
-            return Fail(node, Fill(Tr("%1: ocekuje se ceo broj od %2 do %3, a ne '%4'"),
-                                   {what, std::to_string(low), std::to_string(high), text}));
+            return Fail(node, core::Fill(core::Tr("%1: ocekuje se ceo broj od %2 do %3, a ne '%4'"),
+                                         {what, std::to_string(low), std::to_string(high), text}));
         }
         return true;
     }
@@ -203,7 +204,7 @@ private:
 bool CReader::SingleKey(const YAML::Node& node, const char* what, std::string* key,
                         YAML::Node* value) {
     if (!node.IsMap() || node.size() != 1) {
-        return Fail(node, Fill(Tr("%1: ocekuje se tacno jedan kljuc"), {what}));
+        return Fail(node, core::Fill(core::Tr("%1: ocekuje se tacno jedan kljuc"), {what}));
     }
     const auto entry = node.begin();
     if (!Scalar(entry->first, what, key)) return false;
@@ -212,7 +213,8 @@ bool CReader::SingleKey(const YAML::Node& node, const char* what, std::string* k
 }
 
 bool CReader::Document(const YAML::Node& root) {
-    if (!root.IsMap()) return Fail(root, Tr("scenario mora biti mapa kljuceva (name, steps, ...)"));
+    if (!root.IsMap())
+        return Fail(root, core::Tr("scenario mora biti mapa kljuceva (name, steps, ...)"));
     // The board first, wherever its key stands: its parts' names are names
     // the steps may use.
     if (root["board"] && !Board(root["board"])) return false;
@@ -220,7 +222,7 @@ bool CReader::Document(const YAML::Node& root) {
     std::optional<YAML::Mark> pointsMark;
     for (const auto& entry : root) {
         std::string key;
-        if (!Scalar(entry.first, Tr("kljuc"), &key)) return false;
+        if (!Scalar(entry.first, core::Tr("kljuc"), &key)) return false;
         const YAML::Node& value = entry.second;
         if (key == "name") {
             if (!Scalar(value, "name", &m_scenario->name)) return false;
@@ -247,26 +249,28 @@ bool CReader::Document(const YAML::Node& root) {
         } else if (key == "chip") {
             std::string name;
             if (!Scalar(value, "chip", &name)) return false;
-            m_scenario->chip = ChipProfileNamed(name);
+            m_scenario->chip = core::ChipProfileNamed(name);
             if (!m_scenario->chip) {
-                return Fail(value,
-                            Fill(Tr("chip: ocekuje se classic ili datasheet, a ne '%1'"), {name}));
+                return Fail(
+                    value, core::Fill(core::Tr("chip: ocekuje se classic ili datasheet, a ne '%1'"),
+                                      {name}));
             }
         } else {
-            return Fail(entry.first, Fill(Tr("nepoznat kljuc '%1' (poznati: name, program, board, "
-                                             "clock, limit, points, tolerance, chip, checks, "
-                                             "steps)"),
-                                          {key}));
+            return Fail(entry.first,
+                        core::Fill(core::Tr("nepoznat kljuc '%1' (poznati: name, program, board, "
+                                            "clock, limit, points, tolerance, chip, checks, "
+                                            "steps)"),
+                                   {key}));
         }
     }
-    if (!haveSteps) return Fail(root, Tr("nedostaje kljuc 'steps'"));
+    if (!haveSteps) return Fail(root, core::Tr("nedostaje kljuc 'steps'"));
     // A part is known only by the board the scenario names.
     if (m_scenario->board.empty() && m_partMark) return FailAt(*m_partMark, m_partWhat);
     if (!m_scenario->stepPoints) return true;
     if (pointsMark) {
         return FailAt(*pointsMark,
-                      Tr("points: bodovi se daju celom scenariju ili koracima, ne i jednom i "
-                         "drugom"));
+                      core::Tr("points: bodovi se daju celom scenariju ili koracima, ne i jednom i "
+                               "drugom"));
     }
     m_scenario->points = 0;
     for (const SStep& step : m_scenario->steps) m_scenario->points += step.points;
@@ -277,7 +281,7 @@ bool CReader::Program(const YAML::Node& node, std::string* out) {
     std::string path;
     const char* what = out == &m_scenario->board ? "board" : "program";
     if (!Scalar(node, what, &path)) return false;
-    if (path.empty()) return Fail(node, Fill(Tr("%1: prazno ime datoteke"), {what}));
+    if (path.empty()) return Fail(node, core::Fill(core::Tr("%1: prazno ime datoteke"), {what}));
     const size_t slash = m_file.rfind('/');
     if (path[0] != '/' && slash != std::string::npos) path = m_file.substr(0, slash + 1) + path;
     *out = path;
@@ -314,8 +318,9 @@ bool CReader::PartAction(const YAML::Node& node, const std::string& kind, SStep*
     if (node.IsMap()) {
         if (kind != "press" || node.size() != 1) {
             return Fail(
-                node,
-                Fill(Tr("%1: ocekuje se deo ploce, na primer KEYS.5 ili {START: 20 ms}"), {kind}));
+                node, core::Fill(
+                          core::Tr("%1: ocekuje se deo ploce, na primer KEYS.5 ili {START: 20 ms}"),
+                          {kind}));
         }
         const auto entry = *node.begin();
         if (!Scalar(entry.first, kind.c_str(), &name)) return false;
@@ -327,13 +332,15 @@ bool CReader::PartAction(const YAML::Node& node, const std::string& kind, SStep*
             amount > 1e9) {
             return Fail(
                 entry.second,
-                Fill(Tr("%1: ocekuje se trajanje, na primer '20 ms', a ne '%2'"), {kind, hold}));
+                core::Fill(core::Tr("%1: ocekuje se trajanje, na primer '20 ms', a ne '%2'"),
+                           {kind, hold}));
         }
         const std::string u = unit;
         const double scale = u == "us" ? 1 : u == "ms" ? 1e3 : u == "s" ? 1e6 : 0;
         if (scale == 0) {
             return Fail(entry.second,
-                        Fill(Tr("%1: jedinica trajanja je us, ms ili s, a ne '%2'"), {kind, u}));
+                        core::Fill(core::Tr("%1: jedinica trajanja je us, ms ili s, a ne '%2'"),
+                                   {kind, u}));
         }
         step->holdMicroseconds = amount * scale;
     } else if (!Scalar(node, kind.c_str(), &name)) {
@@ -343,48 +350,51 @@ bool CReader::PartAction(const YAML::Node& node, const std::string& kind, SStep*
     step->part = Trim(name.substr(0, dot));
     if (dot != std::string::npos) step->key = Trim(name.substr(dot + 1));
     if (step->part.empty() || (dot != std::string::npos && step->key.size() != 1)) {
-        return Fail(node, Fill(Tr("%1: ocekuje se deo ploce i po zelji jedan taster, na primer "
-                                  "KEYS.5, a ne '%2'"),
-                               {kind, name}));
+        return Fail(
+            node, core::Fill(core::Tr("%1: ocekuje se deo ploce i po zelji jedan taster, na primer "
+                                      "KEYS.5, a ne '%2'"),
+                             {kind, name}));
     }
-    NotePart(node,
-             Fill(Tr("%1: deo '%2' postoji samo na ploci (kljuc board)"), {kind, step->part}));
+    NotePart(node, core::Fill(core::Tr("%1: deo '%2' postoji samo na ploci (kljuc board)"),
+                              {kind, step->part}));
     return true;
 }
 
 bool CReader::TypeAction(const YAML::Node& node, SStep* step) {
     if (!node.IsMap() || node.size() != 1) {
-        return Fail(node, Tr("type: ocekuje se terminal i tekst, na primer {TERM: \"abc\"}"));
+        return Fail(node, core::Tr("type: ocekuje se terminal i tekst, na primer {TERM: \"abc\"}"));
     }
     const auto entry = *node.begin();
     if (!Scalar(entry.first, "type", &step->part) || !Scalar(entry.second, "type", &step->text)) {
         return false;
     }
-    NotePart(node,
-             Fill(Tr("%1: deo '%2' postoji samo na ploci (kljuc board)"), {"type", step->part}));
+    NotePart(node, core::Fill(core::Tr("%1: deo '%2' postoji samo na ploci (kljuc board)"),
+                              {"type", step->part}));
     return true;
 }
 
 // "all", or a list of kinds: [bank, stack].
 bool CReader::Checks(const YAML::Node& node) {
     if (node.IsScalar() && node.Scalar() == "all") {
-        m_scenario->checks = kAllChecks;
+        m_scenario->checks = core::kAllChecks;
         return true;
     }
     if (!node.IsSequence()) {
-        return Fail(node, Tr("checks: ocekuje se 'all' ili spisak vrsta provera ([bank, stack])"));
+        return Fail(node,
+                    core::Tr("checks: ocekuje se 'all' ili spisak vrsta provera ([bank, stack])"));
     }
     uint32_t kinds = 0;
     for (const YAML::Node& item : node) {
-        ECheckKind kind;
-        if (!item.IsScalar() || !CheckKindNamed(item.Scalar(), &kind)) {
+        core::ECheckKind kind;
+        if (!item.IsScalar() || !core::CheckKindNamed(item.Scalar(), &kind)) {
             std::string known;
-            for (int index = 0; index < kCheckKinds; ++index)
+            for (int index = 0; index < core::kCheckKinds; ++index)
                 known += std::string(index ? ", " : "") +
-                         std::string(CheckKindName(static_cast<ECheckKind>(index)));
-            return Fail(item, Fill(Tr("checks: nepoznata vrsta provere; postoje %1"), {known}));
+                         std::string(core::CheckKindName(static_cast<core::ECheckKind>(index)));
+            return Fail(
+                item, core::Fill(core::Tr("checks: nepoznata vrsta provere; postoje %1"), {known}));
         }
-        kinds |= CheckBit(kind);
+        kinds |= core::CheckBit(kind);
     }
     m_scenario->checks = kinds;
     return true;
@@ -410,24 +420,26 @@ bool CReader::Tolerance(const YAML::Node& node) {
         m_scenario->toleranceMicroseconds = amount;
         return true;
     }
-    return Fail(node, Fill(Tr("tolerance: ocekuje se broj ciklusa ('50 cycles') ili "
-                              "mikrosekundi ('20 us'), a ne '%1'"),
-                           {text}));
+    return Fail(node, core::Fill(core::Tr("tolerance: ocekuje se broj ciklusa ('50 cycles') ili "
+                                          "mikrosekundi ('20 us'), a ne '%1'"),
+                                 {text}));
 }
 
 bool CReader::Clock(const YAML::Node& node) {
     std::string text;
     if (!Scalar(node, "clock", &text)) return false;
     if (!ParseClock(text, &m_scenario->clockHz)) {
-        return Fail(node, Fill(Tr("clock: ocekuje se frekvencija od 4 Hz do 1000 MHz, na primer "
-                                  "'4 MHz' ili '32.768 kHz', a ne '%1'"),
-                               {text}));
+        return Fail(
+            node,
+            core::Fill(core::Tr("clock: ocekuje se frekvencija od 4 Hz do 1000 MHz, na primer "
+                                "'4 MHz' ili '32.768 kHz', a ne '%1'"),
+                       {text}));
     }
     return true;
 }
 
 bool CReader::Steps(const YAML::Node& node) {
-    if (!node.IsSequence()) return Fail(node, Tr("steps: ocekuje se lista koraka"));
+    if (!node.IsSequence()) return Fail(node, core::Tr("steps: ocekuje se lista koraka"));
     for (const auto& step : node) {
         if (!Step(step)) return false;
     }
@@ -437,11 +449,11 @@ bool CReader::Steps(const YAML::Node& node) {
 // A step is one key, and the points it earns beside it where it has any.
 bool CReader::StepKey(const YAML::Node& node, std::string* kind, YAML::Node* value, SStep* step) {
     if (!node.IsMap() || node.size() == 0 || node.size() > 2) {
-        return Fail(node, Tr("korak: ocekuje se tacno jedan kljuc, i po zelji points"));
+        return Fail(node, core::Tr("korak: ocekuje se tacno jedan kljuc, i po zelji points"));
     }
     for (const auto& entry : node) {
         std::string key;
-        if (!Scalar(entry.first, Tr("korak"), &key)) return false;
+        if (!Scalar(entry.first, core::Tr("korak"), &key)) return false;
         if (key == "points") {
             int64_t points = 0;
             if (!Whole(entry.second, "points", 1, 1'000'000, &points)) return false;
@@ -452,10 +464,11 @@ bool CReader::StepKey(const YAML::Node& node, std::string* kind, YAML::Node* val
             *value = entry.second;
             m_kindMark = entry.first.Mark();
         } else {
-            return Fail(entry.first, Tr("korak: ocekuje se tacno jedan kljuc, i po zelji points"));
+            return Fail(entry.first,
+                        core::Tr("korak: ocekuje se tacno jedan kljuc, i po zelji points"));
         }
     }
-    if (kind->empty()) return Fail(node, Tr("korak: points bez koraka"));
+    if (kind->empty()) return Fail(node, core::Tr("korak: points bez koraka"));
     return true;
 }
 
@@ -476,8 +489,8 @@ bool CReader::Step(const YAML::Node& node) {
     } else if (kind == "set") {
         step.kind = EStepKind::Set;
         if (!value.IsMap() || value.size() == 0) {
-            return Fail(value, Tr("set: ocekuje se mapa pinova, registara ili W i vrednosti, "
-                                  "na primer {RA0: 1, W: 5}"));
+            return Fail(value, core::Tr("set: ocekuje se mapa pinova, registara ili W i vrednosti, "
+                                        "na primer {RA0: 1, W: 5}"));
         }
         for (const auto& entry : value) {
             SSetting setting;
@@ -500,18 +513,21 @@ bool CReader::Step(const YAML::Node& node) {
         if (Upper(what) != "MCLR") {
             return Fail(
                 value,
-                Fill(Tr("reset: jedini reset koji scenario zadaje je MCLR, a ne '%1'"), {what}));
+                core::Fill(core::Tr("reset: jedini reset koji scenario zadaje je MCLR, a ne '%1'"),
+                           {what}));
         }
     } else {
-        return FailAt(m_kindMark,
-                      Fill(Tr("nepoznat korak '%1' (poznati: run, click, set, expect, press, "
-                              "release, type, reset)"),
-                           {kind}));
+        return FailAt(
+            m_kindMark,
+            core::Fill(core::Tr("nepoznat korak '%1' (poznati: run, click, set, expect, press, "
+                                "release, type, reset)"),
+                       {kind}));
     }
     if (step.points > 0) {
         // What earns points is a check the program can pass or fail.
         if (step.kind != EStepKind::Expect && step.kind != EStepKind::RunUntil) {
-            return FailAt(m_pointsMark, Tr("points: bodove nosi samo korak expect ili run until"));
+            return FailAt(m_pointsMark,
+                          core::Tr("points: bodove nosi samo korak expect ili run until"));
         }
         m_scenario->stepPoints = true;
     }
@@ -533,21 +549,23 @@ bool CReader::Run(const YAML::Node& node, SStep* step) {
         if (!Scalar(value, "us", &text)) return false;
         step->kind = EStepKind::RunMicroseconds;
         if (!ParseDecimal(text, &step->microseconds) || step->microseconds > 1e12) {
-            return Fail(value,
-                        Fill(Tr("us: ocekuje se pozitivan broj mikrosekundi, a ne '%1'"), {text}));
+            return Fail(
+                value, core::Fill(core::Tr("us: ocekuje se pozitivan broj mikrosekundi, a ne '%1'"),
+                                  {text}));
         }
         return true;
     }
     if (kind == "until") return Until(value, step);
     return Fail(
         node.begin()->first,
-        Fill(Tr("run: nepoznat kljuc '%1' (poznati: cycles, instructions, us, until)"), {kind}));
+        core::Fill(core::Tr("run: nepoznat kljuc '%1' (poznati: cycles, instructions, us, until)"),
+                   {kind}));
 }
 
 bool CReader::Until(const YAML::Node& node, SStep* step) {
     step->kind = EStepKind::RunUntil;
     if (node.IsMap()) {
-        if (node.size() == 0) return Fail(node, Tr("until: prazan uslov"));
+        if (node.size() == 0) return Fail(node, core::Tr("until: prazan uslov"));
         return Conditions(node, &step->conditions, true);
     }
     // A bare label or address: until PC stands there.
@@ -558,7 +576,7 @@ bool CReader::Until(const YAML::Node& node, SStep* step) {
     condition.column = node.Mark().column + 1;
     std::string text;
     if (!Scalar(node, "until", &text)) return false;
-    if (text.empty()) return Fail(node, Tr("until: ocekuje se labela, adresa ili uslov"));
+    if (text.empty()) return Fail(node, core::Tr("until: ocekuje se labela, adresa ili uslov"));
     if (std::isdigit(static_cast<unsigned char>(text[0]))) {
         if (!Whole(node, "until", 0, kLastWord, &condition.value)) return false;
     } else {
@@ -570,7 +588,7 @@ bool CReader::Until(const YAML::Node& node, SStep* step) {
 
 bool CReader::Conditions(const YAML::Node& node, std::vector<SCondition>* conditions, bool edges) {
     if (!node.IsMap() || node.size() == 0) {
-        return Fail(node, Tr("ocekuje se mapa uslova, na primer {PORTB: 0x01, Z: 1}"));
+        return Fail(node, core::Tr("ocekuje se mapa uslova, na primer {PORTB: 0x01, Z: 1}"));
     }
     for (const auto& entry : node) {
         SCondition condition;
@@ -582,12 +600,13 @@ bool CReader::Conditions(const YAML::Node& node, std::vector<SCondition>* condit
 
 bool CReader::Target(const YAML::Node& key, STarget* target) {
     std::string name;
-    if (!Scalar(key, Tr("ime"), &name)) return false;
+    if (!Scalar(key, core::Tr("ime"), &name)) return false;
     target->name = name;
     const std::string upper = Upper(name);
     if (!name.empty() && std::isdigit(static_cast<unsigned char>(name[0]))) {
         int64_t address = 0;
-        if (!Whole(key, Tr("adresa registra"), 0, kRegisterFileSize - 1, &address)) return false;
+        if (!Whole(key, core::Tr("adresa registra"), 0, core::kRegisterFileSize - 1, &address))
+            return false;
         target->kind = ETargetKind::Register;
         target->address = static_cast<int>(address);
     } else if (upper == "W") {
@@ -602,9 +621,10 @@ bool CReader::Target(const YAML::Node& key, STarget* target) {
         target->kind = ETargetKind::Instructions;
     } else if (const auto byte = FindEepromByte(name)) {
         if (*byte < 0) {
-            return Fail(key, Fill(Tr("'%1': bajt EEPROM-a se zadaje adresom od 0 do 63, "
-                                     "na primer EEPROM[3] ili EEPROM[0x3F]"),
-                                  {name}));
+            return Fail(key,
+                        core::Fill(core::Tr("'%1': bajt EEPROM-a se zadaje adresom od 0 do 63, "
+                                            "na primer EEPROM[3] ili EEPROM[0x3F]"),
+                                   {name}));
         }
         target->kind = ETargetKind::Eeprom;
         target->address = *byte;
@@ -627,10 +647,11 @@ bool CReader::Target(const YAML::Node& key, STarget* target) {
         target->kind = ETargetKind::Register;
         target->programName = true;
     } else {
-        return Fail(key, Fill(Tr("nepoznato ime '%1' (registar, adresa registra, W, bit "
-                                 "STATUS/INTCON/OPTION, pin, PC, stack, cycles, instructions, "
-                                 "EEPROM[n], promenljiva programa ili deo ploce)"),
-                              {name}));
+        return Fail(
+            key, core::Fill(core::Tr("nepoznato ime '%1' (registar, adresa registra, W, bit "
+                                     "STATUS/INTCON/OPTION, pin, PC, stack, cycles, instructions, "
+                                     "EEPROM[n], promenljiva programa ili deo ploce)"),
+                            {name}));
     }
     return true;
 }
@@ -639,7 +660,8 @@ bool CReader::Pin(const YAML::Node& node, STarget* pin) {
     std::string name;
     if (!Scalar(node, "pin", &name)) return false;
     const auto found = FindPin(name);
-    if (!found) return Fail(node, Fill(Tr("nepoznat pin '%1' (RA0-RA4, RB0-RB7)"), {name}));
+    if (!found)
+        return Fail(node, core::Fill(core::Tr("nepoznat pin '%1' (RA0-RA4, RB0-RB7)"), {name}));
     pin->kind = ETargetKind::Pin;
     pin->name = found->name;
     pin->address = found->port;
@@ -654,25 +676,27 @@ bool CReader::Setting(const YAML::Node& key, const YAML::Node& value, SSetting* 
     int64_t number = 0;
     switch (setting->target.kind) {
         case ETargetKind::Pin:
-            if (!Whole(value, Tr("nivo pina"), 0, 1, &number)) return false;
+            if (!Whole(value, core::Tr("nivo pina"), 0, 1, &number)) return false;
             break;
         case ETargetKind::Register:
             if (const char* refusal = setting->target.programName
                                           ? nullptr
-                                          : RegisterEditRefusal(setting->target.address)) {
+                                          : core::RegisterEditRefusal(setting->target.address)) {
                 return Fail(key, "set: " + setting->target.name + ": " + refusal);
             }
             [[fallthrough]];
         case ETargetKind::W:
-            if (!Whole(value, Tr("vrednost registra"), 0, 0xFF, &number)) return false;
+            if (!Whole(value, core::Tr("vrednost registra"), 0, 0xFF, &number)) return false;
             break;
         case ETargetKind::Eeprom:
-            if (!Whole(value, Tr("vrednost bajta"), 0, 0xFF, &number)) return false;
+            if (!Whole(value, core::Tr("vrednost bajta"), 0, 0xFF, &number)) return false;
             break;
         default:
-            return Fail(key, Fill(Tr("set: postavlja se pin (RA0-RA4, RB0-RB7), W, registar ili "
-                                     "EEPROM[n], a ne '%1'"),
-                                  {setting->target.name}));
+            return Fail(
+                key,
+                core::Fill(core::Tr("set: postavlja se pin (RA0-RA4, RB0-RB7), W, registar ili "
+                                    "EEPROM[n], a ne '%1'"),
+                           {setting->target.name}));
     }
     setting->value = static_cast<int>(number);
     return true;
@@ -693,8 +717,10 @@ bool CReader::Condition(const YAML::Node& key, const YAML::Node& value, SConditi
         for (const EEdge edge : {EEdge::Rise, EEdge::Fall, EEdge::Any}) {
             if (Upper(text) != Upper(EdgeWord(edge))) continue;
             if (!edges) {
-                return Fail(value, Fill(Tr("%1: %2 je promena pina: na nju ceka samo run until"),
-                                        {condition->target.name, text}));
+                return Fail(
+                    value,
+                    core::Fill(core::Tr("%1: %2 je promena pina: na nju ceka samo run until"),
+                               {condition->target.name, text}));
             }
             condition->edge = edge;
             return true;
@@ -719,30 +745,30 @@ bool CReader::Condition(const YAML::Node& key, const YAML::Node& value, SConditi
         case ETargetKind::Register:
         case ETargetKind::W:
             high = 0xFF;
-            what = Tr("vrednost registra");
+            what = core::Tr("vrednost registra");
             break;
         case ETargetKind::Eeprom:
             high = 0xFF;
-            what = Tr("vrednost bajta");
+            what = core::Tr("vrednost bajta");
             break;
         case ETargetKind::Bit:
         case ETargetKind::Pin:
             high = 1;
-            what = Tr("nivo bita");
+            what = core::Tr("nivo bita");
             break;
         case ETargetKind::PC:
             high = kLastWord + 1;
-            what = Tr("adresa ili labela");
+            what = core::Tr("adresa ili labela");
             break;
         case ETargetKind::Stack:
             high = kStackDepth;
-            what = Tr("dubina steka");
+            what = core::Tr("dubina steka");
             break;
         case ETargetKind::Cycles:
         case ETargetKind::Instructions:
         case ETargetKind::Part:  // read above
             high = INT64_MAX;
-            what = Tr("broj");
+            what = core::Tr("broj");
             break;
     }
     if (condition->target.kind == ETargetKind::PC && !text.empty() &&
@@ -751,10 +777,11 @@ bool CReader::Condition(const YAML::Node& key, const YAML::Node& value, SConditi
         return true;
     }
     if (!ParseWhole(text, &condition->value) || condition->value > high) {
-        return Fail(value,
-                    Fill(Tr("%1: %2 od 0 do %3, s poredjenjem ==, !=, <, <=, > ili >= "
-                            "ispred po zelji, a ne '%4'"),
-                         {condition->target.name, what, std::to_string(high), value.Scalar()}));
+        return Fail(
+            value,
+            core::Fill(core::Tr("%1: %2 od 0 do %3, s poredjenjem ==, !=, <, <=, > ili >= "
+                                "ispred po zelji, a ne '%4'"),
+                       {condition->target.name, what, std::to_string(high), value.Scalar()}));
     }
     return true;
 }
@@ -776,7 +803,8 @@ bool ReadScenarioText(const std::string& text, const std::string& file, SScenari
         // Inside {...} YAML takes the bracket of EEPROM[n] for a list.
         if (text.find("EEPROM[") != std::string::npos ||
             text.find("eeprom[") != std::string::npos) {
-            *error += Tr(" (EEPROM[n] unutar {...} ide pod navodnike: {\"EEPROM[3]\": 0x41})");
+            *error +=
+                core::Tr(" (EEPROM[n] unutar {...} ide pod navodnike: {\"EEPROM[3]\": 0x41})");
         }
     }
     // The message quotes the scenario's own text: one line on the terminal,
@@ -790,18 +818,18 @@ bool ReadScenarioText(const std::string& text, const std::string& file, SScenari
 bool ReadScenarioFile(const std::string& path, SScenario* scenario, std::string* error) {
     std::ifstream in(path, std::ios::binary);
     if (!in) {
-        *error = Fill(Tr("%1: datoteka se ne moze procitati"), {path});
+        *error = core::Fill(core::Tr("%1: datoteka se ne moze procitati"), {path});
         return false;
     }
     std::string text(static_cast<size_t>(kMaxScenarioBytes) + 1, '\0');
     in.read(text.data(), kMaxScenarioBytes + 1);
     if (in.bad()) {
-        *error = Fill(Tr("%1: datoteka se ne moze procitati"), {path});
+        *error = core::Fill(core::Tr("%1: datoteka se ne moze procitati"), {path});
         return false;
     }
     text.resize(static_cast<size_t>(in.gcount()));
     if (text.size() > static_cast<size_t>(kMaxScenarioBytes)) {
-        *error = Fill(Tr("%1: scenario je veci od 1 MB"), {path});
+        *error = core::Fill(core::Tr("%1: scenario je veci od 1 MB"), {path});
         return false;
     }
     return ReadScenarioText(text, path, scenario, error);

@@ -28,9 +28,9 @@ const char* ResultLabel(EStepResult result) {
         case EStepResult::Held:
             return "ok       ";
         case EStepResult::Failed:
-            return Tr("GRESKA   ");
+            return core::Tr("GRESKA   ");
         case EStepResult::Skipped:
-            return Tr("preskocen");
+            return core::Tr("preskocen");
     }
     return "";
 }
@@ -61,8 +61,9 @@ std::string FirstFailure(const SScenarioReport& report) {
 std::string DifferenceTable(const SDifference& difference) {
     const std::string where =
         difference.file.empty() ? "-" : difference.file + ":" + std::to_string(difference.line);
-    const std::vector<std::string> head = {Tr("ciklus"), Tr("vreme"),   "pin",
-                                           "model",      "program", Tr("linija programa")};
+    const std::vector<std::string> head = {
+        core::Tr("ciklus"), core::Tr("vreme"),          "pin", "model",
+        "program",          core::Tr("linija programa")};
     const std::vector<std::string> row = {std::to_string(difference.cycle),
                                           difference.time,
                                           difference.pin,
@@ -128,8 +129,8 @@ std::string StepFailureText(const SScenarioReport& report, const SStepReport& st
     std::string failure = FileName(report.file) + line + " " + step.step + ": " + step.failure;
     if (!step.mismatches.empty()) {
         const SMismatch& first = step.mismatches.front();
-        failure += "; " + Fill(Tr("%1: ocekivano %2, stvarno %3"),
-                               {first.key, first.expected, first.actual});
+        failure += "; " + core::Fill(core::Tr("%1: ocekivano %2, stvarno %3"),
+                                     {first.key, first.expected, first.actual});
     }
     return failure;
 }
@@ -155,20 +156,21 @@ std::string ReportText(const SScenarioReport& report) {
         text += "\n";
         for (const SMismatch& mismatch : step.mismatches) {
             text += "      " +
-                    Fill(Tr("%1: ocekivano %2, stvarno %3"),
-                         {mismatch.key, mismatch.expected, mismatch.actual}) +
+                    core::Fill(core::Tr("%1: ocekivano %2, stvarno %3"),
+                               {mismatch.key, mismatch.expected, mismatch.actual}) +
                     "\n";
         }
         if (step.difference) text += DifferenceTable(*step.difference);
         for (const std::string& message : step.messages)
-            text += "      " + Fill(Tr("poruka: %1"), {message}) + "\n";
+            text += "      " + core::Fill(core::Tr("poruka: %1"), {message}) + "\n";
     }
-    for (const SCheckNote& note : report.notes) text += "  " + Fill(Tr("napomena: %1"), {NoteText(note)}) + "\n";
+    for (const SCheckNote& note : report.notes)
+        text += "  " + core::Fill(core::Tr("napomena: %1"), {NoteText(note)}) + "\n";
     const int earned = EarnedPoints(report);
-    text += Fill(report.passed ? Tr("PROSAO (%1/%2 poena), %3 ciklusa")
-                               : Tr("PAO (%1/%2 poena), %3 ciklusa"),
-                 {std::to_string(earned), std::to_string(report.points),
-                  std::to_string(report.cycles)}) +
+    text += core::Fill(report.passed ? core::Tr("PROSAO (%1/%2 poena), %3 ciklusa")
+                                     : core::Tr("PAO (%1/%2 poena), %3 ciklusa"),
+                       {std::to_string(earned), std::to_string(report.points),
+                        std::to_string(report.cycles)}) +
             "\n";
     return text;
 }
@@ -222,7 +224,7 @@ std::string ReportJson(const SScenarioReport& report) {
 std::string NoteText(const SCheckNote& note) {
     const std::string where =
         note.file.empty() ? "" : ", " + note.file + ":" + std::to_string(note.line);
-    return Fill(Tr("provera %1%2: %3"), {note.kind, where, note.text});
+    return core::Fill(core::Tr("provera %1%2: %3"), {note.kind, where, note.text});
 }
 
 SCaseSummary Summarize(const SScenarioReport& report) {
@@ -293,7 +295,7 @@ bool WriteJUnit(const std::string& path, const std::vector<SSuite>& suites, std:
     }
     const bool written = std::fwrite(xml.data(), 1, xml.size(), file) == xml.size();
     if (std::fclose(file) != 0 || !written) {
-        *error = Fill(Tr("%1: upis nije uspeo"), {path});
+        *error = core::Fill(core::Tr("%1: upis nije uspeo"), {path});
         return false;
     }
     return true;

@@ -36,10 +36,10 @@ constexpr int64_t kHighestRegisterAddress = 0x1FF;
 
 // Keeps the chip's run-time messages for the step that caused them instead
 // of showing them.
-class CStepMessages : public CMessageBoxHook {
+class CStepMessages : public core::CMessageBoxHook {
 public:
-    CStepMessages() { SetMessageBoxHook(this); }
-    ~CStepMessages() override { SetMessageBoxHook(nullptr); }
+    CStepMessages() { core::SetMessageBoxHook(this); }
+    ~CStepMessages() override { core::SetMessageBoxHook(nullptr); }
     CStepMessages(const CStepMessages&) = delete;
     CStepMessages& operator=(const CStepMessages&) = delete;
 
@@ -54,10 +54,10 @@ private:
 // The checks fired since the serial, in the order they fired.
 std::vector<SCheckNote> CheckNotes(uint64_t since, const build::CSourceMap& map) {
     std::vector<SCheckNote> notes;
-    for (const SEvent& event : EventLog.Since(since)) {
-        if (event.kind != EEventKind::Check) continue;
+    for (const core::SEvent& event : core::EventLog.Since(since)) {
+        if (event.kind != core::EEventKind::Check) continue;
         SCheckNote note;
-        note.kind = CheckKindName(static_cast<ECheckKind>(event.cause));
+        note.kind = core::CheckKindName(static_cast<core::ECheckKind>(event.cause));
         note.line = static_cast<int>(event.value);
         const int file = event.pc < build::kProgramWords ? map.words[event.pc].file : -1;
         if (file >= 0 && file < static_cast<int>(map.files.size()))
@@ -128,11 +128,11 @@ int64_t Current(const STarget& target) {
         case ETargetKind::Stack:
             return ReturnStack->Count();
         case ETargetKind::Cycles:
-            return static_cast<int64_t>(CycleCount.load());
+            return static_cast<int64_t>(core::CycleCount.load());
         case ETargetKind::Instructions:
             return static_cast<int64_t>(InstructionCount.load());
         case ETargetKind::Eeprom:
-            return Chip.datasheet.eeprom[target.address];
+            return core::Chip.datasheet.eeprom[target.address];
         case ETargetKind::Part:  // a text, compared by PartHolds
             break;
     }
@@ -153,7 +153,7 @@ std::string Shown(const STarget& target, int64_t value) {
 }
 
 board::CAttachedBoard* Board() {
-    return dynamic_cast<board::CAttachedBoard*>(AttachedBoard.load());
+    return dynamic_cast<board::CAttachedBoard*>(core::AttachedBoard.load());
 }
 
 // Each line without its trailing blanks.
@@ -224,7 +224,7 @@ bool PartHolds(const SCondition& condition, std::string* shown) {
 // The passes that surely end before the cycle count reaches end: no
 // instruction takes more than two cycles.
 int64_t PassesBelow(uint64_t end) {
-    const uint64_t now = CycleCount;
+    const uint64_t now = core::CycleCount;
     return now >= end ? 1 : std::max<int64_t>(1, static_cast<int64_t>((end - now) / 2));
 }
 }  // namespace
@@ -245,17 +245,17 @@ CScenarioStepper::CScenarioStepper(SScenario scenario, const std::string& progra
 }
 
 void CScenarioStepper::Sample() {
-    if (m_vcd) m_vcd->Sample(CycleCount);
+    if (m_vcd) m_vcd->Sample(core::CycleCount);
 }
 
 void CScenarioStepper::ReleaseDue() {
     for (auto it = m_releases.begin(); it != m_releases.end();) {
-        if (CycleCount < it->cycle) {
+        if (core::CycleCount < it->cycle) {
             ++it;
             continue;
         }
-        ActOnBoard(it->input);
-        ApplyPinClicks();
+        core::ActOnBoard(it->input);
+        core::ApplyPinClicks();
         it = m_releases.erase(it);
     }
 }
@@ -281,7 +281,8 @@ int64_t CScenarioStepper::PassesBeforeLook(int64_t maxPasses) {
                     for (const SCondition& condition : m_scenario.steps[m_current].conditions) {
                         wanted += (wanted.empty() ? "" : ", ") + DescribeCondition(condition);
                     }
-                    out.failure = Fill(Tr("uslov '%1' nije ispunjen: %2"), {wanted, out.failure});
+                    out.failure =
+                        core::Fill(core::Tr("uslov '%1' nije ispunjen: %2"), {wanted, out.failure});
                 }
             }
             if (EndStep()) break;
@@ -318,7 +319,7 @@ bool CScenarioStepper::EndStep() {
     const size_t index = m_current++;
     SStepReport& out = m_report.steps[index];
     if (takeMessages) out.messages = takeMessages();
-    out.cycles = CycleCount;
+    out.cycles = core::CycleCount;
     const bool failed = !out.failure.empty();
     out.result = failed ? EStepResult::Failed : EStepResult::Held;
     const SStep& step = m_scenario.steps[index];
@@ -327,7 +328,7 @@ bool CScenarioStepper::EndStep() {
     m_over = !goesOn || m_current == m_scenario.steps.size();
     if (m_over) {
         m_report.passed = !m_failed;
-        m_report.cycles = CycleCount;
+        m_report.cycles = core::CycleCount;
         m_report.instructions = InstructionCount;
     }
     const bool checkpoint = m_over || step.kind == EStepKind::Expect;
@@ -346,7 +347,7 @@ void CScenarioStepper::BeginRun(const SStep& step) {
         const int64_t cycles = step.kind == EStepKind::RunCycles
                                    ? step.count
                                    : std::llround(step.microseconds * m_scenario.clockHz / 4e6);
-        m_end = CycleCount + static_cast<uint64_t>(cycles);
+        m_end = core::CycleCount + static_cast<uint64_t>(cycles);
     }
     m_running = true;
 }
@@ -373,14 +374,14 @@ bool CScenarioStepper::Arrived() const {
         case EStepKind::RunInstructions:
             return InstructionCount >= m_end;
         default:
-            return CycleCount >= m_end;
+            return core::CycleCount >= m_end;
     }
 }
 
 CScenarioStepper::EStop CScenarioStepper::Look() const {
     if (Arrived()) return EStop::Done;
-    if (!PcInsideProgram()) return EStop::LeftProgram;
-    if (CycleCount >= static_cast<uint64_t>(m_scenario.limit)) return EStop::Limit;
+    if (!core::PcInsideProgram()) return EStop::LeftProgram;
+    if (core::CycleCount >= static_cast<uint64_t>(m_scenario.limit)) return EStop::Limit;
     return EStop::Going;
 }
 
@@ -417,32 +418,36 @@ uint16_t CScenarioStepper::PcBeforeLastPass() const {
     if (now <= m_sliceStart + 1) return m_lastPc;
     // The last slice ran many passes: the history knows where the last began.
     CInstructionSet cpu;
-    History.GoTo(now - 1, cpu);
+    core::History.GoTo(now - 1, cpu);
     const uint16_t pc = PC;
-    History.GoTo(now, cpu);
+    core::History.GoTo(now, cpu);
     return pc;
 }
 
 std::string CScenarioStepper::StopReason(EStop stop) const {
-    const std::string cycle = std::to_string(CycleCount.load());
+    const std::string cycle = std::to_string(core::CycleCount.load());
     if (stop == EStop::Limit) {
-        return Fill(Tr("dostignuta granica od %1 ciklusa (PC %2, ciklus %3)"),
-                    {std::to_string(m_scenario.limit), Hex(PC, 4), cycle});
+        return core::Fill(core::Tr("dostignuta granica od %1 ciklusa (PC %2, ciklus %3)"),
+                          {std::to_string(m_scenario.limit), Hex(PC, 4), cycle});
     }
-    return Fill(Tr("PC je napustio program: %1 na adresi %2 odveo je PC na %3 (ciklus %4)"),
-                {LastMnemonic.load(), Hex(PcBeforeLastPass(), 4), Hex(PC, 4), cycle});
+    return core::Fill(
+        core::Tr("PC je napustio program: %1 na adresi %2 odveo je PC na %3 (ciklus %4)"),
+        {LastMnemonic.load(), Hex(PcBeforeLastPass(), 4), Hex(PC, 4), cycle});
 }
 
 bool CScenarioStepper::ResolveName(STarget* target, std::string* failure) const {
-    if (target->kind == ETargetKind::Eeprom && Chip.profile != EChipProfile::Datasheet) {
-        *failure = target->name + Tr(": klasican cip nema EEPROM; EEPROM ima cip po katalogu "
-                                     "(chip: datasheet u scenariju ili lumo-run --chip datasheet)");
+    if (target->kind == ETargetKind::Eeprom &&
+        core::Chip.profile != core::EChipProfile::Datasheet) {
+        *failure =
+            target->name + core::Tr(
+                               ": klasican cip nema EEPROM; EEPROM ima cip po katalogu "
+                               "(chip: datasheet u scenariju ili lumo-run --chip datasheet)");
         return false;
     }
     if (!target->programName) return true;
     const build::CProgramSymbol* symbol = m_names.RegisterNamed(target->name);
     if (symbol && symbol->value >= 0 && symbol->value <= kHighestRegisterAddress) {
-        target->address = RegisterFileIndex(static_cast<int>(symbol->value));
+        target->address = core::RegisterFileIndex(static_cast<int>(symbol->value));
         return true;
     }
     std::string known;
@@ -450,10 +455,11 @@ bool CScenarioStepper::ResolveName(STarget* target, std::string* failure) const 
         if (each.kind != build::CProgramSymbol::EKind::Register) continue;
         known += (known.empty() ? "" : ", ") + each.name;
     }
-    *failure = Fill(Tr("nepoznato ime '%1': nije registar, bit ni pin cipa, a program nema "
-                       "promenljivu tog imena (%2)"),
-                    {target->name, known.empty() ? Tr("program nema imenovanih promenljivih")
-                                                 : Fill(Tr("promenljive programa: %1"), {known})});
+    *failure = core::Fill(
+        core::Tr("nepoznato ime '%1': nije registar, bit ni pin cipa, a program nema "
+                 "promenljivu tog imena (%2)"),
+        {target->name, known.empty() ? core::Tr("program nema imenovanih promenljivih")
+                                     : core::Fill(core::Tr("promenljive programa: %1"), {known})});
     return false;
 }
 
@@ -465,8 +471,8 @@ bool CScenarioStepper::Resolve(const std::vector<SCondition>& conditions,
         if (condition.label.empty()) continue;
         condition.value = build::LookUpLabel(condition.label);
         if (condition.value == 0) {
-            *failure = Fill(Tr("%1: labela '%2' nije nadjena u listingu programa"),
-                            {condition.target.name, condition.label});
+            *failure = core::Fill(core::Tr("%1: labela '%2' nije nadjena u listingu programa"),
+                                  {condition.target.name, condition.label});
             return false;
         }
     }
@@ -478,48 +484,49 @@ void CScenarioStepper::ClickStep(const SStep& step, SStepReport* report) {
         STarget target = setting.target;
         if (!ResolveName(&target, &report->failure)) return;
         if (target.programName) {
-            if (const char* refusal = RegisterEditRefusal(target.address)) {
+            if (const char* refusal = core::RegisterEditRefusal(target.address)) {
                 report->failure = "set: " + target.name + ": " + refusal;
                 return;
             }
         }
         if (target.kind != ETargetKind::Pin) {
-            const auto kind = target.kind == ETargetKind::W        ? SUserInput::EKind::W
-                              : target.kind == ETargetKind::Eeprom ? SUserInput::EKind::Eeprom
-                                                                   : SUserInput::EKind::Register;
-            EditValue(
+            const auto kind = target.kind == ETargetKind::W ? core::SUserInput::EKind::W
+                              : target.kind == ETargetKind::Eeprom
+                                  ? core::SUserInput::EKind::Eeprom
+                                  : core::SUserInput::EKind::Register;
+            core::EditValue(
                 {kind, static_cast<uint8_t>(target.address), static_cast<uint8_t>(setting.value)});
             continue;
         }
         // A level is compared with the port as the settings before it left it.
-        ApplyPinClicks();
+        core::ApplyPinClicks();
         const auto mask = static_cast<uint8_t>(1u << target.bit);
         const uint8_t port = static_cast<uint8_t>(target.address);
         const bool wanted = step.kind == EStepKind::Click ||
                             ((RegisterFile[port] & mask) != 0) != (setting.value != 0);
-        if (!IsInputPin(port, mask) || (wanted && !ClickPin(port, mask))) {
-            report->failure = target.name + ": " + Tr("Port je setovan kao izlazni");
+        if (!core::IsInputPin(port, mask) || (wanted && !core::ClickPin(port, mask))) {
+            report->failure = target.name + ": " + core::Tr("Port je setovan kao izlazni");
             return;
         }
     }
     // The clicks land now, so that what follows sees them.
-    ApplyPinClicks();
+    core::ApplyPinClicks();
     Sample();
 }
 
 void CScenarioStepper::MclrStep(SStepReport* report) {
-    if (!PressMclr()) {
-        report->failure =
-            Tr("reset: MCLR: klasican cip se ne resetuje preko MCLR; to radi cip po "
-               "katalogu (chip: datasheet u scenariju ili lumo-run --chip datasheet)");
+    if (!core::PressMclr()) {
+        report->failure = core::Tr(
+            "reset: MCLR: klasican cip se ne resetuje preko MCLR; to radi cip po "
+            "katalogu (chip: datasheet u scenariju ili lumo-run --chip datasheet)");
         return;
     }
-    ApplyPinClicks();
+    core::ApplyPinClicks();
     Sample();
 }
 
 void CScenarioStepper::ExpectStep(const SStep& step, SStepReport* report) {
-    ApplyPinClicks();
+    core::ApplyPinClicks();
     std::vector<SCondition> conditions;
     if (!Resolve(step.conditions, &conditions, &report->failure)) return;
     for (const SCondition& condition : conditions) {
@@ -530,8 +537,9 @@ void CScenarioStepper::ExpectStep(const SStep& step, SStepReport* report) {
             mismatch.key = condition.target.name;
             mismatch.expected =
                 std::string(CompareText(condition.compare)) + " " + Quoted(condition.text);
-            mismatch.actual = PartShows(condition.target, &shown) ? Quoted(shown)
-                                                                  : Tr("nema takvog dela na ploci");
+            mismatch.actual = PartShows(condition.target, &shown)
+                                  ? Quoted(shown)
+                                  : core::Tr("nema takvog dela na ploci");
             continue;
         }
         const int64_t actual = Current(condition.target);
@@ -544,9 +552,9 @@ void CScenarioStepper::ExpectStep(const SStep& step, SStepReport* report) {
         mismatch.actual = Shown(condition.target, actual);
     }
     if (!report->mismatches.empty()) {
-        report->failure =
-            Fill(Tr("%1 od %2 ocekivanja nije ispunjeno"),
-                 {std::to_string(report->mismatches.size()), std::to_string(conditions.size())});
+        report->failure = core::Fill(
+            core::Tr("%1 od %2 ocekivanja nije ispunjeno"),
+            {std::to_string(report->mismatches.size()), std::to_string(conditions.size())});
     }
 }
 
@@ -554,7 +562,7 @@ void CScenarioStepper::BoardStep(const SStep& step, SStepReport* report) {
     board::CAttachedBoard* attached = Board();
     const int index = attached ? attached->PartIndex(step.part) : -1;
     if (index < 0) {
-        report->failure = step.part + ": " + Tr("nema takvog dela na ploci");
+        report->failure = step.part + ": " + core::Tr("nema takvog dela na ploci");
         return;
     }
     const auto address = static_cast<uint8_t>(index);
@@ -572,35 +580,37 @@ void CScenarioStepper::BoardStep(const SStep& step, SStepReport* report) {
     }
     if (step.kind == EStepKind::Type) {
         if (!std::holds_alternative<board::CSerialTerminal>(part)) {
-            report->failure = step.part + Tr(": kucati se moze samo na terminalu (serial)");
+            report->failure = step.part + core::Tr(": kucati se moze samo na terminalu (serial)");
             return;
         }
         for (const char ch : step.text) {
-            ActOnBoard({SUserInput::EKind::Type, address, static_cast<uint8_t>(ch)});
+            core::ActOnBoard({core::SUserInput::EKind::Type, address, static_cast<uint8_t>(ch)});
         }
     } else {
         const bool keypad = std::holds_alternative<board::CKeypad>(part);
         if (keypad != !step.key.empty()) {
-            report->failure = keypad ? Fill(Tr("%1: navedite taster, na primer %1.5"), {step.part})
-                                     : step.part + Tr(": ovaj deo nema tastere");
+            report->failure =
+                keypad ? core::Fill(core::Tr("%1: navedite taster, na primer %1.5"), {step.part})
+                       : step.part + core::Tr(": ovaj deo nema tastere");
             return;
         }
         if (keypad && !std::get<board::CKeypad>(part).Wiring().labels.empty() &&
             std::string(std::get<board::CKeypad>(part).Wiring().labels.data(), 16).find(step.key) ==
                 std::string::npos) {
-            report->failure = Fill(Tr("%1: nema tastera '%2'"), {step.part, step.key});
+            report->failure = core::Fill(core::Tr("%1: nema tastera '%2'"), {step.part, step.key});
             return;
         }
         const bool press = step.kind == EStepKind::Press;
-        ActOnBoard({press ? SUserInput::EKind::Press : SUserInput::EKind::Release, address, label});
+        core::ActOnBoard({press ? core::SUserInput::EKind::Press : core::SUserInput::EKind::Release,
+                          address, label});
         if (press && step.holdMicroseconds > 0) {
             const auto cycles = static_cast<uint64_t>(
                 std::llround(step.holdMicroseconds * m_scenario.clockHz / 4e6));
             m_releases.push_back(
-                {CycleCount + cycles, {SUserInput::EKind::Release, address, label}});
+                {core::CycleCount + cycles, {core::SUserInput::EKind::Release, address, label}});
         }
     }
-    ApplyPinClicks();
+    core::ApplyPinClicks();
     Sample();
 }
 
@@ -637,29 +647,29 @@ SScenarioReport RunScenario(const SScenario& scenario, const std::string& progra
     stepper->takeMessages = [&messages] { return messages.Take(); };
     // The scenario's chip for this run only: the next scenario of a batch
     // takes the setting again.
-    const EChipProfile setting = ChipProfile;
-    if (scenario.chip) ChipProfile = *scenario.chip;
-    const uint32_t checksSetting = ChecksOn;
+    const core::EChipProfile setting = core::ChipProfile;
+    if (scenario.chip) core::ChipProfile = *scenario.chip;
+    const uint32_t checksSetting = core::ChecksOn;
     const build::CSourceMap map = build::LoadSourceMap();
-    ChecksOn = scenario.checks.value_or(checksSetting);
-    if (ChecksOn) SetCheckProgram(build::CheckProgramFrom(map));
-    const uint64_t since = EventLog.LastSerial();
-    CRunDriver driver;
+    core::ChecksOn = scenario.checks.value_or(checksSetting);
+    if (core::ChecksOn) core::SetCheckProgram(build::CheckProgramFrom(map));
+    const uint64_t since = core::EventLog.LastSerial();
+    core::CRunDriver driver;
     driver.Reset();
-    if (vcd) vcd->Sample(CycleCount);
+    if (vcd) vcd->Sample(core::CycleCount);
     driver.Start(stepper);
     // A waveform sees the pins after every pass; otherwise the stepper alone
     // says how far each slice goes.
     const bool recording = (vcd && vcd->Recording()) || afterPass;
     if (recording) {
         driver.onChange = [vcd, &afterPass] {
-            if (vcd) vcd->Sample(CycleCount);
+            if (vcd) vcd->Sample(core::CycleCount);
             if (afterPass) afterPass();
         };
     }
     while (!stepper->Over()) driver.Slice(recording ? 1 : kPassesPerSlice);
-    ChipProfile = setting;
-    ChecksOn = checksSetting;
+    core::ChipProfile = setting;
+    core::ChecksOn = checksSetting;
     SScenarioReport report = stepper->TakeReport();
     report.notes = CheckNotes(since, map);
     report.seconds =

@@ -85,7 +85,7 @@ struct SScenarioReport {
 // scenario, and every step after it is skipped, except that of an expect with
 // points of its own: that loses only its points, as the machine stands where
 // the run left it and the steps after it can still be judged.
-class CScenarioStepper : public CRunGoal {
+class CScenarioStepper : public core::CRunGoal {
 public:
     // A VCD writer, when given, sees the pins after every click. The
     // program's names come from the map beside the program now loaded.
@@ -149,7 +149,7 @@ private:
     // Presses held for a time: the release and the cycle it is due.
     struct SRelease {
         uint64_t cycle;
-        SUserInput input;
+        core::SUserInput input;
     };
     std::vector<SRelease> m_releases;
 };

@@ -35,10 +35,10 @@ SScenarioReport CScenarioSession::Play(const SScenario& scenario, const std::str
     if (!m_loaded) {
         return UnloadedReport(
             scenario, program,
-            Fill(build::IsLoadableProgram(program)
-                     ? Tr("program %1 nije preveden ili ucitan")
-                     : Tr("program %1 nije ucitan: mora biti *.asm, *.obj ili *.hex"),
-                 {program}));
+            core::Fill(build::IsLoadableProgram(program)
+                           ? core::Tr("program %1 nije preveden ili ucitan")
+                           : core::Tr("program %1 nije ucitan: mora biti *.asm, *.obj ili *.hex"),
+                       {program}));
     }
     CVcdWriter vcd;
     std::string error;
@@ -46,7 +46,7 @@ SScenarioReport CScenarioSession::Play(const SScenario& scenario, const std::str
         std::fprintf(stderr, "lumo-run: %s\n", error.c_str());
     }
     SScenarioReport report = RunScenario(scenario, program, &vcd, afterPass);
-    if (!vcd.Close(CycleCount, &error)) std::fprintf(stderr, "lumo-run: %s\n", error.c_str());
+    if (!vcd.Close(core::CycleCount, &error)) std::fprintf(stderr, "lumo-run: %s\n", error.c_str());
     return report;
 }
 

@@ -42,7 +42,7 @@ double MeasureScenarioSpeed() {
     }
     ResetForLoad();
     ProgramEnd = 0;
-    CycleCount = 0;
+    core::CycleCount = 0;
     InstructionCount = 0;
     return speed;
 }

@@ -34,7 +34,7 @@ std::string ProgramFromScenario(const std::string& scenarioPath, const std::stri
 // special register and every other one that holds anything but zero, so the
 // expect pins the whole machine down without listing 140 lines of zeros.
 void EmitRegisters(YAML::Emitter& out) {
-    for (int address = 0; address < kRegisterFileSize; ++address) {
+    for (int address = 0; address < core::kRegisterFileSize; ++address) {
         const uint8_t value = RegisterFile[address];
         const char* name = RegisterNameAt(address);
         if (name == nullptr && value == 0) continue;
@@ -44,9 +44,9 @@ void EmitRegisters(YAML::Emitter& out) {
 }
 
 void EmitEeprom(YAML::Emitter& out) {
-    for (int address = 0; address < kEepromSize; ++address) {
-        const uint8_t value = Chip.datasheet.eeprom[address];
-        if (value == ProgramEeprom[address]) continue;
+    for (int address = 0; address < core::kEepromSize; ++address) {
+        const uint8_t value = core::Chip.datasheet.eeprom[address];
+        if (value == core::ProgramEeprom[address]) continue;
         out << YAML::Key << EepromByteName(address) << YAML::Value << Hex(value, 2);
     }
 }
@@ -78,25 +78,25 @@ void RunStep(YAML::Emitter& out, uint64_t cycles) {
 }
 }  // namespace
 
-bool IsRecordedInput(const SEvent& event) {
-    return IsUserInput(event);
+bool IsRecordedInput(const core::SEvent& event) {
+    return core::IsUserInput(event);
 }
 
-SRecordedInput RecordedInputOf(const SEvent& event) {
+SRecordedInput RecordedInputOf(const core::SEvent& event) {
     SRecordedInput input;
     input.cycle = event.cycle;
     input.name = event.text;
-    if (event.kind == EEventKind::Board) {
-        const auto what = static_cast<EBoardEvent>(event.cause);
-        input.kind = what == EBoardEvent::Press     ? SRecordedInput::EKind::Press
-                     : what == EBoardEvent::Release ? SRecordedInput::EKind::Release
-                                                    : SRecordedInput::EKind::Type;
+    if (event.kind == core::EEventKind::Board) {
+        const auto what = static_cast<core::EBoardEvent>(event.cause);
+        input.kind = what == core::EBoardEvent::Press     ? SRecordedInput::EKind::Press
+                     : what == core::EBoardEvent::Release ? SRecordedInput::EKind::Release
+                                                          : SRecordedInput::EKind::Type;
         if (event.value != 0 || input.kind == SRecordedInput::EKind::Type)
             input.text = std::string(1, static_cast<char>(event.value));
         return input;
     }
-    if (event.kind == EEventKind::Mclr) input.name = kMclr;
-    if (event.kind != EEventKind::Edit) return input;
+    if (event.kind == core::EEventKind::Mclr) input.name = kMclr;
+    if (event.kind != core::EEventKind::Edit) return input;
     input.kind = SRecordedInput::EKind::Set;
     input.value = static_cast<uint8_t>(event.value);
     if (event.text.rfind("0x", 0) == 0) {
@@ -110,7 +110,7 @@ SRecordedInput RecordedInputOf(const SEvent& event) {
 std::string RecordedScenario(const std::string& scenarioPath, const std::string& program,
                              double clockHz, const std::vector<SRecordedInput>& inputs,
                              const std::string& board) {
-    const uint64_t end = CycleCount;
+    const uint64_t end = core::CycleCount;
     char clock[32];
     std::snprintf(clock, sizeof clock, "%.9g Hz", clockHz);
     YAML::Emitter out;
@@ -120,7 +120,7 @@ std::string RecordedScenario(const std::string& scenarioPath, const std::string&
     if (!board.empty())
         out << YAML::Key << "board" << YAML::Value << ProgramFromScenario(scenarioPath, board);
     out << YAML::Key << "clock" << YAML::Value << clock;
-    const bool datasheet = Chip.profile == EChipProfile::Datasheet;
+    const bool datasheet = core::Chip.profile == core::EChipProfile::Datasheet;
     if (datasheet) out << YAML::Key << "chip" << YAML::Value << "datasheet";
     // A recording may well run longer than the default limit.
     out << YAML::Key << "limit" << YAML::Value << std::max<uint64_t>(end, 1);

@@ -9,7 +9,9 @@
 #include <string>
 #include <vector>
 
+namespace core {
 struct SEvent;
+}
 
 namespace scenario {
 
@@ -29,10 +31,10 @@ struct SRecordedInput {
 
 // Whether the event is one the user put into the run: a pin click, an
 // edited value, a key or button pressed or released, a byte typed.
-bool IsRecordedInput(const SEvent& event);
+bool IsRecordedInput(const core::SEvent& event);
 
 // The input such an event of the log records.
-SRecordedInput RecordedInputOf(const SEvent& event);
+SRecordedInput RecordedInputOf(const core::SEvent& event);
 
 // The scenario text for a session whose inputs were these, ending now (the
 // machine's current state is what the final expect holds): a click as a

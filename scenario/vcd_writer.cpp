@@ -43,7 +43,7 @@ bool CVcdWriter::Open(const std::string& path, double clockHz, std::string* erro
     m_clockHz = clockHz;
     m_nsPerCycle = 4e9 / clockHz;  // one instruction cycle is four oscillator periods
     m_started = false;
-    m_last = PinWord();
+    m_last = core::PinWord();
     return true;
 }
 
@@ -62,12 +62,12 @@ void CVcdWriter::WriteHeader() {
         std::fprintf(m_file, "$var wire 1 %c %s_tris $end\n", DirectionCode(pin), PinAt(pin).name);
     }
     std::fputs("$upscope $end\n", m_file);
-    m_board = AttachedBoard.load(std::memory_order_relaxed);
+    m_board = core::AttachedBoard.load(std::memory_order_relaxed);
     if (m_board != nullptr && m_board->Signals().empty()) m_board = nullptr;
     if (m_board != nullptr) {
-        const std::vector<SBoardSignal>& signals = m_board->Signals();
+        const std::vector<core::SBoardSignal>& signals = m_board->Signals();
         for (size_t signal = 0; signal < signals.size(); ++signal) {
-            const SBoardSignal& s = signals[signal];
+            const core::SBoardSignal& s = signals[signal];
             if (signal == 0 || s.part != signals[signal - 1].part) {
                 if (signal > 0) std::fputs("$upscope $end\n", m_file);
                 std::fprintf(m_file, "$scope module %s $end\n", s.part.c_str());
@@ -109,7 +109,7 @@ void CVcdWriter::Begin(uint64_t cycles) {
     }
     if (m_board != nullptr) {
         m_board->SignalValues(cycles, m_boardNow.data());
-        const std::vector<SBoardSignal>& signals = m_board->Signals();
+        const std::vector<core::SBoardSignal>& signals = m_board->Signals();
         for (size_t signal = 0; signal < signals.size(); ++signal) {
             WriteBoardValue(signal, signals[signal].At(m_last, m_boardNow.data()));
         }
@@ -121,10 +121,10 @@ void CVcdWriter::Begin(uint64_t cycles) {
 
 void CVcdWriter::WriteChanges(uint64_t cycles) {
     if (!m_started) Begin(cycles);
-    const uint32_t now = PinWord();
+    const uint32_t now = core::PinWord();
     // A board let go meanwhile (a scenario's own, at its end) keeps its last values.
     bool valuesMoved = false;
-    if (m_board != nullptr && AttachedBoard.load(std::memory_order_relaxed) == m_board) {
+    if (m_board != nullptr && core::AttachedBoard.load(std::memory_order_relaxed) == m_board) {
         m_board->SignalValues(cycles, m_boardNow.data());
         valuesMoved = m_boardNow != m_boardLast;
     }
@@ -143,7 +143,7 @@ void CVcdWriter::WriteChanges(uint64_t cycles) {
         }
     }
     if (m_board != nullptr) {
-        const std::vector<SBoardSignal>& signals = m_board->Signals();
+        const std::vector<core::SBoardSignal>& signals = m_board->Signals();
         for (size_t signal = 0; signal < signals.size(); ++signal) {
             const uint32_t value = signals[signal].At(now, m_boardNow.data());
             if (value != signals[signal].At(m_last, m_boardLast.data())) {
@@ -164,7 +164,7 @@ bool CVcdWriter::Close(uint64_t cycles, std::string* error) {
     const bool closed = std::fclose(m_file) == 0;
     m_file = nullptr;
     if (written && closed) return true;
-    *error = Fill(Tr("%1: upis nije uspeo"), {m_path});
+    *error = core::Fill(core::Tr("%1: upis nije uspeo"), {m_path});
     return false;
 }
 

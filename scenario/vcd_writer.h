@@ -52,7 +52,7 @@ private:
     uint32_t m_last = 0;
     bool m_started = false;
     long long m_lastTime = -1;
-    const CBoardHook* m_board = nullptr;
+    const core::CBoardHook* m_board = nullptr;
     std::vector<std::string> m_boardCodes;
     // The values among the board's signals (its lines are the pins').
     std::vector<uint32_t> m_boardLast;

@@ -56,14 +56,14 @@ const std::unordered_map<std::string, int64_t>& Names() {
         const auto add = [&all](std::string_view name, int64_t value) {
             if (!name.empty()) all.emplace(std::string(name), value);
         };
-        for (const SChipRegister& reg : kChipRegisters) {
+        for (const core::SChipRegister& reg : core::kChipRegisters) {
             add(reg.name, reg.address);
             for (int bit = 0; bit < 8; ++bit) {
                 add(reg.bits[bit], bit);
                 if (!reg.bits[bit].empty()) add(HeaderSpelling(reg.bits[bit]), bit);
             }
         }
-        for (const SChipPin& pin : kChipPins) {
+        for (const core::SChipPin& pin : core::kChipPins) {
             add(pin.name, pin.bit);
             add(pin.alias, pin.bit);
         }
@@ -97,8 +97,8 @@ std::optional<int64_t> ChipNameValue(std::string_view name, std::string_view chi
 }
 
 std::string_view RegisterName(int64_t address) {
-    if (address < 0 || address >= kRegisterFileSize) return {};
-    const SChipRegister* reg = ChipRegisterOwning(static_cast<int>(address));
+    if (address < 0 || address >= core::kRegisterFileSize) return {};
+    const core::SChipRegister* reg = core::ChipRegisterOwning(static_cast<int>(address));
     return reg ? reg->name : std::string_view();
 }
 
@@ -108,8 +108,8 @@ bool IsChipName(std::string_view name) {
 
 std::vector<std::string> HeaderRegisterAndBitNames() {
     std::vector<std::string> names;
-    for (const SChipRegister& reg : kChipRegisters) names.emplace_back(reg.name);
-    for (const SChipRegister& reg : kChipRegisters) {
+    for (const core::SChipRegister& reg : core::kChipRegisters) names.emplace_back(reg.name);
+    for (const core::SChipRegister& reg : core::kChipRegisters) {
         for (int bit = 7; bit >= 0; --bit) {
             if (!reg.bits[bit].empty()) names.push_back(HeaderSpelling(reg.bits[bit]));
         }

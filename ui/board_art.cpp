@@ -172,7 +172,7 @@ void DrawButton(QPainter& painter, const QRect& rect, const CButton& button, boo
     }
     // The reset button is black, and grey where the chip has no MCLR reset,
     // as the menu's command stands disabled there.
-    const bool works = Chip.profile == EChipProfile::Datasheet;
+    const bool works = core::Chip.profile == core::EChipProfile::Datasheet;
     painter.setBrush(!works ? QColor(0x80, 0x80, 0x80)
                      : held ? QColor(0x40, 0x40, 0x40)
                             : QColor(0x10, 0x10, 0x10));

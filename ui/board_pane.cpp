@@ -173,10 +173,10 @@ bool CBoardPane::Paste(int part, const QString& text) {
 
 void CBoardPane::Send(int part, const QByteArray& bytes) {
     for (const char byte : bytes) {
-        SUserInput input;
-        input.kind = SUserInput::EKind::Type;
+        core::SUserInput input;
+        input.kind = core::SUserInput::EKind::Type;
         input.address = static_cast<uint8_t>(part);
         input.value = static_cast<uint8_t>(byte);
-        ActOnBoard(input);
+        core::ActOnBoard(input);
     }
 }

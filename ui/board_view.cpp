@@ -105,7 +105,7 @@ void CBoardView::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.fillRect(rect(), QColor(0, 0x80, 0x30));
     if (!m_shown) return;
-    const uint64_t cycle = CycleCount;
+    const uint64_t cycle = core::CycleCount;
     const double cycleHz = m_pAttached ? m_pAttached->CycleHz() : 1e6;
     painter.setFont(TitleFont());
     painter.setPen(Qt::white);
@@ -121,11 +121,11 @@ void CBoardView::paintEvent(QPaintEvent* /*event*/) {
 }
 
 void CBoardView::Act(bool press, const SKey& key) {
-    SUserInput input;
-    input.kind = press ? SUserInput::EKind::Press : SUserInput::EKind::Release;
+    core::SUserInput input;
+    input.kind = press ? core::SUserInput::EKind::Press : core::SUserInput::EKind::Release;
     input.address = static_cast<uint8_t>(key.part);
     input.value = static_cast<uint8_t>(key.key);
-    ActOnBoard(input);
+    core::ActOnBoard(input);
 }
 
 void CBoardView::mousePressEvent(QMouseEvent* event) {

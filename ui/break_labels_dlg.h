@@ -13,7 +13,7 @@ class QPushButton;
 class CBreakLabelsDlg : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int kFields = kBreakpointsUsed;
+    static constexpr int kFields = core::kBreakpointsUsed;
 
     explicit CBreakLabelsDlg(QWidget* parent = nullptr);
 

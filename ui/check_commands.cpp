@@ -27,40 +27,40 @@ const QColor kCheckInk(90, 30, 140);
 const QColor kCheckPaper(240, 232, 252);
 constexpr int kPollMs = 100;
 
-QString KindKey(ECheckKind kind) {
+QString KindKey(core::ECheckKind kind) {
     return QStringLiteral("Provere/") +
-           QString::fromLatin1(CheckKindName(kind).data(),
-                               static_cast<int>(CheckKindName(kind).size()));
+           QString::fromLatin1(core::CheckKindName(kind).data(),
+                               static_cast<int>(core::CheckKindName(kind).size()));
 }
 }  // namespace
 
-QString CCheckCommands::KindTitle(ECheckKind kind) {
+QString CCheckCommands::KindTitle(core::ECheckKind kind) {
     switch (kind) {
-        case ECheckKind::Bank:
+        case core::ECheckKind::Bank:
             return QCoreApplication::translate("CCheckCommands", "Pogresna banka (bank)");
-        case ECheckKind::PclPage:
+        case core::ECheckKind::PclPage:
             return QCoreApplication::translate("CCheckCommands",
                                                "Skok preko PCL van stranice (pcl_page)");
-        case ECheckKind::Stack:
+        case core::ECheckKind::Stack:
             return QCoreApplication::translate("CCheckCommands", "Stek pun ili prazan (stack)");
-        case ECheckKind::IsrFlag:
+        case core::ECheckKind::IsrFlag:
             return QCoreApplication::translate("CCheckCommands",
                                                "Zastavica prekida nije obrisana (isr_flag)");
-        case ECheckKind::RbifRead:
+        case core::ECheckKind::RbifRead:
             return QCoreApplication::translate("CCheckCommands",
                                                "RBIF bez citanja porta B (rbif_read)");
-        case ECheckKind::IsrContext:
+        case core::ECheckKind::IsrContext:
             return QCoreApplication::translate("CCheckCommands",
                                                "W i STATUS nisu sacuvani u prekidu (isr_context)");
-        case ECheckKind::Uninitialised:
+        case core::ECheckKind::Uninitialised:
             return QCoreApplication::translate("CCheckCommands",
                                                "Citanje neupisanog registra (uninitialised)");
-        case ECheckKind::EepromSequence:
+        case core::ECheckKind::EepromSequence:
             return QCoreApplication::translate("CCheckCommands",
                                                "Upis u EEPROM bez WREN i niza (eeprom_sequence)");
-        case ECheckKind::WdtReset:
+        case core::ECheckKind::WdtReset:
             return QCoreApplication::translate("CCheckCommands", "Reset od watchdoga (wdt_reset)");
-        case ECheckKind::RmwPort:
+        case core::ECheckKind::RmwPort:
             return QCoreApplication::translate("CCheckCommands",
                                                "Citanje-izmena-upis porta (rmw_port)");
     }
@@ -88,8 +88,8 @@ CCheckCommands::CCheckCommands(CMainFrame& frame)
     m_pAll->setStatusTip(QCoreApplication::translate(
         "CCheckCommands", "Objasnjava tipicne greske programa dok radi, jednom po liniji"));
     menu->addSeparator();
-    for (int index = 0; index < kCheckKinds; ++index) {
-        const auto kind = static_cast<ECheckKind>(index);
+    for (int index = 0; index < core::kCheckKinds; ++index) {
+        const auto kind = static_cast<core::ECheckKind>(index);
         m_pKinds[index] = menu->addAction(KindTitle(kind));
         m_pKinds[index]->setCheckable(true);
         m_pKinds[index]->setChecked(settings.value(KindKey(kind), true).toBool());
@@ -98,7 +98,7 @@ CCheckCommands::CCheckCommands(CMainFrame& frame)
         connect(action, &QAction::toggled, this, &CCheckCommands::Apply);
     Apply();
     connect(&frame, &CMainFrame::Assembled, this, &CCheckCommands::OnAssembled);
-    m_lastSerial = EventLog.LastSerial();
+    m_lastSerial = core::EventLog.LastSerial();
     connect(m_pPoll, &QTimer::timeout, this, &CCheckCommands::Poll);
     m_pPoll->start(kPollMs);
 }
@@ -107,13 +107,13 @@ void CCheckCommands::Apply() {
     QSettings settings;
     settings.setValue(kAllKey, m_pAll->isChecked());
     uint32_t kinds = 0;
-    for (int index = 0; index < kCheckKinds; ++index) {
-        const auto kind = static_cast<ECheckKind>(index);
+    for (int index = 0; index < core::kCheckKinds; ++index) {
+        const auto kind = static_cast<core::ECheckKind>(index);
         settings.setValue(KindKey(kind), m_pKinds[index]->isChecked());
         m_pKinds[index]->setEnabled(m_pAll->isChecked());
-        if (m_pKinds[index]->isChecked()) kinds |= CheckBit(kind);
+        if (m_pKinds[index]->isChecked()) kinds |= core::CheckBit(kind);
     }
-    ChecksOn = m_pAll->isChecked() ? kinds : 0;
+    core::ChecksOn = m_pAll->isChecked() ? kinds : 0;
 }
 
 void CCheckCommands::OnAssembled(bool loaded) {
@@ -121,21 +121,22 @@ void CCheckCommands::OnAssembled(bool loaded) {
     // checks start afresh.
     m_shown.clear();
     Poll();
-    m_lastSerial = EventLog.LastSerial();
-    SetCheckProgram(loaded ? build::CheckProgramFrom(build::LoadSourceMap()) : SCheckProgram{});
+    m_lastSerial = core::EventLog.LastSerial();
+    core::SetCheckProgram(loaded ? build::CheckProgramFrom(build::LoadSourceMap())
+                                 : core::SCheckProgram{});
 }
 
 void CCheckCommands::Poll() {
-    for (const SEvent& event : EventLog.Since(m_lastSerial)) {
+    for (const core::SEvent& event : core::EventLog.Since(m_lastSerial)) {
         m_lastSerial = event.serial;
-        if (event.kind == EEventKind::Check) Show(event);
+        if (event.kind == core::EEventKind::Check) Show(event);
     }
 }
 
-void CCheckCommands::Show(const SEvent& event) {
+void CCheckCommands::Show(const core::SEvent& event) {
     if (!m_shown.insert({event.pc, event.cause}).second) return;
     const QString kind =
-        QString::fromLatin1(CheckKindName(static_cast<ECheckKind>(event.cause)).data());
+        QString::fromLatin1(core::CheckKindName(static_cast<core::ECheckKind>(event.cause)).data());
     const QString text = QString::fromStdString(event.text);
     // The line where the word stands now, the user's edits since F7 followed.
     const int line = m_frame.Marks()->LineOfWord(event.pc);

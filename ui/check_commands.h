@@ -13,7 +13,9 @@
 class CMainFrame;
 class QAction;
 class QTimer;
+namespace core {
 struct SEvent;
+}
 
 class CCheckCommands : public QObject {
     Q_OBJECT
@@ -21,17 +23,17 @@ public:
     explicit CCheckCommands(CMainFrame& frame);
 
     // The Serbian name of a kind in the menu.
-    static QString KindTitle(ECheckKind kind);
+    static QString KindTitle(core::ECheckKind kind);
 
 private:
     void Apply();
     void OnAssembled(bool loaded);
     void Poll();
-    void Show(const SEvent& event);
+    void Show(const core::SEvent& event);
 
     CMainFrame& m_frame;
     QAction* m_pAll = nullptr;
-    QAction* m_pKinds[kCheckKinds] = {};
+    QAction* m_pKinds[core::kCheckKinds] = {};
     QTimer* m_pPoll;
     uint64_t m_lastSerial = 0;
     std::set<std::pair<int, int>> m_shown;  // word and kind, since the last assemble command

@@ -20,37 +20,38 @@
 
 namespace {
 const QString kChipKey = QStringLiteral("Cip/PoKatalogu");
-constexpr int kWords = kProgramImageSize / 4;
+constexpr int kWords = core::kProgramImageSize / 4;
 constexpr int kWatchdogEnable = 0x0004;
 
-SDecodedWord WordAt(int address) {
+core::SDecodedWord WordAt(int address) {
     const int at = 4 * address;
-    return DecodeWord(ProgramImage[at], ProgramImage[at + 1], ProgramImage[at + 2],
-                      ProgramImage[at + 3]);
+    return core::DecodeWord(ProgramImage[at], ProgramImage[at + 1], ProgramImage[at + 2],
+                            ProgramImage[at + 3]);
 }
 
 // A byte operation that stores into PCL: MOVWF and CLRF always, the others
 // with the destination F.
-bool WritesPcl(const SDecodedWord& word) {
-    return word.f == PCL && (word.op == EOp::MOVWF || word.op == EOp::CLRF ||
-                             (HasDestination(word.op) && word.bd != 0));
+bool WritesPcl(const core::SDecodedWord& word) {
+    return word.f == PCL && (word.op == core::EOp::MOVWF || word.op == core::EOp::CLRF ||
+                             (core::HasDestination(word.op) && word.bd != 0));
 }
 }  // namespace
 
 QString DatasheetChipReason() {
     if (ProgramEnd == 0) return {};
-    if (ProgramConfigWord != kNoConfigWord && (ProgramConfigWord & kWatchdogEnable)) {
+    if (core::ProgramConfigWord != core::kNoConfigWord &&
+        (core::ProgramConfigWord & kWatchdogEnable)) {
         return QCoreApplication::translate("CChipCommands", "__CONFIG ukljucuje watchdog");
     }
     // A GOTO at word 0 past the interrupt vector: the program starts there.
-    const SDecodedWord first = WordAt(0);
-    if (first.op == EOp::GOTO && first.k > 4)
+    const core::SDecodedWord first = WordAt(0);
+    if (first.op == core::EOp::GOTO && first.k > 4)
         return QCoreApplication::translate("CChipCommands", "pocinje skokom na reci 0");
     for (int address = 0; address < kWords; ++address) {
-        const SDecodedWord word = WordAt(address);
-        if (word.op == EOp::SLEEP)
+        const core::SDecodedWord word = WordAt(address);
+        if (word.op == core::EOp::SLEEP)
             return QCoreApplication::translate("CChipCommands", "koristi SLEEP");
-        if (word.op == EOp::CLRWDT)
+        if (word.op == core::EOp::CLRWDT)
             return QCoreApplication::translate("CChipCommands", "koristi CLRWDT");
         if (WritesPcl(word))
             return QCoreApplication::translate("CChipCommands",
@@ -74,7 +75,7 @@ CChipCommands::CChipCommands(CMainFrame& frame, CLumoDoc& doc)
     choice->setCheckable(true);
     const bool datasheet = QSettings().value(kChipKey, false).toBool();
     choice->setChecked(datasheet);
-    ChipProfile = datasheet ? EChipProfile::Datasheet : EChipProfile::Classic;
+    core::ChipProfile = datasheet ? core::EChipProfile::Datasheet : core::EChipProfile::Classic;
     m_pMark->setVisible(datasheet);
     connect(choice, &QAction::toggled, this, &CChipCommands::Choose);
     connect(&frame, &CMainFrame::Assembled, this, &CChipCommands::OnAssembled);
@@ -84,17 +85,17 @@ CChipCommands::CChipCommands(CMainFrame& frame, CLumoDoc& doc)
 }
 
 void CChipCommands::OnMclr() {
-    if (ProgramEnd == 0 || !PressMclr()) return;
+    if (ProgramEnd == 0 || !core::PressMclr()) return;
     // A waiting worker repaints once more when the reset has landed.
     m_frame.InputView()->InvalidateRect(false);
     m_frame.OutputView()->InvalidateRect(false);
 }
 
 void CChipCommands::Follow() {
-    const bool datasheet = Chip.profile == EChipProfile::Datasheet;
+    const bool datasheet = core::Chip.profile == core::EChipProfile::Datasheet;
     m_frame.Action(ID_MCLR_RESET)->setEnabled(datasheet);
     // Fewer than told: a new run, or the history went back.
-    const uint32_t resets = datasheet ? Chip.datasheet.watchdogResets.load() : 0;
+    const uint32_t resets = datasheet ? core::Chip.datasheet.watchdogResets.load() : 0;
     if (resets < m_watchdogResets) m_watchdogResets = resets;
     if (resets == m_watchdogResets) return;
     const uint32_t news = resets - m_watchdogResets;
@@ -111,14 +112,14 @@ void CChipCommands::Follow() {
 
 void CChipCommands::Choose(bool datasheet) {
     QSettings().setValue(kChipKey, datasheet);
-    ChipProfile = datasheet ? EChipProfile::Datasheet : EChipProfile::Classic;
+    core::ChipProfile = datasheet ? core::EChipProfile::Datasheet : core::EChipProfile::Classic;
     m_pMark->setVisible(datasheet);
     // The chip is what a reset makes: the run starts again on the new one.
     if (ProgramEnd != 0) m_doc.OnRestart();
 }
 
 void CChipCommands::OnAssembled(bool loaded) {
-    if (!loaded || ChipProfile == EChipProfile::Datasheet) return;
+    if (!loaded || core::ChipProfile == core::EChipProfile::Datasheet) return;
     const QString reason = DatasheetChipReason();
     if (reason.isEmpty()) return;
     m_frame.Messages()->AddLine(

@@ -98,7 +98,7 @@ void CCompareCommands::OnCompare() {
         return;
     }
     WhenMachineStopped(m_doc, this, [this, model, program] {
-        if (CycleCount == 0) {
+        if (core::CycleCount == 0) {
             Say(tr("Pokrenite program (F5) pa ga uporedite na ulazima tog rada"));
             return;
         }
@@ -125,7 +125,7 @@ void CCompareCommands::Start(const QString& model, const QString& scenario, bool
     connect(m_pProcess, &QProcess::finished, this, &CCompareCommands::OnFinished);
     QStringList args = {QStringLiteral("--compare"), model, QStringLiteral("--scenario"), scenario,
                         QStringLiteral("--json")};
-    if (ChipProfile == EChipProfile::Datasheet)
+    if (core::ChipProfile == core::EChipProfile::Datasheet)
         args << QStringLiteral("--chip") << QStringLiteral("datasheet");
     args << LoadedProgram();
     m_frame.statusBar()->showMessage(tr("Poredjenje sa resenjem %1...").arg(model));

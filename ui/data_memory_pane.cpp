@@ -23,7 +23,7 @@ constexpr int kUnimplemented = 0x07;
 QString NameOf(int address, int reg, const CProgramNames& names) {
     if ((address & 0x7F) == kUnimplemented) return QStringLiteral("-");
     QStringList parts;
-    if (const SChipRegister* chip = ChipRegisterAt(reg)) {
+    if (const core::SChipRegister* chip = core::ChipRegisterAt(reg)) {
         parts.append(
             QString::fromLatin1(chip->name.data(), static_cast<qsizetype>(chip->name.size())));
     }
@@ -37,7 +37,7 @@ int CDataMemoryPane::RegisterOfCell(int row, int column) {
     if (row < 0 || row >= kRows || column < 0 || column >= 2 * kPerBank) return -1;
     const int address = (column >= kPerBank ? kBank1 : 0) + row;
     if ((address & 0x7F) == kUnimplemented) return -1;
-    return RegisterFileIndex(address);
+    return core::RegisterFileIndex(address);
 }
 
 CDataMemoryPane::CDataMemoryPane(const CProgramNames& names, QWidget* parent)

@@ -11,7 +11,7 @@ bool ShowChanges = true;
 namespace {
 void Toggle(bool& flag) {
     flag = !flag;
-    if (CView* view = LastRefreshedView.load()) view->InvalidateRect(true);
+    if (core::CView* view = LastRefreshedView.load()) view->InvalidateRect(true);
 }
 }  // namespace
 

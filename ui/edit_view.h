@@ -15,7 +15,7 @@
 
 class CPicLexer;
 
-class CEditView : public QsciScintilla, public CView {
+class CEditView : public QsciScintilla, public core::CView {
     Q_OBJECT
 public:
     // The margins: line numbers, then the marks of the simulator.

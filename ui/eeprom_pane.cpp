@@ -41,8 +41,7 @@ CEepromPane::CEepromPane(QWidget* parent)
     // The addresses are the rows' names, and a byte is chosen alone.
     m_pTable->verticalHeader()->show();
     m_pTable->setSelectionBehavior(QAbstractItemView::SelectItems);
-    m_pTable->setToolTip(
-        tr("Dvoklik na bajt upisuje novu vrednost dok simulacija stoji"));
+    m_pTable->setToolTip(tr("Dvoklik na bajt upisuje novu vrednost dok simulacija stoji"));
     for (int row = 0; row < kRows; ++row) {
         for (int column = 0; column <= kPerRow; ++column) {
             m_pTable->setItem(row, column, new QTableWidgetItem);
@@ -67,11 +66,12 @@ bool CEepromPane::ShowsBytes() const {
 }
 
 void CEepromPane::Refresh() {
-    const bool datasheet = Chip.profile == EChipProfile::Datasheet;
+    const bool datasheet = core::Chip.profile == core::EChipProfile::Datasheet;
     m_pStack->setCurrentWidget(datasheet ? static_cast<QWidget*>(m_pTable) : m_pClassic);
     if (!datasheet) return;
     SBytes now{};
-    for (int i = 0; i < kEepromSize; ++i) now[static_cast<size_t>(i)] = Chip.datasheet.eeprom[i];
+    for (int i = 0; i < core::kEepromSize; ++i)
+        now[static_cast<size_t>(i)] = core::Chip.datasheet.eeprom[i];
     const SBytes* before = m_changes.Look(now);
     for (int row = 0; row < kRows; ++row) {
         QString characters;

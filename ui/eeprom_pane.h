@@ -19,7 +19,7 @@ class CEepromPane : public QDockWidget {
     Q_OBJECT
 public:
     static constexpr int kPerRow = 8;
-    static constexpr int kRows = kEepromSize / kPerRow;
+    static constexpr int kRows = core::kEepromSize / kPerRow;
 
     explicit CEepromPane(QWidget* parent = nullptr);
 
@@ -34,7 +34,7 @@ signals:
     void EditByte(int address);
 
 private:
-    using SBytes = std::array<uint8_t, kEepromSize>;
+    using SBytes = std::array<uint8_t, core::kEepromSize>;
 
     QStackedWidget* m_pStack;
     QTableWidget* m_pTable;

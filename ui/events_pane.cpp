@@ -19,27 +19,31 @@ struct SKindChoice {
 };
 constexpr SKindChoice kChoices[] = {
     {QT_TRANSLATE_NOOP("CEventsPane", "Svi dogadjaji"), -1},
-    {QT_TRANSLATE_NOOP("CEventsPane", "Prekidi"), static_cast<int>(EEventKind::Interrupt)},
-    {QT_TRANSLATE_NOOP("CEventsPane", "Prihvaceni prekidi"), static_cast<int>(EEventKind::Accept)},
-    {QT_TRANSLATE_NOOP("CEventsPane", "RETFIE"), static_cast<int>(EEventKind::Retfie)},
-    {QT_TRANSLATE_NOOP("CEventsPane", "Poruke"), static_cast<int>(EEventKind::Message)},
-    {QT_TRANSLATE_NOOP("CEventsPane", "Prekidne tacke"), static_cast<int>(EEventKind::Breakpoint)},
-    {QT_TRANSLATE_NOOP("CEventsPane", "Pinovi"), static_cast<int>(EEventKind::Pin)},
+    {QT_TRANSLATE_NOOP("CEventsPane", "Prekidi"), static_cast<int>(core::EEventKind::Interrupt)},
+    {QT_TRANSLATE_NOOP("CEventsPane", "Prihvaceni prekidi"),
+     static_cast<int>(core::EEventKind::Accept)},
+    {QT_TRANSLATE_NOOP("CEventsPane", "RETFIE"), static_cast<int>(core::EEventKind::Retfie)},
+    {QT_TRANSLATE_NOOP("CEventsPane", "Poruke"), static_cast<int>(core::EEventKind::Message)},
+    {QT_TRANSLATE_NOOP("CEventsPane", "Prekidne tacke"),
+     static_cast<int>(core::EEventKind::Breakpoint)},
+    {QT_TRANSLATE_NOOP("CEventsPane", "Pinovi"), static_cast<int>(core::EEventKind::Pin)},
     {QT_TRANSLATE_NOOP("CEventsPane", "Pocetak izvrsavanja"),
-     static_cast<int>(EEventKind::RunStart)},
-    {QT_TRANSLATE_NOOP("CEventsPane", "Kraj izvrsavanja"), static_cast<int>(EEventKind::RunEnd)},
-    {QT_TRANSLATE_NOOP("CEventsPane", "Ucitavanje"), static_cast<int>(EEventKind::Load)},
-    {QT_TRANSLATE_NOOP("CEventsPane", "Upisane vrednosti"), static_cast<int>(EEventKind::Edit)},
-    {QT_TRANSLATE_NOOP("CEventsPane", "Ploca"), static_cast<int>(EEventKind::Board)},
-    {QT_TRANSLATE_NOOP("CEventsPane", "MCLR reset"), static_cast<int>(EEventKind::Mclr)},
-    {QT_TRANSLATE_NOOP("CEventsPane", "Provere"), static_cast<int>(EEventKind::Check)},
+     static_cast<int>(core::EEventKind::RunStart)},
+    {QT_TRANSLATE_NOOP("CEventsPane", "Kraj izvrsavanja"),
+     static_cast<int>(core::EEventKind::RunEnd)},
+    {QT_TRANSLATE_NOOP("CEventsPane", "Ucitavanje"), static_cast<int>(core::EEventKind::Load)},
+    {QT_TRANSLATE_NOOP("CEventsPane", "Upisane vrednosti"),
+     static_cast<int>(core::EEventKind::Edit)},
+    {QT_TRANSLATE_NOOP("CEventsPane", "Ploca"), static_cast<int>(core::EEventKind::Board)},
+    {QT_TRANSLATE_NOOP("CEventsPane", "MCLR reset"), static_cast<int>(core::EEventKind::Mclr)},
+    {QT_TRANSLATE_NOOP("CEventsPane", "Provere"), static_cast<int>(core::EEventKind::Check)},
 };
 
 QString Causes(uint8_t cause) {
     QStringList names;
-    if (cause & kCauseT0IF) names << QStringLiteral("T0IF");
-    if (cause & kCauseINTF) names << QStringLiteral("INTF");
-    if (cause & kCauseRBIF) names << QStringLiteral("RBIF");
+    if (cause & core::kCauseT0IF) names << QStringLiteral("T0IF");
+    if (cause & core::kCauseINTF) names << QStringLiteral("INTF");
+    if (cause & core::kCauseRBIF) names << QStringLiteral("RBIF");
     return names.join(QLatin1Char(' '));
 }
 
@@ -99,61 +103,63 @@ CEventsPane::CEventsPane(QWidget* parent)
     });
 }
 
-QString CEventsPane::Describe(const SEvent& event) {
+QString CEventsPane::Describe(const core::SEvent& event) {
     switch (event.kind) {
-        case EEventKind::Accept:
+        case core::EEventKind::Accept:
             return QCoreApplication::translate("CEventsPane", "Prekid prihvacen (%1)")
                 .arg(Causes(event.cause));
-        case EEventKind::Interrupt:
+        case core::EEventKind::Interrupt:
             return QCoreApplication::translate("CEventsPane", "Ulaz u prekid (%1), povratak na %2")
                 .arg(Causes(event.cause), Hex(event.value));
-        case EEventKind::Retfie:
+        case core::EEventKind::Retfie:
             return QCoreApplication::translate("CEventsPane", "RETFIE, povratak na %1")
                 .arg(Hex(event.value));
-        case EEventKind::Message:
+        case core::EEventKind::Message:
             return QString::fromStdString(event.text);
-        case EEventKind::Breakpoint:
+        case core::EEventKind::Breakpoint:
             return event.text.empty()
                        ? QCoreApplication::translate("CEventsPane", "Prekidna tacka %1")
                              .arg(Hex(event.value))
                        : QCoreApplication::translate("CEventsPane", "Prekidna tacka %1 (%2)")
                              .arg(QString::fromStdString(event.text), Hex(event.value));
-        case EEventKind::Pin:
+        case core::EEventKind::Pin:
             return QCoreApplication::translate("CEventsPane", "Pin %1 = %2")
                 .arg(QString::fromStdString(event.text))
                 .arg(event.value);
-        case EEventKind::RunStart:
+        case core::EEventKind::RunStart:
             return QCoreApplication::translate("CEventsPane", "Pocetak izvrsavanja");
-        case EEventKind::RunEnd:
+        case core::EEventKind::RunEnd:
             return QCoreApplication::translate("CEventsPane", "Kraj izvrsavanja");
-        case EEventKind::Load:
+        case core::EEventKind::Load:
             return QCoreApplication::translate("CEventsPane", "Ucitan program %1")
                 .arg(QString::fromStdString(event.text));
-        case EEventKind::Edit:
+        case core::EEventKind::Edit:
             return QCoreApplication::translate("CEventsPane", "Upisano %1 = %2")
                 .arg(QString::fromStdString(event.text))
                 .arg(QString::asprintf("0x%02X", static_cast<unsigned>(event.value)));
-        case EEventKind::Board:
-            return QString::asprintf("%s: %s 0x%02X", event.text.c_str(),
-                                     BoardEventName(static_cast<EBoardEvent>(event.cause)),
-                                     static_cast<unsigned>(event.value));
-        case EEventKind::Mclr:
+        case core::EEventKind::Board:
+            return QString::asprintf(
+                "%s: %s 0x%02X", event.text.c_str(),
+                core::BoardEventName(static_cast<core::EBoardEvent>(event.cause)),
+                static_cast<unsigned>(event.value));
+        case core::EEventKind::Mclr:
             return QCoreApplication::translate("CEventsPane", "MCLR reset");
-        case EEventKind::Check:
+        case core::EEventKind::Check:
             return QCoreApplication::translate("CEventsPane", "Provera %1, linija %2: %3")
-                .arg(QString::fromLatin1(CheckKindName(static_cast<ECheckKind>(event.cause)).data()))
+                .arg(QString::fromLatin1(
+                    core::CheckKindName(static_cast<core::ECheckKind>(event.cause)).data()))
                 .arg(event.value)
                 .arg(QString::fromStdString(event.text));
     }
     return {};
 }
 
-bool CEventsPane::Shown(const SEvent& event) const {
+bool CEventsPane::Shown(const core::SEvent& event) const {
     const int kind = m_pFilter->currentData().toInt();
     return kind < 0 || kind == static_cast<int>(event.kind);
 }
 
-void CEventsPane::AddRow(const SEvent& event) {
+void CEventsPane::AddRow(const core::SEvent& event) {
     const int row = m_pTable->rowCount();
     m_pTable->insertRow(row);
     auto* cycle = new QTableWidgetItem(QString::number(event.cycle));
@@ -167,41 +173,41 @@ void CEventsPane::AddRow(const SEvent& event) {
 void CEventsPane::Update() {
     // A new future after a step back has replaced the events of the old one:
     // the pane reads the log afresh rather than keep what no longer happened.
-    const uint64_t drops = EventLog.Drops();
+    const uint64_t drops = core::EventLog.Drops();
     if (drops != m_drops) {
         m_drops = drops;
         m_events.clear();
-        const std::vector<SEvent> all = EventLog.Since(0);
+        const std::vector<core::SEvent> all = core::EventLog.Since(0);
         m_lastSerial = all.empty() ? 0 : all.back().serial;
         Take(all);
         Refill();
         return;
     }
-    const std::vector<SEvent> fresh = EventLog.Since(m_lastSerial);
+    const std::vector<core::SEvent> fresh = core::EventLog.Since(m_lastSerial);
     if (fresh.empty()) return;
     m_lastSerial = fresh.back().serial;
     if (Take(fresh) || fresh.size() >= kRows) {
         Refill();
         return;
     }
-    for (const SEvent& event : fresh) {
+    for (const core::SEvent& event : fresh) {
         if (Shown(event)) AddRow(event);
     }
     while (static_cast<size_t>(m_pTable->rowCount()) > kRows) m_pTable->removeRow(0);
     m_pTable->scrollToBottom();
 }
 
-bool CEventsPane::Take(const std::vector<SEvent>& events) {
+bool CEventsPane::Take(const std::vector<core::SEvent>& events) {
     bool loaded = false;
-    for (const SEvent& event : events) {
+    for (const core::SEvent& event : events) {
         // A newly loaded program starts the pane afresh: the previous
         // program's events are not mixed with its own.
         // The reset that preceded the load started the new program's run, so
         // its run start stays.
-        if (event.kind == EEventKind::Load) {
+        if (event.kind == core::EEventKind::Load) {
             auto start = m_events.end();
             for (auto it = m_events.begin(); it != m_events.end(); ++it) {
-                if (it->kind == EEventKind::RunStart) start = it;
+                if (it->kind == core::EEventKind::RunStart) start = it;
             }
             m_events.erase(m_events.begin(), start);
             loaded = true;
@@ -214,7 +220,7 @@ bool CEventsPane::Take(const std::vector<SEvent>& events) {
 
 void CEventsPane::Refill() {
     m_pTable->setRowCount(0);
-    for (const SEvent& event : m_events) {
+    for (const core::SEvent& event : m_events) {
         if (Shown(event)) AddRow(event);
     }
     m_pTable->scrollToBottom();

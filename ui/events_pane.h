@@ -25,24 +25,24 @@ public:
     QComboBox* Filter() const { return m_pFilter; }
 
     // One event as the pane words it.
-    static QString Describe(const SEvent& event);
+    static QString Describe(const core::SEvent& event);
 
 signals:
     // The user asked to see the state at this pass.
     void GoToPass(quint64 pass);
 
 private:
-    bool Shown(const SEvent& event) const;
-    void AddRow(const SEvent& event);
+    bool Shown(const core::SEvent& event) const;
+    void AddRow(const core::SEvent& event);
     void Refill();
     // Keeps the events as the pane shows them; returns whether a load
     // started the pane afresh.
-    bool Take(const std::vector<SEvent>& events);
+    bool Take(const std::vector<core::SEvent>& events);
 
     QComboBox* m_pFilter;
     QTableWidget* m_pTable;
     QTimer* m_pPoll;
-    std::deque<SEvent> m_events;
+    std::deque<core::SEvent> m_events;
     uint64_t m_lastSerial = 0;
     uint64_t m_drops = 0;  // the log's Drops when the pane last read it
 };

@@ -39,7 +39,7 @@ void CInputView::PaintPane(QPainter& painter) {
 
 void CInputView::OnLButtonDown(const QPoint& point) {
     if (const PinInfo* pin = PinAt(point.x(), point.y())) {
-        ClickPin(pin->port, pin->mask);
+        core::ClickPin(pin->port, pin->mask);
     }
     // Both panes, whatever the click hit: the panel and the register display
     // must never show two different states side by side.

@@ -12,12 +12,12 @@ public:
 
     // The register display, repainted after every click so it shows the new
     // port value. Not owned.
-    void SetRegisterDisplay(CView* display) { m_pRegisterDisplay = display; }
+    void SetRegisterDisplay(core::CView* display) { m_pRegisterDisplay = display; }
 
 protected:
     void PaintPane(QPainter& painter) override;
     void OnLButtonDown(const QPoint& point) override;
 
 private:
-    CView* m_pRegisterDisplay = nullptr;
+    core::CView* m_pRegisterDisplay = nullptr;
 };

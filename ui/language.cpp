@@ -47,7 +47,8 @@ CTranslation::CTranslation(const QString& code) {
         g_active = code;
         // The Qt-free layers' messages (run-time messages, the assembler's
         // verdict, scenario and board texts) follow the window.
-        SetTextLanguage(LanguageCoded(code.toStdString()).value_or(ELanguage::Serbian));
+        core::SetTextLanguage(
+            core::LanguageCoded(code.toStdString()).value_or(core::ELanguage::Serbian));
     }
     // Qt's buttons and file dialogs; a language Qt ships no translation for
     // keeps Qt's English.
@@ -60,5 +61,5 @@ CTranslation::CTranslation(const QString& code) {
 CTranslation::~CTranslation() {
     // The translators remove themselves from the application as they go.
     g_active.clear();
-    SetTextLanguage(ELanguage::Serbian);
+    core::SetTextLanguage(core::ELanguage::Serbian);
 }

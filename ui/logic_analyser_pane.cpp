@@ -29,7 +29,7 @@ const QColor kPartColor(232, 232, 232);
 
 // A value of a board signal as its bus shows it: a key's character, a
 // byte in hex with its character when it has one.
-QString ValueText(uint32_t value, const SBoardSignal& signal) {
+QString ValueText(uint32_t value, const core::SBoardSignal& signal) {
     const bool printable = value >= 0x20 && value < 0x7F;
     if (signal.character) return value == 0 ? QString() : QString(QChar(value));
     QString text = QStringLiteral("%1").arg(value, (signal.width + 3) / 4, 16, QLatin1Char('0'));
@@ -42,7 +42,7 @@ QString ValueText(uint32_t value, const SBoardSignal& signal) {
 CTraceView::CTraceView(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("traces"));
     setMouseTracking(true);
-    setMinimumHeight(kChipPinCount * kRowHeight + 20);
+    setMinimumHeight(core::kChipPinCount * kRowHeight + 20);
 }
 
 QSize CTraceView::sizeHint() const {
@@ -63,9 +63,9 @@ uint64_t CTraceView::CycleAt(int x) const {
 }
 
 void CTraceView::Reload() {
-    const uint64_t end = PinTrace.EndCycle();
+    const uint64_t end = core::PinTrace.EndCycle();
     if (m_following && end > m_from + m_span) m_from = end - m_span;
-    m_copy = PinTrace.Read(m_from, m_from + m_span);
+    m_copy = core::PinTrace.Read(m_from, m_from + m_span);
     TakeBoardSignals();
     update();
 }
@@ -73,19 +73,19 @@ void CTraceView::Reload() {
 // The names come from the board itself, which outlives any trace of it: a
 // trace of a board no longer attached shows the pins alone.
 void CTraceView::TakeBoardSignals() {
-    const CBoardHook* board = AttachedBoard.load(std::memory_order_relaxed);
+    const core::CBoardHook* board = core::AttachedBoard.load(std::memory_order_relaxed);
     if (board != m_copy.board || board == nullptr || board->ValueCount() != m_copy.boardWidth) {
         board = nullptr;
     }
     if (board == m_signalsOf) return;
     m_signalsOf = board;
-    m_signals = board != nullptr ? board->Signals() : std::vector<SBoardSignal>{};
+    m_signals = board != nullptr ? board->Signals() : std::vector<core::SBoardSignal>{};
     FitHeight();
 }
 
 std::vector<CTraceView::SRow> CTraceView::Rows() const {
     std::vector<SRow> rows;
-    for (int pin = 0; pin < kChipPinCount; ++pin) rows.push_back({SRow::EKind::Pin, pin});
+    for (int pin = 0; pin < core::kChipPinCount; ++pin) rows.push_back({SRow::EKind::Pin, pin});
     for (int signal = 0; signal < static_cast<int>(m_signals.size()); ++signal) {
         const std::string& part = m_signals[signal].part;
         if (signal == 0 || part != m_signals[signal - 1].part) {
@@ -102,8 +102,8 @@ void CTraceView::FitHeight() {
 }
 
 void CTraceView::ShowWhole() {
-    m_from = PinTrace.FirstCycle();
-    m_span = std::max<uint64_t>(1, PinTrace.EndCycle() - m_from);
+    m_from = core::PinTrace.FirstCycle();
+    m_span = std::max<uint64_t>(1, core::PinTrace.EndCycle() - m_from);
     m_following = true;
     Reload();
     emit Changed();
@@ -111,22 +111,22 @@ void CTraceView::ShowWhole() {
 
 void CTraceView::ScrollTo(uint64_t from) {
     m_from = from;
-    m_following = from + m_span >= PinTrace.EndCycle();
+    m_following = from + m_span >= core::PinTrace.EndCycle();
     Reload();
 }
 
 void CTraceView::PlaceCursor(uint64_t cycle) {
     m_cursor[0] = cycle;
     ScrollTo(cycle > m_span / 2 ? cycle - m_span / 2 : 0);
-    if (const SPinChange* change = NearestChange(cycle)) emit GoToPass(change->pass);
+    if (const core::SPinChange* change = NearestChange(cycle)) emit GoToPass(change->pass);
     update();
     emit Changed();
 }
 
-const SPinChange* CTraceView::NearestChange(uint64_t cycle) const {
-    const SPinChange* nearest = nullptr;
+const core::SPinChange* CTraceView::NearestChange(uint64_t cycle) const {
+    const core::SPinChange* nearest = nullptr;
     uint64_t distance = UINT64_MAX;
-    for (const SPinChange& change : m_copy.changes) {
+    for (const core::SPinChange& change : m_copy.changes) {
         const uint64_t d = change.cycle > cycle ? change.cycle - cycle : cycle - change.cycle;
         if (d < distance) {
             distance = d;
@@ -167,8 +167,8 @@ void CTraceView::paintEvent(QPaintEvent*) {
             painter.fillRect(0, top - 1, width(), kRowHeight, QColor(255, 245, 200));
         painter.setPen(Qt::black);
         painter.drawText(QRect(2, top, kNameWidth - 4, kRowHeight - 2), Qt::AlignVCenter,
-                         QString::fromLatin1(kChipPins[pin].name.data(), 3));
-        const std::vector<SPinEdge> edges = PinEdges(m_copy.changes, pin);
+                         QString::fromLatin1(core::kChipPins[pin].name.data(), 3));
+        const std::vector<core::SPinEdge> edges = core::PinEdges(m_copy.changes, pin);
         for (size_t i = 0; i < edges.size(); ++i) {
             const uint64_t from = std::max(edges[i].cycle, m_from);
             const uint64_t to = i + 1 < edges.size() ? edges[i + 1].cycle : end;
@@ -187,7 +187,7 @@ void CTraceView::paintEvent(QPaintEvent*) {
     }
     const int bottom = static_cast<int>(rows.size()) * kRowHeight + 2;
     painter.setPen(QPen(Qt::red, 1));
-    const double now = XOf(CycleCount);
+    const double now = XOf(core::CycleCount);
     painter.drawLine(QPointF(now, 0), QPointF(now, bottom));
     const QColor cursorColors[2] = {QColor(200, 0, 200), QColor(0, 150, 150)};
     for (int which = 0; which < 2; ++which) {
@@ -208,8 +208,8 @@ void CTraceView::paintEvent(QPaintEvent*) {
 // A line as the pins are drawn; a wider value as a bus, its value written
 // where it fits.
 void CTraceView::DrawBoardSignal(QPainter& painter, int top, uint64_t end, int signal) {
-    const SBoardSignal& about = m_signals[signal];
-    const std::vector<SSignalStep> steps = BoardSignalSteps(m_copy, about);
+    const core::SBoardSignal& about = m_signals[signal];
+    const std::vector<core::SSignalStep> steps = core::BoardSignalSteps(m_copy, about);
     const int high = top + 2;
     const int low = top + kRowHeight - 4;
     painter.setPen(QPen(kBoardColor, about.width == 1 ? 2 : 1));
@@ -239,7 +239,8 @@ void CTraceView::DrawBoardSignal(QPainter& painter, int top, uint64_t end, int s
 
 void CTraceView::wheelEvent(QWheelEvent* event) {
     const uint64_t at = CycleAt(static_cast<int>(event->position().x()));
-    const uint64_t whole = std::max<uint64_t>(1, PinTrace.EndCycle() - PinTrace.FirstCycle());
+    const uint64_t whole =
+        std::max<uint64_t>(1, core::PinTrace.EndCycle() - core::PinTrace.FirstCycle());
     const double factor = event->angleDelta().y() > 0 ? 0.5 : 2.0;
     const uint64_t span = std::clamp<uint64_t>(static_cast<uint64_t>(std::llround(m_span * factor)),
                                                1, std::max<uint64_t>(whole, 1));
@@ -248,7 +249,7 @@ void CTraceView::wheelEvent(QWheelEvent* event) {
     const auto shift = static_cast<uint64_t>(share * span);
     m_from = at > shift ? at - shift : 0;
     m_span = span;
-    m_following = m_from + m_span >= PinTrace.EndCycle();
+    m_following = m_from + m_span >= core::PinTrace.EndCycle();
     Reload();
     emit Changed();
 }
@@ -269,7 +270,8 @@ void CTraceView::mousePressEvent(QMouseEvent* event) {
         m_cursor[1] = CycleAt(x);
     } else {
         m_cursor[0] = CycleAt(x);
-        if (const SPinChange* change = NearestChange(m_cursor[0])) emit GoToPass(change->pass);
+        if (const core::SPinChange* change = NearestChange(m_cursor[0]))
+            emit GoToPass(change->pass);
     }
     update();
     emit Changed();
@@ -320,7 +322,7 @@ CLogicAnalyserPane::CLogicAnalyserPane(QWidget* parent)
     });
     connect(m_pTraces, &CTraceView::GoToPass, this, &CLogicAnalyserPane::GoToPass);
     connect(m_pScroll, &QScrollBar::sliderMoved, this, [this](int value) {
-        m_pTraces->ScrollTo(PinTrace.FirstCycle() + static_cast<uint64_t>(value));
+        m_pTraces->ScrollTo(core::PinTrace.FirstCycle() + static_cast<uint64_t>(value));
     });
     connect(m_pCondition, &QLineEdit::returnPressed, this, &CLogicAnalyserPane::TakeCondition);
 }
@@ -343,8 +345,8 @@ void CLogicAnalyserPane::Poll() {
 }
 
 void CLogicAnalyserPane::UpdateScrollBar() {
-    const uint64_t first = PinTrace.FirstCycle();
-    const uint64_t end = PinTrace.EndCycle();
+    const uint64_t first = core::PinTrace.FirstCycle();
+    const uint64_t end = core::PinTrace.EndCycle();
     const uint64_t span = m_pTraces->Span();
     const uint64_t range = end > first + span ? end - first - span : 0;
     // A scroll bar counts in int: runs longer than that scroll in coarser steps.
@@ -365,7 +367,7 @@ QString CLogicAnalyserPane::TimeText(uint64_t cycles, double oscillatorHz) {
 
 void CLogicAnalyserPane::UpdateReadout() {
     QStringList parts;
-    const uint64_t now = CycleCount;
+    const uint64_t now = core::CycleCount;
     parts << QCoreApplication::translate("CLogicAnalyserPane", "Sada: ciklus %1 (%2)")
                  .arg(now)
                  .arg(TimeText(now, m_oscillatorHz));
@@ -386,8 +388,9 @@ void CLogicAnalyserPane::UpdateReadout() {
     if (pin >= 0) {
         const uint64_t upTo = m_pTraces->HasCursor(0) ? m_pTraces->Cursor(0) : UINT64_MAX;
         // The last period up to cursor A, or the end, over the whole trace.
-        const SPinPeriod period = LastPeriod(PinTrace.Read(0, upTo).changes, pin, upTo);
-        const QString name = QString::fromLatin1(kChipPins[pin].name.data(), 3);
+        const core::SPinPeriod period =
+            core::LastPeriod(core::PinTrace.Read(0, upTo).changes, pin, upTo);
+        const QString name = QString::fromLatin1(core::kChipPins[pin].name.data(), 3);
         if (period.found) {
             parts << QCoreApplication::translate(
                          "CLogicAnalyserPane",
@@ -408,15 +411,15 @@ void CLogicAnalyserPane::UpdateReadout() {
 void CLogicAnalyserPane::TakeCondition() {
     const std::string text = m_pCondition->text().trimmed().toStdString();
     if (text.empty()) {
-        PinTrigger.Clear();
+        core::PinTrigger.Clear();
         m_pCondition->setToolTip(
             QCoreApplication::translate("CLogicAnalyserPane", "Bez uslova na pinovima"));
         m_pCondition->setStyleSheet(QString());
         return;
     }
-    SPinCondition condition;
+    core::SPinCondition condition;
     std::string error;
-    if (!ParsePinCondition(text, &condition, &error)) {
+    if (!core::ParsePinCondition(text, &condition, &error)) {
         m_pCondition->setStyleSheet(QStringLiteral("color: red"));
         m_pCondition->setToolTip(QCoreApplication::translate(
             "CLogicAnalyserPane",
@@ -424,9 +427,9 @@ void CLogicAnalyserPane::TakeCondition() {
             "PIN:edge, odvojene zarezima (PIN je RA0-RA4 ili RB0-RB7)"));
         return;
     }
-    PinTrigger.Set(condition);
+    core::PinTrigger.Set(condition);
     m_pCondition->setStyleSheet(QString());
-    m_pCondition->setText(QString::fromStdString(PinConditionText(condition)));
+    m_pCondition->setText(QString::fromStdString(core::PinConditionText(condition)));
     m_pCondition->setToolTip(QCoreApplication::translate(
         "CLogicAnalyserPane", "Izvrsavanje staje kad pinovi ispune uslov"));
 }

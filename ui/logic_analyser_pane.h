@@ -46,10 +46,10 @@ public:
     bool HasCursor(int which) const { return m_cursor[which] != kNone; }
     uint64_t Cursor(int which) const { return m_cursor[which]; }
     // The change nearest to a cycle among those on show, or null.
-    const SPinChange* NearestChange(uint64_t cycle) const;
-    const SPinTraceCopy& Copy() const { return m_copy; }
+    const core::SPinChange* NearestChange(uint64_t cycle) const;
+    const core::SPinTraceCopy& Copy() const { return m_copy; }
     // The board's signals on show: those of the board the trace holds.
-    const std::vector<SBoardSignal>& BoardSignals() const { return m_signals; }
+    const std::vector<core::SBoardSignal>& BoardSignals() const { return m_signals; }
     // A row of the traces, top to bottom: a pin, a part's name, or a
     // signal of a part that is not folded.
     struct SRow {
@@ -77,15 +77,15 @@ private:
     void FitHeight();
     void DrawBoardSignal(QPainter& painter, int top, uint64_t end, int signal);
 
-    SPinTraceCopy m_copy;
+    core::SPinTraceCopy m_copy;
     uint64_t m_from = 0;
     uint64_t m_span = 200;  // cycles across the traces
     uint64_t m_cursor[2] = {kNone, kNone};
     uint64_t m_hover = kNone;
     int m_selected = -1;
     bool m_following = true;  // the view keeps the run's end in sight
-    std::vector<SBoardSignal> m_signals;
-    const CBoardHook* m_signalsOf = nullptr;
+    std::vector<core::SBoardSignal> m_signals;
+    const core::CBoardHook* m_signalsOf = nullptr;
     std::set<std::string> m_folded;  // parts shown by their name only
 };
 

@@ -30,7 +30,7 @@ QString Shown(const QString& path) {
 }  // namespace
 
 CLumoDoc::CLumoDoc() {
-    ResetForNewDocument();
+    core::ResetForNewDocument();
 }
 
 CLumoDoc::~CLumoDoc() {
@@ -114,8 +114,8 @@ bool CLumoDoc::SaveModified() {
 }
 
 void CLumoDoc::UpdateAllViews() {
-    CView* last = nullptr;
-    for (CView* view : GetViews()) {
+    core::CView* last = nullptr;
+    for (core::CView* view : GetViews()) {
         if (view == m_pEditView) continue;
         view->InvalidateRect(false);
         last = view;
@@ -155,10 +155,10 @@ CLumoDoc::LoadResult CLumoDoc::LoadFile(const QString& path) {
     // nothing loaded rather than running it as if it were the text shown,
     // and the clock of the next program starts at 0.
     ProgramEnd = 0;
-    CycleCount = 0;
+    core::CycleCount = 0;
     InstructionCount = 0;
     for (int i = 0; i < kDataRegistersClearedOnOpen; ++i) RegisterFile[i] = 0;
-    History.RequestNewHistory();
+    core::History.RequestNewHistory();
     SetPathName(path);
     ClearModifiedFlag();
     UpdateAllViews();

@@ -12,7 +12,7 @@
 
 class CUserDialogs;
 
-class CLumoDoc : public QObject, public CSimDocument {
+class CLumoDoc : public QObject, public core::CSimDocument {
     Q_OBJECT
 public:
     // The reset of document creation; no worker yet.

@@ -147,7 +147,7 @@ CMainFrame::~CMainFrame() {
     QObject::disconnect(QGuiApplication::clipboard(), nullptr, this, nullptr);
     EndWorker();
     // The register display is about to go; nothing may repaint it later.
-    CView* display = m_pOutputView;
+    core::CView* display = m_pOutputView;
     LastRefreshedView.compare_exchange_strong(display, nullptr);
 }
 
@@ -496,6 +496,6 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
 
 void CMainFrame::EndWorker() {
     // A box the worker is showing would keep it from ending.
-    CloseAllMessageBoxes();
+    core::CloseAllMessageBoxes();
     m_doc.StopWorker();
 }

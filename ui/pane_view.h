@@ -20,7 +20,7 @@
 
 class QPainter;
 
-class CPaneView : public QAbstractScrollArea, public CView {
+class CPaneView : public QAbstractScrollArea, public core::CView {
     Q_OBJECT
 public:
     // drawing: the size of what the pane draws that is worth scrolling to.

@@ -7,7 +7,7 @@ namespace {
 // prints a pin's name without its R ("B7"); the map's names are literals, so
 // what follows the R still ends in a null.
 constexpr PinInfo Pin(int index, int switchX, int ledX, int hitLeft, int hitRight) {
-    const SChipPin& pin = kChipPins[index];
+    const core::SChipPin& pin = core::kChipPins[index];
     return {pin.name.data() + 1, pin.port, pin.Mask(), switchX, ledX, hitLeft, hitRight};
 }
 }  // namespace

@@ -48,7 +48,7 @@ CProfileCommands::~CProfileCommands() = default;
 void CProfileCommands::Switch(bool on) {
     // The counting starts with the next slice of passes; the figures
     // cover the passes run while it was on.
-    Profile.on = on;
+    core::Profile.on = on;
     if (on && !m_placed) {
         // Beside the window, below where the program memory pane first opens.
         const QRect window = m_frame.frameGeometry();
@@ -65,11 +65,12 @@ void CProfileCommands::Switch(bool on) {
 }
 
 void CProfileCommands::Refresh() {
-    if (!Profile.on) return;
+    if (!core::Profile.on) return;
     const build::CSourceMap& map = m_frame.Names()->Map();
     const build::CWordFigures words = build::ProfileNow();
     m_heat->Paint(build::LineFigures(map, words), map, *m_frame.Marks());
     uint64_t total = 0;
     for (const build::SWordFigures& word : words) total += word.cycles;
-    m_pPane->Show(build::RoutineFigures(build::LoadedProgram(), StartAddress(), map, words), total);
+    m_pPane->Show(build::RoutineFigures(build::LoadedProgram(), core::StartAddress(), map, words),
+                  total);
 }

@@ -32,8 +32,8 @@ QString WordText(int word) {
 }
 
 bool AtBreakpoint(int word) {
-    if (AtLineBreakpoint(word)) return true;
-    for (int i = 0; i < kBreakpointsUsed; ++i) {
+    if (core::AtLineBreakpoint(word)) return true;
+    for (int i = 0; i < core::kBreakpointsUsed; ++i) {
         if (BreakAddresses[i] != 0 && BreakAddresses[i] == word) return true;
     }
     return false;
@@ -67,24 +67,24 @@ QVariant CProgramMemoryModel::headerData(int section, Qt::Orientation orientatio
 std::string CProgramMemoryModel::OperandName(int word, int f) const {
     // The map knows the bank the source named; the word holds only 7 bits.
     const int named = m_names.Map().fileAddresses[static_cast<size_t>(word)];
-    const int reg = RegisterFileIndex(named >= 0 ? named : f);
-    if (const SChipRegister* chip = ChipRegisterAt(reg)) return std::string(chip->name);
+    const int reg = core::RegisterFileIndex(named >= 0 ? named : f);
+    if (const core::SChipRegister* chip = core::ChipRegisterAt(reg)) return std::string(chip->name);
     const QString program = m_names.RegisterNames(reg).section(QLatin1Char(','), 0, 0);
     return program.toStdString();
 }
 
 QString CProgramMemoryModel::Instruction(int word) const {
     const int at = 4 * word;
-    const SDecodedWord decoded = DecodeWord(ProgramImage[at], ProgramImage[at + 1],
-                                            ProgramImage[at + 2], ProgramImage[at + 3]);
-    SOperandNames names;
+    const core::SDecodedWord decoded = core::DecodeWord(ProgramImage[at], ProgramImage[at + 1],
+                                                        ProgramImage[at + 2], ProgramImage[at + 3]);
+    core::SOperandNames names;
     names.file = [this, word](int f) { return OperandName(word, f); };
     names.label = [this](int target) {
         const build::CProgramSymbol* label =
             target < kWords ? m_names.Map().LabelAt(target) : nullptr;
         return label ? label->name : std::string();
     };
-    return QString::fromStdString(Disassemble(decoded, names));
+    return QString::fromStdString(core::Disassemble(decoded, names));
 }
 
 QVariant CProgramMemoryModel::data(const QModelIndex& index, int role) const {
@@ -114,8 +114,8 @@ QVariant CProgramMemoryModel::data(const QModelIndex& index, int role) const {
             return SourceLineText(m_names.Map(), word);
         case kProfile:
             return loaded ? QStringLiteral("%1 / %2")
-                                .arg(Profile.Count(word))
-                                .arg(Profile.Cycles(word))
+                                .arg(core::Profile.Count(word))
+                                .arg(core::Profile.Cycles(word))
                           : QString();
     }
     return {};

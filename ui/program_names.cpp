@@ -23,7 +23,7 @@ QString CProgramNames::RegisterNames(int reg) const {
         }
         // A variable placed in bank 1 (0x8C) is the byte of bank 0 the chip
         // shows there.
-        if (RegisterFileIndex(static_cast<int>(symbol.value)) == reg) {
+        if (core::RegisterFileIndex(static_cast<int>(symbol.value)) == reg) {
             names.append(QString::fromStdString(symbol.name));
         }
     }

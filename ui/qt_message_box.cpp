@@ -8,12 +8,12 @@
 #include "ui/app_title.h"
 
 CQtMessageBoxHook::CQtMessageBoxHook() {
-    SetMessageBoxHook(this);
+    core::SetMessageBoxHook(this);
 }
 
 CQtMessageBoxHook::~CQtMessageBoxHook() {
     CloseAll();
-    SetMessageBoxHook(nullptr);
+    core::SetMessageBoxHook(nullptr);
 }
 
 bool CQtMessageBoxHook::OnUserInterfaceThread() const {

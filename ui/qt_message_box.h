@@ -20,7 +20,7 @@
 
 class QMessageBox;
 
-class CQtMessageBoxHook : public QObject, public CMessageBoxHook {
+class CQtMessageBoxHook : public QObject, public core::CMessageBoxHook {
     Q_OBJECT
 public:
     // Create on the user-interface thread; installs itself.

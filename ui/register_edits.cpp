@@ -35,7 +35,7 @@ bool CRegisterEdits::Standing() {
     // A value typed in while instructions run would land at a moment the
     // user cannot see.
     const CCPUNit* worker = m_doc.m_pWorker;
-    if (worker && (!worker->m_bPaused || worker->m_runState == RunState::Running)) {
+    if (worker && (!worker->m_bPaused || worker->m_runState == core::RunState::Running)) {
         Refuse(QCoreApplication::translate(
             "CRegisterEdits", "Vrednosti se menjaju samo dok simulacija stoji (Prekid, Shift+F5)"));
         return false;
@@ -51,13 +51,14 @@ void CRegisterEdits::Repaint() {
 
 void CRegisterEdits::OnEditEeprom(int address) {
     if (!Standing()) return;
-    const QString name =
-        QCoreApplication::translate("CRegisterEdits", "EEPROM[%1] (adresa %2)")
-            .arg(address)
-            .arg(QString::asprintf("0x%02X", static_cast<unsigned>(address)));
-    CRegisterEditDlg dialog(name, Chip.datasheet.eeprom[address % kEepromSize], &m_frame);
+    const QString name = QCoreApplication::translate("CRegisterEdits", "EEPROM[%1] (adresa %2)")
+                             .arg(address)
+                             .arg(QString::asprintf("0x%02X", static_cast<unsigned>(address)));
+    CRegisterEditDlg dialog(name, core::Chip.datasheet.eeprom[address % core::kEepromSize],
+                            &m_frame);
     if (dialog.exec() != QDialog::Accepted) return;
-    if (!EditValue({SUserInput::EKind::Eeprom, static_cast<uint8_t>(address), dialog.Value()})) {
+    if (!core::EditValue(
+            {core::SUserInput::EKind::Eeprom, static_cast<uint8_t>(address), dialog.Value()})) {
         Refuse(QCoreApplication::translate(
             "CRegisterEdits", "EEPROM ima samo cip po katalogu (Options > Cip po katalogu)"));
         return;
@@ -69,7 +70,7 @@ void CRegisterEdits::OnEdit(int reg) {
     if (!Standing()) return;
     const bool isW = reg == kWRegister;
     if (!isW) {
-        if (const char* refusal = RegisterEditRefusal(reg)) {
+        if (const char* refusal = core::RegisterEditRefusal(reg)) {
             Refuse(QString::fromLatin1(refusal));
             return;
         }
@@ -77,7 +78,7 @@ void CRegisterEdits::OnEdit(int reg) {
     CRegisterEditDlg dialog(reg, isW ? W : RegisterFile[reg], &m_frame,
                             isW ? QString() : m_frame.Names()->RegisterNames(reg));
     if (dialog.exec() != QDialog::Accepted) return;
-    EditValue({isW ? SUserInput::EKind::W : SUserInput::EKind::Register,
-               static_cast<uint8_t>(isW ? 0 : reg), dialog.Value()});
+    core::EditValue({isW ? core::SUserInput::EKind::W : core::SUserInput::EKind::Register,
+                     static_cast<uint8_t>(isW ? 0 : reg), dialog.Value()});
     Repaint();
 }

@@ -37,7 +37,7 @@ void AppendValue(std::string& text, int value) {
 RegisterSnapshot TakeRegisterSnapshot() {
     RegisterSnapshot snapshot;
     snapshot.w = W;
-    for (int i = 0; i < kRegisterFileSize; ++i) snapshot.file[i] = RegisterFile[i];
+    for (int i = 0; i < core::kRegisterFileSize; ++i) snapshot.file[i] = RegisterFile[i];
     return snapshot;
 }
 

@@ -26,7 +26,7 @@ struct DisplayCell {
 // The values the display shows, kept to tell what the next state changed.
 struct RegisterSnapshot {
     uint8_t w = 0;
-    std::array<uint8_t, kRegisterFileSize> file{};
+    std::array<uint8_t, core::kRegisterFileSize> file{};
     bool operator==(const RegisterSnapshot&) const = default;
 };
 RegisterSnapshot TakeRegisterSnapshot();

@@ -19,7 +19,7 @@ QString Hex(int value) {
 }
 
 // The shorter spelling where the chip has two (OPTION for OPTION_REG).
-QString ShownName(const SChipRegister& reg) {
+QString ShownName(const core::SChipRegister& reg) {
     const std::string_view name = reg.alias.empty() ? reg.name : reg.alias;
     return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
 }
@@ -30,7 +30,7 @@ QString RegisterName(int address) {
         return QCoreApplication::translate("RegisterNames", "W (radni registar)");
     if (address == kUnimplemented)
         return QCoreApplication::translate("RegisterNames", "nije implementiran");
-    if (const SChipRegister* reg = ChipRegisterOwning(address)) return ShownName(*reg);
+    if (const core::SChipRegister* reg = core::ChipRegisterOwning(address)) return ShownName(*reg);
     if (address >= kFirstGeneral && address < 0x80)
         return QCoreApplication::translate("RegisterNames", "opsti registar %1").arg(Hex(address));
     return QCoreApplication::translate("RegisterNames", "registar %1").arg(Hex(address));
@@ -49,7 +49,8 @@ QString RegisterToolTip(int address, uint8_t value, const QString& programNames)
                .arg(Hex(value))
                .arg(value) +
            QString::fromStdString(ToBinary(value));
-    const SChipRegister* reg = address == kWRegister ? nullptr : ChipRegisterOwning(address);
+    const core::SChipRegister* reg =
+        address == kWRegister ? nullptr : core::ChipRegisterOwning(address);
     QStringList bits;
     for (int bit = 7; reg && bit >= 0; --bit) {
         const std::string_view name = reg->bits[bit];
@@ -68,7 +69,7 @@ QString RegisterStatusText(int address, uint8_t value, const QString& programNam
         parts.append(QStringLiteral("W"));
     } else {
         if (address < 0x80) parts.append(QStringLiteral("R%1").arg(address));
-        if (const SChipRegister* reg = ChipRegisterOwning(address)) {
+        if (const core::SChipRegister* reg = core::ChipRegisterOwning(address)) {
             parts.append(ShownName(*reg));
         } else if (address >= 0x80) {
             parts.append(QString::asprintf("0x%02X", address));

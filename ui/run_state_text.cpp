@@ -28,32 +28,32 @@ QString RunningWords(const SRunPace& pace) {
     return text;
 }
 
-QString StateWords(RunState state, const SRunPace& pace, const QString& place) {
+QString StateWords(core::RunState state, const SRunPace& pace, const QString& place) {
     switch (state) {
-        case RunState::WaitingToStart:
+        case core::RunState::WaitingToStart:
             return QCoreApplication::translate("RunState",
                                                "Ceka prvu komandu (Ctrl+F5 korak, F5 kontinualno)");
-        case RunState::Paused:
+        case core::RunState::Paused:
             return QCoreApplication::translate("RunState", "Pauza");
-        case RunState::Running:
+        case core::RunState::Running:
             return RunningWords(pace);
-        case RunState::AtBreakpoint:
+        case core::RunState::AtBreakpoint:
             return QCoreApplication::translate("RunState", "Stala na prekidnoj tacki %1")
                 .arg(place);
-        case RunState::RanOffProgram:
+        case core::RunState::RanOffProgram:
             return QCoreApplication::translate("RunState",
                                                "PC je izasao iz programa: procesor je resetovan");
-        case RunState::NoProgram:
+        case core::RunState::NoProgram:
             return QCoreApplication::translate("RunState", "Nema programa: prevedite ga (F7)");
     }
     return {};
 }
 }  // namespace
 
-QString RunStateText(RunState state, const SRunPace& pace, const QString& place,
+QString RunStateText(core::RunState state, const SRunPace& pace, const QString& place,
                      const QString& lastMessage, bool asleep) {
     QString text = StateWords(state, pace, place);
-    if (asleep && (state == RunState::Running || state == RunState::Paused)) {
+    if (asleep && (state == core::RunState::Running || state == core::RunState::Paused)) {
         // First, so that a narrow pane still shows it.
         text = QCoreApplication::translate("RunState", "Spava (SLEEP), %1")
                    .arg(text.left(1).toLower() + text.mid(1));

@@ -19,7 +19,7 @@ struct SRunPace {
 // place names where a breakpoint stopped the run; lastMessage, when not
 // empty, is the last run-time message of the program. asleep: the
 // data-sheet chip sleeps (SLEEP), which a run or a pause says first.
-QString RunStateText(RunState state, const SRunPace& pace, const QString& place,
+QString RunStateText(core::RunState state, const SRunPace& pace, const QString& place,
                      const QString& lastMessage, bool asleep = false);
 // PC in hex and the label defined at it, if any.
 QString PcText(int pc, const std::map<int, std::string>& labels);

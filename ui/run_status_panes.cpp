@@ -50,7 +50,7 @@ void SetText(QLabel* label, const QString& text) {
 }
 }  // namespace
 
-CRunStatusPanes::CRunStatusPanes(QStatusBar* statusBar, const CSimDocument& doc)
+CRunStatusPanes::CRunStatusPanes(QStatusBar* statusBar, const core::CSimDocument& doc)
     : QObject(statusBar),
       m_doc(doc),
       m_pState(AddPane(statusBar, QStringLiteral("Stala na prekidnoj tacki"),
@@ -63,21 +63,22 @@ CRunStatusPanes::CRunStatusPanes(QStatusBar* statusBar, const CSimDocument& doc)
 void CRunStatusPanes::Update() {
     // The state before PC: a stop at a breakpoint then never shows with the
     // PC of a pass before it.
-    RunState state =
-        m_doc.m_pWorker ? RunState(m_doc.m_pWorker->m_runState) : RunState::WaitingToStart;
+    core::RunState state = m_doc.m_pWorker ? core::RunState(m_doc.m_pWorker->m_runState)
+                                           : core::RunState::WaitingToStart;
     // A run held inside an instruction (a message box open) has been told to
     // pause: it pauses as soon as the instruction ends, so it says so now.
-    if (state == RunState::Running && m_doc.m_pWorker->m_bPaused) state = RunState::Paused;
+    if (state == core::RunState::Running && m_doc.m_pWorker->m_bPaused)
+        state = core::RunState::Paused;
     const int pc = PC;
-    const QString place = state == RunState::AtBreakpoint ? BreakpointName(pc) : QString();
-    const SRunPace pace{SimSpeedMs, RealTimeFactor, RealTimeLagUs};
-    const bool asleep = Chip.profile == EChipProfile::Datasheet && Asleep;
+    const QString place = state == core::RunState::AtBreakpoint ? BreakpointName(pc) : QString();
+    const SRunPace pace{SimSpeedMs, core::RealTimeFactor, core::RealTimeLagUs};
+    const bool asleep = core::Chip.profile == core::EChipProfile::Datasheet && Asleep;
     const QString text = RunStateText(state, pace, place, m_lastMessage, asleep);
     // setText repaints a label only when its text changes.
     SetText(m_pState, text);
     SetText(m_pPc, ::PcText(pc, m_labels));
-    const bool stopped = state == RunState::AtBreakpoint || state == RunState::RanOffProgram ||
-                         !m_lastMessage.isEmpty();
+    const bool stopped = state == core::RunState::AtBreakpoint ||
+                         state == core::RunState::RanOffProgram || !m_lastMessage.isEmpty();
     if (!stopped) {
         m_lastStop.clear();
     } else if (text != m_lastStop) {
@@ -106,7 +107,7 @@ QString CRunStatusPanes::PcText() const {
 
 QString CRunStatusPanes::BreakpointName(int pc) const {
     // The user's own label first: that is the name the run was told to stop at.
-    for (int i = 0; i < std::min<int>(BreakLabelCount, kBreakpointsUsed); ++i) {
+    for (int i = 0; i < std::min<int>(BreakLabelCount, core::kBreakpointsUsed); ++i) {
         if (BreakAddresses[i] == pc) return QString::fromStdString(BreakLabels.Get(i));
     }
     return PlaceName(pc, m_labels);

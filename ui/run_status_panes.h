@@ -9,14 +9,16 @@
 #include <map>
 #include <string>
 
+namespace core {
 class CSimDocument;
+}
 class QLabel;
 class QStatusBar;
 
 class CRunStatusPanes : public QObject {
     Q_OBJECT
 public:
-    CRunStatusPanes(QStatusBar* statusBar, const CSimDocument& doc);
+    CRunStatusPanes(QStatusBar* statusBar, const core::CSimDocument& doc);
 
     // Reads the worker's state, PC and the speed again.
     void Update();
@@ -37,7 +39,7 @@ signals:
 private:
     QString BreakpointName(int pc) const;
 
-    const CSimDocument& m_doc;
+    const core::CSimDocument& m_doc;
     QLabel* m_pState;
     QLabel* m_pPc;
     std::map<int, std::string> m_labels;

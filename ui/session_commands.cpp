@@ -47,7 +47,7 @@ QString RecordingLength(uint64_t cycles, double oscillatorHz) {
 
 void WhenMachineStopped(CLumoDoc& doc, QObject* context, const std::function<void()>& action) {
     const CCPUNit* worker = doc.m_pWorker;
-    if (worker && worker->m_runState == RunState::Running) {
+    if (worker && worker->m_runState == core::RunState::Running) {
         doc.OnStopSimulation();
         QTimer::singleShot(kStopPollMs, context,
                            [&doc, context, action] { WhenMachineStopped(doc, context, action); });
@@ -62,10 +62,10 @@ std::string RunAsScenario(CMainFrame& frame, uint64_t since, const std::string& 
     // belong to a run the scenario does not replay, and those of a future
     // left by stepping back have not happened in it.
     std::vector<SRecordedInput> inputs;
-    for (const SEvent& event : EventLog.Since(since)) {
-        if (event.kind == EEventKind::RunStart) inputs.clear();
-        const bool reached =
-            event.pass < InstructionCount || (event.pass == InstructionCount && !History.InPast());
+    for (const core::SEvent& event : core::EventLog.Since(since)) {
+        if (event.kind == core::EEventKind::RunStart) inputs.clear();
+        const bool reached = event.pass < InstructionCount ||
+                             (event.pass == InstructionCount && !core::History.InPast());
         if (IsRecordedInput(event) && reached) inputs.push_back(RecordedInputOf(event));
     }
     const CBoardCommands* board = frame.findChild<CBoardCommands*>();
@@ -108,7 +108,7 @@ void CSessionCommands::OnStartRecording() {
         return;
     }
     m_program = SourceFolder + SourceFileName;
-    m_startSerial = EventLog.LastSerial();
+    m_startSerial = core::EventLog.LastSerial();
     m_doc.OnRestart();
     SetRecording(true);
     m_frame.statusBar()->showMessage(
@@ -156,7 +156,7 @@ void CSessionCommands::WriteRecording(const QString& path) {
     m_frame.statusBar()->showMessage(
         written ? QCoreApplication::translate("CSessionCommands", "Sesija snimljena u ") + path +
                       QCoreApplication::translate("CSessionCommands", ": ") +
-                      RecordingLength(CycleCount, m_frame.Time()->OscillatorHz())
+                      RecordingLength(core::CycleCount, m_frame.Time()->OscillatorHz())
                 : path + QCoreApplication::translate("CSessionCommands", ": upis nije uspeo"),
         kMessageMs);
 }

@@ -148,7 +148,7 @@ void CSourceCommands::OnAssemblerEnded(const QByteArray& bytes, CAssemblerProces
     bool loaded = false;
     switch (how) {
         case CAssemblerProcess::EEnd::FailedToStart:
-            AfxMessageBox(Tr("GRESKA: Proces nije dobro kreiran"));
+            AfxMessageBox(core::Tr("GRESKA: Proces nije dobro kreiran"));
             break;
         case CAssemblerProcess::EEnd::Cancelled:
             m_notes.append(tr(kCancelledNote));

@@ -198,7 +198,7 @@ void CSourceMarks::SyncBreakpoints() {
     // Bit by bit, so a breakpoint that stays is never cleared for a moment
     // while the program runs.
     for (int word = 0; word < build::kProgramWords; ++word) {
-        SetLineBreakpoint(word, wanted.test(static_cast<size_t>(word)));
+        core::SetLineBreakpoint(word, wanted.test(static_cast<size_t>(word)));
     }
 }
 

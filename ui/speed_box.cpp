@@ -45,7 +45,7 @@ void CSpeedBox::ShowCurrentSpeed() {
     clear();
     for (int value : values) addItem(ItemText(value), value);
     for (int divisor : kRealTimeDivisors) addItem(RealTimeText(divisor), RealTimeData(divisor));
-    const double factor = RealTimeFactor;
+    const double factor = core::RealTimeFactor;
     const int current = factor > 0 ? RealTimeData(static_cast<int>(1 / factor + 0.5)) : speed;
     setCurrentIndex(findData(current));
 }
@@ -53,9 +53,9 @@ void CSpeedBox::ShowCurrentSpeed() {
 void CSpeedBox::OnActivated(int index) {
     const int data = itemData(index).toInt();
     if (data < 0) {
-        RealTimeFactor = 1.0 / -data;
+        core::RealTimeFactor = 1.0 / -data;
     } else {
-        RealTimeFactor = 0;
+        core::RealTimeFactor = 0;
         SimSpeedMs = data;
     }
     ShowCurrentSpeed();

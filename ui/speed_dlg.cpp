@@ -73,6 +73,6 @@ bool OnSpeed(QWidget* owner) {
     dialog.m_nSpeed = SimSpeedMs;
     if (dialog.exec() != QDialog::Accepted) return false;
     SimSpeedMs = dialog.m_nSpeed;
-    RealTimeFactor = 0;
+    core::RealTimeFactor = 0;
     return true;
 }

@@ -14,7 +14,7 @@ public:
     // Takes the state now shown; returns the state of the step before it, or
     // nullptr while there has been no step yet.
     const Snapshot* Look(const Snapshot& now) {
-        const uint64_t instructions = Chip.instructionCount;
+        const uint64_t instructions = core::Chip.instructionCount;
         // A new step: an instruction ran, or the values changed without one.
         if (m_bLooked && (instructions != m_nShownInstructions || !(now == m_shown))) {
             m_before = m_shown;

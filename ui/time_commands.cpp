@@ -33,7 +33,7 @@ CTimeCommands::CTimeCommands(CMainFrame& frame, CLumoDoc& doc)
       m_pAnalyser(new CLogicAnalyserPane(&frame)) {
     const double saved = QSettings().value(kOscillatorKey, kDefaultOscillatorHz).toDouble();
     m_oscillatorHz = saved > 0 ? saved : kDefaultOscillatorHz;
-    ::OscillatorHz = m_oscillatorHz;
+    core::OscillatorHz = m_oscillatorHz;
 
     m_pStopwatch->setObjectName(QStringLiteral("stopwatch"));
     // Left of the key-state panes, right of the prompt.
@@ -94,7 +94,7 @@ CTimeCommands::CTimeCommands(CMainFrame& frame, CLumoDoc& doc)
     connect(frame.Action(ID_BACK_TO_EVENT), &QAction::triggered, this,
             [this] { m_doc.OnBackToEvent(); });
     connect(frame.Action(ID_ZERO_STOPWATCH), &QAction::triggered, this, [this] {
-        m_zeroAt = CycleCount;
+        m_zeroAt = core::CycleCount;
         UpdateStopwatch();
     });
     connect(frame.Action(ID_OSCILLATOR), &QAction::triggered, this, &CTimeCommands::AskOscillator);
@@ -116,7 +116,7 @@ QString CTimeCommands::StopwatchText(uint64_t cycles, double oscillatorHz) {
 }
 
 void CTimeCommands::UpdateStopwatch() {
-    const uint64_t cycles = CycleCount;
+    const uint64_t cycles = core::CycleCount;
     // A new run starts its clock at 0 again, and the stopwatch with it.
     if (cycles < m_zeroAt) m_zeroAt = 0;
     m_pStopwatch->setText(StopwatchText(cycles - m_zeroAt, m_oscillatorHz));
@@ -125,7 +125,7 @@ void CTimeCommands::UpdateStopwatch() {
 void CTimeCommands::SetOscillatorHz(double hz) {
     if (hz <= 0) return;
     m_oscillatorHz = hz;
-    ::OscillatorHz = hz;
+    core::OscillatorHz = hz;
     m_pAnalyser->SetOscillatorHz(hz);
     QSettings().setValue(kOscillatorKey, hz);
     UpdateStopwatch();

@@ -28,17 +28,17 @@ std::string Text(const char* source, const std::string& first = {},
 
 // The register file index a register's name or address stands for, or -1.
 int RegisterOf(const std::string& name, const build::CSourceMap& names) {
-    if (const SChipRegister* reg = FindChipRegister(name)) return reg->address;
+    if (const core::SChipRegister* reg = core::FindChipRegister(name)) return reg->address;
     if (const build::CProgramSymbol* symbol = names.RegisterNamed(name)) {
         if (symbol->value >= 0 && symbol->value <= kHighestRegisterAddress) {
-            return RegisterFileIndex(static_cast<int>(symbol->value));
+            return core::RegisterFileIndex(static_cast<int>(symbol->value));
         }
         return -1;
     }
     int64_t address = 0;
     if (!name.empty() && std::isdigit(static_cast<unsigned char>(name[0])) &&
         scenario::ParseWhole(name, &address) && address <= kHighestRegisterAddress) {
-        return RegisterFileIndex(static_cast<int>(address));
+        return core::RegisterFileIndex(static_cast<int>(address));
     }
     return -1;
 }
@@ -58,7 +58,7 @@ bool ParseWatchEntry(const std::string& text, const build::CSourceMap& names, SW
     if (comma == std::string::npos) {
         parsed.reg = RegisterOf(name, names);
         if (parsed.reg < 0) {
-            if (const auto bit = FindChipBit(name)) {
+            if (const auto bit = core::FindChipBit(name)) {
                 parsed.reg = bit->reg->address;
                 parsed.bit = bit->bit;
             }
@@ -66,8 +66,9 @@ bool ParseWatchEntry(const std::string& text, const build::CSourceMap& names, SW
     } else {
         parsed.reg = RegisterOf(name, names);
         const std::string bitText = Trim(parsed.text.substr(comma + 1));
-        const SChipRegister* chip = parsed.reg >= 0 ? ChipRegisterAt(parsed.reg) : nullptr;
-        if (const auto named = FindChipBit(bitText); chip && named && named->reg == chip) {
+        const core::SChipRegister* chip =
+            parsed.reg >= 0 ? core::ChipRegisterAt(parsed.reg) : nullptr;
+        if (const auto named = core::FindChipBit(bitText); chip && named && named->reg == chip) {
             parsed.bit = named->bit;
         }
         if (parsed.bit < 0 && bitText.size() == 1 && bitText[0] >= '0' && bitText[0] <= '7') {

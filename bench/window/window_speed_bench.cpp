@@ -71,8 +71,8 @@ double HeadlessPassesPerSecond() {
     QElapsedTimer wall;
     wall.start();
     int64_t passes = 0;
-    while (wall.elapsed() < kSeconds * 1000 && PcInsideProgram()) {
-        passes += RunPasses(cpu, 1 << 16).passes;
+    while (wall.elapsed() < kSeconds * 1000 && core::PcInsideProgram()) {
+        passes += core::RunPasses(cpu, 1 << 16).passes;
     }
     return passes / (wall.nsecsElapsed() / 1e9);
 }
@@ -97,7 +97,7 @@ void BM_WindowAtFullSpeed(benchmark::State& state) {
         app.MainFrame()->Action(ID_ASSEMBLE)->trigger();
         if (app.MainFrame()->Assembling()) assembling.exec();
     }
-    if (ProgramEnd != kProgramImageSize) {
+    if (ProgramEnd != core::kProgramImageSize) {
         state.SkipWithError("the example did not assemble");
         return;
     }

@@ -2,6 +2,8 @@
 
 #include <chrono>
 
+namespace core {
+
 void CAutoResetEvent::Set() {
     {
         // Stored under the lock so that a waiter between its check and its
@@ -51,3 +53,5 @@ CAutoResetEvent::EWait CAutoResetEvent::WaitOrWake(int timeoutMs) {
     if (m_woken.exchange(false, std::memory_order_acquire)) return EWait::Woken;
     return EWait::TimedOut;
 }
+
+}  // namespace core

@@ -3,6 +3,8 @@
 #include <condition_variable>
 #include <mutex>
 
+namespace core {
+
 // An auto-reset event: Set() lets exactly one wait through; a set event that
 // nobody waits on stays set until the next wait consumes it. Wake() is a
 // lighter nudge beside it: it ends a WaitOrWake early without setting the
@@ -34,3 +36,5 @@ private:
     std::mutex m_mutex;
     std::condition_variable m_cv;
 };
+
+}  // namespace core

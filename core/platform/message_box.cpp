@@ -5,6 +5,8 @@
 
 #include "core/wiring.h"
 
+namespace core {
+
 std::atomic<uint32_t> MessageBoxesShown{0};
 
 namespace {
@@ -15,16 +17,18 @@ void SetMessageBoxHook(CMessageBoxHook* hook) {
     g_hook.store(hook);
 }
 
+void CloseAllMessageBoxes() {
+    if (CMessageBoxHook* hook = g_hook.load()) hook->CloseAll();
+}
+
+}  // namespace core
+
 void AfxMessageBox(const std::string& text) {
-    MessageBoxesShown.fetch_add(1, std::memory_order_relaxed);
-    SignalRunLoop();  // a run stops after the pass that showed a message
-    if (CMessageBoxHook* hook = g_hook.load()) {
+    core::MessageBoxesShown.fetch_add(1, std::memory_order_relaxed);
+    core::SignalRunLoop();  // a run stops after the pass that showed a message
+    if (core::CMessageBoxHook* hook = core::g_hook.load()) {
         hook->Show(text);
         return;
     }
     std::fprintf(stderr, "%s\n", text.c_str());
-}
-
-void CloseAllMessageBoxes() {
-    if (CMessageBoxHook* hook = g_hook.load()) hook->CloseAll();
 }

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+namespace core {
+
 // The program's modal OK box. Callable from any thread; it blocks its caller
 // until the user closes it. The window installs a hook that shows a real box
 // on the user-interface thread; headless programs and tests install one that
@@ -23,10 +25,13 @@ public:
 
 // Installs the hook (not owned); nullptr restores the stderr default.
 void SetMessageBoxHook(CMessageBoxHook* hook);
-void AfxMessageBox(const std::string& text);
 void CloseAllMessageBoxes();
 
 // Boxes shown since the program started. The run loop ends a slice of
 // instructions after one, so that commands given while it was open (stop,
 // restart, closing the window) take effect before the next instruction.
 extern std::atomic<uint32_t> MessageBoxesShown;
+
+}  // namespace core
+
+void AfxMessageBox(const std::string& text);

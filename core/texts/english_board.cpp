@@ -2,6 +2,8 @@
 // the scenario reader's too) and the board editor's.
 #include "core/texts/translate.h"
 
+namespace core {
+
 namespace {
 constexpr SEnglishText kTexts[] = {
     {"%1: ocekuje se jedna vrednost", "%1: a single value expected"},
@@ -69,3 +71,5 @@ constexpr SEnglishText kTexts[] = {
 std::span<const SEnglishText> BoardEnglish() {
     return kTexts;
 }
+
+}  // namespace core

@@ -2,6 +2,8 @@
 // complaints.
 #include "core/texts/translate.h"
 
+namespace core {
+
 namespace {
 constexpr SEnglishText kTexts[] = {
     {"GRESKA: Proces nije dobro kreiran", "ERROR: The process was not created properly"},
@@ -24,3 +26,5 @@ constexpr SEnglishText kTexts[] = {
 std::span<const SEnglishText> BuildEnglish() {
     return kTexts;
 }
+
+}  // namespace core

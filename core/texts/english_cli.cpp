@@ -3,6 +3,8 @@
 // tools read (JSON keys, CSV headers, event names) is not here.
 #include "core/texts/translate.h"
 
+namespace core {
+
 namespace {
 constexpr SEnglishText kTexts[] = {
     {"Izvrsila se: %1", "Executed: %1"},
@@ -29,3 +31,5 @@ constexpr SEnglishText kTexts[] = {
 std::span<const SEnglishText> CommandLineEnglish() {
     return kTexts;
 }
+
+}  // namespace core

@@ -2,6 +2,8 @@
 // a register edit and the run-time checks' explanations.
 #include "core/texts/translate.h"
 
+namespace core {
+
 namespace {
 constexpr SEnglishText kTexts[] = {
     {"Stek je pun", "The stack is full"},
@@ -95,3 +97,5 @@ constexpr SEnglishText kTexts[] = {
 std::span<const SEnglishText> CoreEnglish() {
     return kTexts;
 }
+
+}  // namespace core

@@ -3,6 +3,8 @@
 // reader shares stand in english_board.cpp.
 #include "core/texts/translate.h"
 
+namespace core {
+
 namespace {
 constexpr SEnglishText kTexts[] = {
     // The report; a result label keeps its width of nine.
@@ -150,3 +152,5 @@ constexpr SEnglishText kTexts[] = {
 std::span<const SEnglishText> ScenarioEnglish() {
     return kTexts;
 }
+
+}  // namespace core

@@ -2,6 +2,8 @@
 
 #include <atomic>
 
+namespace core {
+
 namespace {
 // Read by the worker while the window set it before starting it; relaxed is
 // enough, whole values only.
@@ -43,3 +45,5 @@ ELanguage LanguageOfEnvironment(const EnvironmentGetter& get) {
     if (wanted.empty()) wanted = locale;
     return wanted.starts_with("en") ? ELanguage::English : ELanguage::Serbian;
 }
+
+}  // namespace core

@@ -8,6 +8,8 @@
 #include <optional>
 #include <string_view>
 
+namespace core {
+
 enum class ELanguage { Serbian, English };
 
 void SetTextLanguage(ELanguage language);
@@ -23,3 +25,5 @@ std::optional<ELanguage> LanguageCoded(std::string_view code);
 // The getter stands in for getenv, so the rule can be tried on any set.
 using EnvironmentGetter = std::function<const char*(const char* name)>;
 ELanguage LanguageOfEnvironment(const EnvironmentGetter& get);
+
+}  // namespace core

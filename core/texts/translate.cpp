@@ -5,6 +5,8 @@
 
 #include "core/texts/text_language.h"
 
+namespace core {
+
 namespace {
 using CCatalogue = std::unordered_map<std::string_view, const char*>;
 
@@ -43,3 +45,5 @@ std::string Fill(std::string_view pattern, std::initializer_list<std::string_vie
     }
     return text;
 }
+
+}  // namespace core

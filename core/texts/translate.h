@@ -12,6 +12,8 @@
 #include <string>
 #include <string_view>
 
+namespace core {
+
 struct SEnglishText {
     const char* serbian;
     const char* english;
@@ -31,3 +33,5 @@ std::span<const SEnglishText> BuildEnglish();
 std::span<const SEnglishText> ScenarioEnglish();
 std::span<const SEnglishText> BoardEnglish();
 std::span<const SEnglishText> CommandLineEnglish();
+
+}  // namespace core

@@ -34,7 +34,7 @@ class AttachedBoardTest : public testing::Test {
 protected:
     void SetUp() override {
         ResetForLoad();
-        ProgramEnd = kProgramImageSize;
+        ProgramEnd = core::kProgramImageSize;
     }
     void TearDown() override {
         if (m_board) m_board->Detach();
@@ -51,8 +51,8 @@ protected:
     }
 
     void Load(const std::vector<uint16_t>& words) {
-        for (int address = 0; address < kProgramImageSize / 4; ++address) Put(address, kNop);
-        int at = kStartAddress;
+        for (int address = 0; address < core::kProgramImageSize / 4; ++address) Put(address, kNop);
+        int at = core::kStartAddress;
         for (uint16_t word : words) Put(at++, word);
         Put(at, static_cast<uint16_t>(0x2800 | at));  // stays here
         ResetForRun();
@@ -63,7 +63,7 @@ protected:
         for (int i = 0; i < 4; ++i) ProgramImage[4 * address + i] = text[i];
     }
     void Step(int passes) {
-        for (int i = 0; i < passes; ++i) RunOnePass(m_cpu);
+        for (int i = 0; i < passes; ++i) core::RunOnePass(m_cpu);
     }
     std::string LcdText() const { return PartText(m_board->Live().parts[0].part); }
 
@@ -103,7 +103,7 @@ TEST_F(AttachedBoardTest, LcdWritesAndSteppingBackOverThem) {
         const char* text;
     } const cases[] = {{static_cast<uint64_t>(afterH), "H"}, {4, ""}, {end, "HI"}};
     for (const SCase& c : cases) {
-        History.GoTo(c.pass, m_cpu);
+        core::History.GoTo(c.pass, m_cpu);
         EXPECT_EQ(LcdText(), c.text) << "at pass " << c.pass;
         EXPECT_EQ(PartText(m_board->Snapshot()->parts[0].part), c.text) << "at pass " << c.pass;
     }
@@ -122,16 +122,16 @@ TEST_F(AttachedBoardTest, KeypadReadThroughThePins) {
     EXPECT_EQ(idle & 0xF0, 0xF0);
     RegisterFile[INTCON] = 0;
     struct SCase {
-        SUserInput::EKind kind;
+        core::SUserInput::EKind kind;
         char key;
         uint8_t columns;
-    } const cases[] = {{SUserInput::EKind::Press, '5', 0xD0},
-                       {SUserInput::EKind::Press, 'C', 0x50},
-                       {SUserInput::EKind::Release, '5', 0x70},
-                       {SUserInput::EKind::Release, 'C', 0xF0},
-                       {SUserInput::EKind::Press, 'X', 0xF0}};
+    } const cases[] = {{core::SUserInput::EKind::Press, '5', 0xD0},
+                       {core::SUserInput::EKind::Press, 'C', 0x50},
+                       {core::SUserInput::EKind::Release, '5', 0x70},
+                       {core::SUserInput::EKind::Release, 'C', 0xF0},
+                       {core::SUserInput::EKind::Press, 'X', 0xF0}};
     for (const SCase& c : cases) {
-        ActOnBoard({c.kind, 0, static_cast<uint8_t>(c.key)});
+        core::ActOnBoard({c.kind, 0, static_cast<uint8_t>(c.key)});
         Step(1);
         EXPECT_EQ(RegisterFile[PORTB] & 0xF0, c.columns) << c.key;
     }
@@ -144,10 +144,10 @@ TEST_F(AttachedBoardTest, BounceFromTheQueueReplaysExactly) {
     Attach("parts:\n  - button: {name: START, pin: RB0, pressed: 0, bounce: {count: 3, ms: 2}}\n",
            1e6);
     Load({});
-    History.Start();
-    Step(static_cast<int>(CHistory::kKeyframeEvery) + 10);
+    core::History.Start();
+    Step(static_cast<int>(core::CHistory::kKeyframeEvery) + 10);
     const uint64_t pressAt = InstructionCount;
-    ActOnBoard({SUserInput::EKind::Press, 0, 0});
+    core::ActOnBoard({core::SUserInput::EKind::Press, 0, 0});
     auto levels = [&] {
         std::string seen = "1";
         for (int i = 0; i < 2500; ++i) {
@@ -162,7 +162,7 @@ TEST_F(AttachedBoardTest, BounceFromTheQueueReplaysExactly) {
     EXPECT_EQ(edges, 7) << "three bounces and the press";
     EXPECT_EQ(first.back(), '0');
     // The state at a pass comes before the inputs made at it.
-    History.GoTo(pressAt, m_cpu);
+    core::History.GoTo(pressAt, m_cpu);
     EXPECT_EQ(RegisterFile[PORTB] & 1, 1);
     EXPECT_EQ(levels(), first);
 }
@@ -171,30 +171,30 @@ TEST_F(AttachedBoardTest, BounceFromTheQueueReplaysExactly) {
 // once for keyframes that share it; going back to the previous event stops
 // at the user's hand on the board.
 TEST_F(AttachedBoardTest, HistoryCountsTheBoardsCopiesAndStopsAtItsInputs) {
-    constexpr int kEvery = static_cast<int>(CHistory::kKeyframeEvery);
+    constexpr int kEvery = static_cast<int>(core::CHistory::kKeyframeEvery);
     Load({});
-    History.Start();
+    core::History.Start();
     Step(3 * kEvery + 10);
-    const size_t bare = History.MemoryBytes();
+    const size_t bare = core::History.MemoryBytes();
 
     // A terminal makes a copy large enough to tell from the keyframes.
     Attach("parts:\n  - button: {name: B, pin: RB0}\n  - serial: {name: T, tx: RB1}\n");
     Load({});
-    History.Start();
+    core::History.Start();
     Step(kEvery + 10);  // the first two keyframes share the board's copy
     const uint64_t pressAt = InstructionCount;
-    ActOnBoard({SUserInput::EKind::Press, 0, 0});
+    core::ActOnBoard({core::SUserInput::EKind::Press, 0, 0});
     Step(kEvery);
     const uint64_t releaseAt = InstructionCount;
-    ActOnBoard({SUserInput::EKind::Release, 0, 0});
+    core::ActOnBoard({core::SUserInput::EKind::Release, 0, 0});
     Step(kEvery);
     const size_t copy = 2 * sizeof(SBoardPart);
-    const size_t boardBytes = History.MemoryBytes() - bare;
+    const size_t boardBytes = core::History.MemoryBytes() - bare;
     EXPECT_GE(boardBytes, 3 * copy);
     EXPECT_LT(boardBytes, 4 * copy) << "one copy counted twice";
 
-    EXPECT_EQ(EventLog.LandmarkBefore(InstructionCount), releaseAt);
-    EXPECT_EQ(EventLog.LandmarkBefore(releaseAt), pressAt);
+    EXPECT_EQ(core::EventLog.LandmarkBefore(InstructionCount), releaseAt);
+    EXPECT_EQ(core::EventLog.LandmarkBefore(releaseAt), pressAt);
 }
 
 }  // namespace

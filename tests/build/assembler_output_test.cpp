@@ -56,7 +56,7 @@ protected:
             "0001  0005  2805  start: goto start\r\n\r\nNumber of errors = " + errors + "\r\n");
     }
     static bool ImageIsEmpty() {
-        for (int i = 0; i < kProgramImageSize; ++i) {
+        for (int i = 0; i < core::kProgramImageSize; ++i) {
             if (ProgramImage[i] != '\0') return false;
         }
         return true;
@@ -72,7 +72,7 @@ TEST_F(AssemblerOutputTest, CleanListingLoadsTheObjectFile) {
     LoadAssemblerOutput();
     EXPECT_TRUE(m_messages.Messages().empty());
     EXPECT_EQ(ListingFileName, "prog.lst");
-    EXPECT_EQ(ProgramEnd, kProgramImageSize);
+    EXPECT_EQ(ProgramEnd, core::kProgramImageSize);
     EXPECT_EQ(ProgramImage[20], '2');
     EXPECT_EQ(ProgramImage[23], '5');
 }
@@ -177,7 +177,7 @@ TEST_F(AssemblerOutputTest, BytesAfterTheFirst5000AreNotRead) {
     m_folder.Write("prog.obj", text);
     LoadAssemblerOutput();
     EXPECT_EQ(ProgramImage[2 * 1785], '\0');
-    EXPECT_EQ(ProgramEnd, kProgramImageSize);
+    EXPECT_EQ(ProgramEnd, core::kProgramImageSize);
 }
 
 TEST_F(AssemblerOutputTest, ARecordCutByTheLimitKeepsOnlyWhatWasRead) {

@@ -9,7 +9,7 @@
 #include "core/run_driver.h"
 
 namespace {
-using Fields = std::array<std::string, kBreakpointsUsed>;
+using Fields = std::array<std::string, core::kBreakpointsUsed>;
 
 // Address at positions 7-10, as the assembler lays out a listing line.
 const std::string kListing =
@@ -40,7 +40,7 @@ protected:
         std::vector<std::pair<std::string, int>> list;
         for (int i = 0; i < BreakLabelCount; ++i)
             list.emplace_back(BreakLabels.Get(i), BreakAddresses[i]);
-        for (int i = BreakLabelCount; i < kBreakpointsUsed; ++i)
+        for (int i = BreakLabelCount; i < core::kBreakpointsUsed; ++i)
             EXPECT_EQ(BreakAddresses[i], 0) << i;
         return list;
     }

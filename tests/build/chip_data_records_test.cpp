@@ -22,19 +22,19 @@ TEST(ChipDataRecords, ConfigWordAndEepromFromBothByteOrders) {
         {"extended address record before them", ":020000040000FA\n:02400E00F53FBC\n:00000001FF\n",
          build::EWordBytes::LowFirst, 0x3FF5, 0xFF, 0xFF, 0xFF},
         {"neither: no configuration word, an erased EEPROM", ":0200000000281E\n:00000001FF\n",
-         build::EWordBytes::LowFirst, kNoConfigWord, 0xFF, 0xFF, 0xFF},
+         build::EWordBytes::LowFirst, core::kNoConfigWord, 0xFF, 0xFF, 0xFF},
         {"a broken record is passed over", ":02400EZZF13F\n:00000001FF\n",
-         build::EWordBytes::LowFirst, kNoConfigWord, 0xFF, 0xFF, 0xFF},
+         build::EWordBytes::LowFirst, core::kNoConfigWord, 0xFF, 0xFF, 0xFF},
     };
     for (const auto& c : cases) {
         ResetForLoad();
         build::LoadChipDataRecords(c.text, c.order);
-        EXPECT_EQ(ProgramConfigWord.load(), c.config) << c.name;
-        EXPECT_EQ(ProgramEeprom[0].load(), c.eeprom0) << c.name;
-        EXPECT_EQ(ProgramEeprom[1].load(), c.eeprom1) << c.name;
-        EXPECT_EQ(ProgramEeprom[2].load(), c.eeprom2) << c.name;
+        EXPECT_EQ(core::ProgramConfigWord.load(), c.config) << c.name;
+        EXPECT_EQ(core::ProgramEeprom[0].load(), c.eeprom0) << c.name;
+        EXPECT_EQ(core::ProgramEeprom[1].load(), c.eeprom1) << c.name;
+        EXPECT_EQ(core::ProgramEeprom[2].load(), c.eeprom2) << c.name;
         // The chip's EEPROM takes them at once.
-        EXPECT_EQ(Chip.datasheet.eeprom[1].load(), c.eeprom1) << c.name;
+        EXPECT_EQ(core::Chip.datasheet.eeprom[1].load(), c.eeprom1) << c.name;
     }
 }
 
@@ -43,27 +43,27 @@ TEST(ChipDataRecords, ConfigWordAndEepromFromBothByteOrders) {
 // (bit 2) set; the classic chip keeps the load's cleared STATUS.
 TEST(ChipDataRecords, ALoadOnTheDatasheetChipEndsInItsPowerOnReset) {
     const struct {
-        EChipProfile profile;
+        core::EChipProfile profile;
         const char* text;
         int status;
         bool watchdog;
     } cases[] = {
-        {EChipProfile::Datasheet, ":02400E00FF3F72\n:00000001FF\n", 0x18, true},
-        {EChipProfile::Datasheet, ":02400E00FB3F76\n:00000001FF\n", 0x18, false},
-        {EChipProfile::Classic, ":02400E00FF3F72\n:00000001FF\n", 0x00, false},
+        {core::EChipProfile::Datasheet, ":02400E00FF3F72\n:00000001FF\n", 0x18, true},
+        {core::EChipProfile::Datasheet, ":02400E00FB3F76\n:00000001FF\n", 0x18, false},
+        {core::EChipProfile::Classic, ":02400E00FF3F72\n:00000001FF\n", 0x00, false},
     };
-    const EChipProfile setting = ChipProfile;
+    const core::EChipProfile setting = core::ChipProfile;
     for (const auto& c : cases) {
-        ChipProfile = c.profile;
+        core::ChipProfile = c.profile;
         ResetForLoad();
-        Chip.datasheet.watchdogOn = false;
+        core::Chip.datasheet.watchdogOn = false;
         build::LoadChipDataRecords(c.text, build::EWordBytes::LowFirst);
-        EXPECT_EQ(Chip.profile.load(), c.profile);
+        EXPECT_EQ(core::Chip.profile.load(), c.profile);
         EXPECT_EQ(RegisterFile[STATUS] & 0x18, c.status);
         EXPECT_EQ(RegisterFile[STATUS_BANK1] & 0x18, c.status);
-        EXPECT_EQ(Chip.datasheet.watchdogOn.load(), c.watchdog);
+        EXPECT_EQ(core::Chip.datasheet.watchdogOn.load(), c.watchdog);
     }
-    ChipProfile = setting;
+    core::ChipProfile = setting;
     ResetForLoad();
     build::LoadChipDataRecords(":00000001FF\n", build::EWordBytes::LowFirst);
 }

@@ -82,7 +82,7 @@ protected:
         EXPECT_EQ(messages[0].rfind("GRESKA: ", 0), std::string::npos) << messages[0];
     }
     static void ExpectNothingLoaded() {
-        for (int i = 0; i < kProgramImageSize; ++i) {
+        for (int i = 0; i < core::kProgramImageSize; ++i) {
             ASSERT_EQ(ProgramImage[i], '\0') << "image character " << i;
         }
         EXPECT_EQ(ProgramEnd, 1234);

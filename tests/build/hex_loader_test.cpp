@@ -46,7 +46,7 @@ TEST_F(HexLoaderTest, ConfigurationAndEepromAreIgnoredAndExtendedAddressesHonour
     EXPECT_EQ(ProgramImage[4], '\0');
     EXPECT_EQ(Word(1023), "3408");
     // Segment 0x1000 puts the last record at byte 0x10002, also outside.
-    for (int i = 0; i < kProgramImageSize; ++i) {
+    for (int i = 0; i < core::kProgramImageSize; ++i) {
         const char ch = ProgramImage[i];
         const int word = i / 4;
         if (word != 0 && word != 1023) {

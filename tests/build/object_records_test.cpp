@@ -108,7 +108,7 @@ TEST_F(ObjectRecordsTest, RecordsBeyondTheImageAreSkippedWhole) {
 
     ResetForLoad();
     Load(HexRecord(0x0800, "1234") + HexRecord(0xFFFE, "5678") + EndRecord());
-    for (int i = 0; i < kProgramImageSize; ++i) ASSERT_EQ(ProgramImage[i], '\0') << i;
+    for (int i = 0; i < core::kProgramImageSize; ++i) ASSERT_EQ(ProgramImage[i], '\0') << i;
 }
 
 TEST_F(ObjectRecordsTest, GarbageNeverWritesOutsideTheImage) {

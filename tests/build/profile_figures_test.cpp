@@ -13,9 +13,9 @@ class ProfileTest : public CoreTest {
 protected:
     void SetUp() override {
         CoreTest::SetUp();
-        Profile.on = true;
+        core::Profile.on = true;
     }
-    void TearDown() override { Profile.on = false; }
+    void TearDown() override { core::Profile.on = false; }
 
     // From the run's reset, as the window's Restart does; the history and
     // with it the profile begin there.
@@ -24,7 +24,7 @@ protected:
         m_cpu.Sync();
     }
     void Run(int64_t passes) {
-        while (passes > 0) passes -= RunPasses(m_cpu, passes).passes;
+        while (passes > 0) passes -= core::RunPasses(m_cpu, passes).passes;
     }
 };
 
@@ -44,8 +44,8 @@ TEST_F(ProfileTest, CountsAndCyclesOfACallAndALoopAreThoseCountedByHand) {
     } expected[] = {{5, 1, 1},  {6, 1, 1},  {7, 1, 2},  {8, 3, 6},  {9, 0, 0},
                     {10, 3, 4}, {11, 2, 4}, {12, 1, 2}, {13, 0, 0}, {0, 0, 0}};
     for (const auto& word : expected) {
-        EXPECT_EQ(Profile.Count(word.word), word.count) << "word " << word.word;
-        EXPECT_EQ(Profile.Cycles(word.word), word.cycles) << "word " << word.word;
+        EXPECT_EQ(core::Profile.Count(word.word), word.count) << "word " << word.word;
+        EXPECT_EQ(core::Profile.Cycles(word.word), word.cycles) << "word " << word.word;
     }
 
     // Line n holds word n + 1: the lines of the words 5 and 6 share line 6.
@@ -62,8 +62,8 @@ TEST_F(ProfileTest, CountsAndCyclesOfACallAndALoopAreThoseCountedByHand) {
     EXPECT_EQ(lines[3].line, 10);    // word 9 has a line and never ran
     EXPECT_EQ(lines[3].count, 0u);
 
-    const std::vector<build::SRoutineFigures> routines =
-        build::RoutineFigures(build::LoadedProgram(), kStartAddress, map, build::ProfileNow());
+    const std::vector<build::SRoutineFigures> routines = build::RoutineFigures(
+        build::LoadedProgram(), core::kStartAddress, map, build::ProfileNow());
     ASSERT_EQ(routines.size(), 2u);  // no line put code at word 4, and it never ran
     EXPECT_EQ(routines[0].kind, build::SRoutineFigures::EKind::Main);
     EXPECT_EQ(routines[0].cycles, 10u);
@@ -73,11 +73,11 @@ TEST_F(ProfileTest, CountsAndCyclesOfACallAndALoopAreThoseCountedByHand) {
     EXPECT_DOUBLE_EQ(routines[1].share, 0.5);
 
     // Switched off, nothing counts; the next run start clears.
-    Profile.on = false;
+    core::Profile.on = false;
     Run(5);
-    EXPECT_EQ(Profile.Count(8), 3u);
+    EXPECT_EQ(core::Profile.Count(8), 3u);
     Restart();
-    EXPECT_EQ(Profile.Count(5), 0u);
+    EXPECT_EQ(core::Profile.Count(5), 0u);
 }
 
 // Going back to a pass and on again: the figures are always those of a run
@@ -96,8 +96,8 @@ TEST_F(ProfileTest, GoingBackNeverCountsTwice) {
         }
         return true;
     };
-    const int64_t kEnd = 3 * CHistory::kKeyframeEvery + 100;
-    const int64_t kFurther = 4 * CHistory::kKeyframeEvery + 1;
+    const int64_t kEnd = 3 * core::CHistory::kKeyframeEvery + 100;
+    const int64_t kFurther = 4 * core::CHistory::kKeyframeEvery + 1;
     const build::CWordFigures atEnd = straight(kEnd);
     const build::CWordFigures atFurther = straight(kFurther);
     for (const int64_t back : {int64_t{1}, int64_t{60}, int64_t{3000}, kEnd - 10}) {
@@ -105,14 +105,14 @@ TEST_F(ProfileTest, GoingBackNeverCountsTwice) {
         const build::CWordFigures expected = straight(to);
         Restart();
         Run(kEnd);
-        History.GoTo(static_cast<uint64_t>(to), m_cpu);
+        core::History.GoTo(static_cast<uint64_t>(to), m_cpu);
         EXPECT_TRUE(same(build::ProfileNow(), expected)) << "back " << back;
         // On again through the loop, past the keyframes it kept to a new
         // one, which must keep what the words gained since the one before.
         Run(back);
         EXPECT_TRUE(same(build::ProfileNow(), atEnd)) << "forward " << back;
         Run(kFurther + 10 - kEnd);
-        History.GoTo(static_cast<uint64_t>(kFurther), m_cpu);
+        core::History.GoTo(static_cast<uint64_t>(kFurther), m_cpu);
         EXPECT_TRUE(same(build::ProfileNow(), atFurther)) << "further " << back;
     }
 }

@@ -24,14 +24,14 @@ using SFired = std::pair<std::string, int>;  // kind, source line
 
 struct SCheckCase {
     const char* name;
-    EChipProfile profile;
+    core::EChipProfile profile;
     int passes;
     const char* body;  // from line 3 on
     std::vector<SFired> fired;
 };
 
-constexpr EChipProfile kClassic = EChipProfile::Classic;
-constexpr EChipProfile kDatasheet = EChipProfile::Datasheet;
+constexpr core::EChipProfile kClassic = core::EChipProfile::Classic;
+constexpr core::EChipProfile kDatasheet = core::EChipProfile::Datasheet;
 
 const SCheckCase kCases[] = {
     {"bank",
@@ -342,8 +342,8 @@ protected:
         SourceFileName = "prog.asm";
     }
     void TearDown() override {
-        ChecksOn = 0;
-        ChipProfile = EChipProfile::Classic;
+        core::ChecksOn = 0;
+        core::ChipProfile = core::EChipProfile::Classic;
     }
 
     std::vector<SFired> Run(const SCheckCase& test) {
@@ -352,19 +352,20 @@ protected:
                                        test.body + "        end\n");
         std::string output;
         EXPECT_TRUE(OnAssemble(&output)) << output;
-        SetCheckProgram(build::CheckProgramFrom(build::LoadSourceMap()));
-        ChecksOn = kAllChecks;
-        ChipProfile = test.profile;
+        core::SetCheckProgram(build::CheckProgramFrom(build::LoadSourceMap()));
+        core::ChecksOn = core::kAllChecks;
+        core::ChipProfile = test.profile;
         ResetForRun();
-        const uint64_t since = EventLog.LastSerial();
+        const uint64_t since = core::EventLog.LastSerial();
         CInstructionSet cpu;
         int64_t passes = 0;
-        while (passes < test.passes && PcInsideProgram())
-            passes += RunPasses(cpu, test.passes - passes).passes;
+        while (passes < test.passes && core::PcInsideProgram())
+            passes += core::RunPasses(cpu, test.passes - passes).passes;
         std::vector<SFired> fired;
-        for (const SEvent& event : EventLog.Since(since)) {
-            if (event.kind != EEventKind::Check) continue;
-            fired.emplace_back(CheckKindName(static_cast<ECheckKind>(event.cause)), event.value);
+        for (const core::SEvent& event : core::EventLog.Since(since)) {
+            if (event.kind != core::EEventKind::Check) continue;
+            fired.emplace_back(core::CheckKindName(static_cast<core::ECheckKind>(event.cause)),
+                               event.value);
             EXPECT_FALSE(event.text.empty());
         }
         return fired;

@@ -12,7 +12,7 @@
 namespace {
 std::string Image() {
     std::string image;
-    for (int i = 0; i < kProgramImageSize; ++i) image += ProgramImage[i].load();
+    for (int i = 0; i < core::kProgramImageSize; ++i) image += ProgramImage[i].load();
     return image;
 }
 

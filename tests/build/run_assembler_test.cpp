@@ -159,7 +159,7 @@ TEST_F(BundledAssemblerTest, AssemblesAFolderWithoutItsOwnAssembler) {
     std::string output;
     ASSERT_TRUE(OnAssemble(&output)) << output;
     EXPECT_TRUE(m_messages.Messages().empty());
-    EXPECT_EQ(ProgramEnd, kProgramImageSize);
+    EXPECT_EQ(ProgramEnd, core::kProgramImageSize);
     std::string words;
     for (int i = 0; i < 4 * 8; ++i) words += ProgramImage[i].load();
     EXPECT_EQ(words, "2805" + std::string(16, '0') + "300F008C2806");

@@ -80,12 +80,12 @@ TEST_P(IndexFolding, WritesStayInsideTheRegisterFile) {
     const FoldCase& c = GetParam();
     BankOffset = c.bankOffset;
     RegisterFile[c.bankOffset + FSR] = c.fsr;
-    SChipState expected = Chip;
+    core::SChipState expected = core::Chip;
     W = 0x5A;
     expected.w = 0x5A;
     expected.registerFile[c.expectedIndex] = 0x5A;
     m_cpu.MOVWF(c.f);
-    EXPECT_TRUE(Chip == expected);
+    EXPECT_TRUE(core::Chip == expected);
     W = 0;
     m_cpu.MOVF(c.f, 0);
     EXPECT_EQ(W, 0x5A);

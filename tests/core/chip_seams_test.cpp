@@ -10,8 +10,8 @@ namespace {
 constexpr int kRb1 = 6;  // pin indices of kChipPins
 constexpr int kRb2 = 7;
 
-SCycleEvent Drive(int pin, bool level) {
-    return {ECycleEvent::DrivePin, static_cast<uint8_t>(pin), static_cast<uint8_t>(level)};
+core::SCycleEvent Drive(int pin, bool level) {
+    return {core::ECycleEvent::DrivePin, static_cast<uint8_t>(pin), static_cast<uint8_t>(level)};
 }
 
 // The register byte is the pin: the outside lands on an input's bit only, a
@@ -30,24 +30,24 @@ TEST_F(CoreTest, ClassicPinIsTheRegisterBit) {
     for (const SCase& c : cases) {
         RegisterFile[PORTB] = 0;
         RegisterFile[TRISB] = c.trisB;
-        DrivePin(kRb1, c.drive);
+        core::DrivePin(kRb1, c.drive);
         EXPECT_EQ(Reg(PORTB), c.portBAfter) << c.what;
-        EXPECT_EQ(PinLevel(kRb1), c.portBAfter != 0) << c.what;
-        EXPECT_EQ(PinWire(kRb1).outside, c.drive) << c.what;
+        EXPECT_EQ(core::PinLevel(kRb1), c.portBAfter != 0) << c.what;
+        EXPECT_EQ(core::PinWire(kRb1).outside, c.drive) << c.what;
     }
     // Driven high, then the program clears port B: the pin shows the write.
     RegisterFile[TRISB] = 0xFF;
-    DrivePin(kRb1, true);
+    core::DrivePin(kRb1, true);
     Load({0x0186});  // CLRF PORTB
     Step();
-    EXPECT_FALSE(PinLevel(kRb1));
+    EXPECT_FALSE(core::PinLevel(kRb1));
 }
 
 // NOPs take one cycle each: an event due in N cycles lands after pass N and
 // not before, two events in the order they fall due.
 TEST_F(CoreTest, EventsFireAfterExactlyTheirCycles) {
     Load({});
-    OnChip([](CChipExecutor& chip) {
+    core::OnChip([](core::CChipExecutor& chip) {
         chip.ScheduleCycleEvent(5, Drive(kRb2, true));
         chip.ScheduleCycleEvent(3, Drive(kRb1, true));
     });
@@ -56,7 +56,7 @@ TEST_F(CoreTest, EventsFireAfterExactlyTheirCycles) {
         Step();
         EXPECT_EQ(Reg(PORTB), expected[pass]) << "after pass " << pass + 1;
     }
-    EXPECT_EQ(Chip.cycleTimers.Count(), 0);
+    EXPECT_EQ(core::Chip.cycleTimers.Count(), 0);
 }
 
 // The timer's ticks go on while an event waits, and the event still lands
@@ -66,7 +66,7 @@ TEST_F(CoreTest, TickingTimerAndAWaitingEvent) {
     RegisterFile[OPTION_REG] = 0x08;  // timer mode, one tick per cycle
     Step(4);
     const uint8_t before = Reg(TMR0);
-    OnChip([](CChipExecutor& chip) { chip.ScheduleCycleEvent(10, Drive(kRb1, true)); });
+    core::OnChip([](core::CChipExecutor& chip) { chip.ScheduleCycleEvent(10, Drive(kRb1, true)); });
     Step(9);
     EXPECT_EQ(Reg(PORTB), 0);
     Step();
@@ -78,14 +78,15 @@ TEST_F(CoreTest, TickingTimerAndAWaitingEvent) {
 // forward again lands it once more.
 TEST_F(CoreTest, HistoryCarriesPendingEvents) {
     Load({});
-    History.Start();
-    const uint64_t due = CHistory::kKeyframeEvery + 100;
-    OnChip([due](CChipExecutor& chip) { chip.ScheduleCycleEvent(due, Drive(kRb1, true)); });
+    core::History.Start();
+    const uint64_t due = core::CHistory::kKeyframeEvery + 100;
+    core::OnChip(
+        [due](core::CChipExecutor& chip) { chip.ScheduleCycleEvent(due, Drive(kRb1, true)); });
     Step(static_cast<int>(due + 10));
     ASSERT_EQ(Reg(PORTB), 0x02);
-    History.GoTo(due - 10, m_cpu);
+    core::History.GoTo(due - 10, m_cpu);
     EXPECT_EQ(Reg(PORTB), 0);
-    EXPECT_EQ(Chip.cycleTimers.Count(), 1);
+    EXPECT_EQ(core::Chip.cycleTimers.Count(), 1);
     Step(10);
     EXPECT_EQ(Reg(PORTB), 0x02);
 }
@@ -103,7 +104,7 @@ TEST_F(CoreTest, EveryStorePathRunsTheWriteHook) {
     };
     for (const SCase& c : cases) {
         ResetForLoad();
-        ProgramEnd = kProgramImageSize;
+        ProgramEnd = core::kProgramImageSize;
         ResetForRun();
         Load(c.words);
         Step(static_cast<int>(c.words.size()));

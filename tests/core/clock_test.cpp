@@ -15,24 +15,24 @@ TEST_F(CoreTest, CyclesAgreeWithTimer0ThroughSkipsJumpsCallsAndInterrupts) {
     RegisterFile[INTCON] = 0xA0;  // GIE, T0IE: every wrap enters word 4
     for (int pass = 1; pass <= 3000; ++pass) {
         Step();
-        ASSERT_EQ(Reg(TMR0), CycleCount % 256) << "pass " << pass;
+        ASSERT_EQ(Reg(TMR0), core::CycleCount % 256) << "pass " << pass;
         ASSERT_EQ(InstructionCount, static_cast<uint64_t>(pass));
     }
-    EXPECT_GT(CycleCount, 3000u);
+    EXPECT_GT(core::CycleCount, 3000u);
 }
 
 TEST_F(CoreTest, CountersStartAgainWithEveryRunAndEveryLoad) {
     Load({0x2805});  // GOTO 5
     Step(10);
-    EXPECT_EQ(CycleCount, 20u);
+    EXPECT_EQ(core::CycleCount, 20u);
     EXPECT_EQ(InstructionCount, 10u);
     // A newly loaded program's clock does not go on from the previous one's.
     ResetForLoad();
-    EXPECT_EQ(CycleCount, 0u);
+    EXPECT_EQ(core::CycleCount, 0u);
     EXPECT_EQ(InstructionCount, 0u);
     Step(10);
     ResetForRun();
-    EXPECT_EQ(CycleCount, 0u);
+    EXPECT_EQ(core::CycleCount, 0u);
     EXPECT_EQ(InstructionCount, 0u);
 }
 
@@ -42,17 +42,17 @@ TEST_F(CoreTest, CopyingTheMachineCarriesEveryPartOfIt) {
           0x0A8C,    // 7: INCF 0x0C,1
           0x2807});  // 8: GOTO 7
     Step(5);
-    const SChipState saved = Chip;
+    const core::SChipState saved = core::Chip;
     Step(7);
-    EXPECT_FALSE(Chip == saved);
-    Chip = saved;
-    EXPECT_TRUE(Chip == saved);
-    EXPECT_EQ(CycleCount, 8u);  // CALL 2, INCF 1, GOTO 2, INCF 1, GOTO 2
+    EXPECT_FALSE(core::Chip == saved);
+    core::Chip = saved;
+    EXPECT_TRUE(core::Chip == saved);
+    EXPECT_EQ(core::CycleCount, 8u);  // CALL 2, INCF 1, GOTO 2, INCF 1, GOTO 2
     EXPECT_EQ(ReturnStack->Count(), 1);
     Step(7);
-    const SChipState again = Chip;
-    Chip = saved;
+    const core::SChipState again = core::Chip;
+    core::Chip = saved;
     Step(7);
-    EXPECT_TRUE(Chip == again) << "the same passes from the same state must end alike";
+    EXPECT_TRUE(core::Chip == again) << "the same passes from the same state must end alike";
 }
 }  // namespace

@@ -35,7 +35,7 @@ class CoreTest : public testing::Test {
 protected:
     void SetUp() override {
         ResetForLoad();
-        ProgramEnd = kProgramImageSize;
+        ProgramEnd = core::kProgramImageSize;
         PrescaleCount = 0;
         PrevTmr0 = 0;
         Tmr0Overflowed = false;
@@ -43,8 +43,8 @@ protected:
     }
 
     // Fills the image with NOPs and places the words from word 5 on.
-    void Load(std::initializer_list<uint16_t> words, int at = kStartAddress) {
-        for (int address = 0; address < kProgramImageSize / 4; ++address) PutWord(address, 0);
+    void Load(std::initializer_list<uint16_t> words, int at = core::kStartAddress) {
+        for (int address = 0; address < core::kProgramImageSize / 4; ++address) PutWord(address, 0);
         for (uint16_t word : words) PutWord(at++, word);
     }
 
@@ -52,7 +52,7 @@ protected:
     // stopped on a breakpoint.
     bool Step(int n = 1) {
         bool paused = false;
-        for (int i = 0; i < n; ++i) paused = RunOnePass(m_cpu);
+        for (int i = 0; i < n; ++i) paused = core::RunOnePass(m_cpu);
         return paused;
     }
 

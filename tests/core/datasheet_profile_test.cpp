@@ -20,26 +20,26 @@ uint16_t Bcf(int f, int b) {
 class DatasheetTest : public CoreTest {
 protected:
     void SetUp() override {
-        ChipProfile = EChipProfile::Datasheet;
-        OscillatorHz = 4e6;
+        core::ChipProfile = core::EChipProfile::Datasheet;
+        core::OscillatorHz = 4e6;
         CoreTest::SetUp();
     }
     void TearDown() override {
-        ChipProfile = EChipProfile::Classic;
+        core::ChipProfile = core::EChipProfile::Classic;
         ResetForRun();
     }
 
     // The words from word 0 on; the rest of program memory is erased.
-    void Run(std::initializer_list<uint16_t> words, int config = kNoConfigWord) {
+    void Run(std::initializer_list<uint16_t> words, int config = core::kNoConfigWord) {
         ResetForLoad();
         int at = 0;
         for (uint16_t word : words) PutWord(at++, word);
         ProgramEnd = 4 * at;
-        ProgramConfigWord = config;
+        core::ProgramConfigWord = config;
         ResetForRun();
     }
     void StepUntilCycle(uint64_t cycle) {
-        while (CycleCount < cycle) Step();
+        while (core::CycleCount < cycle) Step();
     }
 };
 
@@ -57,8 +57,8 @@ TEST_F(DatasheetTest, ProgramCounter) {
     Run({kMovlw | 2, kCall | 4, kGotoTo | 3, kNop, 0x0782, 0x343F, 0x3406, 0x345B});
     Step(4);
     EXPECT_EQ(W, 0x5B);
-    EXPECT_EQ(PC, 2);                       // back after the CALL
-    EXPECT_EQ(CycleCount, 1u + 2 + 2 + 2);  // MOVLW, CALL, ADDWF PCL, RETLW
+    EXPECT_EQ(PC, 2);                             // back after the CALL
+    EXPECT_EQ(core::CycleCount, 1u + 2 + 2 + 2);  // MOVLW, CALL, ADDWF PCL, RETLW
 
     // PCLATH<4:0> become the upper bits of a PCL write.
     Run({kMovlw | 1, kMovwf | PCLATH, kMovlw | 5, kMovwf | PCL});
@@ -104,16 +104,16 @@ TEST_F(DatasheetTest, PortsLatchesAndPins) {
     Step(7);
     EXPECT_EQ(Reg(PORTA), 0x0F);
     EXPECT_EQ(Reg(PORTB), 0xA5);
-    DrivePin(kRa4, true);  // the board's pull-up
+    core::DrivePin(kRa4, true);  // the board's pull-up
     EXPECT_EQ(Reg(PORTA), 0x1F);
 
     // A read-modify-write reads the pins: RA4 held low outside loses its 1.
     Run({kMovlw | 0, 0x0065, kMovlw | 0x10, kMovwf | PORTA, Bsf(PORTA, 0)});
     Step(4);
-    DrivePin(kRa4, false);
+    core::DrivePin(kRa4, false);
     Step();
-    DrivePin(kRa4, true);
-    EXPECT_EQ(Chip.datasheet.latchA, 0x01);
+    core::DrivePin(kRa4, true);
+    EXPECT_EQ(core::Chip.datasheet.latchA, 0x01);
     EXPECT_EQ(Reg(PORTA), 0x01);
 
     // Port B's inputs float at 0 without pull-ups and sit at 1 with them.
@@ -121,7 +121,7 @@ TEST_F(DatasheetTest, PortsLatchesAndPins) {
     EXPECT_EQ(Reg(PORTB), 0x00);
     Step(2);
     EXPECT_EQ(Reg(PORTB), 0xFF);
-    DrivePin(kRb0, false);
+    core::DrivePin(kRb0, false);
     EXPECT_EQ(Reg(PORTB), 0xFE);
 }
 
@@ -132,7 +132,7 @@ TEST_F(DatasheetTest, PortBChangeAndRb0Edge) {
          kNop});
     Step(2);
     EXPECT_EQ(Reg(INTCON) & kRbif, 0);
-    DrivePin(kRb4, true);
+    core::DrivePin(kRb4, true);
     Step();
     EXPECT_NE(Reg(INTCON) & kRbif, 0);
     Step();
@@ -144,7 +144,7 @@ TEST_F(DatasheetTest, PortBChangeAndRb0Edge) {
     Run({kMovlw | 0x0F, 0x0066, kMovlw | 0xF0, kMovwf | PORTB, kNop});
     Step(5);
     EXPECT_EQ(Reg(INTCON) & kRbif, 0);
-    DrivePin(kRb0, true);
+    core::DrivePin(kRb0, true);
     Step();
     EXPECT_NE(Reg(INTCON) & kIntf, 0);
 }
@@ -167,7 +167,7 @@ TEST_F(DatasheetTest, SleepAndWakeOnRb0) {
     Step(5);
     EXPECT_EQ(PC, 3);
     EXPECT_EQ(W, 0x10);
-    DrivePin(kRb0, true);
+    core::DrivePin(kRb0, true);
     Step();
     EXPECT_FALSE(Asleep);
     Step();
@@ -180,10 +180,10 @@ TEST_F(DatasheetTest, Watchdog) {
     // and resets: PC 0, TO = 0, PD = 1.
     Run({kMovlw | 0x08, kOption, kClrwdt, kGotoTo | 3}, kWdtOn);
     Step(3);
-    const uint64_t cleared = CycleCount;
-    while ((Status() & 0x10) != 0 && CycleCount < 40000) Step();
-    EXPECT_GE(CycleCount, cleared + 18000);
-    EXPECT_LE(CycleCount, cleared + 18002);
+    const uint64_t cleared = core::CycleCount;
+    while ((Status() & 0x10) != 0 && core::CycleCount < 40000) Step();
+    EXPECT_GE(core::CycleCount, cleared + 18000);
+    EXPECT_LE(core::CycleCount, cleared + 18002);
     EXPECT_EQ(PC, 0);
     EXPECT_EQ(Status() & 0x18, 0x08);
 
@@ -209,12 +209,12 @@ TEST_F(DatasheetTest, Eeprom) {
                                                    kMovwf | 0x09,   Bsf(8, 1),      kGotoTo | 11};
     Run(write);
     Step(11);
-    const uint64_t started = CycleCount;
+    const uint64_t started = core::CycleCount;
     EXPECT_NE(Reg(EECON1) & 0x02, 0);  // WR
     StepUntilCycle(started + 9990);
-    EXPECT_EQ(Chip.datasheet.eeprom[3], 0xFF);
+    EXPECT_EQ(core::Chip.datasheet.eeprom[3], 0xFF);
     StepUntilCycle(started + 10002);
-    EXPECT_EQ(Chip.datasheet.eeprom[3], 0x41);
+    EXPECT_EQ(core::Chip.datasheet.eeprom[3], 0x41);
     EXPECT_EQ(Reg(EECON1) & 0x12, 0x10);  // WR cleared, EEIF set
 
     // Without the unlock sequence WR does not start a write.
@@ -225,14 +225,15 @@ TEST_F(DatasheetTest, Eeprom) {
     // RD delivers the byte to EEDATA; the contents survived the resets.
     Run({kMovlw | 3, kMovwf | EEADR, Bsf(STATUS, 5), Bsf(8, 0), Bcf(STATUS, 5),
          0x0808 /* MOVF EEDATA,w */});
-    Chip.datasheet.eeprom[3] = 0x5A;
+    core::Chip.datasheet.eeprom[3] = 0x5A;
     Step(6);
     EXPECT_EQ(W, 0x5A);
 
     // A reset during a write sets WRERR and abandons the write.
     Run(write);
     Step(11);
-    OnChip([](CChipExecutor& chip) { chip.ResetChip(CChipExecutor::EReset::Mclr); });
+    core::OnChip(
+        [](core::CChipExecutor& chip) { chip.ResetChip(core::CChipExecutor::EReset::Mclr); });
     EXPECT_EQ(Reg(EECON1) & 0x0A, 0x08);
     EXPECT_EQ(PC, 0);
 }

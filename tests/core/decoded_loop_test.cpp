@@ -36,8 +36,8 @@ struct SChange {
 
 struct SProgram {
     std::string image;
-    SChipState start;
-    int breakSlots[kBreakpointsUsed];
+    core::SChipState start;
+    int breakSlots[core::kBreakpointsUsed];
     std::vector<SChange> changes;
 };
 
@@ -113,7 +113,7 @@ std::string RandomWord(CRandom& random, EMix mix) {
 SProgram RandomProgram(unsigned seed, EMix mix) {
     CRandom random(seed);
     SProgram program;
-    program.image.assign(kProgramImageSize, '\0');
+    program.image.assign(core::kProgramImageSize, '\0');
     for (int word = 0; word < kProgramWords; ++word) {
         program.image.replace(4 * word, 4, RandomWord(random, mix));
     }
@@ -135,7 +135,7 @@ SProgram RandomProgram(unsigned seed, EMix mix) {
         static const int kWatched[] = {TMR0, PORTA, PORTB, INTCON, STATUS, 0x81, 0x83, 0x8B};
         RegisterFile[FSR] = static_cast<uint8_t>(kWatched[random.Below(8)]);
     }
-    program.start = Chip;
+    program.start = core::Chip;
 
     for (int& slot : program.breakSlots) slot = random.Chance(30) ? random.Below(kProgramWords) : 0;
 
@@ -149,7 +149,7 @@ SProgram RandomProgram(unsigned seed, EMix mix) {
                 break;
             case 1:
                 change.kind = SChange::BreakSlot;
-                change.where = random.Below(kBreakpointsUsed);
+                change.where = random.Below(core::kBreakpointsUsed);
                 change.value = random.Chance(50) ? random.Below(kProgramWords) : 0;
                 break;
             case 2:
@@ -164,7 +164,7 @@ SProgram RandomProgram(unsigned seed, EMix mix) {
                 break;
             default:
                 change.kind = SChange::End;
-                change.value = random.Chance(80) ? kProgramImageSize : 4 * random.Below(80);
+                change.value = random.Chance(80) ? core::kProgramImageSize : 4 * random.Below(80);
                 break;
         }
         program.changes.push_back(change);
@@ -181,10 +181,10 @@ void Apply(const SChange& change) {
             BreakAddresses[change.where] = change.value;
             break;
         case SChange::LineBreak:
-            SetLineBreakpoint(change.where, change.value != 0);
+            core::SetLineBreakpoint(change.where, change.value != 0);
             break;
         case SChange::PinClick:  // no worker: the click lands at once
-            ClickPin(static_cast<uint8_t>(change.where), static_cast<uint8_t>(change.value));
+            core::ClickPin(static_cast<uint8_t>(change.where), static_cast<uint8_t>(change.value));
             break;
         case SChange::End:
             ProgramEnd = change.value;
@@ -193,13 +193,13 @@ void Apply(const SChange& change) {
 }
 
 void Start(const SProgram& program) {
-    for (int i = 0; i < kProgramImageSize; ++i) ProgramImage[i] = program.image[i];
-    ProgramEnd = kProgramImageSize;
-    for (int slot = 0; slot < kBreakSlots; ++slot) {
-        BreakAddresses[slot] = slot < kBreakpointsUsed ? program.breakSlots[slot] : 0;
+    for (int i = 0; i < core::kProgramImageSize; ++i) ProgramImage[i] = program.image[i];
+    ProgramEnd = core::kProgramImageSize;
+    for (int slot = 0; slot < core::kBreakSlots; ++slot) {
+        BreakAddresses[slot] = slot < core::kBreakpointsUsed ? program.breakSlots[slot] : 0;
     }
-    ClearLineBreakpoints();
-    Chip = program.start;
+    core::ClearLineBreakpoints();
+    core::Chip = program.start;
 }
 
 // One pass as the loop's order defines it, step by step on the chip, with
@@ -218,16 +218,17 @@ bool PlainPass() {
         ReturnStack->Push(PC);
         IrqArmed = false;
         IrqPending = false;
-        PC = kInterruptVector;
+        PC = core::kInterruptVector;
     }
     PcChanged = false;
     RegisterFile[PCL] = static_cast<uint8_t>(PC & 0xFF);
     RegisterFile[PCL_BANK1] = static_cast<uint8_t>(PC & 0xFF);
     bool atBreakpoint = false;
-    for (int slot = 0; slot < kBreakpointsUsed; ++slot) {
+    for (int slot = 0; slot < core::kBreakpointsUsed; ++slot) {
         if (BreakAddresses[slot] != 0 && BreakAddresses[slot] == PC) atBreakpoint = true;
     }
-    if (PC < kLineBreakWords && ((LineBreakBits[PC / 64] >> (PC % 64)) & 1)) atBreakpoint = true;
+    if (PC < core::kLineBreakWords && ((core::LineBreakBits[PC / 64] >> (PC % 64)) & 1))
+        atBreakpoint = true;
     return atBreakpoint;
 }
 
@@ -241,14 +242,14 @@ struct SStop {
 // (0: plain passes). Returns the state after each pass that ends a slice,
 // indexed by pass, and where the runs stopped for breakpoints.
 template <class SliceLength>
-std::vector<SChipState> RunSlices(const SProgram& program, SliceLength sliceLength,
-                                  std::vector<SStop>* stops) {
+std::vector<core::SChipState> RunSlices(const SProgram& program, SliceLength sliceLength,
+                                        std::vector<SStop>* stops) {
     Start(program);
-    std::vector<SChipState> states(kPasses + 1);
+    std::vector<core::SChipState> states(kPasses + 1);
     CInstructionSet kept;
     size_t next = 0;
     int64_t pass = 0;
-    while (pass < kPasses && PcInsideProgram()) {
+    while (pass < kPasses && core::PcInsideProgram()) {
         while (next < program.changes.size() && program.changes[next].beforePass == pass) {
             Apply(program.changes[next++]);
         }
@@ -257,14 +258,14 @@ std::vector<SChipState> RunSlices(const SProgram& program, SliceLength sliceLeng
             slice = std::min(slice, program.changes[next].beforePass - pass);
         }
         slice = std::min(slice, kPasses - pass);
-        SPassesRun run;
+        core::SPassesRun run;
         if (slice == 0) {
-            run = SPassesRun{1, PlainPass()};
+            run = core::SPassesRun{1, PlainPass()};
         } else {
-            run = RunPasses(kept, slice);
+            run = core::RunPasses(kept, slice);
         }
         pass += run.passes;
-        states[pass] = Chip;
+        states[pass] = core::Chip;
         if (run.atBreakpoint) stops->push_back({pass, true});
     }
     states.resize(pass + 1);
@@ -273,7 +274,7 @@ std::vector<SChipState> RunSlices(const SProgram& program, SliceLength sliceLeng
 
 class DecodedLoopTest : public testing::TestWithParam<std::tuple<unsigned, EMix>> {
 protected:
-    void TearDown() override { ClearLineBreakpoints(); }
+    void TearDown() override { core::ClearLineBreakpoints(); }
     CRecordingMessageBox m_messages;
 };
 
@@ -282,14 +283,14 @@ TEST_P(DecodedLoopTest, RunsAsDecodingEveryWordAfresh) {
     const SProgram program = RandomProgram(seed, mix);
 
     std::vector<SStop> referenceStops;
-    const std::vector<SChipState> reference = RunSlices(
+    const std::vector<core::SChipState> reference = RunSlices(
         program, [] { return 0; }, &referenceStops);
     const std::vector<std::string> referenceMessages = m_messages.Messages();
     ASSERT_GT(reference.size(), 1u);
 
     m_messages.Clear();
     std::vector<SStop> singleStops;
-    const std::vector<SChipState> single = RunSlices(
+    const std::vector<core::SChipState> single = RunSlices(
         program, [] { return 1; }, &singleStops);
     ASSERT_EQ(single.size(), reference.size());
     for (size_t pass = 1; pass < reference.size(); ++pass) {
@@ -301,12 +302,12 @@ TEST_P(DecodedLoopTest, RunsAsDecodingEveryWordAfresh) {
     m_messages.Clear();
     CRandom slices(seed);
     std::vector<SStop> sliceStops;
-    const std::vector<SChipState> sliced = RunSlices(
+    const std::vector<core::SChipState> sliced = RunSlices(
         program, [&] { return 1 + slices.Below(300); }, &sliceStops);
     ASSERT_EQ(sliced.size(), reference.size());
     int compared = 0;
     for (size_t pass = 1; pass < reference.size(); ++pass) {
-        if (sliced[pass] == SChipState{}) continue;  // inside a slice
+        if (sliced[pass] == core::SChipState{}) continue;  // inside a slice
         ASSERT_TRUE(sliced[pass] == reference[pass]) << "after pass " << pass;
         ++compared;
     }

@@ -31,7 +31,7 @@ class DecoderTableTest : public CoreTest, public testing::WithParamInterface<Dec
 TEST_P(DecoderTableTest, PicksTheInstructionFromTheCharacters) {
     const DecodeCase& c = GetParam();
     Load({});
-    PutText(kStartAddress, c.word);
+    PutText(core::kStartAddress, c.word);
     ReturnStack->Push(0x123);  // so returns have somewhere to go
     LastMnemonic = kUnchanged;
     Step();
@@ -87,14 +87,14 @@ TEST_F(CoreTest, FetchOutsideTheImageDecodesNothing) {
     Load({});
     PC = 1024;
     LastMnemonic = kUnchanged;
-    EXPECT_FALSE(PcInsideProgram());
+    EXPECT_FALSE(core::PcInsideProgram());
     Step();
     EXPECT_STREQ(LastMnemonic.load(), kUnchanged);
     PC = 1023;
-    EXPECT_TRUE(PcInsideProgram());
+    EXPECT_TRUE(core::PcInsideProgram());
     ProgramEnd = 8000;  // whatever the limit says, the image ends at word 1023
     PC = 1024;
-    EXPECT_FALSE(PcInsideProgram());
+    EXPECT_FALSE(core::PcInsideProgram());
 }
 }  // namespace
 
@@ -106,13 +106,13 @@ TEST(DecodedWordTest, AnyCharactersGiveOperandsInRange) {
     for (int i = 0; i < count * count * count * count; ++i) {
         const int n[4] = {i % count, i / count % count, i / count / count % count,
                           i / count / count / count};
-        const SDecodedWord word =
-            DecodeWord(kCharacters[n[0]], kCharacters[n[1]], kCharacters[n[2]], kCharacters[n[3]]);
+        const core::SDecodedWord word = core::DecodeWord(kCharacters[n[0]], kCharacters[n[1]],
+                                                         kCharacters[n[2]], kCharacters[n[3]]);
         ASSERT_LE(word.f, 0x7F) << i;
         ASSERT_LE(word.bd, 7) << i;
         ASSERT_LE(word.k, 0x7FF) << i;
-        ASSERT_LE(static_cast<int>(word.op), static_cast<int>(EOp::CLRWDT)) << i;
-        if (word.op >= EOp::SUBWF && word.op <= EOp::INCFSZ) {
+        ASSERT_LE(static_cast<int>(word.op), static_cast<int>(core::EOp::CLRWDT)) << i;
+        if (word.op >= core::EOp::SUBWF && word.op <= core::EOp::INCFSZ) {
             ASSERT_LE(word.bd, 1) << i;
         }
         ASSERT_FALSE(word.stop) << i;

@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 namespace {
-std::string Of(const char* word, const SOperandNames& names = {}) {
-    return Disassemble(DecodeWord(word[0], word[1], word[2], word[3]), names);
+std::string Of(const char* word, const core::SOperandNames& names = {}) {
+    return core::Disassemble(core::DecodeWord(word[0], word[1], word[2], word[3]), names);
 }
 
 TEST(Disassembly, EveryInstructionOfTheDataSheet) {
@@ -59,7 +59,7 @@ TEST(Disassembly, EveryInstructionOfTheDataSheet) {
 }
 
 TEST(Disassembly, NamedOperandsAndTheChipsBitNames) {
-    SOperandNames names;
+    core::SOperandNames names;
     names.file = [](int f) -> std::string {
         if (f == 0x03) return "STATUS";
         if (f == 0x0C) return "presses";

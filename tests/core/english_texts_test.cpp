@@ -89,9 +89,9 @@ std::string Values(const std::string& text) {
 
 TEST(EnglishTexts, EveryMarkedTextHasItsEnglishAndNoOtherStands) {
     std::map<std::string, const char*> catalogue;
-    for (auto layer :
-         {CoreEnglish(), BuildEnglish(), ScenarioEnglish(), BoardEnglish(), CommandLineEnglish()}) {
-        for (const SEnglishText& text : layer) {
+    for (auto layer : {core::CoreEnglish(), core::BuildEnglish(), core::ScenarioEnglish(),
+                       core::BoardEnglish(), core::CommandLineEnglish()}) {
+        for (const core::SEnglishText& text : layer) {
             EXPECT_TRUE(catalogue.emplace(text.serbian, text.english).second)
                 << "twice in the catalogue: " << text.serbian;
             EXPECT_NE(std::string(text.english), "") << text.serbian;
@@ -112,24 +112,24 @@ TEST(EnglishTexts, EveryMarkedTextHasItsEnglishAndNoOtherStands) {
 // from the catalogue, and a text it lacks stays Serbian rather than empty.
 TEST(EnglishTexts, TheChosenLanguageDecides) {
     const char* full = "Stek je pun";
-    SetTextLanguage(ELanguage::Serbian);
-    EXPECT_EQ(Tr(full), full);
-    SetTextLanguage(ELanguage::English);
-    EXPECT_STREQ(Tr(full), "The stack is full");
-    EXPECT_STREQ(Tr("nije u katalogu"), "nije u katalogu");
-    EXPECT_EQ(Fill(Tr("%1: navedite taster, na primer %1.5"), {"KEYS"}),
+    core::SetTextLanguage(core::ELanguage::Serbian);
+    EXPECT_EQ(core::Tr(full), full);
+    core::SetTextLanguage(core::ELanguage::English);
+    EXPECT_STREQ(core::Tr(full), "The stack is full");
+    EXPECT_STREQ(core::Tr("nije u katalogu"), "nije u katalogu");
+    EXPECT_EQ(core::Fill(core::Tr("%1: navedite taster, na primer %1.5"), {"KEYS"}),
               "KEYS: name a key, for example KEYS.5");
-    SetTextLanguage(ELanguage::Serbian);
-    EXPECT_EQ(Fill("%2 pa %1, %3", {"a", "b"}), "b pa a, %3");
+    core::SetTextLanguage(core::ELanguage::Serbian);
+    EXPECT_EQ(core::Fill("%2 pa %1, %3", {"a", "b"}), "b pa a, %3");
 }
 
 // Each row: the environment, and the language it asks for. The locale is the
 // first of LC_ALL, LC_MESSAGES, LANG; LANGUAGE counts unless that is C.
 TEST(EnglishTexts, TheEnvironmentNamesTheLanguageAsGettextReadsIt) {
-    using EL = ELanguage;
+    using EL = core::ELanguage;
     const struct {
         std::map<std::string, std::string> environment;
-        ELanguage expected;
+        core::ELanguage expected;
     } kRows[] = {
         {{}, EL::Serbian},
         {{{"LANG", "en_US.UTF-8"}}, EL::English},
@@ -149,9 +149,9 @@ TEST(EnglishTexts, TheEnvironmentNamesTheLanguageAsGettextReadsIt) {
         };
         std::string shown;
         for (const auto& [name, value] : row.environment) shown += name + "=" + value + " ";
-        EXPECT_EQ(LanguageOfEnvironment(get), row.expected) << shown;
+        EXPECT_EQ(core::LanguageOfEnvironment(get), row.expected) << shown;
     }
-    EXPECT_EQ(LanguageCoded("en"), ELanguage::English);
-    EXPECT_EQ(LanguageCoded("sr"), ELanguage::Serbian);
-    EXPECT_EQ(LanguageCoded("EN"), std::nullopt);
+    EXPECT_EQ(core::LanguageCoded("en"), core::ELanguage::English);
+    EXPECT_EQ(core::LanguageCoded("sr"), core::ELanguage::Serbian);
+    EXPECT_EQ(core::LanguageCoded("EN"), std::nullopt);
 }

@@ -137,7 +137,7 @@ INSTANTIATE_TEST_SUITE_P(Words, SkipInstructions,
 TEST_F(CoreTest, BadOperandsShowTheMessageAndChangeNothing) {
     RegisterFile[kFile] = 0x44;
     W = 0x12;
-    const SChipState before = Chip;
+    const core::SChipState before = core::Chip;
     m_cpu.ADDWF(0x80, 1);
     m_cpu.ADDWF(kFile, 2);
     m_cpu.CLRF(0xFF);
@@ -147,7 +147,7 @@ TEST_F(CoreTest, BadOperandsShowTheMessageAndChangeNothing) {
     m_cpu.BCF(0x80, 0);
     m_cpu.BTFSC(kFile, 9);
     m_cpu.BTFSS(0x90, 1);
-    EXPECT_TRUE(Chip == before);
+    EXPECT_TRUE(core::Chip == before);
     const auto messages = m_messages.Messages();
     ASSERT_EQ(messages.size(), 9u);
     for (const auto& text : messages) {
@@ -156,8 +156,8 @@ TEST_F(CoreTest, BadOperandsShowTheMessageAndChangeNothing) {
 }
 
 TEST(BitMaskTest, OneBitPerNumberAndNothingAbove7) {
-    for (uint8_t b = 0; b < 8; ++b) EXPECT_EQ(CChipExecutor::BitMask(b), 1 << b);
-    EXPECT_EQ(CChipExecutor::BitMask(8), 0);
-    EXPECT_EQ(CChipExecutor::BitMask(255), 0);
+    for (uint8_t b = 0; b < 8; ++b) EXPECT_EQ(core::CChipExecutor::BitMask(b), 1 << b);
+    EXPECT_EQ(core::CChipExecutor::BitMask(8), 0);
+    EXPECT_EQ(core::CChipExecutor::BitMask(255), 0);
 }
 }  // namespace

@@ -78,11 +78,11 @@ TEST_F(CoreTest, NinthCallStillJumps) {
 TEST_F(CoreTest, TheStackIsRestoredWithTheMachine) {
     PC = 7;
     m_cpu.CALL(0x20);
-    const SChipState inside = Chip;
+    const core::SChipState inside = core::Chip;
     m_cpu.RETURN();
     EXPECT_EQ(PC, 8);
     EXPECT_EQ(ReturnStack->Count(), 0);
-    Chip = inside;
+    core::Chip = inside;
     EXPECT_EQ(ReturnStack->Count(), 1);
     m_cpu.RETFIE();
     EXPECT_EQ(PC, 8);
@@ -102,10 +102,10 @@ TEST_F(CoreTest, RetfieSetsOnlyGie) {
 
 TEST_F(CoreTest, JumpTargetsAboveTheRangeAreRefused) {
     PC = 9;
-    const SChipState before = Chip;
+    const core::SChipState before = core::Chip;
     m_cpu.GOTO(0x800);
     m_cpu.CALL(-1);
-    EXPECT_TRUE(Chip == before);
+    EXPECT_TRUE(core::Chip == before);
     EXPECT_EQ(ReturnStack->Count(), 0);
     m_cpu.GOTO(0x7FF);
     EXPECT_EQ(PC, 0x7FF);
@@ -113,10 +113,10 @@ TEST_F(CoreTest, JumpTargetsAboveTheRangeAreRefused) {
 
 TEST_F(CoreTest, GotoBeyondTheProgramEndsTheRun) {
     Load({0x2C00});  // GOTO 0x400
-    ASSERT_TRUE(PcInsideProgram());
+    ASSERT_TRUE(core::PcInsideProgram());
     Step();
     EXPECT_EQ(PC, 0x400);
-    EXPECT_FALSE(PcInsideProgram());
+    EXPECT_FALSE(core::PcInsideProgram());
 }
 
 TEST_F(CoreTest, GotoToItselfRepeats) {

@@ -8,26 +8,26 @@
 namespace {
 class PinInputTest : public CoreTest {
 protected:
-    void TearDown() override { SetPinClickWorker(nullptr); }
-    CAutoResetEvent m_worker;
+    void TearDown() override { core::SetPinClickWorker(nullptr); }
+    core::CAutoResetEvent m_worker;
 };
 
 TEST_F(PinInputTest, WithoutAWorkerAClickLandsAtOnce) {
-    EXPECT_TRUE(ClickPin(PORTB, 0x80));
+    EXPECT_TRUE(core::ClickPin(PORTB, 0x80));
     EXPECT_EQ(Reg(PORTB), 0x80);
-    EXPECT_TRUE(ClickPin(PORTB, 0x80));
-    EXPECT_TRUE(ClickPin(PORTA, 0x10));
+    EXPECT_TRUE(core::ClickPin(PORTB, 0x80));
+    EXPECT_TRUE(core::ClickPin(PORTA, 0x10));
     EXPECT_EQ(Reg(PORTB), 0x00);
     EXPECT_EQ(Reg(PORTA), 0x10);
-    EXPECT_FALSE(ApplyPinClicks());
+    EXPECT_FALSE(core::ApplyPinClicks());
 }
 
 TEST_F(PinInputTest, AnOutputPinRefusesWithTheMessage) {
     RegisterFile[TRISB] = 0x7F;
     RegisterFile[TRISA] = 0x00;
-    EXPECT_FALSE(ClickPin(PORTB, 0x80));
-    EXPECT_FALSE(ClickPin(PORTA, 0x01));
-    EXPECT_TRUE(ClickPin(PORTB, 0x40));
+    EXPECT_FALSE(core::ClickPin(PORTB, 0x80));
+    EXPECT_FALSE(core::ClickPin(PORTA, 0x01));
+    EXPECT_TRUE(core::ClickPin(PORTB, 0x40));
     EXPECT_EQ(Reg(PORTB), 0x40);
     EXPECT_EQ(Reg(PORTA), 0x00);
     EXPECT_EQ(m_messages.Messages(), std::vector<std::string>(2, "Port je setovan kao izlazni"));
@@ -36,10 +36,10 @@ TEST_F(PinInputTest, AnOutputPinRefusesWithTheMessage) {
 TEST_F(PinInputTest, WithAWorkerTheClickWaitsForTheNextPassAndNudgesTheWorker) {
     Load({0x0000});
     RegisterFile[INTCON] = 0x90;  // GIE, INTE; OPTION 0xFF: rising edge of RB0
-    SetPinClickWorker(&m_worker);
-    EXPECT_TRUE(ClickPin(PORTB, 0x01));
+    core::SetPinClickWorker(&m_worker);
+    EXPECT_TRUE(core::ClickPin(PORTB, 0x01));
     EXPECT_EQ(Reg(PORTB), 0x00) << "the click must wait for the worker";
-    EXPECT_EQ(m_worker.WaitOrWake(0), CAutoResetEvent::EWait::Woken);
+    EXPECT_EQ(m_worker.WaitOrWake(0), core::CAutoResetEvent::EWait::Woken);
     EXPECT_FALSE(m_worker.Wait(0)) << "a nudge is not a command";
 
     Step();  // the pass applies the click first, so this instruction sees the edge
@@ -48,22 +48,22 @@ TEST_F(PinInputTest, WithAWorkerTheClickWaitsForTheNextPassAndNudgesTheWorker) {
 }
 
 TEST_F(PinInputTest, QueuedClicksLandInOrderAndOnlyOnInputs) {
-    SetPinClickWorker(&m_worker);
-    ClickPin(PORTB, 0x02);
-    ClickPin(PORTB, 0x02);
-    ClickPin(PORTB, 0x04);
-    ClickPin(PORTB, 0x08);
+    core::SetPinClickWorker(&m_worker);
+    core::ClickPin(PORTB, 0x02);
+    core::ClickPin(PORTB, 0x02);
+    core::ClickPin(PORTB, 0x04);
+    core::ClickPin(PORTB, 0x08);
     RegisterFile[TRISB] = 0xF7;  // the program turned RB3 into an output meanwhile
-    EXPECT_TRUE(ApplyPinClicks());
+    EXPECT_TRUE(core::ApplyPinClicks());
     EXPECT_EQ(Reg(PORTB), 0x04);
-    EXPECT_FALSE(ApplyPinClicks());
+    EXPECT_FALSE(core::ApplyPinClicks());
 }
 
 TEST_F(PinInputTest, ClicksLeftWhenTheWorkerGoesLandAtOnce) {
-    SetPinClickWorker(&m_worker);
-    ClickPin(PORTA, 0x01);
+    core::SetPinClickWorker(&m_worker);
+    core::ClickPin(PORTA, 0x01);
     EXPECT_EQ(Reg(PORTA), 0x00);
-    SetPinClickWorker(nullptr);
+    core::SetPinClickWorker(nullptr);
     EXPECT_EQ(Reg(PORTA), 0x01);
 }
 }  // namespace

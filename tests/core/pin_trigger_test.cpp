@@ -29,12 +29,12 @@ TEST(PinCondition, ReadsTermsAndRefusesWhatIsNoCondition) {
         {"RB0=1,INT:fall", nullptr},  // the same pin twice
     };
     for (const SCase& c : cases) {
-        SPinCondition condition;
+        core::SPinCondition condition;
         std::string error;
-        const bool read = ParsePinCondition(c.text, &condition, &error);
+        const bool read = core::ParsePinCondition(c.text, &condition, &error);
         ASSERT_EQ(read, c.reads != nullptr) << "'" << c.text << "': " << error;
         if (read) {
-            EXPECT_EQ(PinConditionText(condition), c.reads) << c.text;
+            EXPECT_EQ(core::PinConditionText(condition), c.reads) << c.text;
         } else {
             EXPECT_FALSE(error.empty()) << c.text;
         }
@@ -43,14 +43,15 @@ TEST(PinCondition, ReadsTermsAndRefusesWhatIsNoCondition) {
 
 class PinTriggerRun : public CoreTest {
 protected:
-    void TearDown() override { PinTrigger.Clear(); }
+    void TearDown() override { core::PinTrigger.Clear(); }
 
     // Runs slices of at most 1000 passes until the trigger stops one; the
     // passes that took, or -1 when it did not within the limit.
     int64_t RunUntilTrigger(int64_t limit) {
         int64_t passes = 0;
         while (passes < limit) {
-            const SPassesRun run = RunPasses(m_cpu, std::min<int64_t>(1000, limit - passes));
+            const core::SPassesRun run =
+                core::RunPasses(m_cpu, std::min<int64_t>(1000, limit - passes));
             passes += run.passes;
             if (run.atPinTrigger) return passes;
         }
@@ -79,10 +80,10 @@ TEST_F(PinTriggerRun, TheRunStopsAfterThePassThatMeetsTheCondition) {
     for (const SCase& c : cases) {
         Load({0x1683, 0x30F0, 0x0086, 0x1283, 0x0A86, 0x2809});
         ResetForRun();
-        SPinCondition condition;
+        core::SPinCondition condition;
         std::string error;
-        ASSERT_TRUE(ParsePinCondition(c.condition, &condition, &error)) << error;
-        PinTrigger.Set(condition);
+        ASSERT_TRUE(core::ParsePinCondition(c.condition, &condition, &error)) << error;
+        core::PinTrigger.Set(condition);
         EXPECT_EQ(RunUntilTrigger(200), c.first) << c.condition;
         if (c.first > 0) {
             EXPECT_EQ(RunUntilTrigger(200), c.second) << c.condition;
@@ -93,26 +94,26 @@ TEST_F(PinTriggerRun, TheRunStopsAfterThePassThatMeetsTheCondition) {
 TEST_F(PinTriggerRun, AClickMeetsItAndGoingThroughHistoryDoesNot) {
     Load({0x2805});  // GOTO 5
     ResetForRun();
-    PinTrigger.Set({0, 0, 1u << 2, 0});  // RA2:rise
+    core::PinTrigger.Set({0, 0, 1u << 2, 0});  // RA2:rise
     EXPECT_EQ(RunUntilTrigger(300), -1);
     // Queued as the worker queues it: the run loop applies it before a pass.
-    CAutoResetEvent worker;
-    SetPinClickWorker(&worker);
-    ClickPin(PORTA, 0x04);
+    core::CAutoResetEvent worker;
+    core::SetPinClickWorker(&worker);
+    core::ClickPin(PORTA, 0x04);
     const int64_t afterClick = RunUntilTrigger(300);
-    SetPinClickWorker(nullptr);
+    core::SetPinClickWorker(nullptr);
     EXPECT_EQ(afterClick, 1) << "the pass after the click stops";
 
     // A blink, RB0 rising at passes 4, 7, 10...: going back over its edges
     // and forward again leaves nothing that stops the next run early.
     Load({0x1683, 0x1006, 0x1283, 0x1406, 0x1006, 0x2808});
     ResetForRun();
-    PinTrigger.Set({0, 0, 1u << 5, 0});  // RB0:rise
+    core::PinTrigger.Set({0, 0, 1u << 5, 0});  // RB0:rise
     Step(100);
-    History.GoTo(10, m_cpu);
-    History.GoTo(99, m_cpu);
+    core::History.GoTo(10, m_cpu);
+    core::History.GoTo(99, m_cpu);
     EXPECT_EQ(RunUntilTrigger(300), 1) << "the rise at pass 100";
-    PinTrigger.Clear();
+    core::PinTrigger.Clear();
     EXPECT_EQ(RunUntilTrigger(300), -1) << "cleared";
 }
 }  // namespace

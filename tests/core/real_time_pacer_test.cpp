@@ -7,7 +7,7 @@
 #include <chrono>
 
 namespace {
-using Clock = CRealTimePacer::Clock;
+using Clock = core::CRealTimePacer::Clock;
 using std::chrono::microseconds;
 using std::chrono::milliseconds;
 
@@ -20,12 +20,12 @@ struct SPacedRun {
 SPacedRun RunPaced(double oscillatorHz, double factor, uint64_t cycles, Clock::duration passCost) {
     const Clock::time_point start{};
     Clock::time_point now = start;
-    CRealTimePacer pacer;
-    pacer.Start(0, now, CRealTimePacer::CyclesPerSecond(oscillatorHz, factor));
+    core::CRealTimePacer pacer;
+    pacer.Start(0, now, core::CRealTimePacer::CyclesPerSecond(oscillatorHz, factor));
     uint64_t cycle = 0;
     SPacedRun run{{}, {}};
     while (cycle < cycles) {
-        const CRealTimePacer::SNext next = pacer.Next(cycle, now, 4096);
+        const core::CRealTimePacer::SNext next = pacer.Next(cycle, now, 4096);
         run.largestLag = std::max(run.largestLag, pacer.Lag(cycle, now));
         if (next.passes == 0) {
             EXPECT_GT(next.resumeAt, now) << "a wait that ends at once spins";
@@ -72,7 +72,7 @@ TEST(RealTimePacerTest, AMachineThatCannotKeepUpLagsByWhatItLacks) {
     EXPECT_GT(run.largestLag, milliseconds(95));
     EXPECT_LE(run.largestLag, milliseconds(100));
 
-    CRealTimePacer pacer;
+    core::CRealTimePacer pacer;
     const Clock::time_point start{};
     pacer.Start(0, start, 1e6);
     EXPECT_EQ(pacer.Lag(0, start + milliseconds(1)), Clock::duration::zero()) << "within a slice";
@@ -81,7 +81,7 @@ TEST(RealTimePacerTest, AMachineThatCannotKeepUpLagsByWhatItLacks) {
 }
 
 TEST(RealTimePacerTest, AStartAfterAPauseDoesNotMakeUpForIt) {
-    CRealTimePacer pacer;
+    core::CRealTimePacer pacer;
     const Clock::time_point start{};
     pacer.Start(0, start, 1e6);
     EXPECT_EQ(pacer.Next(1000, start + milliseconds(5), 1'000'000).passes, 4000);

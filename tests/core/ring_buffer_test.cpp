@@ -8,14 +8,14 @@
 #include <vector>
 
 namespace {
-std::vector<std::string> Items(const CRingBuffer<std::string>& ring) {
+std::vector<std::string> Items(const core::CRingBuffer<std::string>& ring) {
     std::vector<std::string> items;
     for (size_t index = 0; index < ring.size(); ++index) items.push_back(ring[index]);
     return items;
 }
 
 TEST(RingBufferTest, DropsTheOldestWhenFullAndKeepsOrderAcrossTheWrap) {
-    CRingBuffer<std::string> ring(3);
+    core::CRingBuffer<std::string> ring(3);
     EXPECT_TRUE(ring.empty());
     for (const char* item : {"a", "b", "c", "d", "e"}) ring.push_back(item);
     EXPECT_EQ(Items(ring), (std::vector<std::string>{"c", "d", "e"}));
@@ -32,7 +32,7 @@ TEST(RingBufferTest, DropsTheOldestWhenFullAndKeepsOrderAcrossTheWrap) {
 }
 
 TEST(RingBufferTest, PopBackWhileGrowingReusesTheSlot) {
-    CRingBuffer<std::string> ring(4);
+    core::CRingBuffer<std::string> ring(4);
     ring.push_back("a");
     ring.push_back("b");
     ring.pop_back();

@@ -14,7 +14,7 @@
 
 namespace {
 // Answers from a script, one answer per question, then lets the run go.
-class CScriptedGoal : public CRunGoal {
+class CScriptedGoal : public core::CRunGoal {
 public:
     explicit CScriptedGoal(std::vector<int64_t> answers) : m_answers(std::move(answers)) {}
     int64_t PassesBeforeLook(int64_t maxPasses) override {
@@ -37,14 +37,14 @@ protected:
 };
 
 TEST_F(RunDriverTest, TheGoalBoundsEverySliceAndItsPausesRunNothing) {
-    CRunDriver driver;
-    ClickPin(PORTB, 0x01);  // before the run: the reset clears it
-    const uint64_t serial = EventLog.LastSerial();
+    core::CRunDriver driver;
+    core::ClickPin(PORTB, 0x01);  // before the run: the reset clears it
+    const uint64_t serial = core::EventLog.LastSerial();
     driver.Begin(std::make_shared<CScriptedGoal>(std::vector<int64_t>{3, 0, 2}));
     EXPECT_EQ(RegisterFile[PORTB], 0);
-    const std::vector<SEvent> started = EventLog.Since(serial);
+    const std::vector<core::SEvent> started = core::EventLog.Since(serial);
     ASSERT_EQ(started.size(), 1u);
-    EXPECT_EQ(started[0].kind, EEventKind::RunStart);
+    EXPECT_EQ(started[0].kind, core::EEventKind::RunStart);
 
     struct SExpected {
         int64_t passes;
@@ -52,7 +52,7 @@ TEST_F(RunDriverTest, TheGoalBoundsEverySliceAndItsPausesRunNothing) {
         bool hasGoal;
     } expected[] = {{3, false, true}, {0, true, true}, {2, false, false}, {100, false, false}};
     for (const SExpected& want : expected) {
-        const CRunDriver::SSlice slice = driver.Slice(100);
+        const core::CRunDriver::SSlice slice = driver.Slice(100);
         EXPECT_EQ(slice.passes, want.passes);
         EXPECT_EQ(slice.goalPaused, want.goalPaused);
         EXPECT_FALSE(slice.leftProgram);
@@ -61,31 +61,31 @@ TEST_F(RunDriverTest, TheGoalBoundsEverySliceAndItsPausesRunNothing) {
     EXPECT_EQ(InstructionCount.load(), 105u);
     // The history of the run begins at its start.
     CInstructionSet cpu;
-    History.GoTo(0, cpu);
-    EXPECT_EQ(CycleCount.load(), 0u);
-    EXPECT_EQ(PC, kStartAddress);
+    core::History.GoTo(0, cpu);
+    EXPECT_EQ(core::CycleCount.load(), 0u);
+    EXPECT_EQ(PC, core::kStartAddress);
 }
 
 TEST_F(RunDriverTest, PinSwitchesLandRightBeforeTheirPassesAndPcOutsideStopsTheRun) {
-    CRunDriver driver;
+    core::CRunDriver driver;
     int changes = 0;
     driver.onChange = [&changes] { ++changes; };
-    driver.Begin(std::make_shared<CPinSwitchGoal>(
-        std::vector<SPinSwitchAt>{{0, PORTB, 0x01}, {4, PORTB, 0x02}, {4, PORTB, 0x01}}));
-    const uint64_t serial = EventLog.LastSerial();
+    driver.Begin(std::make_shared<core::CPinSwitchGoal>(
+        std::vector<core::SPinSwitchAt>{{0, PORTB, 0x01}, {4, PORTB, 0x02}, {4, PORTB, 0x01}}));
+    const uint64_t serial = core::EventLog.LastSerial();
     std::vector<int64_t> slices;
     for (int i = 0; i < 3; ++i) slices.push_back(driver.Slice(10).passes);
     EXPECT_EQ(slices, (std::vector<int64_t>{4, 10, 10}));
     EXPECT_EQ(changes, 2 + 2 + 1);  // the goal's inputs, then the passes, while it lasts
     std::vector<uint64_t> clickPasses;
-    for (const SEvent& event : EventLog.Since(serial)) {
-        if (event.kind == EEventKind::Pin) clickPasses.push_back(event.pass);
+    for (const core::SEvent& event : core::EventLog.Since(serial)) {
+        if (event.kind == core::EEventKind::Pin) clickPasses.push_back(event.pass);
     }
     EXPECT_EQ(clickPasses, (std::vector<uint64_t>{0, 4, 4}));
     EXPECT_EQ(RegisterFile[PORTB], 0x02);
 
-    ProgramEnd = 4 * kStartAddress;  // the word at PC is no longer in the program
-    const CRunDriver::SSlice slice = driver.Slice(10);
+    ProgramEnd = 4 * core::kStartAddress;  // the word at PC is no longer in the program
+    const core::CRunDriver::SSlice slice = driver.Slice(10);
     EXPECT_TRUE(slice.leftProgram);
     EXPECT_EQ(slice.passes, 0);
 }

@@ -11,7 +11,7 @@ TEST_F(CoreTest, ResetForRunValues) {
     ResetForRun();
     EXPECT_EQ(PC, 5);
     EXPECT_EQ(W, 0);
-    for (int i = 0; i < kRegisterFileSize; ++i) {
+    for (int i = 0; i < core::kRegisterFileSize; ++i) {
         uint8_t expected = 0;
         if (i == PCL || i == PCL_BANK1) expected = 0x05;
         if (i == STATUS || i == STATUS_BANK1) expected = 0x18;
@@ -19,7 +19,7 @@ TEST_F(CoreTest, ResetForRunValues) {
         if (i == TRISA) expected = 0x1F;
         EXPECT_EQ(Reg(i), expected) << "register " << i;
     }
-    for (int i = 0; i < kBreakSlots; ++i) EXPECT_EQ(BreakAddresses[i], 0);
+    for (int i = 0; i < core::kBreakSlots; ++i) EXPECT_EQ(BreakAddresses[i], 0);
     EXPECT_EQ(BreakLabels.Get(2), "");
     EXPECT_EQ(Mnemonic(), "");
     EXPECT_EQ(ReturnStack->Count(), 0);
@@ -34,7 +34,7 @@ TEST_F(CoreTest, ResetForLoadLeavesStatusAndPclAtZero) {
     EXPECT_EQ(Reg(TRISA), 0x1F);
     EXPECT_EQ(Reg(TRISB), 0xFF);
     EXPECT_EQ(PC, 5);
-    for (int i = 0; i < kProgramImageSize; ++i) ASSERT_EQ(ProgramImage[i], 0);
+    for (int i = 0; i < core::kProgramImageSize; ++i) ASSERT_EQ(ProgramImage[i], 0);
 }
 
 TEST_F(CoreTest, WritingPclDoesNotMovePc) {
@@ -59,7 +59,7 @@ TEST_F(CoreTest, Bank1CopiesOfStatusAndIntconFollowBank0) {
 
 TEST_F(CoreTest, UnloadedWordsPassOneCycleEach) {
     ResetForLoad();
-    ProgramEnd = kProgramImageSize;
+    ProgramEnd = core::kProgramImageSize;
     ResetForRun();
     LastMnemonic = "NOP";
     RegisterFile[OPTION_REG] = 0x08;
@@ -72,15 +72,15 @@ TEST_F(CoreTest, UnloadedWordsPassOneCycleEach) {
 TEST_F(CoreTest, RunningThroughTheLastWordLeavesTheProgram) {
     Load({});
     PC = 1023;
-    ASSERT_TRUE(PcInsideProgram());
+    ASSERT_TRUE(core::PcInsideProgram());
     Step();
     EXPECT_EQ(PC, 1024);
-    EXPECT_FALSE(PcInsideProgram());
+    EXPECT_FALSE(core::PcInsideProgram());
 }
 
 TEST_F(CoreTest, NothingLoadedMeansNoInstructionFits) {
     ProgramEnd = 0;
-    EXPECT_FALSE(PcInsideProgram());
+    EXPECT_FALSE(core::PcInsideProgram());
 }
 
 TEST_F(CoreTest, BreakpointPausesWithPcOnItsAddress) {

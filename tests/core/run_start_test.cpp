@@ -10,7 +10,7 @@ TEST_F(CoreTest, ANewLoadInheritsNoPortChange) {
     Load({0x3010, 0x0086});  // MOVLW 0x10, MOVWF PORTB: RB4 high
     Step(3);
     ResetForLoad();
-    ProgramEnd = kProgramImageSize;
+    ProgramEnd = core::kProgramImageSize;
     Load({});  // never touches port B
     Step(2);
     EXPECT_EQ(Reg(INTCON) & kPortBChangeFlag, 0);

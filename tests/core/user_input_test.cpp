@@ -11,12 +11,15 @@
 namespace {
 class UserInputTest : public CoreTest {
 protected:
-    void TearDown() override { SetPinClickWorker(nullptr); }
+    void TearDown() override { core::SetPinClickWorker(nullptr); }
     static bool Edit(int address, uint8_t value) {
-        return EditValue({SUserInput::EKind::Register, static_cast<uint8_t>(address), value});
+        return core::EditValue(
+            {core::SUserInput::EKind::Register, static_cast<uint8_t>(address), value});
     }
-    static bool EditW(uint8_t value) { return EditValue({SUserInput::EKind::W, 0, value}); }
-    CAutoResetEvent m_worker;
+    static bool EditW(uint8_t value) {
+        return core::EditValue({core::SUserInput::EKind::W, 0, value});
+    }
+    core::CAutoResetEvent m_worker;
 };
 
 TEST_F(UserInputTest, SpecialRegistersFollowTheChip) {
@@ -53,41 +56,41 @@ TEST_F(UserInputTest, TimerHoldsForTwoCyclesAfterAnEditAsAfterAWrite) {
 }
 
 TEST_F(UserInputTest, IndfPclAndAddressesBeyondTheFileAreRefused) {
-    for (int address : {int(INDF), 0x80, int(PCL), int(PCL_BANK1), kRegisterFileSize, -1}) {
-        EXPECT_NE(RegisterEditRefusal(address), nullptr) << address;
+    for (int address : {int(INDF), 0x80, int(PCL), int(PCL_BANK1), core::kRegisterFileSize, -1}) {
+        EXPECT_NE(core::RegisterEditRefusal(address), nullptr) << address;
     }
     RegisterFile[FSR] = 0x20;
-    const SChipState before = Chip;
+    const core::SChipState before = core::Chip;
     EXPECT_FALSE(Edit(INDF, 7));
     EXPECT_FALSE(Edit(PCL, 7));
-    EXPECT_TRUE(Chip == before);
-    EXPECT_EQ(RegisterEditRefusal(FSR), nullptr);
-    EXPECT_EQ(RegisterEditRefusal(kRegisterFileSize - 1), nullptr);
+    EXPECT_TRUE(core::Chip == before);
+    EXPECT_EQ(core::RegisterEditRefusal(FSR), nullptr);
+    EXPECT_EQ(core::RegisterEditRefusal(core::kRegisterFileSize - 1), nullptr);
 }
 
 TEST_F(UserInputTest, WithAWorkerAnEditWaitsForTheNextPassInOrderWithClicks) {
     Load({0x0000, 0x0000});
-    const uint64_t from = EventLog.LastSerial();
-    SetPinClickWorker(&m_worker);
+    const uint64_t from = core::EventLog.LastSerial();
+    core::SetPinClickWorker(&m_worker);
     EXPECT_TRUE(Edit(PORTB, 0x0F));
-    ClickPin(PORTB, 0x01);
+    core::ClickPin(PORTB, 0x01);
     EXPECT_TRUE(EditW(3));
     EXPECT_EQ(Reg(PORTB), 0x00) << "the edit must wait for the worker";
     EXPECT_EQ(W, 0);
-    EXPECT_EQ(m_worker.WaitOrWake(0), CAutoResetEvent::EWait::Woken);
+    EXPECT_EQ(m_worker.WaitOrWake(0), core::CAutoResetEvent::EWait::Woken);
     Step();
     EXPECT_EQ(Reg(PORTB), 0x0E);
     EXPECT_EQ(W, 3);
 
-    std::vector<SEvent> inputs;
-    for (const SEvent& event : EventLog.Since(from)) {
-        if (IsUserInput(event.kind)) inputs.push_back(event);
+    std::vector<core::SEvent> inputs;
+    for (const core::SEvent& event : core::EventLog.Since(from)) {
+        if (core::IsUserInput(event.kind)) inputs.push_back(event);
     }
     ASSERT_EQ(inputs.size(), 3u);
-    EXPECT_EQ(inputs[0].kind, EEventKind::Edit);
+    EXPECT_EQ(inputs[0].kind, core::EEventKind::Edit);
     EXPECT_EQ(inputs[0].text, "0x06");
     EXPECT_EQ(inputs[0].value, 0x0F);
-    EXPECT_EQ(inputs[1].kind, EEventKind::Pin);
+    EXPECT_EQ(inputs[1].kind, core::EEventKind::Pin);
     EXPECT_EQ(inputs[2].text, "W");
     EXPECT_EQ(inputs[2].pass, 0u);
 }

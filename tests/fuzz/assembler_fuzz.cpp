@@ -109,7 +109,7 @@ void CheckLoads(const std::string& object, const std::vector<Record>& records) {
     for (const Record& r : records) {
         for (int i = 0; i < r.count * 2; ++i) {
             const int at = 2 * r.address + i;
-            if (at >= kProgramImageSize) break;  // the configuration and ID words
+            if (at >= core::kProgramImageSize) break;  // the configuration and ID words
             FUZZ_REQUIRE(ProgramImage[at] == r.data[static_cast<size_t>(i)],
                          "loaded image differs at character " + std::to_string(at));
         }

@@ -83,7 +83,7 @@ int ExpectedAddress(const std::string& listing, const std::string& label) {
 
 LUMO_FUZZ_TARGET(break_labels) {
     CFuzzInput in(data, size);
-    const int count = in.Byte() % (kBreakpointsUsed + 1);
+    const int count = in.Byte() % (core::kBreakpointsUsed + 1);
     std::vector<std::string> labels;
     for (int i = 0; i < count; ++i) labels.push_back(in.Text(kMaxLabel));
     const std::string listing = in.Rest();
@@ -113,7 +113,7 @@ LUMO_FUZZ_TARGET(break_labels) {
         ++kept;
     }
     FUZZ_REQUIRE(BreakLabelCount == kept, "labels kept that the listing does not define");
-    for (int i = kept; i < kBreakpointsUsed; ++i) {
+    for (int i = kept; i < core::kBreakpointsUsed; ++i) {
         FUZZ_REQUIRE(BreakAddresses[i] == 0, "slot " + std::to_string(i) + " not cleared");
     }
     FUZZ_REQUIRE(FuzzMessages().Messages().empty(), "a message from the label search");

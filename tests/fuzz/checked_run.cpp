@@ -11,15 +11,16 @@
 #include "fuzz_support.h"
 
 int RunCheckedPasses(int maxPasses, const std::function<void(int pass)>& beforePass) {
-    std::array<char, kProgramImageSize> image;
-    for (int i = 0; i < kProgramImageSize; ++i) image[i] = ProgramImage[i];
+    std::array<char, core::kProgramImageSize> image;
+    for (int i = 0; i < core::kProgramImageSize; ++i) image[i] = ProgramImage[i];
 
     CInstructionSet cpu;
     int passes = 0;
-    while (passes < maxPasses && PcInsideProgram()) {
-        FUZZ_REQUIRE(4 * PC + 4 <= kProgramImageSize, "the next fetch lies outside the image");
+    while (passes < maxPasses && core::PcInsideProgram()) {
+        FUZZ_REQUIRE(4 * PC + 4 <= core::kProgramImageSize,
+                     "the next fetch lies outside the image");
         if (beforePass) beforePass(passes);
-        RunOnePass(cpu);
+        core::RunOnePass(cpu);
         ++passes;
 
         FUZZ_REQUIRE(BankOffset == 0 || BankOffset == 0x80, std::to_string(BankOffset));
@@ -33,7 +34,7 @@ int RunCheckedPasses(int maxPasses, const std::function<void(int pass)>& beforeP
         FUZZ_REQUIRE(mnemonic != nullptr && std::strlen(mnemonic) <= 6, "mnemonic text");
     }
 
-    for (int i = 0; i < kProgramImageSize; ++i) {
+    for (int i = 0; i < core::kProgramImageSize; ++i) {
         FUZZ_REQUIRE(ProgramImage[i] == image[i], "the program changed its own image");
     }
     // The decoder only ever passes operands in range, so the argument check

@@ -33,7 +33,7 @@ void FuzzFail(const char* condition, const std::string& detail, const char* file
 CFuzzMessageHook& FuzzMessages() {
     static CFuzzMessageHook* hook = [] {
         auto* recording = new CFuzzMessageHook;  // lives as long as the process
-        SetMessageBoxHook(recording);
+        core::SetMessageBoxHook(recording);
         return recording;
     }();
     return *hook;

@@ -51,7 +51,7 @@ struct FuzzRegistration {
 void SetFuzzInputName(std::string name);
 
 // Records every message instead of blocking; installed by FuzzMessages().
-class CFuzzMessageHook : public CMessageBoxHook {
+class CFuzzMessageHook : public core::CMessageBoxHook {
 public:
     void Show(const std::string& text) override { m_messages.push_back(text); }
     void CloseAll() override {}

@@ -21,7 +21,7 @@ struct PinFlip {
 };
 
 struct Outcome {
-    std::array<uint8_t, kRegisterFileSize> registers;
+    std::array<uint8_t, core::kRegisterFileSize> registers;
     uint8_t w;
     uint16_t pc;
     int bankOffset;
@@ -40,7 +40,7 @@ std::vector<PinFlip> Prepare(CFuzzInput& in) {
     Tmr0Overflowed = flags & 8;
     PcChanged = false;
     W = in.Byte();
-    PC = in.Word() % (kProgramImageSize / 4);
+    PC = in.Word() % (core::kProgramImageSize / 4);
     ProgramEnd = in.Word();  // may lie beyond the image
     Tmr0Inhibit = in.Byte() % 3;
     PrescaleCount = in.Byte();
@@ -52,8 +52,8 @@ std::vector<PinFlip> Prepare(CFuzzInput& in) {
     for (int depth = in.Byte() % 12; depth > 0; --depth) ReturnStack->Push(in.Word());
 
     for (auto& address : BreakAddresses) address = 0;
-    for (int slot = 0, n = in.Byte() % (kBreakpointsUsed + 1); slot < n; ++slot) {
-        BreakAddresses[slot] = in.Word() % (kProgramImageSize / 4);
+    for (int slot = 0, n = in.Byte() % (core::kBreakpointsUsed + 1); slot < n; ++slot) {
+        BreakAddresses[slot] = in.Word() % (core::kProgramImageSize / 4);
     }
 
     std::vector<PinFlip> flips(in.Byte() % 8);
@@ -68,7 +68,7 @@ std::vector<PinFlip> Prepare(CFuzzInput& in) {
     // The rest is program text, repeated to fill the image, so that even a
     // short input gives a program that goes on.
     const std::string text = in.Rest();
-    for (int i = 0; i < kProgramImageSize; ++i) {
+    for (int i = 0; i < core::kProgramImageSize; ++i) {
         ProgramImage[i] = text.empty() ? '\0' : text[i % text.size()];
     }
     return flips;
@@ -86,7 +86,7 @@ Outcome Run(const uint8_t* data, size_t size) {
     });
 
     Outcome outcome{};
-    for (int i = 0; i < kRegisterFileSize; ++i) outcome.registers[i] = RegisterFile[i];
+    for (int i = 0; i < core::kRegisterFileSize; ++i) outcome.registers[i] = RegisterFile[i];
     outcome.w = W;
     outcome.pc = PC;
     outcome.bankOffset = BankOffset;

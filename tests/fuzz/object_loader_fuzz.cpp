@@ -31,16 +31,16 @@ LUMO_FUZZ_TARGET(object_loader) {
 
     ResetForLoad();
     // Values the loader has no business changing.
-    for (int i = 0; i < kRegisterFileSize; ++i) RegisterFile[i] = static_cast<uint8_t>(i * 7);
+    for (int i = 0; i < core::kRegisterFileSize; ++i) RegisterFile[i] = static_cast<uint8_t>(i * 7);
     W = 0xA5;
     ProgramEnd = 1234;
-    const SChipState before = Chip;
+    const core::SChipState before = core::Chip;
 
     LoadObjectRecords(text.get(), n);
 
-    FUZZ_REQUIRE(Chip == before && ProgramEnd == 1234,
+    FUZZ_REQUIRE(core::Chip == before && ProgramEnd == 1234,
                  "the loader wrote outside the program image");
-    for (int i = 0; i < kProgramImageSize; ++i) {
+    for (int i = 0; i < core::kProgramImageSize; ++i) {
         const char ch = ProgramImage[i];
         FUZZ_REQUIRE(ch == '\0' || ch == '0' || inText[static_cast<unsigned char>(ch)],
                      "image character " + std::to_string(i) + " comes from nowhere");
@@ -48,7 +48,7 @@ LUMO_FUZZ_TARGET(object_loader) {
 
     // What the assemble command does next: the whole image is the program,
     // and a run starts from the reset.
-    ProgramEnd = kProgramImageSize;
+    ProgramEnd = core::kProgramImageSize;
     ResetForRun();
     FuzzMessages().Clear();
     RunCheckedPasses(kPassesAfterLoad);

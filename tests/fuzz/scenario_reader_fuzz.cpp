@@ -18,7 +18,7 @@ void CheckCondition(const SCondition& c, bool inUntil) {
     FUZZ_REQUIRE(v >= 0, "negative value");
     switch (c.target.kind) {
         case ETargetKind::Register:
-            FUZZ_REQUIRE(c.target.address >= 0 && c.target.address < kRegisterFileSize,
+            FUZZ_REQUIRE(c.target.address >= 0 && c.target.address < core::kRegisterFileSize,
                          c.target.name);
             FUZZ_REQUIRE(v <= 0xFF, c.target.name);
             break;

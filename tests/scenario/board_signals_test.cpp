@@ -61,7 +61,7 @@ const char kBoard[] =
     "  - keypad: {name: KEYS, rows: [RB0, RB1, RB2, RB3], columns: [RA0, RA1, RA4],"
     " keys: [\"123\", \"456\", \"789\", \"*0#\"]}\n";
 
-using SSteps = std::vector<SSignalStep>;
+using SSteps = std::vector<core::SSignalStep>;
 
 // The board's scopes of a waveform file, read back: each signal's values
 // with the cycle they start at. (The pins' lines have one letter, so none
@@ -112,7 +112,7 @@ TEST(BoardSignals, LcdNibblesAndAKeyPressAreTheSameInTheWaveformsAndTheTrace) {
         std::snprintf(text, sizeof text, "%04X", kLcdWrite[i]);
         for (int c = 0; c < 4; ++c) ProgramImage[4 * (5 + i) + c] = text[c];
     }
-    ProgramEnd = kProgramImageSize;
+    ProgramEnd = core::kProgramImageSize;
     SScenario scenario;
     std::string error;
     ASSERT_TRUE(ReadScenarioText("clock: 40 kHz\nboard: " + boardPath +
@@ -138,16 +138,16 @@ TEST(BoardSignals, LcdNibblesAndAKeyPressAreTheSameInTheWaveformsAndTheTrace) {
     EXPECT_NE(file.find("$var wire 8 nh key $end"), std::string::npos) << file;
 
     std::map<std::string, SSteps> waves = ReadBoardSignals(file, 4e9 / scenario.clockHz);
-    const SPinTraceCopy trace = PinTrace.Read(0, UINT64_MAX);
+    const core::SPinTraceCopy trace = core::PinTrace.Read(0, UINT64_MAX);
     board::SBoard wiring;
     ASSERT_TRUE(board::ReadBoardFile(boardPath, &wiring, &error)) << error;
-    const std::vector<SBoardSignal> signals = board::BoardSignals(wiring);
+    const std::vector<core::SBoardSignal> signals = board::BoardSignals(wiring);
     ASSERT_EQ(trace.boardWidth, 2u);  // busy and key; the lines are the pins' own
     ASSERT_EQ(waves.size(), signals.size());
     std::map<std::string, SSteps> traced;
     for (size_t s = 0; s < signals.size(); ++s) {
         const std::string name = signals[s].part + "." + signals[s].name;
-        traced[name] = BoardSignalSteps(trace, signals[s]);
+        traced[name] = core::BoardSignalSteps(trace, signals[s]);
         EXPECT_EQ(waves[name], traced[name]) << name;
     }
 

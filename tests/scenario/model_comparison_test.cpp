@@ -31,7 +31,7 @@ void Load(const std::vector<uint16_t>& words) {
         std::snprintf(text, sizeof text, "%04X", words[i]);
         for (int c = 0; c < 4; ++c) ProgramImage[4 * (5 + i) + c] = text[c];
     }
-    ProgramEnd = kProgramImageSize;
+    ProgramEnd = core::kProgramImageSize;
 }
 
 FPlay Player(const std::vector<uint16_t>& words, const SScenario& scenario) {

@@ -42,7 +42,7 @@ std::map<long long, uint32_t> VcdWords(const std::string& path) {
     while (std::getline(in, line)) {
         if (line.size() == 2 && (line[0] == '0' || line[0] == '1')) {
             const char code = line[1];
-            const int bit = code >= 'a' ? code - 'a' : kPinDirectionShift + code - 'A';
+            const int bit = code >= 'a' ? code - 'a' : core::kPinDirectionShift + code - 'A';
             word = line[0] == '1' ? word | 1u << bit : word & ~(1u << bit);
             words[time] = word;
         } else if (line[0] == '#') {
@@ -55,7 +55,7 @@ std::map<long long, uint32_t> VcdWords(const std::string& path) {
 // The trace's changes the same way.
 std::map<long long, uint32_t> TraceWords() {
     std::map<long long, uint32_t> words;
-    for (const SPinChange& change : PinTrace.Read(0, UINT64_MAX).changes) {
+    for (const core::SPinChange& change : core::PinTrace.Read(0, UINT64_MAX).changes) {
         words[static_cast<long long>(change.cycle) * 1000] = change.word;
     }
     return WithoutRepeats(words);
@@ -86,7 +86,7 @@ protected:
         }
         PutWord(1023, 0x2805);
         ResetForRun();
-        History.Start();
+        core::History.Start();
     }
 
     void RunWithInputs(int passes) {
@@ -95,12 +95,12 @@ protected:
             if (dice < 3) {
                 const bool portB = dice != 0;
                 const int bit = std::uniform_int_distribution<int>(0, portB ? 7 : 4)(m_random);
-                ClickPin(portB ? PORTB : PORTA, static_cast<uint8_t>(1u << bit));
+                core::ClickPin(portB ? PORTB : PORTA, static_cast<uint8_t>(1u << bit));
             } else if (dice == 3) {
                 const uint8_t targets[] = {PORTA, PORTB, TRISA, TRISB};
                 const auto value =
                     static_cast<uint8_t>(std::uniform_int_distribution<int>(0, 255)(m_random));
-                EditValue({SUserInput::EKind::Register, targets[pass % 4], value});
+                core::EditValue({core::SUserInput::EKind::Register, targets[pass % 4], value});
             }
             Step();
         }
@@ -116,16 +116,16 @@ TEST_F(PinTraceTest, TheLiveTraceTellsWhatTheHistorysWaveformsTell) {
         LoadRandomProgram(seed);
         RunWithInputs(6000);
         // Back and forward again without an input: the trace stays.
-        History.GoTo(2500, m_cpu);
+        core::History.GoTo(2500, m_cpu);
         Step(400);
-        History.GoTo(6000, m_cpu);
+        core::History.GoTo(6000, m_cpu);
         // Back and a new input: the future is another.
-        History.GoTo(4000 + seed * 100, m_cpu);
-        EditValue({SUserInput::EKind::Register, TRISB, 0xFF});
-        ClickPin(PORTB, 0x01);
+        core::History.GoTo(4000 + seed * 100, m_cpu);
+        core::EditValue({core::SUserInput::EKind::Register, TRISB, 0xFF});
+        core::ClickPin(PORTB, 0x01);
         RunWithInputs(3000);
         // Back, and running on through the past into the present.
-        History.GoTo(5000, m_cpu);
+        core::History.GoTo(5000, m_cpu);
         Step(4000);
         std::string error;
         ASSERT_TRUE(scenario::WriteHistoryWaveforms(path, kClockHz, &error)) << error;
@@ -138,7 +138,7 @@ TEST_F(PinTraceTest, TheLiveTraceTellsWhatTheHistorysWaveformsTell) {
             << " " << std::hex << (inTrace == trace.end() ? 0 : inTrace->second) << std::dec
             << " vcd " << (inVcd == vcd.end() ? -1 : inVcd->first) << " " << std::hex
             << (inVcd == vcd.end() ? 0 : inVcd->second) << std::dec;
-        EXPECT_EQ(PinTrace.EndCycle(), CycleCount.load()) << "seed " << seed;
+        EXPECT_EQ(core::PinTrace.EndCycle(), core::CycleCount.load()) << "seed " << seed;
     }
 }
 
@@ -146,19 +146,19 @@ TEST_F(PinTraceTest, AReadOfARangeStartsWithTheChangeInForceAndEndsAtItsEnd) {
     // 5 BSF STATUS,RP0; 6 BCF TRISB,0; 7 BCF STATUS,RP0;
     // 8 BSF PORTB,0; 9 BCF PORTB,0; 10 GOTO 8: RB0 high for 1 cycle in 4.
     Load({0x1683, 0x1006, 0x1283, 0x1406, 0x1006, 0x2808});
-    History.Start();
+    core::History.Start();
     Step(3);
-    const uint64_t outputAt = CycleCount;
+    const uint64_t outputAt = core::CycleCount;
     Step(400);
-    const SPinTraceCopy copy = PinTrace.Read(outputAt + 10, outputAt + 20);
+    const core::SPinTraceCopy copy = core::PinTrace.Read(outputAt + 10, outputAt + 20);
     ASSERT_FALSE(copy.changes.empty());
     EXPECT_LE(copy.changes.front().cycle, outputAt + 10);
     EXPECT_GT(copy.changes.back().cycle, outputAt + 16);
-    for (const SPinChange& change : copy.changes) EXPECT_LE(change.cycle, outputAt + 20);
+    for (const core::SPinChange& change : copy.changes) EXPECT_LE(change.cycle, outputAt + 20);
     // RB0 rises at cycle 4 and falls at 5, then every four cycles again: the
     // fall at 13 in force, then 16, 17, 20 and 21.
     EXPECT_EQ(copy.changes.size(), 5u);
     EXPECT_EQ(copy.changes.front().cycle, outputAt + 10);
-    EXPECT_EQ(copy.endCycle, CycleCount.load());
+    EXPECT_EQ(copy.endCycle, core::CycleCount.load());
 }
 }  // namespace

@@ -41,7 +41,7 @@ protected:
             std::snprintf(text, sizeof text, "%04X", words[i]);
             for (int c = 0; c < 4; ++c) ProgramImage[4 * (at + i) + c] = text[c];
         }
-        ProgramEnd = kProgramImageSize;
+        ProgramEnd = core::kProgramImageSize;
         m_folder.Write("prog.lst", kListing);
         SourceFolder = m_folder.Folder();
         ListingFileName = "prog.lst";
@@ -102,11 +102,9 @@ TEST_F(ScenarioRunTest, AnUntilWaitsForAPinsEdge) {
         const char* until;
         int cycles;
     } kCases[] = {
-        {"{RB0: rise}", 4},
-        {"{RB0: fall}", 7},
-        {"{RB1: Rise}", 7},
-        {"{RB2: rise}", 13},
-        {"{RB0: edge, RB1: 1}", 7},   // both at once: RB0 falls as RB1 rises
+        {"{RB0: rise}", 4},          {"{RB0: fall}", 7},         {"{RB1: Rise}", 7},
+        {"{RB2: rise}", 13},         {"{RB0: edge, RB1: 1}", 7},  // both at once: RB0 falls as RB1
+                                                                  // rises
         {"{RB0: rise, RB1: 1}", 10},  // not at 4, where port B became 1, but at 3
     };
     for (const auto& c : kCases) {
@@ -116,7 +114,8 @@ TEST_F(ScenarioRunTest, AnUntilWaitsForAPinsEdge) {
     }
     SScenario scenario;
     std::string error;
-    EXPECT_FALSE(ReadScenarioText("steps:\n  - expect: {RB0: rise}\n", "t.yaml", &scenario, &error));
+    EXPECT_FALSE(
+        ReadScenarioText("steps:\n  - expect: {RB0: rise}\n", "t.yaml", &scenario, &error));
     EXPECT_EQ(error, "t.yaml:2:19: RB0: rise je promena pina: na nju ceka samo run until");
 }
 
@@ -194,13 +193,13 @@ TEST_F(ScenarioRunTest, SetWritesWAndRegistersBeforeTheNextInstruction) {
 // In the window the inputs wait in the worker's queue: a pin level is still
 // compared with the port the settings before it wrote.
 TEST_F(ScenarioRunTest, ASetComparesPinsWithThePortItsEarlierSettingsWrote) {
-    CAutoResetEvent worker;
-    SetPinClickWorker(&worker);
+    core::CAutoResetEvent worker;
+    core::SetPinClickWorker(&worker);
     const auto report = Play(
         "steps:\n"
         "  - set: {PORTB: 0x01, RB0: 0, RA1: 1}\n"
         "  - expect: {PORTB: 0, PORTA: 0x02}\n");
-    SetPinClickWorker(nullptr);
+    core::SetPinClickWorker(nullptr);
     EXPECT_TRUE(report.passed) << Failure(report);
 }
 

@@ -33,7 +33,7 @@ TEST(ScenarioSpeed, TheBoundFollowsTheLimitTheSpeedAndTheSharing) {
 TEST(ScenarioSpeed, TheMeasureLeavesNoProgramLoaded) {
     EXPECT_GT(MeasureScenarioSpeed(), 1e5);
     EXPECT_EQ(ProgramEnd.load(), 0);
-    EXPECT_EQ(CycleCount.load(), 0u);
+    EXPECT_EQ(core::CycleCount.load(), 0u);
     EXPECT_EQ(InstructionCount.load(), 0u);
 }
 }  // namespace

@@ -42,7 +42,7 @@ void LoadProgram() {
         std::snprintf(text, sizeof text, "%04X", kProgram[i]);
         for (int c = 0; c < 4; ++c) ProgramImage[4 * (4 + i) + c] = text[c];
     }
-    ProgramEnd = kProgramImageSize;
+    ProgramEnd = core::kProgramImageSize;
 }
 
 TEST(SessionRecording, ReplayReachesTheRecordedMachineBitForBit) {
@@ -54,7 +54,7 @@ TEST(SessionRecording, ReplayReachesTheRecordedMachineBitForBit) {
         LoadProgram();
         ResetForRun();
         std::mt19937 random(seed);
-        const uint64_t from = EventLog.LastSerial();
+        const uint64_t from = core::EventLog.LastSerial();
         CInstructionSet cpu;
         const int passes = 500 + static_cast<int>(random() % 1500);
         for (int pass = 0; pass < passes; ++pass) {
@@ -65,22 +65,23 @@ TEST(SessionRecording, ReplayReachesTheRecordedMachineBitForBit) {
                     const int targets[] = {-1, TMR0, STATUS, PORTB, INTCON, 0x0C, 0x0E, TRISB};
                     const int target = targets[random() % std::size(targets)];
                     const auto value = static_cast<uint8_t>(random());
-                    EditValue({target < 0 ? SUserInput::EKind::W : SUserInput::EKind::Register,
-                               static_cast<uint8_t>(target < 0 ? 0 : target), value});
+                    core::EditValue({target < 0 ? core::SUserInput::EKind::W
+                                                : core::SUserInput::EKind::Register,
+                                     static_cast<uint8_t>(target < 0 ? 0 : target), value});
                     continue;
                 }
                 const char* pin = kPins[random() % std::size(kPins)];
                 const uint8_t port = pin[1] == 'A' ? PORTA : PORTB;
                 const auto mask = static_cast<uint8_t>(1u << (pin[2] - '0'));
-                ClickPin(port, mask);
+                core::ClickPin(port, mask);
             }
-            RunOnePass(cpu);
+            core::RunOnePass(cpu);
         }
         std::vector<SRecordedInput> inputs;
-        for (const SEvent& event : EventLog.Since(from)) {
-            if (IsUserInput(event.kind)) inputs.push_back(RecordedInputOf(event));
+        for (const core::SEvent& event : core::EventLog.Since(from)) {
+            if (core::IsUserInput(event.kind)) inputs.push_back(RecordedInputOf(event));
         }
-        const SChipState recorded = Chip;
+        const core::SChipState recorded = core::Chip;
         const std::string path = (folder.Path() / "session.yaml").string();
         const std::string text = RecordedScenario(path, program, 3.2768e6, inputs);
 
@@ -91,7 +92,7 @@ TEST(SessionRecording, ReplayReachesTheRecordedMachineBitForBit) {
         EXPECT_DOUBLE_EQ(scenario.clockHz, 3.2768e6);
         const SScenarioReport report = RunScenario(scenario, program);
         EXPECT_TRUE(report.passed) << "seed " << seed << "\n" << text;
-        EXPECT_TRUE(Chip == recorded) << "seed " << seed;
+        EXPECT_TRUE(core::Chip == recorded) << "seed " << seed;
         EXPECT_GT(RegisterFile[0x0D], 0) << "seed " << seed << ": no interrupt ever ran";
     }
 }
@@ -101,7 +102,7 @@ TEST(SessionRecording, TheExpectNamesRegistersAndLeavesOutZeros) {
     LoadProgram();
     ResetForRun();
     CInstructionSet cpu;
-    for (int pass = 0; pass < 9; ++pass) RunOnePass(cpu);
+    for (int pass = 0; pass < 9; ++pass) core::RunOnePass(cpu);
     const std::string text = RecordedScenario("/tmp/s.yaml", "/tmp/p.asm", 4e6, {});
     EXPECT_NE(text.find("program: p.asm\n"), std::string::npos) << text;
     EXPECT_NE(text.find("  - run: {cycles: 9}\n"), std::string::npos) << text;
@@ -113,18 +114,19 @@ TEST(SessionRecording, TheExpectNamesRegistersAndLeavesOutZeros) {
 }
 
 TEST(SessionRecording, EditsBecomeSetStepsByTheRegistersName) {
-    SEvent edit = Event(EEventKind::Edit, 0x10, 0, "0x06");
+    core::SEvent edit = core::Event(core::EEventKind::Edit, 0x10, 0, "0x06");
     edit.cycle = 4;
-    SEvent general = Event(EEventKind::Edit, 3, 0, "0x0C");
+    core::SEvent general = core::Event(core::EEventKind::Edit, 3, 0, "0x0C");
     general.cycle = 4;
-    SEvent w = Event(EEventKind::Edit, 0xFF, 0, "W");
+    core::SEvent w = core::Event(core::EEventKind::Edit, 0xFF, 0, "W");
     w.cycle = 7;
-    SEvent click = Event(EEventKind::Pin, 1, 0, "RB0");
+    core::SEvent click = core::Event(core::EEventKind::Pin, 1, 0, "RB0");
     click.cycle = 7;
     std::vector<SRecordedInput> inputs;
-    for (const SEvent& event : {edit, general, w, click}) inputs.push_back(RecordedInputOf(event));
+    for (const core::SEvent& event : {edit, general, w, click})
+        inputs.push_back(RecordedInputOf(event));
     ResetForRun();
-    CycleCount = 9;
+    core::CycleCount = 9;
     const std::string text = RecordedScenario("/tmp/s.yaml", "/tmp/p.asm", 4e6, inputs);
     EXPECT_NE(text.find("  - run: {cycles: 4}\n"
                         "  - set: {PORTB: 0x10}\n"
@@ -141,22 +143,26 @@ TEST(SessionRecording, EditsBecomeSetStepsByTheRegistersName) {
 // at one terminal as one step; events of the board that are no input (the
 // LCD's bytes) are left out.
 TEST(SessionRecording, BoardInputsBecomePressReleaseAndTypeSteps) {
-    auto board = [](EBoardEvent what, int value, const char* part, uint64_t cycle) {
-        SEvent event = Event(EEventKind::Board, value, static_cast<uint8_t>(what), part);
+    auto board = [](core::EBoardEvent what, int value, const char* part, uint64_t cycle) {
+        core::SEvent event =
+            core::Event(core::EEventKind::Board, value, static_cast<uint8_t>(what), part);
         event.cycle = cycle;
         return event;
     };
-    const SEvent events[] = {
-        board(EBoardEvent::Press, '5', "KEYS", 2),  board(EBoardEvent::Data, 'A', "LCD", 3),
-        board(EBoardEvent::Release, '5', "KEYS", 5), board(EBoardEvent::Press, 0, "START", 5),
-        board(EBoardEvent::Typed, 'O', "TERM", 8),  board(EBoardEvent::Typed, 'K', "TERM", 8),
-        board(EBoardEvent::Typed, '\r', "TERM", 8), board(EBoardEvent::Typed, '!', "TERM", 9)};
+    const core::SEvent events[] = {board(core::EBoardEvent::Press, '5', "KEYS", 2),
+                                   board(core::EBoardEvent::Data, 'A', "LCD", 3),
+                                   board(core::EBoardEvent::Release, '5', "KEYS", 5),
+                                   board(core::EBoardEvent::Press, 0, "START", 5),
+                                   board(core::EBoardEvent::Typed, 'O', "TERM", 8),
+                                   board(core::EBoardEvent::Typed, 'K', "TERM", 8),
+                                   board(core::EBoardEvent::Typed, '\r', "TERM", 8),
+                                   board(core::EBoardEvent::Typed, '!', "TERM", 9)};
     std::vector<SRecordedInput> inputs;
-    for (const SEvent& event : events) {
+    for (const core::SEvent& event : events) {
         if (IsRecordedInput(event)) inputs.push_back(RecordedInputOf(event));
     }
     ResetForRun();
-    CycleCount = 10;
+    core::CycleCount = 10;
     const std::string text =
         RecordedScenario("/tmp/s.yaml", "/tmp/p.asm", 4e6, inputs, "/tmp/b/p.board.yaml");
     EXPECT_NE(text.find("board: b/p.board.yaml\n"), std::string::npos) << text;
@@ -180,19 +186,19 @@ namespace {
 // a reset step, an EEPROM edit a set of the byte, and the final expect
 // holds the EEPROM's bytes that differ from the program's own (erased: 0xFF).
 TEST(SessionRecording, DatasheetChipInputsAndEeprom) {
-    SEvent byte = Event(EEventKind::Edit, 0x41, 0, "EEPROM[3]");
+    core::SEvent byte = core::Event(core::EEventKind::Edit, 0x41, 0, "EEPROM[3]");
     byte.cycle = 2;
-    SEvent mclr = Event(EEventKind::Mclr);
+    core::SEvent mclr = core::Event(core::EEventKind::Mclr);
     mclr.cycle = 5;
     std::vector<SRecordedInput> inputs;
-    for (const SEvent& event : {byte, mclr}) inputs.push_back(RecordedInputOf(event));
-    const EChipProfile setting = ChipProfile;
-    ChipProfile = EChipProfile::Datasheet;
+    for (const core::SEvent& event : {byte, mclr}) inputs.push_back(RecordedInputOf(event));
+    const core::EChipProfile setting = core::ChipProfile;
+    core::ChipProfile = core::EChipProfile::Datasheet;
     ResetForRun();
-    ChipProfile = setting;
-    LoadEepromFromProgram();
-    Chip.datasheet.eeprom[3] = static_cast<uint8_t>(ProgramEeprom[3] ^ 0xFF);
-    CycleCount = 6;
+    core::ChipProfile = setting;
+    core::LoadEepromFromProgram();
+    core::Chip.datasheet.eeprom[3] = static_cast<uint8_t>(core::ProgramEeprom[3] ^ 0xFF);
+    core::CycleCount = 6;
     const std::string text = RecordedScenario("/tmp/s.yaml", "/tmp/p.asm", 4e6, inputs);
     EXPECT_NE(text.find("chip: datasheet\n"), std::string::npos) << text;
     EXPECT_NE(text.find("  - run: {cycles: 2}\n"

@@ -28,7 +28,7 @@ std::string RunWithVcd(const std::string& yaml, const std::string& path) {
         std::snprintf(text, sizeof text, "%04X", kBlink[i]);
         for (int c = 0; c < 4; ++c) ProgramImage[4 * (5 + i) + c] = text[c];
     }
-    ProgramEnd = kProgramImageSize;
+    ProgramEnd = core::kProgramImageSize;
     SScenario scenario;
     std::string error;
     EXPECT_TRUE(ReadScenarioText(yaml, "v.yaml", &scenario, &error)) << error;

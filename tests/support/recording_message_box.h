@@ -7,10 +7,10 @@
 
 #include "core/platform/message_box.h"
 
-class CRecordingMessageBox : public CMessageBoxHook {
+class CRecordingMessageBox : public core::CMessageBoxHook {
 public:
-    CRecordingMessageBox() { SetMessageBoxHook(this); }
-    ~CRecordingMessageBox() override { SetMessageBoxHook(nullptr); }
+    CRecordingMessageBox() { core::SetMessageBoxHook(this); }
+    ~CRecordingMessageBox() override { core::SetMessageBoxHook(nullptr); }
     CRecordingMessageBox(const CRecordingMessageBox&) = delete;
     CRecordingMessageBox& operator=(const CRecordingMessageBox&) = delete;
 

@@ -81,7 +81,7 @@ void AssembleTest::f7AssemblesInAFolderWithBlanks() {
     Open(app, path);
     PressF7(app);
     QCOMPARE(app.m_messages.Texts(), std::vector<std::string>());
-    QCOMPARE(int(ProgramEnd), kProgramImageSize);
+    QCOMPARE(int(ProgramEnd), core::kProgramImageSize);
     QCOMPARE(Word(0), QStringLiteral("2805"));
     QCOMPARE(Word(5), QStringLiteral("300A"));
     QCOMPARE(Word(6), QStringLiteral("00A0"));

@@ -81,7 +81,7 @@ void AssemblerProcessTest::aSlowAssemblerLeavesTheWindowAnsweringAndTheKeysWait(
     QVERIFY(AssemblerEnded(frame));
     QVERIFY(note->isHidden());
     QVERIFY(frame.Action(ID_SINGLE_STEP)->isEnabled());
-    QCOMPARE(int(ProgramEnd), kProgramImageSize);
+    QCOMPARE(int(ProgramEnd), core::kProgramImageSize);
     // The step pressed meanwhile runs the new program's first instruction.
     QTRY_COMPARE(InstructionCount.load(), 1u);
     QTRY_COMPARE(int(RegisterFile[0x20]), 1);
@@ -102,7 +102,7 @@ void AssemblerProcessTest::aHungAssemblerIsCancelledOrEndedAtItsLimit() {
     QVERIFY(AssemblerEnded(frame));
     QCOMPARE(frame.Messages()->Lines(),
              QStringList({QStringLiteral("Prevodjenje je prekinuto."), QStringLiteral("hanging")}));
-    QCOMPARE(int(ProgramImage[4 * kStartAddress]), 0);
+    QCOMPARE(int(ProgramImage[4 * core::kStartAddress]), 0);
 
     QElapsedTimer clock;
     clock.start();
@@ -112,7 +112,7 @@ void AssemblerProcessTest::aHungAssemblerIsCancelledOrEndedAtItsLimit() {
     QCOMPARE(frame.Messages()->Lines().first(),
              QStringLiteral("Prevodilac nije zavrsio za 1 s i prekinut je (Options, Vreme za "
                             "prevodjenje)."));
-    QCOMPARE(int(ProgramImage[4 * kStartAddress]), 0);
+    QCOMPARE(int(ProgramImage[4 * core::kStartAddress]), 0);
     QVERIFY(app.m_messages.Texts().empty());
 }
 
@@ -135,7 +135,7 @@ void AssemblerProcessTest::missingOutputIsToldInThePane() {
         QCOMPARE(app.Frame().Messages()->Lines(),
                  QStringList({c.note, QStringLiteral("tasm: out of memory")}));
         QVERIFY(app.m_messages.Texts().empty());
-        QCOMPARE(int(ProgramImage[4 * kStartAddress]), 0);
+        QCOMPARE(int(ProgramImage[4 * core::kStartAddress]), 0);
     }
 }
 

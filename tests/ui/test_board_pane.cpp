@@ -83,7 +83,7 @@ void BoardPaneTest::LoadExample(CAppUnderTest& app, const QString& name) {
     QVERIFY(ProgramEnd > 0);
     QVERIFY(Boards(app).Board() != nullptr);
     QVERIFY(Boards(app).Pane()->isVisible());
-    QTRY_COMPARE(app.Doc().m_pWorker->m_runState.load(), RunState::WaitingToStart);
+    QTRY_COMPARE(app.Doc().m_pWorker->m_runState.load(), core::RunState::WaitingToStart);
 }
 
 QString BoardPaneTest::Shows(CAppUnderTest& app, const char* part) {
@@ -120,7 +120,7 @@ void BoardPaneTest::examplesShowOnTheirBoards() {
     Trigger(app, ID_CONTINUOUS_RUN);
     QTRY_COMPARE(Shows(app, part.toLatin1().constData()), shown);
     Trigger(app, ID_STOP_SIMULATION);
-    QTRY_COMPARE(app.Doc().m_pWorker->m_runState.load(), RunState::Paused);
+    QTRY_COMPARE(app.Doc().m_pWorker->m_runState.load(), core::RunState::Paused);
 
     // Back to the first instructions: the LCD shows what it showed then.
     app.Doc().OnGoToPass(3);
@@ -136,9 +136,9 @@ void BoardPaneTest::digitsShowTheCount() {
     LoadExample(app, QStringLiteral("mux_counter"));
     SimSpeedMs = 0;
     Trigger(app, ID_CONTINUOUS_RUN);
-    QTRY_VERIFY(CycleCount > 300000);
+    QTRY_VERIFY(core::CycleCount > 300000);
     Trigger(app, ID_STOP_SIMULATION);
-    QTRY_COMPARE(app.Doc().m_pWorker->m_runState.load(), RunState::Paused);
+    QTRY_COMPARE(app.Doc().m_pWorker->m_runState.load(), core::RunState::Paused);
     // The pane catches up at its next repaint.
     const QRegularExpression twoDigits(QStringLiteral("^[0-9][0-9]$"));
     QTRY_VERIFY2(twoDigits.match(Shows(app, "DISP")).hasMatch(), qPrintable(Shows(app, "DISP")));
@@ -151,7 +151,7 @@ void BoardPaneTest::heldKeyReachesTheProgramAndIsRecorded() {
     LoadExample(app, QStringLiteral("keypad_lcd"));
     SimSpeedMs = 0;
     Trigger(app, ID_RECORD_START);
-    QTRY_COMPARE(app.Doc().m_pWorker->m_runState.load(), RunState::WaitingToStart);
+    QTRY_COMPARE(app.Doc().m_pWorker->m_runState.load(), core::RunState::WaitingToStart);
     Trigger(app, ID_CONTINUOUS_RUN);
     QTRY_COMPARE(Shows(app, "LCD"), QStringLiteral("Taster:"));
 
@@ -164,8 +164,8 @@ void BoardPaneTest::heldKeyReachesTheProgramAndIsRecorded() {
     QTRY_COMPARE(Shows(app, "LCD"), QStringLiteral("Taster: 5"));
     QTest::mouseRelease(view, Qt::LeftButton, {}, five.center());
     QTRY_COMPARE(Shows(app, "KEYS"), QString());
-    const uint64_t released = CycleCount;
-    QTRY_VERIFY(CycleCount > released + 20000);  // the program sees the key go
+    const uint64_t released = core::CycleCount;
+    QTRY_VERIFY(core::CycleCount > released + 20000);  // the program sees the key go
 
     const QString scenario = m_folder->Path("sesija.yaml");
     app.m_dialogs.m_savePaths.append(scenario);
@@ -217,26 +217,26 @@ void BoardPaneTest::pasteGoesOutAsTypedBytesWhenItFits() {
     // echo that answers byte by byte loses some of a burst, as on the bench.
     auto typed = [](uint64_t since) {
         QByteArray bytes;
-        for (const SEvent& event : EventLog.Since(since)) {
-            if (event.kind == EEventKind::Board &&
-                event.cause == static_cast<uint8_t>(EBoardEvent::Typed))
+        for (const core::SEvent& event : core::EventLog.Since(since)) {
+            if (event.kind == core::EEventKind::Board &&
+                event.cause == static_cast<uint8_t>(core::EBoardEvent::Typed))
                 bytes += static_cast<char>(event.value);
         }
         return bytes;
     };
     // A line end goes out as Enter sends it; the line shows the last line.
-    const uint64_t before = EventLog.LastSerial();
+    const uint64_t before = core::EventLog.LastSerial();
     QGuiApplication::clipboard()->setText(QStringLiteral("AB\nC"));
     QTest::keyClick(line, Qt::Key_V, Qt::ControlModifier);
     QTRY_COMPARE(typed(before), QByteArray("AB\rC"));
     QCOMPARE(line->text(), QStringLiteral("C"));
     // More than the terminal can take is refused whole, and said so.
-    const uint64_t fitted = EventLog.LastSerial();
+    const uint64_t fitted = core::EventLog.LastSerial();
     QGuiApplication::clipboard()->setText(QString(100, QLatin1Char('x')));
     QTest::keyClick(line, Qt::Key_V, Qt::ControlModifier);
     QTRY_VERIFY(app.Frame().statusBar()->currentMessage().contains(QStringLiteral("100 znakova")));
-    const uint64_t refused = CycleCount;
-    QTRY_VERIFY(CycleCount > refused + 50000);
+    const uint64_t refused = core::CycleCount;
+    QTRY_VERIFY(core::CycleCount > refused + 50000);
     QCOMPARE(typed(fitted), QByteArray());
     QCOMPARE(line->text(), QStringLiteral("C"));
 }
@@ -266,7 +266,8 @@ void BoardPaneTest::resetButtonIsTheMclrCommandAndAClockRetimesTheBoard() {
     };
     auto resets = [] {
         int count = 0;
-        for (const SEvent& event : EventLog.Since(0)) count += event.kind == EEventKind::Mclr;
+        for (const core::SEvent& event : core::EventLog.Since(0))
+            count += event.kind == core::EEventKind::Mclr;
         return count;
     };
     const int before = resets();
@@ -278,7 +279,7 @@ void BoardPaneTest::resetButtonIsTheMclrCommandAndAClockRetimesTheBoard() {
 
     app.Frame().Action(ID_DATASHEET_CHIP)->setChecked(true);
     QTRY_VERIFY(app.Frame().Action(ID_MCLR_RESET)->isEnabled());
-    QTRY_COMPARE(app.Doc().m_pWorker->m_runState.load(), RunState::WaitingToStart);
+    QTRY_COMPARE(app.Doc().m_pWorker->m_runState.load(), core::RunState::WaitingToStart);
     Trigger(app, ID_SINGLE_STEP);  // GOTO start
     QTRY_COMPARE(int(PC), 5);
     press();

@@ -33,7 +33,7 @@ private slots:
         {
             CAppUnderTest app(source);
             CMainFrame& frame = app.Frame();
-            QCOMPARE(ChecksOn.load(), kAllChecks);
+            QCOMPARE(core::ChecksOn.load(), core::kAllChecks);
             frame.Action(ID_ASSEMBLE)->trigger();
             QVERIFY(AssemblerEnded(frame));
             frame.Action(ID_CONTINUOUS_RUN)->trigger();
@@ -50,15 +50,16 @@ private slots:
                 if (menu->title() == "Provere") checks = menu;  // the Serbian window
             }
             QCOMPARE(checks->title(), QString("Provere"));
-            const QString bankTitle = CCheckCommands::KindTitle(ECheckKind::Bank);
+            const QString bankTitle = CCheckCommands::KindTitle(core::ECheckKind::Bank);
             for (QAction* action : checks->actions()) {
                 if (action->text() == bankTitle) action->trigger();
             }
-            QCOMPARE(ChecksOn.load(), kAllChecks & ~CheckBit(ECheckKind::Bank));
+            QCOMPARE(core::ChecksOn.load(),
+                     core::kAllChecks & ~core::CheckBit(core::ECheckKind::Bank));
         }
         CAppUnderTest again;
-        QCOMPARE(ChecksOn.load(), kAllChecks & ~CheckBit(ECheckKind::Bank));
-        ChecksOn = 0;
+        QCOMPARE(core::ChecksOn.load(), core::kAllChecks & ~core::CheckBit(core::ECheckKind::Bank));
+        core::ChecksOn = 0;
     }
 };
 

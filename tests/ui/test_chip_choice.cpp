@@ -21,9 +21,9 @@ private slots:
         CAppUnderTest::ClearSettings();
         SourceFolder.clear();
         SourceFileName.clear();
-        ChipProfile = EChipProfile::Classic;
+        core::ChipProfile = core::EChipProfile::Classic;
     }
-    void cleanup() { ChipProfile = EChipProfile::Classic; }
+    void cleanup() { core::ChipProfile = core::EChipProfile::Classic; }
 
     void theChoiceRunsKeepsAndTells() {
         CScratchFolder folder;
@@ -43,7 +43,7 @@ private slots:
                      qPrintable(lines.join('\n')));
 
             frame.Action(ID_DATASHEET_CHIP)->trigger();
-            QCOMPARE(ChipProfile.load(), EChipProfile::Datasheet);
+            QCOMPARE(core::ChipProfile.load(), core::EChipProfile::Datasheet);
             QVERIFY(!mark->isHidden());
             // The restart puts the run on the real chip's reset vector.
             QTRY_COMPARE(int(PC), 0);
@@ -51,9 +51,9 @@ private slots:
             QVERIFY(AssemblerEnded(frame));
             QVERIFY(frame.Messages()->Lines().filter("Cip po katalogu").isEmpty());
         }
-        ChipProfile = EChipProfile::Classic;
+        core::ChipProfile = core::EChipProfile::Classic;
         CAppUnderTest again;
-        QCOMPARE(ChipProfile.load(), EChipProfile::Datasheet);
+        QCOMPARE(core::ChipProfile.load(), core::EChipProfile::Datasheet);
         QVERIFY(!again.Frame().findChild<CChipCommands*>()->ChipMark()->isHidden());
     }
 
@@ -77,7 +77,7 @@ private slots:
                 std::snprintf(text, sizeof text, "%04X", c.words[i]);
                 for (int k = 0; k < 4; ++k) ProgramImage[4 * (5 + i) + k] = text[k];
             }
-            ProgramEnd = kProgramImageSize;
+            ProgramEnd = core::kProgramImageSize;
             QVERIFY2(DatasheetChipReason().isEmpty() != c.needs, c.name);
         }
     }

@@ -36,7 +36,7 @@ private slots:
         SourceFolder.clear();
         SourceFileName.clear();
     }
-    void cleanup() { ChipProfile = EChipProfile::Classic; }
+    void cleanup() { core::ChipProfile = core::EChipProfile::Classic; }
     void eepromPaneSleepAndMclr();
 
 private:
@@ -44,7 +44,7 @@ private:
         const uint64_t passes = InstructionCount;
         app.Frame().Action(id)->trigger();
         QTRY_COMPARE(uint64_t(InstructionCount), id == ID_STEP_BACK ? passes - 1 : passes + 1);
-        QTRY_VERIFY(app.Doc().m_pWorker->m_runState != RunState::Running);
+        QTRY_VERIFY(app.Doc().m_pWorker->m_runState != core::RunState::Running);
     }
     static QString State(CAppUnderTest& app) { return app.Frame().RunStatus()->StateText(); }
 };
@@ -76,7 +76,7 @@ void DatasheetWindowTest::eepromPaneSleepAndMclr() {
         dialog.OkButton()->click();
     });
     emit table->cellDoubleClicked(0, 2);
-    QTRY_COMPARE(int(Chip.datasheet.eeprom[2]), 0x41);
+    QTRY_COMPARE(int(core::Chip.datasheet.eeprom[2]), 0x41);
     QTRY_COMPARE(table->item(0, 2)->text(), QStringLiteral("41"));
     QCOMPARE(table->item(0, 2)->foreground().color(), QColor(255, 0, 0));
     QCOMPARE(table->item(0, 1)->foreground().color() == QColor(255, 0, 0), false);
@@ -99,7 +99,7 @@ void DatasheetWindowTest::eepromPaneSleepAndMclr() {
     frame.Action(ID_MCLR_RESET)->trigger();
     QTRY_COMPARE(int(PC), 0);
     QTRY_COMPARE(State(app), QStringLiteral("Pauza"));
-    QCOMPARE(int(Chip.datasheet.eeprom[2]), 0x41);
+    QCOMPARE(int(core::Chip.datasheet.eeprom[2]), 0x41);
     QCOMPARE(int(RegisterFile[STATUS] & 0x18), 0x10);  // MCLR while asleep: TO 1, PD 0
 
     frame.Action(ID_DATASHEET_CHIP)->setChecked(false);

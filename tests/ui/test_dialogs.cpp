@@ -38,7 +38,7 @@ void VerifyLayoutHoldsItsTexts(QDialog& dialog) {
 }
 
 // A view the worker may repaint from its own thread.
-class CThreadSafeView : public CView {
+class CThreadSafeView : public core::CView {
 public:
     void InvalidateRect(bool) override { m_nRequests.fetch_add(1); }
     std::atomic<int> m_nRequests{0};
@@ -240,7 +240,7 @@ private slots:
         QCOMPARE(BreakLabels.Get(1), std::string("start"));
         QCOMPARE(int(BreakAddresses[0]), 6);
         QCOMPARE(int(BreakAddresses[1]), 5);
-        for (int i = 2; i < kBreakpointsUsed; ++i) QCOMPARE(int(BreakAddresses[i]), 0);
+        for (int i = 2; i < core::kBreakpointsUsed; ++i) QCOMPARE(int(BreakAddresses[i]), 0);
 
         // Reopened, the kept labels stand in the first fields; Cancel after
         // editing leaves everything as it was.
@@ -271,7 +271,7 @@ private slots:
         CRecordingMessageBox box;
         QVERIFY(OnAssemble());
 
-        CSimDocument doc;
+        core::CSimDocument doc;
         CThreadSafeView editor, panel, display;
         doc.AddView(&editor);
         doc.AddView(&panel);

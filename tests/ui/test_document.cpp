@@ -96,7 +96,7 @@ void DocumentTest::openLoadsTheFileAndNamesIt() {
     QVERIFY(!app.Doc().IsModified());
     QCOMPARE(QString::fromStdString(SourceFolder), QFileInfo(path).absolutePath() + "/");
     QCOMPARE(SourceFileName, std::string("blink.asm"));
-    for (int i = 0; i < kProgramImageSize; ++i) QCOMPARE(char(ProgramImage[i]), '\0');
+    for (int i = 0; i < core::kProgramImageSize; ++i) QCOMPARE(char(ProgramImage[i]), '\0');
     QCOMPARE(int(RegisterFile[0x2F]), 0);
     QCOMPARE(int(RegisterFile[0x30]), 9);  // only 0x00-0x2F are cleared
     QCOMPARE(int(RegisterFile[OPTION_REG]), 0x12);

@@ -36,8 +36,8 @@ bool IsGrey(QColor c) {
 
 // Fills the whole program with NOPs ("0000").
 void LoadNops() {
-    for (int i = 0; i < kProgramImageSize; ++i) ProgramImage[i] = '0';
-    ProgramEnd = kProgramImageSize;
+    for (int i = 0; i < core::kProgramImageSize; ++i) ProgramImage[i] = '0';
+    ProgramEnd = core::kProgramImageSize;
 }
 }  // namespace
 
@@ -111,7 +111,7 @@ private slots:
         // Every click, hit or not, repainted the register display.
         QCOMPARE(m_display.m_nRequests, kPinCount * 9 + 1);
         QCOMPARE(m_display.m_nErasing, 0);
-        QCOMPARE(LastRefreshedView.load(), static_cast<CView*>(&m_display));
+        QCOMPARE(LastRefreshedView.load(), static_cast<core::CView*>(&m_display));
     }
 
     void clickFlipsAnInputPinBackAndForth() {
@@ -164,11 +164,11 @@ private slots:
         QTest::mouseClick(m_pView->viewport(), Qt::LeftButton, {}, QPoint(400, 170));
         QCOMPARE(int(RegisterFile[PORTB]), 0x01);
 
-        RunOnePass(cpu);  // the edge is seen and the interrupt accepted
+        core::RunOnePass(cpu);  // the edge is seen and the interrupt accepted
         QCOMPARE(int(PC), 6);
         QVERIFY(IrqPending);
         QCOMPARE(RegisterFile[INTCON] & 0x82, 0x02);  // INTF set, GIE cleared
-        RunOnePass(cpu);                              // one more instruction, then the entry
+        core::RunOnePass(cpu);                        // one more instruction, then the entry
         QCOMPARE(int(PC), 4);
         QCOMPARE(ReturnStack->Pop(), 7);
     }
@@ -180,10 +180,10 @@ private slots:
         // OPTION 0xFF: counter mode, falling edges of RA4.
         for (int pulse = 1; pulse <= 3; ++pulse) {
             QTest::mouseClick(m_pView->viewport(), Qt::LeftButton, {}, QPoint(536, 170));
-            RunOnePass(cpu);
+            core::RunOnePass(cpu);
             QCOMPARE(int(RegisterFile[TMR0]), pulse - 1);  // rising edge: no count
             QTest::mouseClick(m_pView->viewport(), Qt::LeftButton, {}, QPoint(536, 170));
-            RunOnePass(cpu);
+            core::RunOnePass(cpu);
             QCOMPARE(int(RegisterFile[TMR0]), pulse);
         }
     }

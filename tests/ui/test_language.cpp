@@ -57,22 +57,31 @@ private slots:
         QTest::addColumn<QString>("filter");
         QTest::addColumn<QString>("help");
         const QStringList titles{"&File", "&Edit", "&View", "&Options", "&Help"};
-        QTest::newRow("default") << QString() << titles << "&Prevedi  (F7)" << "Spreman"
+        QTest::newRow("default") << QString() << titles << "&Prevedi  (F7)"
+                                 << "Spreman"
                                  << "Promena brzine simulacije"
                                  << "Unesite brzinu izvrsavanja u ms:"
-                                 << "Asemblers Files (*.asm)" << ":/help/Pomoc.html";
-        QTest::newRow("Srpski") << "sr" << titles << "&Prevedi  (F7)" << "Spreman"
+                                 << "Asemblers Files (*.asm)"
+                                 << ":/help/Pomoc.html";
+        QTest::newRow("Srpski") << "sr" << titles << "&Prevedi  (F7)"
+                                << "Spreman"
                                 << "Promena brzine simulacije"
                                 << "Unesite brzinu izvrsavanja u ms:"
-                                << "Asemblers Files (*.asm)" << ":/help/Pomoc.html";
-        QTest::newRow("English") << "en" << titles << "&Assemble  (F7)" << "Ready"
-                                 << "Change the simulation speed" << "Enter the run speed in ms:"
-                                 << "Assembler Files (*.asm)" << ":/help/Pomoc_en.html";
+                                << "Asemblers Files (*.asm)"
+                                << ":/help/Pomoc.html";
+        QTest::newRow("English") << "en" << titles << "&Assemble  (F7)"
+                                 << "Ready"
+                                 << "Change the simulation speed"
+                                 << "Enter the run speed in ms:"
+                                 << "Assembler Files (*.asm)"
+                                 << ":/help/Pomoc_en.html";
         // A language this program does not know is the default one.
-        QTest::newRow("unknown") << "xx" << titles << "&Prevedi  (F7)" << "Spreman"
+        QTest::newRow("unknown") << "xx" << titles << "&Prevedi  (F7)"
+                                 << "Spreman"
                                  << "Promena brzine simulacije"
                                  << "Unesite brzinu izvrsavanja u ms:"
-                                 << "Asemblers Files (*.asm)" << ":/help/Pomoc.html";
+                                 << "Asemblers Files (*.asm)"
+                                 << ":/help/Pomoc.html";
     }
     void theWindowSpeaksTheChosenLanguage() {
         QFETCH(QString, setting);
@@ -113,10 +122,10 @@ private slots:
         {
             CAppUnderTest app;
             ClearProgramImage();
-            int at = 4 * kStartAddress;
+            int at = 4 * core::kStartAddress;
             for (const char ch : std::string("2005"))
                 ProgramImage[at++] = ch;  // call 5, again and again
-            ProgramEnd = kProgramImageSize;
+            ProgramEnd = core::kProgramImageSize;
             SimSpeedMs = 0;
             QTRY_VERIFY(app.Doc().m_pWorker->m_bPaused);
             app.Frame().Action(ID_CONTINUOUS_RUN)->trigger();

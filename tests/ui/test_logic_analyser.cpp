@@ -39,7 +39,7 @@ private slots:
     void init();
     void cleanup() {
         SimSpeedMs = 200;
-        PinTrigger.Clear();
+        core::PinTrigger.Clear();
     }
     void triggerPeriodAndCursors();
     void boardGroupsUnderThePins();
@@ -65,7 +65,7 @@ void LogicAnalyserTest::RunToPause(CAppUnderTest& app) {
     const uint64_t before = InstructionCount;
     Trigger(app, ID_CONTINUOUS_RUN);
     QTRY_VERIFY(InstructionCount > before && app.Doc().m_pWorker->m_bPaused);
-    QTRY_COMPARE(app.Doc().m_pWorker->m_runState.load(), RunState::Paused);
+    QTRY_COMPARE(app.Doc().m_pWorker->m_runState.load(), core::RunState::Paused);
 }
 
 void LogicAnalyserTest::triggerPeriodAndCursors() {
@@ -86,9 +86,9 @@ void LogicAnalyserTest::triggerPeriodAndCursors() {
     QTest::keyClick(pane->Condition(), Qt::Key_Return);
     QCOMPARE(pane->Condition()->text(), QStringLiteral("RB0:rise"));
     RunToPause(app);
-    QCOMPARE(CycleCount.load(), uint64_t{4});
+    QCOMPARE(core::CycleCount.load(), uint64_t{4});
     RunToPause(app);
-    QCOMPARE(CycleCount.load(), uint64_t{10});
+    QCOMPARE(core::CycleCount.load(), uint64_t{10});
 
     QTest::keyClicks(pane->Condition(), QStringLiteral(",nonsense"));
     QTest::keyClick(pane->Condition(), Qt::Key_Return);
@@ -96,10 +96,10 @@ void LogicAnalyserTest::triggerPeriodAndCursors() {
     pane->Condition()->clear();
     QTest::keyClick(pane->Condition(), Qt::Key_Return);
     Trigger(app, ID_CONTINUOUS_RUN);
-    QTRY_VERIFY(CycleCount > 3000);
+    QTRY_VERIFY(core::CycleCount > 3000);
     Trigger(app, ID_STOP_SIMULATION);
-    QTRY_COMPARE(app.Doc().m_pWorker->m_runState.load(), RunState::Paused);
-    const uint64_t end = CycleCount;
+    QTRY_COMPARE(app.Doc().m_pWorker->m_runState.load(), core::RunState::Paused);
+    const uint64_t end = core::CycleCount;
 
     CTraceView* traces = pane->Traces();
     traces->ShowWhole();
@@ -111,10 +111,10 @@ void LogicAnalyserTest::triggerPeriodAndCursors() {
     const int x = CTraceView::kNameWidth + (traces->width() - CTraceView::kNameWidth) / 3;
     QTest::mouseClick(traces, Qt::LeftButton, {}, QPoint(x, 40));
     QVERIFY(traces->HasCursor(0));
-    const SPinChange* nearest = traces->NearestChange(traces->Cursor(0));
+    const core::SPinChange* nearest = traces->NearestChange(traces->Cursor(0));
     QVERIFY(nearest != nullptr);
     QTRY_COMPARE(InstructionCount.load(), nearest->pass);
-    QVERIFY(CycleCount < end);
+    QVERIFY(core::CycleCount < end);
     // B: the interval between the two, both ways round.
     QTest::mouseClick(traces, Qt::RightButton, {}, QPoint(x / 2 + 20, 40));
     QVERIFY(traces->HasCursor(1));
@@ -139,19 +139,20 @@ void LogicAnalyserTest::boardGroupsUnderThePins() {
     QTRY_VERIFY(app.Doc().m_pWorker->m_bPaused);
     app.Frame().Action(ID_VIEW_ANALYSER)->setChecked(true);
     Trigger(app, ID_CONTINUOUS_RUN);
-    QTRY_VERIFY(CycleCount > 300);
+    QTRY_VERIFY(core::CycleCount > 300);
     Trigger(app, ID_STOP_SIMULATION);
-    QTRY_COMPARE(app.Doc().m_pWorker->m_runState.load(), RunState::Paused);
+    QTRY_COMPARE(app.Doc().m_pWorker->m_runState.load(), core::RunState::Paused);
     CTraceView* traces = app.Frame().Time()->Analyser()->Traces();
     traces->ShowWhole();
 
     // 13 pins, LAMP and its lit, GO and its held and level.
     QCOMPARE(traces->Rows().size(), size_t{18});
-    std::vector<SSignalStep> rb0;
-    for (const SPinEdge& edge : PinEdges(traces->Copy().changes, kRb0)) {
+    std::vector<core::SSignalStep> rb0;
+    for (const core::SPinEdge& edge : core::PinEdges(traces->Copy().changes, kRb0)) {
         if (rb0.empty() || rb0.back().value != edge.level) rb0.push_back({edge.cycle, edge.level});
     }
-    QVERIFY(rb0.size() > 20 && BoardSignalSteps(traces->Copy(), traces->BoardSignals()[0]) == rb0);
+    QVERIFY(rb0.size() > 20 &&
+            core::BoardSignalSteps(traces->Copy(), traces->BoardSignals()[0]) == rb0);
     QTest::mouseClick(traces, Qt::LeftButton, {},
                       QPoint(traces->width() / 2, 13 * CTraceView::kRowHeight + 9));
     QCOMPARE(traces->Rows().size(), size_t{17});

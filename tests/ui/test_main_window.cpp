@@ -112,12 +112,36 @@ void MainWindowTest::menusHoldTheirItemsInOrder() {
           "Dodaci na traci sa alatima", "Dogadjaji", "Pracenje", "Stek", "Programska memorija",
           "Profil", "Memorija podataka", "EEPROM", "Logicki analizator", "Ploca"}},
         {"&Options",
-         {"&Prevedi  (F7)", "Sacuvaj pre prevodjenja", "Vreme za prevodjenje...", "Cip po katalogu (PIC16C84)", "Provere", "-", "&Korak po korak (Ctrl+F5)",
-          "Kontinualna simulacija (F5)", "&Prekid simulacije (Shift+F5)", "&Restart (Ctrl+R)",
-          "&MCLR reset (Ctrl+M)", "&Brzina (Ctrl+B)", "&Labele prekidnih tacaka (Ctrl+L)", "-",
-          "Korak &unazad (Ctrl+Shift+F5)", "Unazad do prethodnog &dogadjaja (Ctrl+Shift+D)", "-",
-          "&Takt oscilatora...", "&Nuliraj stopericu", "-", "Snimi sesiju", "Zavrsi snimanje", "Pusti snimak",
-          "Izvezi talasne oblike (VCD)", "Uporedi sa resenjem...", "-", "Ploca...", "Uredi plocu...", "Skini plocu", "-",
+         {"&Prevedi  (F7)",
+          "Sacuvaj pre prevodjenja",
+          "Vreme za prevodjenje...",
+          "Cip po katalogu (PIC16C84)",
+          "Provere",
+          "-",
+          "&Korak po korak (Ctrl+F5)",
+          "Kontinualna simulacija (F5)",
+          "&Prekid simulacije (Shift+F5)",
+          "&Restart (Ctrl+R)",
+          "&MCLR reset (Ctrl+M)",
+          "&Brzina (Ctrl+B)",
+          "&Labele prekidnih tacaka (Ctrl+L)",
+          "-",
+          "Korak &unazad (Ctrl+Shift+F5)",
+          "Unazad do prethodnog &dogadjaja (Ctrl+Shift+D)",
+          "-",
+          "&Takt oscilatora...",
+          "&Nuliraj stopericu",
+          "-",
+          "Snimi sesiju",
+          "Zavrsi snimanje",
+          "Pusti snimak",
+          "Izvezi talasne oblike (VCD)",
+          "Uporedi sa resenjem...",
+          "-",
+          "Ploca...",
+          "Uredi plocu...",
+          "Skini plocu",
+          "-",
           "Jezik (Language)"}},
         {"&Help", {"&Pomoc", "&O programu"}},
     };
@@ -449,8 +473,8 @@ void MainWindowTest::statusBarHasLockKeyPanes() {
 void MainWindowTest::viewListAndPaneRows() {
     CAppUnderTest app;
     CMainFrame& frame = app.Frame();
-    const std::vector<CView*> expectedViews = {frame.EditView(), frame.InputView(),
-                                               frame.OutputView()};
+    const std::vector<core::CView*> expectedViews = {frame.EditView(), frame.InputView(),
+                                                     frame.OutputView()};
     QVERIFY(app.Doc().GetViews() == expectedViews);
     QSplitter* splitter = frame.Splitter();
     QCOMPARE(splitter->orientation(), Qt::Vertical);

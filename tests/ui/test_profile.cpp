@@ -64,7 +64,7 @@ void ProfileTest::columnMarginAndPaneFollowTheRun() {
     QCOMPARE(editor->marginWidth(CHeatMargin::kMargin), 0);
 
     app.Frame().Action(ID_VIEW_PROFILE)->trigger();
-    QVERIFY(Profile.on);
+    QVERIFY(core::Profile.on);
     QVERIFY(profile->Pane()->isVisible());
     QVERIFY(!program->View()->isColumnHidden(CProgramMemoryModel::kProfile));
     QVERIFY(editor->marginWidth(CHeatMargin::kMargin) > 0);
@@ -73,7 +73,7 @@ void ProfileTest::columnMarginAndPaneFollowTheRun() {
     const auto step = [&app](int id, uint64_t to) {
         app.Frame().Action(id)->trigger();
         QTRY_COMPARE(uint64_t(InstructionCount), to);
-        QTRY_VERIFY(app.Doc().m_pWorker->m_runState != RunState::Running);
+        QTRY_VERIFY(app.Doc().m_pWorker->m_runState != core::RunState::Running);
     };
     for (uint64_t pass = 1; pass <= 8; ++pass) step(ID_SINGLE_STEP, pass);
     const auto cell = [program](int word) {
@@ -105,7 +105,7 @@ void ProfileTest::columnMarginAndPaneFollowTheRun() {
     QTRY_COMPARE(cell(7), QStringLiteral("1 / 2"));
 
     app.Frame().Action(ID_VIEW_PROFILE)->trigger();
-    QVERIFY(!Profile.on);
+    QVERIFY(!core::Profile.on);
     QVERIFY(!profile->Pane()->isVisible());
     QVERIFY(program->View()->isColumnHidden(CProgramMemoryModel::kProfile));
     QCOMPARE(editor->marginWidth(CHeatMargin::kMargin), 0);

@@ -99,7 +99,7 @@ void ProgramPanesTest::Step(CAppUnderTest& app, int id) {
     const uint64_t target = id == ID_STEP_BACK ? passes - 1 : passes + 1;
     app.Frame().Action(id)->trigger();
     QTRY_COMPARE(uint64_t(InstructionCount), target);
-    QTRY_VERIFY(app.Doc().m_pWorker->m_runState != RunState::Running);
+    QTRY_VERIFY(app.Doc().m_pWorker->m_runState != core::RunState::Running);
 }
 
 void ProgramPanesTest::watchEntriesNameRegistersAndBits() {

@@ -41,14 +41,14 @@ private slots:
         }
         frame.Action(ID_ASSEMBLE)->trigger();
         QVERIFY(AssemblerEnded(frame));
-        QCOMPARE(CycleCount.load(), uint64_t(0));
+        QCOMPARE(core::CycleCount.load(), uint64_t(0));
         QCOMPARE(InstructionCount.load(), uint64_t(0));
         frame.Action(ID_SINGLE_STEP)->trigger();
         QTRY_COMPARE(InstructionCount.load(), uint64_t(1));
 
         frame.Action(ID_FILE_OPEN)->trigger();
         QCOMPARE(int(ProgramEnd), 0);
-        QCOMPARE(CycleCount.load(), uint64_t(0));
+        QCOMPARE(core::CycleCount.load(), uint64_t(0));
         QVERIFY(frame.Messages()->Lines().isEmpty());
         QCOMPARE(frame.StatusMessage(),
                  QStringLiteral("Tekst nije preveden: nijedan program nije ucitan (F7)"));

@@ -96,7 +96,7 @@ void RegisterEditsTest::Step(CAppUnderTest& app, int id) {
     const uint64_t target = id == ID_STEP_BACK ? passes - 1 : passes + 1;
     app.Frame().Action(id)->trigger();
     QTRY_COMPARE(uint64_t(InstructionCount), target);
-    QTRY_VERIFY(app.Doc().m_pWorker->m_runState != RunState::Running);
+    QTRY_VERIFY(app.Doc().m_pWorker->m_runState != core::RunState::Running);
 }
 
 void RegisterEditsTest::ExpectRefusal(CAppUnderTest& app, QPoint point, const QString& message) {
@@ -118,7 +118,7 @@ void RegisterEditsTest::editLandsInRedAndIsReplayedOverSteps() {
     Load(app);
     for (int i = 0; i < 3; ++i) Step(app);  // INCF, GOTO, INCF
     QCOMPARE(int(RegisterFile[0x0C]), 2);
-    const uint64_t from = EventLog.LastSerial();
+    const uint64_t from = core::EventLog.LastSerial();
 
     WhenModal<CRegisterEditDlg>([](CRegisterEditDlg& dialog) {
         QCOMPARE(dialog.ValueField()->text(), QStringLiteral("0x02"));
@@ -130,9 +130,9 @@ void RegisterEditsTest::editLandsInRedAndIsReplayedOverSteps() {
     COutputView& view = *app.Frame().OutputView();
     QTRY_VERIFY(RedPixels(view, GridCell(12)) > 0);
     QCOMPARE(RedPixels(view, GridCell(13)), 0);
-    const std::vector<SEvent> events = EventLog.Since(from);
+    const std::vector<core::SEvent> events = core::EventLog.Since(from);
     QCOMPARE(events.size(), size_t(1));
-    QCOMPARE(events[0].kind, EEventKind::Edit);
+    QCOMPARE(events[0].kind, core::EEventKind::Edit);
     QCOMPARE(events[0].pass, uint64_t(3));
 
     WhenModal<CRegisterEditDlg>([](CRegisterEditDlg& dialog) {
@@ -189,7 +189,7 @@ void RegisterEditsTest::refusedWhileRunningAndForIndfAndPcl() {
 
     SimSpeedMs = 1000;
     app.Frame().Action(ID_CONTINUOUS_RUN)->trigger();
-    QTRY_COMPARE(app.Doc().m_pWorker->m_runState.load(), RunState::Running);
+    QTRY_COMPARE(app.Doc().m_pWorker->m_runState.load(), core::RunState::Running);
     ExpectRefusal(app, GridCell(12),
                   QStringLiteral("Vrednosti se menjaju samo dok simulacija stoji (Prekid, "
                                  "Shift+F5)"));

@@ -113,14 +113,14 @@ private slots:
         QVERIFY(RedPixels(Render(view), GridCell(32)) > 0);
 
         // The next instruction changed W only.
-        Chip.instructionCount = Chip.instructionCount + 1;
+        core::Chip.instructionCount = core::Chip.instructionCount + 1;
         W = 3;
         image = Render(view);
         QCOMPARE(RedPixels(image, GridCell(32)), 0);
         QVERIFY(RedPixels(image, QRect(0, 0, 60, 20)) > 0);
 
         ShowChanges = false;
-        Chip.instructionCount = Chip.instructionCount + 1;
+        core::Chip.instructionCount = core::Chip.instructionCount + 1;
         RegisterFile[0x20] = 6;
         QCOMPARE(RedPixels(Render(view), QRect(0, 0, 800, 110)), 0);
     }

@@ -62,8 +62,8 @@ private:
     static QString Pc(CAppUnderTest& app) { return app.Frame().RunStatus()->PcText(); }
     static void Trigger(CAppUnderTest& app, int id) { app.Frame().Action(id)->trigger(); }
     static bool RunStartedSince(uint64_t serial) {
-        for (const SEvent& event : EventLog.Since(serial))
-            if (event.kind == EEventKind::RunStart) return true;
+        for (const core::SEvent& event : core::EventLog.Since(serial))
+            if (event.kind == core::EEventKind::RunStart) return true;
         return false;
     }
 
@@ -86,7 +86,7 @@ void RunStateTest::Load(CAppUnderTest& app, const QByteArray& source) {
     Trigger(app, ID_FILE_OPEN);
     Trigger(app, ID_ASSEMBLE);
     QVERIFY(AssemblerEnded(app.Frame()));
-    QCOMPARE(int(ProgramEnd), kProgramImageSize);
+    QCOMPARE(int(ProgramEnd), core::kProgramImageSize);
     // The worker has begun its first run: a command from now on is not
     // undone by the start of that run.
     QTRY_VERIFY(app.Doc().m_pWorker->m_bPaused);
@@ -98,7 +98,7 @@ void RunStateTest::statusFollowsStepsRunsAndBreakpoints() {
     // The first run waits with the same words: only its successor's start
     // shows that the restart was taken, and that no step below lands in the
     // run it ends.
-    const uint64_t beforeRestart = EventLog.LastSerial();
+    const uint64_t beforeRestart = core::EventLog.LastSerial();
     Trigger(app, ID_RESTART);
     QTRY_VERIFY(RunStartedSince(beforeRestart));
     QTRY_COMPARE(State(app), QStringLiteral("Ceka prvu komandu (Ctrl+F5 korak, F5 kontinualno)"));
@@ -184,7 +184,7 @@ void RunStateTest::toolbarSpeedTakesEffectInTheCurrentPause() {
     box->setFocus();
     QTest::keyClick(box, Qt::Key_End);
     QCOMPARE(box->currentText(), QStringLiteral("1/1000 realnog vremena"));
-    QCOMPARE(double(RealTimeFactor), 0.001);
+    QCOMPARE(double(core::RealTimeFactor), 0.001);
     QTRY_COMPARE(State(app), QStringLiteral("Radi, 1/1000 realnog vremena"));
     QTRY_VERIFY(RegisterFile[0x20] > 2);
 
@@ -194,7 +194,7 @@ void RunStateTest::toolbarSpeedTakesEffectInTheCurrentPause() {
     QTest::keyClick(box, Qt::Key_Up);
     QTest::keyClick(box, Qt::Key_Up);
     QCOMPARE(int(SimSpeedMs), 0);
-    QCOMPARE(double(RealTimeFactor), 0.0);
+    QCOMPARE(double(core::RealTimeFactor), 0.0);
     QCOMPARE(box->currentText(), QStringLiteral("0 ms"));
     QCOMPARE(box->count(), 12);
     QTRY_VERIFY_WITH_TIMEOUT(RegisterFile[0x20] > 10, 5000);

@@ -42,7 +42,7 @@ private:
     static void Trigger(CAppUnderTest& app, int id) { app.Frame().Action(id)->trigger(); }
     static QString Status(CAppUnderTest& app) { return app.Frame().statusBar()->currentMessage(); }
     static void Replay(CAppUnderTest& app, const QString& scenario);
-    static RunState State(CAppUnderTest& app) { return app.Doc().m_pWorker->m_runState; }
+    static core::RunState State(CAppUnderTest& app) { return app.Doc().m_pWorker->m_runState; }
     static QString LumoRunReport(const QString& scenario);
 
     std::unique_ptr<CScratchFolder> m_folder;
@@ -88,12 +88,12 @@ void ScenarioReplayTest::pausesAtEachExpectWithClickAtItsCycle() {
                                    "  - run: {us: 10}\n");
     SimSpeedMs = 5;  // a visible pace: the pauses come from the scenario
     CAppUnderTest app;
-    const uint64_t before = EventLog.LastSerial();
+    const uint64_t before = core::EventLog.LastSerial();
     Replay(app, scenario);
     QTRY_COMPARE(Status(app), QStringLiteral("Korak 2/6 ispunjen (koraci.yaml:4 expect). F5 ili "
                                              "Ctrl+F5 nastavlja, Shift+F5 prekida."));
     QCOMPARE(app.Frame().statusBar()->toolTip(), Status(app));
-    QTRY_COMPARE(State(app), RunState::Paused);
+    QTRY_COMPARE(State(app), core::RunState::Paused);
     QCOMPARE(InstructionCount.load(), 3u);
     QTest::qWait(50);
     QCOMPARE(InstructionCount.load(), 3u);  // it waits for the user
@@ -102,14 +102,14 @@ void ScenarioReplayTest::pausesAtEachExpectWithClickAtItsCycle() {
     // click lands before the fourth instruction, as a click of the user's.
     Trigger(app, ID_SINGLE_STEP);
     QTRY_COMPARE(InstructionCount.load(), 4u);
-    QTRY_COMPARE(State(app), RunState::Paused);
+    QTRY_COMPARE(State(app), core::RunState::Paused);
     QCOMPARE(RegisterFile[PORTB] & 1, 1);
     Trigger(app, ID_CONTINUOUS_RUN);
     QTRY_VERIFY(Status(app).startsWith(QStringLiteral("Korak 5/6 ispunjen")));
     QCOMPARE(InstructionCount.load(), 7u);
-    std::vector<SEvent> clicks;
-    for (const SEvent& event : EventLog.Since(before)) {
-        if (event.kind == EEventKind::Pin) clicks.push_back(event);
+    std::vector<core::SEvent> clicks;
+    for (const core::SEvent& event : core::EventLog.Since(before)) {
+        if (event.kind == core::EEventKind::Pin) clicks.push_back(event);
     }
     QCOMPARE(clicks.size(), size_t{1});
     QCOMPARE(clicks[0].text, std::string("RB0"));
@@ -119,9 +119,9 @@ void ScenarioReplayTest::pausesAtEachExpectWithClickAtItsCycle() {
     Trigger(app, ID_CONTINUOUS_RUN);
     QTRY_VERIFY(
         Status(app).startsWith(QStringLiteral("Korak 6/6 ispunjen, snimak zavrsen: PROSAO")));
-    QTRY_COMPARE(State(app), RunState::Paused);
-    QVERIFY(CycleCount >= 7u + 10u);
-    QVERIFY(CycleCount <= 7u + 11u);
+    QTRY_COMPARE(State(app), core::RunState::Paused);
+    QVERIFY(core::CycleCount >= 7u + 10u);
+    QVERIFY(core::CycleCount <= 7u + 11u);
 }
 
 void ScenarioReplayTest::recordedSessionReplaysToTheRecordedState() {
@@ -131,43 +131,43 @@ void ScenarioReplayTest::recordedSessionReplaysToTheRecordedState() {
     Trigger(app, ID_FILE_OPEN);
     Trigger(app, ID_ASSEMBLE);
     QVERIFY(AssemblerEnded(app.Frame()));
-    const uint64_t serial = EventLog.LastSerial();
+    const uint64_t serial = core::EventLog.LastSerial();
     Trigger(app, ID_RECORD_START);
     const auto restarted = [serial] {
-        for (const SEvent& event : EventLog.Since(serial)) {
-            if (event.kind == EEventKind::RunStart) return true;
+        for (const core::SEvent& event : core::EventLog.Since(serial)) {
+            if (event.kind == core::EEventKind::RunStart) return true;
         }
         return false;
     };
     QTRY_VERIFY(restarted());
-    QTRY_COMPARE(State(app), RunState::WaitingToStart);
+    QTRY_COMPARE(State(app), core::RunState::WaitingToStart);
     const uint8_t pins[] = {0x01, 0x10, 0x01, 0x40, 0x02};
     for (const uint8_t pin : pins) {
         for (int i = 0; i < 3; ++i) {
             const uint64_t passes = InstructionCount;
             Trigger(app, ID_SINGLE_STEP);
             QTRY_COMPARE(InstructionCount.load(), passes + 1);
-            QTRY_COMPARE(State(app), RunState::Paused);
+            QTRY_COMPARE(State(app), core::RunState::Paused);
         }
-        ClickPin(PORTB, pin);
+        core::ClickPin(PORTB, pin);
     }
     Trigger(app, ID_CONTINUOUS_RUN);
     QTRY_VERIFY(InstructionCount > 3000);
-    ClickPin(PORTB, 0x20);
+    core::ClickPin(PORTB, 0x20);
     QTRY_VERIFY(InstructionCount > 6000);
     const QString scenario = m_folder->Path(QStringLiteral("sesija.yaml"));
     app.m_dialogs.m_savePaths.append(scenario);
     Trigger(app, ID_RECORD_END);
     QTRY_VERIFY(Status(app).startsWith(QStringLiteral("Sesija snimljena")));
-    const SChipState recorded = Chip;
+    const core::SChipState recorded = core::Chip;
 
     // Elsewhere first, so the replay has to get there itself.
     Trigger(app, ID_RESTART);
-    ClickPin(PORTB, 0x80 >> 1);
+    core::ClickPin(PORTB, 0x80 >> 1);
     Replay(app, scenario);
     QTRY_VERIFY(Status(app).contains(QStringLiteral(" ispunjen, snimak zavrsen: PROSAO")));
-    QTRY_COMPARE(State(app), RunState::Paused);
-    QVERIFY(Chip == recorded);
+    QTRY_COMPARE(State(app), core::RunState::Paused);
+    QVERIFY(core::Chip == recorded);
 }
 
 void ScenarioReplayTest::failuresPauseWithLumoRunsWords_data() {
@@ -205,7 +205,7 @@ void ScenarioReplayTest::failuresPauseWithLumoRunsWords() {
     Replay(app, scenario);
     const QString prefix = QStringLiteral("Korak %1/2 nije prosao: pada.yaml:").arg(failing);
     QTRY_VERIFY2(Status(app).startsWith(prefix), qPrintable(Status(app)));
-    QTRY_COMPARE(State(app), RunState::Paused);
+    QTRY_COMPARE(State(app), core::RunState::Paused);
     // "LINE step: why; KEY: ocekivano X, stvarno Y" as lumo-run reports it.
     const QString failure = Status(app).mid(prefix.size());
     const QString line = failure.section(QLatin1Char(' '), 0, 0);
@@ -221,7 +221,7 @@ void ScenarioReplayTest::failuresPauseWithLumoRunsWords() {
     // After a failure the run is the user's again.
     const uint64_t passes = InstructionCount;
     Trigger(app, ID_SINGLE_STEP);
-    QTRY_VERIFY(InstructionCount > passes || State(app) == RunState::RanOffProgram);
+    QTRY_VERIFY(InstructionCount > passes || State(app) == core::RunState::RanOffProgram);
     QVERIFY(Status(app).startsWith(prefix));
 }
 
@@ -242,7 +242,7 @@ void ScenarioReplayTest::stopEndsTheReplay() {
     // The second expect no longer stops the run.
     Trigger(app, ID_CONTINUOUS_RUN);
     QTRY_VERIFY(InstructionCount > 10000);
-    QCOMPARE(State(app), RunState::Running);
+    QCOMPARE(State(app), core::RunState::Running);
     QCOMPARE(Status(app), QStringLiteral("Snimak prekinut"));
     Trigger(app, ID_STOP_SIMULATION);
 }
@@ -259,7 +259,7 @@ void ScenarioReplayTest::malformedScenarioIsReportedWithItsPlace() {
     const QString status = Status(app);
     QVERIFY2(status.startsWith(QStringLiteral("Snimak nije pusten: ") + scenario + ":4:"),
              qPrintable(status));
-    QCOMPARE(State(app), RunState::WaitingToStart);
+    QCOMPARE(State(app), core::RunState::WaitingToStart);
 
     Replay(app, m_folder->Path(QStringLiteral("nema.yaml")));
     QVERIFY(Status(app).startsWith(QStringLiteral("Snimak nije pusten: ")));

@@ -68,20 +68,20 @@ void SessionCommandsTest::LoadAndRecord(CAppUnderTest& app) {
     QLabel* mark = app.Frame().findChild<CSessionCommands*>()->RecordingMark();
     QVERIFY(mark->isHidden());
 
-    const uint64_t before = EventLog.LastSerial();
+    const uint64_t before = core::EventLog.LastSerial();
     Trigger(app, ID_RECORD_START);
     QVERIFY(!mark->isHidden());
     QVERIFY(!app.Frame().Action(ID_RECORD_START)->isEnabled());
     QVERIFY(app.Frame().Action(ID_RECORD_END)->isEnabled());
     // The restart that begins the recording has reached the worker.
     const auto restarted = [before] {
-        for (const SEvent& event : EventLog.Since(before)) {
-            if (event.kind == EEventKind::RunStart) return true;
+        for (const core::SEvent& event : core::EventLog.Since(before)) {
+            if (event.kind == core::EEventKind::RunStart) return true;
         }
         return false;
     };
     QTRY_VERIFY(restarted());
-    QTRY_COMPARE(app.Doc().m_pWorker->m_runState.load(), RunState::WaitingToStart);
+    QTRY_COMPARE(app.Doc().m_pWorker->m_runState.load(), core::RunState::WaitingToStart);
 }
 
 void SessionCommandsTest::Step(CAppUnderTest& app, int count) {
@@ -89,7 +89,7 @@ void SessionCommandsTest::Step(CAppUnderTest& app, int count) {
         const uint64_t passes = InstructionCount;
         Trigger(app, ID_SINGLE_STEP);
         QTRY_COMPARE(InstructionCount.load(), passes + 1);
-        QTRY_COMPARE(app.Doc().m_pWorker->m_runState.load(), RunState::Paused);
+        QTRY_COMPARE(app.Doc().m_pWorker->m_runState.load(), core::RunState::Paused);
     }
 }
 
@@ -101,7 +101,7 @@ void SessionCommandsTest::EndRecording(CAppUnderTest& app, const QString& path) 
     QVERIFY(app.Frame().findChild<CSessionCommands*>()->RecordingMark()->isHidden());
     QCOMPARE(app.Frame().statusBar()->currentMessage(),
              QStringLiteral("Sesija snimljena u ") + path + QStringLiteral(": ") +
-                 RecordingLength(CycleCount, app.Frame().Time()->OscillatorHz()));
+                 RecordingLength(core::CycleCount, app.Frame().Time()->OscillatorHz()));
 }
 
 int SessionCommandsTest::LumoRun(const QStringList& arguments) {
@@ -116,15 +116,15 @@ void SessionCommandsTest::recordedSessionWithClicksPassesInLumoRun() {
     CAppUnderTest app;
     LoadAndRecord(app);
     Step(app, 6);
-    ClickPin(PORTB, 0x01);
+    core::ClickPin(PORTB, 0x01);
     Step(app, 5);
-    ClickPin(PORTB, 0x10);
-    ClickPin(PORTB, 0x01);
+    core::ClickPin(PORTB, 0x10);
+    core::ClickPin(PORTB, 0x01);
     Step(app, 3);
     // Clicks while the worker runs at full speed reach it between passes.
     Trigger(app, ID_CONTINUOUS_RUN);
     QTRY_VERIFY(InstructionCount > 2000);
-    ClickPin(PORTB, 0x40);
+    core::ClickPin(PORTB, 0x40);
     QTRY_VERIFY(InstructionCount > 4000);
 
     const QString scenario = m_folder->Path("sesija.yaml");
@@ -171,7 +171,7 @@ void SessionCommandsTest::exportedWaveformIsLumoRunsOwn() {
     LoadAndRecord(app);
     for (int pass = 0; pass <= 40; ++pass) {
         for (const int at : clicks) {
-            if (at == pass) ClickPin(PORTB, 0x01);
+            if (at == pass) core::ClickPin(PORTB, 0x01);
         }
         if (pass < 40) Step(app, 1);
     }

@@ -40,11 +40,11 @@ void ShutdownTest::init() {
 
 void ShutdownTest::LoadProgram(const QStringList& words) {
     ClearProgramImage();
-    int at = 4 * kStartAddress;
+    int at = 4 * core::kStartAddress;
     for (const QString& word : words) {
         for (QChar ch : word) ProgramImage[at++] = ch.toLatin1();
     }
-    ProgramEnd = kProgramImageSize;
+    ProgramEnd = core::kProgramImageSize;
 }
 
 void ShutdownTest::workerBoxBlocksOnlyTheWorker() {

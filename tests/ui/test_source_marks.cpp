@@ -85,11 +85,11 @@ void SourceMarksTest::init() {
     SourceFolder.clear();
     SourceFileName.clear();
     SimSpeedMs = 200;
-    ClearLineBreakpoints();
+    core::ClearLineBreakpoints();
 }
 
 void SourceMarksTest::cleanup() {
-    ClearLineBreakpoints();
+    core::ClearLineBreakpoints();
     SimSpeedMs = 200;
 }
 
@@ -164,7 +164,7 @@ void SourceMarksTest::errorsAreMarkedListedAndJumpedTo() {
 // The box with the verdict is shown once the lines are marked and the pane
 // lists them, so the student sees both while reading it.
 void SourceMarksTest::theVerdictComesAfterTheMarks() {
-    class CCheckingBoxes : public CMessageBoxHook {
+    class CCheckingBoxes : public core::CMessageBoxHook {
     public:
         explicit CCheckingBoxes(CAppUnderTest& app) : m_app(app) {}
         void Show(const std::string& text) override {
@@ -183,9 +183,9 @@ void SourceMarksTest::theVerdictComesAfterTheMarks() {
     CAppUnderTest app;
     Open(app, path);
     CCheckingBoxes boxes(app);
-    SetMessageBoxHook(&boxes);
+    core::SetMessageBoxHook(&boxes);
     F7(app);
-    SetMessageBoxHook(&app.m_messages);
+    core::SetMessageBoxHook(&app.m_messages);
     QCOMPARE(boxes.m_texts, std::vector<std::string>({"GRESKA: Greske ispravljati u editoru."}));
     QVERIFY(boxes.m_markedFirst);
 }
@@ -283,7 +283,7 @@ void SourceMarksTest::lineBreakpointsPauseAndStay() {
     QCOMPARE(marks.BreakpointLines(), std::vector<int>({3, 10}));
     QVERIFY(HasMarker(app, 3, CSourceMarks::kBreakpoint));
     QVERIFY(HasMarker(app, 10, CSourceMarks::kBreakpointWithoutCode));
-    QVERIFY(AtLineBreakpoint(6));
+    QVERIFY(core::AtLineBreakpoint(6));
 
     SimSpeedMs = 0;
     app.Frame().Action(ID_CONTINUOUS_RUN)->trigger();
@@ -302,17 +302,17 @@ void SourceMarksTest::lineBreakpointsPauseAndStay() {
     // the new address from the new map.
     editor->insertAt(QStringLiteral("\tnop\n"), 2, 0);
     QCOMPARE(marks.BreakpointLines(), std::vector<int>({4, 11}));
-    QVERIFY(AtLineBreakpoint(6));
+    QVERIFY(core::AtLineBreakpoint(6));
     app.Frame().Action(ID_FILE_SAVE)->trigger();
     F7(app);
-    QVERIFY(!AtLineBreakpoint(6));
-    QVERIFY(AtLineBreakpoint(7));
+    QVERIFY(!core::AtLineBreakpoint(6));
+    QVERIFY(core::AtLineBreakpoint(7));
 
     // F9 again takes it away.
     editor->setCursorPosition(4, 0);
     QTest::keyClick(editor, Qt::Key_F9);
     QCOMPARE(marks.BreakpointLines(), std::vector<int>({11}));
-    QVERIFY(!AtLineBreakpoint(7));
+    QVERIFY(!core::AtLineBreakpoint(7));
 }
 
 void SourceMarksTest::anIncludedFilesErrorMarksItsIncludeLineAndOpensTheFile() {

@@ -45,18 +45,18 @@ private slots:
             frame.Action(ID_SINGLE_STEP)->trigger();
             QTRY_COMPARE(InstructionCount, uint64_t(step));
         }
-        const uint64_t cycles = CycleCount;
+        const uint64_t cycles = core::CycleCount;
         time.UpdateStopwatch();
         QCOMPARE(time.Stopwatch()->text(), CTimeCommands::StopwatchText(cycles, 4e6));
 
         const uint16_t pc = PC;
         frame.Action(ID_STEP_BACK)->trigger();
         QTRY_COMPARE(InstructionCount, uint64_t(3));
-        QVERIFY(PC != pc || CycleCount < cycles);
+        QVERIFY(PC != pc || core::CycleCount < cycles);
         frame.Action(ID_SINGLE_STEP)->trigger();
         QTRY_COMPARE(InstructionCount, uint64_t(4));
         QCOMPARE(PC, pc);
-        QCOMPARE(CycleCount, cycles);
+        QCOMPARE(core::CycleCount, cycles);
 
         // Zeroing counts from here; a new oscillator is kept in the settings.
         frame.Action(ID_ZERO_STOPWATCH)->trigger();
@@ -116,7 +116,7 @@ private slots:
             QTRY_COMPARE(InstructionCount, pass);
         };
         for (uint64_t pass = 1; pass <= 4; ++pass) step(frame.Action(ID_SINGLE_STEP), pass);
-        QVERIFY(ClickPin(PORTA, 0x01));
+        QVERIFY(core::ClickPin(PORTA, 0x01));
         QTRY_COMPARE(pinRows().size(), 1);
         const QString oldClick = pinRows().front();
         step(frame.Action(ID_SINGLE_STEP), 5);
@@ -125,7 +125,7 @@ private slots:
         // Stepping back alone keeps the future.
         QCOMPARE(pinRows(), QStringList{oldClick});
 
-        QVERIFY(ClickPin(PORTA, 0x02));
+        QVERIFY(core::ClickPin(PORTA, 0x02));
         QTRY_VERIFY(pinRows().size() == 1 && pinRows().front() != oldClick);
     }
 };

@@ -49,7 +49,7 @@ private slots:
         QVERIFY(app.Started());
         CMainFrame& frame = app.Frame();
         // The worker's first refresh records the register display.
-        QTRY_COMPARE(LastRefreshedView.load(), static_cast<CView*>(frame.OutputView()));
+        QTRY_COMPARE(LastRefreshedView.load(), static_cast<core::CView*>(frame.OutputView()));
 
         const struct {
             int id;
@@ -131,13 +131,13 @@ private slots:
         CAppUnderTest app;
         QVERIFY(app.Started());
         CMainFrame& frame = app.Frame();
-        QTRY_COMPARE(LastRefreshedView.load(), static_cast<CView*>(frame.OutputView()));
+        QTRY_COMPARE(LastRefreshedView.load(), static_cast<core::CView*>(frame.OutputView()));
         LastRefreshedView = nullptr;
         // The worker applies the click between two instructions, at once
         // while it waits.
         QTest::mouseClick(frame.InputView()->viewport(), Qt::LeftButton, {}, QPoint(37, 170));
         QTRY_COMPARE(int(RegisterFile[PORTB]), 0x80);
-        QCOMPARE(LastRefreshedView.load(), static_cast<CView*>(frame.OutputView()));
+        QCOMPARE(LastRefreshedView.load(), static_cast<core::CView*>(frame.OutputView()));
         QTest::mouseClick(frame.InputView()->viewport(), Qt::LeftButton, {}, QPoint(37, 170));
         QTRY_COMPARE(int(RegisterFile[PORTB]), 0x00);
     }

@@ -87,11 +87,11 @@ void WindowFaultTest::Open(CAppUnderTest& app, const QString& path) {
 
 void WindowFaultTest::LoadProgram(const QStringList& words) {
     ClearProgramImage();
-    int at = 4 * kStartAddress;
+    int at = 4 * core::kStartAddress;
     for (const QString& word : words) {
         for (QChar ch : word) ProgramImage[at++] = ch.toLatin1();
     }
-    ProgramEnd = kProgramImageSize;
+    ProgramEnd = core::kProgramImageSize;
 }
 
 void WindowFaultTest::f7OpenAndClicksRepaintBothPanes() {
@@ -120,7 +120,7 @@ void WindowFaultTest::f7OpenAndClicksRepaintBothPanes() {
     settle();
     QTest::keyClick(frame.EditView(), Qt::Key_F7);
     QVERIFY(AssemblerEnded(frame));
-    QCOMPARE(int(ProgramEnd), kProgramImageSize);
+    QCOMPARE(int(ProgramEnd), core::kProgramImageSize);
     bothRepainted();
 
     // A click beside every switch still repaints both, so neither can lag

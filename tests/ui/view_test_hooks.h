@@ -12,7 +12,7 @@
 #include "core/platform/view.h"
 #include "recording_message_box.h"
 
-class CRecordingView : public CView {
+class CRecordingView : public core::CView {
 public:
     void InvalidateRect(bool bErase) override {
         ++m_nRequests;

@@ -8,19 +8,19 @@
 namespace {
 
 TEST(AutoResetEvent, ASetWithoutWaiterIsKeptForExactlyOneWait) {
-    CAutoResetEvent event;
+    core::CAutoResetEvent event;
     EXPECT_FALSE(event.Wait(0));
     event.Set();
     event.Set();  // does not count twice
     EXPECT_TRUE(event.Wait(0));
     EXPECT_FALSE(event.Wait(0));
     event.Set();
-    EXPECT_TRUE(event.Wait(CAutoResetEvent::kInfinite));
+    EXPECT_TRUE(event.Wait(core::CAutoResetEvent::kInfinite));
     EXPECT_FALSE(event.Wait(1)) << "a timed wait on an unset event must time out";
 }
 
 TEST(AutoResetEvent, EachSetReleasesOneWaiter) {
-    CAutoResetEvent event;
+    core::CAutoResetEvent event;
     std::atomic<int> released{0};
     std::thread first([&] {
         event.Wait();
@@ -48,8 +48,8 @@ TEST(AutoResetEvent, EachSetReleasesOneWaiter) {
 }
 
 TEST(AutoResetEvent, WakeEndsOneWaitOrWakeWithoutSettingTheEvent) {
-    using EWait = CAutoResetEvent::EWait;
-    CAutoResetEvent event;
+    using EWait = core::CAutoResetEvent::EWait;
+    core::CAutoResetEvent event;
     EXPECT_EQ(event.WaitOrWake(0), EWait::TimedOut);
     EXPECT_EQ(event.WaitOrWake(1), EWait::TimedOut);
     event.Wake();

@@ -88,7 +88,7 @@ TEST_P(RunEndTest, LeavingTheProgramResetsAndWaits) {
     ASSERT_TRUE(WaitRefreshes(refreshes));
     EXPECT_TRUE(StaysAt(refreshes));
     EXPECT_TRUE(Paused());
-    EXPECT_EQ(PC, kStartAddress);
+    EXPECT_EQ(PC, core::kStartAddress);
     EXPECT_EQ(Counter(), 0);
     EXPECT_EQ(RegisterFile[STATUS], 0x18);
     EXPECT_EQ(BreakAddresses[0], 0);

@@ -9,11 +9,11 @@ class LineBreakpointTest : public WorkerTest {
 protected:
     void SetUp() override {
         WorkerTest::SetUp();
-        ClearLineBreakpoints();
+        core::ClearLineBreakpoints();
     }
     void TearDown() override {
         WorkerTest::TearDown();
-        ClearLineBreakpoints();
+        core::ClearLineBreakpoints();
     }
 };
 
@@ -23,7 +23,7 @@ const std::vector<ProgramWord> kLoop = {
 
 TEST_F(LineBreakpointTest, PausesBeforeTheInstructionAndStaysAcrossRestarts) {
     LoadProgram(kLoop);
-    SetLineBreakpoint(6, true);
+    core::SetLineBreakpoint(6, true);
     StartWorker();
     m_doc->OnContinuousRun();
     ASSERT_TRUE(Eventually([&] { return Paused() && PC == 6; }));
@@ -48,14 +48,14 @@ TEST_F(LineBreakpointTest, PausesBeforeTheInstructionAndStaysAcrossRestarts) {
 
 TEST_F(LineBreakpointTest, ClearedWhileRunningNoLongerPauses) {
     LoadProgram(kLoop);
-    SetLineBreakpoint(8, true);
-    SetLineBreakpoint(6, true);
-    SetLineBreakpoint(6, false);
+    core::SetLineBreakpoint(8, true);
+    core::SetLineBreakpoint(6, true);
+    core::SetLineBreakpoint(6, false);
     StartWorker();
     m_doc->OnContinuousRun();
     ASSERT_TRUE(Eventually([&] { return Paused() && PC == 8; }));
     EXPECT_EQ(Counter(), 1);
-    SetLineBreakpoint(8, false);
+    core::SetLineBreakpoint(8, false);
     m_doc->OnContinuousRun();
     ASSERT_TRUE(Eventually([&] { return Counter() >= 20; }));
     EXPECT_FALSE(Paused());
@@ -64,7 +64,7 @@ TEST_F(LineBreakpointTest, ClearedWhileRunningNoLongerPauses) {
 // Label and line breakpoints are independent: either one pauses the run.
 TEST_F(LineBreakpointTest, LabelAndLineBreakpointsBothPause) {
     LoadProgram(kLoop);
-    SetLineBreakpoint(8, true);
+    core::SetLineBreakpoint(8, true);
     StartWorker();
     BreakAddresses[0] = 7;  // the run start has cleared the label slots
     m_doc->OnContinuousRun();
@@ -77,15 +77,15 @@ TEST_F(LineBreakpointTest, LabelAndLineBreakpointsBothPause) {
 // once, not pause on the word the address would wrap to.
 TEST_F(LineBreakpointTest, AJumpAboveProgramMemoryEndsTheRun) {
     LoadProgram({{5, "2FFF"}});  // GOTO 0x7FF
-    for (int word = 0; word < kLineBreakWords; ++word) SetLineBreakpoint(word, true);
-    SetLineBreakpoint(-1, true);                // ignored
-    SetLineBreakpoint(kLineBreakWords, false);  // ignored
+    for (int word = 0; word < core::kLineBreakWords; ++word) core::SetLineBreakpoint(word, true);
+    core::SetLineBreakpoint(-1, true);                      // ignored
+    core::SetLineBreakpoint(core::kLineBreakWords, false);  // ignored
     StartWorker();
     m_doc->OnContinuousRun();
     ASSERT_TRUE(WaitRunEnded());
     ASSERT_TRUE(WaitRefreshes(3));  // the next run shows its reset state
-    EXPECT_EQ(PC, kStartAddress);
-    EXPECT_EQ(uint64_t{LineBreakBits[15]}, ~uint64_t{0});
+    EXPECT_EQ(PC, core::kStartAddress);
+    EXPECT_EQ(uint64_t{core::LineBreakBits[15]}, ~uint64_t{0});
 }
 
 }  // namespace

@@ -10,7 +10,7 @@ TEST_F(WorkerTest, APausedWorkerAppliesAClickAtOnce) {
     m_doc->OnSingleStep();
     ASSERT_TRUE(WaitRefreshes(2));
 
-    ASSERT_TRUE(ClickPin(PORTB, 0x10));
+    ASSERT_TRUE(core::ClickPin(PORTB, 0x10));
     ASSERT_TRUE(WaitRefreshes(3));
     EXPECT_EQ(RegisterFile[PORTB], 0x10);
     EXPECT_EQ(InstructionCount, 1u);
@@ -30,7 +30,7 @@ TEST_F(WorkerTest, AClickDuringASlowRunShowsAtOnceAndThePauseGoesOn) {
     m_doc->OnContinuousRun();
     ASSERT_TRUE(WaitRefreshes(2));
 
-    ASSERT_TRUE(ClickPin(PORTA, 0x01));
+    ASSERT_TRUE(core::ClickPin(PORTA, 0x01));
     ASSERT_TRUE(WaitRefreshes(3));
     EXPECT_EQ(RegisterFile[PORTA], 0x01);
     EXPECT_TRUE(StaysAt(3)) << "the click must not end the pause early";
@@ -40,7 +40,7 @@ TEST_F(WorkerTest, AClickDuringASlowRunShowsAtOnceAndThePauseGoesOn) {
 TEST_F(WorkerTest, ClicksBeforeTheFirstCommandAreShownAsWell) {
     LoadProgram({{5, words::kIncfCounter}});
     StartWorker();
-    ASSERT_TRUE(ClickPin(PORTB, 0x01));
+    ASSERT_TRUE(core::ClickPin(PORTB, 0x01));
     ASSERT_TRUE(WaitRefreshes(2));
     EXPECT_EQ(RegisterFile[PORTB], 0x01);
     EXPECT_EQ(InstructionCount, 0u);

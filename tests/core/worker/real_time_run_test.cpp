@@ -9,8 +9,8 @@ class RealTimeRunTest : public WorkerTest {
 protected:
     void TearDown() override {
         WorkerTest::TearDown();
-        RealTimeFactor = 0;
-        OscillatorHz = 4e6;
+        core::RealTimeFactor = 0;
+        core::OscillatorHz = 4e6;
     }
 };
 
@@ -19,22 +19,22 @@ const std::vector<ProgramWord> kLoop = {{5, words::kIncfCounter}, {6, words::kGo
 TEST_F(RealTimeRunTest, ASlowPaceRunsOnAndStopsStepsAndTakesTheFullSpeedAtOnce) {
     LoadProgram(kLoop);
     // 40 kHz at a tenth: a thousand cycles a second, two per slice.
-    OscillatorHz = 40e3;
-    RealTimeFactor = 0.1;
+    core::OscillatorHz = 40e3;
+    core::RealTimeFactor = 0.1;
     StartWorker();
     m_doc->OnContinuousRun();
     ASSERT_TRUE(Eventually([&] { return Instructions() >= 20; }));
     EXPECT_LT(Instructions(), 2000u) << "the run was not paced";
 
     m_doc->OnStopSimulation();
-    ASSERT_TRUE(Eventually([&] { return m_doc->m_pWorker->m_runState == RunState::Paused; }));
+    ASSERT_TRUE(Eventually([&] { return m_doc->m_pWorker->m_runState == core::RunState::Paused; }));
     const uint64_t stopped = Instructions();
     EXPECT_TRUE(StaysAtInstructions(stopped));
     m_doc->OnSingleStep();
     EXPECT_TRUE(StaysAtInstructions(stopped + 1)) << "a step runs at once, unpaced";
 
     // Full speed chosen while paced applies without a restart.
-    RealTimeFactor = 0;
+    core::RealTimeFactor = 0;
     m_doc->OnSpeedChanged();
     m_doc->OnContinuousRun();
     EXPECT_TRUE(Eventually([&] { return Instructions() >= 1'000'000; }));

@@ -70,7 +70,7 @@ TEST_P(TransitionTest, CommandMovesTheWorkerAsTheTableSays) {
     EXPECT_EQ(Paused(), t.pausedAfter);
     EXPECT_FALSE(m_doc->RunEndedEvent.Wait(0)) << "a run ended that should not have";
     if (t.runEnds) {
-        EXPECT_EQ(PC, kStartAddress);
+        EXPECT_EQ(PC, core::kStartAddress);
         EXPECT_EQ(Counter(), 0);
     }
 }
@@ -98,7 +98,7 @@ TEST_F(WorkerTest, SingleStepsExecuteOneInstructionEach) {
         m_doc->OnSingleStep();
         ASSERT_TRUE(WaitRefreshes(1 + step));
         EXPECT_EQ(Counter(), step);
-        EXPECT_EQ(PC, kStartAddress + step);
+        EXPECT_EQ(PC, core::kStartAddress + step);
     }
     EXPECT_TRUE(StaysAt(4));
 }
@@ -164,11 +164,11 @@ TEST_F(WorkerTest, RestartClearsBreakpointsAndTheRunState) {
     ASSERT_TRUE(WaitRunEnded());
     ASSERT_TRUE(WaitRefreshes(3));
     EXPECT_TRUE(Eventually([] { return std::string(LastMnemonic.load()).empty(); }));
-    EXPECT_EQ(PC, kStartAddress);
+    EXPECT_EQ(PC, core::kStartAddress);
     EXPECT_EQ(RegisterFile[STATUS], 0x18);
     EXPECT_EQ(RegisterFile[STATUS_BANK1], 0x18);
     EXPECT_EQ(ReturnStack->Count(), 0);
-    for (int slot = 0; slot < kBreakSlots; ++slot) EXPECT_EQ(BreakAddresses[slot], 0);
+    for (int slot = 0; slot < core::kBreakSlots; ++slot) EXPECT_EQ(BreakAddresses[slot], 0);
     EXPECT_EQ(BreakLabels.Get(0), "");
     EXPECT_TRUE(Paused());
 }

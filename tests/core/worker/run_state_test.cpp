@@ -6,9 +6,9 @@ namespace {
 
 class RunStateTest : public WorkerTest {
 protected:
-    RunState State() const { return m_doc->m_pWorker->m_runState; }
+    core::RunState State() const { return m_doc->m_pWorker->m_runState; }
     // The state the refresh after n instructions of a run showed.
-    bool ShowsAfter(int refreshes, RunState state) {
+    bool ShowsAfter(int refreshes, core::RunState state) {
         return WaitRefreshes(refreshes) && Eventually([&] { return State() == state; });
     }
 };
@@ -18,20 +18,20 @@ TEST_F(RunStateTest, FollowsCommandsBreakpointsAndTheEndOfTheProgram) {
     // first run never reaches.
     LoadProgram({{5, words::kIncfCounter}, {6, words::kIncfCounter}, {7, words::kGoto5}});
     StartWorker();
-    EXPECT_EQ(State(), RunState::WaitingToStart);
+    EXPECT_EQ(State(), core::RunState::WaitingToStart);
 
     m_doc->OnSingleStep();
-    ASSERT_TRUE(ShowsAfter(2, RunState::Paused));
+    ASSERT_TRUE(ShowsAfter(2, core::RunState::Paused));
 
     SimSpeedMs = 0;
     m_doc->OnContinuousRun();
-    ASSERT_TRUE(Eventually([&] { return State() == RunState::Running; }));
+    ASSERT_TRUE(Eventually([&] { return State() == core::RunState::Running; }));
     m_doc->OnStopSimulation();
-    ASSERT_TRUE(Eventually([&] { return State() == RunState::Paused; }));
+    ASSERT_TRUE(Eventually([&] { return State() == core::RunState::Paused; }));
 
     BreakAddresses[0] = 7;
     m_doc->OnContinuousRun();
-    ASSERT_TRUE(Eventually([&] { return State() == RunState::AtBreakpoint; }));
+    ASSERT_TRUE(Eventually([&] { return State() == core::RunState::AtBreakpoint; }));
     EXPECT_EQ(PC, 7);
 
     // Off the end: "goto 5" becomes a NOP at word 7, so PC walks out of the
@@ -43,24 +43,24 @@ TEST_F(RunStateTest, FollowsCommandsBreakpointsAndTheEndOfTheProgram) {
     ProgramEnd = 4 * 9;
     m_doc->OnContinuousRun();
     ASSERT_TRUE(WaitRunEnded());
-    ASSERT_TRUE(
-        Eventually([&] { return State() == RunState::RanOffProgram && PC == kStartAddress; }));
+    ASSERT_TRUE(Eventually(
+        [&] { return State() == core::RunState::RanOffProgram && PC == core::kStartAddress; }));
     std::this_thread::sleep_for(kSettle);
-    EXPECT_EQ(State(), RunState::RanOffProgram);
+    EXPECT_EQ(State(), core::RunState::RanOffProgram);
 
     // The next command replaces it; a restart shows a fresh wait.
     m_doc->OnSingleStep();
-    ASSERT_TRUE(Eventually([&] { return State() == RunState::Paused; }));
+    ASSERT_TRUE(Eventually([&] { return State() == core::RunState::Paused; }));
     m_doc->OnRestart();
     ASSERT_TRUE(WaitRunEnded());
-    ASSERT_TRUE(Eventually([&] { return State() == RunState::WaitingToStart; }));
+    ASSERT_TRUE(Eventually([&] { return State() == core::RunState::WaitingToStart; }));
 }
 
 TEST_F(RunStateTest, CommandWithoutAProgramSaysSo) {
     StartWorker();
     m_doc->OnContinuousRun();
     ASSERT_TRUE(WaitRunEnded());
-    ASSERT_TRUE(Eventually([&] { return State() == RunState::NoProgram; }));
+    ASSERT_TRUE(Eventually([&] { return State() == core::RunState::NoProgram; }));
 }
 
 // The old pause is not waited out: a shorter one lets the next instruction
@@ -82,7 +82,7 @@ TEST_F(RunStateTest, SpeedChangeTakesEffectInTheCurrentPause) {
     ASSERT_TRUE(WaitRefreshes(20)) << "the old pause of ten minutes was waited out";
 
     m_doc->OnStopSimulation();
-    ASSERT_TRUE(Eventually([&] { return State() == RunState::Paused; }));
+    ASSERT_TRUE(Eventually([&] { return State() == core::RunState::Paused; }));
     const int paused = Refreshes();
     m_doc->OnSpeedChanged();
     EXPECT_TRUE(StaysAt(paused));

@@ -119,7 +119,7 @@ TEST_F(WorkerTest, ShutdownRightAfterCreationEndsTheWorker) {
     LoadProgram({{5, words::kIncfCounter}, {6, words::kGoto5}});
     std::minstd_rand random(7);
     for (int round = 0; round < 500; ++round) {
-        auto doc = std::make_unique<CSimDocument>();
+        auto doc = std::make_unique<core::CSimDocument>();
         doc->AddView(&m_editor);
         doc->AddView(&m_pins);
         doc->AddView(&m_registers);

@@ -50,13 +50,13 @@ void LoadSoakProgram() {
     for (const ProgramWord& word : kProgram) {
         for (int i = 0; i < 4; ++i) ProgramImage[4 * word.address + i] = word.text[i];
     }
-    ProgramEnd = kProgramImageSize;
+    ProgramEnd = core::kProgramImageSize;
 }
 
 // The thread that plays the user.
 class CUser {
 public:
-    CUser(CSimDocument& doc, CTestMessageBox& boxes, unsigned seed)
+    CUser(core::CSimDocument& doc, CTestMessageBox& boxes, unsigned seed)
         : m_doc(doc), m_boxes(boxes), m_random(seed) {}
 
     void Act() {
@@ -96,13 +96,13 @@ private:
     void ClickPin() {
         const uint8_t port = Pick(13) < 8 ? PORTB : PORTA;
         const auto mask = static_cast<uint8_t>(1u << Pick(port == PORTB ? 8 : 5));
-        if (IsInputPin(port, mask)) ::ClickPin(port, mask);
+        if (core::IsInputPin(port, mask)) core::ClickPin(port, mask);
     }
 
     // As the display flags do: repaint, with erase, the view the worker
     // refreshed last.
     void ToggleDisplay() {
-        if (CView* view = LastRefreshedView.load()) {
+        if (core::CView* view = LastRefreshedView.load()) {
             view->InvalidateRect(true);
             ++m_toggles;
         }
@@ -119,7 +119,7 @@ private:
         m_painted += sum;
     }
 
-    CSimDocument& m_doc;
+    core::CSimDocument& m_doc;
     CTestMessageBox& m_boxes;
     std::mt19937 m_random;
     int m_toggles = 0;
@@ -134,7 +134,7 @@ TEST(WorkerSoakTest, SurvivesRandomUseWhileRunningAtFullSpeedAndStillShutsDown) 
     SimSpeedMs = 0;
     LastRefreshedView = nullptr;
 
-    auto doc = std::make_unique<CSimDocument>();
+    auto doc = std::make_unique<core::CSimDocument>();
     doc->AddView(&editor);
     doc->AddView(&pins);
     doc->AddView(&registers);

@@ -12,18 +12,18 @@ TEST_F(WorkerTest, StepBackRestoresTheStateBeforeTheLastInstruction) {
         m_doc->OnSingleStep();
         ASSERT_TRUE(WaitRefreshes(1 + step));
     }
-    const SChipState afterThree = Chip;
+    const core::SChipState afterThree = core::Chip;
     m_doc->OnStepBack();
     ASSERT_TRUE(WaitRefreshes(5));
     EXPECT_EQ(PC, 7);
     EXPECT_EQ(Counter(), 2);
     EXPECT_EQ(InstructionCount, 2u);
-    EXPECT_TRUE(History.InPast());
-    EXPECT_FALSE(Chip == afterThree);
+    EXPECT_TRUE(core::History.InPast());
+    EXPECT_FALSE(core::Chip == afterThree);
 
     m_doc->OnSingleStep();  // forward again: the same third instruction
     ASSERT_TRUE(WaitRefreshes(6));
-    EXPECT_TRUE(Chip == afterThree);
+    EXPECT_TRUE(core::Chip == afterThree);
 }
 
 TEST_F(WorkerTest, BackToTheLatestClickAndStopARunByGoingBack) {
@@ -32,7 +32,7 @@ TEST_F(WorkerTest, BackToTheLatestClickAndStopARunByGoingBack) {
     StartWorker();
     m_doc->OnSingleStep();
     ASSERT_TRUE(WaitRefreshes(2));
-    ASSERT_TRUE(ClickPin(PORTB, 0x01));
+    ASSERT_TRUE(core::ClickPin(PORTB, 0x01));
     ASSERT_TRUE(WaitRefreshes(3));
     m_doc->OnContinuousRun();
     ASSERT_TRUE(WaitRefreshes(4));

@@ -55,7 +55,7 @@ inline void FinishesWithinDeadline(const std::function<void()>& action, const ch
     }
 }
 
-class CCountingView : public CView {
+class CCountingView : public core::CView {
 public:
     void InvalidateRect(bool bErase) override {
         if (bErase) m_erases.fetch_add(1);
@@ -97,10 +97,10 @@ private:
 
 // Records every text; when blocking, each box stays open until the user
 // answers (Answer) or shutdown closes it (CloseAll).
-class CTestMessageBox : public CMessageBoxHook {
+class CTestMessageBox : public core::CMessageBoxHook {
 public:
-    CTestMessageBox() { SetMessageBoxHook(this); }
-    ~CTestMessageBox() override { SetMessageBoxHook(nullptr); }
+    CTestMessageBox() { core::SetMessageBoxHook(this); }
+    ~CTestMessageBox() override { core::SetMessageBoxHook(nullptr); }
     CTestMessageBox(const CTestMessageBox&) = delete;
     CTestMessageBox& operator=(const CTestMessageBox&) = delete;
 
@@ -164,7 +164,7 @@ protected:
         ProgramEnd = 0;
         SimSpeedMs = 0;
         LastRefreshedView = nullptr;
-        m_doc = std::make_unique<CSimDocument>();
+        m_doc = std::make_unique<core::CSimDocument>();
         m_doc->AddView(&m_editor);
         m_doc->AddView(&m_pins);
         m_doc->AddView(&m_registers);
@@ -185,7 +185,7 @@ protected:
         for (const ProgramWord& word : program) {
             for (int i = 0; i < 4; ++i) ProgramImage[4 * word.address + i] = word.text[i];
         }
-        ProgramEnd = kProgramImageSize;
+        ProgramEnd = core::kProgramImageSize;
     }
 
     // Creates the worker and waits until it shows its first, reset state.
@@ -225,5 +225,5 @@ protected:
     CCountingView m_pins;
     CCountingView m_registers;
     CTestMessageBox m_boxes;
-    std::unique_ptr<CSimDocument> m_doc;
+    std::unique_ptr<core::CSimDocument> m_doc;
 };

@@ -71,7 +71,7 @@ CAppUnderTest::CAppUnderTest(const QString& fileName, Boxes boxes,
     UseScratchSettings();
     m_dialogs.m_answers = std::move(answers);
     m_pApp = std::make_unique<CSimulatorApp>();
-    if (boxes == RecordedBoxes) SetMessageBoxHook(&m_messages);
+    if (boxes == RecordedBoxes) core::SetMessageBoxHook(&m_messages);
     m_pApp->SetUserDialogs(&m_dialogs);
     m_bStarted = m_pApp->InitInstance(fileName);
     if (m_bStarted) {
@@ -86,7 +86,7 @@ CAppUnderTest::CAppUnderTest(const QString& fileName, Boxes boxes,
 
 CAppUnderTest::~CAppUnderTest() {
     m_pApp.reset();
-    SetMessageBoxHook(nullptr);
+    core::SetMessageBoxHook(nullptr);
 }
 
 CScratchFolder::CScratchFolder()

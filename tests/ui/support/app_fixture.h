@@ -38,7 +38,7 @@ public:
     bool AskYesNo(const QString& question) override;
 };
 
-class CRecordedMessages : public CMessageBoxHook {
+class CRecordedMessages : public core::CMessageBoxHook {
 public:
     void Show(const std::string& text) override;
     void CloseAll() override {}
