@@ -47,6 +47,7 @@ CAttachedBoard::CAttachedBoard(SBoard board, double cycleHz)
         } else {
             m_listening.push_back({pins, 0});
         }
+        m_callMovesValues.push_back(CallMayChangeValues(entry.part));
     }
     for (const SBoardSignal& signal : m_signals) m_valueCount += signal.pin < 0 ? 1 : 0;
     m_state.owner = this;
@@ -86,6 +87,7 @@ void CAttachedBoard::Changed() {
 // Calls the part and tells the event log what it did that a user would ask
 // about: the LCD's bytes, the terminal's.
 void CAttachedBoard::Call(size_t index, const SPinView& view) {
+    if (m_callMovesValues[index]) ValuesMayHaveChanged();
     SPart& part = m_state.board.parts[index].part;
     const char* name = m_wiring.parts[index].name.c_str();
     auto note = [&](EBoardEvent what, int value) {
@@ -145,6 +147,7 @@ SBoardAnswer CAttachedBoard::Reset(const SBoardView& view) {
     m_state.board = m_wiring;
     m_state.steps.assign(m_wiring.parts.size(), SPartStep{});
     m_state.started = false;
+    ValuesMayHaveChanged();
     return Update(view);
 }
 
@@ -199,6 +202,7 @@ SBoardAnswer CAttachedBoard::Act(const SUserInput& input, const SBoardView& view
             input.kind == SUserInput::EKind::Type && serial->Type(std::string_view(&label, 1)) == 1;
     }
     if (!acted) return m_state.answer;
+    ValuesMayHaveChanged();
     const EBoardEvent what = input.kind == SUserInput::EKind::Type ? EBoardEvent::Typed
                              : press                               ? EBoardEvent::Press
                                                                    : EBoardEvent::Release;
@@ -226,6 +230,7 @@ void CAttachedBoard::Restore(const std::shared_ptr<const void>& saved) {
     m_saved = {std::move(state), StateBytes(m_state)};
     m_savedCurrent = true;
     m_publishedCurrent = false;
+    ValuesMayHaveChanged();
 }
 
 void CAttachedBoard::Publish() {

@@ -76,6 +76,8 @@ private:
     size_t m_valueCount = 0;
     PinMask m_pulledUp = 0;
     std::vector<SListening> m_listening;
+    // By index: a call of the part may change a value among the signals.
+    std::vector<bool> m_callMovesValues;
     SState m_state;
     SSavedBoard m_saved;
     bool m_savedCurrent = false;
