@@ -122,25 +122,28 @@ void CAttachedBoard::Call(size_t index, const SPinView& view) {
 
 // CombineSteps over all the parts, without a step made for each; and the
 // pins any part now listens to, so that a change no part hears costs a
-// comparison.
-SBoardAnswer CAttachedBoard::Combined() {
+// comparison. Update feeds it in the walk that calls the parts, so that a
+// port write the keypad hears walks the parts once.
+struct CAttachedBoard::SCombined {
     PinMask drive = 0;
     PinMask low = 0;
     uint64_t due = kNever;
     SListening heard;
-    const size_t count = m_state.steps.size();
-    for (size_t index = 0; index < count; ++index) {
-        const SPartStep& step = m_state.steps[index];
+
+    void Add(const SPartStep& step, const SListening& listening) {
         drive |= step.drive;
         low |= step.drive & static_cast<PinMask>(~step.level);
         due = std::min(due, step.due);
-        heard.levels |= m_listening[index].levels & step.watch;
-        heard.outputs |= m_listening[index].outputs & step.watch;
+        heard.levels |= listening.levels & step.watch;
+        heard.outputs |= listening.outputs & step.watch;
     }
-    m_state.heard = heard;
-    const auto released = static_cast<PinMask>(m_pulledUp & ~drive);
-    return {static_cast<uint16_t>(drive | released),
-            static_cast<uint16_t>((drive & ~low) | released), due};
+};
+
+SBoardAnswer CAttachedBoard::Answer(const SCombined& all) {
+    m_state.heard = all.heard;
+    const auto released = static_cast<PinMask>(m_pulledUp & ~all.drive);
+    return {static_cast<uint16_t>(all.drive | released),
+            static_cast<uint16_t>((all.drive & ~all.low) | released), all.due};
 }
 
 SBoardAnswer CAttachedBoard::Reset(const SBoardView& view) {
@@ -166,20 +169,22 @@ SBoardAnswer CAttachedBoard::Update(const SBoardView& view) {
         return m_state.answer;
     }
     const SPinView pins = PinView(view);
-    bool called = false;
-    for (size_t index = 0; index < m_state.steps.size(); ++index) {
+    SCombined all;
+    const bool everyPart = !m_state.started;
+    const size_t count = m_state.steps.size();
+    for (size_t index = 0; index < count; ++index) {
         const SListening& listening = m_listening[index];
+        const SPartStep& step = m_state.steps[index];
         const PinMask partHeard =
             (listening.levels & changed) | (listening.outputs & outputsChanged);
-        if (!m_state.started || (partHeard & m_state.steps[index].watch) != 0 ||
-            m_state.steps[index].due <= view.cycle) {
+        if (everyPart || (partHeard & step.watch) != 0 || step.due <= view.cycle) {
             Call(index, pins);
-            called = true;
         }
+        all.Add(step, listening);
     }
     m_state.started = true;
     m_state.seen = view;
-    if (called) m_state.answer = Combined();
+    m_state.answer = Answer(all);
     Changed();
     return m_state.answer;
 }
@@ -209,7 +214,11 @@ SBoardAnswer CAttachedBoard::Act(const SUserInput& input, const SBoardView& view
     EventLog.Record(Event(EEventKind::Board, input.value, static_cast<uint8_t>(what),
                           m_wiring.parts[input.address].name));
     Call(input.address, PinView(view));
-    m_state.answer = Combined();
+    SCombined all;
+    for (size_t index = 0; index < m_state.steps.size(); ++index) {
+        all.Add(m_state.steps[index], m_listening[index]);
+    }
+    m_state.answer = Answer(all);
     Changed();
     return m_state.answer;
 }

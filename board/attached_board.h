@@ -67,7 +67,8 @@ private:
 
     SPinView PinView(const SBoardView& view) const;
     void Call(size_t index, const SPinView& view);
-    SBoardAnswer Combined();
+    struct SCombined;
+    SBoardAnswer Answer(const SCombined& all);
     void Changed();
 
     const SBoard m_wiring;  // as the file gave it; its names outlive every event
@@ -77,7 +78,7 @@ private:
     PinMask m_pulledUp = 0;
     std::vector<SListening> m_listening;
     // By index: a call of the part may change a value among the signals.
-    std::vector<bool> m_callMovesValues;
+    std::vector<uint8_t> m_callMovesValues;
     SState m_state;
     SSavedBoard m_saved;
     bool m_savedCurrent = false;
