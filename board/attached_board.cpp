@@ -88,36 +88,38 @@ void CAttachedBoard::Changed() {
 // about: the LCD's bytes, the terminal's.
 void CAttachedBoard::Call(size_t index, const SPinView& view) {
     if (m_callMovesValues[index]) ValuesMayHaveChanged();
-    SPart& part = m_state.board.parts[index].part;
+    SPartStep& step = m_state.steps[index];
     const char* name = m_wiring.parts[index].name.c_str();
     auto note = [&](EBoardEvent what, int value) {
         EventLog.RecordAtPassEnd(EEventKind::Board, value, static_cast<uint8_t>(what), name);
     };
-    if (auto* lcd = std::get_if<CLcd>(&part)) {
-        const uint32_t executed = lcd->Executed();
-        const uint32_t ignored = lcd->Ignored();
-        m_state.steps[index] = lcd->Update(view);
-        if (lcd->Executed() != executed) {
-            note(lcd->LastWasData() ? EBoardEvent::Data : EBoardEvent::Command, lcd->LastByte());
-        }
-        if (lcd->Ignored() != ignored) note(EBoardEvent::Ignored, lcd->LastByte());
-        // A look when the busy flag drops, so that the waveforms and the
-        // analyser show it drop at its cycle.
-        if (lcd->Busy(view.cycle)) {
-            m_state.steps[index].due = std::min(m_state.steps[index].due, lcd->BusyUntil());
-        }
-    } else if (auto* serial = std::get_if<CSerialTerminal>(&part)) {
-        const uint64_t received = serial->Received();
-        const uint32_t errors = serial->FramingErrors();
-        m_state.steps[index] = serial->Update(view);
-        if (serial->Received() != received) {
-            const std::string text = serial->Text();
-            note(EBoardEvent::Received, static_cast<uint8_t>(text.back()));
-        }
-        if (serial->FramingErrors() != errors) note(EBoardEvent::Framing, 0);
-    } else {
-        m_state.steps[index] = UpdatePart(part, view);
-    }
+    std::visit(SOverloaded{
+                   [&](CLcd& lcd) {
+                       const uint32_t executed = lcd.Executed();
+                       const uint32_t ignored = lcd.Ignored();
+                       step = lcd.Update(view);
+                       if (lcd.Executed() != executed) {
+                           note(lcd.LastWasData() ? EBoardEvent::Data : EBoardEvent::Command,
+                                lcd.LastByte());
+                       }
+                       if (lcd.Ignored() != ignored) note(EBoardEvent::Ignored, lcd.LastByte());
+                       // A look when the busy flag drops, so that the waveforms and the
+                       // analyser show it drop at its cycle.
+                       if (lcd.Busy(view.cycle)) step.due = std::min(step.due, lcd.BusyUntil());
+                   },
+                   [&](CSerialTerminal& serial) {
+                       const uint64_t received = serial.Received();
+                       const uint32_t errors = serial.FramingErrors();
+                       step = serial.Update(view);
+                       if (serial.Received() != received) {
+                           const std::string text = serial.Text();
+                           note(EBoardEvent::Received, static_cast<uint8_t>(text.back()));
+                       }
+                       if (serial.FramingErrors() != errors) note(EBoardEvent::Framing, 0);
+                   },
+                   [&](auto& part) { step = part.Update(view); },
+               },
+               m_state.board.parts[index].part);
 }
 
 // CombineSteps over all the parts, without a step made for each; and the

@@ -61,14 +61,17 @@ void CPinTrace::BeginRewrite() {
 
 void CPinTrace::Append(const SPinChange& change) {
     const uint64_t end = m_end.load(std::memory_order_relaxed);
-    SSlot& slot = m_slots[end % Capacity()];
+    // One division: the stores between two loads of the capacity keep the
+    // compiler from sharing them.
+    const uint64_t at = end % Capacity();
+    SSlot& slot = m_slots[at];
     StoreRelaxed(slot.pass, change.pass);
     StoreRelaxed(slot.cycle, change.cycle);
     StoreRelaxed(slot.word, change.word);
-    uint32_t* values = &m_boardValues[end % Capacity() * m_values.size()];
-    for (size_t signal = 0; signal < m_values.size(); ++signal) {
+    const size_t width = m_values.size();
+    uint32_t* values = &m_boardValues[at * width];
+    for (size_t signal = 0; signal < width; ++signal)
         StoreRelaxed(values[signal], m_values[signal]);
-    }
     m_end.store(end + 1, std::memory_order_release);
     m_lastWord = change.word;
 }
