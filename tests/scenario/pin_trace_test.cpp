@@ -199,7 +199,6 @@ TEST_F(PinTraceTest, TheBoardsValuesTracedAreThoseItShowsAfterEveryPass) {
         History.GoTo(5000, m_cpu);
         run(4000);
     }
-    attached.Detach();
     // Every value moved: busy, key, held, level, lit, frame, byte.
     for (size_t v = 0; v < moves.size(); ++v) EXPECT_GT(moves[v], 2) << "value " << v;
 }
