@@ -47,6 +47,7 @@ CAttachedBoard::CAttachedBoard(SBoard board, double cycleHz)
         } else {
             m_listening.push_back({pins, 0});
         }
+        m_callMovesValues.push_back(CallMayChangeValues(entry.part));
     }
     for (const core::SBoardSignal& signal : m_signals) m_valueCount += signal.pin < 0 ? 1 : 0;
     m_state.owner = this;
@@ -86,67 +87,74 @@ void CAttachedBoard::Changed() {
 // Calls the part and tells the event log what it did that a user would ask
 // about: the LCD's bytes, the terminal's.
 void CAttachedBoard::Call(size_t index, const SPinView& view) {
-    SPart& part = m_state.board.parts[index].part;
+    if (m_callMovesValues[index]) ValuesMayHaveChanged();
+    SPartStep& step = m_state.steps[index];
     const char* name = m_wiring.parts[index].name.c_str();
     auto note = [&](core::EBoardEvent what, int value) {
         core::EventLog.RecordAtPassEnd(core::EEventKind::Board, value, static_cast<uint8_t>(what),
                                        name);
     };
-    if (auto* lcd = std::get_if<CLcd>(&part)) {
-        const uint32_t executed = lcd->Executed();
-        const uint32_t ignored = lcd->Ignored();
-        m_state.steps[index] = lcd->Update(view);
-        if (lcd->Executed() != executed) {
-            note(lcd->LastWasData() ? core::EBoardEvent::Data : core::EBoardEvent::Command,
-                 lcd->LastByte());
-        }
-        if (lcd->Ignored() != ignored) note(core::EBoardEvent::Ignored, lcd->LastByte());
-        // A look when the busy flag drops, so that the waveforms and the
-        // analyser show it drop at its cycle.
-        if (lcd->Busy(view.cycle)) {
-            m_state.steps[index].due = std::min(m_state.steps[index].due, lcd->BusyUntil());
-        }
-    } else if (auto* serial = std::get_if<CSerialTerminal>(&part)) {
-        const uint64_t received = serial->Received();
-        const uint32_t errors = serial->FramingErrors();
-        m_state.steps[index] = serial->Update(view);
-        if (serial->Received() != received) {
-            const std::string text = serial->Text();
-            note(core::EBoardEvent::Received, static_cast<uint8_t>(text.back()));
-        }
-        if (serial->FramingErrors() != errors) note(core::EBoardEvent::Framing, 0);
-    } else {
-        m_state.steps[index] = UpdatePart(part, view);
-    }
+    std::visit(
+        SOverloaded{
+            [&](CLcd& lcd) {
+                const uint32_t executed = lcd.Executed();
+                const uint32_t ignored = lcd.Ignored();
+                step = lcd.Update(view);
+                if (lcd.Executed() != executed) {
+                    note(lcd.LastWasData() ? core::EBoardEvent::Data : core::EBoardEvent::Command,
+                         lcd.LastByte());
+                }
+                if (lcd.Ignored() != ignored) note(core::EBoardEvent::Ignored, lcd.LastByte());
+                // A look when the busy flag drops, so that the waveforms and the
+                // analyser show it drop at its cycle.
+                if (lcd.Busy(view.cycle)) step.due = std::min(step.due, lcd.BusyUntil());
+            },
+            [&](CSerialTerminal& serial) {
+                const uint64_t received = serial.Received();
+                const uint32_t errors = serial.FramingErrors();
+                step = serial.Update(view);
+                if (serial.Received() != received) {
+                    const std::string text = serial.Text();
+                    note(core::EBoardEvent::Received, static_cast<uint8_t>(text.back()));
+                }
+                if (serial.FramingErrors() != errors) note(core::EBoardEvent::Framing, 0);
+            },
+            [&](auto& part) { step = part.Update(view); },
+        },
+        m_state.board.parts[index].part);
 }
 
 // CombineSteps over all the parts, without a step made for each; and the
 // pins any part now listens to, so that a change no part hears costs a
-// comparison.
-core::SBoardAnswer CAttachedBoard::Combined() {
+// comparison. Update feeds it in the walk that calls the parts, so that a
+// port write the keypad hears walks the parts once.
+struct CAttachedBoard::SCombined {
     PinMask drive = 0;
     PinMask low = 0;
     uint64_t due = kNever;
     SListening heard;
-    const size_t count = m_state.steps.size();
-    for (size_t index = 0; index < count; ++index) {
-        const SPartStep& step = m_state.steps[index];
+
+    void Add(const SPartStep& step, const SListening& listening) {
         drive |= step.drive;
         low |= step.drive & static_cast<PinMask>(~step.level);
         due = std::min(due, step.due);
-        heard.levels |= m_listening[index].levels & step.watch;
-        heard.outputs |= m_listening[index].outputs & step.watch;
+        heard.levels |= listening.levels & step.watch;
+        heard.outputs |= listening.outputs & step.watch;
     }
-    m_state.heard = heard;
-    const auto released = static_cast<PinMask>(m_pulledUp & ~drive);
-    return {static_cast<uint16_t>(drive | released),
-            static_cast<uint16_t>((drive & ~low) | released), due};
+};
+
+core::SBoardAnswer CAttachedBoard::Answer(const SCombined& all) {
+    m_state.heard = all.heard;
+    const auto released = static_cast<PinMask>(m_pulledUp & ~all.drive);
+    return {static_cast<uint16_t>(all.drive | released),
+            static_cast<uint16_t>((all.drive & ~all.low) | released), all.due};
 }
 
 core::SBoardAnswer CAttachedBoard::Reset(const core::SBoardView& view) {
     m_state.board = m_wiring;
     m_state.steps.assign(m_wiring.parts.size(), SPartStep{});
     m_state.started = false;
+    ValuesMayHaveChanged();
     return Update(view);
 }
 
@@ -165,20 +173,22 @@ core::SBoardAnswer CAttachedBoard::Update(const core::SBoardView& view) {
         return m_state.answer;
     }
     const SPinView pins = PinView(view);
-    bool called = false;
-    for (size_t index = 0; index < m_state.steps.size(); ++index) {
+    SCombined all;
+    const bool everyPart = !m_state.started;
+    const size_t count = m_state.steps.size();
+    for (size_t index = 0; index < count; ++index) {
         const SListening& listening = m_listening[index];
+        const SPartStep& step = m_state.steps[index];
         const PinMask partHeard =
             (listening.levels & changed) | (listening.outputs & outputsChanged);
-        if (!m_state.started || (partHeard & m_state.steps[index].watch) != 0 ||
-            m_state.steps[index].due <= view.cycle) {
+        if (everyPart || (partHeard & step.watch) != 0 || step.due <= view.cycle) {
             Call(index, pins);
-            called = true;
         }
+        all.Add(step, listening);
     }
     m_state.started = true;
     m_state.seen = view;
-    if (called) m_state.answer = Combined();
+    m_state.answer = Answer(all);
     Changed();
     return m_state.answer;
 }
@@ -202,6 +212,7 @@ core::SBoardAnswer CAttachedBoard::Act(const core::SUserInput& input,
                 serial->Type(std::string_view(&label, 1)) == 1;
     }
     if (!acted) return m_state.answer;
+    ValuesMayHaveChanged();
     const core::EBoardEvent what = input.kind == core::SUserInput::EKind::Type
                                        ? core::EBoardEvent::Typed
                                    : press ? core::EBoardEvent::Press
@@ -210,7 +221,11 @@ core::SBoardAnswer CAttachedBoard::Act(const core::SUserInput& input,
                                       static_cast<uint8_t>(what),
                                       m_wiring.parts[input.address].name));
     Call(input.address, PinView(view));
-    m_state.answer = Combined();
+    SCombined all;
+    for (size_t index = 0; index < m_state.steps.size(); ++index) {
+        all.Add(m_state.steps[index], m_listening[index]);
+    }
+    m_state.answer = Answer(all);
     Changed();
     return m_state.answer;
 }
@@ -231,6 +246,7 @@ void CAttachedBoard::Restore(const std::shared_ptr<const void>& saved) {
     m_saved = {std::move(state), StateBytes(m_state)};
     m_savedCurrent = true;
     m_publishedCurrent = false;
+    ValuesMayHaveChanged();
 }
 
 void CAttachedBoard::Publish() {

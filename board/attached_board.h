@@ -67,7 +67,8 @@ private:
 
     SPinView PinView(const core::SBoardView& view) const;
     void Call(size_t index, const SPinView& view);
-    core::SBoardAnswer Combined();
+    struct SCombined;
+    core::SBoardAnswer Answer(const SCombined& all);
     void Changed();
 
     const SBoard m_wiring;  // as the file gave it; its names outlive every event
@@ -76,6 +77,8 @@ private:
     size_t m_valueCount = 0;
     PinMask m_pulledUp = 0;
     std::vector<SListening> m_listening;
+    // By index: a call of the part may change a value among the signals.
+    std::vector<uint8_t> m_callMovesValues;
     SState m_state;
     core::SSavedBoard m_saved;
     bool m_savedCurrent = false;

@@ -89,4 +89,21 @@ void BoardSignalValues(const SBoard& board, uint64_t cycle, uint32_t* values) {
     for (const SBoardPart& entry : board.parts) Walk(entry.part, cycle, walk);
 }
 
+bool CallMayChangeValues(const SPart& part) {
+    struct SCount {
+        void Line(const char*, int, int) {}
+        void Value(const char*, int, bool, uint32_t) { ++values; }
+        int values = 0;
+    } count;
+    Walk(part, 0, count);
+    const bool updateIsConst = std::visit(
+        [](const auto& typed) {
+            return requires(const SPinView& view) {
+                typed.Update(view);
+            };
+        },
+        part);
+    return count.values > 0 && !updateIsConst;
+}
+
 }  // namespace board

@@ -25,5 +25,9 @@ std::vector<core::SBoardSignal> BoardSignals(const SBoard& board);
 // The values among BoardSignals(board) (the lines are the pins' levels), in
 // its order, as the parts stand at this cycle.
 void BoardSignalValues(const SBoard& board, uint64_t cycle, uint32_t* values);
+// Whether a call of the part may change one of its values: not when it
+// shows lines alone, nor when its Update leaves it as it was (a keypad's key
+// changes by the user's hand alone).
+bool CallMayChangeValues(const SPart& part);
 
 }  // namespace board

@@ -30,6 +30,9 @@ bool Answer(CBoardHook& board, SBoardAnswer answer, uint64_t cycle) {
         answer = next;
         if (same) break;
     }
+    // A board that waits for nothing, on a queue that holds nothing: the
+    // keypad's scan, at every row.
+    if (answer.due == SBoardAnswer::kNever && Chip.cycleTimers.Count() == 0) return changed;
     const uint64_t due =
         answer.due == SBoardAnswer::kNever ? answer.due : std::max(answer.due, cycle + 1);
     return Chip.cycleTimers.Reschedule(due, {ECycleEvent::BoardDue, 0, 0}) || changed;

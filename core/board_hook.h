@@ -89,6 +89,19 @@ public:
     // its cycle.
     virtual size_t ValueCount() const = 0;
     virtual void SignalValues(uint64_t cycle, uint32_t* values) const = 0;
+
+    // Moves on at every call, act or restore that may have changed one of
+    // the values (a call at the cycle the LCD's busy flag drops among them).
+    // A keypad's scan calls the board at every row it pulls low without
+    // changing a value, so whoever samples them at each change of the pins
+    // takes them anew only when this has moved.
+    uint64_t ValueSerial() const { return m_valueSerial; }
+
+protected:
+    void ValuesMayHaveChanged() { ++m_valueSerial; }
+
+private:
+    uint64_t m_valueSerial = 0;
 };
 
 // The board attached, or null. Set between runs; the board's owner detaches

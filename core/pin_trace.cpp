@@ -63,27 +63,37 @@ void CPinTrace::BeginRewrite() {
 
 void CPinTrace::Append(const SPinChange& change) {
     const uint64_t end = m_end.load(std::memory_order_relaxed);
-    SSlot& slot = m_slots[end % Capacity()];
+    // One division: the stores between two loads of the capacity keep the
+    // compiler from sharing them.
+    const uint64_t at = end % Capacity();
+    SSlot& slot = m_slots[at];
     StoreRelaxed(slot.pass, change.pass);
     StoreRelaxed(slot.cycle, change.cycle);
     StoreRelaxed(slot.word, change.word);
-    uint32_t* values = &m_boardValues[end % Capacity() * m_values.size()];
-    for (size_t signal = 0; signal < m_values.size(); ++signal) {
+    const size_t width = m_values.size();
+    uint32_t* values = &m_boardValues[at * width];
+    for (size_t signal = 0; signal < width; ++signal)
         StoreRelaxed(values[signal], m_values[signal]);
-    }
     m_end.store(end + 1, std::memory_order_release);
     m_lastWord = change.word;
-    m_lastValues = m_values;
 }
 
 // The board's values now into m_values; true when they differ from the last
 // change's. A board attached after the trace's start has no signals in it.
+// Values that the board has not touched since they were last taken are
+// still those of the last change, so most samples cost one comparison.
 bool CPinTrace::TakeBoardValues(uint64_t cycle) {
     if (m_values.empty()) return false;
     const CBoardHook* board = AttachedBoard.load(std::memory_order_relaxed);
     if (board != m_board.load(std::memory_order_relaxed)) return false;
-    board->SignalValues(cycle, m_values.data());
-    return m_values != m_lastValues;
+    const uint64_t serial = board->ValueSerial();
+    if (m_takenKnown && serial == m_takenSerial) return false;
+    m_takenKnown = true;
+    m_takenSerial = serial;
+    board->SignalValues(cycle, m_taken.data());
+    if (m_taken == m_values) return false;
+    m_values.swap(m_taken);
+    return true;
 }
 
 void CPinTrace::Start(uint64_t pass, uint64_t cycle) {
@@ -96,6 +106,8 @@ void CPinTrace::Start(uint64_t pass, uint64_t cycle) {
     m_capacity.store(width > 0 ? std::min(kCapacity, kBoardValueCapacity / width) : kCapacity,
                      std::memory_order_relaxed);
     m_values.assign(width, 0);
+    m_taken.assign(width, 0);
+    m_takenKnown = false;
     m_start.store(m_end.load(std::memory_order_relaxed), std::memory_order_relaxed);
     m_endCycle.store(cycle, std::memory_order_relaxed);
     TakeBoardValues(cycle);
@@ -116,9 +128,11 @@ void CPinTrace::ReplaceFrom(uint64_t pass, uint64_t cycle) {
     BeginRewrite();
     m_end.store(end, std::memory_order_relaxed);
     m_lastWord = SlotAt(end - 1).word;
-    for (size_t signal = 0; signal < m_lastValues.size(); ++signal) {
-        m_lastValues[signal] = BoardValueAt(end - 1, m_lastValues.size(), signal);
+    for (size_t signal = 0; signal < m_values.size(); ++signal) {
+        m_values[signal] = BoardValueAt(end - 1, m_values.size(), signal);
     }
+    // The board stands where the history put it, whatever its serial says.
+    m_takenKnown = false;
     m_endCycle.store(cycle, std::memory_order_relaxed);
     Sample(pass, cycle);
 }

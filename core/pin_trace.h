@@ -113,10 +113,14 @@ private:
     std::atomic<uint64_t> m_capacity{kCapacity};
     std::atomic<const CBoardHook*> m_board{nullptr};
     std::atomic<size_t> m_boardWidth{0};
-    // The owner's: the last change kept, and the board's values now.
+    // The owner's: the last change kept with the board's values in it, the
+    // values as last taken (m_taken, compared with those), and the board's
+    // serial then (see CBoardHook::ValueSerial).
     uint32_t m_lastWord = 0;
-    std::vector<uint32_t> m_lastValues;
     std::vector<uint32_t> m_values;
+    std::vector<uint32_t> m_taken;
+    uint64_t m_takenSerial = 0;
+    bool m_takenKnown = false;
 };
 
 extern CPinTrace PinTrace;

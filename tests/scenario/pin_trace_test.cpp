@@ -12,6 +12,8 @@
 
 #include "../build/build_test_support.h"
 #include "../core/core_test_support.h"
+#include "board/attached_board.h"
+#include "board/board_reader.h"
 #include "core/history.h"
 #include "core/pin_input.h"
 #include "scenario/history_waveforms.h"
@@ -140,6 +142,67 @@ TEST_F(PinTraceTest, TheLiveTraceTellsWhatTheHistorysWaveformsTell) {
             << (inVcd == vcd.end() ? 0 : inVcd->second) << std::dec;
         EXPECT_EQ(core::PinTrace.EndCycle(), core::CycleCount.load()) << "seed " << seed;
     }
+}
+
+// The trace takes the board's values only when the board may have moved
+// them; after every pass it must still hold what each part then shows,
+// through random port writes (LCD commands, a serial line, an LED), keys
+// and a bouncing button, the LCD's busy time running out, a new input in the
+// past and a run through the past into new passes.
+TEST_F(PinTraceTest, TheBoardsValuesTracedAreThoseItShowsAfterEveryPass) {
+    board::SBoard wiring;
+    std::string error;
+    ASSERT_TRUE(board::ReadBoardText(
+        "parts:\n"
+        "  - lcd: {name: LCD, data: [RB4, RB5, RB6, RB7], rs: RA2, e: RA3}\n"
+        "  - keypad: {name: KEYS, rows: [RB4, RB5, RB6, RB7], columns: [RB0, RB1, RB2, RB3]}\n"
+        "  - button: {name: B, pin: RA1, bounce: {count: 3, ms: 1}}\n"
+        "  - led: {pin: RA0}\n"
+        "  - serial: {name: T, tx: RA4, baud: 19200}\n",
+        "t.board.yaml", &wiring, &error))
+        << error;
+    board::CAttachedBoard attached(std::move(wiring), kClockHz / 4);
+    attached.Attach();
+    std::vector<uint32_t> shown(attached.ValueCount());
+    std::vector<uint32_t> before(shown.size());
+    std::vector<int> moves(shown.size());
+    // Passes the history replays are left alone: their inputs come back at
+    // the same cycle as the pass's end, after the trace's look at it.
+    auto run = [&](int passes) {
+        const uint64_t replayed = core::History.Latest();
+        for (int pass = 0; pass < passes; ++pass) {
+            const bool fresh = InstructionCount >= replayed;
+            const int dice = std::uniform_int_distribution<int>(0, 400)(m_random);
+            const auto kind =
+                dice % 2 ? core::SUserInput::EKind::Press : core::SUserInput::EKind::Release;
+            if (fresh && dice < 4) core::ActOnBoard({kind, 1, static_cast<uint8_t>("5A0D"[dice])});
+            if (fresh && (dice == 4 || dice == 5)) core::ActOnBoard({kind, 2, 0});
+            Step();
+            if (!fresh) continue;
+            const core::SPinTraceCopy copy =
+                core::PinTrace.Read(core::CycleCount, core::CycleCount);
+            ASSERT_EQ(copy.boardWidth, shown.size());
+            attached.SignalValues(core::CycleCount, shown.data());
+            const std::vector<uint32_t> traced(copy.boardValues.begin(),
+                                               copy.boardValues.begin() + copy.boardWidth);
+            ASSERT_EQ(traced, shown) << "pass " << InstructionCount;
+            for (size_t v = 0; v < shown.size(); ++v) moves[v] += shown[v] != before[v];
+            before = shown;
+        }
+    };
+    for (unsigned seed = 1; seed <= 3; ++seed) {
+        LoadRandomProgram(seed);
+        core::StartAttachedBoard();
+        core::History.Start();
+        run(6000);
+        core::History.GoTo(4000, m_cpu);
+        core::ActOnBoard({core::SUserInput::EKind::Press, 1, 'C'});
+        run(3000);
+        core::History.GoTo(5000, m_cpu);
+        run(4000);
+    }
+    // Every value moved: busy, key, held, level, lit, frame, byte.
+    for (size_t v = 0; v < moves.size(); ++v) EXPECT_GT(moves[v], 2) << "value " << v;
 }
 
 TEST_F(PinTraceTest, AReadOfARangeStartsWithTheChangeInForceAndEndsAtItsEnd) {
