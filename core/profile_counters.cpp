@@ -41,16 +41,24 @@ void CProfileCounters::Clear() {
 
 void CProfileCounters::Fold(std::vector<SProfileStep>* step) {
     BeginChange();
-    for (int word = 0; word < kWords; ++word) {
-        const uint64_t gained = m_gained[word];
-        if (gained == 0) continue;
-        if (step) {
-            step->push_back({static_cast<uint16_t>(word), static_cast<uint32_t>(CountOf(gained)),
-                             static_cast<uint32_t>(CyclesOf(gained))});
+    // Most words never run: eight at a time pass with one test.
+    constexpr int kBlock = 8;
+    for (int first = 0; first < kWords; first += kBlock) {
+        uint64_t any = 0;
+        for (int word = first; word < first + kBlock; ++word) any |= m_gained[word];
+        if (any == 0) continue;
+        for (int word = first; word < first + kBlock; ++word) {
+            const uint64_t gained = m_gained[word];
+            if (gained == 0) continue;
+            if (step) {
+                step->push_back({static_cast<uint16_t>(word),
+                                 static_cast<uint32_t>(CountOf(gained)),
+                                 static_cast<uint32_t>(CyclesOf(gained))});
+            }
+            m_figures[word].count += CountOf(gained);
+            m_figures[word].cycles += CyclesOf(gained);
+            m_gained[word] = 0;
         }
-        m_figures[word].count += CountOf(gained);
-        m_figures[word].cycles += CyclesOf(gained);
-        m_gained[word] = 0;
     }
     EndChange();
 }

@@ -45,11 +45,14 @@ public:
     uint64_t Count(int word) const { return Figures(word).count; }
     uint64_t Cycles(int word) const { return Figures(word).cycles; }
 
-    // The run loop's counter for a word (one out of range wraps) and its one
-    // addition per pass: the count and the cycles packed into one word, so
-    // that a pass costs a single load and store.
+    // The run loop's counter for a word (one out of range wraps; the loop
+    // knows its words to lie inside) and its one addition per pass: the
+    // count and the cycles packed into one word, so that a pass costs a
+    // single load and store. A pass's few cycles never reach the count's
+    // half, so an OR puts the count there.
     Relaxed<uint64_t>* Gains(int word) { return &m_gained[Index(word)]; }
-    static void AddPass(Relaxed<uint64_t>* gains, uint64_t cycles) { *gains += cycles << 32 | 1; }
+    Relaxed<uint64_t>* GainsInside(int word) { return &m_gained[static_cast<size_t>(word)]; }
+    static void AddPass(Relaxed<uint64_t>* gains, uint64_t cycles) { *gains += cycles | kOnePass; }
 
     // A counting slice begins: the next keyframe has a step to keep.
     void Counting() { m_unmarked = true; }
@@ -70,8 +73,9 @@ public:
 
 private:
     static size_t Index(int word) { return static_cast<size_t>(word) & (kWords - 1); }
-    static uint64_t CountOf(uint64_t gained) { return gained & 0xFFFFFFFFu; }
-    static uint64_t CyclesOf(uint64_t gained) { return gained >> 32; }
+    static constexpr uint64_t kOnePass = uint64_t{1} << 32;
+    static uint64_t CountOf(uint64_t gained) { return gained >> 32; }
+    static uint64_t CyclesOf(uint64_t gained) { return gained & 0xFFFFFFFFu; }
 
     // Around the run thread's changes of m_figures, so that a reader never
     // adds a word's gains to figures that already hold them.
@@ -81,7 +85,7 @@ private:
     void Fold(std::vector<SProfileStep>* step);
 
     // What the words gained since the last keyframe passed or restored,
-    // count in the low half and cycles in the high: a keyframe comes every
+    // count in the high half and cycles in the low: a keyframe comes every
     // 4096 passes and folds them, so neither half comes near its limit.
     std::array<Relaxed<uint64_t>, kWords> m_gained{};
     // The figures at that keyframe.

@@ -229,7 +229,7 @@ template <bool kInputs, EChipProfile P, bool kProfile>
             if constexpr (kProfile) passBegins = chip.CycleCount();
         }
         word = &cpu.WordInside(chip.PC);
-        if constexpr (kProfile) gains = Profile.Gains(chip.PC);
+        if constexpr (kProfile) gains = Profile.GainsInside(chip.PC);
     }
     chip.PublishAll();
     return run;

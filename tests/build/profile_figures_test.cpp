@@ -5,8 +5,6 @@
 #include "build/profile_figures.h"
 
 #include <algorithm>
-#include <array>
-#include <utility>
 #include <vector>
 
 #include "../core/core_test_support.h"
@@ -126,20 +124,16 @@ TEST_F(ProfileTest, GoingBackNeverCountsTwice) {
 // that cross keyframes, gives every word the passes and cycles of its own
 // instruction, never those of an interrupt's entry or a sleeping pass.
 TEST_F(ProfileTest, EveryWordTakesTheCyclesOfItsOwnPassesOnly) {
-    // Calls, skips and a Timer 0 interrupt every 256 cycles; only the entry
-    // leads to word 4.
-    const std::vector<std::pair<int, std::vector<uint16_t>>> timer = {
-        {0,
-         {0x2805, 0x0000, 0x0000, 0x0000, 0x2820, 0x1683, 0x3008, 0x0081, 0x1283, 0x30A0, 0x008B,
-          0x2030, 0x180C, 0x0A8D, 0x1F8D, 0x280B, 0x018D, 0x280B}},
-        {0x20, {0x110B, 0x0A8E, 0x0009}},
-        {0x30, {0x0A8C, 0x0008}}};
-    // SLEEP until the watchdog wakes the chip, 18000 cycles on.
-    const std::vector<std::pair<int, std::vector<uint16_t>>> sleep = {
-        {0, {0x3008, 0x0062, 0x0063, 0x2802}}};
+    // Calls, skips and a Timer 0 interrupt every 256 cycles (only the entry
+    // leads to word 4); SLEEP until the watchdog wakes the chip.
+    const std::vector<uint16_t> timer = {0x2805, 0,      0,      0,      0x2812, 0x1683,
+                                         0x3008, 0x0081, 0x1283, 0x30A0, 0x008B, 0x2015,
+                                         0x180C, 0x0A8D, 0x1F8D, 0x280B, 0x018D, 0x280B,
+                                         0x110B, 0x0A8E, 0x0009, 0x0A8C, 0x0008};
+    const std::vector<uint16_t> sleep = {0x3008, 0x0062, 0x0063, 0x2802};
     const struct {
         EChipProfile chip;
-        const std::vector<std::pair<int, std::vector<uint16_t>>>& words;
+        const std::vector<uint16_t>& words;
         int config;
         int64_t passes;
     } cases[] = {{EChipProfile::Classic, timer, kNoConfigWord, 9000},
@@ -147,47 +141,39 @@ TEST_F(ProfileTest, EveryWordTakesTheCyclesOfItsOwnPassesOnly) {
                  {EChipProfile::Datasheet, sleep, 0x3FFF, 40000}};
     for (const auto& test : cases) {
         Load({});
-        for (const auto& [at, words] : test.words) {
-            for (size_t i = 0; i < words.size(); ++i) PutWord(at + static_cast<int>(i), words[i]);
-        }
+        for (size_t at = 0; at < test.words.size(); ++at)
+            PutWord(static_cast<int>(at), test.words[at]);
         ProgramConfigWord = test.config;
         ChipProfile = test.chip;
-
         Profile.on = false;
         Restart();
-        struct {
-            uint64_t count, cycles;
-        } expected[kProgramWords] = {};
+        uint64_t expected[kProgramWords][2] = {};  // count, cycles
         int64_t entries = 0, sleeping = 0;
         for (int64_t pass = 0; pass < test.passes; ++pass) {
             const int pc = PC;
             const bool asleep = Asleep;
             const uint64_t before = CycleCount;
             RunPasses(m_cpu, 1);
-            uint64_t cycles = CycleCount - before;
             // The data-sheet chip's entry is a forced call of two cycles.
-            if (PC == 4) {
-                entries += 1;
-                if (test.chip == EChipProfile::Datasheet) cycles -= 2;
-            }
-            if (asleep) {
-                sleeping += 1;
-                continue;
-            }
-            expected[static_cast<size_t>(pc)].count += 1;
-            expected[static_cast<size_t>(pc)].cycles += cycles;
+            const bool entered = PC == 4;
+            entries += entered;
+            sleeping += asleep;
+            if (asleep) continue;
+            expected[pc][0] += 1;
+            expected[pc][1] +=
+                CycleCount - before - (entered && test.chip != EChipProfile::Classic ? 2 : 0);
         }
-        EXPECT_GT(entries + sleeping, 0) << static_cast<int>(test.chip);
+        EXPECT_GT(entries + sleeping, 0);
 
         Profile.on = true;
         Restart();
         for (int64_t done = 0; done < test.passes;)
             done += RunPasses(m_cpu, std::min<int64_t>(777, test.passes - done)).passes;
         for (int word = 0; word < kProgramWords; ++word) {
-            EXPECT_EQ(Profile.Count(word), expected[static_cast<size_t>(word)].count)
-                << static_cast<int>(test.chip) << " word " << word;
-            EXPECT_EQ(Profile.Cycles(word), expected[static_cast<size_t>(word)].cycles)
-                << static_cast<int>(test.chip) << " word " << word;
+            EXPECT_EQ(Profile.Count(word), expected[word][0])
+                << static_cast<int>(test.chip) << " " << word;
+            EXPECT_EQ(Profile.Cycles(word), expected[word][1])
+                << static_cast<int>(test.chip) << " " << word;
         }
     }
     ChipProfile = EChipProfile::Classic;
