@@ -1,12 +1,12 @@
 #include "core/run_passes.h"
 
 namespace {
-// On a cache line of its own: where the link happened to put it, the loop
-// ran at anything from three quarters to nine tenths of the plain loop's
-// speed, the same code.
+// Laid out as the plain loop (run_loop.cpp): where the link happened to put
+// it, the same code ran at anything from three quarters to nine tenths of
+// the plain loop's speed.
 template <EChipProfile P>
-[[gnu::flatten, gnu::noinline, gnu::aligned(64)]] SPassesRun RunPassesCountedOf(
-    CInstructionSet& cpu, int64_t maxPasses) {
+[[gnu::flatten, gnu::noinline, gnu::aligned(64), gnu::optimize("align-jumps=64")]] SPassesRun
+RunPassesCountedOf(CInstructionSet& cpu, int64_t maxPasses) {
     return Passes<true, P, true>(cpu, maxPasses);
 }
 }  // namespace
