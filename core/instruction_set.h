@@ -76,11 +76,6 @@ public:
     const core::SDecodedWord& WordAt(int pc) const { return pc < kWords ? m_program[pc] : kNoWord; }
     // The same for a pc that Inside has accepted.
     const core::SDecodedWord& WordInside(int pc) const { return m_program[pc]; }
-    // The address of a word WordAt gave; out of range for the word outside.
-    size_t IndexOf(const core::SDecodedWord* word) const {
-        return (reinterpret_cast<uintptr_t>(word) - reinterpret_cast<uintptr_t>(m_program)) /
-               sizeof(core::SDecodedWord);
-    }
     // Whether a label or line breakpoint stands at pc, as of the last Sync.
     bool AtBreakpoint(uint16_t pc) const { return (m_breakBits[pc >> 6] >> (pc & 63)) & 1u; }
     // Whether the loop must look closer before it executes the word at pc: a

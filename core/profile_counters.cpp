@@ -4,31 +4,71 @@ namespace core {
 
 CProfileCounters Profile;
 
-void CProfileCounters::Clear() {
-    for (int word = 0; word < kWords; ++word) {
-        m_live[word].count = 0;
-        m_live[word].cycles = 0;
+// A sequence lock: the reader takes a word's figures and gains again when a
+// change began or ended meanwhile. The run loop's gains need none, as they
+// only grow between two changes.
+CProfileCounters::SFigures CProfileCounters::Figures(int word) const {
+    const size_t index = Index(word);
+    for (;;) {
+        const uint32_t before = m_changes.load(std::memory_order_acquire);
+        const uint64_t gained = m_gained[index];
+        const SFigures figures{m_figures[index].count, m_figures[index].cycles};
+        std::atomic_thread_fence(std::memory_order_acquire);
+        if ((before & 1) == 0 && m_changes.load(std::memory_order_relaxed) == before)
+            return {figures.count + CountOf(gained), figures.cycles + CyclesOf(gained)};
     }
-    m_markCount.fill(0);
-    m_markCycles.fill(0);
+}
+
+void CProfileCounters::BeginChange() {
+    m_changes.store(m_changes.load(std::memory_order_relaxed) + 1, std::memory_order_relaxed);
+    std::atomic_thread_fence(std::memory_order_release);
+}
+
+void CProfileCounters::EndChange() {
+    m_changes.store(m_changes.load(std::memory_order_relaxed) + 1, std::memory_order_release);
+}
+
+void CProfileCounters::Clear() {
+    BeginChange();
+    for (int word = 0; word < kWords; ++word) {
+        m_gained[word] = 0;
+        m_figures[word].count = 0;
+        m_figures[word].cycles = 0;
+    }
+    EndChange();
     m_baseCount.fill(0);
     m_baseCycles.fill(0);
     m_unmarked = false;
 }
 
+void CProfileCounters::Fold(std::vector<SProfileStep>* step) {
+    BeginChange();
+    // Most words never run: eight at a time pass with one test.
+    constexpr int kBlock = 8;
+    for (int first = 0; first < kWords; first += kBlock) {
+        uint64_t any = 0;
+        for (int word = first; word < first + kBlock; ++word) any |= m_gained[word];
+        if (any == 0) continue;
+        for (int word = first; word < first + kBlock; ++word) {
+            const uint64_t gained = m_gained[word];
+            if (gained == 0) continue;
+            if (step) {
+                step->push_back({static_cast<uint16_t>(word),
+                                 static_cast<uint32_t>(CountOf(gained)),
+                                 static_cast<uint32_t>(CyclesOf(gained))});
+            }
+            m_figures[word].count += CountOf(gained);
+            m_figures[word].cycles += CyclesOf(gained);
+            m_gained[word] = 0;
+        }
+    }
+    EndChange();
+}
+
 std::vector<SProfileStep> CProfileCounters::TakeStep() {
     std::vector<SProfileStep> step;
     if (!m_unmarked) return step;
-    for (int word = 0; word < kWords; ++word) {
-        const uint64_t count = m_live[word].count;
-        if (count == m_markCount[word]) continue;
-        const uint64_t cycles = m_live[word].cycles;
-        step.push_back({static_cast<uint16_t>(word),
-                        static_cast<uint32_t>(count - m_markCount[word]),
-                        static_cast<uint32_t>(cycles - m_markCycles[word])});
-        m_markCount[word] = count;
-        m_markCycles[word] = cycles;
-    }
+    Fold(&step);
     // Stays set while slices count; the first keyframe after they stop
     // takes their tail.
     m_unmarked = on;
@@ -36,10 +76,8 @@ std::vector<SProfileStep> CProfileCounters::TakeStep() {
 }
 
 void CProfileCounters::Mark() {
-    for (int word = 0; word < kWords; ++word) {
-        m_markCount[word] = m_live[word].count;
-        m_markCycles[word] = m_live[word].cycles;
-    }
+    // Nothing gains while no slice has counted since the last step.
+    if (m_unmarked) Fold(nullptr);
 }
 
 void CProfileCounters::Forget(const std::vector<SProfileStep>& step) {
@@ -50,17 +88,22 @@ void CProfileCounters::Forget(const std::vector<SProfileStep>& step) {
 }
 
 void CProfileCounters::RestoreBase() {
+    BeginChange();
     for (int word = 0; word < kWords; ++word) {
-        m_live[word].count = m_baseCount[word];
-        m_live[word].cycles = m_baseCycles[word];
+        m_gained[word] = 0;
+        m_figures[word].count = m_baseCount[word];
+        m_figures[word].cycles = m_baseCycles[word];
     }
+    EndChange();
 }
 
 void CProfileCounters::Apply(const std::vector<SProfileStep>& step) {
+    BeginChange();
     for (const SProfileStep& gained : step) {
-        m_live[gained.word].count += gained.count;
-        m_live[gained.word].cycles += gained.cycles;
+        m_figures[gained.word].count += gained.count;
+        m_figures[gained.word].cycles += gained.cycles;
     }
+    EndChange();
 }
 
 }  // namespace core

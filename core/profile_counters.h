@@ -14,6 +14,7 @@
 // Only the thread that runs the program writes; the window's thread reads
 // the counters whole at any time.
 #include <array>
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -37,15 +38,23 @@ public:
     // at the start of every slice.
     Relaxed<bool> on{false};
 
-    uint64_t Count(int word) const { return m_live[Index(word)].count; }
-    uint64_t Cycles(int word) const { return m_live[Index(word)].cycles; }
+    struct SFigures {
+        uint64_t count;
+        uint64_t cycles;
+    };
+    // A word's figures, both of the same moment, whenever the reader asks.
+    SFigures Figures(int word) const;
+    uint64_t Count(int word) const { return Figures(word).count; }
+    uint64_t Cycles(int word) const { return Figures(word).cycles; }
 
-    // The run loop's one addition per pass; a word out of range wraps.
-    void Add(size_t word, uint64_t cycles) {
-        SLive& live = m_live[word & (kWords - 1)];
-        live.count += 1;
-        live.cycles += cycles;
-    }
+    // The run loop's counter for a word (one out of range wraps; the loop
+    // knows its words to lie inside) and its one addition per pass: the
+    // count and the cycles packed into one word, so that a pass costs a
+    // single load and store. A pass's few cycles never reach the count's
+    // half, so an OR puts the count there.
+    Relaxed<uint64_t>* Gains(int word) { return &m_gained[Index(word)]; }
+    Relaxed<uint64_t>* GainsInside(int word) { return &m_gained[static_cast<size_t>(word)]; }
+    static void AddPass(Relaxed<uint64_t>* gains, uint64_t cycles) { *gains += cycles | kOnePass; }
 
     // A counting slice begins: the next keyframe has a step to keep.
     void Counting() { m_unmarked = true; }
@@ -65,19 +74,31 @@ public:
     void Apply(const std::vector<SProfileStep>& step);
 
 private:
-    static int Index(int word) { return word & (kWords - 1); }
+    static size_t Index(int word) { return static_cast<size_t>(word) & (kWords - 1); }
+    static constexpr uint64_t kOnePass = uint64_t{1} << 32;
+    static uint64_t CountOf(uint64_t gained) { return gained >> 32; }
+    static uint64_t CyclesOf(uint64_t gained) { return gained & 0xFFFFFFFFu; }
 
-    // A word's two counters side by side: two arrays 8 KB apart made the
-    // processor take the second's load for one of the first's store.
-    struct SLive {
+    // Around the run thread's changes of m_figures, so that a reader never
+    // adds a word's gains to figures that already hold them.
+    void BeginChange();
+    void EndChange();
+    // Moves the gains into the figures; with the step, what each word gained.
+    void Fold(std::vector<SProfileStep>* step);
+
+    // What the words gained since the last keyframe passed or restored,
+    // count in the high half and cycles in the low: a keyframe comes every
+    // 4096 passes and folds them, so neither half comes near its limit.
+    std::array<Relaxed<uint64_t>, kWords> m_gained{};
+    // The figures at that keyframe.
+    struct SWordFigures {
         Relaxed<uint64_t> count;
         Relaxed<uint64_t> cycles;
     };
-    std::array<SLive, kWords> m_live{};
-    // The figures at the last keyframe passed, and the base: those of the
-    // keyframes the history no longer keeps. The run thread's alone.
-    std::array<uint64_t, kWords> m_markCount{};
-    std::array<uint64_t, kWords> m_markCycles{};
+    std::array<SWordFigures, kWords> m_figures{};
+    std::atomic<uint32_t> m_changes{0};  // odd while the run thread changes them
+    // The base: the figures of the keyframes the history no longer keeps.
+    // The run thread's alone.
     std::array<uint64_t, kWords> m_baseCount{};
     std::array<uint64_t, kWords> m_baseCycles{};
     bool m_unmarked = false;

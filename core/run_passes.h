@@ -116,6 +116,11 @@ template <bool kInputs, EChipProfile P, bool kProfile>
         ArmPendingInterrupt(chip, PassesToLook<kInputs>(maxPasses, chip.InstructionCount));
     uint64_t lookAt = chip.InstructionCount + stretch;
     const SDecodedWord* word = &cpu.WordAt(chip.PC);
+    // The profile's counter for that word, and the cycle count at which its
+    // pass begins: a pass takes what the count gained since, so nothing in
+    // the pass has to keep the count from before its instruction.
+    [[maybe_unused]] Relaxed<uint64_t>* gains = kProfile ? Profile.Gains(chip.PC) : nullptr;
+    [[maybe_unused]] uint64_t passBegins = kProfile ? chip.CycleCount() : 0;
     if constexpr (kProfile) Profile.Counting();
     for (;;) {
         chip.InstructionCount += 1;
@@ -124,11 +129,7 @@ template <bool kInputs, EChipProfile P, bool kProfile>
         bool woke = false;
         // The profile takes the cycles of the pass's instruction: a
         // sleeping pass runs none, and an interrupt's entry comes after.
-        // The word, not PC: PC may be kept in a register's low half, and
-        // reading it whole again stalls.
         [[maybe_unused]] const bool ran = !kDatasheet || !chip.Asleep;
-        [[maybe_unused]] const SDecodedWord* const ranWord = word;
-        [[maybe_unused]] const uint64_t cyclesBefore = kProfile ? chip.CycleCount() : 0;
         if constexpr (kDatasheet) {
             if (chip.Asleep) [[unlikely]] {
                 chip.SleepCycleStep();
@@ -146,7 +147,9 @@ template <bool kInputs, EChipProfile P, bool kProfile>
             chip.EndPass<P>();
         }
         if constexpr (kProfile) {
-            if (ran) Profile.Add(cpu.IndexOf(ranWord), chip.CycleCount() - cyclesBefore);
+            const uint64_t now = chip.CycleCount();
+            if (ran) CProfileCounters::AddPass(gains, now - passBegins);
+            passBegins = now;
         }
         uint16_t pc = chip.PC;
         ShowPcl(pc);
@@ -224,8 +227,11 @@ template <bool kInputs, EChipProfile P, bool kProfile>
             stretch = ArmPendingInterrupt(
                 chip, PassesToLook<kInputs>(maxPasses - run.passes, chip.InstructionCount));
             lookAt = chip.InstructionCount + stretch;
+            // An interrupt's entry took its cycles after the pass.
+            if constexpr (kProfile) passBegins = chip.CycleCount();
         }
         word = &cpu.WordInside(chip.PC);
+        if constexpr (kProfile) gains = Profile.GainsInside(chip.PC);
     }
     chip.PublishAll();
     return run;

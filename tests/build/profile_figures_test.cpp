@@ -1,8 +1,11 @@
 // The profile on programs counted by hand: a DECFSZ loop whose skip takes two
 // cycles, inside a CALL/RETURN pair; the figures per line and per routine;
-// and going back, which must bring the figures to those of a run that never
-// went further.
+// going back, which must bring the figures to those of a run that never went
+// further; and interrupts and sleep, against the loop without the profile.
 #include "build/profile_figures.h"
+
+#include <algorithm>
+#include <vector>
 
 #include "../core/core_test_support.h"
 #include "core/history.h"
@@ -115,5 +118,65 @@ TEST_F(ProfileTest, GoingBackNeverCountsTwice) {
         core::History.GoTo(static_cast<uint64_t>(kFurther), m_cpu);
         EXPECT_TRUE(same(build::ProfileNow(), atFurther)) << "further " << back;
     }
+}
+
+// Against the plain loop one pass at a time: the counting loop, in slices
+// that cross keyframes, gives every word the passes and cycles of its own
+// instruction, never those of an interrupt's entry or a sleeping pass.
+TEST_F(ProfileTest, EveryWordTakesTheCyclesOfItsOwnPassesOnly) {
+    // Calls, skips and a Timer 0 interrupt every 256 cycles (only the entry
+    // leads to word 4); SLEEP until the watchdog wakes the chip.
+    const std::vector<uint16_t> timer = {0x2805, 0,      0,      0,      0x2812, 0x1683,
+                                         0x3008, 0x0081, 0x1283, 0x30A0, 0x008B, 0x2015,
+                                         0x180C, 0x0A8D, 0x1F8D, 0x280B, 0x018D, 0x280B,
+                                         0x110B, 0x0A8E, 0x0009, 0x0A8C, 0x0008};
+    const std::vector<uint16_t> sleep = {0x3008, 0x0062, 0x0063, 0x2802};
+    const struct {
+        core::EChipProfile chip;
+        const std::vector<uint16_t>& words;
+        int config;
+        int64_t passes;
+    } cases[] = {{core::EChipProfile::Classic, timer, core::kNoConfigWord, 9000},
+                 {core::EChipProfile::Datasheet, timer, core::kNoConfigWord, 9000},
+                 {core::EChipProfile::Datasheet, sleep, 0x3FFF, 40000}};
+    for (const auto& test : cases) {
+        Load({});
+        for (size_t at = 0; at < test.words.size(); ++at)
+            PutWord(static_cast<int>(at), test.words[at]);
+        core::ProgramConfigWord = test.config;
+        core::ChipProfile = test.chip;
+        core::Profile.on = false;
+        Restart();
+        uint64_t expected[build::kProgramWords][2] = {};  // count, cycles
+        int64_t entries = 0, sleeping = 0;
+        for (int64_t pass = 0; pass < test.passes; ++pass) {
+            const int pc = PC;
+            const bool asleep = Asleep;
+            const uint64_t before = core::CycleCount;
+            core::RunPasses(m_cpu, 1);
+            // The data-sheet chip's entry is a forced call of two cycles.
+            const bool entered = PC == 4;
+            entries += entered;
+            sleeping += asleep;
+            if (asleep) continue;
+            expected[pc][0] += 1;
+            expected[pc][1] += core::CycleCount - before -
+                               (entered && test.chip != core::EChipProfile::Classic ? 2 : 0);
+        }
+        EXPECT_GT(entries + sleeping, 0);
+
+        core::Profile.on = true;
+        Restart();
+        for (int64_t done = 0; done < test.passes;)
+            done += core::RunPasses(m_cpu, std::min<int64_t>(777, test.passes - done)).passes;
+        for (int word = 0; word < build::kProgramWords; ++word) {
+            EXPECT_EQ(core::Profile.Count(word), expected[word][0])
+                << static_cast<int>(test.chip) << " " << word;
+            EXPECT_EQ(core::Profile.Cycles(word), expected[word][1])
+                << static_cast<int>(test.chip) << " " << word;
+        }
+    }
+    core::ChipProfile = core::EChipProfile::Classic;
+    core::ProgramConfigWord = core::kNoConfigWord;
 }
 }  // namespace
