@@ -118,19 +118,19 @@ void CTraceView::ScrollTo(uint64_t from) {
 void CTraceView::PlaceCursor(uint64_t cycle) {
     m_cursor[0] = cycle;
     ScrollTo(cycle > m_span / 2 ? cycle - m_span / 2 : 0);
-    if (const core::SPinChange* change = NearestChange(cycle)) emit GoToPass(change->pass);
+    if (const auto change = NearestChange(cycle)) emit GoToPass(change->pass);
     update();
     emit Changed();
 }
 
-const core::SPinChange* CTraceView::NearestChange(uint64_t cycle) const {
-    const core::SPinChange* nearest = nullptr;
+std::optional<core::SPinChange> CTraceView::NearestChange(uint64_t cycle) const {
+    std::optional<core::SPinChange> nearest;
     uint64_t distance = UINT64_MAX;
     for (const core::SPinChange& change : m_copy.changes) {
         const uint64_t d = change.cycle > cycle ? change.cycle - cycle : cycle - change.cycle;
         if (d < distance) {
             distance = d;
-            nearest = &change;
+            nearest = change;
         }
     }
     return nearest;
@@ -270,8 +270,7 @@ void CTraceView::mousePressEvent(QMouseEvent* event) {
         m_cursor[1] = CycleAt(x);
     } else {
         m_cursor[0] = CycleAt(x);
-        if (const core::SPinChange* change = NearestChange(m_cursor[0]))
-            emit GoToPass(change->pass);
+        if (const auto change = NearestChange(m_cursor[0])) emit GoToPass(change->pass);
     }
     update();
     emit Changed();

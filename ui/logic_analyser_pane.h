@@ -11,6 +11,7 @@
 #include <QDockWidget>
 #include <QWidget>
 #include <cstdint>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -46,7 +47,8 @@ public:
     bool HasCursor(int which) const { return m_cursor[which] != kNone; }
     uint64_t Cursor(int which) const { return m_cursor[which]; }
     // The change nearest to a cycle among those on show, or null.
-    const core::SPinChange* NearestChange(uint64_t cycle) const;
+    // A copy: the view's trace is reloaded when the machine goes back.
+    std::optional<core::SPinChange> NearestChange(uint64_t cycle) const;
     const core::SPinTraceCopy& Copy() const { return m_copy; }
     // The board's signals on show: those of the board the trace holds.
     const std::vector<core::SBoardSignal>& BoardSignals() const { return m_signals; }

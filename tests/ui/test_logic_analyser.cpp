@@ -111,8 +111,8 @@ void LogicAnalyserTest::triggerPeriodAndCursors() {
     const int x = CTraceView::kNameWidth + (traces->width() - CTraceView::kNameWidth) / 3;
     QTest::mouseClick(traces, Qt::LeftButton, {}, QPoint(x, 40));
     QVERIFY(traces->HasCursor(0));
-    const core::SPinChange* nearest = traces->NearestChange(traces->Cursor(0));
-    QVERIFY(nearest != nullptr);
+    const std::optional<core::SPinChange> nearest = traces->NearestChange(traces->Cursor(0));
+    QVERIFY(nearest.has_value());
     QTRY_COMPARE(InstructionCount.load(), nearest->pass);
     QVERIFY(core::CycleCount < end);
     // B: the interval between the two, both ways round.
