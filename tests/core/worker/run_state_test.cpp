@@ -83,6 +83,8 @@ TEST_F(RunStateTest, SpeedChangeTakesEffectInTheCurrentPause) {
 
     m_doc->OnStopSimulation();
     ASSERT_TRUE(Eventually([&] { return State() == core::RunState::Paused; }));
+    // The state turns Paused just before the worker's last refresh.
+    std::this_thread::sleep_for(kSettle);
     const int paused = Refreshes();
     m_doc->OnSpeedChanged();
     EXPECT_TRUE(StaysAt(paused));
