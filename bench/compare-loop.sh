@@ -2,7 +2,8 @@
 # Before and after, in one run: the two instruction-loop benchmarks of an
 # older build (the first argument, its lumo_bench) and of this one, taken in
 # turns so that both see the same machine load, with the median of each and
-# their ratio.
+# their ratio, and the best of each (on a shared machine the figure least
+# disturbed by the neighbours' load) with theirs.
 #   bench/compare-loop.sh OLD_BUILD/bin/lumo_bench [ROUNDS]
 # With PROFILED=1 this build runs the loops with the profile counting, so the
 # ratio is the profile's price against the older build without one.
@@ -30,9 +31,14 @@ for ((i = 1; i <= rounds; ++i)); do
 done
 
 median() { tr ' ' '\n' | grep . | sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
-printf '%-36s %14s %14s %7s\n' benchmark 'before M/s' 'after M/s' ratio
+best() { tr ' ' '\n' | grep . | sort -g | tail -1; }
+printf '%-36s %14s %14s %7s %11s %11s %7s\n' benchmark 'before M/s' 'after M/s' ratio \
+  'best before' 'best after' ratio
 for name in BM_DelayLoop BM_CallsBitTestsAndTimerInterrupt; do
   b=$(echo "${before[$name]}" | median)
   a=$(echo "${after[$name]}" | median)
-  printf '%-36s %14s %14s %6.2fx\n' "$name" "$b" "$a" "$(echo "$a / $b" | bc -l)"
+  bb=$(echo "${before[$name]}" | best)
+  ba=$(echo "${after[$name]}" | best)
+  printf '%-36s %14s %14s %6.2fx %11s %11s %6.2fx\n' "$name" "$b" "$a" "$(echo "$a / $b" | bc -l)" \
+    "$bb" "$ba" "$(echo "$ba / $bb" | bc -l)"
 done

@@ -34,7 +34,7 @@ void CExecutorStore::RunWriteHook(EWriteHook hook, int index, uint8_t value) {
             // The run loop's advance follows, so PC stops one short.
             PC = static_cast<uint16_t>((((RegisterFile[PCLATH] << 8) | value) - 1) &
                                        kProgramWordMask);
-            chip.template Timer0CycleStep<P>();
+            chip.template SecondCycle<P>();
             break;
         case EWriteHook::SelectBank:
             BankOffset = (RegisterFile[STATUS] & kBankSelect) ? kBank1 : 0;

@@ -206,7 +206,7 @@ public:
     void RETLW(uint8_t k) {
         W = k;
         PC = PopAddress<P>();
-        Timer0CycleStep<P>();
+        SecondCycle<P>();
     }
 
     // Control instructions; target is a program word address 0x000-0x7FF.
@@ -216,7 +216,7 @@ public:
     template <EChipProfile P = EChipProfile::Classic>
     void CALL(int target) {
         if (!ValidTarget(target)) return;
-        Timer0CycleStep<P>();
+        SecondCycle<P>();
         if constexpr (P == kDatasheet) {
             Push<P>((PC + 1) & kProgramWordMask);
             PC = static_cast<uint16_t>(target & kProgramWordMask);
@@ -229,18 +229,18 @@ public:
     void GOTO(int target) {
         if (!ValidTarget(target)) return;
         PC = static_cast<uint16_t>(P == kDatasheet ? target & kProgramWordMask : target);
-        Timer0CycleStep<P>();
+        SecondCycle<P>();
     }
     template <EChipProfile P = EChipProfile::Classic>
     void RETFIE() {
         PC = PopAddress<P>();
         EventLog.RecordAtPassEnd(EEventKind::Retfie, PC);
-        Timer0CycleStep<P>();
+        SecondCycle<P>();
         StoreFile<P>(INTCON, RegisterFile[INTCON] | kGlobalEnable);
     }
     template <EChipProfile P = EChipProfile::Classic>
     void RETURN() {
-        Timer0CycleStep<P>();
+        SecondCycle<P>();
         PC = PopAddress<P>();
     }
     template <EChipProfile P = EChipProfile::Classic>
@@ -300,7 +300,7 @@ private:
     template <EChipProfile P>
     void SkipNextWord() {
         PC += 1;
-        Timer0CycleStep<P>();
+        SecondCycle<P>();
     }
 
     // For the instructions whose flags are set before the result is stored:

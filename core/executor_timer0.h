@@ -36,6 +36,21 @@ public:
             EventsDue<P>();
     }
 
+    // An instruction's second cycle (a jump, a skip taken, a write of PCL).
+    // The counting loop gives the count to the word that took it; the plain
+    // loop never reads it, and the compiler drops the addition there.
+    template <EChipProfile P = EChipProfile::Classic>
+    [[gnu::always_inline]] void SecondCycle() {
+        m_secondCycles += 1;
+        Timer0CycleStep<P>();
+    }
+    // The second cycles taken since the last call.
+    uint32_t TakeSecondCycles() {
+        const uint32_t cycles = m_secondCycles;
+        m_secondCycles = 0;
+        return cycles;
+    }
+
     // A cycle of the data-sheet chip asleep: the instruction clock and with
     // it Timer 0 stand still, the watchdog's oscillator and an EEPROM write
     // go on. The countdown then only runs to the queue's next event.
@@ -76,6 +91,8 @@ public:
     }
 
 protected:
+    uint32_t m_secondCycles = 0;
+
     // A watchdog reset waits for the end of the instruction its cycle falls
     // in (the run loop applies it after the pass).
     bool m_watchdogReset = false;

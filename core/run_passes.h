@@ -116,19 +116,16 @@ template <bool kInputs, EChipProfile P, bool kProfile>
         ArmPendingInterrupt(chip, PassesToLook<kInputs>(maxPasses, chip.InstructionCount));
     uint64_t lookAt = chip.InstructionCount + stretch;
     const SDecodedWord* word = &cpu.WordAt(chip.PC);
-    // The profile's counter for that word, and the cycle count at which its
-    // pass begins: a pass takes what the count gained since, so nothing in
-    // the pass has to keep the count from before its instruction.
+    // The profile's counter for that word. A pass adds its one cycle and the
+    // second cycles its instruction took; an interrupt's entry and a
+    // sleeping pass take none.
     [[maybe_unused]] Relaxed<uint64_t>* gains = kProfile ? Profile.Gains(chip.PC) : nullptr;
-    [[maybe_unused]] uint64_t passBegins = kProfile ? chip.CycleCount() : 0;
     if constexpr (kProfile) Profile.Counting();
     for (;;) {
         chip.InstructionCount += 1;
         // The pass in which a sleeping chip wakes runs no instruction; the
         // one after SLEEP comes first, then the interrupt it woke for.
         bool woke = false;
-        // The profile takes the cycles of the pass's instruction: a
-        // sleeping pass runs none, and an interrupt's entry comes after.
         [[maybe_unused]] const bool ran = !kDatasheet || !chip.Asleep;
         if constexpr (kDatasheet) {
             if (chip.Asleep) [[unlikely]] {
@@ -147,9 +144,7 @@ template <bool kInputs, EChipProfile P, bool kProfile>
             chip.EndPass<P>();
         }
         if constexpr (kProfile) {
-            const uint64_t now = chip.CycleCount();
-            if (ran) CProfileCounters::AddPass(gains, now - passBegins);
-            passBegins = now;
+            if (ran) CProfileCounters::AddPass(gains, 1 + chip.TakeSecondCycles());
         }
         uint16_t pc = chip.PC;
         ShowPcl(pc);
@@ -227,8 +222,6 @@ template <bool kInputs, EChipProfile P, bool kProfile>
             stretch = ArmPendingInterrupt(
                 chip, PassesToLook<kInputs>(maxPasses - run.passes, chip.InstructionCount));
             lookAt = chip.InstructionCount + stretch;
-            // An interrupt's entry took its cycles after the pass.
-            if constexpr (kProfile) passBegins = chip.CycleCount();
         }
         word = &cpu.WordInside(chip.PC);
         if constexpr (kProfile) gains = Profile.GainsInside(chip.PC);

@@ -131,6 +131,9 @@ TEST_F(ProfileTest, EveryWordTakesTheCyclesOfItsOwnPassesOnly) {
                                          0x180C, 0x0A8D, 0x1F8D, 0x280B, 0x018D, 0x280B,
                                          0x110B, 0x0A8E, 0x0009, 0x0A8C, 0x0008};
     const std::vector<uint16_t> sleep = {0x3008, 0x0062, 0x0063, 0x2802};
+    // A table read through PCL (ADDWF PCL,F), whose jump takes a second cycle.
+    const std::vector<uint16_t> table = {0x3002, 0x2008, 0x2800, 0,      0,      0,
+                                         0,      0,      0x0782, 0x3401, 0x3402, 0x3403};
     const struct {
         core::EChipProfile chip;
         const std::vector<uint16_t>& words;
@@ -138,7 +141,8 @@ TEST_F(ProfileTest, EveryWordTakesTheCyclesOfItsOwnPassesOnly) {
         int64_t passes;
     } cases[] = {{core::EChipProfile::Classic, timer, core::kNoConfigWord, 9000},
                  {core::EChipProfile::Datasheet, timer, core::kNoConfigWord, 9000},
-                 {core::EChipProfile::Datasheet, sleep, 0x3FFF, 40000}};
+                 {core::EChipProfile::Datasheet, sleep, 0x3FFF, 40000},
+                 {core::EChipProfile::Datasheet, table, core::kNoConfigWord, 3000}};
     for (const auto& test : cases) {
         Load({});
         for (size_t at = 0; at < test.words.size(); ++at)
@@ -148,7 +152,7 @@ TEST_F(ProfileTest, EveryWordTakesTheCyclesOfItsOwnPassesOnly) {
         core::Profile.on = false;
         Restart();
         uint64_t expected[build::kProgramWords][2] = {};  // count, cycles
-        int64_t entries = 0, sleeping = 0;
+        int64_t entries = 0, sleeping = 0, tableJumps = 0;
         for (int64_t pass = 0; pass < test.passes; ++pass) {
             const int pc = PC;
             const bool asleep = Asleep;
@@ -158,12 +162,13 @@ TEST_F(ProfileTest, EveryWordTakesTheCyclesOfItsOwnPassesOnly) {
             const bool entered = PC == 4;
             entries += entered;
             sleeping += asleep;
+            tableJumps += pc == 8 && PC > 9;
             if (asleep) continue;
             expected[pc][0] += 1;
             expected[pc][1] += core::CycleCount - before -
                                (entered && test.chip != core::EChipProfile::Classic ? 2 : 0);
         }
-        EXPECT_GT(entries + sleeping, 0);
+        EXPECT_GT(entries + sleeping + tableJumps, 0);
 
         core::Profile.on = true;
         Restart();
