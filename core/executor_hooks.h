@@ -32,9 +32,12 @@ void CExecutorStore::RunWriteHook(EWriteHook hook, int index, uint8_t value) {
             break;
         case EWriteHook::JumpThroughPcl:
             // The run loop's advance follows, so PC stops one short.
-            PC = static_cast<uint16_t>((((RegisterFile[PCLATH] << 8) | value) - 1) &
-                                       kProgramWordMask);
-            chip.template SecondCycle<P>();
+            {
+                const int word = PC;
+                PC = static_cast<uint16_t>((((RegisterFile[PCLATH] << 8) | value) - 1) &
+                                           kProgramWordMask);
+                chip.template SecondCycle<P>(word);
+            }
             break;
         case EWriteHook::SelectBank:
             BankOffset = (RegisterFile[STATUS] & kBankSelect) ? kBank1 : 0;

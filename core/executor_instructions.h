@@ -205,8 +205,9 @@ public:
     template <EChipProfile P = EChipProfile::Classic>
     void RETLW(uint8_t k) {
         W = k;
+        const int word = PC;
         PC = PopAddress<P>();
-        SecondCycle<P>();
+        SecondCycle<P>(word);
     }
 
     // Control instructions; target is a program word address 0x000-0x7FF.
@@ -216,7 +217,7 @@ public:
     template <EChipProfile P = EChipProfile::Classic>
     void CALL(int target) {
         if (!ValidTarget(target)) return;
-        SecondCycle<P>();
+        SecondCycle<P>(PC);
         if constexpr (P == kDatasheet) {
             Push<P>((PC + 1) & kProgramWordMask);
             PC = static_cast<uint16_t>(target & kProgramWordMask);
@@ -228,19 +229,21 @@ public:
     template <EChipProfile P = EChipProfile::Classic>
     void GOTO(int target) {
         if (!ValidTarget(target)) return;
+        const int word = PC;
         PC = static_cast<uint16_t>(P == kDatasheet ? target & kProgramWordMask : target);
-        SecondCycle<P>();
+        SecondCycle<P>(word);
     }
     template <EChipProfile P = EChipProfile::Classic>
     void RETFIE() {
+        const int word = PC;
         PC = PopAddress<P>();
         EventLog.RecordAtPassEnd(EEventKind::Retfie, PC);
-        SecondCycle<P>();
+        SecondCycle<P>(word);
         StoreFile<P>(INTCON, RegisterFile[INTCON] | kGlobalEnable);
     }
     template <EChipProfile P = EChipProfile::Classic>
     void RETURN() {
-        SecondCycle<P>();
+        SecondCycle<P>(PC);
         PC = PopAddress<P>();
     }
     template <EChipProfile P = EChipProfile::Classic>
@@ -300,7 +303,7 @@ private:
     template <EChipProfile P>
     void SkipNextWord() {
         PC += 1;
-        SecondCycle<P>();
+        SecondCycle<P>(PC - 1);
     }
 
     // For the instructions whose flags are set before the result is stored:

@@ -9,6 +9,7 @@
 #include "core/board_hook.h"
 #include "core/executor_store.h"
 #include "core/pin_wire.h"
+#include "core/profile_counters.h"
 
 namespace core {
 
@@ -36,20 +37,15 @@ public:
             EventsDue<P>();
     }
 
-    // An instruction's second cycle (a jump, a skip taken, a write of PCL).
-    // The counting loop gives the count to the word that took it; the plain
-    // loop never reads it, and the compiler drops the addition there.
+    // The second cycle of the instruction at word (a jump, a skip taken, a
+    // write of PCL). The counting loop's profile takes it for the word; the
+    // plain loop never sets m_counting, and the compiler drops the test.
     template <EChipProfile P = EChipProfile::Classic>
-    [[gnu::always_inline]] void SecondCycle() {
-        m_secondCycles += 1;
+    [[gnu::always_inline]] void SecondCycle(int word) {
+        if (m_counting) Profile.AddSecondCycle(word);
         Timer0CycleStep<P>();
     }
-    // The second cycles taken since the last call.
-    uint32_t TakeSecondCycles() {
-        const uint32_t cycles = m_secondCycles;
-        m_secondCycles = 0;
-        return cycles;
-    }
+    bool m_counting = false;
 
     // A cycle of the data-sheet chip asleep: the instruction clock and with
     // it Timer 0 stand still, the watchdog's oscillator and an EEPROM write
@@ -91,8 +87,6 @@ public:
     }
 
 protected:
-    uint32_t m_secondCycles = 0;
-
     // A watchdog reset waits for the end of the instruction its cycle falls
     // in (the run loop applies it after the pass).
     bool m_watchdogReset = false;

@@ -11,11 +11,12 @@ CProfileCounters::SFigures CProfileCounters::Figures(int word) const {
     const size_t index = Index(word);
     for (;;) {
         const uint32_t before = m_changes.load(std::memory_order_acquire);
-        const uint64_t gained = m_gained[index];
+        const uint64_t passes = m_passes[index];
+        const uint64_t second = m_secondCycles[index];
         const SFigures figures{m_figures[index].count, m_figures[index].cycles};
         std::atomic_thread_fence(std::memory_order_acquire);
         if ((before & 1) == 0 && m_changes.load(std::memory_order_relaxed) == before)
-            return {figures.count + CountOf(gained), figures.cycles + CyclesOf(gained)};
+            return {figures.count + passes, figures.cycles + passes + second};
     }
 }
 
@@ -31,7 +32,8 @@ void CProfileCounters::EndChange() {
 void CProfileCounters::Clear() {
     BeginChange();
     for (int word = 0; word < kWords; ++word) {
-        m_gained[word] = 0;
+        m_passes[word] = 0;
+        m_secondCycles[word] = 0;
         m_figures[word].count = 0;
         m_figures[word].cycles = 0;
     }
@@ -47,19 +49,21 @@ void CProfileCounters::Fold(std::vector<SProfileStep>* step) {
     constexpr int kBlock = 8;
     for (int first = 0; first < kWords; first += kBlock) {
         uint64_t any = 0;
-        for (int word = first; word < first + kBlock; ++word) any |= m_gained[word];
+        // A word with a second cycle has passes too.
+        for (int word = first; word < first + kBlock; ++word) any |= m_passes[word];
         if (any == 0) continue;
         for (int word = first; word < first + kBlock; ++word) {
-            const uint64_t gained = m_gained[word];
-            if (gained == 0) continue;
+            const uint64_t passes = m_passes[word];
+            if (passes == 0) continue;
+            const uint64_t cycles = passes + m_secondCycles[word];
             if (step) {
-                step->push_back({static_cast<uint16_t>(word),
-                                 static_cast<uint32_t>(CountOf(gained)),
-                                 static_cast<uint32_t>(CyclesOf(gained))});
+                step->push_back({static_cast<uint16_t>(word), static_cast<uint32_t>(passes),
+                                 static_cast<uint32_t>(cycles)});
             }
-            m_figures[word].count += CountOf(gained);
-            m_figures[word].cycles += CyclesOf(gained);
-            m_gained[word] = 0;
+            m_figures[word].count += passes;
+            m_figures[word].cycles += cycles;
+            m_passes[word] = 0;
+            m_secondCycles[word] = 0;
         }
     }
     EndChange();
@@ -90,7 +94,8 @@ void CProfileCounters::Forget(const std::vector<SProfileStep>& step) {
 void CProfileCounters::RestoreBase() {
     BeginChange();
     for (int word = 0; word < kWords; ++word) {
-        m_gained[word] = 0;
+        m_passes[word] = 0;
+        m_secondCycles[word] = 0;
         m_figures[word].count = m_baseCount[word];
         m_figures[word].cycles = m_baseCycles[word];
     }

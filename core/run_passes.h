@@ -89,6 +89,16 @@ int64_t ArmPendingInterrupt(CChipExecutor& chip, int64_t passes) {
     return std::min<int64_t>(passes, 1);
 }
 
+// The profile counts a word when the loop takes it up, where its address is
+// at hand: the pass that follows runs it unless the chip sleeps. Its second
+// cycle, if it takes one, the executor counts (SecondCycle); an interrupt's
+// entry and a sleeping pass belong to no word.
+template <EChipProfile P>
+[[gnu::always_inline]] inline void CountWordToRun(const CChipExecutor& chip, int word) {
+    if (P == EChipProfile::Datasheet && chip.Asleep) return;
+    Profile.AddPass(word);
+}
+
 // The passes, with (kInputs) or without the clicks and the history, and
 // with (kProfile) or without the profile's addition per pass. Whatever
 // reads the chip state from outside the loop (the history, the event log, a
@@ -116,17 +126,17 @@ template <bool kInputs, EChipProfile P, bool kProfile>
         ArmPendingInterrupt(chip, PassesToLook<kInputs>(maxPasses, chip.InstructionCount));
     uint64_t lookAt = chip.InstructionCount + stretch;
     const SDecodedWord* word = &cpu.WordAt(chip.PC);
-    // The profile's counter for that word. A pass adds its one cycle and the
-    // second cycles its instruction took; an interrupt's entry and a
-    // sleeping pass take none.
-    [[maybe_unused]] Relaxed<uint64_t>* gains = kProfile ? Profile.Gains(chip.PC) : nullptr;
-    if constexpr (kProfile) Profile.Counting();
+    if constexpr (kProfile) {
+        Profile.Counting();
+        chip.m_counting = true;
+        // A program counter past the words counts at the word it wraps to.
+        CountWordToRun<P>(chip, chip.PC & (CProfileCounters::kWords - 1));
+    }
     for (;;) {
         chip.InstructionCount += 1;
         // The pass in which a sleeping chip wakes runs no instruction; the
         // one after SLEEP comes first, then the interrupt it woke for.
         bool woke = false;
-        [[maybe_unused]] const bool ran = !kDatasheet || !chip.Asleep;
         if constexpr (kDatasheet) {
             if (chip.Asleep) [[unlikely]] {
                 chip.SleepCycleStep();
@@ -142,9 +152,6 @@ template <bool kInputs, EChipProfile P, bool kProfile>
             chip.Execute<true, P>(*word);
             chip.Timer0CycleStep<P>();
             chip.EndPass<P>();
-        }
-        if constexpr (kProfile) {
-            if (ran) CProfileCounters::AddPass(gains, 1 + chip.TakeSecondCycles());
         }
         uint16_t pc = chip.PC;
         ShowPcl(pc);
@@ -224,7 +231,7 @@ template <bool kInputs, EChipProfile P, bool kProfile>
             lookAt = chip.InstructionCount + stretch;
         }
         word = &cpu.WordInside(chip.PC);
-        if constexpr (kProfile) gains = Profile.GainsInside(chip.PC);
+        if constexpr (kProfile) CountWordToRun<P>(chip, chip.PC);
     }
     chip.PublishAll();
     return run;
