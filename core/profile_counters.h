@@ -51,6 +51,8 @@ public:
     // pass's first cycle) and a second cycle the word's instruction took.
     void AddPass(int word) { Add(m_passes[static_cast<size_t>(word)]); }
     void AddSecondCycle(int word) { Add(m_secondCycles[static_cast<size_t>(word)]); }
+    // The word a program counter past the words counts at: the one it wraps to.
+    static int Index(int word) { return word & (kWords - 1); }
 
     // A counting slice begins: the next keyframe has a step to keep.
     void Counting() { m_unmarked = true; }
@@ -70,7 +72,6 @@ public:
     void Apply(const std::vector<SProfileStep>& step);
 
 private:
-    static size_t Index(int word) { return static_cast<size_t>(word) & (kWords - 1); }
     // One more, in one instruction that adds to memory where the relaxed
     // load and store take three: the loops count every pass. Only this
     // thread writes, and an aligned store of eight bytes reaches a reader

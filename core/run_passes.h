@@ -129,8 +129,7 @@ template <bool kInputs, EChipProfile P, bool kProfile>
     if constexpr (kProfile) {
         Profile.Counting();
         chip.m_counting = true;
-        // A program counter past the words counts at the word it wraps to.
-        CountWordToRun<P>(chip, chip.PC & (CProfileCounters::kWords - 1));
+        CountWordToRun<P>(chip, CProfileCounters::Index(chip.PC));
     }
     for (;;) {
         chip.InstructionCount += 1;

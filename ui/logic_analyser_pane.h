@@ -46,8 +46,8 @@ public:
     int SelectedPin() const { return m_selected; }
     bool HasCursor(int which) const { return m_cursor[which] != kNone; }
     uint64_t Cursor(int which) const { return m_cursor[which]; }
-    // The change nearest to a cycle among those on show, or null.
-    // A copy: the view's trace is reloaded when the machine goes back.
+    // The change nearest to a cycle among those on show, if any; a copy,
+    // as the view's trace is reloaded when the machine goes back.
     std::optional<core::SPinChange> NearestChange(uint64_t cycle) const;
     const core::SPinTraceCopy& Copy() const { return m_copy; }
     // The board's signals on show: those of the board the trace holds.
